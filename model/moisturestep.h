@@ -1,0 +1,32 @@
+#pragma once
+// One implicit (backward Euler) moisture-diffusion step on the half-plate grid:
+// node 0 the surface value, nodes 1..N the layers, node N+1 the mirror across
+// the centre plane. Conductivities are taken from the old profile.
+
+#include "model/claybody.h"
+#include "model/tridiagonal.h"
+
+namespace lamvero {
+
+// The system and the solver storage; allocated once, reused every step.
+struct MoistureStepWork {
+  GridArray TriA{}, TriB{}, TriC{}, TriR{}, TriU{};
+  GridArray TriGam{}, TriBet{};
+  GridArrayF TriY{};
+  GridArray Kappa{};  // face conductivities, Kappa[i] between node i and i+1
+  int TriStatus = 0;
+};
+
+// First drying period: surface value X(0) from the evaporation flux mRand
+// (kg/(m² s), negative while water leaves), mirror X(N+1) = X(N), then the
+// whole layer system 1..N at temperature theta (°C). dx in m, deltaT in s.
+void MoistureStep(const ClayBody& body, GridArray& X, int N, double dx, double deltaT,
+                  double mRand, double theta, MoistureStepWork& work);
+
+// Second drying period: the boundary value sits at the front node iSpiegel
+// (dry-material conductivity, density rhos), only the wet layers
+// iSpiegel+1..N form the system, all at the front temperature ThetaK.
+void WetCoreMoistureStep(const ClayBody& body, GridArray& X, int N, int iSpiegel, double dx,
+                         double deltaT, double mRand, double ThetaK, MoistureStepWork& work);
+
+}  // namespace lamvero

@@ -1,0 +1,18 @@
+#pragma once
+// How numbers and durations become window texts (decimal comma).
+
+#include <string>
+
+namespace lamvero {
+
+// Fixed-decimal pattern "#0", "#0.0", "#0.00", "#0.000" or "#0.0000": at least
+// one integer digit, exactly that many decimals, no grouping, decimal comma.
+// Halves away from zero, the half judged on the value written with 15
+// significant digits; a value that rounds to zero shows no minus sign.
+std::string Format(double value, const char* pattern);
+
+// Seconds to " h:mm:ss" (one leading blank, hours unlimited), rounding the
+// seconds halves to even.
+std::string FormatDuration(double seconds);
+
+}  // namespace lamvero

@@ -1,0 +1,109 @@
+#pragma once
+// The run-state record: every quantity of one run, shared by the set-up, both
+// drying periods, the air model, the evaluation and the plots. The window owns
+// one for the program's lifetime; each set-up overwrites what a run needs, and
+// it stays readable after the run for the result displays.
+
+#include <cstdint>
+#include <vector>
+
+#include "model/claybody.h"
+#include "model/moisturestep.h"
+
+namespace lamvero {
+
+// Time series hold indices 0..500000.
+constexpr int kSeriesCapacity = 500001;
+constexpr int kMaxSeriesIndex = kSeriesCapacity - 1;
+// The profile uses indices 0..AnzOS+1 of 0..501.
+constexpr int kMaxAnzOS = kGridSize - 2;
+
+struct RunState : ClayBody {
+  RunState();
+
+  // Inputs, converted to model units.
+  double Dicke = 0;               // green plate thickness as entered, mm
+  double Ortsschrittweite = 0;    // requested spatial step as entered, mm
+  double XAnf = 0;                // initial moisture content, kg/kg
+  double Lufttemp = 0;            // exhaust-air temperature, °C
+  double AbluftFeuchte = 0;       // relative humidity of the exhaust air, fraction
+  double Waermeuebergang = 0;     // heat-transfer coefficient, kW/(m² K)
+  double lambda = 0;              // thermal conductivity of the dry plate, kW/(m K)
+  double AussenluftTemp = 0;      // outside-air temperature, °C
+  double AussenluftFeuchte = 0;   // relative humidity of the outside air, fraction
+  double mue = 0;                 // vapour-diffusion resistance factor of the dry body
+  double AnzOS = 0;               // spatial steps per half plate (a whole number)
+  double deltaT = 0;              // time step, s
+  double rund = 0;                // time steps per curve interval
+  double linTrSchwind = 0;        // total linear drying shrinkage, %
+  double Feuchteleit = 0;         // moisture conductivity at 0.25 kg/kg and 25 °C, m²/s
+  double ThetaGegenstromende = 0; // air temperature that ends the counter-current section, °C
+  double ThetaEinf = 0;           // temperature of the entering green bodies, °C
+
+  // Derived once per run.
+  double DickeTr = 0;             // dry plate thickness, m
+  double FlaechenmasseInv = 0;    // 2 / (rhos DickeTr), m²/kg
+  double pDAb = 0, XAbluft = 0;   // exhaust air: vapour pressure (bar), humidity ratio
+  double ThetaKgr = 0;            // wet-bulb temperature of the exhaust air, °C
+  double pDAu = 0;                // vapour pressure of the outside air, bar
+  float XAussen = 0;              // humidity ratio of the outside air (single precision)
+  double LuftRohlingVerh = 0;     // kg dry air per kg dry body
+  double Schwind25 = 0, rho25 = 0, Phi25 = 0;  // body state at 0.25 kg/kg
+  double dx = 0;                  // model spatial step, m
+  double dxTwips = 0;             // one spatial step in the profile plot's x units
+
+  // Air state at the plate and the counter-current section.
+  double ThetaLuft = 0, XLuft = 0, pDLuft = 0;
+  double XLuftAlt = 0, XLuftNeu = 0, ThetaLuftAlt = 0, ThetaLuftNeu = 0;
+  std::int16_t GegenstromAktiv = 0;
+  float DauerGegenstrom = 0;      // kept from run to run; written only at the switch
+
+  // Surface and fluxes.
+  double ThetaOb = 0;             // wet-bulb temperature of the current air, °C
+  double qrand = 0;               // heat-flux density into the face, kW/m²
+  double mRand = 0, mRandAlt = 0; // evaporation flux, kg/(m² s), negative while drying
+  double Anfangsrate = 0;         // initial evaporation rate, kg/(m² h)
+  double KapGeschw = 0;           // capillary flow at the surface, mm/h
+
+  // Profile and its grid work storage.
+  GridArray X{};
+  MoistureStepWork grid;
+
+  // Counters, balances, milestones.
+  double Zeit = 0;
+  int nSchritt = 0;
+  int nReihe = 0;
+  double xmom = 0, XBilanz = 0;
+  double t1xse = 0, t2xse = 0;
+  double schwindgradAkt = 0, schwindgrad = 0;
+  double WasserdampfMax = 0;
+  int StilEins = 1, StilNull = 0, Kurvenstil = 1;
+
+  // First-period results.
+  double Dauer1TA = 0, X1TA = 0;
+  int nReihe1TA = 0;
+
+  // Second period.
+  double ThetaObTr = 0, ThetaK = 0, ThetaKAlt = 0, ThetaKLuftAlt = 0;
+  float dThetaK = 0;
+  int iSpiegel = 0;
+  double sSpiegel = 0;
+  double ThetaUnten = 0, ThetaOben = 0;
+  int nIter = 0;
+  double mWaerme = 0, DDampf = 0, mDampf = 0;
+  std::int16_t nGlatt = 0;
+
+  // Evaluation and energy balance.
+  double XEnde = 0;
+  double ThetaZuluft = 0, spezEnergie = 0, relEnergie = 0;
+  double WasserfehlerProzent = 0;
+
+  // Run control: set to 1 by Stop, read right after each yield.
+  int StopFlag = 0;
+
+  // Time series, one entry per stored time step.
+  std::vector<double> tReihe, XReihe, XOberflReihe, XKernReihe, SchwOberflReihe, SchwKernReihe,
+      ThetaLuftReihe, ThetaObReihe, ThetaKReihe, WasserdampfReihe, SpiegelReihe;
+};
+
+}  // namespace lamvero
