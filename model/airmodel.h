@@ -12,10 +12,19 @@ namespace lamvero {
 // ThetaGegenstromende (at most once per run) and shows its duration.
 void CheckCounterCurrentEnd(RunState& s, Display& d);
 
-// Advances XLuft and ThetaLuft over one time step while the counter-current
-// section runs. extraHeat (kJ per kg dry air, numerator term) is the heat the
-// warming body draws in the second period; 0 in the first.
-void UpdateAir(RunState& s, double extraHeat);
+// Advances XLuft and ThetaLuft over one time step of the first drying period
+// against the flow, with the water the plate gave off in the last step.
+void UpdateAirFirstPeriod(RunState& s);
+
+// The same in the second drying period, where the air also carries the heat
+// that warms the body (the change of the front temperature ThetaK).
+void UpdateAirSecondPeriod(RunState& s);
+
+// Wet-bulb temperature of the current air (°C) and its vapour pressure (bar).
+// Pure functions of the air state, which stays put in the chamber section:
+// they are computed again only when the state has changed.
+double WetBulbOfAir(RunState& s);
+double VapourPressureOfAir(RunState& s);
 
 // End-of-run balance of the whole dryer: supply-air temperature, specific and
 // relative energy demand, shown in their boxes.

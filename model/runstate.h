@@ -58,6 +58,15 @@ struct RunState : ClayBody {
   std::int16_t GegenstromAktiv = 0;
   float DauerGegenstrom = 0;      // kept from run to run; written only at the switch
 
+  // The last air state whose wet-bulb temperature and vapour pressure were
+  // computed, so that an unchanged air state is not solved for again.
+  struct AirMemo {
+    bool wetBulbValid = false;
+    double theta = 0, X = 0, wetBulb = 0;
+    bool vapourValid = false;
+    double vpTheta = 0, vpWetBulb = 0, pD = 0;
+  } airMemo;
+
   // Surface and fluxes.
   double ThetaOb = 0;             // wet-bulb temperature of the current air, °C
   double qrand = 0;               // heat-flux density into the face, kW/m²

@@ -1,0 +1,120 @@
+#include "model/airmodel.h"
+
+#include "model/moistair.h"
+#include "model/numberformat.h"
+
+namespace lamvero {
+
+void CheckCounterCurrentEnd(RunState& s, Display& d) {
+  if (s.GegenstromAktiv != 1 || s.ThetaLuft < s.ThetaGegenstromende) return;
+  // The air at the plate has reached the set temperature: from now on the
+  // plate sits in the chamber section, in air of constant state.
+  s.GegenstromAktiv = 0;
+  s.DauerGegenstrom = static_cast<float>(s.Zeit);
+  d.setVisible("lbl_DauerGegenstrom", true);
+  d.repaint("lbl_DauerGegenstrom");
+  d.setVisible("txt_DauerGegenstrom", true);
+  d.setText("txt_DauerGegenstrom", FormatDuration(s.Zeit));
+  d.repaint("txt_DauerGegenstrom");
+  d.setVisible("lbl_XGegen", true);
+  d.repaint("lbl_XGegen");
+  d.setVisible("txt_XGegen", true);
+  d.setText("txt_XGegen", Format(s.xmom, "#0.00"));
+  d.repaint("txt_XGegen");
+}
+
+// Upstream the air holds less water (the plate's evaporation of one step,
+// both faces, per kg of air) and, by the enthalpy balance with specific heats
+// 1 (dry air) and 1.86 (vapour) and the water leaving as liquid at ThetaOb,
+// is hotter.
+void UpdateAirFirstPeriod(RunState& s) {
+  s.XLuftAlt = s.XLuft;
+  if (s.GegenstromAktiv == 1) {
+    s.XLuftNeu = s.XLuftAlt + s.deltaT * s.mRand * s.FlaechenmasseInv / s.LuftRohlingVerh;
+  } else {
+    s.XLuftNeu = s.XLuftAlt;
+  }
+  s.ThetaLuftAlt = s.ThetaLuft;
+  if (s.GegenstromAktiv == 1) {
+    s.ThetaLuftNeu = (s.ThetaLuftAlt * (1 + 1.86 * s.XLuftAlt) + 2500 * (s.XLuftAlt - s.XLuftNeu) -
+                      4.19 * s.ThetaOb * (s.XLuftAlt - s.XLuftNeu)) /
+                     (1 + 1.86 * s.XLuftNeu);
+  } else {
+    s.ThetaLuftNeu = s.ThetaLuftAlt;
+  }
+  s.XLuft = s.XLuftNeu;
+  s.ThetaLuft = s.ThetaLuftNeu;
+}
+
+// As in the first period, plus the heat that warms the dry body (0.9) and its
+// water (4.19) by the change of the front temperature in this step.
+void UpdateAirSecondPeriod(RunState& s) {
+  s.dThetaK = static_cast<float>(s.ThetaK - s.ThetaKLuftAlt);
+  s.ThetaKLuftAlt = s.ThetaK;
+  s.XLuftAlt = s.XLuft;
+  s.ThetaLuftAlt = s.ThetaLuft;
+  if (s.GegenstromAktiv == 1) {
+    s.XLuftNeu = s.XLuftAlt + s.mRand * s.FlaechenmasseInv / s.LuftRohlingVerh * s.deltaT;
+    s.ThetaLuftNeu = (s.ThetaLuftAlt * (1 + 1.86 * s.XLuftAlt) + 2500 * (s.XLuftAlt - s.XLuftNeu) -
+                      4.19 * s.ThetaOb * (s.XLuftAlt - s.XLuftNeu) +
+                      s.deltaT * (0.9 + 4.19 * s.xmom) * s.dThetaK / s.LuftRohlingVerh) /
+                     (1 + 1.86 * s.XLuftNeu);
+  } else {
+    s.XLuftNeu = s.XLuftAlt;
+    s.ThetaLuftNeu = s.ThetaLuftAlt;
+  }
+  s.XLuft = s.XLuftNeu;
+  s.ThetaLuft = s.ThetaLuftNeu;
+}
+
+double WetBulbOfAir(RunState& s) {
+  RunState::AirMemo& m = s.airMemo;
+  if (!m.wetBulbValid || m.theta != s.ThetaLuft || m.X != s.XLuft) {
+    m.theta = s.ThetaLuft;
+    m.X = s.XLuft;
+    m.wetBulb = WetBulbTemperature(s.ThetaLuft, s.XLuft);
+    m.wetBulbValid = true;
+  }
+  return m.wetBulb;
+}
+
+double VapourPressureOfAir(RunState& s) {
+  RunState::AirMemo& m = s.airMemo;
+  if (!m.vapourValid || m.vpTheta != s.ThetaLuft || m.vpWetBulb != s.ThetaOb) {
+    m.vpTheta = s.ThetaLuft;
+    m.vpWetBulb = s.ThetaOb;
+    m.pD = VapourPressureFromWetBulb(s.ThetaLuft, s.ThetaOb);
+    m.vapourValid = true;
+  }
+  return m.pD;
+}
+
+void ComputeEnergyBalance(RunState& s, Display& d) {
+  d.setVisible("lbl_ThetaZuluft", true);
+  d.setVisible("txt_ThetaZuluft", true);
+  // Whole dryer per kg dry air: supply air (ThetaZuluft, XAussen) in, exhaust
+  // air out, the dry body (0.9) warmed from ThetaEinf to ThetaK, its water
+  // entering as liquid at ThetaEinf.
+  s.ThetaZuluft = (s.Lufttemp * (1 + 1.86 * s.XAbluft) + 2500 * (s.XAbluft - s.XAussen) +
+                   (0.9 * (s.ThetaK - s.ThetaEinf) - 4.19 * s.XAnf * s.ThetaEinf) / s.LuftRohlingVerh) /
+                  (1 + 1.86 * s.XAussen);
+  d.setText("txt_ThetaZuluft", Format(s.ThetaZuluft, "#0.0"));
+  d.repaint("lbl_ThetaZuluft");
+  d.repaint("txt_ThetaZuluft");
+
+  d.setVisible("lbl_spezEnergie", true);
+  d.setVisible("txt_spezEnergie", true);
+  d.setVisible("lbl_relEnergie", true);
+  d.setVisible("txt_relEnergie", true);
+  // Heating the outside air to the supply temperature, per kg of water removed.
+  s.spezEnergie = (s.ThetaZuluft - s.AussenluftTemp) * s.LuftRohlingVerh / s.XAnf;
+  d.setText("txt_spezEnergie", Format(s.spezEnergie, "#0.0"));
+  s.relEnergie = s.spezEnergie / 2500;
+  d.setText("txt_relEnergie", Format(s.relEnergie, "#0.000"));
+  d.repaint("lbl_spezEnergie");
+  d.repaint("txt_spezEnergie");
+  d.repaint("lbl_relEnergie");
+  d.repaint("txt_relEnergie");
+}
+
+}  // namespace lamvero

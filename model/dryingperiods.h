@@ -1,0 +1,31 @@
+#pragma once
+// The two drying periods and the evaluation of a completed run.
+
+#include "model/display.h"
+#include "model/runstate.h"
+
+namespace lamvero {
+
+enum class PeriodEnd {
+  Done,        // the period reached its natural end
+  Stopped,     // StopFlag was set
+  SeriesFull,  // the next stored point would lie beyond the time series
+  Failed,      // the moisture profile stopped being finite
+};
+
+// Wet surface at the wet-bulb temperature; ends when the surface value of the
+// profile falls below zero.
+PeriodEnd RunFirstPeriod(RunState& s, Display& d);
+
+// A drying front recedes into the plate; ends when it reaches the centre.
+PeriodEnd RunSecondPeriod(RunState& s, Display& d);
+
+// Rescales and smooths the series, computes the energy demand, draws the
+// result curves and shows the water-balance error.
+void EvaluateRun(RunState& s, Display& d);
+
+// Both periods show the moment the surface or the core reaches the limit moisture.
+void ShowSurfaceShrinkageEnd(RunState& s, Display& d);
+void ShowCoreShrinkageEnd(RunState& s, Display& d);
+
+}  // namespace lamvero

@@ -1,0 +1,85 @@
+#include "model/dryingrun.h"
+
+#include <cmath>
+
+#include "model/dryingperiods.h"
+#include "model/inputcheck.h"
+#include "model/numberformat.h"
+#include "model/setup.h"
+
+namespace lamvero {
+
+namespace {
+
+// What Start shows before the set-up: the run buttons and the live rows.
+void BeginRun(Display& d) {
+  d.setVisible("cmd_Start", false);
+  d.setVisible("cmd_Stop", true);
+  d.setVisible("cmd_Pause", true);
+  for (const char* label :
+       {"lbl_Zeit", "lbl_Waermestromdichte", "lbl_Wasserdampf", "lbl_thetaOb", "lbl_Kerntemp", "lbl_Xmom",
+        "lbl_KapGeschw", "lbl_DampfGeschw", "lbl_SchwindEnde", "lbl_offPoren", "lbl_Ortsschrittzahl",
+        "lbl_LuftRohlingVerh", "lbl_LuftWasserVerh", "lbl_momLuftTemp", "lbl_momXLuft", "lbl_SchwindDiff",
+        "lbl_SchwindGradient"}) {
+    d.setVisible(label, true);
+  }
+  for (const char* box :
+       {"txt_Zeit", "txt_qrand", "txt_Wasserdampf", "txt_thetaOb", "txt_thetaK", "txt_xmom", "txt_KapGeschw",
+        "txt_Dampfgeschw", "txt_XSchwEnde", "txt_offPoren", "txt_AnzOS", "txt_LuftRohlingVerh",
+        "txt_LuftWasserVerh", "txt_momLuftTemp", "txt_momXLuft", "txt_schwinddiff", "txt_schwindgrad"}) {
+    d.setVisible(box, true);
+  }
+  d.setText("txt_Dampfgeschw", "-");
+  // The maximum shrinkage difference and gradient start from nothing, so no
+  // earlier run's values stand there until this run finds its own.
+  d.setText("txt_schwinddiff", "0,00");
+  d.setText("txt_schwindgrad", "0,00");
+  d.repaintWindow();
+  d.fillWhite(Area::Ausgabe, 0, 0, 10500, 5000);
+}
+
+std::string StopMessage(const RunState& s, PeriodEnd end) {
+  const std::string when = FormatDuration(std::floor(s.Zeit + 0.5));
+  if (end == PeriodEnd::SeriesFull) {
+    return "Zeitreihen voll: Die Rechnung wurde bei der Zeit" + when +
+           " angehalten, denn die Zeitreihen fassen höchstens 500000 Zeitschritte. "
+           "Bitte die Zeitschrittweite vergrößern.";
+  }
+  return "Die Rechnung wurde bei der Zeit" + when +
+         " angehalten, weil das Feuchteprofil keine endlichen Werte mehr hat. "
+         "Bitte die Eingaben prüfen (Zeitschrittweite verkleinern oder Ortsschrittweite vergrößern).";
+}
+
+}  // namespace
+
+RunResult RunSimulation(RunState& s, const InputTexts& inputs, Display& d) {
+  RunResult result;
+  result.messages = CheckInputs(inputs);
+  if (!result.messages.empty()) {
+    result.outcome = RunOutcome::Refused;
+    return result;
+  }
+
+  BeginRun(d);
+  SetUpRun(s, inputs, d);
+  PeriodEnd end = RunFirstPeriod(s, d);
+  if (end == PeriodEnd::Done) end = RunSecondPeriod(s, d);
+  if (end == PeriodEnd::Done) EvaluateRun(s, d);
+  if (end == PeriodEnd::SeriesFull || end == PeriodEnd::Failed) {
+    // Ended like a Stop: the run buttons go as Stop takes them away.
+    d.setVisible("cmd_Pause", false);
+    d.setVisible("cmd_Stop", false);
+  }
+  d.setVisible("cmd_Neustart", true);
+
+  switch (end) {
+    case PeriodEnd::Done: result.outcome = RunOutcome::Completed; break;
+    case PeriodEnd::Stopped: result.outcome = RunOutcome::Stopped; break;
+    case PeriodEnd::SeriesFull: result.outcome = RunOutcome::SeriesFull; break;
+    case PeriodEnd::Failed: result.outcome = RunOutcome::Failed; break;
+  }
+  if (end == PeriodEnd::SeriesFull || end == PeriodEnd::Failed) result.messages.push_back(StopMessage(s, end));
+  return result;
+}
+
+}  // namespace lamvero

@@ -1,0 +1,149 @@
+#include "model/setup.h"
+
+#include <cmath>
+
+#include "model/claybody.h"
+#include "model/moistair.h"
+#include "model/numberformat.h"
+#include "model/parsenumber.h"
+
+namespace lamvero {
+
+namespace {
+
+// The input check has refused every text that cannot be read, so a missing
+// value cannot occur here; 0 keeps the reading total.
+double Read(const InputTexts& in, Input id) { return ParseNumber(in[id]).value_or(0.0); }
+
+void Show(Display& d, const char* box, const std::string& text, bool repaint = true) {
+  d.setText(box, text);
+  if (repaint) d.repaint(box);
+}
+
+}  // namespace
+
+void SetUpRun(RunState& s, const InputTexts& in, Display& d) {
+  s.StilEins = 1;
+  s.StilNull = 0;
+
+  // Number of spatial steps per half plate, from the green thickness and the
+  // requested step as entered; the box is then read back like every input.
+  s.Dicke = Read(in, Input::Dicke);
+  s.Ortsschrittweite = Read(in, Input::Ortsschrittweite);
+  const std::string anzOSText = Format(s.Dicke / s.Ortsschrittweite / 2, "#0");
+  Show(d, "txt_AnzOS", anzOSText);
+
+  s.DickeTr = Read(in, Input::Dicke) / 1000;
+
+  s.rhos = Read(in, Input::rhos);
+  s.XAnf = Read(in, Input::XAnf);
+  s.Lufttemp = Read(in, Input::Lufttemp);
+  s.AbluftFeuchte = Read(in, Input::AbluftFeuchte) / 100;
+  s.Waermeuebergang = Read(in, Input::Waermeuebergang) / 1000;
+  s.lambda = Read(in, Input::lambda) / 1000;
+  s.AussenluftTemp = Read(in, Input::AussenluftTemp);
+  s.AussenluftFeuchte = Read(in, Input::AussenluftFeuchte) / 100;
+  s.mue = Read(in, Input::mue);
+  s.AnzOS = ParseNumber(anzOSText).value_or(0.0);
+  s.deltaT = Read(in, Input::deltaT);
+  s.rund = Read(in, Input::rund);
+  s.linTrSchwind = Read(in, Input::linTrSchwind);
+
+  d.setVisible("Image7", s.linTrSchwind >= 0.001);
+
+  s.Feuchteleit = Read(in, Input::Feuchteleit) * 1e-9;
+  s.ThetaGegenstromende = Read(in, Input::ThetaGegenstromende);
+  s.ThetaEinf = Read(in, Input::ThetaEinf);
+
+  s.XEnde = 0;
+  s.ThetaKLuftAlt = 0;
+  s.dThetaK = 0;
+  s.schwindgrad = 0;
+  // Not carried over from an earlier run: a second period that finds the
+  // plate dry at once runs no bisection and must not report an old one.
+  s.nIter = 0;
+  s.mDampf = 0;
+
+  s.KappaSteig = Read(in, Input::KappaSteig);
+  d.repaintWindow();
+
+  // Dry geometry: the model plate is the green plate after its linear shrinkage.
+  s.DickeTr = s.DickeTr * (1 - s.linTrSchwind / 100);
+  s.FlaechenmasseInv = 2 / (s.rhos * s.DickeTr);
+
+  // Exhaust and outside air at a total pressure of 1 bar.
+  s.pDAb = SaturationPressure(s.Lufttemp) * s.AbluftFeuchte;
+  s.XAbluft = 0.622 * s.pDAb / (1 - s.pDAb);
+  s.XLuft = s.XAbluft;
+  s.ThetaKgr = WetBulbTemperature(s.Lufttemp, s.XAbluft);
+  s.pDAu = SaturationPressure(s.AussenluftTemp) * s.AussenluftFeuchte;
+  s.XAussen = static_cast<float>(0.622 * s.pDAu / (1 - s.pDAu));
+
+  // All initial water is carried off by air humidified from outside to exhaust state.
+  s.LuftRohlingVerh = s.XAnf / (s.XAbluft - s.XAussen);
+  Show(d, "txt_LuftRohlingVerh", Format(s.LuftRohlingVerh, "#0.00"), false);
+  Show(d, "txt_LuftWasserVerh", Format(s.LuftRohlingVerh / s.XAnf, "#0.00"), false);
+
+  // Ideal volumetric shrinkage: each m³ of water leaving shrinks the body by
+  // one m³ until the pores of the dry body alone hold water.
+  s.SchwindTot = s.linTrSchwind / 100;
+  s.rho0 = s.rhos * std::pow(1 - s.SchwindTot, 3.0);
+  s.PhiAnf = std::pow(1 - s.SchwindTot, 3.0) * (s.rhos * s.XAnf / 1000);
+  s.offPoren = s.rhos * (s.PhiAnf - (1 - std::pow(1 - s.SchwindTot, 3.0))) / s.rho0;
+  s.XSchwEnde = 1000 * s.offPoren / s.rhos;
+  s.Schwind25 = 1 - std::pow(1 - s.PhiAnf + 0.25 * s.rho0 / 1000, 1.0 / 3.0);
+  s.rho25 = s.rhos * std::pow((1 - s.SchwindTot) / (1 - s.Schwind25), 3.0);
+  s.Phi25 = s.rho25 * (s.PhiAnf - (1 - std::pow(1 - s.Schwind25, 3.0))) / s.rho0;
+  Show(d, "txt_XSchwEnde", Format(s.XSchwEnde, "#0.000"));
+  Show(d, "txt_offPoren", Format(100 * s.offPoren, "#0.0"));
+
+  // Chosen so that the conductivity law gives the entered value at 0.25 kg/kg and 25 °C.
+  s.KappaGr = s.Feuchteleit * std::pow(s.offPoren / s.Phi25, 2.0);
+
+  // The plate enters at the wet-bulb temperature of the exhaust air.
+  s.ThetaLuft = s.Lufttemp;
+  s.XLuft = HumidityFromWetBulb(s.Lufttemp, s.ThetaKgr);
+  s.ThetaOb = s.ThetaKgr;
+  s.pDLuft = VapourPressureFromWetBulb(s.ThetaLuft, s.ThetaOb);
+  Show(d, "txt_thetaOb", Format(s.ThetaOb, "#0.0"));
+  Show(d, "txt_thetaK", Format(s.ThetaOb, "#0.0"));
+
+  s.t1xse = 0;
+  s.t2xse = 0;
+
+  d.drawShrinkageScale(s);
+
+  const int N = static_cast<int>(s.AnzOS);
+  s.dx = s.DickeTr / (2 * s.AnzOS);
+  s.dxTwips = 10500 / s.AnzOS;
+
+  s.qrand = s.Waermeuebergang * (s.ThetaLuft - s.ThetaOb);
+  s.mRand = -s.qrand / LatentHeat(s.ThetaOb);
+  Show(d, "txt_Wasserdampf", Format(3600 * (-s.mRand), "#0.000"));
+
+  for (int i = 0; i <= N + 1; ++i) s.X[i] = s.XAnf;
+
+  s.Zeit = 0;
+  s.nSchritt = 0;
+  s.nReihe = 0;
+  s.tReihe[0] = 0;
+  s.xmom = s.XAnf;
+  s.XBilanz = s.XAnf;
+  s.XReihe[0] = s.XAnf;
+  s.XOberflReihe[0] = 0;
+  s.XKernReihe[0] = 0;
+  s.SpiegelReihe[0] = 0;
+  s.ThetaLuftReihe[0] = s.ThetaLuft;
+  s.ThetaObReihe[0] = s.ThetaOb;
+  s.ThetaKReihe[0] = s.ThetaOb;
+  s.Anfangsrate = 3600 * (-s.mRand);
+  s.WasserdampfReihe[0] = s.Anfangsrate;
+  s.SchwOberflReihe[0] = 0;
+  s.SchwKernReihe[0] = 0;
+  s.mRandAlt = 0;
+  s.WasserdampfMax = 0;
+  s.airMemo = RunState::AirMemo{};
+  s.StopFlag = 0;
+}
+
+}  // namespace lamvero
