@@ -1,0 +1,376 @@
+#include "model/inputcheck.h"
+
+#include <cfloat>
+#include <cmath>
+#include <cstdio>
+#include <initializer_list>
+#include <optional>
+
+#include "model/claybody.h"
+#include "model/moistair.h"
+#include "model/numberformat.h"
+#include "model/parsenumber.h"
+#include "model/runstate.h"
+
+namespace lamvero {
+
+namespace {
+
+// The largest curve interval worth asking for: the time series hold no more
+// time steps, so a longer interval could never end with a drawn curve.
+constexpr double kMaxRund = 500000;
+
+// „caption“ of an input box, without the trailing blanks some captions carry.
+std::string Quoted(Input id) {
+  std::string caption = FieldOf(id).caption;
+  while (!caption.empty() && caption.back() == ' ') caption.pop_back();
+  return "„" + caption + "“";
+}
+
+// A number as a German reader expects it: up to `digits` significant digits,
+// decimal comma.
+std::string Shown(double value, int digits = 15) {
+  if (std::isnan(value)) return "keine Zahl";
+  if (std::isinf(value)) return value > 0 ? "unendlich" : "minus unendlich";
+  char buffer[40];
+  std::snprintf(buffer, sizeof buffer, "%.*g", digits, value);
+  std::string text = buffer;
+  for (char& c : text) {
+    if (c == '.') c = ',';
+  }
+  return text;
+}
+
+bool IsBlank(const std::string& text) {
+  for (char c : text) {
+    if (c != ' ' && c != '\t' && c != '\n' && c != '\r') return false;
+  }
+  return true;
+}
+
+class Checker {
+ public:
+  explicit Checker(const InputTexts& texts) : texts_(texts) {}
+
+  std::vector<std::string> Run() {
+    ReadAll();
+    CheckPositive(Input::Dicke, "Division durch null");
+    CheckPositive(Input::Ortsschrittweite, "Division durch null");
+    CheckPositive(Input::rhos, "Division durch null");
+    CheckPositive(Input::XAnf, "Division durch null");
+    CheckPositive(Input::Waermeuebergang, "Division durch null");
+    CheckPositive(Input::lambda, "Division durch null");
+    CheckPositive(Input::mue, "Division durch null");
+    CheckPositive(Input::Feuchteleit, "Division durch null");
+    CheckPositive(Input::deltaT, "die Zeit käme nicht voran");
+    CheckShrinkage();
+    CheckCurveInterval();
+    CheckGrid();
+    CheckPlate();
+    CheckAir();
+    CheckBody();
+    return std::move(problems_);
+  }
+
+ private:
+  // Input values in model units, as the set-up converts them.
+  double Dicke() const { return v(Input::Dicke); }
+  double Ortsschrittweite() const { return v(Input::Ortsschrittweite); }
+  double rhos() const { return v(Input::rhos); }
+  double XAnf() const { return v(Input::XAnf); }
+  double Lufttemp() const { return v(Input::Lufttemp); }
+  double AbluftFeuchte() const { return v(Input::AbluftFeuchte) / 100; }
+  double Waermeuebergang() const { return v(Input::Waermeuebergang) / 1000; }
+  double AussenluftTemp() const { return v(Input::AussenluftTemp); }
+  double AussenluftFeuchte() const { return v(Input::AussenluftFeuchte) / 100; }
+  double deltaT() const { return v(Input::deltaT); }
+  double linTrSchwind() const { return v(Input::linTrSchwind); }
+  double Feuchteleit() const { return v(Input::Feuchteleit) * 1e-9; }
+  double ThetaEinf() const { return v(Input::ThetaEinf); }
+
+  double v(Input id) const { return value_[Index(id)]; }
+  static std::size_t Index(Input id) { return static_cast<std::size_t>(id); }
+
+  // A box whose value the later checks may compute with: readable and not
+  // already refused on its own.
+  bool Usable(std::initializer_list<Input> ids) const {
+    for (Input id : ids) {
+      if (!usable_[Index(id)]) return false;
+    }
+    return true;
+  }
+
+  void Refuse(std::initializer_list<Input> ids, const std::string& what) {
+    std::string names;
+    std::size_t k = 0;
+    for (Input id : ids) {
+      if (k > 0) names += k + 1 == ids.size() ? " und " : ", ";
+      names += Quoted(id);
+      ++k;
+    }
+    problems_.push_back(names + ": " + what);
+    for (Input id : ids) usable_[Index(id)] = false;
+  }
+
+  // A derived quantity must be a finite number; false (and one message) if not.
+  bool Finite(double value, const char* what, std::initializer_list<Input> ids) {
+    if (std::isfinite(value)) return true;
+    Refuse(ids, std::string("die Eingaben ergeben keinen endlichen Wert für ") + what + ".");
+    return false;
+  }
+
+  void ReadAll() {
+    for (const InputField& f : InputFields()) {
+      const std::size_t i = Index(f.id);
+      const std::optional<double> x = ParseNumber(texts_[f.id]);
+      usable_[i] = x.has_value() && std::isfinite(*x);
+      value_[i] = usable_[i] ? *x : 0.0;
+      if (!usable_[i]) problems_.push_back(Quoted(f.id) + ": die Zahl ist zu groß, um gelesen zu werden.");
+    }
+  }
+
+  // Thicknesses, steps, densities, moisture, conductivities, the resistance
+  // factor and the time step divide somewhere or set the pace of the run; zero
+  // or a negative value gives no meaningful run.
+  void CheckPositive(Input id, const char* zeroReason) {
+    if (!Usable({id}) || v(id) > 0) return;
+    if (v(id) == 0) {
+      const std::string empty = IsBlank(texts_[id]) ? "das Feld ist leer und wird als 0 gelesen; " : "";
+      Refuse({id}, empty + "der Wert 0 ist nicht zulässig (" + zeroReason + ").");
+    } else {
+      Refuse({id}, "der Wert " + Shown(v(id)) + " ist nicht zulässig; er muss größer als 0 sein.");
+    }
+  }
+
+  // At 100 % the dry plate has no thickness left, beyond it a negative one.
+  void CheckShrinkage() {
+    if (!Usable({Input::linTrSchwind}) || linTrSchwind() < 100) return;
+    Refuse({Input::linTrSchwind}, "der Wert " + Shown(linTrSchwind()) +
+                                      " ist nicht zulässig; die Schwindung muss kleiner als 100 % sein.");
+  }
+
+  // The live displays come every Int(rund/50) steps and a curve interval ends
+  // only when the step counter equals rund.
+  void CheckCurveInterval() {
+    const double rund = v(Input::rund);
+    if (!Usable({Input::rund}) || (rund >= 50 && rund <= kMaxRund && rund == std::floor(rund))) return;
+    problems_.push_back(Quoted(Input::rund) + " muss eine ganze Zahl von 50 bis 500000 sein (gelesen: " +
+                        Shown(rund) + ").");
+  }
+
+  // Spatial steps per half plate: the set-up writes Dicke / Ortsschrittweite / 2
+  // as "#0" into its box and reads that text back.
+  void CheckGrid() {
+    if (!Usable({Input::Dicke, Input::Ortsschrittweite})) return;
+    const double steps = Dicke() / Ortsschrittweite() / 2;
+    // Far beyond the limit the text round trip changes nothing of the verdict.
+    AnzOS_ = steps < 1e9 ? ParseNumber(Format(steps, "#0")).value_or(steps) : steps;
+    if (AnzOS_ >= 1 && AnzOS_ <= kMaxAnzOS) {
+      gridOk_ = true;
+      return;
+    }
+    problems_.push_back(Quoted(Input::Dicke) + " und " + Quoted(Input::Ortsschrittweite) +
+                        ": die Anzahl der Ortsschritte pro Halbplatte (Dicke / Ortsschrittweite / 2, gerundet) muss "
+                        "von 1 bis 500 reichen; sie ist " +
+                        Shown(AnzOS_) + ".");
+  }
+
+  // Dry thickness and the face mass of the half plate.
+  void CheckPlate() {
+    if (!Usable({Input::Dicke, Input::linTrSchwind})) return;
+    const double DickeTr = Dicke() / 1000 * (1 - linTrSchwind() / 100);
+    if (!(DickeTr > 0)) {
+      Refuse({Input::Dicke}, "die Dicke der trockenen Platte ergibt sich zu 0 (Division durch null).");
+      return;
+    }
+    if (Usable({Input::rhos}) &&
+        !Finite(2 / (rhos() * DickeTr), "die Flächenmasse der Platte", {Input::Dicke, Input::rhos})) {
+      return;
+    }
+    if (!gridOk_ || !Usable({Input::deltaT})) return;
+    const double dx = DickeTr / (2 * AnzOS_);
+    Finite(deltaT() / (dx * dx), "Zeitschrittweite / Ortsschrittweite²",
+           {Input::Dicke, Input::Ortsschrittweite, Input::deltaT});
+  }
+
+  // Vapour pressure of an air state at 1 bar total pressure; its humidity
+  // ratio 0.622 pD / (1 - pD) needs pD < 1 bar.
+  std::optional<double> VapourPressure(double theta, double relHumidity, Input tempBox, Input humidityBox,
+                                       const char* air) {
+    const double pD = SaturationPressure(theta) * relHumidity;
+    if (!std::isfinite(pD)) {
+      Refuse({tempBox}, "bei dieser Temperatur gibt es keinen endlichen Sättigungsdampfdruck.");
+      return std::nullopt;
+    }
+    if (pD >= 1) {
+      Refuse({humidityBox, tempBox}, std::string("der Wasserdampfdruck der ") + air + " (" + Shown(pD, 6) +
+                                         " bar) erreicht den Gesamtdruck von 1 bar.");
+      return std::nullopt;
+    }
+    return pD;
+  }
+
+  void CheckAir() {
+    std::optional<double> pDAb, pDAu;
+    if (Usable({Input::Lufttemp, Input::AbluftFeuchte})) {
+      pDAb = VapourPressure(Lufttemp(), AbluftFeuchte(), Input::Lufttemp, Input::AbluftFeuchte, "Abluft");
+    }
+    if (Usable({Input::AussenluftTemp, Input::AussenluftFeuchte})) {
+      pDAu = VapourPressure(AussenluftTemp(), AussenluftFeuchte(), Input::AussenluftTemp,
+                            Input::AussenluftFeuchte, "Außenluft");
+    }
+    if (pDAb) CheckExhaustAir(*pDAb);
+    if (!pDAb || !pDAu) return;
+
+    const double XAbluft = 0.622 * *pDAb / (1 - *pDAb);
+    const double XAussenWide = 0.622 * *pDAu / (1 - *pDAu);
+    // |pD| < 1 keeps this far inside the float range; the guard keeps the
+    // narrowing defined whatever the law returns.
+    if (!(std::fabs(XAussenWide) <= FLT_MAX)) {
+      Refuse({Input::AussenluftFeuchte}, "die Wasserbeladung der Außenluft ist als Zahl einfacher Genauigkeit "
+                                         "nicht darstellbar.");
+      return;
+    }
+    const float XAussen = static_cast<float>(XAussenWide);
+    // The air takes up the plate's water between the outside and the exhaust
+    // state: only a moister exhaust gives a positive air throughput.
+    if (!(XAbluft > XAussen)) {
+      Refuse({Input::AbluftFeuchte, Input::AussenluftFeuchte},
+             "die Abluft (Wasserbeladung " + Shown(XAbluft, 6) + " kg/kg) muss feuchter sein als die Außenluft (" +
+                 Shown(XAussen, 6) + " kg/kg), sonst gibt es keinen positiven Luftdurchsatz.");
+      return;
+    }
+    // Heat capacity of moist air per kg dry air, the divisor of the air
+    // balances; only a humidity far below zero can take it to zero.
+    if (!(1 + 1.86 * XAussen > 0)) {
+      Refuse({Input::AussenluftFeuchte}, "die Wasserbeladung der Außenluft (" + Shown(XAussen, 6) +
+                                             " kg/kg) macht die Wärmekapazität der Luft null oder negativ.");
+      return;
+    }
+    if (!Usable({Input::XAnf})) return;
+    const double LuftRohlingVerh = XAnf() / (XAbluft - XAussen);
+    const std::initializer_list<Input> airBoxes = {Input::XAnf, Input::AbluftFeuchte, Input::AussenluftFeuchte};
+    if (!Finite(LuftRohlingVerh, "den spezifischen Luftdurchsatz", airBoxes) ||
+        !Finite(LuftRohlingVerh / XAnf(), "den Luftdurchsatz pro kg Wasser", airBoxes)) {
+      return;
+    }
+    if (!Usable({Input::ThetaEinf, Input::Lufttemp})) return;
+    // Energy balance of the dryer at the end of the run; it is linear in the
+    // final core temperature, which lies within the wet-bulb range 0..101 °C.
+    for (double ThetaK : {0.0, 101.0}) {
+      const double ThetaZuluft =
+          (Lufttemp() * (1 + 1.86 * XAbluft) + 2500 * (XAbluft - XAussen) +
+           (0.9 * (ThetaK - ThetaEinf()) - 4.19 * XAnf() * ThetaEinf()) / LuftRohlingVerh) /
+          (1 + 1.86 * XAussen);
+      if (!Finite(ThetaZuluft, "die Temperatur der Trocknerzuluft", {Input::ThetaEinf, Input::Lufttemp})) return;
+      if (!Usable({Input::AussenluftTemp})) continue;
+      const double spezEnergie = (ThetaZuluft - AussenluftTemp()) * LuftRohlingVerh / XAnf();
+      if (!Finite(spezEnergie, "den spezifischen Energiebedarf", {Input::ThetaEinf, Input::AussenluftTemp})) {
+        return;
+      }
+    }
+  }
+
+  // The air at the plate when the run starts and the initial evaporation.
+  void CheckExhaustAir(double pDAb) {
+    const double XAbluft = 0.622 * pDAb / (1 - pDAb);
+    const double ThetaKgr = WetBulbTemperature(Lufttemp(), XAbluft);
+    if (!Finite(HumidityFromWetBulb(Lufttemp(), ThetaKgr), "die Wasserbeladung der Luft", {Input::Lufttemp}) ||
+        !Finite(VapourPressureFromWetBulb(Lufttemp(), ThetaKgr), "den Dampfdruck der Luft", {Input::Lufttemp})) {
+      return;
+    }
+    if (!Usable({Input::Waermeuebergang})) return;
+    const double qrand = Waermeuebergang() * (Lufttemp() - ThetaKgr);
+    const double mRand = -qrand / LatentHeat(ThetaKgr);
+    Finite(3600 * (-mRand), "die anfängliche Verdunstungsrate", {Input::Waermeuebergang, Input::Lufttemp});
+  }
+
+  // The clay body: ideal volumetric shrinkage down to the limit moisture, the
+  // state at 0.25 kg/kg and the moisture conductivity built on it.
+  void CheckBody() {
+    const std::initializer_list<Input> bodyBoxes = {Input::XAnf, Input::rhos, Input::linTrSchwind};
+    if (!Usable(bodyBoxes)) return;
+    ClayBody b;
+    b.rhos = rhos();
+    b.SchwindTot = linTrSchwind() / 100;
+    b.rho0 = b.rhos * std::pow(1 - b.SchwindTot, 3.0);
+    b.PhiAnf = std::pow(1 - b.SchwindTot, 3.0) * (b.rhos * XAnf() / 1000);
+    if (!(b.rho0 > 0)) {
+      Refuse({Input::rhos}, "die Dichte ist zu klein; die Masse des feuchten Rohlings ergibt sich zu 0.");
+      return;
+    }
+    if (!Finite(b.PhiAnf, "den anfänglichen Wassergehalt", bodyBoxes)) return;
+    b.offPoren = b.rhos * (b.PhiAnf - (1 - std::pow(1 - b.SchwindTot, 3.0))) / b.rho0;
+    b.XSchwEnde = 1000 * b.offPoren / b.rhos;
+    if (!Finite(b.offPoren, "die offene Porosität", bodyBoxes) ||
+        !Finite(b.XSchwEnde, "die Wasserbeladung am Schwindungsende", bodyBoxes)) {
+      return;
+    }
+    // The conductivity law and the vapour velocity divide by the porosity.
+    if (b.offPoren == 0) {
+      Refuse({Input::XAnf, Input::linTrSchwind},
+             "die offene Porosität im trockenen Zustand ergibt sich zu 0: das Anfangswasser reicht gerade für "
+             "die Schwindung (Division durch null).");
+      return;
+    }
+    // The shrinkage curves divide by the moisture range of the shrinkage.
+    if (linTrSchwind() > 0.001 && XAnf() == b.XSchwEnde) {
+      Refuse({Input::XAnf, Input::linTrSchwind},
+             "die Wasserbeladung am Schwindungsende ist gleich der Anfangswasserbeladung, obwohl die Platte "
+             "schwindet (Division durch null).");
+      return;
+    }
+    // Relative volume of the body at 0.25 kg/kg: the water lost down to that
+    // moisture cannot be more than the whole green volume.
+    const double volume25 = 1 - b.PhiAnf + 0.25 * b.rho0 / 1000;
+    if (volume25 < 0) {
+      Refuse({Input::XAnf}, "für diese Dichte und Schwindung zu groß: der Rohling hätte bei 0,25 kg/kg ein "
+                            "negatives Volumen (Wurzel aus einer negativen Zahl).");
+      return;
+    }
+    const double Schwind25 = 1 - std::pow(volume25, 1.0 / 3.0);
+    if (Schwind25 == 1) {
+      Refuse({Input::XAnf}, "für diese Dichte und Schwindung zu groß: der Rohling hätte bei 0,25 kg/kg kein "
+                            "Volumen mehr (Division durch null).");
+      return;
+    }
+    const double rho25 = b.rhos * std::pow((1 - b.SchwindTot) / (1 - Schwind25), 3.0);
+    const double Phi25 = rho25 * (b.PhiAnf - (1 - std::pow(1 - Schwind25, 3.0))) / b.rho0;
+    if (!Finite(Phi25, "den Wassergehalt bei 0,25 kg/kg", bodyBoxes)) return;
+    if (Phi25 == 0) {
+      Refuse(bodyBoxes, "der Wassergehalt bei 0,25 kg/kg ergibt sich zu 0 (Division durch null).");
+      return;
+    }
+    if (!Usable({Input::Feuchteleit})) return;
+    b.KappaGr = Feuchteleit() * std::pow(b.offPoren / Phi25, 2.0);
+    if (!Finite(b.KappaGr, "die Feuchteleitfähigkeit am Schwindungsende", {Input::Feuchteleit, Input::XAnf}) ||
+        !Usable({Input::KappaSteig})) {
+      return;
+    }
+    b.KappaSteig = v(Input::KappaSteig);
+    // The surface and the drying front divide by the conductivity of the body,
+    // from the wet state down to the dry state (the law is monotonic between).
+    for (double X : {XAnf(), 0.0}) {
+      const double kappa = MoistureConductivity(b, X, 25);
+      if (!(kappa > 0) || !std::isfinite(kappa)) {
+        Refuse({Input::KappaSteig, Input::Feuchteleit},
+               "die Feuchteleitfähigkeit bei " + Shown(X, 6) + " kg/kg ergibt sich zu " + Shown(kappa, 6) +
+                   " m²/s; sie muss endlich und größer als 0 sein.");
+        return;
+      }
+    }
+  }
+
+  const InputTexts& texts_;
+  std::array<double, kInputCount> value_{};
+  std::array<bool, kInputCount> usable_{};
+  double AnzOS_ = 0;
+  bool gridOk_ = false;
+  std::vector<std::string> problems_;
+};
+
+}  // namespace
+
+std::vector<std::string> CheckInputs(const InputTexts& inputs) { return Checker(inputs).Run(); }
+
+}  // namespace lamvero
