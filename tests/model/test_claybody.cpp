@@ -1,0 +1,86 @@
+#include <gtest/gtest.h>
+
+#include <cmath>
+
+#include "model/claybody.h"
+#include "tests/model/default_claybody.h"
+
+namespace lamvero {
+namespace {
+
+using testing::DefaultClayBody;
+
+// Reference values are given to 6 significant digits: relative 5e-6.
+void ExpectSixDigits(double actual, double expected) {
+  EXPECT_NEAR(actual, expected, 5e-6 * std::fabs(expected));
+}
+
+TEST(ClayBody, ShrinkageDensityAndWaterContentOfTheDefaultBody) {
+  const ClayBody b = DefaultClayBody();
+  ExpectSixDigits(b.XSchwEnde, 0.135573);
+  ExpectSixDigits(b.KappaGr, 1.72707e-8);
+
+  EXPECT_NEAR(ShrinkageAtMoisture(b, 0.25), 0, 1e-15);
+  ExpectSixDigits(ShrinkageAtMoisture(b, 0.2), 0.026123);
+  EXPECT_NEAR(ShrinkageAtMoisture(b, b.XSchwEnde), 0.062, 1e-15);
+  ExpectSixDigits(ShrinkageAtMoisture(b, 0.1), 0.0830453);  // the formula continued
+  EXPECT_LT(ShrinkageAtMoisture(b, 0.3), 0);                 // swelling above XAnf
+
+  EXPECT_EQ(DryDensityAtShrinkage(b, 0), b.rho0);
+  ExpectSixDigits(DryDensityAtShrinkage(b, 0), 1526.79);
+  ExpectSixDigits(DryDensityAtShrinkage(b, 0.03), 1672.88);
+  EXPECT_EQ(DryDensityAtShrinkage(b, 0.062), 1850);
+  EXPECT_EQ(DryDensityAtShrinkage(b, 0.1), 1850);
+
+  ExpectSixDigits(VolumetricWaterFromShrinkage(b, 0), 0.381698);
+  ExpectSixDigits(VolumetricWaterFromShrinkage(b, 0.03), 0.322538);
+  ExpectSixDigits(VolumetricWaterFromShrinkage(b, 0.062), 0.250810);
+
+  // The shrinkage scale's tick for 3 %: the moisture content, and back.
+  const double tick = 1000 * VolumetricWaterFromShrinkage(b, 0.03) / DryDensityAtShrinkage(b, 0.03);
+  ExpectSixDigits(tick, 0.192804);
+  EXPECT_NEAR(ShrinkageAtMoisture(b, tick), 0.03, 1e-14);
+}
+
+TEST(ClayBody, MoistureConductivityOfTheDefaultBody) {
+  const ClayBody b = DefaultClayBody();
+  ExpectSixDigits(MoistureConductivity(b, 0.25, 25), 4.0e-8);
+  ExpectSixDigits(MoistureConductivity(b, 0.2, 25), 3.00065e-8);
+  ExpectSixDigits(MoistureConductivity(b, b.XSchwEnde, 25), 1.72707e-8);
+  ExpectSixDigits(MoistureConductivity(b, 0.1, 25), 6.25723e-9);
+  ExpectSixDigits(MoistureConductivity(b, 0, 25), 3.60481e-10);
+  EXPECT_EQ(MoistureConductivity(b, -0.3, 25), MoistureConductivity(b, 0, 25));
+  ExpectSixDigits(MoistureConductivity(b, 0.25, 80), 8.95e-8);
+  EXPECT_NEAR(MoistureConductivity(b, 0.2, 80) / MoistureConductivity(b, 0.2, 25), 2.2375, 1e-14);
+}
+
+// The three branches of the law and the two ways of computing the water
+// content meet without a jump: a step of 1e-12 in X moves kappa by ~1e-11
+// relative at most.
+TEST(ClayBody, MoistureConductivityIsContinuous) {
+  for (double shrinkage : {6.2, 0.0}) {
+    const ClayBody b = DefaultClayBody(shrinkage);
+    const double h = 1e-12;
+    for (double X : {b.XSchwEnde, 0.0}) {
+      const double below = MoistureConductivity(b, X - h, 40);
+      const double above = MoistureConductivity(b, X + h, 40);
+      EXPECT_NEAR(below, above, 1e-9 * above) << shrinkage << " " << X;
+    }
+  }
+}
+
+TEST(ClayBody, WithoutShrinkageTheBodyStartsAtItsLimitMoisture) {
+  const ClayBody b = DefaultClayBody(0);
+  EXPECT_EQ(b.rho0, b.rhos);
+  EXPECT_EQ(b.offPoren, b.PhiAnf);
+  EXPECT_EQ(b.XSchwEnde, 0.25);
+  for (double s : {0.0, 0.03, 0.5}) EXPECT_EQ(DryDensityAtShrinkage(b, s), b.rhos);
+  EXPECT_EQ(MoistureConductivity(b, 0.25, 25), b.KappaGr);
+  // Every lower positive moisture follows the logarithmic branch.
+  const double X = 0.1;
+  const double expected = b.KappaGr * std::pow(10.0, b.KappaSteig * (X * b.rhos / 1000 - b.offPoren));
+  EXPECT_NEAR(MoistureConductivity(b, X, 25), expected, 1e-15 * expected);
+}
+
+}  // namespace
+}  // namespace lamvero
