@@ -1,0 +1,250 @@
+// Whole runs through the display interface: the course of a run, its stops,
+// the counter-current switch and the evaluation.
+
+#include <gtest/gtest.h>
+
+#include <algorithm>
+#include <cmath>
+#include <memory>
+
+#include "model/dryingrun.h"
+#include "recordingdisplay.h"
+
+namespace lamvero {
+namespace {
+
+// A thin plate on a coarse grid with a long time step: a complete run of a
+// few thousand steps.
+InputTexts QuickInputs() {
+  InputTexts in = InputTexts::Defaults();
+  in[Input::Dicke] = "4";
+  in[Input::Ortsschrittweite] = "0,2";
+  in[Input::deltaT] = "2";
+  in[Input::rund] = "100";
+  return in;
+}
+
+struct Run : ::testing::Test {
+  std::unique_ptr<RunState> s = std::make_unique<RunState>();
+  testing::RecordingDisplay d;
+  RunResult run(const InputTexts& in) { return RunSimulation(*s, in, d); }
+};
+
+TEST_F(Run, QuickRunCompletesWithItsResults) {
+  const RunResult r = run(QuickInputs());
+  ASSERT_EQ(r.outcome, RunOutcome::Completed);
+  EXPECT_TRUE(r.messages.empty());
+  for (const char* c : {"txt_Dauer1TA", "txt_X1TA", "txt_Anfangsrate", "txt_ThetaZuluft", "txt_spezEnergie",
+                        "txt_relEnergie", "txt_Wasserfehler", "txt_t1xse", "txt_t2xse", "cmd_Neustart"}) {
+    EXPECT_TRUE(d.isVisible(c)) << c;
+  }
+  EXPECT_EQ(d.texts["txt_xmom"], "0");
+  EXPECT_EQ(d.resultPlots, 1);
+  EXPECT_GE(d.redProfiles, 1);
+  // The shrinkage scale is drawn at the set-up and again over the final profile.
+  EXPECT_EQ(d.shrinkageScales, 2);
+  EXPECT_GT(s->Zeit, s->Dauer1TA);
+  EXPECT_GT(s->nReihe, s->nReihe1TA);
+}
+
+TEST_F(Run, FirstPeriodEndsWithoutStoringItsLastStep) {
+  ASSERT_EQ(run(QuickInputs()).outcome, RunOutcome::Completed);
+  const int n1 = s->nReihe1TA;
+  // The step that dried the surface counts in the duration but stored no point.
+  EXPECT_DOUBLE_EQ(s->tReihe[n1] + s->deltaT, s->Dauer1TA);
+  EXPECT_DOUBLE_EQ(s->tReihe[n1 + 1], s->Dauer1TA + s->deltaT);
+  EXPECT_GE(s->XOberflReihe[n1], 0);
+  // The second period stores the surface as dry and freezes its shrinkage.
+  EXPECT_EQ(s->XOberflReihe[n1 + 1], 0);
+  EXPECT_EQ(s->SchwOberflReihe[s->nReihe], s->SchwOberflReihe[n1]);
+}
+
+TEST_F(Run, EvaluationRescalesAndLeavesTheStartAlone) {
+  ASSERT_EQ(run(QuickInputs()).outcome, RunOutcome::Completed);
+  EXPECT_EQ(s->XReihe[0], s->XAnf);
+  EXPECT_EQ(s->XReihe[s->nReihe], 0);  // the residual XEnde maps to exactly 0
+  EXPECT_GE(s->XEnde, 0);
+  // Smoothing replaced every marker from entry 10 on.
+  for (int k = 10; k <= s->nReihe; ++k) ASSERT_GE(s->WasserdampfReihe[k], 0) << k;
+  const double maxRate = *std::max_element(s->WasserdampfReihe.begin() + 10,
+                                           s->WasserdampfReihe.begin() + s->nReihe + 1);
+  EXPECT_EQ(s->WasserdampfMax, maxRate);
+}
+
+TEST_F(Run, WaterBalanceOfTheDefaultRunIsSmall) {
+  d.recordCalls = false;
+  ASSERT_EQ(run(InputTexts::Defaults()).outcome, RunOutcome::Completed);
+  // The surface flux integrated over the run accounts for the initial water
+  // to within the discretisation error; a lost or doubled step would not.
+  EXPECT_LT(s->WasserfehlerProzent, 3);
+  EXPECT_EQ(d.colors["txt_Wasserfehler"], (Rgb{0, 0, 192}));
+  EXPECT_FALSE(d.isVisible("lbl_ungenau1"));
+}
+
+TEST_F(Run, RateDoesNotFallAfterTheSurfaceReachedTheLimitMoisture) {
+  ASSERT_EQ(run(QuickInputs()).outcome, RunOutcome::Completed);
+  ASSERT_GT(s->t1xse, 0);
+  ASSERT_LT(s->t1xse, s->Dauer1TA);
+  // Stored rates are smoothed only from entry 10; compare raw entries via a
+  // second run stopped before the evaluation.
+  auto raw = std::make_unique<RunState>();
+  testing::RecordingDisplay d2;
+  const double t1 = s->t1xse, end1 = s->Dauer1TA;
+  d2.onYield = [&](int) {
+    if (raw->Zeit >= end1) raw->StopFlag = 1;
+  };
+  ASSERT_EQ(RunSimulation(*raw, QuickInputs(), d2).outcome, RunOutcome::Stopped);
+  for (int k = 1; k < raw->nReihe1TA; ++k) {
+    if (raw->tReihe[k] > t1) {
+      ASSERT_GE(raw->WasserdampfReihe[k + 1], raw->WasserdampfReihe[k]) << k;
+    }
+  }
+}
+
+TEST_F(Run, ExhaustAirAtTheEndTemperatureSwitchesInTheFirstStep) {
+  InputTexts in = QuickInputs();
+  in[Input::ThetaGegenstromende] = "35";  // equal to the exhaust-air temperature
+  ASSERT_EQ(run(in).outcome, RunOutcome::Completed);
+  EXPECT_EQ(s->GegenstromAktiv, 0);
+  EXPECT_EQ(s->DauerGegenstrom, 2.0f);
+  EXPECT_EQ(d.texts["txt_DauerGegenstrom"], " 0:00:02");
+  EXPECT_EQ(d.texts["txt_XGegen"], "0,25");
+  for (const char* c : {"lbl_DauerGegenstrom", "txt_DauerGegenstrom", "lbl_XGegen", "txt_XGegen"}) {
+    EXPECT_TRUE(d.isVisible(c)) << c;
+  }
+  // The whole run sees the exhaust-air state.
+  EXPECT_EQ(s->ThetaLuft, 35);
+  EXPECT_EQ(s->ThetaLuftReihe[1], 35);
+}
+
+TEST_F(Run, RunThatNeverSwitchesLeavesTheSwitchFieldsAlone) {
+  InputTexts in = QuickInputs();
+  in[Input::ThetaGegenstromende] = "500";
+  s->DauerGegenstrom = 1234;  // an earlier run's switch
+  ASSERT_EQ(run(in).outcome, RunOutcome::Completed);
+  EXPECT_EQ(s->GegenstromAktiv, 1);
+  EXPECT_EQ(s->DauerGegenstrom, 1234);
+  for (const char* c : {"lbl_DauerGegenstrom", "txt_DauerGegenstrom", "lbl_XGegen", "txt_XGegen"}) {
+    EXPECT_FALSE(d.visible.count(c)) << c;
+  }
+  // In the counter-current section the air warms up as it is followed upstream.
+  EXPECT_GT(s->ThetaLuft, 35);
+}
+
+TEST_F(Run, AirStaysPutInTheFirstStepOfEveryCurveInterval) {
+  InputTexts in = QuickInputs();
+  in[Input::ThetaGegenstromende] = "500";
+  auto probe = std::make_unique<RunState>();
+  testing::RecordingDisplay d2;
+  d2.recordCalls = false;
+  d2.onYield = [&](int y) {
+    if (y > 250) probe->StopFlag = 1;
+  };
+  ASSERT_EQ(RunSimulation(*probe, in, d2).outcome, RunOutcome::Stopped);
+  ASSERT_GE(probe->nReihe1TA, 0);
+  // Steps 1, 101, 201 (stored points 1, 101, 201) reuse the air of the step before.
+  EXPECT_EQ(probe->ThetaLuftReihe[1], probe->ThetaLuftReihe[0]);
+  EXPECT_EQ(probe->ThetaLuftReihe[101], probe->ThetaLuftReihe[100]);
+  EXPECT_EQ(probe->ThetaLuftReihe[201], probe->ThetaLuftReihe[200]);
+  EXPECT_GT(probe->ThetaLuftReihe[102], probe->ThetaLuftReihe[101]);
+}
+
+TEST_F(Run, StopInTheFirstPeriodLeavesNoResults) {
+  d.onYield = [&](int y) {
+    if (y == 50) s->StopFlag = 1;
+  };
+  const RunResult r = run(QuickInputs());
+  EXPECT_EQ(r.outcome, RunOutcome::Stopped);
+  EXPECT_EQ(s->nReihe, 49);  // no step after the stop
+  EXPECT_FALSE(d.isVisible("txt_Dauer1TA"));
+  EXPECT_FALSE(d.texts.count("txt_Dauer1TA"));
+  EXPECT_EQ(d.resultPlots, 0);
+  EXPECT_TRUE(d.isVisible("cmd_Neustart"));
+  EXPECT_EQ(d.calls.back(), "show cmd_Neustart");
+}
+
+TEST_F(Run, StopInTheSecondPeriodLeavesNoEvaluation) {
+  d.onYield = [&](int) {
+    if (s->Dauer1TA > 0 && s->nReihe > s->nReihe1TA + 5) s->StopFlag = 1;
+  };
+  s->Dauer1TA = 0;
+  const RunResult r = run(QuickInputs());
+  EXPECT_EQ(r.outcome, RunOutcome::Stopped);
+  EXPECT_TRUE(d.isVisible("txt_Dauer1TA"));
+  EXPECT_FALSE(d.visible.count("txt_ThetaZuluft"));
+  EXPECT_FALSE(d.visible.count("txt_Wasserfehler"));
+  EXPECT_EQ(d.resultPlots, 0);
+  EXPECT_EQ(s->XEnde, 0);
+}
+
+TEST_F(Run, FullTimeSeriesStopTheRunWithAMessage) {
+  InputTexts in = QuickInputs();
+  in[Input::Dicke] = "2";
+  in[Input::Ortsschrittweite] = "0,5";
+  in[Input::deltaT] = "0,002";
+  in[Input::rund] = "100000";
+  d.recordCalls = false;
+  const RunResult r = run(in);
+  ASSERT_EQ(r.outcome, RunOutcome::SeriesFull);
+  ASSERT_EQ(r.messages.size(), 1u);
+  EXPECT_NE(r.messages[0].find("Zeitreihen voll"), std::string::npos);
+  EXPECT_EQ(s->nReihe, 500000);
+  EXPECT_EQ(d.resultPlots, 0);
+  EXPECT_FALSE(d.isVisible("cmd_Stop"));
+  EXPECT_TRUE(d.isVisible("cmd_Neustart"));
+}
+
+TEST_F(Run, RefusedInputShowsNothing) {
+  InputTexts in = QuickInputs();
+  in[Input::Ortsschrittweite] = "0";
+  const RunResult r = run(in);
+  EXPECT_EQ(r.outcome, RunOutcome::Refused);
+  EXPECT_FALSE(r.messages.empty());
+  EXPECT_TRUE(d.calls.empty());
+  EXPECT_EQ(d.yields, 0);
+}
+
+TEST_F(Run, BodyWithoutShrinkageShowsNoShrinkageDifference) {
+  InputTexts in = QuickInputs();
+  in[Input::linTrSchwind] = "0";
+  ASSERT_EQ(run(in).outcome, RunOutcome::Completed);
+  // The surface passes the limit moisture in the first step; a body that
+  // does not shrink has no shrinkage difference to show.
+  EXPECT_EQ(d.texts["txt_schwinddiff"], "0,00");
+  EXPECT_EQ(d.texts["txt_schwindgrad"], "0,00");
+  for (int k = 0; k <= s->nReihe; ++k) ASSERT_EQ(s->SchwKernReihe[k], 0) << k;
+}
+
+TEST_F(Run, OrderOfDisplayCallsOfAShortRun) {
+  ASSERT_EQ(run(QuickInputs()).outcome, RunOutcome::Completed);
+  const auto& c = d.calls;
+  ASSERT_GE(c.size(), 4u);
+  EXPECT_EQ(c[0], "hide cmd_Start");
+  EXPECT_EQ(c[1], "show cmd_Stop");
+  EXPECT_EQ(c[2], "show cmd_Pause");
+  // Start's prelude ends by clearing the upper part of the profile area,
+  // before the set-up writes its first value.
+  const int clear = d.find("fill pic_Ausgabe");
+  EXPECT_LT(d.find("repaintWindow"), clear);
+  EXPECT_LT(clear, d.find("text txt_AnzOS=10"));
+  // The first period's end: final profile, its results, then the scale on top.
+  const int red = d.find("profile red");
+  const int dauer = d.find("show lbl_Dauer1TA", red);
+  const int kap = d.find("text txt_KapGeschw=-", dauer);
+  const int scale = d.find("shrinkageScale", kap);
+  EXPECT_LT(red, dauer);
+  EXPECT_LT(dauer, kap);
+  EXPECT_LT(kap, scale);
+  EXPECT_EQ(c[red + 1], "refresh pic_Ausgabe");
+  // The evaluation: energy, warning, result curves, water error, run end.
+  const int zuluft = d.find("show lbl_ThetaZuluft", scale);
+  const int plots = d.find("resultPlots", zuluft);
+  const int water = d.find("show lbl_Wasserfehler", plots);
+  EXPECT_LT(zuluft, plots);
+  EXPECT_LT(plots, water);
+  EXPECT_EQ(c.back(), "show cmd_Neustart");
+  EXPECT_EQ(d.find("text txt_xmom=0", scale) < zuluft, true);
+}
+
+}  // namespace
+}  // namespace lamvero

@@ -1,0 +1,135 @@
+// The set-up of a run with the default inputs, against the worked example
+// values, and the set-up's edge cases.
+
+#include <gtest/gtest.h>
+
+#include <cmath>
+#include <memory>
+
+#include "model/setup.h"
+#include "recordingdisplay.h"
+
+namespace lamvero {
+namespace {
+
+// The worked example states values to six significant digits: the computed
+// value must agree to within half a unit of the sixth digit.
+void ExpectSixDigits(double actual, double expected) {
+  const double unit = std::pow(10.0, std::floor(std::log10(std::fabs(expected))) - 5);
+  EXPECT_NEAR(actual, expected, 0.5 * unit) << "expected " << expected;
+}
+
+struct SetUp : ::testing::Test {
+  std::unique_ptr<RunState> s = std::make_unique<RunState>();
+  testing::RecordingDisplay d;
+  void run(const InputTexts& in) { SetUpRun(*s, in, d); }
+};
+
+TEST_F(SetUp, DefaultInputsGiveTheWorkedExample) {
+  run(InputTexts::Defaults());
+  EXPECT_EQ(s->AnzOS, 100);
+  ExpectSixDigits(s->DickeTr, 0.01876);
+  ExpectSixDigits(s->dx, 9.38e-5);
+  ExpectSixDigits(s->FlaechenmasseInv, 0.0576269);
+  ExpectSixDigits(s->pDAb, 0.0422184);
+  ExpectSixDigits(s->XAbluft, 0.0274173);
+  ExpectSixDigits(s->ThetaKgr, 30.9341);
+  ExpectSixDigits(s->pDAu, 0.0102470);
+  ExpectSixDigits(s->XAussen, 0.00643962);
+  ExpectSixDigits(s->LuftRohlingVerh, 11.9174);
+  ExpectSixDigits(s->rho0, 1526.79);
+  ExpectSixDigits(s->PhiAnf, 0.381698);
+  ExpectSixDigits(s->offPoren, 0.250810);
+  ExpectSixDigits(s->XSchwEnde, 0.135573);
+  EXPECT_NEAR(s->Schwind25, 0, 1e-15);  // XAnf = 0.25: the body at 0.25 kg/kg is green
+  ExpectSixDigits(s->Phi25, 0.381698);
+  ExpectSixDigits(s->KappaGr, 1.72707e-8);
+  ExpectSixDigits(s->qrand, 0.203293);
+  ExpectSixDigits(s->mRand, -8.37205e-5);
+  ExpectSixDigits(s->Anfangsrate, 3600 * 8.37205e-5);
+
+  EXPECT_EQ(d.texts["txt_AnzOS"], "100");
+  EXPECT_EQ(d.texts["txt_LuftRohlingVerh"], "11,92");
+  EXPECT_EQ(d.texts["txt_LuftWasserVerh"], "47,67");
+  EXPECT_EQ(d.texts["txt_XSchwEnde"], "0,136");
+  EXPECT_EQ(d.texts["txt_offPoren"], "25,1");
+  EXPECT_EQ(d.texts["txt_thetaOb"], "30,9");
+  EXPECT_EQ(d.texts["txt_thetaK"], "30,9");
+  EXPECT_EQ(d.texts["txt_Wasserdampf"], "0,301");
+  EXPECT_TRUE(d.isVisible("Image7"));
+}
+
+TEST_F(SetUp, InitialStateAndSeriesEntryZero) {
+  run(InputTexts::Defaults());
+  // The starting air differs from the exhaust air only by the wet-bulb tolerance.
+  EXPECT_LT(std::fabs(s->XLuft - s->XAbluft), 1e-7);
+  EXPECT_NE(s->XLuft, s->XAbluft);
+  for (int i = 0; i <= 101; ++i) EXPECT_EQ(s->X[i], 0.25) << i;
+  EXPECT_EQ(s->nReihe, 0);
+  EXPECT_EQ(s->XReihe[0], 0.25);
+  EXPECT_EQ(s->ThetaObReihe[0], s->ThetaKgr);
+  EXPECT_EQ(s->ThetaKReihe[0], s->ThetaKgr);
+  EXPECT_EQ(s->ThetaLuftReihe[0], 35);
+  EXPECT_EQ(s->WasserdampfReihe[0], s->Anfangsrate);
+  EXPECT_EQ(s->StopFlag, 0);
+}
+
+TEST_F(SetUp, CommaAndPointReadAlike) {
+  InputTexts comma = InputTexts::Defaults();
+  InputTexts point = comma;
+  point[Input::Dicke] = "20.0";
+  point[Input::XAnf] = "0.25";
+  run(comma);
+  const double dx = s->dx, kappa = s->KappaGr;
+  run(point);
+  EXPECT_EQ(s->dx, dx);
+  EXPECT_EQ(s->KappaGr, kappa);
+}
+
+TEST_F(SetUp, WithoutShrinkageTheBodyStartsAtItsLimitMoisture) {
+  InputTexts in = InputTexts::Defaults();
+  in[Input::linTrSchwind] = "0";
+  run(in);
+  EXPECT_EQ(s->DickeTr, 0.02);
+  EXPECT_EQ(s->rho0, s->rhos);
+  EXPECT_DOUBLE_EQ(s->offPoren, s->PhiAnf);
+  EXPECT_DOUBLE_EQ(s->XSchwEnde, s->XAnf);
+  EXPECT_FALSE(d.isVisible("Image7"));
+
+  in[Input::linTrSchwind] = "0,0009";
+  run(in);
+  EXPECT_FALSE(d.isVisible("Image7"));
+  in[Input::linTrSchwind] = "0,001";
+  run(in);
+  EXPECT_TRUE(d.isVisible("Image7"));
+}
+
+TEST_F(SetUp, LargestGridFillsTheProfileArray) {
+  InputTexts in = InputTexts::Defaults();
+  in[Input::Dicke] = "50";
+  in[Input::Ortsschrittweite] = "0,05";
+  run(in);
+  EXPECT_EQ(s->AnzOS, 500);
+  EXPECT_EQ(s->X[501], s->XAnf);
+}
+
+TEST_F(SetUp, ShowsItsValuesInOrder) {
+  run(InputTexts::Defaults());
+  const int anzOS = d.find("text txt_AnzOS=100");
+  const int window = d.find("repaintWindow");
+  const int scale = d.find("shrinkageScale");
+  const int rate = d.find("text txt_Wasserdampf=0,301");
+  ASSERT_GE(anzOS, 0);
+  EXPECT_EQ(d.calls[anzOS + 1], "repaint txt_AnzOS");
+  EXPECT_LT(anzOS, d.find("show Image7"));
+  EXPECT_LT(d.find("show Image7"), window);
+  EXPECT_LT(window, d.find("text txt_LuftRohlingVerh=11,92"));
+  EXPECT_LT(d.find("text txt_thetaK=30,9"), scale);
+  EXPECT_LT(scale, rate);
+  // The two air-throughput boxes are written without an immediate repaint.
+  EXPECT_EQ(d.find("repaint txt_LuftRohlingVerh"), -1);
+  EXPECT_EQ(d.find("repaint txt_LuftWasserVerh"), -1);
+}
+
+}  // namespace
+}  // namespace lamvero
