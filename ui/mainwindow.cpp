@@ -1,0 +1,287 @@
+#include "ui/mainwindow.h"
+
+#include <algorithm>
+
+#include <QApplication>
+#include <QCloseEvent>
+#include <QEventLoop>
+#include <QLabel>
+#include <QLineEdit>
+#include <QMessageBox>
+#include <QPainter>
+#include <QPushButton>
+#include <QScreen>
+#include <QStringList>
+
+#include "ui/annotation.h"
+#include "ui/logo.h"
+#include "ui/plotarea.h"
+#include "ui/qtdisplay.h"
+
+namespace lamvero {
+
+namespace {
+
+int Px(int twips) { return qRound(twips / static_cast<double>(kTwipsPerPixel)); }
+
+QRect Geometry(const ControlSpec& c) { return QRect(Px(c.left), Px(c.top), Px(c.width), Px(c.height)); }
+
+QColor ToColor(Rgb c) { return QColor(c.r, c.g, c.b); }
+
+QFont ControlFont(const ControlSpec& c) {
+  QFont f(QStringLiteral("Arial"));
+  f.setPointSizeF(c.pointSize);
+  f.setWeight(c.bold ? QFont::Bold : QFont::Normal);
+  return f;
+}
+
+// Controls the Nochmal button hides: every output row and warning.
+const char* const kResetHidden[] = {
+    "lbl_Achtung", "lbl_Zeit", "lbl_Waermestromdichte", "lbl_Wasserdampf", "lbl_thetaOb", "lbl_Kerntemp",
+    "lbl_Xmom", "lbl_Dauer1TA", "lbl_X1TA", "lbl_OberflSchwind", "lbl_SchwindDiff", "lbl_SchwindGradient",
+    "lbl_KernSchwind", "lbl_Wasserfehler", "lbl_Anfangsrate", "lbl_KapGeschw", "lbl_DampfGeschw",
+    "lbl_SchwindEnde", "lbl_offPoren", "lbl_Ortsschrittzahl", "lbl_ungenau1", "lbl_ungenau2", "lbl_ungenau3",
+    "lbl_LuftRohlingVerh", "lbl_LuftWasserVerh", "lbl_momLuftTemp", "lbl_momXLuft", "lbl_ThetaZuluft",
+    "lbl_DauerGegenstrom", "lbl_XGegen",
+    "txt_Zeit", "txt_qrand", "txt_Wasserdampf", "txt_thetaOb", "txt_thetaK", "txt_xmom", "txt_Dauer1TA",
+    "txt_X1TA", "txt_t1xse", "txt_schwinddiff", "txt_schwindgrad", "txt_t2xse", "txt_Wasserfehler",
+    "txt_Anfangsrate", "txt_KapGeschw", "txt_Dampfgeschw", "txt_XSchwEnde", "txt_offPoren", "txt_AnzOS",
+    "txt_LuftRohlingVerh", "txt_LuftWasserVerh", "txt_momLuftTemp", "txt_momXLuft", "txt_ThetaZuluft",
+    "txt_DauerGegenstrom", "txt_XGegen",
+    "lbl_spezEnergie", "txt_spezEnergie", "lbl_relEnergie", "txt_relEnergie",
+};
+
+// Liberation Sans runs a little wider than the hinted Arial the layout was
+// made for: tighten the letter spacing of a label whose text would reach
+// beyond `available` pixels, keeping the font size.
+void FitText(QLabel* label, double available) {
+  const QString text = label->text().trimmed();
+  if (text.size() < 2) return;
+  const double width = QFontMetricsF(label->font()).horizontalAdvance(text);
+  if (width <= available) return;
+  QFont f = label->font();
+  f.setLetterSpacing(QFont::AbsoluteSpacing, -(width - available) / (text.size() - 1));
+  label->setFont(f);
+}
+
+}  // namespace
+
+MainWindow::MainWindow(QWidget* parent) : QWidget(parent), state_(std::make_unique<RunState>()) {
+  setObjectName(QStringLiteral("frm_Lamvero"));
+  setWindowTitle(QString::fromUtf8(kWindowCaption));
+  setWindowIcon(QIcon(Logo::Pixmap(64)));
+  setFixedSize(Px(kWindowWidthTwips), Px(kWindowHeightTwips));
+  QPalette white = palette();
+  white.setColor(QPalette::Window, Qt::white);
+  setPalette(white);
+  setAutoFillBackground(true);
+  setStyleSheet(QStringLiteral(
+      "QLineEdit { border: 1px solid rgb(150,150,150); padding: 0px 1px; background: white; }"
+      "QLineEdit#txt_parkfocus { border: none; background: white; color: white; }"));
+
+  for (const ControlSpec& c : ControlTable()) createControl(c);
+  // Captions stay clear of their text boxes.
+  for (const ControlSpec& c : ControlTable()) {
+    if (c.kind != ControlKind::Label) continue;
+    double available = Px(c.width);
+    for (const ControlSpec& box : ControlTable()) {
+      if (box.kind == ControlKind::TextBox && box.label == c.name) {
+        available = std::min(available, Px(box.left) - Px(c.left) - 2.0);
+      }
+    }
+    FitText(findChild<QLabel*>(QString::fromStdString(c.name)), available);
+  }
+  display_ = std::make_unique<QtDisplay>(*this, *ausgabe_, *zeit_);
+
+  if (const QScreen* screen = QGuiApplication::primaryScreen()) {
+    const QRect free = screen->availableGeometry();
+    move(free.center() - QPoint(width() / 2, height() / 2));
+  }
+}
+
+MainWindow::~MainWindow() = default;
+
+void MainWindow::createControl(const ControlSpec& c) {
+  const QString name = QString::fromStdString(c.name);
+  const QString caption = QString::fromStdString(c.caption);
+  QWidget* w = nullptr;
+  switch (c.kind) {
+    case ControlKind::Label: {
+      auto* label = new QLabel(caption, this);
+      label->setAlignment(Qt::AlignLeft | Qt::AlignVCenter);
+      QPalette p = label->palette();
+      p.setColor(QPalette::WindowText, ToColor(c.colour));
+      if (!(c.background == Rgb{255, 255, 255})) {
+        p.setColor(QPalette::Window, ToColor(c.background));
+        label->setAutoFillBackground(true);
+      }
+      label->setPalette(p);
+      w = label;
+      break;
+    }
+    case ControlKind::TextBox: {
+      auto* box = new QLineEdit(caption, this);
+      box->setCursorPosition(0);
+      QPalette p = box->palette();
+      p.setColor(QPalette::Text, ToColor(c.colour));
+      box->setPalette(p);
+      w = box;
+      break;
+    }
+    case ControlKind::Button: {
+      auto* button = new QPushButton(caption, this);
+      button->setFocusPolicy(Qt::StrongFocus);
+      w = button;
+      if (c.name == "cmd_Start") connect(button, &QPushButton::clicked, this, &MainWindow::onStart);
+      if (c.name == "cmd_Pause") connect(button, &QPushButton::clicked, this, &MainWindow::onPause);
+      if (c.name == "cmd_Weiter") connect(button, &QPushButton::clicked, this, &MainWindow::onWeiter);
+      if (c.name == "cmd_Stop") connect(button, &QPushButton::clicked, this, &MainWindow::onStop);
+      if (c.name == "cmd_Neustart") connect(button, &QPushButton::clicked, this, &MainWindow::onNeustart);
+      break;
+    }
+    case ControlKind::DrawingArea: {
+      auto* area = new PlotArea(c.userWidth, c.userHeight, this);
+      if (c.name == "pic_Ausgabe") ausgabe_ = area;
+      if (c.name == "pic_Zeit") zeit_ = area;
+      w = area;
+      break;
+    }
+    case ControlKind::Picture:
+      w = new Annotation(c, this);
+      break;
+    case ControlKind::Logo:
+      w = new Logo(this);
+      break;
+    case ControlKind::Line:
+      lines_.push_back(&c);
+      return;
+  }
+  w->setObjectName(name);
+  w->setFont(ControlFont(c));
+  w->setGeometry(Geometry(c));
+  if (!c.visibleAtOpen) w->hide();
+}
+
+void MainWindow::paintEvent(QPaintEvent*) {
+  QPainter p(this);
+  for (const ControlSpec* c : lines_) {
+    p.setPen(QPen(ToColor(c->colour), c->lineWidth, Qt::SolidLine, Qt::FlatCap));
+    p.drawLine(QPointF(c->left / double(kTwipsPerPixel), c->top / double(kTwipsPerPixel)),
+               QPointF((c->left + c->width) / double(kTwipsPerPixel), (c->top + c->height) / double(kTwipsPerPixel)));
+  }
+}
+
+Display& MainWindow::display() { return *display_; }
+
+void MainWindow::setControlVisible(const char* name, bool visible) { display_->setVisible(name, visible); }
+
+void MainWindow::setInputs(const InputTexts& inputs) {
+  for (const InputField& f : InputFields()) {
+    if (auto* box = qobject_cast<QLineEdit*>(display_->control(f.box))) {
+      box->setText(QString::fromStdString(inputs[f.id]));
+      box->setCursorPosition(0);
+    }
+  }
+}
+
+InputTexts MainWindow::inputs() const {
+  InputTexts texts;
+  for (const InputField& f : InputFields()) {
+    if (auto* box = qobject_cast<QLineEdit*>(display_->control(f.box))) texts[f.id] = box->text().toStdString();
+  }
+  return texts;
+}
+
+RunResult MainWindow::runStart() {
+  if (running_) return RunResult{RunOutcome::Refused, {"Es läuft bereits eine Rechnung."}};
+  running_ = true;
+  QPointer<QWidget> focusBefore = QApplication::focusWidget();
+  // No input field keeps the keyboard focus while the run executes.
+  if (QWidget* park = display_->control("txt_parkfocus")) park->setFocus();
+
+  RunResult result = RunSimulation(*state_, inputs(), *display_);
+
+  display_->flush();  // the run's last values on the screen
+  running_ = false;
+  if (result.outcome == RunOutcome::Refused && focusBefore) focusBefore->setFocus();
+  if (closeRequested_) close();
+  return result;
+}
+
+void MainWindow::onStart() {
+  if (running_) return;
+  const RunResult r = runStart();
+  if (closeRequested_) return;
+  QString text;
+  if (r.outcome == RunOutcome::Refused) {
+    QStringList lines;
+    for (const std::string& m : r.messages) lines << QString::fromStdString(m);
+    text = QStringLiteral("Die Rechnung kann mit diesen Eingaben nicht beginnen:\n\n") + lines.join('\n');
+  } else if ((r.outcome == RunOutcome::SeriesFull || r.outcome == RunOutcome::Failed) && !r.messages.empty()) {
+    text = QStringLiteral("Die Rechnung wurde angehalten:\n\n") + QString::fromStdString(r.messages[0]);
+  }
+  if (text.isEmpty()) return;
+  if (present_) {
+    present_(text);
+  } else {
+    QMessageBox::warning(this, QStringLiteral("Lamvero"), text);
+  }
+}
+
+void MainWindow::onPause() {
+  setControlVisible("cmd_Pause", false);
+  setControlVisible("cmd_Stop", false);
+  setControlVisible("cmd_Weiter", true);
+  PauseFlag_ = 1;
+  display_->applyTexts();  // the values at the moment of the pause stay on screen
+  // Wait for Weiter without spinning: the nested loop sleeps until events arrive.
+  QEventLoop wait;
+  pauseLoop_ = &wait;
+  wait.exec();
+  pauseLoop_ = nullptr;
+  if (PauseFlag_ == 1) {
+    // The application is quitting: leave the pause and end the run.
+    PauseFlag_ = 0;
+    state_->StopFlag = 1;
+  }
+}
+
+void MainWindow::onWeiter() {
+  PauseFlag_ = 0;
+  setControlVisible("cmd_Weiter", false);
+  setControlVisible("cmd_Pause", true);
+  setControlVisible("cmd_Stop", true);
+  if (pauseLoop_) pauseLoop_->quit();
+}
+
+void MainWindow::onStop() {
+  setControlVisible("cmd_Pause", false);
+  setControlVisible("cmd_Stop", false);
+  state_->StopFlag = 1;
+}
+
+void MainWindow::onNeustart() {
+  setControlVisible("cmd_Neustart", false);
+  setControlVisible("cmd_Start", true);
+  for (const char* name : kResetHidden) setControlVisible(name, false);
+  display_->fillWhite(Area::Ausgabe, 0, 0, 10530, 6030);
+  display_->fillWhite(Area::Zeit, 0, 0, 10530, 4330);
+  display_->repaintWindow();
+}
+
+void MainWindow::closeEvent(QCloseEvent* event) {
+  if (PauseFlag_ == 1) {
+    PauseFlag_ = 0;
+    if (pauseLoop_) pauseLoop_->quit();
+  }
+  if (running_) {
+    // The run stops at its next step; the window closes once it has unwound.
+    state_->StopFlag = 1;
+    closeRequested_ = true;
+    event->ignore();
+    return;
+  }
+  event->accept();
+}
+
+}  // namespace lamvero

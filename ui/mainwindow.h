@@ -1,0 +1,76 @@
+#pragma once
+// The one window: inputs, outputs, run-control buttons and the two drawing
+// areas, built from the control table. A run executes inside the Start
+// handler; Pause, Weiter and Stop act from within the run's per-step yield.
+
+#include <QPointer>
+#include <QString>
+#include <QWidget>
+#include <cstdint>
+#include <functional>
+#include <memory>
+#include <vector>
+
+#include "model/dryingrun.h"
+#include "model/inputs.h"
+#include "model/runstate.h"
+#include "ui/controltable.h"
+
+class QEventLoop;
+
+namespace lamvero {
+
+class PlotArea;
+class QtDisplay;
+
+class MainWindow : public QWidget {
+  Q_OBJECT
+ public:
+  explicit MainWindow(QWidget* parent = nullptr);
+  ~MainWindow() override;
+
+  void setInputs(const InputTexts& inputs);  // fill the 18 input boxes
+  InputTexts inputs() const;                 // read them
+  // What Start does, without any message box; returns at the end of the run.
+  RunResult runStart();
+  const RunState& runState() const { return *state_; }
+  RunState& runState() { return *state_; }
+  Display& display();
+
+  PlotArea& ausgabe() { return *ausgabe_; }
+  PlotArea& zeit() { return *zeit_; }
+  bool running() const { return running_; }
+
+  // How a message reaches the user (a message box unless replaced, e.g. by a test).
+  using MessagePresenter = std::function<void(const QString& text)>;
+  void setMessagePresenter(MessagePresenter present) { present_ = std::move(present); }
+
+ private slots:
+  void onStart();
+  void onPause();
+  void onWeiter();
+  void onStop();
+  void onNeustart();
+
+ protected:
+  void closeEvent(QCloseEvent* event) override;
+  void paintEvent(QPaintEvent* event) override;
+
+ private:
+  void createControl(const ControlSpec& spec);
+  void setControlVisible(const char* name, bool visible);
+
+  std::unique_ptr<RunState> state_;  // ~44 MB of series: allocated once, kept for the result displays
+  std::unique_ptr<QtDisplay> display_;
+  PlotArea* ausgabe_ = nullptr;
+  PlotArea* zeit_ = nullptr;
+  std::vector<const ControlSpec*> lines_;
+  MessagePresenter present_;
+
+  std::int16_t PauseFlag_ = 0;       // 1 while a pause is in force
+  QPointer<QEventLoop> pauseLoop_;   // the pause handler's wait, while it lasts
+  bool running_ = false;             // inside runStart
+  bool closeRequested_ = false;      // the window was closed during a run
+};
+
+}  // namespace lamvero

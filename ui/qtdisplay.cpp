@@ -1,0 +1,107 @@
+#include "ui/qtdisplay.h"
+
+#include <QAbstractButton>
+#include <QCoreApplication>
+#include <QLabel>
+#include <QLineEdit>
+#include <QWidget>
+
+#include "ui/plotarea.h"
+#include "ui/profileplot.h"
+#include "ui/resultplots.h"
+
+namespace lamvero {
+
+QtDisplay::QtDisplay(QWidget& window, PlotArea& ausgabe, PlotArea& zeit)
+    : window_(window), ausgabe_(ausgabe), zeit_(zeit) {
+  for (QWidget* w : window.findChildren<QWidget*>()) {
+    if (!w->objectName().isEmpty()) controls_[w->objectName().toStdString()].widget = w;
+  }
+}
+
+QtDisplay::Control* QtDisplay::find(const char* name) {
+  auto it = controls_.find(name);
+  return it == controls_.end() ? nullptr : &it->second;
+}
+
+QWidget* QtDisplay::control(const std::string& name) const {
+  auto it = controls_.find(name);
+  return it == controls_.end() ? nullptr : it->second.widget;
+}
+
+PlotArea& QtDisplay::area(Area a) { return a == Area::Ausgabe ? ausgabe_ : zeit_; }
+
+void QtDisplay::setText(const char* control, const std::string& text) {
+  Control* c = find(control);
+  if (!c) return;
+  c->pending = QString::fromStdString(text);
+  if (!c->dirty) {
+    c->dirty = true;
+    dirty_.push_back(c);
+  }
+}
+
+void QtDisplay::applyTexts() {
+  for (Control* c : dirty_) {
+    c->dirty = false;
+    if (auto* edit = qobject_cast<QLineEdit*>(c->widget)) {
+      if (edit->text() != c->pending) {
+        edit->setText(c->pending);
+        edit->setCursorPosition(0);  // show the beginning of a long text
+      }
+    } else if (auto* label = qobject_cast<QLabel*>(c->widget)) {
+      label->setText(c->pending);
+    } else if (auto* button = qobject_cast<QAbstractButton*>(c->widget)) {
+      button->setText(c->pending);
+    }
+  }
+  dirty_.clear();
+}
+
+void QtDisplay::setVisible(const char* control, bool visible) {
+  if (Control* c = find(control)) c->widget->setVisible(visible);
+}
+
+void QtDisplay::setColor(const char* control, Rgb color) {
+  Control* c = find(control);
+  if (!c) return;
+  QPalette p = c->widget->palette();
+  const QColor q(color.r, color.g, color.b);
+  p.setColor(QPalette::WindowText, q);
+  p.setColor(QPalette::Text, q);
+  p.setColor(QPalette::ButtonText, q);
+  c->widget->setPalette(p);
+}
+
+void QtDisplay::repaint(const char* control) {
+  if (Control* c = find(control)) c->widget->update();
+}
+
+void QtDisplay::repaintWindow() { window_.update(); }
+
+void QtDisplay::fillWhite(Area a, double x1, double y1, double x2, double y2) {
+  PlotArea& p = area(a);
+  p.fillRect(x1, y1, x2, y2, Rgb{255, 255, 255});
+  p.update();
+}
+
+void QtDisplay::drawShrinkageScale(const RunState& s) { DrawShrinkageScale(s, ausgabe_); }
+
+void QtDisplay::drawProfile(const RunState& s, int style) { DrawProfileCurve(s, style, ausgabe_); }
+
+void QtDisplay::drawResultPlots(const RunState& s) { DrawResultPlots(s, zeit_); }
+
+void QtDisplay::refresh(Area a) { area(a).refresh(); }
+
+void QtDisplay::yield() {
+  if (sinceEvents_.isValid() && sinceEvents_.elapsed() < kFrameMs) return;
+  flush();
+}
+
+void QtDisplay::flush() {
+  applyTexts();
+  QCoreApplication::processEvents();
+  sinceEvents_.restart();
+}
+
+}  // namespace lamvero

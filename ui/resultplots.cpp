@@ -1,0 +1,162 @@
+#include "ui/resultplots.h"
+
+#include <limits>
+#include <vector>
+
+namespace lamvero {
+
+namespace {
+
+constexpr Rgb kBlack{0, 0, 0};
+
+using Series = std::vector<double>;
+using Transform = double (*)(const RunState&, double);
+
+// Draws with every tenth stored point, from `first` on.
+class TenthPoints {
+ public:
+  TenthPoints(const RunState& s, Canvas& c) : s_(s), c_(c) {}
+
+  float x(double k) const { return static_cast<float>(TimeX(k, s_.nReihe)); }
+
+  // The segment of `series` from point k to point k + 10.
+  void segment(const Series& series, Transform T, int k, Rgb colour) {
+    c_.line(x(k), static_cast<float>(T(s_, series[k])), x(k + 10), static_cast<float>(T(s_, series[k + 10])),
+            colour);
+  }
+
+  void curve(const Series& series, Transform T, int first, Rgb colour) {
+    for (int k = first; k <= s_.nReihe - 10; k += 10) segment(series, T, k, colour);
+  }
+
+  // Vertical lines between two series at every tenth point from 1, as far
+  // right as xUntil.
+  void band(const Series& a, const Series& b, Transform T, double xUntil, Rgb colour) {
+    for (int k = 1; k <= s_.nReihe - 10; k += 10) {
+      if (xUntil < TimeX(k, s_.nReihe)) break;
+      c_.line(x(k), static_cast<float>(T(s_, a[k])), x(k), static_cast<float>(T(s_, b[k])), colour);
+    }
+  }
+
+  // A shrinkage curve through points 0, 10, 20, ... up to the end time, then
+  // straight up to the top edge at the end time and along it to the right edge:
+  // after its shrinkage has ended the layer keeps the total shrinkage.
+  void shrinkage(const Series& series, double endTime, Rgb colour) {
+    const float xEnd = static_cast<float>(TimeX(endTime, s_.Zeit));
+    const float yTop = static_cast<float>(ShrinkageY(s_, s_.linTrSchwind));
+    int k = 1;
+    for (; k <= s_.nReihe - 10; k += 10) {
+      if (TimeX(endTime, s_.Zeit) < TimeX(k, s_.nReihe)) break;
+      c_.line(x(k - 1), static_cast<float>(ShrinkageY(s_, series[k - 1])), x(k + 9),
+              static_cast<float>(ShrinkageY(s_, series[k + 9])), colour);
+    }
+    c_.line(x(k - 1), static_cast<float>(ShrinkageY(s_, series[k - 1])), xEnd, yTop, colour);
+    c_.line(xEnd, yTop, static_cast<float>(TimeX(s_.Zeit, s_.Zeit)), yTop, colour);
+  }
+
+  // A full-height vertical marker at time t.
+  void marker(double t, Rgb colour) {
+    const float xt = static_cast<float>(TimeX(t, s_.Zeit));
+    c_.line(xt, 0, xt, 4300, colour);
+  }
+
+ private:
+  const RunState& s_;
+  Canvas& c_;
+};
+
+bool SeriesHold(const RunState& s) {
+  if (s.nReihe < 0 || s.nReihe > kMaxSeriesIndex) return false;
+  const std::size_t need = static_cast<std::size_t>(s.nReihe) + 1;
+  for (const Series* series : {&s.tReihe, &s.XReihe, &s.XOberflReihe, &s.XKernReihe, &s.SchwOberflReihe,
+                               &s.SchwKernReihe, &s.ThetaLuftReihe, &s.ThetaObReihe, &s.ThetaKReihe,
+                               &s.WasserdampfReihe, &s.SpiegelReihe}) {
+    if (series->size() < need) return false;
+  }
+  return true;
+}
+
+}  // namespace
+
+double TimeX(double a, double b) { return 10500 * a / b; }
+
+double MoistureY(const RunState& s, double X) { return 4300 - 4300 * X / s.XAnf; }
+
+double TemperatureY(const RunState& s, double theta) {
+  return 4300 - 4300 * (theta - s.AussenluftTemp) / (s.ThetaZuluft - s.AussenluftTemp);
+}
+
+double FrontY(const RunState& s, double sSpiegel) { return 8600 * (sSpiegel - s.dx / 2) / s.DickeTr; }
+
+double RateY(const RunState& s, double m) { return 4300 - 3640 * m / s.WasserdampfMax; }
+
+double ShrinkageY(const RunState& s, double S) {
+  if (s.linTrSchwind > 0.001) return 4300 - 4300 * S / s.linTrSchwind;
+  return 4300;
+}
+
+void DrawResultPlots(const RunState& s, Canvas& c) {
+  if (!SeriesHold(s)) return;
+  TenthPoints p(s, c);
+
+  c.refresh();
+  c.setPenWidth(3);
+  p.band(s.XOberflReihe, s.XKernReihe, MoistureY, std::numeric_limits<double>::infinity(), Rgb{235, 235, 230});
+  c.refresh();
+  p.band(s.SchwOberflReihe, s.SchwKernReihe, ShrinkageY, TimeX(s.t2xse, s.Zeit), Rgb{225, 225, 255});
+
+  c.setPenWidth(1);
+  c.setLineStyle(LineStyle::DashDotDot);
+  if (s.linTrSchwind > 0.001) {
+    p.marker(s.t1xse, Rgb{0, 0, 255});
+    p.marker(s.t2xse, Rgb{0, 0, 255});
+  }
+  p.marker(s.Dauer1TA, Rgb{255, 0, 0});
+  c.setLineStyle(LineStyle::Solid);
+  // The end of the counter-current section, only if this run reached it: a run
+  // that never switched would otherwise show the switch of an earlier run.
+  if (s.GegenstromAktiv == 0) p.marker(s.DauerGegenstrom, kBlack);
+  c.refresh();
+
+  c.setPenWidth(2);
+  p.curve(s.XReihe, MoistureY, 1, kBlack);
+  c.refresh();
+
+  c.setPenWidth(1);
+  for (int k = 1; k <= s.nReihe - 10; k += 10) {
+    p.segment(s.XOberflReihe, MoistureY, k, kBlack);
+    p.segment(s.XKernReihe, MoistureY, k, kBlack);
+  }
+  c.refresh();
+
+  c.setPenWidth(4);
+  p.curve(s.SpiegelReihe, FrontY, 1, Rgb{240, 240, 0});
+  c.setPenWidth(1);
+  p.curve(s.SpiegelReihe, FrontY, 1, kBlack);
+  c.refresh();
+
+  c.setPenWidth(2);
+  p.curve(s.ThetaObReihe, TemperatureY, 0, Rgb{200, 170, 0});
+  c.refresh();
+
+  for (int k = 0; k <= s.nReihe - 10; k += 10) {
+    p.segment(s.ThetaKReihe, TemperatureY, k, Rgb{255, 0, 245});
+    p.segment(s.WasserdampfReihe, RateY, k, Rgb{0, 255, 0});
+  }
+  c.refresh();
+
+  if (!(s.linTrSchwind < 0.001)) {
+    c.setPenWidth(2);
+    p.shrinkage(s.SchwOberflReihe, s.t1xse, Rgb{0, 0, 255});
+    p.shrinkage(s.SchwKernReihe, s.t2xse, Rgb{0, 0, 255});
+  }
+
+  c.setPenWidth(2);
+  p.curve(s.ThetaLuftReihe, TemperatureY, 0, Rgb{255, 0, 0});
+
+  c.refresh();
+  c.setPenWidth(1);
+  c.refresh();
+}
+
+}  // namespace lamvero
