@@ -4,8 +4,9 @@
 // one for the program's lifetime; each set-up overwrites what a run needs, and
 // it stays readable after the run for the result displays.
 
+#include <cstddef>
 #include <cstdint>
-#include <vector>
+#include <memory>
 
 #include "model/claybody.h"
 #include "model/moisturestep.h"
@@ -18,8 +19,23 @@ constexpr int kMaxSeriesIndex = kSeriesCapacity - 1;
 // The profile uses indices 0..AnzOS+1 of 0..501.
 constexpr int kMaxAnzOS = kGridSize - 2;
 
+// One time series of fixed capacity. Its entries are not cleared when it is
+// made: a run writes every entry up to nReihe before anything reads it, so a
+// short run touches only the memory it uses.
+class Series {
+ public:
+  Series() : v_(new double[kSeriesCapacity]) {}
+  double& operator[](std::size_t k) { return v_[k]; }
+  double operator[](std::size_t k) const { return v_[k]; }
+  double* begin() { return v_.get(); }
+  const double* begin() const { return v_.get(); }
+  const double* end() const { return v_.get() + kSeriesCapacity; }
+
+ private:
+  std::unique_ptr<double[]> v_;
+};
+
 struct RunState : ClayBody {
-  RunState();
 
   // Inputs, converted to model units.
   double Dicke = 0;               // green plate thickness as entered, mm
@@ -111,7 +127,7 @@ struct RunState : ClayBody {
   int StopFlag = 0;
 
   // Time series, one entry per stored time step.
-  std::vector<double> tReihe, XReihe, XOberflReihe, XKernReihe, SchwOberflReihe, SchwKernReihe,
+  Series tReihe, XReihe, XOberflReihe, XKernReihe, SchwOberflReihe, SchwKernReihe,
       ThetaLuftReihe, ThetaObReihe, ThetaKReihe, WasserdampfReihe, SpiegelReihe;
 };
 
