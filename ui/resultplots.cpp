@@ -1,7 +1,6 @@
 #include "ui/resultplots.h"
 
 #include <limits>
-#include <vector>
 
 namespace lamvero {
 
@@ -9,7 +8,6 @@ namespace {
 
 constexpr Rgb kBlack{0, 0, 0};
 
-using Series = std::vector<double>;
 using Transform = double (*)(const RunState&, double);
 
 // Draws with every tenth stored point, from `first` on.
@@ -65,17 +63,6 @@ class TenthPoints {
   Canvas& c_;
 };
 
-bool SeriesHold(const RunState& s) {
-  if (s.nReihe < 0 || s.nReihe > kMaxSeriesIndex) return false;
-  const std::size_t need = static_cast<std::size_t>(s.nReihe) + 1;
-  for (const Series* series : {&s.tReihe, &s.XReihe, &s.XOberflReihe, &s.XKernReihe, &s.SchwOberflReihe,
-                               &s.SchwKernReihe, &s.ThetaLuftReihe, &s.ThetaObReihe, &s.ThetaKReihe,
-                               &s.WasserdampfReihe, &s.SpiegelReihe}) {
-    if (series->size() < need) return false;
-  }
-  return true;
-}
-
 }  // namespace
 
 double TimeX(double a, double b) { return 10500 * a / b; }
@@ -96,7 +83,7 @@ double ShrinkageY(const RunState& s, double S) {
 }
 
 void DrawResultPlots(const RunState& s, Canvas& c) {
-  if (!SeriesHold(s)) return;
+  if (s.nReihe < 0 || s.nReihe > kMaxSeriesIndex) return;  // beyond the stored series
   TenthPoints p(s, c);
 
   c.refresh();

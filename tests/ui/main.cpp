@@ -1,0 +1,16 @@
+// The window tests need one QApplication for the whole process; they run on
+// the offscreen platform unless another one is asked for.
+
+#include <gtest/gtest.h>
+
+#include <QApplication>
+
+int main(int argc, char** argv) {
+  if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM")) qputenv("QT_QPA_PLATFORM", "offscreen");
+  QApplication app(argc, argv);
+  // A test closes windows without ending the process: closing the last one
+  // must not quit the application (that would end every later event loop).
+  QApplication::setQuitOnLastWindowClosed(false);
+  ::testing::InitGoogleTest(&argc, argv);
+  return RUN_ALL_TESTS();
+}

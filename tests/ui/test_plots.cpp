@@ -1,0 +1,241 @@
+// What the profile plot and the result diagram draw, and in which order,
+// recorded through a canvas.
+
+#include <gtest/gtest.h>
+
+#include <cmath>
+#include <memory>
+
+#include "model/dryingrun.h"
+#include "model/setup.h"
+#include "tests/ui/recordingcanvas.h"
+#include "ui/profileplot.h"
+#include "ui/resultplots.h"
+
+namespace lamvero {
+namespace {
+
+constexpr Rgb kBlue{0, 0, 255};
+constexpr Rgb kRed{255, 0, 0};
+constexpr Rgb kBlack{0, 0, 0};
+
+InputTexts QuickInputs() {
+  InputTexts in = InputTexts::Defaults();
+  in[Input::Dicke] = "4";
+  in[Input::Ortsschrittweite] = "0,2";
+  in[Input::deltaT] = "2";
+  in[Input::rund] = "100";
+  return in;
+}
+
+// A set-up run state with the given linear shrinkage.
+std::unique_ptr<RunState> SetUpWithShrinkage(const char* linTrSchwind) {
+  auto s = std::make_unique<RunState>();
+  InputTexts in = InputTexts::Defaults();
+  in[Input::linTrSchwind] = linTrSchwind;
+  NullDisplay none;
+  SetUpRun(*s, in, none);
+  return s;
+}
+
+struct MarkCounts {
+  int whole = 0, half = 0;  // per edge
+};
+
+MarkCounts CountMarks(const RecordingCanvas& c) {
+  MarkCounts m;
+  for (const CanvasOp& op : c.lines([](const CanvasOp& o) { return o.x1 == 0 && o.x2 == 150; })) {
+    EXPECT_EQ(op.y1, op.y2);
+    (op.penWidth == 2 ? m.whole : m.half)++;
+  }
+  // The right edge carries the same marks.
+  const auto right = c.lines([](const CanvasOp& o) { return o.x1 == 10350 && o.x2 == 10500; });
+  EXPECT_EQ(right.size(), static_cast<size_t>(m.whole + m.half));
+  return m;
+}
+
+TEST(ShrinkageScale, MarksPerEdgeFollowTheTotalShrinkage) {
+  struct Case {
+    const char* linTrSchwind;
+    int whole, half;
+  } cases[] = {{"6,2", 6, 6}, {"6,6", 6, 7}, {"0,5", 0, 0}, {"0,8", 0, 1}, {"0,999", 1, 1}};
+  for (const Case& k : cases) {
+    SCOPED_TRACE(k.linTrSchwind);
+    auto s = SetUpWithShrinkage(k.linTrSchwind);
+    RecordingCanvas c;
+    DrawShrinkageScale(*s, c);
+    const MarkCounts m = CountMarks(c);
+    EXPECT_EQ(m.whole, k.whole);
+    EXPECT_EQ(m.half, k.half);
+    // The end-of-shrinkage line spans the whole width; the scale is shown at once.
+    const auto limit = c.lines([](const CanvasOp& o) { return o.x1 == 0 && o.x2 == 10500; });
+    ASSERT_EQ(limit.size(), 1u);
+    EXPECT_FLOAT_EQ(limit[0].y1, static_cast<float>(ProfileY(*s, s->XSchwEnde)));
+    EXPECT_EQ(c.ops.back().kind, CanvasOp::Refresh);
+    EXPECT_EQ(c.penWidth, 1);
+  }
+}
+
+TEST(ShrinkageScale, MarksGrowDownwardAndStayAboveTheShrinkageEnd) {
+  auto s = SetUpWithShrinkage("6,2");
+  RecordingCanvas c;
+  DrawShrinkageScale(*s, c);
+  const auto left = c.lines([](const CanvasOp& o) { return o.x1 == 0 && o.x2 == 150; });
+  const float yEnde = static_cast<float>(ProfileY(*s, s->XSchwEnde));
+  // Whole marks 1..6 %, then half marks 0.5..5.5 %: each lies below the one
+  // before it in its group, all of them above the 6.2 % end of shrinkage and
+  // below the top edge (no shrinkage at the initial moisture).
+  for (size_t i = 0; i < left.size(); ++i) {
+    EXPECT_GT(left[i].y1, 0.0f);
+    EXPECT_LT(left[i].y1, yEnde);
+    if (i > 0 && i != 6) {
+      EXPECT_GT(left[i].y1, left[i - 1].y1);
+    }
+  }
+  // The 0.5 % mark lies between the top edge and the 1 % mark.
+  EXPECT_LT(left[6].y1, left[0].y1);
+}
+
+TEST(ProfileCurve, NormalCurvesAreThinAndBlackTheFinalOneOfThePeriodRedAndThick) {
+  auto s = SetUpWithShrinkage("6,2");
+  for (int i = 0; i <= s->AnzOS + 1; ++i) s->X[i] = s->XAnf * (1 - i / (s->AnzOS + 1));
+  for (int style : {s->StilEins, s->StilNull}) {
+    RecordingCanvas c;
+    DrawProfileCurve(*s, style, c);
+    const auto lines = c.lines([](const CanvasOp&) { return true; });
+    ASSERT_EQ(lines.size(), static_cast<size_t>(s->AnzOS) + 1);
+    for (size_t i = 0; i < lines.size(); ++i) {
+      EXPECT_EQ(lines[i].colour, style == s->StilEins ? kBlack : kRed);
+      EXPECT_EQ(lines[i].penWidth, style == s->StilEins ? 1 : 3);
+      // 100 steps across 10500 units: each segment covers 105 of them.
+      EXPECT_FLOAT_EQ(lines[i].x1, 105.0f * i);
+      EXPECT_FLOAT_EQ(lines[i].x2 - lines[i].x1, 105.0f);
+    }
+    EXPECT_FLOAT_EQ(lines.front().y1, 0.0f);  // XAnf at the top edge
+    EXPECT_EQ(c.ops.back().kind, CanvasOp::Refresh);
+    EXPECT_EQ(c.penWidth, 1);
+  }
+}
+
+// Complete quick runs, shared by the result-plot tests.
+class ResultPlots : public ::testing::Test {
+ protected:
+  static std::unique_ptr<RunState> Run(const InputTexts& in, std::unique_ptr<RunState> s = nullptr) {
+    if (!s) s = std::make_unique<RunState>();
+    NullDisplay none;
+    const RunResult r = RunSimulation(*s, in, none);
+    EXPECT_EQ(r.outcome, RunOutcome::Completed);
+    return s;
+  }
+
+  static std::vector<CanvasOp> FullHeightMarkers(const RecordingCanvas& c, Rgb colour, LineStyle style) {
+    return c.lines([&](const CanvasOp& o) {
+      return o.colour == colour && o.style == style && o.x1 == o.x2 && o.y1 == 0 && o.y2 == 4300;
+    });
+  }
+};
+
+TEST_F(ResultPlots, CounterCurrentMarkerOnlyWhenThisRunSwitched) {
+  auto s = Run(QuickInputs());
+  ASSERT_EQ(s->GegenstromAktiv, 0);
+  RecordingCanvas switched;
+  DrawResultPlots(*s, switched);
+  const auto marker = FullHeightMarkers(switched, kBlack, LineStyle::Solid);
+  ASSERT_EQ(marker.size(), 1u);
+  EXPECT_FLOAT_EQ(marker[0].x1, static_cast<float>(TimeX(s->DauerGegenstrom, s->Zeit)));
+  EXPECT_EQ(marker[0].penWidth, 1);
+
+  // The same window state, now a run whose air never reaches the end
+  // temperature: the earlier run's switch time is still in the state, but
+  // this run has no counter-current end to mark.
+  InputTexts never = QuickInputs();
+  never[Input::ThetaGegenstromende] = "500";
+  s = Run(never, std::move(s));
+  ASSERT_EQ(s->GegenstromAktiv, 1);
+  ASSERT_GT(s->DauerGegenstrom, 0.0f);
+  RecordingCanvas unswitched;
+  DrawResultPlots(*s, unswitched);
+  EXPECT_TRUE(FullHeightMarkers(unswitched, kBlack, LineStyle::Solid).empty());
+}
+
+TEST_F(ResultPlots, LayersInOrderBandsMarkersCurvesAirOnTop) {
+  auto s = Run(QuickInputs());
+  RecordingCanvas c;
+  DrawResultPlots(*s, c);
+  ASSERT_GT(c.ops.size(), 10u);
+  EXPECT_EQ(c.ops.front().kind, CanvasOp::Refresh);
+
+  auto firstIndex = [&](auto pred) {
+    for (size_t i = 0; i < c.ops.size(); ++i)
+      if (c.ops[i].kind == CanvasOp::Line && pred(c.ops[i])) return static_cast<long>(i);
+    return -1L;
+  };
+  auto lastIndex = [&](auto pred) {
+    for (size_t i = c.ops.size(); i-- > 0;)
+      if (c.ops[i].kind == CanvasOp::Line && pred(c.ops[i])) return static_cast<long>(i);
+    return -1L;
+  };
+  const auto isBand = [](const CanvasOp& o) {
+    return o.colour == Rgb{235, 235, 230} || o.colour == Rgb{225, 225, 255};
+  };
+  const auto isDashed = [](const CanvasOp& o) { return o.style == LineStyle::DashDotDot; };
+  const auto isCurve = [&](const CanvasOp& o) { return !isBand(o) && !isDashed(o) && o.x1 != o.x2; };
+  const auto isAir = [](const CanvasOp& o) { return o.colour == kRed && o.style == LineStyle::Solid; };
+
+  ASSERT_GE(firstIndex(isBand), 0);
+  EXPECT_LT(lastIndex(isBand), firstIndex(isDashed));
+  EXPECT_LT(lastIndex(isDashed), firstIndex(isCurve));
+  // The air temperature is the last curve, drawn 2 px wide from stored point 0.
+  const long firstAir = firstIndex(isAir);
+  EXPECT_LT(lastIndex([&](const CanvasOp& o) { return isCurve(o) && !isAir(o); }), firstAir);
+  EXPECT_FLOAT_EQ(c.ops[firstAir].x1, 0.0f);
+  EXPECT_EQ(c.ops[firstAir].penWidth, 2);
+  // The mean moisture starts at stored point 1.
+  const long mean = firstIndex([](const CanvasOp& o) { return o.colour == Rgb{0, 0, 0} && o.penWidth == 2; });
+  ASSERT_GE(mean, 0);
+  EXPECT_FLOAT_EQ(c.ops[mean].x1, static_cast<float>(TimeX(1, s->nReihe)));
+  // Shown, and the pen back to 1 px.
+  EXPECT_EQ(c.ops.back().kind, CanvasOp::Refresh);
+  EXPECT_EQ(c.penWidth, 1);
+}
+
+TEST_F(ResultPlots, ShrinkageCurvesRunAlongTheTopEdgeAfterShrinkageEnds) {
+  auto s = Run(QuickInputs());
+  RecordingCanvas c;
+  DrawResultPlots(*s, c);
+  const auto shrink = c.lines([](const CanvasOp& o) { return o.colour == kBlue && o.penWidth == 2; });
+  for (double end : {s->t1xse, s->t2xse}) {
+    SCOPED_TRACE(end);
+    const float xEnd = static_cast<float>(TimeX(end, s->Zeit));
+    int rises = 0, alongTop = 0;
+    for (const CanvasOp& o : shrink) {
+      if (o.x2 == xEnd && o.y2 == 0) ++rises;
+      if (o.x1 == xEnd && o.y1 == 0 && o.y2 == 0 && o.x2 == 10500) ++alongTop;
+    }
+    EXPECT_EQ(rises, 1);
+    EXPECT_EQ(alongTop, 1);
+  }
+  // Dashed blue markers at both shrinkage ends, a dashed red one at the end
+  // of the first drying period.
+  EXPECT_EQ(FullHeightMarkers(c, kBlue, LineStyle::DashDotDot).size(), 2u);
+  ASSERT_EQ(FullHeightMarkers(c, kRed, LineStyle::DashDotDot).size(), 1u);
+  EXPECT_FLOAT_EQ(FullHeightMarkers(c, kRed, LineStyle::DashDotDot)[0].x1,
+                  static_cast<float>(TimeX(s->Dauer1TA, s->Zeit)));
+}
+
+TEST_F(ResultPlots, WithoutShrinkageNoShrinkageMarkersOrCurves) {
+  InputTexts in = QuickInputs();
+  in[Input::linTrSchwind] = "0";
+  auto s = Run(in);
+  RecordingCanvas c;
+  DrawResultPlots(*s, c);
+  EXPECT_TRUE(c.lines([](const CanvasOp& o) { return o.colour == kBlue; }).empty());
+  // The shrinkage band degenerates to points on the bottom edge.
+  for (const CanvasOp& o : c.lines([](const CanvasOp& op) { return op.colour == Rgb{225, 225, 255}; })) {
+    EXPECT_EQ(o.y1, 4300.0f);
+    EXPECT_EQ(o.y2, 4300.0f);
+  }
+}
+
+}  // namespace
+}  // namespace lamvero
