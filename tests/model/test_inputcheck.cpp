@@ -1,0 +1,280 @@
+#include <gtest/gtest.h>
+
+#include <cmath>
+#include <random>
+#include <string>
+#include <utility>
+#include <vector>
+
+#include "model/claybody.h"
+#include "model/display.h"
+#include "model/inputcheck.h"
+#include "model/inputs.h"
+#include "model/parsenumber.h"
+#include "model/runstate.h"
+#include "model/setup.h"
+
+namespace lamvero {
+namespace {
+
+using Edits = std::vector<std::pair<const char*, const char*>>;
+
+InputTexts With(const Edits& edits) {
+  InputTexts t = InputTexts::Defaults();
+  for (const auto& [box, text] : edits) {
+    EXPECT_TRUE(t.set(box, text)) << box;
+  }
+  return t;
+}
+
+std::string Joined(const std::vector<std::string>& messages) {
+  std::string all;
+  for (const std::string& m : messages) all += m + "\n";
+  return all;
+}
+
+bool Mentions(const std::string& message, const char* caption) {
+  return message.find(std::string("„") + caption + "“") != std::string::npos;
+}
+
+// The set-up's own divisors and results, checked on the values SetUpRun
+// computes: whatever the check accepts must set up a run that can start.
+void ExpectSoundSetUp(const RunState& s, const std::string& context) {
+  SCOPED_TRACE(context);
+  for (double v : {s.DickeTr, s.FlaechenmasseInv, s.pDAb, s.XAbluft, s.ThetaKgr, s.pDAu, double(s.XAussen),
+                   s.LuftRohlingVerh, s.LuftRohlingVerh / s.XAnf, s.rho0, s.PhiAnf, s.offPoren, s.XSchwEnde,
+                   s.Schwind25, s.rho25, s.Phi25, s.KappaGr, s.ThetaLuft, s.XLuft, s.ThetaOb, s.pDLuft, s.dx,
+                   s.dxTwips, s.qrand, s.mRand, s.Anfangsrate, s.deltaT / (s.dx * s.dx)}) {
+    ASSERT_TRUE(std::isfinite(v)) << v;
+  }
+  EXPECT_GT(s.DickeTr, 0);
+  EXPECT_LT(s.pDAb, 1);
+  EXPECT_LT(s.pDAu, 1);
+  EXPECT_GT(s.LuftRohlingVerh, 0);
+  EXPECT_GT(s.XAnf, 0);
+  EXPECT_NE(s.offPoren, 0);
+  EXPECT_NE(s.Schwind25, 1);
+  EXPECT_NE(s.Phi25, 0);
+  if (s.linTrSchwind > 0.001) {
+    EXPECT_NE(s.XAnf, s.XSchwEnde);
+  }
+  EXPECT_GE(s.AnzOS, 1);
+  EXPECT_LE(s.AnzOS, kMaxAnzOS);
+  EXPECT_EQ(s.AnzOS, std::floor(s.AnzOS));
+  EXPECT_GT(s.deltaT, 0);
+  EXPECT_GE(s.rund, 50);
+  EXPECT_EQ(s.rund, std::floor(s.rund));
+  EXPECT_GT(s.Waermeuebergang, 0);
+  EXPECT_GT(s.lambda, 0);
+  EXPECT_GT(s.mue, 0);
+  EXPECT_GT(1 + 1.86 * s.XAussen, 0);
+  for (double X : {s.XAnf, 0.0}) {
+    const double kappa = MoistureConductivity(s, X, 25);
+    EXPECT_TRUE(kappa > 0 && std::isfinite(kappa)) << "X " << X << " kappa " << kappa;
+  }
+}
+
+RunState& SharedState() {
+  static RunState* s = new RunState();  // 44 MB of series: one for all tests
+  return *s;
+}
+
+TEST(InputCheck, AcceptsDefaultsAndUnusualButComputableInputs) {
+  const std::vector<Edits> accepted = {
+      {},
+      {{"txt_Dicke", "20.0"}, {"txt_rhos", "1850,0"}},
+      {{"txt_AbluftFeuchte", "100"}, {"txt_AussenluftFeuchte", "100"}},  // saturated air is ordinary air
+      {{"txt_Lufttemp", "150"}},                                          // above boiling: 0.99 bar law
+      {{"txt_ThetaGegenstromende", "-20"}, {"txt_ThetaEinf", "-5"}},
+      {{"txt_linTrSchwind", "0"}},   // no shrinkage: the body starts at its limit moisture
+      {{"txt_linTrSchwind", "-2"}},  // swelling is computed as it is
+      {{"txt_KappaSteig", "0"}},
+      {{"txt_rund", "50"}},
+      {{"txt_rund", "500000"}},
+      {{"txt_Dicke", "50"}, {"txt_Ortsschrittweite", "0,05"}},  // 500 steps: the largest grid
+      {{"txt_Dicke", "0,2"}, {"txt_Ortsschrittweite", "0,1"}},  // 1 step: the smallest
+      {{"txt_Dicke", "35 mm"}},
+  };
+  NullDisplay d;
+  for (const Edits& e : accepted) {
+    const InputTexts t = With(e);
+    const std::vector<std::string> problems = CheckInputs(t);
+    EXPECT_TRUE(problems.empty()) << (e.empty() ? "defaults" : e[0].first) << ":\n" << Joined(problems);
+    if (!problems.empty()) continue;
+    SetUpRun(SharedState(), t, d);
+    ExpectSoundSetUp(SharedState(), e.empty() ? "defaults" : e[0].first);
+  }
+}
+
+struct Refusal {
+  Edits edits;
+  std::vector<const char*> captions;  // named in the one message expected
+  const char* phrase;                 // part of that message
+};
+
+TEST(InputCheck, RefusesEachHardLimitNamingTheBox) {
+  const char* dicke = "Anfangsdicke der Platte in mm";
+  const char* ort = "Ortsschrittweite in mm";
+  const char* xanf = "Anfangswasserbeladung in kg/kg atro";
+  const char* schwind = "lineare Trockenschwindung in %";
+  const char* rund = "Anzahl der Berechnungen pro Kurve";
+  const std::vector<Refusal> cases = {
+      {{{"txt_Ortsschrittweite", "0"}}, {ort}, "der Wert 0 ist nicht zulässig (Division durch null)"},
+      {{{"txt_Dicke", ""}}, {dicke}, "leer"},
+      {{{"txt_Dicke", "-20"}}, {dicke}, "größer als 0"},
+      {{{"txt_Dicke", "1E400"}}, {dicke}, "zu groß, um gelesen zu werden"},
+      {{{"txt_rhos", "0"}}, {"Dichte der getrockneten Masse in kg/m³"}, "Division durch null"},
+      {{{"txt_XAnf", "abc"}}, {xanf}, "Division durch null"},
+      {{{"txt_linTrSchwind", "100"}}, {schwind}, "kleiner als 100"},
+      {{{"txt_linTrSchwind", "150"}}, {schwind}, "kleiner als 100"},
+      {{{"txt_Waermeuebergang", "0"}}, {"effekt. Wärmeübergangskoeff. in W/(m² K)"}, "Division durch null"},
+      {{{"txt_Waermeuebergang", "-50"}}, {"effekt. Wärmeübergangskoeff. in W/(m² K)"}, "größer als 0"},
+      {{{"txt_lambda", "0,0"}}, {"Wärmeleitkoeff. der trock. Platte in W/(m K)"}, "Division durch null"},
+      {{{"txt_mue", "-20"}}, {"Diff.-Widerstandszahl der trockenen Masse"}, "größer als 0"},
+      {{{"txt_Feuchteleit", "0"}}, {"Feuchteleitk. (25% atro, 25°C) in 10^(-9) m²/s"}, "Division durch null"},
+      {{{"txt_deltaT", "0"}}, {"Zeitschrittweite in s"}, "die Zeit käme nicht voran"},
+      {{{"txt_deltaT", "-0,5"}}, {"Zeitschrittweite in s"}, "größer als 0"},
+      {{{"txt_rund", "49"}}, {rund}, "muss eine ganze Zahl von 50 bis 500000 sein"},
+      {{{"txt_rund", "1200,5"}}, {rund}, "(gelesen: 1200,5)"},
+      {{{"txt_rund", "1E6"}}, {rund}, "muss eine ganze Zahl von 50 bis 500000 sein"},
+      // 20 / 0.01 / 2 = 1000 steps do not fit the profile; 0.4 / 1 / 2 rounds to none.
+      {{{"txt_Ortsschrittweite", "0,01"}}, {dicke, ort}, "sie ist 1000."},
+      {{{"txt_Dicke", "0,4"}, {"txt_Ortsschrittweite", "1"}}, {dicke, ort}, "sie ist 0."},
+      // The exhaust must be moister than the outside air, or no air carries the water off.
+      {{{"txt_AbluftFeuchte", "15"}}, {"relative Abluftfeuchtigkeit in %", "relative Außenluftfeuchtigkeit in %"},
+       "keinen positiven Luftdurchsatz"},
+      // Saturation pressure at 99.6 °C is 0.998817 bar: 100.2 % reaches 1 bar.
+      {{{"txt_Lufttemp", "99,6"}, {"txt_AbluftFeuchte", "100,2"}},
+       {"relative Abluftfeuchtigkeit in %", "Ablufttemperatur in °C"}, "1 bar"},
+      {{{"txt_AussenluftFeuchte", "-70000"}}, {"relative Außenluftfeuchtigkeit in %"}, "Wärmekapazität"},
+      // 1.52679 XAnf water volume against 1 + 0.3817: beyond XAnf 0.905 the body has no volume left.
+      {{{"txt_XAnf", "1"}}, {xanf}, "negatives Volumen"},
+      // 10^(-2000 * 0.25) underflows: the dry body would not conduct moisture at all.
+      {{{"txt_KappaSteig", "2000"}}, {"Kappa-Steigung unter Grenzfeuchte"}, "größer als 0 sein"},
+      {{{"txt_Feuchteleit", "1E300"}, {"txt_KappaSteig", "-1300"}}, {"Kappa-Steigung unter Grenzfeuchte"},
+       "endlich"},
+      {{{"txt_Waermeuebergang", "1E308"}, {"txt_Lufttemp", "1E306"}}, {"effekt. Wärmeübergangskoeff. in W/(m² K)"},
+       "keinen endlichen Wert"},
+      {{{"txt_ThetaEinf", "-1E308"}}, {"Temperatur der einfahrenden Rohlinge in °C"}, "keinen endlichen Wert"},
+  };
+  for (const Refusal& c : cases) {
+    SCOPED_TRACE(std::string(c.edits[0].first) + " = " + c.edits[0].second);
+    const std::vector<std::string> problems = CheckInputs(With(c.edits));
+    ASSERT_EQ(problems.size(), 1u) << Joined(problems);
+    for (const char* caption : c.captions) EXPECT_TRUE(Mentions(problems[0], caption)) << problems[0];
+    EXPECT_NE(problems[0].find(c.phrase), std::string::npos) << problems[0];
+  }
+}
+
+// A plate so dense that its shrinkage water is lost in the last digit: the
+// set-up's limit moisture equals the initial moisture, and the shrinkage
+// curves would divide by their difference.
+TEST(InputCheck, RefusesLimitMoistureEqualToInitialMoistureWhileShrinking) {
+  const InputTexts t = With({{"txt_rhos", "1E16"}, {"txt_linTrSchwind", "0,002"}});
+  NullDisplay d;
+  RunState& s = SharedState();
+  SetUpRun(s, t, d);
+  ASSERT_EQ(s.XSchwEnde, s.XAnf);  // the premise of this case
+  const std::vector<std::string> problems = CheckInputs(t);
+  ASSERT_EQ(problems.size(), 1u) << Joined(problems);
+  EXPECT_TRUE(Mentions(problems[0], "Anfangswasserbeladung in kg/kg atro")) << problems[0];
+  EXPECT_TRUE(Mentions(problems[0], "lineare Trockenschwindung in %")) << problems[0];
+}
+
+TEST(InputCheck, ListsEveryProblemAtOnceWithCaptionsTrimmed) {
+  const std::vector<std::string> problems = CheckInputs(With({{"txt_Ortsschrittweite", "0"},
+                                                              {"txt_rund", "10"},
+                                                              {"txt_deltaT", "0"},
+                                                              {"txt_Lufttemp", "1D999"},
+                                                              {"txt_mue", "0"}}));
+  ASSERT_EQ(problems.size(), 5u) << Joined(problems);
+  const std::string all = Joined(problems);
+  for (const char* caption : {"Ortsschrittweite in mm", "Anzahl der Berechnungen pro Kurve",
+                              "Zeitschrittweite in s", "Diff.-Widerstandszahl der trockenen Masse"}) {
+    EXPECT_TRUE(Mentions(all, caption)) << caption;
+  }
+  // "Ablufttemperatur in °C " carries a trailing blank in the window; the message does not.
+  EXPECT_TRUE(Mentions(all, "Ablufttemperatur in °C")) << all;
+}
+
+// Random texts in random boxes: no crash, every message names a box, and
+// whatever is accepted reads as finite numbers and sets up a sound run.
+TEST(InputCheck, RandomTextsNeverCrashAndAcceptedOnesSetUpSoundly) {
+  std::mt19937 rng(20070507);
+  auto uniform = [&](int lo, int hi) { return std::uniform_int_distribution<int>(lo, hi)(rng); };
+  auto digits = [&](int n) {
+    std::string s;
+    for (int i = 0; i < n; ++i) s += static_cast<char>('0' + uniform(0, 9));
+    return s;
+  };
+  auto randomText = [&](const InputField& f) -> std::string {
+    switch (uniform(0, 5)) {
+      case 0: {  // raw bytes
+        std::string s;
+        for (int i = uniform(0, 12); i > 0; --i) s += static_cast<char>(uniform(0, 255));
+        return s;
+      }
+      case 1: {  // number-like with sign, separator and exponent
+        std::string s;
+        if (uniform(0, 3) == 0) s += "+- "[uniform(0, 2)];
+        s += digits(uniform(0, 4));
+        if (uniform(0, 1)) s += ",. "[uniform(0, 2)] + digits(uniform(0, 4));
+        if (uniform(0, 2) == 0) s += std::string(1, "EeDd"[uniform(0, 3)]) + "+-"[uniform(0, 1)] + digits(uniform(1, 3));
+        return s;
+      }
+      case 2:  // huge exponents around the double range
+        return std::string(uniform(0, 1) ? "-" : "") + digits(uniform(1, 2)) + "E" + std::to_string(uniform(290, 420));
+      case 3:
+        return uniform(0, 1) ? "" : "&H" + digits(uniform(1, 20));
+      default: {  // the default value scaled: near-default values probe the limits
+        const double v = ParseNumber(f.defaultText).value_or(0) * std::uniform_real_distribution<double>(-0.5, 3)(rng);
+        std::string s = std::to_string(v);
+        for (char& c : s) {
+          if (c == '.') c = ',';
+        }
+        return s;
+      }
+    }
+  };
+
+  NullDisplay d;
+  RunState& s = SharedState();
+  int accepted = 0, refused = 0;
+  for (int n = 0; n < 100000; ++n) {
+    InputTexts t = InputTexts::Defaults();
+    for (int k = uniform(1, 3); k > 0; --k) {
+      const InputField& f = InputFields()[static_cast<std::size_t>(uniform(0, kInputCount - 1))];
+      t[f.id] = randomText(f);
+    }
+    const std::vector<std::string> problems = CheckInputs(t);
+    if (!problems.empty()) {
+      ++refused;
+      for (const std::string& m : problems) {
+        bool named = false;
+        for (const InputField& f : InputFields()) {
+          std::string caption = f.caption;
+          while (caption.back() == ' ') caption.pop_back();
+          named = named || Mentions(m, caption.c_str());
+        }
+        ASSERT_TRUE(named) << m;
+      }
+      continue;
+    }
+    ++accepted;
+    for (const InputField& f : InputFields()) {
+      const std::optional<double> v = ParseNumber(t[f.id]);
+      ASSERT_TRUE(v && std::isfinite(*v)) << f.box << " = " << t[f.id];
+    }
+    SetUpRun(s, t, d);
+    std::string context;
+    for (const InputField& f : InputFields()) context += std::string(f.box) + "=" + t[f.id] + " ";
+    ExpectSoundSetUp(s, context);
+    if (HasFailure()) return;
+  }
+  // Both outcomes must be well represented, or the test proves nothing.
+  EXPECT_GT(accepted, 10000);
+  EXPECT_GT(refused, 10000);
+}
+
+}  // namespace
+}  // namespace lamvero
