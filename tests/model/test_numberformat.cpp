@@ -33,11 +33,6 @@ TEST(Format, AZeroResultShowsNoSign) {
   EXPECT_EQ(Format(-0.00005, "#0.0000"), "-0,0001");
 }
 
-TEST(Format, NonFiniteValuesGiveADash) {
-  EXPECT_EQ(Format(std::numeric_limits<double>::quiet_NaN(), "#0.0"), "-");
-  EXPECT_EQ(Format(-std::numeric_limits<double>::infinity(), "#0"), "-");
-}
-
 TEST(FormatDuration, HoursMinutesSecondsWithHalvesToEven) {
   const struct {
     double seconds;
@@ -51,9 +46,10 @@ TEST(FormatDuration, HoursMinutesSecondsWithHalvesToEven) {
   for (const auto& c : cases) EXPECT_EQ(FormatDuration(c.seconds), c.text) << c.seconds;
 }
 
-TEST(FormatDuration, ImpossibleDurationsGiveADash) {
+TEST(Format, UnwritableValuesAndDurationsGiveADash) {
+  EXPECT_EQ(Format(std::numeric_limits<double>::quiet_NaN(), "#0.0"), "-");
+  EXPECT_EQ(Format(-std::numeric_limits<double>::infinity(), "#0"), "-");
   EXPECT_EQ(FormatDuration(-1), "-");
-  EXPECT_EQ(FormatDuration(std::numeric_limits<double>::quiet_NaN()), "-");
   EXPECT_EQ(FormatDuration(std::numeric_limits<double>::infinity()), "-");
   EXPECT_EQ(FormatDuration(-0.4), " 0:00:00");  // rounds to zero
 }
