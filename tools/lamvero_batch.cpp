@@ -1,0 +1,375 @@
+// lamvero-batch: one complete run without a window. Starts from the default
+// texts of the input boxes, replaces those given on the command line, runs the
+// simulation and prints what the window would show. Optionally writes the run
+// as JSON, its time series as CSV and the window's picture as PNG.
+
+#include <unistd.h>
+
+#include <QApplication>
+#include <QImage>
+#include <QPixmap>
+#include <algorithm>
+#include <charconv>
+#include <chrono>
+#include <cmath>
+#include <cstdio>
+#include <fstream>
+#include <iostream>
+#include <map>
+#include <memory>
+#include <nlohmann/json.hpp>
+#include <string>
+#include <vector>
+
+#include <CLI/CLI.hpp>
+
+#include "model/display.h"
+#include "model/dryingrun.h"
+#include "model/inputs.h"
+#include "model/numberformat.h"
+#include "model/runstate.h"
+#include "ui/controltable.h"
+#include "ui/mainwindow.h"
+#include "ui/qtdisplay.h"
+
+namespace lamvero {
+namespace {
+
+// Exit status.
+constexpr int kExitCompleted = 0;
+constexpr int kExitFileError = 1;
+constexpr int kExitUsageOrRefused = 2;  // CLI11's code for a usage error is kept for both
+constexpr int kExitStopped = 3;
+
+// A number with 17 significant digits and a decimal point, whatever the
+// locale: enough to read back every double exactly.
+std::string Number17(double value) {
+  char buffer[64];
+  const auto result = std::to_chars(buffer, buffer + sizeof buffer, value, std::chars_format::general, 17);
+  return std::string(buffer, result.ptr);
+}
+
+std::string JsonNumber(double value) { return std::isfinite(value) ? Number17(value) : "null"; }
+
+std::string JsonString(const std::string& text) {
+  return nlohmann::json(text).dump(-1, ' ', false, nlohmann::json::error_handler_t::replace);
+}
+
+std::string TrimRight(std::string text) {
+  while (!text.empty() && text.back() == ' ') text.pop_back();
+  return text;
+}
+
+// What the run did to one control: its last text, visibility and colour,
+// starting from the control's state when the window opens.
+struct ControlState {
+  std::string text;
+  bool visible = false;
+  Rgb color;
+};
+
+// The headless display: keeps the state of every control the run touched and
+// counts the profile curves, and passes every call on to a window if one is
+// given. While stderr is a terminal it shows the run's progress there.
+class RecordingDisplay : public Display {
+ public:
+  RecordingDisplay(const RunState& s, Display* window, bool progress)
+      : s_(s), window_(window), progress_(progress) {}
+
+  ~RecordingDisplay() override {
+    if (shown_) std::fputs("\r\033[K", stderr);
+  }
+
+  const std::map<std::string, ControlState>& controls() const { return controls_; }
+  int profileCurves() const { return profileCurves_; }
+
+  void setText(const char* control, const std::string& text) override {
+    at(control).text = text;
+    if (window_) window_->setText(control, text);
+  }
+  void setVisible(const char* control, bool visible) override {
+    at(control).visible = visible;
+    if (window_) window_->setVisible(control, visible);
+  }
+  void setColor(const char* control, Rgb color) override {
+    at(control).color = color;
+    if (window_) window_->setColor(control, color);
+  }
+  void repaint(const char* control) override {
+    if (window_) window_->repaint(control);
+  }
+  void repaintWindow() override {
+    if (window_) window_->repaintWindow();
+  }
+  void fillWhite(Area area, double x1, double y1, double x2, double y2) override {
+    if (window_) window_->fillWhite(area, x1, y1, x2, y2);
+  }
+  void drawShrinkageScale(const RunState& s) override {
+    if (window_) window_->drawShrinkageScale(s);
+  }
+  void drawProfile(const RunState& s, int style) override {
+    ++profileCurves_;
+    if (window_) window_->drawProfile(s, style);
+  }
+  void drawResultPlots(const RunState& s) override {
+    if (window_) window_->drawResultPlots(s);
+  }
+  void refresh(Area area) override {
+    if (window_) window_->refresh(area);
+  }
+  void yield() override {
+    // A clock read costs more than many steps of a small grid: look at it
+    // only every few thousand steps, and write at most ten times a second.
+    if (progress_ && ++yields_ % 4096 == 0) {
+      const auto now = std::chrono::steady_clock::now();
+      if (now - lastShown_ >= std::chrono::milliseconds(100)) {
+        lastShown_ = now;
+        showProgress();
+      }
+    }
+    if (window_) window_->yield();
+  }
+
+ private:
+  ControlState& at(const char* name) {
+    auto it = controls_.find(name);
+    if (it != controls_.end()) return it->second;
+    ControlState initial;
+    if (const ControlSpec* spec = FindControl(name)) {
+      initial.text = spec->caption;
+      initial.visible = spec->visibleAtOpen;
+      initial.color = spec->colour;
+    }
+    return controls_.emplace(name, initial).first->second;
+  }
+
+  void showProgress() {
+    std::string line = "\r\033[Klamvero-batch: Zeit" + FormatDuration(std::floor(s_.Zeit + 0.5)) +
+                       "  Rohlingswasser " + Format(s_.xmom, "#0.0000") + " kg/kg";
+    if (s_.sSpiegel > 0) {
+      line += "  Trocknungsspiegel " + Format(1000 * s_.sSpiegel, "#0.00") + " von " +
+              Format(1000 * s_.DickeTr / 2, "#0.00") + " mm";
+    }
+    std::fputs(line.c_str(), stderr);
+    std::fflush(stderr);
+    shown_ = true;
+  }
+
+  const RunState& s_;
+  Display* window_;
+  bool progress_;
+  std::map<std::string, ControlState> controls_;
+  int profileCurves_ = 0;
+  long long yields_ = 0;
+  std::chrono::steady_clock::time_point lastShown_{};
+  bool shown_ = false;
+};
+
+bool IsInputBox(const std::string& name) {
+  for (const InputField& f : InputFields()) {
+    if (name == f.box) return true;
+  }
+  return false;
+}
+
+// The state of a control after the run: what the run left, or how the window opened.
+ControlState Final(const RecordingDisplay& d, const ControlSpec& spec) {
+  const auto it = d.controls().find(spec.name);
+  if (it != d.controls().end()) return it->second;
+  return ControlState{spec.caption, spec.visibleAtOpen, spec.colour};
+}
+
+// The visible result rows of the left column, top to bottom, as "caption: text";
+// a warning label without a box stands alone.
+void PrintRows(const RecordingDisplay& d) {
+  constexpr int kColumnDivider = 4680;
+  std::vector<const ControlSpec*> rows;
+  for (const ControlSpec& c : ControlTable()) {
+    const bool resultBox = c.kind == ControlKind::TextBox && !c.label.empty() && !IsInputBox(c.name);
+    const bool warning = c.kind == ControlKind::Label && d.controls().count(c.name) > 0 &&
+                         c.name.rfind("lbl_ungenau", 0) == 0;
+    if (c.left < kColumnDivider && (resultBox || warning) && Final(d, c).visible) rows.push_back(&c);
+  }
+  std::stable_sort(rows.begin(), rows.end(), [](const ControlSpec* a, const ControlSpec* b) { return a->top < b->top; });
+  for (const ControlSpec* c : rows) {
+    if (c->kind == ControlKind::Label) {
+      std::cout << c->caption << "\n";
+      continue;
+    }
+    const ControlSpec* label = FindControl(c->label);
+    std::cout << TrimRight(label ? label->caption : c->label) << ": " << Final(d, *c).text << "\n";
+  }
+  const ControlSpec* achtung = FindControl("lbl_Achtung");
+  if (achtung && Final(d, *achtung).visible) {
+    std::cout << "! (Temperatur des Trocknungsspiegels: mehr als 45 Iterationen)\n";
+  }
+}
+
+const char* OutcomeName(RunOutcome outcome) {
+  switch (outcome) {
+    case RunOutcome::Completed: return "Completed";
+    case RunOutcome::Refused: return "Refused";
+    case RunOutcome::Stopped: return "Stopped";
+    case RunOutcome::SeriesFull: return "SeriesFull";
+    case RunOutcome::Failed: return "Failed";
+  }
+  return "";
+}
+
+void PrintJson(const RunState& s, const RecordingDisplay& d, const RunResult& result) {
+  std::string out = "{\"outcome\":" + JsonString(OutcomeName(result.outcome)) + ",\"messages\":[";
+  for (std::size_t i = 0; i < result.messages.size(); ++i) {
+    out += (i ? "," : "") + JsonString(result.messages[i]);
+  }
+  out += "],\"fields\":{";
+  bool first = true;
+  for (const auto& [name, state] : d.controls()) {
+    if (name.rfind("txt_", 0) != 0 && name.rfind("lbl_", 0) != 0) continue;
+    out += (first ? "" : ",") + JsonString(name) + ":{\"text\":" + JsonString(state.text) +
+           ",\"visible\":" + (state.visible ? "true" : "false") + ",\"color\":[" + std::to_string(state.color.r) +
+           "," + std::to_string(state.color.g) + "," + std::to_string(state.color.b) + "]}";
+    first = false;
+  }
+  const bool switched = s.GegenstromAktiv == 0;
+  const std::vector<std::pair<const char*, std::string>> scalars = {
+      {"Zeit", JsonNumber(s.Zeit)},
+      {"nReihe", std::to_string(s.nReihe)},
+      {"nReihe1TA", std::to_string(s.nReihe1TA)},
+      {"Dauer1TA", JsonNumber(s.Dauer1TA)},
+      {"X1TA", JsonNumber(s.X1TA)},
+      {"t1xse", JsonNumber(s.t1xse)},
+      {"t2xse", JsonNumber(s.t2xse)},
+      {"DauerGegenstrom", switched ? JsonNumber(s.DauerGegenstrom) : "null"},
+      {"ThetaZuluft", JsonNumber(s.ThetaZuluft)},
+      {"spezEnergie", JsonNumber(s.spezEnergie)},
+      {"relEnergie", JsonNumber(s.relEnergie)},
+      {"WasserfehlerProzent", JsonNumber(s.WasserfehlerProzent)},
+      {"WasserdampfMax", JsonNumber(s.WasserdampfMax)},
+      {"nGlatt", std::to_string(s.nGlatt)},
+      {"XEnde", JsonNumber(s.XEnde)},
+      {"XBilanz", JsonNumber(s.XBilanz)},
+      {"nIter", std::to_string(s.nIter)},
+      {"schwindgrad", JsonNumber(s.schwindgrad)},
+      {"ThetaK", JsonNumber(s.ThetaK)},
+      {"profileCurves", std::to_string(d.profileCurves())},
+  };
+  out += "},\"scalars\":{";
+  for (std::size_t i = 0; i < scalars.size(); ++i) {
+    out += (i ? "," : "") + JsonString(scalars[i].first) + ":" + scalars[i].second;
+  }
+  out += "}}\n";
+  std::cout << out;
+}
+
+bool WriteSeries(const RunState& s, const std::string& path) {
+  std::ofstream f(path, std::ios::binary);
+  if (!f) return false;
+  f << "tReihe,XReihe,XOberflReihe,XKernReihe,SchwOberflReihe,SchwKernReihe,ThetaLuftReihe,ThetaObReihe,"
+       "ThetaKReihe,WasserdampfReihe,SpiegelReihe\n";
+  const Series* series[] = {&s.tReihe,         &s.XReihe,         &s.XOberflReihe, &s.XKernReihe,
+                                         &s.SchwOberflReihe, &s.SchwKernReihe,  &s.ThetaLuftReihe,
+                                         &s.ThetaObReihe,    &s.ThetaKReihe,    &s.WasserdampfReihe,
+                                         &s.SpiegelReihe};
+  std::string row;
+  for (int k = 0; k <= s.nReihe; ++k) {
+    row.clear();
+    for (const Series* r : series) {
+      if (!row.empty()) row += ',';
+      row += Number17((*r)[static_cast<std::size_t>(k)]);
+    }
+    row += '\n';
+    f << row;
+  }
+  return static_cast<bool>(f.flush());
+}
+
+int Run(int argc, char** argv) {
+  CLI::App app{
+      "lamvero-batch: rechnet einen vollständigen Trocknungslauf ohne Fenster. Ausgangspunkt sind die\n"
+      "Vorgabetexte der 18 Eingabefelder; jedes Argument txt_Name=TEXT ersetzt einen davon, genau wie\n"
+      "eingetippt (z. B. txt_Dicke=25,5). Ausgegeben werden die sichtbaren Ergebniszeilen des Fensters\n"
+      "als \"Beschriftung: Text\" in Fensterreihenfolge.",
+      "lamvero-batch"};
+  app.footer(
+      "Rückgabewert: 0 vollständiger Lauf; 2 Bedienfehler (unbekannte Option oder unbekanntes Feld, mit\n"
+      "Gebrauchshinweis) oder abgelehnte Eingabe (jede Beanstandung auf stderr, mit dem Feld); 3 Lauf\n"
+      "musste anhalten (Zeitreihen voll oder keine endlichen Werte mehr; Grund auf stderr); 1 eine\n"
+      "Ausgabedatei ließ sich nicht schreiben.");
+  bool json = false;
+  std::string seriesPath, pngPath;
+  std::vector<std::string> assignments;
+  app.add_flag("--json", json, "statt der Zeilen ein JSON-Objekt: fields, scalars, outcome, messages");
+  app.add_option("--series", seriesPath, "die 11 Zeitreihen nach der Auswertung als CSV-Datei");
+  app.add_option("--png", pngPath, "das ganze Fenster nach dem Lauf als PNG-Bild (ohne Bildschirm)");
+  app.add_option("inputs", assignments, "Eingaben txt_Name=TEXT");
+  try {
+    app.parse(argc, argv);
+  } catch (const CLI::CallForHelp& e) {
+    return app.exit(e);
+  } catch (const CLI::ParseError& e) {
+    app.exit(e);
+    return kExitUsageOrRefused;
+  }
+
+  InputTexts inputs = InputTexts::Defaults();
+  for (const std::string& a : assignments) {
+    const std::size_t eq = a.find('=');
+    if (eq == std::string::npos || !inputs.set(a.substr(0, eq), a.substr(eq + 1))) {
+      std::cerr << "lamvero-batch: unbekanntes Eingabefeld in \"" << a << "\"; erwartet txt_Name=TEXT mit einem von:";
+      for (const InputField& f : InputFields()) std::cerr << " " << f.box;
+      std::cerr << "\n" << app.help();
+      return kExitUsageOrRefused;
+    }
+  }
+
+  // The window exists only for the picture: without it no windowing system is needed.
+  std::unique_ptr<QApplication> qapp;
+  std::unique_ptr<MainWindow> window;
+  std::unique_ptr<RunState> ownState;
+  if (!pngPath.empty()) {
+    if (!qEnvironmentVariableIsSet("QT_QPA_PLATFORM")) qputenv("QT_QPA_PLATFORM", "offscreen");
+    static int qargc = 1;
+    static char* qargv[] = {argv[0], nullptr};
+    qapp = std::make_unique<QApplication>(qargc, qargv);
+    window = std::make_unique<MainWindow>();
+    window->setInputs(inputs);
+    window->show();
+    // As Start does: no input box keeps the keyboard focus during the run.
+    if (QWidget* sink = window->findChild<QWidget*>("txt_parkfocus")) sink->setFocus();
+  } else {
+    ownState = std::make_unique<RunState>();
+  }
+  RunState& s = window ? window->runState() : *ownState;
+
+  RecordingDisplay display(s, window ? &window->display() : nullptr, isatty(STDERR_FILENO) == 1);
+  const RunResult result = RunSimulation(s, inputs, display);
+  if (result.outcome == RunOutcome::Refused) {
+    for (const std::string& m : result.messages) std::cerr << "Eingabe abgelehnt: " << m << "\n";
+    return kExitUsageOrRefused;
+  }
+
+  if (json) {
+    PrintJson(s, display, result);
+  } else {
+    PrintRows(display);
+  }
+  int status = result.outcome == RunOutcome::Completed ? kExitCompleted : kExitStopped;
+  for (const std::string& m : result.messages) std::cerr << "lamvero-batch: " << m << "\n";
+  if (!seriesPath.empty() && !WriteSeries(s, seriesPath)) {
+    std::cerr << "lamvero-batch: die Datei " << seriesPath << " kann nicht geschrieben werden.\n";
+    status = kExitFileError;
+  }
+  if (window) {
+    if (auto* qt = dynamic_cast<QtDisplay*>(&window->display())) qt->flush();  // the last values on screen
+    if (!window->grab().save(QString::fromStdString(pngPath), "PNG")) {
+      std::cerr << "lamvero-batch: das Bild " << pngPath << " kann nicht geschrieben werden.\n";
+      status = kExitFileError;
+    }
+  }
+  return status;
+}
+
+}  // namespace
+}  // namespace lamvero
+
+int main(int argc, char** argv) { return lamvero::Run(argc, argv); }
