@@ -1,0 +1,37 @@
+// A complete run with the default inputs, without a window: set-up, both
+// drying periods and the evaluation, as the Start button runs them.
+
+#include <benchmark/benchmark.h>
+
+#include <memory>
+
+#include "model/display.h"
+#include "model/dryingrun.h"
+#include "model/inputs.h"
+#include "model/runstate.h"
+
+namespace lamvero {
+namespace {
+
+void BM_CompleteRunDefaultInputs(benchmark::State& state) {
+  auto s = std::make_unique<RunState>();  // the series are allocated once, as the window does
+  const InputTexts inputs = InputTexts::Defaults();
+  NullDisplay display;
+  double steps = 0;
+  for (auto _ : state) {
+    const RunResult result = RunSimulation(*s, inputs, display);
+    if (result.outcome != RunOutcome::Completed) {
+      state.SkipWithError("the default run did not complete");
+      return;
+    }
+    benchmark::DoNotOptimize(s->XBilanz);
+    // Every step stores one point except the one that ends the first period.
+    steps += s->nReihe + 1;
+  }
+  state.counters["steps"] = s->nReihe + 1;
+  state.counters["time_per_step"] = benchmark::Counter(steps, benchmark::Counter::kIsRate | benchmark::Counter::kInvert);
+}
+BENCHMARK(BM_CompleteRunDefaultInputs)->Unit(benchmark::kMillisecond);
+
+}  // namespace
+}  // namespace lamvero
