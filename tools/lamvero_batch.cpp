@@ -76,8 +76,10 @@ class RecordingDisplay : public Display {
   RecordingDisplay(const RunState& s, Display* window, bool progress)
       : s_(s), window_(window), progress_(progress) {}
 
-  ~RecordingDisplay() override {
+  // Clears the progress line, so that the results stand on a clean terminal.
+  void endProgress() {
     if (shown_) std::fputs("\r\033[K", stderr);
+    shown_ = false;
   }
 
   const std::map<std::string, ControlState>& controls() const { return controls_; }
@@ -144,11 +146,12 @@ class RecordingDisplay : public Display {
   }
 
   void showProgress() {
-    std::string line = "\r\033[Klamvero-batch: Zeit" + FormatDuration(std::floor(s_.Zeit + 0.5)) +
-                       "  Rohlingswasser " + Format(s_.xmom, "#0.0000") + " kg/kg";
+    // Short enough for one line of a narrow terminal, or \r could not overwrite it.
+    std::string line = "\r\033[Klamvero-batch" + FormatDuration(std::floor(s_.Zeit + 0.5)) + "  xmom " +
+                       Format(s_.xmom, "#0.0000") + " kg/kg";
     if (s_.sSpiegel > 0) {
-      line += "  Trocknungsspiegel " + Format(1000 * s_.sSpiegel, "#0.00") + " von " +
-              Format(1000 * s_.DickeTr / 2, "#0.00") + " mm";
+      line += "  Spiegel " + Format(1000 * s_.sSpiegel, "#0.00") + "/" + Format(1000 * s_.DickeTr / 2, "#0.00") +
+              " mm";
     }
     std::fputs(line.c_str(), stderr);
     std::fflush(stderr);
@@ -343,6 +346,7 @@ int Run(int argc, char** argv) {
 
   RecordingDisplay display(s, window ? &window->display() : nullptr, isatty(STDERR_FILENO) == 1);
   const RunResult result = RunSimulation(s, inputs, display);
+  display.endProgress();
   if (result.outcome == RunOutcome::Refused) {
     for (const std::string& m : result.messages) std::cerr << "Eingabe abgelehnt: " << m << "\n";
     return kExitUsageOrRefused;
