@@ -37,6 +37,7 @@ class PlotArea : public QWidget, public Canvas {
   void ensureImage();
   QPainter& painter();
   void endPainting();
+  void rasterLine(double ax, double ay, double bx, double by, QRgb rgb);
   QPointF toPixels(double x, double y) const;
 
   double userWidth_, userHeight_;

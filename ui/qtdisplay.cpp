@@ -15,13 +15,27 @@ namespace lamvero {
 QtDisplay::QtDisplay(QWidget& window, PlotArea& ausgabe, PlotArea& zeit)
     : window_(window), ausgabe_(ausgabe), zeit_(zeit) {
   for (QWidget* w : window.findChildren<QWidget*>()) {
-    if (!w->objectName().isEmpty()) controls_[w->objectName().toStdString()].widget = w;
+    if (w->objectName().isEmpty()) continue;
+    Control& c = controls_[w->objectName().toStdString()];
+    c.name = w->objectName().toStdString();
+    c.widget = w;
   }
 }
 
 QtDisplay::Control* QtDisplay::find(const char* name) {
+  auto cached = byPointer_.find(name);
+  if (cached != byPointer_.end() && cached->second->name == name) return cached->second;
   auto it = controls_.find(name);
-  return it == controls_.end() ? nullptr : &it->second;
+  if (it == controls_.end()) return nullptr;
+  byPointer_[name] = &it->second;
+  return &it->second;
+}
+
+void QtDisplay::markDirty(Control* c) {
+  if (!c->dirty) {
+    c->dirty = true;
+    dirty_.push_back(c);
+  }
 }
 
 QWidget* QtDisplay::control(const std::string& name) const {
@@ -34,25 +48,27 @@ PlotArea& QtDisplay::area(Area a) { return a == Area::Ausgabe ? ausgabe_ : zeit_
 void QtDisplay::setText(const char* control, const std::string& text) {
   Control* c = find(control);
   if (!c) return;
-  c->pending = QString::fromStdString(text);
-  if (!c->dirty) {
-    c->dirty = true;
-    dirty_.push_back(c);
-  }
+  c->pending = text;
+  c->textDirty = true;
+  markDirty(c);
 }
 
 void QtDisplay::applyTexts() {
   for (Control* c : dirty_) {
     c->dirty = false;
+    c->widget->update();
+    if (!c->textDirty) continue;
+    c->textDirty = false;
+    const QString text = QString::fromStdString(c->pending);
     if (auto* edit = qobject_cast<QLineEdit*>(c->widget)) {
-      if (edit->text() != c->pending) {
-        edit->setText(c->pending);
+      if (edit->text() != text) {
+        edit->setText(text);
         edit->setCursorPosition(0);  // show the beginning of a long text
       }
     } else if (auto* label = qobject_cast<QLabel*>(c->widget)) {
-      label->setText(c->pending);
+      label->setText(text);
     } else if (auto* button = qobject_cast<QAbstractButton*>(c->widget)) {
-      button->setText(c->pending);
+      button->setText(text);
     }
   }
   dirty_.clear();
@@ -74,7 +90,7 @@ void QtDisplay::setColor(const char* control, Rgb color) {
 }
 
 void QtDisplay::repaint(const char* control) {
-  if (Control* c = find(control)) c->widget->update();
+  if (Control* c = find(control)) markDirty(c);
 }
 
 void QtDisplay::repaintWindow() { window_.update(); }

@@ -36,7 +36,7 @@ class QtDisplay : public Display {
   void refresh(Area area) override;
   void yield() override;
 
-  // Writes the recorded texts into their controls.
+  // Writes the recorded texts into their controls and marks them for repainting.
   void applyTexts();
   // Applies the texts and processes all pending window events now.
   void flush();
@@ -49,17 +49,23 @@ class QtDisplay : public Display {
 
  private:
   struct Control {
+    std::string name;
     QWidget* widget = nullptr;
-    QString pending;
-    bool dirty = false;
+    std::string pending;       // text to show at the next frame
+    bool textDirty = false;
+    bool dirty = false;        // in dirty_: text or repaint pending
   };
   Control* find(const char* name);
+  void markDirty(Control* c);
   PlotArea& area(Area a);
 
   QWidget& window_;
   PlotArea& ausgabe_;
   PlotArea& zeit_;
   std::unordered_map<std::string, Control> controls_;
+  // The model names its controls with the same few literals thousands of
+  // times per run: remember where each name pointer led (checked by name).
+  std::unordered_map<const char*, Control*> byPointer_;
   std::vector<Control*> dirty_;
   QElapsedTimer sinceEvents_;
 };

@@ -1,0 +1,86 @@
+// A default run through the real window (offscreen) against the same run
+// without any display: what showing a run costs. The window run coalesces
+// its texts and repaints to the frame rate, so it should stay within a
+// quarter of the headless run's time.
+
+#include <benchmark/benchmark.h>
+
+#include <QApplication>
+#include <ctime>
+#include <memory>
+
+#include "model/dryingrun.h"
+#include "ui/mainwindow.h"
+
+namespace {
+
+// Google Benchmark owns main(), so the one QApplication is made on first use.
+QApplication& App() {
+  static int argc = 1;
+  static char name[] = "lamvero_bench";
+  static char* argv[] = {name, nullptr};
+  if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM")) qputenv("QT_QPA_PLATFORM", "offscreen");
+  static QApplication app(argc, argv);
+  return app;
+}
+
+void BM_DefaultRunHeadless(benchmark::State& state) {
+  App();
+  auto s = std::make_unique<lamvero::RunState>();
+  lamvero::NullDisplay none;
+  const lamvero::InputTexts inputs = lamvero::InputTexts::Defaults();
+  for (auto _ : state) {
+    const lamvero::RunResult r = lamvero::RunSimulation(*s, inputs, none);
+    if (r.outcome != lamvero::RunOutcome::Completed) state.SkipWithError("run did not complete");
+    benchmark::DoNotOptimize(s->Zeit);
+  }
+}
+BENCHMARK(BM_DefaultRunHeadless)->Unit(benchmark::kMillisecond)->MinTime(2.0);
+
+void BM_DefaultRunWindow(benchmark::State& state) {
+  App();
+  lamvero::MainWindow window;
+  window.show();
+  QApplication::processEvents();
+  for (auto _ : state) {
+    const lamvero::RunResult r = window.runStart();
+    if (r.outcome != lamvero::RunOutcome::Completed) state.SkipWithError("run did not complete");
+    benchmark::DoNotOptimize(window.runState().Zeit);
+  }
+}
+BENCHMARK(BM_DefaultRunWindow)->Unit(benchmark::kMillisecond)->MinTime(2.0);
+
+// CPU time of this thread in ms: the machine may be busy with other work.
+double ThreadCpuMs() {
+  timespec t{};
+  clock_gettime(CLOCK_THREAD_CPUTIME_ID, &t);
+  return t.tv_sec * 1e3 + t.tv_nsec / 1e6;
+}
+
+// Both runs alternately in the same iterations; the counter "ratio" is the
+// window run's CPU time over the headless run's.
+void BM_WindowOverHeadless(benchmark::State& state) {
+  App();
+  auto s = std::make_unique<lamvero::RunState>();
+  lamvero::NullDisplay none;
+  const lamvero::InputTexts inputs = lamvero::InputTexts::Defaults();
+  lamvero::MainWindow window;
+  window.show();
+  QApplication::processEvents();
+  double headless = 0, shown = 0;
+  for (auto _ : state) {
+    const double t0 = ThreadCpuMs();
+    lamvero::RunSimulation(*s, inputs, none);
+    const double t1 = ThreadCpuMs();
+    window.runStart();
+    const double t2 = ThreadCpuMs();
+    headless += t1 - t0;
+    shown += t2 - t1;
+  }
+  state.counters["headless_ms"] = headless / state.iterations();
+  state.counters["window_ms"] = shown / state.iterations();
+  state.counters["ratio"] = shown / headless;
+}
+BENCHMARK(BM_WindowOverHeadless)->Unit(benchmark::kMillisecond)->MinTime(4.0);
+
+}  // namespace
