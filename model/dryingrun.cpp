@@ -39,7 +39,8 @@ void BeginRun(Display& d) {
 }
 
 std::string StopMessage(const RunState& s, PeriodEnd end) {
-  const std::string when = FormatDuration(std::floor(s.Zeit + 0.5));
+  std::string when = FormatDuration(std::floor(s.Zeit + 0.5));
+  if (when.front() != ' ') when.insert(0, " ");
   if (end == PeriodEnd::SeriesFull) {
     return "Zeitreihen voll: Die Rechnung wurde bei der Zeit" + when +
            " angehalten, denn die Zeitreihen fassen höchstens 500000 Zeitschritte. "
