@@ -218,7 +218,7 @@ void MainWindow::onStart() {
     for (const std::string& m : r.messages) lines << QString::fromStdString(m);
     text = QStringLiteral("Die Rechnung kann mit diesen Eingaben nicht beginnen:\n\n") + lines.join('\n');
   } else if ((r.outcome == RunOutcome::SeriesFull || r.outcome == RunOutcome::Failed) && !r.messages.empty()) {
-    text = QStringLiteral("Die Rechnung wurde angehalten:\n\n") + QString::fromStdString(r.messages[0]);
+    text = QString::fromStdString(r.messages[0]);  // says when and why the run stopped
   }
   if (text.isEmpty()) return;
   if (present_) {

@@ -186,12 +186,18 @@ bool PlotArea::isBlank() {
   return true;
 }
 
-void PlotArea::paintEvent(QPaintEvent*) {
+void PlotArea::paintEvent(QPaintEvent* event) {
   endPainting();
   QPainter p(this);
   p.setPen(QPen(QColor(128, 128, 128), 1));
   p.drawRect(QRectF(0.5, 0.5, width() - 1, height() - 1));
-  p.drawImage(QPointF(kBorder, kBorder), image_);
+  // Only the part of the image that needs showing.
+  const QRect inside(kBorder, kBorder, width() - 2 * kBorder, height() - 2 * kBorder);
+  const QRect target = event->rect() & inside;
+  if (target.isEmpty()) return;
+  const qreal ratio = image_.devicePixelRatio();
+  const QRectF source(QPointF(target.topLeft() - inside.topLeft()) * ratio, QSizeF(target.size()) * ratio);
+  p.drawImage(QRectF(target), image_, source);
 }
 
 }  // namespace lamvero
