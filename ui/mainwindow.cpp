@@ -9,6 +9,7 @@
 #include <QLineEdit>
 #include <QMessageBox>
 #include <QPainter>
+#include <QPointer>
 #include <QPushButton>
 #include <QScreen>
 #include <QStringList>
@@ -236,9 +237,9 @@ void MainWindow::onPause() {
   display_->applyTexts();  // the values at the moment of the pause stay on screen
   // Wait for Weiter without spinning: the nested loop sleeps until events arrive.
   QEventLoop wait;
-  pauseLoop_ = &wait;
+  pauseLoops_.push_back(&wait);
   wait.exec();
-  pauseLoop_ = nullptr;
+  pauseLoops_.erase(std::find(pauseLoops_.begin(), pauseLoops_.end(), &wait));
   if (PauseFlag_ == 1) {
     // The application is quitting: leave the pause and end the run.
     PauseFlag_ = 0;
@@ -251,7 +252,11 @@ void MainWindow::onWeiter() {
   setControlVisible("cmd_Weiter", false);
   setControlVisible("cmd_Pause", true);
   setControlVisible("cmd_Stop", true);
-  if (pauseLoop_) pauseLoop_->quit();
+  endPauses();
+}
+
+void MainWindow::endPauses() {
+  for (QEventLoop* loop : pauseLoops_) loop->quit();
 }
 
 void MainWindow::onStop() {
@@ -270,10 +275,8 @@ void MainWindow::onNeustart() {
 }
 
 void MainWindow::closeEvent(QCloseEvent* event) {
-  if (PauseFlag_ == 1) {
-    PauseFlag_ = 0;
-    if (pauseLoop_) pauseLoop_->quit();
-  }
+  PauseFlag_ = 0;
+  endPauses();
   if (running_) {
     // The run stops at its next step; the window closes once it has unwound.
     state_->StopFlag = 1;

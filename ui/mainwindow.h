@@ -3,7 +3,6 @@
 // areas, built from the control table. A run executes inside the Start
 // handler; Pause, Weiter and Stop act from within the run's per-step yield.
 
-#include <QPointer>
 #include <QString>
 #include <QWidget>
 #include <cstdint>
@@ -59,6 +58,7 @@ class MainWindow : public QWidget {
  private:
   void createControl(const ControlSpec& spec);
   void setControlVisible(const char* name, bool visible);
+  void endPauses();
 
   std::unique_ptr<RunState> state_;  // ~44 MB of series: allocated once, kept for the result displays
   std::unique_ptr<QtDisplay> display_;
@@ -68,7 +68,9 @@ class MainWindow : public QWidget {
   MessagePresenter present_;
 
   std::int16_t PauseFlag_ = 0;       // 1 while a pause is in force
-  QPointer<QEventLoop> pauseLoop_;   // the pause handler's wait, while it lasts
+  // The waits of the pause handlers in progress (a run started during an
+  // idle pause can be paused again); Weiter ends them all.
+  std::vector<QEventLoop*> pauseLoops_;
   bool running_ = false;             // inside runStart
   bool closeRequested_ = false;      // the window was closed during a run
 };

@@ -193,6 +193,30 @@ TEST(MainWindowRun, PauseWithoutARunWaitsUntilWeiter) {
   EXPECT_FALSE(win.shown("cmd_Weiter"));
 }
 
+TEST(MainWindowRun, WeiterEndsARunsPauseAndTheIdlePauseItWasStartedIn) {
+  Window win;
+  win.get("cmd_Pause")->show();
+  bool hung = false;
+  // Should a pause never end, closing the window ends every wait.
+  QTimer watchdog;
+  watchdog.setSingleShot(true);
+  QObject::connect(&watchdog, &QTimer::timeout, [&] {
+    hung = true;
+    win.w.close();
+  });
+  watchdog.start(20000);
+  QTimer::singleShot(10, [&] {
+    QTimer::singleShot(40, [&] {
+      QTimer::singleShot(20, [&] { win.click("cmd_Weiter"); });
+      win.click("cmd_Pause");
+    });
+    win.click("cmd_Start");  // Start stays visible during an idle pause
+  });
+  win.click("cmd_Pause");
+  EXPECT_FALSE(hung);
+  EXPECT_TRUE(win.shown("txt_ThetaZuluft"));  // the run inside went to its end
+}
+
 TEST(MainWindowRun, StopInTheFirstPeriodEndsAtOnceWithoutResults) {
   Window win;
   double zeitAtStop = -1;
