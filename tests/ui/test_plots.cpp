@@ -57,8 +57,9 @@ MarkCounts CountMarks(const RecordingCanvas& c) {
 TEST(ShrinkageScale, MarksPerEdgeFollowTheTotalShrinkage) {
   struct Case {
     const char* linTrSchwind;
+    double percent;
     int whole, half;
-  } cases[] = {{"6,2", 6, 6}, {"6,6", 6, 7}, {"0,5", 0, 0}, {"0,8", 0, 1}, {"0,999", 1, 1}};
+  } cases[] = {{"6,2", 6.2, 6, 6}, {"6,6", 6.6, 6, 7}, {"0,5", 0.5, 0, 0}, {"0,8", 0.8, 0, 1}, {"0,999", 0.999, 1, 1}};
   for (const Case& k : cases) {
     SCOPED_TRACE(k.linTrSchwind);
     auto s = SetUpWithShrinkage(k.linTrSchwind);
@@ -73,27 +74,18 @@ TEST(ShrinkageScale, MarksPerEdgeFollowTheTotalShrinkage) {
     EXPECT_FLOAT_EQ(limit[0].y1, static_cast<float>(ProfileY(*s, s->XSchwEnde)));
     EXPECT_EQ(c.ops.back().kind, CanvasOp::Refresh);
     EXPECT_EQ(c.penWidth, 1);
-  }
-}
-
-TEST(ShrinkageScale, MarksGrowDownwardAndStayAboveTheShrinkageEnd) {
-  auto s = SetUpWithShrinkage("6,2");
-  RecordingCanvas c;
-  DrawShrinkageScale(*s, c);
-  const auto left = c.lines([](const CanvasOp& o) { return o.x1 == 0 && o.x2 == 150; });
-  const float yEnde = static_cast<float>(ProfileY(*s, s->XSchwEnde));
-  // Whole marks 1..6 %, then half marks 0.5..5.5 %: each lies below the one
-  // before it in its group, all of them above the 6.2 % end of shrinkage and
-  // below the top edge (no shrinkage at the initial moisture).
-  for (size_t i = 0; i < left.size(); ++i) {
-    EXPECT_GT(left[i].y1, 0.0f);
-    EXPECT_LT(left[i].y1, yEnde);
-    if (i > 0 && i != 6) {
-      EXPECT_GT(left[i].y1, left[i - 1].y1);
+    // Shrinkage grows downward: each whole mark below the one before, and
+    // above the end of shrinkage if the body shrinks that far.
+    const auto left = c.lines([](const CanvasOp& o) { return o.x1 == 0 && o.x2 == 150 && o.penWidth == 2; });
+    for (size_t i = 0; i < left.size(); ++i) {
+      if (i + 1 < k.percent) {
+        EXPECT_LT(left[i].y1, limit[0].y1);
+      }
+      if (i > 0) {
+        EXPECT_GT(left[i].y1, left[i - 1].y1);
+      }
     }
   }
-  // The 0.5 % mark lies between the top edge and the 1 % mark.
-  EXPECT_LT(left[6].y1, left[0].y1);
 }
 
 TEST(ProfileCurve, NormalCurvesAreThinAndBlackTheFinalOneOfThePeriodRedAndThick) {

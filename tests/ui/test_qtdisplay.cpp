@@ -96,20 +96,5 @@ TEST(QtDisplay, DrawingFollowsTheUserScaleAndFillWhiteClearsOnlyItsRectangle) {
   EXPECT_LE(CountPixels(area.image(), qRgb(0, 255, 0)), area.image().width());
 }
 
-TEST(QtDisplay, WideLinesAreAsManyPixelsWide) {
-  MainWindow w;
-  PlotArea& area = w.zeit();
-  for (int width : {1, 2, 3, 4}) {
-    SCOPED_TRACE(width);
-    area.fillRect(0, 0, 10530, 4330, Rgb{255, 255, 255});
-    area.setPenWidth(width);
-    area.line(5000, 0, 5000, 4300, Rgb{0, 0, 255});  // vertical
-    area.line(0, 2000, 10500, 2100, Rgb{0, 255, 0});  // nearly horizontal
-    const QImage img = area.image();
-    EXPECT_EQ(CountPixels(img, qRgb(0, 0, 255)), width * img.height() - width * width);  // the green crosses it
-    EXPECT_EQ(CountPixels(img, qRgb(0, 255, 0)), width * img.width());
-  }
-}
-
 }  // namespace
 }  // namespace lamvero
