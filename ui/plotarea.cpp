@@ -10,6 +10,7 @@ namespace lamvero {
 namespace {
 
 constexpr int kBorder = 1;  // pixels around the inside
+constexpr int kMaxPenWidth = 16;
 
 QColor ToColor(Rgb c) { return QColor(c.r, c.g, c.b); }
 
@@ -96,7 +97,7 @@ QPointF PlotArea::toPixels(double x, double y) const {
   return QPointF(x * inside.width() / userWidth_, y * inside.height() / userHeight_);
 }
 
-void PlotArea::setPenWidth(int pixels) { penWidth_ = pixels; }
+void PlotArea::setPenWidth(int pixels) { penWidth_ = std::clamp(pixels, 1, kMaxPenWidth); }
 
 void PlotArea::setLineStyle(LineStyle style) { style_ = style; }
 
@@ -107,7 +108,7 @@ void PlotArea::line(float x1, float y1, float x2, float y2, Rgb colour) {
   const QPointF a = toPixels(x1, y1) * ratio, b = toPixels(x2, y2) * ratio;
   double ax = a.x(), ay = a.y(), bx = b.x(), by = b.y();
   if (!std::isfinite(ax) || !std::isfinite(ay) || !std::isfinite(bx) || !std::isfinite(by)) return;
-  const double margin = 16;  // wider than the widest pen
+  const double margin = 2 * kMaxPenWidth;  // wider than the widest pen
   if (!ClipSegment(ax, ay, bx, by, -margin, -margin, image_.width() + margin, image_.height() + margin)) return;
 
   if (style_ == LineStyle::DashDotDot) {

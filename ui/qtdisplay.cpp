@@ -23,6 +23,7 @@ QtDisplay::QtDisplay(QWidget& window, PlotArea& ausgabe, PlotArea& zeit)
 }
 
 QtDisplay::Control* QtDisplay::find(const char* name) {
+  if (!name) return nullptr;
   auto cached = byPointer_.find(name);
   if (cached != byPointer_.end() && cached->second->name == name) return cached->second;
   auto it = controls_.find(name);
