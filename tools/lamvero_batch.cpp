@@ -137,10 +137,10 @@ class RecordingDisplay : public Display {
     auto it = controls_.find(name);
     if (it != controls_.end()) return it->second;
     ControlState initial;
-    if (const ControlSpec* spec = FindControl(name)) {
-      initial.text = spec->caption;
-      initial.visible = spec->visibleAtOpen;
-      initial.color = spec->colour;
+    if (const ControlRow* row = FindControl(name)) {
+      initial.text = row->caption;
+      initial.visible = row->visibleAtOpen;
+      initial.color = row->colour;
     }
     return controls_.emplace(name, initial).first->second;
   }
@@ -176,33 +176,33 @@ bool IsInputBox(const std::string& name) {
 }
 
 // The state of a control after the run: what the run left, or how the window opened.
-ControlState Final(const RecordingDisplay& d, const ControlSpec& spec) {
-  const auto it = d.controls().find(spec.name);
+ControlState Final(const RecordingDisplay& d, const ControlRow& row) {
+  const auto it = d.controls().find(row.name);
   if (it != d.controls().end()) return it->second;
-  return ControlState{spec.caption, spec.visibleAtOpen, spec.colour};
+  return ControlState{row.caption, row.visibleAtOpen, row.colour};
 }
 
 // The visible result rows of the left column, top to bottom, as "caption: text";
 // a warning label without a box stands alone.
 void PrintRows(const RecordingDisplay& d) {
   constexpr int kColumnDivider = 4680;
-  std::vector<const ControlSpec*> rows;
-  for (const ControlSpec& c : ControlTable()) {
+  std::vector<const ControlRow*> rows;
+  for (const ControlRow& c : ControlTable()) {
     const bool resultBox = c.kind == ControlKind::TextBox && !c.label.empty() && !IsInputBox(c.name);
     const bool warning = c.kind == ControlKind::Label && d.controls().count(c.name) > 0 &&
                          c.name.rfind("lbl_ungenau", 0) == 0;
     if (c.left < kColumnDivider && (resultBox || warning) && Final(d, c).visible) rows.push_back(&c);
   }
-  std::stable_sort(rows.begin(), rows.end(), [](const ControlSpec* a, const ControlSpec* b) { return a->top < b->top; });
-  for (const ControlSpec* c : rows) {
+  std::stable_sort(rows.begin(), rows.end(), [](const ControlRow* a, const ControlRow* b) { return a->top < b->top; });
+  for (const ControlRow* c : rows) {
     if (c->kind == ControlKind::Label) {
       std::cout << c->caption << "\n";
       continue;
     }
-    const ControlSpec* label = FindControl(c->label);
+    const ControlRow* label = FindControl(c->label);
     std::cout << TrimRight(label ? label->caption : c->label) << ": " << Final(d, *c).text << "\n";
   }
-  const ControlSpec* achtung = FindControl("lbl_Achtung");
+  const ControlRow* achtung = FindControl("lbl_Achtung");
   if (achtung && Final(d, *achtung).visible) {
     std::cout << "! (Temperatur des Trocknungsspiegels: mehr als 45 Iterationen)\n";
   }

@@ -5,12 +5,12 @@
 
 namespace lamvero {
 
-Annotation::Annotation(const ControlSpec& spec, QWidget* parent)
+Annotation::Annotation(const ControlRow& row, QWidget* parent)
     : QWidget(parent),
-      text_(QString::fromStdString(spec.caption)),
-      colour_(spec.colour.r, spec.colour.g, spec.colour.b),
-      direction_(spec.direction),
-      arrow_(spec.arrow) {
+      text_(QString::fromStdString(row.caption)),
+      colour_(row.colour.r, row.colour.g, row.colour.b),
+      direction_(row.direction),
+      arrow_(row.arrow) {
   setAttribute(Qt::WA_TransparentForMouseEvents);
 }
 

@@ -11,7 +11,7 @@ namespace lamvero {
 class Annotation : public QWidget {
   Q_OBJECT
  public:
-  Annotation(const ControlSpec& spec, QWidget* parent = nullptr);
+  Annotation(const ControlRow& row, QWidget* parent = nullptr);
 
  protected:
   void paintEvent(QPaintEvent* event) override;

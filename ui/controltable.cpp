@@ -23,11 +23,11 @@ constexpr int kBorderTwips = kTwipsPerPixel;
 
 class Builder {
  public:
-  std::vector<ControlSpec> table;
+  std::vector<ControlRow> table;
 
-  ControlSpec& add(ControlKind kind, const char* name, const char* caption, int left, int top,
+  ControlRow& add(ControlKind kind, const char* name, const char* caption, int left, int top,
                    int width, int height) {
-    ControlSpec c;
+    ControlRow c;
     c.kind = kind;
     c.name = name;
     c.caption = caption;
@@ -43,12 +43,12 @@ class Builder {
   void row(const char* label, const char* caption, const char* box, const char* text, int top,
            int labelLeft, int labelWidth, int labelHeight, int boxLeft, int boxWidth, int boxHeight,
            Rgb colour, double pointSize, bool bold, bool visible) {
-    ControlSpec& l = add(ControlKind::Label, label, caption, labelLeft, top, labelWidth, labelHeight);
+    ControlRow& l = add(ControlKind::Label, label, caption, labelLeft, top, labelWidth, labelHeight);
     l.colour = colour;
     l.pointSize = pointSize;
     l.bold = bold;
     l.visibleAtOpen = visible;
-    ControlSpec& b = add(ControlKind::TextBox, box, text, boxLeft, top, boxWidth, boxHeight);
+    ControlRow& b = add(ControlKind::TextBox, box, text, boxLeft, top, boxWidth, boxHeight);
     b.colour = colour;
     b.pointSize = pointSize;
     b.bold = bold;
@@ -82,9 +82,9 @@ class Builder {
     row(label, caption, box, text, top, 1230, 2820, 195, 4050, 510, 195, colour, 8.25, false, false);
   }
 
-  ControlSpec& label(const char* name, const char* caption, int left, int top, int width, int height,
+  ControlRow& label(const char* name, const char* caption, int left, int top, int width, int height,
                      Rgb colour, double pointSize, bool bold = true) {
-    ControlSpec& c = add(ControlKind::Label, name, caption, left, top, width, height);
+    ControlRow& c = add(ControlKind::Label, name, caption, left, top, width, height);
     c.colour = colour;
     c.pointSize = pointSize;
     c.bold = bold;
@@ -92,14 +92,14 @@ class Builder {
   }
 
   void button(const char* name, const char* caption, int left, int top, int width, bool visible) {
-    ControlSpec& c = add(ControlKind::Button, name, caption, left, top, width, 375);
+    ControlRow& c = add(ControlKind::Button, name, caption, left, top, width, 375);
     c.pointSize = 12;
     c.visibleAtOpen = visible;
   }
 
-  ControlSpec& picture(const char* name, const char* text, int left, int top, int width, int height,
+  ControlRow& picture(const char* name, const char* text, int left, int top, int width, int height,
                        Rgb colour = kBlack, double pointSize = 8.25) {
-    ControlSpec& c = add(ControlKind::Picture, name, text, left, top, width, height);
+    ControlRow& c = add(ControlKind::Picture, name, text, left, top, width, height);
     c.colour = colour;
     c.pointSize = pointSize;
     c.bold = false;
@@ -107,12 +107,12 @@ class Builder {
   }
 
   void line(const char* name, int x1, int y1, int x2, int y2, int width) {
-    ControlSpec& c = add(ControlKind::Line, name, "", x1, y1, x2 - x1, y2 - y1);
+    ControlRow& c = add(ControlKind::Line, name, "", x1, y1, x2 - x1, y2 - y1);
     c.lineWidth = width;
   }
 };
 
-std::vector<ControlSpec> BuildTable() {
+std::vector<ControlRow> BuildTable() {
   Builder t;
 
   // Left column, top to bottom.
@@ -170,7 +170,7 @@ std::vector<ControlSpec> BuildTable() {
   t.smallOutput("lbl_Wasserfehler", "relativer Wasserfehler in %", "txt_Wasserfehler", " ", 10350, kDarkBlue);
 
   // Focus sink, partly outside the left edge, white on white.
-  ControlSpec& park = t.add(ControlKind::TextBox, "txt_parkfocus", "", -120, 10125, 225, 360);
+  ControlRow& park = t.add(ControlKind::TextBox, "txt_parkfocus", "", -120, 10125, 225, 360);
   park.colour = kWhite;
 
   // Run-control buttons.
@@ -188,10 +188,10 @@ std::vector<ControlSpec> BuildTable() {
       .visibleAtOpen = false;
 
   // Drawing areas: the inside (one pixel in from the border) spans the user scale.
-  ControlSpec& ausgabe = t.add(ControlKind::DrawingArea, "pic_Ausgabe", "", 4875, 1170, 10005, 4395);
+  ControlRow& ausgabe = t.add(ControlKind::DrawingArea, "pic_Ausgabe", "", 4875, 1170, 10005, 4395);
   ausgabe.userWidth = 10500;
   ausgabe.userHeight = 6000;
-  ControlSpec& zeit = t.add(ControlKind::DrawingArea, "pic_Zeit", "", kZeitLeft, kZeitTop, kZeitWidth,
+  ControlRow& zeit = t.add(ControlKind::DrawingArea, "pic_Zeit", "", kZeitLeft, kZeitTop, kZeitWidth,
                             kZeitHeight);
   zeit.userWidth = 10500;
   zeit.userHeight = 4300;
@@ -205,12 +205,12 @@ std::vector<ControlSpec> BuildTable() {
   t.picture("img_Null1", "0", 4770, 5610, 120, 180);
   t.picture("img_Rohlingsdicke", "Rohlingsdicke", 8940, 5610, 3015, 225, kBlack, 9).arrow = true;
   t.picture("img_HalbeDicke", "s/2", 14895, 5580, 330, 180);
-  ControlSpec& schwindung = t.picture("Image7", "Schwindung", 14940, 1215, 225, 1995, kBlue, 9);
+  ControlRow& schwindung = t.picture("Image7", "Schwindung", 14940, 1215, 225, 1995, kBlue, 9);
   schwindung.direction = TextDirection::TopToBottom;
   schwindung.arrow = true;
   t.picture("img_Null2", "0", 4770, 10305, 120, 180);
   t.picture("img_laufendeZeit", "laufende Zeit", 8775, 10305, 2550, 180, kBlack, 8.25).arrow = true;
-  ControlSpec& temperaturen = t.picture("img_Temperaturen", "Temperaturen", 14985, 7110, 225, 2475, kRed, 9);
+  ControlRow& temperaturen = t.picture("img_Temperaturen", "Temperaturen", 14985, 7110, 225, 2475, kRed, 9);
   temperaturen.direction = TextDirection::BottomToTop;
   temperaturen.arrow = true;
   t.label("lbl_ThetaZu", "ϑ", 14850, 6120, 225, 435, kRed, 18);
@@ -259,13 +259,13 @@ std::vector<ControlSpec> BuildTable() {
 
 }  // namespace
 
-const std::vector<ControlSpec>& ControlTable() {
-  static const std::vector<ControlSpec> table = BuildTable();
+const std::vector<ControlRow>& ControlTable() {
+  static const std::vector<ControlRow> table = BuildTable();
   return table;
 }
 
-const ControlSpec* FindControl(const std::string& name) {
-  for (const ControlSpec& c : ControlTable()) {
+const ControlRow* FindControl(const std::string& name) {
+  for (const ControlRow& c : ControlTable()) {
     if (c.name == name) return &c;
   }
   return nullptr;

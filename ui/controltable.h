@@ -25,7 +25,7 @@ enum class ControlKind {
 // Reading direction of a picture's text.
 enum class TextDirection { Horizontal, TopToBottom, BottomToTop };
 
-struct ControlSpec {
+struct ControlRow {
   ControlKind kind = ControlKind::Label;
   std::string name;        // object name, e.g. "txt_Dicke"
   std::string caption;     // caption of a label, button or picture; default text of a text box
@@ -50,9 +50,9 @@ extern const char* const kWindowCaption;
 // All controls: the left column top to bottom (each label before its box),
 // then buttons, warnings, drawing areas, annotations, legends, title and
 // credit block, and the separator lines.
-const std::vector<ControlSpec>& ControlTable();
+const std::vector<ControlRow>& ControlTable();
 
 // The entry of that name, or nullptr.
-const ControlSpec* FindControl(const std::string& name);
+const ControlRow* FindControl(const std::string& name);
 
 }  // namespace lamvero

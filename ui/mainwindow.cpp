@@ -25,11 +25,11 @@ namespace {
 
 int Px(int twips) { return qRound(twips / static_cast<double>(kTwipsPerPixel)); }
 
-QRect Geometry(const ControlSpec& c) { return QRect(Px(c.left), Px(c.top), Px(c.width), Px(c.height)); }
+QRect Geometry(const ControlRow& c) { return QRect(Px(c.left), Px(c.top), Px(c.width), Px(c.height)); }
 
 QColor ToColor(Rgb c) { return QColor(c.r, c.g, c.b); }
 
-QFont ControlFont(const ControlSpec& c) {
+QFont ControlFont(const ControlRow& c) {
   QFont f(QStringLiteral("Arial"));
   f.setPointSizeF(c.pointSize);
   f.setWeight(c.bold ? QFont::Bold : QFont::Normal);
@@ -80,12 +80,12 @@ MainWindow::MainWindow(QWidget* parent) : QWidget(parent), state_(std::make_uniq
       "QLineEdit { border: 1px solid rgb(150,150,150); padding: 0px 1px; background: white; }"
       "QLineEdit#txt_parkfocus { border: none; background: white; color: white; }"));
 
-  for (const ControlSpec& c : ControlTable()) createControl(c);
+  for (const ControlRow& c : ControlTable()) createControl(c);
   // Captions stay clear of their text boxes.
-  for (const ControlSpec& c : ControlTable()) {
+  for (const ControlRow& c : ControlTable()) {
     if (c.kind != ControlKind::Label) continue;
     double available = Px(c.width);
-    for (const ControlSpec& box : ControlTable()) {
+    for (const ControlRow& box : ControlTable()) {
       if (box.kind == ControlKind::TextBox && box.label == c.name) {
         available = std::min(available, Px(box.left) - Px(c.left) - 2.0);
       }
@@ -102,7 +102,7 @@ MainWindow::MainWindow(QWidget* parent) : QWidget(parent), state_(std::make_uniq
 
 MainWindow::~MainWindow() = default;
 
-void MainWindow::createControl(const ControlSpec& c) {
+void MainWindow::createControl(const ControlRow& c) {
   const QString name = QString::fromStdString(c.name);
   const QString caption = QString::fromStdString(c.caption);
   QWidget* w = nullptr;
@@ -165,7 +165,7 @@ void MainWindow::createControl(const ControlSpec& c) {
 
 void MainWindow::paintEvent(QPaintEvent*) {
   QPainter p(this);
-  for (const ControlSpec* c : lines_) {
+  for (const ControlRow* c : lines_) {
     p.setPen(QPen(ToColor(c->colour), c->lineWidth, Qt::SolidLine, Qt::FlatCap));
     p.drawLine(QPointF(c->left / double(kTwipsPerPixel), c->top / double(kTwipsPerPixel)),
                QPointF((c->left + c->width) / double(kTwipsPerPixel), (c->top + c->height) / double(kTwipsPerPixel)));

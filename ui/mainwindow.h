@@ -56,7 +56,7 @@ class MainWindow : public QWidget {
   void paintEvent(QPaintEvent* event) override;
 
  private:
-  void createControl(const ControlSpec& spec);
+  void createControl(const ControlRow& row);
   void setControlVisible(const char* name, bool visible);
   void endPauses();
 
@@ -64,7 +64,7 @@ class MainWindow : public QWidget {
   std::unique_ptr<QtDisplay> display_;
   PlotArea* ausgabe_ = nullptr;
   PlotArea* zeit_ = nullptr;
-  std::vector<const ControlSpec*> lines_;
+  std::vector<const ControlRow*> lines_;
   MessagePresenter present_;
 
   std::int16_t PauseFlag_ = 0;       // 1 while a pause is in force

@@ -73,7 +73,7 @@ bool HasPixel(const QImage& image, QRgb colour) {
 // that is hidden when the window opens.
 std::vector<std::string> OutputRows() {
   std::vector<std::string> names;
-  for (const ControlSpec& c : ControlTable()) {
+  for (const ControlRow& c : ControlTable()) {
     if ((c.kind == ControlKind::TextBox || c.kind == ControlKind::Label) && !c.visibleAtOpen && c.left < 4680)
       names.push_back(c.name);
   }
@@ -108,13 +108,13 @@ TEST(MainWindowOpen, ShowsOnlyTheInputsAndStart) {
 
 TEST(ControlTable, NamesAreUniqueAndEveryBoxHasItsLabel) {
   QSet<QString> names;
-  for (const ControlSpec& c : ControlTable()) {
+  for (const ControlRow& c : ControlTable()) {
     EXPECT_FALSE(names.contains(QString::fromStdString(c.name))) << c.name;
     names << QString::fromStdString(c.name);
   }
-  for (const ControlSpec& c : ControlTable()) {
+  for (const ControlRow& c : ControlTable()) {
     if (c.kind != ControlKind::TextBox || c.name == "txt_parkfocus") continue;
-    const ControlSpec* label = FindControl(c.label);
+    const ControlRow* label = FindControl(c.label);
     ASSERT_NE(label, nullptr) << c.name;
     EXPECT_EQ(label->kind, ControlKind::Label);
     EXPECT_EQ(label->top, c.top) << c.name;  // one row
@@ -182,7 +182,7 @@ TEST(MainWindowRun, PauseThenWeiterGivesTheSameRunAsNoPause) {
   EXPECT_LT(zeitAtPause, paused.w.runState().Zeit);
   EXPECT_EQ(paused.w.runState().Zeit, plain.w.runState().Zeit);
   EXPECT_EQ(paused.w.runState().nReihe, plain.w.runState().nReihe);
-  for (const ControlSpec& c : ControlTable()) {
+  for (const ControlRow& c : ControlTable()) {
     if (c.kind == ControlKind::TextBox) {
       EXPECT_EQ(paused.text(c.name.c_str()), plain.text(c.name.c_str())) << c.name;
     }
