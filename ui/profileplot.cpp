@@ -58,7 +58,6 @@ void DrawProfileCurve(const RunState& s, int style, Canvas& c) {
     }
   }
   c.setPenWidth(1);
-  c.refresh();
 }
 
 }  // namespace lamvero

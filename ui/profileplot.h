@@ -17,7 +17,7 @@ void DrawShrinkageScale(const RunState& s, Canvas& c);
 
 // The profile X(0..AnzOS+1) as line segments: black in the current pen width
 // for style StilEins, red and 3 px wide for style StilNull (the last profile of
-// the first drying period). Ends with pen width 1 and a refresh.
+// the first drying period). Ends with pen width 1; the caller refreshes the area.
 void DrawProfileCurve(const RunState& s, int style, Canvas& c);
 
 }  // namespace lamvero
