@@ -105,21 +105,24 @@ void ShowFirstPeriodResults(RunState& s, Display& d) {
 
 }  // namespace
 
-void ShowSurfaceShrinkageEnd(RunState& s, Display& d) {
-  d.setVisible("lbl_OberflSchwind", true);
-  d.setVisible("txt_t1xse", true);
-  d.setText("txt_t1xse", FormatDuration(s.t1xse));
-  d.repaint("lbl_OberflSchwind");
-  d.repaint("txt_t1xse");
+namespace {
+
+// The moment a layer reaches the limit moisture: its label and duration appear.
+void ShowShrinkageEnd(Display& d, const char* label, const char* box, double t) {
+  d.setVisible(label, true);
+  d.setVisible(box, true);
+  d.setText(box, FormatDuration(t));
+  d.repaint(label);
+  d.repaint(box);
 }
 
-void ShowCoreShrinkageEnd(RunState& s, Display& d) {
-  d.setVisible("lbl_KernSchwind", true);
-  d.setVisible("txt_t2xse", true);
-  d.setText("txt_t2xse", FormatDuration(s.t2xse));
-  d.repaint("lbl_KernSchwind");
-  d.repaint("txt_t2xse");
+}  // namespace
+
+void ShowSurfaceShrinkageEnd(RunState& s, Display& d) {
+  ShowShrinkageEnd(d, "lbl_OberflSchwind", "txt_t1xse", s.t1xse);
 }
+
+void ShowCoreShrinkageEnd(RunState& s, Display& d) { ShowShrinkageEnd(d, "lbl_KernSchwind", "txt_t2xse", s.t2xse); }
 
 PeriodEnd RunFirstPeriod(RunState& s, Display& d) {
   const int N = static_cast<int>(s.AnzOS);

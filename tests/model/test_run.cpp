@@ -7,22 +7,14 @@
 #include <cmath>
 #include <memory>
 
+#include "tests/common/quickinputs.h"
 #include "model/dryingrun.h"
 #include "recordingdisplay.h"
 
 namespace lamvero {
 namespace {
 
-// A thin plate on a coarse grid with a long time step: a complete run of a
-// few thousand steps.
-InputTexts QuickInputs() {
-  InputTexts in = InputTexts::Defaults();
-  in[Input::Dicke] = "4";
-  in[Input::Ortsschrittweite] = "0,2";
-  in[Input::deltaT] = "2";
-  in[Input::rund] = "100";
-  return in;
-}
+using testing::QuickInputs;
 
 struct Run : ::testing::Test {
   std::unique_ptr<RunState> s = std::make_unique<RunState>();

@@ -6,6 +6,7 @@
 #include <cmath>
 #include <memory>
 
+#include "tests/common/quickinputs.h"
 #include "model/dryingrun.h"
 #include "model/setup.h"
 #include "tests/ui/recordingcanvas.h"
@@ -19,14 +20,7 @@ constexpr Rgb kBlue{0, 0, 255};
 constexpr Rgb kRed{255, 0, 0};
 constexpr Rgb kBlack{0, 0, 0};
 
-InputTexts QuickInputs() {
-  InputTexts in = InputTexts::Defaults();
-  in[Input::Dicke] = "4";
-  in[Input::Ortsschrittweite] = "0,2";
-  in[Input::deltaT] = "2";
-  in[Input::rund] = "100";
-  return in;
-}
+using testing::QuickInputs;
 
 // A set-up run state with the given linear shrinkage.
 std::unique_ptr<RunState> SetUpWithShrinkage(const char* linTrSchwind) {

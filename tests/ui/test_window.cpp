@@ -9,6 +9,7 @@
 #include <QSet>
 #include <QTimer>
 
+#include "tests/common/quickinputs.h"
 #include "model/numberformat.h"
 #include "ui/controltable.h"
 #include "ui/mainwindow.h"
@@ -17,14 +18,7 @@
 namespace lamvero {
 namespace {
 
-InputTexts QuickInputs() {
-  InputTexts in = InputTexts::Defaults();
-  in[Input::Dicke] = "4";
-  in[Input::Ortsschrittweite] = "0,2";
-  in[Input::deltaT] = "2";
-  in[Input::rund] = "100";
-  return in;
-}
+using testing::QuickInputs;
 
 // A shown window whose message boxes are recorded instead of shown.
 struct Window {
