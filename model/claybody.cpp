@@ -37,8 +37,11 @@ double MoistureConductivity(const ClayBody& body, double X, double theta) {
   if (PhiW > 0 && PhiW < body.offPoren) {
     kappa25 = body.KappaGr * std::pow(10.0, body.KappaSteig * (PhiW - body.offPoren));
   } else if (PhiW >= body.offPoren) {
-    // pow(x, 2) is exactly x * x in glibc; the product is written out.
-    kappa25 = body.KappaGr * ((PhiW / body.offPoren) * (PhiW / body.offPoren));
+    // A square is the product, the correctly rounded square; pow(x, 2) of the
+    // math library is not always, and compilers replace it by the product only
+    // when optimising.
+    const double ratio = PhiW / body.offPoren;
+    kappa25 = body.KappaGr * (ratio * ratio);
   } else {
     kappa25 = body.KappaGr * std::pow(10.0, -body.KappaSteig * body.offPoren);
   }

@@ -342,7 +342,8 @@ class Checker {
       return;
     }
     if (!Usable({Input::Feuchteleit})) return;
-    b.KappaGr = Feuchteleit() * std::pow(b.offPoren / Phi25, 2.0);
+    const double poreRatio = b.offPoren / Phi25;
+    b.KappaGr = Feuchteleit() * (poreRatio * poreRatio);
     if (!Finite(b.KappaGr, "die Feuchteleitfähigkeit am Schwindungsende", {Input::Feuchteleit, Input::XAnf}) ||
         !Usable({Input::KappaSteig})) {
       return;

@@ -98,7 +98,8 @@ void SetUpRun(RunState& s, const InputTexts& in, Display& d) {
   Show(d, "txt_offPoren", Format(100 * s.offPoren, "#0.0"));
 
   // Chosen so that the conductivity law gives the entered value at 0.25 kg/kg and 25 °C.
-  s.KappaGr = s.Feuchteleit * std::pow(s.offPoren / s.Phi25, 2.0);
+  const double poreRatio = s.offPoren / s.Phi25;
+  s.KappaGr = s.Feuchteleit * (poreRatio * poreRatio);  // squares are products throughout
 
   // The plate enters at the wet-bulb temperature of the exhaust air.
   s.ThetaLuft = s.Lufttemp;

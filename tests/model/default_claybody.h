@@ -21,7 +21,8 @@ inline ClayBody DefaultClayBody(double linTrSchwind = 6.2) {
   b.offPoren = b.rhos * (b.PhiAnf - (1 - green)) / b.rho0;
   b.XSchwEnde = 1000 * b.offPoren / b.rhos;
   const double Phi25 = b.PhiAnf;  // XAnf is 0.25 kg/kg: no shrinkage yet
-  b.KappaGr = Feuchteleit * std::pow(b.offPoren / Phi25, 2.0);
+  const double poreRatio = b.offPoren / Phi25;
+  b.KappaGr = Feuchteleit * (poreRatio * poreRatio);
   b.KappaSteig = 6.7;
   return b;
 }
