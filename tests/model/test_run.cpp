@@ -63,9 +63,27 @@ TEST_F(Run, EvaluationRescalesAndLeavesTheStartAlone) {
   EXPECT_EQ(s->WasserdampfMax, maxRate);
 }
 
-TEST_F(Run, WaterBalanceOfTheDefaultRunIsSmall) {
+TEST_F(Run, DefaultRunGivesItsKnownResults) {
   d.recordCalls = false;
   ASSERT_EQ(run(InputTexts::Defaults()).outcome, RunOutcome::Completed);
+  // Checked bit for bit against an independent implementation of the same
+  // laws and steps; any change of an operation order shows here.
+  EXPECT_EQ(s->nReihe1TA, 16077);
+  EXPECT_EQ(s->nReihe, 43999);
+  EXPECT_EQ(s->Dauer1TA, 8039);
+  EXPECT_EQ(s->Zeit, 22000.5);
+  EXPECT_EQ(s->DauerGegenstrom, 14753.0f);
+  EXPECT_EQ(s->nGlatt, 803);
+  EXPECT_EQ(s->ThetaZuluft, 90.6094054336513);
+  EXPECT_EQ(s->XEnde, 9.68419512270278e-06);
+  EXPECT_EQ(d.texts["txt_Dauer1TA"], " 2:13:59");
+  EXPECT_EQ(d.texts["txt_Zeit"], " 6:06:41");
+  EXPECT_EQ(d.texts["txt_DauerGegenstrom"], " 4:05:53");
+  EXPECT_EQ(d.texts["txt_X1TA"], "0,1324");
+  EXPECT_EQ(d.texts["txt_ThetaZuluft"], "90,6");
+  EXPECT_EQ(d.texts["txt_spezEnergie"], "3604,3");
+  EXPECT_EQ(d.texts["txt_relEnergie"], "1,442");
+  EXPECT_EQ(d.texts["txt_Wasserfehler"], "1,8");
   // The surface flux integrated over the run accounts for the initial water
   // to within the discretisation error; a lost or doubled step would not.
   EXPECT_LT(s->WasserfehlerProzent, 3);
