@@ -48,4 +48,23 @@ double MoistureConductivity(const ClayBody& body, double X, double theta) {
   return kappa25 * (80 + 1.8 * (theta - 25)) / 80;
 }
 
+// Each m³ of water that leaves shrinks the body by one m³, until only the pores
+// of the dry body hold water; the dry mass of one m³ of dried body took
+// 1 / (1 - SchwindTot)³ m³ when green. Water has 1000 kg/m³.
+BodyAt25 DeriveClayBody(ClayBody& body, double XAnf, double linTrSchwind, double Feuchteleit) {
+  body.SchwindTot = linTrSchwind / 100;
+  body.rho0 = body.rhos * std::pow(1 - body.SchwindTot, 3.0);
+  body.PhiAnf = std::pow(1 - body.SchwindTot, 3.0) * (body.rhos * XAnf / 1000);
+  body.offPoren = body.rhos * (body.PhiAnf - (1 - std::pow(1 - body.SchwindTot, 3.0))) / body.rho0;
+  body.XSchwEnde = 1000 * body.offPoren / body.rhos;
+  BodyAt25 at25;
+  at25.Schwind25 = 1 - std::pow(1 - body.PhiAnf + 0.25 * body.rho0 / 1000, 1.0 / 3.0);
+  at25.rho25 = body.rhos * std::pow((1 - body.SchwindTot) / (1 - at25.Schwind25), 3.0);
+  at25.Phi25 = at25.rho25 * (body.PhiAnf - (1 - std::pow(1 - at25.Schwind25, 3.0))) / body.rho0;
+  // Chosen so that the conductivity law gives Feuchteleit at Phi25 and 25 °C.
+  const double poreRatio = body.offPoren / at25.Phi25;
+  body.KappaGr = Feuchteleit * (poreRatio * poreRatio);
+  return at25;
+}
+
 }  // namespace lamvero

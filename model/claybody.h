@@ -16,6 +16,19 @@ struct ClayBody {
   double KappaSteig = 0;  // decimal-logarithmic slope of the conductivity below the limit moisture
 };
 
+// The body at 0.25 kg/kg, the moisture to which the entered conductivity refers.
+struct BodyAt25 {
+  double Schwind25 = 0;  // linear shrinkage, fraction
+  double rho25 = 0;      // dry mass per m³ of the current volume, kg/m³
+  double Phi25 = 0;      // volumetric water content, m³/m³
+};
+
+// Derives the shrinkage constants and KappaGr of a body whose rhos is set,
+// from its initial moisture XAnf (kg/kg), its total linear shrinkage
+// linTrSchwind (%) and its conductivity Feuchteleit (m²/s) at 0.25 kg/kg and
+// 25 °C. Nothing is checked: inputs outside the model give infinities or NaN.
+BodyAt25 DeriveClayBody(ClayBody& body, double XAnf, double linTrSchwind, double Feuchteleit);
+
 // Linear shrinkage relative to the green body at moisture X (kg/kg). Meant for
 // X >= XSchwEnde; below it the same formula continues (values above SchwindTot).
 double ShrinkageAtMoisture(const ClayBody& body, double X);

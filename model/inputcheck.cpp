@@ -222,8 +222,8 @@ class Checker {
     if (pDAb) CheckExhaustAir(*pDAb);
     if (!pDAb || !pDAu) return;
 
-    const double XAbluft = 0.622 * *pDAb / (1 - *pDAb);
-    const double XAussenWide = 0.622 * *pDAu / (1 - *pDAu);
+    const double XAbluft = HumidityRatio(*pDAb);
+    const double XAussenWide = HumidityRatio(*pDAu);
     // |pD| < 1 keeps this far inside the float range; the guard keeps the
     // narrowing defined whatever the law returns.
     if (!(std::fabs(XAussenWide) <= FLT_MAX)) {
@@ -273,7 +273,7 @@ class Checker {
 
   // The air at the plate when the run starts and the initial evaporation.
   void CheckExhaustAir(double pDAb) {
-    const double XAbluft = 0.622 * pDAb / (1 - pDAb);
+    const double XAbluft = HumidityRatio(pDAb);
     const double ThetaKgr = WetBulbTemperature(Lufttemp(), XAbluft);
     if (!Finite(HumidityFromWetBulb(Lufttemp(), ThetaKgr), "die Wasserbeladung der Luft", {Input::Lufttemp}) ||
         !Finite(VapourPressureFromWetBulb(Lufttemp(), ThetaKgr), "den Dampfdruck der Luft", {Input::Lufttemp})) {
@@ -292,16 +292,12 @@ class Checker {
     if (!Usable(bodyBoxes)) return;
     ClayBody b;
     b.rhos = rhos();
-    b.SchwindTot = linTrSchwind() / 100;
-    b.rho0 = b.rhos * std::pow(1 - b.SchwindTot, 3.0);
-    b.PhiAnf = std::pow(1 - b.SchwindTot, 3.0) * (b.rhos * XAnf() / 1000);
+    const BodyAt25 at25 = DeriveClayBody(b, XAnf(), linTrSchwind(), Feuchteleit());
     if (!(b.rho0 > 0)) {
       Refuse({Input::rhos}, "die Dichte ist zu klein; die Masse des feuchten Rohlings ergibt sich zu 0.");
       return;
     }
     if (!Finite(b.PhiAnf, "den anfänglichen Wassergehalt", bodyBoxes)) return;
-    b.offPoren = b.rhos * (b.PhiAnf - (1 - std::pow(1 - b.SchwindTot, 3.0))) / b.rho0;
-    b.XSchwEnde = 1000 * b.offPoren / b.rhos;
     if (!Finite(b.offPoren, "die offene Porosität", bodyBoxes) ||
         !Finite(b.XSchwEnde, "die Wasserbeladung am Schwindungsende", bodyBoxes)) {
       return;
@@ -320,30 +316,25 @@ class Checker {
              "schwindet (Division durch null).");
       return;
     }
-    // Relative volume of the body at 0.25 kg/kg: the water lost down to that
-    // moisture cannot be more than the whole green volume.
-    const double volume25 = 1 - b.PhiAnf + 0.25 * b.rho0 / 1000;
-    if (volume25 < 0) {
+    // With finite rho0 and PhiAnf, the shrinkage at 0.25 kg/kg is not a
+    // number only when the relative volume under its cube root is negative:
+    // the water lost down to that moisture would be more than the green volume.
+    if (std::isnan(at25.Schwind25)) {
       Refuse({Input::XAnf}, "für diese Dichte und Schwindung zu groß: der Rohling hätte bei 0,25 kg/kg ein "
                             "negatives Volumen (Wurzel aus einer negativen Zahl).");
       return;
     }
-    const double Schwind25 = 1 - std::pow(volume25, 1.0 / 3.0);
-    if (Schwind25 == 1) {
+    if (at25.Schwind25 == 1) {
       Refuse({Input::XAnf}, "für diese Dichte und Schwindung zu groß: der Rohling hätte bei 0,25 kg/kg kein "
                             "Volumen mehr (Division durch null).");
       return;
     }
-    const double rho25 = b.rhos * std::pow((1 - b.SchwindTot) / (1 - Schwind25), 3.0);
-    const double Phi25 = rho25 * (b.PhiAnf - (1 - std::pow(1 - Schwind25, 3.0))) / b.rho0;
-    if (!Finite(Phi25, "den Wassergehalt bei 0,25 kg/kg", bodyBoxes)) return;
-    if (Phi25 == 0) {
+    if (!Finite(at25.Phi25, "den Wassergehalt bei 0,25 kg/kg", bodyBoxes)) return;
+    if (at25.Phi25 == 0) {
       Refuse(bodyBoxes, "der Wassergehalt bei 0,25 kg/kg ergibt sich zu 0 (Division durch null).");
       return;
     }
     if (!Usable({Input::Feuchteleit})) return;
-    const double poreRatio = b.offPoren / Phi25;
-    b.KappaGr = Feuchteleit() * (poreRatio * poreRatio);
     if (!Finite(b.KappaGr, "die Feuchteleitfähigkeit am Schwindungsende", {Input::Feuchteleit, Input::XAnf}) ||
         !Usable({Input::KappaSteig})) {
       return;

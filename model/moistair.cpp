@@ -15,7 +15,7 @@ struct Saturation {
 Saturation SaturationState(double t) {
   Saturation s{};
   s.pS = SaturationPressure(t);
-  s.XS = 0.622 * s.pS / (1 - s.pS);
+  s.XS = HumidityRatio(s.pS);
   s.hS = (2500 + 1.86 * t) * s.XS + 1.005 * t;
   return s;
 }
@@ -35,6 +35,10 @@ double SaturationPressure(double theta) {
   if (theta > 99.6) return 0.99;
   return 610.78 * std::exp(17.08085 * theta / (234.175 + theta)) / 100000;
 }
+
+// Vapour and dry air share the total pressure of 1 bar; 0.622 is the ratio of
+// their molar masses.
+double HumidityRatio(double pD) { return 0.622 * pD / (1 - pD); }
 
 // Linear fit of the heat of evaporation, 2500 kJ/kg at 0 °C.
 double LatentHeat(double theta) { return 2500 - 2.32 * theta; }

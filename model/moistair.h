@@ -7,6 +7,9 @@ namespace lamvero {
 // Saturation vapour pressure of water over liquid (Magnus), bar; 0.99 above 99.6 °C.
 double SaturationPressure(double theta);
 
+// Humidity ratio (kg/kg) of air whose vapour partial pressure is pD (bar).
+double HumidityRatio(double pD);
+
 // Latent heat of evaporation, kJ/kg.
 double LatentHeat(double theta);
 

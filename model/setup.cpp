@@ -1,6 +1,5 @@
 #include "model/setup.h"
 
-#include <cmath>
 
 #include "model/claybody.h"
 #include "model/moistair.h"
@@ -73,33 +72,25 @@ void SetUpRun(RunState& s, const InputTexts& in, Display& d) {
 
   // Exhaust and outside air at a total pressure of 1 bar.
   s.pDAb = SaturationPressure(s.Lufttemp) * s.AbluftFeuchte;
-  s.XAbluft = 0.622 * s.pDAb / (1 - s.pDAb);
+  s.XAbluft = HumidityRatio(s.pDAb);
   s.XLuft = s.XAbluft;
   s.ThetaKgr = WetBulbTemperature(s.Lufttemp, s.XAbluft);
   s.pDAu = SaturationPressure(s.AussenluftTemp) * s.AussenluftFeuchte;
-  s.XAussen = static_cast<float>(0.622 * s.pDAu / (1 - s.pDAu));
+  s.XAussen = static_cast<float>(HumidityRatio(s.pDAu));
 
   // All initial water is carried off by air humidified from outside to exhaust state.
   s.LuftRohlingVerh = s.XAnf / (s.XAbluft - s.XAussen);
   Show(d, "txt_LuftRohlingVerh", Format(s.LuftRohlingVerh, "#0.00"), false);
   Show(d, "txt_LuftWasserVerh", Format(s.LuftRohlingVerh / s.XAnf, "#0.00"), false);
 
-  // Ideal volumetric shrinkage: each m³ of water leaving shrinks the body by
-  // one m³ until the pores of the dry body alone hold water.
-  s.SchwindTot = s.linTrSchwind / 100;
-  s.rho0 = s.rhos * std::pow(1 - s.SchwindTot, 3.0);
-  s.PhiAnf = std::pow(1 - s.SchwindTot, 3.0) * (s.rhos * s.XAnf / 1000);
-  s.offPoren = s.rhos * (s.PhiAnf - (1 - std::pow(1 - s.SchwindTot, 3.0))) / s.rho0;
-  s.XSchwEnde = 1000 * s.offPoren / s.rhos;
-  s.Schwind25 = 1 - std::pow(1 - s.PhiAnf + 0.25 * s.rho0 / 1000, 1.0 / 3.0);
-  s.rho25 = s.rhos * std::pow((1 - s.SchwindTot) / (1 - s.Schwind25), 3.0);
-  s.Phi25 = s.rho25 * (s.PhiAnf - (1 - std::pow(1 - s.Schwind25, 3.0))) / s.rho0;
+  // Ideal volumetric shrinkage down to the limit moisture XSchwEnde, and the
+  // conductivity KappaGr that gives Feuchteleit at 0.25 kg/kg.
+  const BodyAt25 at25 = DeriveClayBody(s, s.XAnf, s.linTrSchwind, s.Feuchteleit);
+  s.Schwind25 = at25.Schwind25;
+  s.rho25 = at25.rho25;
+  s.Phi25 = at25.Phi25;
   Show(d, "txt_XSchwEnde", Format(s.XSchwEnde, "#0.000"));
   Show(d, "txt_offPoren", Format(100 * s.offPoren, "#0.0"));
-
-  // Chosen so that the conductivity law gives the entered value at 0.25 kg/kg and 25 °C.
-  const double poreRatio = s.offPoren / s.Phi25;
-  s.KappaGr = s.Feuchteleit * (poreRatio * poreRatio);  // squares are products throughout
 
   // The plate enters at the wet-bulb temperature of the exhaust air.
   s.ThetaLuft = s.Lufttemp;
