@@ -89,15 +89,24 @@ double VapourPressureOfAir(RunState& s) {
   return m.pD;
 }
 
+double SupplyAirTemperature(double Lufttemp, double XAbluft, float XAussen, double ThetaK, double ThetaEinf,
+                            double XAnf, double LuftRohlingVerh) {
+  // Specific heats: dry air 1, vapour 1.86, dry body 0.9, liquid water 4.19.
+  return (Lufttemp * (1 + 1.86 * XAbluft) + 2500 * (XAbluft - XAussen) +
+          (0.9 * (ThetaK - ThetaEinf) - 4.19 * XAnf * ThetaEinf) / LuftRohlingVerh) /
+         (1 + 1.86 * XAussen);
+}
+
+double SpecificEnergy(double ThetaZuluft, double AussenluftTemp, double LuftRohlingVerh, double XAnf) {
+  return (ThetaZuluft - AussenluftTemp) * LuftRohlingVerh / XAnf;
+}
+
 void ComputeEnergyBalance(RunState& s, Display& d) {
   d.setVisible("lbl_ThetaZuluft", true);
   d.setVisible("txt_ThetaZuluft", true);
-  // Whole dryer per kg dry air: supply air (ThetaZuluft, XAussen) in, exhaust
-  // air out, the dry body (0.9) warmed from ThetaEinf to ThetaK, its water
-  // entering as liquid at ThetaEinf.
-  s.ThetaZuluft = (s.Lufttemp * (1 + 1.86 * s.XAbluft) + 2500 * (s.XAbluft - s.XAussen) +
-                   (0.9 * (s.ThetaK - s.ThetaEinf) - 4.19 * s.XAnf * s.ThetaEinf) / s.LuftRohlingVerh) /
-                  (1 + 1.86 * s.XAussen);
+  // The bodies leave at the final front temperature.
+  s.ThetaZuluft =
+      SupplyAirTemperature(s.Lufttemp, s.XAbluft, s.XAussen, s.ThetaK, s.ThetaEinf, s.XAnf, s.LuftRohlingVerh);
   d.setText("txt_ThetaZuluft", Format(s.ThetaZuluft, "#0.0"));
   d.repaint("lbl_ThetaZuluft");
   d.repaint("txt_ThetaZuluft");
@@ -106,8 +115,7 @@ void ComputeEnergyBalance(RunState& s, Display& d) {
   d.setVisible("txt_spezEnergie", true);
   d.setVisible("lbl_relEnergie", true);
   d.setVisible("txt_relEnergie", true);
-  // Heating the outside air to the supply temperature, per kg of water removed.
-  s.spezEnergie = (s.ThetaZuluft - s.AussenluftTemp) * s.LuftRohlingVerh / s.XAnf;
+  s.spezEnergie = SpecificEnergy(s.ThetaZuluft, s.AussenluftTemp, s.LuftRohlingVerh, s.XAnf);
   d.setText("txt_spezEnergie", Format(s.spezEnergie, "#0.0"));
   s.relEnergie = s.spezEnergie / 2500;
   d.setText("txt_relEnergie", Format(s.relEnergie, "#0.000"));

@@ -6,6 +6,7 @@
 #include <initializer_list>
 #include <optional>
 
+#include "model/airmodel.h"
 #include "model/claybody.h"
 #include "model/moistair.h"
 #include "model/numberformat.h"
@@ -259,12 +260,10 @@ class Checker {
     // final core temperature, which lies within the wet-bulb range 0..101 °C.
     for (double ThetaK : {0.0, 101.0}) {
       const double ThetaZuluft =
-          (Lufttemp() * (1 + 1.86 * XAbluft) + 2500 * (XAbluft - XAussen) +
-           (0.9 * (ThetaK - ThetaEinf()) - 4.19 * XAnf() * ThetaEinf()) / LuftRohlingVerh) /
-          (1 + 1.86 * XAussen);
+          SupplyAirTemperature(Lufttemp(), XAbluft, XAussen, ThetaK, ThetaEinf(), XAnf(), LuftRohlingVerh);
       if (!Finite(ThetaZuluft, "die Temperatur der Trocknerzuluft", {Input::ThetaEinf, Input::Lufttemp})) return;
       if (!Usable({Input::AussenluftTemp})) continue;
-      const double spezEnergie = (ThetaZuluft - AussenluftTemp()) * LuftRohlingVerh / XAnf();
+      const double spezEnergie = SpecificEnergy(ThetaZuluft, AussenluftTemp(), LuftRohlingVerh, XAnf());
       if (!Finite(spezEnergie, "den spezifischen Energiebedarf", {Input::ThetaEinf, Input::AussenluftTemp})) {
         return;
       }
