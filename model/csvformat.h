@@ -1,0 +1,33 @@
+#pragma once
+// Text for comma-separated tables that spreadsheets read: the plain dialect
+// (decimal point, comma between cells) and the German spreadsheet dialect
+// (decimal comma, semicolon between cells). Every number is written with the
+// fewest digits that read back to the same double.
+
+#include <optional>
+#include <string>
+#include <string_view>
+#include <vector>
+
+namespace lamvero {
+
+enum class CsvDialect {
+  Plain,   // 0.1324,90.61
+  German,  // 0,1324;90,61
+};
+
+// "plain" or "de", as the user names the dialect; nothing for any other name.
+std::optional<CsvDialect> CsvDialectNamed(std::string_view name);
+
+char CsvSeparator(CsvDialect dialect);
+
+// A number cell; a value that is not finite (a result the run did not reach) is an empty cell.
+std::string CsvNumber(double value, CsvDialect dialect);
+
+// A text cell, quoted where it holds the separator, a quote or a line break.
+std::string CsvText(std::string_view text, CsvDialect dialect);
+
+// Cells already made by CsvNumber or CsvText, joined into one line with its line feed.
+std::string CsvRow(const std::vector<std::string>& cells, CsvDialect dialect);
+
+}  // namespace lamvero
