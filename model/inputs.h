@@ -22,6 +22,11 @@ struct InputField {
   const char* label;        // its label, e.g. "lbl_Dicke"
   const char* caption;      // the label's caption
   const char* defaultText;  // the box's text when the window opens
+  // What a brick dryer usually sees, in the caption's unit; values outside
+  // can be computed but earn a warning before the run.
+  double usualMin;
+  double usualMax;
+  const char* unit;         // the caption's unit ("" for a pure number)
 };
 
 // In window order: the 14 main inputs, then the 4 numerical-control inputs.

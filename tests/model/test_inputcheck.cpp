@@ -276,5 +276,19 @@ TEST(InputCheck, RandomTextsNeverCrashAndAcceptedOnesSetUpSoundly) {
   EXPECT_GT(refused, 10000);
 }
 
+// Every default lies inside its usual range, or the window would warn on its
+// own defaults; every range is a real interval with a unit where the caption has one.
+TEST(UsualRanges, HoldTheDefaultsAndMatchTheCaptions) {
+  for (const InputField& f : InputFields()) {
+    const double value = *ParseNumber(f.defaultText);
+    EXPECT_LT(f.usualMin, f.usualMax) << f.box;
+    EXPECT_GE(value, f.usualMin) << f.box;
+    EXPECT_LE(value, f.usualMax) << f.box;
+    if (*f.unit) {
+      EXPECT_NE(std::string(f.caption).find(f.unit), std::string::npos) << f.box;
+    }
+  }
+}
+
 }  // namespace
 }  // namespace lamvero
