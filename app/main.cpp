@@ -1,13 +1,13 @@
-// Lamvero: opens the main window; every run starts from its Start button.
+// Lamvero: opens the program window; every run starts from its Start button.
 
 #include <QApplication>
 
-#include "ui/mainwindow.h"
+#include "ui/appwindow.h"
 
 int main(int argc, char* argv[]) {
   QApplication app(argc, argv);
   QApplication::setApplicationName(QStringLiteral("Lamvero"));
-  lamvero::MainWindow window;
+  lamvero::AppWindow window;
   window.show();
   return QApplication::exec();
 }

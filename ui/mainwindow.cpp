@@ -11,7 +11,6 @@
 #include <QPainter>
 #include <QPointer>
 #include <QPushButton>
-#include <QScreen>
 #include <QStringList>
 
 #include "ui/annotation.h"
@@ -93,11 +92,6 @@ MainWindow::MainWindow(QWidget* parent) : QWidget(parent), state_(std::make_uniq
     FitText(findChild<QLabel*>(QString::fromStdString(c.name)), available);
   }
   display_ = std::make_unique<QtDisplay>(*this, *ausgabe_, *zeit_);
-
-  if (const QScreen* screen = QGuiApplication::primaryScreen()) {
-    const QRect free = screen->availableGeometry();
-    move(free.center() - QPoint(width() / 2, height() / 2));
-  }
 }
 
 MainWindow::~MainWindow() = default;
@@ -205,7 +199,7 @@ RunResult MainWindow::runStart() {
   display_->flush();  // the run's last values on the screen
   running_ = false;
   if (result.outcome == RunOutcome::Refused && focusBefore) focusBefore->setFocus();
-  if (closeRequested_) close();
+  if (closeRequested_) window()->close();
   return result;
 }
 
@@ -274,17 +268,24 @@ void MainWindow::onNeustart() {
   display_->repaintWindow();
 }
 
-void MainWindow::closeEvent(QCloseEvent* event) {
+bool MainWindow::mayClose() {
   PauseFlag_ = 0;
   endPauses();
   if (running_) {
     // The run stops at its next step; the window closes once it has unwound.
     state_->StopFlag = 1;
     closeRequested_ = true;
-    event->ignore();
-    return;
+    return false;
   }
-  event->accept();
+  return true;
+}
+
+void MainWindow::closeEvent(QCloseEvent* event) {
+  if (mayClose()) {
+    event->accept();
+  } else {
+    event->ignore();
+  }
 }
 
 }  // namespace lamvero

@@ -1,7 +1,9 @@
 #pragma once
-// The one window: inputs, outputs, run-control buttons and the two drawing
-// areas, built from the control table. A run executes inside the Start
-// handler; Pause, Weiter and Stop act from within the run's per-step yield.
+// The calculator area: inputs, outputs, run-control buttons and the two
+// drawing areas at fixed places, built from the control table. It is shown
+// inside the program's top-level window (AppWindow) and stands alone for the
+// headless picture and the tests. A run executes inside the Start handler;
+// Pause, Weiter and Stop act from within the run's per-step yield.
 
 #include <QString>
 #include <QWidget>
@@ -39,6 +41,10 @@ class MainWindow : public QWidget {
   PlotArea& ausgabe() { return *ausgabe_; }
   PlotArea& zeit() { return *zeit_; }
   bool running() const { return running_; }
+  // Whether the window holding the area may close now. During a run or a
+  // pause it ends the pauses, asks the run to stop and returns false; the
+  // window is closed once the run has unwound.
+  bool mayClose();
 
   // How a message reaches the user (a message box unless replaced, e.g. by a test).
   using MessagePresenter = std::function<void(const QString& text)>;

@@ -1,0 +1,71 @@
+// The program window around the calculator area: natural size, small
+// screens, and closing during a run.
+
+#include <gtest/gtest.h>
+
+#include <QGuiApplication>
+#include <QPushButton>
+#include <QScreen>
+#include <QScrollArea>
+#include <QScrollBar>
+#include <QTimer>
+
+#include "ui/appwindow.h"
+#include "ui/mainwindow.h"
+
+namespace lamvero {
+namespace {
+
+TEST(AppWindowSize, TheWholeAreaWhenItFitsElseTheScreenWithRoomForTheScrollBar) {
+  const QSize area(1020, 739);
+  EXPECT_EQ(AppWindow::FittingSize(area, QSize(1904, 1032), 15), area);
+  EXPECT_EQ(AppWindow::FittingSize(area, area, 15), area);
+  // 1366 x 768 with a panel: only the height is short, the width takes the bar.
+  EXPECT_EQ(AppWindow::FittingSize(area, QSize(1350, 690), 15), QSize(1035, 690));
+  // 1920 x 1080 at 150 %: 1280 x 720 logical pixels.
+  EXPECT_EQ(AppWindow::FittingSize(area, QSize(1264, 672), 15), QSize(1035, 672));
+  // Short in both directions.
+  EXPECT_EQ(AppWindow::FittingSize(area, QSize(800, 600), 15), QSize(800, 600));
+  // Only the width is short.
+  EXPECT_EQ(AppWindow::FittingSize(area, QSize(900, 1000), 15), QSize(900, 754));
+}
+
+TEST(AppWindowSize, TheAreaKeepsItsSizeAndStartStaysReachableOnASmallScreen) {
+  AppWindow app;
+  app.show();
+  MainWindow& area = app.area();
+  EXPECT_EQ(app.scrollArea().widget(), &area);
+  EXPECT_EQ(area.size(), QSize(1020, 739));  // scrolled, not squeezed
+  EXPECT_EQ(app.windowTitle(), area.windowTitle());
+
+  // The offscreen screen is narrower than the area: the window fits it and scrolls.
+  const QSize free = QGuiApplication::primaryScreen()->availableGeometry().size();
+  ASSERT_LT(free.width(), area.width());
+  EXPECT_LE(app.width(), free.width());
+  EXPECT_LE(app.height(), free.height());
+  QScrollArea& scroll = app.scrollArea();
+  EXPECT_EQ(scroll.horizontalScrollBar()->maximum(), area.width() - scroll.viewport()->width());
+  for (const char* name : {"pic_Zeit", "cmd_Start", "lbl_Dicke"}) {
+    QWidget* w = area.findChild<QWidget*>(QString::fromLatin1(name));
+    ASSERT_NE(w, nullptr) << name;
+    scroll.ensureWidgetVisible(w, 0, 0);
+    const QRect shown(w->mapTo(scroll.viewport(), QPoint(0, 0)), w->size());
+    EXPECT_TRUE(scroll.viewport()->rect().contains(shown)) << name;
+  }
+}
+
+TEST(AppWindowClose, ClosingDuringARunStopsItAndThenClosesTheWindow) {
+  AppWindow app;
+  app.show();
+  MainWindow& area = app.area();
+  area.setMessagePresenter([](const QString&) {});
+  QTimer::singleShot(40, [&] { app.close(); });
+  area.findChild<QPushButton*>(QStringLiteral("cmd_Start"))->click();
+  EXPECT_FALSE(area.running());
+  EXPECT_EQ(area.runState().StopFlag, 1);
+  EXPECT_FALSE(app.isVisible());
+  EXPECT_TRUE(area.findChild<QWidget*>(QStringLiteral("txt_ThetaZuluft"))->isHidden());
+}
+
+}  // namespace
+}  // namespace lamvero
