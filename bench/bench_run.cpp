@@ -26,9 +26,9 @@ void BM_CompleteRunDefaultInputs(benchmark::State& state) {
     }
     benchmark::DoNotOptimize(s->XBilanz);
     // Every step stores one point except the one that ends the first period.
-    steps += s->nReihe + 1;
+    steps += s->record.series.nReihe + 1;
   }
-  state.counters["steps"] = s->nReihe + 1;
+  state.counters["steps"] = s->record.series.nReihe + 1;
   state.counters["time_per_step"] = benchmark::Counter(steps, benchmark::Counter::kIsRate | benchmark::Counter::kInvert);
 }
 BENCHMARK(BM_CompleteRunDefaultInputs)->Unit(benchmark::kMillisecond);

@@ -19,7 +19,8 @@ void CheckCounterCurrentEnd(RunState& s, Display& d) {
   d.setVisible("lbl_XGegen", true);
   d.repaint("lbl_XGegen");
   d.setVisible("txt_XGegen", true);
-  d.setText("txt_XGegen", Format(s.xmom, "#0.00"));
+  s.XGegen = s.xmom;
+  d.setText("txt_XGegen", Format(s.XGegen, "#0.00"));
   d.repaint("txt_XGegen");
 }
 

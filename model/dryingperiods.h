@@ -3,8 +3,14 @@
 
 #include "model/display.h"
 #include "model/runstate.h"
+#include "model/stoprequest.h"
 
 namespace lamvero {
+
+// Stop was pressed, or the caller asked the run to stop.
+inline bool StopRequested(const RunState& s) {
+  return s.StopFlag == 1 || (s.stopRequest != nullptr && s.stopRequest->requested());
+}
 
 enum class PeriodEnd {
   Done,        // the period reached its natural end

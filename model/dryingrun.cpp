@@ -1,7 +1,9 @@
 #include "model/dryingrun.h"
 
 #include <cmath>
+#include <memory>
 
+#include "model/controlrecorder.h"
 #include "model/dryingperiods.h"
 #include "model/inputcheck.h"
 #include "model/numberformat.h"
@@ -53,13 +55,19 @@ std::string StopMessage(const RunState& s, PeriodEnd end) {
 
 }  // namespace
 
-RunResult RunSimulation(RunState& s, const InputTexts& inputs, Display& d) {
+RunResult RunSimulation(RunState& s, const InputTexts& inputs, Display& observer, const RunOptions& options) {
   RunResult result;
   result.messages = CheckInputs(inputs);
   if (!result.messages.empty()) {
     result.outcome = RunOutcome::Refused;
     return result;
   }
+
+  ControlRecorder d(observer, options.controlsAtOpen);
+  s.stopRequest = options.stop;
+  s.record.inputs = inputs;
+  s.record.messages.clear();
+  s.record.controls.clear();
 
   BeginRun(d);
   SetUpRun(s, inputs, d);
@@ -80,7 +88,25 @@ RunResult RunSimulation(RunState& s, const InputTexts& inputs, Display& d) {
     case PeriodEnd::Failed: result.outcome = RunOutcome::Failed; break;
   }
   if (end == PeriodEnd::SeriesFull || end == PeriodEnd::Failed) result.messages.push_back(StopMessage(s, end));
+
+  s.stopRequest = nullptr;
+  RecordRun(s);
+  s.record.outcome = result.outcome;
+  s.record.messages = result.messages;
+  s.record.controls = d.controls();
   return result;
+}
+
+RunRecord RunCase(const InputTexts& inputs, Display& observer, const RunOptions& options) {
+  const std::unique_ptr<RunState> s = std::make_unique<RunState>();
+  const RunResult result = RunSimulation(*s, inputs, observer, options);
+  if (result.outcome == RunOutcome::Refused) {
+    RunRecord refused;
+    refused.inputs = inputs;
+    refused.messages = result.messages;
+    return refused;
+  }
+  return std::move(s->record);
 }
 
 }  // namespace lamvero

@@ -7,23 +7,31 @@
 
 #include "model/display.h"
 #include "model/inputs.h"
+#include "model/runrecord.h"
 #include "model/runstate.h"
+#include "model/stoprequest.h"
 
 namespace lamvero {
-
-enum class RunOutcome {
-  Completed,   // both periods and the evaluation ran
-  Refused,     // the input check found problems; nothing was shown or changed
-  Stopped,     // Stop was pressed; no evaluation
-  SeriesFull,  // the time series were full; stopped like Stop
-  Failed,      // the profile stopped being finite; stopped like Stop
-};
 
 struct RunResult {
   RunOutcome outcome = RunOutcome::Completed;
   std::vector<std::string> messages;  // input problems, or why the run had to stop
 };
 
-RunResult RunSimulation(RunState& s, const InputTexts& inputs, Display& d);
+struct RunOptions {
+  const StopRequest* stop = nullptr;  // read right after each yield; the run never clears it
+  ControlDefaults controlsAtOpen;     // starting state of the controls in the record; empty: blank
+};
+
+// Runs one case in a state of its own and returns its record. Calls on
+// different threads with their own observers do not share anything.
+RunRecord RunCase(const InputTexts& inputs, Display& observer, const RunOptions& options = {});
+
+// The same in a state the caller keeps (the window's, read by its displays
+// during the run). A refused input leaves the state and its record as they
+// were; otherwise s.record is the new run's record when this returns.
+// s.DauerGegenstrom lives on from run to run: a run that never switches to
+// the chamber section leaves it as it was.
+RunResult RunSimulation(RunState& s, const InputTexts& inputs, Display& d, const RunOptions& options = {});
 
 }  // namespace lamvero

@@ -18,13 +18,13 @@ void SmoothSeries(RunState& s) {
   const double W = s.nGlatt;
   s.WasserdampfMax = 0;
   // First-order recursive smoothing: entry k-1 is already smoothed.
-  for (int k = 10; k <= s.nReihe; ++k) {
-    s.ThetaLuftReihe[k] = (s.ThetaLuftReihe[k] + (W / 3) * s.ThetaLuftReihe[k - 1]) / (W / 3 + 1);
-    s.ThetaObReihe[k] = (s.ThetaObReihe[k] + W * s.ThetaObReihe[k - 1]) / (W + 1);
-    s.ThetaKReihe[k] = (s.ThetaKReihe[k] + W * s.ThetaKReihe[k - 1]) / (W + 1);
-    if (s.WasserdampfReihe[k] < 0) s.WasserdampfReihe[k] = s.WasserdampfReihe[k - 1];
-    s.WasserdampfReihe[k] = (s.WasserdampfReihe[k] + W * s.WasserdampfReihe[k - 1]) / (W + 1);
-    if (s.WasserdampfReihe[k] > s.WasserdampfMax) s.WasserdampfMax = s.WasserdampfReihe[k];
+  for (int k = 10; k <= s.record.series.nReihe; ++k) {
+    s.record.series.ThetaLuftReihe[k] = (s.record.series.ThetaLuftReihe[k] + (W / 3) * s.record.series.ThetaLuftReihe[k - 1]) / (W / 3 + 1);
+    s.record.series.ThetaObReihe[k] = (s.record.series.ThetaObReihe[k] + W * s.record.series.ThetaObReihe[k - 1]) / (W + 1);
+    s.record.series.ThetaKReihe[k] = (s.record.series.ThetaKReihe[k] + W * s.record.series.ThetaKReihe[k - 1]) / (W + 1);
+    if (s.record.series.WasserdampfReihe[k] < 0) s.record.series.WasserdampfReihe[k] = s.record.series.WasserdampfReihe[k - 1];
+    s.record.series.WasserdampfReihe[k] = (s.record.series.WasserdampfReihe[k] + W * s.record.series.WasserdampfReihe[k - 1]) / (W + 1);
+    if (s.record.series.WasserdampfReihe[k] > s.WasserdampfMax) s.WasserdampfMax = s.record.series.WasserdampfReihe[k];
   }
 }
 
@@ -61,15 +61,16 @@ void EvaluateRun(RunState& s, Display& d) {
   d.setText("txt_xmom", "0");
   d.repaint("txt_xmom");
 
-  for (int k = 1; k <= s.nReihe; ++k) {
-    s.XReihe[k] = WithoutResidual(s.XReihe[k], s.XEnde, s.XAnf);
-    s.XKernReihe[k] = WithoutResidual(s.XKernReihe[k], s.XEnde, s.XAnf);
+  for (int k = 1; k <= s.record.series.nReihe; ++k) {
+    s.record.series.XReihe[k] = WithoutResidual(s.record.series.XReihe[k], s.XEnde, s.XAnf);
+    s.record.series.XKernReihe[k] = WithoutResidual(s.record.series.XKernReihe[k], s.XEnde, s.XAnf);
   }
   SmoothSeries(s);
 
   ComputeEnergyBalance(s, d);
   if (s.nIter > 45) d.setVisible("lbl_Achtung", true);
   d.repaint("lbl_Achtung");
+  RecordRun(s);  // the result plots draw from the record
   d.drawResultPlots(s);
   ShowWaterError(s, d);
 }

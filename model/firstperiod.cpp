@@ -52,16 +52,16 @@ void StorePoint(RunState& s, int N) {
   for (int i = 1; i <= N; ++i) sum += s.dx * s.rhos * s.X[i];
   s.xmom = sum / ((s.DickeTr / 2) * s.rhos);
 
-  const int k = ++s.nReihe;
-  s.WasserdampfReihe[k] = 3600 * (-s.mRand);
-  if (s.WasserdampfReihe[k] > s.WasserdampfMax) s.WasserdampfMax = s.WasserdampfReihe[k];
-  s.tReihe[k] = s.Zeit;
+  const int k = ++s.record.series.nReihe;
+  s.record.series.WasserdampfReihe[k] = 3600 * (-s.mRand);
+  if (s.record.series.WasserdampfReihe[k] > s.WasserdampfMax) s.WasserdampfMax = s.record.series.WasserdampfReihe[k];
+  s.record.series.tReihe[k] = s.Zeit;
   if (s.linTrSchwind > 0.001) {
-    s.SchwOberflReihe[k] = s.linTrSchwind * (s.XAnf - s.X[0]) / (s.XAnf - s.XSchwEnde);
-    s.SchwKernReihe[k] = s.linTrSchwind * (s.XAnf - s.X[N]) / (s.XAnf - s.XSchwEnde);
+    s.record.series.SchwOberflReihe[k] = s.linTrSchwind * (s.XAnf - s.X[0]) / (s.XAnf - s.XSchwEnde);
+    s.record.series.SchwKernReihe[k] = s.linTrSchwind * (s.XAnf - s.X[N]) / (s.XAnf - s.XSchwEnde);
   } else {
-    s.SchwOberflReihe[k] = 0;
-    s.SchwKernReihe[k] = 0;
+    s.record.series.SchwOberflReihe[k] = 0;
+    s.record.series.SchwKernReihe[k] = 0;
   }
 }
 
@@ -73,20 +73,21 @@ void TrackShrinkageGradient(RunState& s, Display& d, int N) {
   s.schwindgradAkt = (surface - ShownShrinkage(s, s.X[1])) / s.dx;
   if (s.schwindgradAkt > s.schwindgrad) {
     s.schwindgrad = s.schwindgradAkt;
-    Show(d, "txt_schwinddiff", Format(100 * (surface - ShownShrinkage(s, s.X[N])), "#0.00"));
+    s.schwinddiff = surface - ShownShrinkage(s, s.X[N]);
+    Show(d, "txt_schwinddiff", Format(100 * s.schwinddiff, "#0.00"));
     Show(d, "txt_schwindgrad", Format(0.1 * s.schwindgradAkt, "#0.00"));
   }
 }
 
 void StoreSeries(RunState& s, int N) {
-  const int k = s.nReihe;
-  s.XReihe[k] = s.xmom;
-  s.XOberflReihe[k] = s.X[0];
-  s.XKernReihe[k] = s.X[N];
-  s.ThetaLuftReihe[k] = s.ThetaLuft;
-  s.ThetaObReihe[k] = s.ThetaOb;
-  s.ThetaKReihe[k] = s.ThetaOb;
-  s.SpiegelReihe[k] = 0;
+  const int k = s.record.series.nReihe;
+  s.record.series.XReihe[k] = s.xmom;
+  s.record.series.XOberflReihe[k] = s.X[0];
+  s.record.series.XKernReihe[k] = s.X[N];
+  s.record.series.ThetaLuftReihe[k] = s.ThetaLuft;
+  s.record.series.ThetaObReihe[k] = s.ThetaOb;
+  s.record.series.ThetaKReihe[k] = s.ThetaOb;
+  s.record.series.SpiegelReihe[k] = 0;
 }
 
 void ShowFirstPeriodResults(RunState& s, Display& d) {
@@ -131,7 +132,7 @@ PeriodEnd RunFirstPeriod(RunState& s, Display& d) {
 
   for (;;) {
     d.yield();
-    if (s.StopFlag == 1) return PeriodEnd::Stopped;
+    if (StopRequested(s)) return PeriodEnd::Stopped;
     s.nSchritt = s.nSchritt + 1;
     s.Zeit = s.Zeit + s.deltaT;
 
@@ -169,7 +170,7 @@ PeriodEnd RunFirstPeriod(RunState& s, Display& d) {
       // period with the final profile.
       s.Kurvenstil = s.StilNull;
     } else {
-      if (s.nReihe >= kMaxSeriesIndex) return PeriodEnd::SeriesFull;
+      if (s.record.series.nReihe >= kMaxSeriesIndex) return PeriodEnd::SeriesFull;
       StorePoint(s, N);
       TrackShrinkageGradient(s, d, N);
       StoreSeries(s, N);
@@ -194,7 +195,7 @@ PeriodEnd RunFirstPeriod(RunState& s, Display& d) {
 
   s.Dauer1TA = s.Zeit;
   s.X1TA = s.xmom;
-  s.nReihe1TA = s.nReihe;
+  s.record.series.nReihe1TA = s.record.series.nReihe;
   ShowFirstPeriodResults(s, d);
   return PeriodEnd::Done;
 }

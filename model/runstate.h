@@ -1,41 +1,25 @@
 #pragma once
-// The run-state record: every quantity of one run, shared by the set-up, both
-// drying periods, the air model, the evaluation and the plots. The window owns
-// one for the program's lifetime; each set-up overwrites what a run needs, and
-// it stays readable after the run for the result displays.
+// The state of a run: every quantity of one run, shared by the set-up, both
+// drying periods, the air model and the evaluation, and the run's record
+// (model/runrecord.h), which the run fills as it goes and which outlives it.
+// The window owns one state for the program's lifetime; each set-up
+// overwrites what a run needs.
 
-#include <cstddef>
 #include <cstdint>
-#include <memory>
 
 #include "model/claybody.h"
 #include "model/moisturestep.h"
+#include "model/runrecord.h"
 
 namespace lamvero {
 
-// Time series hold indices 0..500000.
-constexpr int kSeriesCapacity = 500001;
-constexpr int kMaxSeriesIndex = kSeriesCapacity - 1;
 // The profile uses indices 0..AnzOS+1 of 0..501.
 constexpr int kMaxAnzOS = kGridSize - 2;
 
-// One time series of fixed capacity. Its entries are not cleared when it is
-// made: a run writes every entry up to nReihe before anything reads it, so a
-// short run touches only the memory it uses.
-class Series {
- public:
-  Series() : v_(new double[kSeriesCapacity]) {}
-  double& operator[](std::size_t k) { return v_[k]; }
-  double operator[](std::size_t k) const { return v_[k]; }
-  double* begin() { return v_.get(); }
-  const double* begin() const { return v_.get(); }
-  const double* end() const { return v_.get() + kSeriesCapacity; }
-
- private:
-  std::unique_ptr<double[]> v_;
-};
+class StopRequest;
 
 struct RunState : ClayBody {
+  RunState() { record.series = RunSeries::WithFullCapacity(); }
 
   // Inputs, converted to model units.
   double Dicke = 0;               // green plate thickness as entered, mm
@@ -97,16 +81,16 @@ struct RunState : ClayBody {
   // Counters, balances, milestones.
   double Zeit = 0;
   int nSchritt = 0;
-  int nReihe = 0;
   double xmom = 0, XBilanz = 0;
   double t1xse = 0, t2xse = 0;
   double schwindgradAkt = 0, schwindgrad = 0;
+  double schwinddiff = 0;         // shrinkage difference surface - centre at the largest gradient, fraction
+  double XGegen = 0;              // mean moisture at the counter-current switch, kg/kg
   double WasserdampfMax = 0;
   int StilEins = 1, StilNull = 0, Kurvenstil = 1;
 
   // First-period results.
   double Dauer1TA = 0, X1TA = 0;
-  int nReihe1TA = 0;
 
   // Second period.
   double ThetaObTr = 0, ThetaK = 0, ThetaKAlt = 0, ThetaKLuftAlt = 0;
@@ -123,12 +107,17 @@ struct RunState : ClayBody {
   double ThetaZuluft = 0, spezEnergie = 0, relEnergie = 0;
   double WasserfehlerProzent = 0;
 
-  // Run control: set to 1 by Stop, read right after each yield.
+  // Run control: set to 1 by Stop, read right after each yield, together
+  // with the caller's stop request (if any).
   int StopFlag = 0;
+  const StopRequest* stopRequest = nullptr;
 
-  // Time series, one entry per stored time step.
-  Series tReihe, XReihe, XOberflReihe, XKernReihe, SchwOberflReihe, SchwKernReihe,
-      ThetaLuftReihe, ThetaObReihe, ThetaKReihe, WasserdampfReihe, SpiegelReihe;
+  // The run's record: filled as the run goes; it holds the time series.
+  RunRecord record;
 };
+
+// Copies the converted inputs, the derived values and the results as they
+// stand into s.record (the series are written there directly).
+void RecordRun(RunState& s);
 
 }  // namespace lamvero

@@ -100,25 +100,25 @@ void ShowIntervalEnd(RunState& s, Display& d) {
 }
 
 void StorePoint(RunState& s, int N) {
-  const int k = ++s.nReihe;
-  s.tReihe[k] = s.Zeit;
-  s.XReihe[k] = s.xmom;
-  s.XOberflReihe[k] = 0;
-  s.XKernReihe[k] = s.X[N];
+  const int k = ++s.record.series.nReihe;
+  s.record.series.tReihe[k] = s.Zeit;
+  s.record.series.XReihe[k] = s.xmom;
+  s.record.series.XOberflReihe[k] = 0;
+  s.record.series.XKernReihe[k] = s.X[N];
   if (s.linTrSchwind > 0.001) {
-    s.SchwKernReihe[k] = s.linTrSchwind * (s.XAnf - s.X[N]) / (s.XAnf - s.XSchwEnde);
+    s.record.series.SchwKernReihe[k] = s.linTrSchwind * (s.XAnf - s.X[N]) / (s.XAnf - s.XSchwEnde);
   } else {
-    s.SchwKernReihe[k] = 0;
+    s.record.series.SchwKernReihe[k] = 0;
   }
   // The dry surface does not shrink any more.
-  s.SchwOberflReihe[k] = s.SchwOberflReihe[k - 1];
-  s.ThetaLuftReihe[k] = s.ThetaLuft;
-  s.ThetaObReihe[k] = s.ThetaObTr;
-  s.ThetaKReihe[k] = s.ThetaK;
+  s.record.series.SchwOberflReihe[k] = s.record.series.SchwOberflReihe[k - 1];
+  s.record.series.ThetaLuftReihe[k] = s.ThetaLuft;
+  s.record.series.ThetaObReihe[k] = s.ThetaObTr;
+  s.record.series.ThetaKReihe[k] = s.ThetaK;
   // -100 marks a poorly converged front temperature; the evaluation replaces it.
-  s.WasserdampfReihe[k] = s.nIter < 45 ? -s.mRand * 3600 : -100;
-  if (s.WasserdampfReihe[k] > s.WasserdampfMax) s.WasserdampfMax = s.WasserdampfReihe[k];
-  s.SpiegelReihe[k] = s.sSpiegel;
+  s.record.series.WasserdampfReihe[k] = s.nIter < 45 ? -s.mRand * 3600 : -100;
+  if (s.record.series.WasserdampfReihe[k] > s.WasserdampfMax) s.WasserdampfMax = s.record.series.WasserdampfReihe[k];
+  s.record.series.SpiegelReihe[k] = s.sSpiegel;
 }
 
 }  // namespace
@@ -132,7 +132,7 @@ PeriodEnd RunSecondPeriod(RunState& s, Display& d) {
 
   for (;;) {
     d.yield();
-    if (s.StopFlag == 1) return PeriodEnd::Stopped;
+    if (StopRequested(s)) return PeriodEnd::Stopped;
     s.nSchritt = s.nSchritt + 1;
     s.Zeit = s.Zeit + s.deltaT;
 
@@ -190,7 +190,7 @@ PeriodEnd RunSecondPeriod(RunState& s, Display& d) {
     }
     s.xmom = sum / ((s.DickeTr / 2) * s.rhos);
 
-    if (s.nReihe >= kMaxSeriesIndex) return PeriodEnd::SeriesFull;
+    if (s.record.series.nReihe >= kMaxSeriesIndex) return PeriodEnd::SeriesFull;
     StorePoint(s, N);
 
     if (s.nSchritt % displayEvery == 0) ShowLiveValues(s, d);

@@ -55,6 +55,18 @@ void SetUpRun(RunState& s, const InputTexts& in, Display& d) {
   s.ThetaEinf = Read(in, Input::ThetaEinf);
 
   s.XEnde = 0;
+  // Results of an earlier run in the same state do not stand for this one.
+  s.Dauer1TA = 0;
+  s.X1TA = 0;
+  s.record.series.nReihe1TA = 0;
+  s.nGlatt = 0;
+  s.ThetaZuluft = 0;
+  s.spezEnergie = 0;
+  s.relEnergie = 0;
+  s.WasserfehlerProzent = 0;
+  s.schwinddiff = 0;
+  s.XGegen = 0;
+  s.sSpiegel = 0;
   s.ThetaKLuftAlt = 0;
   s.dThetaK = 0;
   s.schwindgrad = 0;
@@ -117,21 +129,21 @@ void SetUpRun(RunState& s, const InputTexts& in, Display& d) {
 
   s.Zeit = 0;
   s.nSchritt = 0;
-  s.nReihe = 0;
-  s.tReihe[0] = 0;
+  s.record.series.nReihe = 0;
+  s.record.series.tReihe[0] = 0;
   s.xmom = s.XAnf;
   s.XBilanz = s.XAnf;
-  s.XReihe[0] = s.XAnf;
-  s.XOberflReihe[0] = 0;
-  s.XKernReihe[0] = 0;
-  s.SpiegelReihe[0] = 0;
-  s.ThetaLuftReihe[0] = s.ThetaLuft;
-  s.ThetaObReihe[0] = s.ThetaOb;
-  s.ThetaKReihe[0] = s.ThetaOb;
+  s.record.series.XReihe[0] = s.XAnf;
+  s.record.series.XOberflReihe[0] = 0;
+  s.record.series.XKernReihe[0] = 0;
+  s.record.series.SpiegelReihe[0] = 0;
+  s.record.series.ThetaLuftReihe[0] = s.ThetaLuft;
+  s.record.series.ThetaObReihe[0] = s.ThetaOb;
+  s.record.series.ThetaKReihe[0] = s.ThetaOb;
   s.Anfangsrate = 3600 * (-s.mRand);
-  s.WasserdampfReihe[0] = s.Anfangsrate;
-  s.SchwOberflReihe[0] = 0;
-  s.SchwKernReihe[0] = 0;
+  s.record.series.WasserdampfReihe[0] = s.Anfangsrate;
+  s.record.series.SchwOberflReihe[0] = 0;
+  s.record.series.SchwKernReihe[0] = 0;
   s.mRandAlt = 0;
   s.WasserdampfMax = 0;
   s.airMemo = RunState::AirMemo{};

@@ -60,17 +60,9 @@ std::string TrimRight(std::string text) {
   return text;
 }
 
-// What the run did to one control: its last text, visibility and colour,
-// starting from the control's state when the window opens.
-struct ControlState {
-  std::string text;
-  bool visible = false;
-  Rgb color;
-};
-
-// The headless display: keeps the state of every control the run touched and
-// counts the profile curves, and passes every call on to a window if one is
-// given. While stderr is a terminal it shows the run's progress there.
+// The headless display: counts the profile curves and passes every call on
+// to a window if one is given. While stderr is a terminal it shows the run's
+// progress there.
 class RecordingDisplay : public Display {
  public:
   RecordingDisplay(const RunState& s, Display* window, bool progress)
@@ -82,19 +74,15 @@ class RecordingDisplay : public Display {
     shown_ = false;
   }
 
-  const std::map<std::string, ControlState>& controls() const { return controls_; }
   int profileCurves() const { return profileCurves_; }
 
   void setText(const char* control, const std::string& text) override {
-    at(control).text = text;
     if (window_) window_->setText(control, text);
   }
   void setVisible(const char* control, bool visible) override {
-    at(control).visible = visible;
     if (window_) window_->setVisible(control, visible);
   }
   void setColor(const char* control, Rgb color) override {
-    at(control).color = color;
     if (window_) window_->setColor(control, color);
   }
   void repaint(const char* control) override {
@@ -133,18 +121,6 @@ class RecordingDisplay : public Display {
   }
 
  private:
-  ControlState& at(const char* name) {
-    auto it = controls_.find(name);
-    if (it != controls_.end()) return it->second;
-    ControlState initial;
-    if (const ControlRow* row = FindControl(name)) {
-      initial.text = row->caption;
-      initial.visible = row->visibleAtOpen;
-      initial.color = row->colour;
-    }
-    return controls_.emplace(name, initial).first->second;
-  }
-
   void showProgress() {
     // Short enough for one line of a narrow terminal, or \r could not overwrite it.
     std::string line = "\r\033[Klamvero-batch" + FormatDuration(std::floor(s_.Zeit + 0.5)) + "  xmom " +
@@ -161,7 +137,6 @@ class RecordingDisplay : public Display {
   const RunState& s_;
   Display* window_;
   bool progress_;
-  std::map<std::string, ControlState> controls_;
   int profileCurves_ = 0;
   long long yields_ = 0;
   std::chrono::steady_clock::time_point lastShown_{};
@@ -176,20 +151,20 @@ bool IsInputBox(const std::string& name) {
 }
 
 // The state of a control after the run: what the run left, or how the window opened.
-ControlState Final(const RecordingDisplay& d, const ControlRow& row) {
-  const auto it = d.controls().find(row.name);
-  if (it != d.controls().end()) return it->second;
+ControlState Final(const RunRecord& r, const ControlRow& row) {
+  const auto it = r.controls.find(row.name);
+  if (it != r.controls.end()) return it->second;
   return ControlState{row.caption, row.visibleAtOpen, row.colour};
 }
 
 // The visible result rows of the left column, top to bottom, as "caption: text";
 // a warning label without a box stands alone.
-void PrintRows(const RecordingDisplay& d) {
+void PrintRows(const RunRecord& d) {
   constexpr int kColumnDivider = 4680;
   std::vector<const ControlRow*> rows;
   for (const ControlRow& c : ControlTable()) {
     const bool resultBox = c.kind == ControlKind::TextBox && !c.label.empty() && !IsInputBox(c.name);
-    const bool warning = c.kind == ControlKind::Label && d.controls().count(c.name) > 0 &&
+    const bool warning = c.kind == ControlKind::Label && d.controls.count(c.name) > 0 &&
                          c.name.rfind("lbl_ungenau", 0) == 0;
     if (c.left < kColumnDivider && (resultBox || warning) && Final(d, c).visible) rows.push_back(&c);
   }
@@ -219,42 +194,42 @@ const char* OutcomeName(RunOutcome outcome) {
   return "";
 }
 
-void PrintJson(const RunState& s, const RecordingDisplay& d, const RunResult& result) {
-  std::string out = "{\"outcome\":" + JsonString(OutcomeName(result.outcome)) + ",\"messages\":[";
-  for (std::size_t i = 0; i < result.messages.size(); ++i) {
-    out += (i ? "," : "") + JsonString(result.messages[i]);
+void PrintJson(const RunRecord& record, int profileCurves) {
+  std::string out = "{\"outcome\":" + JsonString(OutcomeName(record.outcome)) + ",\"messages\":[";
+  for (std::size_t i = 0; i < record.messages.size(); ++i) {
+    out += (i ? "," : "") + JsonString(record.messages[i]);
   }
   out += "],\"fields\":{";
   bool first = true;
-  for (const auto& [name, state] : d.controls()) {
+  for (const auto& [name, state] : record.controls) {
     if (name.rfind("txt_", 0) != 0 && name.rfind("lbl_", 0) != 0) continue;
     out += (first ? "" : ",") + JsonString(name) + ":{\"text\":" + JsonString(state.text) +
            ",\"visible\":" + (state.visible ? "true" : "false") + ",\"color\":[" + std::to_string(state.color.r) +
            "," + std::to_string(state.color.g) + "," + std::to_string(state.color.b) + "]}";
     first = false;
   }
-  const bool switched = s.GegenstromAktiv == 0;
+  const RunResults& r = record.results;
   const std::vector<std::pair<const char*, std::string>> scalars = {
-      {"Zeit", JsonNumber(s.Zeit)},
-      {"nReihe", std::to_string(s.nReihe)},
-      {"nReihe1TA", std::to_string(s.nReihe1TA)},
-      {"Dauer1TA", JsonNumber(s.Dauer1TA)},
-      {"X1TA", JsonNumber(s.X1TA)},
-      {"t1xse", JsonNumber(s.t1xse)},
-      {"t2xse", JsonNumber(s.t2xse)},
-      {"DauerGegenstrom", switched ? JsonNumber(s.DauerGegenstrom) : "null"},
-      {"ThetaZuluft", JsonNumber(s.ThetaZuluft)},
-      {"spezEnergie", JsonNumber(s.spezEnergie)},
-      {"relEnergie", JsonNumber(s.relEnergie)},
-      {"WasserfehlerProzent", JsonNumber(s.WasserfehlerProzent)},
-      {"WasserdampfMax", JsonNumber(s.WasserdampfMax)},
-      {"nGlatt", std::to_string(s.nGlatt)},
-      {"XEnde", JsonNumber(s.XEnde)},
-      {"XBilanz", JsonNumber(s.XBilanz)},
-      {"nIter", std::to_string(s.nIter)},
-      {"schwindgrad", JsonNumber(s.schwindgrad)},
-      {"ThetaK", JsonNumber(s.ThetaK)},
-      {"profileCurves", std::to_string(d.profileCurves())},
+      {"Zeit", JsonNumber(r.Zeit)},
+      {"nReihe", std::to_string(record.series.nReihe)},
+      {"nReihe1TA", std::to_string(record.series.nReihe1TA)},
+      {"Dauer1TA", JsonNumber(r.Dauer1TA)},
+      {"X1TA", JsonNumber(r.X1TA)},
+      {"t1xse", JsonNumber(r.t1xse)},
+      {"t2xse", JsonNumber(r.t2xse)},
+      {"DauerGegenstrom", JsonNumber(r.DauerGegenstrom)},  // null unless this run switched
+      {"ThetaZuluft", JsonNumber(r.ThetaZuluft)},
+      {"spezEnergie", JsonNumber(r.spezEnergie)},
+      {"relEnergie", JsonNumber(r.relEnergie)},
+      {"WasserfehlerProzent", JsonNumber(r.WasserfehlerProzent)},
+      {"WasserdampfMax", JsonNumber(r.WasserdampfMax)},
+      {"nGlatt", std::to_string(r.nGlatt)},
+      {"XEnde", JsonNumber(r.XEnde)},
+      {"XBilanz", JsonNumber(r.XBilanz)},
+      {"nIter", std::to_string(r.nIter)},
+      {"schwindgrad", JsonNumber(r.schwindgrad)},
+      {"ThetaK", JsonNumber(r.ThetaK)},
+      {"profileCurves", std::to_string(profileCurves)},
   };
   out += "},\"scalars\":{";
   for (std::size_t i = 0; i < scalars.size(); ++i) {
@@ -264,21 +239,17 @@ void PrintJson(const RunState& s, const RecordingDisplay& d, const RunResult& re
   std::cout << out;
 }
 
-bool WriteSeries(const RunState& s, const std::string& path) {
+bool WriteSeries(const RunSeries& series, const std::string& path) {
   std::ofstream f(path, std::ios::binary);
   if (!f) return false;
-  f << "tReihe,XReihe,XOberflReihe,XKernReihe,SchwOberflReihe,SchwKernReihe,ThetaLuftReihe,ThetaObReihe,"
-       "ThetaKReihe,WasserdampfReihe,SpiegelReihe\n";
-  const Series* series[] = {&s.tReihe,         &s.XReihe,         &s.XOberflReihe, &s.XKernReihe,
-                                         &s.SchwOberflReihe, &s.SchwKernReihe,  &s.ThetaLuftReihe,
-                                         &s.ThetaObReihe,    &s.ThetaKReihe,    &s.WasserdampfReihe,
-                                         &s.SpiegelReihe};
   std::string row;
-  for (int k = 0; k <= s.nReihe; ++k) {
+  for (const SeriesColumn& c : SeriesColumns()) row += (row.empty() ? "" : ",") + std::string(c.name);
+  f << row << '\n';
+  for (int k = 0; k < series.points(); ++k) {
     row.clear();
-    for (const Series* r : series) {
+    for (const SeriesColumn& c : SeriesColumns()) {
       if (!row.empty()) row += ',';
-      row += Number17((*r)[static_cast<std::size_t>(k)]);
+      row += Number17((series.*c.member)[static_cast<std::size_t>(k)]);
     }
     row += '\n';
     f << row;
@@ -345,7 +316,9 @@ int Run(int argc, char** argv) {
   RunState& s = window ? window->runState() : *ownState;
 
   RecordingDisplay display(s, window ? &window->display() : nullptr, isatty(STDERR_FILENO) == 1);
-  const RunResult result = RunSimulation(s, inputs, display);
+  RunOptions options;
+  options.controlsAtOpen = ControlAtOpen;
+  const RunResult result = RunSimulation(s, inputs, display, options);
   display.endProgress();
   if (result.outcome == RunOutcome::Refused) {
     for (const std::string& m : result.messages) std::cerr << "Eingabe abgelehnt: " << m << "\n";
@@ -353,13 +326,13 @@ int Run(int argc, char** argv) {
   }
 
   if (json) {
-    PrintJson(s, display, result);
+    PrintJson(s.record, display.profileCurves());
   } else {
-    PrintRows(display);
+    PrintRows(s.record);
   }
   int status = result.outcome == RunOutcome::Completed ? kExitCompleted : kExitStopped;
   for (const std::string& m : result.messages) std::cerr << "lamvero-batch: " << m << "\n";
-  if (!seriesPath.empty() && !WriteSeries(s, seriesPath)) {
+  if (!seriesPath.empty() && !WriteSeries(s.record.series, seriesPath)) {
     std::cerr << "lamvero-batch: die Datei " << seriesPath << " kann nicht geschrieben werden.\n";
     status = kExitFileError;
   }

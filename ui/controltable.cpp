@@ -271,4 +271,9 @@ const ControlRow* FindControl(const std::string& name) {
   return nullptr;
 }
 
+ControlState ControlAtOpen(const std::string& name) {
+  if (const ControlRow* row = FindControl(name)) return ControlState{row->caption, row->visibleAtOpen, row->colour};
+  return ControlState{};
+}
+
 }  // namespace lamvero

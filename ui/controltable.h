@@ -9,6 +9,7 @@
 #include <vector>
 
 #include "model/display.h"
+#include "model/runrecord.h"
 
 namespace lamvero {
 
@@ -54,5 +55,9 @@ const std::vector<ControlRow>& ControlTable();
 
 // The entry of that name, or nullptr.
 const ControlRow* FindControl(const std::string& name);
+
+// How that control looks when the window opens: caption or default text,
+// visibility and colour (blank and hidden for an unknown name).
+ControlState ControlAtOpen(const std::string& name);
 
 }  // namespace lamvero

@@ -194,7 +194,9 @@ RunResult MainWindow::runStart() {
   // No input field keeps the keyboard focus while the run executes.
   if (QWidget* park = display_->control("txt_parkfocus")) park->setFocus();
 
-  RunResult result = RunSimulation(*state_, inputs(), *display_);
+  RunOptions options;
+  options.controlsAtOpen = ControlAtOpen;
+  RunResult result = RunSimulation(*state_, inputs(), *display_, options);
 
   display_->flush();  // the run's last values on the screen
   running_ = false;

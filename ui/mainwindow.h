@@ -36,6 +36,8 @@ class MainWindow : public QWidget {
   RunResult runStart();
   const RunState& runState() const { return *state_; }
   RunState& runState() { return *state_; }
+  // The record of the latest run that got past the input check.
+  const RunRecord& lastRun() const { return state_->record; }
   Display& display();
 
   PlotArea& ausgabe() { return *ausgabe_; }

@@ -106,7 +106,7 @@ void QtDisplay::drawShrinkageScale(const RunState& s) { DrawShrinkageScale(s, au
 
 void QtDisplay::drawProfile(const RunState& s, int style) { DrawProfileCurve(s, style, ausgabe_); }
 
-void QtDisplay::drawResultPlots(const RunState& s) { DrawResultPlots(s, zeit_); }
+void QtDisplay::drawResultPlots(const RunState& s) { DrawResultPlots(s.record, zeit_); }
 
 void QtDisplay::refresh(Area a) { area(a).refresh(); }
 

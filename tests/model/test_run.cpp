@@ -36,30 +36,30 @@ TEST_F(Run, QuickRunCompletesWithItsResults) {
   // The shrinkage scale is drawn at the set-up and again over the final profile.
   EXPECT_EQ(d.shrinkageScales, 2);
   EXPECT_GT(s->Zeit, s->Dauer1TA);
-  EXPECT_GT(s->nReihe, s->nReihe1TA);
+  EXPECT_GT(s->record.series.nReihe, s->record.series.nReihe1TA);
 }
 
 TEST_F(Run, FirstPeriodEndsWithoutStoringItsLastStep) {
   ASSERT_EQ(run(QuickInputs()).outcome, RunOutcome::Completed);
-  const int n1 = s->nReihe1TA;
+  const int n1 = s->record.series.nReihe1TA;
   // The step that dried the surface counts in the duration but stored no point.
-  EXPECT_DOUBLE_EQ(s->tReihe[n1] + s->deltaT, s->Dauer1TA);
-  EXPECT_DOUBLE_EQ(s->tReihe[n1 + 1], s->Dauer1TA + s->deltaT);
-  EXPECT_GE(s->XOberflReihe[n1], 0);
+  EXPECT_DOUBLE_EQ(s->record.series.tReihe[n1] + s->deltaT, s->Dauer1TA);
+  EXPECT_DOUBLE_EQ(s->record.series.tReihe[n1 + 1], s->Dauer1TA + s->deltaT);
+  EXPECT_GE(s->record.series.XOberflReihe[n1], 0);
   // The second period stores the surface as dry and freezes its shrinkage.
-  EXPECT_EQ(s->XOberflReihe[n1 + 1], 0);
-  EXPECT_EQ(s->SchwOberflReihe[s->nReihe], s->SchwOberflReihe[n1]);
+  EXPECT_EQ(s->record.series.XOberflReihe[n1 + 1], 0);
+  EXPECT_EQ(s->record.series.SchwOberflReihe[s->record.series.nReihe], s->record.series.SchwOberflReihe[n1]);
 }
 
 TEST_F(Run, EvaluationRescalesAndLeavesTheStartAlone) {
   ASSERT_EQ(run(QuickInputs()).outcome, RunOutcome::Completed);
-  EXPECT_EQ(s->XReihe[0], s->XAnf);
-  EXPECT_EQ(s->XReihe[s->nReihe], 0);  // the residual XEnde maps to exactly 0
+  EXPECT_EQ(s->record.series.XReihe[0], s->XAnf);
+  EXPECT_EQ(s->record.series.XReihe[s->record.series.nReihe], 0);  // the residual XEnde maps to exactly 0
   EXPECT_GE(s->XEnde, 0);
   // Smoothing replaced every marker from entry 10 on.
-  for (int k = 10; k <= s->nReihe; ++k) ASSERT_GE(s->WasserdampfReihe[k], 0) << k;
-  const double maxRate = *std::max_element(s->WasserdampfReihe.begin() + 10,
-                                           s->WasserdampfReihe.begin() + s->nReihe + 1);
+  for (int k = 10; k <= s->record.series.nReihe; ++k) ASSERT_GE(s->record.series.WasserdampfReihe[k], 0) << k;
+  const double maxRate = *std::max_element(s->record.series.WasserdampfReihe.begin() + 10,
+                                           s->record.series.WasserdampfReihe.begin() + s->record.series.nReihe + 1);
   EXPECT_EQ(s->WasserdampfMax, maxRate);
 }
 
@@ -68,8 +68,8 @@ TEST_F(Run, DefaultRunGivesItsKnownResults) {
   ASSERT_EQ(run(InputTexts::Defaults()).outcome, RunOutcome::Completed);
   // Checked bit for bit against an independent implementation of the same
   // laws and steps; any change of an operation order shows here.
-  EXPECT_EQ(s->nReihe1TA, 16077);
-  EXPECT_EQ(s->nReihe, 43999);
+  EXPECT_EQ(s->record.series.nReihe1TA, 16077);
+  EXPECT_EQ(s->record.series.nReihe, 43999);
   EXPECT_EQ(s->Dauer1TA, 8039);
   EXPECT_EQ(s->Zeit, 22000.5);
   EXPECT_EQ(s->DauerGegenstrom, 14753.0f);
@@ -104,9 +104,9 @@ TEST_F(Run, RateDoesNotFallAfterTheSurfaceReachedTheLimitMoisture) {
     if (raw->Zeit >= end1) raw->StopFlag = 1;
   };
   ASSERT_EQ(RunSimulation(*raw, QuickInputs(), d2).outcome, RunOutcome::Stopped);
-  for (int k = 1; k < raw->nReihe1TA; ++k) {
-    if (raw->tReihe[k] > t1) {
-      ASSERT_GE(raw->WasserdampfReihe[k + 1], raw->WasserdampfReihe[k]) << k;
+  for (int k = 1; k < raw->record.series.nReihe1TA; ++k) {
+    if (raw->record.series.tReihe[k] > t1) {
+      ASSERT_GE(raw->record.series.WasserdampfReihe[k + 1], raw->record.series.WasserdampfReihe[k]) << k;
     }
   }
 }
@@ -124,7 +124,7 @@ TEST_F(Run, ExhaustAirAtTheEndTemperatureSwitchesInTheFirstStep) {
   }
   // The whole run sees the exhaust-air state.
   EXPECT_EQ(s->ThetaLuft, 35);
-  EXPECT_EQ(s->ThetaLuftReihe[1], 35);
+  EXPECT_EQ(s->record.series.ThetaLuftReihe[1], 35);
 }
 
 TEST_F(Run, RunThatNeverSwitchesLeavesTheSwitchFieldsAlone) {
@@ -151,12 +151,12 @@ TEST_F(Run, AirStaysPutInTheFirstStepOfEveryCurveInterval) {
     if (y > 250) probe->StopFlag = 1;
   };
   ASSERT_EQ(RunSimulation(*probe, in, d2).outcome, RunOutcome::Stopped);
-  ASSERT_GE(probe->nReihe1TA, 0);
+  ASSERT_GE(probe->record.series.nReihe1TA, 0);
   // Steps 1, 101, 201 (stored points 1, 101, 201) reuse the air of the step before.
-  EXPECT_EQ(probe->ThetaLuftReihe[1], probe->ThetaLuftReihe[0]);
-  EXPECT_EQ(probe->ThetaLuftReihe[101], probe->ThetaLuftReihe[100]);
-  EXPECT_EQ(probe->ThetaLuftReihe[201], probe->ThetaLuftReihe[200]);
-  EXPECT_GT(probe->ThetaLuftReihe[102], probe->ThetaLuftReihe[101]);
+  EXPECT_EQ(probe->record.series.ThetaLuftReihe[1], probe->record.series.ThetaLuftReihe[0]);
+  EXPECT_EQ(probe->record.series.ThetaLuftReihe[101], probe->record.series.ThetaLuftReihe[100]);
+  EXPECT_EQ(probe->record.series.ThetaLuftReihe[201], probe->record.series.ThetaLuftReihe[200]);
+  EXPECT_GT(probe->record.series.ThetaLuftReihe[102], probe->record.series.ThetaLuftReihe[101]);
 }
 
 TEST_F(Run, StopInTheFirstPeriodLeavesNoResults) {
@@ -165,7 +165,7 @@ TEST_F(Run, StopInTheFirstPeriodLeavesNoResults) {
   };
   const RunResult r = run(QuickInputs());
   EXPECT_EQ(r.outcome, RunOutcome::Stopped);
-  EXPECT_EQ(s->nReihe, 49);  // no step after the stop
+  EXPECT_EQ(s->record.series.nReihe, 49);  // no step after the stop
   EXPECT_FALSE(d.isVisible("txt_Dauer1TA"));
   EXPECT_FALSE(d.texts.count("txt_Dauer1TA"));
   EXPECT_EQ(d.resultPlots, 0);
@@ -175,7 +175,7 @@ TEST_F(Run, StopInTheFirstPeriodLeavesNoResults) {
 
 TEST_F(Run, StopInTheSecondPeriodLeavesNoEvaluation) {
   d.onYield = [&](int) {
-    if (s->Dauer1TA > 0 && s->nReihe > s->nReihe1TA + 5) s->StopFlag = 1;
+    if (s->Dauer1TA > 0 && s->record.series.nReihe > s->record.series.nReihe1TA + 5) s->StopFlag = 1;
   };
   s->Dauer1TA = 0;
   const RunResult r = run(QuickInputs());
@@ -198,7 +198,7 @@ TEST_F(Run, FullTimeSeriesStopTheRunWithAMessage) {
   ASSERT_EQ(r.outcome, RunOutcome::SeriesFull);
   ASSERT_EQ(r.messages.size(), 1u);
   EXPECT_NE(r.messages[0].find("Zeitreihen voll"), std::string::npos);
-  EXPECT_EQ(s->nReihe, 500000);
+  EXPECT_EQ(s->record.series.nReihe, 500000);
   EXPECT_EQ(d.resultPlots, 0);
   EXPECT_FALSE(d.isVisible("cmd_Stop"));
   EXPECT_TRUE(d.isVisible("cmd_Neustart"));
@@ -222,7 +222,7 @@ TEST_F(Run, BodyWithoutShrinkageShowsNoShrinkageDifference) {
   // does not shrink has no shrinkage difference to show.
   EXPECT_EQ(d.texts["txt_schwinddiff"], "0,00");
   EXPECT_EQ(d.texts["txt_schwindgrad"], "0,00");
-  for (int k = 0; k <= s->nReihe; ++k) ASSERT_EQ(s->SchwKernReihe[k], 0) << k;
+  for (int k = 0; k <= s->record.series.nReihe; ++k) ASSERT_EQ(s->record.series.SchwKernReihe[k], 0) << k;
 }
 
 TEST_F(Run, OrderOfDisplayCallsOfAShortRun) {

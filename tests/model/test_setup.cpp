@@ -65,12 +65,12 @@ TEST_F(SetUp, InitialStateAndSeriesEntryZero) {
   EXPECT_LT(std::fabs(s->XLuft - s->XAbluft), 1e-7);
   EXPECT_NE(s->XLuft, s->XAbluft);
   for (int i = 0; i <= 101; ++i) EXPECT_EQ(s->X[i], 0.25) << i;
-  EXPECT_EQ(s->nReihe, 0);
-  EXPECT_EQ(s->XReihe[0], 0.25);
-  EXPECT_EQ(s->ThetaObReihe[0], s->ThetaKgr);
-  EXPECT_EQ(s->ThetaKReihe[0], s->ThetaKgr);
-  EXPECT_EQ(s->ThetaLuftReihe[0], 35);
-  EXPECT_EQ(s->WasserdampfReihe[0], s->Anfangsrate);
+  EXPECT_EQ(s->record.series.nReihe, 0);
+  EXPECT_EQ(s->record.series.XReihe[0], 0.25);
+  EXPECT_EQ(s->record.series.ThetaObReihe[0], s->ThetaKgr);
+  EXPECT_EQ(s->record.series.ThetaKReihe[0], s->ThetaKgr);
+  EXPECT_EQ(s->record.series.ThetaLuftReihe[0], 35);
+  EXPECT_EQ(s->record.series.WasserdampfReihe[0], s->Anfangsrate);
   EXPECT_EQ(s->StopFlag, 0);
 }
 

@@ -126,7 +126,7 @@ TEST_F(ResultPlots, CounterCurrentMarkerOnlyWhenThisRunSwitched) {
   auto s = Run(QuickInputs());
   ASSERT_EQ(s->GegenstromAktiv, 0);
   RecordingCanvas switched;
-  DrawResultPlots(*s, switched);
+  DrawResultPlots(s->record, switched);
   const auto marker = FullHeightMarkers(switched, kBlack, LineStyle::Solid);
   ASSERT_EQ(marker.size(), 1u);
   EXPECT_FLOAT_EQ(marker[0].x1, static_cast<float>(TimeX(s->DauerGegenstrom, s->Zeit)));
@@ -141,14 +141,14 @@ TEST_F(ResultPlots, CounterCurrentMarkerOnlyWhenThisRunSwitched) {
   ASSERT_EQ(s->GegenstromAktiv, 1);
   ASSERT_GT(s->DauerGegenstrom, 0.0f);
   RecordingCanvas unswitched;
-  DrawResultPlots(*s, unswitched);
+  DrawResultPlots(s->record, unswitched);
   EXPECT_TRUE(FullHeightMarkers(unswitched, kBlack, LineStyle::Solid).empty());
 }
 
 TEST_F(ResultPlots, LayersInOrderBandsMarkersCurvesAirOnTop) {
   auto s = Run(QuickInputs());
   RecordingCanvas c;
-  DrawResultPlots(*s, c);
+  DrawResultPlots(s->record, c);
   ASSERT_GT(c.ops.size(), 10u);
   EXPECT_EQ(c.ops.front().kind, CanvasOp::Refresh);
 
@@ -180,7 +180,7 @@ TEST_F(ResultPlots, LayersInOrderBandsMarkersCurvesAirOnTop) {
   // The mean moisture starts at stored point 1.
   const long mean = firstIndex([](const CanvasOp& o) { return o.colour == Rgb{0, 0, 0} && o.penWidth == 2; });
   ASSERT_GE(mean, 0);
-  EXPECT_FLOAT_EQ(c.ops[mean].x1, static_cast<float>(TimeX(1, s->nReihe)));
+  EXPECT_FLOAT_EQ(c.ops[mean].x1, static_cast<float>(TimeX(1, s->record.series.nReihe)));
   // Shown, and the pen back to 1 px.
   EXPECT_EQ(c.ops.back().kind, CanvasOp::Refresh);
   EXPECT_EQ(c.penWidth, 1);
@@ -189,7 +189,7 @@ TEST_F(ResultPlots, LayersInOrderBandsMarkersCurvesAirOnTop) {
 TEST_F(ResultPlots, ShrinkageCurvesRunAlongTheTopEdgeAfterShrinkageEnds) {
   auto s = Run(QuickInputs());
   RecordingCanvas c;
-  DrawResultPlots(*s, c);
+  DrawResultPlots(s->record, c);
   const auto shrink = c.lines([](const CanvasOp& o) { return o.colour == kBlue && o.penWidth == 2; });
   for (double end : {s->t1xse, s->t2xse}) {
     SCOPED_TRACE(end);
@@ -215,7 +215,7 @@ TEST_F(ResultPlots, WithoutShrinkageNoShrinkageMarkersOrCurves) {
   in[Input::linTrSchwind] = "0";
   auto s = Run(in);
   RecordingCanvas c;
-  DrawResultPlots(*s, c);
+  DrawResultPlots(s->record, c);
   EXPECT_TRUE(c.lines([](const CanvasOp& o) { return o.colour == kBlue; }).empty());
   // The shrinkage band degenerates to points on the bottom edge.
   for (const CanvasOp& o : c.lines([](const CanvasOp& op) { return op.colour == Rgb{225, 225, 255}; })) {

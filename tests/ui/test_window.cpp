@@ -175,7 +175,7 @@ TEST(MainWindowRun, PauseThenWeiterGivesTheSameRunAsNoPause) {
   EXPECT_GT(zeitAtPause, 0);  // the pause fell inside the run
   EXPECT_LT(zeitAtPause, paused.w.runState().Zeit);
   EXPECT_EQ(paused.w.runState().Zeit, plain.w.runState().Zeit);
-  EXPECT_EQ(paused.w.runState().nReihe, plain.w.runState().nReihe);
+  EXPECT_EQ(paused.w.runState().record.series.nReihe, plain.w.runState().record.series.nReihe);
   for (const ControlRow& c : ControlTable()) {
     if (c.kind == ControlKind::TextBox) {
       EXPECT_EQ(paused.text(c.name.c_str()), plain.text(c.name.c_str())) << c.name;
@@ -259,7 +259,7 @@ TEST(MainWindowRun, FullSeriesStopTheRunWithAMessage) {
 
   ASSERT_EQ(win.messages.size(), 1);
   EXPECT_TRUE(win.messages[0].contains("500000"));
-  EXPECT_EQ(win.w.runState().nReihe, kMaxSeriesIndex);
+  EXPECT_EQ(win.w.runState().record.series.nReihe, kMaxSeriesIndex);
   EXPECT_TRUE(win.shown("cmd_Neustart"));
   for (const char* name : {"cmd_Pause", "cmd_Stop", "txt_ThetaZuluft"}) EXPECT_FALSE(win.shown(name)) << name;
   EXPECT_TRUE(win.w.zeit().isBlank());
