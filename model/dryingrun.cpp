@@ -74,11 +74,10 @@ RunResult RunSimulation(RunState& s, const InputTexts& inputs, Display& observer
   PeriodEnd end = RunFirstPeriod(s, d);
   if (end == PeriodEnd::Done) end = RunSecondPeriod(s, d);
   if (end == PeriodEnd::Done) EvaluateRun(s, d);
-  if (end == PeriodEnd::SeriesFull || end == PeriodEnd::Failed) {
-    // Ended like a Stop: the run buttons go as Stop takes them away.
-    d.setVisible("cmd_Pause", false);
-    d.setVisible("cmd_Stop", false);
-  }
+  // However the run ended, Pause and Stop have nothing left to act on: only
+  // "Nochmal !" stays, and no idle pause can be started from a leftover button.
+  d.setVisible("cmd_Pause", false);
+  d.setVisible("cmd_Stop", false);
   d.setVisible("cmd_Neustart", true);
 
   switch (end) {

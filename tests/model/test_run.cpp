@@ -252,6 +252,10 @@ TEST_F(Run, OrderOfDisplayCallsOfAShortRun) {
   const int water = d.find("show lbl_Wasserfehler", plots);
   EXPECT_LT(zuluft, plots);
   EXPECT_LT(plots, water);
+  // The run end leaves only "Nochmal !": Pause and Stop go first.
+  ASSERT_GE(c.size(), 3u);
+  EXPECT_EQ(c[c.size() - 3], "hide cmd_Pause");
+  EXPECT_EQ(c[c.size() - 2], "hide cmd_Stop");
   EXPECT_EQ(c.back(), "show cmd_Neustart");
   EXPECT_EQ(d.find("text txt_xmom=0", scale) < zuluft, true);
 }

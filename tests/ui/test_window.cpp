@@ -123,10 +123,9 @@ TEST(MainWindowRun, CompleteRunShowsResultsAndBothPlotsNochmalClearsThemKeepingT
   const RunState& s = win.w.runState();
 
   EXPECT_TRUE(win.messages.isEmpty());
+  // Only "Nochmal !" is left to press, as after a stop.
   EXPECT_TRUE(win.shown("cmd_Neustart"));
-  EXPECT_TRUE(win.shown("cmd_Pause"));
-  EXPECT_TRUE(win.shown("cmd_Stop"));
-  EXPECT_FALSE(win.shown("cmd_Start"));
+  for (const char* name : {"cmd_Start", "cmd_Pause", "cmd_Weiter", "cmd_Stop"}) EXPECT_FALSE(win.shown(name)) << name;
   for (const char* name : {"txt_Dauer1TA", "txt_X1TA", "txt_ThetaZuluft", "txt_spezEnergie", "txt_relEnergie",
                            "txt_Wasserfehler", "lbl_Wasserfehler"})
     EXPECT_TRUE(win.shown(name)) << name;
@@ -181,9 +180,7 @@ TEST(MainWindowRun, PauseThenWeiterGivesTheSameRunAsNoPause) {
       EXPECT_EQ(paused.text(c.name.c_str()), plain.text(c.name.c_str())) << c.name;
     }
   }
-  EXPECT_TRUE(paused.shown("cmd_Pause"));
-  EXPECT_TRUE(paused.shown("cmd_Stop"));
-  EXPECT_FALSE(paused.shown("cmd_Weiter"));
+  for (const char* name : {"cmd_Pause", "cmd_Stop", "cmd_Weiter"}) EXPECT_FALSE(paused.shown(name)) << name;
 }
 
 TEST(MainWindowRun, WeiterEndsARunsPauseAndTheIdlePauseItWasStartedIn) {
