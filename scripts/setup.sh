@@ -8,7 +8,7 @@ packages=(
   qt6-base-dev libgl-dev
   libgtest-dev libgmock-dev libbenchmark-dev
   libcli11-dev nlohmann-json3-dev
-  fonts-liberation fontconfig
+  fonts-liberation fonts-dejavu-core fontconfig
   xvfb xauth
 )
 

@@ -27,6 +27,7 @@ AppWindow::AppWindow(QWidget* parent) : QMainWindow(parent) {
   scroll_ = new QScrollArea(this);
   scroll_->setObjectName(QStringLiteral("scroll_Lamvero"));
   scroll_->setFrameShape(QFrame::NoFrame);
+  scroll_->setFocusPolicy(Qt::NoFocus);  // Tab goes through the area's controls only
   scroll_->setWidgetResizable(false);
   scroll_->setAlignment(Qt::AlignLeft | Qt::AlignTop);
   QPalette white = scroll_->palette();

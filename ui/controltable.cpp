@@ -15,6 +15,7 @@ constexpr Rgb kGreen{0, 192, 0};
 constexpr Rgb kRed{255, 0, 0};
 constexpr Rgb kBlue{0, 0, 255};
 constexpr Rgb kWhite{255, 255, 255};
+constexpr const char* kThetaFont = "DejaVu Serif";
 
 // The drawing area pic_Zeit: its place and the inside its user scale spans
 // (a one-pixel border on each side).
@@ -91,10 +92,12 @@ class Builder {
     return c;
   }
 
-  void button(const char* name, const char* caption, int left, int top, int width, bool visible) {
+  // `mnemonic`: the index of the caption's letter that presses the button with Alt.
+  void button(const char* name, const char* caption, int left, int top, int width, bool visible, int mnemonic) {
     ControlRow& c = add(ControlKind::Button, name, caption, left, top, width, 375);
     c.pointSize = 12;
     c.visibleAtOpen = visible;
+    c.mnemonic = mnemonic;
   }
 
   ControlRow& picture(const char* name, const char* text, int left, int top, int width, int height,
@@ -174,11 +177,12 @@ std::vector<ControlRow> BuildTable() {
   park.colour = kWhite;
 
   // Run-control buttons.
-  t.button("cmd_Start", "Start", 3780, 10635, 780, true);
-  t.button("cmd_Neustart", "Nochmal !", 3120, 10635, 1455, false);
-  t.button("cmd_Pause", "Pause", 135, 9585, 915, false);
-  t.button("cmd_Weiter", "Weiter", 90, 9810, 1005, false);
-  t.button("cmd_Stop", "Stop", 135, 10080, 915, false);
+  // Alt+S Start, Alt+N Nochmal, Alt+P Pause, Alt+W Weiter, Alt+T Stop.
+  t.button("cmd_Start", "Start", 3780, 10635, 780, true, 0);
+  t.button("cmd_Neustart", "Nochmal !", 3120, 10635, 1455, false, 0);
+  t.button("cmd_Pause", "Pause", 135, 9585, 915, false, 0);
+  t.button("cmd_Weiter", "Weiter", 90, 9810, 1005, false, 0);
+  t.button("cmd_Stop", "Stop", 135, 10080, 915, false, 1);
 
   // Accuracy warning below the buttons, read top to bottom.
   t.label("lbl_ungenau1", "evtl. sehr ungenau !", 1215, 10530, 2490, 195, kRed, 8.25).visibleAtOpen = false;
@@ -213,9 +217,11 @@ std::vector<ControlRow> BuildTable() {
   ControlRow& temperaturen = t.picture("img_Temperaturen", "Temperaturen", 14985, 7110, 225, 2475, kRed, 9);
   temperaturen.direction = TextDirection::BottomToTop;
   temperaturen.arrow = true;
-  t.label("lbl_ThetaZu", "ϑ", 14850, 6120, 225, 435, kRed, 18);
+  // The temperature sign ϑ: Arial has no such glyph and the fallback draws
+  // one that reads as a 9; DejaVu Serif draws an unmistakable theta.
+  t.label("lbl_ThetaZu", "ϑ", 14850, 6120, 225, 435, kRed, 18).font = kThetaFont;
   t.label("lbl_ThetaZuIndex", "zu", 15030, 6390, 270, 285, kRed, 12);
-  t.label("lbl_ThetaU", "ϑ", 14850, 10035, 225, 435, kRed, 18);
+  t.label("lbl_ThetaU", "ϑ", 14850, 10035, 225, 435, kRed, 18).font = kThetaFont;
   t.label("lbl_ThetaUIndex", "u", 15075, 10260, 225, 285, kRed, 12);
 
   // Legends.

@@ -41,6 +41,8 @@ struct ControlRow {
   bool arrow = false;      // a picture's text is followed by an arrow in reading direction
   int lineWidth = 1;       // a separator's pen width in pixels
   int userWidth = 0, userHeight = 0;  // a drawing area's user scale
+  int mnemonic = -1;       // a button's Alt-key letter: its index in the caption
+  std::string font = "Arial";  // font family
 };
 
 constexpr int kWindowWidthTwips = 15300;

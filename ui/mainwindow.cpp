@@ -2,7 +2,6 @@
 
 #include <algorithm>
 
-#include <QApplication>
 #include <QCloseEvent>
 #include <QEventLoop>
 #include <QLabel>
@@ -11,6 +10,8 @@
 #include <QPainter>
 #include <QPointer>
 #include <QPushButton>
+#include <QShortcut>
+#include <QStyle>
 #include <QStringList>
 
 #include "ui/annotation.h"
@@ -28,8 +29,15 @@ QRect Geometry(const ControlRow& c) { return QRect(Px(c.left), Px(c.top), Px(c.w
 
 QColor ToColor(Rgb c) { return QColor(c.r, c.g, c.b); }
 
+bool IsInputBox(const std::string& name) {
+  for (const InputField& f : InputFields()) {
+    if (name == f.box) return true;
+  }
+  return false;
+}
+
 QFont ControlFont(const ControlRow& c) {
-  QFont f(QStringLiteral("Arial"));
+  QFont f(QString::fromStdString(c.font));
   f.setPointSizeF(c.pointSize);
   f.setWeight(c.bold ? QFont::Bold : QFont::Normal);
   return f;
@@ -77,9 +85,24 @@ MainWindow::MainWindow(QWidget* parent) : QWidget(parent), state_(std::make_uniq
   setAutoFillBackground(true);
   setStyleSheet(QStringLiteral(
       "QLineEdit { border: 1px solid rgb(150,150,150); padding: 0px 1px; background: white; }"
-      "QLineEdit#txt_parkfocus { border: none; background: white; color: white; }"));
+      "QLineEdit#txt_parkfocus { border: none; background: white; color: white; }"
+      // An input box that does not take edits while a run uses its value.
+      "QLineEdit[input=\"true\"][readOnly=\"true\"] { background: rgb(232,232,232); }"));
 
   for (const ControlRow& c : ControlTable()) createControl(c);
+  // Tab: the input boxes in window order, then the run buttons (hidden ones are skipped).
+  QWidget* previous = nullptr;
+  for (const InputField& f : InputFields()) {
+    auto* box = findChild<QLineEdit*>(QString::fromLatin1(f.box));
+    inputBoxes_.push_back(box);
+    if (previous) setTabOrder(previous, box);
+    previous = box;
+  }
+  for (const char* name : {"cmd_Start", "cmd_Neustart", "cmd_Pause", "cmd_Weiter", "cmd_Stop"}) {
+    auto* button = findChild<QPushButton*>(QString::fromLatin1(name));
+    setTabOrder(previous, button);
+    previous = button;
+  }
   // Captions stay clear of their text boxes.
   for (const ControlRow& c : ControlTable()) {
     if (c.kind != ControlKind::Label) continue;
@@ -120,13 +143,29 @@ void MainWindow::createControl(const ControlRow& c) {
       QPalette p = box->palette();
       p.setColor(QPalette::Text, ToColor(c.colour));
       box->setPalette(p);
+      if (IsInputBox(c.name)) {
+        box->setProperty("input", true);
+        connect(box, &QLineEdit::returnPressed, this, &MainWindow::onReturnInInput);
+      } else {
+        // Results can be selected and copied but not changed; the focus sink
+        // takes the focus only when the program parks it there.
+        box->setReadOnly(true);
+        box->setFocusPolicy(c.name == "txt_parkfocus" ? Qt::NoFocus : Qt::ClickFocus);
+      }
       w = box;
       break;
     }
     case ControlKind::Button: {
-      auto* button = new QPushButton(caption, this);
+      QString text = caption;
+      if (c.mnemonic >= 0) text.insert(c.mnemonic, QLatin1Char('&'));
+      auto* button = new QPushButton(text, this);
       button->setFocusPolicy(Qt::StrongFocus);
       w = button;
+      // Esc stops a run: the shortcut lives with the button, so it acts only while Stop is shown.
+      if (c.name == "cmd_Stop") {
+        connect(new QShortcut(QKeySequence(Qt::Key_Escape), button), &QShortcut::activated, button,
+                &QPushButton::click);
+      }
       if (c.name == "cmd_Start") connect(button, &QPushButton::clicked, this, &MainWindow::onStart);
       if (c.name == "cmd_Pause") connect(button, &QPushButton::clicked, this, &MainWindow::onPause);
       if (c.name == "cmd_Weiter") connect(button, &QPushButton::clicked, this, &MainWindow::onWeiter);
@@ -190,9 +229,14 @@ InputTexts MainWindow::inputs() const {
 RunResult MainWindow::runStart() {
   if (running_) return RunResult{RunOutcome::Refused, {"Es läuft bereits eine Rechnung."}};
   running_ = true;
-  QPointer<QWidget> focusBefore = QApplication::focusWidget();
-  // No input field keeps the keyboard focus while the run executes.
-  if (QWidget* park = display_->control("txt_parkfocus")) park->setFocus();
+  QPointer<QWidget> focusBefore = focusWidget();
+  // After "Nochmal !" the focus returns to the input box the user left.
+  resumeFocus_ = std::find(inputBoxes_.begin(), inputBoxes_.end(), focusBefore.data()) != inputBoxes_.end()
+                     ? focusBefore.data()
+                     : nullptr;
+  // No input box keeps the focus or takes an edit while the run uses the inputs.
+  setInputsLocked(true);
+  focusControl("txt_parkfocus");
 
   RunOptions options;
   options.controlsAtOpen = ControlAtOpen;
@@ -200,9 +244,34 @@ RunResult MainWindow::runStart() {
 
   display_->flush();  // the run's last values on the screen
   running_ = false;
-  if (result.outcome == RunOutcome::Refused && focusBefore) focusBefore->setFocus();
+  setInputsLocked(false);
+  if (result.outcome == RunOutcome::Refused) {
+    if (focusBefore) focusBefore->setFocus();
+  } else {
+    focusControl("cmd_Neustart");
+  }
   if (closeRequested_) window()->close();
   return result;
+}
+
+void MainWindow::setInputsLocked(bool locked) {
+  for (QLineEdit* box : inputBoxes_) {
+    box->setReadOnly(locked);
+    box->setFocusPolicy(locked ? Qt::NoFocus : Qt::StrongFocus);
+    box->style()->unpolish(box);  // the read-only look follows the property
+    box->style()->polish(box);
+  }
+}
+
+void MainWindow::focusControl(const char* name) {
+  if (QWidget* w = display_->control(name)) w->setFocus(Qt::OtherFocusReason);
+}
+
+void MainWindow::onReturnInInput() {
+  if (running_) return;
+  // Enter runs with the inputs as they stand, after clearing a finished run.
+  if (!display_->control("cmd_Neustart")->isHidden()) onNeustart();
+  if (!display_->control("cmd_Start")->isHidden()) onStart();
 }
 
 void MainWindow::onStart() {
@@ -229,6 +298,7 @@ void MainWindow::onPause() {
   setControlVisible("cmd_Pause", false);
   setControlVisible("cmd_Stop", false);
   setControlVisible("cmd_Weiter", true);
+  focusControl("cmd_Weiter");
   PauseFlag_ = 1;
   display_->applyTexts();  // the values at the moment of the pause stay on screen
   // Wait for Weiter without spinning: the nested loop sleeps until events arrive.
@@ -248,6 +318,7 @@ void MainWindow::onWeiter() {
   setControlVisible("cmd_Weiter", false);
   setControlVisible("cmd_Pause", true);
   setControlVisible("cmd_Stop", true);
+  focusControl("cmd_Pause");
   endPauses();
 }
 
@@ -258,6 +329,7 @@ void MainWindow::endPauses() {
 void MainWindow::onStop() {
   setControlVisible("cmd_Pause", false);
   setControlVisible("cmd_Stop", false);
+  focusControl("txt_parkfocus");  // until the run's end shows "Nochmal !"
   state_->StopFlag = 1;
 }
 
@@ -268,6 +340,11 @@ void MainWindow::onNeustart() {
   display_->fillWhite(Area::Ausgabe, 0, 0, 10530, 6030);
   display_->fillWhite(Area::Zeit, 0, 0, 10530, 4330);
   display_->repaintWindow();
+  if (resumeFocus_) {
+    resumeFocus_->setFocus(Qt::OtherFocusReason);
+  } else {
+    focusControl("cmd_Start");
+  }
 }
 
 bool MainWindow::mayClose() {

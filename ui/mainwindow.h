@@ -5,6 +5,7 @@
 // headless picture and the tests. A run executes inside the Start handler;
 // Pause, Weiter and Stop act from within the run's per-step yield.
 
+#include <QPointer>
 #include <QString>
 #include <QWidget>
 #include <cstdint>
@@ -18,6 +19,7 @@
 #include "ui/controltable.h"
 
 class QEventLoop;
+class QLineEdit;
 
 namespace lamvero {
 
@@ -58,6 +60,7 @@ class MainWindow : public QWidget {
   void onWeiter();
   void onStop();
   void onNeustart();
+  void onReturnInInput();
 
  protected:
   void closeEvent(QCloseEvent* event) override;
@@ -67,12 +70,17 @@ class MainWindow : public QWidget {
   void createControl(const ControlRow& row);
   void setControlVisible(const char* name, bool visible);
   void endPauses();
+  // While locked, the input boxes take neither the focus nor edits and look read-only.
+  void setInputsLocked(bool locked);
+  void focusControl(const char* name);
 
   std::unique_ptr<RunState> state_;  // ~44 MB of series: allocated once, kept for the result displays
   std::unique_ptr<QtDisplay> display_;
   PlotArea* ausgabe_ = nullptr;
   PlotArea* zeit_ = nullptr;
   std::vector<const ControlRow*> lines_;
+  std::vector<QLineEdit*> inputBoxes_;  // in window order
+  QPointer<QWidget> resumeFocus_;       // the input box that had the focus at Start
   MessagePresenter present_;
 
   std::int16_t PauseFlag_ = 0;       // 1 while a pause is in force

@@ -8,8 +8,10 @@
 #include <QScreen>
 #include <QScrollArea>
 #include <QScrollBar>
+#include <QTest>
 #include <QTimer>
 
+#include "model/inputs.h"
 #include "ui/appwindow.h"
 #include "ui/mainwindow.h"
 
@@ -52,6 +54,22 @@ TEST(AppWindowSize, TheAreaKeepsItsSizeAndStartStaysReachableOnASmallScreen) {
     const QRect shown(w->mapTo(scroll.viewport(), QPoint(0, 0)), w->size());
     EXPECT_TRUE(scroll.viewport()->rect().contains(shown)) << name;
   }
+}
+
+TEST(AppWindowKeys, TabCirclesThroughTheAreasInputsAndStartOnly) {
+  AppWindow app;
+  app.show();
+  QWidget* first = app.area().findChild<QWidget*>(QStringLiteral("txt_Dicke"));
+  first->setFocus();
+  QStringList order;
+  for (std::size_t i = 0; i < kInputCount + 1; ++i) {
+    QTest::keyClick(app.focusWidget(), Qt::Key_Tab);
+    order << app.focusWidget()->objectName();
+  }
+  EXPECT_EQ(order.size(), static_cast<int>(kInputCount) + 1);
+  EXPECT_EQ(order[kInputCount - 1], "cmd_Start");
+  EXPECT_EQ(order.back(), "txt_Dicke");
+  EXPECT_FALSE(order.contains("scroll_Lamvero"));
 }
 
 TEST(AppWindowClose, ClosingDuringARunStopsItAndThenClosesTheWindow) {

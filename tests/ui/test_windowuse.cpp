@@ -1,0 +1,289 @@
+// The window as a user handles it: where the focus goes and which boxes take
+// edits during a run, which buttons show in each state, the keyboard, and the
+// temperature sign.
+
+#include <gtest/gtest.h>
+
+#include <QClipboard>
+#include <QFontInfo>
+#include <QFontMetrics>
+#include <QGuiApplication>
+#include <QLabel>
+#include <QLineEdit>
+#include <QPushButton>
+#include <QSet>
+#include <QTest>
+#include <QTimer>
+
+#include "tests/common/quickinputs.h"
+#include "ui/controltable.h"
+#include "ui/mainwindow.h"
+#include "ui/plotarea.h"
+
+namespace lamvero {
+namespace {
+
+using testing::QuickInputs;
+
+const char* const kRunButtons[] = {"cmd_Start", "cmd_Neustart", "cmd_Pause", "cmd_Weiter", "cmd_Stop"};
+
+// A shown, active window whose message boxes are recorded instead of shown.
+struct Window {
+  MainWindow w;
+  QStringList messages;
+
+  Window() {
+    w.setMessagePresenter([this](const QString& text) { messages << text; });
+    w.show();
+    w.activateWindow();
+    EXPECT_TRUE(QTest::qWaitForWindowActive(&w));
+  }
+  template <class T = QWidget>
+  T* get(const char* name) {
+    T* child = w.findChild<T*>(QString::fromLatin1(name));
+    EXPECT_NE(child, nullptr) << name;
+    return child;
+  }
+  bool shown(const char* name) { return !get(name)->isHidden(); }
+  QString focus() { return w.focusWidget() ? w.focusWidget()->objectName() : QString(); }
+  QSet<QString> shownButtons() {
+    QSet<QString> out;
+    for (const char* name : kRunButtons)
+      if (shown(name)) out << name;
+    return out;
+  }
+  // No two shown buttons cover each other.
+  bool buttonsApart() {
+    for (const char* a : kRunButtons)
+      for (const char* b : kRunButtons)
+        if (a < b && shown(a) && shown(b) && get(a)->geometry().intersects(get(b)->geometry())) return false;
+    return true;
+  }
+  bool isInputBox(const QString& name) {
+    for (const InputField& f : InputFields())
+      if (name == f.box) return true;
+    return false;
+  }
+  // Every input box is read-only and out of the focus chain, or every one is editable.
+  bool inputsLocked(bool locked) {
+    for (const InputField& f : InputFields()) {
+      auto* box = get<QLineEdit>(f.box);
+      if (box->isReadOnly() != locked || (box->focusPolicy() == Qt::NoFocus) != locked) return false;
+    }
+    return true;
+  }
+};
+
+QSet<QString> Names(std::initializer_list<const char*> names) {
+  QSet<QString> out;
+  for (const char* n : names) out << n;
+  return out;
+}
+
+TEST(MainWindowFocus, DuringARunNoInputBoxHoldsTheFocusOrTakesAnEdit) {
+  Window win;
+  win.get("txt_Dicke")->setFocus();
+  bool checkedRunning = false, checkedPaused = false;
+  QTimer::singleShot(40, [&] {
+    EXPECT_TRUE(win.inputsLocked(true));
+    EXPECT_FALSE(win.isInputBox(win.focus())) << win.focus().toStdString();
+    checkedRunning = true;
+    QTimer::singleShot(30, [&] {
+      // Pause hid itself: the focus went to Weiter, not to the first input box.
+      EXPECT_EQ(win.focus(), "cmd_Weiter");
+      // A key typed now, or typed straight into an input box, changes no input.
+      QTest::keyClicks(win.w.focusWidget(), "3");
+      QTest::keyClicks(win.get("txt_Dicke"), "3");
+      QTest::keyClick(win.get("txt_Dicke"), Qt::Key_Backspace);
+      EXPECT_EQ(win.get<QLineEdit>("txt_Dicke")->text(), "20,0");
+      for (int i = 0; i < 4; ++i) {
+        QTest::keyClick(win.w.focusWidget(), Qt::Key_Tab);
+        EXPECT_FALSE(win.isInputBox(win.focus())) << win.focus().toStdString();
+      }
+      checkedPaused = true;
+      win.get<QPushButton>("cmd_Weiter")->click();
+      EXPECT_EQ(win.focus(), "cmd_Pause");  // the button at the same place
+    });
+    win.get<QPushButton>("cmd_Pause")->click();
+  });
+  win.get<QPushButton>("cmd_Start")->click();
+
+  ASSERT_TRUE(checkedRunning && checkedPaused);
+  EXPECT_TRUE(win.shown("txt_ThetaZuluft"));  // the run went to its end
+  EXPECT_EQ(win.w.runState().Dicke, 20);
+  // Afterwards the inputs take edits again; the focus waits on the one button left.
+  EXPECT_TRUE(win.inputsLocked(false));
+  EXPECT_EQ(win.focus(), "cmd_Neustart");
+  win.get<QPushButton>("cmd_Neustart")->click();
+  EXPECT_EQ(win.focus(), "txt_Dicke");  // where the user was before Start
+  QTest::keyClick(win.get("txt_Dicke"), Qt::Key_End);
+  QTest::keyClicks(win.get("txt_Dicke"), "5");
+  EXPECT_EQ(win.get<QLineEdit>("txt_Dicke")->text(), "20,05");
+}
+
+TEST(MainWindowFocus, AStopParksTheFocusAndARefusedStartGivesItBack) {
+  Window win;
+  QTimer::singleShot(30, [&] {
+    win.get<QPushButton>("cmd_Stop")->click();
+    EXPECT_FALSE(win.isInputBox(win.focus())) << win.focus().toStdString();
+  });
+  QTest::mouseClick(win.get("cmd_Start"), Qt::LeftButton);
+  EXPECT_EQ(win.focus(), "cmd_Neustart");
+  EXPECT_TRUE(win.inputsLocked(false));
+  win.get<QPushButton>("cmd_Neustart")->click();
+  EXPECT_EQ(win.focus(), "cmd_Start");  // Start was pressed with the mouse
+
+  InputTexts in = QuickInputs();
+  in[Input::deltaT] = "abc";
+  win.w.setInputs(in);
+  win.get("txt_deltaT")->setFocus();
+  QTest::keyClick(win.get("txt_deltaT"), Qt::Key_Return);
+  ASSERT_EQ(win.messages.size(), 1);
+  EXPECT_EQ(win.focus(), "txt_deltaT");
+  EXPECT_TRUE(win.inputsLocked(false));
+}
+
+TEST(MainWindowButtons, OnlyButtonsWithAFunctionShowAndNoneCoverAnother) {
+  Window win;
+  win.w.setInputs(QuickInputs());
+  EXPECT_EQ(win.shownButtons(), Names({"cmd_Start"}));
+  win.get<QPushButton>("cmd_Start")->click();
+  // After a complete run, as after a stop, only "Nochmal !".
+  EXPECT_EQ(win.shownButtons(), Names({"cmd_Neustart"}));
+  // The focused button takes a Space: it is "Nochmal !", never an idle Pause.
+  QTest::keyClick(win.w.focusWidget(), Qt::Key_Space);
+  EXPECT_EQ(win.shownButtons(), Names({"cmd_Start"}));
+
+  win.w.setInputs(InputTexts::Defaults());
+  std::vector<QSet<QString>> seen;
+  bool apart = true;
+  auto look = [&] {
+    seen.push_back(win.shownButtons());
+    apart = apart && win.buttonsApart();
+  };
+  QTimer::singleShot(30, [&] {
+    look();
+    QTimer::singleShot(20, [&] {
+      look();
+      win.get<QPushButton>("cmd_Weiter")->click();
+      look();
+      QTimer::singleShot(20, [&] {
+        win.get<QPushButton>("cmd_Stop")->click();
+        look();
+      });
+    });
+    win.get<QPushButton>("cmd_Pause")->click();
+  });
+  win.get<QPushButton>("cmd_Start")->click();
+  look();
+  const std::vector<QSet<QString>> expected{Names({"cmd_Pause", "cmd_Stop"}), Names({"cmd_Weiter"}),
+                                            Names({"cmd_Pause", "cmd_Stop"}), Names({}),
+                                            Names({"cmd_Neustart"})};
+  EXPECT_EQ(seen, expected);
+  EXPECT_TRUE(apart);
+}
+
+TEST(MainWindowKeyboard, TabGoesThroughTheInputBoxesInWindowOrderThenToTheShownButton) {
+  Window win;
+  win.w.setInputs(QuickInputs());
+  for (bool afterRun : {false, true}) {
+    SCOPED_TRACE(afterRun ? "after a run, result boxes shown" : "at open");
+    win.get("txt_Dicke")->setFocus();
+    QStringList order;
+    for (std::size_t i = 0; i < kInputCount + 1; ++i) {
+      QTest::keyClick(win.w.focusWidget(), Qt::Key_Tab);
+      order << win.focus();
+    }
+    QStringList expected;
+    for (std::size_t i = 1; i < kInputCount; ++i) expected << InputFields()[i].box;
+    expected << (afterRun ? "cmd_Neustart" : "cmd_Start") << "txt_Dicke";
+    EXPECT_EQ(order, expected);
+    if (!afterRun) win.get<QPushButton>("cmd_Start")->click();
+  }
+}
+
+TEST(MainWindowKeyboard, EnterInAnInputBoxRunsAgainEscStopsAndButtonsHaveMnemonics) {
+  Window win;
+  win.w.setInputs(QuickInputs());
+  auto* dicke = win.get<QLineEdit>("txt_Dicke");
+  dicke->setFocus();
+  QTest::keyClick(dicke, Qt::Key_Return);
+  ASSERT_TRUE(win.shown("txt_ThetaZuluft"));
+  const double zeit = win.w.runState().Zeit;
+  // Enter after a finished run clears it and runs with the inputs as they stand.
+  dicke->setFocus();
+  QTest::keyClick(dicke, Qt::Key_A, Qt::ControlModifier);
+  QTest::keyClicks(dicke, "3");
+  QTest::keyClick(dicke, Qt::Key_Return);
+  EXPECT_EQ(dicke->text(), "3");
+  EXPECT_TRUE(win.shown("txt_ThetaZuluft"));
+  EXPECT_LT(win.w.runState().Zeit, zeit);  // a thinner plate dries sooner
+
+  // Esc during a run stops it at once.
+  win.get<QPushButton>("cmd_Neustart")->click();
+  win.w.setInputs(InputTexts::Defaults());
+  double zeitAtEsc = -1;
+  // Alt+S presses Start as a click would, a moment later.
+  QTimer::singleShot(150, [&] {
+    QTest::keyClick(win.w.focusWidget(), Qt::Key_Escape);
+    zeitAtEsc = win.w.runState().Zeit;
+  });
+  QTest::keyClick(&win.w, Qt::Key_S, Qt::AltModifier);
+  EXPECT_TRUE(QTest::qWaitFor([&] { return win.shown("cmd_Neustart"); }, 5000));
+  EXPECT_GT(zeitAtEsc, 0);
+  EXPECT_EQ(win.w.runState().Zeit, zeitAtEsc);
+  EXPECT_FALSE(win.shown("txt_ThetaZuluft"));
+  // Esc with no run does nothing.
+  QTest::keyClick(win.w.focusWidget(), Qt::Key_Escape);
+  EXPECT_TRUE(win.shown("cmd_Neustart"));
+  QTest::keyClick(&win.w, Qt::Key_N, Qt::AltModifier);  // Alt+N: Nochmal
+  EXPECT_TRUE(QTest::qWaitFor([&] { return win.shown("cmd_Start"); }, 5000));
+
+  // Each button shows its caption and has its own Alt letter.
+  QSet<QKeySequence> keys;
+  for (const char* name : kRunButtons) {
+    auto* button = win.get<QPushButton>(name);
+    EXPECT_EQ(button->text().remove('&').toStdString(), FindControl(name)->caption) << name;
+    const QKeySequence key = QKeySequence::mnemonic(button->text());
+    EXPECT_FALSE(key.isEmpty()) << name;
+    keys << key;
+  }
+  EXPECT_EQ(keys.size(), 5);
+}
+
+TEST(MainWindowKeyboard, ResultBoxesCanBeSelectedAndCopiedButNotChanged) {
+  Window win;
+  win.w.setInputs(QuickInputs());
+  win.get<QPushButton>("cmd_Start")->click();
+  for (const ControlRow& c : ControlTable()) {
+    if (c.kind != ControlKind::TextBox) continue;
+    auto* box = win.get<QLineEdit>(c.name.c_str());
+    bool input = win.isInputBox(box->objectName());
+    EXPECT_EQ(box->isReadOnly(), !input) << c.name;
+  }
+  auto* energy = win.get<QLineEdit>("txt_spezEnergie");
+  const QString shown = energy->text();
+  QTest::mouseClick(energy, Qt::LeftButton);
+  EXPECT_EQ(win.focus(), "txt_spezEnergie");
+  QTest::keyClicks(energy, "99");
+  QTest::keyClick(energy, Qt::Key_Backspace);
+  EXPECT_EQ(energy->text(), shown);
+  QTest::keyClick(energy, Qt::Key_A, Qt::ControlModifier);
+  QTest::keyClick(energy, Qt::Key_C, Qt::ControlModifier);
+  EXPECT_EQ(QGuiApplication::clipboard()->text(), shown);
+}
+
+TEST(MainWindowSigns, TheTemperatureSignIsDrawnFromAFontThatHasIt) {
+  Window win;
+  for (const char* name : {"lbl_ThetaZu", "lbl_ThetaU"}) {
+    auto* label = win.get<QLabel>(name);
+    EXPECT_EQ(label->text(), QString::fromUtf8("ϑ"));
+    // No fallback glyph: the label's own font draws the sign.
+    EXPECT_TRUE(QFontMetrics(label->font()).inFontUcs4(0x03D1)) << QFontInfo(label->font()).family().toStdString();
+    EXPECT_EQ(label->palette().color(QPalette::WindowText), QColor(255, 0, 0));
+    EXPECT_TRUE(label->font().bold());
+  }
+}
+
+}  // namespace
+}  // namespace lamvero
