@@ -269,7 +269,9 @@ void MainWindow::focusControl(const char* name) {
 
 void MainWindow::onReturnInInput() {
   if (running_) return;
-  // Enter runs with the inputs as they stand, after clearing a finished run.
+  // Enter runs with the inputs as they stand, after clearing a finished run;
+  // the focus stays in the box where Enter was pressed.
+  if (auto* box = qobject_cast<QLineEdit*>(sender())) resumeFocus_ = box;
   if (!display_->control("cmd_Neustart")->isHidden()) onNeustart();
   if (!display_->control("cmd_Start")->isHidden()) onStart();
 }

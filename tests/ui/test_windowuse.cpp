@@ -206,8 +206,7 @@ TEST(MainWindowKeyboard, EnterInAnInputBoxRunsAgainEscStopsAndButtonsHaveMnemoni
   Window win;
   win.w.setInputs(QuickInputs());
   auto* dicke = win.get<QLineEdit>("txt_Dicke");
-  dicke->setFocus();
-  QTest::keyClick(dicke, Qt::Key_Return);
+  QTest::mouseClick(win.get("cmd_Start"), Qt::LeftButton);
   ASSERT_TRUE(win.shown("txt_ThetaZuluft"));
   const double zeit = win.w.runState().Zeit;
   // Enter after a finished run clears it and runs with the inputs as they stand.
@@ -218,6 +217,10 @@ TEST(MainWindowKeyboard, EnterInAnInputBoxRunsAgainEscStopsAndButtonsHaveMnemoni
   EXPECT_EQ(dicke->text(), "3");
   EXPECT_TRUE(win.shown("txt_ThetaZuluft"));
   EXPECT_LT(win.w.runState().Zeit, zeit);  // a thinner plate dries sooner
+  win.get<QPushButton>("cmd_Neustart")->click();
+  EXPECT_EQ(win.focus(), "txt_Dicke");  // back where Enter was pressed
+  QTest::keyClick(dicke, Qt::Key_Return);
+  EXPECT_TRUE(win.shown("txt_ThetaZuluft"));
 
   // Esc during a run stops it at once.
   win.get<QPushButton>("cmd_Neustart")->click();
