@@ -1,5 +1,7 @@
 #include "ui/controltable.h"
 
+#include <cstdio>
+
 #include "model/inputs.h"
 
 namespace lamvero {
@@ -114,6 +116,95 @@ class Builder {
     c.lineWidth = width;
   }
 };
+
+// What each text box holds, for its tooltip. An input's unit, default and
+// usual range come from its input field; a result's unit is given here.
+struct BoxHelp {
+  const char* box;
+  const char* meaning;
+  const char* unit;  // results only
+};
+const BoxHelp kHelp[] = {
+    // Inputs.
+    {"txt_Dicke", "Dicke der feuchten Platte beim Einfahren, vor der Schwindung", nullptr},
+    {"txt_rhos", "Dichte der getrockneten Masse (trockener Scherben)", nullptr},
+    {"txt_XAnf", "Wassergehalt der Rohlinge beim Einfahren, je kg Trockenmasse (atro)", nullptr},
+    {"txt_linTrSchwind", "lineare Schwindung vom Anfangswassergehalt bis zum trockenen Zustand", nullptr},
+    {"txt_Feuchteleit", "Feuchteleitkoeffizient der Masse bei 0,25 kg/kg atro und 25 °C: wie schnell Wasser "
+                        "im Inneren zur Oberfläche wandert", nullptr},
+    {"txt_lambda", "Wärmeleitfähigkeit der getrockneten Platte (trockene Schicht im 2. Trocknungsabschnitt)",
+     nullptr},
+    {"txt_mue", "Diffusionswiderstandszahl der trockenen Masse: wievielmal stärker die Poren den Dampf bremsen "
+                "als ruhende Luft", nullptr},
+    {"txt_Waermeuebergang", "effektiver Wärmeübergangskoeffizient zwischen Trocknerluft und Plattenoberfläche",
+     nullptr},
+    {"txt_ThetaEinf", "Temperatur der Rohlinge beim Einfahren in den Trockner", nullptr},
+    {"txt_AussenluftTemp", "Temperatur der angesaugten Außenluft", nullptr},
+    {"txt_AussenluftFeuchte", "relative Feuchte der angesaugten Außenluft", nullptr},
+    {"txt_Lufttemp", "Temperatur der Abluft, die den Gegenstromtrockner an der Einfahrseite verlässt", nullptr},
+    {"txt_AbluftFeuchte", "relative Feuchte der Abluft an der Einfahrseite", nullptr},
+    {"txt_ThetaGegenstromende", "Lufttemperatur an der Platte, bei der der Gegenstromabschnitt endet; danach "
+                                "bleibt der Luftzustand im Großraumtrockner gleich", nullptr},
+    {"txt_Ortsschrittweite", "Abstand der Rechenknoten über die halbe Plattendicke: kleiner rechnet genauer und "
+                             "langsamer", nullptr},
+    {"txt_deltaT", "Zeitschritt der Rechnung: kleiner rechnet genauer und langsamer", nullptr},
+    {"txt_rund", "Zeitschritte zwischen zwei gezeichneten Feuchteprofilen", nullptr},
+    {"txt_KappaSteig", "Steigung des Zehnerlogarithmus der Feuchteleitfähigkeit je Einheit des volumetrischen "
+                       "Wassergehalts unterhalb der Grenzfeuchte (Schwindungsende)", nullptr},
+    // Results.
+    {"txt_XSchwEnde", "Wassergehalt, bei dem die Schwindung endet (Grenzfeuchte)", "kg/kg atro"},
+    {"txt_offPoren", "offene Porosität der getrockneten Platte", "Vol.-%"},
+    {"txt_LuftRohlingVerh", "Luftmenge, die je kg trockener Rohlinge durch den Trockner geht",
+     "kg Luft je kg trockener Rohling"},
+    {"txt_LuftWasserVerh", "Luftmenge je kg Wasser, das die Rohlinge mitbringen", "kg Luft je kg Wasser"},
+    {"txt_ThetaZuluft", "Temperatur der Zuluft, die der Trockner nach der Energiebilanz braucht", "°C"},
+    {"txt_Zeit", "Trocknungszeit seit dem Einfahren", "Stunden:Minuten:Sekunden"},
+    {"txt_momLuftTemp", "Temperatur der Luft an der Platte in diesem Moment", "°C"},
+    {"txt_momXLuft", "Wasserbeladung der Luft an der Platte in diesem Moment", "kg Wasser je kg trockene Luft"},
+    {"txt_thetaOb", "Temperatur der Plattenoberfläche in diesem Moment", "°C"},
+    {"txt_thetaK", "Temperatur in der Plattenmitte (Kern) in diesem Moment", "°C"},
+    {"txt_xmom", "mittlerer Wassergehalt der Platte in diesem Moment", "kg/kg atro"},
+    {"txt_qrand", "Wärmestrom von der Luft in die Platte je m² Oberfläche", "kW/m²"},
+    {"txt_Wasserdampf", "Wasser, das je m² Oberfläche und Stunde verdunstet", "kg/(m² h)"},
+    {"txt_KapGeschw", "Geschwindigkeit, mit der das Wasser kapillar zur Oberfläche strömt (nur im "
+                      "1. Trocknungsabschnitt)", "mm/h"},
+    {"txt_Dampfgeschw", "Geschwindigkeit des Dampfes in den Poren der trockenen Schicht (nur im "
+                        "2. Trocknungsabschnitt)", "m/h"},
+    {"txt_DauerGegenstrom", "Zeit bis zum Ende des Gegenstromabschnitts", "Stunden:Minuten:Sekunden"},
+    {"txt_XGegen", "mittlerer Wassergehalt der Platte am Ende des Gegenstromabschnitts", "kg/kg atro"},
+    {"txt_Dauer1TA", "Dauer des 1. Trocknungsabschnitts, in dem die Oberfläche nass ist",
+     "Stunden:Minuten:Sekunden"},
+    {"txt_X1TA", "mittlerer Wassergehalt der Platte am Ende des 1. Trocknungsabschnitts", "kg/kg atro"},
+    {"txt_Anfangsrate", "Verdunstungsrate zu Beginn der Trocknung", "kg/(m² h)"},
+    {"txt_t1xse", "Zeit, bis die Oberfläche die Grenzfeuchte erreicht und nicht mehr schwindet",
+     "Stunden:Minuten:Sekunden"},
+    {"txt_schwinddiff", "größter Unterschied der linearen Schwindung zwischen Oberfläche und Kern", "%"},
+    {"txt_schwindgrad", "größtes Schwindungsgefälle an der Oberfläche, ein Maß der Rissgefahr", "% pro mm"},
+    {"txt_t2xse", "Zeit, bis auch der Kern die Grenzfeuchte erreicht und die Platte nicht mehr schwindet",
+     "Stunden:Minuten:Sekunden"},
+    {"txt_spezEnergie", "mittlerer Wärmebedarf des Trockners je kg verdunstetes Wasser", "kJ/kg H2O"},
+    {"txt_relEnergie", "mittlerer Wärmebedarf geteilt durch die Verdampfungsenthalpie des Wassers", ""},
+    {"txt_AnzOS", "Zahl der Rechenknoten über die halbe Plattendicke, aus Dicke und Ortsschrittweite", ""},
+    {"txt_Wasserfehler", "wie weit die Wasserbilanz der Rechnung aufgeht: über 3 % rot, über 6 % ungenau", "%"},
+};
+
+const InputField* InputFieldOf(const std::string& box) {
+  for (const InputField& f : InputFields()) {
+    if (box == f.box) return &f;
+  }
+  return nullptr;
+}
+
+// A range limit with the decimal comma and no trailing zeros: 0,02; 1400; -20.
+std::string RangeNumber(double v) {
+  char text[32];
+  std::snprintf(text, sizeof text, "%g", v);
+  std::string s = text;
+  for (char& c : s) {
+    if (c == '.') c = ',';
+  }
+  return s;
+}
 
 std::vector<ControlRow> BuildTable() {
   Builder t;
@@ -260,6 +351,14 @@ std::vector<ControlRow> BuildTable() {
                                    "lin_Gruppe5", "lin_Gruppe6", "lin_Gruppe7", "lin_Gruppe8"};
   for (int i = 0; i < 8; ++i) t.line(thinNames[i], 90, thinTops[i], 4680, thinTops[i], 1);
 
+  for (ControlRow& c : t.table) {
+    for (const BoxHelp& h : kHelp) {
+      if (c.name != h.box) continue;
+      c.meaning = h.meaning;
+      const InputField* input = InputFieldOf(c.name);
+      c.unit = input ? input->unit : h.unit;
+    }
+  }
   return t.table;
 }
 
@@ -275,6 +374,17 @@ const ControlRow* FindControl(const std::string& name) {
     if (c.name == name) return &c;
   }
   return nullptr;
+}
+
+std::string ToolTipText(const ControlRow& row) {
+  if (row.meaning.empty()) return {};
+  std::string text = row.meaning + "\nEinheit: " + (row.unit.empty() ? "keine (reine Zahl)" : row.unit);
+  if (const InputField* f = InputFieldOf(row.name)) {
+    const std::string unit = row.unit.empty() ? "" : " " + row.unit;
+    text += "\nVorgabe: " + std::string(f->defaultText) + unit;
+    text += "\nüblicher Bereich: " + RangeNumber(f->usualMin) + " bis " + RangeNumber(f->usualMax) + unit;
+  }
+  return text;
 }
 
 ControlState ControlAtOpen(const std::string& name) {

@@ -43,6 +43,10 @@ struct ControlRow {
   int userWidth = 0, userHeight = 0;  // a drawing area's user scale
   int mnemonic = -1;       // a button's Alt-key letter: its index in the caption
   std::string font = "Arial";  // font family
+  // A text box's value explained for its tooltip: what it means and the unit
+  // it is shown in ("" for a pure number); empty for every other control.
+  std::string meaning;
+  std::string unit;
 };
 
 constexpr int kWindowWidthTwips = 15300;
@@ -57,6 +61,11 @@ const std::vector<ControlRow>& ControlTable();
 
 // The entry of that name, or nullptr.
 const ControlRow* FindControl(const std::string& name);
+
+// The tooltip of a text box, one fact a line: its meaning and unit, and for an
+// input box also its default text and the range a brick dryer usually sees.
+// Empty for a control without a meaning.
+std::string ToolTipText(const ControlRow& row);
 
 // How that control looks when the window opens: caption or default text,
 // visibility and colour (blank and hidden for an unknown name).

@@ -103,16 +103,18 @@ MainWindow::MainWindow(QWidget* parent) : QWidget(parent), state_(std::make_uniq
     setTabOrder(previous, button);
     previous = button;
   }
-  // Captions stay clear of their text boxes.
+  // Captions stay clear of their text boxes and explain them as their boxes do.
   for (const ControlRow& c : ControlTable()) {
     if (c.kind != ControlKind::Label) continue;
+    auto* label = findChild<QLabel*>(QString::fromStdString(c.name));
     double available = Px(c.width);
     for (const ControlRow& box : ControlTable()) {
       if (box.kind == ControlKind::TextBox && box.label == c.name) {
         available = std::min(available, Px(box.left) - Px(c.left) - 2.0);
+        label->setToolTip(QString::fromStdString(ToolTipText(box)));
       }
     }
-    FitText(findChild<QLabel*>(QString::fromStdString(c.name)), available);
+    FitText(label, available);
   }
   display_ = std::make_unique<QtDisplay>(*this, *ausgabe_, *zeit_);
 }
@@ -191,6 +193,7 @@ void MainWindow::createControl(const ControlRow& c) {
       return;
   }
   w->setObjectName(name);
+  w->setToolTip(QString::fromStdString(ToolTipText(c)));
   w->setFont(ControlFont(c));
   w->setGeometry(Geometry(c));
   if (!c.visibleAtOpen) w->hide();

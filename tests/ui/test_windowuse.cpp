@@ -288,5 +288,41 @@ TEST(MainWindowSigns, TheTemperatureSignIsDrawnFromAFontThatHasIt) {
   }
 }
 
+TEST(MainWindowToolTips, InputsTellMeaningUnitDefaultAndRangeResultsMeaningAndUnit) {
+  Window win;
+  int inputs = 0;
+  for (const ControlRow& c : ControlTable()) {
+    if (c.kind != ControlKind::TextBox || c.name == "txt_parkfocus") continue;
+    SCOPED_TRACE(c.name);
+    const QString tip = win.get(c.name.c_str())->toolTip();
+    const QStringList lines = tip.split('\n');
+    ASSERT_GE(lines.size(), 2);
+    EXPECT_FALSE(lines[0].isEmpty());  // the meaning
+    EXPECT_TRUE(lines[1].startsWith("Einheit: ")) << lines[1].toStdString();
+    EXPECT_EQ(win.get(c.label.c_str())->toolTip(), tip);  // the caption explains its box
+    if (!win.isInputBox(QString::fromStdString(c.name))) {
+      EXPECT_EQ(lines.size(), 2);
+      continue;
+    }
+    ++inputs;
+    for (const InputField& f : InputFields()) {
+      if (c.name != f.box) continue;
+      const QString unit = QString::fromUtf8(f.unit);
+      ASSERT_EQ(lines.size(), 4);
+      EXPECT_EQ(lines[1], "Einheit: " + (unit.isEmpty() ? QStringLiteral("keine (reine Zahl)") : unit));
+      EXPECT_TRUE(lines[2].startsWith("Vorgabe: " + QString::fromUtf8(f.defaultText))) << lines[2].toStdString();
+      EXPECT_TRUE(lines[3].startsWith(QString::fromUtf8("üblicher Bereich: "))) << lines[3].toStdString();
+    }
+  }
+  EXPECT_EQ(inputs, static_cast<int>(kInputCount));
+  const auto tipOf = [&](const char* name) { return win.get(name)->toolTip().toStdString(); };
+  EXPECT_NE(tipOf("txt_Dicke").find("\nVorgabe: 20,0 mm\nüblicher Bereich: 5 bis 100 mm"), std::string::npos);
+  EXPECT_NE(tipOf("txt_Ortsschrittweite").find("üblicher Bereich: 0,02 bis 0,5 mm"), std::string::npos);
+  EXPECT_NE(tipOf("txt_AussenluftTemp").find("üblicher Bereich: -20 bis 40 °C"), std::string::npos);
+  EXPECT_NE(tipOf("txt_rund").find("Vorgabe: 1200\nüblicher Bereich: 100 bis 10000"), std::string::npos);
+  EXPECT_NE(tipOf("txt_Dauer1TA").find("Einheit: Stunden:Minuten:Sekunden"), std::string::npos);
+  EXPECT_TRUE(win.get("cmd_Start")->toolTip().isEmpty());
+}
+
 }  // namespace
 }  // namespace lamvero
