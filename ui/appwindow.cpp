@@ -40,7 +40,8 @@ AppWindow::AppWindow(QWidget* parent) : QMainWindow(parent) {
   resize(fittingSize());
   if (const QScreen* screen = QGuiApplication::primaryScreen()) {
     const QRect free = screen->availableGeometry();
-    move(free.center() - QPoint(width() / 2, height() / 2 + kDecorationHeight / 2));
+    const QPoint centred = free.center() - QPoint(width() / 2, height() / 2 + kDecorationHeight / 2);
+    move(qMax(free.left(), centred.x()), qMax(free.top(), centred.y()));  // the title bar stays on the screen
   }
 }
 

@@ -162,6 +162,7 @@ void MainWindow::createControl(const ControlRow& c) {
       if (c.mnemonic >= 0) text.insert(c.mnemonic, QLatin1Char('&'));
       auto* button = new QPushButton(text, this);
       button->setFocusPolicy(Qt::StrongFocus);
+      button->setAutoDefault(true);  // Enter presses the focused button, as Space does
       w = button;
       // Esc stops a run: the shortcut lives with the button, so it acts only while Stop is shown.
       if (c.name == "cmd_Stop") {

@@ -241,6 +241,11 @@ TEST(MainWindowKeyboard, EnterInAnInputBoxRunsAgainEscStopsAndButtonsHaveMnemoni
   EXPECT_TRUE(win.shown("cmd_Neustart"));
   QTest::keyClick(&win.w, Qt::Key_N, Qt::AltModifier);  // Alt+N: Nochmal
   EXPECT_TRUE(QTest::qWaitFor([&] { return win.shown("cmd_Start"); }, 5000));
+  // Enter on the focused Start button presses it.
+  win.w.setInputs(QuickInputs());
+  win.get("cmd_Start")->setFocus();
+  QTest::keyClick(win.get("cmd_Start"), Qt::Key_Return);
+  EXPECT_TRUE(win.shown("txt_ThetaZuluft"));
 
   // Each button shows its caption and has its own Alt letter.
   QSet<QKeySequence> keys;
