@@ -61,14 +61,20 @@ const char* const kResetHidden[] = {
 
 // Liberation Sans runs a little wider than the hinted Arial the layout was
 // made for: tighten the letter spacing of a label whose text would reach
-// beyond `available` pixels, keeping the font size.
+// beyond `available` pixels, keeping the font size. A single sign (the
+// temperature sign ϑ, wider in DejaVu Serif than the layout's symbol font)
+// is narrowed instead, so that it is not cut off at its label's edge.
 void FitText(QLabel* label, double available) {
   const QString text = label->text().trimmed();
-  if (text.size() < 2) return;
+  if (text.isEmpty()) return;
   const double width = QFontMetricsF(label->font()).horizontalAdvance(text);
   if (width <= available) return;
   QFont f = label->font();
-  f.setLetterSpacing(QFont::AbsoluteSpacing, -(width - available) / (text.size() - 1));
+  if (text.size() == 1) {
+    f.setStretch(static_cast<int>(100 * available / width));
+  } else {
+    f.setLetterSpacing(QFont::AbsoluteSpacing, -(width - available) / (text.size() - 1));
+  }
   label->setFont(f);
 }
 

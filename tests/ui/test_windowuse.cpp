@@ -288,6 +288,9 @@ TEST(MainWindowSigns, TheTemperatureSignIsDrawnFromAFontThatHasIt) {
     EXPECT_EQ(label->text(), QString::fromUtf8("ϑ"));
     // No fallback glyph: the label's own font draws the sign.
     EXPECT_TRUE(QFontMetrics(label->font()).inFontUcs4(0x03D1)) << QFontInfo(label->font()).family().toStdString();
+    // The whole sign lies inside its label, not cut off at the right.
+    const QRect ink = QFontMetrics(label->font()).tightBoundingRect(label->text());
+    EXPECT_LE(ink.right(), label->width()) << name;
     EXPECT_EQ(label->palette().color(QPalette::WindowText), QColor(255, 0, 0));
     EXPECT_TRUE(label->font().bold());
   }
