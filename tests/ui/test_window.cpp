@@ -10,6 +10,7 @@
 #include <QTimer>
 
 #include "tests/common/quickinputs.h"
+#include "tests/ui/windowdriver.h"
 #include "model/numberformat.h"
 #include "ui/controltable.h"
 #include "ui/mainwindow.h"
@@ -19,36 +20,7 @@ namespace lamvero {
 namespace {
 
 using testing::QuickInputs;
-
-// A shown window whose message boxes are recorded instead of shown.
-struct Window {
-  MainWindow w;
-  QStringList messages;
-
-  Window() {
-    w.setMessagePresenter([this](const QString& text) { messages << text; });
-    w.show();
-  }
-  template <class T = QWidget>
-  T* get(const char* name) {
-    T* child = w.findChild<T*>(QString::fromLatin1(name));
-    EXPECT_NE(child, nullptr) << name;
-    return child;
-  }
-  bool shown(const char* name) { return !get(name)->isHidden(); }
-  QString text(const char* name) { return get<QLineEdit>(name)->text(); }
-  void click(const char* name) {
-    auto* button = get<QPushButton>(name);
-    ASSERT_TRUE(!button->isHidden()) << name << " clicked while hidden";
-    button->click();
-  }
-  std::vector<std::string> inputTexts() {
-    std::vector<std::string> out;
-    const InputTexts in = w.inputs();
-    for (const InputField& f : InputFields()) out.push_back(in[f.id]);
-    return out;
-  }
-};
+using testing::Window;
 
 std::vector<std::string> TextsOf(const InputTexts& in) {
   std::vector<std::string> out;

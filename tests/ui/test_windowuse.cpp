@@ -16,63 +16,48 @@
 #include <QTimer>
 
 #include "tests/common/quickinputs.h"
+#include "tests/ui/windowdriver.h"
 #include "ui/controltable.h"
 #include "ui/mainwindow.h"
-#include "ui/plotarea.h"
 
 namespace lamvero {
 namespace {
 
 using testing::QuickInputs;
+using testing::Window;
 
 const char* const kRunButtons[] = {"cmd_Start", "cmd_Neustart", "cmd_Pause", "cmd_Weiter", "cmd_Stop"};
 
-// A shown, active window whose message boxes are recorded instead of shown.
-struct Window {
-  MainWindow w;
-  QStringList messages;
+QSet<QString> ShownButtons(Window& win) {
+  QSet<QString> out;
+  for (const char* name : kRunButtons)
+    if (win.shown(name)) out << name;
+  return out;
+}
 
-  Window() {
-    w.setMessagePresenter([this](const QString& text) { messages << text; });
-    w.show();
-    w.activateWindow();
-    EXPECT_TRUE(QTest::qWaitForWindowActive(&w));
+// No two shown buttons cover each other.
+bool ButtonsApart(Window& win) {
+  for (const char* a : kRunButtons)
+    for (const char* b : kRunButtons)
+      if (a < b && win.shown(a) && win.shown(b) && win.get(a)->geometry().intersects(win.get(b)->geometry()))
+        return false;
+  return true;
+}
+
+bool IsInputBox(const QString& name) {
+  for (const InputField& f : InputFields())
+    if (name == f.box) return true;
+  return false;
+}
+
+// Every input box is read-only and out of the focus chain, or every one is editable.
+bool InputsLocked(Window& win, bool locked) {
+  for (const InputField& f : InputFields()) {
+    auto* box = win.get<QLineEdit>(f.box);
+    if (box->isReadOnly() != locked || (box->focusPolicy() == Qt::NoFocus) != locked) return false;
   }
-  template <class T = QWidget>
-  T* get(const char* name) {
-    T* child = w.findChild<T*>(QString::fromLatin1(name));
-    EXPECT_NE(child, nullptr) << name;
-    return child;
-  }
-  bool shown(const char* name) { return !get(name)->isHidden(); }
-  QString focus() { return w.focusWidget() ? w.focusWidget()->objectName() : QString(); }
-  QSet<QString> shownButtons() {
-    QSet<QString> out;
-    for (const char* name : kRunButtons)
-      if (shown(name)) out << name;
-    return out;
-  }
-  // No two shown buttons cover each other.
-  bool buttonsApart() {
-    for (const char* a : kRunButtons)
-      for (const char* b : kRunButtons)
-        if (a < b && shown(a) && shown(b) && get(a)->geometry().intersects(get(b)->geometry())) return false;
-    return true;
-  }
-  bool isInputBox(const QString& name) {
-    for (const InputField& f : InputFields())
-      if (name == f.box) return true;
-    return false;
-  }
-  // Every input box is read-only and out of the focus chain, or every one is editable.
-  bool inputsLocked(bool locked) {
-    for (const InputField& f : InputFields()) {
-      auto* box = get<QLineEdit>(f.box);
-      if (box->isReadOnly() != locked || (box->focusPolicy() == Qt::NoFocus) != locked) return false;
-    }
-    return true;
-  }
-};
+  return true;
+}
 
 QSet<QString> Names(std::initializer_list<const char*> names) {
   QSet<QString> out;
@@ -85,8 +70,8 @@ TEST(MainWindowFocus, DuringARunNoInputBoxHoldsTheFocusOrTakesAnEdit) {
   win.get("txt_Dicke")->setFocus();
   bool checkedRunning = false, checkedPaused = false;
   QTimer::singleShot(40, [&] {
-    EXPECT_TRUE(win.inputsLocked(true));
-    EXPECT_FALSE(win.isInputBox(win.focus())) << win.focus().toStdString();
+    EXPECT_TRUE(InputsLocked(win, true));
+    EXPECT_FALSE(IsInputBox(win.focus())) << win.focus().toStdString();
     checkedRunning = true;
     QTimer::singleShot(30, [&] {
       // Pause hid itself: the focus went to Weiter, not to the first input box.
@@ -98,7 +83,7 @@ TEST(MainWindowFocus, DuringARunNoInputBoxHoldsTheFocusOrTakesAnEdit) {
       EXPECT_EQ(win.get<QLineEdit>("txt_Dicke")->text(), "20,0");
       for (int i = 0; i < 4; ++i) {
         QTest::keyClick(win.w.focusWidget(), Qt::Key_Tab);
-        EXPECT_FALSE(win.isInputBox(win.focus())) << win.focus().toStdString();
+        EXPECT_FALSE(IsInputBox(win.focus())) << win.focus().toStdString();
       }
       checkedPaused = true;
       win.get<QPushButton>("cmd_Weiter")->click();
@@ -112,7 +97,7 @@ TEST(MainWindowFocus, DuringARunNoInputBoxHoldsTheFocusOrTakesAnEdit) {
   EXPECT_TRUE(win.shown("txt_ThetaZuluft"));  // the run went to its end
   EXPECT_EQ(win.w.runState().Dicke, 20);
   // Afterwards the inputs take edits again; the focus waits on the one button left.
-  EXPECT_TRUE(win.inputsLocked(false));
+  EXPECT_TRUE(InputsLocked(win, false));
   EXPECT_EQ(win.focus(), "cmd_Neustart");
   win.get<QPushButton>("cmd_Neustart")->click();
   EXPECT_EQ(win.focus(), "txt_Dicke");  // where the user was before Start
@@ -125,11 +110,11 @@ TEST(MainWindowFocus, AStopParksTheFocusAndARefusedStartGivesItBack) {
   Window win;
   QTimer::singleShot(30, [&] {
     win.get<QPushButton>("cmd_Stop")->click();
-    EXPECT_FALSE(win.isInputBox(win.focus())) << win.focus().toStdString();
+    EXPECT_FALSE(IsInputBox(win.focus())) << win.focus().toStdString();
   });
   QTest::mouseClick(win.get("cmd_Start"), Qt::LeftButton);
   EXPECT_EQ(win.focus(), "cmd_Neustart");
-  EXPECT_TRUE(win.inputsLocked(false));
+  EXPECT_TRUE(InputsLocked(win, false));
   win.get<QPushButton>("cmd_Neustart")->click();
   EXPECT_EQ(win.focus(), "cmd_Start");  // Start was pressed with the mouse
 
@@ -140,26 +125,26 @@ TEST(MainWindowFocus, AStopParksTheFocusAndARefusedStartGivesItBack) {
   QTest::keyClick(win.get("txt_deltaT"), Qt::Key_Return);
   ASSERT_EQ(win.messages.size(), 1);
   EXPECT_EQ(win.focus(), "txt_deltaT");
-  EXPECT_TRUE(win.inputsLocked(false));
+  EXPECT_TRUE(InputsLocked(win, false));
 }
 
 TEST(MainWindowButtons, OnlyButtonsWithAFunctionShowAndNoneCoverAnother) {
   Window win;
   win.w.setInputs(QuickInputs());
-  EXPECT_EQ(win.shownButtons(), Names({"cmd_Start"}));
+  EXPECT_EQ(ShownButtons(win), Names({"cmd_Start"}));
   win.get<QPushButton>("cmd_Start")->click();
   // After a complete run, as after a stop, only "Nochmal !".
-  EXPECT_EQ(win.shownButtons(), Names({"cmd_Neustart"}));
+  EXPECT_EQ(ShownButtons(win), Names({"cmd_Neustart"}));
   // The focused button takes a Space: it is "Nochmal !", never an idle Pause.
   QTest::keyClick(win.w.focusWidget(), Qt::Key_Space);
-  EXPECT_EQ(win.shownButtons(), Names({"cmd_Start"}));
+  EXPECT_EQ(ShownButtons(win), Names({"cmd_Start"}));
 
   win.w.setInputs(InputTexts::Defaults());
   std::vector<QSet<QString>> seen;
   bool apart = true;
   auto look = [&] {
-    seen.push_back(win.shownButtons());
-    apart = apart && win.buttonsApart();
+    seen.push_back(ShownButtons(win));
+    apart = apart && ButtonsApart(win);
   };
   QTimer::singleShot(30, [&] {
     look();
@@ -266,7 +251,7 @@ TEST(MainWindowKeyboard, ResultBoxesCanBeSelectedAndCopiedButNotChanged) {
   for (const ControlRow& c : ControlTable()) {
     if (c.kind != ControlKind::TextBox) continue;
     auto* box = win.get<QLineEdit>(c.name.c_str());
-    bool input = win.isInputBox(box->objectName());
+    bool input = IsInputBox(box->objectName());
     EXPECT_EQ(box->isReadOnly(), !input) << c.name;
   }
   auto* energy = win.get<QLineEdit>("txt_spezEnergie");
@@ -308,7 +293,7 @@ TEST(MainWindowToolTips, InputsTellMeaningUnitDefaultAndRangeResultsMeaningAndUn
     EXPECT_FALSE(lines[0].isEmpty());  // the meaning
     EXPECT_TRUE(lines[1].startsWith("Einheit: ")) << lines[1].toStdString();
     EXPECT_EQ(win.get(c.label.c_str())->toolTip(), tip);  // the caption explains its box
-    if (!win.isInputBox(QString::fromStdString(c.name))) {
+    if (!IsInputBox(QString::fromStdString(c.name))) {
       EXPECT_EQ(lines.size(), 2);
       continue;
     }
