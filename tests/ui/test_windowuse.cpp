@@ -11,6 +11,7 @@
 #include <QLabel>
 #include <QLineEdit>
 #include <QPushButton>
+#include <QRawFont>
 #include <QSet>
 #include <QTest>
 #include <QTimer>
@@ -44,7 +45,7 @@ bool ButtonsApart(Window& win) {
   return true;
 }
 
-bool IsInputBox(const QString& name) {
+bool IsInputBox(const std::string& name) {
   for (const InputField& f : InputFields())
     if (name == f.box) return true;
   return false;
@@ -71,7 +72,7 @@ TEST(MainWindowFocus, DuringARunNoInputBoxHoldsTheFocusOrTakesAnEdit) {
   bool checkedRunning = false, checkedPaused = false;
   QTimer::singleShot(40, [&] {
     EXPECT_TRUE(InputsLocked(win, true));
-    EXPECT_FALSE(IsInputBox(win.focus())) << win.focus().toStdString();
+    EXPECT_FALSE(IsInputBox(win.focus())) << win.focus();
     checkedRunning = true;
     QTimer::singleShot(30, [&] {
       // Pause hid itself: the focus went to Weiter, not to the first input box.
@@ -83,7 +84,7 @@ TEST(MainWindowFocus, DuringARunNoInputBoxHoldsTheFocusOrTakesAnEdit) {
       EXPECT_EQ(win.get<QLineEdit>("txt_Dicke")->text(), "20,0");
       for (int i = 0; i < 4; ++i) {
         QTest::keyClick(win.w.focusWidget(), Qt::Key_Tab);
-        EXPECT_FALSE(IsInputBox(win.focus())) << win.focus().toStdString();
+        EXPECT_FALSE(IsInputBox(win.focus())) << win.focus();
       }
       checkedPaused = true;
       win.get<QPushButton>("cmd_Weiter")->click();
@@ -110,7 +111,7 @@ TEST(MainWindowFocus, AStopParksTheFocusAndARefusedStartGivesItBack) {
   Window win;
   QTimer::singleShot(30, [&] {
     win.get<QPushButton>("cmd_Stop")->click();
-    EXPECT_FALSE(IsInputBox(win.focus())) << win.focus().toStdString();
+    EXPECT_FALSE(IsInputBox(win.focus())) << win.focus();
   });
   QTest::mouseClick(win.get("cmd_Start"), Qt::LeftButton);
   EXPECT_EQ(win.focus(), "cmd_Neustart");
@@ -174,14 +175,15 @@ TEST(MainWindowKeyboard, TabGoesThroughTheInputBoxesInWindowOrderThenToTheShownB
   for (bool afterRun : {false, true}) {
     SCOPED_TRACE(afterRun ? "after a run, result boxes shown" : "at open");
     win.get("txt_Dicke")->setFocus();
-    QStringList order;
+    std::vector<std::string> order;
     for (std::size_t i = 0; i < kInputCount + 1; ++i) {
       QTest::keyClick(win.w.focusWidget(), Qt::Key_Tab);
-      order << win.focus();
+      order.push_back(win.focus());
     }
-    QStringList expected;
-    for (std::size_t i = 1; i < kInputCount; ++i) expected << InputFields()[i].box;
-    expected << (afterRun ? "cmd_Neustart" : "cmd_Start") << "txt_Dicke";
+    std::vector<std::string> expected;
+    for (std::size_t i = 1; i < kInputCount; ++i) expected.push_back(InputFields()[i].box);
+    expected.push_back(afterRun ? "cmd_Neustart" : "cmd_Start");
+    expected.push_back("txt_Dicke");
     EXPECT_EQ(order, expected);
     if (!afterRun) win.get<QPushButton>("cmd_Start")->click();
   }
@@ -251,7 +253,7 @@ TEST(MainWindowKeyboard, ResultBoxesCanBeSelectedAndCopiedButNotChanged) {
   for (const ControlRow& c : ControlTable()) {
     if (c.kind != ControlKind::TextBox) continue;
     auto* box = win.get<QLineEdit>(c.name.c_str());
-    bool input = IsInputBox(box->objectName());
+    const bool input = IsInputBox(c.name);
     EXPECT_EQ(box->isReadOnly(), !input) << c.name;
   }
   auto* energy = win.get<QLineEdit>("txt_spezEnergie");
@@ -272,7 +274,8 @@ TEST(MainWindowSigns, TheTemperatureSignIsDrawnFromAFontThatHasIt) {
     auto* label = win.get<QLabel>(name);
     EXPECT_EQ(label->text(), QString::fromUtf8("ϑ"));
     // No fallback glyph: the label's own font draws the sign.
-    EXPECT_TRUE(QFontMetrics(label->font()).inFontUcs4(0x03D1)) << QFontInfo(label->font()).family().toStdString();
+    EXPECT_TRUE(QRawFont::fromFont(label->font()).supportsCharacter(QChar(0x03D1)))
+        << QFontInfo(label->font()).family().toStdString();
     // The whole sign lies inside its label, not cut off at the right.
     const QRect ink = QFontMetrics(label->font()).tightBoundingRect(label->text());
     EXPECT_LE(ink.right(), label->width()) << name;
@@ -293,7 +296,7 @@ TEST(MainWindowToolTips, InputsTellMeaningUnitDefaultAndRangeResultsMeaningAndUn
     EXPECT_FALSE(lines[0].isEmpty());  // the meaning
     EXPECT_TRUE(lines[1].startsWith("Einheit: ")) << lines[1].toStdString();
     EXPECT_EQ(win.get(c.label.c_str())->toolTip(), tip);  // the caption explains its box
-    if (!IsInputBox(QString::fromStdString(c.name))) {
+    if (!IsInputBox(c.name)) {
       EXPECT_EQ(lines.size(), 2);
       continue;
     }

@@ -47,7 +47,7 @@ struct Window {
     return out;
   }
   // The object name of the control holding the window's focus.
-  QString focus() { return w.focusWidget() ? w.focusWidget()->objectName() : QString(); }
+  std::string focus() { return w.focusWidget() ? w.focusWidget()->objectName().toStdString() : std::string(); }
 };
 
 }  // namespace lamvero::testing
