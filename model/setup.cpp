@@ -134,8 +134,9 @@ void SetUpRun(RunState& s, const InputTexts& in, Display& d) {
   s.xmom = s.XAnf;
   s.XBilanz = s.XAnf;
   s.record.series.XReihe[0] = s.XAnf;
-  s.record.series.XOberflReihe[0] = 0;
-  s.record.series.XKernReihe[0] = 0;
+  // The whole plate holds its initial moisture, surface and centre alike.
+  s.record.series.XOberflReihe[0] = s.XAnf;
+  s.record.series.XKernReihe[0] = s.XAnf;
   s.record.series.SpiegelReihe[0] = 0;
   s.record.series.ThetaLuftReihe[0] = s.ThetaLuft;
   s.record.series.ThetaObReihe[0] = s.ThetaOb;

@@ -53,7 +53,10 @@ TEST_F(Run, FirstPeriodEndsWithoutStoringItsLastStep) {
 
 TEST_F(Run, EvaluationRescalesAndLeavesTheStartAlone) {
   ASSERT_EQ(run(QuickInputs()).outcome, RunOutcome::Completed);
+  // Point 0 is the true initial state: the whole plate, surface and centre, at XAnf.
   EXPECT_EQ(s->record.series.XReihe[0], s->XAnf);
+  EXPECT_EQ(s->record.series.XOberflReihe[0], s->XAnf);
+  EXPECT_EQ(s->record.series.XKernReihe[0], s->XAnf);
   EXPECT_EQ(s->record.series.XReihe[s->record.series.nReihe], 0);  // the residual XEnde maps to exactly 0
   EXPECT_GE(s->XEnde, 0);
   // Smoothing replaced every marker from entry 10 on.
