@@ -45,6 +45,9 @@ constexpr BoxlessCaption kBoxlessCaptions[] = {
 
 constexpr std::size_t kPieceBytes = 1 << 14;
 
+// German spreadsheet programs read a CSV file as UTF-8 (θ, °, ², ü) only after a byte-order mark.
+std::string TableStart(CsvDialect dialect) { return dialect == CsvDialect::German ? "\xEF\xBB\xBF" : ""; }
+
 }  // namespace
 
 const char* SeriesCaption(const SeriesColumn& column) {
@@ -59,7 +62,7 @@ bool WriteSeriesCsv(const RunSeries& series, CsvDialect dialect, int every,
   if (every < 1) every = 1;
   std::vector<std::string> cells;
   for (const SeriesColumn& c : SeriesColumns()) cells.push_back(CsvText(SeriesCaption(c), dialect));
-  std::string piece = CsvRow(cells, dialect);
+  std::string piece = TableStart(dialect) + CsvRow(cells, dialect);
   const int last = series.nReihe;
   for (int k = 0; k <= last; k = (k == last || k + every < last) ? k + every : last) {
     cells.clear();
@@ -76,7 +79,7 @@ bool WriteSeriesCsv(const RunSeries& series, CsvDialect dialect, int every,
 }
 
 std::string ResultsCsv(const RunRecord& record, CsvDialect dialect, const BoxCaption& caption) {
-  std::string out = CsvRow({CsvText("Ergebnis", dialect), CsvText("Wert", dialect), CsvText("Einheit", dialect),
+  std::string out = TableStart(dialect) + CsvRow({CsvText("Ergebnis", dialect), CsvText("Wert", dialect), CsvText("Einheit", dialect),
                             CsvText("Anzeige im Fenster", dialect), CsvText("Schlüssel", dialect)},
                            dialect);
   for (const ResultQuantity& q : ResultQuantities(record)) {

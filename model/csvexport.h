@@ -1,7 +1,8 @@
 #pragma once
 // The tables a run exports for spreadsheets: its time series (one row per
 // stored point, units in the header) and its results (one row per result with
-// caption, value and unit). Cells follow the chosen dialect (model/csvformat.h).
+// caption, value and unit). Cells follow the chosen dialect (model/csvformat.h);
+// a table in the German spreadsheet dialect begins with a UTF-8 byte-order mark.
 
 #include <functional>
 #include <string>

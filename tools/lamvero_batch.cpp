@@ -1,7 +1,8 @@
 // lamvero-batch: one complete run without a window. Starts from the default
-// texts of the input boxes, replaces those given on the command line, runs the
-// simulation and prints what the window would show. Optionally writes the run
-// as JSON, its time series as CSV and the window's picture as PNG.
+// texts of the input boxes (or those of a case file), replaces those given on
+// the command line, runs the simulation and prints what the window would show.
+// Optionally writes the run as JSON, its time series as CSV, the window's
+// picture as PNG and the case with its run as a case file.
 
 #include <unistd.h>
 
@@ -18,16 +19,21 @@
 #include <map>
 #include <memory>
 #include <nlohmann/json.hpp>
+#include <optional>
 #include <string>
 #include <vector>
 
 #include <CLI/CLI.hpp>
 
+#include "model/casefile.h"
+#include "model/csvexport.h"
 #include "model/display.h"
 #include "model/dryingrun.h"
 #include "model/inputs.h"
 #include "model/numberformat.h"
 #include "model/runstate.h"
+#include "tools/casefileoptions.h"
+#include "ui/casefiles.h"
 #include "ui/controltable.h"
 #include "ui/mainwindow.h"
 #include "ui/qtdisplay.h"
@@ -239,24 +245,6 @@ void PrintJson(const RunRecord& record, int profileCurves) {
   std::cout << out;
 }
 
-bool WriteSeries(const RunSeries& series, const std::string& path) {
-  std::ofstream f(path, std::ios::binary);
-  if (!f) return false;
-  std::string row;
-  for (const SeriesColumn& c : SeriesColumns()) row += (row.empty() ? "" : ",") + std::string(c.name);
-  f << row << '\n';
-  for (int k = 0; k < series.points(); ++k) {
-    row.clear();
-    for (const SeriesColumn& c : SeriesColumns()) {
-      if (!row.empty()) row += ',';
-      row += Number17((series.*c.member)[static_cast<std::size_t>(k)]);
-    }
-    row += '\n';
-    f << row;
-  }
-  return static_cast<bool>(f.flush());
-}
-
 int Run(int argc, char** argv) {
   CLI::App app{
       "lamvero-batch: rechnet einen vollständigen Trocknungslauf ohne Fenster. Ausgangspunkt sind die\n"
@@ -268,13 +256,16 @@ int Run(int argc, char** argv) {
       "Rückgabewert: 0 vollständiger Lauf; 2 Bedienfehler (unbekannte Option oder unbekanntes Feld, mit\n"
       "Gebrauchshinweis) oder abgelehnte Eingabe (jede Beanstandung auf stderr, mit dem Feld); 3 Lauf\n"
       "musste anhalten (Zeitreihen voll oder keine endlichen Werte mehr; Grund auf stderr); 1 eine\n"
-      "Ausgabedatei ließ sich nicht schreiben.");
+      "Ausgabedatei ließ sich nicht schreiben (jeder Ausgabepfad wird vor dem Lauf geprüft). Eine\n"
+      "fehlerhafte Falldatei bei --inputs ist ein Bedienfehler (2).");
   bool json = false;
   std::string seriesPath, pngPath;
   std::vector<std::string> assignments;
   app.add_flag("--json", json, "statt der Zeilen ein JSON-Objekt: fields, scalars, outcome, messages");
-  app.add_option("--series", seriesPath, "die 11 Zeitreihen nach der Auswertung als CSV-Datei");
+  app.add_option("--series", seriesPath, "die 11 Zeitreihen nach der Auswertung als CSV-Datei; - schreibt sie auf stdout");
   app.add_option("--png", pngPath, "das ganze Fenster nach dem Lauf als PNG-Bild (ohne Bildschirm)");
+  CaseFileOptions caseOptions;
+  caseOptions.registerWith(app);
   app.add_option("inputs", assignments, "Eingaben txt_Name=TEXT");
   try {
     app.parse(argc, argv);
@@ -285,7 +276,28 @@ int Run(int argc, char** argv) {
     return kExitUsageOrRefused;
   }
 
+  const auto usage = [&](const std::string& message) {
+    std::cerr << "lamvero-batch: " << message << "\n" << app.help();
+    return kExitUsageOrRefused;
+  };
+  const bool seriesToStdout = app.count("--series") > 0 && seriesPath == "-";
+  if (caseOptions.withSeries && app.count("--save") == 0) return usage("--with-series gilt nur zusammen mit --save.");
+  if ((app.count("--csv-dialect") > 0 || app.count("--every") > 0) && app.count("--series") == 0) {
+    return usage("--csv-dialect und --every gelten nur zusammen mit --series.");
+  }
+  if (seriesToStdout && json) return usage("--series - und --json schreiben beide auf stdout.");
+
   InputTexts inputs = InputTexts::Defaults();
+  std::optional<CaseFile> caseFile;
+  if (app.count("--inputs") > 0) {
+    std::string error;
+    caseFile = LoadCaseInputs(caseOptions.inputsPath, error);
+    if (!caseFile) {
+      std::cerr << "lamvero-batch: --inputs: " << error << "\n";
+      return kExitUsageOrRefused;
+    }
+    inputs = caseFile->inputs;
+  }
   for (const std::string& a : assignments) {
     const std::size_t eq = a.find('=');
     if (eq == std::string::npos || !inputs.set(a.substr(0, eq), a.substr(eq + 1))) {
@@ -294,6 +306,16 @@ int Run(int argc, char** argv) {
       std::cerr << "\n" << app.help();
       return kExitUsageOrRefused;
     }
+  }
+
+  std::vector<OutputPath> outputs;
+  if (app.count("--series") > 0) outputs.push_back({"--series", seriesPath});
+  if (app.count("--png") > 0) outputs.push_back({"--png", pngPath});
+  if (app.count("--save") > 0) outputs.push_back({"--save", caseOptions.savePath});
+  if (const std::optional<OutputProblem> problem = CheckOutputPaths(outputs)) {
+    if (problem->usage) return usage(problem->message);
+    std::cerr << "lamvero-batch: " << problem->message << "\n";
+    return kExitFileError;
   }
 
   // The window exists only for the picture: without it no windowing system is needed.
@@ -327,14 +349,40 @@ int Run(int argc, char** argv) {
 
   if (json) {
     PrintJson(s.record, display.profileCurves());
-  } else {
+  } else if (!seriesToStdout) {  // then stdout holds the table alone
     PrintRows(s.record);
   }
   int status = result.outcome == RunOutcome::Completed ? kExitCompleted : kExitStopped;
   for (const std::string& m : result.messages) std::cerr << "lamvero-batch: " << m << "\n";
-  if (!seriesPath.empty() && !WriteSeries(s.record.series, seriesPath)) {
-    std::cerr << "lamvero-batch: die Datei " << seriesPath << " kann nicht geschrieben werden.\n";
-    status = kExitFileError;
+  if (seriesToStdout) {
+    const bool written = WriteSeriesCsv(s.record.series, caseOptions.dialect(), caseOptions.every,
+                                        [](std::string_view piece) {
+                                          std::cout.write(piece.data(), static_cast<std::streamsize>(piece.size()));
+                                          return static_cast<bool>(std::cout);
+                                        }) &&
+                         std::cout.flush();
+    if (!written) {
+      std::cerr << "lamvero-batch: die Zeitreihen können nicht auf stdout geschrieben werden.\n";
+      status = kExitFileError;
+    }
+  } else if (app.count("--series") > 0) {
+    const QString error =
+        SaveSeriesCsv(QString::fromStdString(seriesPath), s.record.series, caseOptions.dialect(), caseOptions.every);
+    if (!error.isEmpty()) {
+      std::cerr << "lamvero-batch: " << error.toStdString() << "\n";
+      status = kExitFileError;
+    }
+  }
+  if (app.count("--save") > 0) {
+    CaseFile saved;
+    if (caseFile) saved = *caseFile;  // title and comment stay
+    saved.inputs = inputs;
+    saved.run = CaseRunOf(s.record, RunDateNow(), ProgramName().toStdString());
+    const QString error = SaveCaseFile(QString::fromStdString(caseOptions.savePath), saved, caseOptions.withSeries);
+    if (!error.isEmpty()) {
+      std::cerr << "lamvero-batch: " << error.toStdString() << "\n";
+      status = kExitFileError;
+    }
   }
   if (window) {
     if (auto* qt = dynamic_cast<QtDisplay*>(&window->display())) qt->flush();  // the last values on screen

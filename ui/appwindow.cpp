@@ -1,12 +1,21 @@
 #include "ui/appwindow.h"
 
+#include <QActionEvent>
 #include <QCloseEvent>
+#include <QDragEnterEvent>
+#include <QDropEvent>
+#include <QFileInfo>
 #include <QGuiApplication>
+#include <QLineEdit>
+#include <QMenu>
 #include <QMenuBar>
+#include <QMimeData>
 #include <QScreen>
 #include <QScrollArea>
 #include <QScrollBar>
 
+#include "ui/casedocument.h"
+#include "ui/filemenu.h"
 #include "ui/mainwindow.h"
 
 namespace lamvero {
@@ -16,6 +25,33 @@ namespace {
 // window does not know before it is shown.
 constexpr int kDecorationWidth = 16;
 constexpr int kDecorationHeight = 48;
+
+// Shows a menu in the menu bar only while it has entries.
+class HiddenWhileEmpty : public QObject {
+ public:
+  explicit HiddenWhileEmpty(QMenu& menu) : QObject(&menu), menu_(menu) {
+    menu.installEventFilter(this);
+    menu.menuAction()->setVisible(!menu.actions().isEmpty());
+  }
+  bool eventFilter(QObject*, QEvent* event) override {
+    if (event->type() == QEvent::ActionAdded || event->type() == QEvent::ActionRemoved) {
+      int count = menu_.actions().size();
+      auto* removed = static_cast<QActionEvent*>(event)->action();
+      if (event->type() == QEvent::ActionRemoved && menu_.actions().contains(removed)) --count;
+      menu_.menuAction()->setVisible(count > 0);
+    }
+    return false;
+  }
+
+ private:
+  QMenu& menu_;
+};
+
+// The one local file a drag carries, or nothing.
+QString DraggedFile(const QMimeData* data) {
+  if (!data || !data->hasUrls() || data->urls().size() != 1 || !data->urls().front().isLocalFile()) return {};
+  return data->urls().front().toLocalFile();
+}
 }  // namespace
 
 AppWindow::AppWindow(QWidget* parent) : QMainWindow(parent) {
@@ -36,6 +72,23 @@ AppWindow::AppWindow(QWidget* parent) : QMainWindow(parent) {
   scroll_->setAutoFillBackground(true);
   scroll_->setWidget(area_);
   setCentralWidget(scroll_);
+
+  fileMenu_ = menuBar()->addMenu(QStringLiteral("&Datei"));
+  fileMenu_->menuAction()->setObjectName(QStringLiteral("mnu_Datei"));
+  editMenu_ = menuBar()->addMenu(QStringLiteral("&Bearbeiten"));
+  editMenu_->menuAction()->setObjectName(QStringLiteral("mnu_Bearbeiten"));
+  helpMenu_ = menuBar()->addMenu(QStringLiteral("&Hilfe"));
+  helpMenu_->menuAction()->setObjectName(QStringLiteral("mnu_Hilfe"));
+  new HiddenWhileEmpty(*editMenu_);
+  new HiddenWhileEmpty(*helpMenu_);
+  document_ = new CaseDocument(*area_, this);
+  fileActions_ = new FileMenu(*fileMenu_, *document_, *area_, *this);
+  connect(document_, &CaseDocument::changed, this, &AppWindow::updateTitle);
+  updateTitle();
+
+  // A case file dropped anywhere on the window opens, also over an input box.
+  setAcceptDrops(true);
+  for (QLineEdit* box : area_->findChildren<QLineEdit*>()) box->installEventFilter(this);
 
   resize(fittingSize());
   if (const QScreen* screen = QGuiApplication::primaryScreen()) {
@@ -66,8 +119,60 @@ QSize AppWindow::FittingSize(QSize whole, QSize free, int scrollBar) {
   return whole.boundedTo(free);
 }
 
+QMenu& AppWindow::exportMenu() { return fileActions_->exportMenu(); }
+
+QAction* AppWindow::printPlace() { return fileActions_->printPlace(); }
+
+void AppWindow::updateTitle() {
+  setWindowTitle(QStringLiteral("%1[*]  -  %2").arg(document_->displayName(), area_->windowTitle()));
+  setWindowModified(document_->isModified());
+}
+
+bool AppWindow::openFile(const QString& path) { return fileActions_->openFile(path); }
+
+void AppWindow::dragEnterEvent(QDragEnterEvent* event) {
+  if (!DraggedFile(event->mimeData()).isEmpty() && !area_->running()) event->acceptProposedAction();
+}
+
+void AppWindow::dropEvent(QDropEvent* event) {
+  const QString path = DraggedFile(event->mimeData());
+  if (path.isEmpty()) return;
+  event->acceptProposedAction();
+  openFile(path);
+}
+
+bool AppWindow::eventFilter(QObject* watched, QEvent* event) {
+  // An input box would take the dropped file's name as text: the window opens the file instead.
+  switch (event->type()) {
+    case QEvent::DragEnter:
+    case QEvent::DragMove: {
+      auto* drag = static_cast<QDragMoveEvent*>(event);
+      if (DraggedFile(drag->mimeData()).isEmpty()) break;
+      if (!area_->running()) drag->acceptProposedAction(); else drag->ignore();
+      return true;
+    }
+    case QEvent::Drop: {
+      auto* drop = static_cast<QDropEvent*>(event);
+      if (DraggedFile(drop->mimeData()).isEmpty()) break;
+      dropEvent(drop);
+      return true;
+    }
+    default:
+      break;
+  }
+  return QMainWindow::eventFilter(watched, event);
+}
+
 void AppWindow::closeEvent(QCloseEvent* event) {
-  // A run in progress stops first; the area closes the window once it has unwound.
+  // Unsaved input changes first; then a run in progress stops, and the area
+  // closes the window again once the run has unwound.
+  if (!closeConfirmed_) {
+    if (!fileActions_->maybeDiscard()) {
+      event->ignore();
+      return;
+    }
+    closeConfirmed_ = true;
+  }
   if (area_->mayClose()) {
     event->accept();
   } else {

@@ -18,6 +18,7 @@
 #include "ui/logo.h"
 #include "ui/plotarea.h"
 #include "ui/qtdisplay.h"
+#include "ui/resultplots.h"
 
 namespace lamvero {
 
@@ -239,6 +240,7 @@ InputTexts MainWindow::inputs() const {
 RunResult MainWindow::runStart() {
   if (running_) return RunResult{RunOutcome::Refused, {"Es läuft bereits eine Rechnung."}};
   running_ = true;
+  emit runStarted();
   QPointer<QWidget> focusBefore = focusWidget();
   // After "Nochmal !" the focus returns to the input box the user left.
   resumeFocus_ = std::find(inputBoxes_.begin(), inputBoxes_.end(), focusBefore.data()) != inputBoxes_.end()
@@ -260,6 +262,7 @@ RunResult MainWindow::runStart() {
   } else {
     focusControl("cmd_Neustart");
   }
+  emit runEnded(result);
   if (closeRequested_) window()->close();
   return result;
 }
@@ -357,6 +360,40 @@ void MainWindow::onNeustart() {
   } else {
     focusControl("cmd_Start");
   }
+}
+
+void MainWindow::showOpeningState() {
+  for (const ControlRow& c : ControlTable()) {
+    if (c.kind != ControlKind::Label && c.kind != ControlKind::TextBox && c.kind != ControlKind::Button) continue;
+    const char* name = c.name.c_str();
+    bool input = false;
+    for (const InputField& f : InputFields()) input = input || c.name == f.box;
+    if (!input && c.kind != ControlKind::Button) display_->setText(name, c.caption);
+    display_->setVisible(name, c.visibleAtOpen);
+    if (c.kind != ControlKind::Button) display_->setColor(name, c.colour);
+  }
+  display_->fillWhite(Area::Ausgabe, 0, 0, 10530, 6030);
+  display_->fillWhite(Area::Zeit, 0, 0, 10530, 4330);
+  display_->applyTexts();
+  display_->repaintWindow();
+}
+
+void MainWindow::showRecord(const RunRecord& record) {
+  showOpeningState();
+  for (const auto& [name, state] : record.controls) {
+    if (!display_->control(name)) continue;
+    display_->setText(name.c_str(), state.text);
+    display_->setVisible(name.c_str(), state.visible);
+    display_->setColor(name.c_str(), state.color);
+  }
+  if (record.outcome != RunOutcome::Completed) {
+    // A run that had to stop left the run buttons as Stop leaves them.
+    display_->setVisible("cmd_Pause", false);
+    display_->setVisible("cmd_Stop", false);
+  }
+  if (CanDrawResultPlots(record)) DrawResultPlots(record, *zeit_);
+  display_->applyTexts();
+  display_->repaintWindow();
 }
 
 bool MainWindow::mayClose() {

@@ -34,6 +34,13 @@ class MainWindow : public QWidget {
 
   void setInputs(const InputTexts& inputs);  // fill the 18 input boxes
   InputTexts inputs() const;                 // read them
+  // The area as it opens: output rows, warnings and buttons as at the start,
+  // both drawing areas white. The input texts stay.
+  void showOpeningState();
+  // The area as a stored run left it, without recomputing: the run's texts,
+  // visibility and colours; the result curves if the record holds a completed
+  // run's series. The profile curves are not stored: their area stays white.
+  void showRecord(const RunRecord& record);
   // What Start does, without any message box; returns at the end of the run.
   RunResult runStart();
   const RunState& runState() const { return *state_; }
@@ -53,6 +60,10 @@ class MainWindow : public QWidget {
   // How a message reaches the user (a message box unless replaced, e.g. by a test).
   using MessagePresenter = std::function<void(const QString& text)>;
   void setMessagePresenter(MessagePresenter present) { present_ = std::move(present); }
+
+ signals:
+  void runStarted();
+  void runEnded(const lamvero::RunResult& result);  // lastRun() is the run's record unless it was refused
 
  private slots:
   void onStart();

@@ -83,6 +83,16 @@ double ShrinkageY(const RunRecord& s, double S) {
   return 4300;
 }
 
+bool CanDrawResultPlots(const RunRecord& s) {
+  if (s.outcome != RunOutcome::Completed || s.series.nReihe < 0 || s.series.nReihe > kMaxSeriesIndex) return false;
+  for (const SeriesColumn& c : SeriesColumns()) {
+    if ((s.series.*c.member).capacity() < static_cast<std::size_t>(s.series.points())) return false;
+  }
+  const auto usable = [](double divisor) { return std::isfinite(divisor) && divisor != 0; };
+  return usable(s.values.XAnf) && usable(s.results.Zeit) && usable(s.results.WasserdampfMax) &&
+         usable(s.derived.DickeTr) && usable(s.results.ThetaZuluft - s.values.AussenluftTemp);
+}
+
 void DrawResultPlots(const RunRecord& s, Canvas& c) {
   if (s.series.nReihe < 0 || s.series.nReihe > kMaxSeriesIndex) return;  // beyond the stored series
   TenthPoints p(s, c);

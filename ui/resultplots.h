@@ -21,6 +21,10 @@ double RateY(const RunRecord& s, double m);
 // Linear shrinkage (%): 0 at the bottom, the total shrinkage at the top.
 double ShrinkageY(const RunRecord& s, double S);
 
+// Whether the record holds what the diagram needs: a completed run with its
+// series and non-zero, finite scales (a record read from a file may not).
+bool CanDrawResultPlots(const RunRecord& s);
+
 // Draws every curve of the result diagram, bands and markers first, the air
 // temperature last. Only for a completed run (all divisors non-zero).
 void DrawResultPlots(const RunRecord& s, Canvas& c);

@@ -57,6 +57,7 @@ TEST(SeriesCsv, EveryPointWithUnitsInTheHeaderInBothDialects) {
 
   const std::vector<std::string> german = Lines(SeriesCsv(s, CsvDialect::German, 1));
   ASSERT_EQ(german.size(), plain.size());
+  EXPECT_EQ(german[0].rfind("\xEF\xBB\xBFt in s;X mittel in kg/kg;", 0), 0u) << german[0];
   EXPECT_EQ(german[0].find(','), std::string::npos);
   EXPECT_EQ(german[1].rfind("0;0,25;0,25;0,25;0;0;35;", 0), 0u) << german[1];
   for (std::size_t i = 0; i < german.size(); i += 97) {
@@ -99,7 +100,7 @@ TEST(ResultsCsv, OneRowPerResultWithCaptionValueUnitAndShownText) {
   const std::vector<std::string> lines = Lines(ResultsCsv(r, CsvDialect::German, caption));
   const std::vector<ResultQuantity> q = ResultQuantities(r);
   ASSERT_EQ(lines.size(), q.size() + 1);
-  EXPECT_EQ(lines[0], "Ergebnis;Wert;Einheit;Anzeige im Fenster;Schlüssel");
+  EXPECT_EQ(lines[0], "\xEF\xBB\xBF" "Ergebnis;Wert;Einheit;Anzeige im Fenster;Schlüssel");
   const auto row = [&](const std::string& key) {
     for (std::size_t i = 0; i < q.size(); ++i) {
       if (key == q[i].key) return lines[i + 1];
