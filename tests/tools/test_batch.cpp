@@ -156,7 +156,7 @@ TEST(Batch, CounterCurrentDurationIsNullWhenTheAirNeverSwitches) {
   EXPECT_EQ(j["fields"].count("txt_DauerGegenstrom"), 0u);
 }
 
-TEST(Batch, SeriesFileHoldsEveryStoredPoint) {
+TEST(Batch, SeriesFileHoldsEveryStoredPointWithUnitsInTheHeader) {
   const std::string csv = TempPath("series.csv");
   const Result r = RunBatch("--json --series " + csv + " " + kQuick);
   ASSERT_EQ(r.status, 0) << r.err;
@@ -164,9 +164,10 @@ TEST(Batch, SeriesFileHoldsEveryStoredPoint) {
   const std::vector<std::string> lines = Lines(Slurp(csv));
   ASSERT_EQ(static_cast<int>(lines.size()), nReihe + 2);  // header + points 0..nReihe
   EXPECT_EQ(lines[0],
-            "tReihe,XReihe,XOberflReihe,XKernReihe,SchwOberflReihe,SchwKernReihe,ThetaLuftReihe,ThetaObReihe,"
-            "ThetaKReihe,WasserdampfReihe,SpiegelReihe");
-  EXPECT_EQ(lines[1].rfind("0,0.25,", 0), 0u) << lines[1];  // time 0, XAnf
+            "t in s,X mittel in kg/kg,X Oberfläche in kg/kg,X Kern in kg/kg,Schwindung Oberfläche in %,"
+            "Schwindung Kern in %,θ Luft in °C,θ Oberfläche in °C,θ Kern in °C,Verdunstungsrate in kg/(m² h),"
+            "Trocknungsspiegel in m");
+  EXPECT_EQ(lines[1].rfind("0,0.25,0.25,0.25,0,0,", 0), 0u) << lines[1];  // time 0, the whole plate at XAnf
   // After the evaluation the mean moisture ends at exactly 0.
   const std::string& lastRow = lines.back();
   const std::size_t c1 = lastRow.find(','), c2 = lastRow.find(',', c1 + 1);
@@ -174,6 +175,97 @@ TEST(Batch, SeriesFileHoldsEveryStoredPoint) {
   for (const std::string& line : lines) {
     ASSERT_EQ(std::count(line.begin(), line.end(), ','), 10) << line;
   }
+}
+
+TEST(Batch, SeriesGoToStdoutInTheGermanDialectWithEveryNthPoint) {
+  const Result all = RunBatch("--series - " + kQuick);
+  ASSERT_EQ(all.status, 0) << all.err;
+  const std::vector<std::string> allLines = Lines(all.out);  // the table alone, no result rows
+  EXPECT_EQ(allLines[0].rfind("t in s,", 0), 0u) << allLines[0];
+
+  const Result some = RunBatch("--series - --csv-dialect de --every 100 " + kQuick);
+  ASSERT_EQ(some.status, 0) << some.err;
+  const std::vector<std::string> lines = Lines(some.out);
+  EXPECT_EQ(lines[0].rfind("\xEF\xBB\xBFt in s;X mittel in kg/kg;", 0), 0u) << lines[0];
+  EXPECT_EQ(lines[1].rfind("0;0,25;0,25;0,25;", 0), 0u) << lines[1];
+  const std::size_t points = allLines.size() - 1;
+  EXPECT_EQ(lines.size() - 1, (points - 1 + 99) / 100 + 1);  // every 100th and the last
+  EXPECT_EQ(lines.back().substr(0, lines.back().find(';')), allLines.back().substr(0, allLines.back().find(',')));
+
+  // Options that would do nothing, or mix two outputs on stdout, are usage errors.
+  for (const char* args : {"--series - --json", "--csv-dialect de", "--every 3", "--with-series",
+                                  "--series x.csv --csv-dialect fr"}) {
+    SCOPED_TRACE(args);
+    const Result r = RunBatch(std::string(args) + " " + kQuick);
+    EXPECT_EQ(r.status, 2);
+    EXPECT_TRUE(r.out.empty()) << r.out;
+  }
+}
+
+TEST(Batch, SavedCaseRunsAgainToTheSameJsonAndTakesOverrides) {
+  const std::string file = TempPath("case.lamvero");
+  const Result saved = RunBatch("--json --save " + file + " --with-series " + kQuick + " txt_Lufttemp=36,0");
+  ASSERT_EQ(saved.status, 0) << saved.err;
+  const nlohmann::json j = nlohmann::json::parse(Slurp(file));
+  EXPECT_EQ(j["inputs"]["txt_Lufttemp"], "36,0");  // as typed
+  EXPECT_EQ(j["run"]["outcome"], "Completed");
+  EXPECT_EQ(j["run"]["nReihe"], nlohmann::json::parse(saved.out)["scalars"]["nReihe"]);
+  EXPECT_EQ(j["series"]["tReihe"].size(), j["run"]["nReihe"].get<std::size_t>() + 1);
+
+  // The file's inputs run to the very same output.
+  const Result again = RunBatch("--json --inputs " + file);
+  ASSERT_EQ(again.status, 0) << again.err;
+  EXPECT_EQ(again.out, saved.out);
+  // Command-line inputs apply on top of the file's, and the file can take the new run.
+  const Result changed = RunBatch("--json --inputs " + file + " --save " + file + " txt_Lufttemp=40");
+  ASSERT_EQ(changed.status, 0) << changed.err;
+  EXPECT_NE(changed.out, saved.out);
+  const nlohmann::json k = nlohmann::json::parse(Slurp(file));
+  EXPECT_EQ(k["inputs"]["txt_Lufttemp"], "40");
+  EXPECT_EQ(k["inputs"]["txt_Dicke"], "4");
+  EXPECT_EQ(k.count("series"), 0u);  // only with --with-series
+}
+
+TEST(Batch, BadCaseFilesAreUsageErrorsNamingFileAndProblem) {
+  const std::vector<std::pair<std::string, std::string>> files = {
+      {"kein", "kein JSON"},
+      {"fremd", R"({"name": "Projekt", "version": 1})"},
+      {"neuer", R"({"format": "lamvero-case", "version": 9, "inputs": {}})"},
+      {"falsch", R"({"format": "lamvero-case", "version": 1, "inputs": {"txt_Dicke": 4}})"},
+  };
+  for (const auto& [name, content] : files) {
+    SCOPED_TRACE(name);
+    const std::string path = TempPath(name + ".lamvero");
+    std::ofstream(path) << content;
+    const Result r = RunBatch("--inputs " + path);
+    EXPECT_EQ(r.status, 2);
+    EXPECT_TRUE(r.out.empty()) << r.out;
+    EXPECT_NE(r.err.find(name + ".lamvero"), std::string::npos) << r.err;
+  }
+  const Result missing = RunBatch("--inputs " + TempPath("fehlt.lamvero"));
+  EXPECT_EQ(missing.status, 2);
+  EXPECT_NE(missing.err.find("gibt sie nicht"), std::string::npos) << missing.err;
+}
+
+TEST(Batch, OutputPathsAreCheckedBeforeTheRun) {
+  // A run far too long to wait for: the check must refuse before it starts.
+  const std::string slow = "txt_Dicke=40 txt_deltaT=0,05";
+  const Result noFolder = RunBatch("--save " + TempPath("fehlt/x.lamvero") + " " + slow);
+  EXPECT_EQ(noFolder.status, 1);
+  EXPECT_TRUE(noFolder.out.empty()) << noFolder.out;
+  EXPECT_NE(noFolder.err.find("--save"), std::string::npos) << noFolder.err;
+
+  const Result folder = RunBatch("--series " + ::testing::TempDir() + " " + slow);
+  EXPECT_EQ(folder.status, 1);
+  EXPECT_NE(folder.err.find("Ordner"), std::string::npos) << folder.err;
+
+  const Result twice = RunBatch("--series " + TempPath("a") + " --png " + TempPath("a") + " " + slow);
+  EXPECT_EQ(twice.status, 2);
+  EXPECT_NE(twice.err.find("--png und --series"), std::string::npos) << twice.err;
+
+  const Result empty = RunBatch("--save '' " + slow);
+  EXPECT_EQ(empty.status, 2);
+  EXPECT_NE(empty.err.find("leer"), std::string::npos) << empty.err;
 }
 
 TEST(Batch, PictureOfTheWindowMatchesTheHeadlessRun) {

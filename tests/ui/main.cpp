@@ -4,13 +4,18 @@
 #include <gtest/gtest.h>
 
 #include <QApplication>
+#include <QTemporaryDir>
 
 int main(int argc, char** argv) {
   if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM")) qputenv("QT_QPA_PLATFORM", "offscreen");
+  // Recent files and remembered choices go to a settings folder of the tests' own.
+  QTemporaryDir settings;
+  qputenv("XDG_CONFIG_HOME", settings.path().toLocal8Bit());
   QApplication app(argc, argv);
   // A test closes windows without ending the process: closing the last one
   // must not quit the application (that would end every later event loop).
   QApplication::setQuitOnLastWindowClosed(false);
+  QApplication::setOrganizationName(QStringLiteral("LamveroTests"));
   ::testing::InitGoogleTest(&argc, argv);
   return RUN_ALL_TESTS();
 }
