@@ -3,7 +3,9 @@
 
 #include <QApplication>
 #include <QCommandLineParser>
+#include <QLibraryInfo>
 #include <QTimer>
+#include <QTranslator>
 #include <cstdio>
 
 #include "ui/appwindow.h"
@@ -14,6 +16,11 @@ int main(int argc, char* argv[]) {
   // Ties the window to the installed desktop entry (its icon in task bars).
   QGuiApplication::setDesktopFileName(QStringLiteral("lamvero"));
   QApplication::setOrganizationName(QStringLiteral("Lamvero"));
+  // Qt's own dialogs (files, questions) in German, like the rest of the program.
+  QTranslator qtGerman;
+  if (qtGerman.load(QStringLiteral("qtbase_de"), QLibraryInfo::path(QLibraryInfo::TranslationsPath))) {
+    QApplication::installTranslator(&qtGerman);
+  }
 
   QCommandLineParser parser;
   parser.setApplicationDescription(QStringLiteral("Trocknung einer Platte aus Ziegelton: Rechner mit Fenster."));

@@ -5,6 +5,7 @@
 #include <QFileDialog>
 #include <QFileInfo>
 #include <QMenu>
+#include <QPushButton>
 #include <QSettings>
 
 #include "model/casefile.h"
@@ -43,8 +44,13 @@ FileMenu::FileMenu(QMenu& menu, CaseDocument& document, MainWindow& area, QWidge
     return QFileDialog::getSaveFileName(&window_, caption, suggested, filter);
   };
   dialogs_.askSave = [this](const QString& text) {
-    return QMessageBox::question(&window_, QStringLiteral("Lamvero"), text,
-                                 QMessageBox::Save | QMessageBox::Discard | QMessageBox::Cancel, QMessageBox::Save);
+    QMessageBox box(QMessageBox::Question, QStringLiteral("Lamvero"), text,
+                    QMessageBox::Save | QMessageBox::Discard | QMessageBox::Cancel, &window_);
+    box.setDefaultButton(QMessageBox::Save);
+    box.button(QMessageBox::Save)->setText(QStringLiteral("Speichern"));
+    box.button(QMessageBox::Discard)->setText(QStringLiteral("Nicht speichern"));
+    box.button(QMessageBox::Cancel)->setText(QStringLiteral("Abbrechen"));
+    return static_cast<QMessageBox::StandardButton>(box.exec());
   };
   dialogs_.warn = [this](const QString& text) { QMessageBox::warning(&window_, QStringLiteral("Lamvero"), text); };
   dialogs_.csvChoice = [this](bool withEvery) -> std::optional<CsvChoice> {
