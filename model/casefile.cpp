@@ -93,6 +93,10 @@ const DoubleField<RunResults> kResultFields[] = {
 constexpr int kMaxIterations = 1 << 20;  // nGlatt and nIter are small counts
 constexpr std::size_t kMaxMessages = 1000;
 constexpr std::size_t kMaxControls = 10000;
+// The deepest a sound file nests (run.controls.NAME.color) and the most values
+// it holds (every series full, and room for the rest).
+constexpr int kMaxDepth = 8;
+constexpr std::size_t kMaxValues = RunSeries::kCount * kSeriesCapacity + 1000000;
 
 const char* OutcomeName(RunOutcome outcome) {
   switch (outcome) {
@@ -386,9 +390,19 @@ CaseFile ReadCase(std::string_view text, const ControlNameCheck& isControl) {
     Fail("Die Datei ist zu groß (" + std::to_string(text.size() >> 20) + " MB, höchstens " +
          std::to_string(kMaxCaseFileBytes >> 20) + " MB).");
   }
+  // Depth and number of values are bounded while parsing, so that no file,
+  // however made, takes more memory than the largest sound one.
+  std::size_t values = 0;
+  const json::parser_callback_t bounded = [&values](int depth, json::parse_event_t event, json&) {
+    if (depth > kMaxDepth) Fail("Die Datei ist zu tief verschachtelt für eine Falldatei.");
+    if (event == json::parse_event_t::value && ++values > kMaxValues) {
+      Fail("Die Datei hat zu viele Werte für eine Falldatei.");
+    }
+    return true;
+  };
   json j;
   try {
-    j = json::parse(text.begin(), text.end());
+    j = json::parse(text.begin(), text.end(), bounded);
   } catch (const json::parse_error& e) {
     Fail("Die Datei ist kein gültiges JSON (Fehler bei Byte " + std::to_string(e.byte) + ").");
   }

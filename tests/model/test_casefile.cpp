@@ -202,6 +202,13 @@ TEST_F(CaseFileTest, EveryKindOfBadFileIsRefusedNamingTheProblem) {
     EXPECT_FALSE(r.error.empty()) << text;
   }
   EXPECT_NE(ReadCaseFileText("{\"a\": [1,", AnyControl).error.find("kein gültiges JSON"), std::string::npos);
+  // Absurd shapes are refused while parsing, before they take memory.
+  EXPECT_NE(ReadCaseFileText(std::string(100000, '[') + std::string(100000, ']'), AnyControl).error.find("verschachtelt"),
+            std::string::npos);
+  std::string many = "{\"format\": \"lamvero-case\", \"x\": [";
+  for (std::size_t i = 0; i < RunSeries::kCount * kSeriesCapacity + 1000001; ++i) many += "0,";
+  many += "0]}";
+  EXPECT_NE(ReadCaseFileText(many, AnyControl).error.find("zu viele Werte"), std::string::npos);
 }
 
 TEST_F(CaseFileTest, ControlsTheWindowDoesNotHaveAreRefused) {

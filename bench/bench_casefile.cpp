@@ -1,0 +1,66 @@
+// Case files and the series table of the default run: writing and reading
+// the text with all series, and the size it comes to.
+
+#include <benchmark/benchmark.h>
+
+#include "model/casefile.h"
+#include "model/csvexport.h"
+#include "model/display.h"
+#include "model/dryingrun.h"
+
+namespace lamvero {
+namespace {
+
+const CaseFile& DefaultCase() {
+  static const CaseFile file = [] {
+    NullDisplay none;
+    CaseFile f;
+    f.run = CaseRunOf(RunCase(f.inputs, none), "2026-01-01T00:00:00Z", "Lamvero");
+    return f;
+  }();
+  return file;
+}
+
+void BM_CaseFileTextWithSeries(benchmark::State& state) {
+  const CaseFile& f = DefaultCase();
+  std::size_t bytes = 0;
+  for (auto _ : state) {
+    const std::string text = CaseFileText(f, true);
+    bytes = text.size();
+    benchmark::DoNotOptimize(text.data());
+  }
+  state.counters["file_MB"] = static_cast<double>(bytes) / (1 << 20);
+  state.counters["points"] = f.run->record.series.points();
+}
+BENCHMARK(BM_CaseFileTextWithSeries)->Unit(benchmark::kMillisecond);
+
+void BM_ReadCaseFileTextWithSeries(benchmark::State& state) {
+  const std::string text = CaseFileText(DefaultCase(), true);
+  for (auto _ : state) {
+    const CaseFileRead read = ReadCaseFileText(text, nullptr);
+    if (!read.file) {
+      state.SkipWithError(read.error.c_str());
+      return;
+    }
+    benchmark::DoNotOptimize(read.file->run->record.series.nReihe);
+  }
+  state.counters["file_MB"] = static_cast<double>(text.size()) / (1 << 20);
+}
+BENCHMARK(BM_ReadCaseFileTextWithSeries)->Unit(benchmark::kMillisecond);
+
+void BM_SeriesCsvGerman(benchmark::State& state) {
+  const RunSeries& series = DefaultCase().run->record.series;
+  std::size_t bytes = 0;
+  for (auto _ : state) {
+    bytes = 0;
+    WriteSeriesCsv(series, CsvDialect::German, 1, [&](std::string_view piece) {
+      bytes += piece.size();
+      return true;
+    });
+  }
+  state.counters["table_MB"] = static_cast<double>(bytes) / (1 << 20);
+}
+BENCHMARK(BM_SeriesCsvGerman)->Unit(benchmark::kMillisecond);
+
+}  // namespace
+}  // namespace lamvero
