@@ -24,6 +24,8 @@ class CaseDocument : public QObject {
 
   const QString& path() const { return path_; }  // empty until opened or saved
   QString displayName() const;                   // the file name, or "Unbenannt"
+  const std::string& title() const { return title_; }      // of the case file; may be empty
+  const std::string& comment() const { return comment_; }
   // Whether the input texts differ from those last opened or saved.
   bool isModified() const;
   // The run the window shows the results of, if any.

@@ -45,8 +45,17 @@ QString ReadCaseFile(const QString& path, CaseFile& into) {
   if (!f.open(QIODevice::ReadOnly)) return cannot + f.errorString() + QLatin1Char('.');
   const QByteArray bytes = f.read(static_cast<qint64>(kMaxCaseFileBytes) + 1);
   if (f.error() != QFileDevice::NoError) return cannot + f.errorString() + QLatin1Char('.');
-  const CaseFileRead read = ReadCaseFileText(std::string_view(bytes.constData(), static_cast<std::size_t>(bytes.size())),
-                                             [](const std::string& name) { return FindControl(name) != nullptr; });
+  // A run touches labels, output boxes and buttons, never an input box.
+  const auto runControl = [](const std::string& name) {
+    const ControlRow* row = FindControl(name);
+    if (!row || row->kind == ControlKind::DrawingArea || row->kind == ControlKind::Line) return false;
+    for (const InputField& field : InputFields()) {
+      if (name == field.box) return false;
+    }
+    return true;
+  };
+  const CaseFileRead read =
+      ReadCaseFileText(std::string_view(bytes.constData(), static_cast<std::size_t>(bytes.size())), runControl);
   if (!read.file) return cannot + QString::fromStdString(read.error);
   into = *read.file;
   return {};

@@ -106,6 +106,16 @@ std::string Differences(const std::map<std::string, std::string>& a, const std::
   return out;
 }
 
+// A case file with a run whose controls include `name`.
+QByteArray WithControl(const std::string& name) {
+  CaseFile f;
+  f.run = CaseRun{};
+  f.run->record.outcome = RunOutcome::Stopped;
+  f.run->nReihe = 0;
+  f.run->record.controls[name] = ControlState{"99", true, Rgb{0, 0, 0}};
+  return QByteArray::fromStdString(CaseFileText(f, false));
+}
+
 class CaseDocumentTest : public ::testing::Test {
  protected:
   QTemporaryDir dir;
@@ -207,6 +217,8 @@ TEST_F(CaseDocumentTest, BadFilesAreRefusedAndChangeNothing) {
       {"fremd.lamvero", "{\"type\": \"FeatureCollection\"}"},
       {"neu.lamvero", "{\"format\": \"lamvero-case\", \"version\": 7, \"inputs\": {}}"},
       {"typ.lamvero", "{\"format\": \"lamvero-case\", \"version\": 1, \"inputs\": 5}"},
+      {"eingabe.lamvero", WithControl("txt_Dicke")},  // a run never writes an input box
+      {"fremdbox.lamvero", WithControl("txt_Breite")},
   };
   for (const auto& [name, bytes] : files) {
     SCOPED_TRACE(name);
