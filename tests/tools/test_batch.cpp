@@ -1,5 +1,6 @@
 #include <gtest/gtest.h>
 #include <sys/wait.h>
+#include <unistd.h>
 
 #include <algorithm>
 #include <cstdio>
@@ -30,8 +31,9 @@ std::string Slurp(const std::string& path) {
   return ss.str();
 }
 
+// Unique to this process: test runs of other builds may share the temporary folder.
 std::string TempPath(const std::string& name) {
-  return ::testing::TempDir() + "lamvero_batch_" +
+  return ::testing::TempDir() + "lamvero_batch_" + std::to_string(getpid()) + "_" +
          ::testing::UnitTest::GetInstance()->current_test_info()->name() + "_" + name;
 }
 
