@@ -7,6 +7,7 @@
 #include "model/dryingperiods.h"
 #include "model/inputcheck.h"
 #include "model/numberformat.h"
+#include "model/profilerecorder.h"
 #include "model/setup.h"
 
 namespace lamvero {
@@ -63,7 +64,8 @@ RunResult RunSimulation(RunState& s, const InputTexts& inputs, Display& observer
     return result;
   }
 
-  ControlRecorder d(observer, options.controlsAtOpen);
+  ControlRecorder controls(observer, options.controlsAtOpen);
+  ProfileRecorder d(controls);
   s.stopRequest = options.stop;
   s.record.inputs = inputs;
   s.record.messages.clear();
@@ -92,7 +94,8 @@ RunResult RunSimulation(RunState& s, const InputTexts& inputs, Display& observer
   RecordRun(s);
   s.record.outcome = result.outcome;
   s.record.messages = result.messages;
-  s.record.controls = d.controls();
+  s.record.controls = controls.controls();
+  s.record.profiles = d.take();
   return result;
 }
 

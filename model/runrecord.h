@@ -185,6 +185,18 @@ struct ControlState {
 // visibility and colour when the window opens).
 using ControlDefaults = std::function<ControlState(const std::string& name)>;
 
+// The moisture profiles the run drew into the profile plot, in the order
+// drawn: one per curve interval. A profile holds the surface node, the AnzOS
+// layers and the mirror node across the centre plane.
+struct ProfileCurves {
+  int nodes = 0;                           // values per profile: AnzOS + 2
+  std::vector<double> X;                   // profile c at X[c * nodes] .. X[c * nodes + nodes - 1], kg/kg
+  std::vector<unsigned char> endOfFirst;   // 1 for the last profile of the first drying period
+
+  std::size_t count() const { return endOfFirst.size(); }
+  const double* profile(std::size_t c) const { return X.data() + c * static_cast<std::size_t>(nodes); }
+};
+
 struct RunRecord {
   InputTexts inputs;                   // the 18 input texts as typed
   RunOutcome outcome = RunOutcome::Refused;  // a record made by default holds no run
@@ -195,6 +207,7 @@ struct RunRecord {
   // Every control the run touched, by name, as the run left it.
   std::map<std::string, ControlState> controls;
   RunSeries series;
+  ProfileCurves profiles;
 };
 
 }  // namespace lamvero

@@ -3,6 +3,7 @@
 
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <cmath>
 #include <set>
 #include <thread>
@@ -128,6 +129,44 @@ TEST(RunRecord, StopRequestEndsTheRunAfterTheYield) {
   const RunRecord next = RunCase(QuickInputs(), d, options);
   EXPECT_EQ(next.outcome, RunOutcome::Stopped);
   EXPECT_EQ(next.series.nReihe, 0);
+}
+
+// Keeps a copy of every profile handed to the display, as the window drew it.
+class ProfileCopyingDisplay : public testing::RecordingDisplay {
+ public:
+  std::vector<std::vector<double>> drawn;
+  std::vector<bool> red;
+  void drawProfile(const RunState& s, int style) override {
+    drawn.emplace_back(s.X.begin(), s.X.begin() + static_cast<int>(s.AnzOS) + 2);
+    red.push_back(style == s.StilNull);
+    RecordingDisplay::drawProfile(s, style);
+  }
+};
+
+TEST(RunRecord, KeepsEveryDrawnProfileInOrderWithTheEndOfTheFirstPeriodMarked) {
+  ProfileCopyingDisplay d;
+  d.recordCalls = false;
+  RunState s;
+  ASSERT_EQ(RunSimulation(s, QuickInputs(), d).outcome, RunOutcome::Completed);
+  const ProfileCurves& p = s.record.profiles;
+  ASSERT_GT(d.drawn.size(), 3u);
+  ASSERT_EQ(p.count(), d.drawn.size());
+  EXPECT_EQ(p.nodes, s.record.derived.AnzOS + 2);
+  EXPECT_EQ(p.X.size(), p.count() * static_cast<std::size_t>(p.nodes));
+  for (std::size_t c = 0; c < p.count(); ++c) {
+    EXPECT_EQ(p.endOfFirst[c] == 1, d.red[c]) << c;
+    for (int i = 0; i < p.nodes; ++i) ASSERT_EQ(p.profile(c)[i], d.drawn[c][i]) << c << " " << i;
+  }
+  EXPECT_EQ(std::count(p.endOfFirst.begin(), p.endOfFirst.end(), 1), 1);
+
+  // A stopped run keeps the profiles it drew; the next run starts afresh.
+  StopRequest stop;
+  stop.request();
+  RunOptions options;
+  options.stop = &stop;
+  ASSERT_EQ(RunSimulation(s, QuickInputs(), d, options).outcome, RunOutcome::Stopped);
+  EXPECT_EQ(s.record.profiles.count(), 0u);
+  EXPECT_TRUE(s.record.profiles.X.empty());
 }
 
 TEST(RunRecord, RunsOnSeveralThreadsGiveTheSameBitsAsOneAfterAnother) {
