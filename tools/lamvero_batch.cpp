@@ -37,6 +37,7 @@
 #include "ui/controltable.h"
 #include "ui/mainwindow.h"
 #include "ui/qtdisplay.h"
+#include "ui/resultrows.h"
 
 namespace lamvero {
 namespace {
@@ -59,11 +60,6 @@ std::string JsonNumber(double value) { return std::isfinite(value) ? Number17(va
 
 std::string JsonString(const std::string& text) {
   return nlohmann::json(text).dump(-1, ' ', false, nlohmann::json::error_handler_t::replace);
-}
-
-std::string TrimRight(std::string text) {
-  while (!text.empty() && text.back() == ' ') text.pop_back();
-  return text;
 }
 
 // The headless display: counts the profile curves and passes every call on
@@ -149,44 +145,17 @@ class RecordingDisplay : public Display {
   bool shown_ = false;
 };
 
-bool IsInputBox(const std::string& name) {
-  for (const InputField& f : InputFields()) {
-    if (name == f.box) return true;
-  }
-  return false;
-}
-
-// The state of a control after the run: what the run left, or how the window opened.
-ControlState Final(const RunRecord& r, const ControlRow& row) {
-  const auto it = r.controls.find(row.name);
-  if (it != r.controls.end()) return it->second;
-  return ControlState{row.caption, row.visibleAtOpen, row.colour};
-}
-
 // The visible result rows of the left column, top to bottom, as "caption: text";
 // a warning label without a box stands alone.
-void PrintRows(const RunRecord& d) {
-  constexpr int kColumnDivider = 4680;
-  std::vector<const ControlRow*> rows;
-  for (const ControlRow& c : ControlTable()) {
-    const bool resultBox = c.kind == ControlKind::TextBox && !c.label.empty() && !IsInputBox(c.name);
-    const bool warning = c.kind == ControlKind::Label && d.controls.count(c.name) > 0 &&
-                         c.name.rfind("lbl_ungenau", 0) == 0;
-    if (c.left < kColumnDivider && (resultBox || warning) && Final(d, c).visible) rows.push_back(&c);
-  }
-  std::stable_sort(rows.begin(), rows.end(), [](const ControlRow* a, const ControlRow* b) { return a->top < b->top; });
-  for (const ControlRow* c : rows) {
-    if (c->kind == ControlKind::Label) {
-      std::cout << c->caption << "\n";
-      continue;
+void PrintRows(const RunRecord& record) {
+  for (const ResultRow& row : VisibleResultRows(record)) {
+    if (row.warning) {
+      std::cout << row.caption << "\n";
+    } else {
+      std::cout << row.caption << ": " << row.text << "\n";
     }
-    const ControlRow* label = FindControl(c->label);
-    std::cout << TrimRight(label ? label->caption : c->label) << ": " << Final(d, *c).text << "\n";
   }
-  const ControlRow* achtung = FindControl("lbl_Achtung");
-  if (achtung && Final(d, *achtung).visible) {
-    std::cout << "! (Temperatur des Trocknungsspiegels: mehr als 45 Iterationen)\n";
-  }
+  if (FrontWarningShown(record)) std::cout << kFrontWarningNote << "\n";
 }
 
 const char* OutcomeName(RunOutcome outcome) {
