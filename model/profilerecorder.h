@@ -23,7 +23,10 @@ class ProfileRecorder : public Display {
   void fillWhite(Area area, double x1, double y1, double x2, double y2) override {
     next_.fillWhite(area, x1, y1, x2, y2);
   }
-  void drawShrinkageScale(const RunState& s) override { next_.drawShrinkageScale(s); }
+  void drawShrinkageScale(const RunState& s) override {
+    curves_.scaleAfter.push_back(curves_.count());
+    next_.drawShrinkageScale(s);
+  }
   void drawProfile(const RunState& s, int style) override;
   void drawResultPlots(const RunState& s) override { next_.drawResultPlots(s); }
   void refresh(Area area) override { next_.refresh(area); }

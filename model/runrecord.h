@@ -191,7 +191,10 @@ using ControlDefaults = std::function<ControlState(const std::string& name)>;
 struct ProfileCurves {
   int nodes = 0;                           // values per profile: AnzOS + 2
   std::vector<double> X;                   // profile c at X[c * nodes] .. X[c * nodes + nodes - 1], kg/kg
-  std::vector<unsigned char> endOfFirst;   // 1 for the last profile of the first drying period
+  std::vector<unsigned char> endOfFirst;   // 1: drawn red, as the final profile of the first drying period
+  // The shrinkage scale was drawn when this many profiles had been drawn
+  // (0 at the set-up, then again when the first drying period ended).
+  std::vector<std::size_t> scaleAfter;
 
   std::size_t count() const { return endOfFirst.size(); }
   const double* profile(std::size_t c) const { return X.data() + c * static_cast<std::size_t>(nodes); }

@@ -3,6 +3,7 @@
 // shrinkage scale at both edges with the limit-moisture line, and one profile
 // curve per curve interval.
 
+#include "model/runrecord.h"
 #include "model/runstate.h"
 #include "ui/canvas.h"
 
@@ -19,5 +20,11 @@ void DrawShrinkageScale(const RunState& s, Canvas& c);
 // for style StilEins, red and 3 px wide for style StilNull (the last profile of
 // the first drying period). Ends with pen width 1; the caller refreshes the area.
 void DrawProfileCurve(const RunState& s, int style, Canvas& c);
+
+// The profile plot of a run drawn again from its record: the shrinkage scale
+// and every profile the run drew, in the order the run drew them (the scale
+// again on top of the final profile of the first drying period). Nothing for
+// a refused input.
+void DrawProfilePlot(const RunRecord& r, Canvas& c);
 
 }  // namespace lamvero

@@ -158,6 +158,9 @@ TEST(RunRecord, KeepsEveryDrawnProfileInOrderWithTheEndOfTheFirstPeriodMarked) {
     for (int i = 0; i < p.nodes; ++i) ASSERT_EQ(p.profile(c)[i], d.drawn[c][i]) << c << " " << i;
   }
   EXPECT_EQ(std::count(p.endOfFirst.begin(), p.endOfFirst.end(), 1), 1);
+  // The scale at the set-up and on top of the final profile of the first period.
+  const auto red = std::find(p.endOfFirst.begin(), p.endOfFirst.end(), 1) - p.endOfFirst.begin();
+  EXPECT_EQ(p.scaleAfter, (std::vector<std::size_t>{0, static_cast<std::size_t>(red) + 1}));
 
   // A stopped run keeps the profiles it drew; the next run starts afresh.
   StopRequest stop;

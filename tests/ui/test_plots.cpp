@@ -9,6 +9,7 @@
 #include "tests/common/quickinputs.h"
 #include "model/dryingrun.h"
 #include "model/setup.h"
+#include "model/stoprequest.h"
 #include "tests/ui/recordingcanvas.h"
 #include "ui/profileplot.h"
 #include "ui/resultplots.h"
@@ -102,6 +103,69 @@ TEST(ProfileCurve, NormalCurvesAreThinAndBlackTheFinalOneOfThePeriodRedAndThick)
     EXPECT_EQ(c.ops.back().kind, CanvasOp::Line);
     EXPECT_EQ(c.penWidth, 1);
   }
+}
+
+// Draws the live profile plot into a canvas as the window does during a run.
+class LiveProfileDisplay : public NullDisplay {
+ public:
+  RecordingCanvas canvas;
+  void drawShrinkageScale(const RunState& s) override { DrawShrinkageScale(s, canvas); }
+  void drawProfile(const RunState& s, int style) override { DrawProfileCurve(s, style, canvas); }
+};
+
+std::vector<CanvasOp> Lines(const RecordingCanvas& c) {
+  return c.lines([](const CanvasOp&) { return true; });
+}
+
+void ExpectSameLines(const std::vector<CanvasOp>& a, const std::vector<CanvasOp>& b) {
+  ASSERT_EQ(a.size(), b.size());
+  for (size_t i = 0; i < a.size(); ++i) {
+    ASSERT_TRUE(a[i].x1 == b[i].x1 && a[i].y1 == b[i].y1 && a[i].x2 == b[i].x2 && a[i].y2 == b[i].y2 &&
+                a[i].colour == b[i].colour && a[i].penWidth == b[i].penWidth)
+        << "line " << i;
+  }
+}
+
+TEST(ProfilePlotFromRecord, DrawsTheSameLinesAsTheRunDrewLive) {
+  for (const char* shrinkage : {"6,2", "0"}) {
+    SCOPED_TRACE(shrinkage);
+    InputTexts in = QuickInputs();
+    in[Input::linTrSchwind] = shrinkage;
+    LiveProfileDisplay live;
+    const RunRecord r = RunCase(in, live);
+    ASSERT_EQ(r.outcome, RunOutcome::Completed);
+    RecordingCanvas again;
+    DrawProfilePlot(r, again);
+    ExpectSameLines(Lines(again), Lines(live.canvas));
+    EXPECT_EQ(again.penWidth, 1);
+  }
+  // A stopped run: the scale and the profiles drawn until the stop.
+  InputTexts in = QuickInputs();
+  LiveProfileDisplay live;
+  int steps = 0;
+  StopRequest stop;
+  class Stopper : public LiveProfileDisplay {
+   public:
+    StopRequest* stop = nullptr;
+    int* steps = nullptr;
+    void yield() override {
+      if (++*steps == 350) stop->request();
+    }
+  } stopper;
+  stopper.stop = &stop;
+  stopper.steps = &steps;
+  RunOptions options;
+  options.stop = &stop;
+  const RunRecord r = RunCase(in, stopper, options);
+  ASSERT_EQ(r.outcome, RunOutcome::Stopped);
+  RecordingCanvas again;
+  DrawProfilePlot(r, again);
+  ExpectSameLines(Lines(again), Lines(stopper.canvas));
+  EXPECT_EQ(r.profiles.count(), 3u);  // 100 steps per curve
+  // A refused input draws nothing.
+  RecordingCanvas none;
+  DrawProfilePlot(RunRecord{}, none);
+  EXPECT_TRUE(none.ops.empty());
 }
 
 // Complete quick runs, shared by the result-plot tests.
