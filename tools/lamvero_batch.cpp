@@ -32,6 +32,7 @@
 #include "model/inputs.h"
 #include "model/numberformat.h"
 #include "model/runstate.h"
+#include "tools/batchreport.h"
 #include "tools/casefileoptions.h"
 #include "ui/casefiles.h"
 #include "ui/controltable.h"
@@ -228,13 +229,14 @@ int Run(int argc, char** argv) {
       "Ausgabedatei ließ sich nicht schreiben (jeder Ausgabepfad wird vor dem Lauf geprüft). Eine\n"
       "fehlerhafte Falldatei bei --inputs ist ein Bedienfehler (2).");
   bool json = false;
-  std::string seriesPath, pngPath;
+  std::string seriesPath, pngPath, reportPath;
   std::vector<std::string> assignments;
   app.add_flag("--json", json, "statt der Zeilen ein JSON-Objekt: fields, scalars, outcome, messages");
   app.add_option("--series", seriesPath, "die 11 Zeitreihen nach der Auswertung als CSV-Datei; - schreibt sie auf stdout");
   app.add_option("--png", pngPath, "das ganze Fenster nach dem Lauf als PNG-Bild (ohne Bildschirm)");
   CaseFileOptions caseOptions;
   caseOptions.registerWith(app);
+  app.add_option("--report", reportPath, "der Bericht des Laufs als PDF-Datei (A4, mit beiden Diagrammen)");
   app.add_option("inputs", assignments, "Eingaben txt_Name=TEXT");
   try {
     app.parse(argc, argv);
@@ -281,21 +283,29 @@ int Run(int argc, char** argv) {
   if (app.count("--series") > 0) outputs.push_back({"--series", seriesPath});
   if (app.count("--png") > 0) outputs.push_back({"--png", pngPath});
   if (app.count("--save") > 0) outputs.push_back({"--save", caseOptions.savePath});
+  if (app.count("--report") > 0) {
+    // A PDF is no stream for a terminal or a pipe.
+    if (reportPath == "-") return usage("--report: der Bericht geht nur in eine Datei, nicht auf stdout.");
+    outputs.push_back({"--report", reportPath});
+  }
   if (const std::optional<OutputProblem> problem = CheckOutputPaths(outputs)) {
     if (problem->usage) return usage(problem->message);
     std::cerr << "lamvero-batch: " << problem->message << "\n";
     return kExitFileError;
   }
 
-  // The window exists only for the picture: without it no windowing system is needed.
+  // The window exists only for the picture, the application also for the
+  // report's fonts: without them no windowing system is needed.
   std::unique_ptr<QApplication> qapp;
   std::unique_ptr<MainWindow> window;
   std::unique_ptr<RunState> ownState;
-  if (!pngPath.empty()) {
+  if (!pngPath.empty() || app.count("--report") > 0) {
     if (!qEnvironmentVariableIsSet("QT_QPA_PLATFORM")) qputenv("QT_QPA_PLATFORM", "offscreen");
     static int qargc = 1;
     static char* qargv[] = {argv[0], nullptr};
     qapp = std::make_unique<QApplication>(qargc, qargv);
+  }
+  if (!pngPath.empty()) {
     window = std::make_unique<MainWindow>();
     window->setInputs(inputs);
     window->show();
@@ -352,6 +362,12 @@ int Run(int argc, char** argv) {
       std::cerr << "lamvero-batch: " << error.toStdString() << "\n";
       status = kExitFileError;
     }
+  }
+  std::string why;
+  if (app.count("--report") > 0 &&
+      !WriteReport(s.record, reportPath, caseFile ? caseFile->title : "", caseOptions.inputsPath, &why)) {
+    std::cerr << "lamvero-batch: " << why << "\n";
+    status = kExitFileError;
   }
   if (window) {
     if (auto* qt = dynamic_cast<QtDisplay*>(&window->display())) qt->flush();  // the last values on screen

@@ -5,6 +5,8 @@
 #include <algorithm>
 #include <cmath>
 
+#include "ui/segmentclip.h"
+
 namespace lamvero {
 
 namespace {
@@ -13,36 +15,6 @@ constexpr int kBorder = 1;  // pixels around the inside
 constexpr int kMaxPenWidth = 16;
 
 QColor ToColor(Rgb c) { return QColor(c.r, c.g, c.b); }
-
-// Clips the segment to the rectangle [lo, hi] (Liang-Barsky); false if nothing
-// of it is inside. Keeps the raster engine away from huge coordinates.
-bool ClipSegment(double& x1, double& y1, double& x2, double& y2, double loX, double loY, double hiX,
-                 double hiY) {
-  double t0 = 0, t1 = 1;
-  const double dx = x2 - x1, dy = y2 - y1;
-  const double p[4] = {-dx, dx, -dy, dy};
-  const double q[4] = {x1 - loX, hiX - x1, y1 - loY, hiY - y1};
-  for (int i = 0; i < 4; ++i) {
-    if (p[i] == 0) {
-      if (q[i] < 0) return false;
-      continue;
-    }
-    const double r = q[i] / p[i];
-    if (p[i] < 0) {
-      if (r > t1) return false;
-      if (r > t0) t0 = r;
-    } else {
-      if (r < t0) return false;
-      if (r < t1) t1 = r;
-    }
-  }
-  const double nx1 = x1 + t0 * dx, ny1 = y1 + t0 * dy;
-  x2 = x1 + t1 * dx;
-  y2 = y1 + t1 * dy;
-  x1 = nx1;
-  y1 = ny1;
-  return true;
-}
 
 }  // namespace
 

@@ -1,0 +1,17 @@
+#pragma once
+// The runner's --report: the run's report as a PDF file.
+
+#include <string>
+
+#include "model/runrecord.h"
+
+namespace lamvero {
+
+// Writes the report of the run to `path` (needs a QGuiApplication). The
+// report names `caseFile` (the --inputs file, or empty) and carries `title`
+// (empty: the case file's or else the report's file name). False with the
+// reason on failure.
+bool WriteReport(const RunRecord& record, const std::string& path, const std::string& title,
+                 const std::string& caseFile, std::string* error);
+
+}  // namespace lamvero
