@@ -1,22 +1,34 @@
 #include "ui/appwindow.h"
 
+#include <QAction>
 #include <QActionEvent>
+#include <QClipboard>
 #include <QCloseEvent>
+#include <QDir>
 #include <QDragEnterEvent>
 #include <QDropEvent>
+#include <QFileDialog>
 #include <QFileInfo>
 #include <QGuiApplication>
 #include <QLineEdit>
 #include <QMenu>
 #include <QMenuBar>
+#include <QMessageBox>
 #include <QMimeData>
+#include <QPixmap>
+#include <QPrintDialog>
+#include <QPrinter>
+#include <QPushButton>
+#include <QSaveFile>
 #include <QScreen>
 #include <QScrollArea>
 #include <QScrollBar>
 
 #include "ui/casedocument.h"
+#include "ui/casefiles.h"
 #include "ui/filemenu.h"
 #include "ui/mainwindow.h"
+#include "ui/resultrows.h"
 
 namespace lamvero {
 
@@ -85,6 +97,10 @@ AppWindow::AppWindow(QWidget* parent) : QMainWindow(parent) {
   fileActions_ = new FileMenu(*fileMenu_, *document_, *area_, *this);
   connect(document_, &CaseDocument::changed, this, &AppWindow::updateTitle);
   updateTitle();
+  createMenus();
+  connect(area_, &MainWindow::runStarted, this, &AppWindow::updateActions);
+  connect(area_, &MainWindow::runEnded, this, &AppWindow::updateActions);
+  connect(document_, &CaseDocument::changed, this, &AppWindow::updateActions);
 
   // A case file dropped anywhere on the window opens, also over an input box.
   setAcceptDrops(true);
@@ -117,6 +133,171 @@ QSize AppWindow::FittingSize(QSize whole, QSize free, int scrollBar) {
   if (whole.height() > free.height()) whole.rwidth() += scrollBar;
   if (whole.width() > free.width()) whole.rheight() += scrollBar;
   return whole.boundedTo(free);
+}
+
+void AppWindow::createMenus() {
+  // Datei ▸ Exportieren: after the CSV tables; Drucken… above Beenden.
+  addAction(&exportMenu(), "act_FensterbildPng", QStringLiteral("&Fensterbild als PNG…"), SLOT(onExportPicture()));
+  addAction(&exportMenu(), "act_BerichtPdf", QStringLiteral("&Bericht als PDF…"), SLOT(onExportReport()));
+  auto* print = new QAction(QStringLiteral("&Drucken…"), this);
+  print->setObjectName(QStringLiteral("act_Drucken"));
+  print->setShortcut(QKeySequence::Print);
+  connect(print, &QAction::triggered, this, &AppWindow::onPrint);
+  fileMenu().insertAction(printPlace(), print);
+
+  QAction* copy = addAction(&editMenu(), "act_ErgebnisseKopieren", QStringLiteral("Ergebnisse &kopieren"), nullptr);
+  copy->setShortcut(QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_C));
+  connect(copy, &QAction::triggered, this, &AppWindow::copyResults);
+
+  addAction(&helpMenu(), "act_UeberLamvero", QStringLiteral("Über &Lamvero"), SLOT(onAbout()));
+  updateActions();
+}
+
+QAction* AppWindow::addAction(QMenu* menu, const char* name, const QString& text, const char* slot) {
+  QAction* a = menu->addAction(text);
+  a->setObjectName(QLatin1String(name));
+  if (slot) connect(a, SIGNAL(triggered()), this, slot);
+  return a;
+}
+
+QAction* AppWindow::action(const QString& name) const { return findChild<QAction*>(name); }
+
+// What needs a finished run waits for one; nothing that writes files or
+// opens dialogs interrupts a run.
+void AppWindow::updateActions() {
+  const bool idle = !area_->running();
+  const bool haveRun = idle && shownRun();
+  for (const char* name : {"act_BerichtPdf", "act_Drucken", "act_ErgebnisseKopieren"}) {
+    if (QAction* a = action(QLatin1String(name))) a->setEnabled(haveRun);
+  }
+  if (QAction* a = action(QStringLiteral("act_FensterbildPng"))) a->setEnabled(idle);
+}
+
+const RunRecord* AppWindow::shownRun() const {
+  const std::optional<CaseRun>& run = document_->run();
+  return run ? &run->record : nullptr;
+}
+
+ReportInfo AppWindow::reportInfo() const {
+  ReportInfo info;
+  info.fileName = QDir::toNativeSeparators(document_->path());
+  // The case's own title, else its file's name.
+  info.title = !document_->title().empty() ? QString::fromStdString(document_->title())
+                                           : QFileInfo(document_->path()).completeBaseName();
+  info.created = QDateTime::currentDateTime();
+  return info;
+}
+
+void AppWindow::copyResults() {
+  const RunRecord* run = shownRun();
+  if (area_->running() || !run) return;
+  QGuiApplication::clipboard()->setText(QString::fromStdString(ResultRowsTsv(*run)));
+}
+
+bool AppWindow::exportPicture(const QString& path) {
+  QSaveFile file(path);
+  if (!file.open(QIODevice::WriteOnly) || !area_->grab().save(&file, "PNG") || !file.commit()) {
+    present(QStringLiteral("Das Bild %1 kann nicht geschrieben werden: %2").arg(path, file.errorString()));
+    return false;
+  }
+  return true;
+}
+
+bool AppWindow::exportReport(const QString& path) {
+  const RunRecord* run = shownRun();
+  if (!run) return false;
+  QString error;
+  if (Report(*run, reportInfo()).writePdf(path, &error)) return true;
+  present(error);
+  return false;
+}
+
+bool AppWindow::printReport(QPrinter& printer) {
+  const RunRecord* run = shownRun();
+  if (!run) return false;
+  if (Report(*run, reportInfo()).paint(printer) > 0) return true;
+  present(QStringLiteral("Der Bericht kann nicht gedruckt werden: der Drucker %1 nimmt ihn nicht an.")
+              .arg(printer.printerName()));
+  return false;
+}
+
+void AppWindow::onExportPicture() {
+  if (area_->running()) return;
+  const QString path = choosePath(QStringLiteral("Fensterbild als PNG speichern"), QStringLiteral("Lamvero-Fenster"),
+                                  QStringLiteral("PNG-Bilder (*.png)"), QStringLiteral("png"));
+  if (!path.isEmpty() && exportPicture(path)) exportFolder_ = QFileInfo(path).absolutePath();
+}
+
+void AppWindow::onExportReport() {
+  if (area_->running()) return;
+  const QString title = reportInfo().title;
+  const QString path = choosePath(QStringLiteral("Bericht als PDF speichern"),
+                                  title.isEmpty() ? QStringLiteral("Lamvero-Bericht") : title,
+                                  QStringLiteral("PDF-Dateien (*.pdf)"), QStringLiteral("pdf"));
+  if (!path.isEmpty() && exportReport(path)) exportFolder_ = QFileInfo(path).absolutePath();
+}
+
+void AppWindow::onPrint() {
+  if (area_->running() || !shownRun()) return;
+  QPrinter printer(QPrinter::HighResolution);
+  if (printer.outputFormat() != QPrinter::NativeFormat) {
+    // Without a printer of the system the print dialog would not open at all.
+    present(QStringLiteral("Es ist kein Drucker eingerichtet. Den Bericht speichert Datei ▸ Exportieren ▸ "
+                           "Bericht als PDF… als Datei."));
+    return;
+  }
+  Report::setUpPage(printer);
+  const QString title = reportInfo().title;
+  printer.setDocName(title.isEmpty() ? QStringLiteral("Lamvero-Bericht") : title);
+  QPrintDialog dialog(&printer, this);
+  dialog.setWindowTitle(QStringLiteral("Bericht drucken"));
+  if (dialog.exec() == QDialog::Accepted) printReport(printer);
+}
+
+QString AppWindow::AboutText() {
+  return QStringLiteral(
+             "<h3>%1</h3>"
+             "<p>Trocknungsrechner für die Ziegel- und Keramikindustrie: symmetrische konvektive Trocknung "
+             "einer Platte aus Ziegelton in einem Gegenstrom- und Kammertrockner.</p>"
+             "<p>Lamvero ist freie Software: Sie dürfen es unter den Bedingungen der GNU General Public "
+             "License, Version 3 oder (nach Ihrer Wahl) jeder späteren Version (GPL-3.0-or-later), "
+             "weitergeben und verändern. Lamvero wird ohne jede Gewährleistung bereitgestellt. Den "
+             "Lizenztext enthält die Datei LICENSE.</p>"
+             "<p>Lamvero verwendet Qt %2 unter der GNU Lesser General Public License, Version 3 "
+             "(LGPL-3.0); mehr dazu unter „Über Qt“.</p>")
+      .arg(ProgramName(), QLatin1String(qVersion()));
+}
+
+void AppWindow::onAbout() {
+  QMessageBox box(this);
+  box.setWindowTitle(QStringLiteral("Über Lamvero"));
+  box.setIconPixmap(windowIcon().pixmap(64, 64));
+  box.setTextFormat(Qt::RichText);
+  box.setText(AboutText());
+  QPushButton* qt = box.addButton(QStringLiteral("Über Qt…"), QMessageBox::ActionRole);
+  box.addButton(QMessageBox::Close);
+  box.exec();
+  if (box.clickedButton() == qt) QMessageBox::aboutQt(this, QStringLiteral("Über Qt"));
+}
+
+QString AppWindow::choosePath(const QString& caption, const QString& suggestedName, const QString& filter,
+                              const QString& suffix) {
+  QString folder = exportFolder_;
+  if (folder.isEmpty() && !document_->path().isEmpty()) folder = QFileInfo(document_->path()).absolutePath();
+  if (folder.isEmpty()) folder = QDir::homePath();
+  const QString suggested = QDir(folder).filePath(suggestedName + QLatin1Char('.') + suffix);
+  QString path = choosePath_ ? choosePath_(caption, suggested, filter)
+                             : QFileDialog::getSaveFileName(this, caption, suggested, filter);
+  if (!path.isEmpty() && QFileInfo(path).suffix().isEmpty()) path += QLatin1Char('.') + suffix;
+  return path;
+}
+
+void AppWindow::present(const QString& text) {
+  if (present_) {
+    present_(text);
+  } else {
+    QMessageBox::warning(this, QStringLiteral("Lamvero"), text);
+  }
 }
 
 QMenu& AppWindow::exportMenu() { return fileActions_->exportMenu(); }

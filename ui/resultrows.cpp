@@ -2,7 +2,9 @@
 
 #include <algorithm>
 
+#include "model/csvformat.h"
 #include "model/inputs.h"
+#include "model/resultquantities.h"
 
 namespace lamvero {
 
@@ -15,6 +17,14 @@ bool IsInputBox(const std::string& name) {
     if (name == f.box) return true;
   }
   return false;
+}
+
+// A cell holds no tab or line break of its own.
+std::string Cell(std::string text) {
+  for (char& c : text) {
+    if (c == '\t' || c == '\n' || c == '\r') c = ' ';
+  }
+  return text;
 }
 
 std::string TrimRight(std::string text) {
@@ -57,6 +67,26 @@ std::vector<ResultRow> VisibleResultRows(const RunRecord& record) {
     rows.push_back(std::move(row));
   }
   return rows;
+}
+
+std::string ResultRowsTsv(const RunRecord& record) {
+  const std::vector<ResultQuantity> quantities = ResultQuantities(record);
+  std::string tsv = "Größe\tAnzeige\tWert\tEinheit\n";
+  for (const ResultRow& row : VisibleResultRows(record)) {
+    std::string number, unit;
+    for (const ResultQuantity& q : quantities) {
+      if (!row.warning && row.control->name == q.box) {
+        number = CsvNumber(q.value, CsvDialect::German);
+        unit = q.unit;
+      }
+    }
+    if (unit == "1") unit.clear();  // a pure number
+    tsv += Cell(row.caption);
+    if (!row.warning) tsv += "\t" + Cell(row.text) + "\t" + number + "\t" + Cell(unit);
+    tsv += "\n";
+  }
+  if (FrontWarningShown(record)) tsv += std::string(kFrontWarningNote) + "\n";
+  return tsv;
 }
 
 bool FrontWarningShown(const RunRecord& record) {

@@ -25,6 +25,12 @@ ControlState FinalState(const RunRecord& record, const ControlRow& row);
 // The visible result rows of the left column, top to bottom.
 std::vector<ResultRow> VisibleResultRows(const RunRecord& record);
 
+// The visible result rows as a tab-separated table for a spreadsheet: a
+// header line, then per row its caption, the text the window shows, the
+// number behind it (decimal comma, every digit; seconds for a duration) and
+// that number's unit; a warning with its caption only. Lines end in "\n".
+std::string ResultRowsTsv(const RunRecord& record);
+
 // Whether the front-temperature warning "!" stands in the result diagram, and
 // what it means in words.
 bool FrontWarningShown(const RunRecord& record);
