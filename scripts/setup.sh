@@ -10,6 +10,7 @@ packages=(
   libcli11-dev nlohmann-json3-dev
   fonts-liberation fonts-dejavu-core fontconfig
   xvfb xauth
+  poppler-utils  # pdftotext, pdfinfo, pdfimages: the report tests read the PDF back
 )
 
 missing=()
