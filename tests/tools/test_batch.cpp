@@ -288,6 +288,35 @@ TEST(Batch, PictureOfTheWindowMatchesTheHeadlessRun) {
   EXPECT_EQ(withPicture.out, RunBatch(kQuick).out);
 }
 
+TEST(Batch, ReportIsAPdfOfTwoPagesAndAnUnwritablePathIsRefusedBeforeTheRun) {
+  const std::string pdf = TempPath("bericht.pdf");
+  std::remove(pdf.c_str());
+  const Result r = RunBatch("--report " + pdf + " " + kQuick);
+  ASSERT_EQ(r.status, 0) << r.err;
+  const std::string bytes = Slurp(pdf);
+  ASSERT_GE(bytes.size(), 1000u);
+  EXPECT_EQ(bytes.substr(0, 5), "%PDF-");
+  EXPECT_NE(bytes.find("/Count 2"), std::string::npos);  // two pages
+  // Writing the report changes nothing of what the run shows.
+  EXPECT_EQ(r.out, RunBatch(kQuick).out);
+
+  // A missing folder and a folder in place of the file are found before the
+  // run: nothing is printed, no run is made (the series file stays unwritten).
+  const std::string series = TempPath("series.csv");
+  for (const std::string& bad : {TempPath("fehlt") + "/bericht.pdf", ::testing::TempDir()}) {
+    std::remove(series.c_str());
+    const Result refused = RunBatch("--series " + series + " --report " + bad + " " + kQuick);
+    EXPECT_EQ(refused.status, 1);
+    EXPECT_TRUE(refused.out.empty()) << refused.out;
+    EXPECT_NE(refused.err.find(bad), std::string::npos) << refused.err;
+    EXPECT_TRUE(Slurp(series).empty());
+  }
+  // A PDF does not go to stdout.
+  const Result toStdout = RunBatch("--report - " + kQuick);
+  EXPECT_EQ(toStdout.status, 2);
+  EXPECT_TRUE(toStdout.out.empty());
+}
+
 TEST(Batch, RunThatFillsTheSeriesExitsThree) {
   // 4 mm plate in 1 ms steps: far more than 500000 steps.
   const Result r = RunBatch("--json txt_Dicke=4 txt_Ortsschrittweite=0,4 txt_deltaT=0,001 txt_rund=100000");
