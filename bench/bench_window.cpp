@@ -6,11 +6,15 @@
 #include <benchmark/benchmark.h>
 
 #include <QApplication>
+#include <QDir>
+#include <QFileInfo>
 #include <ctime>
 #include <memory>
 
 #include "model/dryingrun.h"
+#include "ui/controltable.h"
 #include "ui/mainwindow.h"
+#include "ui/report.h"
 
 namespace {
 
@@ -84,3 +88,24 @@ void BM_WindowOverHeadless(benchmark::State& state) {
 BENCHMARK(BM_WindowOverHeadless)->Unit(benchmark::kMillisecond)->MinTime(4.0);
 
 }  // namespace
+
+// Writing the two-page report of a default run as a PDF (both plots as
+// vectors); counters: the file's size and the memory of the profiles the
+// record keeps for the profile plot.
+void BM_DefaultReportPdf(benchmark::State& state) {
+  App();
+  lamvero::NullDisplay none;
+  lamvero::RunOptions options;
+  options.controlsAtOpen = lamvero::ControlAtOpen;
+  const lamvero::RunRecord record = lamvero::RunCase(lamvero::InputTexts::Defaults(), none, options);
+  const QString path = QDir::temp().filePath(QStringLiteral("lamvero_bench_report.pdf"));
+  const lamvero::Report report(record, lamvero::ReportInfo{QStringLiteral("Bench"), QString(), QDateTime()});
+  for (auto _ : state) {
+    if (!report.writePdf(path, nullptr)) state.SkipWithError("report not written");
+  }
+  state.counters["pdf_kB"] = QFileInfo(path).size() / 1024.0;
+  state.counters["profiles_kB"] = record.profiles.X.size() * sizeof(double) / 1024.0;
+  state.counters["curves"] = static_cast<double>(record.profiles.count());
+  QFile::remove(path);
+}
+BENCHMARK(BM_DefaultReportPdf)->Unit(benchmark::kMillisecond)->MinTime(2.0);
