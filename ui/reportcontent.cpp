@@ -63,6 +63,16 @@ ReportLine QuantityLine(const RunRecord& r, const std::string& caption, const Re
   return line;
 }
 
+// A result row as the window showed it, with the number behind its text.
+ReportLine RowLine(const ResultRow& row, const std::vector<ResultQuantity>& quantities) {
+  ReportLine line{{row.caption, row.text, "", ""}, row.colour};
+  if (const ResultQuantity* q = QuantityOfBox(quantities, row.control->name)) {
+    line.cells[2] = ReportNumber(q->value);
+    line.cells[3] = UnitText(q->unit);
+  }
+  return line;
+}
+
 }  // namespace
 
 std::string ReportNumber(double value) {
@@ -143,25 +153,13 @@ ReportContent ReportTables(const RunRecord& r) {
     bool isDerived = false;
     for (const std::string& box : derivedBoxes) isDerived = isDerived || box == row.control->name;
     if (isDerived) continue;
-    ReportLine line{{row.caption, row.text, "", ""}, row.colour};
-    if (const ResultQuantity* q = QuantityOfBox(quantities, row.control->name)) {
-      line.cells[2] = ReportNumber(q->value);
-      line.cells[3] = UnitText(q->unit);
-    }
-    results.lines.push_back(std::move(line));
+    results.lines.push_back(RowLine(row, quantities));
   }
   std::vector<ReportTable>& tables = content.results;
   tables.push_back(std::move(results));
 
   if (water) {
-    ReportTable balance{"Wasserbilanz", columns, {}};
-    ReportLine line{{water->caption, water->text, "", ""}, water->colour};
-    if (const ResultQuantity* q = QuantityOfBox(quantities, "txt_Wasserfehler")) {
-      line.cells[2] = ReportNumber(q->value);
-      line.cells[3] = UnitText(q->unit);
-    }
-    balance.lines.push_back(std::move(line));
-    tables.push_back(std::move(balance));
+    tables.push_back(ReportTable{"Wasserbilanz", columns, {RowLine(*water, quantities)}});
   }
   // The warning labels read top to bottom as one sentence, under the error they qualify.
   if (!warnings.empty()) {
