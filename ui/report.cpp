@@ -249,15 +249,24 @@ int Report::paint(QPagedPaintDevice& device) const {
 
   // The first page: what went into the run and the profiles it drew; the
   // second: what came out of it.
+  // A record read back from a file may lack the profiles or the series the plots are drawn from.
   const ReportContent content = ReportTables(record_);
   for (const ReportTable& t : content.setUp) w.table(t);
   if (record_.outcome != RunOutcome::Refused) {
-    w.plot(QStringLiteral("Wasserbeladung über der halben Plattendicke"), kProfileRegion, record_, DrawProfilePlot);
+    if (record_.profiles.scaleAfter.empty()) {
+      w.skip(8);
+      w.text(QStringLiteral("Die Feuchteprofile dieses Laufs liegen nicht vor."), w.font(9));
+    } else {
+      w.plot(QStringLiteral("Wasserbeladung über der halben Plattendicke"), kProfileRegion, record_, DrawProfilePlot);
+    }
     w.newPage();
   }
   for (const ReportTable& t : content.results) w.table(t);
-  if (record_.outcome == RunOutcome::Completed) {
+  if (record_.outcome == RunOutcome::Completed && record_.series.nReihe >= 0) {
     w.plot(QStringLiteral("Verläufe über der Trocknungszeit"), kResultRegion, record_, DrawResultPlots);
+  } else if (record_.outcome == RunOutcome::Completed) {
+    w.skip(8);
+    w.text(QStringLiteral("Die Zeitreihen dieses Laufs liegen nicht vor: kein Ergebnisdiagramm."), w.font(9));
   } else if (record_.outcome != RunOutcome::Refused) {
     w.skip(8);
     w.text(QStringLiteral("Ein Ergebnisdiagramm gibt es nur für einen vollständig gerechneten Lauf."), w.font(9));

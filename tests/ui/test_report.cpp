@@ -229,6 +229,21 @@ TEST(ReportPdf, MissingFolderFailsNamingTheFileAndLeavesNothing) {
   EXPECT_FALSE(QFile::exists(missing));
 }
 
+TEST(ReportPdf, ARecordWithoutProfilesOrSeriesSaysSoInsteadOfEmptyPlots) {
+  RunRecord r = Completed(QuickInputs());
+  r.profiles = ProfileCurves{};  // as a record read back from a file may be
+  r.series = RunSeries{};
+  QTemporaryDir dir;
+  const QString pdf = dir.filePath(QStringLiteral("ohne.pdf"));
+  QString error;
+  ASSERT_TRUE(Report(r, Info()).writePdf(pdf, &error)) << error.toStdString();
+  const QString text = Poppler(QStringLiteral("pdftotext"), {pdf, QStringLiteral("-")});
+  EXPECT_TRUE(text.contains(QLatin1String("Die Feuchteprofile dieses Laufs liegen nicht vor.")));
+  EXPECT_TRUE(text.contains(QLatin1String("Die Zeitreihen dieses Laufs liegen nicht vor")));
+  EXPECT_FALSE(text.contains(QLatin1String("Trocknungsspiegel")));  // no diagram, no legend
+  EXPECT_TRUE(text.contains(QLatin1String("Wasserbilanz")));        // the numbers are all there
+}
+
 TEST(PainterCanvas, JoinsTheSegmentsOfACurveAndSkipsWhatCannotBeDrawn) {
   QPicture picture;
   QPainter p(&picture);
