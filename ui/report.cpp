@@ -12,8 +12,8 @@
 #include <algorithm>
 #include <vector>
 
-#include "lamvero_version.h"
 #include "ui/annotation.h"
+#include "ui/casefiles.h"
 #include "ui/controltable.h"
 #include "ui/paintercanvas.h"
 #include "ui/profileplot.h"
@@ -234,7 +234,7 @@ int Report::paint(QPagedPaintDevice& device) const {
   QPainter painter;
   if (!painter.begin(&device)) return 0;
   const QString title = info_.title.isEmpty() ? QStringLiteral("Trocknungslauf") : info_.title;
-  const QString version = QStringLiteral("Lamvero %1").arg(QLatin1String(kVersion));
+  const QString version = ProgramName();
   PageWriter w(device, painter, version + QStringLiteral(" – ") + title);
 
   w.text(QStringLiteral("Bericht: ") + title, w.font(16, true));
@@ -285,7 +285,7 @@ bool Report::writePdf(const QString& path, QString* error) const {
   {
     QPdfWriter writer(&file);
     writer.setTitle(info_.title);
-    writer.setCreator(QStringLiteral("Lamvero %1").arg(QLatin1String(kVersion)));
+    writer.setCreator(ProgramName());
     setUpPage(writer);
     if (paint(writer) == 0) {
       file.cancelWriting();

@@ -15,10 +15,10 @@
 #include <cmath>
 #include <limits>
 
-#include "lamvero_version.h"
 #include "model/dryingrun.h"
 #include "model/numberformat.h"
 #include "tests/common/quickinputs.h"
+#include "ui/casefiles.h"
 #include "ui/controltable.h"
 #include "ui/paintercanvas.h"
 #include "ui/report.h"
@@ -195,7 +195,7 @@ TEST(ReportPdf, TwoA4PagesWithTheTextsAndBothPlotsAsVectors) {
   const QString text = Poppler(QStringLiteral("pdftotext"), {pdf, QStringLiteral("-")});
   for (const QString& expected :
        {QStringLiteral("Bericht: Platte 4 mm"), QStringLiteral("/daten/platte4.lamvero"), QStringLiteral("14.03.2026"),
-        QStringLiteral("Lamvero %1").arg(QLatin1String(kVersion)), QStringLiteral("Eingaben"),
+        ProgramName(), QStringLiteral("Eingaben"),
         QStringLiteral("Anfangsdicke der Platte"), QStringLiteral("Abgeleitete Werte"), QStringLiteral("Ergebnisse"),
         QString::fromStdString(r.controls.at("txt_Dauer1TA").text).trimmed(), QStringLiteral("Wasserbilanz"),
         QStringLiteral("relativer Wasserfehler in %"), QStringLiteral("evtl. sehr ungenau !"),
