@@ -65,8 +65,8 @@ class PageWriter {
   int pages() const { return page_; }
   QPainter& painter() { return p_; }
 
-  QFont font(double points, bool bold = false) const {
-    QFont f(QStringLiteral("Arial"));
+  QFont font(double points, bool bold = false, const QString& family = QStringLiteral("Arial")) const {
+    QFont f(family);
     f.setPointSizeF(points);
     f.setWeight(bold ? QFont::Bold : QFont::Normal);
     return f;
@@ -158,7 +158,7 @@ class PageWriter {
       const ControlState state = FinalState(r, c);
       if (!state.visible) continue;
       // The window's font at the report's scale: one point is 20 twips.
-      QFont f = font(c.pointSize * 20 * scale / pt_, c.bold);
+      QFont f = font(c.pointSize * 20 * scale / pt_, c.bold, QString::fromStdString(c.font));
       p_.setFont(f);
       const QRectF box = map(c.left, c.top, c.width, c.height);
       if (c.kind == ControlKind::Picture) {
