@@ -26,6 +26,7 @@
 
 #include "ui/casedocument.h"
 #include "ui/casefiles.h"
+#include "ui/diagramwindow.h"
 #include "ui/filemenu.h"
 #include "ui/mainwindow.h"
 #include "ui/resultrows.h"
@@ -89,6 +90,8 @@ AppWindow::AppWindow(QWidget* parent) : QMainWindow(parent) {
   fileMenu_->menuAction()->setObjectName(QStringLiteral("mnu_Datei"));
   editMenu_ = menuBar()->addMenu(QStringLiteral("&Bearbeiten"));
   editMenu_->menuAction()->setObjectName(QStringLiteral("mnu_Bearbeiten"));
+  QMenu* viewMenu = menuBar()->addMenu(QStringLiteral("&Ansicht"));
+  viewMenu->menuAction()->setObjectName(QStringLiteral("mnu_Ansicht"));
   helpMenu_ = menuBar()->addMenu(QStringLiteral("&Hilfe"));
   helpMenu_->menuAction()->setObjectName(QStringLiteral("mnu_Hilfe"));
   new HiddenWhileEmpty(*editMenu_);
@@ -101,6 +104,21 @@ AppWindow::AppWindow(QWidget* parent) : QMainWindow(parent) {
   connect(area_, &MainWindow::runStarted, this, &AppWindow::updateActions);
   connect(area_, &MainWindow::runEnded, this, &AppWindow::updateActions);
   connect(document_, &CaseDocument::changed, this, &AppWindow::updateActions);
+
+  // Every completed run and every case file opened with a run goes to the diagrams.
+  diagrams_ = new DiagramWindow(this);
+  connect(area_, &MainWindow::runEnded, this, [this](const RunResult& result) {
+    if (result.outcome == RunOutcome::Completed) diagrams_->addSessionRun(area_->lastRun());
+  });
+  connect(document_, &CaseDocument::opened, this, [this] {
+    if (document_->run()) diagrams_->addRun(document_->run()->record, document_->displayName());
+  });
+  QAction* showDiagrams = viewMenu->addAction(QStringLiteral("&Diagramme"), QKeySequence(Qt::CTRL | Qt::Key_D), this, [this] {
+    diagrams_->show();
+    diagrams_->raise();
+    diagrams_->activateWindow();
+  });
+  showDiagrams->setObjectName(QStringLiteral("act_Diagramme"));
 
   // A case file dropped anywhere on the window opens, also over an input box.
   setAcceptDrops(true);
@@ -355,6 +373,7 @@ void AppWindow::closeEvent(QCloseEvent* event) {
     closeConfirmed_ = true;
   }
   if (area_->mayClose()) {
+    diagrams_->close();
     event->accept();
   } else {
     event->ignore();

@@ -3,7 +3,7 @@
 // the fixed-layout calculator area. At its natural size the area fills the
 // window exactly; on a smaller screen the window opens as large as the screen
 // allows and the area scrolls, so every control stays reachable. The menu bar
-// (Datei, Bearbeiten, Hilfe), dialogs and further windows attach here, around
+// (Datei, Bearbeiten, Ansicht, Hilfe), dialogs and further windows attach here, around
 // the area. The title names the case file and marks unsaved input changes.
 
 #include <QMainWindow>
@@ -20,6 +20,7 @@ class QScrollArea;
 namespace lamvero {
 
 class CaseDocument;
+class DiagramWindow;
 class FileMenu;
 class MainWindow;
 
@@ -43,6 +44,8 @@ class AppWindow : public QMainWindow {
 
   // Opens a case file, asking first about unsaved input changes; a problem is shown.
   bool openFile(const QString& path);
+  // The diagrams window (menu Ansicht): every completed run of the area is added to it.
+  DiagramWindow& diagrams() { return *diagrams_; }
 
   // The size that shows the whole area, bounded by the primary screen's free space.
   QSize fittingSize() const;
@@ -101,6 +104,7 @@ class AppWindow : public QMainWindow {
   QMenu* editMenu_ = nullptr;
   QMenu* helpMenu_ = nullptr;
   FileMenu* fileActions_ = nullptr;
+  DiagramWindow* diagrams_ = nullptr;
   bool closeConfirmed_ = false;  // unsaved changes were dealt with; a run may still be unwinding
   SavePathChooser choosePath_;
   MessagePresenter present_;

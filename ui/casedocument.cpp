@@ -78,6 +78,7 @@ QString CaseDocument::open(const QString& path) {
     area_.showOpeningState();
   }
   emit changed();
+  emit opened();
   return {};
 }
 

@@ -46,6 +46,7 @@ class CaseDocument : public QObject {
 
  signals:
   void changed();  // file, modified state or run
+  void opened();   // a case file was opened; run() is the one it holds, if any
 
  private:
   void onRunEnded(const RunResult& result);

@@ -1,0 +1,78 @@
+#pragma once
+// One diagram of the diagrams window: a chart with value axes, units, grid
+// and legend, rubber-band zoom (right click steps back), and a read-out under
+// it of the values at the cursor and of the nearest curve point. Each curve
+// keeps its full data and shows only the points that make its picture on the
+// screen, chosen again whenever the visible range changes.
+
+#include <QChart>
+#include <QChartView>
+#include <QLineSeries>
+#include <QPen>
+#include <QValueAxis>
+#include <QWidget>
+#include <memory>
+#include <vector>
+
+class QLabel;
+
+namespace lamvero {
+
+// The values of one curve: x[k] · xScale against y[k] · yScale for k < n.
+// `owner` keeps the arrays alive as long as the chart shows them.
+struct CurveData {
+  std::shared_ptr<const void> owner;
+  const double* x = nullptr;
+  const double* y = nullptr;
+  std::size_t n = 0;
+  double xScale = 1;
+  double yScale = 1;
+  double yFloor = -1e300;  // points below (in unscaled y) are not drawn, e.g. markers of failed steps
+};
+
+class ChartPanel : public QWidget {
+  Q_OBJECT
+ public:
+  ChartPanel(const QString& title, const QString& xTitle, const QString& yTitle, QWidget* parent = nullptr);
+  ~ChartPanel() override;
+
+  // Adds a curve; `inLegend` false for background lines (saturation and the like).
+  QLineSeries* addCurve(const QString& name, CurveData values, const QPen& pen, bool inLegend = true);
+  void clearCurves();
+  // Shows every curve whole, on rounded axis limits.
+  void resetZoom();
+
+  QChart& chart() { return *chart_; }
+  QChartView& view() { return *view_; }
+  QValueAxis& axisX() { return *axisX_; }
+  QValueAxis& axisY() { return *axisY_; }
+  // The read-out under the chart, and how to produce it for a point of the view.
+  QString readOut() const;
+  void showValuesAt(QPointF viewPos);
+  // The number of points drawn, over all curves.
+  int drawnPoints() const;
+
+  // Short names of the axes for the read-out ("t", "h").
+  void setReadOutNames(const QString& xName, const QString& xUnit, const QString& yName, const QString& yUnit);
+
+ protected:
+  bool eventFilter(QObject* watched, QEvent* event) override;
+
+ private:
+  struct Curve {
+    QLineSeries* series;
+    CurveData data;
+  };
+  void redecimate();
+
+  QChart* chart_ = nullptr;
+  QChartView* view_ = nullptr;
+  QValueAxis* axisX_ = nullptr;
+  QValueAxis* axisY_ = nullptr;
+  QLabel* readOut_ = nullptr;
+  std::vector<Curve> curves_;
+  bool adjusting_ = false;  // the ranges are being set here, not by the user
+  QString xName_, xUnit_, yName_, yUnit_;
+};
+
+}  // namespace lamvero
