@@ -1,6 +1,7 @@
 #include "ui/chartpanel.h"
 
 #include <QEvent>
+#include <QGraphicsSimpleTextItem>
 #include <QLabel>
 #include <QLegendMarker>
 #include <QLocale>
@@ -35,7 +36,8 @@ ChartPanel::ChartPanel(const QString& title, const QString& xTitle, const QStrin
   chart_->setTitle(title);
   chart_->setLocalizeNumbers(true);  // decimal comma on the axes
   chart_->setLocale(QLocale(QLocale::German, QLocale::Germany));
-  chart_->legend()->setAlignment(Qt::AlignBottom);
+  chart_->legend()->setAlignment(Qt::AlignRight);
+  chart_->legend()->setMarkerShape(QLegend::MarkerShapeFromSeries);  // the line style shows
   chart_->setMargins(QMargins(6, 6, 6, 6));
   axisX_ = new QValueAxis;
   axisX_->setTitleText(xTitle);
@@ -66,9 +68,19 @@ ChartPanel::ChartPanel(const QString& title, const QString& xTitle, const QStrin
   layout->addWidget(view_, 1);
   layout->addWidget(readOut_);
 
-  connect(axisX_, &QValueAxis::rangeChanged, this, [this] {
-    if (!adjusting_) redecimate();
-  });
+  // A zoom changes both axes one after the other: the points are chosen
+  // again once both have their new range.
+  for (QValueAxis* a : {axisX_, axisY_}) {
+    connect(a, &QValueAxis::rangeChanged, this, [this] {
+      if (adjusting_ || redecimatePending_) return;
+      redecimatePending_ = true;
+      QMetaObject::invokeMethod(this, [this] {
+        redecimatePending_ = false;
+        redecimate();
+      }, Qt::QueuedConnection);
+    });
+  }
+  connect(chart_, &QChart::plotAreaChanged, this, [this] { placeLabels(); });
 }
 
 ChartPanel::~ChartPanel() = default;
@@ -95,7 +107,31 @@ QLineSeries* ChartPanel::addCurve(const QString& name, CurveData values, const Q
   return series;
 }
 
+void ChartPanel::addLabel(const QString& text, QPointF at) {
+  auto* item = new QGraphicsSimpleTextItem(text, chart_);
+  item->setBrush(QColor(110, 110, 110));
+  QFont small = item->font();
+  small.setPointSizeF(small.pointSizeF() * 0.8);
+  item->setFont(small);
+  item->setZValue(-1);  // under the curves
+  labels_.emplace_back(item, at);
+  placeLabels();
+}
+
+void ChartPanel::placeLabels() {
+  const QRectF area = chart_->plotArea();
+  const double xSpan = axisX_->max() - axisX_->min(), ySpan = axisY_->max() - axisY_->min();
+  for (auto& [item, at] : labels_) {
+    const QPointF p(area.left() + (at.x() - axisX_->min()) / xSpan * area.width(),
+                    area.bottom() - (at.y() - axisY_->min()) / ySpan * area.height());
+    item->setPos(p - QPointF(0, item->boundingRect().height()));
+    item->setVisible(area.contains(QRectF(item->pos(), item->boundingRect().size())));
+  }
+}
+
 void ChartPanel::clearCurves() {
+  for (auto& label : labels_) delete label.first;
+  labels_.clear();
   adjusting_ = true;
   chart_->removeAllSeries();
   curves_.clear();
@@ -108,7 +144,7 @@ void ChartPanel::resetZoom() {
     const CurveData& d = c.data;
     for (std::size_t k = 0; k < d.n; ++k) {
       const double x = d.x[k] * d.xScale, y = d.y[k] * d.yScale;
-      if (!std::isfinite(x) || !std::isfinite(y) || d.y[k] < d.yFloor) continue;
+      if (!d.framesView || !std::isfinite(x) || !std::isfinite(y) || d.y[k] < d.yFloor) continue;
       x0 = std::min(x0, x);
       x1 = std::max(x1, x);
       y0 = std::min(y0, y);
@@ -147,6 +183,7 @@ void ChartPanel::redecimate() {
   axisX_->setRange(x0, x1);
   axisY_->setRange(y0, y1);
   adjusting_ = false;
+  placeLabels();
 }
 
 int ChartPanel::drawnPoints() const {

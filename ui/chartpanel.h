@@ -14,6 +14,7 @@
 #include <memory>
 #include <vector>
 
+class QGraphicsSimpleTextItem;
 class QLabel;
 
 namespace lamvero {
@@ -28,6 +29,7 @@ struct CurveData {
   double xScale = 1;
   double yScale = 1;
   double yFloor = -1e300;  // points below (in unscaled y) are not drawn, e.g. markers of failed steps
+  bool framesView = true;  // the whole view shows it; false for background lines
 };
 
 class ChartPanel : public QWidget {
@@ -38,6 +40,9 @@ class ChartPanel : public QWidget {
 
   // Adds a curve; `inLegend` false for background lines (saturation and the like).
   QLineSeries* addCurve(const QString& name, CurveData values, const QPen& pen, bool inLegend = true);
+  // A small grey text at a point given in axis values (a background line's name).
+  void addLabel(const QString& text, QPointF at);
+  // Removes every curve and label.
   void clearCurves();
   // Shows every curve whole, on rounded axis limits.
   void resetZoom();
@@ -64,6 +69,7 @@ class ChartPanel : public QWidget {
     CurveData data;
   };
   void redecimate();
+  void placeLabels();
 
   QChart* chart_ = nullptr;
   QChartView* view_ = nullptr;
@@ -71,7 +77,9 @@ class ChartPanel : public QWidget {
   QValueAxis* axisY_ = nullptr;
   QLabel* readOut_ = nullptr;
   std::vector<Curve> curves_;
+  std::vector<std::pair<QGraphicsSimpleTextItem*, QPointF>> labels_;
   bool adjusting_ = false;  // the ranges are being set here, not by the user
+  bool redecimatePending_ = false;
   QString xName_, xUnit_, yName_, yUnit_;
 };
 

@@ -1,6 +1,9 @@
 #include "ui/diagramcharts.h"
 
 #include <QPen>
+#include <cmath>
+
+#include "model/moistair.h"
 
 #include "ui/chartpanel.h"
 
@@ -63,6 +66,95 @@ const char* SeriesName(Series RunSeries::*member) {
   return "";
 }
 
+// Points of a line computed here rather than stored in a run.
+struct Line {
+  std::vector<double> x, y;
+};
+
+CurveData DataOf(const std::shared_ptr<const Line>& line) {
+  CurveData d;
+  d.owner = line;
+  d.x = line->x.data();
+  d.y = line->y.data();
+  d.n = line->x.size();
+  return d;
+}
+
+// The states of a run's dryer air that the run determines exactly: X in kg/kg, θ in °C.
+struct AirState {
+  const char* name;
+  double X;
+  double theta;
+};
+
+std::vector<AirState> AirStatesOf(const RunRecord& r) {
+  std::vector<AirState> states{
+      {"Außenluft", r.derived.XAussen, r.values.AussenluftTemp},
+  };
+  if (r.outcome == RunOutcome::Completed) states.push_back({"Zuluft", r.derived.XAussen, r.results.ThetaZuluft});
+  states.push_back({"Abluft", r.derived.XAbluft, r.values.Lufttemp});
+  // The air at the plate is held from the end of the counter-current section on.
+  const bool switched = std::isfinite(r.results.DauerGegenstrom);
+  states.push_back({switched ? "Kammer" : "Ende", r.results.XLuft, r.results.ThetaLuft});
+  return states;
+}
+
+// Humidity ratio in g/kg at theta and relative humidity phi (total pressure 1 bar).
+double GramsPerKg(double theta, double phi) { return 1000 * HumidityRatio(phi * SaturationPressure(theta)); }
+
+// Lines of constant relative humidity and constant enthalpy, with their names.
+void DrawAirChartBackground(ChartPanel& panel) {
+  const QPen thin(QColor(185, 185, 185), 1);
+  const QPen saturation(QColor(90, 90, 90), 1.6);
+  for (int percent = 10; percent <= 100; percent += 10) {
+    auto line = std::make_shared<Line>();
+    for (double theta = -10; theta <= 100; theta += 0.5) {
+      line->x.push_back(GramsPerKg(theta, percent / 100.0));
+      line->y.push_back(theta);
+    }
+    CurveData d = DataOf(line);
+    d.framesView = false;
+    panel.addCurve(QString(), d, percent == 100 ? saturation : thin, false);
+    const double labelTheta = percent == 100 ? 30 : 20 + 0.6 * percent;
+    panel.addLabel(QStringLiteral("%1 %").arg(percent), QPointF(GramsPerKg(labelTheta, percent / 100.0), labelTheta));
+  }
+  // h = 1.005 θ + X (2500 + 1.86 θ) kJ per kg dry air, X in kg/kg.
+  QPen dashed = thin;
+  dashed.setStyle(Qt::DashLine);
+  for (int h = 20; h <= 400; h += 20) {
+    auto line = std::make_shared<Line>();
+    for (double g = 0; g <= 300; g += 1) {
+      const double X = g / 1000;
+      const double theta = (h - 2500 * X) / (1.005 + 1.86 * X);
+      if (theta < -10) break;
+      line->x.push_back(g);
+      line->y.push_back(theta);
+    }
+    CurveData d = DataOf(line);
+    d.framesView = false;
+    panel.addCurve(QString(), d, dashed, false);
+    panel.addLabel(QStringLiteral("h = %1").arg(h), QPointF(0.3, h / 1.005));
+  }
+}
+
+void DrawAirStates(ChartPanel& panel, const RunEntry& run) {
+  const std::vector<AirState> states = AirStatesOf(*run.record);
+  const auto line = [&](const QString& part, std::vector<const AirState*> points, Qt::PenStyle style) {
+    auto l = std::make_shared<Line>();
+    for (const AirState* p : points) {
+      l->x.push_back(1000 * p->X);
+      l->y.push_back(p->theta);
+    }
+    QLineSeries* series = panel.addCurve(QStringLiteral("%1 – %2").arg(run.label, part), DataOf(l),
+                                         QPen(run.color, 2, style));
+    series->setPointsVisible(true);
+    series->setMarkerSize(7);
+  };
+  const AirState* outside = &states.front();
+  if (states.size() == 4) line(QStringLiteral("Erhitzer"), {outside, &states[1]}, Qt::DashLine);
+  line(QStringLiteral("Gegenstromabschnitt"), {&states[states.size() - 2], &states.back()}, Qt::SolidLine);
+}
+
 }  // namespace
 
 const std::vector<ChartInfo>& Charts() {
@@ -75,6 +167,10 @@ const std::vector<ChartInfo>& Charts() {
        "Temperatur ϑ in °C", "t", "h", "ϑ", "°C"},
       {ChartKind::Shrinkage, "Schwindung", "Lineare Schwindung: Oberfläche und Kern", "Zeit t in h",
        "lineare Schwindung in %", "t", "h", "S", "%"},
+      {ChartKind::AirStates, "h,X-Diagramm",
+       "Trocknerluft im h,X-Diagramm: Erhitzer, Gegenstromabschnitt, Kammer (Linien gleicher rel. Feuchte "
+       "und Enthalpie grau)",
+       "Wasserbeladung X in g/kg trockene Luft", "Lufttemperatur ϑ in °C", "X", "g/kg", "ϑ", "°C"},
   };
   return charts;
 }
@@ -90,6 +186,14 @@ ChartPanel* MakeChartPanel(const ChartInfo& info) {
 
 void FillChart(ChartPanel& panel, ChartKind kind, const std::vector<const RunEntry*>& runs) {
   panel.clearCurves();
+  if (kind == ChartKind::AirStates) {
+    DrawAirChartBackground(panel);
+    for (const RunEntry* run : runs) {
+      if (run->record->outcome != RunOutcome::Refused) DrawAirStates(panel, *run);
+    }
+    panel.resetZoom();
+    return;
+  }
   const ChartSpec& spec = SpecOf(kind);
   for (const RunEntry* run : runs) {
     if (!run->hasSeries()) continue;
@@ -112,6 +216,20 @@ void FillChart(ChartPanel& panel, ChartKind kind, const std::vector<const RunEnt
 }
 
 std::string ChartCsv(ChartKind kind, const std::vector<const RunEntry*>& runs, CsvDialect dialect) {
+  if (kind == ChartKind::AirStates) {
+    std::string csv = CsvRow({CsvText("Lauf", dialect), CsvText("Zustand", dialect), CsvText("X in kg/kg", dialect),
+                              CsvText("ϑ in °C", dialect)},
+                             dialect);
+    for (const RunEntry* run : runs) {
+      if (run->record->outcome == RunOutcome::Refused) continue;
+      for (const AirState& a : AirStatesOf(*run->record)) {
+        csv += CsvRow({CsvText(run->label.toStdString(), dialect), CsvText(a.name, dialect), CsvNumber(a.X, dialect),
+                       CsvNumber(a.theta, dialect)},
+                      dialect);
+      }
+    }
+    return csv;
+  }
   const ChartSpec& spec = SpecOf(kind);
   std::vector<Series RunSeries::*> columns{spec.x};
   for (const CurveSpec& c : spec.curves) columns.push_back(c.y);

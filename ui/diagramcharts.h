@@ -19,6 +19,7 @@ enum class ChartKind {
   Rate,         // evaporation rate over mean moisture: the drying-rate curve
   Temperature,  // air, surface and core temperature over time
   Shrinkage,    // surface and core shrinkage over time
+  AirStates,    // the dryer air in the enthalpy-humidity chart
 };
 
 struct ChartInfo {
@@ -45,7 +46,8 @@ void FillChart(ChartPanel& panel, ChartKind kind, const std::vector<const RunEnt
 
 // The full data behind the diagram: a header line (the run's label, then the
 // series by name as the runner's series files name them), then every stored
-// point of every run that holds series, run after run.
+// point of every run that holds series, run after run. For the air states:
+// one line per state of every run.
 std::string ChartCsv(ChartKind kind, const std::vector<const RunEntry*>& runs, CsvDialect dialect);
 
 }  // namespace lamvero

@@ -4,6 +4,7 @@
 #include <gtest/gtest.h>
 
 #include <QAction>
+#include <QCoreApplication>
 #include <QFile>
 #include <QImage>
 #include <QListWidget>
@@ -228,6 +229,7 @@ TEST(DiagramChart, ADefaultLengthRunIsDrawnWithFewPointsAndZoomBringsBackDetail)
   // Zoomed into a hundredth of the time: every point there is drawn.
   const double t0 = 0.5 * 20000 / 3600, t1 = 0.5 * 20440 / 3600;
   p.axisX().setRange(t0, t1);
+  QCoreApplication::processEvents();
   int inside = 0;
   for (const QPointF& q : static_cast<QLineSeries*>(p.chart().series()[0])->points()) inside += q.x() >= t0 && q.x() <= t1;
   EXPECT_GE(inside, 440);
