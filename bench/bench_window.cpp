@@ -12,7 +12,9 @@
 #include <memory>
 
 #include "model/dryingrun.h"
+#include "ui/chartpanel.h"
 #include "ui/controltable.h"
+#include "ui/diagramwindow.h"
 #include "ui/mainwindow.h"
 #include "ui/report.h"
 
@@ -86,6 +88,28 @@ void BM_WindowOverHeadless(benchmark::State& state) {
   state.counters["ratio"] = shown / headless;
 }
 BENCHMARK(BM_WindowOverHeadless)->Unit(benchmark::kMillisecond)->MinTime(4.0);
+
+// The diagrams window drawing a default run (about 44 000 points per series)
+// in every chart and the table: what a finished run costs there. The counters
+// give the points stored and the points the moisture chart draws.
+void BM_DiagramsDefaultRun(benchmark::State& state) {
+  App();
+  lamvero::NullDisplay none;
+  const lamvero::RunRecord record = lamvero::RunCase(lamvero::InputTexts::Defaults(), none);
+  lamvero::DiagramWindow window;
+  window.show();
+  QApplication::processEvents();
+  const int id = window.addSessionRun(record);
+  for (auto _ : state) {
+    window.setShown(id, false);
+    window.setShown(id, true);
+    QApplication::processEvents();
+  }
+  lamvero::ChartPanel& moisture = window.chart(lamvero::ChartKind::Moisture);
+  state.counters["stored_points"] = record.series.points();
+  state.counters["drawn_points_per_curve"] = moisture.drawnPoints() / 3.0;
+}
+BENCHMARK(BM_DiagramsDefaultRun)->Unit(benchmark::kMillisecond)->MinTime(2.0);
 
 }  // namespace
 

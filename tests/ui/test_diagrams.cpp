@@ -212,6 +212,39 @@ TEST(DiagramExport, CsvHoldsEveryPointOfTheShownRunsPicturesAreWritten) {
   EXPECT_FALSE(error.isEmpty());
 }
 
+TEST(DiagramChart, TheAirStatesOfEachRunInTheEnthalpyHumidityChart) {
+  DiagramWindow w;
+  w.show();
+  const RunRecord& r = QuickRun("4");
+  w.addSessionRun(r);
+  ChartPanel& p = w.chart(ChartKind::AirStates);
+  std::vector<QLineSeries*> named;
+  for (QAbstractSeries* s : p.chart().series()) {
+    if (!s->name().isEmpty()) named.push_back(static_cast<QLineSeries*>(s));
+  }
+  ASSERT_EQ(named.size(), 2u);
+  // The heater warms the outside air at constant humidity to the supply temperature.
+  EXPECT_EQ(named[0]->name(), QStringLiteral("Lauf 1 – Erhitzer"));
+  EXPECT_EQ(named[0]->points(), (QList<QPointF>{{1000 * r.derived.XAussen, r.values.AussenluftTemp},
+                                                {1000 * r.derived.XAussen, r.results.ThetaZuluft}}));
+  // The counter-current section runs from the exhaust air to the air of the chamber.
+  ASSERT_TRUE(std::isfinite(r.results.DauerGegenstrom));
+  EXPECT_EQ(named[1]->points(), (QList<QPointF>{{1000 * r.derived.XAbluft, r.values.Lufttemp},
+                                                {1000 * r.results.XLuft, r.results.ThetaLuft}}));
+  // The view frames the states, not the background lines.
+  EXPECT_LE(p.axisY().min(), r.values.AussenluftTemp);
+  EXPECT_GE(p.axisY().max(), r.results.ThetaZuluft);
+  EXPECT_LT(p.axisY().max(), r.results.ThetaZuluft + 50);
+  EXPECT_LT(p.axisX().max(), 1000 * r.derived.XAbluft + 20);
+
+  const std::string csv = w.chartCsv(ChartKind::AirStates, CsvDialect::Plain);
+  EXPECT_EQ(csv.substr(0, csv.find('\n')), "Lauf,Zustand,X in kg/kg,ϑ in °C");
+  EXPECT_NE(csv.find("Lauf 1,Zuluft," + CsvNumber(r.derived.XAussen, CsvDialect::Plain) + "," +
+                     CsvNumber(r.results.ThetaZuluft, CsvDialect::Plain) + "\n"),
+            std::string::npos);
+  EXPECT_EQ(std::count(csv.begin(), csv.end(), '\n'), 5);
+}
+
 TEST(DiagramChart, ADefaultLengthRunIsDrawnWithFewPointsAndZoomBringsBackDetail) {
   DiagramWindow w;
   w.resize(1200, 900);
