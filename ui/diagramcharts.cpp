@@ -1,5 +1,6 @@
 #include "ui/diagramcharts.h"
 
+#include <QImage>
 #include <QPen>
 #include <cmath>
 
@@ -153,6 +154,16 @@ void DrawAirStates(ChartPanel& panel, const RunEntry& run) {
   const AirState* outside = &states.front();
   if (states.size() == 4) line(QStringLiteral("Erhitzer"), {outside, &states[1]}, Qt::DashLine);
   line(QStringLiteral("Gegenstromabschnitt"), {&states[states.size() - 2], &states.back()}, Qt::SolidLine);
+  if (std::string(states.back().name) == "Kammer") {
+    // The chamber holds the air at one state: a square on it.
+    auto at = std::make_shared<Line>(Line{{1000 * states.back().X}, {states.back().theta}});
+    QImage square(12, 12, QImage::Format_ARGB32);
+    square.fill(run.color);
+    QLineSeries* chamber = panel.addCurve(QStringLiteral("%1 – Kammer").arg(run.label), DataOf(at), QPen(run.color, 2));
+    chamber->setMarkerSize(12);
+    chamber->setLightMarker(square);
+    chamber->setPointsVisible(true);
+  }
 }
 
 }  // namespace
@@ -168,8 +179,8 @@ const std::vector<ChartInfo>& Charts() {
       {ChartKind::Shrinkage, "Schwindung", "Lineare Schwindung: Oberfläche und Kern", "Zeit t in h",
        "lineare Schwindung in %", "t", "h", "S", "%"},
       {ChartKind::AirStates, "h,X-Diagramm",
-       "Trocknerluft im h,X-Diagramm: Erhitzer, Gegenstromabschnitt, Kammer (Linien gleicher rel. Feuchte "
-       "und Enthalpie grau)",
+       "Trocknerluft im h,X-Diagramm: Erhitzer, Gegenstromabschnitt, Kammer; grau: rel. Feuchte in %, "
+       "Enthalpie h in kJ/kg",
        "Wasserbeladung X in g/kg trockene Luft", "Lufttemperatur ϑ in °C", "X", "g/kg", "ϑ", "°C"},
   };
   return charts;

@@ -222,7 +222,7 @@ TEST(DiagramChart, TheAirStatesOfEachRunInTheEnthalpyHumidityChart) {
   for (QAbstractSeries* s : p.chart().series()) {
     if (!s->name().isEmpty()) named.push_back(static_cast<QLineSeries*>(s));
   }
-  ASSERT_EQ(named.size(), 2u);
+  ASSERT_EQ(named.size(), 3u);
   // The heater warms the outside air at constant humidity to the supply temperature.
   EXPECT_EQ(named[0]->name(), QStringLiteral("Lauf 1 – Erhitzer"));
   EXPECT_EQ(named[0]->points(), (QList<QPointF>{{1000 * r.derived.XAussen, r.values.AussenluftTemp},
@@ -231,6 +231,8 @@ TEST(DiagramChart, TheAirStatesOfEachRunInTheEnthalpyHumidityChart) {
   ASSERT_TRUE(std::isfinite(r.results.DauerGegenstrom));
   EXPECT_EQ(named[1]->points(), (QList<QPointF>{{1000 * r.derived.XAbluft, r.values.Lufttemp},
                                                 {1000 * r.results.XLuft, r.results.ThetaLuft}}));
+  EXPECT_EQ(named[2]->name(), QStringLiteral("Lauf 1 – Kammer"));
+  EXPECT_EQ(named[2]->points(), (QList<QPointF>{{1000 * r.results.XLuft, r.results.ThetaLuft}}));
   // The view frames the states, not the background lines.
   EXPECT_LE(p.axisY().min(), r.values.AussenluftTemp);
   EXPECT_GE(p.axisY().max(), r.results.ThetaZuluft);
