@@ -239,6 +239,23 @@ TEST(DiagramChart, TheAirStatesOfEachRunInTheEnthalpyHumidityChart) {
   EXPECT_LT(p.axisY().max(), r.results.ThetaZuluft + 50);
   EXPECT_LT(p.axisX().max(), 1000 * r.derived.XAbluft + 20);
 
+  // A run whose air never reaches the end temperature of the counter-current
+  // section has no chamber: its section ends at the last air state.
+  InputTexts neverSwitches = QuickInputs();
+  neverSwitches[Input::ThetaGegenstromende] = "150";
+  NullDisplay none;
+  const RunRecord counterCurrentOnly = RunCase(neverSwitches, none);
+  ASSERT_FALSE(std::isfinite(counterCurrentOnly.results.DauerGegenstrom));
+  DiagramWindow other;
+  other.show();
+  other.addSessionRun(counterCurrentOnly);
+  QStringList names;
+  for (QAbstractSeries* s : other.chart(ChartKind::AirStates).chart().series()) {
+    if (!s->name().isEmpty()) names << s->name();
+  }
+  EXPECT_EQ(names, (QStringList{"Lauf 1 – Erhitzer", "Lauf 1 – Gegenstromabschnitt"}));
+  EXPECT_NE(other.chartCsv(ChartKind::AirStates, CsvDialect::Plain).find("Lauf 1,Ende,"), std::string::npos);
+
   const std::string csv = w.chartCsv(ChartKind::AirStates, CsvDialect::Plain);
   EXPECT_EQ(csv.substr(0, csv.find('\n')), "Lauf,Zustand,X in kg/kg,ϑ in °C");
   EXPECT_NE(csv.find("Lauf 1,Zuluft," + CsvNumber(r.derived.XAussen, CsvDialect::Plain) + "," +
