@@ -2,8 +2,10 @@
 
 #include <QHeaderView>
 #include <cmath>
+#include <optional>
 
 #include "model/numberformat.h"
+#include "model/parsenumber.h"
 #include "model/resultquantities.h"
 #include "ui/runlist.h"
 
@@ -35,6 +37,13 @@ const ResultRow kResultRows[] = {
     {"WasserfehlerProzent", "relativer Wasserfehler in %", "#0.0"},
     {"AnzOS", "Ortsschritte je halbe Dicke", "#0"},
 };
+
+// Two input texts mean the same ("20,0" and "20"; "abc" only itself).
+bool SameInput(const std::string& a, const std::string& b) {
+  if (a == b) return true;
+  const std::optional<double> x = ParseNumber(a), y = ParseNumber(b);
+  return x && y && *x == *y;
+}
 
 QString ValueText(double value, const char* pattern) {
   if (!std::isfinite(value)) return QStringLiteral("–");  // the run did not reach that stage
@@ -89,7 +98,7 @@ void ComparisonTable::showRuns(const std::vector<const RunEntry*>& runs, const R
   std::vector<const InputField*> differing;
   for (const InputField& f : InputFields()) {
     for (const RunEntry* run : runs) {
-      if (run->record->inputs[f.id] != runs.front()->record->inputs[f.id]) {
+      if (!SameInput(run->record->inputs[f.id], runs.front()->record->inputs[f.id])) {
         differing.push_back(&f);
         break;
       }
@@ -105,7 +114,7 @@ void ComparisonTable::showRuns(const std::vector<const RunEntry*>& runs, const R
       const RunEntry* run = runs[static_cast<std::size_t>(c)];
       auto* item = new QTableWidgetItem(QString::fromStdString(run->record->inputs[f->id]));
       item->setTextAlignment(Qt::AlignRight | Qt::AlignVCenter);
-      if (reference && run != reference && run->record->inputs[f->id] != reference->record->inputs[f->id]) {
+      if (reference && run != reference && !SameInput(run->record->inputs[f->id], reference->record->inputs[f->id])) {
         QFont bold = item->font();
         bold.setBold(true);
         item->setFont(bold);

@@ -152,6 +152,16 @@ TEST(DiagramTable, DifferencesToTheReferenceRun) {
   const double eThin = QuickRun("4").results.spezEnergie, eThick = QuickRun("5").results.spezEnergie;
   EXPECT_EQ(t.item(energy, 1)->data(ComparisonTable::kDifferenceRole).toDouble(), eThick - eThin);
 
+  // "4,0" is the thickness "4": not a different input.
+  const int same = w.addSessionRun(QuickRun("4,0"));
+  EXPECT_EQ(t.item(0, 2)->text(), QStringLiteral("4,0"));
+  EXPECT_FALSE(t.item(0, 2)->font().bold());
+  EXPECT_TRUE(t.item(0, 1)->font().bold());
+  w.setShown(thick, false);
+  EXPECT_EQ(t.rowOf(QStringLiteral("txt_Dicke")), -1);
+  w.removeRun(same);
+  w.setShown(thick, true);
+
   // The reference stays in the table, first, while it is not drawn.
   w.setShown(thin, false);
   EXPECT_EQ(t.columnCount(), 2);
