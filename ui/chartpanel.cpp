@@ -26,6 +26,23 @@ int DecimalsFor(double span) {
   return std::clamp(3 - static_cast<int>(std::floor(std::log10(span))), 0, 6);
 }
 
+// Ticks at round values (1, 2 or 5 times a power of ten apart, about six of
+// them) over whatever range a zoom left.
+void PlaceTicks(QValueAxis& axis) {
+  const double span = axis.max() - axis.min();
+  if (!(span > 0) || !std::isfinite(span)) return;
+  const double raw = span / 6;
+  const double power = std::pow(10.0, std::floor(std::log10(raw)));
+  double step = power;
+  for (double m : {1.0, 2.0, 5.0, 10.0}) {
+    step = m * power;
+    if (step >= raw) break;
+  }
+  axis.setTickType(QValueAxis::TicksDynamic);
+  axis.setTickAnchor(0);
+  axis.setTickInterval(step);
+}
+
 QString Number(double v, int decimals) { return QLocale(QLocale::German).toString(v, 'f', decimals); }
 
 }  // namespace
@@ -182,6 +199,8 @@ void ChartPanel::redecimate() {
   // New points must not move the axes the user chose.
   axisX_->setRange(x0, x1);
   axisY_->setRange(y0, y1);
+  PlaceTicks(*axisX_);
+  PlaceTicks(*axisY_);
   adjusting_ = false;
   placeLabels();
 }
