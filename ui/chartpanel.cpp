@@ -171,12 +171,11 @@ void ChartPanel::resetZoom() {
   if (!(x1 >= x0)) x0 = 0, x1 = 1, y0 = 0, y1 = 1;  // nothing to show
   if (x1 == x0) x0 -= 0.5, x1 += 0.5;
   if (y1 == y0) y0 -= 0.5, y1 += 0.5;
-  // A little room above and below, so that no curve runs along the frame.
-  const double pad = 0.04 * (y1 - y0);
+  const double padX = marginX_ * (x1 - x0), padY = marginY_ * (y1 - y0);
   adjusting_ = true;
   chart_->zoomReset();
-  axisX_->setRange(x0, x1);
-  axisY_->setRange(y0 - pad, y1 + pad);
+  axisX_->setRange(x0 - padX, x1 + padX);
+  axisY_->setRange(y0 - padY, y1 + padY);
   adjusting_ = false;
   redecimate();
 }

@@ -44,8 +44,13 @@ class ChartPanel : public QWidget {
   void addLabel(const QString& text, QPointF at);
   // Removes every curve and label.
   void clearCurves();
-  // Shows every curve whole, on rounded axis limits.
+  // Shows every curve whole, with room of these fractions of the data's range
+  // left and right, and below and above.
   void resetZoom();
+  void setMargins(double x, double y) {
+    marginX_ = x;
+    marginY_ = y;
+  }
 
   QChart& chart() { return *chart_; }
   QChartView& view() { return *view_; }
@@ -80,6 +85,8 @@ class ChartPanel : public QWidget {
   std::vector<std::pair<QGraphicsSimpleTextItem*, QPointF>> labels_;
   bool adjusting_ = false;  // the ranges are being set here, not by the user
   bool redecimatePending_ = false;
+  double marginX_ = 0;     // time runs from the start to the end of the longest run
+  double marginY_ = 0.04;  // no curve along the frame
   QString xName_, xUnit_, yName_, yUnit_;
 };
 

@@ -123,18 +123,20 @@ void DrawAirChartBackground(ChartPanel& panel) {
   QPen dashed = thin;
   dashed.setStyle(Qt::DashLine);
   for (int h = 20; h <= 400; h += 20) {
+    // From dry air to saturation, where its name stands.
     auto line = std::make_shared<Line>();
-    for (double g = 0; g <= 300; g += 1) {
+    for (double g = 0; g <= 300; g += 0.5) {
       const double X = g / 1000;
       const double theta = (h - 2500 * X) / (1.005 + 1.86 * X);
       if (theta < -10) break;
       line->x.push_back(g);
       line->y.push_back(theta);
+      if (g >= GramsPerKg(theta, 1.0)) break;
     }
     CurveData d = DataOf(line);
     d.framesView = false;
     panel.addCurve(QString(), d, dashed, false);
-    panel.addLabel(QStringLiteral("h = %1").arg(h), QPointF(0.3, h / 1.005));
+    panel.addLabel(QStringLiteral("h = %1").arg(h), QPointF(line->x.back(), line->y.back()));
   }
 }
 
@@ -198,6 +200,7 @@ ChartPanel* MakeChartPanel(const ChartInfo& info) {
 void FillChart(ChartPanel& panel, ChartKind kind, const std::vector<const RunEntry*>& runs) {
   panel.clearCurves();
   if (kind == ChartKind::AirStates) {
+    panel.setMargins(0.06, 0.06);  // the states sit on the frame otherwise
     DrawAirChartBackground(panel);
     for (const RunEntry* run : runs) {
       if (run->record->outcome != RunOutcome::Refused) DrawAirStates(panel, *run);
