@@ -9,6 +9,7 @@
 #include <QImage>
 #include <QListWidget>
 #include <QMenuBar>
+#include <QPushButton>
 #include <QTemporaryDir>
 #include <cmath>
 
@@ -118,6 +119,12 @@ TEST(DiagramRuns, TheTickedRunsAreDrawnARunWithoutSeriesOnlyInTheTable) {
   EXPECT_EQ(surface->at(0).x(), QuickRun("5").series.tReihe[1] / 3600);
   list->item(0)->setCheckState(Qt::Checked);
   EXPECT_EQ(CurveCount(w, ChartKind::Moisture), 6);
+
+  // Entfernen takes the run picked in the list.
+  list->setCurrentRow(1);
+  w.findChild<QPushButton*>(QStringLiteral("cmd_Entfernen"))->click();
+  EXPECT_EQ(ListTexts(w), (QStringList{"Lauf 1", "ohne.lamvero (nur Tabelle)"}));
+  EXPECT_EQ(CurveCount(w, ChartKind::Moisture), 3);
 }
 
 TEST(DiagramRuns, AHiddenWindowDrawsWhenItIsShown) {
