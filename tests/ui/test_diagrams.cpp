@@ -9,6 +9,7 @@
 #include <QImage>
 #include <QListWidget>
 #include <QMenuBar>
+#include <QMessageBox>
 #include <QPushButton>
 #include <QTemporaryDir>
 #include <cmath>
@@ -21,6 +22,7 @@
 #include "ui/chartpanel.h"
 #include "ui/comparisontable.h"
 #include "ui/diagramwindow.h"
+#include "ui/filemenu.h"
 #include "ui/mainwindow.h"
 
 namespace lamvero {
@@ -322,15 +324,22 @@ TEST(DiagramChart, ADefaultLengthRunIsDrawnWithFewPointsAndZoomBringsBackDetail)
   EXPECT_TRUE(p.readOut().contains(QStringLiteral("Lauf 1 – "))) << p.readOut().toStdString();
 }
 
-TEST(DiagramWindowInApp, TheViewMenuOpensItAndCompletedRunsReachIt) {
+TEST(DiagramWindowInApp, TheViewMenuOpensItCompletedRunsAndOpenedCaseFilesReachIt) {
   AppWindow app;
+  QTemporaryDir dir;
+  const QString file = dir.filePath(QStringLiteral("fall.lamvero"));
+  FileMenu::Dialogs dialogs;
+  dialogs.saveName = [&](const QString&, const QString&, const QString&) { return file; };
+  dialogs.askSave = [](const QString&) { return QMessageBox::Discard; };
+  dialogs.warn = [](const QString& text) { ADD_FAILURE() << text.toStdString(); };
+  app.fileActions().setDialogs(dialogs);
   QAction* open = app.findChild<QAction*>(QStringLiteral("act_Diagramme"));
   ASSERT_NE(open, nullptr);
   EXPECT_EQ(open->text(), QStringLiteral("&Diagramme"));
   EXPECT_EQ(open->shortcut(), QKeySequence(Qt::CTRL | Qt::Key_D));
   QStringList menus;
   for (QAction* a : app.menuBar()->actions()) menus << a->text();
-  EXPECT_TRUE(menus.contains(QStringLiteral("&Ansicht")));
+  EXPECT_EQ(menus, (QStringList{"&Datei", "&Bearbeiten", "&Ansicht", "&Hilfe"}));
 
   MainWindow& area = app.area();
   area.setMessagePresenter([](const QString&) {});
@@ -340,17 +349,32 @@ TEST(DiagramWindowInApp, TheViewMenuOpensItAndCompletedRunsReachIt) {
   refused[Input::Dicke] = "0";
   area.setInputs(refused);
   area.runStart();
-  ASSERT_EQ(app.diagrams().runs().entries().size(), 1u);
-  const RunEntry& e = app.diagrams().runs().entries().front();
+  DiagramWindow& diagrams = app.diagrams();
+  ASSERT_EQ(diagrams.runs().entries().size(), 1u);
+  const RunEntry& e = diagrams.runs().entries().front();
   EXPECT_EQ(e.label, QStringLiteral("Lauf 1"));
+  EXPECT_FALSE(e.fromFile);
   EXPECT_EQ(e.record->results.Zeit, area.lastRun().results.Zeit);
   EXPECT_EQ(e.record->series.points(), area.lastRun().series.points());
 
+  // The case saved without series and opened again: in the table, not in the charts.
+  area.setInputs(QuickInputs());
+  ASSERT_TRUE(app.fileActions().saveAs());
+  ASSERT_TRUE(app.openFile(file));
+  ASSERT_EQ(diagrams.runs().entries().size(), 2u);
+  const RunEntry& loaded = diagrams.runs().entries().back();
+  EXPECT_EQ(loaded.label, QStringLiteral("fall.lamvero"));
+  EXPECT_TRUE(loaded.fromFile);
+  EXPECT_FALSE(loaded.hasSeries());
+  EXPECT_EQ(loaded.record->results.Zeit, diagrams.runs().entries().front().record->results.Zeit);
+
   open->trigger();
-  EXPECT_TRUE(app.diagrams().isVisible());
-  EXPECT_EQ(app.diagrams().windowTitle(), QStringLiteral("Diagramme"));
+  EXPECT_TRUE(diagrams.isVisible());
+  EXPECT_EQ(diagrams.windowTitle(), QStringLiteral("Diagramme"));
+  EXPECT_EQ(CurveCount(diagrams, ChartKind::Moisture), 3);
+  EXPECT_EQ(diagrams.table().columnCount(), 2);
   app.close();
-  EXPECT_FALSE(app.diagrams().isVisible());
+  EXPECT_FALSE(diagrams.isVisible());
 }
 
 }  // namespace
