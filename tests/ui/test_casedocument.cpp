@@ -125,18 +125,19 @@ class CaseDocumentTest : public ::testing::Test {
 TEST_F(CaseDocumentTest, MenuBarHasDateiAndShowsNoEmptyMenus) {
   App app;
   const QList<QAction*> bar = app.w.menuBar()->actions();
-  ASSERT_EQ(bar.size(), 3);
+  ASSERT_EQ(bar.size(), 4);
   EXPECT_EQ(bar[0]->text(), "&Datei");
   EXPECT_EQ(bar[1]->text(), "&Bearbeiten");
-  EXPECT_EQ(bar[2]->text(), "&Hilfe");
+  EXPECT_EQ(bar[2]->text(), "&Ansicht");
+  EXPECT_EQ(bar[3]->text(), "&Hilfe");
   for (QAction* menu : bar) EXPECT_TRUE(menu->isVisible());
   // Taking a menu's last entry away hides the menu; an entry makes it appear again.
   QAction* about = app.w.action(QStringLiteral("act_UeberLamvero"));
   ASSERT_NE(about, nullptr);
   app.w.helpMenu().removeAction(about);
-  EXPECT_FALSE(bar[2]->isVisible());
+  EXPECT_FALSE(bar[3]->isVisible());
   app.w.helpMenu().addAction(about);
-  EXPECT_TRUE(bar[2]->isVisible());
+  EXPECT_TRUE(bar[3]->isVisible());
 
   QStringList entries;
   for (QAction* a : app.w.fileMenu().actions()) entries << (a->isSeparator() ? QStringLiteral("-") : a->text());
