@@ -64,6 +64,11 @@ DiagramWindow::DiagramWindow(QWidget* parent) : QWidget(parent, Qt::Window) {
   leftLayout->setContentsMargins(0, 0, 0, 0);
   leftLayout->addWidget(new QLabel(QStringLiteral("Läufe (angehakt: gezeigt)")));
   leftLayout->addWidget(list_, 1);
+  hint_ = new QLabel(QStringLiteral("Noch keine Läufe: jede vollständige Rechnung (Start) und jede geöffnete "
+                                    "Falldatei mit Ergebnissen erscheint hier."));
+  hint_->setObjectName(QStringLiteral("lbl_Hinweis"));
+  hint_->setWordWrap(true);
+  leftLayout->addWidget(hint_);
   leftLayout->addWidget(remove);
   leftLayout->addWidget(new QLabel(QStringLiteral("Bezugslauf für die Differenzen")));
   leftLayout->addWidget(reference_);
@@ -173,6 +178,8 @@ void DiagramWindow::runsChanged() {
     item->setToolTip(Summary(e));
     if (e.id == current) list_->setCurrentItem(item);
   }
+
+  hint_->setVisible(runs_.entries().empty());
 
   const QSignalBlocker blockReference(reference_);
   reference_->clear();

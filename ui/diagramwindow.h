@@ -14,6 +14,7 @@
 #include "ui/runlist.h"
 
 class QComboBox;
+class QLabel;
 class QListWidget;
 class QListWidgetItem;
 class QTabWidget;
@@ -71,6 +72,7 @@ class DiagramWindow : public QWidget {
   int sessionRuns_ = 0;  // runs numbered so far
   bool stale_ = false;   // the diagrams wait for the window to be shown
   QListWidget* list_ = nullptr;
+  QLabel* hint_ = nullptr;  // what fills the list, while it is empty
   QComboBox* reference_ = nullptr;
   QTabWidget* tabs_ = nullptr;
   std::vector<ChartPanel*> panels_;  // in the order of Charts()

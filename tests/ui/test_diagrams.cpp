@@ -7,6 +7,7 @@
 #include <QCoreApplication>
 #include <QFile>
 #include <QImage>
+#include <QLabel>
 #include <QListWidget>
 #include <QMenuBar>
 #include <QMessageBox>
@@ -131,10 +132,17 @@ TEST(DiagramRuns, TheTickedRunsAreDrawnARunWithoutSeriesOnlyInTheTable) {
 
 TEST(DiagramRuns, AHiddenWindowDrawsWhenItIsShown) {
   DiagramWindow w;
-  w.addSessionRun(QuickRun("4"));
+  auto* hint = w.findChild<QLabel*>(QStringLiteral("lbl_Hinweis"));
+  ASSERT_NE(hint, nullptr);
+  EXPECT_FALSE(hint->isHidden());  // says where runs come from
+  const int id = w.addSessionRun(QuickRun("4"));
+  EXPECT_TRUE(hint->isHidden());
   EXPECT_EQ(CurveCount(w, ChartKind::Moisture), 0);
   w.show();
   EXPECT_EQ(CurveCount(w, ChartKind::Moisture), 3);
+  w.removeRun(id);
+  EXPECT_FALSE(hint->isHidden());
+  EXPECT_EQ(CurveCount(w, ChartKind::Moisture), 0);
 }
 
 TEST(DiagramTable, DifferencesToTheReferenceRun) {
