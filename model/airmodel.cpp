@@ -1,27 +1,17 @@
 #include "model/airmodel.h"
 
 #include "model/moistair.h"
-#include "model/numberformat.h"
 
 namespace lamvero {
 
-void CheckCounterCurrentEnd(RunState& s, Display& d) {
+void CheckCounterCurrentEnd(RunState& s, RunView& view) {
   if (s.GegenstromAktiv != 1 || s.ThetaLuft < s.ThetaGegenstromende) return;
   // The air at the plate has reached the set temperature: from now on the
   // plate sits in the chamber section, in air of constant state.
   s.GegenstromAktiv = 0;
   s.DauerGegenstrom = static_cast<float>(s.Zeit);
-  d.setVisible("lbl_DauerGegenstrom", true);
-  d.repaint("lbl_DauerGegenstrom");
-  d.setVisible("txt_DauerGegenstrom", true);
-  d.setText("txt_DauerGegenstrom", FormatDuration(s.Zeit));
-  d.repaint("txt_DauerGegenstrom");
-  d.setVisible("lbl_XGegen", true);
-  d.repaint("lbl_XGegen");
-  d.setVisible("txt_XGegen", true);
   s.XGegen = s.xmom;
-  d.setText("txt_XGegen", Format(s.XGegen, "#0.00"));
-  d.repaint("txt_XGegen");
+  view.counterCurrentEnded(s);
 }
 
 // Upstream the air holds less water (the plate's evaporation of one step,
@@ -102,28 +92,12 @@ double SpecificEnergy(double ThetaZuluft, double AussenluftTemp, double LuftRohl
   return (ThetaZuluft - AussenluftTemp) * LuftRohlingVerh / XAnf;
 }
 
-void ComputeEnergyBalance(RunState& s, Display& d) {
-  d.setVisible("lbl_ThetaZuluft", true);
-  d.setVisible("txt_ThetaZuluft", true);
+void ComputeEnergyBalance(RunState& s) {
   // The bodies leave at the final front temperature.
   s.ThetaZuluft =
       SupplyAirTemperature(s.Lufttemp, s.XAbluft, s.XAussen, s.ThetaK, s.ThetaEinf, s.XAnf, s.LuftRohlingVerh);
-  d.setText("txt_ThetaZuluft", Format(s.ThetaZuluft, "#0.0"));
-  d.repaint("lbl_ThetaZuluft");
-  d.repaint("txt_ThetaZuluft");
-
-  d.setVisible("lbl_spezEnergie", true);
-  d.setVisible("txt_spezEnergie", true);
-  d.setVisible("lbl_relEnergie", true);
-  d.setVisible("txt_relEnergie", true);
   s.spezEnergie = SpecificEnergy(s.ThetaZuluft, s.AussenluftTemp, s.LuftRohlingVerh, s.XAnf);
-  d.setText("txt_spezEnergie", Format(s.spezEnergie, "#0.0"));
-  s.relEnergie = s.spezEnergie / 2500;
-  d.setText("txt_relEnergie", Format(s.relEnergie, "#0.000"));
-  d.repaint("lbl_spezEnergie");
-  d.repaint("txt_spezEnergie");
-  d.repaint("lbl_relEnergie");
-  d.repaint("txt_relEnergie");
+  s.relEnergie = s.spezEnergie / 2500;  // heat of evaporation at 0 °C, kJ/kg
 }
 
 }  // namespace lamvero

@@ -3,14 +3,14 @@
 // water and an enthalpy balance, the switch to the chamber section, and the
 // energy balance of the whole dryer.
 
-#include "model/display.h"
 #include "model/runstate.h"
+#include "model/runview.h"
 
 namespace lamvero {
 
 // Ends the counter-current section once the air at the plate has reached
 // ThetaGegenstromende (at most once per run) and shows its duration.
-void CheckCounterCurrentEnd(RunState& s, Display& d);
+void CheckCounterCurrentEnd(RunState& s, RunView& view);
 
 // Advances XLuft and ThetaLuft over one time step of the first drying period
 // against the flow, with the water the plate gave off in the last step.
@@ -38,7 +38,7 @@ double SupplyAirTemperature(double Lufttemp, double XAbluft, float XAussen, doub
 double SpecificEnergy(double ThetaZuluft, double AussenluftTemp, double LuftRohlingVerh, double XAnf);
 
 // End-of-run balance of the whole dryer: supply-air temperature, specific and
-// relative energy demand, shown in their boxes.
-void ComputeEnergyBalance(RunState& s, Display& d);
+// relative energy demand (relative to the latent heat of water at 0 °C).
+void ComputeEnergyBalance(RunState& s);
 
 }  // namespace lamvero

@@ -28,7 +28,7 @@ class ControlRecorder : public Display {
     next_.fillWhite(area, x1, y1, x2, y2);
   }
   void drawShrinkageScale(const RunState& s) override { next_.drawShrinkageScale(s); }
-  void drawProfile(const RunState& s, int style) override { next_.drawProfile(s, style); }
+  void drawProfile(const RunState& s, CurveStyle style) override { next_.drawProfile(s, style); }
   void drawResultPlots(const RunState& s) override { next_.drawResultPlots(s); }
   void refresh(Area area) override { next_.refresh(area); }
   void yield() override { next_.yield(); }

@@ -14,6 +14,10 @@ struct Rgb {
   bool operator==(const Rgb& o) const { return r == o.r && g == o.g && b == o.b; }
 };
 
+// A profile curve: drawn while a drying period runs ("StilEins", black), or
+// the last one of the first period ("StilNull", red).
+enum class CurveStyle { Running = 1, Final = 0 };
+
 // The two drawing areas: the moisture profile and the result curves.
 enum class Area { Ausgabe, Zeit };
 
@@ -31,7 +35,7 @@ class Display {
   // Drawing areas, in their user coordinates (10500 x 6000 and 10500 x 4300).
   virtual void fillWhite(Area area, double x1, double y1, double x2, double y2) = 0;
   virtual void drawShrinkageScale(const RunState& s) = 0;   // blue marks and limit line
-  virtual void drawProfile(const RunState& s, int style) = 0;  // style: StilEins or StilNull
+  virtual void drawProfile(const RunState& s, CurveStyle style) = 0;
   virtual void drawResultPlots(const RunState& s) = 0;
   virtual void refresh(Area area) = 0;
 
@@ -49,7 +53,7 @@ class NullDisplay : public Display {
   void repaintWindow() override {}
   void fillWhite(Area, double, double, double, double) override {}
   void drawShrinkageScale(const RunState&) override {}
-  void drawProfile(const RunState&, int) override {}
+  void drawProfile(const RunState&, CurveStyle) override {}
   void drawResultPlots(const RunState&) override {}
   void refresh(Area) override {}
   void yield() override {}

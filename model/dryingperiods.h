@@ -1,16 +1,12 @@
 #pragma once
-// The two drying periods and the evaluation of a completed run.
+// The two drying periods and the evaluation of a completed run. They compute;
+// what the window shows of them goes through the run's presenter.
 
-#include "model/display.h"
 #include "model/runstate.h"
+#include "model/runview.h"
 #include "model/stoprequest.h"
 
 namespace lamvero {
-
-// Stop was pressed, or the caller asked the run to stop.
-inline bool StopRequested(const RunState& s) {
-  return s.StopFlag == 1 || (s.stopRequest != nullptr && s.stopRequest->requested());
-}
 
 enum class PeriodEnd {
   Done,        // the period reached its natural end
@@ -19,19 +15,28 @@ enum class PeriodEnd {
   Failed,      // the moisture profile stopped being finite
 };
 
+// Stop was pressed, or the caller asked the run to stop.
+inline bool StopRequested(const RunState& s) {
+  return s.StopFlag == 1 || (s.stopRequest != nullptr && s.stopRequest->requested());
+}
+
 // Wet surface at the wet-bulb temperature; ends when the surface value of the
 // profile falls below zero.
-PeriodEnd RunFirstPeriod(RunState& s, Display& d);
+PeriodEnd RunFirstPeriod(RunState& s, RunView& view);
 
 // A drying front recedes into the plate; ends when it reaches the centre.
-PeriodEnd RunSecondPeriod(RunState& s, Display& d);
+PeriodEnd RunSecondPeriod(RunState& s, RunView& view);
 
-// Rescales and smooths the series, computes the energy demand, draws the
-// result curves and shows the water-balance error.
-void EvaluateRun(RunState& s, Display& d);
+// Rescales and smooths the series, computes the energy demand and the
+// water-balance error, and shows the results.
+void EvaluateRun(RunState& s, RunView& view);
 
-// Both periods show the moment the surface or the core reaches the limit moisture.
-void ShowSurfaceShrinkageEnd(RunState& s, Display& d);
-void ShowCoreShrinkageEnd(RunState& s, Display& d);
+// How the centre's moisture is compared with the limit moisture: the first
+// period counts reaching it, the second only passing below it.
+enum class CoreLimit { AtOrBelow, Below };
+
+// Both periods note the moment the surface or the centre reaches the limit
+// moisture (t1xse, t2xse), once per run.
+void CheckShrinkageEnds(RunState& s, RunView& view, int N, CoreLimit coreLimit);
 
 }  // namespace lamvero

@@ -6,40 +6,15 @@
 #include "model/controlrecorder.h"
 #include "model/dryingperiods.h"
 #include "model/inputcheck.h"
+#include "model/inputreading.h"
 #include "model/numberformat.h"
 #include "model/profilerecorder.h"
+#include "model/runview.h"
 #include "model/setup.h"
 
 namespace lamvero {
 
 namespace {
-
-// What Start shows before the set-up: the run buttons and the live rows.
-void BeginRun(Display& d) {
-  d.setVisible("cmd_Start", false);
-  d.setVisible("cmd_Stop", true);
-  d.setVisible("cmd_Pause", true);
-  for (const char* label :
-       {"lbl_Zeit", "lbl_Waermestromdichte", "lbl_Wasserdampf", "lbl_thetaOb", "lbl_Kerntemp", "lbl_Xmom",
-        "lbl_KapGeschw", "lbl_DampfGeschw", "lbl_SchwindEnde", "lbl_offPoren", "lbl_Ortsschrittzahl",
-        "lbl_LuftRohlingVerh", "lbl_LuftWasserVerh", "lbl_momLuftTemp", "lbl_momXLuft", "lbl_SchwindDiff",
-        "lbl_SchwindGradient"}) {
-    d.setVisible(label, true);
-  }
-  for (const char* box :
-       {"txt_Zeit", "txt_qrand", "txt_Wasserdampf", "txt_thetaOb", "txt_thetaK", "txt_xmom", "txt_KapGeschw",
-        "txt_Dampfgeschw", "txt_XSchwEnde", "txt_offPoren", "txt_AnzOS", "txt_LuftRohlingVerh",
-        "txt_LuftWasserVerh", "txt_momLuftTemp", "txt_momXLuft", "txt_schwinddiff", "txt_schwindgrad"}) {
-    d.setVisible(box, true);
-  }
-  d.setText("txt_Dampfgeschw", "-");
-  // The maximum shrinkage difference and gradient start from nothing, so no
-  // earlier run's values stand there until this run finds its own.
-  d.setText("txt_schwinddiff", "0,00");
-  d.setText("txt_schwindgrad", "0,00");
-  d.repaintWindow();
-  d.fillWhite(Area::Ausgabe, 0, 0, 10500, 5000);
-}
 
 std::string StopMessage(const RunState& s, PeriodEnd end) {
   std::string when = FormatDuration(std::floor(s.Zeit + 0.5));
@@ -58,29 +33,27 @@ std::string StopMessage(const RunState& s, PeriodEnd end) {
 
 RunResult RunSimulation(RunState& s, const InputTexts& inputs, Display& observer, const RunOptions& options) {
   RunResult result;
-  result.messages = CheckInputs(inputs);
+  const InputReading reading = ReadInputs(inputs);
+  result.messages = CheckInputs(inputs, reading);
   if (!result.messages.empty()) {
     result.outcome = RunOutcome::Refused;
     return result;
   }
 
-  ControlRecorder controls(observer, options.controlsAtOpen);
-  ProfileRecorder d(controls);
+  ControlRecorder recorder(observer, options.controlsAtOpen);
+  ProfileRecorder profiles(recorder);
+  RunView view(profiles);
   s.stopRequest = options.stop;
   s.record.inputs = inputs;
   s.record.messages.clear();
   s.record.controls.clear();
 
-  BeginRun(d);
-  SetUpRun(s, inputs, d);
-  PeriodEnd end = RunFirstPeriod(s, d);
-  if (end == PeriodEnd::Done) end = RunSecondPeriod(s, d);
-  if (end == PeriodEnd::Done) EvaluateRun(s, d);
-  // However the run ended, Pause and Stop have nothing left to act on: only
-  // "Nochmal !" stays, and no idle pause can be started from a leftover button.
-  d.setVisible("cmd_Pause", false);
-  d.setVisible("cmd_Stop", false);
-  d.setVisible("cmd_Neustart", true);
+  view.beginRun();
+  SetUpRun(s, reading.values, view);
+  PeriodEnd end = RunFirstPeriod(s, view);
+  if (end == PeriodEnd::Done) end = RunSecondPeriod(s, view);
+  if (end == PeriodEnd::Done) EvaluateRun(s, view);
+  view.runEnded();
 
   switch (end) {
     case PeriodEnd::Done: result.outcome = RunOutcome::Completed; break;
@@ -94,8 +67,8 @@ RunResult RunSimulation(RunState& s, const InputTexts& inputs, Display& observer
   RecordRun(s);
   s.record.outcome = result.outcome;
   s.record.messages = result.messages;
-  s.record.controls = controls.controls();
-  s.record.profiles = d.take();
+  s.record.controls = recorder.controls();
+  s.record.profiles = profiles.take();
   return result;
 }
 

@@ -2,7 +2,6 @@
 
 #include "model/airmodel.h"
 #include "model/dryingperiods.h"
-#include "model/numberformat.h"
 
 namespace lamvero {
 
@@ -15,64 +14,37 @@ double WithoutResidual(double X, double XEnde, double XAnf) {
 }
 
 void SmoothSeries(RunState& s) {
+  RunSeries& r = s.record.series;
   const double W = s.nGlatt;
   s.WasserdampfMax = 0;
   // First-order recursive smoothing: entry k-1 is already smoothed.
-  for (int k = 10; k <= s.record.series.nReihe; ++k) {
-    s.record.series.ThetaLuftReihe[k] = (s.record.series.ThetaLuftReihe[k] + (W / 3) * s.record.series.ThetaLuftReihe[k - 1]) / (W / 3 + 1);
-    s.record.series.ThetaObReihe[k] = (s.record.series.ThetaObReihe[k] + W * s.record.series.ThetaObReihe[k - 1]) / (W + 1);
-    s.record.series.ThetaKReihe[k] = (s.record.series.ThetaKReihe[k] + W * s.record.series.ThetaKReihe[k - 1]) / (W + 1);
-    if (s.record.series.WasserdampfReihe[k] < 0) s.record.series.WasserdampfReihe[k] = s.record.series.WasserdampfReihe[k - 1];
-    s.record.series.WasserdampfReihe[k] = (s.record.series.WasserdampfReihe[k] + W * s.record.series.WasserdampfReihe[k - 1]) / (W + 1);
-    if (s.record.series.WasserdampfReihe[k] > s.WasserdampfMax) s.WasserdampfMax = s.record.series.WasserdampfReihe[k];
+  for (int k = 10; k <= r.nReihe; ++k) {
+    r.ThetaLuftReihe[k] = (r.ThetaLuftReihe[k] + (W / 3) * r.ThetaLuftReihe[k - 1]) / (W / 3 + 1);
+    r.ThetaObReihe[k] = (r.ThetaObReihe[k] + W * r.ThetaObReihe[k - 1]) / (W + 1);
+    r.ThetaKReihe[k] = (r.ThetaKReihe[k] + W * r.ThetaKReihe[k - 1]) / (W + 1);
+    if (r.WasserdampfReihe[k] < 0) r.WasserdampfReihe[k] = r.WasserdampfReihe[k - 1];
+    r.WasserdampfReihe[k] = (r.WasserdampfReihe[k] + W * r.WasserdampfReihe[k - 1]) / (W + 1);
+    if (r.WasserdampfReihe[k] > s.WasserdampfMax) s.WasserdampfMax = r.WasserdampfReihe[k];
   }
-}
-
-void ShowWaterError(RunState& s, Display& d) {
-  const Rgb darkBlue{0, 0, 192};
-  const Rgb red{255, 0, 0};
-  d.setVisible("lbl_Wasserfehler", true);
-  d.setVisible("txt_Wasserfehler", true);
-  d.setColor("lbl_Wasserfehler", darkBlue);
-  d.setColor("txt_Wasserfehler", darkBlue);
-  // What the integrated surface flux has not accounted for, while the profile is dry.
-  s.WasserfehlerProzent = std::fabs(s.XBilanz / s.XAnf * 100);
-  if (s.WasserfehlerProzent > 3) {
-    d.setColor("lbl_Wasserfehler", red);
-    d.setColor("txt_Wasserfehler", red);
-  }
-  if (s.WasserfehlerProzent > 6) {
-    d.setVisible("lbl_ungenau1", true);
-    d.setVisible("lbl_ungenau2", true);
-    d.setVisible("lbl_ungenau3", true);
-  }
-  d.setText("txt_Wasserfehler", Format(s.WasserfehlerProzent, "#0.0"));
-  d.repaint("lbl_Wasserfehler");
-  d.repaint("txt_Wasserfehler");
 }
 
 }  // namespace
 
-void EvaluateRun(RunState& s, Display& d) {
+void EvaluateRun(RunState& s, RunView& view) {
+  RunSeries& r = s.record.series;
   s.XEnde = s.xmom;
   s.X1TA = WithoutResidual(s.X1TA, s.XEnde, s.XAnf);
-  d.setText("txt_X1TA", Format(s.X1TA, "#0.0000"));
-  d.repaint("txt_X1TA");
-  d.setText("txt_xmom", "0");
-  d.repaint("txt_xmom");
-
-  for (int k = 1; k <= s.record.series.nReihe; ++k) {
-    s.record.series.XReihe[k] = WithoutResidual(s.record.series.XReihe[k], s.XEnde, s.XAnf);
-    s.record.series.XKernReihe[k] = WithoutResidual(s.record.series.XKernReihe[k], s.XEnde, s.XAnf);
+  for (int k = 1; k <= r.nReihe; ++k) {
+    r.XReihe[k] = WithoutResidual(r.XReihe[k], s.XEnde, s.XAnf);
+    r.XKernReihe[k] = WithoutResidual(r.XKernReihe[k], s.XEnde, s.XAnf);
   }
   SmoothSeries(s);
 
-  ComputeEnergyBalance(s, d);
-  if (s.nIter > 45) d.setVisible("lbl_Achtung", true);
-  d.repaint("lbl_Achtung");
+  ComputeEnergyBalance(s);
+  // What the integrated surface flux has not accounted for, while the profile is dry.
+  s.WasserfehlerProzent = std::fabs(s.XBilanz / s.XAnf * 100);
   RecordRun(s);  // the result plots draw from the record
-  d.drawResultPlots(s);
-  ShowWaterError(s, d);
+  view.runEvaluated(s);
 }
 
 }  // namespace lamvero

@@ -9,8 +9,7 @@
 #include "model/airmodel.h"
 #include "model/claybody.h"
 #include "model/moistair.h"
-#include "model/numberformat.h"
-#include "model/parsenumber.h"
+#include "model/inputreading.h"
 #include "model/runstate.h"
 
 namespace lamvero {
@@ -51,7 +50,7 @@ bool IsBlank(const std::string& text) {
 
 class Checker {
  public:
-  explicit Checker(const InputTexts& texts) : texts_(texts) {}
+  Checker(const InputTexts& texts, const InputReading& reading) : texts_(texts), reading_(reading) {}
 
   std::vector<std::string> Run() {
     ReadAll();
@@ -74,20 +73,20 @@ class Checker {
   }
 
  private:
-  // Input values in model units, as the set-up converts them.
-  double Dicke() const { return v(Input::Dicke); }
-  double Ortsschrittweite() const { return v(Input::Ortsschrittweite); }
-  double rhos() const { return v(Input::rhos); }
-  double XAnf() const { return v(Input::XAnf); }
-  double Lufttemp() const { return v(Input::Lufttemp); }
-  double AbluftFeuchte() const { return v(Input::AbluftFeuchte) / 100; }
-  double Waermeuebergang() const { return v(Input::Waermeuebergang) / 1000; }
-  double AussenluftTemp() const { return v(Input::AussenluftTemp); }
-  double AussenluftFeuchte() const { return v(Input::AussenluftFeuchte) / 100; }
-  double deltaT() const { return v(Input::deltaT); }
-  double linTrSchwind() const { return v(Input::linTrSchwind); }
-  double Feuchteleit() const { return v(Input::Feuchteleit) * 1e-9; }
-  double ThetaEinf() const { return v(Input::ThetaEinf); }
+  // Input values in model units, as the set-up reads them.
+  double Dicke() const { return reading_.values.Dicke; }
+  double Ortsschrittweite() const { return reading_.values.Ortsschrittweite; }
+  double rhos() const { return reading_.values.rhos; }
+  double XAnf() const { return reading_.values.XAnf; }
+  double Lufttemp() const { return reading_.values.Lufttemp; }
+  double AbluftFeuchte() const { return reading_.values.AbluftFeuchte; }
+  double Waermeuebergang() const { return reading_.values.Waermeuebergang; }
+  double AussenluftTemp() const { return reading_.values.AussenluftTemp; }
+  double AussenluftFeuchte() const { return reading_.values.AussenluftFeuchte; }
+  double deltaT() const { return reading_.values.deltaT; }
+  double linTrSchwind() const { return reading_.values.linTrSchwind; }
+  double Feuchteleit() const { return reading_.values.Feuchteleit; }
+  double ThetaEinf() const { return reading_.values.ThetaEinf; }
 
   double v(Input id) const { return value_[Index(id)]; }
   static std::size_t Index(Input id) { return static_cast<std::size_t>(id); }
@@ -123,9 +122,8 @@ class Checker {
   void ReadAll() {
     for (const InputField& f : InputFields()) {
       const std::size_t i = Index(f.id);
-      const std::optional<double> x = ParseNumber(texts_[f.id]);
-      usable_[i] = x.has_value() && std::isfinite(*x);
-      value_[i] = usable_[i] ? *x : 0.0;
+      usable_[i] = reading_[f.id].has_value();
+      value_[i] = reading_[f.id].value_or(0.0);
       if (!usable_[i]) problems_.push_back(Quoted(f.id) + ": die Zahl ist zu groß, um gelesen zu werden.");
     }
   }
@@ -165,7 +163,7 @@ class Checker {
     if (!Usable({Input::Dicke, Input::Ortsschrittweite})) return;
     const double steps = Dicke() / Ortsschrittweite() / 2;
     // Far beyond the limit the text round trip changes nothing of the verdict.
-    AnzOS_ = steps < 1e9 ? ParseNumber(Format(steps, "#0")).value_or(steps) : steps;
+    AnzOS_ = steps < 1e9 ? SpatialStepsFrom(SpatialStepsText(Dicke(), Ortsschrittweite())) : steps;
     if (AnzOS_ >= 1 && AnzOS_ <= kMaxAnzOS) {
       gridOk_ = true;
       return;
@@ -353,6 +351,7 @@ class Checker {
   }
 
   const InputTexts& texts_;
+  const InputReading& reading_;
   std::array<double, kInputCount> value_{};
   std::array<bool, kInputCount> usable_{};
   double AnzOS_ = 0;
@@ -362,6 +361,10 @@ class Checker {
 
 }  // namespace
 
-std::vector<std::string> CheckInputs(const InputTexts& inputs) { return Checker(inputs).Run(); }
+std::vector<std::string> CheckInputs(const InputTexts& inputs, const InputReading& reading) {
+  return Checker(inputs, reading).Run();
+}
+
+std::vector<std::string> CheckInputs(const InputTexts& inputs) { return CheckInputs(inputs, ReadInputs(inputs)); }
 
 }  // namespace lamvero

@@ -5,6 +5,7 @@
 #include <string>
 #include <vector>
 
+#include "model/inputreading.h"
 #include "model/inputs.h"
 
 namespace lamvero {
@@ -12,5 +13,7 @@ namespace lamvero {
 // Every problem of these input texts; empty when a meaningful run can start.
 // Changes nothing.
 std::vector<std::string> CheckInputs(const InputTexts& inputs);
+// The same with the texts already read (ReadInputs(inputs)).
+std::vector<std::string> CheckInputs(const InputTexts& inputs, const InputReading& reading);
 
 }  // namespace lamvero

@@ -27,7 +27,7 @@ class ProfileRecorder : public Display {
     curves_.scaleAfter.push_back(curves_.count());
     next_.drawShrinkageScale(s);
   }
-  void drawProfile(const RunState& s, int style) override;
+  void drawProfile(const RunState& s, CurveStyle style) override;
   void drawResultPlots(const RunState& s) override { next_.drawResultPlots(s); }
   void refresh(Area area) override { next_.refresh(area); }
   void yield() override { next_.yield(); }

@@ -94,6 +94,13 @@ struct SeriesColumn {
 };
 const std::array<SeriesColumn, RunSeries::kCount>& SeriesColumns();
 
+// Total linear shrinkage (%) up to which a body counts as not shrinking. The
+// readings differ deliberately at exactly this value: the shrinkage series
+// and the result plot's limit-moisture marks need more than it (> 0.001),
+// the profile plot's limit-moisture line and the result plot's shrinkage
+// curves at least it (>= 0.001).
+constexpr double kNoShrinkage = 0.001;
+
 // The inputs converted to model units.
 struct InputValues {
   double Dicke = 0;               // green plate thickness, mm

@@ -18,6 +18,40 @@ constexpr int kMaxAnzOS = kGridSize - 2;
 
 class StopRequest;
 
+// The live values are shown this many times per curve interval (every
+// Int(rund / 50) steps).
+constexpr double kLiveValuesPerCurve = 50;
+
+// Bisection of the front temperature: it ends when the heat and the vapour
+// balance agree within kFrontBalanceTolerance after more than
+// kMinFrontIterations steps, and in any case after more than
+// kMaxFrontIterations. The bracket starts at the wet-bulb temperature and
+// kFrontTemperatureAbove (°C, above boiling at 1 bar).
+constexpr int kMinFrontIterations = 10;
+constexpr int kMaxFrontIterations = 50;
+constexpr double kFrontBalanceTolerance = 0.02;
+constexpr double kFrontTemperatureAbove = 101;
+// A step that needs kPoorFrontIterations or more is poorly converged: its rate
+// is stored as kPoorRateMarker, which the evaluation replaces. The warning
+// lbl_Achtung appears above kPoorFrontIterations and goes below
+// kGoodFrontIterations after a step (a little hysteresis), below
+// kPoorFrontIterations at the end of a curve interval.
+constexpr int kPoorFrontIterations = 45;
+constexpr int kGoodFrontIterations = 44;
+constexpr double kPoorRateMarker = -100;
+
+// Vapour diffusion through the dry layer: diffusivity of water vapour in air
+// at 273 K and 1 bar (m²/s), its temperature exponent, and the gas constant of
+// water vapour (kJ/(kg K)).
+constexpr double kVapourDiffusivity273 = 2.23e-5;
+constexpr double kVapourDiffusivityExponent = 1.74;
+constexpr double kVapourGasConstant = 0.461;
+
+// A water-balance error above kWaterErrorNoticeable % shows in red; above
+// kWaterErrorInaccurate % the result is marked inaccurate.
+constexpr double kWaterErrorNoticeable = 3;
+constexpr double kWaterErrorInaccurate = 6;
+
 struct RunState : ClayBody {
   RunState() { record.series = RunSeries::WithFullCapacity(); }
 
@@ -72,7 +106,6 @@ struct RunState : ClayBody {
   double qrand = 0;               // heat-flux density into the face, kW/m²
   double mRand = 0, mRandAlt = 0; // evaporation flux, kg/(m² s), negative while drying
   double Anfangsrate = 0;         // initial evaporation rate, kg/(m² h)
-  double KapGeschw = 0;           // capillary flow at the surface, mm/h
 
   // Profile and its grid work storage.
   GridArray X{};
@@ -83,11 +116,10 @@ struct RunState : ClayBody {
   int nSchritt = 0;
   double xmom = 0, XBilanz = 0;
   double t1xse = 0, t2xse = 0;
-  double schwindgradAkt = 0, schwindgrad = 0;
+  double schwindgrad = 0;
   double schwinddiff = 0;         // shrinkage difference surface - centre at the largest gradient, fraction
   double XGegen = 0;              // mean moisture at the counter-current switch, kg/kg
   double WasserdampfMax = 0;
-  int StilEins = 1, StilNull = 0, Kurvenstil = 1;
 
   // First-period results.
   double Dauer1TA = 0, X1TA = 0;

@@ -5,22 +5,15 @@
 #include "model/dryingperiods.h"
 #include "model/moistair.h"
 #include "model/moisturestep.h"
-#include "model/numberformat.h"
 
 namespace lamvero {
 
 namespace {
 
-void Show(Display& d, const char* box, const std::string& text) {
-  d.setText(box, text);
-  d.repaint(box);
-}
-
-std::string MeanMoistureText(double xmom) {
-  return xmom < 0.005 ? std::string("<0,01") : Format(xmom, "#0.00");
-}
-
 enum class Front { Found, Dry, Lost };
+
+// Moisture (kg/kg) below which the centre layer counts as dry.
+constexpr double kDryCentreMoisture = 0.001;
 
 // The drying front lies where the profile crosses zero: iSpiegel is the last
 // dry node. A centre layer holding less than 0.001 counts as dry once every
@@ -39,7 +32,7 @@ Front FindFront(RunState& s, int N) {
       return Front::Found;
     }
     if (s.X[i + 1] < 0) i = i + 1;
-    if (i + 1 == N && s.X[i + 1] < 0.001) i = i + 1;
+    if (i + 1 == N && s.X[i + 1] < kDryCentreMoisture) i = i + 1;
     if (i == N) return Front::Dry;
   }
   return Front::Lost;
@@ -50,7 +43,7 @@ Front FindFront(RunState& s, int N) {
 // as can diffuse out through the pores of the dry layer.
 void SolveFrontTemperature(RunState& s) {
   s.ThetaUnten = s.ThetaOb;
-  s.ThetaOben = 101;
+  s.ThetaOben = kFrontTemperatureAbove;
   s.nIter = 0;
   for (;;) {
     s.nIter = s.nIter + 1;
@@ -63,10 +56,12 @@ void SolveFrontTemperature(RunState& s) {
     // Stefan diffusion of vapour through the dry layer against 1 bar, at the
     // layer's mean temperature in kelvin.
     const double T = 273 + (s.ThetaObTr + s.ThetaK) / 2;
-    s.DDampf = 2.23e-5 / (s.mue * s.sSpiegel) * std::pow(T / 273, 1.74);
-    s.mDampf = 100 / (0.461 * T) * s.DDampf *
+    s.DDampf = kVapourDiffusivity273 / (s.mue * s.sSpiegel) * std::pow(T / 273, kVapourDiffusivityExponent);
+    // Vapour density per bar: p / (R T) with p in kPa.
+    s.mDampf = 100 / (kVapourGasConstant * T) * s.DDampf *
                std::log((1 - s.pDLuft) / (1 - SaturationPressure(s.ThetaK)));
-    if ((std::fabs((s.mWaerme - s.mDampf) / s.mWaerme) < 0.02 && s.nIter > 10) || s.nIter > 50) return;
+    const bool balanced = std::fabs((s.mWaerme - s.mDampf) / s.mWaerme) < kFrontBalanceTolerance;
+    if ((balanced && s.nIter > kMinFrontIterations) || s.nIter > kMaxFrontIterations) return;
     if (s.mWaerme > s.mDampf) {
       s.ThetaUnten = s.ThetaK;
     } else {
@@ -75,68 +70,45 @@ void SolveFrontTemperature(RunState& s) {
   }
 }
 
-void ShowLiveValues(RunState& s, Display& d) {
-  Show(d, "txt_Wasserdampf", Format(-s.mRand * 3600, "#0.00"));
-  Show(d, "txt_thetaOb", Format(s.ThetaObTr, "#0.0"));
-  Show(d, "txt_thetaK", Format(s.ThetaK, "#0.0"));
-  Show(d, "txt_xmom", MeanMoistureText(s.xmom));
-  Show(d, "txt_Zeit", FormatDuration(std::floor(s.Zeit + 0.5)));
-  Show(d, "txt_qrand", Format(s.qrand, "#0.00"));
-  // Volume flow of vapour per open pore area; 219.492 / T is the vapour density.
-  Show(d, "txt_Dampfgeschw",
-       Format(3600 * (-s.mRand / s.offPoren) * (273 + s.ThetaObTr) / 219.492, "#0.000"));
-  Show(d, "txt_momLuftTemp", Format(s.ThetaLuft, "#0.0"));
-  Show(d, "txt_momXLuft", Format(s.XLuft, "#0.000"));
-}
-
-void ShowIntervalEnd(RunState& s, Display& d) {
-  Show(d, "txt_Wasserdampf", Format(-s.mRand * 3600, "#0.00"));
-  Show(d, "txt_thetaOb", Format(s.ThetaObTr, "#0.0"));
-  Show(d, "txt_thetaK", Format(s.ThetaK, "#0.0"));
-  Show(d, "txt_xmom", MeanMoistureText(s.xmom));
-  d.refresh(Area::Ausgabe);
-  Show(d, "txt_Zeit", FormatDuration(std::floor(s.Zeit + 0.5)));
-  Show(d, "txt_qrand", Format(s.qrand, "#0.00"));
-}
-
 void StorePoint(RunState& s, int N) {
-  const int k = ++s.record.series.nReihe;
-  s.record.series.tReihe[k] = s.Zeit;
-  s.record.series.XReihe[k] = s.xmom;
-  s.record.series.XOberflReihe[k] = 0;
-  s.record.series.XKernReihe[k] = s.X[N];
-  if (s.linTrSchwind > 0.001) {
-    s.record.series.SchwKernReihe[k] = s.linTrSchwind * (s.XAnf - s.X[N]) / (s.XAnf - s.XSchwEnde);
+  RunSeries& r = s.record.series;
+  const int k = ++r.nReihe;
+  r.tReihe[k] = s.Zeit;
+  r.XReihe[k] = s.xmom;
+  r.XOberflReihe[k] = 0;
+  r.XKernReihe[k] = s.X[N];
+  if (s.linTrSchwind > kNoShrinkage) {
+    r.SchwKernReihe[k] = s.linTrSchwind * (s.XAnf - s.X[N]) / (s.XAnf - s.XSchwEnde);
   } else {
-    s.record.series.SchwKernReihe[k] = 0;
+    r.SchwKernReihe[k] = 0;
   }
   // The dry surface does not shrink any more.
-  s.record.series.SchwOberflReihe[k] = s.record.series.SchwOberflReihe[k - 1];
-  s.record.series.ThetaLuftReihe[k] = s.ThetaLuft;
-  s.record.series.ThetaObReihe[k] = s.ThetaObTr;
-  s.record.series.ThetaKReihe[k] = s.ThetaK;
+  r.SchwOberflReihe[k] = r.SchwOberflReihe[k - 1];
+  r.ThetaLuftReihe[k] = s.ThetaLuft;
+  r.ThetaObReihe[k] = s.ThetaObTr;
+  r.ThetaKReihe[k] = s.ThetaK;
   // -100 marks a poorly converged front temperature; the evaluation replaces it.
-  s.record.series.WasserdampfReihe[k] = s.nIter < 45 ? -s.mRand * 3600 : -100;
-  if (s.record.series.WasserdampfReihe[k] > s.WasserdampfMax) s.WasserdampfMax = s.record.series.WasserdampfReihe[k];
-  s.record.series.SpiegelReihe[k] = s.sSpiegel;
+  r.WasserdampfReihe[k] = s.nIter < kPoorFrontIterations ? -s.mRand * 3600 : kPoorRateMarker;
+  if (r.WasserdampfReihe[k] > s.WasserdampfMax) s.WasserdampfMax = r.WasserdampfReihe[k];
+  r.SpiegelReihe[k] = s.sSpiegel;
 }
 
 }  // namespace
 
-PeriodEnd RunSecondPeriod(RunState& s, Display& d) {
+PeriodEnd RunSecondPeriod(RunState& s, RunView& view) {
   const int N = static_cast<int>(s.AnzOS);
-  const long long displayEvery = static_cast<long long>(std::floor(s.rund / 50));
+  const long long displayEvery = static_cast<long long>(std::floor(s.rund / kLiveValuesPerCurve));
   // The rate is relaxed over about 5 % of the first period's steps.
   s.nGlatt = static_cast<std::int16_t>(std::floor(0.05 * s.Dauer1TA / s.deltaT));
   s.ThetaKAlt = s.ThetaOb;
 
   for (;;) {
-    d.yield();
+    view.yield();
     if (StopRequested(s)) return PeriodEnd::Stopped;
     s.nSchritt = s.nSchritt + 1;
     s.Zeit = s.Zeit + s.deltaT;
 
-    CheckCounterCurrentEnd(s, d);
+    CheckCounterCurrentEnd(s, view);
     UpdateAirSecondPeriod(s);
     s.ThetaOb = WetBulbOfAir(s);
     s.pDLuft = VapourPressureOfAir(s);
@@ -145,7 +117,7 @@ PeriodEnd RunSecondPeriod(RunState& s, Display& d) {
     if (front == Front::Lost) return PeriodEnd::Failed;
     if (front == Front::Dry) {
       s.nSchritt = static_cast<int>(s.rund) + 1;
-      ShowIntervalEnd(s, d);
+      view.secondPeriodValues(s);
       return PeriodEnd::Done;
     }
 
@@ -164,23 +136,14 @@ PeriodEnd RunSecondPeriod(RunState& s, Display& d) {
     }
     s.mRand = (s.mRand * s.nGlatt - s.mDampf) / (s.nGlatt + 1);
 
-    if (s.nIter > 45) d.setVisible("lbl_Achtung", true);
-    if (s.nIter < 44) d.setVisible("lbl_Achtung", false);
-    d.repaint("lbl_Achtung");
+    view.frontIterations(s.nIter);
 
     s.ThetaKAlt = s.ThetaK;
 
     WetCoreMoistureStep(s, s.X, N, iSp, s.dx, s.deltaT, s.mRand, s.ThetaK, s.grid);
     if (!std::isfinite(s.X[N])) return PeriodEnd::Failed;
 
-    if (s.X[0] < s.XSchwEnde && s.t1xse == 0) {
-      s.t1xse = s.Zeit;
-      ShowSurfaceShrinkageEnd(s, d);
-    }
-    if (s.X[N] < s.XSchwEnde && s.t2xse == 0) {
-      s.t2xse = s.Zeit;
-      ShowCoreShrinkageEnd(s, d);
-    }
+    CheckShrinkageEnds(s, view, N, CoreLimit::Below);
 
     s.XBilanz = s.XBilanz + 2 * s.mRand * s.deltaT / (s.rhos * s.DickeTr);
     // Only the wet layers hold water; the dry ones carry negative values.
@@ -193,17 +156,12 @@ PeriodEnd RunSecondPeriod(RunState& s, Display& d) {
     if (s.record.series.nReihe >= kMaxSeriesIndex) return PeriodEnd::SeriesFull;
     StorePoint(s, N);
 
-    if (s.nSchritt % displayEvery == 0) ShowLiveValues(s, d);
-    if (s.nSchritt < s.rund) continue;
-
-    d.drawProfile(s, s.StilEins);
-    if (s.nIter > 45) d.setVisible("lbl_Achtung", true);
-    if (s.nIter < 45) d.setVisible("lbl_Achtung", false);
-    d.repaint("lbl_Achtung");
-    d.refresh(Area::Zeit);
-    ShowIntervalEnd(s, d);
-    // nSchritt equals rund here: the next curve interval begins.
-    s.nSchritt = 0;
+    if (s.nSchritt % displayEvery == 0) view.secondPeriodLive(s);
+    if (s.nSchritt >= s.rund) {
+      view.secondPeriodCurve(s);
+      // nSchritt equals rund here: the next curve interval begins.
+      s.nSchritt = 0;
+    }
   }
 }
 

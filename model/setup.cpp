@@ -3,56 +3,35 @@
 
 #include "model/claybody.h"
 #include "model/moistair.h"
-#include "model/numberformat.h"
-#include "model/parsenumber.h"
+#include "model/inputreading.h"
 
 namespace lamvero {
 
-namespace {
-
-// The input check has refused every text that cannot be read, so a missing
-// value cannot occur here; 0 keeps the reading total.
-double Read(const InputTexts& in, Input id) { return ParseNumber(in[id]).value_or(0.0); }
-
-void Show(Display& d, const char* box, const std::string& text, bool repaint = true) {
-  d.setText(box, text);
-  if (repaint) d.repaint(box);
-}
-
-}  // namespace
-
-void SetUpRun(RunState& s, const InputTexts& in, Display& d) {
-  s.StilEins = 1;
-  s.StilNull = 0;
-
+void SetUpRun(RunState& s, const InputValues& v, RunView& view) {
+  s.Dicke = v.Dicke;
+  s.Ortsschrittweite = v.Ortsschrittweite;
   // Number of spatial steps per half plate, from the green thickness and the
   // requested step as entered; the box is then read back like every input.
-  s.Dicke = Read(in, Input::Dicke);
-  s.Ortsschrittweite = Read(in, Input::Ortsschrittweite);
-  const std::string anzOSText = Format(s.Dicke / s.Ortsschrittweite / 2, "#0");
-  Show(d, "txt_AnzOS", anzOSText);
+  const std::string anzOSText = SpatialStepsText(s.Dicke, s.Ortsschrittweite);
+  s.DickeTr = v.Dicke / 1000;
 
-  s.DickeTr = Read(in, Input::Dicke) / 1000;
-
-  s.rhos = Read(in, Input::rhos);
-  s.XAnf = Read(in, Input::XAnf);
-  s.Lufttemp = Read(in, Input::Lufttemp);
-  s.AbluftFeuchte = Read(in, Input::AbluftFeuchte) / 100;
-  s.Waermeuebergang = Read(in, Input::Waermeuebergang) / 1000;
-  s.lambda = Read(in, Input::lambda) / 1000;
-  s.AussenluftTemp = Read(in, Input::AussenluftTemp);
-  s.AussenluftFeuchte = Read(in, Input::AussenluftFeuchte) / 100;
-  s.mue = Read(in, Input::mue);
-  s.AnzOS = ParseNumber(anzOSText).value_or(0.0);
-  s.deltaT = Read(in, Input::deltaT);
-  s.rund = Read(in, Input::rund);
-  s.linTrSchwind = Read(in, Input::linTrSchwind);
-
-  d.setVisible("Image7", s.linTrSchwind >= 0.001);
-
-  s.Feuchteleit = Read(in, Input::Feuchteleit) * 1e-9;
-  s.ThetaGegenstromende = Read(in, Input::ThetaGegenstromende);
-  s.ThetaEinf = Read(in, Input::ThetaEinf);
+  s.rhos = v.rhos;
+  s.XAnf = v.XAnf;
+  s.Lufttemp = v.Lufttemp;
+  s.AbluftFeuchte = v.AbluftFeuchte;
+  s.Waermeuebergang = v.Waermeuebergang;
+  s.lambda = v.lambda;
+  s.AussenluftTemp = v.AussenluftTemp;
+  s.AussenluftFeuchte = v.AussenluftFeuchte;
+  s.mue = v.mue;
+  s.AnzOS = SpatialStepsFrom(anzOSText);
+  s.deltaT = v.deltaT;
+  s.rund = v.rund;
+  s.linTrSchwind = v.linTrSchwind;
+  s.Feuchteleit = v.Feuchteleit;
+  s.ThetaGegenstromende = v.ThetaGegenstromende;
+  s.ThetaEinf = v.ThetaEinf;
+  s.KappaSteig = v.KappaSteig;
 
   s.XEnde = 0;
   // Results of an earlier run in the same state do not stand for this one.
@@ -75,9 +54,6 @@ void SetUpRun(RunState& s, const InputTexts& in, Display& d) {
   s.nIter = 0;
   s.mDampf = 0;
 
-  s.KappaSteig = Read(in, Input::KappaSteig);
-  d.repaintWindow();
-
   // Dry geometry: the model plate is the green plate after its linear shrinkage.
   s.DickeTr = s.DickeTr * (1 - s.linTrSchwind / 100);
   s.FlaechenmasseInv = 2 / (s.rhos * s.DickeTr);
@@ -92,8 +68,6 @@ void SetUpRun(RunState& s, const InputTexts& in, Display& d) {
 
   // All initial water is carried off by air humidified from outside to exhaust state.
   s.LuftRohlingVerh = s.XAnf / (s.XAbluft - s.XAussen);
-  Show(d, "txt_LuftRohlingVerh", Format(s.LuftRohlingVerh, "#0.00"), false);
-  Show(d, "txt_LuftWasserVerh", Format(s.LuftRohlingVerh / s.XAnf, "#0.00"), false);
 
   // Ideal volumetric shrinkage down to the limit moisture XSchwEnde, and the
   // conductivity KappaGr that gives Feuchteleit at 0.25 kg/kg.
@@ -101,21 +75,15 @@ void SetUpRun(RunState& s, const InputTexts& in, Display& d) {
   s.Schwind25 = at25.Schwind25;
   s.rho25 = at25.rho25;
   s.Phi25 = at25.Phi25;
-  Show(d, "txt_XSchwEnde", Format(s.XSchwEnde, "#0.000"));
-  Show(d, "txt_offPoren", Format(100 * s.offPoren, "#0.0"));
 
   // The plate enters at the wet-bulb temperature of the exhaust air.
   s.ThetaLuft = s.Lufttemp;
   s.XLuft = HumidityFromWetBulb(s.Lufttemp, s.ThetaKgr);
   s.ThetaOb = s.ThetaKgr;
   s.pDLuft = VapourPressureFromWetBulb(s.ThetaLuft, s.ThetaOb);
-  Show(d, "txt_thetaOb", Format(s.ThetaOb, "#0.0"));
-  Show(d, "txt_thetaK", Format(s.ThetaOb, "#0.0"));
 
   s.t1xse = 0;
   s.t2xse = 0;
-
-  d.drawShrinkageScale(s);
 
   const int N = static_cast<int>(s.AnzOS);
   s.dx = s.DickeTr / (2 * s.AnzOS);
@@ -123,7 +91,6 @@ void SetUpRun(RunState& s, const InputTexts& in, Display& d) {
 
   s.qrand = s.Waermeuebergang * (s.ThetaLuft - s.ThetaOb);
   s.mRand = -s.qrand / LatentHeat(s.ThetaOb);
-  Show(d, "txt_Wasserdampf", Format(3600 * (-s.mRand), "#0.000"));
 
   for (int i = 0; i <= N + 1; ++i) s.X[i] = s.XAnf;
 
@@ -149,6 +116,7 @@ void SetUpRun(RunState& s, const InputTexts& in, Display& d) {
   s.WasserdampfMax = 0;
   s.airMemo = RunState::AirMemo{};
   s.StopFlag = 0;
+  view.setUpDone(s, anzOSText);
 }
 
 }  // namespace lamvero

@@ -1,15 +1,15 @@
 #pragma once
-// The set-up of a run: reads the input texts, converts them to model units,
-// computes the derived material and air quantities, shows the derived values
-// and fills the initial run state.
+// The set-up of a run: takes the inputs in model units, computes the derived
+// material and air quantities, fills the initial run state and shows the
+// derived values.
 
-#include "model/display.h"
-#include "model/inputs.h"
+#include "model/runrecord.h"
 #include "model/runstate.h"
+#include "model/runview.h"
 
 namespace lamvero {
 
 // Expects inputs that CheckInputs accepted.
-void SetUpRun(RunState& s, const InputTexts& inputs, Display& d);
+void SetUpRun(RunState& s, const InputValues& inputs, RunView& view);
 
 }  // namespace lamvero

@@ -100,7 +100,7 @@ class RecordingDisplay : public Display {
   void drawShrinkageScale(const RunState& s) override {
     if (window_) window_->drawShrinkageScale(s);
   }
-  void drawProfile(const RunState& s, int style) override {
+  void drawProfile(const RunState& s, CurveStyle style) override {
     ++profileCurves_;
     if (window_) window_->drawProfile(s, style);
   }

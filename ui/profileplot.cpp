@@ -73,9 +73,9 @@ double ProfileY(const RunState& s, double X) { return ProfileYAt(s.XAnf, X); }
 
 void DrawShrinkageScale(const RunState& s, Canvas& c) { DrawScale(Scale{s, s.XAnf, s.linTrSchwind}, c); }
 
-void DrawProfileCurve(const RunState& s, int style, Canvas& c) {
+void DrawProfileCurve(const RunState& s, CurveStyle style, Canvas& c) {
   if (!(s.AnzOS >= 0 && s.AnzOS <= kMaxAnzOS)) return;  // beyond the profile array
-  const Curve curve = style == s.StilEins ? Curve::Black : style == s.StilNull ? Curve::Red : Curve::None;
+  const Curve curve = style == CurveStyle::Running ? Curve::Black : Curve::Red;
   DrawCurve(s.X.data(), static_cast<int>(s.AnzOS), s.dxTwips, s.XAnf, curve, c);
 }
 

@@ -17,9 +17,9 @@ double ProfileY(const RunState& s, double X);
 void DrawShrinkageScale(const RunState& s, Canvas& c);
 
 // The profile X(0..AnzOS+1) as line segments: black in the current pen width
-// for style StilEins, red and 3 px wide for style StilNull (the last profile of
+// for style CurveStyle::Running, red and 3 px wide for style CurveStyle::Final (the last profile of
 // the first drying period). Ends with pen width 1; the caller refreshes the area.
-void DrawProfileCurve(const RunState& s, int style, Canvas& c);
+void DrawProfileCurve(const RunState& s, CurveStyle style, Canvas& c);
 
 // The profile plot of a run drawn again from its record: the shrinkage scale
 // and every profile the run drew, in the order the run drew them (the scale

@@ -104,7 +104,7 @@ void QtDisplay::fillWhite(Area a, double x1, double y1, double x2, double y2) {
 
 void QtDisplay::drawShrinkageScale(const RunState& s) { DrawShrinkageScale(s, ausgabe_); }
 
-void QtDisplay::drawProfile(const RunState& s, int style) { DrawProfileCurve(s, style, ausgabe_); }
+void QtDisplay::drawProfile(const RunState& s, CurveStyle style) { DrawProfileCurve(s, style, ausgabe_); }
 
 void QtDisplay::drawResultPlots(const RunState& s) { DrawResultPlots(s.record, zeit_); }
 

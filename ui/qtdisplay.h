@@ -31,7 +31,7 @@ class QtDisplay : public Display {
   void repaintWindow() override;
   void fillWhite(Area area, double x1, double y1, double x2, double y2) override;
   void drawShrinkageScale(const RunState& s) override;
-  void drawProfile(const RunState& s, int style) override;
+  void drawProfile(const RunState& s, CurveStyle style) override;
   void drawResultPlots(const RunState& s) override;
   void refresh(Area area) override;
   void yield() override;

@@ -79,7 +79,7 @@ double FrontY(const RunRecord& s, double sSpiegel) { return 8600 * (sSpiegel - s
 double RateY(const RunRecord& s, double m) { return 4300 - 3640 * m / s.results.WasserdampfMax; }
 
 double ShrinkageY(const RunRecord& s, double S) {
-  if (s.values.linTrSchwind > 0.001) return 4300 - 4300 * S / s.values.linTrSchwind;
+  if (s.values.linTrSchwind > kNoShrinkage) return 4300 - 4300 * S / s.values.linTrSchwind;
   return 4300;
 }
 
@@ -105,7 +105,7 @@ void DrawResultPlots(const RunRecord& s, Canvas& c) {
 
   c.setPenWidth(1);
   c.setLineStyle(LineStyle::DashDotDot);
-  if (s.values.linTrSchwind > 0.001) {
+  if (s.values.linTrSchwind > kNoShrinkage) {
     p.marker(s.results.t1xse, Rgb{0, 0, 255});
     p.marker(s.results.t2xse, Rgb{0, 0, 255});
   }
@@ -143,7 +143,7 @@ void DrawResultPlots(const RunRecord& s, Canvas& c) {
   }
   c.refresh();
 
-  if (!(s.values.linTrSchwind < 0.001)) {
+  if (!(s.values.linTrSchwind < kNoShrinkage)) {
     c.setPenWidth(2);
     p.shrinkage(s.series.SchwOberflReihe, s.results.t1xse, Rgb{0, 0, 255});
     p.shrinkage(s.series.SchwKernReihe, s.results.t2xse, Rgb{0, 0, 255});

@@ -46,10 +46,10 @@ class RecordingDisplay : public Display {
     ++shrinkageScales;
     log("shrinkageScale");
   }
-  void drawProfile(const RunState& s, int style) override {
+  void drawProfile(const RunState&, CurveStyle style) override {
     ++profiles;
-    if (style == s.StilNull) ++redProfiles;
-    log(style == s.StilNull ? "profile red" : "profile");
+    if (style == CurveStyle::Final) ++redProfiles;
+    log(style == CurveStyle::Final ? "profile red" : "profile");
   }
   void drawResultPlots(const RunState&) override {
     ++resultPlots;

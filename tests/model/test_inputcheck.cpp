@@ -12,6 +12,7 @@
 #include "model/inputs.h"
 #include "model/parsenumber.h"
 #include "model/runstate.h"
+#include "model/inputreading.h"
 #include "model/setup.h"
 
 namespace lamvero {
@@ -96,12 +97,13 @@ TEST(InputCheck, AcceptsDefaultsAndUnusualButComputableInputs) {
       {{"txt_Dicke", "35 mm"}},
   };
   NullDisplay d;
+  RunView view(d);
   for (const Edits& e : accepted) {
     const InputTexts t = With(e);
     const std::vector<std::string> problems = CheckInputs(t);
     EXPECT_TRUE(problems.empty()) << (e.empty() ? "defaults" : e[0].first) << ":\n" << Joined(problems);
     if (!problems.empty()) continue;
-    SetUpRun(SharedState(), t, d);
+    SetUpRun(SharedState(), ReadInputs(t).values, view);
     ExpectSoundSetUp(SharedState(), e.empty() ? "defaults" : e[0].first);
   }
 }
@@ -172,8 +174,9 @@ TEST(InputCheck, RefusesEachHardLimitNamingTheBox) {
 TEST(InputCheck, RefusesLimitMoistureEqualToInitialMoistureWhileShrinking) {
   const InputTexts t = With({{"txt_rhos", "1E16"}, {"txt_linTrSchwind", "0,002"}});
   NullDisplay d;
+  RunView view(d);
   RunState& s = SharedState();
-  SetUpRun(s, t, d);
+  SetUpRun(s, ReadInputs(t).values, view);
   ASSERT_EQ(s.XSchwEnde, s.XAnf);  // the premise of this case
   const std::vector<std::string> problems = CheckInputs(t);
   ASSERT_EQ(problems.size(), 1u) << Joined(problems);
@@ -238,6 +241,7 @@ TEST(InputCheck, RandomTextsNeverCrashAndAcceptedOnesSetUpSoundly) {
   };
 
   NullDisplay d;
+  RunView view(d);
   RunState& s = SharedState();
   int accepted = 0, refused = 0;
   for (int n = 0; n < 100000; ++n) {
@@ -265,7 +269,7 @@ TEST(InputCheck, RandomTextsNeverCrashAndAcceptedOnesSetUpSoundly) {
       const std::optional<double> v = ParseNumber(t[f.id]);
       ASSERT_TRUE(v && std::isfinite(*v)) << f.box << " = " << t[f.id];
     }
-    SetUpRun(s, t, d);
+    SetUpRun(s, ReadInputs(t).values, view);
     std::string context;
     for (const InputField& f : InputFields()) context += std::string(f.box) + "=" + t[f.id] + " ";
     ExpectSoundSetUp(s, context);

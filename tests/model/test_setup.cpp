@@ -6,6 +6,7 @@
 #include <cmath>
 #include <memory>
 
+#include "model/inputreading.h"
 #include "model/setup.h"
 #include "recordingdisplay.h"
 
@@ -22,7 +23,10 @@ void ExpectSixDigits(double actual, double expected) {
 struct SetUp : ::testing::Test {
   std::unique_ptr<RunState> s = std::make_unique<RunState>();
   testing::RecordingDisplay d;
-  void run(const InputTexts& in) { SetUpRun(*s, in, d); }
+  void run(const InputTexts& in) {
+    RunView view(d);
+    SetUpRun(*s, ReadInputs(in).values, view);
+  }
 };
 
 TEST_F(SetUp, DefaultInputsGiveTheWorkedExample) {

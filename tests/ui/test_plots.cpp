@@ -8,6 +8,7 @@
 
 #include "tests/common/quickinputs.h"
 #include "model/dryingrun.h"
+#include "model/inputreading.h"
 #include "model/setup.h"
 #include "model/stoprequest.h"
 #include "tests/ui/recordingcanvas.h"
@@ -29,7 +30,8 @@ std::unique_ptr<RunState> SetUpWithShrinkage(const char* linTrSchwind) {
   InputTexts in = InputTexts::Defaults();
   in[Input::linTrSchwind] = linTrSchwind;
   NullDisplay none;
-  SetUpRun(*s, in, none);
+  RunView view(none);
+  SetUpRun(*s, ReadInputs(in).values, view);
   return s;
 }
 
@@ -86,14 +88,14 @@ TEST(ShrinkageScale, MarksPerEdgeFollowTheTotalShrinkage) {
 TEST(ProfileCurve, NormalCurvesAreThinAndBlackTheFinalOneOfThePeriodRedAndThick) {
   auto s = SetUpWithShrinkage("6,2");
   for (int i = 0; i <= s->AnzOS + 1; ++i) s->X[i] = s->XAnf * (1 - i / (s->AnzOS + 1));
-  for (int style : {s->StilEins, s->StilNull}) {
+  for (CurveStyle style : {CurveStyle::Running, CurveStyle::Final}) {
     RecordingCanvas c;
     DrawProfileCurve(*s, style, c);
     const auto lines = c.lines([](const CanvasOp&) { return true; });
     ASSERT_EQ(lines.size(), static_cast<size_t>(s->AnzOS) + 1);
     for (size_t i = 0; i < lines.size(); ++i) {
-      EXPECT_EQ(lines[i].colour, style == s->StilEins ? kBlack : kRed);
-      EXPECT_EQ(lines[i].penWidth, style == s->StilEins ? 1 : 3);
+      EXPECT_EQ(lines[i].colour, style == CurveStyle::Running ? kBlack : kRed);
+      EXPECT_EQ(lines[i].penWidth, style == CurveStyle::Running ? 1 : 3);
       // 100 steps across 10500 units: each segment covers 105 of them.
       EXPECT_FLOAT_EQ(lines[i].x1, 105.0f * i);
       EXPECT_FLOAT_EQ(lines[i].x2 - lines[i].x1, 105.0f);
