@@ -24,7 +24,7 @@ void BM_CompleteRunDefaultInputs(benchmark::State& state) {
       state.SkipWithError("the default run did not complete");
       return;
     }
-    benchmark::DoNotOptimize(s->XBilanz);
+    benchmark::DoNotOptimize(s->now.XBilanz);
     // Every step stores one point except the one that ends the first period.
     steps += s->record.series.nReihe + 1;
   }

@@ -38,7 +38,7 @@ void BM_DefaultRunHeadless(benchmark::State& state) {
   for (auto _ : state) {
     const lamvero::RunResult r = lamvero::RunSimulation(*s, inputs, none);
     if (r.outcome != lamvero::RunOutcome::Completed) state.SkipWithError("run did not complete");
-    benchmark::DoNotOptimize(s->Zeit);
+    benchmark::DoNotOptimize(s->now.Zeit);
   }
 }
 BENCHMARK(BM_DefaultRunHeadless)->Unit(benchmark::kMillisecond)->MinTime(2.0);
@@ -51,7 +51,7 @@ void BM_DefaultRunWindow(benchmark::State& state) {
   for (auto _ : state) {
     const lamvero::RunResult r = window.runStart();
     if (r.outcome != lamvero::RunOutcome::Completed) state.SkipWithError("run did not complete");
-    benchmark::DoNotOptimize(window.runState().Zeit);
+    benchmark::DoNotOptimize(window.runState().now.Zeit);
   }
 }
 BENCHMARK(BM_DefaultRunWindow)->Unit(benchmark::kMillisecond)->MinTime(2.0);

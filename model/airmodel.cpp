@@ -5,76 +5,76 @@
 namespace lamvero {
 
 void CheckCounterCurrentEnd(RunState& s, RunView& view) {
-  if (s.GegenstromAktiv != 1 || s.ThetaLuft < s.ThetaGegenstromende) return;
+  if (s.now.GegenstromAktiv != 1 || s.now.ThetaLuft < s.in.ThetaGegenstromende) return;
   // The air at the plate has reached the set temperature: from now on the
   // plate sits in the chamber section, in air of constant state.
-  s.GegenstromAktiv = 0;
-  s.DauerGegenstrom = static_cast<float>(s.Zeit);
-  s.XGegen = s.xmom;
+  s.now.GegenstromAktiv = 0;
+  s.DauerGegenstrom = static_cast<float>(s.now.Zeit);
+  s.record.results.DauerGegenstrom = s.DauerGegenstrom;
+  s.record.results.XGegen = s.now.xmom;
   view.counterCurrentEnded(s);
 }
 
+namespace {
+
+// Enthalpy balance of the air over one step, per kg dry air, with specific
+// heats 1 (dry air) and 1.86 (vapour) and the water leaving as liquid at
+// ThetaOb: what the air upstream carries, before division by its heat
+// capacity 1 + 1.86 XNeu.
+double AirHeatUpstream(double ThetaAlt, double XAlt, double XNeu, double ThetaOb) {
+  return ThetaAlt * (1 + 1.86 * XAlt) + 2500 * (XAlt - XNeu) - 4.19 * ThetaOb * (XAlt - XNeu);
+}
+
+}  // namespace
+
 // Upstream the air holds less water (the plate's evaporation of one step,
-// both faces, per kg of air) and, by the enthalpy balance with specific heats
-// 1 (dry air) and 1.86 (vapour) and the water leaving as liquid at ThetaOb,
-// is hotter.
+// both faces, per kg of air) and is hotter. In the chamber section the air
+// stays as it is.
 void UpdateAirFirstPeriod(RunState& s) {
-  s.XLuftAlt = s.XLuft;
-  if (s.GegenstromAktiv == 1) {
-    s.XLuftNeu = s.XLuftAlt + s.deltaT * s.mRand * s.FlaechenmasseInv / s.LuftRohlingVerh;
-  } else {
-    s.XLuftNeu = s.XLuftAlt;
-  }
-  s.ThetaLuftAlt = s.ThetaLuft;
-  if (s.GegenstromAktiv == 1) {
-    s.ThetaLuftNeu = (s.ThetaLuftAlt * (1 + 1.86 * s.XLuftAlt) + 2500 * (s.XLuftAlt - s.XLuftNeu) -
-                      4.19 * s.ThetaOb * (s.XLuftAlt - s.XLuftNeu)) /
-                     (1 + 1.86 * s.XLuftNeu);
-  } else {
-    s.ThetaLuftNeu = s.ThetaLuftAlt;
-  }
-  s.XLuft = s.XLuftNeu;
-  s.ThetaLuft = s.ThetaLuftNeu;
+  StepState& now = s.now;
+  if (now.GegenstromAktiv != 1) return;
+  const double XAlt = now.XLuft;
+  const double XNeu = XAlt + s.in.deltaT * now.mRand * s.run.FlaechenmasseInv / s.run.LuftRohlingVerh;
+  now.ThetaLuft = AirHeatUpstream(now.ThetaLuft, XAlt, XNeu, now.ThetaOb) / (1 + 1.86 * XNeu);
+  now.XLuft = XNeu;
 }
 
 // As in the first period, plus the heat that warms the dry body (0.9) and its
-// water (4.19) by the change of the front temperature in this step.
+// water (4.19) by the change of the front temperature in this step. The
+// operations keep their order: the results are pinned to the bit.
 void UpdateAirSecondPeriod(RunState& s) {
-  s.dThetaK = static_cast<float>(s.ThetaK - s.ThetaKLuftAlt);
-  s.ThetaKLuftAlt = s.ThetaK;
-  s.XLuftAlt = s.XLuft;
-  s.ThetaLuftAlt = s.ThetaLuft;
-  if (s.GegenstromAktiv == 1) {
-    s.XLuftNeu = s.XLuftAlt + s.mRand * s.FlaechenmasseInv / s.LuftRohlingVerh * s.deltaT;
-    s.ThetaLuftNeu = (s.ThetaLuftAlt * (1 + 1.86 * s.XLuftAlt) + 2500 * (s.XLuftAlt - s.XLuftNeu) -
-                      4.19 * s.ThetaOb * (s.XLuftAlt - s.XLuftNeu) +
-                      s.deltaT * (0.9 + 4.19 * s.xmom) * s.dThetaK / s.LuftRohlingVerh) /
-                     (1 + 1.86 * s.XLuftNeu);
-  } else {
-    s.XLuftNeu = s.XLuftAlt;
-    s.ThetaLuftNeu = s.ThetaLuftAlt;
-  }
-  s.XLuft = s.XLuftNeu;
-  s.ThetaLuft = s.ThetaLuftNeu;
+  StepState& now = s.now;
+  RunConstants& run = s.run;
+  now.dThetaK = static_cast<float>(now.ThetaK - now.ThetaKLuftAlt);
+  now.ThetaKLuftAlt = now.ThetaK;
+  if (now.GegenstromAktiv != 1) return;
+  const double XAlt = now.XLuft;
+  const double XNeu = XAlt + now.mRand * run.FlaechenmasseInv / run.LuftRohlingVerh * s.in.deltaT;
+  now.ThetaLuft = (AirHeatUpstream(now.ThetaLuft, XAlt, XNeu, now.ThetaOb) +
+                   s.in.deltaT * (0.9 + 4.19 * now.xmom) * now.dThetaK / run.LuftRohlingVerh) /
+                  (1 + 1.86 * XNeu);
+  now.XLuft = XNeu;
 }
 
 double WetBulbOfAir(RunState& s) {
-  RunState::AirMemo& m = s.airMemo;
-  if (!m.wetBulbValid || m.theta != s.ThetaLuft || m.X != s.XLuft) {
-    m.theta = s.ThetaLuft;
-    m.X = s.XLuft;
-    m.wetBulb = WetBulbTemperature(s.ThetaLuft, s.XLuft);
+  StepState& now = s.now;
+  StepState::AirMemo& m = now.airMemo;
+  if (!m.wetBulbValid || m.theta != now.ThetaLuft || m.X != now.XLuft) {
+    m.theta = now.ThetaLuft;
+    m.X = now.XLuft;
+    m.wetBulb = WetBulbTemperature(now.ThetaLuft, now.XLuft);
     m.wetBulbValid = true;
   }
   return m.wetBulb;
 }
 
 double VapourPressureOfAir(RunState& s) {
-  RunState::AirMemo& m = s.airMemo;
-  if (!m.vapourValid || m.vpTheta != s.ThetaLuft || m.vpWetBulb != s.ThetaOb) {
-    m.vpTheta = s.ThetaLuft;
-    m.vpWetBulb = s.ThetaOb;
-    m.pD = VapourPressureFromWetBulb(s.ThetaLuft, s.ThetaOb);
+  StepState& now = s.now;
+  StepState::AirMemo& m = now.airMemo;
+  if (!m.vapourValid || m.vpTheta != now.ThetaLuft || m.vpWetBulb != now.ThetaOb) {
+    m.vpTheta = now.ThetaLuft;
+    m.vpWetBulb = now.ThetaOb;
+    m.pD = VapourPressureFromWetBulb(now.ThetaLuft, now.ThetaOb);
     m.vapourValid = true;
   }
   return m.pD;
@@ -93,11 +93,13 @@ double SpecificEnergy(double ThetaZuluft, double AussenluftTemp, double LuftRohl
 }
 
 void ComputeEnergyBalance(RunState& s) {
+  RunResults& results = s.record.results;
+  RunConstants& run = s.run;
   // The bodies leave at the final front temperature.
-  s.ThetaZuluft =
-      SupplyAirTemperature(s.Lufttemp, s.XAbluft, s.XAussen, s.ThetaK, s.ThetaEinf, s.XAnf, s.LuftRohlingVerh);
-  s.spezEnergie = SpecificEnergy(s.ThetaZuluft, s.AussenluftTemp, s.LuftRohlingVerh, s.XAnf);
-  s.relEnergie = s.spezEnergie / 2500;  // heat of evaporation at 0 °C, kJ/kg
+  results.ThetaZuluft = SupplyAirTemperature(s.in.Lufttemp, run.XAbluft, run.XAussen, s.now.ThetaK, s.in.ThetaEinf,
+                                             s.in.XAnf, run.LuftRohlingVerh);
+  results.spezEnergie = SpecificEnergy(results.ThetaZuluft, s.in.AussenluftTemp, run.LuftRohlingVerh, s.in.XAnf);
+  results.relEnergie = results.spezEnergie / 2500;  // heat of evaporation at 0 °C, kJ/kg
 }
 
 }  // namespace lamvero

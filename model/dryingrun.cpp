@@ -17,7 +17,7 @@ namespace lamvero {
 namespace {
 
 std::string StopMessage(const RunState& s, PeriodEnd end) {
-  std::string when = FormatDuration(std::floor(s.Zeit + 0.5));
+  std::string when = FormatDuration(std::floor(s.now.Zeit + 0.5));
   if (when.front() != ' ') when.insert(0, " ");
   if (end == PeriodEnd::SeriesFull) {
     return "Zeitreihen voll: Die Rechnung wurde bei der Zeit" + when +

@@ -14,9 +14,10 @@ double WithoutResidual(double X, double XEnde, double XAnf) {
 }
 
 void SmoothSeries(RunState& s) {
+  RunResults& results = s.record.results;
   RunSeries& r = s.record.series;
-  const double W = s.nGlatt;
-  s.WasserdampfMax = 0;
+  const double W = results.nGlatt;
+  results.WasserdampfMax = 0;
   // First-order recursive smoothing: entry k-1 is already smoothed.
   for (int k = 10; k <= r.nReihe; ++k) {
     r.ThetaLuftReihe[k] = (r.ThetaLuftReihe[k] + (W / 3) * r.ThetaLuftReihe[k - 1]) / (W / 3 + 1);
@@ -24,25 +25,26 @@ void SmoothSeries(RunState& s) {
     r.ThetaKReihe[k] = (r.ThetaKReihe[k] + W * r.ThetaKReihe[k - 1]) / (W + 1);
     if (r.WasserdampfReihe[k] < 0) r.WasserdampfReihe[k] = r.WasserdampfReihe[k - 1];
     r.WasserdampfReihe[k] = (r.WasserdampfReihe[k] + W * r.WasserdampfReihe[k - 1]) / (W + 1);
-    if (r.WasserdampfReihe[k] > s.WasserdampfMax) s.WasserdampfMax = r.WasserdampfReihe[k];
+    if (r.WasserdampfReihe[k] > results.WasserdampfMax) results.WasserdampfMax = r.WasserdampfReihe[k];
   }
 }
 
 }  // namespace
 
 void EvaluateRun(RunState& s, RunView& view) {
+  RunResults& results = s.record.results;
   RunSeries& r = s.record.series;
-  s.XEnde = s.xmom;
-  s.X1TA = WithoutResidual(s.X1TA, s.XEnde, s.XAnf);
+  results.XEnde = s.now.xmom;
+  results.X1TA = WithoutResidual(results.X1TA, results.XEnde, s.in.XAnf);
   for (int k = 1; k <= r.nReihe; ++k) {
-    r.XReihe[k] = WithoutResidual(r.XReihe[k], s.XEnde, s.XAnf);
-    r.XKernReihe[k] = WithoutResidual(r.XKernReihe[k], s.XEnde, s.XAnf);
+    r.XReihe[k] = WithoutResidual(r.XReihe[k], results.XEnde, s.in.XAnf);
+    r.XKernReihe[k] = WithoutResidual(r.XKernReihe[k], results.XEnde, s.in.XAnf);
   }
   SmoothSeries(s);
 
   ComputeEnergyBalance(s);
   // What the integrated surface flux has not accounted for, while the profile is dry.
-  s.WasserfehlerProzent = std::fabs(s.XBilanz / s.XAnf * 100);
+  results.WasserfehlerProzent = std::fabs(s.now.XBilanz / s.in.XAnf * 100);
   RecordRun(s);  // the result plots draw from the record
   view.runEvaluated(s);
 }

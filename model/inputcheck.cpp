@@ -8,8 +8,8 @@
 
 #include "model/airmodel.h"
 #include "model/claybody.h"
-#include "model/moistair.h"
 #include "model/inputreading.h"
+#include "model/moistair.h"
 #include "model/runstate.h"
 
 namespace lamvero {

@@ -8,6 +8,7 @@
 #include <array>
 #include <cstddef>
 #include <functional>
+#include <limits>
 #include <map>
 #include <memory>
 #include <string>
@@ -67,8 +68,8 @@ struct RunSeries {
   // Number of stored points: nReihe + 1, none before the set-up.
   int points() const { return nReihe + 1; }
 
-  int nReihe = -1;     // index of the last stored point; -1: none stored
-  int nReihe1TA = 0;   // index of the last point of the first drying period
+  int nReihe = -1;          // index of the last stored point; -1: none stored
+  int nReihe1TA = 0;        // index of the last point of the first drying period
   Series tReihe;            // time, s
   Series XReihe;            // mean moisture content, kg/kg (rescaled by the evaluation)
   Series XOberflReihe;      // moisture content at the surface, kg/kg (0 once the surface is dry)
@@ -103,79 +104,81 @@ constexpr double kNoShrinkage = 0.001;
 
 // The inputs converted to model units.
 struct InputValues {
-  double Dicke = 0;               // green plate thickness, mm
-  double rhos = 0;                // density of the dried body, kg/m³
-  double XAnf = 0;                // initial moisture content, kg/kg (dry basis, "atro")
-  double linTrSchwind = 0;        // total linear drying shrinkage, %
-  double Feuchteleit = 0;         // moisture conductivity at 0.25 kg/kg and 25 °C, m²/s
-  double lambda = 0;              // thermal conductivity of the dry plate, kW/(m K)
-  double mue = 0;                 // vapour-diffusion resistance factor of the dry body, 1
-  double Waermeuebergang = 0;     // heat-transfer coefficient, kW/(m² K)
-  double ThetaEinf = 0;           // temperature of the entering green bodies, °C
-  double AussenluftTemp = 0;      // outside-air temperature, °C
-  double AussenluftFeuchte = 0;   // relative humidity of the outside air, fraction
-  double Lufttemp = 0;            // exhaust-air temperature, °C
-  double AbluftFeuchte = 0;       // relative humidity of the exhaust air, fraction
-  double ThetaGegenstromende = 0; // air temperature that ends the counter-current section, °C
-  double Ortsschrittweite = 0;    // requested spatial step, mm
-  double deltaT = 0;              // time step, s
-  double rund = 0;                // time steps per curve interval
-  double KappaSteig = 0;          // decimal-logarithmic slope of the conductivity below the limit moisture
+  double Dicke = 0;                // green plate thickness, mm
+  double rhos = 0;                 // density of the dried body, kg/m³
+  double XAnf = 0;                 // initial moisture content, kg/kg (dry basis, "atro")
+  double linTrSchwind = 0;         // total linear drying shrinkage, %
+  double Feuchteleit = 0;          // moisture conductivity at 0.25 kg/kg and 25 °C, m²/s
+  double lambda = 0;               // thermal conductivity of the dry plate, kW/(m K)
+  double mue = 0;                  // vapour-diffusion resistance factor of the dry body, 1
+  double Waermeuebergang = 0;      // heat-transfer coefficient, kW/(m² K)
+  double ThetaEinf = 0;            // temperature of the entering green bodies, °C
+  double AussenluftTemp = 0;       // outside-air temperature, °C
+  double AussenluftFeuchte = 0;    // relative humidity of the outside air, fraction
+  double Lufttemp = 0;             // exhaust-air temperature, °C
+  double AbluftFeuchte = 0;        // relative humidity of the exhaust air, fraction
+  double ThetaGegenstromende = 0;  // air temperature that ends the counter-current section, °C
+  double Ortsschrittweite = 0;     // requested spatial step, mm
+  double deltaT = 0;               // time step, s
+  double rund = 0;                 // time steps per curve interval
+  double KappaSteig = 0;           // decimal-logarithmic slope of the conductivity below the limit moisture
 };
 
 // What the set-up derives once per run.
 struct DerivedValues {
-  int AnzOS = 0;                  // spatial steps per half plate, as read back from its box
-  double DickeTr = 0;             // dry plate thickness, m
-  double dx = 0;                  // model spatial step, m
-  double pDAb = 0;                // vapour pressure of the exhaust air, bar
-  double XAbluft = 0;             // humidity ratio of the exhaust air, kg water / kg dry air
-  double ThetaKgr = 0;            // wet-bulb temperature of the exhaust air, °C
-  double pDAu = 0;                // vapour pressure of the outside air, bar
-  double XAussen = 0;             // humidity ratio of the outside air, kg/kg (a single-precision value)
-  double LuftRohlingVerh = 0;     // dry air per dry body, kg/kg
-  double LuftWasserVerh = 0;      // dry air per initial water, kg/kg
-  double SchwindTot = 0;          // total linear shrinkage, fraction of the green length
-  double rho0 = 0;                // dry mass per m³ of green body, kg/m³
-  double PhiAnf = 0;              // initial volumetric water content, m³/m³
-  double offPoren = 0;            // open porosity of the dry body, m³/m³
-  double XSchwEnde = 0;           // limit moisture (end of shrinkage), kg/kg
-  double KappaGr = 0;             // moisture conductivity at the limit moisture and 25 °C, m²/s
+  int AnzOS = 0;               // spatial steps per half plate, as read back from its box
+  double DickeTr = 0;          // dry plate thickness, m
+  double dx = 0;               // model spatial step, m
+  double pDAb = 0;             // vapour pressure of the exhaust air, bar
+  double XAbluft = 0;          // humidity ratio of the exhaust air, kg water / kg dry air
+  double ThetaKgr = 0;         // wet-bulb temperature of the exhaust air, °C
+  double pDAu = 0;             // vapour pressure of the outside air, bar
+  double XAussen = 0;          // humidity ratio of the outside air, kg/kg (a single-precision value)
+  double LuftRohlingVerh = 0;  // dry air per dry body, kg/kg
+  double LuftWasserVerh = 0;   // dry air per initial water, kg/kg
+  double SchwindTot = 0;       // total linear shrinkage, fraction of the green length
+  double rho0 = 0;             // dry mass per m³ of green body, kg/m³
+  double PhiAnf = 0;           // initial volumetric water content, m³/m³
+  double offPoren = 0;         // open porosity of the dry body, m³/m³
+  double XSchwEnde = 0;        // limit moisture (end of shrinkage), kg/kg
+  double KappaGr = 0;          // moisture conductivity at the limit moisture and 25 °C, m²/s
 };
+
+constexpr double kNoValue = std::numeric_limits<double>::quiet_NaN();
 
 // The run's results. Values of a stage the run did not reach stay 0, except
 // the counter-current ones, which are NaN unless the air reached the set
 // temperature during this run.
 struct RunResults {
-  double Zeit = 0;                // time when the run ended (or stopped), s
-  double Dauer1TA = 0;            // duration of the first drying period, s
-  double X1TA = 0;                // mean moisture at its end, kg/kg (rescaled by the evaluation)
-  double Anfangsrate = 0;         // initial evaporation rate, kg/(m² h)
-  double t1xse = 0;               // time the surface reached the limit moisture, s
-  double t2xse = 0;               // time the centre reached the limit moisture, s
-  double DauerGegenstrom = 0;     // duration of the counter-current section, s (NaN: no switch)
-  double XGegen = 0;              // mean moisture at that switch, kg/kg (NaN: no switch)
-  double schwindgrad = 0;         // largest shrinkage gradient at the surface, fraction per m
-                                  // (the window shows 0.1 × this in % per mm)
-  double schwinddiff = 0;         // shrinkage difference surface - centre at that moment, fraction
-  int nGlatt = 0;                 // smoothing weight of the second period, steps
-  int nIter = 0;                  // bisection steps of the front temperature in the last step
-  double ThetaZuluft = 0;         // supply-air temperature, °C
-  double spezEnergie = 0;         // specific energy demand, kJ per kg water removed
-  double relEnergie = 0;          // the same relative to the latent heat at 0 °C, 1
-  double WasserfehlerProzent = 0; // water-balance error, % of the initial water
-  double WasserdampfMax = 0;      // largest (smoothed) evaporation rate, kg/(m² h)
-  double XEnde = 0;               // residual mean moisture of the numerical profile, kg/kg
-  double XBilanz = 0;             // initial moisture less the integrated surface flux, kg/kg
+  double Zeit = 0;                    // time when the run ended (or stopped), s
+  double Dauer1TA = 0;                // duration of the first drying period, s
+  double X1TA = 0;                    // mean moisture at its end, kg/kg (rescaled by the evaluation)
+  double Anfangsrate = 0;             // initial evaporation rate, kg/(m² h)
+  double t1xse = 0;                   // time the surface reached the limit moisture, s
+  double t2xse = 0;                   // time the centre reached the limit moisture, s
+  double DauerGegenstrom = kNoValue;  // duration of the counter-current section, s (NaN: no switch)
+  double XGegen = kNoValue;           // mean moisture at that switch, kg/kg (NaN: no switch)
+  double schwindgrad = 0;             // largest shrinkage gradient at the surface, fraction per m
+                                      // (the window shows 0.1 × this in % per mm)
+  double schwinddiff = 0;             // shrinkage difference surface - centre at that moment, fraction
+  int nGlatt = 0;                     // smoothing weight of the second period, steps
+  int nIter = 0;                      // bisection steps of the front temperature in the last step
+  double ThetaZuluft = 0;             // supply-air temperature, °C
+  double spezEnergie = 0;             // specific energy demand, kJ per kg water removed
+  double relEnergie = 0;              // the same relative to the latent heat at 0 °C, 1
+  double WasserfehlerProzent = 0;     // water-balance error, % of the initial water
+  double WasserdampfMax = 0;          // largest (smoothed) evaporation rate, kg/(m² h)
+  double XEnde = 0;                   // residual mean moisture of the numerical profile, kg/kg
+  double XBilanz = 0;                 // initial moisture less the integrated surface flux, kg/kg
   // The live values as the run left them.
-  double xmom = 0;                // mean moisture content, kg/kg
-  double qrand = 0;               // heat-flux density into the face, kW/m²
-  double Wasserdampf = 0;         // evaporation rate, kg/(m² h)
-  double ThetaOb = 0;             // surface temperature, °C
-  double ThetaK = 0;              // core (first period) or drying-front temperature, °C
-  double ThetaLuft = 0;           // air temperature at the plate, °C
-  double XLuft = 0;               // humidity ratio of the air at the plate, kg/kg
-  double sSpiegel = 0;            // depth of the drying front, m
+  double xmom = 0;         // mean moisture content, kg/kg
+  double qrand = 0;        // heat-flux density into the face, kW/m²
+  double Wasserdampf = 0;  // evaporation rate, kg/(m² h)
+  double ThetaOb = 0;      // surface temperature, °C
+  double ThetaK = 0;       // core (first period) or drying-front temperature, °C
+  double ThetaLuft = 0;    // air temperature at the plate, °C
+  double XLuft = 0;        // humidity ratio of the air at the plate, kg/kg
+  double sSpiegel = 0;     // depth of the drying front, m
 };
 
 // The state a run left a control in: its text, visibility and colour.
@@ -183,9 +186,7 @@ struct ControlState {
   std::string text;
   bool visible = false;
   Rgb color;
-  bool operator==(const ControlState& o) const {
-    return text == o.text && visible == o.visible && color == o.color;
-  }
+  bool operator==(const ControlState& o) const { return text == o.text && visible == o.visible && color == o.color; }
 };
 
 // How a control looks before a run touches it (caption or default text,
@@ -208,10 +209,10 @@ struct ProfileCurves {
 };
 
 struct RunRecord {
-  InputTexts inputs;                   // the 18 input texts as typed
+  InputTexts inputs;                         // the 18 input texts as typed
   RunOutcome outcome = RunOutcome::Refused;  // a record made by default holds no run
-  std::vector<std::string> messages;   // input problems, or why the run had to stop
-  InputValues values;                  // the inputs in model units (not read for a refused run)
+  std::vector<std::string> messages;         // input problems, or why the run had to stop
+  InputValues values;                        // the inputs in model units (not read for a refused run)
   DerivedValues derived;
   RunResults results;
   // Every control the run touched, by name, as the run left it.

@@ -1,9 +1,33 @@
 #pragma once
-// The state of a run: every quantity of one run, shared by the set-up, both
-// drying periods, the air model and the evaluation, and the run's record
-// (model/runrecord.h), which the run fills as it goes and which outlives it.
-// The window owns one state for the program's lifetime; each set-up
-// overwrites what a run needs.
+// The state of a run, in four parts: the inputs in model units, the constants
+// the set-up derives once per run, the state that changes from step to step,
+// and the run's record (model/runrecord.h), which the run fills as it goes
+// and which outlives it. The window owns one state for the program's
+// lifetime; each set-up overwrites what a run needs.
+//
+// Names follow the dryer engineer's German; the parts of compound names:
+//   TA       Trocknungsabschnitt, drying period (1TA: the first, wet-surface one)
+//   xse      X at Schwindungsende: the limit moisture, below which the body no
+//            longer shrinks (XSchwEnde); t1xse/t2xse: surface/centre reach it
+//   Kgr      Kühlgrenze, the wet-bulb temperature
+//   Ob, Oberfl   Oberfläche, the plate's surface; K, Kern: its centre, or in
+//            the second period the drying front
+//   Tr       trocken, dry (DickeTr: dry thickness; ThetaObTr: surface
+//            temperature over the dry layer)
+//   Spiegel  Trocknungsspiegel, the drying front; sSpiegel its depth
+//   atro     absolut trocken: moisture per mass of dry body (kg/kg)
+//   Schwind  Schwindung, shrinkage; Schwindgrad: its gradient
+//   Luft, Abluft, Aussenluft, Zuluft   air at the plate, exhaust, outside, supply air
+//   Gegenstrom  the counter-current section; after it the chamber section
+//   X        moisture content of the body (kg/kg) or humidity ratio of air
+//            (kg water per kg dry air); Theta: temperature (°C); pD: vapour
+//            pressure (bar); m: mass flux density (kg/(m² s)); q: heat flux
+//            density (kW/m²); Reihe: time series; AnzOS: Anzahl Ortsschritte
+//   mom      momentan, the current value; Anf: Anfang, initial
+// Single precision (float) appears where the dryer's balance was defined with
+// it: the outside air's humidity ratio XAussen, the front temperature change
+// dThetaK of one step and the counter-current duration. Their roundings are
+// part of the results and are kept.
 
 #include <cstdint>
 
@@ -52,46 +76,34 @@ constexpr double kVapourGasConstant = 0.461;
 constexpr double kWaterErrorNoticeable = 3;
 constexpr double kWaterErrorInaccurate = 6;
 
-struct RunState : ClayBody {
-  RunState() { record.series = RunSeries::WithFullCapacity(); }
-
-  // Inputs, converted to model units.
-  double Dicke = 0;               // green plate thickness as entered, mm
-  double Ortsschrittweite = 0;    // requested spatial step as entered, mm
-  double XAnf = 0;                // initial moisture content, kg/kg
-  double Lufttemp = 0;            // exhaust-air temperature, °C
-  double AbluftFeuchte = 0;       // relative humidity of the exhaust air, fraction
-  double Waermeuebergang = 0;     // heat-transfer coefficient, kW/(m² K)
-  double lambda = 0;              // thermal conductivity of the dry plate, kW/(m K)
-  double AussenluftTemp = 0;      // outside-air temperature, °C
-  double AussenluftFeuchte = 0;   // relative humidity of the outside air, fraction
-  double mue = 0;                 // vapour-diffusion resistance factor of the dry body
-  double AnzOS = 0;               // spatial steps per half plate (a whole number)
-  double deltaT = 0;              // time step, s
-  double rund = 0;                // time steps per curve interval
-  double linTrSchwind = 0;        // total linear drying shrinkage, %
-  double Feuchteleit = 0;         // moisture conductivity at 0.25 kg/kg and 25 °C, m²/s
-  double ThetaGegenstromende = 0; // air temperature that ends the counter-current section, °C
-  double ThetaEinf = 0;           // temperature of the entering green bodies, °C
-
-  // Derived once per run.
+// Derived once per run by the set-up.
+struct RunConstants {
+  ClayBody body;                  // the clay body (rhos and KappaSteig as entered)
+  BodyAt25 at25;                  // the body at 0.25 kg/kg
+  double AnzOS = 0;               // spatial steps per half plate, read back from its box (a whole number)
   double DickeTr = 0;             // dry plate thickness, m
-  double FlaechenmasseInv = 0;    // 2 / (rhos DickeTr), m²/kg
-  double pDAb = 0, XAbluft = 0;   // exhaust air: vapour pressure (bar), humidity ratio
+  double FlaechenmasseInv = 0;    // 2 / (rhos DickeTr): faces per dry mass, m²/kg
+  double pDAb = 0;                // vapour pressure of the exhaust air, bar
+  double XAbluft = 0;             // humidity ratio of the exhaust air, kg/kg
   double ThetaKgr = 0;            // wet-bulb temperature of the exhaust air, °C
   double pDAu = 0;                // vapour pressure of the outside air, bar
-  float XAussen = 0;              // humidity ratio of the outside air (single precision)
-  double LuftRohlingVerh = 0;     // kg dry air per kg dry body
-  double Schwind25 = 0, rho25 = 0, Phi25 = 0;  // body state at 0.25 kg/kg
+  float XAussen = 0;              // humidity ratio of the outside air, kg/kg (single precision)
+  double LuftRohlingVerh = 0;     // dry air per dry body, kg/kg
   double dx = 0;                  // model spatial step, m
   double dxTwips = 0;             // one spatial step in the profile plot's x units
+};
 
-  // Air state at the plate and the counter-current section.
-  double ThetaLuft = 0, XLuft = 0, pDLuft = 0;
-  double XLuftAlt = 0, XLuftNeu = 0, ThetaLuftAlt = 0, ThetaLuftNeu = 0;
-  std::int16_t GegenstromAktiv = 0;
-  float DauerGegenstrom = 0;      // kept from run to run; written only at the switch
+// What changes from time step to time step.
+struct StepState {
+  // Time.
+  double Zeit = 0;   // time since the start, s
+  int nSchritt = 0;  // step within the current curve interval
 
+  // Air at the plate.
+  double ThetaLuft = 0;              // air temperature, °C
+  double XLuft = 0;                  // humidity ratio, kg/kg
+  double pDLuft = 0;                 // vapour pressure, bar
+  std::int16_t GegenstromAktiv = 0;  // 1 while the plate is in the counter-current section
   // The last air state whose wet-bulb temperature and vapour pressure were
   // computed, so that an unchanged air state is not solved for again.
   struct AirMemo {
@@ -101,55 +113,52 @@ struct RunState : ClayBody {
     double vpTheta = 0, vpWetBulb = 0, pD = 0;
   } airMemo;
 
-  // Surface and fluxes.
+  // Surface, fluxes and profile.
   double ThetaOb = 0;             // wet-bulb temperature of the current air, °C
   double qrand = 0;               // heat-flux density into the face, kW/m²
-  double mRand = 0, mRandAlt = 0; // evaporation flux, kg/(m² s), negative while drying
-  double Anfangsrate = 0;         // initial evaporation rate, kg/(m² h)
+  double mRand = 0;               // evaporation flux, kg/(m² s), negative while drying
+  double mRandAlt = 0;            // the same in the step before
+  GridArray X{};                  // moisture profile, kg/kg: 0 surface, 1..AnzOS layers, AnzOS+1 mirror
+  MoistureStepWork grid;          // the moisture step's work storage
+  double xmom = 0;                // mean moisture content, kg/kg
+  double XBilanz = 0;             // initial moisture less the integrated surface flux, kg/kg
 
-  // Profile and its grid work storage.
-  GridArray X{};
-  MoistureStepWork grid;
+  // Temperatures of the plate; the second period's drying front.
+  double ThetaObTr = 0;      // surface temperature, °C (over the dry layer in the second period)
+  double ThetaK = 0;         // core, then drying-front temperature, °C
+  double ThetaKAlt = 0;      // front temperature of the step before, °C (heat stored in the plate)
+  double ThetaKLuftAlt = 0;  // front temperature the air balance saw last, °C
+  float dThetaK = 0;         // change of the front temperature in one step, K (single precision)
+  double sSpiegel = 0;       // depth of the drying front, m
+  int nIter = 0;             // bisection steps of the front temperature in this step
+  double mDampf = 0;         // vapour flux through the dry layer, kg/(m² s)
+};
 
-  // Counters, balances, milestones.
-  double Zeit = 0;
-  int nSchritt = 0;
-  double xmom = 0, XBilanz = 0;
-  double t1xse = 0, t2xse = 0;
-  double schwindgrad = 0;
-  double schwinddiff = 0;         // shrinkage difference surface - centre at the largest gradient, fraction
-  double XGegen = 0;              // mean moisture at the counter-current switch, kg/kg
-  double WasserdampfMax = 0;
+struct RunState {
+  RunState() { record.series = RunSeries::WithFullCapacity(); }
 
-  // First-period results.
-  double Dauer1TA = 0, X1TA = 0;
+  InputValues in;    // the inputs in model units
+  RunConstants run;  // derived once per run
+  StepState now;     // the current time step
+  // The run's record: the series and results are written there as the run
+  // goes (results at their events), the rest at its end.
+  RunRecord record;
 
-  // Second period.
-  double ThetaObTr = 0, ThetaK = 0, ThetaKAlt = 0, ThetaKLuftAlt = 0;
-  float dThetaK = 0;
-  int iSpiegel = 0;
-  double sSpiegel = 0;
-  double ThetaUnten = 0, ThetaOben = 0;
-  int nIter = 0;
-  double mWaerme = 0, DDampf = 0, mDampf = 0;
-  std::int16_t nGlatt = 0;
-
-  // Evaluation and energy balance.
-  double XEnde = 0;
-  double ThetaZuluft = 0, spezEnergie = 0, relEnergie = 0;
-  double WasserfehlerProzent = 0;
+  // Duration of the counter-current section, s (single precision). Written
+  // only at the switch and kept from run to run, as long as the window's
+  // state lives: a run that never reaches the chamber section leaves the
+  // duration of an earlier run here, and its record holds NaN instead.
+  float DauerGegenstrom = 0;
 
   // Run control: set to 1 by Stop, read right after each yield, together
   // with the caller's stop request (if any).
   int StopFlag = 0;
   const StopRequest* stopRequest = nullptr;
-
-  // The run's record: filled as the run goes; it holds the time series.
-  RunRecord record;
 };
 
-// Copies the converted inputs, the derived values and the results as they
-// stand into s.record (the series are written there directly).
+// Completes s.record with the inputs in model units, the derived values and
+// the live values as they stand (the series and the milestones are written
+// there as the run goes).
 void RecordRun(RunState& s);
 
 }  // namespace lamvero

@@ -12,9 +12,7 @@ namespace {
 std::string Clock(double t) { return FormatDuration(std::floor(t + 0.5)); }
 
 // Mean moisture in the second period: below half a hundredth it reads "<0,01".
-std::string MeanMoistureText(double xmom) {
-  return xmom < 0.005 ? std::string("<0,01") : Format(xmom, "#0.00");
-}
+std::string MeanMoistureText(double xmom) { return xmom < 0.005 ? std::string("<0,01") : Format(xmom, "#0.00"); }
 
 // Evaporation rate of the face (mRand is negative while drying), kg/(m² h).
 double RatePerHour(double mRand) { return 3600 * (-mRand); }
@@ -30,17 +28,16 @@ void RunView::beginRun() {
   d_.setVisible("cmd_Start", false);
   d_.setVisible("cmd_Stop", true);
   d_.setVisible("cmd_Pause", true);
-  for (const char* label :
-       {"lbl_Zeit", "lbl_Waermestromdichte", "lbl_Wasserdampf", "lbl_thetaOb", "lbl_Kerntemp", "lbl_Xmom",
-        "lbl_KapGeschw", "lbl_DampfGeschw", "lbl_SchwindEnde", "lbl_offPoren", "lbl_Ortsschrittzahl",
-        "lbl_LuftRohlingVerh", "lbl_LuftWasserVerh", "lbl_momLuftTemp", "lbl_momXLuft", "lbl_SchwindDiff",
-        "lbl_SchwindGradient"}) {
+  for (const char* label : {"lbl_Zeit", "lbl_Waermestromdichte", "lbl_Wasserdampf", "lbl_thetaOb", "lbl_Kerntemp",
+                            "lbl_Xmom", "lbl_KapGeschw", "lbl_DampfGeschw", "lbl_SchwindEnde", "lbl_offPoren",
+                            "lbl_Ortsschrittzahl", "lbl_LuftRohlingVerh", "lbl_LuftWasserVerh", "lbl_momLuftTemp",
+                            "lbl_momXLuft", "lbl_SchwindDiff", "lbl_SchwindGradient"}) {
     d_.setVisible(label, true);
   }
   for (const char* box :
        {"txt_Zeit", "txt_qrand", "txt_Wasserdampf", "txt_thetaOb", "txt_thetaK", "txt_xmom", "txt_KapGeschw",
-        "txt_Dampfgeschw", "txt_XSchwEnde", "txt_offPoren", "txt_AnzOS", "txt_LuftRohlingVerh",
-        "txt_LuftWasserVerh", "txt_momLuftTemp", "txt_momXLuft", "txt_schwinddiff", "txt_schwindgrad"}) {
+        "txt_Dampfgeschw", "txt_XSchwEnde", "txt_offPoren", "txt_AnzOS", "txt_LuftRohlingVerh", "txt_LuftWasserVerh",
+        "txt_momLuftTemp", "txt_momXLuft", "txt_schwinddiff", "txt_schwindgrad"}) {
     d_.setVisible(box, true);
   }
   d_.setText("txt_Dampfgeschw", "-");
@@ -53,30 +50,32 @@ void RunView::beginRun() {
 }
 
 void RunView::setUpDone(const RunState& s, const std::string& anzOSText) {
+  const StepState& now = s.now;
+  const RunConstants& run = s.run;
   show("txt_AnzOS", anzOSText);
   // The limit-moisture line of the profile plot only for a shrinking body.
-  d_.setVisible("Image7", s.linTrSchwind >= kNoShrinkage);
+  d_.setVisible("Image7", s.in.linTrSchwind >= kNoShrinkage);
   d_.repaintWindow();
   // Written without a repaint: the next repaint shows them.
-  d_.setText("txt_LuftRohlingVerh", Format(s.LuftRohlingVerh, "#0.00"));
-  d_.setText("txt_LuftWasserVerh", Format(s.LuftRohlingVerh / s.XAnf, "#0.00"));
-  show("txt_XSchwEnde", Format(s.XSchwEnde, "#0.000"));
-  show("txt_offPoren", Format(100 * s.offPoren, "#0.0"));
-  show("txt_thetaOb", Format(s.ThetaOb, "#0.0"));
-  show("txt_thetaK", Format(s.ThetaOb, "#0.0"));
+  d_.setText("txt_LuftRohlingVerh", Format(run.LuftRohlingVerh, "#0.00"));
+  d_.setText("txt_LuftWasserVerh", Format(run.LuftRohlingVerh / s.in.XAnf, "#0.00"));
+  show("txt_XSchwEnde", Format(run.body.XSchwEnde, "#0.000"));
+  show("txt_offPoren", Format(100 * run.body.offPoren, "#0.0"));
+  show("txt_thetaOb", Format(now.ThetaOb, "#0.0"));
+  show("txt_thetaK", Format(now.ThetaOb, "#0.0"));
   d_.drawShrinkageScale(s);
-  show("txt_Wasserdampf", Format(RatePerHour(s.mRand), "#0.000"));
+  show("txt_Wasserdampf", Format(RatePerHour(now.mRand), "#0.000"));
 }
 
 void RunView::counterCurrentEnded(const RunState& s) {
   d_.setVisible("lbl_DauerGegenstrom", true);
   d_.repaint("lbl_DauerGegenstrom");
   d_.setVisible("txt_DauerGegenstrom", true);
-  show("txt_DauerGegenstrom", FormatDuration(s.Zeit));
+  show("txt_DauerGegenstrom", FormatDuration(s.now.Zeit));
   d_.setVisible("lbl_XGegen", true);
   d_.repaint("lbl_XGegen");
   d_.setVisible("txt_XGegen", true);
-  show("txt_XGegen", Format(s.XGegen, "#0.00"));
+  show("txt_XGegen", Format(s.record.results.XGegen, "#0.00"));
 }
 
 void RunView::showShrinkageEnd(const char* label, const char* box, double t) {
@@ -99,43 +98,46 @@ void RunView::shrinkageGradient(double schwinddiff, double schwindgrad) {
 
 // In the first period the surface and the core share the wet-bulb temperature.
 void RunView::showWetTemperatures(const RunState& s) {
-  show("txt_thetaOb", Format(s.ThetaObTr, "#0.0"));
-  show("txt_thetaK", Format(s.ThetaK, "#0.0"));
+  show("txt_thetaOb", Format(s.now.ThetaObTr, "#0.0"));
+  show("txt_thetaK", Format(s.now.ThetaK, "#0.0"));
 }
 
 void RunView::firstPeriodLive(const RunState& s) {
-  show("txt_Zeit", Clock(s.Zeit));
-  show("txt_qrand", Format(s.qrand, "#0.00"));
-  show("txt_xmom", Format(s.xmom, "#0.00"));
-  show("txt_Wasserdampf", Format(RatePerHour(s.mRand), "#0.00"));
+  const StepState& now = s.now;
+  show("txt_Zeit", Clock(now.Zeit));
+  show("txt_qrand", Format(now.qrand, "#0.00"));
+  show("txt_xmom", Format(now.xmom, "#0.00"));
+  show("txt_Wasserdampf", Format(RatePerHour(now.mRand), "#0.00"));
   showWetTemperatures(s);
   // Capillary flow towards the surface, mm/h: the evaporating water per
   // volume of water held at the surface.
-  const double KapGeschw = 3600000 * (-s.mRand) / (s.rhos * (s.X[0] + s.X[1]) / 2);
+  const double KapGeschw = 3600000 * (-now.mRand) / (s.run.body.rhos * (now.X[0] + now.X[1]) / 2);
   show("txt_KapGeschw", Format(KapGeschw, "#0.0"));
-  show("txt_momLuftTemp", Format(s.ThetaLuft, "#0.0"));
-  show("txt_momXLuft", Format(s.XLuft, "#0.000"));
+  show("txt_momLuftTemp", Format(now.ThetaLuft, "#0.0"));
+  show("txt_momXLuft", Format(now.XLuft, "#0.000"));
 }
 
 void RunView::firstPeriodCurve(const RunState& s, CurveStyle style) {
+  const StepState& now = s.now;
   d_.drawProfile(s, style);
   d_.refresh(Area::Ausgabe);
-  show("txt_Zeit", Clock(s.Zeit));
-  show("txt_qrand", Format(s.qrand, "#0.00"));
-  show("txt_xmom", Format(s.xmom, "#0.00"));
-  show("txt_Wasserdampf", Format(RatePerHour(s.mRand), "#0.00"));
+  show("txt_Zeit", Clock(now.Zeit));
+  show("txt_qrand", Format(now.qrand, "#0.00"));
+  show("txt_xmom", Format(now.xmom, "#0.00"));
+  show("txt_Wasserdampf", Format(RatePerHour(now.mRand), "#0.00"));
   showWetTemperatures(s);
 }
 
 void RunView::firstPeriodEnded(const RunState& s) {
+  const RunResults& results = s.record.results;
   for (const char* label : {"lbl_Dauer1TA", "lbl_X1TA", "lbl_Anfangsrate"}) {
     d_.setVisible(label, true);
     d_.repaint(label);
   }
   for (const char* box : {"txt_Dauer1TA", "txt_X1TA", "txt_Anfangsrate"}) d_.setVisible(box, true);
-  show("txt_Dauer1TA", Clock(s.Dauer1TA));
-  show("txt_X1TA", Format(s.X1TA, "#0.0000"));
-  show("txt_Anfangsrate", Format(s.Anfangsrate, "#0.000"));
+  show("txt_Dauer1TA", Clock(results.Dauer1TA));
+  show("txt_X1TA", Format(results.X1TA, "#0.0000"));
+  show("txt_Anfangsrate", Format(results.Anfangsrate, "#0.000"));
   show("txt_KapGeschw", "-");
   // The shrinkage scale goes on top of the final (red) profile.
   d_.drawShrinkageScale(s);
@@ -148,27 +150,30 @@ void RunView::frontIterations(int nIter) {
 }
 
 void RunView::showDryTemperatures(const RunState& s) {
-  show("txt_Wasserdampf", Format(RatePerHour(s.mRand), "#0.00"));
-  show("txt_thetaOb", Format(s.ThetaObTr, "#0.0"));
-  show("txt_thetaK", Format(s.ThetaK, "#0.0"));
-  show("txt_xmom", MeanMoistureText(s.xmom));
+  const StepState& now = s.now;
+  show("txt_Wasserdampf", Format(RatePerHour(now.mRand), "#0.00"));
+  show("txt_thetaOb", Format(now.ThetaObTr, "#0.0"));
+  show("txt_thetaK", Format(now.ThetaK, "#0.0"));
+  show("txt_xmom", MeanMoistureText(now.xmom));
 }
 
 void RunView::secondPeriodLive(const RunState& s) {
+  const StepState& now = s.now;
   showDryTemperatures(s);
-  show("txt_Zeit", Clock(s.Zeit));
-  show("txt_qrand", Format(s.qrand, "#0.00"));
+  show("txt_Zeit", Clock(now.Zeit));
+  show("txt_qrand", Format(now.qrand, "#0.00"));
   // Volume flow of vapour per open pore area, m/h; 219.492 / T is the vapour density.
-  show("txt_Dampfgeschw", Format(RatePerHour(s.mRand / s.offPoren) * (273 + s.ThetaObTr) / 219.492, "#0.000"));
-  show("txt_momLuftTemp", Format(s.ThetaLuft, "#0.0"));
-  show("txt_momXLuft", Format(s.XLuft, "#0.000"));
+  show("txt_Dampfgeschw",
+       Format(RatePerHour(now.mRand / s.run.body.offPoren) * (273 + now.ThetaObTr) / 219.492, "#0.000"));
+  show("txt_momLuftTemp", Format(now.ThetaLuft, "#0.0"));
+  show("txt_momXLuft", Format(now.XLuft, "#0.000"));
 }
 
 void RunView::secondPeriodCurve(const RunState& s) {
   d_.drawProfile(s, CurveStyle::Running);
   // At a curve's end the warning stays only above the limit, on either side of 45.
-  if (s.nIter > kPoorFrontIterations) d_.setVisible("lbl_Achtung", true);
-  if (s.nIter < kPoorFrontIterations) d_.setVisible("lbl_Achtung", false);
+  if (s.now.nIter > kPoorFrontIterations) d_.setVisible("lbl_Achtung", true);
+  if (s.now.nIter < kPoorFrontIterations) d_.setVisible("lbl_Achtung", false);
   d_.repaint("lbl_Achtung");
   d_.refresh(Area::Zeit);
   secondPeriodValues(s);
@@ -177,22 +182,23 @@ void RunView::secondPeriodCurve(const RunState& s) {
 void RunView::secondPeriodValues(const RunState& s) {
   showDryTemperatures(s);
   d_.refresh(Area::Ausgabe);
-  show("txt_Zeit", Clock(s.Zeit));
-  show("txt_qrand", Format(s.qrand, "#0.00"));
+  show("txt_Zeit", Clock(s.now.Zeit));
+  show("txt_qrand", Format(s.now.qrand, "#0.00"));
 }
 
 void RunView::showEnergyBalance(const RunState& s) {
+  const RunResults& results = s.record.results;
   d_.setVisible("lbl_ThetaZuluft", true);
   d_.setVisible("txt_ThetaZuluft", true);
-  d_.setText("txt_ThetaZuluft", Format(s.ThetaZuluft, "#0.0"));
+  d_.setText("txt_ThetaZuluft", Format(results.ThetaZuluft, "#0.0"));
   d_.repaint("lbl_ThetaZuluft");
   d_.repaint("txt_ThetaZuluft");
   d_.setVisible("lbl_spezEnergie", true);
   d_.setVisible("txt_spezEnergie", true);
   d_.setVisible("lbl_relEnergie", true);
   d_.setVisible("txt_relEnergie", true);
-  d_.setText("txt_spezEnergie", Format(s.spezEnergie, "#0.0"));
-  d_.setText("txt_relEnergie", Format(s.relEnergie, "#0.000"));
+  d_.setText("txt_spezEnergie", Format(results.spezEnergie, "#0.0"));
+  d_.setText("txt_relEnergie", Format(results.relEnergie, "#0.000"));
   d_.repaint("lbl_spezEnergie");
   d_.repaint("txt_spezEnergie");
   d_.repaint("lbl_relEnergie");
@@ -200,31 +206,32 @@ void RunView::showEnergyBalance(const RunState& s) {
 }
 
 void RunView::showWaterError(const RunState& s) {
+  const RunResults& results = s.record.results;
   const Rgb darkBlue{0, 0, 192};
   const Rgb red{255, 0, 0};
   d_.setVisible("lbl_Wasserfehler", true);
   d_.setVisible("txt_Wasserfehler", true);
   d_.setColor("lbl_Wasserfehler", darkBlue);
   d_.setColor("txt_Wasserfehler", darkBlue);
-  if (s.WasserfehlerProzent > kWaterErrorNoticeable) {
+  if (results.WasserfehlerProzent > kWaterErrorNoticeable) {
     d_.setColor("lbl_Wasserfehler", red);
     d_.setColor("txt_Wasserfehler", red);
   }
-  if (s.WasserfehlerProzent > kWaterErrorInaccurate) {
+  if (results.WasserfehlerProzent > kWaterErrorInaccurate) {
     d_.setVisible("lbl_ungenau1", true);
     d_.setVisible("lbl_ungenau2", true);
     d_.setVisible("lbl_ungenau3", true);
   }
-  d_.setText("txt_Wasserfehler", Format(s.WasserfehlerProzent, "#0.0"));
+  d_.setText("txt_Wasserfehler", Format(results.WasserfehlerProzent, "#0.0"));
   d_.repaint("lbl_Wasserfehler");
   d_.repaint("txt_Wasserfehler");
 }
 
 void RunView::runEvaluated(const RunState& s) {
-  show("txt_X1TA", Format(s.X1TA, "#0.0000"));
+  show("txt_X1TA", Format(s.record.results.X1TA, "#0.0000"));
   show("txt_xmom", "0");
   showEnergyBalance(s);
-  if (s.nIter > kPoorFrontIterations) d_.setVisible("lbl_Achtung", true);
+  if (s.now.nIter > kPoorFrontIterations) d_.setVisible("lbl_Achtung", true);
   d_.repaint("lbl_Achtung");
   d_.drawResultPlots(s);
   showWaterError(s);

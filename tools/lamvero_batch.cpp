@@ -126,11 +126,11 @@ class RecordingDisplay : public Display {
  private:
   void showProgress() {
     // Short enough for one line of a narrow terminal, or \r could not overwrite it.
-    std::string line = "\r\033[Klamvero-batch" + FormatDuration(std::floor(s_.Zeit + 0.5)) + "  xmom " +
-                       Format(s_.xmom, "#0.0000") + " kg/kg";
-    if (s_.sSpiegel > 0) {
-      line += "  Spiegel " + Format(1000 * s_.sSpiegel, "#0.00") + "/" + Format(1000 * s_.DickeTr / 2, "#0.00") +
-              " mm";
+    std::string line = "\r\033[Klamvero-batch" + FormatDuration(std::floor(s_.now.Zeit + 0.5)) + "  xmom " +
+                       Format(s_.now.xmom, "#0.0000") + " kg/kg";
+    if (s_.now.sSpiegel > 0) {
+      line += "  Spiegel " + Format(1000 * s_.now.sSpiegel, "#0.00") + "/" +
+              Format(1000 * s_.run.DickeTr / 2, "#0.00") + " mm";
     }
     std::fputs(line.c_str(), stderr);
     std::fflush(stderr);

@@ -37,12 +37,12 @@ void DrawMark(const Scale& s, double SchwindTick, Canvas& c) {
 
 void DrawScale(const Scale& s, Canvas& c) {
   c.setPenWidth(2);
-  const int whole = MarkCount(std::floor(s.linTrSchwind + 0.001));
+  const int whole = MarkCount(std::floor(s.in.linTrSchwind + 0.001));
   for (int k = 1; k <= whole; ++k) DrawMark(s, k / 100.0, c);
   const float yEnde = static_cast<float>(ProfileYAt(s.XAnf, s.body.XSchwEnde));
   c.line(0, yEnde, 10500, yEnde, kScaleBlue);
   c.setPenWidth(1);
-  const int half = MarkCount(std::floor(s.linTrSchwind + 0.499));
+  const int half = MarkCount(std::floor(s.in.linTrSchwind + 0.499));
   for (int k = 1; k <= half; ++k) DrawMark(s, (k - 0.5) / 100, c);
   c.refresh();
 }

@@ -99,9 +99,11 @@ void DrawResultPlots(const RunRecord& s, Canvas& c) {
 
   c.refresh();
   c.setPenWidth(3);
-  p.band(s.series.XOberflReihe, s.series.XKernReihe, MoistureY, std::numeric_limits<double>::infinity(), Rgb{235, 235, 230});
+  p.band(s.series.XOberflReihe, s.series.XKernReihe, MoistureY, std::numeric_limits<double>::infinity(),
+         Rgb{235, 235, 230});
   c.refresh();
-  p.band(s.series.SchwOberflReihe, s.series.SchwKernReihe, ShrinkageY, TimeX(s.results.t2xse, s.results.Zeit), Rgb{225, 225, 255});
+  p.band(s.series.SchwOberflReihe, s.series.SchwKernReihe, ShrinkageY, TimeX(s.results.t2xse, s.results.Zeit),
+         Rgb{225, 225, 255});
 
   c.setPenWidth(1);
   c.setLineStyle(LineStyle::DashDotDot);

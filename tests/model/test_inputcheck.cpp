@@ -9,10 +9,10 @@
 #include "model/claybody.h"
 #include "model/display.h"
 #include "model/inputcheck.h"
+#include "model/inputreading.h"
 #include "model/inputs.h"
 #include "model/parsenumber.h"
 #include "model/runstate.h"
-#include "model/inputreading.h"
 #include "model/setup.h"
 
 namespace lamvero {
@@ -42,35 +42,58 @@ bool Mentions(const std::string& message, const char* caption) {
 // computes: whatever the check accepts must set up a run that can start.
 void ExpectSoundSetUp(const RunState& s, const std::string& context) {
   SCOPED_TRACE(context);
-  for (double v : {s.DickeTr, s.FlaechenmasseInv, s.pDAb, s.XAbluft, s.ThetaKgr, s.pDAu, double(s.XAussen),
-                   s.LuftRohlingVerh, s.LuftRohlingVerh / s.XAnf, s.rho0, s.PhiAnf, s.offPoren, s.XSchwEnde,
-                   s.Schwind25, s.rho25, s.Phi25, s.KappaGr, s.ThetaLuft, s.XLuft, s.ThetaOb, s.pDLuft, s.dx,
-                   s.dxTwips, s.qrand, s.mRand, s.Anfangsrate, s.deltaT / (s.dx * s.dx)}) {
+  for (double v : {s.run.DickeTr,
+                   s.run.FlaechenmasseInv,
+                   s.run.pDAb,
+                   s.run.XAbluft,
+                   s.run.ThetaKgr,
+                   s.run.pDAu,
+                   double(s.run.XAussen),
+                   s.run.LuftRohlingVerh,
+                   s.run.LuftRohlingVerh / s.in.XAnf,
+                   s.run.body.rho0,
+                   s.run.body.PhiAnf,
+                   s.run.body.offPoren,
+                   s.run.body.XSchwEnde,
+                   s.run.at25.Schwind25,
+                   s.run.at25.rho25,
+                   s.run.at25.Phi25,
+                   s.run.body.KappaGr,
+                   s.now.ThetaLuft,
+                   s.now.XLuft,
+                   s.now.ThetaOb,
+                   s.now.pDLuft,
+                   s.run.dx,
+                   s.run.dxTwips,
+                   s.now.qrand,
+                   s.now.mRand,
+                   s.record.results.Anfangsrate,
+                   s.in.deltaT / (s.run.dx * s.run.dx)}) {
     ASSERT_TRUE(std::isfinite(v)) << v;
   }
-  EXPECT_GT(s.DickeTr, 0);
-  EXPECT_LT(s.pDAb, 1);
-  EXPECT_LT(s.pDAu, 1);
-  EXPECT_GT(s.LuftRohlingVerh, 0);
-  EXPECT_GT(s.XAnf, 0);
-  EXPECT_NE(s.offPoren, 0);
-  EXPECT_NE(s.Schwind25, 1);
-  EXPECT_NE(s.Phi25, 0);
-  if (s.linTrSchwind > 0.001) {
-    EXPECT_NE(s.XAnf, s.XSchwEnde);
+  EXPECT_GT(s.run.DickeTr, 0);
+  EXPECT_LT(s.run.pDAb, 1);
+  EXPECT_LT(s.run.pDAu, 1);
+  EXPECT_GT(s.run.LuftRohlingVerh, 0);
+  EXPECT_GT(s.in.XAnf, 0);
+  EXPECT_NE(s.run.body.offPoren, 0);
+  EXPECT_NE(s.run.at25.Schwind25, 1);
+  EXPECT_NE(s.run.at25.Phi25, 0);
+  if (s.in.linTrSchwind > 0.001) {
+    EXPECT_NE(s.in.XAnf, s.run.body.XSchwEnde);
   }
-  EXPECT_GE(s.AnzOS, 1);
-  EXPECT_LE(s.AnzOS, kMaxAnzOS);
-  EXPECT_EQ(s.AnzOS, std::floor(s.AnzOS));
-  EXPECT_GT(s.deltaT, 0);
-  EXPECT_GE(s.rund, 50);
-  EXPECT_EQ(s.rund, std::floor(s.rund));
-  EXPECT_GT(s.Waermeuebergang, 0);
-  EXPECT_GT(s.lambda, 0);
-  EXPECT_GT(s.mue, 0);
-  EXPECT_GT(1 + 1.86 * s.XAussen, 0);
-  for (double X : {s.XAnf, 0.0}) {
-    const double kappa = MoistureConductivity(s, X, 25);
+  EXPECT_GE(s.run.AnzOS, 1);
+  EXPECT_LE(s.run.AnzOS, kMaxAnzOS);
+  EXPECT_EQ(s.run.AnzOS, std::floor(s.run.AnzOS));
+  EXPECT_GT(s.in.deltaT, 0);
+  EXPECT_GE(s.in.rund, 50);
+  EXPECT_EQ(s.in.rund, std::floor(s.in.rund));
+  EXPECT_GT(s.in.Waermeuebergang, 0);
+  EXPECT_GT(s.in.lambda, 0);
+  EXPECT_GT(s.in.mue, 0);
+  EXPECT_GT(1 + 1.86 * s.run.XAussen, 0);
+  for (double X : {s.in.XAnf, 0.0}) {
+    const double kappa = MoistureConductivity(s.run.body, X, 25);
     EXPECT_TRUE(kappa > 0 && std::isfinite(kappa)) << "X " << X << " kappa " << kappa;
   }
 }
@@ -177,7 +200,7 @@ TEST(InputCheck, RefusesLimitMoistureEqualToInitialMoistureWhileShrinking) {
   RunView view(d);
   RunState& s = SharedState();
   SetUpRun(s, ReadInputs(t).values, view);
-  ASSERT_EQ(s.XSchwEnde, s.XAnf);  // the premise of this case
+  ASSERT_EQ(s.run.body.XSchwEnde, s.in.XAnf);  // the premise of this case
   const std::vector<std::string> problems = CheckInputs(t);
   ASSERT_EQ(problems.size(), 1u) << Joined(problems);
   EXPECT_TRUE(Mentions(problems[0], "Anfangswasserbeladung in kg/kg atro")) << problems[0];

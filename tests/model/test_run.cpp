@@ -35,7 +35,7 @@ TEST_F(Run, QuickRunCompletesWithItsResults) {
   EXPECT_GE(d.redProfiles, 1);
   // The shrinkage scale is drawn at the set-up and again over the final profile.
   EXPECT_EQ(d.shrinkageScales, 2);
-  EXPECT_GT(s->Zeit, s->Dauer1TA);
+  EXPECT_GT(s->now.Zeit, s->record.results.Dauer1TA);
   EXPECT_GT(s->record.series.nReihe, s->record.series.nReihe1TA);
 }
 
@@ -43,8 +43,8 @@ TEST_F(Run, FirstPeriodEndsWithoutStoringItsLastStep) {
   ASSERT_EQ(run(QuickInputs()).outcome, RunOutcome::Completed);
   const int n1 = s->record.series.nReihe1TA;
   // The step that dried the surface counts in the duration but stored no point.
-  EXPECT_DOUBLE_EQ(s->record.series.tReihe[n1] + s->deltaT, s->Dauer1TA);
-  EXPECT_DOUBLE_EQ(s->record.series.tReihe[n1 + 1], s->Dauer1TA + s->deltaT);
+  EXPECT_DOUBLE_EQ(s->record.series.tReihe[n1] + s->in.deltaT, s->record.results.Dauer1TA);
+  EXPECT_DOUBLE_EQ(s->record.series.tReihe[n1 + 1], s->record.results.Dauer1TA + s->in.deltaT);
   EXPECT_GE(s->record.series.XOberflReihe[n1], 0);
   // The second period stores the surface as dry and freezes its shrinkage.
   EXPECT_EQ(s->record.series.XOberflReihe[n1 + 1], 0);
@@ -54,16 +54,16 @@ TEST_F(Run, FirstPeriodEndsWithoutStoringItsLastStep) {
 TEST_F(Run, EvaluationRescalesAndLeavesTheStartAlone) {
   ASSERT_EQ(run(QuickInputs()).outcome, RunOutcome::Completed);
   // Point 0 is the true initial state: the whole plate, surface and centre, at XAnf.
-  EXPECT_EQ(s->record.series.XReihe[0], s->XAnf);
-  EXPECT_EQ(s->record.series.XOberflReihe[0], s->XAnf);
-  EXPECT_EQ(s->record.series.XKernReihe[0], s->XAnf);
+  EXPECT_EQ(s->record.series.XReihe[0], s->in.XAnf);
+  EXPECT_EQ(s->record.series.XOberflReihe[0], s->in.XAnf);
+  EXPECT_EQ(s->record.series.XKernReihe[0], s->in.XAnf);
   EXPECT_EQ(s->record.series.XReihe[s->record.series.nReihe], 0);  // the residual XEnde maps to exactly 0
-  EXPECT_GE(s->XEnde, 0);
+  EXPECT_GE(s->record.results.XEnde, 0);
   // Smoothing replaced every marker from entry 10 on.
   for (int k = 10; k <= s->record.series.nReihe; ++k) ASSERT_GE(s->record.series.WasserdampfReihe[k], 0) << k;
   const double maxRate = *std::max_element(s->record.series.WasserdampfReihe.begin() + 10,
                                            s->record.series.WasserdampfReihe.begin() + s->record.series.nReihe + 1);
-  EXPECT_EQ(s->WasserdampfMax, maxRate);
+  EXPECT_EQ(s->record.results.WasserdampfMax, maxRate);
 }
 
 TEST_F(Run, DefaultRunGivesItsKnownResults) {
@@ -73,12 +73,12 @@ TEST_F(Run, DefaultRunGivesItsKnownResults) {
   // laws and steps; any change of an operation order shows here.
   EXPECT_EQ(s->record.series.nReihe1TA, 16077);
   EXPECT_EQ(s->record.series.nReihe, 43999);
-  EXPECT_EQ(s->Dauer1TA, 8039);
-  EXPECT_EQ(s->Zeit, 22000.5);
+  EXPECT_EQ(s->record.results.Dauer1TA, 8039);
+  EXPECT_EQ(s->now.Zeit, 22000.5);
   EXPECT_EQ(s->DauerGegenstrom, 14753.0f);
-  EXPECT_EQ(s->nGlatt, 803);
-  EXPECT_EQ(s->ThetaZuluft, 90.6094054336513);
-  EXPECT_EQ(s->XEnde, 9.68419512270278e-06);
+  EXPECT_EQ(s->record.results.nGlatt, 803);
+  EXPECT_EQ(s->record.results.ThetaZuluft, 90.6094054336513);
+  EXPECT_EQ(s->record.results.XEnde, 9.68419512270278e-06);
   EXPECT_EQ(d.texts["txt_Dauer1TA"], " 2:13:59");
   EXPECT_EQ(d.texts["txt_Zeit"], " 6:06:41");
   EXPECT_EQ(d.texts["txt_DauerGegenstrom"], " 4:05:53");
@@ -89,22 +89,22 @@ TEST_F(Run, DefaultRunGivesItsKnownResults) {
   EXPECT_EQ(d.texts["txt_Wasserfehler"], "1,8");
   // The surface flux integrated over the run accounts for the initial water
   // to within the discretisation error; a lost or doubled step would not.
-  EXPECT_LT(s->WasserfehlerProzent, 3);
+  EXPECT_LT(s->record.results.WasserfehlerProzent, 3);
   EXPECT_EQ(d.colors["txt_Wasserfehler"], (Rgb{0, 0, 192}));
   EXPECT_FALSE(d.isVisible("lbl_ungenau1"));
 }
 
 TEST_F(Run, RateDoesNotFallAfterTheSurfaceReachedTheLimitMoisture) {
   ASSERT_EQ(run(QuickInputs()).outcome, RunOutcome::Completed);
-  ASSERT_GT(s->t1xse, 0);
-  ASSERT_LT(s->t1xse, s->Dauer1TA);
+  ASSERT_GT(s->record.results.t1xse, 0);
+  ASSERT_LT(s->record.results.t1xse, s->record.results.Dauer1TA);
   // Stored rates are smoothed only from entry 10; compare raw entries via a
   // second run stopped before the evaluation.
   auto raw = std::make_unique<RunState>();
   testing::RecordingDisplay d2;
-  const double t1 = s->t1xse, end1 = s->Dauer1TA;
+  const double t1 = s->record.results.t1xse, end1 = s->record.results.Dauer1TA;
   d2.onYield = [&](int) {
-    if (raw->Zeit >= end1) raw->StopFlag = 1;
+    if (raw->now.Zeit >= end1) raw->StopFlag = 1;
   };
   ASSERT_EQ(RunSimulation(*raw, QuickInputs(), d2).outcome, RunOutcome::Stopped);
   for (int k = 1; k < raw->record.series.nReihe1TA; ++k) {
@@ -118,7 +118,7 @@ TEST_F(Run, ExhaustAirAtTheEndTemperatureSwitchesInTheFirstStep) {
   InputTexts in = QuickInputs();
   in[Input::ThetaGegenstromende] = "35";  // equal to the exhaust-air temperature
   ASSERT_EQ(run(in).outcome, RunOutcome::Completed);
-  EXPECT_EQ(s->GegenstromAktiv, 0);
+  EXPECT_EQ(s->now.GegenstromAktiv, 0);
   EXPECT_EQ(s->DauerGegenstrom, 2.0f);
   EXPECT_EQ(d.texts["txt_DauerGegenstrom"], " 0:00:02");
   EXPECT_EQ(d.texts["txt_XGegen"], "0,25");
@@ -126,7 +126,7 @@ TEST_F(Run, ExhaustAirAtTheEndTemperatureSwitchesInTheFirstStep) {
     EXPECT_TRUE(d.isVisible(c)) << c;
   }
   // The whole run sees the exhaust-air state.
-  EXPECT_EQ(s->ThetaLuft, 35);
+  EXPECT_EQ(s->now.ThetaLuft, 35);
   EXPECT_EQ(s->record.series.ThetaLuftReihe[1], 35);
 }
 
@@ -135,13 +135,13 @@ TEST_F(Run, RunThatNeverSwitchesLeavesTheSwitchFieldsAlone) {
   in[Input::ThetaGegenstromende] = "500";
   s->DauerGegenstrom = 1234;  // an earlier run's switch
   ASSERT_EQ(run(in).outcome, RunOutcome::Completed);
-  EXPECT_EQ(s->GegenstromAktiv, 1);
+  EXPECT_EQ(s->now.GegenstromAktiv, 1);
   EXPECT_EQ(s->DauerGegenstrom, 1234);
   for (const char* c : {"lbl_DauerGegenstrom", "txt_DauerGegenstrom", "lbl_XGegen", "txt_XGegen"}) {
     EXPECT_FALSE(d.visible.count(c)) << c;
   }
   // In the counter-current section the air warms up as it is followed upstream.
-  EXPECT_GT(s->ThetaLuft, 35);
+  EXPECT_GT(s->now.ThetaLuft, 35);
 }
 
 TEST_F(Run, AirStaysPutInTheFirstStepOfEveryCurveInterval) {
@@ -178,16 +178,16 @@ TEST_F(Run, StopInTheFirstPeriodLeavesNoResults) {
 
 TEST_F(Run, StopInTheSecondPeriodLeavesNoEvaluation) {
   d.onYield = [&](int) {
-    if (s->Dauer1TA > 0 && s->record.series.nReihe > s->record.series.nReihe1TA + 5) s->StopFlag = 1;
+    if (s->record.results.Dauer1TA > 0 && s->record.series.nReihe > s->record.series.nReihe1TA + 5) s->StopFlag = 1;
   };
-  s->Dauer1TA = 0;
+  s->record.results.Dauer1TA = 0;
   const RunResult r = run(QuickInputs());
   EXPECT_EQ(r.outcome, RunOutcome::Stopped);
   EXPECT_TRUE(d.isVisible("txt_Dauer1TA"));
   EXPECT_FALSE(d.visible.count("txt_ThetaZuluft"));
   EXPECT_FALSE(d.visible.count("txt_Wasserfehler"));
   EXPECT_EQ(d.resultPlots, 0);
-  EXPECT_EQ(s->XEnde, 0);
+  EXPECT_EQ(s->record.results.XEnde, 0);
 }
 
 TEST_F(Run, FullTimeSeriesStopTheRunWithAMessage) {

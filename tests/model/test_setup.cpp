@@ -31,26 +31,26 @@ struct SetUp : ::testing::Test {
 
 TEST_F(SetUp, DefaultInputsGiveTheWorkedExample) {
   run(InputTexts::Defaults());
-  EXPECT_EQ(s->AnzOS, 100);
-  ExpectSixDigits(s->DickeTr, 0.01876);
-  ExpectSixDigits(s->dx, 9.38e-5);
-  ExpectSixDigits(s->FlaechenmasseInv, 0.0576269);
-  ExpectSixDigits(s->pDAb, 0.0422184);
-  ExpectSixDigits(s->XAbluft, 0.0274173);
-  ExpectSixDigits(s->ThetaKgr, 30.9341);
-  ExpectSixDigits(s->pDAu, 0.0102470);
-  ExpectSixDigits(s->XAussen, 0.00643962);
-  ExpectSixDigits(s->LuftRohlingVerh, 11.9174);
-  ExpectSixDigits(s->rho0, 1526.79);
-  ExpectSixDigits(s->PhiAnf, 0.381698);
-  ExpectSixDigits(s->offPoren, 0.250810);
-  ExpectSixDigits(s->XSchwEnde, 0.135573);
-  EXPECT_NEAR(s->Schwind25, 0, 1e-15);  // XAnf = 0.25: the body at 0.25 kg/kg is green
-  ExpectSixDigits(s->Phi25, 0.381698);
-  ExpectSixDigits(s->KappaGr, 1.72707e-8);
-  ExpectSixDigits(s->qrand, 0.203293);
-  ExpectSixDigits(s->mRand, -8.37205e-5);
-  ExpectSixDigits(s->Anfangsrate, 3600 * 8.37205e-5);
+  EXPECT_EQ(s->run.AnzOS, 100);
+  ExpectSixDigits(s->run.DickeTr, 0.01876);
+  ExpectSixDigits(s->run.dx, 9.38e-5);
+  ExpectSixDigits(s->run.FlaechenmasseInv, 0.0576269);
+  ExpectSixDigits(s->run.pDAb, 0.0422184);
+  ExpectSixDigits(s->run.XAbluft, 0.0274173);
+  ExpectSixDigits(s->run.ThetaKgr, 30.9341);
+  ExpectSixDigits(s->run.pDAu, 0.0102470);
+  ExpectSixDigits(s->run.XAussen, 0.00643962);
+  ExpectSixDigits(s->run.LuftRohlingVerh, 11.9174);
+  ExpectSixDigits(s->run.body.rho0, 1526.79);
+  ExpectSixDigits(s->run.body.PhiAnf, 0.381698);
+  ExpectSixDigits(s->run.body.offPoren, 0.250810);
+  ExpectSixDigits(s->run.body.XSchwEnde, 0.135573);
+  EXPECT_NEAR(s->run.at25.Schwind25, 0, 1e-15);  // XAnf = 0.25: the body at 0.25 kg/kg is green
+  ExpectSixDigits(s->run.at25.Phi25, 0.381698);
+  ExpectSixDigits(s->run.body.KappaGr, 1.72707e-8);
+  ExpectSixDigits(s->now.qrand, 0.203293);
+  ExpectSixDigits(s->now.mRand, -8.37205e-5);
+  ExpectSixDigits(s->record.results.Anfangsrate, 3600 * 8.37205e-5);
 
   EXPECT_EQ(d.texts["txt_AnzOS"], "100");
   EXPECT_EQ(d.texts["txt_LuftRohlingVerh"], "11,92");
@@ -66,15 +66,15 @@ TEST_F(SetUp, DefaultInputsGiveTheWorkedExample) {
 TEST_F(SetUp, InitialStateAndSeriesEntryZero) {
   run(InputTexts::Defaults());
   // The starting air differs from the exhaust air only by the wet-bulb tolerance.
-  EXPECT_LT(std::fabs(s->XLuft - s->XAbluft), 1e-7);
-  EXPECT_NE(s->XLuft, s->XAbluft);
-  for (int i = 0; i <= 101; ++i) EXPECT_EQ(s->X[i], 0.25) << i;
+  EXPECT_LT(std::fabs(s->now.XLuft - s->run.XAbluft), 1e-7);
+  EXPECT_NE(s->now.XLuft, s->run.XAbluft);
+  for (int i = 0; i <= 101; ++i) EXPECT_EQ(s->now.X[i], 0.25) << i;
   EXPECT_EQ(s->record.series.nReihe, 0);
   EXPECT_EQ(s->record.series.XReihe[0], 0.25);
-  EXPECT_EQ(s->record.series.ThetaObReihe[0], s->ThetaKgr);
-  EXPECT_EQ(s->record.series.ThetaKReihe[0], s->ThetaKgr);
+  EXPECT_EQ(s->record.series.ThetaObReihe[0], s->run.ThetaKgr);
+  EXPECT_EQ(s->record.series.ThetaKReihe[0], s->run.ThetaKgr);
   EXPECT_EQ(s->record.series.ThetaLuftReihe[0], 35);
-  EXPECT_EQ(s->record.series.WasserdampfReihe[0], s->Anfangsrate);
+  EXPECT_EQ(s->record.series.WasserdampfReihe[0], s->record.results.Anfangsrate);
   EXPECT_EQ(s->StopFlag, 0);
 }
 
@@ -84,20 +84,20 @@ TEST_F(SetUp, CommaAndPointReadAlike) {
   point[Input::Dicke] = "20.0";
   point[Input::XAnf] = "0.25";
   run(comma);
-  const double dx = s->dx, kappa = s->KappaGr;
+  const double dx = s->run.dx, kappa = s->run.body.KappaGr;
   run(point);
-  EXPECT_EQ(s->dx, dx);
-  EXPECT_EQ(s->KappaGr, kappa);
+  EXPECT_EQ(s->run.dx, dx);
+  EXPECT_EQ(s->run.body.KappaGr, kappa);
 }
 
 TEST_F(SetUp, WithoutShrinkageTheBodyStartsAtItsLimitMoisture) {
   InputTexts in = InputTexts::Defaults();
   in[Input::linTrSchwind] = "0";
   run(in);
-  EXPECT_EQ(s->DickeTr, 0.02);
-  EXPECT_EQ(s->rho0, s->rhos);
-  EXPECT_DOUBLE_EQ(s->offPoren, s->PhiAnf);
-  EXPECT_DOUBLE_EQ(s->XSchwEnde, s->XAnf);
+  EXPECT_EQ(s->run.DickeTr, 0.02);
+  EXPECT_EQ(s->run.body.rho0, s->run.body.rhos);
+  EXPECT_DOUBLE_EQ(s->run.body.offPoren, s->run.body.PhiAnf);
+  EXPECT_DOUBLE_EQ(s->run.body.XSchwEnde, s->in.XAnf);
   EXPECT_FALSE(d.isVisible("Image7"));
 
   in[Input::linTrSchwind] = "0,0009";
@@ -113,8 +113,8 @@ TEST_F(SetUp, LargestGridFillsTheProfileArray) {
   in[Input::Dicke] = "50";
   in[Input::Ortsschrittweite] = "0,05";
   run(in);
-  EXPECT_EQ(s->AnzOS, 500);
-  EXPECT_EQ(s->X[501], s->XAnf);
+  EXPECT_EQ(s->run.AnzOS, 500);
+  EXPECT_EQ(s->now.X[501], s->in.XAnf);
 }
 
 TEST_F(SetUp, ShowsItsValuesInOrder) {

@@ -6,11 +6,11 @@
 #include <cmath>
 #include <memory>
 
-#include "tests/common/quickinputs.h"
 #include "model/dryingrun.h"
 #include "model/inputreading.h"
 #include "model/setup.h"
 #include "model/stoprequest.h"
+#include "tests/common/quickinputs.h"
 #include "tests/ui/recordingcanvas.h"
 #include "ui/profileplot.h"
 #include "ui/resultplots.h"
@@ -68,7 +68,7 @@ TEST(ShrinkageScale, MarksPerEdgeFollowTheTotalShrinkage) {
     // The end-of-shrinkage line spans the whole width; the scale is shown at once.
     const auto limit = c.lines([](const CanvasOp& o) { return o.x1 == 0 && o.x2 == 10500; });
     ASSERT_EQ(limit.size(), 1u);
-    EXPECT_FLOAT_EQ(limit[0].y1, static_cast<float>(ProfileY(*s, s->XSchwEnde)));
+    EXPECT_FLOAT_EQ(limit[0].y1, static_cast<float>(ProfileY(*s, s->run.body.XSchwEnde)));
     EXPECT_EQ(c.ops.back().kind, CanvasOp::Refresh);
     EXPECT_EQ(c.penWidth, 1);
     // Shrinkage grows downward: each whole mark below the one before, and
@@ -87,12 +87,12 @@ TEST(ShrinkageScale, MarksPerEdgeFollowTheTotalShrinkage) {
 
 TEST(ProfileCurve, NormalCurvesAreThinAndBlackTheFinalOneOfThePeriodRedAndThick) {
   auto s = SetUpWithShrinkage("6,2");
-  for (int i = 0; i <= s->AnzOS + 1; ++i) s->X[i] = s->XAnf * (1 - i / (s->AnzOS + 1));
+  for (int i = 0; i <= s->run.AnzOS + 1; ++i) s->now.X[i] = s->in.XAnf * (1 - i / (s->run.AnzOS + 1));
   for (CurveStyle style : {CurveStyle::Running, CurveStyle::Final}) {
     RecordingCanvas c;
     DrawProfileCurve(*s, style, c);
     const auto lines = c.lines([](const CanvasOp&) { return true; });
-    ASSERT_EQ(lines.size(), static_cast<size_t>(s->AnzOS) + 1);
+    ASSERT_EQ(lines.size(), static_cast<size_t>(s->run.AnzOS) + 1);
     for (size_t i = 0; i < lines.size(); ++i) {
       EXPECT_EQ(lines[i].colour, style == CurveStyle::Running ? kBlack : kRed);
       EXPECT_EQ(lines[i].penWidth, style == CurveStyle::Running ? 1 : 3);
@@ -190,12 +190,12 @@ class ResultPlots : public ::testing::Test {
 
 TEST_F(ResultPlots, CounterCurrentMarkerOnlyWhenThisRunSwitched) {
   auto s = Run(QuickInputs());
-  ASSERT_EQ(s->GegenstromAktiv, 0);
+  ASSERT_EQ(s->now.GegenstromAktiv, 0);
   RecordingCanvas switched;
   DrawResultPlots(s->record, switched);
   const auto marker = FullHeightMarkers(switched, kBlack, LineStyle::Solid);
   ASSERT_EQ(marker.size(), 1u);
-  EXPECT_FLOAT_EQ(marker[0].x1, static_cast<float>(TimeX(s->DauerGegenstrom, s->Zeit)));
+  EXPECT_FLOAT_EQ(marker[0].x1, static_cast<float>(TimeX(s->DauerGegenstrom, s->now.Zeit)));
   EXPECT_EQ(marker[0].penWidth, 1);
 
   // The same window state, now a run whose air never reaches the end
@@ -204,7 +204,7 @@ TEST_F(ResultPlots, CounterCurrentMarkerOnlyWhenThisRunSwitched) {
   InputTexts never = QuickInputs();
   never[Input::ThetaGegenstromende] = "500";
   s = Run(never, std::move(s));
-  ASSERT_EQ(s->GegenstromAktiv, 1);
+  ASSERT_EQ(s->now.GegenstromAktiv, 1);
   ASSERT_GT(s->DauerGegenstrom, 0.0f);
   RecordingCanvas unswitched;
   DrawResultPlots(s->record, unswitched);
@@ -257,9 +257,9 @@ TEST_F(ResultPlots, ShrinkageCurvesRunAlongTheTopEdgeAfterShrinkageEnds) {
   RecordingCanvas c;
   DrawResultPlots(s->record, c);
   const auto shrink = c.lines([](const CanvasOp& o) { return o.colour == kBlue && o.penWidth == 2; });
-  for (double end : {s->t1xse, s->t2xse}) {
+  for (double end : {s->record.results.t1xse, s->record.results.t2xse}) {
     SCOPED_TRACE(end);
-    const float xEnd = static_cast<float>(TimeX(end, s->Zeit));
+    const float xEnd = static_cast<float>(TimeX(end, s->now.Zeit));
     int rises = 0, alongTop = 0;
     for (const CanvasOp& o : shrink) {
       if (o.x2 == xEnd && o.y2 == 0) ++rises;
@@ -273,7 +273,7 @@ TEST_F(ResultPlots, ShrinkageCurvesRunAlongTheTopEdgeAfterShrinkageEnds) {
   EXPECT_EQ(FullHeightMarkers(c, kBlue, LineStyle::DashDotDot).size(), 2u);
   ASSERT_EQ(FullHeightMarkers(c, kRed, LineStyle::DashDotDot).size(), 1u);
   EXPECT_FLOAT_EQ(FullHeightMarkers(c, kRed, LineStyle::DashDotDot)[0].x1,
-                  static_cast<float>(TimeX(s->Dauer1TA, s->Zeit)));
+                  static_cast<float>(TimeX(s->record.results.Dauer1TA, s->now.Zeit)));
 }
 
 TEST_F(ResultPlots, WithoutShrinkageNoShrinkageMarkersOrCurves) {

@@ -102,8 +102,8 @@ TEST(MainWindowRun, CompleteRunShowsResultsAndBothPlotsNochmalClearsThemKeepingT
                            "txt_Wasserfehler", "lbl_Wasserfehler"})
     EXPECT_TRUE(win.shown(name)) << name;
   // The last values of the run stand in the boxes, not some earlier frame's.
-  EXPECT_EQ(win.text("txt_ThetaZuluft").toStdString(), Format(s.ThetaZuluft, "#0.0"));
-  EXPECT_EQ(win.text("txt_Wasserfehler").toStdString(), Format(s.WasserfehlerProzent, "#0.0"));
+  EXPECT_EQ(win.text("txt_ThetaZuluft").toStdString(), Format(s.record.results.ThetaZuluft, "#0.0"));
+  EXPECT_EQ(win.text("txt_Wasserfehler").toStdString(), Format(s.record.results.WasserfehlerProzent, "#0.0"));
   EXPECT_EQ(win.text("txt_xmom"), "0");
   EXPECT_EQ(win.text("txt_AnzOS"), "10");
   EXPECT_EQ(win.inputTexts(), TextsOf(QuickInputs()));
@@ -119,9 +119,9 @@ TEST(MainWindowRun, CompleteRunShowsResultsAndBothPlotsNochmalClearsThemKeepingT
   EXPECT_FALSE(win.shown("cmd_Neustart"));
   EXPECT_EQ(win.inputTexts(), TextsOf(QuickInputs()));
   // The next run starts from the same inputs and ends the same way.
-  const double zeit = s.Zeit;
+  const double zeit = s.now.Zeit;
   win.click("cmd_Start");
-  EXPECT_EQ(s.Zeit, zeit);
+  EXPECT_EQ(s.now.Zeit, zeit);
 }
 
 TEST(MainWindowRun, PauseThenWeiterGivesTheSameRunAsNoPause) {
@@ -135,7 +135,7 @@ TEST(MainWindowRun, PauseThenWeiterGivesTheSameRunAsNoPause) {
     QTimer::singleShot(30, [&] {
       onlyWeiterWhilePaused =
           paused.shown("cmd_Weiter") && !paused.shown("cmd_Pause") && !paused.shown("cmd_Stop");
-      zeitAtPause = paused.w.runState().Zeit;
+      zeitAtPause = paused.w.runState().now.Zeit;
       paused.click("cmd_Weiter");
     });
     paused.click("cmd_Pause");
@@ -144,8 +144,8 @@ TEST(MainWindowRun, PauseThenWeiterGivesTheSameRunAsNoPause) {
 
   EXPECT_TRUE(onlyWeiterWhilePaused);
   EXPECT_GT(zeitAtPause, 0);  // the pause fell inside the run
-  EXPECT_LT(zeitAtPause, paused.w.runState().Zeit);
-  EXPECT_EQ(paused.w.runState().Zeit, plain.w.runState().Zeit);
+  EXPECT_LT(zeitAtPause, paused.w.runState().now.Zeit);
+  EXPECT_EQ(paused.w.runState().now.Zeit, plain.w.runState().now.Zeit);
   EXPECT_EQ(paused.w.runState().record.series.nReihe, plain.w.runState().record.series.nReihe);
   for (const ControlRow& c : ControlTable()) {
     if (c.kind == ControlKind::TextBox) {
@@ -184,13 +184,13 @@ TEST(MainWindowRun, StopInTheFirstPeriodEndsAtOnceWithoutResults) {
   double zeitAtStop = -1;
   QTimer::singleShot(30, [&] {
     win.click("cmd_Stop");
-    zeitAtStop = win.w.runState().Zeit;
+    zeitAtStop = win.w.runState().now.Zeit;
   });
   win.click("cmd_Start");
 
   EXPECT_GE(zeitAtStop, 0);
-  EXPECT_EQ(win.w.runState().Zeit, zeitAtStop);  // no step after the Stop
-  EXPECT_EQ(win.w.runState().Dauer1TA, 0);       // still in the first period
+  EXPECT_EQ(win.w.runState().now.Zeit, zeitAtStop);        // no step after the Stop
+  EXPECT_EQ(win.w.runState().record.results.Dauer1TA, 0);  // still in the first period
   EXPECT_TRUE(win.messages.isEmpty());
   EXPECT_TRUE(win.shown("cmd_Neustart"));
   for (const char* name : {"cmd_Start", "cmd_Pause", "cmd_Stop", "txt_Dauer1TA", "lbl_Dauer1TA",
