@@ -57,27 +57,12 @@ void UpdateAirSecondPeriod(RunState& s) {
 }
 
 double WetBulbOfAir(RunState& s) {
-  StepState& now = s.now;
-  StepState::AirMemo& m = now.airMemo;
-  if (!m.wetBulbValid || m.theta != now.ThetaLuft || m.X != now.XLuft) {
-    m.theta = now.ThetaLuft;
-    m.X = now.XLuft;
-    m.wetBulb = WetBulbTemperature(now.ThetaLuft, now.XLuft);
-    m.wetBulbValid = true;
-  }
-  return m.wetBulb;
+  return s.now.airMemo.wetBulb.of(s.now.ThetaLuft, s.now.XLuft,
+                                  [](double theta, double X) { return WetBulbTemperature(theta, X); });
 }
 
 double VapourPressureOfAir(RunState& s) {
-  StepState& now = s.now;
-  StepState::AirMemo& m = now.airMemo;
-  if (!m.vapourValid || m.vpTheta != now.ThetaLuft || m.vpWetBulb != now.ThetaOb) {
-    m.vpTheta = now.ThetaLuft;
-    m.vpWetBulb = now.ThetaOb;
-    m.pD = VapourPressureFromWetBulb(now.ThetaLuft, now.ThetaOb);
-    m.vapourValid = true;
-  }
-  return m.pD;
+  return s.now.airMemo.vapourPressure.of(s.now.ThetaLuft, s.now.ThetaOb, VapourPressureFromWetBulb);
 }
 
 double SupplyAirTemperature(double Lufttemp, double XAbluft, float XAussen, double ThetaK, double ThetaEinf,

@@ -42,6 +42,25 @@ constexpr int kMaxAnzOS = kGridSize - 2;
 
 class StopRequest;
 
+// The value of a pure function of two numbers for the arguments it was last
+// computed for; computed again only when an argument changes.
+struct LastValue {
+  template <class Function>
+  double of(double a, double b, Function f) {
+    if (!valid_ || a_ != a || b_ != b) {
+      a_ = a;
+      b_ = b;
+      value_ = f(a, b);
+      valid_ = true;
+    }
+    return value_;
+  }
+
+ private:
+  bool valid_ = false;
+  double a_ = 0, b_ = 0, value_ = 0;
+};
+
 // The live values are shown this many times per curve interval (every
 // Int(rund / 50) steps).
 constexpr double kLiveValuesPerCurve = 50;
@@ -104,13 +123,11 @@ struct StepState {
   double XLuft = 0;                  // humidity ratio, kg/kg
   double pDLuft = 0;                 // vapour pressure, bar
   std::int16_t GegenstromAktiv = 0;  // 1 while the plate is in the counter-current section
-  // The last air state whose wet-bulb temperature and vapour pressure were
-  // computed, so that an unchanged air state is not solved for again.
+  // The wet-bulb temperature (of ThetaLuft, XLuft) and the vapour pressure
+  // (of ThetaLuft, ThetaOb) of the last air state they were computed for, so
+  // that an unchanged air state is not solved for again.
   struct AirMemo {
-    bool wetBulbValid = false;
-    double theta = 0, X = 0, wetBulb = 0;
-    bool vapourValid = false;
-    double vpTheta = 0, vpWetBulb = 0, pD = 0;
+    LastValue wetBulb, vapourPressure;
   } airMemo;
 
   // Surface, fluxes and profile.
