@@ -12,7 +12,7 @@ enum class PeriodEnd {
   Done,        // the period reached its natural end
   Stopped,     // StopFlag was set
   SeriesFull,  // the next stored point would lie beyond the time series
-  Failed,      // the moisture profile stopped being finite
+  Failed,      // the moisture profile stopped being finite, or its step could not be solved
 };
 
 // Stop was pressed, or the caller asked the run to stop.

@@ -28,7 +28,8 @@ void CoreAtWetBulb(RunState& s) {
 
 // One time step of the wet plate: the air at the plate, the evaporation the
 // heat reaching the surface drives, and the moisture profile.
-void TakeStep(RunState& s, RunView& view, int N) {
+// False if the moisture step could not be solved.
+bool TakeStep(RunState& s, RunView& view, int N) {
   StepState& now = s.now;
   now.ThetaOb = WetBulbOfAir(s);
   CheckCounterCurrentEnd(s, view);
@@ -46,7 +47,7 @@ void TakeStep(RunState& s, RunView& view, int N) {
   if (s.record.results.t1xse > 1e-5 && now.mRand > now.mRandAlt) now.mRand = now.mRandAlt;
   now.mRandAlt = now.mRand;
 
-  MoistureStep(s.run.body, now.X, N, s.run.dx, s.in.deltaT, now.mRand, now.ThetaOb, now.grid);
+  return MoistureStep(s.run.body, now.X, N, s.run.dx, s.in.deltaT, now.mRand, now.ThetaOb, now.grid);
 }
 
 void StorePoint(RunState& s, int N) {
@@ -127,8 +128,8 @@ PeriodEnd RunFirstPeriod(RunState& s, RunView& view) {
     now.nSchritt = now.nSchritt + 1;
     now.Zeit = now.Zeit + s.in.deltaT;
 
-    TakeStep(s, view, N);
-    if (!std::isfinite(now.X[0]) || !std::isfinite(now.X[N])) return PeriodEnd::Failed;
+    const bool solved = TakeStep(s, view, N);
+    if (!solved || !std::isfinite(now.X[0]) || !std::isfinite(now.X[N])) return PeriodEnd::Failed;
     CheckShrinkageEnds(s, view, N, CoreLimit::AtOrBelow);
 
     // The step that dries the surface stores nothing; its profile is the last one.

@@ -20,9 +20,9 @@ void FaceConductivities(const ClayBody& body, const GridArray& X, int first, int
 }  // namespace
 
 // A grid outside 1..kGridSize-2 layers cannot be held; such a call leaves X as it is.
-void MoistureStep(const ClayBody& body, GridArray& X, int N, double dx, double deltaT,
-                  double mRand, double theta, MoistureStepWork& work) {
-  if (!GridFits(N)) return;
+bool MoistureStep(const ClayBody& body, GridArray& X, int N, double dx, double deltaT, double mRand, double theta,
+                  MoistureStepWork& work) {
+  if (!GridFits(N)) return false;
 
   // Surface value: the moisture flux rho kappa (X(1) - X(0)) / dx between the
   // surface value and the first layer carries the evaporation flux. Density
@@ -59,13 +59,16 @@ void MoistureStep(const ClayBody& body, GridArray& X, int N, double dx, double d
 
   SolveTridiagonal(N, work.TriR, work.TriA, work.TriC, work.TriB, 0, work.TriU, work.TriStatus,
                    work.TriGam, work.TriBet, work.TriY);
+  // A refused system leaves the layers as they were, not the last step's solution.
+  if (work.TriStatus != 0) return false;
   for (int i = 1; i <= N; ++i) X[i] = work.TriU[i];
+  return true;
 }
 
 // Also refuses a front index outside 0..N-1 (no wet layer left to solve).
-void WetCoreMoistureStep(const ClayBody& body, GridArray& X, int N, int iSpiegel, double dx,
-                         double deltaT, double mRand, double ThetaK, MoistureStepWork& work) {
-  if (!GridFits(N) || iSpiegel < 0 || iSpiegel >= N) return;
+bool WetCoreMoistureStep(const ClayBody& body, GridArray& X, int N, int iSpiegel, double dx, double deltaT,
+                         double mRand, double ThetaK, MoistureStepWork& work) {
+  if (!GridFits(N) || iSpiegel < 0 || iSpiegel >= N) return false;
 
   // Boundary value at the front node: the vapour leaves through dry material
   // of the dry density, so the flux law uses kappa at zero moisture and rhos.
@@ -94,7 +97,9 @@ void WetCoreMoistureStep(const ClayBody& body, GridArray& X, int N, int iSpiegel
   const int n = N - iSpiegel;
   SolveTridiagonal(n, work.TriR, work.TriA, work.TriC, work.TriB, 0, work.TriU, work.TriStatus,
                    work.TriGam, work.TriBet, work.TriY);
+  if (work.TriStatus != 0) return false;
   for (int j = 1; j <= n; ++j) X[j + iSpiegel] = work.TriU[j];
+  return true;
 }
 
 }  // namespace lamvero

@@ -14,19 +14,22 @@ struct MoistureStepWork {
   GridArray TriGam{}, TriBet{};
   GridArrayF TriY{};
   GridArray Kappa{};  // face conductivities, Kappa[i] between node i and i+1
-  int TriStatus = 0;
+  int TriStatus = 0;  // the solver's verdict on the last system: 0 solved, 1 refused
 };
 
 // First drying period: surface value X(0) from the evaporation flux mRand
 // (kg/(m² s), negative while water leaves), mirror X(N+1) = X(N), then the
 // whole layer system 1..N at temperature theta (°C). dx in m, deltaT in s.
-void MoistureStep(const ClayBody& body, GridArray& X, int N, double dx, double deltaT,
+// False if the grid does not fit or the solver meets a zero pivot; the
+// layers then keep their old values.
+bool MoistureStep(const ClayBody& body, GridArray& X, int N, double dx, double deltaT,
                   double mRand, double theta, MoistureStepWork& work);
 
 // Second drying period: the boundary value sits at the front node iSpiegel
 // (dry-material conductivity, density rhos), only the wet layers
 // iSpiegel+1..N form the system, all at the front temperature ThetaK.
-void WetCoreMoistureStep(const ClayBody& body, GridArray& X, int N, int iSpiegel, double dx,
+// False as MoistureStep, and for a front outside 0..N-1.
+bool WetCoreMoistureStep(const ClayBody& body, GridArray& X, int N, int iSpiegel, double dx,
                          double deltaT, double mRand, double ThetaK, MoistureStepWork& work);
 
 }  // namespace lamvero

@@ -154,8 +154,8 @@ PeriodEnd RunSecondPeriod(RunState& s, RunView& view) {
 
     now.ThetaKAlt = now.ThetaK;
 
-    WetCoreMoistureStep(s.run.body, now.X, N, iSp, s.run.dx, s.in.deltaT, now.mRand, now.ThetaK, now.grid);
-    if (!std::isfinite(now.X[N])) return PeriodEnd::Failed;
+    const bool solved = WetCoreMoistureStep(s.run.body, now.X, N, iSp, s.run.dx, s.in.deltaT, now.mRand, now.ThetaK, now.grid);
+    if (!solved || !std::isfinite(now.X[N])) return PeriodEnd::Failed;
 
     CheckShrinkageEnds(s, view, N, CoreLimit::Below);
 
