@@ -33,5 +33,21 @@ void BM_CompleteRunDefaultInputs(benchmark::State& state) {
 }
 BENCHMARK(BM_CompleteRunDefaultInputs)->Unit(benchmark::kMillisecond);
 
+// The same run as a study runs it: a state of its own for every case, the
+// record handed back by value.
+void BM_RunCaseDefaultInputs(benchmark::State& state) {
+  const InputTexts inputs = InputTexts::Defaults();
+  NullDisplay display;
+  for (auto _ : state) {
+    const RunRecord record = RunCase(inputs, display);
+    if (record.outcome != RunOutcome::Completed) {
+      state.SkipWithError("the default run did not complete");
+      return;
+    }
+    benchmark::DoNotOptimize(record.results.XBilanz);
+  }
+}
+BENCHMARK(BM_RunCaseDefaultInputs)->Unit(benchmark::kMillisecond);
+
 }  // namespace
 }  // namespace lamvero
