@@ -3,7 +3,6 @@
 #include <cmath>
 #include <memory>
 
-#include "model/controlrecorder.h"
 #include "model/dryingperiods.h"
 #include "model/inputcheck.h"
 #include "model/inputreading.h"
@@ -40,9 +39,8 @@ RunResult RunSimulation(RunState& s, const InputTexts& inputs, Display& observer
     return result;
   }
 
-  ControlRecorder recorder(observer, options.controlsAtOpen);
-  ProfileRecorder profiles(recorder);
-  RunView view(profiles);
+  ProfileRecorder profiles(observer);
+  RunView view(profiles, options.controlsAtOpen);
   s.stopRequest = options.stop;
   s.record.inputs = inputs;
   s.record.messages.clear();
@@ -67,7 +65,7 @@ RunResult RunSimulation(RunState& s, const InputTexts& inputs, Display& observer
   RecordRun(s);
   s.record.outcome = result.outcome;
   s.record.messages = result.messages;
-  s.record.controls = recorder.controls();
+  s.record.controls = view.controls();
   s.record.profiles = profiles.take();
   return result;
 }

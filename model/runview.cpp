@@ -19,32 +19,47 @@ double RatePerHour(double mRand) { return 3600 * (-mRand); }
 
 }  // namespace
 
+void RunView::setText(const char* control, const std::string& text) {
+  controls_.at(control).text = text;
+  d_.setText(control, text);
+}
+
+void RunView::setVisible(const char* control, bool visible) {
+  controls_.at(control).visible = visible;
+  d_.setVisible(control, visible);
+}
+
+void RunView::setColor(const char* control, Rgb color) {
+  controls_.at(control).color = color;
+  d_.setColor(control, color);
+}
+
 void RunView::show(const char* box, const std::string& text) {
-  d_.setText(box, text);
+  setText(box, text);
   d_.repaint(box);
 }
 
 void RunView::beginRun() {
-  d_.setVisible("cmd_Start", false);
-  d_.setVisible("cmd_Stop", true);
-  d_.setVisible("cmd_Pause", true);
+  setVisible("cmd_Start", false);
+  setVisible("cmd_Stop", true);
+  setVisible("cmd_Pause", true);
   for (const char* label : {"lbl_Zeit", "lbl_Waermestromdichte", "lbl_Wasserdampf", "lbl_thetaOb", "lbl_Kerntemp",
                             "lbl_Xmom", "lbl_KapGeschw", "lbl_DampfGeschw", "lbl_SchwindEnde", "lbl_offPoren",
                             "lbl_Ortsschrittzahl", "lbl_LuftRohlingVerh", "lbl_LuftWasserVerh", "lbl_momLuftTemp",
                             "lbl_momXLuft", "lbl_SchwindDiff", "lbl_SchwindGradient"}) {
-    d_.setVisible(label, true);
+    setVisible(label, true);
   }
   for (const char* box :
        {"txt_Zeit", "txt_qrand", "txt_Wasserdampf", "txt_thetaOb", "txt_thetaK", "txt_xmom", "txt_KapGeschw",
         "txt_Dampfgeschw", "txt_XSchwEnde", "txt_offPoren", "txt_AnzOS", "txt_LuftRohlingVerh", "txt_LuftWasserVerh",
         "txt_momLuftTemp", "txt_momXLuft", "txt_schwinddiff", "txt_schwindgrad"}) {
-    d_.setVisible(box, true);
+    setVisible(box, true);
   }
-  d_.setText("txt_Dampfgeschw", "-");
+  setText("txt_Dampfgeschw", "-");
   // The maximum shrinkage difference and gradient start from nothing, so no
   // earlier run's values stand there until this run finds its own.
-  d_.setText("txt_schwinddiff", "0,00");
-  d_.setText("txt_schwindgrad", "0,00");
+  setText("txt_schwinddiff", "0,00");
+  setText("txt_schwindgrad", "0,00");
   d_.repaintWindow();
   d_.fillWhite(Area::Ausgabe, 0, 0, 10500, 5000);
 }
@@ -54,11 +69,11 @@ void RunView::setUpDone(const RunState& s, const std::string& anzOSText) {
   const RunConstants& run = s.run;
   show("txt_AnzOS", anzOSText);
   // The limit-moisture line of the profile plot only for a shrinking body.
-  d_.setVisible("Image7", s.in.linTrSchwind >= kNoShrinkage);
+  setVisible("Image7", s.in.linTrSchwind >= kNoShrinkage);
   d_.repaintWindow();
   // Written without a repaint: the next repaint shows them.
-  d_.setText("txt_LuftRohlingVerh", Format(run.LuftRohlingVerh, "#0.00"));
-  d_.setText("txt_LuftWasserVerh", Format(run.LuftRohlingVerh / s.in.XAnf, "#0.00"));
+  setText("txt_LuftRohlingVerh", Format(run.LuftRohlingVerh, "#0.00"));
+  setText("txt_LuftWasserVerh", Format(run.LuftRohlingVerh / s.in.XAnf, "#0.00"));
   show("txt_XSchwEnde", Format(run.body.XSchwEnde, "#0.000"));
   show("txt_offPoren", Format(100 * run.body.offPoren, "#0.0"));
   show("txt_thetaOb", Format(now.ThetaOb, "#0.0"));
@@ -68,20 +83,20 @@ void RunView::setUpDone(const RunState& s, const std::string& anzOSText) {
 }
 
 void RunView::counterCurrentEnded(const RunState& s) {
-  d_.setVisible("lbl_DauerGegenstrom", true);
+  setVisible("lbl_DauerGegenstrom", true);
   d_.repaint("lbl_DauerGegenstrom");
-  d_.setVisible("txt_DauerGegenstrom", true);
+  setVisible("txt_DauerGegenstrom", true);
   show("txt_DauerGegenstrom", FormatDuration(s.now.Zeit));
-  d_.setVisible("lbl_XGegen", true);
+  setVisible("lbl_XGegen", true);
   d_.repaint("lbl_XGegen");
-  d_.setVisible("txt_XGegen", true);
+  setVisible("txt_XGegen", true);
   show("txt_XGegen", Format(s.record.results.XGegen, "#0.00"));
 }
 
 void RunView::showShrinkageEnd(const char* label, const char* box, double t) {
-  d_.setVisible(label, true);
-  d_.setVisible(box, true);
-  d_.setText(box, FormatDuration(t));
+  setVisible(label, true);
+  setVisible(box, true);
+  setText(box, FormatDuration(t));
   d_.repaint(label);
   d_.repaint(box);
 }
@@ -131,10 +146,10 @@ void RunView::firstPeriodCurve(const RunState& s, CurveStyle style) {
 void RunView::firstPeriodEnded(const RunState& s) {
   const RunResults& results = s.record.results;
   for (const char* label : {"lbl_Dauer1TA", "lbl_X1TA", "lbl_Anfangsrate"}) {
-    d_.setVisible(label, true);
+    setVisible(label, true);
     d_.repaint(label);
   }
-  for (const char* box : {"txt_Dauer1TA", "txt_X1TA", "txt_Anfangsrate"}) d_.setVisible(box, true);
+  for (const char* box : {"txt_Dauer1TA", "txt_X1TA", "txt_Anfangsrate"}) setVisible(box, true);
   show("txt_Dauer1TA", Clock(results.Dauer1TA));
   show("txt_X1TA", Format(results.X1TA, "#0.0000"));
   show("txt_Anfangsrate", Format(results.Anfangsrate, "#0.000"));
@@ -144,8 +159,8 @@ void RunView::firstPeriodEnded(const RunState& s) {
 }
 
 void RunView::frontIterations(int nIter) {
-  if (nIter > kPoorFrontIterations) d_.setVisible("lbl_Achtung", true);
-  if (nIter < kGoodFrontIterations) d_.setVisible("lbl_Achtung", false);
+  if (nIter > kPoorFrontIterations) setVisible("lbl_Achtung", true);
+  if (nIter < kGoodFrontIterations) setVisible("lbl_Achtung", false);
   d_.repaint("lbl_Achtung");
 }
 
@@ -172,8 +187,8 @@ void RunView::secondPeriodLive(const RunState& s) {
 void RunView::secondPeriodCurve(const RunState& s) {
   d_.drawProfile(s, CurveStyle::Running);
   // At a curve's end the warning stays only above the limit, on either side of 45.
-  if (s.now.nIter > kPoorFrontIterations) d_.setVisible("lbl_Achtung", true);
-  if (s.now.nIter < kPoorFrontIterations) d_.setVisible("lbl_Achtung", false);
+  if (s.now.nIter > kPoorFrontIterations) setVisible("lbl_Achtung", true);
+  if (s.now.nIter < kPoorFrontIterations) setVisible("lbl_Achtung", false);
   d_.repaint("lbl_Achtung");
   d_.refresh(Area::Zeit);
   secondPeriodValues(s);
@@ -188,17 +203,17 @@ void RunView::secondPeriodValues(const RunState& s) {
 
 void RunView::showEnergyBalance(const RunState& s) {
   const RunResults& results = s.record.results;
-  d_.setVisible("lbl_ThetaZuluft", true);
-  d_.setVisible("txt_ThetaZuluft", true);
-  d_.setText("txt_ThetaZuluft", Format(results.ThetaZuluft, "#0.0"));
+  setVisible("lbl_ThetaZuluft", true);
+  setVisible("txt_ThetaZuluft", true);
+  setText("txt_ThetaZuluft", Format(results.ThetaZuluft, "#0.0"));
   d_.repaint("lbl_ThetaZuluft");
   d_.repaint("txt_ThetaZuluft");
-  d_.setVisible("lbl_spezEnergie", true);
-  d_.setVisible("txt_spezEnergie", true);
-  d_.setVisible("lbl_relEnergie", true);
-  d_.setVisible("txt_relEnergie", true);
-  d_.setText("txt_spezEnergie", Format(results.spezEnergie, "#0.0"));
-  d_.setText("txt_relEnergie", Format(results.relEnergie, "#0.000"));
+  setVisible("lbl_spezEnergie", true);
+  setVisible("txt_spezEnergie", true);
+  setVisible("lbl_relEnergie", true);
+  setVisible("txt_relEnergie", true);
+  setText("txt_spezEnergie", Format(results.spezEnergie, "#0.0"));
+  setText("txt_relEnergie", Format(results.relEnergie, "#0.000"));
   d_.repaint("lbl_spezEnergie");
   d_.repaint("txt_spezEnergie");
   d_.repaint("lbl_relEnergie");
@@ -209,20 +224,20 @@ void RunView::showWaterError(const RunState& s) {
   const RunResults& results = s.record.results;
   const Rgb darkBlue{0, 0, 192};
   const Rgb red{255, 0, 0};
-  d_.setVisible("lbl_Wasserfehler", true);
-  d_.setVisible("txt_Wasserfehler", true);
-  d_.setColor("lbl_Wasserfehler", darkBlue);
-  d_.setColor("txt_Wasserfehler", darkBlue);
+  setVisible("lbl_Wasserfehler", true);
+  setVisible("txt_Wasserfehler", true);
+  setColor("lbl_Wasserfehler", darkBlue);
+  setColor("txt_Wasserfehler", darkBlue);
   if (results.WasserfehlerProzent > kWaterErrorNoticeable) {
-    d_.setColor("lbl_Wasserfehler", red);
-    d_.setColor("txt_Wasserfehler", red);
+    setColor("lbl_Wasserfehler", red);
+    setColor("txt_Wasserfehler", red);
   }
   if (results.WasserfehlerProzent > kWaterErrorInaccurate) {
-    d_.setVisible("lbl_ungenau1", true);
-    d_.setVisible("lbl_ungenau2", true);
-    d_.setVisible("lbl_ungenau3", true);
+    setVisible("lbl_ungenau1", true);
+    setVisible("lbl_ungenau2", true);
+    setVisible("lbl_ungenau3", true);
   }
-  d_.setText("txt_Wasserfehler", Format(results.WasserfehlerProzent, "#0.0"));
+  setText("txt_Wasserfehler", Format(results.WasserfehlerProzent, "#0.0"));
   d_.repaint("lbl_Wasserfehler");
   d_.repaint("txt_Wasserfehler");
 }
@@ -231,7 +246,7 @@ void RunView::runEvaluated(const RunState& s) {
   show("txt_X1TA", Format(s.record.results.X1TA, "#0.0000"));
   show("txt_xmom", "0");
   showEnergyBalance(s);
-  if (s.now.nIter > kPoorFrontIterations) d_.setVisible("lbl_Achtung", true);
+  if (s.now.nIter > kPoorFrontIterations) setVisible("lbl_Achtung", true);
   d_.repaint("lbl_Achtung");
   d_.drawResultPlots(s);
   showWaterError(s);
@@ -240,9 +255,9 @@ void RunView::runEvaluated(const RunState& s) {
 void RunView::runEnded() {
   // However the run ended, Pause and Stop have nothing left to act on: only
   // "Nochmal !" stays, and no idle pause can be started from a leftover button.
-  d_.setVisible("cmd_Pause", false);
-  d_.setVisible("cmd_Stop", false);
-  d_.setVisible("cmd_Neustart", true);
+  setVisible("cmd_Pause", false);
+  setVisible("cmd_Stop", false);
+  setVisible("cmd_Neustart", true);
 }
 
 }  // namespace lamvero

@@ -4,8 +4,10 @@
 // evaluation call it at their events with the state that changed; it turns
 // that into texts, visibilities, colours and drawings of the display.
 
+#include <map>
 #include <string>
 
+#include "model/controlstates.h"
 #include "model/display.h"
 #include "model/runstate.h"
 
@@ -13,7 +15,11 @@ namespace lamvero {
 
 class RunView {
  public:
-  explicit RunView(Display& d) : d_(d) {}
+  // defaults: how a control looks before the run touches it (blank and hidden if empty).
+  explicit RunView(Display& d, ControlDefaults defaults = {}) : d_(d), controls_(std::move(defaults)) {}
+
+  // Every control the run has set so far, as it left it.
+  std::map<std::string, ControlState> controls() const { return controls_.all(); }
 
   // Start: the run buttons and the live rows appear, the profile area is cleared.
   void beginRun();
@@ -50,6 +56,10 @@ class RunView {
   void runEnded();
 
  private:
+  // The display's setters, keeping the controls' states.
+  void setText(const char* control, const std::string& text);
+  void setVisible(const char* control, bool visible);
+  void setColor(const char* control, Rgb color);
   void show(const char* box, const std::string& text);
   void showShrinkageEnd(const char* label, const char* box, double t);
   void showWetTemperatures(const RunState& s);
@@ -58,6 +68,7 @@ class RunView {
   void showWaterError(const RunState& s);
 
   Display& d_;
+  ControlStates controls_;
 };
 
 }  // namespace lamvero
