@@ -95,7 +95,7 @@ TEST(MainWindowFocus, DuringARunNoInputBoxHoldsTheFocusOrTakesAnEdit) {
 
   ASSERT_TRUE(checkedRunning && checkedPaused);
   EXPECT_TRUE(win.shown("txt_ThetaZuluft"));  // the run went to its end
-  EXPECT_EQ(win.w.runState().Dicke, 20);
+  EXPECT_EQ(win.w.runState().in.Dicke, 20);
   // Afterwards the inputs take edits again; the focus waits on the one button left.
   EXPECT_TRUE(InputsLocked(win, false));
   EXPECT_EQ(win.focus(), "cmd_Neustart");
@@ -194,7 +194,7 @@ TEST(MainWindowKeyboard, EnterInAnInputBoxRunsAgainEscStopsAndButtonsHaveMnemoni
   auto* dicke = win.get<QLineEdit>("txt_Dicke");
   QTest::mouseClick(win.get("cmd_Start"), Qt::LeftButton);
   ASSERT_TRUE(win.shown("txt_ThetaZuluft"));
-  const double zeit = win.w.runState().Zeit;
+  const double zeit = win.w.runState().now.Zeit;
   // Enter after a finished run clears it and runs with the inputs as they stand.
   dicke->setFocus();
   QTest::keyClick(dicke, Qt::Key_A, Qt::ControlModifier);
@@ -202,7 +202,7 @@ TEST(MainWindowKeyboard, EnterInAnInputBoxRunsAgainEscStopsAndButtonsHaveMnemoni
   QTest::keyClick(dicke, Qt::Key_Return);
   EXPECT_EQ(dicke->text(), "3");
   EXPECT_TRUE(win.shown("txt_ThetaZuluft"));
-  EXPECT_LT(win.w.runState().Zeit, zeit);  // a thinner plate dries sooner
+  EXPECT_LT(win.w.runState().now.Zeit, zeit);  // a thinner plate dries sooner
   win.get<QPushButton>("cmd_Neustart")->click();
   EXPECT_EQ(win.focus(), "txt_Dicke");  // back where Enter was pressed
   QTest::keyClick(dicke, Qt::Key_Return);
@@ -215,12 +215,12 @@ TEST(MainWindowKeyboard, EnterInAnInputBoxRunsAgainEscStopsAndButtonsHaveMnemoni
   // Alt+S presses Start as a click would, a moment later.
   QTimer::singleShot(150, [&] {
     QTest::keyClick(win.w.focusWidget(), Qt::Key_Escape);
-    zeitAtEsc = win.w.runState().Zeit;
+    zeitAtEsc = win.w.runState().now.Zeit;
   });
   QTest::keyClick(&win.w, Qt::Key_S, Qt::AltModifier);
   EXPECT_TRUE(QTest::qWaitFor([&] { return win.shown("cmd_Neustart"); }, 5000));
   EXPECT_GT(zeitAtEsc, 0);
-  EXPECT_EQ(win.w.runState().Zeit, zeitAtEsc);
+  EXPECT_EQ(win.w.runState().now.Zeit, zeitAtEsc);
   EXPECT_FALSE(win.shown("txt_ThetaZuluft"));
   // Esc with no run does nothing.
   QTest::keyClick(win.w.focusWidget(), Qt::Key_Escape);
