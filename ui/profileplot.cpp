@@ -37,12 +37,12 @@ void DrawMark(const Scale& s, double SchwindTick, Canvas& c) {
 
 void DrawScale(const Scale& s, Canvas& c) {
   c.setPenWidth(2);
-  const int whole = MarkCount(std::floor(s.in.linTrSchwind + 0.001));
+  const int whole = MarkCount(std::floor(s.linTrSchwind + 0.001));
   for (int k = 1; k <= whole; ++k) DrawMark(s, k / 100.0, c);
   const float yEnde = static_cast<float>(ProfileYAt(s.XAnf, s.body.XSchwEnde));
   c.line(0, yEnde, 10500, yEnde, kScaleBlue);
   c.setPenWidth(1);
-  const int half = MarkCount(std::floor(s.in.linTrSchwind + 0.499));
+  const int half = MarkCount(std::floor(s.linTrSchwind + 0.499));
   for (int k = 1; k <= half; ++k) DrawMark(s, (k - 0.5) / 100, c);
   c.refresh();
 }
@@ -69,14 +69,14 @@ void DrawCurve(const double* X, int N, double dxTwips, double XAnf, Curve curve,
 
 }  // namespace
 
-double ProfileY(const RunState& s, double X) { return ProfileYAt(s.XAnf, X); }
+double ProfileY(const RunState& s, double X) { return ProfileYAt(s.in.XAnf, X); }
 
-void DrawShrinkageScale(const RunState& s, Canvas& c) { DrawScale(Scale{s, s.XAnf, s.linTrSchwind}, c); }
+void DrawShrinkageScale(const RunState& s, Canvas& c) { DrawScale(Scale{s.run.body, s.in.XAnf, s.in.linTrSchwind}, c); }
 
 void DrawProfileCurve(const RunState& s, CurveStyle style, Canvas& c) {
-  if (!(s.AnzOS >= 0 && s.AnzOS <= kMaxAnzOS)) return;  // beyond the profile array
+  if (!(s.run.AnzOS >= 0 && s.run.AnzOS <= kMaxAnzOS)) return;  // beyond the profile array
   const Curve curve = style == CurveStyle::Running ? Curve::Black : Curve::Red;
-  DrawCurve(s.X.data(), static_cast<int>(s.AnzOS), s.dxTwips, s.XAnf, curve, c);
+  DrawCurve(s.now.X.data(), static_cast<int>(s.run.AnzOS), s.run.dxTwips, s.in.XAnf, curve, c);
 }
 
 void DrawProfilePlot(const RunRecord& r, Canvas& c) {

@@ -136,9 +136,9 @@ class ProfileCopyingDisplay : public testing::RecordingDisplay {
  public:
   std::vector<std::vector<double>> drawn;
   std::vector<bool> red;
-  void drawProfile(const RunState& s, int style) override {
-    drawn.emplace_back(s.X.begin(), s.X.begin() + static_cast<int>(s.AnzOS) + 2);
-    red.push_back(style == s.StilNull);
+  void drawProfile(const RunState& s, CurveStyle style) override {
+    drawn.emplace_back(s.now.X.begin(), s.now.X.begin() + static_cast<int>(s.run.AnzOS) + 2);
+    red.push_back(style == CurveStyle::Final);
     RecordingDisplay::drawProfile(s, style);
   }
 };

@@ -112,7 +112,7 @@ class LiveProfileDisplay : public NullDisplay {
  public:
   RecordingCanvas canvas;
   void drawShrinkageScale(const RunState& s) override { DrawShrinkageScale(s, canvas); }
-  void drawProfile(const RunState& s, int style) override { DrawProfileCurve(s, style, canvas); }
+  void drawProfile(const RunState& s, CurveStyle style) override { DrawProfileCurve(s, style, canvas); }
 };
 
 std::vector<CanvasOp> Lines(const RecordingCanvas& c) {
