@@ -14,7 +14,7 @@ void CaseFileOptions::registerWith(CLI::App& app) {
   app.add_option("--save", savePath, "den Fall mit dem Lauf als Falldatei (NAME.lamvero) speichern");
   app.add_flag("--with-series", withSeries, "mit --save: die Zeitreihen mitspeichern (viele MB)");
   app.add_option("--csv-dialect", csvDialect,
-                 "Format von --series: plain (Dezimalpunkt, Komma) oder de (Dezimalkomma, Semikolon)")
+                 "Format von --series und von Studien: plain (Dezimalpunkt, Komma) oder de (Dezimalkomma, Semikolon)")
       ->check(CLI::IsMember({"plain", "de"}));
   app.add_option("--every", every, "mit --series: jeden n-ten Zeitschritt (erster und letzter stehen immer drin)")
       ->check(CLI::Range(1, kSeriesCapacity));

@@ -34,6 +34,8 @@
 #include "model/runstate.h"
 #include "tools/batchreport.h"
 #include "tools/casefileoptions.h"
+#include "tools/exitstatus.h"
+#include "tools/studyoptions.h"
 #include "ui/casefiles.h"
 #include "ui/controltable.h"
 #include "ui/mainwindow.h"
@@ -42,12 +44,6 @@
 
 namespace lamvero {
 namespace {
-
-// Exit status.
-constexpr int kExitCompleted = 0;
-constexpr int kExitFileError = 1;
-constexpr int kExitUsageOrRefused = 2;  // CLI11's code for a usage error is kept for both
-constexpr int kExitStopped = 3;
 
 // A number with 17 significant digits and a decimal point, whatever the
 // locale: enough to read back every double exactly.
@@ -238,6 +234,8 @@ int Run(int argc, char** argv) {
   caseOptions.registerWith(app);
   app.add_option("--report", reportPath, "der Bericht des Laufs als PDF-Datei (A4, mit beiden Diagrammen)");
   app.add_option("inputs", assignments, "Eingaben txt_Name=TEXT");
+  StudyOptions study;
+  AddStudyOptions(app, study);
   try {
     app.parse(argc, argv);
   } catch (const CLI::CallForHelp& e) {
@@ -253,8 +251,9 @@ int Run(int argc, char** argv) {
   };
   const bool seriesToStdout = app.count("--series") > 0 && seriesPath == "-";
   if (caseOptions.withSeries && app.count("--save") == 0) return usage("--with-series gilt nur zusammen mit --save.");
-  if ((app.count("--csv-dialect") > 0 || app.count("--every") > 0) && app.count("--series") == 0) {
-    return usage("--csv-dialect und --every gelten nur zusammen mit --series.");
+  if (((app.count("--csv-dialect") > 0 && !StudyRequested(study)) || app.count("--every") > 0) &&
+      app.count("--series") == 0) {
+    return usage("--csv-dialect gilt nur zusammen mit --series oder einer Studie, --every nur mit --series.");
   }
   if (seriesToStdout && json) return usage("--series - und --json schreiben beide auf stdout.");
 
@@ -277,6 +276,19 @@ int Run(int argc, char** argv) {
       std::cerr << "\n" << app.help();
       return kExitUsageOrRefused;
     }
+  }
+
+  const std::string stray = StrayStudyOption(app, study);
+  if (!stray.empty()) {
+    std::cerr << "lamvero-batch: " << stray << " gilt nur für eine Studie (--vary, --cases, --refine)\n";
+    return kExitUsageOrRefused;
+  }
+  if (StudyRequested(study)) {
+    std::vector<std::string> singleRunOutputs;
+    for (const char* option : {"--json", "--series", "--png", "--save", "--with-series", "--every"}) {
+      if (app.count(option) > 0) singleRunOutputs.push_back(option);
+    }
+    return RunStudyCommand(study, inputs, caseOptions.dialect(), singleRunOutputs);
   }
 
   std::vector<OutputPath> outputs;

@@ -1,0 +1,11 @@
+#pragma once
+// Exit status of lamvero-batch.
+
+namespace lamvero {
+
+constexpr int kExitCompleted = 0;
+constexpr int kExitFileError = 1;
+constexpr int kExitUsageOrRefused = 2;  // CLI11's code for a usage error is kept for both
+constexpr int kExitStopped = 3;         // a run had to stop; in a study: a case did not complete
+
+}  // namespace lamvero

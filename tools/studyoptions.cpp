@@ -1,0 +1,187 @@
+#include "tools/studyoptions.h"
+
+#include <unistd.h>
+
+#include <iostream>
+#include <thread>
+
+#include "model/refinement.h"
+#include "model/studyaxis.h"
+#include "model/studyplan.h"
+#include "model/studyrunner.h"
+#include "model/studyshard.h"
+#include "tools/casefile.h"
+#include "tools/exitstatus.h"
+#include "tools/studymerge.h"
+#include "tools/studyprogress.h"
+#include "tools/studywriter.h"
+
+namespace lamvero {
+
+namespace {
+
+int Refuse(const std::string& why) {
+  std::cerr << "lamvero-batch: " << why << "\n";
+  return kExitUsageOrRefused;
+}
+
+// Writes each row as it arrives and counts the cases that did not complete.
+class StudyOutput : public StudyObserver {
+ public:
+  StudyOutput(StudyWriter& writer, StudyProgress& progress, std::function<std::size_t(std::size_t)> rowNumber)
+      : writer_(writer), progress_(progress), rowNumber_(std::move(rowNumber)) {}
+
+  bool caseDone(std::size_t ordinal, CaseSummary summary) override {
+    if (summary.outcome != RunOutcome::Completed) ++incomplete_;
+    writeFailed_ = !writer_.writeRow(rowNumber_(ordinal), summary);
+    return !writeFailed_;
+  }
+  void progress(std::size_t finished, std::size_t total) override { progress_.update(finished, total); }
+
+  std::size_t incomplete() const { return incomplete_; }
+  bool writeFailed() const { return writeFailed_; }
+
+ private:
+  StudyWriter& writer_;
+  StudyProgress& progress_;
+  std::function<std::size_t(std::size_t)> rowNumber_;
+  std::size_t incomplete_ = 0;
+  bool writeFailed_ = false;
+};
+
+unsigned Cores() { return std::max(1u, std::thread::hardware_concurrency()); }
+
+}  // namespace
+
+void AddStudyOptions(CLI::App& app, StudyOptions& o) {
+  app.add_option("--vary", o.vary,
+                 "Studie: ein Feld variieren, txt_Name=Anfang:Ende:Schritt (einschließlich) oder eine Liste "
+                 "35;45;55 (bzw. 35,45,55; 0,5;1,5); mehrere --vary ergeben das volle Gitter, das letzte "
+                 "ändert sich am schnellsten")
+      ->type_name("txt_Name=WERTE");
+  app.add_option("--cases", o.casesPath,
+                 "Studie: ein Fall je Zeile einer CSV-Datei, Kopfzeile = Feldnamen (beliebige Auswahl; leere Zelle "
+                 "und fehlende Felder: Vorgabe bzw. txt_Name=TEXT); mit --vary: jede Zeile mal dem Gitter")
+      ->type_name("DATEI.csv");
+  app.add_option("-j,--jobs", o.jobs, "Studie: so viele Fälle gleichzeitig (Vorgabe: einer je Kern)")
+      ->check(CLI::Range(1u, 1024u));
+  app.add_option("--shard", o.shard,
+                 "Studie: nur Teil K von N rechnen (jeder N-te Fall ab Fall K, K und N ab 1); die Teile setzt "
+                 "--merge wieder zusammen")
+      ->type_name("K/N");
+  CLI::Option* refine = app.add_flag("--refine{3}", o.refinements,
+               "Konvergenz: den Fall mit seiner Zeit- und Ortsschrittweite rechnen, dann mit beiden halbiert, "
+               "N-mal (--refine=N, 1 bis 5, Vorgabe 3); je Stufe die Ergebnisse und ihre Änderung")
+      ->check(CLI::Range(1, kMaxRefinements));
+  app.add_option("--format", o.format, "Studie: Ausgabe als csv (Vorgabe) oder jsonl (JSON Lines)")
+      ->check(CLI::IsMember({"csv", "jsonl"}));
+  app.add_option("--merge", o.merge,
+                 "die Ausgaben der Teile einer Studie (--shard) in Fallreihenfolge zusammensetzen, byte-gleich "
+                 "mit der ungeteilten Studie")
+      ->type_name("DATEI ...");
+  app.add_flag("--progress", o.progressLog,
+               "Studie: Fortschritt auch dann auf stderr, wenn es kein Terminal ist (eine Zeile je 10 s)");
+  // A flag with a value writes 0 into its variable when it is not given.
+  app.final_callback([&o, refine] {
+    if (refine->count() == 0) o.refinements = -1;
+  });
+}
+
+bool StudyRequested(const StudyOptions& o) {
+  return !o.vary.empty() || !o.casesPath.empty() || o.refinements >= 0 || !o.merge.empty();
+}
+
+std::string StrayStudyOption(const CLI::App& app, const StudyOptions& o) {
+  if (StudyRequested(o)) return {};
+  for (const char* name : {"--jobs", "--shard", "--format", "--progress"}) {
+    if (app.count(name) > 0) return name;
+  }
+  return {};
+}
+
+int RunStudyCommand(const StudyOptions& o, const InputTexts& base, CsvDialect dialect,
+                    const std::vector<std::string>& singleRunOutputs) {
+  if (!singleRunOutputs.empty()) {
+    return Refuse(singleRunOutputs.front() + " gilt für einen einzelnen Lauf, nicht für eine Studie");
+  }
+  if (!o.merge.empty()) {
+    if (!o.vary.empty() || !o.casesPath.empty() || o.refinements >= 0 || !o.shard.empty()) {
+      return Refuse("--merge setzt fertige Teile zusammen und rechnet nichts; ohne --vary, --cases, --refine, --shard");
+    }
+    const std::string error = MergeStudyShards(o.merge, stdout);
+    if (error.empty()) return kExitCompleted;
+    std::cerr << "lamvero-batch: " << error << "\n";
+    return kExitFileError;
+  }
+  const bool refinement = o.refinements >= 0;
+  if (refinement && (!o.vary.empty() || !o.casesPath.empty() || !o.shard.empty())) {
+    return Refuse("--refine verfeinert einen Fall (die Eingaben txt_Name=TEXT); ohne --vary, --cases, --shard");
+  }
+
+  StudyLayout layout;
+  layout.format = o.format == "jsonl" ? StudyFormat::JsonLines : StudyFormat::Csv;
+  layout.dialect = dialect;
+  layout.refinement = refinement;
+
+  std::vector<InputTexts> levels;
+  std::optional<StudyPlan> plan;
+  StudyShard shard;
+  if (refinement) {
+    levels = RefinementLevels(base, o.refinements);
+    layout.variedFields = {Input::deltaT, Input::Ortsschrittweite};
+  } else {
+    std::vector<StudyAxis> axes;
+    for (const std::string& spec : o.vary) {
+      StudyAxisReading reading = ReadStudyAxis(spec);
+      if (!reading.axis) return Refuse("--vary " + reading.error);
+      axes.push_back(std::move(*reading.axis));
+    }
+    CaseTable table;
+    if (!o.casesPath.empty()) {
+      CaseFileReading reading = ReadCaseFile(o.casesPath);
+      if (!reading.table) return Refuse("--cases " + reading.error);
+      table = std::move(*reading.table);
+    }
+    StudyPlan::Making making = StudyPlan::Make(base, std::move(table), std::move(axes));
+    if (!making.plan) return Refuse(making.error);
+    plan = std::move(making.plan);
+    layout.variedFields = plan->variedFields();
+    if (!o.shard.empty()) {
+      const StudyShardReading reading = ReadStudyShard(o.shard);
+      if (!reading.shard) return Refuse(reading.error);
+      shard = *reading.shard;
+    }
+  }
+
+  const std::size_t count = refinement ? levels.size() : shard.caseCount(plan->size());
+  const auto inputsOf = [&](std::size_t i) { return refinement ? levels[i] : plan->caseInputs(shard.caseIndex(i)); };
+  const auto rowNumber = [&](std::size_t i) { return refinement ? i : shard.caseIndex(i) + 1; };
+
+  StudyWriter writer(stdout, layout);
+  const StudyProgress::Style style = isatty(STDERR_FILENO) == 1 ? StudyProgress::Style::Terminal
+                                     : o.progressLog           ? StudyProgress::Style::Log
+                                                               : StudyProgress::Style::Off;
+  StudyProgress progress(style);
+  StudyOutput output(writer, progress, rowNumber);
+  if (!writer.writeHeader()) {
+    std::cerr << "lamvero-batch: die Ausgabe (stdout) kann nicht geschrieben werden\n";
+    return kExitFileError;
+  }
+  StudyRunOptions runOptions;
+  runOptions.jobs = o.jobs > 0 ? o.jobs : Cores();
+  RunStudy(count, inputsOf, output, runOptions);
+  progress.end();
+
+  if (output.writeFailed()) {
+    std::cerr << "lamvero-batch: die Ausgabe (stdout) kann nicht geschrieben werden; Studie abgebrochen\n";
+    return kExitFileError;
+  }
+  if (output.incomplete() > 0) {
+    std::cerr << "lamvero-batch: " << output.incomplete() << " von " << count
+              << (refinement ? " Stufen" : " Fällen") << " nicht vollständig gerechnet (Spalte outcome)\n";
+    return kExitStopped;
+  }
+  return kExitCompleted;
+}
+
+}  // namespace lamvero

@@ -1,0 +1,42 @@
+#pragma once
+// The runner's study options: sweeps over a grid of inputs or a table of
+// cases, refinement of the steps, parts for several machines and putting
+// those parts back together.
+
+#include <string>
+#include <vector>
+
+#include <CLI/CLI.hpp>
+
+#include "model/csvformat.h"
+#include "model/inputs.h"
+
+namespace lamvero {
+
+struct StudyOptions {
+  std::vector<std::string> vary;   // "txt_Name=VALUES", one per varied input
+  std::string casesPath;           // CSV table of cases
+  unsigned jobs = 0;               // worker threads; 0: one per core
+  std::string shard;               // "K/N"
+  int refinements = -1;            // halvings of the steps; -1: no refinement study
+  std::string format = "csv";      // "csv" or "jsonl"
+  std::vector<std::string> merge;  // shard outputs to put together
+  bool progressLog = false;        // progress lines also when stderr is no terminal
+};
+
+void AddStudyOptions(CLI::App& app, StudyOptions& options);
+
+// Whether the command line asks for a study (or a merge) rather than one run.
+bool StudyRequested(const StudyOptions& options);
+
+// A study option given without a study (such as -j for one run), which is
+// refused rather than ignored; empty when there is none.
+std::string StrayStudyOption(const CLI::App& app, const StudyOptions& options);
+
+// Runs the study on top of base and writes it to stdout; returns the exit
+// status. singleRunOutputs names the single-run options also given (such as
+// "--json"), which a study refuses.
+int RunStudyCommand(const StudyOptions& options, const InputTexts& base, CsvDialect dialect,
+                    const std::vector<std::string>& singleRunOutputs);
+
+}  // namespace lamvero
