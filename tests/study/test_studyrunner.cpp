@@ -1,0 +1,134 @@
+// A study on worker threads: rows in case order whatever the number of
+// workers, each case the same bits as a run of its own, a refused case in the
+// middle, and a study ended early. Also built with ThreadSanitizer.
+
+#include <gtest/gtest.h>
+
+#include <cmath>
+#include <cstring>
+#include <vector>
+
+#include "model/casesummary.h"
+#include "model/display.h"
+#include "model/dryingrun.h"
+#include "model/studyplan.h"
+#include "model/studyrunner.h"
+#include "tests/common/quickinputs.h"
+
+namespace lamvero {
+namespace {
+
+struct CollectedRow {
+  std::size_t ordinal;
+  CaseSummary summary;
+};
+
+class Collector : public StudyObserver {
+ public:
+  explicit Collector(std::size_t stopAfter = SIZE_MAX) : stopAfter_(stopAfter) {}
+  bool caseDone(std::size_t ordinal, CaseSummary summary) override {
+    rows.push_back({ordinal, std::move(summary)});
+    return rows.size() < stopAfter_;
+  }
+  void progress(std::size_t finished, std::size_t total) override {
+    EXPECT_LE(finished, total);
+    EXPECT_GE(finished, lastFinished);
+    lastFinished = finished;
+  }
+  std::vector<CollectedRow> rows;
+  std::size_t lastFinished = 0;
+
+ private:
+  std::size_t stopAfter_;
+};
+
+// The same bits, NaN included.
+void ExpectSameValues(const CaseSummary& a, const CaseSummary& b) {
+  EXPECT_EQ(a.outcome, b.outcome);
+  EXPECT_EQ(a.messages, b.messages);
+  EXPECT_EQ(std::memcmp(a.values.data(), b.values.data(), sizeof a.values), 0);
+}
+
+// Quick cases of different lengths, so that they finish out of order; case 3 is refused.
+StudyPlan QuickGrid() {
+  CaseTable table{{Input::Dicke}, {{"3"}, {"5"}, {"0"}, {"4"}}};
+  StudyPlan::Making m =
+      StudyPlan::Make(testing::QuickInputs(), table, {StudyAxis{Input::Lufttemp, {"35", "50"}}});
+  EXPECT_TRUE(m.plan) << m.error;
+  return std::move(*m.plan);
+}
+
+TEST(StudyRunner, RowsComeInCaseOrderWithTheBitsOfSingleRunsWhateverTheWorkers) {
+  const StudyPlan plan = QuickGrid();
+  const auto inputsOf = [&](std::size_t i) { return plan.caseInputs(i); };
+  std::vector<CaseSummary> single;
+  for (std::size_t i = 0; i < plan.size(); ++i) {
+    NullDisplay d;
+    single.push_back(SummarizeRun(RunCase(plan.caseInputs(i), d)));
+  }
+  for (unsigned jobs : {1u, 3u, 16u}) {
+    SCOPED_TRACE(jobs);
+    Collector rows;
+    StudyRunOptions options;
+    options.jobs = jobs;
+    ASSERT_EQ(RunStudy(plan.size(), inputsOf, rows, options), plan.size());
+    ASSERT_EQ(rows.rows.size(), plan.size());
+    EXPECT_EQ(rows.lastFinished, plan.size());
+    for (std::size_t i = 0; i < rows.rows.size(); ++i) {
+      EXPECT_EQ(rows.rows[i].ordinal, i);
+      EXPECT_EQ(rows.rows[i].summary.inputs[Input::Dicke], plan.caseInputs(i)[Input::Dicke]);
+      ExpectSameValues(rows.rows[i].summary, single[i]);
+    }
+  }
+  // The refused plate in the middle is a row with its messages; the cases after it ran.
+  EXPECT_EQ(single[4].outcome, RunOutcome::Refused);
+  EXPECT_FALSE(single[4].messages.empty());
+  EXPECT_TRUE(std::isnan(single[4].values[0]));
+  EXPECT_EQ(single[6].outcome, RunOutcome::Completed);
+}
+
+TEST(StudyRunner, AnObserverThatDeclinesEndsTheStudy) {
+  const StudyPlan plan = QuickGrid();
+  Collector firstTwo(2);
+  StudyRunOptions options;
+  options.jobs = 2;
+  EXPECT_EQ(RunStudy(plan.size(), [&](std::size_t i) { return plan.caseInputs(i); }, firstTwo, options), 1u);
+  EXPECT_EQ(firstTwo.rows.size(), 2u);
+}
+
+TEST(StudyRunner, AStopRequestEndsTheStudyWithoutFurtherRows) {
+  const StudyPlan plan = QuickGrid();
+  StopRequest stop;
+  stop.request();
+  Collector rows;
+  StudyRunOptions options;
+  options.jobs = 2;
+  options.stop = &stop;
+  EXPECT_EQ(RunStudy(plan.size(), [&](std::size_t i) { return plan.caseInputs(i); }, rows, options), 0u);
+  EXPECT_TRUE(rows.rows.empty());
+}
+
+TEST(CaseSummary, DurationsInHoursAndStagesNotReachedAsNaN) {
+  NullDisplay d;
+  const RunRecord complete = RunCase(testing::QuickInputs(), d);
+  const CaseSummary s = SummarizeRun(complete);
+  ASSERT_EQ(s.outcome, RunOutcome::Completed);
+  const auto& q = StudyQuantities();
+  ASSERT_EQ(std::string(q[0].key), "Dauer1TA");
+  EXPECT_EQ(s.values[0], complete.results.Dauer1TA / 3600);
+  EXPECT_EQ(std::string(q[2].unit), "h");
+  EXPECT_EQ(s.values[2], complete.results.Zeit / 3600);
+  EXPECT_EQ(std::string(q[7].key), "spezEnergie");
+  EXPECT_EQ(s.values[7], complete.results.spezEnergie);
+  for (double v : s.values) EXPECT_TRUE(std::isfinite(v));
+
+  // Air that never reaches the set temperature: no counter-current duration.
+  InputTexts neverSwitches = testing::QuickInputs();
+  neverSwitches[Input::ThetaGegenstromende] = "200";
+  const CaseSummary n = SummarizeRun(RunCase(neverSwitches, d));
+  EXPECT_TRUE(std::isnan(n.values[1]));
+  EXPECT_TRUE(std::isfinite(n.values[2]));
+}
+
+}  // namespace
+}  // namespace lamvero
