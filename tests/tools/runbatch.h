@@ -1,0 +1,57 @@
+#pragma once
+// Runs the lamvero-batch program of this build in a shell and collects its
+// exit status and output.
+
+#include <gtest/gtest.h>
+#include <sys/wait.h>
+
+#include <cstdlib>
+#include <fstream>
+#include <sstream>
+#include <string>
+#include <vector>
+
+namespace lamvero::testing {
+
+struct BatchResult {
+  int status = -1;
+  std::string out, err;
+};
+
+inline std::string Slurp(const std::string& path) {
+  std::ifstream f(path, std::ios::binary);
+  std::stringstream ss;
+  ss << f.rdbuf();
+  return ss.str();
+}
+
+inline void WriteFile(const std::string& path, const std::string& text) {
+  std::ofstream(path, std::ios::binary) << text;
+}
+
+// A file name of its own for the running test.
+inline std::string TestFile(const std::string& name) {
+  return ::testing::TempDir() + "lamvero_study_" + ::testing::UnitTest::GetInstance()->current_test_info()->name() +
+         "_" + name;
+}
+
+// args as a shell would read them; stdout and stderr collected.
+inline BatchResult RunBatch(const std::string& args) {
+  const std::string out = TestFile("stdout"), err = TestFile("stderr");
+  const std::string command = "QT_QPA_PLATFORM=none " + std::string(LAMVERO_BATCH) + " " + args + " >" + out + " 2>" + err;
+  const int raw = std::system(command.c_str());
+  BatchResult r;
+  r.status = WIFEXITED(raw) ? WEXITSTATUS(raw) : -1;
+  r.out = Slurp(out);
+  r.err = Slurp(err);
+  return r;
+}
+
+inline std::vector<std::string> Lines(const std::string& text) {
+  std::vector<std::string> lines;
+  std::istringstream in(text);
+  for (std::string line; std::getline(in, line);) lines.push_back(line);
+  return lines;
+}
+
+}  // namespace lamvero::testing
