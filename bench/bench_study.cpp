@@ -1,0 +1,68 @@
+// A study of 64 default-sized cases on worker threads: cases per second on
+// one worker and on one per core, and the cost of a case outside its run (a
+// fresh run state per case, the summary, the ordered hand-over).
+// Compare cases_per_s of jobs:1 with 1 / BM_CompleteRunDefaultInputs, and
+// jobs:N with N x that rate.
+
+#include <benchmark/benchmark.h>
+#include <sys/resource.h>
+
+#include <algorithm>
+#include <string>
+#include <thread>
+
+#include "model/studyplan.h"
+#include "model/studyrunner.h"
+
+namespace lamvero {
+namespace {
+
+constexpr std::size_t kStudyCases = 64;
+
+// The default inputs, with the temperature of the entering bodies from 0 to
+// 63 °C: it enters only the energy balance, so every case is as long as the
+// default run.
+StudyPlan DefaultSizedStudy() {
+  StudyAxis axis{Input::ThetaEinf, {}};
+  for (std::size_t t = 0; t < kStudyCases; ++t) axis.texts.push_back(std::to_string(t));
+  return std::move(*StudyPlan::Make(InputTexts::Defaults(), {}, {axis}).plan);
+}
+
+class CountingObserver : public StudyObserver {
+ public:
+  bool caseDone(std::size_t, CaseSummary summary) override {
+    completed += summary.outcome == RunOutcome::Completed;
+    return true;
+  }
+  void progress(std::size_t, std::size_t) override {}
+  std::size_t completed = 0;
+};
+
+void BM_StudyOf64DefaultCases(benchmark::State& state) {
+  const StudyPlan plan = DefaultSizedStudy();
+  StudyRunOptions options;
+  options.jobs = static_cast<unsigned>(state.range(0));
+  for (auto _ : state) {
+    CountingObserver observer;
+    RunStudy(plan.size(), [&](std::size_t i) { return plan.caseInputs(i); }, observer, options);
+    if (observer.completed != plan.size()) {
+      state.SkipWithError("a default-sized case did not complete");
+      return;
+    }
+  }
+  state.counters["cases_per_s"] =
+      benchmark::Counter(static_cast<double>(plan.size()) * static_cast<double>(state.iterations()),
+                         benchmark::Counter::kIsRate);
+  rusage usage{};
+  getrusage(RUSAGE_SELF, &usage);
+  state.counters["peak_rss_MB"] = static_cast<double>(usage.ru_maxrss) / 1024;  // of the whole process so far
+}
+BENCHMARK(BM_StudyOf64DefaultCases)
+    ->Arg(1)
+    ->Arg(static_cast<int>(std::max(1u, std::thread::hardware_concurrency())))
+    ->Unit(benchmark::kSecond)
+    ->UseRealTime()
+    ->Iterations(1);
+
+}  // namespace
+}  // namespace lamvero
