@@ -2,6 +2,7 @@
 
 #include <unistd.h>
 
+#include <algorithm>
 #include <iostream>
 #include <thread>
 
@@ -58,7 +59,8 @@ void AddStudyOptions(CLI::App& app, StudyOptions& o) {
                  "Studie: ein Feld variieren, txt_Name=Anfang:Ende:Schritt (einschließlich) oder eine Liste "
                  "35;45;55 (bzw. 35,45,55; 0,5;1,5); mehrere --vary ergeben das volle Gitter, das letzte "
                  "ändert sich am schnellsten")
-      ->type_name("txt_Name=WERTE");
+      ->type_name("txt_Name=WERTE")
+      ->allow_extra_args(false);  // one field per --vary: a following txt_Name=TEXT stays an input
   app.add_option("--cases", o.casesPath,
                  "Studie: ein Fall je Zeile einer CSV-Datei, Kopfzeile = Feldnamen (beliebige Auswahl; leere Zelle "
                  "und fehlende Felder: Vorgabe bzw. txt_Name=TEXT); mit --vary: jede Zeile mal dem Gitter")
@@ -78,7 +80,7 @@ void AddStudyOptions(CLI::App& app, StudyOptions& o) {
   app.add_option("--merge", o.merge,
                  "die Ausgaben der Teile einer Studie (--shard) in Fallreihenfolge zusammensetzen, byte-gleich "
                  "mit der ungeteilten Studie")
-      ->type_name("DATEI ...");
+      ->type_name("DATEI");
   app.add_flag("--progress", o.progressLog,
                "Studie: Fortschritt auch dann auf stderr, wenn es kein Terminal ist (eine Zeile je 10 s)");
   // A flag with a value writes 0 into its variable when it is not given.

@@ -201,6 +201,12 @@ TEST(Study, RefineReportsEveryLevelAndItsChange) {
   EXPECT_EQ(RunBatch(kQuick + " --refine=6").status, 2);  // beyond the limit
 }
 
+TEST(Study, AnInputAfterAVariedFieldStaysAnInput) {
+  const BatchResult r = RunBatch("--vary 'txt_Lufttemp=35;45' " + kQuick);
+  ASSERT_EQ(r.status, 0) << r.err;
+  EXPECT_EQ(Lines(r.out)[0].rfind("case,txt_Lufttemp,outcome,", 0), 0u) << r.out;
+}
+
 TEST(Study, RefusesAmbiguousOrConflictingRequestsBeforeRunningAnything) {
   struct Case {
     std::string args, needle;
