@@ -25,13 +25,26 @@ constexpr std::chrono::milliseconds kProgressInterval{250};
 // What the workers and the calling thread share; the members below the
 // mutex are guarded by it.
 struct StudyQueue {
-  explicit StudyQueue(std::size_t count) : count_(count) {}
+  StudyQueue(std::size_t count, std::size_t lookAhead) : count_(count), lookAhead_(lookAhead) {}
 
-  // The next case to run, or nothing once every case is taken or the study ends.
+  // The next case to run, or nothing once every case is taken or the study
+  // ends. Waits while the case lies too far ahead of the rows handed over.
   bool take(std::size_t& ordinal) {
     if (cancel_.requested()) return false;
     ordinal = next_.fetch_add(1, std::memory_order_relaxed);
-    return ordinal < count_;
+    if (ordinal >= count_) return false;
+    std::unique_lock<std::mutex> lock(mutex_);
+    roomAhead_.wait(lock, [&] { return ordinal < handed_ + lookAhead_ || cancel_.requested(); });
+    return !cancel_.requested();
+  }
+
+  // The calling thread has handed over the rows before ordinal `handed`.
+  void handedUpTo(std::size_t handed) {
+    {
+      const std::lock_guard<std::mutex> lock(mutex_);
+      handed_ = handed;
+    }
+    roomAhead_.notify_all();
   }
 
   void finish(std::size_t ordinal, CaseSummary summary) {
@@ -52,15 +65,22 @@ struct StudyQueue {
   }
 
   const StopRequest& cancel() const { return cancel_; }
-  void requestCancel() { cancel_.request(); }
+  // Called with mutex_ held, so that no worker misses the wake-up.
+  void requestCancel() {
+    cancel_.request();
+    roomAhead_.notify_all();
+  }
 
   std::mutex mutex_;
-  std::condition_variable changed_;
+  std::condition_variable changed_;    // a case finished or a worker left
+  std::condition_variable roomAhead_;  // the rows handed over moved on, or the study ends
   std::map<std::size_t, CaseSummary> finished_;  // finished out of order, not yet handed over
   std::size_t finishedCount_ = 0;
   unsigned workersExited_ = 0;
+  std::size_t handed_ = 0;
 
   const std::size_t count_;
+  const std::size_t lookAhead_;
   std::atomic<std::size_t> next_{0};
   StopRequest cancel_;
 };
@@ -91,7 +111,7 @@ void Work(StudyQueue& queue, const std::function<InputTexts(std::size_t)>& input
 std::size_t RunStudy(std::size_t count, const std::function<InputTexts(std::size_t)>& inputsOf,
                      StudyObserver& observer, const StudyRunOptions& options) {
   if (count == 0) return 0;
-  StudyQueue queue(count);
+  StudyQueue queue(count, std::max<std::size_t>(options.lookAhead, 1));
   const unsigned workers =
       static_cast<unsigned>(std::min<std::size_t>(std::max(options.jobs, 1u), count));
   std::vector<std::thread> threads;
@@ -111,13 +131,14 @@ std::size_t RunStudy(std::size_t count, const std::function<InputTexts(std::size
         const std::size_t finished = queue.finishedCount_;
         lock.unlock();
         const bool goOn = observer.caseDone(handed, std::move(summary));
+        ++handed;
         observer.progress(finished, count);
+        if (goOn) queue.handedUpTo(handed);
         lock.lock();
         if (!goOn) {
           queue.requestCancel();
           break;
         }
-        ++handed;
         continue;
       }
       if (queue.workersExited_ == workers) break;  // cannot happen unless cancelled; never wait forever

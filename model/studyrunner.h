@@ -26,6 +26,10 @@ class StudyObserver {
 struct StudyRunOptions {
   unsigned jobs = 1;                  // worker threads; at most one per case is started
   const StopRequest* stop = nullptr;  // cancels the study from outside; running cases stop at their next step
+  // How many cases the workers may run ahead of the row handed over last.
+  // Behind one long case, the summaries of the quick ones after it wait in
+  // memory; this bounds them (a few MB) however large the study is.
+  std::size_t lookAhead = 4096;
 };
 
 // Runs cases 0 .. count-1 with the inputs inputsOf(ordinal), which is called

@@ -5,7 +5,9 @@
 #include <gtest/gtest.h>
 
 #include <cmath>
+#include <algorithm>
 #include <cstring>
+#include <mutex>
 #include <vector>
 
 #include "model/casesummary.h"
@@ -87,12 +89,53 @@ TEST(StudyRunner, RowsComeInCaseOrderWithTheBitsOfSingleRunsWhateverTheWorkers) 
   EXPECT_EQ(single[6].outcome, RunOutcome::Completed);
 }
 
+// Records the furthest case a worker started and checks, as each row is
+// handed over, that no worker went further ahead than allowed.
+class LookAheadWatch : public Collector {
+ public:
+  explicit LookAheadWatch(std::size_t lookAhead) : lookAhead_(lookAhead) {}
+  void started(std::size_t ordinal) {
+    const std::lock_guard<std::mutex> lock(mutex_);
+    furthest_ = std::max(furthest_, ordinal);
+  }
+  bool caseDone(std::size_t ordinal, CaseSummary summary) override {
+    {
+      const std::lock_guard<std::mutex> lock(mutex_);
+      EXPECT_LT(furthest_, ordinal + lookAhead_) << "row " << ordinal;
+    }
+    return Collector::caseDone(ordinal, std::move(summary));
+  }
+
+ private:
+  std::mutex mutex_;
+  std::size_t furthest_ = 0;
+  std::size_t lookAhead_;
+};
+
+TEST(StudyRunner, WorkersRunNoFurtherAheadOfTheRowsThanAllowed) {
+  // A long first case and quick ones after it.
+  CaseTable table{{Input::Dicke, Input::deltaT}, {{"4", "0,25"}}};
+  for (int i = 0; i < 12; ++i) table.rows.push_back({"1", "2"});
+  StudyPlan::Making m = StudyPlan::Make(testing::QuickInputs(), table, {});
+  ASSERT_TRUE(m.plan) << m.error;
+  LookAheadWatch watch(3);
+  StudyRunOptions options;
+  options.jobs = 3;
+  options.lookAhead = 3;
+  const auto inputsOf = [&](std::size_t i) {
+    watch.started(i);
+    return m.plan->caseInputs(i);
+  };
+  EXPECT_EQ(RunStudy(m.plan->size(), inputsOf, watch, options), m.plan->size());
+  EXPECT_EQ(watch.rows.size(), m.plan->size());
+}
+
 TEST(StudyRunner, AnObserverThatDeclinesEndsTheStudy) {
   const StudyPlan plan = QuickGrid();
   Collector firstTwo(2);
   StudyRunOptions options;
   options.jobs = 2;
-  EXPECT_EQ(RunStudy(plan.size(), [&](std::size_t i) { return plan.caseInputs(i); }, firstTwo, options), 1u);
+  EXPECT_EQ(RunStudy(plan.size(), [&](std::size_t i) { return plan.caseInputs(i); }, firstTwo, options), 2u);
   EXPECT_EQ(firstTwo.rows.size(), 2u);
 }
 
