@@ -38,10 +38,19 @@ class CountingObserver : public StudyObserver {
   std::size_t completed = 0;
 };
 
+// CPU time of the whole process (every thread), s.
+double ProcessCpuSeconds() {
+  rusage usage{};
+  getrusage(RUSAGE_SELF, &usage);
+  return static_cast<double>(usage.ru_utime.tv_sec + usage.ru_stime.tv_sec) +
+         1e-6 * static_cast<double>(usage.ru_utime.tv_usec + usage.ru_stime.tv_usec);
+}
+
 void BM_StudyOf64DefaultCases(benchmark::State& state) {
   const StudyPlan plan = DefaultSizedStudy();
   StudyRunOptions options;
   options.jobs = static_cast<unsigned>(state.range(0));
+  const double cpuBefore = ProcessCpuSeconds();
   for (auto _ : state) {
     CountingObserver observer;
     RunStudy(plan.size(), [&](std::size_t i) { return plan.caseInputs(i); }, observer, options);
@@ -53,6 +62,10 @@ void BM_StudyOf64DefaultCases(benchmark::State& state) {
   state.counters["cases_per_s"] =
       benchmark::Counter(static_cast<double>(plan.size()) * static_cast<double>(state.iterations()),
                          benchmark::Counter::kIsRate);
+  // On a busy machine the wall-clock rate says little about scaling; the CPU
+  // time per case on all threads shows whether the workers slow each other down.
+  state.counters["cpu_ms_per_case"] = 1000 * (ProcessCpuSeconds() - cpuBefore) /
+                                      (static_cast<double>(plan.size()) * static_cast<double>(state.iterations()));
   rusage usage{};
   getrusage(RUSAGE_SELF, &usage);
   state.counters["peak_rss_MB"] = static_cast<double>(usage.ru_maxrss) / 1024;  // of the whole process so far
