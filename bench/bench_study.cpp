@@ -11,6 +11,8 @@
 #include <string>
 #include <thread>
 
+#include "model/display.h"
+#include "model/dryingrun.h"
 #include "model/studyplan.h"
 #include "model/studyrunner.h"
 
@@ -45,6 +47,24 @@ double ProcessCpuSeconds() {
   return static_cast<double>(usage.ru_utime.tv_sec + usage.ru_stime.tv_sec) +
          1e-6 * static_cast<double>(usage.ru_utime.tv_usec + usage.ru_stime.tv_usec);
 }
+
+// One default case as a study worker runs it: a fresh run state, the run, the
+// summary. Against BM_CompleteRunDefaultInputs (one state reused, nothing
+// summarised) this is the cost of a case outside its simulation; run both
+// with --benchmark_repetitions and --benchmark_enable_random_interleaving.
+void BM_DefaultCaseAsAStudyRunsIt(benchmark::State& state) {
+  const InputTexts inputs = InputTexts::Defaults();
+  NullDisplay display;
+  for (auto _ : state) {
+    const CaseSummary summary = SummarizeRun(RunCase(inputs, display));
+    if (summary.outcome != RunOutcome::Completed) {
+      state.SkipWithError("the default run did not complete");
+      return;
+    }
+    benchmark::DoNotOptimize(summary.values);
+  }
+}
+BENCHMARK(BM_DefaultCaseAsAStudyRunsIt)->Unit(benchmark::kMillisecond);
 
 void BM_StudyOf64DefaultCases(benchmark::State& state) {
   const StudyPlan plan = DefaultSizedStudy();
