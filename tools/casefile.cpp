@@ -4,6 +4,8 @@
 #include <sstream>
 #include <vector>
 
+#include "model/studyaxis.h"
+
 namespace lamvero {
 
 namespace {
@@ -99,7 +101,13 @@ CaseFileReading ParseCaseFile(std::string_view text, const std::string& name) {
                              std::to_string(table.columns.size()) + " Felder" +
                              (separator == ',' ? " (Dezimalkomma in Anführungszeichen setzen oder ; trennen)" : ""));
     }
-    for (std::string& cell : row.cells) cell = Trimmed(cell);
+    for (std::size_t c = 0; c < row.cells.size(); ++c) {
+      std::string& cell = row.cells[c];
+      cell = Trimmed(cell);
+      if (!cell.empty() && !IsPlainNumber(cell)) {
+        return Refused(at, std::string(FieldOf(table.columns[c]).box) + " = \"" + cell + "\" ist keine Zahl");
+      }
+    }
     table.rows.push_back(std::move(row.cells));
   }
   if (table.rows.empty()) return Refused(name, "die Datei enthält nach der Kopfzeile keinen Fall");

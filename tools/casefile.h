@@ -4,8 +4,9 @@
 // are separated by semicolons when the header holds one, otherwise by
 // commas; a file of one column is read line by line, so its cells may hold a
 // decimal comma either way. A cell in double quotes may hold the separator
-// ("0,5" in a comma-separated file). An empty cell takes the base value of
-// its field; empty lines, a byte-order mark and CR before LF are ignored.
+// ("0,5" in a comma-separated file). Every cell is a number (decimal comma
+// or point, optional exponent) or empty, which takes the base value of its
+// field; empty lines, a byte-order mark and CR before LF are ignored.
 
 #include <optional>
 #include <string>

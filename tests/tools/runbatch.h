@@ -4,6 +4,7 @@
 
 #include <gtest/gtest.h>
 #include <sys/wait.h>
+#include <unistd.h>
 
 #include <cstdlib>
 #include <fstream>
@@ -29,10 +30,10 @@ inline void WriteFile(const std::string& path, const std::string& text) {
   std::ofstream(path, std::ios::binary) << text;
 }
 
-// A file name of its own for the running test.
+// A file name of its own for the running test, also when other checkouts run the same tests at once.
 inline std::string TestFile(const std::string& name) {
-  return ::testing::TempDir() + "lamvero_study_" + ::testing::UnitTest::GetInstance()->current_test_info()->name() +
-         "_" + name;
+  return ::testing::TempDir() + "lamvero_study_" + std::to_string(getpid()) + "_" +
+         ::testing::UnitTest::GetInstance()->current_test_info()->name() + "_" + name;
 }
 
 // args as a shell would read them; stdout and stderr collected.

@@ -172,6 +172,10 @@ TEST(Study, CaseFileErrorsNameTheFileLineAndField) {
   r = RunBatch("--cases " + path);
   EXPECT_EQ(r.status, 2);
   EXPECT_NE(r.err.find("Zeile 2: 3 Werte"), std::string::npos) << r.err;
+  WriteFile(path, "txt_Dicke;txt_mue\n3;20\n4;zwanzig\n");
+  r = RunBatch("--cases " + path);
+  EXPECT_EQ(r.status, 2);
+  EXPECT_NE(r.err.find("Zeile 3: txt_mue = \"zwanzig\" ist keine Zahl"), std::string::npos) << r.err;
   WriteFile(path, "txt_Dicke\n");
   EXPECT_EQ(RunBatch("--cases " + path).status, 2);
   r = RunBatch("--cases " + TestFile("nowhere.csv"));
