@@ -1,5 +1,6 @@
 #include "tools/studyoptions.h"
 
+#include <sched.h>
 #include <unistd.h>
 
 #include <algorithm>
@@ -50,7 +51,16 @@ class StudyOutput : public StudyObserver {
   bool writeFailed_ = false;
 };
 
-unsigned Cores() { return std::max(1u, std::thread::hardware_concurrency()); }
+// The cores this process may run on, as nproc counts them: a batch system's
+// allotment (Slurm's --cpus-per-task, taskset) rather than the whole machine.
+unsigned Cores() {
+  cpu_set_t allowed;
+  CPU_ZERO(&allowed);
+  if (sched_getaffinity(0, sizeof allowed, &allowed) == 0 && CPU_COUNT(&allowed) > 0) {
+    return static_cast<unsigned>(CPU_COUNT(&allowed));
+  }
+  return std::max(1u, std::thread::hardware_concurrency());
+}
 
 }  // namespace
 
@@ -65,7 +75,7 @@ void AddStudyOptions(CLI::App& app, StudyOptions& o) {
                  "Studie: ein Fall je Zeile einer CSV-Datei, Kopfzeile = Feldnamen (beliebige Auswahl; leere Zelle "
                  "und fehlende Felder: Vorgabe bzw. txt_Name=TEXT); mit --vary: jede Zeile mal dem Gitter")
       ->type_name("DATEI.csv");
-  app.add_option("-j,--jobs", o.jobs, "Studie: so viele Fälle gleichzeitig (Vorgabe: einer je Kern)")
+  app.add_option("-j,--jobs", o.jobs, "Studie: so viele Fälle gleichzeitig (Vorgabe: einer je Kern, den der Prozess nutzen darf)")
       ->check(CLI::Range(1u, 1024u));
   app.add_option("--shard", o.shard,
                  "Studie: nur Teil K von N rechnen (jeder N-te Fall ab Fall K, K und N ab 1); die Teile setzt "
