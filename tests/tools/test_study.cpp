@@ -203,6 +203,15 @@ TEST(Study, RefineReportsEveryLevelAndItsChange) {
   EXPECT_EQ(std::vector<std::string>(l0.begin() + 3, l0.begin() + 17),
             std::vector<std::string>(plainRow.begin() + 2, plainRow.begin() + 16));
   EXPECT_EQ(RunBatch(kQuick + " --refine=6").status, 2);  // beyond the limit
+
+  const std::vector<std::string> json = Lines(RunBatch(kQuick + " --refine=1 --format jsonl").out);
+  ASSERT_EQ(json.size(), 2u);
+  const nlohmann::json j0 = nlohmann::json::parse(json[0]), j1 = nlohmann::json::parse(json[1]);
+  EXPECT_EQ(j1["level"], 1);
+  EXPECT_EQ(j1["inputs"], (nlohmann::json{{"txt_deltaT", "1"}, {"txt_Ortsschrittweite", "0,1"}}));
+  EXPECT_TRUE(j0["results"]["Zeit"]["change"].is_null());
+  EXPECT_EQ(j1["results"]["Zeit"]["change"].get<double>(),
+            j1["results"]["Zeit"]["value"].get<double>() - j0["results"]["Zeit"]["value"].get<double>());
 }
 
 TEST(Study, AnInputAfterAVariedFieldStaysAnInput) {
