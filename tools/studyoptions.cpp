@@ -12,7 +12,7 @@
 #include "model/studyplan.h"
 #include "model/studyrunner.h"
 #include "model/studyshard.h"
-#include "tools/casefile.h"
+#include "tools/casetable.h"
 #include "tools/exitstatus.h"
 #include "tools/studymerge.h"
 #include "tools/studyprogress.h"
@@ -150,7 +150,7 @@ int RunStudyCommand(const StudyOptions& o, const InputTexts& base, CsvDialect di
     }
     CaseTable table;
     if (!o.casesPath.empty()) {
-      CaseFileReading reading = ReadCaseFile(o.casesPath);
+      CaseTableReading reading = ReadCaseTable(o.casesPath);
       if (!reading.table) return Refuse("--cases " + reading.error);
       table = std::move(*reading.table);
     }

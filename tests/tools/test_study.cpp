@@ -146,7 +146,7 @@ TEST(Study, MergeRefusesAMissingOrRepeatedCase) {
   EXPECT_NE(RunBatch("--merge " + a + " " + de).err.find("Kopfzeile"), std::string::npos);
 }
 
-TEST(Study, CaseFileGivesOneCasePerRowInEitherDialect) {
+TEST(Study, CaseTableGivesOneCasePerRowInEitherDialect) {
   const std::string plain = TestFile("plain.csv"), de = TestFile("de.csv");
   WriteFile(plain, "\xEF\xBB\xBFtxt_Dicke,txt_XAnf\r\n3,\"0,2\"\r\n4,\r\n\r\n");
   WriteFile(de, "txt_Dicke;txt_XAnf\n3;0,2\n4;\n");
@@ -160,7 +160,7 @@ TEST(Study, CaseFileGivesOneCasePerRowInEitherDialect) {
   EXPECT_EQ(RunBatch(kQuick + " txt_XAnf=0,3 --cases " + de + " --vary 'txt_Lufttemp=35;45'").out, a.out);
 }
 
-TEST(Study, CaseFileErrorsNameTheFileLineAndField) {
+TEST(Study, CaseTableErrorsNameTheFileLineAndField) {
   const std::string path = TestFile("cases.csv");
   WriteFile(path, "txt_Dicke,txt_Dike\n3,4\n");
   BatchResult r = RunBatch("--cases " + path);

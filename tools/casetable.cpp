@@ -1,4 +1,4 @@
-#include "tools/casefile.h"
+#include "tools/casetable.h"
 
 #include <fstream>
 #include <sstream>
@@ -52,11 +52,11 @@ std::string Trimmed(const std::string& text) {
   return text.substr(first, text.find_last_not_of(" \t") - first + 1);
 }
 
-CaseFileReading Refused(const std::string& where, const std::string& why) { return {std::nullopt, where + ": " + why}; }
+CaseTableReading Refused(const std::string& where, const std::string& why) { return {std::nullopt, where + ": " + why}; }
 
 }  // namespace
 
-CaseFileReading ParseCaseFile(std::string_view text, const std::string& name) {
+CaseTableReading ParseCaseTable(std::string_view text, const std::string& name) {
   if (text.substr(0, 3) == "\xEF\xBB\xBF") text.remove_prefix(3);
   std::vector<std::pair<std::size_t, std::string>> lines;  // line number, text
   std::size_t number = 0;
@@ -114,13 +114,13 @@ CaseFileReading ParseCaseFile(std::string_view text, const std::string& name) {
   return {std::move(table), {}};
 }
 
-CaseFileReading ReadCaseFile(const std::string& path) {
+CaseTableReading ReadCaseTable(const std::string& path) {
   std::ifstream file(path, std::ios::binary);
-  if (!file) return Refused(path, "die Falldatei kann nicht gelesen werden");
+  if (!file) return Refused(path, "die Falltabelle kann nicht gelesen werden");
   std::ostringstream text;
   text << file.rdbuf();
-  if (file.bad()) return Refused(path, "die Falldatei kann nicht gelesen werden");
-  return ParseCaseFile(text.str(), path);
+  if (file.bad()) return Refused(path, "die Falltabelle kann nicht gelesen werden");
+  return ParseCaseTable(text.str(), path);
 }
 
 }  // namespace lamvero
