@@ -223,7 +223,8 @@ int Run(int argc, char** argv) {
       "Gebrauchshinweis) oder abgelehnte Eingabe (jede Beanstandung auf stderr, mit dem Feld); 3 Lauf\n"
       "musste anhalten (Zeitreihen voll oder keine endlichen Werte mehr; Grund auf stderr); 1 eine\n"
       "Ausgabedatei ließ sich nicht schreiben (jeder Ausgabepfad wird vor dem Lauf geprüft). Eine\n"
-      "fehlerhafte Falldatei bei --inputs ist ein Bedienfehler (2).");
+      "fehlerhafte Falldatei bei --inputs ist ein Bedienfehler (2). Eine Studie endet mit 3, wenn ein\n"
+      "Fall nicht vollständig gerechnet wurde (Spalte outcome).");
   bool json = false;
   std::string seriesPath, pngPath, reportPath;
   std::vector<std::string> assignments;

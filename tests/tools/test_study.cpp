@@ -160,6 +160,16 @@ TEST(Study, CaseTableGivesOneCasePerRowInEitherDialect) {
   EXPECT_EQ(RunBatch(kQuick + " txt_XAnf=0,3 --cases " + de + " --vary 'txt_Lufttemp=35;45'").out, a.out);
 }
 
+TEST(Study, ACaseFileGivesTheBaseOfEveryCase) {
+  const std::string saved = TestFile("base.lamvero");
+  ASSERT_EQ(RunBatch("--save " + saved + " " + kQuick + " txt_XAnf=0,3").status, 0);
+  const std::string vary = " --vary 'txt_Lufttemp=35;45' --format jsonl";
+  const BatchResult fromFile = RunBatch("--inputs " + saved + vary);
+  ASSERT_EQ(fromFile.status, 0) << fromFile.err;
+  EXPECT_EQ(fromFile.out, RunBatch(kQuick + " txt_XAnf=0,3" + vary).out);
+  EXPECT_NE(fromFile.out, RunBatch(kQuick + vary).out);
+}
+
 TEST(Study, CaseTableErrorsNameTheFileLineAndField) {
   const std::string path = TestFile("cases.csv");
   WriteFile(path, "txt_Dicke,txt_Dike\n3,4\n");
