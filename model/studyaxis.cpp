@@ -196,15 +196,15 @@ StudyAxisReading ReadAxisValues(Input field, std::string_view values) {
   return ReadList(field, values);
 }
 
-StudyAxisReading ReadStudyAxis(std::string_view spec) {
-  const std::size_t eq = spec.find('=');
-  const std::string box(spec.substr(0, eq == std::string_view::npos ? spec.size() : eq));
+StudyAxisReading ReadStudyAxis(std::string_view given) {
+  const std::size_t eq = given.find('=');
+  const std::string box(given.substr(0, eq == std::string_view::npos ? given.size() : eq));
   for (const InputField& f : InputFields()) {
     if (box == f.box) {
       if (eq == std::string_view::npos) {
         return Refused(box + ": erwartet " + box + "=WERTE, z. B. " + box + "=10:40:5 oder " + box + "=35;45;55");
       }
-      return ReadAxisValues(f.id, spec.substr(eq + 1));
+      return ReadAxisValues(f.id, given.substr(eq + 1));
     }
   }
   std::string known;

@@ -38,7 +38,7 @@ struct StudyAxisReading {
 };
 
 // Reads "txt_Name=VALUES".
-StudyAxisReading ReadStudyAxis(std::string_view spec);
+StudyAxisReading ReadStudyAxis(std::string_view given);
 
 // Reads VALUES alone: the range or the list, each value as a text with a decimal comma.
 StudyAxisReading ReadAxisValues(Input field, std::string_view values);

@@ -143,8 +143,8 @@ int RunStudyCommand(const StudyOptions& o, const InputTexts& base, CsvDialect di
     layout.variedFields = {Input::deltaT, Input::Ortsschrittweite};
   } else {
     std::vector<StudyAxis> axes;
-    for (const std::string& spec : o.vary) {
-      StudyAxisReading reading = ReadStudyAxis(spec);
+    for (const std::string& given : o.vary) {
+      StudyAxisReading reading = ReadStudyAxis(given);
       if (!reading.axis) return Refuse("--vary " + reading.error);
       axes.push_back(std::move(*reading.axis));
     }

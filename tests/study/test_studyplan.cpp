@@ -14,15 +14,15 @@
 namespace lamvero {
 namespace {
 
-std::vector<std::string> Values(const std::string& spec) {
-  const StudyAxisReading r = ReadStudyAxis(spec);
-  EXPECT_TRUE(r.axis) << spec << ": " << r.error;
+std::vector<std::string> Values(const std::string& given) {
+  const StudyAxisReading r = ReadStudyAxis(given);
+  EXPECT_TRUE(r.axis) << given << ": " << r.error;
   return r.axis ? r.axis->texts : std::vector<std::string>{};
 }
 
-std::string Refusal(const std::string& spec) {
-  const StudyAxisReading r = ReadStudyAxis(spec);
-  EXPECT_FALSE(r.axis) << spec;
+std::string Refusal(const std::string& given) {
+  const StudyAxisReading r = ReadStudyAxis(given);
+  EXPECT_FALSE(r.axis) << given;
   return r.error;
 }
 
@@ -59,10 +59,10 @@ TEST(StudyAxis, ListsSeparateBySemicolonOrByCommasThatCannotBeDecimal) {
 }
 
 TEST(StudyAxis, RefusesWhatItCannotReadNamingTheField) {
-  for (const char* spec : {"txt_Dicke=10:40", "txt_Dicke=10:40:0", "txt_Dicke=40:10:5", "txt_Dicke=1e1:40:5",
+  for (const char* given : {"txt_Dicke=10:40", "txt_Dicke=10:40:0", "txt_Dicke=40:10:5", "txt_Dicke=1e1:40:5",
                            "txt_Dicke=10:40:x", "txt_Dicke=10;zehn", "txt_Dicke=10;;20", "txt_Dicke=",
                            "txt_Dicke"}) {
-    EXPECT_NE(Refusal(spec).find("txt_Dicke"), std::string::npos) << spec;
+    EXPECT_NE(Refusal(given).find("txt_Dicke"), std::string::npos) << given;
   }
   EXPECT_NE(Refusal("txt_Dicke=0:1:0,000001").find("Werte"), std::string::npos);  // a million runs by mistake
   EXPECT_NE(Refusal("txt_Unbekannt=1;2").find("txt_Unbekannt"), std::string::npos);
