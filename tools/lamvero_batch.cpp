@@ -286,7 +286,7 @@ int Run(int argc, char** argv) {
   }
   if (StudyRequested(study)) {
     std::vector<std::string> singleRunOutputs;
-    for (const char* option : {"--json", "--series", "--png", "--save", "--with-series", "--every"}) {
+    for (const char* option : {"--json", "--series", "--png", "--report", "--save", "--with-series", "--every"}) {
       if (app.count(option) > 0) singleRunOutputs.push_back(option);
     }
     return RunStudyCommand(study, inputs, caseOptions.dialect(), singleRunOutputs);

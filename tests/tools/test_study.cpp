@@ -239,6 +239,7 @@ TEST(Study, RefusesAmbiguousOrConflictingRequestsBeforeRunningAnything) {
            {"--vary txt_Dicke=10:40:0", "Schritt"},
            {"--vary 'txt_Dicke=1;2' --vary txt_Dicke=3", "mehr als einmal"},
            {"--vary 'txt_Dicke=1;2' --json", "--json"},
+           {"--vary 'txt_Dicke=1;2' --report x.pdf", "--report"},
            {"--vary 'txt_Dicke=1;2' --refine", "--refine"},
            {"--vary 'txt_Dicke=1;2' --shard 4/3", "--shard"},
            {"--merge x --vary 'txt_Dicke=1;2'", "--merge"},
