@@ -1,8 +1,9 @@
 // A study of 64 default-sized cases on worker threads: cases per second on
 // one worker and on one per core, and the cost of a case outside its run (a
 // fresh run state per case, the summary, the ordered hand-over).
-// Compare cases_per_s of jobs:1 with 1 / BM_CompleteRunDefaultInputs, and
-// jobs:N with N x that rate.
+// Compare cases_per_s of jobs:1 with 1 / BM_CompleteRunDefaultInputs (and
+// BM_RunCaseDefaultInputs, a state of its own per run), and jobs:N with N x
+// that rate; cpu_ms_per_case shows the same on a machine others are using.
 
 #include <benchmark/benchmark.h>
 #include <sys/resource.h>
@@ -11,8 +12,6 @@
 #include <string>
 #include <thread>
 
-#include "model/display.h"
-#include "model/dryingrun.h"
 #include "model/studyplan.h"
 #include "model/studyrunner.h"
 
@@ -47,24 +46,6 @@ double ProcessCpuSeconds() {
   return static_cast<double>(usage.ru_utime.tv_sec + usage.ru_stime.tv_sec) +
          1e-6 * static_cast<double>(usage.ru_utime.tv_usec + usage.ru_stime.tv_usec);
 }
-
-// One default case as a study worker runs it: a fresh run state, the run, the
-// summary. Against BM_CompleteRunDefaultInputs (one state reused, nothing
-// summarised) this is the cost of a case outside its simulation; run both
-// with --benchmark_repetitions and --benchmark_enable_random_interleaving.
-void BM_DefaultCaseAsAStudyRunsIt(benchmark::State& state) {
-  const InputTexts inputs = InputTexts::Defaults();
-  NullDisplay display;
-  for (auto _ : state) {
-    const CaseSummary summary = SummarizeRun(RunCase(inputs, display));
-    if (summary.outcome != RunOutcome::Completed) {
-      state.SkipWithError("the default run did not complete");
-      return;
-    }
-    benchmark::DoNotOptimize(summary.values);
-  }
-}
-BENCHMARK(BM_DefaultCaseAsAStudyRunsIt)->Unit(benchmark::kMillisecond);
 
 void BM_StudyOf64DefaultCases(benchmark::State& state) {
   const StudyPlan plan = DefaultSizedStudy();
