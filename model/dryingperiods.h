@@ -1,6 +1,9 @@
 #pragma once
 // The two drying periods and the evaluation of a completed run.
 
+#include <string>
+#include <vector>
+
 #include "model/display.h"
 #include "model/runstate.h"
 #include "model/stoprequest.h"
@@ -29,6 +32,10 @@ PeriodEnd RunSecondPeriod(RunState& s, Display& d);
 // Rescales and smooths the series, computes the energy demand, draws the
 // result curves and shows the water-balance error.
 void EvaluateRun(RunState& s, Display& d);
+
+// The results of an evaluated run that are not finite numbers, by the names
+// the window shows them under; empty for a sound run.
+std::vector<std::string> NonFiniteResults(const RunState& s);
 
 // Both periods show the moment the surface or the core reaches the limit moisture.
 void ShowSurfaceShrinkageEnd(RunState& s, Display& d);

@@ -54,6 +54,14 @@ std::string StopMessage(const RunState& s, PeriodEnd end) {
          "Bitte die Eingaben prüfen (Zeitschrittweite verkleinern oder Ortsschrittweite vergrößern).";
 }
 
+std::string UndefinedResultsMessage(const std::vector<std::string>& names) {
+  std::string list;
+  for (std::size_t i = 0; i < names.size(); ++i) list += (i ? ", " : "") + names[i];
+  return "Die Rechnung hat die Plattenmitte erreicht, aber diese Ergebnisse sind keine endlichen Zahlen: " + list +
+         ". Der Lauf ist gescheitert. Bitte die Eingaben prüfen (Wärmeübergangskoeffizient und Zeitschrittweite "
+         "im üblichen Bereich).";
+}
+
 }  // namespace
 
 RunResult RunSimulation(RunState& s, const InputTexts& inputs, Display& observer, const RunOptions& options) {
@@ -75,7 +83,13 @@ RunResult RunSimulation(RunState& s, const InputTexts& inputs, Display& observer
   SetUpRun(s, inputs, d);
   PeriodEnd end = RunFirstPeriod(s, d);
   if (end == PeriodEnd::Done) end = RunSecondPeriod(s, d);
-  if (end == PeriodEnd::Done) EvaluateRun(s, d);
+  std::vector<std::string> undefined;
+  if (end == PeriodEnd::Done) {
+    EvaluateRun(s, d);
+    // A run whose results are not numbers has not succeeded.
+    undefined = NonFiniteResults(s);
+    if (!undefined.empty()) end = PeriodEnd::Failed;
+  }
   // However the run ended, Pause and Stop have nothing left to act on: only
   // "Nochmal !" stays, and no idle pause can be started from a leftover button.
   d.setVisible("cmd_Pause", false);
@@ -88,8 +102,11 @@ RunResult RunSimulation(RunState& s, const InputTexts& inputs, Display& observer
     case PeriodEnd::SeriesFull: result.outcome = RunOutcome::SeriesFull; break;
     case PeriodEnd::Failed: result.outcome = RunOutcome::Failed; break;
   }
-  if (end == PeriodEnd::SeriesFull || end == PeriodEnd::Failed) result.messages.push_back(StopMessage(s, end));
-
+  if (!undefined.empty()) {
+    result.messages.push_back(UndefinedResultsMessage(undefined));
+  } else if (end == PeriodEnd::SeriesFull || end == PeriodEnd::Failed) {
+    result.messages.push_back(StopMessage(s, end));
+  }
   s.stopRequest = nullptr;
   RecordRun(s);
   s.record.outcome = result.outcome;

@@ -1,3 +1,4 @@
+#include <algorithm>
 #include <cmath>
 
 #include "model/airmodel.h"
@@ -21,6 +22,11 @@ std::string MeanMoistureText(double xmom) {
 }
 
 enum class Front { Found, Dry, Lost };
+
+// The front as it is shown and stored. Interpolated between the last layer and
+// its mirror, sSpiegel may pass the centre plane by up to a spatial step; the
+// front itself never lies beyond the centre.
+double FrontDepth(const RunState& s) { return std::min(s.sSpiegel, s.DickeTr / 2); }
 
 // The drying front lies where the profile crosses zero: iSpiegel is the last
 // dry node. A centre layer holding less than 0.001 counts as dry once every
@@ -118,7 +124,7 @@ void StorePoint(RunState& s, int N) {
   // -100 marks a poorly converged front temperature; the evaluation replaces it.
   s.record.series.WasserdampfReihe[k] = s.nIter < 45 ? -s.mRand * 3600 : -100;
   if (s.record.series.WasserdampfReihe[k] > s.WasserdampfMax) s.WasserdampfMax = s.record.series.WasserdampfReihe[k];
-  s.record.series.SpiegelReihe[k] = s.sSpiegel;
+  s.record.series.SpiegelReihe[k] = FrontDepth(s);
 }
 
 }  // namespace
