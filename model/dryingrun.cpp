@@ -1,6 +1,7 @@
 #include "model/dryingrun.h"
 
 #include <cmath>
+#include <cstdio>
 #include <memory>
 
 #include "model/controlrecorder.h"
@@ -41,13 +42,29 @@ void BeginRun(Display& d) {
   d.fillWhite(Area::Ausgabe, 0, 0, 10500, 5000);
 }
 
+// Two significant digits with a decimal comma: 2,3 or 0,0045.
+std::string TwoDigits(double value) {
+  char buffer[40];
+  std::snprintf(buffer, sizeof buffer, "%.2g", value);
+  std::string text = buffer;
+  for (char& c : text) {
+    if (c == '.') c = ',';
+  }
+  return text;
+}
+
 std::string StopMessage(const RunState& s, PeriodEnd end) {
   std::string when = FormatDuration(std::floor(s.Zeit + 0.5));
   if (when.front() != ' ') when.insert(0, " ");
   if (end == PeriodEnd::SeriesFull) {
+    // A larger time step fits the run into the series, but the water error
+    // stays small only while the grid number stays in its best range.
     return "Zeitreihen voll: Die Rechnung wurde bei der Zeit" + when +
            " angehalten, denn die Zeitreihen fassen höchstens 500000 Zeitschritte. "
-           "Bitte die Zeitschrittweite vergrößern.";
+           "Bitte die Zeitschrittweite vergrößern und die Ortsschrittweite mit der Wurzel desselben Faktors, "
+           "damit Feuchteleitk. × Zeitschrittweite / Ortsschrittweite² (in m²/s, s, m; hier " +
+           TwoDigits(MoistureGridNumber(s.Feuchteleit, s.deltaT, s.dx)) +
+           ") bei 0,3 bis 1 bleibt: dort ist der Wasserfehler am kleinsten.";
   }
   return "Die Rechnung wurde bei der Zeit" + when +
          " angehalten, weil das Feuchteprofil keine endlichen Werte mehr hat. "

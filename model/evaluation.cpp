@@ -43,6 +43,13 @@ void ShowWaterError(RunState& s, Display& d) {
     d.setColor("txt_Wasserfehler", red);
   }
   if (s.WasserfehlerProzent > 6) {
+    // Measured over time step, spatial step and conductivity on several
+    // plates: above the grid number's best range a smaller time step or a
+    // larger spatial step lowers the error, below it a smaller spatial step
+    // or a larger time step does.
+    const bool coarseGrid = MoistureGridNumber(s.Feuchteleit, s.deltaT, s.dx) < kBestGridNumberMin;
+    d.setText("lbl_ungenau3", coarseGrid ? "Ortsschrittweite verkleinern od." : "Zeitschrittweite verkleinern od.");
+    d.setText("lbl_ungenau2", coarseGrid ? "Zeitschrittweite vergrößern!" : "Ortsschrittweite vergrößern!");
     d.setVisible("lbl_ungenau1", true);
     d.setVisible("lbl_ungenau2", true);
     d.setVisible("lbl_ungenau3", true);
@@ -75,6 +82,8 @@ void EvaluateRun(RunState& s, Display& d) {
   d.drawResultPlots(s);
   ShowWaterError(s, d);
 }
+
+double MoistureGridNumber(double Feuchteleit, double deltaT, double dx) { return Feuchteleit * deltaT / (dx * dx); }
 
 std::vector<std::string> NonFiniteResults(const RunState& s) {
   const std::pair<double, const char*> scalars[] = {

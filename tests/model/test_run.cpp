@@ -201,6 +201,9 @@ TEST_F(Run, FullTimeSeriesStopTheRunWithAMessage) {
   ASSERT_EQ(r.outcome, RunOutcome::SeriesFull);
   ASSERT_EQ(r.messages.size(), 1u);
   EXPECT_NE(r.messages[0].find("Zeitreihen voll"), std::string::npos);
+  // Not just a larger time step: the grid number that keeps the water error small.
+  EXPECT_NE(r.messages[0].find("Ortsschrittweite mit der Wurzel desselben Faktors"), std::string::npos);
+  EXPECT_NE(r.messages[0].find("hier 0,0045)"), std::string::npos) << r.messages[0];
   EXPECT_EQ(s->record.series.nReihe, 500000);
   EXPECT_EQ(d.resultPlots, 0);
   EXPECT_FALSE(d.isVisible("cmd_Stop"));
@@ -291,6 +294,27 @@ TEST_F(Run, UndefinedResultsEndTheRunAsFailed) {
   EXPECT_FALSE(std::isfinite(s->X1TA));
   EXPECT_TRUE(d.isVisible("cmd_Neustart"));
   EXPECT_FALSE(d.isVisible("cmd_Stop"));
+}
+
+// Above 6 % water error the advice follows the measurement: a time step too
+// long for the grid wants a smaller time step or a larger spatial step, a grid
+// too coarse for the time step the other way round.
+TEST_F(Run, WaterErrorAdviceFollowsTheGridNumber) {
+  InputTexts coarse = InputTexts::Defaults();
+  coarse[Input::Ortsschrittweite] = "1";  // grid number 0.02
+  d.recordCalls = false;
+  ASSERT_EQ(run(coarse).outcome, RunOutcome::Completed);
+  ASSERT_GT(s->WasserfehlerProzent, 6);
+  EXPECT_TRUE(d.isVisible("lbl_ungenau2"));
+  EXPECT_EQ(d.texts["lbl_ungenau3"], "Ortsschrittweite verkleinern od.");
+  EXPECT_EQ(d.texts["lbl_ungenau2"], "Zeitschrittweite vergrößern!");
+
+  InputTexts longStep = QuickInputs();
+  longStep[Input::Feuchteleit] = "1000";  // grid number 57
+  ASSERT_EQ(run(longStep).outcome, RunOutcome::Completed);
+  ASSERT_GT(s->WasserfehlerProzent, 6);
+  EXPECT_EQ(d.texts["lbl_ungenau3"], "Zeitschrittweite verkleinern od.");
+  EXPECT_EQ(d.texts["lbl_ungenau2"], "Ortsschrittweite vergrößern!");
 }
 
 }  // namespace
