@@ -218,6 +218,41 @@ TEST(MainWindowRun, RefusedInputsShowEveryProblemAndStartNoRun) {
   EXPECT_EQ(win.inputTexts(), TextsOf(in));
 }
 
+// Values far outside what a brick dryer sees: the window asks first, and "No"
+// starts nothing and keeps every text as typed.
+TEST(MainWindowRun, UnusualInputsAskBeforeTheRun) {
+  Window win;
+  InputTexts in = QuickInputs();
+  in[Input::Waermeuebergang] = "1E9";
+  in[Input::ThetaEinf] = "-273";
+  win.w.setInputs(in);
+  win.answer = false;
+  win.click("cmd_Start");
+  ASSERT_EQ(win.questions.size(), 1);
+  EXPECT_TRUE(win.questions[0].endsWith(QStringLiteral("trotzdem rechnen?")));
+  EXPECT_TRUE(win.questions[0].contains(QString::fromUtf8(FieldOf(Input::Waermeuebergang).caption)));
+  EXPECT_TRUE(win.questions[0].contains(QStringLiteral("-273 °C liegt außerhalb des üblichen Bereichs von 0 °C bis 50 °C")));
+  EXPECT_TRUE(win.messages.isEmpty());
+  EXPECT_TRUE(win.shown("cmd_Start"));
+  EXPECT_FALSE(win.shown("cmd_Neustart"));
+  EXPECT_TRUE(win.w.ausgabe().isBlank());
+  EXPECT_EQ(win.inputTexts(), TextsOf(in));
+
+  // A refused input is reported, not questioned.
+  InputTexts refused = in;
+  refused[Input::rhos] = "abc";
+  win.w.setInputs(refused);
+  win.click("cmd_Start");
+  EXPECT_EQ(win.questions.size(), 1);
+  EXPECT_EQ(win.messages.size(), 1);
+
+  win.w.setInputs(in);
+  win.answer = true;
+  win.click("cmd_Start");
+  EXPECT_EQ(win.questions.size(), 2);
+  EXPECT_TRUE(win.shown("cmd_Neustart"));
+}
+
 TEST(MainWindowRun, FullSeriesStopTheRunWithAMessage) {
   Window win;
   InputTexts in = QuickInputs();

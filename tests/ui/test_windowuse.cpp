@@ -198,9 +198,9 @@ TEST(MainWindowKeyboard, EnterInAnInputBoxRunsAgainEscStopsAndButtonsHaveMnemoni
   // Enter after a finished run clears it and runs with the inputs as they stand.
   dicke->setFocus();
   QTest::keyClick(dicke, Qt::Key_A, Qt::ControlModifier);
-  QTest::keyClicks(dicke, "3");
+  QTest::keyClicks(dicke, "3,8");  // 10 spatial steps: the coarsest grid accepted
   QTest::keyClick(dicke, Qt::Key_Return);
-  EXPECT_EQ(dicke->text(), "3");
+  EXPECT_EQ(dicke->text(), "3,8");
   EXPECT_TRUE(win.shown("txt_ThetaZuluft"));
   EXPECT_LT(win.w.runState().Zeit, zeit);  // a thinner plate dries sooner
   win.get<QPushButton>("cmd_Neustart")->click();
