@@ -230,9 +230,8 @@ class Checker {
     const std::string names = Quoted(Input::Dicke) + " und " + Quoted(Input::Ortsschrittweite);
     if (AnzOS_ >= 1 && AnzOS_ < kMinAnzOS) {
       problems_.push_back(
-          {grid, names + ": mit " + Shown(AnzOS_) +
-                     " Ortsschritten pro Halbplatte ist das Gitter zu grob, um den Trocknungsspiegel zu verfolgen; "
-                     "es braucht mindestens 10. Bitte die Ortsschrittweite auf höchstens " +
+          {grid, names + ": das Gitter ist zu grob, um den Trocknungsspiegel zu verfolgen (" + Shown(AnzOS_) +
+                     " Ortsschritte pro Halbplatte, es braucht mindestens 10). Bitte die Ortsschrittweite auf höchstens " +
                      Shown(Dicke() / (2 * kMinAnzOS), 4) + " mm verkleinern."});
       return;
     }

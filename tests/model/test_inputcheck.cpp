@@ -155,7 +155,7 @@ TEST(InputCheck, RefusesEachHardLimitNamingTheBox) {
        "reicht nicht für die Schwindung"},
       // One or nine steps per half plate: too coarse to follow the drying front.
       {{{"txt_Ortsschrittweite", "10"}}, {dicke, ort}, "höchstens 1 mm verkleinern"},
-      {{{"txt_Ortsschrittweite", "1,1"}}, {dicke, ort}, "mit 9 Ortsschritten pro Halbplatte ist das Gitter zu grob"},
+      {{{"txt_Ortsschrittweite", "1,1"}}, {dicke, ort}, "zu grob, um den Trocknungsspiegel zu verfolgen (9 Ortsschritte pro Halbplatte"},
       {{{"txt_linTrSchwind", "100"}}, {schwind}, "kleiner als 100"},
       {{{"txt_linTrSchwind", "150"}}, {schwind}, "kleiner als 100"},
       {{{"txt_Waermeuebergang", "0"}}, {"effekt. Wärmeübergangskoeff. in W/(m² K)"}, "Division durch null"},
