@@ -413,6 +413,8 @@ TEST(Batch, LostOutputIsAnError) {
   EXPECT_EQ(full.status, 1);
   EXPECT_NE(full.err.find("stdout"), std::string::npos) << full.err;
 
+  EXPECT_EQ(RunBatch("--help", "", ">/dev/full").status, 1);
+
   const Result closed = RunBatch(kQuick, "", ">&-");
   EXPECT_EQ(closed.status, 1);
   EXPECT_NE(closed.err.find("stdout"), std::string::npos) << closed.err;
