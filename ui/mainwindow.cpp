@@ -302,8 +302,13 @@ bool MainWindow::confirmUnusualInputs() {
   const QString text = QStringLiteral("Ungewöhnliche Eingaben:\n\n") + lines.join('\n') +
                        QStringLiteral("\n\ntrotzdem rechnen?");
   if (ask_) return ask_(text);
-  return QMessageBox::question(this, QStringLiteral("Lamvero"), text, QMessageBox::Yes | QMessageBox::No,
-                               QMessageBox::No) == QMessageBox::Yes;
+  QMessageBox box(QMessageBox::Question, QStringLiteral("Lamvero"), text, QMessageBox::NoButton, this);
+  QPushButton* yes = box.addButton(QStringLiteral("Ja"), QMessageBox::YesRole);
+  QPushButton* no = box.addButton(QStringLiteral("Nein"), QMessageBox::NoRole);
+  box.setDefaultButton(no);
+  box.setEscapeButton(no);
+  box.exec();
+  return box.clickedButton() == yes;
 }
 
 void MainWindow::onStart() {
