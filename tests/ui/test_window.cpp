@@ -131,7 +131,12 @@ TEST(MainWindowRun, PauseThenWeiterGivesTheSameRunAsNoPause) {
   Window paused;
   bool onlyWeiterWhilePaused = false;
   double zeitAtPause = -1;
-  QTimer::singleShot(40, [&] {
+  // Pause once the run has taken some steps, however busy the machine is.
+  QTimer pauseSoon;
+  pauseSoon.setInterval(40);
+  QObject::connect(&pauseSoon, &QTimer::timeout, [&] {
+    if (paused.w.runState().Zeit <= 0) return;
+    pauseSoon.stop();
     QTimer::singleShot(30, [&] {
       onlyWeiterWhilePaused =
           paused.shown("cmd_Weiter") && !paused.shown("cmd_Pause") && !paused.shown("cmd_Stop");
@@ -140,6 +145,7 @@ TEST(MainWindowRun, PauseThenWeiterGivesTheSameRunAsNoPause) {
     });
     paused.click("cmd_Pause");
   });
+  pauseSoon.start();
   paused.click("cmd_Start");
 
   EXPECT_TRUE(onlyWeiterWhilePaused);
