@@ -29,7 +29,7 @@ TEST(UnusualInputs, NameTheFieldItsValueAndTheUsualRange) {
       {Input::Lufttemp, "120", "„Ablufttemperatur in °C“: 120 °C liegt außerhalb des üblichen Bereichs von 20 °C bis 60 °C."},
       {Input::ThetaEinf, "-273", "-273 °C liegt außerhalb"},
       {Input::Waermeuebergang, "1E9", "1e+09 W/(m² K) liegt außerhalb des üblichen Bereichs von 5 W/(m² K)"},
-      {Input::Dicke, "300", "300 mm liegt außerhalb des üblichen Bereichs von 5 mm bis 100 mm."},
+      {Input::Dicke, "300", "300 mm liegt außerhalb des üblichen Bereichs von 3 mm bis 100 mm."},
       {Input::mue, "0,5", "„Diff.-Widerstandszahl der trockenen Masse“: 0,5 liegt außerhalb des üblichen Bereichs von 5 bis 50."},
   };
   for (const auto& c : cases) {

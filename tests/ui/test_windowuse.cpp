@@ -311,7 +311,7 @@ TEST(MainWindowToolTips, InputsTellMeaningUnitDefaultAndRangeResultsMeaningAndUn
   }
   EXPECT_EQ(inputs, static_cast<int>(kInputCount));
   const auto tipOf = [&](const char* name) { return win.get(name)->toolTip().toStdString(); };
-  EXPECT_NE(tipOf("txt_Dicke").find("\nVorgabe: 20,0 mm\nüblicher Bereich: 5 bis 100 mm"), std::string::npos);
+  EXPECT_NE(tipOf("txt_Dicke").find("\nVorgabe: 20,0 mm\nüblicher Bereich: 3 bis 100 mm"), std::string::npos);
   EXPECT_NE(tipOf("txt_Ortsschrittweite").find("üblicher Bereich: 0,02 bis 0,5 mm"), std::string::npos);
   EXPECT_NE(tipOf("txt_AussenluftTemp").find("üblicher Bereich: -20 bis 40 °C"), std::string::npos);
   EXPECT_NE(tipOf("txt_rund").find("Vorgabe: 1200\nüblicher Bereich: 100 bis 10000"), std::string::npos);
