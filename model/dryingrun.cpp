@@ -1,6 +1,7 @@
 #include "model/dryingrun.h"
 
 #include <cmath>
+#include <cstdio>
 #include <memory>
 
 #include "model/dryingperiods.h"
@@ -15,17 +16,41 @@ namespace lamvero {
 
 namespace {
 
+// Two significant digits with a decimal comma: 2,3 or 0,0045.
+std::string TwoDigits(double value) {
+  char buffer[40];
+  std::snprintf(buffer, sizeof buffer, "%.2g", value);
+  std::string text = buffer;
+  for (char& c : text) {
+    if (c == '.') c = ',';
+  }
+  return text;
+}
+
 std::string StopMessage(const RunState& s, PeriodEnd end) {
   std::string when = FormatDuration(std::floor(s.now.Zeit + 0.5));
   if (when.front() != ' ') when.insert(0, " ");
   if (end == PeriodEnd::SeriesFull) {
+    // A larger time step fits the run into the series, but the water error
+    // stays small only while the grid number stays in its best range.
     return "Zeitreihen voll: Die Rechnung wurde bei der Zeit" + when +
            " angehalten, denn die Zeitreihen fassen höchstens 500000 Zeitschritte. "
-           "Bitte die Zeitschrittweite vergrößern.";
+           "Bitte die Zeitschrittweite vergrößern und die Ortsschrittweite mit der Wurzel desselben Faktors, "
+           "damit Feuchteleitk. × Zeitschrittweite / Ortsschrittweite² (in m²/s, s, m; hier " +
+           TwoDigits(MoistureGridNumber(s.in.Feuchteleit, s.in.deltaT, s.run.dx)) +
+           ") bei 0,3 bis 1 bleibt: dort ist der Wasserfehler am kleinsten.";
   }
   return "Die Rechnung wurde bei der Zeit" + when +
          " angehalten, weil das Feuchteprofil keine endlichen Werte mehr hat. "
          "Bitte die Eingaben prüfen (Zeitschrittweite verkleinern oder Ortsschrittweite vergrößern).";
+}
+
+std::string UndefinedResultsMessage(const std::vector<std::string>& names) {
+  std::string list;
+  for (std::size_t i = 0; i < names.size(); ++i) list += (i ? ", " : "") + names[i];
+  return "Die Rechnung hat die Plattenmitte erreicht, aber diese Ergebnisse sind keine endlichen Zahlen: " + list +
+         ". Der Lauf ist gescheitert. Bitte die Eingaben prüfen (Wärmeübergangskoeffizient und Zeitschrittweite "
+         "im üblichen Bereich).";
 }
 
 }  // namespace
@@ -50,7 +75,13 @@ RunResult RunSimulation(RunState& s, const InputTexts& inputs, Display& observer
   SetUpRun(s, reading.values, view);
   PeriodEnd end = RunFirstPeriod(s, view);
   if (end == PeriodEnd::Done) end = RunSecondPeriod(s, view);
-  if (end == PeriodEnd::Done) EvaluateRun(s, view);
+  std::vector<std::string> undefined;
+  if (end == PeriodEnd::Done) {
+    EvaluateRun(s, view);
+    // A run whose results are not numbers has not succeeded.
+    undefined = NonFiniteResults(s);
+    if (!undefined.empty()) end = PeriodEnd::Failed;
+  }
   view.runEnded();
 
   switch (end) {
@@ -59,8 +90,11 @@ RunResult RunSimulation(RunState& s, const InputTexts& inputs, Display& observer
     case PeriodEnd::SeriesFull: result.outcome = RunOutcome::SeriesFull; break;
     case PeriodEnd::Failed: result.outcome = RunOutcome::Failed; break;
   }
-  if (end == PeriodEnd::SeriesFull || end == PeriodEnd::Failed) result.messages.push_back(StopMessage(s, end));
-
+  if (!undefined.empty()) {
+    result.messages.push_back(UndefinedResultsMessage(undefined));
+  } else if (end == PeriodEnd::SeriesFull || end == PeriodEnd::Failed) {
+    result.messages.push_back(StopMessage(s, end));
+  }
   s.stopRequest = nullptr;
   RecordRun(s);
   s.record.outcome = result.outcome;

@@ -1,4 +1,5 @@
 #include <cmath>
+#include <utility>
 
 #include "model/airmodel.h"
 #include "model/dryingperiods.h"
@@ -47,6 +48,48 @@ void EvaluateRun(RunState& s, RunView& view) {
   results.WasserfehlerProzent = std::fabs(s.now.XBilanz / s.in.XAnf * 100);
   RecordRun(s);  // the result plots draw from the record
   view.runEvaluated(s);
+}
+
+double MoistureGridNumber(double Feuchteleit, double deltaT, double dx) { return Feuchteleit * deltaT / (dx * dx); }
+
+std::vector<std::string> NonFiniteResults(const RunState& s) {
+  const std::pair<double, const char*> scalars[] = {
+      {s.record.results.Dauer1TA, "Dauer des 1. Trocknungsabschnitts"},
+      {s.record.results.X1TA, "Wasserbeladung nach dem 1. Trocknungsabschnitt"},
+      {s.record.results.t1xse, "Dauer der Oberflächenschwindung"},
+      {s.record.results.t2xse, "Dauer der Kernschwindung"},
+      {s.record.results.schwindgrad, "max. Schwindungsgradient"},
+      {s.record.results.ThetaZuluft, "Temperatur der Trocknerzuluft"},
+      {s.record.results.spezEnergie, "spez. Energiebedarf"},
+      {s.record.results.relEnergie, "Energie / Verdampfungsenthalpie"},
+      {s.record.results.WasserfehlerProzent, "relativer Wasserfehler"},
+  };
+  std::vector<std::string> names;
+  for (const auto& [value, name] : scalars) {
+    if (!std::isfinite(value)) names.emplace_back(name);
+  }
+  const std::pair<const Series*, const char*> series[] = {
+      {&s.record.series.tReihe, "Zeit"},
+      {&s.record.series.XReihe, "Verlauf der mittleren Wasserbeladung"},
+      {&s.record.series.XOberflReihe, "Verlauf der Oberflächenfeuchte"},
+      {&s.record.series.XKernReihe, "Verlauf der Kernfeuchte"},
+      {&s.record.series.SchwOberflReihe, "Verlauf der Oberflächenschwindung"},
+      {&s.record.series.SchwKernReihe, "Verlauf der Kernschwindung"},
+      {&s.record.series.ThetaLuftReihe, "Verlauf der Lufttemperatur"},
+      {&s.record.series.ThetaObReihe, "Verlauf der Oberflächentemperatur"},
+      {&s.record.series.ThetaKReihe, "Verlauf der Kerntemperatur"},
+      {&s.record.series.WasserdampfReihe, "Verlauf der Verdunstungsrate"},
+      {&s.record.series.SpiegelReihe, "Verlauf des Trocknungsspiegels"},
+  };
+  for (const auto& [values, name] : series) {
+    for (int k = 0; k <= s.record.series.nReihe; ++k) {
+      if (!std::isfinite((*values)[static_cast<std::size_t>(k)])) {
+        names.emplace_back(name);
+        break;
+      }
+    }
+  }
+  return names;
 }
 
 }  // namespace lamvero

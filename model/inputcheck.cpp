@@ -10,6 +10,7 @@
 #include "model/claybody.h"
 #include "model/inputreading.h"
 #include "model/moistair.h"
+#include "model/parsenumber.h"
 #include "model/runstate.h"
 
 namespace lamvero {
@@ -19,6 +20,16 @@ namespace {
 // The largest curve interval worth asking for: the time series hold no more
 // time steps, so a longer interval could never end with a drawn curve.
 constexpr double kMaxRund = 500000;
+
+constexpr double kAbsoluteZero = -273.15;  // °C
+
+// The fewest spatial steps per half plate with which the drying front can be
+// followed. Measured on the default plate: with 1 or 2 steps a slowly
+// conducting body never reaches the end, the interpolated front passes the
+// centre by half the plate or a quarter of it, and the drying time is off by a
+// factor of 4 or 2.4; from 10 steps on the front overshoots by at most 5 % and
+// the drying time settles towards the fine grid's.
+constexpr double kMinAnzOS = 10;
 
 // „caption“ of an input box, without the trailing blanks some captions carry.
 std::string Quoted(Input id) {
@@ -41,6 +52,15 @@ std::string Shown(double value, int digits = 15) {
   return text;
 }
 
+// A text as typed, in German quotes; a very long one is cut short.
+std::string QuotedText(const std::string& text) {
+  constexpr std::size_t kShown = 40;
+  if (text.size() <= kShown) return "„" + text + "“";
+  std::size_t cut = kShown;
+  while (cut > 0 && (static_cast<unsigned char>(text[cut]) & 0xC0) == 0x80) --cut;  // not inside a UTF-8 character
+  return "„" + text.substr(0, cut) + "…“";
+}
+
 bool IsBlank(const std::string& text) {
   for (char c : text) {
     if (c != ' ' && c != '\t' && c != '\n' && c != '\r') return false;
@@ -52,7 +72,7 @@ class Checker {
  public:
   Checker(const InputTexts& texts, const InputReading& reading) : texts_(texts), reading_(reading) {}
 
-  std::vector<std::string> Run() {
+  std::vector<InputProblem> Run() {
     ReadAll();
     CheckPositive(Input::Dicke, "Division durch null");
     CheckPositive(Input::Ortsschrittweite, "Division durch null");
@@ -64,6 +84,8 @@ class Checker {
     CheckPositive(Input::Feuchteleit, "Division durch null");
     CheckPositive(Input::deltaT, "die Zeit käme nicht voran");
     CheckShrinkage();
+    CheckTemperatures();
+    CheckHumidities();
     CheckCurveInterval();
     CheckGrid();
     CheckPlate();
@@ -108,7 +130,7 @@ class Checker {
       names += Quoted(id);
       ++k;
     }
-    problems_.push_back(names + ": " + what);
+    problems_.push_back({std::vector<Input>(ids), names + ": " + what});
     for (Input id : ids) usable_[Index(id)] = false;
   }
 
@@ -119,12 +141,26 @@ class Checker {
     return false;
   }
 
+  // Every box must hold a number, perhaps with its unit; a text that is no
+  // number is refused, not read as 0.
   void ReadAll() {
     for (const InputField& f : InputFields()) {
       const std::size_t i = Index(f.id);
-      usable_[i] = reading_[f.id].has_value();
-      value_[i] = reading_[f.id].value_or(0.0);
-      if (!usable_[i]) problems_.push_back(Quoted(f.id) + ": die Zahl ist zu groß, um gelesen zu werden.");
+      const InputNumber x = ReadInputNumber(texts_[f.id]);
+      usable_[i] = true;
+      value_[i] = x.value;
+      switch (x.reading) {
+        case NumberReading::Number: break;
+        case NumberReading::NoNumber:
+          Refuse({f.id}, IsBlank(texts_[f.id]) ? "das Feld ist leer; bitte eine Zahl eingeben."
+                                               : QuotedText(texts_[f.id]) + " ist keine Zahl.");
+          break;
+        case NumberReading::TrailingText:
+          Refuse({f.id}, QuotedText(texts_[f.id]) + " ist keine Zahl: nach der Zahl steht noch " +
+                             QuotedText(x.rest) + " (erlaubt ist nur eine Einheit ohne Ziffern).");
+          break;
+        case NumberReading::TooLarge: Refuse({f.id}, "die Zahl ist zu groß, um gelesen zu werden."); break;
+      }
     }
   }
 
@@ -134,8 +170,7 @@ class Checker {
   void CheckPositive(Input id, const char* zeroReason) {
     if (!Usable({id}) || v(id) > 0) return;
     if (v(id) == 0) {
-      const std::string empty = IsBlank(texts_[id]) ? "das Feld ist leer und wird als 0 gelesen; " : "";
-      Refuse({id}, empty + "der Wert 0 ist nicht zulässig (" + zeroReason + ").");
+      Refuse({id}, std::string("der Wert 0 ist nicht zulässig (") + zeroReason + ").");
     } else {
       Refuse({id}, "der Wert " + Shown(v(id)) + " ist nicht zulässig; er muss größer als 0 sein.");
     }
@@ -148,13 +183,36 @@ class Checker {
                                       " ist nicht zulässig; die Schwindung muss kleiner als 100 % sein.");
   }
 
+  // No temperature lies below absolute zero.
+  void CheckTemperatures() {
+    for (Input id : {Input::ThetaEinf, Input::AussenluftTemp, Input::Lufttemp, Input::ThetaGegenstromende}) {
+      if (!Usable({id}) || v(id) >= kAbsoluteZero) continue;
+      Refuse({id}, "der Wert " + Shown(v(id)) + " °C liegt unter dem absoluten Nullpunkt (-273,15 °C).");
+    }
+  }
+
+  // A relative humidity lies from 0 to 100 %. Exhaust air at 100 % is
+  // saturated: it has no drying potential, the plate would take up water.
+  void CheckHumidities() {
+    for (Input id : {Input::AussenluftFeuchte, Input::AbluftFeuchte}) {
+      if (!Usable({id})) continue;
+      const double phi = v(id);
+      if (phi < 0 || phi > 100) {
+        Refuse({id}, "der Wert " + Shown(phi) + " % ist nicht zulässig; eine relative Feuchte liegt von 0 bis 100 %.");
+      } else if (id == Input::AbluftFeuchte && phi == 100) {
+        Refuse({id}, "bei 100 % ist die Abluft gesättigt und kann kein Wasser mehr aufnehmen; die Platte würde "
+                     "befeuchtet statt getrocknet. Die Abluftfeuchte muss kleiner als 100 % sein.");
+      }
+    }
+  }
+
   // The live displays come every Int(rund/50) steps and a curve interval ends
   // only when the step counter equals rund.
   void CheckCurveInterval() {
     const double rund = v(Input::rund);
     if (!Usable({Input::rund}) || (rund >= 50 && rund <= kMaxRund && rund == std::floor(rund))) return;
-    problems_.push_back(Quoted(Input::rund) + " muss eine ganze Zahl von 50 bis 500000 sein (gelesen: " +
-                        Shown(rund) + ").");
+    problems_.push_back({{Input::rund}, Quoted(Input::rund) + " muss eine ganze Zahl von 50 bis 500000 sein (gelesen: " +
+                                            Shown(rund) + ")."});
   }
 
   // Spatial steps per half plate: the set-up writes Dicke / Ortsschrittweite / 2
@@ -164,14 +222,23 @@ class Checker {
     const double steps = Dicke() / Ortsschrittweite() / 2;
     // Far beyond the limit the text round trip changes nothing of the verdict.
     AnzOS_ = steps < 1e9 ? SpatialStepsFrom(SpatialStepsText(Dicke(), Ortsschrittweite())) : steps;
-    if (AnzOS_ >= 1 && AnzOS_ <= kMaxAnzOS) {
+    if (AnzOS_ >= kMinAnzOS && AnzOS_ <= kMaxAnzOS) {
       gridOk_ = true;
       return;
     }
-    problems_.push_back(Quoted(Input::Dicke) + " und " + Quoted(Input::Ortsschrittweite) +
-                        ": die Anzahl der Ortsschritte pro Halbplatte (Dicke / Ortsschrittweite / 2, gerundet) muss "
-                        "von 1 bis 500 reichen; sie ist " +
-                        Shown(AnzOS_) + ".");
+    const std::vector<Input> grid = {Input::Dicke, Input::Ortsschrittweite};
+    const std::string names = Quoted(Input::Dicke) + " und " + Quoted(Input::Ortsschrittweite);
+    if (AnzOS_ >= 1 && AnzOS_ < kMinAnzOS) {
+      problems_.push_back(
+          {grid, names + ": das Gitter ist zu grob, um den Trocknungsspiegel zu verfolgen (" + Shown(AnzOS_) +
+                     " Ortsschritte pro Halbplatte, es braucht mindestens 10). Bitte die Ortsschrittweite auf höchstens " +
+                     Shown(Dicke() / (2 * kMinAnzOS), 4) + " mm verkleinern."});
+      return;
+    }
+    problems_.push_back({grid, names +
+                                   ": die Anzahl der Ortsschritte pro Halbplatte (Dicke / Ortsschrittweite / 2, "
+                                   "gerundet) muss von 10 bis 500 reichen; sie ist " +
+                                   Shown(AnzOS_) + "."});
   }
 
   // Dry thickness and the face mass of the half plate.
@@ -239,13 +306,6 @@ class Checker {
                  Shown(XAussen, 6) + " kg/kg), sonst gibt es keinen positiven Luftdurchsatz.");
       return;
     }
-    // Heat capacity of moist air per kg dry air, the divisor of the air
-    // balances; only a humidity far below zero can take it to zero.
-    if (!(1 + 1.86 * XAussen > 0)) {
-      Refuse({Input::AussenluftFeuchte}, "die Wasserbeladung der Außenluft (" + Shown(XAussen, 6) +
-                                             " kg/kg) macht die Wärmekapazität der Luft null oder negativ.");
-      return;
-    }
     if (!Usable({Input::XAnf})) return;
     const double LuftRohlingVerh = XAnf() / (XAbluft - XAussen);
     const std::initializer_list<Input> airBoxes = {Input::XAnf, Input::AbluftFeuchte, Input::AussenluftFeuchte};
@@ -299,11 +359,18 @@ class Checker {
         !Finite(b.XSchwEnde, "die Wasserbeladung am Schwindungsende", bodyBoxes)) {
       return;
     }
-    // The conductivity law and the vapour velocity divide by the porosity.
-    if (b.offPoren == 0) {
-      Refuse({Input::XAnf, Input::linTrSchwind},
-             "die offene Porosität im trockenen Zustand ergibt sich zu 0: das Anfangswasser reicht gerade für "
-             "die Schwindung (Division durch null).");
+    // The water of the green body must at least fill the volume it loses by
+    // shrinking; what is left are the open pores of the dry body, by which the
+    // conductivity law and the vapour velocity divide.
+    if (b.offPoren <= 0) {
+      const double shrinkVolume = 1 - (1 - linTrSchwind() / 100) * (1 - linTrSchwind() / 100) *
+                                          (1 - linTrSchwind() / 100);
+      const double XMin = 1000 * shrinkVolume / b.rho0;
+      Refuse(bodyBoxes, "das Anfangswasser reicht nicht für die Schwindung: bei dieser Dichte und Schwindung "
+                        "braucht schon das Schwindungsvolumen " + Shown(XMin, 4) +
+                            " kg/kg Wasser, die offene Porosität im trockenen Zustand ergäbe sich zu " +
+                            Shown(100 * b.offPoren, 3) +
+                            " %. Anfangswasserbeladung erhöhen oder Schwindung verkleinern.");
       return;
     }
     // The shrinkage curves divide by the moisture range of the shrinkage.
@@ -356,13 +423,19 @@ class Checker {
   std::array<bool, kInputCount> usable_{};
   double AnzOS_ = 0;
   bool gridOk_ = false;
-  std::vector<std::string> problems_;
+  std::vector<InputProblem> problems_;
 };
 
 }  // namespace
 
 std::vector<std::string> CheckInputs(const InputTexts& inputs, const InputReading& reading) {
-  return Checker(inputs, reading).Run();
+  std::vector<std::string> texts;
+  for (const InputProblem& p : Checker(inputs, reading).Run()) texts.push_back(p.text);
+  return texts;
+}
+
+std::vector<InputProblem> FindInputProblems(const InputTexts& inputs) {
+  return Checker(inputs, ReadInputs(inputs)).Run();
 }
 
 std::vector<std::string> CheckInputs(const InputTexts& inputs) { return CheckInputs(inputs, ReadInputs(inputs)); }

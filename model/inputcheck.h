@@ -10,8 +10,18 @@
 
 namespace lamvero {
 
+// One reason why a run cannot start: the boxes that cause it and a German
+// text that names them by caption and says why.
+struct InputProblem {
+  std::vector<Input> fields;
+  std::string text;
+};
+
 // Every problem of these input texts; empty when a meaningful run can start.
 // Changes nothing.
+std::vector<InputProblem> FindInputProblems(const InputTexts& inputs);
+
+// The texts of FindInputProblems.
 std::vector<std::string> CheckInputs(const InputTexts& inputs);
 // The same with the texts already read (ReadInputs(inputs)).
 std::vector<std::string> CheckInputs(const InputTexts& inputs, const InputReading& reading);

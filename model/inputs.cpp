@@ -5,7 +5,7 @@ namespace lamvero {
 namespace {
 // Captions carry their trailing blanks exactly as the window shows them.
 // Usual ranges, from the laws' own validity and what brick dryers see:
-// plates of 5 to 100 mm; dry densities of brick clays 1400 to 2300 kg/m³;
+// plates of 3 (thin tiles) to 100 mm; dry densities of brick clays 1400 to 2300 kg/m³;
 // making moisture 0,10 to 0,40 kg/kg; linear drying shrinkage 4 to 10 %;
 // moisture conductivities of clays 1 to 200 · 10^(-9) m²/s; the Magnus law of
 // the saturation pressure is fitted from -20 to 60 °C, which bounds the outside
@@ -14,7 +14,7 @@ namespace {
 // 150 W/(m² K). The numerical inputs' ranges keep the water-balance error and
 // the run length reasonable.
 const std::array<InputField, kInputCount> kFields{{
-    {Input::Dicke, "txt_Dicke", "lbl_Dicke", "Anfangsdicke der Platte in mm", "20,0", 5, 100, "mm"},
+    {Input::Dicke, "txt_Dicke", "lbl_Dicke", "Anfangsdicke der Platte in mm", "20,0", 3, 100, "mm"},
     {Input::rhos, "txt_rhos", "lbl_rhos", "Dichte der getrockneten Masse in kg/m³", "1850", 1400, 2300, "kg/m³"},
     {Input::XAnf, "txt_XAnf", "lbl_Wassergehalt", "Anfangswasserbeladung in kg/kg atro", "0,25", 0.1, 0.4, "kg/kg"},
     {Input::linTrSchwind, "txt_linTrSchwind", "lbl_linTrSchwind", "lineare Trockenschwindung in %", "6,2", 4, 10, "%"},

@@ -3,6 +3,7 @@
 #include <charconv>
 #include <string>
 #include <system_error>
+#include <vector>
 
 namespace lamvero {
 
@@ -52,15 +53,33 @@ std::optional<double> FromOctDigits(const std::string& digits) {
   return FromHexDigits(hex);
 }
 
-}  // namespace
+// The leading number of a text and where it ends.
+struct Scan {
+  bool found = false;           // the text starts with a number
+  std::optional<double> value;  // nullopt: beyond the range of a double
+  std::size_t end = 0;          // index in the original text just after the number
+};
 
-std::optional<double> ParseNumber(std::string_view text) {
-  // The text as the reader sees it: no blanks, every comma a decimal point.
+Scan Found(bool found, std::optional<double> value, std::size_t end) {
+  Scan scan;
+  scan.found = found;
+  scan.value = value;
+  scan.end = end;
+  return scan;
+}
+
+Scan ScanNumber(std::string_view text) {
+  // The text as the reader sees it: no blanks, every comma a decimal point;
+  // at[k] is where its character k stands in the original text, so that the
+  // number read from t[0..pos) ends at at[pos - 1] + 1 there.
   std::string t;
+  std::vector<std::size_t> at;
   t.reserve(text.size());
-  for (char c : text) {
-    if (IsIgnored(c)) continue;
-    t += (c == ',') ? '.' : c;
+  at.reserve(text.size());
+  for (std::size_t k = 0; k < text.size(); ++k) {
+    if (IsIgnored(text[k])) continue;
+    t += (text[k] == ',') ? '.' : text[k];
+    at.push_back(k);
   }
   const std::size_t len = t.size();
   std::size_t pos = 0;
@@ -72,13 +91,13 @@ std::optional<double> ParseNumber(std::string_view text) {
     pos = 2;
     if (radix == 'H' || radix == 'h') {
       while (pos < len && IsHexDigit(t[pos])) digits += t[pos++];
-      return FromHexDigits(digits);
+      return Found(!digits.empty(), FromHexDigits(digits), at[pos - 1] + 1);
     }
     if (radix == 'O' || radix == 'o') {
       while (pos < len && IsOctDigit(t[pos])) digits += t[pos++];
-      return FromOctDigits(digits);
+      return Found(!digits.empty(), FromOctDigits(digits), at[pos - 1] + 1);
     }
-    return 0.0;
+    return Scan{};
   }
 
   // Decimal: sign, digits, one point, digits, exponent (E or D).
@@ -90,7 +109,7 @@ std::optional<double> ParseNumber(std::string_view text) {
     ++pos;
     while (pos < len && IsDigit(t[pos])) fracDigits += t[pos++];
   }
-  if (intDigits.empty() && fracDigits.empty()) return 0.0;
+  if (intDigits.empty() && fracDigits.empty()) return Scan{};
 
   // An exponent letter counts only when digits follow it (after an optional sign).
   std::string expDigits;
@@ -102,8 +121,10 @@ std::optional<double> ParseNumber(std::string_view text) {
     if (p < len && IsDigit(t[p])) {
       expNegative = expNeg;
       while (p < len && IsDigit(t[p])) expDigits += t[p++];
+      pos = p;
     }
   }
+  const std::size_t end = at[pos - 1] + 1;
 
   std::string buf;
   buf.reserve(intDigits.size() + fracDigits.size() + expDigits.size() + 5);
@@ -114,7 +135,7 @@ std::optional<double> ParseNumber(std::string_view text) {
 
   double value = 0;
   const auto res = std::from_chars(buf.data(), buf.data() + buf.size(), value);
-  if (res.ec == std::errc()) return value + 0.0;  // + 0.0 turns a -0 into 0
+  if (res.ec == std::errc()) return Found(true, value + 0.0, end);  // + 0.0 turns a -0 into 0
 
   // Out of range: either beyond the largest double or below the smallest.
   // Decide by the decimal magnitude m of the number 0.d1d2... x 10^m.
@@ -132,8 +153,36 @@ std::optional<double> ParseNumber(std::string_view text) {
     const std::size_t firstFrac = fracDigits.find_first_not_of('0');
     magnitude -= static_cast<long long>(firstFrac == std::string::npos ? 0 : firstFrac);
   }
-  if (magnitude > 0) return std::nullopt;  // too large for a double
-  return 0.0;                              // too small: reads as zero
+  if (magnitude > 0) return Found(true, std::nullopt, end);  // too large for a double
+  return Found(true, 0.0, end);                              // too small: reads as zero
+}
+
+bool IsAsciiLetter(char c) { return (c >= 'a' && c <= 'z') || (c >= 'A' && c <= 'Z'); }
+
+}  // namespace
+
+std::optional<double> ParseNumber(std::string_view text) {
+  const Scan scan = ScanNumber(text);
+  return scan.found ? scan.value : 0.0;
+}
+
+InputNumber ReadInputNumber(std::string_view text) {
+  const Scan scan = ScanNumber(text);
+  if (!scan.found) return {NumberReading::NoNumber, 0, {}};
+  // After the number only blanks and a unit without digits may follow
+  // ("35 °C", "60%"); a unit of letters needs a blank before it, or "2O"
+  // (a letter O typed for a zero) would read as 2.
+  const std::string_view rest = text.substr(scan.end);
+  std::size_t first = 0;
+  while (first < rest.size() && IsIgnored(rest[first])) ++first;
+  const std::string_view unit = rest.substr(first);
+  bool digitFree = true;
+  for (char c : unit) digitFree = digitFree && !IsDigit(c);
+  if (!unit.empty() && (!digitFree || (first == 0 && IsAsciiLetter(unit.front())))) {
+    return {NumberReading::TrailingText, 0, std::string(unit)};
+  }
+  if (!scan.value) return {NumberReading::TooLarge, 0, {}};
+  return {NumberReading::Number, *scan.value, std::string(unit)};
 }
 
 }  // namespace lamvero

@@ -1,5 +1,7 @@
 #include "model/runview.h"
 
+#include "model/dryingperiods.h"
+
 #include <cmath>
 
 #include "model/numberformat.h"
@@ -233,6 +235,13 @@ void RunView::showWaterError(const RunState& s) {
     setColor("txt_Wasserfehler", red);
   }
   if (results.WasserfehlerProzent > kWaterErrorInaccurate) {
+    // Measured over time step, spatial step and conductivity on several
+    // plates: above the grid number's best range a smaller time step or a
+    // larger spatial step lowers the error, below it a smaller spatial step
+    // or a larger time step does.
+    const bool coarseGrid = MoistureGridNumber(s.in.Feuchteleit, s.in.deltaT, s.run.dx) < kBestGridNumberMin;
+    setText("lbl_ungenau3", coarseGrid ? "Ortsschrittweite verkleinern od." : "Zeitschrittweite verkleinern od.");
+    setText("lbl_ungenau2", coarseGrid ? "Zeitschrittweite vergrößern!" : "Ortsschrittweite vergrößern!");
     setVisible("lbl_ungenau1", true);
     setVisible("lbl_ungenau2", true);
     setVisible("lbl_ungenau3", true);

@@ -1,3 +1,4 @@
+#include <algorithm>
 #include <cmath>
 
 #include "model/airmodel.h"
@@ -14,6 +15,11 @@ enum class Front { Found, Dry, Lost };
 
 // Moisture (kg/kg) below which the centre layer counts as dry.
 constexpr double kDryCentreMoisture = 0.001;
+
+// The front as it is shown and stored. Interpolated between the last layer and
+// its mirror, sSpiegel may pass the centre plane by up to a spatial step; the
+// front itself never lies beyond the centre.
+double FrontDepth(const RunState& s) { return std::min(s.now.sSpiegel, s.run.DickeTr / 2); }
 
 // The drying front lies where the profile crosses zero: iSpiegel is the last
 // dry node. A centre layer holding less than kDryCentreMoisture counts as dry
@@ -104,7 +110,7 @@ void StorePoint(RunState& s, int N) {
   // -100 marks a poorly converged front temperature; the evaluation replaces it.
   r.WasserdampfReihe[k] = now.nIter < kPoorFrontIterations ? -now.mRand * 3600 : kPoorRateMarker;
   if (r.WasserdampfReihe[k] > s.record.results.WasserdampfMax) s.record.results.WasserdampfMax = r.WasserdampfReihe[k];
-  r.SpiegelReihe[k] = now.sSpiegel;
+  r.SpiegelReihe[k] = FrontDepth(s);
 }
 
 }  // namespace

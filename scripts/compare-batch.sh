@@ -19,7 +19,7 @@ cases=(
   "txt_ThetaGegenstromende=500"                                 # never reaches the chamber section
   "txt_ThetaGegenstromende=35"                                  # switches in the first step
   "txt_Lufttemp=60 txt_AbluftFeuchte=40 txt_mue=8 txt_KappaSteig=3"
-  "txt_Dicke=2 txt_Ortsschrittweite=0,5 txt_deltaT=0,002 txt_rund=100000"  # series full: stopped
+  "txt_Dicke=2 txt_Ortsschrittweite=0,1 txt_deltaT=0,001 txt_rund=100000"  # series full: stopped
   "txt_Ortsschrittweite=0"                                      # refused
   "txt_Dicke=abc txt_rhos=-1"                                   # refused, two fields
 )

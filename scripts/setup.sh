@@ -12,6 +12,7 @@ packages=(
   fonts-liberation fonts-dejavu-core fontconfig
   xvfb xauth
   poppler-utils  # pdftotext, pdfinfo, pdfimages: the report tests read the PDF back
+  clang-14 libclang-rt-14-dev  # libFuzzer run of the number reader and the input check
 )
 
 missing=()

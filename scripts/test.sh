@@ -1,21 +1,30 @@
 #!/usr/bin/env bash
 # Installs what is missing, builds everything and runs every test: the full
-# build (model, window, headless runner) and the model again under
-# AddressSanitizer and UndefinedBehaviorSanitizer, and the study tests (the
-# model on several worker threads) under ThreadSanitizer.
+# build (model, window, headless runner), then all of it again under
+# AddressSanitizer and UndefinedBehaviorSanitizer, the study tests (the model
+# on several worker threads) under ThreadSanitizer, then a short libFuzzer run
+# (clang) of the number reader and the input check.
 set -euo pipefail
 cd "$(dirname "$0")/.."
 bash scripts/setup.sh
 jobs=$(nproc)
+root=$PWD
 
 cmake -S . -B build -DCMAKE_BUILD_TYPE=Release >/dev/null
 cmake --build build -j"$jobs"
 (cd build && QT_QPA_PLATFORM=offscreen ctest --output-on-failure -j"$jobs")
 
-cmake -S . -B build-san -DCMAKE_BUILD_TYPE=RelWithDebInfo -DLAMVERO_SANITIZE=ON -DLAMVERO_WITH_UI=OFF >/dev/null
-cmake --build build-san -j"$jobs" --target model_tests study_tests
-(cd build-san && ctest --output-on-failure -j"$jobs")
+cmake -S . -B build-san -DCMAKE_BUILD_TYPE=RelWithDebInfo -DLAMVERO_SANITIZE=ON -DLAMVERO_WITH_BENCH=OFF >/dev/null
+cmake --build build-san -j"$jobs"
+(cd build-san && QT_QPA_PLATFORM=offscreen LSAN_OPTIONS="suppressions=$root/scripts/lsan.supp:print_suppressions=0" \
+  ctest --output-on-failure -j"$jobs")
 
 cmake -S . -B build-tsan -DCMAKE_BUILD_TYPE=RelWithDebInfo -DLAMVERO_TSAN=ON -DLAMVERO_WITH_UI=OFF >/dev/null
 cmake --build build-tsan -j"$jobs" --target study_tests
 TSAN_OPTIONS="halt_on_error=1 second_deadlock_stack=1" build-tsan/tests/study_tests
+
+CC=clang-14 CXX=clang++-14 cmake -S . -B build-fuzz -DCMAKE_BUILD_TYPE=RelWithDebInfo -DLAMVERO_FUZZ=ON \
+  -DLAMVERO_WITH_UI=OFF -DLAMVERO_WITH_BENCH=OFF >/dev/null
+cmake --build build-fuzz -j"$jobs" --target fuzz_inputs
+rm -rf build-fuzz/corpus && mkdir -p build-fuzz/corpus && cp fuzz/seeds/* build-fuzz/corpus/
+build-fuzz/fuzz/fuzz_inputs -max_total_time=20 -timeout=10 -print_final_stats=1 build-fuzz/corpus

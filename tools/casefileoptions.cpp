@@ -37,6 +37,9 @@ std::optional<OutputProblem> CheckOutputPaths(const std::vector<OutputPath>& out
     seen.emplace_back(absolute, &o);
     const std::string cannot = o.option + ": " + o.path + " kann nicht geschrieben werden: ";
     if (file.isDir()) return OutputProblem{cannot + "das ist ein Ordner."};
+    // A file is saved by writing a new one and renaming it over the old: a
+    // device or a pipe (/dev/full, a FIFO) would be replaced, not written to.
+    if (file.exists() && !file.isFile()) return OutputProblem{cannot + "das ist keine gewöhnliche Datei."};
     const QFileInfo folder(file.absolutePath());
     if (!folder.isDir()) return OutputProblem{cannot + "den Ordner " + folder.filePath().toStdString() + " gibt es nicht."};
     if (file.exists() && !file.isWritable()) return OutputProblem{cannot + "die Datei ist schreibgeschützt."};

@@ -4,6 +4,7 @@
 // Optionally writes the run as JSON, its time series as CSV, the window's
 // picture as PNG and the case with its run as a case file.
 
+#include <fcntl.h>
 #include <unistd.h>
 
 #include <QApplication>
@@ -29,13 +30,18 @@
 #include "model/csvexport.h"
 #include "model/display.h"
 #include "model/dryingrun.h"
+#include "model/inputcheck.h"
 #include "model/inputs.h"
+#include "model/plausibility.h"
 #include "model/numberformat.h"
 #include "model/runstate.h"
+#include "tools/batchdisplay.h"
 #include "tools/batchreport.h"
 #include "tools/casefileoptions.h"
 #include "tools/exitstatus.h"
 #include "tools/studyoptions.h"
+#include "tools/fieldnames.h"
+#include "tools/jsonoutput.h"
 #include "ui/casefiles.h"
 #include "ui/controltable.h"
 #include "ui/mainwindow.h"
@@ -45,102 +51,6 @@
 namespace lamvero {
 namespace {
 
-// A number with 17 significant digits and a decimal point, whatever the
-// locale: enough to read back every double exactly.
-std::string Number17(double value) {
-  char buffer[64];
-  const auto result = std::to_chars(buffer, buffer + sizeof buffer, value, std::chars_format::general, 17);
-  return std::string(buffer, result.ptr);
-}
-
-std::string JsonNumber(double value) { return std::isfinite(value) ? Number17(value) : "null"; }
-
-std::string JsonString(const std::string& text) {
-  return nlohmann::json(text).dump(-1, ' ', false, nlohmann::json::error_handler_t::replace);
-}
-
-// The headless display: counts the profile curves and passes every call on
-// to a window if one is given. While stderr is a terminal it shows the run's
-// progress there.
-class RecordingDisplay : public Display {
- public:
-  RecordingDisplay(const RunState& s, Display* window, bool progress)
-      : s_(s), window_(window), progress_(progress) {}
-
-  // Clears the progress line, so that the results stand on a clean terminal.
-  void endProgress() {
-    if (shown_) std::fputs("\r\033[K", stderr);
-    shown_ = false;
-  }
-
-  int profileCurves() const { return profileCurves_; }
-
-  void setText(const char* control, const std::string& text) override {
-    if (window_) window_->setText(control, text);
-  }
-  void setVisible(const char* control, bool visible) override {
-    if (window_) window_->setVisible(control, visible);
-  }
-  void setColor(const char* control, Rgb color) override {
-    if (window_) window_->setColor(control, color);
-  }
-  void repaint(const char* control) override {
-    if (window_) window_->repaint(control);
-  }
-  void repaintWindow() override {
-    if (window_) window_->repaintWindow();
-  }
-  void fillWhite(Area area, double x1, double y1, double x2, double y2) override {
-    if (window_) window_->fillWhite(area, x1, y1, x2, y2);
-  }
-  void drawShrinkageScale(const RunState& s) override {
-    if (window_) window_->drawShrinkageScale(s);
-  }
-  void drawProfile(const RunState& s, CurveStyle style) override {
-    ++profileCurves_;
-    if (window_) window_->drawProfile(s, style);
-  }
-  void drawResultPlots(const RunState& s) override {
-    if (window_) window_->drawResultPlots(s);
-  }
-  void refresh(Area area) override {
-    if (window_) window_->refresh(area);
-  }
-  void yield() override {
-    // A clock read costs more than many steps of a small grid: look at it
-    // only every few thousand steps, and write at most ten times a second.
-    if (progress_ && ++yields_ % 4096 == 0) {
-      const auto now = std::chrono::steady_clock::now();
-      if (now - lastShown_ >= std::chrono::milliseconds(100)) {
-        lastShown_ = now;
-        showProgress();
-      }
-    }
-    if (window_) window_->yield();
-  }
-
- private:
-  void showProgress() {
-    // Short enough for one line of a narrow terminal, or \r could not overwrite it.
-    std::string line = "\r\033[Klamvero-batch" + FormatDuration(std::floor(s_.now.Zeit + 0.5)) + "  xmom " +
-                       Format(s_.now.xmom, "#0.0000") + " kg/kg";
-    if (s_.now.sSpiegel > 0) {
-      line += "  Spiegel " + Format(1000 * s_.now.sSpiegel, "#0.00") + "/" +
-              Format(1000 * s_.run.DickeTr / 2, "#0.00") + " mm";
-    }
-    std::fputs(line.c_str(), stderr);
-    std::fflush(stderr);
-    shown_ = true;
-  }
-
-  const RunState& s_;
-  Display* window_;
-  bool progress_;
-  int profileCurves_ = 0;
-  long long yields_ = 0;
-  std::chrono::steady_clock::time_point lastShown_{};
-  bool shown_ = false;
-};
 
 // The visible result rows of the left column, top to bottom, as "caption: text";
 // a warning label without a box stands alone.
@@ -155,63 +65,38 @@ void PrintRows(const RunRecord& record) {
   if (FrontWarningShown(record)) std::cout << kFrontWarningNote << "\n";
 }
 
-const char* OutcomeName(RunOutcome outcome) {
-  switch (outcome) {
-    case RunOutcome::Completed: return "Completed";
-    case RunOutcome::Refused: return "Refused";
-    case RunOutcome::Stopped: return "Stopped";
-    case RunOutcome::SeriesFull: return "SeriesFull";
-    case RunOutcome::Failed: return "Failed";
+// A standard stream that was closed when the program started is opened on
+// /dev/null, so that no file opened later takes its number (and the results
+// meant for stdout land in it); false when it was closed.
+bool KeepOpen(int fd) {
+  if (::fcntl(fd, F_GETFD) != -1) return true;
+  const int devNull = ::open("/dev/null", fd == STDIN_FILENO ? O_RDONLY : O_WRONLY);
+  if (devNull >= 0 && devNull != fd) {
+    ::dup2(devNull, fd);
+    ::close(devNull);
   }
-  return "";
+  return false;
 }
 
-void PrintJson(const RunRecord& record, int profileCurves) {
-  std::string out = "{\"outcome\":" + JsonString(OutcomeName(record.outcome)) + ",\"messages\":[";
-  for (std::size_t i = 0; i < record.messages.size(); ++i) {
-    out += (i ? "," : "") + JsonString(record.messages[i]);
-  }
-  out += "],\"fields\":{";
-  bool first = true;
-  for (const auto& [name, state] : record.controls) {
-    if (name.rfind("txt_", 0) != 0 && name.rfind("lbl_", 0) != 0) continue;
-    out += (first ? "" : ",") + JsonString(name) + ":{\"text\":" + JsonString(state.text) +
-           ",\"visible\":" + (state.visible ? "true" : "false") + ",\"color\":[" + std::to_string(state.color.r) +
-           "," + std::to_string(state.color.g) + "," + std::to_string(state.color.b) + "]}";
-    first = false;
-  }
-  const RunResults& r = record.results;
-  const std::vector<std::pair<const char*, std::string>> scalars = {
-      {"Zeit", JsonNumber(r.Zeit)},
-      {"nReihe", std::to_string(record.series.nReihe)},
-      {"nReihe1TA", std::to_string(record.series.nReihe1TA)},
-      {"Dauer1TA", JsonNumber(r.Dauer1TA)},
-      {"X1TA", JsonNumber(r.X1TA)},
-      {"t1xse", JsonNumber(r.t1xse)},
-      {"t2xse", JsonNumber(r.t2xse)},
-      {"DauerGegenstrom", JsonNumber(r.DauerGegenstrom)},  // null unless this run switched
-      {"ThetaZuluft", JsonNumber(r.ThetaZuluft)},
-      {"spezEnergie", JsonNumber(r.spezEnergie)},
-      {"relEnergie", JsonNumber(r.relEnergie)},
-      {"WasserfehlerProzent", JsonNumber(r.WasserfehlerProzent)},
-      {"WasserdampfMax", JsonNumber(r.WasserdampfMax)},
-      {"nGlatt", std::to_string(r.nGlatt)},
-      {"XEnde", JsonNumber(r.XEnde)},
-      {"XBilanz", JsonNumber(r.XBilanz)},
-      {"nIter", std::to_string(r.nIter)},
-      {"schwindgrad", JsonNumber(r.schwindgrad)},
-      {"ThetaK", JsonNumber(r.ThetaK)},
-      {"profileCurves", std::to_string(profileCurves)},
-  };
-  out += "},\"scalars\":{";
-  for (std::size_t i = 0; i < scalars.size(); ++i) {
-    out += (i ? "," : "") + JsonString(scalars[i].first) + ":" + scalars[i].second;
-  }
-  out += "}}\n";
-  std::cout << out;
+// Everything written to stdout has reached it.
+bool StdoutWritten(bool wasOpen) {
+  std::cout.flush();
+  const bool flushed = std::fflush(stdout) == 0;
+  return wasOpen && flushed && static_cast<bool>(std::cout) && !std::ferror(stdout);
+}
+
+// The status after --help or --version: 0, or 1 when the text was lost.
+int HelpWritten(bool stdoutOpen) {
+  if (StdoutWritten(stdoutOpen)) return kExitCompleted;
+  std::cerr << "lamvero-batch: die Ausgabe auf stdout ließ sich nicht schreiben.\n";
+  return kExitFileError;
 }
 
 int Run(int argc, char** argv) {
+  KeepOpen(STDIN_FILENO);
+  const bool stdoutOpen = KeepOpen(STDOUT_FILENO);
+  KeepOpen(STDERR_FILENO);
+
   CLI::App app{
       "lamvero-batch: rechnet einen vollständigen Trocknungslauf ohne Fenster. Ausgangspunkt sind die\n"
       "Vorgabetexte der 18 Eingabefelder; jedes Argument txt_Name=TEXT ersetzt einen davon, genau wie\n"
@@ -219,16 +104,23 @@ int Run(int argc, char** argv) {
       "als \"Beschriftung: Text\" in Fensterreihenfolge.",
       "lamvero-batch"};
   app.footer(
+      "Eingabefelder:\n" + FieldListing() +
+      "Werte außerhalb des üblichen Bereichs werden gerechnet, aber mit einer Warnung auf stderr\n"
+      "(und unter \"warnings\" im JSON).\n\n"
       "Rückgabewert: 0 vollständiger Lauf; 2 Bedienfehler (unbekannte Option oder unbekanntes Feld, mit\n"
-      "Gebrauchshinweis) oder abgelehnte Eingabe (jede Beanstandung auf stderr, mit dem Feld); 3 Lauf\n"
-      "musste anhalten (Zeitreihen voll oder keine endlichen Werte mehr; Grund auf stderr); 1 eine\n"
-      "Ausgabedatei ließ sich nicht schreiben (jeder Ausgabepfad wird vor dem Lauf geprüft). Eine\n"
-      "fehlerhafte Falldatei bei --inputs ist ein Bedienfehler (2). Eine Studie endet mit 3, wenn ein\n"
-      "Fall nicht vollständig gerechnet wurde (Spalte outcome).");
+      "Gebrauchshinweis; leerer oder doppelter Ausgabepfad; fehlerhafte Falldatei bei --inputs) oder\n"
+      "abgelehnte Eingabe (jede Beanstandung auf stderr, mit dem Feld); 3 Lauf musste anhalten (Zeitreihen\n"
+      "voll oder keine endlichen Werte; Grund auf stderr); 1 eine Ausgabe ließ sich nicht schreiben (eine\n"
+      "Ausgabedatei oder stdout; jeder Ausgabepfad wird vor dem Lauf geprüft). Musste der Lauf anhalten\n"
+      "und ließ sich zudem eine Ausgabe nicht schreiben, bleibt es bei 3; stderr nennt beides. Eine Studie endet\n"
+      "mit 3, wenn ein Fall nicht vollständig gerechnet wurde (Spalte outcome).");
+  app.set_version_flag("--version", std::string("lamvero-batch ") + LAMVERO_VERSION);
   bool json = false;
   std::string seriesPath, pngPath, reportPath;
   std::vector<std::string> assignments;
-  app.add_flag("--json", json, "statt der Zeilen ein JSON-Objekt: fields, scalars, outcome, messages");
+  app.add_flag("--json", json,
+               "statt der Zeilen ein JSON-Objekt: outcome, messages, fields, scalars, inputs, warnings, results "
+               "(abgelehnt: outcome, messages, problems, inputs, warnings)");
   app.add_option("--series", seriesPath, "die 11 Zeitreihen nach der Auswertung als CSV-Datei; - schreibt sie auf stdout");
   app.add_option("--png", pngPath, "das ganze Fenster nach dem Lauf als PNG-Bild (ohne Bildschirm)");
   CaseFileOptions caseOptions;
@@ -240,7 +132,11 @@ int Run(int argc, char** argv) {
   try {
     app.parse(argc, argv);
   } catch (const CLI::CallForHelp& e) {
-    return app.exit(e);
+    app.exit(e);
+    return HelpWritten(stdoutOpen);
+  } catch (const CLI::CallForVersion& e) {
+    app.exit(e);
+    return HelpWritten(stdoutOpen);
   } catch (const CLI::ParseError& e) {
     app.exit(e);
     return kExitUsageOrRefused;
@@ -271,8 +167,12 @@ int Run(int argc, char** argv) {
   }
   for (const std::string& a : assignments) {
     const std::size_t eq = a.find('=');
-    if (eq == std::string::npos || !inputs.set(a.substr(0, eq), a.substr(eq + 1))) {
-      std::cerr << "lamvero-batch: unbekanntes Eingabefeld in \"" << a << "\"; erwartet txt_Name=TEXT mit einem von:";
+    const std::string name = a.substr(0, eq);
+    if (eq == std::string::npos || !inputs.set(name, a.substr(eq + 1))) {
+      std::cerr << "lamvero-batch: unbekanntes Eingabefeld in \"" << a << "\"";
+      const std::string suggestion = SuggestField(name);
+      if (!suggestion.empty()) std::cerr << "; gemeint ist wohl " << suggestion;
+      std::cerr << ". Erwartet txt_Name=TEXT mit einem von:";
       for (const InputField& f : InputFields()) std::cerr << " " << f.box;
       std::cerr << "\n" << app.help();
       return kExitUsageOrRefused;
@@ -307,6 +207,17 @@ int Run(int argc, char** argv) {
     return kExitFileError;
   }
 
+  const std::vector<InputWarning> warnings = FindUnusualInputs(inputs);
+  for (const InputWarning& w : warnings) std::cerr << "lamvero-batch: Warnung: " << w.text << "\n";
+
+  const std::vector<InputProblem> problems = FindInputProblems(inputs);
+  if (!problems.empty()) {
+    for (const InputProblem& p : problems) std::cerr << "Eingabe abgelehnt: " << p.text << "\n";
+    if (json) std::cout << RefusedJson(problems, inputs, warnings);
+    if (!StdoutWritten(stdoutOpen)) std::cerr << "lamvero-batch: die Ausgabe auf stdout ließ sich nicht schreiben.\n";
+    return kExitUsageOrRefused;
+  }
+
   // The window exists only for the picture, the application also for the
   // report's fonts: without them no windowing system is needed.
   std::unique_ptr<QApplication> qapp;
@@ -329,22 +240,23 @@ int Run(int argc, char** argv) {
   }
   RunState& s = window ? window->runState() : *ownState;
 
-  RecordingDisplay display(s, window ? &window->display() : nullptr, isatty(STDERR_FILENO) == 1);
+  BatchDisplay display(s, window ? &window->display() : nullptr, isatty(STDERR_FILENO) == 1);
   RunOptions options;
   options.controlsAtOpen = ControlAtOpen;
   const RunResult result = RunSimulation(s, inputs, display, options);
   display.endProgress();
-  if (result.outcome == RunOutcome::Refused) {
-    for (const std::string& m : result.messages) std::cerr << "Eingabe abgelehnt: " << m << "\n";
-    return kExitUsageOrRefused;
-  }
 
   if (json) {
-    PrintJson(s.record, display.profileCurves());
+    std::cout << RunJson(s.record, display.profileCurves(), warnings);
   } else if (!seriesToStdout) {  // then stdout holds the table alone
     PrintRows(s.record);
   }
+  // A run that had to stop keeps its status; a lost output is reported beside it.
   int status = result.outcome == RunOutcome::Completed ? kExitCompleted : kExitStopped;
+  auto fileError = [&status](const std::string& message) {
+    std::cerr << "lamvero-batch: " << message << "\n";
+    if (status == kExitCompleted) status = kExitFileError;
+  };
   for (const std::string& m : result.messages) std::cerr << "lamvero-batch: " << m << "\n";
   if (seriesToStdout) {
     const bool written = WriteSeriesCsv(s.record.series, caseOptions.dialect(), caseOptions.every,
@@ -353,17 +265,11 @@ int Run(int argc, char** argv) {
                                           return static_cast<bool>(std::cout);
                                         }) &&
                          std::cout.flush();
-    if (!written) {
-      std::cerr << "lamvero-batch: die Zeitreihen können nicht auf stdout geschrieben werden.\n";
-      status = kExitFileError;
-    }
+    if (!written) fileError("die Zeitreihen können nicht auf stdout geschrieben werden.");
   } else if (app.count("--series") > 0) {
     const QString error =
         SaveSeriesCsv(QString::fromStdString(seriesPath), s.record.series, caseOptions.dialect(), caseOptions.every);
-    if (!error.isEmpty()) {
-      std::cerr << "lamvero-batch: " << error.toStdString() << "\n";
-      status = kExitFileError;
-    }
+    if (!error.isEmpty()) fileError(error.toStdString());
   }
   if (app.count("--save") > 0) {
     CaseFile saved;
@@ -371,22 +277,18 @@ int Run(int argc, char** argv) {
     saved.inputs = inputs;
     saved.run = CaseRunOf(s.record, RunDateNow(), ProgramName().toStdString());
     const QString error = SaveCaseFile(QString::fromStdString(caseOptions.savePath), saved, caseOptions.withSeries);
-    if (!error.isEmpty()) {
-      std::cerr << "lamvero-batch: " << error.toStdString() << "\n";
-      status = kExitFileError;
-    }
+    if (!error.isEmpty()) fileError(error.toStdString());
   }
   std::string why;
   if (app.count("--report") > 0 &&
       !WriteReport(s.record, reportPath, caseFile ? caseFile->title : "", caseOptions.inputsPath, &why)) {
-    std::cerr << "lamvero-batch: " << why << "\n";
-    status = kExitFileError;
+    fileError(why);
   }
+  if (!StdoutWritten(stdoutOpen)) fileError("die Ausgabe auf stdout ließ sich nicht schreiben.");
   if (window) {
     if (auto* qt = dynamic_cast<QtDisplay*>(&window->display())) qt->flush();  // the last values on screen
     if (!window->grab().save(QString::fromStdString(pngPath), "PNG")) {
-      std::cerr << "lamvero-batch: das Bild " << pngPath << " kann nicht geschrieben werden.\n";
-      status = kExitFileError;
+      fileError("das Bild " + pngPath + " kann nicht geschrieben werden.");
     }
   }
   return status;

@@ -14,6 +14,8 @@
 #include <QStyle>
 #include <QStringList>
 
+#include "model/inputcheck.h"
+#include "model/plausibility.h"
 #include "ui/annotation.h"
 #include "ui/logo.h"
 #include "ui/plotarea.h"
@@ -289,8 +291,29 @@ void MainWindow::onReturnInInput() {
   if (!display_->control("cmd_Start")->isHidden()) onStart();
 }
 
+// Inputs far outside what a brick dryer sees are computed only when the user
+// confirms them; a refused input is reported by the run itself.
+bool MainWindow::confirmUnusualInputs() {
+  const InputTexts texts = inputs();
+  const std::vector<InputWarning> warnings = FindUnusualInputs(texts);
+  if (warnings.empty() || !FindInputProblems(texts).empty()) return true;
+  QStringList lines;
+  for (const InputWarning& w : warnings) lines << QString::fromStdString(w.text);
+  const QString text = QStringLiteral("Ungewöhnliche Eingaben:\n\n") + lines.join('\n') +
+                       QStringLiteral("\n\ntrotzdem rechnen?");
+  if (ask_) return ask_(text);
+  QMessageBox box(QMessageBox::Question, QStringLiteral("Lamvero"), text, QMessageBox::NoButton, this);
+  QPushButton* yes = box.addButton(QStringLiteral("Ja"), QMessageBox::YesRole);
+  QPushButton* no = box.addButton(QStringLiteral("Nein"), QMessageBox::NoRole);
+  box.setDefaultButton(no);
+  box.setEscapeButton(no);
+  box.exec();
+  return box.clickedButton() == yes;
+}
+
 void MainWindow::onStart() {
   if (running_) return;
+  if (!confirmUnusualInputs()) return;
   const RunResult r = runStart();
   if (closeRequested_) return;
   QString text;

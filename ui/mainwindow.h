@@ -60,6 +60,10 @@ class MainWindow : public QWidget {
   // How a message reaches the user (a message box unless replaced, e.g. by a test).
   using MessagePresenter = std::function<void(const QString& text)>;
   void setMessagePresenter(MessagePresenter present) { present_ = std::move(present); }
+  // How a yes/no question reaches the user (a question box defaulting to No
+  // unless replaced); true for yes.
+  using Questioner = std::function<bool(const QString& text)>;
+  void setQuestioner(Questioner ask) { ask_ = std::move(ask); }
 
  signals:
   void runStarted();
@@ -84,6 +88,7 @@ class MainWindow : public QWidget {
   // While locked, the input boxes take neither the focus nor edits and look read-only.
   void setInputsLocked(bool locked);
   void focusControl(const char* name);
+  bool confirmUnusualInputs();
 
   std::unique_ptr<RunState> state_;  // ~44 MB of series: allocated once, kept for the result displays
   std::unique_ptr<QtDisplay> display_;
@@ -93,6 +98,7 @@ class MainWindow : public QWidget {
   std::vector<QLineEdit*> inputBoxes_;  // in window order
   QPointer<QWidget> resumeFocus_;       // the input box that had the focus at Start
   MessagePresenter present_;
+  Questioner ask_;
 
   std::int16_t PauseFlag_ = 0;       // 1 while a pause is in force
   // The waits of the pause handlers in progress (a run started during an

@@ -34,6 +34,15 @@ std::string Joined(const std::vector<std::string>& messages) {
   return all;
 }
 
+// A number as a German user types it, with every digit that matters.
+std::string Decimal(double value) {
+  std::string text = std::to_string(value);
+  for (char& c : text) {
+    if (c == '.') c = ',';
+  }
+  return text;
+}
+
 bool Mentions(const std::string& message, const char* caption) {
   return message.find(std::string("„") + caption + "“") != std::string::npos;
 }
@@ -107,7 +116,7 @@ TEST(InputCheck, AcceptsDefaultsAndUnusualButComputableInputs) {
   const std::vector<Edits> accepted = {
       {},
       {{"txt_Dicke", "20.0"}, {"txt_rhos", "1850,0"}},
-      {{"txt_AbluftFeuchte", "100"}, {"txt_AussenluftFeuchte", "100"}},  // saturated air is ordinary air
+      {{"txt_AbluftFeuchte", "99,9"}, {"txt_AussenluftFeuchte", "100"}},  // saturated outside air, nearly saturated exhaust
       {{"txt_Lufttemp", "150"}},                                          // above boiling: 0.99 bar law
       {{"txt_ThetaGegenstromende", "-20"}, {"txt_ThetaEinf", "-5"}},
       {{"txt_linTrSchwind", "0"}},   // no shrinkage: the body starts at its limit moisture
@@ -116,7 +125,11 @@ TEST(InputCheck, AcceptsDefaultsAndUnusualButComputableInputs) {
       {{"txt_rund", "50"}},
       {{"txt_rund", "500000"}},
       {{"txt_Dicke", "50"}, {"txt_Ortsschrittweite", "0,05"}},  // 500 steps: the largest grid
-      {{"txt_Dicke", "0,2"}, {"txt_Ortsschrittweite", "0,1"}},  // 1 step: the smallest
+      {{"txt_Dicke", "2"}, {"txt_Ortsschrittweite", "0,1"}},  // 10 steps: the coarsest grid
+      {{"txt_AussenluftFeuchte", "0"}},
+      {{"txt_AussenluftFeuchte", "100"}},
+      {{"txt_Lufttemp", "35 °C"}},
+      {{"txt_ThetaEinf", "-273"}},  // far outside the usual range, yet computable
       {{"txt_Dicke", "35 mm"}},
   };
   NullDisplay d;
@@ -149,7 +162,25 @@ TEST(InputCheck, RefusesEachHardLimitNamingTheBox) {
       {{{"txt_Dicke", "-20"}}, {dicke}, "größer als 0"},
       {{{"txt_Dicke", "1E400"}}, {dicke}, "zu groß, um gelesen zu werden"},
       {{{"txt_rhos", "0"}}, {"Dichte der getrockneten Masse in kg/m³"}, "Division durch null"},
-      {{{"txt_XAnf", "abc"}}, {xanf}, "Division durch null"},
+      {{{"txt_XAnf", "abc"}}, {xanf}, "„abc“ ist keine Zahl."},
+      {{{"txt_Dicke", "abc"}}, {dicke}, "„abc“ ist keine Zahl."},
+      {{{"txt_AussenluftFeuchte", "abc"}}, {"relative Außenluftfeuchtigkeit in %"}, "„abc“ ist keine Zahl."},
+      {{{"txt_ThetaEinf", ""}}, {"Temperatur der einfahrenden Rohlinge in °C"}, "leer"},
+      {{{"txt_Dicke", "2O"}}, {dicke}, "„2O“ ist keine Zahl: nach der Zahl steht noch „O“"},
+      {{{"txt_Dicke", "20x5"}}, {dicke}, "„20x5“ ist keine Zahl"},
+      {{{"txt_rhos", "1.850,5"}}, {"Dichte der getrockneten Masse in kg/m³"}, "„1.850,5“ ist keine Zahl"},
+      {{{"txt_ThetaEinf", "-300"}}, {"Temperatur der einfahrenden Rohlinge in °C"}, "absoluten Nullpunkt"},
+      // Relative humidities lie from 0 to 100 %; saturated exhaust air cannot dry.
+      {{{"txt_AussenluftFeuchte", "-50"}}, {"relative Außenluftfeuchtigkeit in %"}, "von 0 bis 100 %"},
+      {{{"txt_AussenluftFeuchte", "150"}}, {"relative Außenluftfeuchtigkeit in %"}, "von 0 bis 100 %"},
+      {{{"txt_AbluftFeuchte", "101"}}, {"relative Abluftfeuchtigkeit in %"}, "von 0 bis 100 %"},
+      {{{"txt_AbluftFeuchte", "100"}}, {"relative Abluftfeuchtigkeit in %"}, "gesättigt"},
+      // Less water than the shrinkage volume: the dry body would have negative pores.
+      {{{"txt_XAnf", "0,1144"}}, {xanf, "Dichte der getrockneten Masse in kg/m³", schwind},
+       "reicht nicht für die Schwindung"},
+      // One or nine steps per half plate: too coarse to follow the drying front.
+      {{{"txt_Ortsschrittweite", "10"}}, {dicke, ort}, "höchstens 1 mm verkleinern"},
+      {{{"txt_Ortsschrittweite", "1,1"}}, {dicke, ort}, "zu grob, um den Trocknungsspiegel zu verfolgen (9 Ortsschritte pro Halbplatte"},
       {{{"txt_linTrSchwind", "100"}}, {schwind}, "kleiner als 100"},
       {{{"txt_linTrSchwind", "150"}}, {schwind}, "kleiner als 100"},
       {{{"txt_Waermeuebergang", "0"}}, {"effekt. Wärmeübergangskoeff. in W/(m² K)"}, "Division durch null"},
@@ -168,10 +199,9 @@ TEST(InputCheck, RefusesEachHardLimitNamingTheBox) {
       // The exhaust must be moister than the outside air, or no air carries the water off.
       {{{"txt_AbluftFeuchte", "15"}}, {"relative Abluftfeuchtigkeit in %", "relative Außenluftfeuchtigkeit in %"},
        "keinen positiven Luftdurchsatz"},
-      // Saturation pressure at 99.6 °C is 0.998817 bar: 100.2 % reaches 1 bar.
-      {{{"txt_Lufttemp", "99,6"}, {"txt_AbluftFeuchte", "100,2"}},
-       {"relative Abluftfeuchtigkeit in %", "Ablufttemperatur in °C"}, "1 bar"},
-      {{{"txt_AussenluftFeuchte", "-70000"}}, {"relative Außenluftfeuchtigkeit in %"}, "Wärmekapazität"},
+      // Just above absolute zero the Magnus law passes its pole: the
+      // "saturation pressure" exceeds the total pressure.
+      {{{"txt_Lufttemp", "-273"}}, {"relative Abluftfeuchtigkeit in %", "Ablufttemperatur in °C"}, "1 bar"},
       // 1.52679 XAnf water volume against 1 + 0.3817: beyond XAnf 0.905 the body has no volume left.
       {{{"txt_XAnf", "1"}}, {xanf}, "negatives Volumen"},
       // 10^(-2000 * 0.25) underflows: the dry body would not conduct moisture at all.
@@ -180,7 +210,7 @@ TEST(InputCheck, RefusesEachHardLimitNamingTheBox) {
        "endlich"},
       {{{"txt_Waermeuebergang", "1E308"}, {"txt_Lufttemp", "1E306"}}, {"effekt. Wärmeübergangskoeff. in W/(m² K)"},
        "keinen endlichen Wert"},
-      {{{"txt_ThetaEinf", "-1E308"}}, {"Temperatur der einfahrenden Rohlinge in °C"}, "keinen endlichen Wert"},
+      {{{"txt_ThetaEinf", "1E308"}}, {"Temperatur der einfahrenden Rohlinge in °C"}, "keinen endlichen Wert"},
   };
   for (const Refusal& c : cases) {
     SCOPED_TRACE(std::string(c.edits[0].first) + " = " + c.edits[0].second);
@@ -301,6 +331,29 @@ TEST(InputCheck, RandomTextsNeverCrashAndAcceptedOnesSetUpSoundly) {
   // Both outcomes must be well represented, or the test proves nothing.
   EXPECT_GT(accepted, 10000);
   EXPECT_GT(refused, 10000);
+}
+
+// Whenever the initial water does not fill the shrinkage volume, the one
+// refusal names the boxes that cause it and says why, not a later law that
+// fails on the negative porosity.
+TEST(InputCheck, NegativePorosityIsRefusedForItsRealCause) {
+  std::mt19937 rng(150);
+  auto in = [&](double lo, double hi) { return std::uniform_real_distribution<double>(lo, hi)(rng); };
+  int negative = 0;
+  for (int n = 0; n < 2000; ++n) {
+    const std::string rhos = Decimal(in(1000, 2500)), XAnf = Decimal(in(0.02, 0.3)), schwind = Decimal(in(0, 15));
+    ClayBody b;
+    b.rhos = *ParseNumber(rhos);
+    DeriveClayBody(b, *ParseNumber(XAnf), *ParseNumber(schwind), 40e-9);
+    if (!(b.offPoren <= 0)) continue;
+    ++negative;
+    const std::vector<InputProblem> problems = FindInputProblems(
+        With({{"txt_rhos", rhos.c_str()}, {"txt_XAnf", XAnf.c_str()}, {"txt_linTrSchwind", schwind.c_str()}}));
+    ASSERT_EQ(problems.size(), 1u) << problems[0].text;
+    EXPECT_EQ(problems[0].fields, (std::vector<Input>{Input::XAnf, Input::rhos, Input::linTrSchwind}));
+    EXPECT_NE(problems[0].text.find("reicht nicht für die Schwindung"), std::string::npos) << problems[0].text;
+  }
+  EXPECT_GT(negative, 100);
 }
 
 // Every default lies inside its usual range, or the window would warn on its

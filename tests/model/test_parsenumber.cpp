@@ -67,5 +67,52 @@ TEST(ParseNumber, RandomTextsNeverGiveANonFiniteValue) {
   }
 }
 
+// An input box holds a number and at most its unit: text that is no number,
+// or that spoils the number after it, is not read as one.
+TEST(ReadInputNumber, TakesANumberWithItsUnitAndNothingElse) {
+  const struct {
+    const char* text;
+    NumberReading reading;
+    double value;
+  } cases[] = {
+      {"35 °C", NumberReading::Number, 35},       {"35°C", NumberReading::Number, 35},
+      {"60%", NumberReading::Number, 60},         {"20,0 mm", NumberReading::Number, 20},
+      {" 1.850 ", NumberReading::Number, 1.85},   {"1,5E-3", NumberReading::Number, 0.0015},
+      {"50 W/(m² K)", NumberReading::Number, 50}, {"&H1F", NumberReading::Number, 31},
+      {"2 0", NumberReading::Number, 20},         {"1E+", NumberReading::TrailingText, 0},
+      {"abc", NumberReading::NoNumber, 0},        {"", NumberReading::NoNumber, 0},
+      {"   ", NumberReading::NoNumber, 0},        {"-", NumberReading::NoNumber, 0},
+      {",", NumberReading::NoNumber, 0},          {"&H", NumberReading::NoNumber, 0},
+      {"&Q1", NumberReading::NoNumber, 0},        {"2O", NumberReading::TrailingText, 0},
+      {"20x5", NumberReading::TrailingText, 0},   {"1.850,5", NumberReading::TrailingText, 0},
+      {"20 mm 5", NumberReading::TrailingText, 0}, {"1.2.3", NumberReading::TrailingText, 0},
+      {"20mm", NumberReading::TrailingText, 0},   {"1E400", NumberReading::TooLarge, 0},
+      {"1E400 K", NumberReading::TooLarge, 0},    {"1E400x", NumberReading::TrailingText, 0},
+  };
+  for (const auto& c : cases) {
+    const InputNumber n = ReadInputNumber(c.text);
+    EXPECT_EQ(n.reading, c.reading) << c.text;
+    EXPECT_EQ(n.value, c.value) << c.text;
+  }
+  EXPECT_EQ(ReadInputNumber("2O").rest, "O");
+  EXPECT_EQ(ReadInputNumber("35  °C").rest, "°C");
+}
+
+// Wherever the strict reader takes a number, it is the number the boxes have
+// always read.
+TEST(ReadInputNumber, AgreesWithParseNumberOnEveryNumberItTakes) {
+  std::mt19937 rng(4711);
+  const std::string alphabet = "0123456789,.+-eEdD &HhOo%°Cmx";
+  for (int n = 0; n < 200000; ++n) {
+    std::string text;
+    for (int k = std::uniform_int_distribution<int>(0, 8)(rng); k > 0; --k) {
+      text += alphabet[std::uniform_int_distribution<std::size_t>(0, alphabet.size() - 1)(rng)];
+    }
+    const InputNumber strict = ReadInputNumber(text);
+    if (strict.reading != NumberReading::Number) continue;
+    ASSERT_EQ(ParseNumber(text), strict.value) << text;
+  }
+}
+
 }  // namespace
 }  // namespace lamvero

@@ -193,14 +193,17 @@ TEST_F(Run, StopInTheSecondPeriodLeavesNoEvaluation) {
 TEST_F(Run, FullTimeSeriesStopTheRunWithAMessage) {
   InputTexts in = QuickInputs();
   in[Input::Dicke] = "2";
-  in[Input::Ortsschrittweite] = "0,5";
-  in[Input::deltaT] = "0,002";
+  in[Input::Ortsschrittweite] = "0,1";
+  in[Input::deltaT] = "0,001";
   in[Input::rund] = "100000";
   d.recordCalls = false;
   const RunResult r = run(in);
   ASSERT_EQ(r.outcome, RunOutcome::SeriesFull);
   ASSERT_EQ(r.messages.size(), 1u);
   EXPECT_NE(r.messages[0].find("Zeitreihen voll"), std::string::npos);
+  // Not just a larger time step: the grid number that keeps the water error small.
+  EXPECT_NE(r.messages[0].find("Ortsschrittweite mit der Wurzel desselben Faktors"), std::string::npos);
+  EXPECT_NE(r.messages[0].find("hier 0,0045)"), std::string::npos) << r.messages[0];
   EXPECT_EQ(s->record.series.nReihe, 500000);
   EXPECT_EQ(d.resultPlots, 0);
   EXPECT_FALSE(d.isVisible("cmd_Stop"));
@@ -261,6 +264,57 @@ TEST_F(Run, OrderOfDisplayCallsOfAShortRun) {
   EXPECT_EQ(c[c.size() - 2], "hide cmd_Stop");
   EXPECT_EQ(c.back(), "show cmd_Neustart");
   EXPECT_EQ(d.find("text txt_xmom=0", scale) < zuluft, true);
+}
+
+// The interpolated front may pass the last layer; the stored front never
+// lies beyond the centre plane, and it reaches it at the end.
+TEST_F(Run, DryingFrontNeverLiesBeyondTheCentre) {
+  d.recordCalls = false;
+  ASSERT_EQ(run(QuickInputs()).outcome, RunOutcome::Completed);
+  const double half = s->run.DickeTr / 2;
+  double deepest = 0;
+  for (int k = 0; k <= s->record.series.nReihe; ++k) {
+    ASSERT_LE(s->record.series.SpiegelReihe[k], half) << k;
+    deepest = std::max(deepest, s->record.series.SpiegelReihe[k]);
+  }
+  EXPECT_GT(deepest, 0.95 * half);
+}
+
+// A run that reaches the centre but whose results are not numbers (the plate
+// dries within the first long step) has failed and says so.
+TEST_F(Run, UndefinedResultsEndTheRunAsFailed) {
+  InputTexts in = InputTexts::Defaults();
+  in[Input::Waermeuebergang] = "1E9";
+  in[Input::deltaT] = "60";
+  in[Input::Ortsschrittweite] = "1";
+  const RunResult r = run(in);
+  EXPECT_EQ(r.outcome, RunOutcome::Failed);
+  ASSERT_EQ(r.messages.size(), 1u);
+  EXPECT_NE(r.messages[0].find("Wasserbeladung nach dem 1. Trocknungsabschnitt"), std::string::npos) << r.messages[0];
+  EXPECT_FALSE(std::isfinite(s->record.results.X1TA));
+  EXPECT_TRUE(d.isVisible("cmd_Neustart"));
+  EXPECT_FALSE(d.isVisible("cmd_Stop"));
+}
+
+// Above 6 % water error the advice follows the measurement: a time step too
+// long for the grid wants a smaller time step or a larger spatial step, a grid
+// too coarse for the time step the other way round.
+TEST_F(Run, WaterErrorAdviceFollowsTheGridNumber) {
+  InputTexts coarse = InputTexts::Defaults();
+  coarse[Input::Ortsschrittweite] = "1";  // grid number 0.02
+  d.recordCalls = false;
+  ASSERT_EQ(run(coarse).outcome, RunOutcome::Completed);
+  ASSERT_GT(s->record.results.WasserfehlerProzent, 6);
+  EXPECT_TRUE(d.isVisible("lbl_ungenau2"));
+  EXPECT_EQ(d.texts["lbl_ungenau3"], "Ortsschrittweite verkleinern od.");
+  EXPECT_EQ(d.texts["lbl_ungenau2"], "Zeitschrittweite vergrößern!");
+
+  InputTexts longStep = QuickInputs();
+  longStep[Input::Feuchteleit] = "1000";  // grid number 57
+  ASSERT_EQ(run(longStep).outcome, RunOutcome::Completed);
+  ASSERT_GT(s->record.results.WasserfehlerProzent, 6);
+  EXPECT_EQ(d.texts["lbl_ungenau3"], "Zeitschrittweite verkleinern od.");
+  EXPECT_EQ(d.texts["lbl_ungenau2"], "Ortsschrittweite vergrößern!");
 }
 
 }  // namespace

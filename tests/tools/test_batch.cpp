@@ -7,7 +7,6 @@
 #include <cstdlib>
 #include <fstream>
 #include <nlohmann/json.hpp>
-#include <regex>
 #include <set>
 #include <sstream>
 #include <string>
@@ -37,10 +36,13 @@ std::string TempPath(const std::string& name) {
          ::testing::UnitTest::GetInstance()->current_test_info()->name() + "_" + name;
 }
 
-// env: variable assignments for the child, e.g. "QT_QPA_PLATFORM=none".
-Result RunBatch(const std::string& args, const std::string& env = "") {
+// env: variable assignments for the child, e.g. "QT_QPA_PLATFORM=none";
+// stdoutTo: where stdout goes instead of the captured file (">/dev/full", ">&-").
+Result RunBatch(const std::string& args, const std::string& env = "", const std::string& stdoutTo = "") {
   const std::string out = TempPath("stdout"), err = TempPath("stderr");
-  const std::string command = env + " " + std::string(LAMVERO_BATCH) + " " + args + " >" + out + " 2>" + err;
+  std::remove(out.c_str());
+  const std::string command = env + " " + std::string(LAMVERO_BATCH) + " " + args + " " +
+                              (stdoutTo.empty() ? ">" + out : stdoutTo) + " 2>" + err;
   const int raw = std::system(command.c_str());
   Result r;
   r.status = WIFEXITED(raw) ? WEXITSTATUS(raw) : -1;
@@ -96,13 +98,27 @@ TEST(Batch, RefusedInputAndUsageErrorsExitTwo) {
   EXPECT_FALSE(unknownOption.err.empty());
 }
 
-// The number tokens of a JSON text that are not integers.
+// The number tokens of a JSON text that are not integers: a value after ':'
+// (or inside an array) made of the characters of a number.
 std::vector<std::string> RealTokens(const std::string& json) {
   std::vector<std::string> tokens;
-  const std::regex number(R"re(:(-?[0-9][0-9.eE+-]*)[,}\]])re");
-  for (auto it = std::sregex_iterator(json.begin(), json.end(), number); it != std::sregex_iterator(); ++it) {
-    const std::string t = (*it)[1];
+  bool inString = false;
+  for (std::size_t i = 0; i < json.size(); ++i) {
+    const char c = json[i];
+    if (inString) {
+      if (c == '\\') ++i;
+      if (c == '"') inString = false;
+      continue;
+    }
+    if (c == '"') {
+      inString = true;
+      continue;
+    }
+    if (c != '-' && (c < '0' || c > '9')) continue;
+    const std::size_t end = json.find_first_not_of("0123456789.eE+-", i);
+    const std::string t = json.substr(i, end - i);
     if (t.find_first_of(".eE") != std::string::npos) tokens.push_back(t);
+    i = end - 1;
   }
   return tokens;
 }
@@ -114,7 +130,7 @@ TEST(Batch, JsonHasFieldsAndScalarsWithSeventeenDigitNumbers) {
 
   std::set<std::string> top;
   for (const auto& item : j.items()) top.insert(item.key());
-  EXPECT_EQ(top, (std::set<std::string>{"outcome", "messages", "fields", "scalars"}));
+  EXPECT_EQ(top, (std::set<std::string>{"outcome", "messages", "fields", "scalars", "inputs", "warnings", "results"}));
   EXPECT_EQ(j["outcome"], "Completed");
 
   std::set<std::string> scalars;
@@ -319,12 +335,107 @@ TEST(Batch, ReportIsAPdfOfTwoPagesAndAnUnwritablePathIsRefusedBeforeTheRun) {
 
 TEST(Batch, RunThatFillsTheSeriesExitsThree) {
   // 4 mm plate in 1 ms steps: far more than 500000 steps.
-  const Result r = RunBatch("--json txt_Dicke=4 txt_Ortsschrittweite=0,4 txt_deltaT=0,001 txt_rund=100000");
+  const Result r = RunBatch("--json txt_Dicke=4 txt_Ortsschrittweite=0,2 txt_deltaT=0,001 txt_rund=100000");
   EXPECT_EQ(r.status, 3);
   EXPECT_NE(r.err.find("Zeitreihen voll"), std::string::npos) << r.err;
   const nlohmann::json j = nlohmann::json::parse(r.out);
   EXPECT_EQ(j["outcome"], "SeriesFull");
   EXPECT_EQ(j["scalars"]["nReihe"], 500000);
+}
+
+// A refused input is still one JSON object, each problem with its fields, the
+// texts that were used and the warnings.
+TEST(Batch, RefusedInputIsOneJsonObjectWithEachProblemsFields) {
+  const Result r = RunBatch("--json " + kQuick + " txt_Dicke=6 txt_XAnf=abc txt_AbluftFeuchte=100 txt_Waermeuebergang=500");
+  EXPECT_EQ(r.status, 2);
+  EXPECT_NE(r.err.find("„abc“ ist keine Zahl"), std::string::npos) << r.err;
+  const nlohmann::json j = nlohmann::json::parse(r.out);
+  EXPECT_EQ(j["outcome"], "Refused");
+  ASSERT_EQ(j["problems"].size(), 2u) << r.out;
+  EXPECT_EQ(j["problems"][0]["fields"], nlohmann::json::array({"txt_XAnf"}));
+  EXPECT_EQ(j["problems"][1]["fields"], nlohmann::json::array({"txt_AbluftFeuchte"}));
+  EXPECT_EQ(j["messages"].size(), 2u);
+  EXPECT_EQ(j["inputs"]["txt_XAnf"], "abc");
+  EXPECT_EQ(j["inputs"]["txt_Dicke"], "6");
+  EXPECT_EQ(j["inputs"]["txt_lambda"], "1,0");  // defaults are echoed too
+  ASSERT_EQ(j["warnings"].size(), 2u);  // also saturated exhaust: outside its usual range, besides refused
+  EXPECT_EQ(j["warnings"][0]["field"], "txt_Waermeuebergang");
+  EXPECT_EQ(j["warnings"][1]["field"], "txt_AbluftFeuchte");
+}
+
+// An unusual value is computed, with a warning on stderr and in the JSON;
+// every result is a number (or null) with its unit.
+TEST(Batch, WarningsGoAheadAndResultsCarryTheirUnits) {
+  const Result r = RunBatch("--json " + kQuick + " txt_Dicke=6 txt_Waermeuebergang=200");
+  ASSERT_EQ(r.status, 0) << r.err;
+  EXPECT_NE(r.err.find("Warnung: „effekt. Wärmeübergangskoeff. in W/(m² K)“: 200 W/(m² K) liegt außerhalb"),
+            std::string::npos)
+      << r.err;
+  const nlohmann::json j = nlohmann::json::parse(r.out);
+  ASSERT_EQ(j["warnings"].size(), 1u);
+  EXPECT_EQ(j["warnings"][0]["value"], 200);
+  EXPECT_EQ(j["warnings"][0]["usualMax"], 150);
+  for (const auto& [name, q] : j["results"].items()) {
+    SCOPED_TRACE(name);
+    EXPECT_TRUE(q["value"].is_number() || q["value"].is_null()) << q;
+    EXPECT_TRUE(q["unit"].is_string());
+  }
+  // The window shows the gradient in % per mm, the run state holds 1/m.
+  EXPECT_EQ(j["results"]["schwindgrad"]["unit"], "% pro mm");
+  EXPECT_DOUBLE_EQ(j["results"]["schwindgrad"]["value"].get<double>(), 0.1 * j["scalars"]["schwindgrad"].get<double>());
+  EXPECT_EQ(j["results"]["Zeit"]["value"], j["scalars"]["Zeit"]);
+  EXPECT_TRUE(j["results"]["WasserfehlerProzent"]["value"].is_number());
+}
+
+TEST(Batch, VersionHelpAndMisspeltFieldNames) {
+  const Result version = RunBatch("--version");
+  EXPECT_EQ(version.status, 0);
+  EXPECT_EQ(version.out.rfind("lamvero-batch ", 0), 0u) << version.out;
+
+  const Result help = RunBatch("--help");
+  EXPECT_EQ(help.status, 0);
+  for (const char* text : {"txt_Dicke", "Anfangsdicke der Platte in mm", "Vorgabe: 20,0", "txt_KappaSteig",
+                           "Kappa-Steigung unter Grenzfeuchte", "Einheit: W/(m² K)", "üblich: 5 bis 150 W/(m² K)"}) {
+    EXPECT_NE(help.out.find(text), std::string::npos) << text;
+  }
+  for (const char* typo : {"txt_Dike=3", "txt_dicke=3", "Dicke=3"}) {
+    const Result r = RunBatch(typo);
+    EXPECT_EQ(r.status, 2) << typo;
+    EXPECT_NE(r.err.find("gemeint ist wohl txt_Dicke"), std::string::npos) << typo << ": " << r.err;
+  }
+  EXPECT_EQ(RunBatch("txt_Gibtsnicht=3").err.find("gemeint ist wohl"), std::string::npos);
+}
+
+// A result that cannot be written is an error, never a silent success; a
+// stopped run keeps its status and stderr names both.
+TEST(Batch, LostOutputIsAnError) {
+  const Result full = RunBatch("--json " + kQuick, "", ">/dev/full");
+  EXPECT_EQ(full.status, 1);
+  EXPECT_NE(full.err.find("stdout"), std::string::npos) << full.err;
+
+  EXPECT_EQ(RunBatch("--help", "", ">/dev/full").status, 1);
+
+  const Result closed = RunBatch(kQuick, "", ">&-");
+  EXPECT_EQ(closed.status, 1);
+  EXPECT_NE(closed.err.find("stdout"), std::string::npos) << closed.err;
+
+  // A closed stdout must not hand its number to the series file.
+  const std::string csv = TempPath("series.csv");
+  const Result closedWithFile = RunBatch("--series " + csv + " " + kQuick, "", ">&-");
+  EXPECT_EQ(closedWithFile.status, 1);
+  EXPECT_EQ(Slurp(csv).rfind("t in s,", 0), 0u);
+
+  const Result stoppedAndLost =
+      RunBatch("--json txt_Dicke=4 txt_Ortsschrittweite=0,2 txt_deltaT=0,001 txt_rund=100000", "", ">/dev/full");
+  EXPECT_EQ(stoppedAndLost.status, 3);
+  EXPECT_NE(stoppedAndLost.err.find("Zeitreihen voll"), std::string::npos) << stoppedAndLost.err;
+  EXPECT_NE(stoppedAndLost.err.find("stdout"), std::string::npos) << stoppedAndLost.err;
+
+  // A device is not a file to save into: saving would replace it.
+  const Result device = RunBatch("--series /dev/full " + kQuick);
+  EXPECT_EQ(device.status, 1);
+  EXPECT_TRUE(device.out.empty()) << "refused before the run";
+  EXPECT_NE(device.err.find("keine gewöhnliche Datei"), std::string::npos) << device.err;
 }
 
 }  // namespace

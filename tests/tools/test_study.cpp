@@ -15,7 +15,7 @@ namespace {
 // Quick cases (see tests/common/quickinputs.h).
 const std::string kQuick = "txt_Dicke=4 txt_Ortsschrittweite=0,2 txt_deltaT=2 txt_rund=100";
 // Six cases, the plate of 0 mm in the middle refused.
-const std::string kGrid = kQuick + " --vary 'txt_Dicke=3;0;4' --vary 'txt_Lufttemp=35;45'";
+const std::string kGrid = kQuick + " --vary 'txt_Dicke=6;0;4' --vary 'txt_Lufttemp=35;45'";
 
 std::vector<std::string> Cells(const std::string& line, char separator) {
   std::vector<std::string> cells;
@@ -44,7 +44,7 @@ TEST(Study, CsvHasOneRowPerCaseInCaseOrderAndARefusedCaseWithItsMessage) {
             "case,txt_Dicke,txt_Lufttemp,outcome,Dauer1TA [h],DauerGegenstrom [h],Zeit [h],X1TA [kg/kg],"
             "XGegen [kg/kg],XEnde [kg/kg],ThetaZuluft [°C],spezEnergie [kJ/kg],relEnergie [1],"
             "WasserfehlerProzent [%],WasserdampfMax [kg/(m² h)],schwinddiff [%],schwindgrad [% pro mm],messages");
-  const char* expected[6][3] = {{"1", "3", "35"}, {"2", "3", "45"}, {"3", "0", "35"},
+  const char* expected[6][3] = {{"1", "6", "35"}, {"2", "6", "45"}, {"3", "0", "35"},
                                 {"4", "0", "45"}, {"5", "4", "35"}, {"6", "4", "45"}};
   for (std::size_t i = 0; i < 6; ++i) {
     const std::vector<std::string> cells = Cells(lines[i + 1], ',');
@@ -110,7 +110,7 @@ TEST(Study, GermanDialectWritesDecimalCommasAndSemicolons) {
 }
 
 TEST(Study, ThreeShardsMergedEqualTheUnshardedStudyByteForByte) {
-  const std::string study = kQuick + " --vary 'txt_Dicke=3;0;4;5' --vary 'txt_Lufttemp=35;45' -j 2";
+  const std::string study = kQuick + " --vary 'txt_Dicke=6;0;4;5' --vary 'txt_Lufttemp=35;45' -j 2";
   for (const std::string format : {"csv", "jsonl"}) {
     SCOPED_TRACE(format);
     const BatchResult whole = RunBatch(study + " --format " + format);
@@ -130,7 +130,7 @@ TEST(Study, ThreeShardsMergedEqualTheUnshardedStudyByteForByte) {
 }
 
 TEST(Study, MergeRefusesAMissingOrRepeatedCase) {
-  const std::string study = kQuick + " --vary 'txt_Dicke=3;4;5'";
+  const std::string study = kQuick + " --vary 'txt_Dicke=6;4;5'";
   const std::string a = TestFile("a"), b = TestFile("b");
   WriteFile(a, RunBatch(study + " --shard 1/2").out);
   WriteFile(b, RunBatch(study + " --shard 2/2").out);
@@ -148,14 +148,14 @@ TEST(Study, MergeRefusesAMissingOrRepeatedCase) {
 
 TEST(Study, CaseTableGivesOneCasePerRowInEitherDialect) {
   const std::string plain = TestFile("plain.csv"), de = TestFile("de.csv");
-  WriteFile(plain, "\xEF\xBB\xBFtxt_Dicke,txt_XAnf\r\n3,\"0,2\"\r\n4,\r\n\r\n");
-  WriteFile(de, "txt_Dicke;txt_XAnf\n3;0,2\n4;\n");
+  WriteFile(plain, "\xEF\xBB\xBFtxt_Dicke,txt_XAnf\r\n6,\"0,2\"\r\n4,\r\n\r\n");
+  WriteFile(de, "txt_Dicke;txt_XAnf\n6;0,2\n4;\n");
   const BatchResult a = RunBatch(kQuick + " txt_XAnf=0,3 --cases " + plain + " --vary 'txt_Lufttemp=35;45'");
   ASSERT_EQ(a.status, 0) << a.err;
   const std::vector<std::string> lines = Lines(a.out);
   ASSERT_EQ(lines.size(), 5u);
   EXPECT_EQ(lines[0].rfind("case,txt_Dicke,txt_XAnf,txt_Lufttemp,outcome,", 0), 0u) << lines[0];
-  EXPECT_EQ(lines[1].rfind("1,3,0.2,35,Completed,", 0), 0u) << lines[1];
+  EXPECT_EQ(lines[1].rfind("1,6,0.2,35,Completed,", 0), 0u) << lines[1];
   EXPECT_EQ(lines[4].rfind("4,4,0.3,45,Completed,", 0), 0u) << lines[4];  // empty cell: the base value
   EXPECT_EQ(RunBatch(kQuick + " txt_XAnf=0,3 --cases " + de + " --vary 'txt_Lufttemp=35;45'").out, a.out);
 }

@@ -154,8 +154,8 @@ TEST(ReportContent, HighWaterErrorShowsItsWarningLowErrorNone) {
 TEST(ReportContent, StoppedAndRefusedRunsSayWhy) {
   InputTexts full = QuickInputs();
   full[Input::Dicke] = "2";
-  full[Input::Ortsschrittweite] = "0,5";
-  full[Input::deltaT] = "0,002";
+  full[Input::Ortsschrittweite] = "0,1";  // 10 steps: the coarsest grid accepted
+  full[Input::deltaT] = "0,001";
   full[Input::rund] = "100000";
   const RunRecord r = Recorded(full);
   ASSERT_EQ(r.outcome, RunOutcome::SeriesFull);

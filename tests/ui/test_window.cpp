@@ -131,7 +131,12 @@ TEST(MainWindowRun, PauseThenWeiterGivesTheSameRunAsNoPause) {
   Window paused;
   bool onlyWeiterWhilePaused = false;
   double zeitAtPause = -1;
-  QTimer::singleShot(40, [&] {
+  // Pause once the run has taken some steps, however busy the machine is.
+  QTimer pauseSoon;
+  pauseSoon.setInterval(40);
+  QObject::connect(&pauseSoon, &QTimer::timeout, [&] {
+    if (paused.w.runState().now.Zeit <= 0) return;
+    pauseSoon.stop();
     QTimer::singleShot(30, [&] {
       onlyWeiterWhilePaused =
           paused.shown("cmd_Weiter") && !paused.shown("cmd_Pause") && !paused.shown("cmd_Stop");
@@ -140,6 +145,7 @@ TEST(MainWindowRun, PauseThenWeiterGivesTheSameRunAsNoPause) {
     });
     paused.click("cmd_Pause");
   });
+  pauseSoon.start();
   paused.click("cmd_Start");
 
   EXPECT_TRUE(onlyWeiterWhilePaused);
@@ -216,6 +222,41 @@ TEST(MainWindowRun, RefusedInputsShowEveryProblemAndStartNoRun) {
   for (const std::string& name : OutputRows()) EXPECT_FALSE(win.shown(name.c_str())) << name;
   EXPECT_TRUE(win.w.ausgabe().isBlank());
   EXPECT_EQ(win.inputTexts(), TextsOf(in));
+}
+
+// Values far outside what a brick dryer sees: the window asks first, and "No"
+// starts nothing and keeps every text as typed.
+TEST(MainWindowRun, UnusualInputsAskBeforeTheRun) {
+  Window win;
+  InputTexts in = QuickInputs();
+  in[Input::Waermeuebergang] = "1E9";
+  in[Input::ThetaEinf] = "-273";
+  win.w.setInputs(in);
+  win.answer = false;
+  win.click("cmd_Start");
+  ASSERT_EQ(win.questions.size(), 1);
+  EXPECT_TRUE(win.questions[0].endsWith(QStringLiteral("trotzdem rechnen?")));
+  EXPECT_TRUE(win.questions[0].contains(QString::fromUtf8(FieldOf(Input::Waermeuebergang).caption)));
+  EXPECT_TRUE(win.questions[0].contains(QStringLiteral("-273 °C liegt außerhalb des üblichen Bereichs von 0 °C bis 50 °C")));
+  EXPECT_TRUE(win.messages.isEmpty());
+  EXPECT_TRUE(win.shown("cmd_Start"));
+  EXPECT_FALSE(win.shown("cmd_Neustart"));
+  EXPECT_TRUE(win.w.ausgabe().isBlank());
+  EXPECT_EQ(win.inputTexts(), TextsOf(in));
+
+  // A refused input is reported, not questioned.
+  InputTexts refused = in;
+  refused[Input::rhos] = "abc";
+  win.w.setInputs(refused);
+  win.click("cmd_Start");
+  EXPECT_EQ(win.questions.size(), 1);
+  EXPECT_EQ(win.messages.size(), 1);
+
+  win.w.setInputs(in);
+  win.answer = true;
+  win.click("cmd_Start");
+  EXPECT_EQ(win.questions.size(), 2);
+  EXPECT_TRUE(win.shown("cmd_Neustart"));
 }
 
 TEST(MainWindowRun, FullSeriesStopTheRunWithAMessage) {

@@ -198,9 +198,9 @@ TEST(MainWindowKeyboard, EnterInAnInputBoxRunsAgainEscStopsAndButtonsHaveMnemoni
   // Enter after a finished run clears it and runs with the inputs as they stand.
   dicke->setFocus();
   QTest::keyClick(dicke, Qt::Key_A, Qt::ControlModifier);
-  QTest::keyClicks(dicke, "3");
+  QTest::keyClicks(dicke, "3,8");  // 10 spatial steps: the coarsest grid accepted
   QTest::keyClick(dicke, Qt::Key_Return);
-  EXPECT_EQ(dicke->text(), "3");
+  EXPECT_EQ(dicke->text(), "3,8");
   EXPECT_TRUE(win.shown("txt_ThetaZuluft"));
   EXPECT_LT(win.w.runState().now.Zeit, zeit);  // a thinner plate dries sooner
   win.get<QPushButton>("cmd_Neustart")->click();
@@ -311,7 +311,7 @@ TEST(MainWindowToolTips, InputsTellMeaningUnitDefaultAndRangeResultsMeaningAndUn
   }
   EXPECT_EQ(inputs, static_cast<int>(kInputCount));
   const auto tipOf = [&](const char* name) { return win.get(name)->toolTip().toStdString(); };
-  EXPECT_NE(tipOf("txt_Dicke").find("\nVorgabe: 20,0 mm\nüblicher Bereich: 5 bis 100 mm"), std::string::npos);
+  EXPECT_NE(tipOf("txt_Dicke").find("\nVorgabe: 20,0 mm\nüblicher Bereich: 3 bis 100 mm"), std::string::npos);
   EXPECT_NE(tipOf("txt_Ortsschrittweite").find("üblicher Bereich: 0,02 bis 0,5 mm"), std::string::npos);
   EXPECT_NE(tipOf("txt_AussenluftTemp").find("üblicher Bereich: -20 bis 40 °C"), std::string::npos);
   EXPECT_NE(tipOf("txt_rund").find("Vorgabe: 1200\nüblicher Bereich: 100 bis 10000"), std::string::npos);

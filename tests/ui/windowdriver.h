@@ -1,6 +1,6 @@
 #pragma once
-// A shown, active main window driven as a user would, whose message boxes are
-// recorded instead of shown.
+// A shown, active main window driven as a user would, whose message boxes and
+// questions are recorded instead of shown; a question is answered with `answer`.
 
 #include <gtest/gtest.h>
 
@@ -20,9 +20,15 @@ namespace lamvero::testing {
 struct Window {
   MainWindow w;
   QStringList messages;
+  QStringList questions;
+  bool answer = true;
 
   Window() {
     w.setMessagePresenter([this](const QString& text) { messages << text; });
+    w.setQuestioner([this](const QString& text) {
+      questions << text;
+      return answer;
+    });
     w.show();
     w.activateWindow();
     EXPECT_TRUE(QTest::qWaitForWindowActive(&w));

@@ -1,0 +1,43 @@
+#include "model/plausibility.h"
+
+#include <cstdio>
+
+#include "model/parsenumber.h"
+
+namespace lamvero {
+
+namespace {
+
+// A number with up to 6 significant digits and a decimal comma.
+std::string German(double value) {
+  char buffer[40];
+  std::snprintf(buffer, sizeof buffer, "%.6g", value);
+  std::string text = buffer;
+  for (char& c : text) {
+    if (c == '.') c = ',';
+  }
+  return text;
+}
+
+std::string WithUnit(double value, const char* unit) {
+  return *unit ? German(value) + " " + unit : German(value);
+}
+
+}  // namespace
+
+std::vector<InputWarning> FindUnusualInputs(const InputTexts& inputs) {
+  std::vector<InputWarning> warnings;
+  for (const InputField& f : InputFields()) {
+    const InputNumber x = ReadInputNumber(inputs[f.id]);
+    if (x.reading != NumberReading::Number) continue;
+    if (x.value >= f.usualMin && x.value <= f.usualMax) continue;
+    std::string caption = f.caption;
+    while (!caption.empty() && caption.back() == ' ') caption.pop_back();
+    warnings.push_back({f.id, x.value,
+                        "„" + caption + "“: " + WithUnit(x.value, f.unit) + " liegt außerhalb des üblichen Bereichs von " +
+                            WithUnit(f.usualMin, f.unit) + " bis " + WithUnit(f.usualMax, f.unit) + "."});
+  }
+  return warnings;
+}
+
+}  // namespace lamvero

@@ -1,0 +1,84 @@
+#include "tools/batchdisplay.h"
+
+#include <algorithm>
+#include <cmath>
+#include <cstdio>
+
+#include "model/numberformat.h"
+
+namespace lamvero {
+
+void BatchDisplay::endProgress() {
+  if (shown_) std::fputs("\r\033[K", stderr);
+  shown_ = false;
+}
+
+void BatchDisplay::setText(const char* control, const std::string& text) {
+  if (window_) window_->setText(control, text);
+}
+
+void BatchDisplay::setVisible(const char* control, bool visible) {
+  if (window_) window_->setVisible(control, visible);
+}
+
+void BatchDisplay::setColor(const char* control, Rgb color) {
+  if (window_) window_->setColor(control, color);
+}
+
+void BatchDisplay::repaint(const char* control) {
+  if (window_) window_->repaint(control);
+}
+
+void BatchDisplay::repaintWindow() {
+  if (window_) window_->repaintWindow();
+}
+
+void BatchDisplay::fillWhite(Area area, double x1, double y1, double x2, double y2) {
+  if (window_) window_->fillWhite(area, x1, y1, x2, y2);
+}
+
+void BatchDisplay::drawShrinkageScale(const RunState& s) {
+  if (window_) window_->drawShrinkageScale(s);
+}
+
+void BatchDisplay::drawProfile(const RunState& s, CurveStyle style) {
+  ++profileCurves_;
+  if (window_) window_->drawProfile(s, style);
+}
+
+void BatchDisplay::drawResultPlots(const RunState& s) {
+  if (window_) window_->drawResultPlots(s);
+}
+
+void BatchDisplay::refresh(Area area) {
+  if (window_) window_->refresh(area);
+}
+
+void BatchDisplay::yield() {
+  // A clock read costs more than many steps of a small grid: look at it
+  // only every few thousand steps, and write at most ten times a second.
+  if (progress_ && ++yields_ % 4096 == 0) {
+    const auto now = std::chrono::steady_clock::now();
+    if (now - lastShown_ >= std::chrono::milliseconds(100)) {
+      lastShown_ = now;
+      showProgress();
+    }
+  }
+  if (window_) window_->yield();
+}
+
+void BatchDisplay::showProgress() {
+  // Short enough for one line of a narrow terminal, or \r could not overwrite it.
+  std::string line = "\r\033[Klamvero-batch" + FormatDuration(std::floor(s_.now.Zeit + 0.5)) + "  xmom " +
+                     Format(s_.now.xmom, "#0.0000") + " kg/kg";
+  if (s_.now.sSpiegel > 0) {
+    // The interpolated front may pass the last layer; it is shown at most at the centre.
+    line += "  Spiegel " + Format(1000 * std::min(s_.now.sSpiegel, s_.run.DickeTr / 2), "#0.00") + "/" +
+            Format(1000 * s_.run.DickeTr / 2, "#0.00") + " mm";
+  }
+  std::fputs(line.c_str(), stderr);
+  std::fflush(stderr);
+  shown_ = true;
+}
+
+}  // namespace lamvero
