@@ -47,7 +47,8 @@ bool SameInput(const std::string& a, const std::string& b) {
 
 QString ValueText(double value, const char* pattern) {
   if (!std::isfinite(value)) return QStringLiteral("–");  // the run did not reach that stage
-  const std::string text = pattern ? Format(value, pattern) : FormatDuration(value);
+  // Durations to the whole second, halves up, as the window's clock shows them.
+  const std::string text = pattern ? Format(value, pattern) : FormatDuration(std::floor(value + 0.5));
   return QString::fromStdString(text).trimmed();
 }
 

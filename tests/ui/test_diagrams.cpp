@@ -194,6 +194,19 @@ TEST(DiagramTable, DifferencesToTheReferenceRun) {
   EXPECT_EQ(ComparisonTable::DifferenceText(2, 0, false, "#0.00"), QStringLiteral("+2,00"));
 }
 
+// The table shows a duration as the window's clock does: to the second, halves up
+// (the default run ends at 22000,5 s, which the window shows as 6:06:41).
+TEST(DiagramTable, DurationsReadAsTheWindowShowsThem) {
+  DiagramWindow w;
+  w.show();
+  RunRecord r = QuickRun("4");
+  r.results.Zeit = 22000.5;
+  w.addSessionRun(r);
+  const int zeit = w.table().rowOf(QStringLiteral("Zeit"));
+  ASSERT_GE(zeit, 0);
+  EXPECT_EQ(w.table().item(zeit, 0)->text(), QStringLiteral("6:06:41"));
+}
+
 TEST(DiagramExport, CsvHoldsEveryPointOfTheShownRunsPicturesAreWritten) {
   DiagramWindow w;
   w.show();
