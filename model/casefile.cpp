@@ -98,17 +98,6 @@ constexpr std::size_t kMaxControls = 10000;
 constexpr int kMaxDepth = 8;
 constexpr std::size_t kMaxValues = RunSeries::kCount * kSeriesCapacity + 1000000;
 
-const char* OutcomeName(RunOutcome outcome) {
-  switch (outcome) {
-    case RunOutcome::Completed: return "Completed";
-    case RunOutcome::Refused: return "Refused";
-    case RunOutcome::Stopped: return "Stopped";
-    case RunOutcome::SeriesFull: return "SeriesFull";
-    case RunOutcome::Failed: return "Failed";
-  }
-  return "";
-}
-
 // A number as JSON: NaN and infinities have no JSON form and are written as null.
 template <class J>
 J Number(double value) {
@@ -136,7 +125,7 @@ ordered RunObject(const CaseRun& run) {
   ordered o = ordered::object();
   o["date"] = run.date;
   o["program"] = run.program;
-  o["outcome"] = OutcomeName(r.outcome);
+  o["outcome"] = RunOutcomeName(r.outcome);
   o["messages"] = r.messages;
   o["results"] = ResultTable<ordered>(r);
   o["nReihe"] = run.nReihe;
@@ -295,7 +284,7 @@ InputTexts ReadInputs(const json& j) {
 RunOutcome ReadOutcome(const json& j, const std::string& path) {
   const std::string name = Text(j, path, 64, true);
   for (RunOutcome o : {RunOutcome::Completed, RunOutcome::Stopped, RunOutcome::SeriesFull, RunOutcome::Failed}) {
-    if (name == OutcomeName(o)) return o;
+    if (name == RunOutcomeName(o)) return o;
   }
   Fail("Das Feld " + Quoted(path) + " hat den unbekannten Wert \"" + name +
        "\" (erwartet Completed, Stopped, SeriesFull oder Failed).");

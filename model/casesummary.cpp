@@ -48,15 +48,4 @@ CaseSummary SummarizeRun(const RunRecord& record) {
   return summary;
 }
 
-const char* RunOutcomeName(RunOutcome outcome) {
-  switch (outcome) {
-    case RunOutcome::Completed: return "Completed";
-    case RunOutcome::Refused: return "Refused";
-    case RunOutcome::Stopped: return "Stopped";
-    case RunOutcome::SeriesFull: return "SeriesFull";
-    case RunOutcome::Failed: return "Failed";
-  }
-  return "";
-}
-
 }  // namespace lamvero

@@ -37,6 +37,5 @@ struct CaseSummary {
 
 CaseSummary SummarizeRun(const RunRecord& record);
 
-const char* RunOutcomeName(RunOutcome outcome);
 
 }  // namespace lamvero

@@ -4,6 +4,17 @@
 
 namespace lamvero {
 
+const char* RunOutcomeName(RunOutcome outcome) {
+  switch (outcome) {
+    case RunOutcome::Completed: return "Completed";
+    case RunOutcome::Refused: return "Refused";
+    case RunOutcome::Stopped: return "Stopped";
+    case RunOutcome::SeriesFull: return "SeriesFull";
+    case RunOutcome::Failed: return "Failed";
+  }
+  return "";
+}
+
 Series Series::head(std::size_t n) const {
   Series copy(n);
   if (n > 0) std::copy(v_.get(), v_.get() + n, copy.v_.get());

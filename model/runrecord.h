@@ -31,6 +31,10 @@ enum class RunOutcome {
   Failed,      // the profile stopped being finite; stopped like Stop
 };
 
+// "Completed", "Refused", "Stopped", "SeriesFull" or "Failed": the outcome as
+// files, JSON and study rows name it.
+const char* RunOutcomeName(RunOutcome outcome);
+
 // One time series of fixed capacity. Its entries are not cleared when it is
 // made: a run writes every entry up to nReihe before anything reads it, so a
 // short run touches only the memory it uses.

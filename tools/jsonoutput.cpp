@@ -17,17 +17,6 @@ std::string JsonString(const std::string& text) {
   return nlohmann::json(text).dump(-1, ' ', false, nlohmann::json::error_handler_t::replace);
 }
 
-const char* OutcomeName(RunOutcome outcome) {
-  switch (outcome) {
-    case RunOutcome::Completed: return "Completed";
-    case RunOutcome::Refused: return "Refused";
-    case RunOutcome::Stopped: return "Stopped";
-    case RunOutcome::SeriesFull: return "SeriesFull";
-    case RunOutcome::Failed: return "Failed";
-  }
-  return "";
-}
-
 std::string Messages(const std::vector<std::string>& messages) {
   std::string out = "[";
   for (std::size_t i = 0; i < messages.size(); ++i) out += (i ? "," : "") + JsonString(messages[i]);
@@ -73,7 +62,7 @@ std::string Number17(double value) {
 }
 
 std::string RunJson(const RunRecord& record, int profileCurves, const std::vector<InputWarning>& warnings) {
-  std::string out = "{\"outcome\":" + JsonString(OutcomeName(record.outcome)) + ",\"messages\":[";
+  std::string out = "{\"outcome\":" + JsonString(RunOutcomeName(record.outcome)) + ",\"messages\":[";
   for (std::size_t i = 0; i < record.messages.size(); ++i) {
     out += (i ? "," : "") + JsonString(record.messages[i]);
   }

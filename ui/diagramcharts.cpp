@@ -14,7 +14,7 @@ namespace {
 
 constexpr double kHoursPerSecond = 1.0 / 3600.0;
 
-struct CurveSpec {
+struct CurveLayout {
   const char* part;             // "Oberfläche"
   Series RunSeries::*y;
   Qt::PenStyle style;
@@ -23,19 +23,19 @@ struct CurveSpec {
   int from;                     // first point drawn: the set-up leaves some series 0 at point 0
 };
 
-struct ChartSpec {
+struct ChartLayout {
   ChartKind kind;
   Series RunSeries::*x;
   double xScale;                // to the axis unit
-  std::vector<CurveSpec> curves;
+  std::vector<CurveLayout> curves;
 };
 
 constexpr double kAll = -1e300;
 // A rate of -100 marks a poorly converged step that the evaluation did not reach.
 constexpr double kNoMarkers = 0;
 
-const std::vector<ChartSpec>& Specs() {
-  static const std::vector<ChartSpec> specs{
+const std::vector<ChartLayout>& Layouts() {
+  static const std::vector<ChartLayout> layouts{
       {ChartKind::Moisture, &RunSeries::tReihe, kHoursPerSecond,
        {{"mittel", &RunSeries::XReihe, Qt::SolidLine, 2.2, kAll, 0},
         {"Oberfläche", &RunSeries::XOberflReihe, Qt::DashLine, 1.4, kAll, 1},
@@ -50,14 +50,14 @@ const std::vector<ChartSpec>& Specs() {
        {{"Oberfläche", &RunSeries::SchwOberflReihe, Qt::DashLine, 1.4, kAll, 0},
         {"Kern", &RunSeries::SchwKernReihe, Qt::SolidLine, 2.0, kAll, 0}}},
   };
-  return specs;
+  return layouts;
 }
 
-const ChartSpec& SpecOf(ChartKind kind) {
-  for (const ChartSpec& s : Specs()) {
+const ChartLayout& LayoutOf(ChartKind kind) {
+  for (const ChartLayout& s : Layouts()) {
     if (s.kind == kind) return s;
   }
-  return Specs().front();
+  return Layouts().front();
 }
 
 const char* SeriesName(Series RunSeries::*member) {
@@ -208,20 +208,20 @@ void FillChart(ChartPanel& panel, ChartKind kind, const std::vector<const RunEnt
     panel.resetZoom();
     return;
   }
-  const ChartSpec& spec = SpecOf(kind);
+  const ChartLayout& layout = LayoutOf(kind);
   for (const RunEntry* run : runs) {
     if (!run->hasSeries()) continue;
     const RunSeries& s = run->record->series;
-    for (const CurveSpec& c : spec.curves) {
+    for (const CurveLayout& c : layout.curves) {
       CurveData data;
       data.owner = run->record;
-      data.x = (s.*spec.x).begin() + c.from;
+      data.x = (s.*layout.x).begin() + c.from;
       data.y = (s.*c.y).begin() + c.from;
       data.n = static_cast<std::size_t>(s.points() - c.from);
-      data.xScale = spec.xScale;
+      data.xScale = layout.xScale;
       data.yFloor = c.yFloor;
       QPen pen(run->color, c.width, c.style);
-      const QString name = spec.curves.size() > 1 ? QStringLiteral("%1 – %2").arg(run->label, QString::fromUtf8(c.part))
+      const QString name = layout.curves.size() > 1 ? QStringLiteral("%1 – %2").arg(run->label, QString::fromUtf8(c.part))
                                                    : run->label;
       panel.addCurve(name, std::move(data), pen);
     }
@@ -244,9 +244,9 @@ std::string ChartCsv(ChartKind kind, const std::vector<const RunEntry*>& runs, C
     }
     return csv;
   }
-  const ChartSpec& spec = SpecOf(kind);
-  std::vector<Series RunSeries::*> columns{spec.x};
-  for (const CurveSpec& c : spec.curves) columns.push_back(c.y);
+  const ChartLayout& layout = LayoutOf(kind);
+  std::vector<Series RunSeries::*> columns{layout.x};
+  for (const CurveLayout& c : layout.curves) columns.push_back(c.y);
 
   std::vector<std::string> cells{CsvText("Lauf", dialect)};
   for (auto member : columns) cells.push_back(CsvText(SeriesName(member), dialect));
