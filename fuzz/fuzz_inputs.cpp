@@ -12,10 +12,12 @@
 
 #include "model/display.h"
 #include "model/inputcheck.h"
+#include "model/inputreading.h"
 #include "model/inputs.h"
 #include "model/parsenumber.h"
 #include "model/plausibility.h"
 #include "model/runstate.h"
+#include "model/runview.h"
 #include "model/setup.h"
 
 namespace {
@@ -59,14 +61,18 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
 
   static const std::unique_ptr<lamvero::RunState> state = std::make_unique<lamvero::RunState>();
   lamvero::NullDisplay display;
+  lamvero::RunView view(display);
   lamvero::RunState& s = *state;
-  lamvero::SetUpRun(s, inputs, display);
-  for (double v : {s.DickeTr, s.FlaechenmasseInv, s.XAbluft, s.ThetaKgr, s.LuftRohlingVerh, s.rho0, s.offPoren,
-                   s.XSchwEnde, s.KappaGr, s.dx, s.qrand, s.mRand}) {
+  const lamvero::InputReading reading = lamvero::ReadInputs(inputs);
+  lamvero::SetUpRun(s, reading.values, view);
+  const lamvero::RunConstants& run = s.run;
+  for (double v : {run.DickeTr, run.FlaechenmasseInv, run.XAbluft, run.ThetaKgr, run.LuftRohlingVerh, run.body.rho0,
+                   run.body.offPoren, run.body.XSchwEnde, run.body.KappaGr, run.dx, s.now.qrand, s.now.mRand}) {
     Require(std::isfinite(v));
   }
-  Require(s.AnzOS >= 10 && s.AnzOS <= lamvero::kMaxAnzOS);
-  Require(s.AbluftFeuchte >= 0 && s.AbluftFeuchte < 1 && s.AussenluftFeuchte >= 0 && s.AussenluftFeuchte <= 1);
-  Require(s.offPoren > 0 && s.LuftRohlingVerh > 0 && s.DickeTr > 0);
+  Require(run.AnzOS >= 10 && run.AnzOS <= lamvero::kMaxAnzOS);
+  Require(s.in.AbluftFeuchte >= 0 && s.in.AbluftFeuchte < 1 && s.in.AussenluftFeuchte >= 0 &&
+          s.in.AussenluftFeuchte <= 1);
+  Require(run.body.offPoren > 0 && run.LuftRohlingVerh > 0 && run.DickeTr > 0);
   return 0;
 }
