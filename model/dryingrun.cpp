@@ -1,7 +1,6 @@
 #include "model/dryingrun.h"
 
 #include <cmath>
-#include <cstdio>
 #include <memory>
 
 #include "model/dryingperiods.h"
@@ -16,17 +15,6 @@ namespace lamvero {
 
 namespace {
 
-// Two significant digits with a decimal comma: 2,3 or 0,0045.
-std::string TwoDigits(double value) {
-  char buffer[40];
-  std::snprintf(buffer, sizeof buffer, "%.2g", value);
-  std::string text = buffer;
-  for (char& c : text) {
-    if (c == '.') c = ',';
-  }
-  return text;
-}
-
 std::string StopMessage(const RunState& s, PeriodEnd end) {
   std::string when = FormatDuration(std::floor(s.now.Zeit + 0.5));
   if (when.front() != ' ') when.insert(0, " ");
@@ -37,7 +25,7 @@ std::string StopMessage(const RunState& s, PeriodEnd end) {
            " angehalten, denn die Zeitreihen fassen höchstens 500000 Zeitschritte. "
            "Bitte die Zeitschrittweite vergrößern und die Ortsschrittweite mit der Wurzel desselben Faktors, "
            "damit Feuchteleitk. × Zeitschrittweite / Ortsschrittweite² (in m²/s, s, m; hier " +
-           TwoDigits(MoistureGridNumber(s.in.Feuchteleit, s.in.deltaT, s.run.dx)) +
+           FormatSignificant(MoistureGridNumber(s.in.Feuchteleit, s.in.deltaT, s.run.dx), 2) +
            ") bei 0,3 bis 1 bleibt: dort ist der Wasserfehler am kleinsten.";
   }
   return "Die Rechnung wurde bei der Zeit" + when +

@@ -2,7 +2,6 @@
 
 #include <cfloat>
 #include <cmath>
-#include <cstdio>
 #include <initializer_list>
 #include <optional>
 
@@ -10,6 +9,7 @@
 #include "model/claybody.h"
 #include "model/inputreading.h"
 #include "model/moistair.h"
+#include "model/numberformat.h"
 #include "model/parsenumber.h"
 #include "model/runstate.h"
 
@@ -43,13 +43,7 @@ std::string Quoted(Input id) {
 std::string Shown(double value, int digits = 15) {
   if (std::isnan(value)) return "keine Zahl";
   if (std::isinf(value)) return value > 0 ? "unendlich" : "minus unendlich";
-  char buffer[40];
-  std::snprintf(buffer, sizeof buffer, "%.*g", digits, value);
-  std::string text = buffer;
-  for (char& c : text) {
-    if (c == '.') c = ',';
-  }
-  return text;
+  return FormatSignificant(value, digits);
 }
 
 // A text as typed, in German quotes; a very long one is cut short.

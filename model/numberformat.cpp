@@ -2,6 +2,7 @@
 
 #include <charconv>
 #include <cmath>
+#include <cstdio>
 #include <cstdint>
 #include <cstdlib>
 #include <cstring>
@@ -96,6 +97,16 @@ std::string FormatDuration(double seconds) {
   text += ':';
   text += static_cast<char>('0' + s / 10);
   text += static_cast<char>('0' + s % 10);
+  return text;
+}
+
+std::string FormatSignificant(double value, int digits) {
+  char buffer[48];
+  std::snprintf(buffer, sizeof buffer, "%.*g", digits, value);
+  std::string text = buffer;
+  for (char& ch : text) {
+    if (ch == '.') ch = ',';
+  }
   return text;
 }
 

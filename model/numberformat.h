@@ -11,6 +11,10 @@ namespace lamvero {
 // significant digits; a value that rounds to zero shows no minus sign.
 std::string Format(double value, const char* pattern);
 
+// At most `digits` significant digits, as printf's %g writes them, with a
+// decimal comma: 2,3 or 0,0045 or 1,85e+06.
+std::string FormatSignificant(double value, int digits);
+
 // Seconds to " h:mm:ss" (one leading blank, hours unlimited), rounding the
 // seconds halves to even.
 std::string FormatDuration(double seconds);

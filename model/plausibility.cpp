@@ -1,26 +1,15 @@
 #include "model/plausibility.h"
 
-#include <cstdio>
 
+#include "model/numberformat.h"
 #include "model/parsenumber.h"
 
 namespace lamvero {
 
 namespace {
 
-// A number with up to 6 significant digits and a decimal comma.
-std::string German(double value) {
-  char buffer[40];
-  std::snprintf(buffer, sizeof buffer, "%.6g", value);
-  std::string text = buffer;
-  for (char& c : text) {
-    if (c == '.') c = ',';
-  }
-  return text;
-}
-
 std::string WithUnit(double value, const char* unit) {
-  return *unit ? German(value) + " " + unit : German(value);
+  return *unit ? FormatSignificant(value, 6) + " " + unit : FormatSignificant(value, 6);
 }
 
 }  // namespace
