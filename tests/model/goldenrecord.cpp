@@ -9,6 +9,8 @@
 #include <cstring>
 #include <map>
 
+#include "model/resultquantities.h"
+
 namespace lamvero::testing {
 
 namespace {
@@ -371,6 +373,7 @@ class Differences {
     Outcome();
     Inputs();
     Quantities();
+    ResultRows();
     Controls();
     SeriesPoints();
     Profiles();
@@ -417,6 +420,28 @@ class Differences {
         Add(std::string(group.words) + " " + q.key + " (" + q.meaning + ") expected " +
             WithUnit(expected.at("value").get<std::string>(), q.unit) + ", got " + WithUnit(Decimal(actual), q.unit));
       }
+    }
+  }
+
+  // The results as the runner's JSON, the tables and the report list them.
+  void ResultRows() {
+    const json& expected = golden_.at("quantities");
+    const std::vector<ResultQuantity> rows = ResultQuantities(r_);
+    for (const ResultQuantity& q : rows) {
+      if (!expected.contains(q.key)) {
+        Add(std::string("result row ") + q.key + " is new; the golden run had none");
+        continue;
+      }
+      const json& e = expected.at(q.key);
+      if (e.at("bits").get<std::string>() != Hex(Bits(q.value)) || e.at("unit").get<std::string>() != q.unit ||
+          e.at("box").get<std::string>() != q.box) {
+        Add(std::string("result row ") + q.key + " reads " + WithUnit(Decimal(q.value), q.unit) + " (box \"" + q.box +
+            "\"), expected " + WithUnit(e.at("value").get<std::string>(), e.at("unit").get<std::string>().c_str()) +
+            " (box \"" + e.at("box").get<std::string>() + "\")");
+      }
+    }
+    if (rows.size() != expected.size()) {
+      Add(std::to_string(rows.size()) + " result rows, expected " + std::to_string(expected.size()));
     }
   }
 
@@ -610,6 +635,11 @@ json GoldenRecord(const RunRecord& r, const DisplayLog& shown) {
     controls[name] = {{"text", state.text}, {"visible", state.visible}, {"color", {state.color.r, state.color.g, state.color.b}}};
   }
   record["controls"] = controls;
+  json quantities = json::object();
+  for (const ResultQuantity& q : ResultQuantities(r)) {
+    quantities[q.key] = {{"box", q.box}, {"unit", q.unit}, {"value", Decimal(q.value)}, {"bits", Hex(Bits(q.value))}};
+  }
+  record["quantities"] = quantities;
   record["profiles"] = ProfilesRecord(r.profiles);
   record["series"] = SeriesRecord(r.series);
   record["display"] = DisplayRecord(shown);
