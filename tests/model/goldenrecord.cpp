@@ -215,8 +215,8 @@ const SeriesMeaning kSeriesMeanings[RunSeries::kCount] = {
     {"depth of the drying front", "m"},
 };
 
-// Every k-th point and the last one; blocks of k points.
-
+// The points copied into a record: every step-th one and the last one. The
+// blocks of a digest each start at a copied point.
 std::vector<int> CopiedPoints(int points, int step) {
   std::vector<int> at;
   for (int i = 0; i < points; i += step) at.push_back(i);

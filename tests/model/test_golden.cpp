@@ -78,6 +78,8 @@ const GoldenCase kCases[] = {
      {{"txt_Ortsschrittweite", "0,5"}}},
     {"poorly_converged_end", "warm humid exhaust air: the front temperature ends poorly converged",
      {{"txt_Lufttemp", "60"}, {"txt_AbluftFeuchte", "95"}, {"txt_ThetaGegenstromende", "150"}}},
+    {"series_full_in_second_period", "thin plate with 5-ms steps: the series fill up in the second drying period",
+     {{"txt_Dicke", "4"}, {"txt_Ortsschrittweite", "0,2"}, {"txt_deltaT", "0,005"}, {"txt_rund", "10000"}}},
     {"stopped_in_second_period", "default run stopped in the second drying period (series before the evaluation)",
      {}, 20000},
     {"profile_not_finite_in_first_period", "an absurd heat-transfer coefficient: the profile is not finite after the first step",
