@@ -80,9 +80,9 @@ bool SameCopy(double expected, double actual) {
 
 json Scalar(double x) { return {{"value", Decimal(x)}, {"bits", Hex(Bits(x))}}; }
 
-// A number with its unit, as a mismatch message shows it.
+// A number with its unit, as a mismatch message shows it (pure numbers without one).
 std::string WithUnit(const std::string& number, const char* unit) {
-  if (*unit == '\0') return number;
+  if (*unit == '\0' || std::string(unit) == "1") return number;
   return number + " " + unit;
 }
 
@@ -260,15 +260,14 @@ json TextsRecord(const std::vector<std::string>& v, int copies) {
 }
 
 // Where a sequence of texts first departs from its record, in words
-// ("differ first within texts 40..79; text 40 is ..., expected ..."); empty if it does not.
-std::string FirstTextDifference(const json& e, const std::vector<std::string>& v, const char* what) {
+// ("670 texts, expected 672; they differ first within texts 40..79: text 40 is
+// "0,7", expected "0,6""); empty if it does not. noun: what one text is.
+std::string FirstTextDifference(const json& e, const std::vector<std::string>& v, const std::string& noun) {
   const int count = static_cast<int>(v.size());
   const int expectedCount = e.at("count").get<int>();
   if (count == expectedCount && e.at("digest").get<std::string>() == Hex(TextDigest(v, 0, v.size()))) return "";
   std::string text;
-  if (count != expectedCount) {
-    text = std::to_string(count) + " " + what + ", expected " + std::to_string(expectedCount);
-  }
+  if (count != expectedCount) text = std::to_string(count) + " " + noun + "s, expected " + std::to_string(expectedCount);
   const int step = e.at("step").get<int>();
   const std::string blocks = e.at("blocks").get<std::string>();
   const int common = std::min(count, expectedCount);
@@ -280,16 +279,18 @@ std::string FirstTextDifference(const json& e, const std::vector<std::string>& v
       continue;
     }
     if (!text.empty()) text += "; ";
-    text += std::string("the ") + what + " differ first within " + std::to_string(first) + ".." + std::to_string(last - 1);
+    text += "they differ first within " + noun + "s " + std::to_string(first) + ".." + std::to_string(last - 1);
     const std::vector<int> at = CopiedPoints(expectedCount, step);
+    std::string shown = " (the copied ones, one in " + std::to_string(step) + ", agree)";
     for (std::size_t k = 0; k < at.size(); ++k) {
       if (at[k] < first || at[k] >= common) continue;
       const std::string expected = e.at("copies").at(k).get<std::string>();
-      if (expected == v[static_cast<std::size_t>(at[k])]) continue;
-      text += "; number " + std::to_string(at[k]) + " is \"" + v[static_cast<std::size_t>(at[k])] + "\", expected \"" +
-              expected + "\"";
+      const std::string& actual = v[static_cast<std::size_t>(at[k])];
+      if (expected == actual) continue;
+      shown = ": " + noun + " " + std::to_string(at[k]) + " is \"" + actual + "\", expected \"" + expected + "\"";
       break;
     }
+    text += shown;
     break;
   }
   return text;
@@ -435,9 +436,9 @@ class Differences {
       const json& e = expected.at(q.key);
       if (e.at("bits").get<std::string>() != Hex(Bits(q.value)) || e.at("unit").get<std::string>() != q.unit ||
           e.at("box").get<std::string>() != q.box) {
-        Add(std::string("result row ") + q.key + " reads " + WithUnit(Decimal(q.value), q.unit) + " (box \"" + q.box +
-            "\"), expected " + WithUnit(e.at("value").get<std::string>(), e.at("unit").get<std::string>().c_str()) +
-            " (box \"" + e.at("box").get<std::string>() + "\")");
+        Add(std::string("result row ") + q.key + " (box " + q.box + ") reads " + WithUnit(Decimal(q.value), q.unit) +
+            ", expected " + WithUnit(e.at("value").get<std::string>(), e.at("unit").get<std::string>().c_str()) +
+            " (box " + e.at("box").get<std::string>() + ")");
       }
     }
     if (rows.size() != expected.size()) {
@@ -590,8 +591,8 @@ class Differences {
     const std::vector<std::string> none;
     for (const auto& [control, e] : g.at("texts").items()) {
       const auto found = h.texts.find(control);
-      const std::string d = FirstTextDifference(e, found == h.texts.end() ? none : found->second, "texts");
-      if (!d.empty()) Add("control " + control + " was given " + d);
+      const std::string d = FirstTextDifference(e, found == h.texts.end() ? none : found->second, "text");
+      if (!d.empty()) Add("texts of control " + control + " on the way: " + d);
     }
     for (const auto& entry : h.texts) {
       if (!g.at("texts").contains(entry.first)) Add("control " + entry.first + " was given texts; in the golden run it was not");
@@ -609,8 +610,8 @@ class Differences {
     for (const auto& entry : h.visibility) {
       if (!g.at("visibility").contains(entry.first)) Add("control " + entry.first + " was shown or hidden; in the golden run it was not");
     }
-    const std::string d = FirstTextDifference(g.at("calls"), shown_.calls(), "display calls");
-    if (!d.empty()) Add("the run made " + d);
+    const std::string d = FirstTextDifference(g.at("calls"), shown_.calls(), "display call");
+    if (!d.empty()) Add("display calls in order: " + d);
   }
 
   const json& golden_;
