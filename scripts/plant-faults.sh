@@ -79,6 +79,7 @@ fault "$CLAYBODY" 'if (s < body.SchwindTot) return' 'if (s < 0.9 * body.SchwindT
 # At s = SchwindTot the first law gives rhos * pow(1, 3) = rhos exactly.
 same "$CLAYBODY" 'if (s < body.SchwindTot) return' 'if (s <= body.SchwindTot) return' 'dry density: at the total shrinkage by the first law'
 fault "$CLAYBODY" 'std::pow((1 - body.SchwindTot) / (1 - s), 3.0)' 'std::pow((1 - body.SchwindTot) / (1 - s), 2.0)' 'dry density: cube of the contraction'
+fault "$CLAYBODY" '(1 - std::pow(1 - s, 3.0))) / body.rho0;' '(1 - std::pow(1 - s, 3.0))) / body.rhos;' 'water content from the shrinkage (profile plot scale)'
 fault "$CLAYBODY" 'if (X <= body.XSchwEnde) {' 'if (X < 0.99 * body.XSchwEnde) {' 'conductivity: dry dimensions below the limit moisture'
 fault "$CLAYBODY" 'if (X <= body.XSchwEnde) {' 'if (X < body.XSchwEnde) {' 'conductivity: at the limit moisture by the shrinking body'
 fault "$CLAYBODY" 'PhiW = X * body.rhos / 1000;' 'PhiW = X * body.rho0 / 1000;' 'conductivity: water content in dry dimensions'
@@ -110,6 +111,7 @@ fault "$MOISTURESTEP" 'X[0] = X[1] + dx * mRand / (rho * kappaS);' 'X[0] = X[1] 
 fault "$MOISTURESTEP" '  // No flux across the centre plane.
   X[N + 1] = X[N];' '  X[N + 1] = X[N - 1];' 'first period: mirror node'
 fault "$MOISTURESTEP" 'Kappa[i] = MoistureConductivity(body, (X[i] + X[i + 1]) / 2, theta);' 'Kappa[i] = MoistureConductivity(body, X[i], theta);' 'face conductivity at one node'
+fault "$MOISTURESTEP" 'FaceConductivities(body, X, 0, N, theta, K);' 'FaceConductivities(body, X, 1, N, theta, K);' 'first period: conductivity of the surface face left stale'
 fault "$MOISTURESTEP" '    work.TriB[i] = 1 + dtdx2 * (KappaAussen + KappaInnen);' '    work.TriB[i] = 1 + dtdx2 * (KappaAussen + KappaAussen);' 'first period: diagonal'
 fault "$MOISTURESTEP" 'work.TriC[i] = i < N ? -dtdx2 * KappaInnen : 0;' 'work.TriC[i] = i < N ? -dtdx2 * KappaAussen : 0;' 'first period: upper diagonal'
 # The solver reads TriC only in rows 1..n-1 and TriA only in rows 2..n.
@@ -129,6 +131,7 @@ fault "$MOISTURESTEP" 'for (int j = 1; j <= n; ++j) X[j + iSpiegel] = work.TriU[
 
 # ---- Tridiagonal solver ----
 fault "$TRIDIAGONAL" 'TriGam[i] = TriC[i] / TriBet[i];' 'TriGam[i] = TriC[i] / TriB[i];' 'solver: multiplier by the diagonal, not the pivot'
+fault "$TRIDIAGONAL" 'if (TriBet[1] == 0) {' 'if (TriBet[1] != 0) {' 'solver: zero first pivot'
 fault "$TRIDIAGONAL" 'TriB[i + 1] - TriGam[i] * TriA[i + 1];' 'TriB[i + 1] + TriGam[i] * TriA[i + 1];' 'solver: pivot sign'
 fault "$TRIDIAGONAL" '(TriR[i] - TriA[i] * static_cast<double>(TriY[i - 1]))' '(TriR[i] + TriA[i] * static_cast<double>(TriY[i - 1]))' 'solver: forward sweep sign'
 # Stored into a float array, a double is rounded to nearest just as the cast rounds it.
@@ -139,6 +142,7 @@ fault "$TRIDIAGONAL" 'for (int k = 1; k <= n - 1; ++k) {' 'for (int k = 1; k <= 
 
 # ---- Air model ----
 fault "$AIRMODEL" 's.now.ThetaLuft < s.in.ThetaGegenstromende) return;' 's.now.ThetaLuft <= s.in.ThetaGegenstromende) return;' 'counter-current ends only above the set temperature'
+fault "$AIRMODEL" 'if (s.now.GegenstromAktiv != 1 ||' 'if (s.now.GegenstromAktiv == 1 ||' 'counter-current end checked in the chamber section'
 fault "$AIRMODEL" 's.record.results.XGegen = s.now.xmom;' 's.record.results.XGegen = s.now.XBilanz;' 'moisture at the end of the counter-current section'
 fault "$AIRMODEL" 'return ThetaAlt * (1 + 1.86 * XAlt)' 'return ThetaAlt * (1 + 1.85 * XAlt)' 'air enthalpy: vapour specific heat'
 fault "$AIRMODEL" '+ 2500 * (XAlt - XNeu) -' '+ 2501 * (XAlt - XNeu) -' 'air enthalpy: heat of evaporation'
@@ -168,6 +172,7 @@ fault "$SETUP" 'run.ThetaKgr = WetBulbTemperature(v.Lufttemp, run.XAbluft);' 'ru
 fault "$SETUP" 'run.pDAu = SaturationPressure(v.AussenluftTemp) * v.AussenluftFeuchte;' 'run.pDAu = SaturationPressure(v.Lufttemp) * v.AussenluftFeuchte;' 'set-up: outside air temperature'
 fault "$SETUP" 'run.LuftRohlingVerh = v.XAnf / (run.XAbluft - run.XAussen);' 'run.LuftRohlingVerh = v.XAnf / run.XAbluft;' 'set-up: air per body'
 fault "$SETUP" 'run.dx = run.DickeTr / (2 * run.AnzOS);' 'run.dx = run.DickeTr / (2 * run.AnzOS + 1);' 'set-up: spatial step'
+fault "$SETUP" 'run.dxTwips = 10500 / run.AnzOS;' 'run.dxTwips = 10000 / run.AnzOS;' 'set-up: spatial step in the profile plot'
 fault "$SETUP" 'now.XLuft = HumidityFromWetBulb(v.Lufttemp, run.ThetaKgr);' 'now.XLuft = run.XAbluft;' 'set-up: air humidity from its wet bulb'
 # The second period sets pDLuft before it reads it; the first never reads it.
 same "$SETUP" 'now.pDLuft = VapourPressureFromWetBulb(now.ThetaLuft, now.ThetaOb);' 'now.pDLuft = run.pDAb;' 'set-up: vapour pressure of the air'
@@ -205,6 +210,10 @@ fault "$FIRSTPERIOD" 'coreLimit == CoreLimit::AtOrBelow ? now.X[N] <= s.run.body
 fault "$FIRSTPERIOD" ': now.X[N] < s.run.body.XSchwEnde;' ': now.X[N] <= s.run.body.XSchwEnde;' 'centre at the limit moisture, second period'
 fault "$FIRSTPERIOD" 'std::floor(s.in.rund / kLiveValuesPerCurve)' 'std::floor(s.in.rund / 40)' 'first period: live values per curve'
 fault "$FIRSTPERIOD" 'periodOver = surfaceDry && !curveDone;' 'periodOver = surfaceDry;' 'surface dry at a curve end ends the period at once'
+# nSchritt is set back to 0 in the step it reaches rund: it never exceeds it.
+same "$FIRSTPERIOD" 'const bool curveDone = now.nSchritt == s.in.rund;' 'const bool curveDone = now.nSchritt >= s.in.rund;' 'first period: curve interval at or past its end'
+fault "$FIRSTPERIOD" 'if (curveDone) now.nSchritt = 0;' 'if (curveDone) now.nSchritt = 1;' 'first period: step count of a new curve interval'
+fault "$FIRSTPERIOD" 'if (s.record.series.nReihe >= kMaxSeriesIndex) return PeriodEnd::SeriesFull;' 'if (s.record.series.nReihe > kMaxSeriesIndex) return PeriodEnd::SeriesFull;' 'first period: full series'
 fault "$FIRSTPERIOD" 's.record.results.X1TA = now.xmom;' 's.record.results.X1TA = now.XBilanz;' 'moisture at the end of the first period'
 
 # ---- Second drying period ----
@@ -254,9 +263,14 @@ fault "$SECONDPERIOD" 'r.ThetaObReihe[k] = now.ThetaObTr;' 'r.ThetaObReihe[k] = 
 unreached "$SECONDPERIOD" 'now.nIter < kPoorFrontIterations ? -now.mRand * 3600 : kPoorRateMarker' 'now.nIter < 40 ? -now.mRand * 3600 : kPoorRateMarker' 'poorly converged rate marked from 40 steps'
 fault "$SECONDPERIOD" 'now.nIter < kPoorFrontIterations ? -now.mRand * 3600 : kPoorRateMarker' 'now.nIter < kPoorFrontIterations ? -now.mRand * 3600 : -1' 'marker of a poorly converged rate'
 fault "$SECONDPERIOD" 'if (now.nSchritt >= s.in.rund) {' 'if (now.nSchritt > s.in.rund) {' 'second period: curve interval'
+fault "$SECONDPERIOD" '      now.nSchritt = 0;' '      now.nSchritt = 1;' 'second period: step count of a new curve interval'
+fault "$SECONDPERIOD" 'if (now.nSchritt % displayEvery == 0) view.secondPeriodLive(s);' 'if (now.nSchritt % displayEvery == 1) view.secondPeriodLive(s);' 'second period: live values'
+fault "$SECONDPERIOD" 'if (s.record.series.nReihe >= kMaxSeriesIndex) return PeriodEnd::SeriesFull;' 'if (s.record.series.nReihe > kMaxSeriesIndex) return PeriodEnd::SeriesFull;' 'second period: full series'
+fault "$SECONDPERIOD" 'if (now.sSpiegel < 0.0001 * s.run.dx) {' 'if (now.sSpiegel < 0.001 * s.run.dx) {' 'thin dry layer: limit'
 
 # ---- Evaluation ----
 fault "$EVALUATION" 'return (X - XEnde) * XAnf / (XAnf - XEnde);' 'return (X - XEnde) * XAnf / XAnf;' 'rescaling of the residual moisture'
+fault "$EVALUATION" 'results.XEnde = s.now.xmom;' 'results.XEnde = s.now.XBilanz;' 'residual moisture from the water balance'
 fault "$EVALUATION" '(W / 3) * r.ThetaLuftReihe[k - 1]) / (W / 3 + 1);' '(W / 2) * r.ThetaLuftReihe[k - 1]) / (W / 2 + 1);' 'air temperature smoothing weight W/3 -> W/2'
 fault "$EVALUATION" 'for (int k = 10; k <= r.nReihe; ++k) {' 'for (int k = 1; k <= r.nReihe; ++k) {' 'smoothing from the first point'
 fault "$EVALUATION" 'r.ThetaObReihe[k] = (r.ThetaObReihe[k] + W * r.ThetaObReihe[k - 1]) / (W + 1);' 'r.ThetaObReihe[k] = (r.ThetaObReihe[k] + W * r.ThetaObReihe[k - 1]) / (W + 2);' 'surface temperature smoothing'
@@ -278,6 +292,8 @@ fault "$RUNVIEW" 'xmom < 0.005 ?' 'xmom < 0.05 ?' 'mean moisture below a hundred
 fault "$RUNVIEW" 'xmom < 0.005 ?' 'xmom <= 0.005 ?' 'mean moisture of half a hundredth'
 fault "$RUNVIEW" 'Format(run.LuftRohlingVerh / s.in.XAnf, "#0.00")' 'Format(run.LuftRohlingVerh, "#0.00")' 'air per water shown'
 fault "$RUNVIEW" 'Format(100 * run.body.offPoren, "#0.0")' 'Format(10 * run.body.offPoren, "#0.0")' 'open pores shown in %'
+fault "$RUNVIEW" 'setVisible("Image7", s.in.linTrSchwind >= kNoShrinkage);' 'setVisible("Image7", s.in.linTrSchwind > kNoShrinkage);' 'limit-moisture line at the no-shrinkage limit'
+fault "$RUNVIEW" 'show("txt_XGegen", Format(s.record.results.XGegen, "#0.00"));' 'show("txt_XGegen", Format(s.record.results.XGegen, "#0.000"));' 'moisture at the end of the counter-current section shown'
 fault "$RUNVIEW" '(s.run.body.rhos * (now.X[0] + now.X[1]) / 2)' '(s.run.body.rhos * (now.X[0] + now.X[1]) / 3)' 'capillary velocity'
 fault "$RUNVIEW" '(273 + now.ThetaObTr) / 219.492' '(273 + now.ThetaObTr) / 219.5' 'vapour velocity'
 fault "$RUNVIEW" 'show("txt_schwindgrad", Format(0.1 * schwindgrad, "#0.00"));' 'show("txt_schwindgrad", Format(0.01 * schwindgrad, "#0.00"));' 'shrinkage gradient in % per mm'

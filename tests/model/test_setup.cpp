@@ -28,6 +28,7 @@ struct SetUp : ::testing::Test {
 TEST_F(SetUp, DefaultInputsGiveTheWorkedExample) {
   run(InputTexts::Defaults());
   EXPECT_EQ(s->run.AnzOS, 100);
+  EXPECT_EQ(s->run.dxTwips, 105);  // the profile plot's 10500 units of width over 100 layers
   EXPECT_TRUE(SixDigits(s->run.DickeTr, 0.01876));
   EXPECT_TRUE(SixDigits(s->run.dx, 9.38e-5));
   EXPECT_TRUE(SixDigits(s->run.FlaechenmasseInv, 0.0576269));
