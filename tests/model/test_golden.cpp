@@ -91,20 +91,13 @@ const GoldenCase kCases[] = {
     {"refused", "inputs the check refuses", {{"txt_Ortsschrittweite", "0"}}},
 };
 
-struct GoldenRun {
-  RunRecord record;
-  testing::DisplayLog shown;
-};
-
-GoldenRun RunGoldenCase(const GoldenCase& c) {
+// Runs the case; the display writes down what the run showed and asks it to stop where the case says.
+RunRecord RunGoldenCase(const GoldenCase& c, testing::DisplayLog& shown, const StopRequest& stop) {
   InputTexts inputs = InputTexts::Defaults();
   for (const auto& [box, text] : c.inputs) EXPECT_TRUE(inputs.set(box, text)) << c.name << ": no input box " << box;
-  StopRequest stop;
-  GoldenRun run{RunRecord{}, testing::DisplayLog(stop, c.stopAtYield)};
   RunOptions options;
   options.stop = &stop;
-  run.record = RunCase(inputs, run.shown, options);
-  return run;
+  return RunCase(inputs, shown, options);
 }
 
 std::string RecordPath(const GoldenCase& c) { return std::string(LAMVERO_GOLDEN_DIR) + "/" + c.name + ".json"; }
@@ -118,14 +111,16 @@ class Golden : public ::testing::TestWithParam<GoldenCase> {};
 
 TEST_P(Golden, RunGivesItsRecordBitForBit) {
   const GoldenCase& c = GetParam();
-  const GoldenRun run = RunGoldenCase(c);
+  StopRequest stop;
+  testing::DisplayLog shown(stop, c.stopAtYield);
+  const RunRecord record = RunGoldenCase(c, shown, stop);
   const std::string path = RecordPath(c);
   if (Updating()) {
     nlohmann::json golden = {{"case", c.name},
                              {"about", c.about},
                              {"stopAtYield", c.stopAtYield},
                              {"regenerate", "LAMVERO_UPDATE_GOLDEN=1 build/tests/model_tests --gtest_filter='Cases/Golden.*'"}};
-    golden.update(testing::GoldenRecord(run.record, run.shown));
+    golden.update(testing::GoldenRecord(record, shown));
     std::ofstream out(path);
     out << testing::GoldenText(golden);
     ASSERT_TRUE(out.good()) << "could not write " << path;
@@ -135,7 +130,7 @@ TEST_P(Golden, RunGivesItsRecordBitForBit) {
                          << "; make it with LAMVERO_UPDATE_GOLDEN=1 at a known-good state";
   const nlohmann::json golden = nlohmann::json::parse(in);
   ASSERT_EQ(golden.at("stopAtYield").get<int>(), c.stopAtYield) << c.about << ": the record was made with another stop";
-  const std::vector<std::string> differences = testing::GoldenDifferences(golden, run.record, run.shown);
+  const std::vector<std::string> differences = testing::GoldenDifferences(golden, record, shown);
   constexpr std::size_t kShown = 30;
   for (std::size_t i = 0; i < differences.size() && i < kShown; ++i) ADD_FAILURE() << c.about << ": " << differences[i];
   if (differences.size() > kShown) ADD_FAILURE() << c.about << ": and " << differences.size() - kShown << " more differences";
