@@ -26,17 +26,6 @@ void UpdateAirSecondPeriod(RunState& s);
 double WetBulbOfAir(RunState& s);
 double VapourPressureOfAir(RunState& s);
 
-// Supply-air temperature (°C) of the whole dryer per kg dry air: supply air at
-// XAussen in, exhaust air (Lufttemp, XAbluft) out, the dry body warmed from
-// ThetaEinf to ThetaK, its water XAnf entering as liquid at ThetaEinf;
-// LuftRohlingVerh kg dry air per kg dry body.
-double SupplyAirTemperature(double Lufttemp, double XAbluft, float XAussen, double ThetaK, double ThetaEinf,
-                            double XAnf, double LuftRohlingVerh);
-
-// Heating the outside air from AussenluftTemp to ThetaZuluft, per kg of water
-// removed (kJ/kg).
-double SpecificEnergy(double ThetaZuluft, double AussenluftTemp, double LuftRohlingVerh, double XAnf);
-
 // End-of-run balance of the whole dryer: supply-air temperature, specific and
 // relative energy demand (relative to the latent heat of water at 0 °C).
 void ComputeEnergyBalance(RunState& s);

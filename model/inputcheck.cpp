@@ -5,13 +5,13 @@
 #include <initializer_list>
 #include <optional>
 
-#include "model/airmodel.h"
+#include "model/energybalance.h"
 #include "model/claybody.h"
 #include "model/inputreading.h"
 #include "model/moistair.h"
 #include "model/numberformat.h"
 #include "model/parsenumber.h"
-#include "model/runstate.h"
+#include "model/moisturestep.h"
 
 namespace lamvero {
 

@@ -7,7 +7,6 @@
 #include <string>
 
 #include "model/inputs.h"
-#include "model/runrecord.h"
 
 namespace lamvero {
 

@@ -8,6 +8,9 @@
 
 namespace lamvero {
 
+// The profile uses indices 0..AnzOS+1 of 0..501.
+constexpr int kMaxAnzOS = kGridSize - 2;
+
 // The system and the solver storage; allocated once, reused every step.
 struct MoistureStepWork {
   GridArray TriA{}, TriB{}, TriC{}, TriR{}, TriU{};

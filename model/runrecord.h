@@ -106,28 +106,6 @@ const std::array<SeriesColumn, RunSeries::kCount>& SeriesColumns();
 // curves at least it (>= 0.001).
 constexpr double kNoShrinkage = 0.001;
 
-// The inputs converted to model units.
-struct InputValues {
-  double Dicke = 0;                // green plate thickness, mm
-  double rhos = 0;                 // density of the dried body, kg/m³
-  double XAnf = 0;                 // initial moisture content, kg/kg (dry basis, "atro")
-  double linTrSchwind = 0;         // total linear drying shrinkage, %
-  double Feuchteleit = 0;          // moisture conductivity at 0.25 kg/kg and 25 °C, m²/s
-  double lambda = 0;               // thermal conductivity of the dry plate, kW/(m K)
-  double mue = 0;                  // vapour-diffusion resistance factor of the dry body, 1
-  double Waermeuebergang = 0;      // heat-transfer coefficient, kW/(m² K)
-  double ThetaEinf = 0;            // temperature of the entering green bodies, °C
-  double AussenluftTemp = 0;       // outside-air temperature, °C
-  double AussenluftFeuchte = 0;    // relative humidity of the outside air, fraction
-  double Lufttemp = 0;             // exhaust-air temperature, °C
-  double AbluftFeuchte = 0;        // relative humidity of the exhaust air, fraction
-  double ThetaGegenstromende = 0;  // air temperature that ends the counter-current section, °C
-  double Ortsschrittweite = 0;     // requested spatial step, mm
-  double deltaT = 0;               // time step, s
-  double rund = 0;                 // time steps per curve interval
-  double KappaSteig = 0;           // decimal-logarithmic slope of the conductivity below the limit moisture
-};
-
 // What the set-up derives once per run.
 struct DerivedValues {
   int AnzOS = 0;               // spatial steps per half plate, as read back from its box

@@ -37,9 +37,6 @@
 
 namespace lamvero {
 
-// The profile uses indices 0..AnzOS+1 of 0..501.
-constexpr int kMaxAnzOS = kGridSize - 2;
-
 class StopRequest;
 
 // The value of a pure function of two numbers for the arguments it was last
