@@ -3,10 +3,10 @@
 
 #include <benchmark/benchmark.h>
 
-#include "model/casefile.h"
-#include "model/csvexport.h"
-#include "model/display.h"
-#include "model/dryingrun.h"
+#include "files/casefile.h"
+#include "files/csvexport.h"
+#include "run/display.h"
+#include "run/dryingrun.h"
 
 namespace lamvero {
 namespace {

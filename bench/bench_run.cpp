@@ -5,10 +5,10 @@
 
 #include <memory>
 
-#include "model/display.h"
-#include "model/dryingrun.h"
-#include "model/inputs.h"
-#include "model/runstate.h"
+#include "run/display.h"
+#include "run/dryingrun.h"
+#include "inputs/inputs.h"
+#include "run/runstate.h"
 
 namespace lamvero {
 namespace {

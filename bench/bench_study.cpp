@@ -12,8 +12,8 @@
 #include <string>
 #include <thread>
 
-#include "model/studyplan.h"
-#include "model/studyrunner.h"
+#include "study/studyplan.h"
+#include "study/studyrunner.h"
 
 namespace lamvero {
 namespace {

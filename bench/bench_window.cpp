@@ -11,12 +11,12 @@
 #include <ctime>
 #include <memory>
 
-#include "model/dryingrun.h"
-#include "ui/chartpanel.h"
-#include "ui/controltable.h"
-#include "ui/diagramwindow.h"
-#include "ui/mainwindow.h"
-#include "ui/report.h"
+#include "run/dryingrun.h"
+#include "ui/diagrams/chartpanel.h"
+#include "present/controltable.h"
+#include "ui/diagrams/diagramwindow.h"
+#include "ui/calculator/mainwindow.h"
+#include "ui/report/report.h"
 
 namespace {
 

@@ -10,15 +10,15 @@
 #include <string>
 #include <string_view>
 
-#include "model/display.h"
-#include "model/inputcheck.h"
-#include "model/inputreading.h"
-#include "model/inputs.h"
-#include "model/parsenumber.h"
-#include "model/plausibility.h"
-#include "model/runstate.h"
-#include "model/runview.h"
-#include "model/setup.h"
+#include "run/display.h"
+#include "inputs/inputcheck.h"
+#include "inputs/inputreading.h"
+#include "inputs/inputs.h"
+#include "text/parsenumber.h"
+#include "inputs/plausibility.h"
+#include "run/runstate.h"
+#include "run/runview.h"
+#include "run/setup.h"
 
 namespace {
 

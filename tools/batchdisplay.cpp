@@ -4,7 +4,7 @@
 #include <cmath>
 #include <cstdio>
 
-#include "model/numberformat.h"
+#include "text/numberformat.h"
 
 namespace lamvero {
 

@@ -6,8 +6,8 @@
 #include <chrono>
 #include <string>
 
-#include "model/display.h"
-#include "model/runstate.h"
+#include "run/display.h"
+#include "run/runstate.h"
 
 namespace lamvero {
 

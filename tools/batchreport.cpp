@@ -4,7 +4,7 @@
 #include <QDir>
 #include <QFileInfo>
 
-#include "ui/report.h"
+#include "ui/report/report.h"
 
 namespace lamvero {
 

@@ -3,7 +3,7 @@
 
 #include <string>
 
-#include "model/runrecord.h"
+#include "run/runrecord.h"
 
 namespace lamvero {
 

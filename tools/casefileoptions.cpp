@@ -4,7 +4,7 @@
 #include <QFileInfo>
 #include <CLI/CLI.hpp>
 
-#include "ui/casefiles.h"
+#include "ui/shell/casefiles.h"
 
 namespace lamvero {
 

@@ -10,8 +10,8 @@
 #include <string>
 #include <vector>
 
-#include "model/casefile.h"
-#include "model/csvformat.h"
+#include "files/casefile.h"
+#include "text/csvformat.h"
 
 namespace CLI {
 class App;

@@ -4,7 +4,7 @@
 #include <cstdio>
 #include <vector>
 
-#include "model/inputs.h"
+#include "inputs/inputs.h"
 
 namespace lamvero {
 

@@ -5,7 +5,7 @@
 #include <nlohmann/json.hpp>
 #include <utility>
 
-#include "model/resultquantities.h"
+#include "run/resultquantities.h"
 
 namespace lamvero {
 

@@ -26,15 +26,15 @@
 
 #include <CLI/CLI.hpp>
 
-#include "model/casefile.h"
-#include "model/csvexport.h"
-#include "model/display.h"
-#include "model/dryingrun.h"
-#include "model/inputcheck.h"
-#include "model/inputs.h"
-#include "model/plausibility.h"
-#include "model/numberformat.h"
-#include "model/runstate.h"
+#include "files/casefile.h"
+#include "files/csvexport.h"
+#include "run/display.h"
+#include "run/dryingrun.h"
+#include "inputs/inputcheck.h"
+#include "inputs/inputs.h"
+#include "inputs/plausibility.h"
+#include "text/numberformat.h"
+#include "run/runstate.h"
 #include "tools/batchdisplay.h"
 #include "tools/batchreport.h"
 #include "tools/casefileoptions.h"
@@ -42,11 +42,11 @@
 #include "tools/studyoptions.h"
 #include "tools/fieldnames.h"
 #include "tools/jsonoutput.h"
-#include "ui/casefiles.h"
-#include "ui/controltable.h"
-#include "ui/mainwindow.h"
-#include "ui/qtdisplay.h"
-#include "ui/resultrows.h"
+#include "ui/shell/casefiles.h"
+#include "present/controltable.h"
+#include "ui/calculator/mainwindow.h"
+#include "ui/calculator/qtdisplay.h"
+#include "present/resultrows.h"
 
 namespace lamvero {
 namespace {

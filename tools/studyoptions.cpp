@@ -7,16 +7,16 @@
 #include <iostream>
 #include <thread>
 
-#include "model/refinement.h"
-#include "model/studyaxis.h"
-#include "model/studyplan.h"
-#include "model/studyrunner.h"
-#include "model/studyshard.h"
-#include "tools/casetable.h"
+#include "study/refinement.h"
+#include "study/studyaxis.h"
+#include "study/studyplan.h"
+#include "study/studyrunner.h"
+#include "study/studyshard.h"
+#include "study/casetable.h"
 #include "tools/exitstatus.h"
-#include "tools/studymerge.h"
+#include "study/studymerge.h"
 #include "tools/studyprogress.h"
-#include "tools/studywriter.h"
+#include "study/studywriter.h"
 
 namespace lamvero {
 

@@ -8,8 +8,8 @@
 
 #include <CLI/CLI.hpp>
 
-#include "model/csvformat.h"
-#include "model/inputs.h"
+#include "text/csvformat.h"
+#include "inputs/inputs.h"
 
 namespace lamvero {
 

@@ -5,11 +5,11 @@
 
 #include <set>
 
-#include "model/parsenumber.h"
-#include "model/refinement.h"
-#include "model/studyaxis.h"
-#include "model/studyplan.h"
-#include "model/studyshard.h"
+#include "text/parsenumber.h"
+#include "study/refinement.h"
+#include "study/studyaxis.h"
+#include "study/studyplan.h"
+#include "study/studyshard.h"
 
 namespace lamvero {
 namespace {

@@ -10,12 +10,12 @@
 #include <mutex>
 #include <vector>
 
-#include "model/casesummary.h"
-#include "model/display.h"
-#include "model/dryingrun.h"
-#include "model/studyplan.h"
-#include "model/studyrunner.h"
-#include "tests/common/quickinputs.h"
+#include "study/casesummary.h"
+#include "run/display.h"
+#include "run/dryingrun.h"
+#include "study/studyplan.h"
+#include "study/studyrunner.h"
+#include "common/quickinputs.h"
 
 namespace lamvero {
 namespace {

@@ -12,8 +12,8 @@
 #include <string>
 #include <vector>
 
-#include "model/inputs.h"
-#include "ui/mainwindow.h"
+#include "inputs/inputs.h"
+#include "ui/calculator/mainwindow.h"
 
 namespace lamvero::testing {
 

@@ -1,0 +1,65 @@
+#include "run/runrecord.h"
+
+#include <algorithm>
+
+namespace lamvero {
+
+const char* RunOutcomeName(RunOutcome outcome) {
+  switch (outcome) {
+    case RunOutcome::Completed: return "Completed";
+    case RunOutcome::Refused: return "Refused";
+    case RunOutcome::Stopped: return "Stopped";
+    case RunOutcome::SeriesFull: return "SeriesFull";
+    case RunOutcome::Failed: return "Failed";
+  }
+  return "";
+}
+
+Series Series::head(std::size_t n) const {
+  Series copy(n);
+  if (n > 0) std::copy(v_.get(), v_.get() + n, copy.v_.get());
+  return copy;
+}
+
+const std::array<SeriesColumn, RunSeries::kCount>& SeriesColumns() {
+  static const std::array<SeriesColumn, RunSeries::kCount> columns{{
+      {"tReihe", &RunSeries::tReihe},
+      {"XReihe", &RunSeries::XReihe},
+      {"XOberflReihe", &RunSeries::XOberflReihe},
+      {"XKernReihe", &RunSeries::XKernReihe},
+      {"SchwOberflReihe", &RunSeries::SchwOberflReihe},
+      {"SchwKernReihe", &RunSeries::SchwKernReihe},
+      {"ThetaLuftReihe", &RunSeries::ThetaLuftReihe},
+      {"ThetaObReihe", &RunSeries::ThetaObReihe},
+      {"ThetaKReihe", &RunSeries::ThetaKReihe},
+      {"WasserdampfReihe", &RunSeries::WasserdampfReihe},
+      {"SpiegelReihe", &RunSeries::SpiegelReihe},
+  }};
+  return columns;
+}
+
+RunSeries RunSeries::WithFullCapacity() {
+  RunSeries s;
+  for (const SeriesColumn& c : SeriesColumns()) s.*c.member = Series(kSeriesCapacity);
+  return s;
+}
+
+RunSeries::RunSeries(const RunSeries& other) { copyFrom(other); }
+
+RunSeries& RunSeries::operator=(const RunSeries& other) {
+  if (this != &other) copyFrom(other);
+  return *this;
+}
+
+void RunSeries::copyFrom(const RunSeries& other) {
+  nReihe = other.nReihe;
+  nReihe1TA = other.nReihe1TA;
+  for (const SeriesColumn& c : SeriesColumns()) {
+    const Series& from = other.*c.member;
+    // Only the stored points: the rest of a run's series was never written.
+    const std::size_t n = std::min(static_cast<std::size_t>(std::max(other.points(), 0)), from.capacity());
+    this->*c.member = from.head(n);
+  }
+}
+
+}  // namespace lamvero

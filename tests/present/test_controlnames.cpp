@@ -1,0 +1,48 @@
+// Every control a run addresses exists in the window's control table: a
+// misspelt name would silently show nothing.
+
+#include <gtest/gtest.h>
+
+#include <set>
+#include <string>
+
+#include "run/dryingrun.h"
+#include "common/quickinputs.h"
+#include "present/controltable.h"
+
+namespace lamvero {
+namespace {
+
+// Collects the name of every control a run addresses, by any call.
+class NameCollector : public NullDisplay {
+ public:
+  std::set<std::string> names;
+  void setText(const char* c, const std::string&) override { names.insert(c); }
+  void setVisible(const char* c, bool) override { names.insert(c); }
+  void setColor(const char* c, Rgb) override { names.insert(c); }
+  void repaint(const char* c) override { names.insert(c); }
+};
+
+TEST(ControlNames, EveryControlARunAddressesIsInTheTable) {
+  InputTexts rigid = testing::QuickInputs();
+  rigid[Input::linTrSchwind] = "0";
+  InputTexts inaccurate = testing::QuickInputs();  // a water-balance error above 6 %
+  inaccurate[Input::deltaT] = "20";
+  inaccurate[Input::rund] = "50";
+  InputTexts full = testing::QuickInputs();  // stops with full time series
+  full[Input::Dicke] = "2";
+  full[Input::Ortsschrittweite] = "0,5";
+  full[Input::deltaT] = "0,002";
+  full[Input::rund] = "100000";
+
+  NameCollector d;
+  for (const InputTexts& in : {testing::QuickInputs(), rigid, inaccurate, full}) RunCase(in, d);
+  // The runs reached the rare branches, so their names were sent too.
+  for (const char* c : {"lbl_ungenau3", "txt_DauerGegenstrom", "txt_Wasserfehler", "lbl_Achtung", "cmd_Neustart"}) {
+    EXPECT_TRUE(d.names.count(c)) << c;
+  }
+  for (const std::string& name : d.names) EXPECT_NE(FindControl(name), nullptr) << name;
+}
+
+}  // namespace
+}  // namespace lamvero

@@ -1,0 +1,85 @@
+#pragma once
+// A display that remembers what the run showed: the last text, visibility and
+// colour of every control, and the order of all calls.
+
+#include <functional>
+#include <map>
+#include <string>
+#include <vector>
+
+#include "run/display.h"
+#include "run/runstate.h"
+
+namespace lamvero::testing {
+
+class RecordingDisplay : public Display {
+ public:
+  std::map<std::string, std::string> texts;
+  std::map<std::string, bool> visible;
+  std::map<std::string, Rgb> colors;
+  std::vector<std::string> calls;
+  int yields = 0;
+  int profiles = 0;
+  int redProfiles = 0;
+  int shrinkageScales = 0;
+  int resultPlots = 0;
+  bool recordCalls = true;
+  // Called at every yield with the run state: a test's hand on the buttons.
+  std::function<void(int yieldNumber)> onYield;
+
+  void setText(const char* c, const std::string& t) override {
+    texts[c] = t;
+    log(std::string("text ") + c + "=" + t);
+  }
+  void setVisible(const char* c, bool v) override {
+    visible[c] = v;
+    log(std::string(v ? "show " : "hide ") + c);
+  }
+  void setColor(const char* c, Rgb rgb) override {
+    colors[c] = rgb;
+    log(std::string("color ") + c);
+  }
+  void repaint(const char* c) override { log(std::string("repaint ") + c); }
+  void repaintWindow() override { log("repaintWindow"); }
+  void fillWhite(Area a, double, double, double, double) override { log(area("fill ", a)); }
+  void drawShrinkageScale(const RunState&) override {
+    ++shrinkageScales;
+    log("shrinkageScale");
+  }
+  void drawProfile(const RunState&, CurveStyle style) override {
+    ++profiles;
+    if (style == CurveStyle::Final) ++redProfiles;
+    log(style == CurveStyle::Final ? "profile red" : "profile");
+  }
+  void drawResultPlots(const RunState&) override {
+    ++resultPlots;
+    log("resultPlots");
+  }
+  void refresh(Area a) override { log(area("refresh ", a)); }
+  void yield() override {
+    ++yields;
+    if (onYield) onYield(yields);
+  }
+
+  bool isVisible(const std::string& c) const {
+    auto it = visible.find(c);
+    return it != visible.end() && it->second;
+  }
+  // Index of the first call equal to `call` at or after `from`, or -1.
+  int find(const std::string& call, int from = 0) const {
+    for (int i = from; i < static_cast<int>(calls.size()); ++i) {
+      if (calls[i] == call) return i;
+    }
+    return -1;
+  }
+
+ private:
+  void log(std::string call) {
+    if (recordCalls) calls.push_back(std::move(call));
+  }
+  static std::string area(const char* what, Area a) {
+    return std::string(what) + (a == Area::Ausgabe ? "pic_Ausgabe" : "pic_Zeit");
+  }
+};
+
+}  // namespace lamvero::testing

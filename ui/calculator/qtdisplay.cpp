@@ -1,0 +1,124 @@
+#include "ui/calculator/qtdisplay.h"
+
+#include <QAbstractButton>
+#include <QCoreApplication>
+#include <QLabel>
+#include <QLineEdit>
+#include <QWidget>
+
+#include "ui/calculator/plotarea.h"
+#include "present/profileplot.h"
+#include "present/resultplots.h"
+
+namespace lamvero {
+
+QtDisplay::QtDisplay(QWidget& window, PlotArea& ausgabe, PlotArea& zeit)
+    : window_(window), ausgabe_(ausgabe), zeit_(zeit) {
+  for (QWidget* w : window.findChildren<QWidget*>()) {
+    if (w->objectName().isEmpty()) continue;
+    Control& c = controls_[w->objectName().toStdString()];
+    c.name = w->objectName().toStdString();
+    c.widget = w;
+  }
+}
+
+QtDisplay::Control* QtDisplay::find(const char* name) {
+  if (!name) return nullptr;
+  auto cached = byPointer_.find(name);
+  if (cached != byPointer_.end() && cached->second->name == name) return cached->second;
+  auto it = controls_.find(name);
+  if (it == controls_.end()) return nullptr;
+  byPointer_[name] = &it->second;
+  return &it->second;
+}
+
+void QtDisplay::markDirty(Control* c) {
+  if (!c->dirty) {
+    c->dirty = true;
+    dirty_.push_back(c);
+  }
+}
+
+QWidget* QtDisplay::control(const std::string& name) const {
+  auto it = controls_.find(name);
+  return it == controls_.end() ? nullptr : it->second.widget;
+}
+
+PlotArea& QtDisplay::area(Area a) { return a == Area::Ausgabe ? ausgabe_ : zeit_; }
+
+void QtDisplay::setText(const char* control, const std::string& text) {
+  Control* c = find(control);
+  if (!c) return;
+  c->pending = text;
+  c->textDirty = true;
+  markDirty(c);
+}
+
+void QtDisplay::applyTexts() {
+  for (Control* c : dirty_) {
+    c->dirty = false;
+    c->widget->update();
+    if (!c->textDirty) continue;
+    c->textDirty = false;
+    const QString text = QString::fromStdString(c->pending);
+    if (auto* edit = qobject_cast<QLineEdit*>(c->widget)) {
+      if (edit->text() != text) {
+        edit->setText(text);
+        edit->setCursorPosition(0);  // show the beginning of a long text
+      }
+    } else if (auto* label = qobject_cast<QLabel*>(c->widget)) {
+      label->setText(text);
+    } else if (auto* button = qobject_cast<QAbstractButton*>(c->widget)) {
+      button->setText(text);
+    }
+  }
+  dirty_.clear();
+}
+
+void QtDisplay::setVisible(const char* control, bool visible) {
+  if (Control* c = find(control)) c->widget->setVisible(visible);
+}
+
+void QtDisplay::setColor(const char* control, Rgb color) {
+  Control* c = find(control);
+  if (!c) return;
+  QPalette p = c->widget->palette();
+  const QColor q(color.r, color.g, color.b);
+  p.setColor(QPalette::WindowText, q);
+  p.setColor(QPalette::Text, q);
+  p.setColor(QPalette::ButtonText, q);
+  c->widget->setPalette(p);
+}
+
+void QtDisplay::repaint(const char* control) {
+  if (Control* c = find(control)) markDirty(c);
+}
+
+void QtDisplay::repaintWindow() { window_.update(); }
+
+void QtDisplay::fillWhite(Area a, double x1, double y1, double x2, double y2) {
+  PlotArea& p = area(a);
+  p.fillRect(x1, y1, x2, y2, Rgb{255, 255, 255});
+  p.update();
+}
+
+void QtDisplay::drawShrinkageScale(const RunState& s) { DrawShrinkageScale(s, ausgabe_); }
+
+void QtDisplay::drawProfile(const RunState& s, CurveStyle style) { DrawProfileCurve(s, style, ausgabe_); }
+
+void QtDisplay::drawResultPlots(const RunState& s) { DrawResultPlots(s.record, zeit_); }
+
+void QtDisplay::refresh(Area a) { area(a).refresh(); }
+
+void QtDisplay::yield() {
+  if (sinceEvents_.isValid() && sinceEvents_.elapsed() < kFrameMs) return;
+  flush();
+}
+
+void QtDisplay::flush() {
+  applyTexts();
+  QCoreApplication::processEvents();
+  sinceEvents_.restart();
+}
+
+}  // namespace lamvero

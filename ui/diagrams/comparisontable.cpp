@@ -1,0 +1,152 @@
+#include "ui/diagrams/comparisontable.h"
+
+#include <QHeaderView>
+#include <cmath>
+#include <optional>
+
+#include "text/numberformat.h"
+#include "text/parsenumber.h"
+#include "run/resultquantities.h"
+#include "ui/diagrams/runlist.h"
+
+namespace lamvero {
+
+namespace {
+
+struct ResultRow {
+  const char* key;      // as in ResultQuantities
+  const char* caption;
+  const char* pattern;  // nullptr: a duration, shown as h:mm:ss
+};
+
+const ResultRow kResultRows[] = {
+    {"Zeit", "Trocknungsdauer in h:mm:ss", nullptr},
+    {"Dauer1TA", "Dauer des 1. Trocknungsabschnitts in h:mm:ss", nullptr},
+    {"DauerGegenstrom", "Dauer der Gegenstromtrocknung in h:mm:ss", nullptr},
+    {"t1xse", "Ende der Schwindung an der Oberfläche in h:mm:ss", nullptr},
+    {"t2xse", "Ende der Schwindung im Kern in h:mm:ss", nullptr},
+    {"X1TA", "Wasserbeladung nach dem 1. TA in kg/kg atro", "#0.0000"},
+    {"XGegen", "Wasserbeladung nach der Gegenstromtrocknung in kg/kg atro", "#0.00"},
+    {"Anfangsrate", "anfängliche Verdunstungsrate in kg/(m² h)", "#0.000"},
+    {"WasserdampfMax", "größte Verdunstungsrate in kg/(m² h)", "#0.000"},
+    {"schwinddiff", "größte Schwindungsdifferenz Oberfläche – Kern in %", "#0.00"},
+    {"schwindgrad", "größter Schwindungsgradient in % pro mm", "#0.00"},
+    {"ThetaZuluft", "Temperatur der Trocknerzuluft in °C", "#0.0"},
+    {"spezEnergie", "mittl. spez. Energiebedarf in kJ/kg H2O", "#0.0"},
+    {"relEnergie", "mittl. Energie / Verdampfungsenthalpie", "#0.000"},
+    {"WasserfehlerProzent", "relativer Wasserfehler in %", "#0.0"},
+    {"AnzOS", "Ortsschritte je halbe Dicke", "#0"},
+};
+
+// Two input texts mean the same ("20,0" and "20"; "abc" only itself).
+bool SameInput(const std::string& a, const std::string& b) {
+  if (a == b) return true;
+  const std::optional<double> x = ParseNumber(a), y = ParseNumber(b);
+  return x && y && *x == *y;
+}
+
+QString ValueText(double value, const char* pattern) {
+  if (!std::isfinite(value)) return QStringLiteral("–");  // the run did not reach that stage
+  // Durations to the whole second, halves up, as the window's clock shows them.
+  const std::string text = pattern ? Format(value, pattern) : FormatDuration(std::floor(value + 0.5));
+  return QString::fromStdString(text).trimmed();
+}
+
+// A signed amount: "+", "−" or, where it rounds to nothing, "±".
+QString Signed(double d, const char* pattern) {
+  const QString magnitude = ValueText(std::fabs(d), pattern);
+  if (magnitude == ValueText(0, pattern) || d == 0) return QStringLiteral("±") + magnitude;
+  return (d > 0 ? QStringLiteral("+") : QStringLiteral("−")) + magnitude;
+}
+
+}  // namespace
+
+ComparisonTable::ComparisonTable(QWidget* parent) : QTableWidget(parent) {
+  setObjectName(QStringLiteral("tbl_Vergleich"));
+  setEditTriggers(QAbstractItemView::NoEditTriggers);
+  setSelectionMode(QAbstractItemView::ContiguousSelection);
+  setAlternatingRowColors(true);
+  verticalHeader()->setSectionResizeMode(QHeaderView::ResizeToContents);
+  horizontalHeader()->setSectionResizeMode(QHeaderView::ResizeToContents);
+}
+
+QString ComparisonTable::DifferenceText(double value, double reference, bool duration, const char* pattern) {
+  const double d = value - reference;
+  if (!std::isfinite(d)) return QString();
+  QString text = Signed(d, duration ? nullptr : pattern);
+  if (reference != 0) text += QStringLiteral(" (%1 %)").arg(Signed(100 * d / reference, "#0.0"));
+  return text;
+}
+
+int ComparisonTable::rowOf(const QString& key) const {
+  for (int r = 0; r < rowCount(); ++r) {
+    if (const QTableWidgetItem* h = verticalHeaderItem(r); h && h->data(Qt::UserRole).toString() == key) return r;
+  }
+  return -1;
+}
+
+void ComparisonTable::showRuns(const std::vector<const RunEntry*>& runs, const RunEntry* reference) {
+  clear();
+  setColumnCount(static_cast<int>(runs.size()));
+  for (int c = 0; c < columnCount(); ++c) {
+    const RunEntry* run = runs[static_cast<std::size_t>(c)];
+    auto* header = new QTableWidgetItem(run == reference ? run->label + QStringLiteral(" (Bezug)") : run->label);
+    header->setForeground(run->color);
+    setHorizontalHeaderItem(c, header);
+  }
+
+  // Inputs in which the shown runs differ: what makes them different cases.
+  std::vector<const InputField*> differing;
+  for (const InputField& f : InputFields()) {
+    for (const RunEntry* run : runs) {
+      if (!SameInput(run->record->inputs[f.id], runs.front()->record->inputs[f.id])) {
+        differing.push_back(&f);
+        break;
+      }
+    }
+  }
+  setRowCount(static_cast<int>(differing.size() + std::size(kResultRows)));
+  int row = 0;
+  for (const InputField* f : differing) {
+    auto* header = new QTableWidgetItem(QString::fromUtf8(f->caption));
+    header->setData(Qt::UserRole, QString::fromLatin1(f->box));
+    setVerticalHeaderItem(row, header);
+    for (int c = 0; c < columnCount(); ++c) {
+      const RunEntry* run = runs[static_cast<std::size_t>(c)];
+      auto* item = new QTableWidgetItem(QString::fromStdString(run->record->inputs[f->id]));
+      item->setTextAlignment(Qt::AlignRight | Qt::AlignVCenter);
+      if (reference && run != reference && !SameInput(run->record->inputs[f->id], reference->record->inputs[f->id])) {
+        QFont bold = item->font();
+        bold.setBold(true);
+        item->setFont(bold);
+      }
+      setItem(row, c, item);
+    }
+    ++row;
+  }
+
+  for (const ResultRow& r : kResultRows) {
+    auto* header = new QTableWidgetItem(QString::fromUtf8(r.caption));
+    header->setData(Qt::UserRole, QString::fromLatin1(r.key));
+    setVerticalHeaderItem(row, header);
+    double ref = NAN;
+    if (reference) ref = FindQuantity(ResultQuantities(*reference->record), r.key)->value;
+    for (int c = 0; c < columnCount(); ++c) {
+      const RunEntry* run = runs[static_cast<std::size_t>(c)];
+      const double value = FindQuantity(ResultQuantities(*run->record), r.key)->value;
+      QString text = ValueText(value, r.pattern);
+      auto* item = new QTableWidgetItem;
+      item->setData(kValueRole, value);
+      if (reference && run != reference && std::isfinite(value) && std::isfinite(ref)) {
+        text += QStringLiteral("   ") + DifferenceText(value, ref, r.pattern == nullptr, r.pattern);
+        item->setData(kDifferenceRole, value - ref);
+      }
+      item->setText(text);
+      item->setTextAlignment(Qt::AlignRight | Qt::AlignVCenter);
+      setItem(row, c, item);
+    }
+    ++row;
+  }
+}
+
+}  // namespace lamvero
