@@ -7,7 +7,8 @@
 #include <nlohmann/json.hpp>
 #include <stdexcept>
 
-#include "run/resultquantities.h"
+#include "run/recordfields.h"
+#include "run/resultdescriptors.h"
 
 namespace lamvero {
 
@@ -16,14 +17,8 @@ namespace {
 using nlohmann::json;
 using ordered = nlohmann::ordered_json;
 
-// The scalars of a record by their model names, in the order of the structs.
-template <class S>
-struct DoubleField {
-  const char* name;
-  double S::*member;
-};
-
-const DoubleField<InputValues> kValueFields[] = {
+// The inputs in model units by their names, in the order of the struct.
+const RecordField<InputValues> kValueFields[] = {
     {"Dicke", &InputValues::Dicke},
     {"rhos", &InputValues::rhos},
     {"XAnf", &InputValues::XAnf},
@@ -44,52 +39,6 @@ const DoubleField<InputValues> kValueFields[] = {
     {"KappaSteig", &InputValues::KappaSteig},
 };
 
-const DoubleField<DerivedValues> kDerivedFields[] = {
-    {"DickeTr", &DerivedValues::DickeTr},
-    {"dx", &DerivedValues::dx},
-    {"pDAb", &DerivedValues::pDAb},
-    {"XAbluft", &DerivedValues::XAbluft},
-    {"ThetaKgr", &DerivedValues::ThetaKgr},
-    {"pDAu", &DerivedValues::pDAu},
-    {"XAussen", &DerivedValues::XAussen},
-    {"LuftRohlingVerh", &DerivedValues::LuftRohlingVerh},
-    {"LuftWasserVerh", &DerivedValues::LuftWasserVerh},
-    {"SchwindTot", &DerivedValues::SchwindTot},
-    {"rho0", &DerivedValues::rho0},
-    {"PhiAnf", &DerivedValues::PhiAnf},
-    {"offPoren", &DerivedValues::offPoren},
-    {"XSchwEnde", &DerivedValues::XSchwEnde},
-    {"KappaGr", &DerivedValues::KappaGr},
-};
-
-const DoubleField<RunResults> kResultFields[] = {
-    {"Zeit", &RunResults::Zeit},
-    {"Dauer1TA", &RunResults::Dauer1TA},
-    {"X1TA", &RunResults::X1TA},
-    {"Anfangsrate", &RunResults::Anfangsrate},
-    {"t1xse", &RunResults::t1xse},
-    {"t2xse", &RunResults::t2xse},
-    {"DauerGegenstrom", &RunResults::DauerGegenstrom},
-    {"XGegen", &RunResults::XGegen},
-    {"schwindgrad", &RunResults::schwindgrad},
-    {"schwinddiff", &RunResults::schwinddiff},
-    {"ThetaZuluft", &RunResults::ThetaZuluft},
-    {"spezEnergie", &RunResults::spezEnergie},
-    {"relEnergie", &RunResults::relEnergie},
-    {"WasserfehlerProzent", &RunResults::WasserfehlerProzent},
-    {"WasserdampfMax", &RunResults::WasserdampfMax},
-    {"XEnde", &RunResults::XEnde},
-    {"XBilanz", &RunResults::XBilanz},
-    {"xmom", &RunResults::xmom},
-    {"qrand", &RunResults::qrand},
-    {"Wasserdampf", &RunResults::Wasserdampf},
-    {"ThetaOb", &RunResults::ThetaOb},
-    {"ThetaK", &RunResults::ThetaK},
-    {"ThetaLuft", &RunResults::ThetaLuft},
-    {"XLuft", &RunResults::XLuft},
-    {"sSpiegel", &RunResults::sSpiegel},
-};
-
 constexpr int kMaxIterations = 1 << 20;  // nGlatt and nIter are small counts
 constexpr std::size_t kMaxMessages = 1000;
 constexpr std::size_t kMaxControls = 10000;
@@ -108,13 +57,12 @@ J Number(double value) {
 template <class J>
 J ResultTable(const RunRecord& record) {
   J table = J::array();
-  for (const ResultQuantity& q : ResultQuantities(record)) {
+  for (const ResultDescriptor& d : ResultDescriptors()) {
     J row = J::object();
-    row["key"] = q.key;
-    row["unit"] = q.unit;
-    row["value"] = Number<J>(q.value);
-    const auto shown = record.controls.find(q.box);
-    if (*q.box && shown != record.controls.end() && shown->second.visible) row["text"] = shown->second.text;
+    row["key"] = d.key;
+    row["unit"] = d.unit;
+    row["value"] = Number<J>(d.value(record));
+    if (const std::string* shown = ShownText(record, d)) row["text"] = *shown;
     table.push_back(std::move(row));
   }
   return table;
@@ -135,10 +83,10 @@ ordered RunObject(const CaseRun& run) {
   o["values"] = std::move(values);
   ordered derived = ordered::object();
   derived["AnzOS"] = r.derived.AnzOS;
-  for (const auto& f : kDerivedFields) derived[f.name] = Number<ordered>(r.derived.*f.member);
+  for (const auto& f : DerivedFields()) derived[f.name] = Number<ordered>(r.derived.*f.member);
   o["derived"] = std::move(derived);
   ordered scalars = ordered::object();
-  for (const auto& f : kResultFields) scalars[f.name] = Number<ordered>(r.results.*f.member);
+  for (const auto& f : ResultFields()) scalars[f.name] = Number<ordered>(r.results.*f.member);
   scalars["nGlatt"] = r.results.nGlatt;
   scalars["nIter"] = r.results.nIter;
   o["scalars"] = std::move(scalars);
@@ -255,8 +203,8 @@ bool Boolean(const json& j, const std::string& path) {
   return j.get<bool>();
 }
 
-template <class S, std::size_t N>
-void ReadDoubles(const json& j, const std::string& path, const DoubleField<S> (&fields)[N], S& into,
+template <class S, class Fields>
+void ReadDoubles(const json& j, const std::string& path, const Fields& fields, S& into,
                  std::initializer_list<const char*> alsoRequired) {
   ExpectObject(j, path);
   for (const auto& item : j.items()) {
@@ -330,10 +278,10 @@ CaseRun ReadRun(const json& j, const ControlNameCheck& isControl) {
   run.nReihe = static_cast<int>(Integer(j.at("nReihe"), "run.nReihe", 0, kMaxSeriesIndex));
   run.nReihe1TA = static_cast<int>(Integer(j.at("nReihe1TA"), "run.nReihe1TA", 0, run.nReihe));
   ReadDoubles(j.at("values"), "run.values", kValueFields, r.values, {});
-  ReadDoubles(j.at("derived"), "run.derived", kDerivedFields, r.derived, {"AnzOS"});
+  ReadDoubles(j.at("derived"), "run.derived", DerivedFields(), r.derived, {"AnzOS"});
   r.derived.AnzOS = static_cast<int>(Integer(At(j.at("derived"), "run.derived", "AnzOS"), "run.derived.AnzOS", 0,
                                              std::numeric_limits<int>::max()));
-  ReadDoubles(j.at("scalars"), "run.scalars", kResultFields, r.results, {"nGlatt", "nIter"});
+  ReadDoubles(j.at("scalars"), "run.scalars", ResultFields(), r.results, {"nGlatt", "nIter"});
   r.results.nGlatt = static_cast<int>(Integer(At(j.at("scalars"), "run.scalars", "nGlatt"), "run.scalars.nGlatt",
                                               -kMaxIterations, kMaxIterations));
   r.results.nIter = static_cast<int>(Integer(At(j.at("scalars"), "run.scalars", "nIter"), "run.scalars.nIter",

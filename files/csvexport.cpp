@@ -1,47 +1,12 @@
 #include "files/csvexport.h"
 
-#include <cstring>
 #include <vector>
 
-#include "run/resultquantities.h"
+#include "run/resultdescriptors.h"
 
 namespace lamvero {
 
 namespace {
-
-struct SeriesCaptionRow {
-  const char* name;
-  const char* caption;
-};
-
-// In the order of SeriesColumns().
-constexpr SeriesCaptionRow kSeriesCaptions[] = {
-    {"tReihe", "t in s"},
-    {"XReihe", "X mittel in kg/kg"},
-    {"XOberflReihe", "X Oberfläche in kg/kg"},
-    {"XKernReihe", "X Kern in kg/kg"},
-    {"SchwOberflReihe", "Schwindung Oberfläche in %"},
-    {"SchwKernReihe", "Schwindung Kern in %"},
-    {"ThetaLuftReihe", "θ Luft in °C"},
-    {"ThetaObReihe", "θ Oberfläche in °C"},
-    {"ThetaKReihe", "θ Kern in °C"},
-    {"WasserdampfReihe", "Verdunstungsrate in kg/(m² h)"},
-    {"SpiegelReihe", "Trocknungsspiegel in m"},
-};
-
-// Results that no window row shows.
-struct BoxlessCaption {
-  const char* key;
-  const char* caption;
-};
-constexpr BoxlessCaption kBoxlessCaptions[] = {
-    {"WasserdampfMax", "größte Verdunstungsrate (geglättet)"},
-    {"XEnde", "Restfeuchte des Rechenprofils"},
-    {"DickeTr", "Dicke der trockenen Platte"},
-    {"XAbluft", "Wasserbeladung der Abluft"},
-    {"ThetaKgr", "Kühlgrenztemperatur der Abluft"},
-    {"XAussen", "Wasserbeladung der Außenluft"},
-};
 
 constexpr std::size_t kPieceBytes = 1 << 14;
 
@@ -50,11 +15,8 @@ std::string TableStart(CsvDialect dialect) { return dialect == CsvDialect::Germa
 
 }  // namespace
 
-const char* SeriesCaption(const SeriesColumn& column) {
-  for (const SeriesCaptionRow& row : kSeriesCaptions) {
-    if (std::strcmp(row.name, column.name) == 0) return row.caption;
-  }
-  return column.name;
+std::string SeriesCaption(const SeriesColumn& column) {
+  return std::string(column.caption) + " in " + column.unit;
 }
 
 bool WriteSeriesCsv(const RunSeries& series, CsvDialect dialect, int every,
@@ -78,25 +40,14 @@ bool WriteSeriesCsv(const RunSeries& series, CsvDialect dialect, int every,
   return piece.empty() || sink(piece);
 }
 
-std::string ResultsCsv(const RunRecord& record, CsvDialect dialect, const BoxCaption& caption) {
+std::string ResultsCsv(const RunRecord& record, CsvDialect dialect) {
   std::string out = TableStart(dialect) + CsvRow({CsvText("Ergebnis", dialect), CsvText("Wert", dialect), CsvText("Einheit", dialect),
                             CsvText("Anzeige im Fenster", dialect), CsvText("Schlüssel", dialect)},
                            dialect);
-  for (const ResultQuantity& q : ResultQuantities(record)) {
-    std::string name;
-    if (*q.box) {
-      name = caption(q.box);
-    } else {
-      for (const BoxlessCaption& b : kBoxlessCaptions) {
-        if (std::strcmp(b.key, q.key) == 0) name = b.caption;
-      }
-    }
-    if (name.empty()) name = q.key;
-    std::string shown;
-    const auto control = record.controls.find(q.box);
-    if (*q.box && control != record.controls.end() && control->second.visible) shown = control->second.text;
-    out += CsvRow({CsvText(name, dialect), CsvNumber(q.value, dialect), CsvText(q.unit, dialect),
-                   CsvText(shown, dialect), CsvText(q.key, dialect)},
+  for (const ResultDescriptor& d : ResultDescriptors()) {
+    const std::string* shown = ShownText(record, d);
+    out += CsvRow({CsvText(d.tableCaption(), dialect), CsvNumber(d.value(record), dialect), CsvText(d.unit, dialect),
+                   CsvText(shown ? *shown : "", dialect), CsvText(d.key, dialect)},
                   dialect);
   }
   return out;

@@ -14,7 +14,7 @@
 namespace lamvero {
 
 // The header cell of a series column: what it is and its unit ("θ Luft in °C").
-const char* SeriesCaption(const SeriesColumn& column);
+std::string SeriesCaption(const SeriesColumn& column);
 
 // The series table, handed over in pieces of some ten kilobytes to `sink`,
 // which returns false to stop (a write failed). Rows are the stored points
@@ -22,12 +22,9 @@ const char* SeriesCaption(const SeriesColumn& column);
 bool WriteSeriesCsv(const RunSeries& series, CsvDialect dialect, int every,
                     const std::function<bool(std::string_view piece)>& sink);
 
-// The caption of the window row that shows a box ("txt_Dauer1TA" → its label's text).
-using BoxCaption = std::function<std::string(const std::string& box)>;
-
 // Results table: a header, then one row per result of the record in the order
 // of the window's rows: caption, value (empty where the run did not reach it),
 // unit, the text the window showed, and the result's key.
-std::string ResultsCsv(const RunRecord& record, CsvDialect dialect, const BoxCaption& caption);
+std::string ResultsCsv(const RunRecord& record, CsvDialect dialect);
 
 }  // namespace lamvero

@@ -3,6 +3,7 @@
 #include <cstdio>
 
 #include "inputs/inputs.h"
+#include "run/resultdescriptors.h"
 
 namespace lamvero {
 
@@ -80,9 +81,15 @@ class Builder {
         false);
   }
 
-  void smallOutput(const char* label, const char* caption, const char* box, const char* text, int top,
-                   Rgb colour) {
-    row(label, caption, box, text, top, 1230, 2820, 195, 4050, 510, 195, colour, 8.25, false, false);
+  // The output row of a result: its label, caption and box from the result's descriptor.
+  void result(const char* key, int top, Rgb colour, int labelWidth = 3705, int boxLeft = 3870, int boxWidth = 780) {
+    const ResultDescriptor& r = ResultOf(key);
+    output(r.label, r.caption, r.box, top, colour, labelWidth, boxLeft, boxWidth);
+  }
+
+  void smallResult(const char* key, const char* text, int top, Rgb colour) {
+    const ResultDescriptor& r = ResultOf(key);
+    row(r.label, r.caption, r.box, text, top, 1230, 2820, 195, 4050, 510, 195, colour, 8.25, false, false);
   }
 
   ControlRow& label(const char* name, const char* caption, int left, int top, int width, int height,
@@ -214,8 +221,8 @@ std::vector<ControlRow> BuildTable() {
   t.input(Input::rhos, 120, 255, 3705, 225);
   t.input(Input::XAnf, 135, 495, 3705, 195);
   t.input(Input::linTrSchwind, 135, 720, 3705, 225);
-  t.output("lbl_SchwindEnde", "Wasserbeladung Schwind.-Ende in kg/kg", "txt_XSchwEnde", 945, kDarkBlue);
-  t.output("lbl_offPoren", "offene Porosität im trock. Zustand in Vol.-%", "txt_offPoren", 1170, kDarkBlue);
+  t.result("XSchwEnde", 945, kDarkBlue);
+  t.result("offPoren", 1170, kDarkBlue);
   t.input(Input::Feuchteleit, 120, 1395, 3795, 225);
   t.input(Input::lambda, 120, 1620, 3705, 195);
   t.input(Input::mue, 135, 1845, 3705, 225);
@@ -226,42 +233,36 @@ std::vector<ControlRow> BuildTable() {
   t.input(Input::Lufttemp, 135, 2970, 3705, 225);
   t.input(Input::AbluftFeuchte, 135, 3195, 3705, 225);
   t.input(Input::ThetaGegenstromende, 135, 3420, 3705, 225);
-  t.output("lbl_LuftRohlingVerh", "spez. Luftdurchsatz in kg pro kg tr. Rohling", "txt_LuftRohlingVerh", 3645,
-           kDarkBlue, 3720);
-  t.output("lbl_LuftWasserVerh", "spez. Luftdurchsatz in kg pro kg Wasser", "txt_LuftWasserVerh", 3870,
-           kDarkBlue, 3720);
-  t.output("lbl_ThetaZuluft", "Temperatur der Trocknerzuluft in °C", "txt_ThetaZuluft", 4095, kDarkBlue, 3720);
-  t.output("lbl_Zeit", "laufende Zeit in hh : mm : ss", "txt_Zeit", 4365, kGreen, 3705, 3750, 900);
-  t.output("lbl_momLuftTemp", "mom. Lufttemperatur in °C", "txt_momLuftTemp", 4635, kDarkBlue);
-  t.output("lbl_momXLuft", "mom. Wasserbeladung der Luft in kg/kg", "txt_momXLuft", 4860, kDarkBlue, 3720);
-  t.output("lbl_thetaOb", "mom. Oberflächentemperatur in °C", "txt_thetaOb", 5130, kDarkBlue);
-  t.output("lbl_Kerntemp", "mom. Kerntemperatur in °C", "txt_thetaK", 5355, kDarkBlue);
-  t.output("lbl_Xmom", "mom. Rohlingswasser in kg/kg atro", "txt_xmom", 5580, kDarkBlue);
-  t.output("lbl_Waermestromdichte", "mom. Wärmestromdichte in kW/m²", "txt_qrand", 5850, kDarkBlue);
-  t.output("lbl_Wasserdampf", "mom. Verdunstungsrate in kg/(m² h)", "txt_Wasserdampf", 6075, kDarkBlue);
+  t.result("LuftRohlingVerh", 3645, kDarkBlue, 3720);
+  t.result("LuftWasserVerh", 3870, kDarkBlue, 3720);
+  t.result("ThetaZuluft", 4095, kDarkBlue, 3720);
+  t.result("Zeit", 4365, kGreen, 3705, 3750, 900);
+  t.result("ThetaLuft", 4635, kDarkBlue);
+  t.result("XLuft", 4860, kDarkBlue, 3720);
+  t.result("ThetaOb", 5130, kDarkBlue);
+  t.result("ThetaK", 5355, kDarkBlue);
+  t.result("xmom", 5580, kDarkBlue);
+  t.result("qrand", 5850, kDarkBlue);
+  t.result("Wasserdampf", 6075, kDarkBlue);
   t.output("lbl_KapGeschw", "mom. oberfl. Kapillarströmung in mm/h", "txt_KapGeschw", 6300, kDarkBlue);
   t.output("lbl_DampfGeschw", "mom. Dampfgeschw. durch Poren in m/h", "txt_Dampfgeschw", 6525, kDarkBlue);
-  t.output("lbl_DauerGegenstrom", "Dauer der Gegenstromtrockn. hh:mm:ss", "txt_DauerGegenstrom", 6795, kDarkBlue,
-           3705, 3825, 810);
-  t.output("lbl_XGegen", "danach Wasserbeladung in kg/kg atro", "txt_XGegen", 7020, kDarkBlue);
-  t.output("lbl_Dauer1TA", "Dauer des 1. TroAbschn. in hh : mm : ss", "txt_Dauer1TA", 7290, kDarkBlue, 3705,
-           3825, 810);
-  t.output("lbl_X1TA", "danach Wasserbeladung in kg/kg atro", "txt_X1TA", 7515, kDarkBlue);
-  t.output("lbl_Anfangsrate", "anfängliche Verdunstungsrate in kg/(m² h)", "txt_Anfangsrate", 7740, kDarkBlue);
-  t.output("lbl_OberflSchwind", "Dauer der Oberflächenschw. hh : mm : ss", "txt_t1xse", 8010, kDarkBlue, 3705,
-           3840, 810);
-  t.output("lbl_SchwindDiff", "max. Differenz der lin. Schwindung in % ", "txt_schwinddiff", 8235, kDarkBlue);
-  t.output("lbl_SchwindGradient", "max. Schwindungsgradient in % pro mm", "txt_schwindgrad", 8460, kDarkBlue);
-  t.output("lbl_KernSchwind", "Dauer der Kernschwindung in hh : mm : ss", "txt_t2xse", 8685, kDarkBlue, 3705,
-           3840, 810);
-  t.output("lbl_spezEnergie", "mittl. spez. Energiebedarf in kJ/kg H2O", "txt_spezEnergie", 8955, kRed);
-  t.output("lbl_relEnergie", "mittl. Energie / Verdampfungsenthalpie", "txt_relEnergie", 9180, kRed, 3795);
-  t.smallOutput("lbl_Ortsschrittzahl", "Anzahl der Ortsschritte pro Halbplatte", "txt_AnzOS", "", 9450, kBlue);
+  t.result("DauerGegenstrom", 6795, kDarkBlue, 3705, 3825, 810);
+  t.result("XGegen", 7020, kDarkBlue);
+  t.result("Dauer1TA", 7290, kDarkBlue, 3705, 3825, 810);
+  t.result("X1TA", 7515, kDarkBlue);
+  t.result("Anfangsrate", 7740, kDarkBlue);
+  t.result("t1xse", 8010, kDarkBlue, 3705, 3840, 810);
+  t.result("schwinddiff", 8235, kDarkBlue);
+  t.result("schwindgrad", 8460, kDarkBlue);
+  t.result("t2xse", 8685, kDarkBlue, 3705, 3840, 810);
+  t.result("spezEnergie", 8955, kRed);
+  t.result("relEnergie", 9180, kRed, 3795);
+  t.smallResult("AnzOS", "", 9450, kBlue);
   t.smallInput(Input::Ortsschrittweite, 9630);
   t.smallInput(Input::deltaT, 9810);
   t.smallInput(Input::rund, 9990);
   t.smallInput(Input::KappaSteig, 10170);
-  t.smallOutput("lbl_Wasserfehler", "relativer Wasserfehler in %", "txt_Wasserfehler", " ", 10350, kDarkBlue);
+  t.smallResult("WasserfehlerProzent", " ", 10350, kDarkBlue);
 
   // Focus sink, partly outside the left edge, white on white.
   ControlRow& park = t.add(ControlKind::TextBox, "txt_parkfocus", "", -120, 10125, 225, 360);

@@ -4,7 +4,7 @@
 #include <cstdio>
 
 #include "inputs/inputs.h"
-#include "run/resultquantities.h"
+#include "run/resultdescriptors.h"
 #include "present/controltable.h"
 #include "present/resultrows.h"
 
@@ -14,19 +14,19 @@ namespace {
 
 constexpr Rgb kRed{255, 0, 0};
 
-// The set-up's values: those with a box in the window, then those it keeps to itself.
+// The set-up's values, in the report's order.
 struct DerivedEntry {
-  const char* key;      // in ResultQuantities
-  const char* caption;  // for a value without a box; a boxed one takes its label's caption
+  const char* key;
+  const char* caption;  // the report's own name for it; nullptr: the result's caption
 };
 constexpr DerivedEntry kDerived[] = {
     {"DickeTr", "Dicke der getrockneten Platte"},
     {"AnzOS", nullptr},
     {"XSchwEnde", nullptr},
     {"offPoren", nullptr},
-    {"XAbluft", "Wasserbeladung der Abluft"},
-    {"ThetaKgr", "Kühlgrenztemperatur der Abluft"},
-    {"XAussen", "Wasserbeladung der Außenluft"},
+    {"XAbluft", nullptr},
+    {"ThetaKgr", nullptr},
+    {"XAussen", nullptr},
     {"LuftRohlingVerh", nullptr},
     {"LuftWasserVerh", nullptr},
 };
@@ -36,26 +36,12 @@ std::string TrimRight(std::string text) {
   return text;
 }
 
-const ResultQuantity* QuantityOfBox(const std::vector<ResultQuantity>& all, const std::string& box) {
-  for (const ResultQuantity& q : all) {
-    if (box == q.box) return &q;
-  }
-  return nullptr;
-}
-
-// The caption of the label that belongs to a box.
-std::string BoxCaption(const std::string& box) {
-  const ControlRow* row = FindControl(box);
-  const ControlRow* label = row ? FindControl(row->label) : nullptr;
-  return TrimRight(label ? label->caption : box);
-}
-
 // The unit column: a pure number has none.
 std::string UnitText(const char* unit) { return std::string(unit) == "1" ? "" : unit; }
 
-ReportLine QuantityLine(const RunRecord& r, const std::string& caption, const ResultQuantity& q) {
-  ReportLine line{{caption, "", ReportNumber(q.value), UnitText(q.unit)}, Rgb{0, 0, 0}};
-  if (const ControlRow* box = *q.box ? FindControl(q.box) : nullptr) {
+ReportLine ResultLine(const RunRecord& r, const std::string& caption, const ResultDescriptor& result) {
+  ReportLine line{{caption, "", ReportNumber(result.value(r)), UnitText(result.unit)}, Rgb{0, 0, 0}};
+  if (const ControlRow* box = *result.box ? FindControl(result.box) : nullptr) {
     const ControlState state = FinalState(r, *box);
     line.cells[1] = state.text;
     line.colour = state.color;
@@ -64,11 +50,11 @@ ReportLine QuantityLine(const RunRecord& r, const std::string& caption, const Re
 }
 
 // A result row as the window showed it, with the number behind its text.
-ReportLine RowLine(const ResultRow& row, const std::vector<ResultQuantity>& quantities) {
+ReportLine RowLine(const RunRecord& r, const ResultRow& row) {
   ReportLine line{{row.caption, row.text, "", ""}, row.colour};
-  if (const ResultQuantity* q = QuantityOfBox(quantities, row.control->name)) {
-    line.cells[2] = ReportNumber(q->value);
-    line.cells[3] = UnitText(q->unit);
+  if (const ResultDescriptor* result = FindResultOfBox(row.control->name)) {
+    line.cells[2] = ReportNumber(result->value(r));
+    line.cells[3] = UnitText(result->unit);
   }
   return line;
 }
@@ -122,16 +108,14 @@ ReportContent ReportTables(const RunRecord& r) {
     return content;
   }
 
-  const std::vector<ResultQuantity> quantities = ResultQuantities(r);
   const std::vector<std::string> columns = {"Größe", "Anzeige", "Wert", "Einheit"};
 
   ReportTable derived{"Abgeleitete Werte", columns, {}};
   std::vector<std::string> derivedBoxes;
   for (const DerivedEntry& e : kDerived) {
-    const ResultQuantity* q = FindQuantity(quantities, e.key);
-    if (!q) continue;
-    if (*q->box) derivedBoxes.push_back(q->box);
-    derived.lines.push_back(QuantityLine(r, e.caption ? e.caption : BoxCaption(q->box), *q));
+    const ResultDescriptor& result = ResultOf(e.key);
+    if (*result.box) derivedBoxes.push_back(result.box);
+    derived.lines.push_back(ResultLine(r, e.caption ? e.caption : result.tableCaption(), result));
   }
   content.setUp.push_back(std::move(derived));
 
@@ -153,13 +137,13 @@ ReportContent ReportTables(const RunRecord& r) {
     bool isDerived = false;
     for (const std::string& box : derivedBoxes) isDerived = isDerived || box == row.control->name;
     if (isDerived) continue;
-    results.lines.push_back(RowLine(row, quantities));
+    results.lines.push_back(RowLine(r, row));
   }
   std::vector<ReportTable>& tables = content.results;
   tables.push_back(std::move(results));
 
   if (water) {
-    tables.push_back(ReportTable{"Wasserbilanz", columns, {RowLine(*water, quantities)}});
+    tables.push_back(ReportTable{"Wasserbilanz", columns, {RowLine(r, *water)}});
   }
   // The warning labels read top to bottom as one sentence, under the error they qualify.
   if (!warnings.empty()) {

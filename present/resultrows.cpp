@@ -4,7 +4,7 @@
 
 #include "text/csvformat.h"
 #include "inputs/inputs.h"
-#include "run/resultquantities.h"
+#include "run/resultdescriptors.h"
 
 namespace lamvero {
 
@@ -70,17 +70,14 @@ std::vector<ResultRow> VisibleResultRows(const RunRecord& record) {
 }
 
 std::string ResultRowsTsv(const RunRecord& record) {
-  const std::vector<ResultQuantity> quantities = ResultQuantities(record);
   std::string tsv = "Größe\tAnzeige\tWert\tEinheit\n";
   for (const ResultRow& row : VisibleResultRows(record)) {
     std::string number, unit;
-    for (const ResultQuantity& q : quantities) {
-      if (!row.warning && row.control->name == q.box) {
-        number = CsvNumber(q.value, CsvDialect::German);
-        unit = q.unit;
-      }
+    if (const ResultDescriptor* result = row.warning ? nullptr : FindResultOfBox(row.control->name)) {
+      number = CsvNumber(result->value(record), CsvDialect::German);
+      unit = result->unit;
     }
-    if (unit == "1") unit.clear();  // a pure number
+  if (unit == "1") unit.clear();  // a pure number
     tsv += Cell(row.caption);
     if (!row.warning) tsv += "\t" + Cell(row.text) + "\t" + number + "\t" + Cell(unit);
     tsv += "\n";

@@ -1,9 +1,6 @@
 #include "study/casesummary.h"
 
-#include <cstring>
 #include <limits>
-
-#include "run/resultquantities.h"
 
 namespace lamvero {
 
@@ -11,26 +8,27 @@ namespace {
 
 constexpr double kSecondsPerHour = 3600;
 
-// The result quantities give durations in seconds.
-const std::array<StudyQuantity, kStudyQuantityCount> kQuantities{{
-    {"Dauer1TA", "h"},
-    {"DauerGegenstrom", "h"},
-    {"Zeit", "h"},
-    {"X1TA", "kg/kg"},
-    {"XGegen", "kg/kg"},
-    {"XEnde", "kg/kg"},
-    {"ThetaZuluft", "°C"},
-    {"spezEnergie", "kJ/kg"},
-    {"relEnergie", "1"},
-    {"WasserfehlerProzent", "%"},
-    {"WasserdampfMax", "kg/(m² h)"},
-    {"schwinddiff", "%"},
-    {"schwindgrad", "% pro mm"},
-}};
+// The key results, in column order; a study reports durations in hours.
+const char* const kKeys[kStudyQuantityCount] = {
+    "Dauer1TA",    "DauerGegenstrom", "Zeit",       "X1TA",           "XGegen",      "XEnde",      "ThetaZuluft",
+    "spezEnergie", "relEnergie",      "WasserfehlerProzent", "WasserdampfMax", "schwinddiff", "schwindgrad",
+};
+
+std::array<StudyQuantity, kStudyQuantityCount> Quantities() {
+  std::array<StudyQuantity, kStudyQuantityCount> quantities{};
+  for (std::size_t i = 0; i < kStudyQuantityCount; ++i) {
+    const ResultDescriptor& result = ResultOf(kKeys[i]);
+    quantities[i] = {&result, result.isDuration() ? "h" : result.unit};
+  }
+  return quantities;
+}
 
 }  // namespace
 
-const std::array<StudyQuantity, kStudyQuantityCount>& StudyQuantities() { return kQuantities; }
+const std::array<StudyQuantity, kStudyQuantityCount>& StudyQuantities() {
+  static const std::array<StudyQuantity, kStudyQuantityCount> quantities = Quantities();
+  return quantities;
+}
 
 CaseSummary SummarizeRun(const RunRecord& record) {
   CaseSummary summary;
@@ -39,11 +37,10 @@ CaseSummary SummarizeRun(const RunRecord& record) {
   summary.messages = record.messages;
   summary.values.fill(std::numeric_limits<double>::quiet_NaN());
   if (record.outcome == RunOutcome::Refused) return summary;
-  const std::vector<ResultQuantity> all = ResultQuantities(record);
-  for (std::size_t i = 0; i < kQuantities.size(); ++i) {
-    const ResultQuantity* q = FindQuantity(all, kQuantities[i].key);
-    const bool hours = std::strcmp(kQuantities[i].unit, "h") == 0;
-    summary.values[i] = hours ? q->value / kSecondsPerHour : q->value;
+  for (std::size_t i = 0; i < kStudyQuantityCount; ++i) {
+    const ResultDescriptor& result = *StudyQuantities()[i].result;
+    const double value = result.value(record);
+    summary.values[i] = result.isDuration() ? value / kSecondsPerHour : value;
   }
   return summary;
 }

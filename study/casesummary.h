@@ -9,13 +9,14 @@
 #include <vector>
 
 #include "inputs/inputs.h"
+#include "run/resultdescriptors.h"
 #include "run/runrecord.h"
 
 namespace lamvero {
 
 struct StudyQuantity {
-  const char* key;   // the key of the result quantity, e.g. "Dauer1TA"
-  const char* unit;  // the unit a study reports it in, e.g. "h"
+  const ResultDescriptor* result;  // the result it reports, e.g. Dauer1TA
+  const char* unit;                // the unit a study reports it in, e.g. "h"
 };
 
 constexpr std::size_t kStudyQuantityCount = 13;

@@ -41,7 +41,7 @@ std::string JsonNumber(double value) {
   return std::isfinite(value) ? CsvNumber(value, CsvDialect::Plain) : "null";
 }
 
-std::string ColumnName(const StudyQuantity& q) { return std::string(q.key) + " [" + q.unit + "]"; }
+std::string ColumnName(const StudyQuantity& q) { return std::string(q.result->key) + " [" + q.unit + "]"; }
 
 }  // namespace
 
@@ -89,7 +89,7 @@ std::string StudyWriter::jsonRow(std::size_t number, const CaseSummary& s) const
   row += "},\"outcome\":" + JsonString(RunOutcomeName(s.outcome)) + ",\"results\":{";
   for (std::size_t i = 0; i < s.values.size(); ++i) {
     const StudyQuantity& q = StudyQuantities()[i];
-    row += (i ? "," : "") + JsonString(q.key) + ":{\"value\":" + JsonNumber(s.values[i]) +
+    row += (i ? "," : "") + JsonString(q.result->key) + ":{\"value\":" + JsonNumber(s.values[i]) +
            ",\"unit\":" + JsonString(q.unit);
     if (layout_.refinement) row += ",\"change\":" + JsonNumber(previous_ ? s.values[i] - (*previous_)[i] : NAN);
     row += "}";

@@ -68,23 +68,11 @@ std::vector<std::string> NonFiniteResults(const RunState& s) {
   for (const auto& [value, name] : scalars) {
     if (!std::isfinite(value)) names.emplace_back(name);
   }
-  const std::pair<const Series*, const char*> series[] = {
-      {&s.record.series.tReihe, "Zeit"},
-      {&s.record.series.XReihe, "Verlauf der mittleren Wasserbeladung"},
-      {&s.record.series.XOberflReihe, "Verlauf der Oberflächenfeuchte"},
-      {&s.record.series.XKernReihe, "Verlauf der Kernfeuchte"},
-      {&s.record.series.SchwOberflReihe, "Verlauf der Oberflächenschwindung"},
-      {&s.record.series.SchwKernReihe, "Verlauf der Kernschwindung"},
-      {&s.record.series.ThetaLuftReihe, "Verlauf der Lufttemperatur"},
-      {&s.record.series.ThetaObReihe, "Verlauf der Oberflächentemperatur"},
-      {&s.record.series.ThetaKReihe, "Verlauf der Kerntemperatur"},
-      {&s.record.series.WasserdampfReihe, "Verlauf der Verdunstungsrate"},
-      {&s.record.series.SpiegelReihe, "Verlauf des Trocknungsspiegels"},
-  };
-  for (const auto& [values, name] : series) {
+  for (const SeriesColumn& c : SeriesColumns()) {
+    const Series& values = s.record.series.*c.member;
     for (int k = 0; k <= s.record.series.nReihe; ++k) {
-      if (!std::isfinite((*values)[static_cast<std::size_t>(k)])) {
-        names.emplace_back(name);
+      if (!std::isfinite(values[static_cast<std::size_t>(k)])) {
+        names.emplace_back(c.course);
         break;
       }
     }

@@ -23,17 +23,19 @@ Series Series::head(std::size_t n) const {
 
 const std::array<SeriesColumn, RunSeries::kCount>& SeriesColumns() {
   static const std::array<SeriesColumn, RunSeries::kCount> columns{{
-      {"tReihe", &RunSeries::tReihe},
-      {"XReihe", &RunSeries::XReihe},
-      {"XOberflReihe", &RunSeries::XOberflReihe},
-      {"XKernReihe", &RunSeries::XKernReihe},
-      {"SchwOberflReihe", &RunSeries::SchwOberflReihe},
-      {"SchwKernReihe", &RunSeries::SchwKernReihe},
-      {"ThetaLuftReihe", &RunSeries::ThetaLuftReihe},
-      {"ThetaObReihe", &RunSeries::ThetaObReihe},
-      {"ThetaKReihe", &RunSeries::ThetaKReihe},
-      {"WasserdampfReihe", &RunSeries::WasserdampfReihe},
-      {"SpiegelReihe", &RunSeries::SpiegelReihe},
+      {"tReihe", "t", "s", "Zeit", &RunSeries::tReihe},
+      {"XReihe", "X mittel", "kg/kg", "Verlauf der mittleren Wasserbeladung", &RunSeries::XReihe},
+      {"XOberflReihe", "X Oberfläche", "kg/kg", "Verlauf der Oberflächenfeuchte", &RunSeries::XOberflReihe},
+      {"XKernReihe", "X Kern", "kg/kg", "Verlauf der Kernfeuchte", &RunSeries::XKernReihe},
+      {"SchwOberflReihe", "Schwindung Oberfläche", "%", "Verlauf der Oberflächenschwindung",
+       &RunSeries::SchwOberflReihe},
+      {"SchwKernReihe", "Schwindung Kern", "%", "Verlauf der Kernschwindung", &RunSeries::SchwKernReihe},
+      {"ThetaLuftReihe", "θ Luft", "°C", "Verlauf der Lufttemperatur", &RunSeries::ThetaLuftReihe},
+      {"ThetaObReihe", "θ Oberfläche", "°C", "Verlauf der Oberflächentemperatur", &RunSeries::ThetaObReihe},
+      {"ThetaKReihe", "θ Kern", "°C", "Verlauf der Kerntemperatur", &RunSeries::ThetaKReihe},
+      {"WasserdampfReihe", "Verdunstungsrate", "kg/(m² h)", "Verlauf der Verdunstungsrate",
+       &RunSeries::WasserdampfReihe},
+      {"SpiegelReihe", "Trocknungsspiegel", "m", "Verlauf des Trocknungsspiegels", &RunSeries::SpiegelReihe},
   }};
   return columns;
 }

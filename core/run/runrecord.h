@@ -92,9 +92,13 @@ struct RunSeries {
   void copyFrom(const RunSeries& other);
 };
 
-// The eleven series by name, in the order above (the order of the CSV columns).
+// The eleven series, in the order above (the order of the CSV columns and of
+// a case file's series).
 struct SeriesColumn {
-  const char* name;  // "tReihe"
+  const char* name;     // stable machine name, the member: "tReihe"
+  const char* caption;  // what a table heads its column with, before the unit: "θ Luft"
+  const char* unit;     // "s", "kg/kg", "%", "°C", "kg/(m² h)", "m"
+  const char* course;   // what a message calls its course: "Verlauf der Lufttemperatur"
   Series RunSeries::*member;
 };
 const std::array<SeriesColumn, RunSeries::kCount>& SeriesColumns();

@@ -9,7 +9,7 @@
 
 #include "files/csvexport.h"
 #include "run/dryingrun.h"
-#include "run/resultquantities.h"
+#include "run/resultdescriptors.h"
 #include "common/quickinputs.h"
 
 namespace lamvero {
@@ -96,33 +96,35 @@ TEST(SeriesCsv, ASinkThatFailsStopsTheTable) {
 
 TEST(ResultsCsv, OneRowPerResultWithCaptionValueUnitAndShownText) {
   const RunRecord& r = QuickRun();
-  const auto caption = [](const std::string& box) { return "Zeile " + box; };
-  const std::vector<std::string> lines = Lines(ResultsCsv(r, CsvDialect::German, caption));
-  const std::vector<ResultQuantity> q = ResultQuantities(r);
-  ASSERT_EQ(lines.size(), q.size() + 1);
+  const std::vector<std::string> lines = Lines(ResultsCsv(r, CsvDialect::German));
+  const std::vector<ResultDescriptor>& d = ResultDescriptors();
+  ASSERT_EQ(lines.size(), d.size() + 1);
   EXPECT_EQ(lines[0], "\xEF\xBB\xBF" "Ergebnis;Wert;Einheit;Anzeige im Fenster;Schlüssel");
   const auto row = [&](const std::string& key) {
-    for (std::size_t i = 0; i < q.size(); ++i) {
-      if (key == q[i].key) return lines[i + 1];
+    for (std::size_t i = 0; i < d.size(); ++i) {
+      if (key == d[i].key) return lines[i + 1];
     }
     return std::string();
   };
-  EXPECT_EQ(row("Dauer1TA"), "Zeile txt_Dauer1TA;" + CsvNumber(r.results.Dauer1TA, CsvDialect::German) + ";s;" +
+  // The window row's caption, without the trailing blank of the label.
+  EXPECT_EQ(row("Dauer1TA"), "Dauer des 1. TroAbschn. in hh : mm : ss;" +
+                                 CsvNumber(r.results.Dauer1TA, CsvDialect::German) + ";s;" +
                                  r.controls.at("txt_Dauer1TA").text + ";Dauer1TA");
+  EXPECT_EQ(row("schwinddiff").rfind("max. Differenz der lin. Schwindung in %;", 0), 0u);
   EXPECT_EQ(row("XEnde").rfind("Restfeuchte des Rechenprofils;", 0), 0u);
 
   // In the plain dialect a shown text with a decimal comma is quoted.
-  const std::vector<std::string> plain = Lines(ResultsCsv(r, CsvDialect::Plain, caption));
-  EXPECT_EQ(plain[1], "Zeile txt_XSchwEnde," + CsvNumber(r.derived.XSchwEnde, CsvDialect::Plain) + ",kg/kg,\"" +
-                          r.controls.at("txt_XSchwEnde").text + "\",XSchwEnde");
+  const std::vector<std::string> plain = Lines(ResultsCsv(r, CsvDialect::Plain));
+  EXPECT_EQ(plain[1], "Wasserbeladung Schwind.-Ende in kg/kg," + CsvNumber(r.derived.XSchwEnde, CsvDialect::Plain) +
+                          ",kg/kg,\"" + r.controls.at("txt_XSchwEnde").text + "\",XSchwEnde");
 }
 
 TEST(ResultsCsv, AStoppedRunLeavesTheUnreachedValuesEmpty) {
   RunRecord stopped = QuickRun();
   stopped.outcome = RunOutcome::Stopped;
   stopped.controls["txt_spezEnergie"].visible = false;
-  const std::string csv = ResultsCsv(stopped, CsvDialect::Plain, [](const std::string& b) { return b; });
-  EXPECT_NE(csv.find("\ntxt_spezEnergie,,kJ/kg,,spezEnergie\n"), std::string::npos) << csv;
+  const std::string csv = ResultsCsv(stopped, CsvDialect::Plain);
+  EXPECT_NE(csv.find("\nmittl. spez. Energiebedarf in kJ/kg H2O,,kJ/kg,,spezEnergie\n"), std::string::npos) << csv;
 }
 
 }  // namespace

@@ -157,11 +157,11 @@ TEST(CaseSummary, DurationsInHoursAndStagesNotReachedAsNaN) {
   const CaseSummary s = SummarizeRun(complete);
   ASSERT_EQ(s.outcome, RunOutcome::Completed);
   const auto& q = StudyQuantities();
-  ASSERT_EQ(std::string(q[0].key), "Dauer1TA");
+  ASSERT_EQ(std::string(q[0].result->key), "Dauer1TA");
   EXPECT_EQ(s.values[0], complete.results.Dauer1TA / 3600);
   EXPECT_EQ(std::string(q[2].unit), "h");
   EXPECT_EQ(s.values[2], complete.results.Zeit / 3600);
-  EXPECT_EQ(std::string(q[7].key), "spezEnergie");
+  EXPECT_EQ(std::string(q[7].result->key), "spezEnergie");
   EXPECT_EQ(s.values[7], complete.results.spezEnergie);
   for (double v : s.values) EXPECT_TRUE(std::isfinite(v));
 

@@ -6,36 +6,18 @@
 
 #include "text/numberformat.h"
 #include "text/parsenumber.h"
-#include "run/resultquantities.h"
+#include "run/resultdescriptors.h"
 #include "ui/diagrams/runlist.h"
 
 namespace lamvero {
 
 namespace {
 
-struct ResultRow {
-  const char* key;      // as in ResultQuantities
-  const char* caption;
-  const char* pattern;  // nullptr: a duration, shown as h:mm:ss
-};
-
-const ResultRow kResultRows[] = {
-    {"Zeit", "Trocknungsdauer in h:mm:ss", nullptr},
-    {"Dauer1TA", "Dauer des 1. Trocknungsabschnitts in h:mm:ss", nullptr},
-    {"DauerGegenstrom", "Dauer der Gegenstromtrocknung in h:mm:ss", nullptr},
-    {"t1xse", "Ende der Schwindung an der Oberfläche in h:mm:ss", nullptr},
-    {"t2xse", "Ende der Schwindung im Kern in h:mm:ss", nullptr},
-    {"X1TA", "Wasserbeladung nach dem 1. TA in kg/kg atro", "#0.0000"},
-    {"XGegen", "Wasserbeladung nach der Gegenstromtrocknung in kg/kg atro", "#0.00"},
-    {"Anfangsrate", "anfängliche Verdunstungsrate in kg/(m² h)", "#0.000"},
-    {"WasserdampfMax", "größte Verdunstungsrate in kg/(m² h)", "#0.000"},
-    {"schwinddiff", "größte Schwindungsdifferenz Oberfläche – Kern in %", "#0.00"},
-    {"schwindgrad", "größter Schwindungsgradient in % pro mm", "#0.00"},
-    {"ThetaZuluft", "Temperatur der Trocknerzuluft in °C", "#0.0"},
-    {"spezEnergie", "mittl. spez. Energiebedarf in kJ/kg H2O", "#0.0"},
-    {"relEnergie", "mittl. Energie / Verdampfungsenthalpie", "#0.000"},
-    {"WasserfehlerProzent", "relativer Wasserfehler in %", "#0.0"},
-    {"AnzOS", "Ortsschritte je halbe Dicke", "#0"},
+// The results compared, top to bottom.
+const char* const kComparedKeys[] = {
+    "Zeit",           "Dauer1TA",    "DauerGegenstrom", "t1xse",       "t2xse",      "X1TA",
+    "XGegen",         "Anfangsrate", "WasserdampfMax",  "schwinddiff", "schwindgrad", "ThetaZuluft",
+    "spezEnergie",    "relEnergie",  "WasserfehlerProzent", "AnzOS",
 };
 
 // Two input texts mean the same ("20,0" and "20"; "abc" only itself).
@@ -48,7 +30,7 @@ bool SameInput(const std::string& a, const std::string& b) {
 QString ValueText(double value, const char* pattern) {
   if (!std::isfinite(value)) return QStringLiteral("–");  // the run did not reach that stage
   // Durations to the whole second, halves up, as the window's clock shows them.
-  const std::string text = pattern ? Format(value, pattern) : FormatDuration(std::floor(value + 0.5));
+  const std::string text = *pattern ? Format(value, pattern) : FormatDuration(std::floor(value + 0.5));
   return QString::fromStdString(text).trimmed();
 }
 
@@ -73,7 +55,7 @@ ComparisonTable::ComparisonTable(QWidget* parent) : QTableWidget(parent) {
 QString ComparisonTable::DifferenceText(double value, double reference, bool duration, const char* pattern) {
   const double d = value - reference;
   if (!std::isfinite(d)) return QString();
-  QString text = Signed(d, duration ? nullptr : pattern);
+  QString text = Signed(d, duration ? "" : pattern);
   if (reference != 0) text += QStringLiteral(" (%1 %)").arg(Signed(100 * d / reference, "#0.0"));
   return text;
 }
@@ -105,7 +87,7 @@ void ComparisonTable::showRuns(const std::vector<const RunEntry*>& runs, const R
       }
     }
   }
-  setRowCount(static_cast<int>(differing.size() + std::size(kResultRows)));
+  setRowCount(static_cast<int>(differing.size() + std::size(kComparedKeys)));
   int row = 0;
   for (const InputField* f : differing) {
     auto* header = new QTableWidgetItem(QString::fromUtf8(f->caption));
@@ -125,20 +107,20 @@ void ComparisonTable::showRuns(const std::vector<const RunEntry*>& runs, const R
     ++row;
   }
 
-  for (const ResultRow& r : kResultRows) {
-    auto* header = new QTableWidgetItem(QString::fromUtf8(r.caption));
+  for (const char* key : kComparedKeys) {
+    const ResultDescriptor& r = ResultOf(key);
+    auto* header = new QTableWidgetItem(QString::fromUtf8(r.fullCaption()));
     header->setData(Qt::UserRole, QString::fromLatin1(r.key));
     setVerticalHeaderItem(row, header);
-    double ref = NAN;
-    if (reference) ref = FindQuantity(ResultQuantities(*reference->record), r.key)->value;
+    const double ref = reference ? r.value(*reference->record) : NAN;
     for (int c = 0; c < columnCount(); ++c) {
       const RunEntry* run = runs[static_cast<std::size_t>(c)];
-      const double value = FindQuantity(ResultQuantities(*run->record), r.key)->value;
+      const double value = r.value(*run->record);
       QString text = ValueText(value, r.pattern);
       auto* item = new QTableWidgetItem;
       item->setData(kValueRole, value);
       if (reference && run != reference && std::isfinite(value) && std::isfinite(ref)) {
-        text += QStringLiteral("   ") + DifferenceText(value, ref, r.pattern == nullptr, r.pattern);
+        text += QStringLiteral("   ") + DifferenceText(value, ref, r.isDuration(), r.pattern);
         item->setData(kDifferenceRole, value - ref);
       }
       item->setText(text);

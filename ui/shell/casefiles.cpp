@@ -23,14 +23,6 @@ std::string RunDateNow() {
   return QDateTime::currentDateTimeUtc().toString(Qt::ISODate).toStdString();
 }
 
-std::string RowCaption(const std::string& box) {
-  const ControlRow* row = FindControl(box);
-  const ControlRow* label = row ? FindControl(row->label) : nullptr;
-  std::string caption = label ? label->caption : box;
-  while (!caption.empty() && caption.back() == ' ') caption.pop_back();
-  return caption;
-}
-
 QString ReadCaseFile(const QString& path, CaseFile& into) {
   const QString cannot = QStringLiteral("Die Datei %1 kann nicht geöffnet werden: ").arg(Named(path));
   const QFileInfo info(path);
@@ -91,7 +83,7 @@ QString SaveSeriesCsv(const QString& path, const RunSeries& series, CsvDialect d
 }
 
 QString SaveResultsCsv(const QString& path, const RunRecord& record, CsvDialect dialect) {
-  const std::string text = ResultsCsv(record, dialect, RowCaption);
+  const std::string text = ResultsCsv(record, dialect);
   return SaveFileAtomically(path, [&](const ByteSink& sink) { return sink(text); });
 }
 

@@ -26,9 +26,6 @@ QString SaveCaseFile(const QString& path, const CaseFile& file, bool withSeries)
 QString SaveSeriesCsv(const QString& path, const RunSeries& series, CsvDialect dialect, int every);
 QString SaveResultsCsv(const QString& path, const RunRecord& record, CsvDialect dialect);
 
-// The caption of the window row that shows a box, without trailing blanks.
-std::string RowCaption(const std::string& box);
-
 // Writes what `produce` hands to its sink into `path`, all or nothing.
 using ByteSink = std::function<bool(std::string_view bytes)>;
 QString SaveFileAtomically(const QString& path, const std::function<bool(const ByteSink& sink)>& produce);

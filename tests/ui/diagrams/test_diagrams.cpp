@@ -16,7 +16,7 @@
 #include <cmath>
 
 #include "run/dryingrun.h"
-#include "run/resultquantities.h"
+#include "run/resultdescriptors.h"
 #include "common/quickinputs.h"
 #include "ui/shell/appwindow.h"
 #include "ui/diagrams/chartexport.h"

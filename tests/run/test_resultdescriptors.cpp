@@ -1,8 +1,9 @@
-#include "run/resultquantities.h"
+#include "run/resultdescriptors.h"
 
 #include <gtest/gtest.h>
 
 #include <cmath>
+#include <stdexcept>
 #include <string>
 
 #include "run/display.h"
@@ -29,39 +30,40 @@ double HalfLastDigit(const std::string& text) {
 }
 
 // Every number stands for what its box shows: same unit, same scale.
-TEST(ResultQuantities, EachNumberMatchesTheTextItsBoxShows) {
+TEST(ResultDescriptors, EachNumberMatchesTheTextItsBoxShows) {
   NullDisplay display;
   const RunRecord r = RunCase(testing::QuickInputs(), display);
   ASSERT_EQ(r.outcome, RunOutcome::Completed);
   int compared = 0;
-  for (const ResultQuantity& q : ResultQuantities(r)) {
-    if (*q.box == '\0') continue;
-    const auto it = r.controls.find(q.box);
-    ASSERT_NE(it, r.controls.end()) << q.box;
+  for (const ResultDescriptor& d : ResultDescriptors()) {
+    if (*d.box == '\0') continue;
+    const auto it = r.controls.find(d.box);
+    ASSERT_NE(it, r.controls.end()) << d.box;
     const std::string& shown = it->second.text;
-    if (shown == "-" || !std::isfinite(q.value)) continue;
-    if (std::string(q.unit) == "s") {
-      EXPECT_NEAR(q.value, SecondsOf(shown), 0.5 + 1e-9) << q.key << " shows " << shown;
+    const double value = d.value(r);
+    if (shown == "-" || !std::isfinite(value)) continue;
+    if (d.isDuration()) {
+      EXPECT_NEAR(value, SecondsOf(shown), 0.5 + 1e-9) << d.key << " shows " << shown;
     } else {
       const auto number = ParseNumber(shown);
-      ASSERT_TRUE(number.has_value()) << q.key << " shows " << shown;
-      EXPECT_NEAR(q.value, *number, HalfLastDigit(shown)) << q.key << " shows " << shown;
+      ASSERT_TRUE(number.has_value()) << d.key << " shows " << shown;
+      EXPECT_NEAR(value, *number, HalfLastDigit(shown)) << d.key << " shows " << shown;
     }
     ++compared;
   }
   EXPECT_GE(compared, 24);
 }
 
-TEST(ResultQuantities, StagesNotReachedAreNotNumbers) {
+TEST(ResultDescriptors, StagesNotReachedAreNotNumbers) {
   NullDisplay display;
   InputTexts in = testing::QuickInputs();
   in[Input::ThetaGegenstromende] = "200";  // the air never gets that hot: no switch to the chamber
   const RunRecord r = RunCase(in, display);
   ASSERT_EQ(r.outcome, RunOutcome::Completed);
-  const auto q = ResultQuantities(r);
-  EXPECT_TRUE(std::isnan(FindQuantity(q, "DauerGegenstrom")->value));
-  EXPECT_TRUE(std::isfinite(FindQuantity(q, "spezEnergie")->value));
-  EXPECT_EQ(FindQuantity(q, "nonsense"), nullptr);
+  EXPECT_TRUE(std::isnan(ResultOf("DauerGegenstrom").value(r)));
+  EXPECT_TRUE(std::isfinite(ResultOf("spezEnergie").value(r)));
+  EXPECT_EQ(FindResult("nonsense"), nullptr);
+  EXPECT_THROW(ResultOf("nonsense"), std::logic_error);
 
   const RunRecord refused = RunCase([] {
     InputTexts bad = testing::QuickInputs();
@@ -69,8 +71,8 @@ TEST(ResultQuantities, StagesNotReachedAreNotNumbers) {
     return bad;
   }(), display);
   ASSERT_EQ(refused.outcome, RunOutcome::Refused);
-  EXPECT_TRUE(std::isnan(FindQuantity(ResultQuantities(refused), "spezEnergie")->value));
-  EXPECT_TRUE(std::isnan(FindQuantity(ResultQuantities(refused), "Dauer1TA")->value));
+  EXPECT_TRUE(std::isnan(ResultOf("spezEnergie").value(refused)));
+  EXPECT_TRUE(std::isnan(ResultOf("Dauer1TA").value(refused)));
 }
 
 }  // namespace
