@@ -163,7 +163,13 @@ TEST(CaseSummary, DurationsInHoursAndStagesNotReachedAsNaN) {
   EXPECT_EQ(s.values[2], complete.results.Zeit / 3600);
   EXPECT_EQ(std::string(q[7].result->key), "spezEnergie");
   EXPECT_EQ(s.values[7], complete.results.spezEnergie);
-  for (double v : s.values) EXPECT_TRUE(std::isfinite(v));
+  for (std::size_t i = 0; i < s.values.size(); ++i) {
+    const ResultDescriptor& result = *q[i].result;
+    const double value = result.value(complete);
+    EXPECT_EQ(s.values[i], result.isDuration() ? value / 3600 : value) << result.key;
+    EXPECT_EQ(std::string(q[i].unit), result.isDuration() ? "h" : result.unit) << result.key;
+    EXPECT_TRUE(std::isfinite(s.values[i])) << result.key;
+  }
 
   // Air that never reaches the set temperature: no counter-current duration.
   InputTexts neverSwitches = testing::QuickInputs();

@@ -157,6 +157,14 @@ TEST(DiagramTable, DifferencesToTheReferenceRun) {
   EXPECT_EQ(t.item(0, 1)->text(), QStringLiteral("5"));
   const int zeit = t.rowOf(QStringLiteral("Zeit"));
   ASSERT_GE(zeit, 0);
+  // Below the differing input, one row per compared result, headed by its full caption.
+  EXPECT_EQ(t.rowCount(), 17);
+  for (int row = 1; row < t.rowCount(); ++row) {
+    const ResultDescriptor* d = FindResult(t.verticalHeaderItem(row)->data(Qt::UserRole).toString().toStdString());
+    ASSERT_NE(d, nullptr) << row;
+    EXPECT_EQ(t.verticalHeaderItem(row)->text(), QString::fromUtf8(d->fullCaption()));
+    EXPECT_EQ(t.item(row, 0)->data(ComparisonTable::kValueRole).toDouble(), d->value(QuickRun("4"))) << d->key;
+  }
   EXPECT_FALSE(t.item(zeit, 1)->data(ComparisonTable::kDifferenceRole).isValid());
 
   w.setReference(thin);
