@@ -37,12 +37,12 @@ BENCHMARK(BM_CaseFileTextWithSeries)->Unit(benchmark::kMillisecond);
 void BM_ReadCaseFileTextWithSeries(benchmark::State& state) {
   const std::string text = CaseFileText(DefaultCase(), true);
   for (auto _ : state) {
-    const CaseFileRead read = ReadCaseFileText(text, nullptr);
-    if (!read.file) {
-      state.SkipWithError(read.error.c_str());
+    const Outcome<CaseFile> read = ReadCaseFileText(text, nullptr);
+    if (!read) {
+      state.SkipWithError(read.message().c_str());
       return;
     }
-    benchmark::DoNotOptimize(read.file->run->record.series.nReihe);
+    benchmark::DoNotOptimize(read->run->record.series.nReihe);
   }
   state.counters["file_MB"] = static_cast<double>(text.size()) / (1 << 20);
 }

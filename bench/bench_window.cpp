@@ -125,7 +125,7 @@ void BM_DefaultReportPdf(benchmark::State& state) {
   const QString path = QDir::temp().filePath(QStringLiteral("lamvero_bench_report.pdf"));
   const lamvero::Report report(record, lamvero::ReportInfo{QStringLiteral("Bench"), QString(), QDateTime()});
   for (auto _ : state) {
-    if (!report.writePdf(path, nullptr)) state.SkipWithError("report not written");
+    if (!report.writePdf(path)) state.SkipWithError("report not written");
   }
   state.counters["pdf_kB"] = QFileInfo(path).size() / 1024.0;
   state.counters["profiles_kB"] = record.profiles.X.size() * sizeof(double) / 1024.0;

@@ -413,19 +413,17 @@ std::string CaseFileText(const CaseFile& file, bool withSeries) {
   return text + "\n";
 }
 
-CaseFileRead ReadCaseFileText(std::string_view text, const ControlNameCheck& isControl) {
-  CaseFileRead result;
+Outcome<CaseFile> ReadCaseFileText(std::string_view text, const ControlNameCheck& isControl) {
   try {
-    result.file = ReadCase(text, isControl);
+    return ReadCase(text, isControl);
   } catch (const Bad& e) {
-    result.error = e.what();
+    return Failure{"", e.what()};
   } catch (const nlohmann::json::exception& e) {
     // A check above let something through that the library then refused.
-    result.error = std::string("Die Datei ist fehlerhaft: ") + e.what();
+    return Failure{"", std::string("Die Datei ist fehlerhaft: ") + e.what()};
   } catch (const std::bad_alloc&) {
-    result.error = "Die Datei ist zu groß für den Speicher.";
+    return Failure{"", "Die Datei ist zu groß für den Speicher."};
   }
-  return result;
 }
 
 }  // namespace lamvero

@@ -16,6 +16,7 @@
 
 #include "inputs/inputs.h"
 #include "run/runrecord.h"
+#include "text/outcome.h"
 
 namespace lamvero {
 
@@ -51,17 +52,13 @@ CaseRun CaseRunOf(const RunRecord& record, std::string date, std::string program
 // The text of a case file; the run's series only if withSeries (and the run holds them).
 std::string CaseFileText(const CaseFile& file, bool withSeries);
 
-struct CaseFileRead {
-  std::optional<CaseFile> file;  // nothing if the text is not a sound case file
-  std::string error;             // then: what is wrong, naming the field
-};
-
 // Whether a control name is one the window has (the run touched it).
 using ControlNameCheck = std::function<bool(const std::string& name)>;
 
 // Reads the text of a case file. Every field is checked: type, range, size;
 // unknown and missing fields are errors; so are a newer format version and a
-// results table that does not match the run.
-CaseFileRead ReadCaseFileText(std::string_view text, const ControlNameCheck& isControl);
+// results table that does not match the run. A failure says what is wrong,
+// naming the field.
+Outcome<CaseFile> ReadCaseFileText(std::string_view text, const ControlNameCheck& isControl);
 
 }  // namespace lamvero

@@ -52,11 +52,11 @@ std::string Trimmed(const std::string& text) {
   return text.substr(first, text.find_last_not_of(" \t") - first + 1);
 }
 
-CaseTableReading Refused(const std::string& where, const std::string& why) { return {std::nullopt, where + ": " + why}; }
+Failure Refused(const std::string& where, const std::string& why) { return Failure{where, why}; }
 
 }  // namespace
 
-CaseTableReading ParseCaseTable(std::string_view text, const std::string& name) {
+Outcome<CaseTable> ParseCaseTable(std::string_view text, const std::string& name) {
   if (text.substr(0, 3) == "\xEF\xBB\xBF") text.remove_prefix(3);
   std::vector<std::pair<std::size_t, std::string>> lines;  // line number, text
   std::size_t number = 0;
@@ -111,10 +111,10 @@ CaseTableReading ParseCaseTable(std::string_view text, const std::string& name) 
     table.rows.push_back(std::move(row.cells));
   }
   if (table.rows.empty()) return Refused(name, "die Datei enthält nach der Kopfzeile keinen Fall");
-  return {std::move(table), {}};
+  return table;
 }
 
-CaseTableReading ReadCaseTable(const std::string& path) {
+Outcome<CaseTable> ReadCaseTable(const std::string& path) {
   std::ifstream file(path, std::ios::binary);
   if (!file) return Refused(path, "die Falltabelle kann nicht gelesen werden");
   std::ostringstream text;

@@ -8,22 +8,18 @@
 // or point, optional exponent) or empty, which takes the base value of its
 // field; empty lines, a byte-order mark and CR before LF are ignored.
 
-#include <optional>
 #include <string>
 #include <string_view>
 
 #include "study/studyplan.h"
+#include "text/outcome.h"
 
 namespace lamvero {
 
-struct CaseTableReading {
-  std::optional<CaseTable> table;
-  std::string error;  // naming the file, its line and the reason; empty when read
-};
-
-CaseTableReading ReadCaseTable(const std::string& path);
+// The table, or why not: the failure names the file and its line.
+Outcome<CaseTable> ReadCaseTable(const std::string& path);
 
 // The same for a file's text; name is used in the messages.
-CaseTableReading ParseCaseTable(std::string_view text, const std::string& name);
+Outcome<CaseTable> ParseCaseTable(std::string_view text, const std::string& name);
 
 }  // namespace lamvero

@@ -77,9 +77,10 @@ std::string WithDecimalComma(std::string text) {
   return text;
 }
 
-StudyAxisReading Refused(std::string error) { return StudyAxisReading{std::nullopt, std::move(error)}; }
+// A refusal about a field's values: where is the box; without a box, the reason alone.
+Failure Refused(std::string where, std::string why) { return Failure{std::move(where), std::move(why)}; }
 
-StudyAxisReading ReadRange(Input field, std::string_view values) {
+Outcome<StudyAxis> ReadRange(Input field, std::string_view values) {
   const std::string box = FieldOf(field).box;
   std::vector<std::string> parts;
   std::size_t from = 0;
@@ -88,39 +89,39 @@ StudyAxisReading ReadRange(Input field, std::string_view values) {
   }
   parts.push_back(Trimmed(values.substr(from)));
   if (parts.size() != 3) {
-    return Refused(box + ": ein Bereich ist Anfang:Ende:Schritt, z. B. 10:40:5 (gelesen: \"" + std::string(values) + "\")");
+    return Refused(box, "ein Bereich ist Anfang:Ende:Schritt, z. B. 10:40:5 (gelesen: \"" + std::string(values) + "\")");
   }
   const char* names[] = {"Anfang", "Ende", "Schritt"};
   Decimal d[3];
   for (int i = 0; i < 3; ++i) {
     const std::optional<Decimal> read = ReadDecimal(parts[static_cast<std::size_t>(i)]);
     if (!read) {
-      return Refused(box + ": " + names[i] + " des Bereichs \"" + parts[static_cast<std::size_t>(i)] +
+      return Refused(box, std::string(names[i]) + " des Bereichs \"" + parts[static_cast<std::size_t>(i)] +
                      "\" ist keine Dezimalzahl (höchstens 17 Ziffern, ohne Exponent)");
     }
     d[i] = *read;
   }
   const int scale = std::max({d[0].scale, d[1].scale, d[2].scale});
-  if (scale > kMaxDigits) return Refused(box + ": zu viele Nachkommastellen im Bereich");
+  if (scale > kMaxDigits) return Refused(box, "zu viele Nachkommastellen im Bereich");
   for (Decimal& x : d) {
     // Guard the scaling itself: 17 digits scaled by up to 10^17 stay within 63 bits only if small.
     const std::int64_t factor = PowerOfTen(scale - x.scale);
     if (x.units != 0 && (x.units > 0 ? x.units : -x.units) > INT64_MAX / 1000 / factor) {
-      return Refused(box + ": die Zahlen des Bereichs haben zu viele Ziffern");
+      return Refused(box, "die Zahlen des Bereichs haben zu viele Ziffern");
     }
     x = AtScale(x, scale);
   }
   const Decimal start = d[0], stop = d[1], step = d[2];
-  if (step.units <= 0) return Refused(box + ": der Schritt des Bereichs muss größer als 0 sein");
-  if (stop.units < start.units) return Refused(box + ": das Ende des Bereichs liegt vor seinem Anfang");
+  if (step.units <= 0) return Refused(box, "der Schritt des Bereichs muss größer als 0 sein");
+  if (stop.units < start.units) return Refused(box, "das Ende des Bereichs liegt vor seinem Anfang");
   const std::int64_t count = (stop.units - start.units) / step.units + 1;
   if (count > static_cast<std::int64_t>(kMaxAxisValues)) {
-    return Refused(box + ": der Bereich ergäbe " + std::to_string(count) + " Werte, mehr als " +
+    return Refused(box, "der Bereich ergäbe " + std::to_string(count) + " Werte, mehr als " +
                    std::to_string(kMaxAxisValues));
   }
   StudyAxis axis{field, {}};
   for (std::int64_t k = 0; k < count; ++k) axis.texts.push_back(DecimalText(Decimal{start.units + k * step.units, scale}));
-  return StudyAxisReading{std::move(axis), {}};
+  return axis;
 }
 
 std::vector<std::string> SplitAt(std::string_view text, char separator) {
@@ -133,7 +134,7 @@ std::vector<std::string> SplitAt(std::string_view text, char separator) {
   return parts;
 }
 
-StudyAxisReading ReadList(Input field, std::string_view values) {
+Outcome<StudyAxis> ReadList(Input field, std::string_view values) {
   const std::string box = FieldOf(field).box;
   std::vector<std::string> items;
   if (values.find(';') != std::string_view::npos) {
@@ -147,7 +148,7 @@ StudyAxisReading ReadList(Input field, std::string_view values) {
       std::string asNumber = v, asList = v;
       asNumber[v.find(',')] = '.';
       asList[v.find(',')] = ';';
-      return Refused(box + "=" + v + " ist mehrdeutig: für die eine Zahl " + v + " schreiben Sie " + box + "=" +
+      return Refused("", box + "=" + v + " ist mehrdeutig: für die eine Zahl " + v + " schreiben Sie " + box + "=" +
                      asNumber + " oder " + box + "=" + v + ";, für zwei Werte " + box + "=" + asList);
     }
     items = commasSeparate ? SplitAt(values, ',') : std::vector<std::string>{Trimmed(values)};
@@ -155,12 +156,12 @@ StudyAxisReading ReadList(Input field, std::string_view values) {
   StudyAxis axis{field, {}};
   for (std::size_t i = 0; i < items.size(); ++i) {
     if (!IsPlainNumber(items[i])) {
-      return Refused(box + ": der " + std::to_string(i + 1) + ". Wert der Liste \"" + items[i] +
+      return Refused(box, "der " + std::to_string(i + 1) + ". Wert der Liste \"" + items[i] +
                      "\" ist keine Zahl");
     }
     axis.texts.push_back(WithDecimalComma(items[i]));
   }
-  return StudyAxisReading{std::move(axis), {}};
+  return axis;
 }
 
 }  // namespace
@@ -190,26 +191,26 @@ bool IsPlainNumber(std::string_view text) {
   return pos > exponentStart && pos == text.size();
 }
 
-StudyAxisReading ReadAxisValues(Input field, std::string_view values) {
-  if (Trimmed(values).empty()) return Refused(std::string(FieldOf(field).box) + ": keine Werte angegeben");
+Outcome<StudyAxis> ReadAxisValues(Input field, std::string_view values) {
+  if (Trimmed(values).empty()) return Refused(FieldOf(field).box, "keine Werte angegeben");
   if (values.find(':') != std::string_view::npos) return ReadRange(field, values);
   return ReadList(field, values);
 }
 
-StudyAxisReading ReadStudyAxis(std::string_view given) {
+Outcome<StudyAxis> ReadStudyAxis(std::string_view given) {
   const std::size_t eq = given.find('=');
   const std::string box(given.substr(0, eq == std::string_view::npos ? given.size() : eq));
   for (const InputField& f : InputFields()) {
     if (box == f.box) {
       if (eq == std::string_view::npos) {
-        return Refused(box + ": erwartet " + box + "=WERTE, z. B. " + box + "=10:40:5 oder " + box + "=35;45;55");
+        return Refused(box, "erwartet " + box + "=WERTE, z. B. " + box + "=10:40:5 oder " + box + "=35;45;55");
       }
       return ReadAxisValues(f.id, given.substr(eq + 1));
     }
   }
   std::string known;
   for (const InputField& f : InputFields()) known += std::string(" ") + f.box;
-  return Refused("unbekanntes Eingabefeld \"" + box + "\"; erwartet eines von:" + known);
+  return Refused("", "unbekanntes Eingabefeld \"" + box + "\"; erwartet eines von:" + known);
 }
 
 }  // namespace lamvero

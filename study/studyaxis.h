@@ -14,12 +14,12 @@
 // between digits ("35,45") could be either and is refused with a hint.
 
 #include <cstddef>
-#include <optional>
 #include <string>
 #include <string_view>
 #include <vector>
 
 #include "inputs/inputs.h"
+#include "text/outcome.h"
 
 namespace lamvero {
 
@@ -32,16 +32,11 @@ struct StudyAxis {
 // otherwise start millions of runs.
 constexpr std::size_t kMaxAxisValues = 100000;
 
-struct StudyAxisReading {
-  std::optional<StudyAxis> axis;
-  std::string error;  // why it was refused, naming what is wrong; empty when read
-};
-
-// Reads "txt_Name=VALUES".
-StudyAxisReading ReadStudyAxis(std::string_view given);
+// Reads "txt_Name=VALUES"; a refusal names the field and what is wrong.
+Outcome<StudyAxis> ReadStudyAxis(std::string_view given);
 
 // Reads VALUES alone: the range or the list, each value as a text with a decimal comma.
-StudyAxisReading ReadAxisValues(Input field, std::string_view values);
+Outcome<StudyAxis> ReadAxisValues(Input field, std::string_view values);
 
 // A number as a study writes it: digits with an optional sign, an optional
 // decimal comma or point and an optional exponent, nothing else.

@@ -30,52 +30,52 @@ std::optional<std::size_t> CaseNumber(const std::string& line, bool json) {
 
 }  // namespace
 
-std::string MergeStudyShards(const std::vector<std::string>& paths, std::FILE* out) {
-  if (paths.empty()) return "--merge: keine Dateien angegeben";
+Status MergeStudyShards(const std::vector<std::string>& paths, std::FILE* out) {
+  if (paths.empty()) return Failure{"--merge", "keine Dateien angegeben"};
   std::optional<std::string> header;  // CSV only
   std::optional<bool> json;
   std::vector<Row> rows;
   for (const std::string& path : paths) {
     std::ifstream file(path, std::ios::binary);
-    if (!file) return path + ": die Datei kann nicht gelesen werden";
+    if (!file) return Failure{path, "die Datei kann nicht gelesen werden"};
     std::string line;
     bool first = true;
     std::size_t lineNumber = 0;
     while (std::getline(file, line)) {
       ++lineNumber;
-      const std::string at = path + ", Zeile " + std::to_string(lineNumber) + ": ";
+      const std::string at = path + ", Zeile " + std::to_string(lineNumber);
       if (first) {
         first = false;
         const bool isJson = line.rfind("{", 0) == 0;
-        if (json && *json != isJson) return at + "die Teile haben verschiedene Formate (CSV und JSON Lines)";
+        if (json && *json != isJson) return Failure{at, "die Teile haben verschiedene Formate (CSV und JSON Lines)"};
         json = isJson;
         if (!isJson) {
-          if (header && *header != line) return at + "die Kopfzeile weicht von der des ersten Teils ab";
+          if (header && *header != line) return Failure{at, "die Kopfzeile weicht von der des ersten Teils ab"};
           header = line;
           continue;
         }
       }
       const std::optional<std::size_t> number = CaseNumber(line, *json);
-      if (!number) return at + "keine Zeile einer Studie (sie beginnt nicht mit der Fallnummer)";
+      if (!number) return Failure{at, "keine Zeile einer Studie (sie beginnt nicht mit der Fallnummer)"};
       rows.push_back(Row{*number, line + "\n"});
     }
-    if (file.bad()) return path + ": die Datei kann nicht gelesen werden";
+    if (file.bad()) return Failure{path, "die Datei kann nicht gelesen werden"};
   }
   std::stable_sort(rows.begin(), rows.end(), [](const Row& a, const Row& b) { return a.caseNumber < b.caseNumber; });
   for (std::size_t i = 0; i < rows.size(); ++i) {
     if (rows[i].caseNumber != i + 1) {
       if (i > 0 && rows[i].caseNumber == rows[i - 1].caseNumber) {
-        return "--merge: Fall " + std::to_string(rows[i].caseNumber) + " kommt mehr als einmal vor";
+        return Failure{"--merge", "Fall " + std::to_string(rows[i].caseNumber) + " kommt mehr als einmal vor"};
       }
-      return "--merge: Fall " + std::to_string(i + 1) + " fehlt (kein Teil enthält ihn)";
+      return Failure{"--merge", "Fall " + std::to_string(i + 1) + " fehlt (kein Teil enthält ihn)"};
     }
   }
   std::string merged = header ? *header + "\n" : "";
   for (const Row& r : rows) merged += r.text;
   if (std::fwrite(merged.data(), 1, merged.size(), out) != merged.size() || std::fflush(out) != 0) {
-    return "--merge: die Ausgabe kann nicht geschrieben werden";
+    return Failure{"--merge", "die Ausgabe kann nicht geschrieben werden"};
   }
-  return {};
+  return Done{};
 }
 
 }  // namespace lamvero

@@ -9,9 +9,11 @@
 #include <string>
 #include <vector>
 
+#include "text/outcome.h"
+
 namespace lamvero {
 
-// Writes the merged study to out; an empty text when it did, otherwise why not.
-std::string MergeStudyShards(const std::vector<std::string>& paths, std::FILE* out);
+// Writes the merged study to out; a failure names the file and line or the option.
+Status MergeStudyShards(const std::vector<std::string>& paths, std::FILE* out);
 
 }  // namespace lamvero

@@ -5,32 +5,31 @@
 
 namespace lamvero {
 
-StudyPlan::Making StudyPlan::Make(InputTexts base, CaseTable table, std::vector<StudyAxis> axes) {
+Outcome<StudyPlan> StudyPlan::Make(InputTexts base, CaseTable table, std::vector<StudyAxis> axes) {
   StudyPlan p;
   const bool hasTable = !table.columns.empty() || !table.rows.empty();
-  if (hasTable && table.rows.empty()) return {std::nullopt, "die Falltabelle enthält keinen Fall"};
+  if (hasTable && table.rows.empty()) return Failure{"", "die Falltabelle enthält keinen Fall"};
   for (std::size_t r = 0; r < table.rows.size(); ++r) {
     if (table.rows[r].size() != table.columns.size()) {
-      return {std::nullopt, "Fall " + std::to_string(r + 1) + " der Tabelle hat " +
-                                std::to_string(table.rows[r].size()) + " Werte, die Tabelle " +
-                                std::to_string(table.columns.size()) + " Spalten"};
+      return Failure{"", "Fall " + std::to_string(r + 1) + " der Tabelle hat " + std::to_string(table.rows[r].size()) +
+                             " Werte, die Tabelle " + std::to_string(table.columns.size()) + " Spalten"};
     }
   }
   p.variedFields_ = table.columns;
   for (const StudyAxis& a : axes) {
-    if (a.texts.empty()) return {std::nullopt, std::string(FieldOf(a.field).box) + ": keine Werte"};
+    if (a.texts.empty()) return Failure{FieldOf(a.field).box, "keine Werte"};
     p.variedFields_.push_back(a.field);
   }
   for (std::size_t i = 0; i < p.variedFields_.size(); ++i) {
     if (std::find(p.variedFields_.begin(), p.variedFields_.begin() + static_cast<std::ptrdiff_t>(i),
                   p.variedFields_[i]) != p.variedFields_.begin() + static_cast<std::ptrdiff_t>(i)) {
-      return {std::nullopt, std::string(FieldOf(p.variedFields_[i]).box) + " ist mehr als einmal vorgegeben"};
+      return Failure{"", std::string(FieldOf(p.variedFields_[i]).box) + " ist mehr als einmal vorgegeben"};
     }
   }
   std::size_t size = hasTable ? table.rows.size() : 1;
   for (const StudyAxis& a : axes) {
     if (a.texts.size() > kMaxStudyCases / size) {
-      return {std::nullopt, "die Studie hätte mehr als " + std::to_string(kMaxStudyCases) + " Fälle"};
+      return Failure{"", "die Studie hätte mehr als " + std::to_string(kMaxStudyCases) + " Fälle"};
     }
     size *= a.texts.size();
     p.gridSize_ *= a.texts.size();
@@ -39,7 +38,7 @@ StudyPlan::Making StudyPlan::Make(InputTexts base, CaseTable table, std::vector<
   p.table_ = std::move(table);
   p.axes_ = std::move(axes);
   p.size_ = size;
-  return {std::move(p), {}};
+  return p;
 }
 
 InputTexts StudyPlan::caseInputs(std::size_t index) const {

@@ -7,12 +7,12 @@
 // number, so a large grid costs no memory.
 
 #include <cstddef>
-#include <optional>
 #include <string>
 #include <vector>
 
 #include "inputs/inputs.h"
 #include "study/studyaxis.h"
+#include "text/outcome.h"
 
 namespace lamvero {
 
@@ -27,11 +27,10 @@ constexpr std::size_t kMaxStudyCases = 1000000;
 
 class StudyPlan {
  public:
-  struct Making;
   // Refuses a field that is given twice (in the table and as a varied input,
   // or varied twice), a table row of the wrong length, an empty table and a
   // study of more than kMaxStudyCases cases.
-  static Making Make(InputTexts base, CaseTable table, std::vector<StudyAxis> axes);
+  static Outcome<StudyPlan> Make(InputTexts base, CaseTable table, std::vector<StudyAxis> axes);
 
   std::size_t size() const { return size_; }
   // The inputs of case index (0 .. size()-1).
@@ -47,11 +46,6 @@ class StudyPlan {
   std::vector<Input> variedFields_;
   std::size_t gridSize_ = 1;
   std::size_t size_ = 0;
-};
-
-struct StudyPlan::Making {
-  std::optional<StudyPlan> plan;
-  std::string error;  // empty when made
 };
 
 }  // namespace lamvero

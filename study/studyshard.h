@@ -5,9 +5,9 @@
 // corner of a grid (the thick plates, the fine steps) over all parts.
 
 #include <cstddef>
-#include <optional>
-#include <string>
 #include <string_view>
+
+#include "text/outcome.h"
 
 namespace lamvero {
 
@@ -21,12 +21,7 @@ struct StudyShard {
   std::size_t caseIndex(std::size_t i) const { return k - 1 + i * n; }
 };
 
-struct StudyShardReading {
-  std::optional<StudyShard> shard;
-  std::string error;  // empty when read
-};
-
-// Reads "K/N", 1 <= K <= N.
-StudyShardReading ReadStudyShard(std::string_view text);
+// Reads "K/N", 1 <= K <= N; a refusal names the option and its value.
+Outcome<StudyShard> ReadStudyShard(std::string_view text);
 
 }  // namespace lamvero

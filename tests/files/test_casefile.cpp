@@ -73,9 +73,9 @@ class CaseFileTest : public ::testing::Test {
   static std::string ErrorAfter(const std::function<void(json&)>& change) {
     json j = json::parse(CaseFileText(Saved(), true));
     change(j);
-    const CaseFileRead r = ReadCaseFileText(j.dump(), AnyControl);
-    EXPECT_EQ(r.file.has_value(), r.error.empty());
-    return r.error;
+    const Outcome<CaseFile> r = ReadCaseFileText(j.dump(), AnyControl);
+    EXPECT_TRUE(r || !r.message().empty());
+    return r ? std::string() : r.message();
   }
 
   static RunRecord* run_;
@@ -85,37 +85,37 @@ RunRecord* CaseFileTest::run_ = nullptr;
 TEST_F(CaseFileTest, SavedRunReadsBackBitForBitAndRunsAgainToTheSameRecord) {
   ASSERT_EQ(run_->outcome, RunOutcome::Completed);
   const std::string text = CaseFileText(Saved(), true);
-  const CaseFileRead read = ReadCaseFileText(text, AnyControl);
-  ASSERT_TRUE(read.file) << read.error;
-  EXPECT_EQ(read.file->title, "Vollziegel 4 mm");
-  EXPECT_EQ(read.file->comment, Saved().comment);
-  EXPECT_EQ(read.file->inputs[Input::Lufttemp], " 35,0");
-  ASSERT_TRUE(read.file->run);
-  EXPECT_EQ(read.file->run->date, "2026-12-08T04:45:13Z");
-  EXPECT_EQ(read.file->run->program, "Lamvero 1.0.1");
-  ASSERT_TRUE(read.file->run->hasSeries());
-  ExpectSameRecord(read.file->run->record, *run_, true);
+  const Outcome<CaseFile> read = ReadCaseFileText(text, AnyControl);
+  ASSERT_TRUE(read) << read.message();
+  EXPECT_EQ(read->title, "Vollziegel 4 mm");
+  EXPECT_EQ(read->comment, Saved().comment);
+  EXPECT_EQ(read->inputs[Input::Lufttemp], " 35,0");
+  ASSERT_TRUE(read->run);
+  EXPECT_EQ(read->run->date, "2026-12-08T04:45:13Z");
+  EXPECT_EQ(read->run->program, "Lamvero 1.0.1");
+  ASSERT_TRUE(read->run->hasSeries());
+  ExpectSameRecord(read->run->record, *run_, true);
   // Saving what was read writes the same file.
-  CaseFile again = *read.file;
+  CaseFile again = read.value();
   EXPECT_EQ(CaseFileText(again, true), text);
 
   // The inputs read back run to the very same record.
   NullDisplay none;
-  ExpectSameRecord(RunCase(read.file->inputs, none), *run_, true);
+  ExpectSameRecord(RunCase(read->inputs, none), *run_, true);
 }
 
 TEST_F(CaseFileTest, WithoutSeriesTheRunKeepsItsResultsAndItsPointCount) {
   const std::string text = CaseFileText(Saved(), false);
   EXPECT_EQ(text.find("\"series\""), std::string::npos);
   EXPECT_LT(text.size(), CaseFileText(Saved(), true).size() / 4);
-  const CaseFileRead read = ReadCaseFileText(text, AnyControl);
-  ASSERT_TRUE(read.file) << read.error;
-  const CaseRun& run = *read.file->run;
+  const Outcome<CaseFile> read = ReadCaseFileText(text, AnyControl);
+  ASSERT_TRUE(read) << read.message();
+  const CaseRun& run = *read->run;
   EXPECT_FALSE(run.hasSeries());
   EXPECT_EQ(run.nReihe, run_->series.nReihe);
   EXPECT_EQ(run.nReihe1TA, run_->series.nReihe1TA);
   ExpectSameRecord(run.record, *run_, false);
-  EXPECT_EQ(CaseFileText(*read.file, true), text);  // nothing to add
+  EXPECT_EQ(CaseFileText(read.value(), true), text);  // nothing to add
 }
 
 TEST_F(CaseFileTest, ResultsStandAsNumbersWithUnitsAndAsTheTextsShown) {
@@ -138,11 +138,11 @@ TEST_F(CaseFileTest, InputsOnlyFileHasNoRun) {
   CaseFile f;
   f.inputs = InputTexts::Defaults();
   f.inputs[Input::Dicke] = "25,5";
-  const CaseFileRead read = ReadCaseFileText(CaseFileText(f, true), AnyControl);
-  ASSERT_TRUE(read.file) << read.error;
-  EXPECT_FALSE(read.file->run);
-  EXPECT_EQ(read.file->inputs[Input::Dicke], "25,5");
-  EXPECT_TRUE(read.file->title.empty());
+  const Outcome<CaseFile> read = ReadCaseFileText(CaseFileText(f, true), AnyControl);
+  ASSERT_TRUE(read) << read.message();
+  EXPECT_FALSE(read->run);
+  EXPECT_EQ(read->inputs[Input::Dicke], "25,5");
+  EXPECT_TRUE(read->title.empty());
 }
 
 TEST_F(CaseFileTest, EveryKindOfBadFileIsRefusedNamingTheProblem) {
@@ -186,26 +186,26 @@ TEST_F(CaseFileTest, EveryKindOfBadFileIsRefusedNamingTheProblem) {
   EXPECT_EQ(ErrorAfter([](json&) {}), "");  // the unchanged file reads
 
   for (const char* text : {"", "{", "lamvero", "{\"format\": \"lamvero-case\",}", "\xEF\xBB\xBF{}"}) {
-    const CaseFileRead r = ReadCaseFileText(text, AnyControl);
-    EXPECT_FALSE(r.file) << text;
-    EXPECT_FALSE(r.error.empty()) << text;
+    const Outcome<CaseFile> r = ReadCaseFileText(text, AnyControl);
+    EXPECT_FALSE(r) << text;
+    EXPECT_FALSE(r.message().empty()) << text;
   }
-  EXPECT_NE(ReadCaseFileText("{\"a\": [1,", AnyControl).error.find("kein gültiges JSON"), std::string::npos);
+  EXPECT_NE(ReadCaseFileText("{\"a\": [1,", AnyControl).message().find("kein gültiges JSON"), std::string::npos);
   // Absurd shapes are refused while parsing, before they take memory.
-  EXPECT_NE(ReadCaseFileText(std::string(100000, '[') + std::string(100000, ']'), AnyControl).error.find("verschachtelt"),
+  EXPECT_NE(ReadCaseFileText(std::string(100000, '[') + std::string(100000, ']'), AnyControl).message().find("verschachtelt"),
             std::string::npos);
   std::string many = "{\"format\": \"lamvero-case\", \"x\": [";
   for (std::size_t i = 0; i < RunSeries::kCount * kSeriesCapacity + 1000001; ++i) many += "0,";
   many += "0]}";
-  EXPECT_NE(ReadCaseFileText(many, AnyControl).error.find("zu viele Werte"), std::string::npos);
+  EXPECT_NE(ReadCaseFileText(many, AnyControl).message().find("zu viele Werte"), std::string::npos);
 }
 
 TEST_F(CaseFileTest, ControlsTheWindowDoesNotHaveAreRefused) {
   const std::string text = CaseFileText(Saved(), false);
   const auto withoutZeit = [](const std::string& name) { return name != "txt_Zeit"; };
-  const CaseFileRead r = ReadCaseFileText(text, withoutZeit);
-  EXPECT_FALSE(r.file);
-  EXPECT_NE(r.error.find("Unbekanntes Steuerelement „run.controls.txt_Zeit“"), std::string::npos) << r.error;
+  const Outcome<CaseFile> r = ReadCaseFileText(text, withoutZeit);
+  EXPECT_FALSE(r);
+  EXPECT_NE(r.message().find("Unbekanntes Steuerelement „run.controls.txt_Zeit“"), std::string::npos) << r.message();
 }
 
 TEST_F(CaseFileTest, StoppedRunWithGapsInItsSeriesReads) {
@@ -214,10 +214,10 @@ TEST_F(CaseFileTest, StoppedRunWithGapsInItsSeriesReads) {
   f.run->record.outcome = RunOutcome::Failed;
   f.run->record.series.XReihe[5] = std::nan("");
   f.run->record.results.xmom = std::nan("");
-  const CaseFileRead r = ReadCaseFileText(CaseFileText(f, true), AnyControl);
-  ASSERT_TRUE(r.file) << r.error;
-  EXPECT_TRUE(std::isnan(r.file->run->record.series.XReihe[5]));
-  EXPECT_TRUE(std::isnan(r.file->run->record.results.xmom));
+  const Outcome<CaseFile> r = ReadCaseFileText(CaseFileText(f, true), AnyControl);
+  ASSERT_TRUE(r) << r.message();
+  EXPECT_TRUE(std::isnan(r->run->record.series.XReihe[5]));
+  EXPECT_TRUE(std::isnan(r->run->record.results.xmom));
 }
 
 }  // namespace

@@ -54,10 +54,10 @@ void ExpectSameValues(const CaseSummary& a, const CaseSummary& b) {
 // Quick cases of different lengths, so that they finish out of order; case 3 is refused.
 StudyPlan QuickGrid() {
   CaseTable table{{Input::Dicke}, {{"3"}, {"5"}, {"0"}, {"4"}}};
-  StudyPlan::Making m =
+  Outcome<StudyPlan> m =
       StudyPlan::Make(testing::QuickInputs(), table, {StudyAxis{Input::Lufttemp, {"35", "50"}}});
-  EXPECT_TRUE(m.plan) << m.error;
-  return std::move(*m.plan);
+  EXPECT_TRUE(m) << m.message();
+  return std::move(m).value();
 }
 
 TEST(StudyRunner, RowsComeInCaseOrderWithTheBitsOfSingleRunsWhateverTheWorkers) {
@@ -116,18 +116,18 @@ TEST(StudyRunner, WorkersRunNoFurtherAheadOfTheRowsThanAllowed) {
   // A long first case and quick ones after it.
   CaseTable table{{Input::Dicke, Input::deltaT}, {{"4", "0,25"}}};
   for (int i = 0; i < 12; ++i) table.rows.push_back({"1", "2"});
-  StudyPlan::Making m = StudyPlan::Make(testing::QuickInputs(), table, {});
-  ASSERT_TRUE(m.plan) << m.error;
+  Outcome<StudyPlan> m = StudyPlan::Make(testing::QuickInputs(), table, {});
+  ASSERT_TRUE(m) << m.message();
   LookAheadWatch watch(3);
   StudyRunOptions options;
   options.jobs = 3;
   options.lookAhead = 3;
   const auto inputsOf = [&](std::size_t i) {
     watch.started(i);
-    return m.plan->caseInputs(i);
+    return m->caseInputs(i);
   };
-  EXPECT_EQ(RunStudy(m.plan->size(), inputsOf, watch, options), m.plan->size());
-  EXPECT_EQ(watch.rows.size(), m.plan->size());
+  EXPECT_EQ(RunStudy(m->size(), inputsOf, watch, options), m->size());
+  EXPECT_EQ(watch.rows.size(), m->size());
 }
 
 TEST(StudyRunner, AnObserverThatDeclinesEndsTheStudy) {

@@ -11,28 +11,30 @@ namespace lamvero {
 
 namespace {
 
-bool Fail(const QSaveFile& file, QString* error) {
-  if (error) *error = file.errorString();
-  return false;
+Failure Fail(const QSaveFile& file) { return Failure{"", file.errorString().toStdString()}; }
+
+// The file made permanent, or why not.
+Status Commit(QSaveFile& file) {
+  if (!file.commit()) return Fail(file);
+  return Done{};
 }
 
 }  // namespace
 
-bool WriteChartPng(ChartPanel& panel, const QString& path, QString* error) {
+Status WriteChartPng(ChartPanel& panel, const QString& path) {
   const QPixmap picture = panel.view().grab();
   QSaveFile file(path);
-  if (!file.open(QIODevice::WriteOnly)) return Fail(file, error);
+  if (!file.open(QIODevice::WriteOnly)) return Fail(file);
   if (!picture.save(&file, "PNG")) {
     file.cancelWriting();
-    if (error) *error = QStringLiteral("Das Bild konnte nicht erzeugt werden.");
-    return false;
+    return Failure{"", "Das Bild konnte nicht erzeugt werden."};
   }
-  return file.commit() || Fail(file, error);
+  return Commit(file);
 }
 
-bool WriteChartSvg(ChartPanel& panel, const QString& path, QString* error) {
+Status WriteChartSvg(ChartPanel& panel, const QString& path) {
   QSaveFile file(path);
-  if (!file.open(QIODevice::WriteOnly)) return Fail(file, error);
+  if (!file.open(QIODevice::WriteOnly)) return Fail(file);
   QChartView& view = panel.view();
   QSvgGenerator svg;
   svg.setOutputDevice(&file);
@@ -43,22 +45,21 @@ bool WriteChartSvg(ChartPanel& panel, const QString& path, QString* error) {
   QPainter painter;
   if (!painter.begin(&svg)) {
     file.cancelWriting();
-    if (error) *error = QStringLiteral("Die Grafik konnte nicht erzeugt werden.");
-    return false;
+    return Failure{"", "Die Grafik konnte nicht erzeugt werden."};
   }
   view.render(&painter);
   painter.end();
-  return file.commit() || Fail(file, error);
+  return Commit(file);
 }
 
-bool WriteTextFile(const QString& path, const std::string& text, QString* error) {
+Status WriteTextFile(const QString& path, const std::string& text) {
   QSaveFile file(path);
-  if (!file.open(QIODevice::WriteOnly)) return Fail(file, error);
+  if (!file.open(QIODevice::WriteOnly)) return Fail(file);
   if (file.write(text.data(), static_cast<qint64>(text.size())) != static_cast<qint64>(text.size())) {
     file.cancelWriting();
-    return Fail(file, error);
+    return Fail(file);
   }
-  return file.commit() || Fail(file, error);
+  return Commit(file);
 }
 
 }  // namespace lamvero

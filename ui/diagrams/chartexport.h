@@ -5,14 +5,16 @@
 #include <QString>
 #include <string>
 
+#include "text/outcome.h"
+
 namespace lamvero {
 
 class ChartPanel;
 
-// The diagram as it is shown (zoom included). False with a reason in *error on failure.
-bool WriteChartPng(ChartPanel& panel, const QString& path, QString* error);
-bool WriteChartSvg(ChartPanel& panel, const QString& path, QString* error);
+// The diagram as it is shown (zoom included). A failure gives the reason alone.
+Status WriteChartPng(ChartPanel& panel, const QString& path);
+Status WriteChartSvg(ChartPanel& panel, const QString& path);
 // Text (UTF-8) to a file.
-bool WriteTextFile(const QString& path, const std::string& text, QString* error);
+Status WriteTextFile(const QString& path, const std::string& text);
 
 }  // namespace lamvero

@@ -237,21 +237,24 @@ QString DiagramWindow::askFileName(const QString& suffix, const QString& filter,
   return path;
 }
 
-void DiagramWindow::reportFailure(const QString& path, const QString& error) {
+void DiagramWindow::reportFailure(const QString& path, const Status& failed) {
   QMessageBox::warning(this, QStringLiteral("Diagramme"),
-                       QStringLiteral("%1 konnte nicht geschrieben werden:\n%2").arg(QDir::toNativeSeparators(path), error));
+                       QStringLiteral("%1 konnte nicht geschrieben werden:\n%2")
+                           .arg(QDir::toNativeSeparators(path), QString::fromStdString(failed.message())));
 }
 
 void DiagramWindow::onExportPng() {
   const QString path = askFileName(QStringLiteral("png"), QStringLiteral("PNG-Bild (*.png)"));
-  QString error;
-  if (!path.isEmpty() && !WriteChartPng(chart(currentChart()), path, &error)) reportFailure(path, error);
+  if (path.isEmpty()) return;
+  const Status written = WriteChartPng(chart(currentChart()), path);
+  if (!written) reportFailure(path, written);
 }
 
 void DiagramWindow::onExportSvg() {
   const QString path = askFileName(QStringLiteral("svg"), QStringLiteral("SVG-Grafik (*.svg)"));
-  QString error;
-  if (!path.isEmpty() && !WriteChartSvg(chart(currentChart()), path, &error)) reportFailure(path, error);
+  if (path.isEmpty()) return;
+  const Status written = WriteChartSvg(chart(currentChart()), path);
+  if (!written) reportFailure(path, written);
 }
 
 void DiagramWindow::onExportCsv() {
@@ -263,8 +266,8 @@ void DiagramWindow::onExportCsv() {
   if (path.isEmpty()) return;
   const CsvDialect dialect = filter == plain ? CsvDialect::Plain : CsvDialect::German;
   settings.setValue(QString::fromLatin1(kCsvDialectKey), dialect == CsvDialect::Plain ? "plain" : "de");
-  QString error;
-  if (!WriteTextFile(path, chartCsv(currentChart(), dialect), &error)) reportFailure(path, error);
+  const Status written = WriteTextFile(path, chartCsv(currentChart(), dialect));
+  if (!written) reportFailure(path, written);
 }
 
 }  // namespace lamvero

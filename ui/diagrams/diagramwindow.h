@@ -9,6 +9,7 @@
 #include <vector>
 
 #include "text/csvformat.h"
+#include "text/outcome.h"
 #include "run/runrecord.h"
 #include "ui/diagrams/diagramcharts.h"
 #include "ui/diagrams/runlist.h"
@@ -66,7 +67,7 @@ class DiagramWindow : public QWidget {
   void runsChanged();  // list, reference choice, then the diagrams and the table
   void refreshViews();
   QString askFileName(const QString& suffix, const QString& filter, QString* selectedFilter = nullptr);
-  void reportFailure(const QString& path, const QString& error);
+  void reportFailure(const QString& path, const Status& failed);
 
   RunList runs_;
   int sessionRuns_ = 0;  // runs numbered so far

@@ -276,12 +276,10 @@ int Report::paint(QPagedPaintDevice& device) const {
   return w.pages();
 }
 
-bool Report::writePdf(const QString& path, QString* error) const {
+Status Report::writePdf(const QString& path) const {
+  const std::string cannot = QStringLiteral("Die Datei %1 kann nicht geschrieben werden").arg(path).toStdString();
   QSaveFile file(path);
-  if (!file.open(QIODevice::WriteOnly)) {
-    if (error) *error = QStringLiteral("Die Datei %1 kann nicht geschrieben werden: %2").arg(path, file.errorString());
-    return false;
-  }
+  if (!file.open(QIODevice::WriteOnly)) return Failure{cannot, file.errorString().toStdString()};
   {
     QPdfWriter writer(&file);
     writer.setTitle(info_.title);
@@ -289,15 +287,11 @@ bool Report::writePdf(const QString& path, QString* error) const {
     setUpPage(writer);
     if (paint(writer) == 0) {
       file.cancelWriting();
-      if (error) *error = QStringLiteral("Der Bericht %1 kann nicht erstellt werden.").arg(path);
-      return false;
+      return Failure{"", QStringLiteral("Der Bericht %1 kann nicht erstellt werden.").arg(path).toStdString()};
     }
   }
-  if (!file.commit()) {
-    if (error) *error = QStringLiteral("Die Datei %1 kann nicht geschrieben werden: %2").arg(path, file.errorString());
-    return false;
-  }
-  return true;
+  if (!file.commit()) return Failure{cannot, file.errorString().toStdString()};
+  return Done{};
 }
 
 }  // namespace lamvero

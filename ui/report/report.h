@@ -9,6 +9,7 @@
 #include <QString>
 
 #include "run/runrecord.h"
+#include "text/outcome.h"
 
 class QPagedPaintDevice;
 
@@ -30,8 +31,8 @@ class Report {
   int paint(QPagedPaintDevice& device) const;
 
   // Writes the report as an A4 PDF file; the file appears only when it is
-  // complete. On failure `error` says which file and why.
-  bool writePdf(const QString& path, QString* error) const;
+  // complete. A failure says which file and why.
+  Status writePdf(const QString& path) const;
 
   // The page layout a report uses: A4 portrait with 15 mm margins.
   static void setUpPage(QPagedPaintDevice& device);

@@ -224,10 +224,9 @@ bool AppWindow::exportPicture(const QString& path) {
 bool AppWindow::exportReport(const QString& path) {
   const RunRecord* run = shownRun();
   if (!run) return false;
-  QString error;
-  if (Report(*run, reportInfo()).writePdf(path, &error)) return true;
-  present(error);
-  return false;
+  const Status written = Report(*run, reportInfo()).writePdf(path);
+  if (!written) present(QString::fromStdString(written.message()));
+  return written.ok();
 }
 
 bool AppWindow::printReport(QPrinter& printer) {

@@ -62,10 +62,10 @@ void CaseDocument::newCase() {
   emit changed();
 }
 
-QString CaseDocument::open(const QString& path) {
-  CaseFile file;
-  const QString error = ReadCaseFile(path, file);
-  if (!error.isEmpty()) return error;
+Status CaseDocument::open(const QString& path) {
+  Outcome<CaseFile> read = ReadCaseFile(path);
+  if (!read) return read.failure();
+  CaseFile file = std::move(read).value();
   setSaved(QFileInfo(path).absoluteFilePath(), file.inputs);
   title_ = std::move(file.title);
   comment_ = std::move(file.comment);
@@ -79,30 +79,30 @@ QString CaseDocument::open(const QString& path) {
   }
   emit changed();
   emit opened();
-  return {};
+  return Done{};
 }
 
-QString CaseDocument::saveAs(const QString& path) {
+Status CaseDocument::saveAs(const QString& path) {
   CaseFile file;
   file.inputs = area_.inputs();
   file.title = title_;
   file.comment = comment_;
   // Results belong to the inputs they were computed from.
   if (runMatchesInputs()) file.run = run_;
-  const QString error = SaveCaseFile(path, file, withSeries_);
-  if (!error.isEmpty()) return error;
+  const Status saved = SaveCaseFile(path, file, withSeries_);
+  if (!saved) return saved;
   setSaved(QFileInfo(path).absoluteFilePath(), file.inputs);
   emit changed();
-  return {};
+  return Done{};
 }
 
-QString CaseDocument::exportSeries(const QString& path, CsvDialect dialect, int every) const {
-  if (!run_ || !run_->hasSeries()) return QStringLiteral("Es gibt keine Zeitreihen: erst eine Rechnung starten.");
+Status CaseDocument::exportSeries(const QString& path, CsvDialect dialect, int every) const {
+  if (!run_ || !run_->hasSeries()) return Failure{"", "Es gibt keine Zeitreihen: erst eine Rechnung starten."};
   return SaveSeriesCsv(path, run_->record.series, dialect, every);
 }
 
-QString CaseDocument::exportResults(const QString& path, CsvDialect dialect) const {
-  if (!run_) return QStringLiteral("Es gibt keine Ergebnisse: erst eine Rechnung starten.");
+Status CaseDocument::exportResults(const QString& path, CsvDialect dialect) const {
+  if (!run_) return Failure{"", "Es gibt keine Ergebnisse: erst eine Rechnung starten."};
   return SaveResultsCsv(path, run_->record, dialect);
 }
 

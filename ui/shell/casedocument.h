@@ -11,6 +11,7 @@
 
 #include "files/casefile.h"
 #include "text/csvformat.h"
+#include "text/outcome.h"
 #include "run/dryingrun.h"
 
 namespace lamvero {
@@ -36,13 +37,12 @@ class CaseDocument : public QObject {
   bool withSeries() const { return withSeries_; }
   void setWithSeries(bool on);
 
-  // Each returns an empty text on success, otherwise what went wrong; a
-  // failure changes nothing.
-  void newCase();                       // default texts, no file, no run
-  QString open(const QString& path);    // shows the inputs and any stored results
-  QString saveAs(const QString& path);  // becomes the document's file
-  QString exportSeries(const QString& path, CsvDialect dialect, int every) const;
-  QString exportResults(const QString& path, CsvDialect dialect) const;
+  // A failure says what went wrong and changes nothing.
+  void newCase();                      // default texts, no file, no run
+  Status open(const QString& path);    // shows the inputs and any stored results
+  Status saveAs(const QString& path);  // becomes the document's file
+  Status exportSeries(const QString& path, CsvDialect dialect, int every) const;
+  Status exportResults(const QString& path, CsvDialect dialect) const;
 
  signals:
   void changed();  // file, modified state or run

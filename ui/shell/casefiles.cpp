@@ -15,6 +15,9 @@ namespace {
 
 QString Named(const QString& path) { return QStringLiteral("„%1“").arg(QDir::toNativeSeparators(path)); }
 
+// "What cannot be done: why."
+Failure Cannot(const QString& what, const QString& why) { return Failure{what.toStdString(), why.toStdString()}; }
+
 }  // namespace
 
 QString ProgramName() { return QStringLiteral("Lamvero " LAMVERO_VERSION); }
@@ -23,20 +26,20 @@ std::string RunDateNow() {
   return QDateTime::currentDateTimeUtc().toString(Qt::ISODate).toStdString();
 }
 
-QString ReadCaseFile(const QString& path, CaseFile& into) {
-  const QString cannot = QStringLiteral("Die Datei %1 kann nicht geöffnet werden: ").arg(Named(path));
+Outcome<CaseFile> ReadCaseFile(const QString& path) {
+  const QString cannot = QStringLiteral("Die Datei %1 kann nicht geöffnet werden").arg(Named(path));
   const QFileInfo info(path);
-  if (info.isDir()) return cannot + QStringLiteral("Das ist ein Ordner.");
-  if (!info.exists()) return cannot + QStringLiteral("Es gibt sie nicht.");
+  if (info.isDir()) return Cannot(cannot, QStringLiteral("Das ist ein Ordner."));
+  if (!info.exists()) return Cannot(cannot, QStringLiteral("Es gibt sie nicht."));
   if (static_cast<unsigned long long>(info.size()) > kMaxCaseFileBytes) {
-    return cannot + QStringLiteral("Sie ist zu groß (%1 MB, eine Falldatei hat höchstens %2 MB).")
-                        .arg(info.size() >> 20)
-                        .arg(kMaxCaseFileBytes >> 20);
+    return Cannot(cannot, QStringLiteral("Sie ist zu groß (%1 MB, eine Falldatei hat höchstens %2 MB).")
+                              .arg(info.size() >> 20)
+                              .arg(kMaxCaseFileBytes >> 20));
   }
   QFile f(path);
-  if (!f.open(QIODevice::ReadOnly)) return cannot + f.errorString() + QLatin1Char('.');
+  if (!f.open(QIODevice::ReadOnly)) return Cannot(cannot, f.errorString() + QLatin1Char('.'));
   const QByteArray bytes = f.read(static_cast<qint64>(kMaxCaseFileBytes) + 1);
-  if (f.error() != QFileDevice::NoError) return cannot + f.errorString() + QLatin1Char('.');
+  if (f.error() != QFileDevice::NoError) return Cannot(cannot, f.errorString() + QLatin1Char('.'));
   // A run touches labels, output boxes and buttons, never an input box.
   const auto runControl = [](const std::string& name) {
     const ControlRow* row = FindControl(name);
@@ -46,43 +49,42 @@ QString ReadCaseFile(const QString& path, CaseFile& into) {
     }
     return true;
   };
-  const CaseFileRead read =
+  Outcome<CaseFile> read =
       ReadCaseFileText(std::string_view(bytes.constData(), static_cast<std::size_t>(bytes.size())), runControl);
-  if (!read.file) return cannot + QString::fromStdString(read.error);
-  into = *read.file;
-  return {};
+  if (!read) return Failure{cannot.toStdString(), read.message()};
+  return read;
 }
 
-QString SaveFileAtomically(const QString& path, const std::function<bool(const ByteSink& sink)>& produce) {
-  const QString cannot = QStringLiteral("Die Datei %1 kann nicht gespeichert werden: ").arg(Named(path));
-  if (path.isEmpty()) return QStringLiteral("Kein Dateiname angegeben.");
-  if (QFileInfo(path).isDir()) return cannot + QStringLiteral("Das ist ein Ordner.");
+Status SaveFileAtomically(const QString& path, const std::function<bool(const ByteSink& sink)>& produce) {
+  const QString cannot = QStringLiteral("Die Datei %1 kann nicht gespeichert werden").arg(Named(path));
+  if (path.isEmpty()) return Failure{"", "Kein Dateiname angegeben."};
+  if (QFileInfo(path).isDir()) return Cannot(cannot, QStringLiteral("Das ist ein Ordner."));
   QSaveFile f(path);
-  if (!f.open(QIODevice::WriteOnly)) return cannot + f.errorString() + QLatin1Char('.');
+  if (!f.open(QIODevice::WriteOnly)) return Cannot(cannot, f.errorString() + QLatin1Char('.'));
   const bool written = produce([&f](std::string_view bytes) {
     return f.write(bytes.data(), static_cast<qint64>(bytes.size())) == static_cast<qint64>(bytes.size());
   });
   if (!written) {
     const QString reason = f.errorString();
     f.cancelWriting();
-    return cannot + reason + QStringLiteral(". Eine bisherige Datei bleibt unverändert.");
+    return Cannot(cannot, reason + QStringLiteral(". Eine bisherige Datei bleibt unverändert."));
   }
   if (!f.commit()) {
-    return cannot + f.errorString() + QStringLiteral(". Eine bisherige Datei bleibt unverändert.");
+    return Cannot(cannot, f.errorString() + QStringLiteral(". Eine bisherige Datei bleibt unverändert."));
   }
-  return {};
+  return Done{};
 }
 
-QString SaveCaseFile(const QString& path, const CaseFile& file, bool withSeries) {
+Status SaveCaseFile(const QString& path, const CaseFile& file, bool withSeries) {
   const std::string text = CaseFileText(file, withSeries);
   return SaveFileAtomically(path, [&](const ByteSink& sink) { return sink(text); });
 }
 
-QString SaveSeriesCsv(const QString& path, const RunSeries& series, CsvDialect dialect, int every) {
+Status SaveSeriesCsv(const QString& path, const RunSeries& series, CsvDialect dialect, int every) {
   return SaveFileAtomically(path, [&](const ByteSink& sink) { return WriteSeriesCsv(series, dialect, every, sink); });
 }
 
-QString SaveResultsCsv(const QString& path, const RunRecord& record, CsvDialect dialect) {
+Status SaveResultsCsv(const QString& path, const RunRecord& record, CsvDialect dialect) {
   const std::string text = ResultsCsv(record, dialect);
   return SaveFileAtomically(path, [&](const ByteSink& sink) { return sink(text); });
 }

@@ -2,8 +2,7 @@
 // Case files and exports on disk, for the window and the headless runner.
 // Every file is written through QSaveFile: the new content replaces the old
 // file only once it is complete, so a failed save leaves the old file as it
-// was. Each function returns an empty text on success, otherwise a message
-// that names the file and the reason.
+// was. A failure names the file and the reason.
 
 #include <QString>
 #include <functional>
@@ -11,6 +10,7 @@
 
 #include "files/casefile.h"
 #include "text/csvformat.h"
+#include "text/outcome.h"
 #include "run/runrecord.h"
 
 namespace lamvero {
@@ -21,13 +21,13 @@ QString ProgramName();
 std::string RunDateNow();
 
 // Reads and checks a case file (at most kMaxCaseFileBytes, controls of the window only).
-QString ReadCaseFile(const QString& path, CaseFile& into);
-QString SaveCaseFile(const QString& path, const CaseFile& file, bool withSeries);
-QString SaveSeriesCsv(const QString& path, const RunSeries& series, CsvDialect dialect, int every);
-QString SaveResultsCsv(const QString& path, const RunRecord& record, CsvDialect dialect);
+Outcome<CaseFile> ReadCaseFile(const QString& path);
+Status SaveCaseFile(const QString& path, const CaseFile& file, bool withSeries);
+Status SaveSeriesCsv(const QString& path, const RunSeries& series, CsvDialect dialect, int every);
+Status SaveResultsCsv(const QString& path, const RunRecord& record, CsvDialect dialect);
 
 // Writes what `produce` hands to its sink into `path`, all or nothing.
 using ByteSink = std::function<bool(std::string_view bytes)>;
-QString SaveFileAtomically(const QString& path, const std::function<bool(const ByteSink& sink)>& produce);
+Status SaveFileAtomically(const QString& path, const std::function<bool(const ByteSink& sink)>& produce);
 
 }  // namespace lamvero

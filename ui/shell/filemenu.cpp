@@ -147,9 +147,9 @@ void FileMenu::chooseAndOpen() {
   if (area_.running() || !maybeDiscard()) return;
   const QString path = dialogs_.openName(QStringLiteral("Rechnung öffnen"), startFolder(), kCaseFilter);
   if (path.isEmpty()) return;
-  const QString error = document_.open(path);
-  if (!error.isEmpty()) {
-    dialogs_.warn(error);
+  const Status opened = document_.open(path);
+  if (!opened) {
+    dialogs_.warn(QString::fromStdString(opened.message()));
     return;
   }
   rememberFolder(path);
@@ -158,9 +158,9 @@ void FileMenu::chooseAndOpen() {
 
 bool FileMenu::openFile(const QString& path) {
   if (area_.running() || !maybeDiscard()) return false;
-  const QString error = document_.open(path);
-  if (!error.isEmpty()) {
-    dialogs_.warn(error);
+  const Status opened = document_.open(path);
+  if (!opened) {
+    dialogs_.warn(QString::fromStdString(opened.message()));
     return false;
   }
   AddRecentFile(document_.path());
@@ -190,9 +190,9 @@ void FileMenu::fillRecentMenu() {
 
 bool FileMenu::save() {
   if (document_.path().isEmpty()) return saveAs();
-  const QString error = document_.saveAs(document_.path());
-  if (!error.isEmpty()) {
-    dialogs_.warn(error);
+  const Status saved = document_.saveAs(document_.path());
+  if (!saved) {
+    dialogs_.warn(QString::fromStdString(saved.message()));
     return false;
   }
   return true;
@@ -203,9 +203,9 @@ bool FileMenu::saveAs() {
       dialogs_.saveName(QStringLiteral("Rechnung speichern unter"), suggestedName(kCaseFileSuffix), kCaseFilter),
       kCaseFileSuffix);
   if (path.isEmpty()) return false;
-  const QString error = document_.saveAs(path);
-  if (!error.isEmpty()) {
-    dialogs_.warn(error);
+  const Status saved = document_.saveAs(path);
+  if (!saved) {
+    dialogs_.warn(QString::fromStdString(saved.message()));
     return false;
   }
   rememberFolder(path);
@@ -221,8 +221,8 @@ void FileMenu::exportSeries() {
                         kCsvFilter),
       QStringLiteral(".csv"));
   if (path.isEmpty()) return;
-  const QString error = document_.exportSeries(path, choice->dialect, choice->every);
-  if (!error.isEmpty()) dialogs_.warn(error);
+  const Status exported = document_.exportSeries(path, choice->dialect, choice->every);
+  if (!exported) dialogs_.warn(QString::fromStdString(exported.message()));
 }
 
 void FileMenu::exportResults() {
@@ -233,8 +233,8 @@ void FileMenu::exportResults() {
                         kCsvFilter),
       QStringLiteral(".csv"));
   if (path.isEmpty()) return;
-  const QString error = document_.exportResults(path, choice->dialect);
-  if (!error.isEmpty()) dialogs_.warn(error);
+  const Status exported = document_.exportResults(path, choice->dialect);
+  if (!exported) dialogs_.warn(QString::fromStdString(exported.message()));
 }
 
 }  // namespace lamvero

@@ -240,24 +240,25 @@ TEST(DiagramExport, CsvHoldsEveryPointOfTheShownRunsPicturesAreWritten) {
 
   QTemporaryDir dir;
   const QString csvPath = dir.filePath(QStringLiteral("feuchte.csv"));
-  QString error;
-  ASSERT_TRUE(WriteTextFile(csvPath, csv, &error)) << error.toStdString();
+  const Status csvWritten = WriteTextFile(csvPath, csv);
+  ASSERT_TRUE(csvWritten) << csvWritten.message();
   QFile read(csvPath);
   ASSERT_TRUE(read.open(QIODevice::ReadOnly));
   EXPECT_EQ(read.readAll().toStdString(), csv);
 
   ChartPanel& panel = w.chart(ChartKind::Moisture);
-  ASSERT_TRUE(WriteChartPng(panel, dir.filePath(QStringLiteral("f.png")), &error));
+  ASSERT_TRUE(WriteChartPng(panel, dir.filePath(QStringLiteral("f.png"))).ok());
   EXPECT_EQ(QImage(dir.filePath(QStringLiteral("f.png"))).size(), panel.view().size());
-  ASSERT_TRUE(WriteChartSvg(panel, dir.filePath(QStringLiteral("f.svg")), &error));
+  ASSERT_TRUE(WriteChartSvg(panel, dir.filePath(QStringLiteral("f.svg"))).ok());
   QFile svg(dir.filePath(QStringLiteral("f.svg")));
   ASSERT_TRUE(svg.open(QIODevice::ReadOnly));
   const QByteArray text = svg.readAll();
   EXPECT_TRUE(text.contains("<svg")) << text.left(200).toStdString();
   EXPECT_TRUE(text.contains("Zeit t in h"));
   // A folder that does not exist: a failure with its reason, no file.
-  EXPECT_FALSE(WriteChartPng(panel, dir.filePath(QStringLiteral("nicht/da.png")), &error));
-  EXPECT_FALSE(error.isEmpty());
+  const Status missing = WriteChartPng(panel, dir.filePath(QStringLiteral("nicht/da.png")));
+  EXPECT_FALSE(missing);
+  EXPECT_FALSE(missing.message().empty());
 }
 
 TEST(DiagramChart, TheAirStatesOfEachRunInTheEnthalpyHumidityChart) {

@@ -187,8 +187,8 @@ TEST(ReportPdf, TwoA4PagesWithTheTextsAndBothPlotsAsVectors) {
   const RunRecord r = Completed(QuickInputs());
   QTemporaryDir dir;
   const QString pdf = dir.filePath(QStringLiteral("bericht.pdf"));
-  QString error;
-  ASSERT_TRUE(Report(r, Info()).writePdf(pdf, &error)) << error.toStdString();
+  const Status written = Report(r, Info()).writePdf(pdf);
+  ASSERT_TRUE(written) << written.message();
   EXPECT_EQ(Pages(pdf), 2);
   EXPECT_TRUE(Poppler(QStringLiteral("pdfinfo"), {pdf}).contains(QLatin1String("595 x 842 pts (A4)")));
 
@@ -223,9 +223,9 @@ TEST(ReportPdf, MissingFolderFailsNamingTheFileAndLeavesNothing) {
   const RunRecord r = Completed(QuickInputs());
   QTemporaryDir dir;
   const QString missing = dir.filePath(QStringLiteral("fehlt/bericht.pdf"));
-  QString error;
-  EXPECT_FALSE(Report(r, Info()).writePdf(missing, &error));
-  EXPECT_TRUE(error.contains(missing)) << error.toStdString();
+  const Status written = Report(r, Info()).writePdf(missing);
+  ASSERT_FALSE(written);
+  EXPECT_NE(written.message().find(missing.toStdString()), std::string::npos) << written.message();
   EXPECT_FALSE(QFile::exists(missing));
 }
 
@@ -235,8 +235,8 @@ TEST(ReportPdf, ARecordWithoutProfilesOrSeriesSaysSoInsteadOfEmptyPlots) {
   r.series = RunSeries{};
   QTemporaryDir dir;
   const QString pdf = dir.filePath(QStringLiteral("ohne.pdf"));
-  QString error;
-  ASSERT_TRUE(Report(r, Info()).writePdf(pdf, &error)) << error.toStdString();
+  const Status written = Report(r, Info()).writePdf(pdf);
+  ASSERT_TRUE(written) << written.message();
   const QString text = Poppler(QStringLiteral("pdftotext"), {pdf, QStringLiteral("-")});
   EXPECT_TRUE(text.contains(QLatin1String("Die Feuchteprofile dieses Laufs liegen nicht vor.")));
   EXPECT_TRUE(text.contains(QLatin1String("Die Zeitreihen dieses Laufs liegen nicht vor")));

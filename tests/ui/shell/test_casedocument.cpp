@@ -249,8 +249,9 @@ TEST_F(CaseDocumentTest, FailedSaveKeepsTheOldFileAndSaysSo) {
   const QString path = file("alt.lamvero");
   Spit(path, "old content");
   // A write that fails half-way leaves the old file as it was.
-  const QString error = SaveFileAtomically(path, [](const ByteSink& sink) { return sink("new, half") && false; });
-  EXPECT_TRUE(error.contains("bleibt unverändert")) << error.toStdString();
+  const Status saved = SaveFileAtomically(path, [](const ByteSink& sink) { return sink("new, half") && false; });
+  ASSERT_FALSE(saved);
+  EXPECT_NE(saved.message().find("bleibt unverändert"), std::string::npos) << saved.message();
   EXPECT_EQ(Slurp(path), "old content");
   EXPECT_EQ(QDir(dir.path()).entryList(QDir::Files), QStringList({"alt.lamvero"}));  // no temporary left
 
@@ -285,8 +286,9 @@ TEST_F(CaseDocumentTest, UnsavedInputsAreAskedAboutBeforeTheyAreLost) {
   app.nextName = file("gesichert.lamvero");
   app.action("act_Neu").trigger();
   EXPECT_EQ(app.box("txt_Dicke")->text(), "20,0");
-  CaseFile saved;
-  ASSERT_TRUE(ReadCaseFile(file("gesichert.lamvero"), saved).isEmpty());
+  const Outcome<CaseFile> read = ReadCaseFile(file("gesichert.lamvero"));
+  ASSERT_TRUE(read) << read.message();
+  const CaseFile& saved = read.value();
   EXPECT_EQ(saved.inputs[Input::Dicke], "25,5");
   EXPECT_FALSE(saved.run);
 
@@ -301,8 +303,9 @@ TEST_F(CaseDocumentTest, ResultsAreSavedOnlyWithTheInputsTheyBelongTo) {
   app.run(testing::QuickInputs());
   app.box("txt_Lufttemp")->setText(QStringLiteral("40"));
   app.trigger("act_SpeichernUnter", file("geaendert.lamvero"));
-  CaseFile saved;
-  ASSERT_TRUE(ReadCaseFile(file("geaendert.lamvero"), saved).isEmpty());
+  const Outcome<CaseFile> read = ReadCaseFile(file("geaendert.lamvero"));
+  ASSERT_TRUE(read) << read.message();
+  const CaseFile& saved = read.value();
   EXPECT_EQ(saved.inputs[Input::Lufttemp], "40");
   EXPECT_FALSE(saved.run);
 }
@@ -327,7 +330,7 @@ TEST_F(CaseDocumentTest, EntriesThatWouldInterfereAreDisabledDuringARun) {
 TEST_F(CaseDocumentTest, AFileDroppedOnAnInputBoxOpensAndLeavesTheBoxAlone) {
   CaseFile f;
   f.inputs[Input::Dicke] = "17";
-  ASSERT_TRUE(SaveCaseFile(file("fallen.lamvero"), f, false).isEmpty());
+  ASSERT_TRUE(SaveCaseFile(file("fallen.lamvero"), f, false).ok());
   App app;
   QLineEdit* dicke = app.box("txt_Dicke");
   QMimeData data;
