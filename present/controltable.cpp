@@ -1,9 +1,9 @@
 #include "present/controltable.h"
 
-#include <cstdio>
 
 #include "inputs/inputs.h"
 #include "run/resultdescriptors.h"
+#include "text/numberformat.h"
 
 namespace lamvero {
 
@@ -202,17 +202,6 @@ const InputField* InputFieldOf(const std::string& box) {
   return nullptr;
 }
 
-// A range limit with the decimal comma and no trailing zeros: 0,02; 1400; -20.
-std::string RangeNumber(double v) {
-  char text[32];
-  std::snprintf(text, sizeof text, "%g", v);
-  std::string s = text;
-  for (char& c : s) {
-    if (c == '.') c = ',';
-  }
-  return s;
-}
-
 std::vector<ControlRow> BuildTable() {
   Builder t;
 
@@ -383,7 +372,7 @@ std::string ToolTipText(const ControlRow& row) {
   if (const InputField* f = InputFieldOf(row.name)) {
     const std::string unit = row.unit.empty() ? "" : " " + row.unit;
     text += "\nVorgabe: " + std::string(f->defaultText) + unit;
-    text += "\nüblicher Bereich: " + RangeNumber(f->usualMin) + " bis " + RangeNumber(f->usualMax) + unit;
+    text += "\nüblicher Bereich: " + FormatSignificant(f->usualMin, 6) + " bis " + FormatSignificant(f->usualMax, 6) + unit;
   }
   return text;
 }

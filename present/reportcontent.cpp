@@ -1,12 +1,13 @@
 #include "present/reportcontent.h"
 
 #include <cmath>
-#include <cstdio>
 
 #include "inputs/inputs.h"
 #include "run/resultdescriptors.h"
 #include "present/controltable.h"
 #include "present/resultrows.h"
+#include "text/numberformat.h"
+#include "text/trim.h"
 
 namespace lamvero {
 
@@ -30,11 +31,6 @@ constexpr DerivedEntry kDerived[] = {
     {"LuftRohlingVerh", nullptr},
     {"LuftWasserVerh", nullptr},
 };
-
-std::string TrimRight(std::string text) {
-  while (!text.empty() && text.back() == ' ') text.pop_back();
-  return text;
-}
 
 // The unit column: a pure number has none.
 std::string UnitText(const char* unit) { return std::string(unit) == "1" ? "" : unit; }
@@ -63,17 +59,11 @@ ReportLine RowLine(const RunRecord& r, const ResultRow& row) {
 
 std::string ReportNumber(double value) {
   if (!std::isfinite(value)) return "";
-  char buffer[64];
-  std::snprintf(buffer, sizeof buffer, "%.6g", value);
-  std::string text(buffer);
-  for (char& c : text) {
-    if (c == '.') c = ',';
-  }
-  return text;
+  return FormatSignificant(value, 6);
 }
 
 std::string CaptionWithoutUnit(const std::string& caption, const std::string& unit) {
-  std::string text = TrimRight(caption);
+  std::string text = WithoutTrailingBlanks(caption);
   const std::string suffix = " in " + unit;
   if (!unit.empty() && text.size() > suffix.size() &&
       text.compare(text.size() - suffix.size(), suffix.size(), suffix) == 0) {
@@ -127,7 +117,7 @@ ReportContent ReportTables(const RunRecord& r) {
   const std::vector<ResultRow> rows = VisibleResultRows(r);
   for (const ResultRow& row : rows) {
     if (row.warning) {
-      warnings.push_back(TrimRight(row.caption));
+      warnings.push_back(WithoutTrailingBlanks(row.caption));
       continue;
     }
     if (row.control->name == "txt_Wasserfehler") {

@@ -5,6 +5,7 @@
 #include "text/csvformat.h"
 #include "inputs/inputs.h"
 #include "run/resultdescriptors.h"
+#include "text/trim.h"
 
 namespace lamvero {
 
@@ -24,11 +25,6 @@ std::string Cell(std::string text) {
   for (char& c : text) {
     if (c == '\t' || c == '\n' || c == '\r') c = ' ';
   }
-  return text;
-}
-
-std::string TrimRight(std::string text) {
-  while (!text.empty() && text.back() == ' ') text.pop_back();
   return text;
 }
 
@@ -61,7 +57,7 @@ std::vector<ResultRow> VisibleResultRows(const RunRecord& record) {
       row.caption = c->caption;
     } else {
       const ControlRow* label = FindControl(c->label);
-      row.caption = TrimRight(label ? label->caption : c->label);
+      row.caption = WithoutTrailingBlanks(label ? label->caption : c->label);
       row.text = state.text;
     }
     rows.push_back(std::move(row));

@@ -11,6 +11,7 @@
 #include "physics/moistair.h"
 #include "text/numberformat.h"
 #include "text/parsenumber.h"
+#include "text/trim.h"
 #include "physics/moisturestep.h"
 
 namespace lamvero {
@@ -33,9 +34,7 @@ constexpr double kMinAnzOS = 10;
 
 // „caption“ of an input box, without the trailing blanks some captions carry.
 std::string Quoted(Input id) {
-  std::string caption = FieldOf(id).caption;
-  while (!caption.empty() && caption.back() == ' ') caption.pop_back();
-  return "„" + caption + "“";
+  return "„" + WithoutTrailingBlanks(FieldOf(id).caption) + "“";
 }
 
 // A number as a German reader expects it: up to `digits` significant digits,

@@ -3,6 +3,7 @@
 
 #include "text/numberformat.h"
 #include "text/parsenumber.h"
+#include "text/trim.h"
 
 namespace lamvero {
 
@@ -20,10 +21,8 @@ std::vector<InputWarning> FindUnusualInputs(const InputTexts& inputs) {
     const InputNumber x = ReadInputNumber(inputs[f.id]);
     if (x.reading != NumberReading::Number) continue;
     if (x.value >= f.usualMin && x.value <= f.usualMax) continue;
-    std::string caption = f.caption;
-    while (!caption.empty() && caption.back() == ' ') caption.pop_back();
     warnings.push_back({f.id, x.value,
-                        "„" + caption + "“: " + WithUnit(x.value, f.unit) + " liegt außerhalb des üblichen Bereichs von " +
+                        "„" + WithoutTrailingBlanks(f.caption) + "“: " + WithUnit(x.value, f.unit) + " liegt außerhalb des üblichen Bereichs von " +
                             WithUnit(f.usualMin, f.unit) + " bis " + WithUnit(f.usualMax, f.unit) + "."});
   }
   return warnings;
