@@ -76,7 +76,7 @@ void DrawShrinkageScale(const RunState& s, Canvas& c) { DrawScale(Scale{s.run.bo
 void DrawProfileCurve(const RunState& s, CurveStyle style, Canvas& c) {
   if (!(s.run.AnzOS >= 0 && s.run.AnzOS <= kMaxAnzOS)) return;  // beyond the profile array
   const Curve curve = style == CurveStyle::Running ? Curve::Black : Curve::Red;
-  DrawCurve(s.now.X.data(), static_cast<int>(s.run.AnzOS), s.run.dxTwips, s.in.XAnf, curve, c);
+  DrawCurve(s.now.X.data(), s.run.AnzOS, s.run.dxTwips, s.in.XAnf, curve, c);
 }
 
 void DrawProfilePlot(const RunRecord& r, Canvas& c) {

@@ -1,5 +1,6 @@
 #include "inputs/inputreading.h"
 
+#include <climits>
 #include <cmath>
 
 #include "text/numberformat.h"
@@ -41,5 +42,11 @@ std::string SpatialStepsText(double Dicke, double Ortsschrittweite) {
 }
 
 double SpatialStepsFrom(const std::string& text) { return ParseNumber(text).value_or(0.0); }
+
+int SpatialStepCount(const std::string& text) {
+  const double steps = SpatialStepsFrom(text);
+  if (!(steps > INT_MIN && steps < INT_MAX)) return 0;
+  return static_cast<int>(steps);
+}
 
 }  // namespace lamvero

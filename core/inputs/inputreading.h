@@ -27,5 +27,8 @@ InputReading ReadInputs(const InputTexts& texts);
 std::string SpatialStepsText(double Dicke, double Ortsschrittweite);
 // That text read back, as the run reads every box (0 if it cannot be read).
 double SpatialStepsFrom(const std::string& text);
+// The same as the count the run works with: the text holds a whole number,
+// from 10 to 500 once the input check has passed; 0 beyond the range of an int.
+int SpatialStepCount(const std::string& text);
 
 }  // namespace lamvero

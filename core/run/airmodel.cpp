@@ -6,10 +6,10 @@
 namespace lamvero {
 
 void CheckCounterCurrentEnd(RunState& s, RunView& view) {
-  if (s.now.GegenstromAktiv != 1 || s.now.ThetaLuft < s.in.ThetaGegenstromende) return;
+  if (!s.now.GegenstromAktiv || s.now.ThetaLuft < s.in.ThetaGegenstromende) return;
   // The air at the plate has reached the set temperature: from now on the
   // plate sits in the chamber section, in air of constant state.
-  s.now.GegenstromAktiv = 0;
+  s.now.GegenstromAktiv = false;
   s.DauerGegenstrom = static_cast<float>(s.now.Zeit);
   s.record.results.DauerGegenstrom = s.DauerGegenstrom;
   s.record.results.XGegen = s.now.xmom;
@@ -33,7 +33,7 @@ double AirHeatUpstream(double ThetaAlt, double XAlt, double XNeu, double ThetaOb
 // stays as it is.
 void UpdateAirFirstPeriod(RunState& s) {
   StepState& now = s.now;
-  if (now.GegenstromAktiv != 1) return;
+  if (!now.GegenstromAktiv) return;
   const double XAlt = now.XLuft;
   const double XNeu = XAlt + s.in.deltaT * now.mRand * s.run.FlaechenmasseInv / s.run.LuftRohlingVerh;
   now.ThetaLuft = AirHeatUpstream(now.ThetaLuft, XAlt, XNeu, now.ThetaOb) / (1 + 1.86 * XNeu);
@@ -48,7 +48,7 @@ void UpdateAirSecondPeriod(RunState& s) {
   RunConstants& run = s.run;
   now.dThetaK = static_cast<float>(now.ThetaK - now.ThetaKLuftAlt);
   now.ThetaKLuftAlt = now.ThetaK;
-  if (now.GegenstromAktiv != 1) return;
+  if (!now.GegenstromAktiv) return;
   const double XAlt = now.XLuft;
   const double XNeu = XAlt + now.mRand * run.FlaechenmasseInv / run.LuftRohlingVerh * s.in.deltaT;
   now.ThetaLuft = (AirHeatUpstream(now.ThetaLuft, XAlt, XNeu, now.ThetaOb) +

@@ -118,9 +118,9 @@ void CheckShrinkageEnds(RunState& s, RunView& view, int N, CoreLimit coreLimit) 
 
 PeriodEnd RunFirstPeriod(RunState& s, RunView& view) {
   StepState& now = s.now;
-  const int N = static_cast<int>(s.run.AnzOS);
+  const int N = s.run.AnzOS;
   const long long displayEvery = static_cast<long long>(std::floor(s.in.rund / kLiveValuesPerCurve));
-  now.GegenstromAktiv = 1;
+  now.GegenstromAktiv = true;
 
   for (bool periodOver = false; !periodOver;) {
     view.yield();

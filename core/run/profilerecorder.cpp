@@ -15,7 +15,7 @@ ProfileCurves ProfileRecorder::take() {
 void ProfileRecorder::drawProfile(const RunState& s, CurveStyle style) {
   // The grid is fixed for a run; a profile beyond the array is not drawn either.
   if (s.run.AnzOS >= 0 && s.run.AnzOS <= kMaxAnzOS) {
-    const int nodes = static_cast<int>(s.run.AnzOS) + 2;
+    const int nodes = s.run.AnzOS + 2;
     if (curves_.count() == 0) curves_.nodes = nodes;
     if (nodes == curves_.nodes) {
       curves_.X.insert(curves_.X.end(), s.now.X.begin(), s.now.X.begin() + nodes);

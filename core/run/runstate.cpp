@@ -7,7 +7,7 @@ void RecordRun(RunState& s) {
 
   const RunConstants& run = s.run;
   DerivedValues& d = s.record.derived;
-  d.AnzOS = static_cast<int>(run.AnzOS);
+  d.AnzOS = run.AnzOS;
   d.DickeTr = run.DickeTr;
   d.dx = run.dx;
   d.pDAb = run.pDAb;

@@ -29,7 +29,6 @@
 // dThetaK of one step and the counter-current duration. Their roundings are
 // part of the results and are kept.
 
-#include <cstdint>
 
 #include "physics/claybody.h"
 #include "physics/moisturestep.h"
@@ -96,7 +95,7 @@ constexpr double kWaterErrorInaccurate = 6;
 struct RunConstants {
   ClayBody body;                  // the clay body (rhos and KappaSteig as entered)
   BodyAt25 at25;                  // the body at 0.25 kg/kg
-  double AnzOS = 0;               // spatial steps per half plate, read back from its box (a whole number)
+  int AnzOS = 0;                  // spatial steps per half plate, read back from its box
   double DickeTr = 0;             // dry plate thickness, m
   double FlaechenmasseInv = 0;    // 2 / (rhos DickeTr): faces per dry mass, m²/kg
   double pDAb = 0;                // vapour pressure of the exhaust air, bar
@@ -119,7 +118,7 @@ struct StepState {
   double ThetaLuft = 0;              // air temperature, °C
   double XLuft = 0;                  // humidity ratio, kg/kg
   double pDLuft = 0;                 // vapour pressure, bar
-  std::int16_t GegenstromAktiv = 0;  // 1 while the plate is in the counter-current section
+  bool GegenstromAktiv = false;      // while the plate is in the counter-current section
   // The wet-bulb temperature (of ThetaLuft, XLuft) and the vapour pressure
   // (of ThetaLuft, ThetaOb) of the last air state they were computed for, so
   // that an unchanged air state is not solved for again.

@@ -118,7 +118,7 @@ void StorePoint(RunState& s, int N) {
 PeriodEnd RunSecondPeriod(RunState& s, RunView& view) {
   StepState& now = s.now;
   RunResults& results = s.record.results;
-  const int N = static_cast<int>(s.run.AnzOS);
+  const int N = s.run.AnzOS;
   const long long displayEvery = static_cast<long long>(std::floor(s.in.rund / kLiveValuesPerCurve));
   // The rate is relaxed over about 5 % of the first period's steps.
   results.nGlatt = static_cast<std::int16_t>(std::floor(0.05 * results.Dauer1TA / s.in.deltaT));

@@ -21,7 +21,7 @@ void SetUpRun(RunState& s, const InputValues& v, RunView& view) {
   // Number of spatial steps per half plate, from the green thickness and the
   // requested step as entered; the box is then read back like every input.
   const std::string anzOSText = SpatialStepsText(v.Dicke, v.Ortsschrittweite);
-  run.AnzOS = SpatialStepsFrom(anzOSText);
+  run.AnzOS = SpatialStepCount(anzOSText);
 
   // Dry geometry: the model plate is the green plate after its linear shrinkage.
   run.DickeTr = v.Dicke / 1000;
@@ -44,9 +44,9 @@ void SetUpRun(RunState& s, const InputValues& v, RunView& view) {
   run.body.KappaSteig = v.KappaSteig;
   run.at25 = DeriveClayBody(run.body, v.XAnf, v.linTrSchwind, v.Feuchteleit);
 
-  const int N = static_cast<int>(run.AnzOS);
+  const int N = run.AnzOS;
   run.dx = run.DickeTr / (2 * run.AnzOS);
-  run.dxTwips = 10500 / run.AnzOS;
+  run.dxTwips = 10500.0 / run.AnzOS;
 
   // The plate enters at the wet-bulb temperature of the exhaust air.
   now.ThetaLuft = v.Lufttemp;

@@ -87,7 +87,7 @@ TEST(ShrinkageScale, MarksPerEdgeFollowTheTotalShrinkage) {
 
 TEST(ProfileCurve, NormalCurvesAreThinAndBlackTheFinalOneOfThePeriodRedAndThick) {
   auto s = SetUpWithShrinkage("6,2");
-  for (int i = 0; i <= s->run.AnzOS + 1; ++i) s->now.X[i] = s->in.XAnf * (1 - i / (s->run.AnzOS + 1));
+  for (int i = 0; i <= s->run.AnzOS + 1; ++i) s->now.X[i] = s->in.XAnf * (1 - i / (s->run.AnzOS + 1.0));
   for (CurveStyle style : {CurveStyle::Running, CurveStyle::Final}) {
     RecordingCanvas c;
     DrawProfileCurve(*s, style, c);
@@ -190,7 +190,7 @@ class ResultPlots : public ::testing::Test {
 
 TEST_F(ResultPlots, CounterCurrentMarkerOnlyWhenThisRunSwitched) {
   auto s = Run(QuickInputs());
-  ASSERT_EQ(s->now.GegenstromAktiv, 0);
+  ASSERT_FALSE(s->now.GegenstromAktiv);
   RecordingCanvas switched;
   DrawResultPlots(s->record, switched);
   const auto marker = FullHeightMarkers(switched, kBlack, LineStyle::Solid);
@@ -204,7 +204,7 @@ TEST_F(ResultPlots, CounterCurrentMarkerOnlyWhenThisRunSwitched) {
   InputTexts never = QuickInputs();
   never[Input::ThetaGegenstromende] = "500";
   s = Run(never, std::move(s));
-  ASSERT_EQ(s->now.GegenstromAktiv, 1);
+  ASSERT_TRUE(s->now.GegenstromAktiv);
   ASSERT_GT(s->DauerGegenstrom, 0.0f);
   RecordingCanvas unswitched;
   DrawResultPlots(s->record, unswitched);

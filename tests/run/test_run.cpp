@@ -118,7 +118,7 @@ TEST_F(Run, ExhaustAirAtTheEndTemperatureSwitchesInTheFirstStep) {
   InputTexts in = QuickInputs();
   in[Input::ThetaGegenstromende] = "35";  // equal to the exhaust-air temperature
   ASSERT_EQ(run(in).outcome, RunOutcome::Completed);
-  EXPECT_EQ(s->now.GegenstromAktiv, 0);
+  EXPECT_FALSE(s->now.GegenstromAktiv);
   EXPECT_EQ(s->DauerGegenstrom, 2.0f);
   EXPECT_EQ(d.texts["txt_DauerGegenstrom"], " 0:00:02");
   EXPECT_EQ(d.texts["txt_XGegen"], "0,25");
@@ -135,7 +135,7 @@ TEST_F(Run, RunThatNeverSwitchesLeavesTheSwitchFieldsAlone) {
   in[Input::ThetaGegenstromende] = "500";
   s->DauerGegenstrom = 1234;  // an earlier run's switch
   ASSERT_EQ(run(in).outcome, RunOutcome::Completed);
-  EXPECT_EQ(s->now.GegenstromAktiv, 1);
+  EXPECT_TRUE(s->now.GegenstromAktiv);
   EXPECT_EQ(s->DauerGegenstrom, 1234);
   for (const char* c : {"lbl_DauerGegenstrom", "txt_DauerGegenstrom", "lbl_XGegen", "txt_XGegen"}) {
     EXPECT_FALSE(d.visible.count(c)) << c;

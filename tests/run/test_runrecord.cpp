@@ -137,7 +137,7 @@ class ProfileCopyingDisplay : public testing::RecordingDisplay {
   std::vector<std::vector<double>> drawn;
   std::vector<bool> red;
   void drawProfile(const RunState& s, CurveStyle style) override {
-    drawn.emplace_back(s.now.X.begin(), s.now.X.begin() + static_cast<int>(s.run.AnzOS) + 2);
+    drawn.emplace_back(s.now.X.begin(), s.now.X.begin() + s.run.AnzOS + 2);
     red.push_back(style == CurveStyle::Final);
     RecordingDisplay::drawProfile(s, style);
   }
