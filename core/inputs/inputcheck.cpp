@@ -343,14 +343,20 @@ class Checker {
     ClayBody b;
     b.rhos = rhos();
     const BodyAt25 at25 = DeriveClayBody(b, XAnf(), linTrSchwind(), Feuchteleit());
+    if (GreenBodyOk(b, bodyBoxes) && BodyAt25Ok(at25, bodyBoxes)) CheckConductivity(b);
+  }
+
+  // The green body: its density, water content and open pores, and the
+  // moisture range of its shrinkage.
+  bool GreenBodyOk(const ClayBody& b, std::initializer_list<Input> bodyBoxes) {
     if (!(b.rho0 > 0)) {
       Refuse({Input::rhos}, "die Dichte ist zu klein; die Masse des feuchten Rohlings ergibt sich zu 0.");
-      return;
+      return false;
     }
-    if (!Finite(b.PhiAnf, "den anfänglichen Wassergehalt", bodyBoxes)) return;
+    if (!Finite(b.PhiAnf, "den anfänglichen Wassergehalt", bodyBoxes)) return false;
     if (!Finite(b.offPoren, "die offene Porosität", bodyBoxes) ||
         !Finite(b.XSchwEnde, "die Wasserbeladung am Schwindungsende", bodyBoxes)) {
-      return;
+      return false;
     }
     // The water of the green body must at least fill the volume it loses by
     // shrinking; what is left are the open pores of the dry body, by which the
@@ -364,33 +370,43 @@ class Checker {
                             " kg/kg Wasser, die offene Porosität im trockenen Zustand ergäbe sich zu " +
                             Shown(100 * b.offPoren, 3) +
                             " %. Anfangswasserbeladung erhöhen oder Schwindung verkleinern.");
-      return;
+      return false;
     }
     // The shrinkage curves divide by the moisture range of the shrinkage.
     if (linTrSchwind() > 0.001 && XAnf() == b.XSchwEnde) {
       Refuse({Input::XAnf, Input::linTrSchwind},
              "die Wasserbeladung am Schwindungsende ist gleich der Anfangswasserbeladung, obwohl die Platte "
              "schwindet (Division durch null).");
-      return;
+      return false;
     }
+    return true;
+  }
+
+  // The body at 0.25 kg/kg, on which the conductivity law is built.
+  bool BodyAt25Ok(const BodyAt25& at25, std::initializer_list<Input> bodyBoxes) {
     // With finite rho0 and PhiAnf, the shrinkage at 0.25 kg/kg is not a
     // number only when the relative volume under its cube root is negative:
     // the water lost down to that moisture would be more than the green volume.
     if (std::isnan(at25.Schwind25)) {
       Refuse({Input::XAnf}, "für diese Dichte und Schwindung zu groß: der Rohling hätte bei 0,25 kg/kg ein "
                             "negatives Volumen (Wurzel aus einer negativen Zahl).");
-      return;
+      return false;
     }
     if (at25.Schwind25 == 1) {
       Refuse({Input::XAnf}, "für diese Dichte und Schwindung zu groß: der Rohling hätte bei 0,25 kg/kg kein "
                             "Volumen mehr (Division durch null).");
-      return;
+      return false;
     }
-    if (!Finite(at25.Phi25, "den Wassergehalt bei 0,25 kg/kg", bodyBoxes)) return;
+    if (!Finite(at25.Phi25, "den Wassergehalt bei 0,25 kg/kg", bodyBoxes)) return false;
     if (at25.Phi25 == 0) {
       Refuse(bodyBoxes, "der Wassergehalt bei 0,25 kg/kg ergibt sich zu 0 (Division durch null).");
-      return;
+      return false;
     }
+    return true;
+  }
+
+  // The moisture conductivity from the wet state down to the dry state.
+  void CheckConductivity(ClayBody b) {
     if (!Usable({Input::Feuchteleit})) return;
     if (!Finite(b.KappaGr, "die Feuchteleitfähigkeit am Schwindungsende", {Input::Feuchteleit, Input::XAnf}) ||
         !Usable({Input::KappaSteig})) {

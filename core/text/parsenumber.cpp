@@ -68,93 +68,117 @@ Scan Found(bool found, std::optional<double> value, std::size_t end) {
   return scan;
 }
 
-Scan ScanNumber(std::string_view text) {
-  // The text as the reader sees it: no blanks, every comma a decimal point;
-  // at[k] is where its character k stands in the original text, so that the
-  // number read from t[0..pos) ends at at[pos - 1] + 1 there.
+// The text as the reader sees it: no blanks, every comma a decimal point;
+// at[k] is where its character k stands in the original text, so that the
+// number read from t[0..pos) ends at at[pos - 1] + 1 there.
+struct ReaderText {
   std::string t;
   std::vector<std::size_t> at;
-  t.reserve(text.size());
-  at.reserve(text.size());
+};
+
+ReaderText AsReaderSeesIt(std::string_view text) {
+  ReaderText r;
+  r.t.reserve(text.size());
+  r.at.reserve(text.size());
   for (std::size_t k = 0; k < text.size(); ++k) {
     if (IsIgnored(text[k])) continue;
-    t += (text[k] == ',') ? '.' : text[k];
-    at.push_back(k);
+    r.t += (text[k] == ',') ? '.' : text[k];
+    r.at.push_back(k);
   }
+  return r;
+}
+
+// "&H1F" and "&O17": integers written in hexadecimal or octal.
+Scan ScanRadix(const ReaderText& r) {
+  const std::string& t = r.t;
+  const std::size_t len = t.size();
+  const char radix = t[1];
+  std::string digits;
+  std::size_t pos = 2;
+  if (radix == 'H' || radix == 'h') {
+    while (pos < len && IsHexDigit(t[pos])) digits += t[pos++];
+    return Found(!digits.empty(), FromHexDigits(digits), r.at[pos - 1] + 1);
+  }
+  if (radix == 'O' || radix == 'o') {
+    while (pos < len && IsOctDigit(t[pos])) digits += t[pos++];
+    return Found(!digits.empty(), FromOctDigits(digits), r.at[pos - 1] + 1);
+  }
+  return Scan{};
+}
+
+// The digits of a decimal number as the reader found them.
+struct DecimalDigits {
+  bool negative = false;
+  std::string intDigits, fracDigits, expDigits;
+  bool expNegative = false;
+};
+
+// A number beyond the range of a double: either beyond the largest double or
+// below the smallest. Decided by the decimal magnitude m of the number
+// 0.d1d2... x 10^m.
+Scan OutOfRange(const DecimalDigits& d, std::size_t end) {
+  long long exponent = 0;
+  for (char c : d.expDigits) {
+    exponent = exponent * 10 + (c - '0');
+    if (exponent > 1000000000LL) break;  // far beyond either limit already
+  }
+  if (d.expNegative) exponent = -exponent;
+  const std::size_t firstInt = d.intDigits.find_first_not_of('0');
+  long long magnitude = exponent;
+  if (firstInt != std::string::npos) {
+    magnitude += static_cast<long long>(d.intDigits.size() - firstInt);
+  } else {
+    const std::size_t firstFrac = d.fracDigits.find_first_not_of('0');
+    magnitude -= static_cast<long long>(firstFrac == std::string::npos ? 0 : firstFrac);
+  }
+  if (magnitude > 0) return Found(true, std::nullopt, end);  // too large for a double
+  return Found(true, 0.0, end);                              // too small: reads as zero
+}
+
+// Decimal: sign, digits, one point, digits, exponent (E or D).
+Scan ScanDecimal(const ReaderText& r) {
+  const std::string& t = r.t;
   const std::size_t len = t.size();
   std::size_t pos = 0;
-
-  // "&H1F" and "&O17": integers written in hexadecimal or octal.
-  if (len >= 2 && t[0] == '&') {
-    const char radix = t[1];
-    std::string digits;
-    pos = 2;
-    if (radix == 'H' || radix == 'h') {
-      while (pos < len && IsHexDigit(t[pos])) digits += t[pos++];
-      return Found(!digits.empty(), FromHexDigits(digits), at[pos - 1] + 1);
-    }
-    if (radix == 'O' || radix == 'o') {
-      while (pos < len && IsOctDigit(t[pos])) digits += t[pos++];
-      return Found(!digits.empty(), FromOctDigits(digits), at[pos - 1] + 1);
-    }
-    return Scan{};
-  }
-
-  // Decimal: sign, digits, one point, digits, exponent (E or D).
-  bool negative = false;
-  if (pos < len && (t[pos] == '+' || t[pos] == '-')) negative = t[pos++] == '-';
-  std::string intDigits, fracDigits;
-  while (pos < len && IsDigit(t[pos])) intDigits += t[pos++];
+  DecimalDigits d;
+  if (pos < len && (t[pos] == '+' || t[pos] == '-')) d.negative = t[pos++] == '-';
+  while (pos < len && IsDigit(t[pos])) d.intDigits += t[pos++];
   if (pos < len && t[pos] == '.') {
     ++pos;
-    while (pos < len && IsDigit(t[pos])) fracDigits += t[pos++];
+    while (pos < len && IsDigit(t[pos])) d.fracDigits += t[pos++];
   }
-  if (intDigits.empty() && fracDigits.empty()) return Scan{};
+  if (d.intDigits.empty() && d.fracDigits.empty()) return Scan{};
 
   // An exponent letter counts only when digits follow it (after an optional sign).
-  std::string expDigits;
-  bool expNegative = false;
   if (pos < len && (t[pos] == 'E' || t[pos] == 'e' || t[pos] == 'D' || t[pos] == 'd')) {
     std::size_t p = pos + 1;
     bool expNeg = false;
     if (p < len && (t[p] == '+' || t[p] == '-')) expNeg = t[p++] == '-';
     if (p < len && IsDigit(t[p])) {
-      expNegative = expNeg;
-      while (p < len && IsDigit(t[p])) expDigits += t[p++];
+      d.expNegative = expNeg;
+      while (p < len && IsDigit(t[p])) d.expDigits += t[p++];
       pos = p;
     }
   }
-  const std::size_t end = at[pos - 1] + 1;
+  const std::size_t end = r.at[pos - 1] + 1;
 
   std::string buf;
-  buf.reserve(intDigits.size() + fracDigits.size() + expDigits.size() + 5);
-  if (negative) buf += '-';
-  buf += intDigits.empty() ? "0" : intDigits;
-  if (!fracDigits.empty()) buf += '.' + fracDigits;
-  if (!expDigits.empty()) buf += std::string(expNegative ? "e-" : "e") + expDigits;
+  buf.reserve(d.intDigits.size() + d.fracDigits.size() + d.expDigits.size() + 5);
+  if (d.negative) buf += '-';
+  buf += d.intDigits.empty() ? "0" : d.intDigits;
+  if (!d.fracDigits.empty()) buf += '.' + d.fracDigits;
+  if (!d.expDigits.empty()) buf += std::string(d.expNegative ? "e-" : "e") + d.expDigits;
 
   double value = 0;
   const auto res = std::from_chars(buf.data(), buf.data() + buf.size(), value);
   if (res.ec == std::errc()) return Found(true, value + 0.0, end);  // + 0.0 turns a -0 into 0
+  return OutOfRange(d, end);
+}
 
-  // Out of range: either beyond the largest double or below the smallest.
-  // Decide by the decimal magnitude m of the number 0.d1d2... x 10^m.
-  long long exponent = 0;
-  for (char c : expDigits) {
-    exponent = exponent * 10 + (c - '0');
-    if (exponent > 1000000000LL) break;  // far beyond either limit already
-  }
-  if (expNegative) exponent = -exponent;
-  const std::size_t firstInt = intDigits.find_first_not_of('0');
-  long long magnitude = exponent;
-  if (firstInt != std::string::npos) {
-    magnitude += static_cast<long long>(intDigits.size() - firstInt);
-  } else {
-    const std::size_t firstFrac = fracDigits.find_first_not_of('0');
-    magnitude -= static_cast<long long>(firstFrac == std::string::npos ? 0 : firstFrac);
-  }
-  if (magnitude > 0) return Found(true, std::nullopt, end);  // too large for a double
-  return Found(true, 0.0, end);                              // too small: reads as zero
+Scan ScanNumber(std::string_view text) {
+  const ReaderText r = AsReaderSeesIt(text);
+  if (r.t.size() >= 2 && r.t[0] == '&') return ScanRadix(r);
+  return ScanDecimal(r);
 }
 
 bool IsAsciiLetter(char c) { return (c >= 'a' && c <= 'z') || (c >= 'A' && c <= 'Z'); }
