@@ -202,10 +202,8 @@ const InputField* InputFieldOf(const std::string& box) {
   return nullptr;
 }
 
-std::vector<ControlRow> BuildTable() {
-  Builder t;
-
-  // Left column, top to bottom.
+// The left column, top to bottom: inputs and the values of the run.
+void AddLeftColumn(Builder& t) {
   t.input(Input::Dicke, 120, 30, 3705, 195);
   t.input(Input::rhos, 120, 255, 3705, 225);
   t.input(Input::XAnf, 135, 495, 3705, 195);
@@ -252,7 +250,10 @@ std::vector<ControlRow> BuildTable() {
   t.smallInput(Input::rund, 9990);
   t.smallInput(Input::KappaSteig, 10170);
   t.smallResult("WasserfehlerProzent", " ", 10350, kDarkBlue);
+}
 
+// The focus sink, the run-control buttons and the accuracy warning below them.
+void AddRunControls(Builder& t) {
   // Focus sink, partly outside the left edge, white on white.
   ControlRow& park = t.add(ControlKind::TextBox, "txt_parkfocus", "", -120, 10125, 225, 360);
   park.colour = kWhite;
@@ -271,7 +272,10 @@ std::vector<ControlRow> BuildTable() {
       .visibleAtOpen = false;
   t.label("lbl_ungenau2", "Ortsschrittweite vergrößern!", 1215, 10860, 2490, 165, kRed, 6.75, false)
       .visibleAtOpen = false;
+}
 
+// Both plots with their annotations and legends.
+void AddPlots(Builder& t) {
   // Drawing areas: the inside (one pixel in from the border) spans the user scale.
   ControlRow& ausgabe = t.add(ControlKind::DrawingArea, "pic_Ausgabe", "", 4875, 1170, 10005, 4395);
   ausgabe.userWidth = 10500;
@@ -317,7 +321,10 @@ std::vector<ControlRow> BuildTable() {
   t.label("lbl_LegendeOberfl", "Oberflächentemperatur,", 7740, 10800, 2610, 285, Rgb{192, 64, 0}, 11.25);
   t.label("lbl_LegendeSpiegel", "Trocknungsspiegel", 10350, 10800, 2145, 285, kBlack, 11.25).background =
       Rgb{255, 255, 192};
+}
 
+// The title and credit blocks and the lines that separate the parts of the window.
+void AddTitleAndLines(Builder& t) {
   // Title block.
   t.label("lbl_Titel1", "Kinetik und Energetik der Konvektions-", 4905, 45, 5580, 330, kRed, 14.25);
   t.label("lbl_Titel2", "trocknung in gekoppelten Gegenstrom- ", 4905, 360, 5580, 330, kRed, 14.25);
@@ -340,7 +347,14 @@ std::vector<ControlRow> BuildTable() {
   const char* const thinNames[] = {"lin_Gruppe1", "lin_Gruppe2", "lin_Gruppe3", "lin_Gruppe4",
                                    "lin_Gruppe5", "lin_Gruppe6", "lin_Gruppe7", "lin_Gruppe8"};
   for (int i = 0; i < 8; ++i) t.line(thinNames[i], 90, thinTops[i], 4680, thinTops[i], 1);
+}
 
+std::vector<ControlRow> BuildTable() {
+  Builder t;
+  AddLeftColumn(t);
+  AddRunControls(t);
+  AddPlots(t);
+  AddTitleAndLines(t);
   for (ControlRow& c : t.table) {
     for (const BoxHelp& h : kHelp) {
       if (c.name != h.box) continue;

@@ -93,10 +93,11 @@ bool CanDrawResultPlots(const RunRecord& s) {
          usable(s.derived.DickeTr) && usable(s.results.ThetaZuluft - s.values.AussenluftTemp);
 }
 
-void DrawResultPlots(const RunRecord& s, Canvas& c) {
-  if (s.series.nReihe < 0 || s.series.nReihe > kMaxSeriesIndex) return;  // beyond the stored series
-  TenthPoints p(s, c);
+namespace {
 
+// The moisture and shrinkage bands behind everything, and the markers of the
+// stages of the run.
+void DrawBandsAndMarkers(const RunRecord& s, Canvas& c, TenthPoints& p) {
   c.refresh();
   c.setPenWidth(3);
   p.band(s.series.XOberflReihe, s.series.XKernReihe, MoistureY, std::numeric_limits<double>::infinity(),
@@ -117,7 +118,10 @@ void DrawResultPlots(const RunRecord& s, Canvas& c) {
   // that never switched would otherwise show the switch of an earlier run.
   if (!std::isnan(s.results.DauerGegenstrom)) p.marker(s.results.DauerGegenstrom, kBlack);
   c.refresh();
+}
 
+// The mean, surface and core moisture and the drying front.
+void DrawMoistureAndFront(const RunRecord& s, Canvas& c, TenthPoints& p) {
   c.setPenWidth(2);
   p.curve(s.series.XReihe, MoistureY, 1, kBlack);
   c.refresh();
@@ -134,7 +138,10 @@ void DrawResultPlots(const RunRecord& s, Canvas& c) {
   c.setPenWidth(1);
   p.curve(s.series.SpiegelReihe, FrontY, 1, kBlack);
   c.refresh();
+}
 
+// The temperatures, the evaporation rate and the shrinkage.
+void DrawTemperaturesAndShrinkage(const RunRecord& s, Canvas& c, TenthPoints& p) {
   c.setPenWidth(2);
   p.curve(s.series.ThetaObReihe, TemperatureY, 0, Rgb{200, 170, 0});
   c.refresh();
@@ -153,7 +160,16 @@ void DrawResultPlots(const RunRecord& s, Canvas& c) {
 
   c.setPenWidth(2);
   p.curve(s.series.ThetaLuftReihe, TemperatureY, 0, Rgb{255, 0, 0});
+}
 
+}  // namespace
+
+void DrawResultPlots(const RunRecord& s, Canvas& c) {
+  if (s.series.nReihe < 0 || s.series.nReihe > kMaxSeriesIndex) return;  // beyond the stored series
+  TenthPoints p(s, c);
+  DrawBandsAndMarkers(s, c, p);
+  DrawMoistureAndFront(s, c, p);
+  DrawTemperaturesAndShrinkage(s, c, p);
   c.refresh();
   c.setPenWidth(1);
   c.refresh();
