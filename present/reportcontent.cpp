@@ -83,34 +83,34 @@ std::string OutcomeText(RunOutcome outcome) {
   return "";
 }
 
-ReportContent ReportTables(const RunRecord& r) {
-  ReportContent content;
+namespace {
 
+ReportTable InputsTable(const RunRecord& r) {
   ReportTable inputs{"Eingaben", {"Eingabe", "Wert", "Einheit"}, {}};
   for (const InputField& f : InputFields()) {
     inputs.lines.push_back({{CaptionWithoutUnit(f.caption, f.unit), r.inputs[f.id], f.unit}, Rgb{0, 0, 0}});
   }
-  content.setUp.push_back(std::move(inputs));
-  ReportTable notes{"Hinweise", {}, {}};
-  if (r.outcome == RunOutcome::Refused) {
-    for (const std::string& m : r.messages) notes.lines.push_back({{m}, kRed});
-    if (!notes.lines.empty()) content.results.push_back(std::move(notes));
-    return content;
-  }
+  return inputs;
+}
 
-  const std::vector<std::string> columns = {"Größe", "Anzeige", "Wert", "Einheit"};
-
+// The derived values; derivedBoxes gets the boxes that show them.
+ReportTable DerivedTable(const RunRecord& r, const std::vector<std::string>& columns,
+                         std::vector<std::string>& derivedBoxes) {
   ReportTable derived{"Abgeleitete Werte", columns, {}};
-  std::vector<std::string> derivedBoxes;
   for (const DerivedEntry& e : kDerived) {
     const ResultDescriptor& result = ResultOf(e.key);
     if (*result.box) derivedBoxes.push_back(result.box);
     derived.lines.push_back(ResultLine(r, e.caption ? e.caption : result.tableCaption(), result));
   }
-  content.setUp.push_back(std::move(derived));
+  return derived;
+}
 
-  // The result rows as the window shows them, without the set-up's values,
-  // the water balance and the warnings, which have tables of their own.
+// The result rows as the window shows them, without the set-up's values,
+// the water balance and the warnings, which have tables of their own; the
+// warnings end up under the water balance, or else among the notes.
+void AddResultTables(const RunRecord& r, const std::vector<std::string>& columns,
+                     const std::vector<std::string>& derivedBoxes, std::vector<ReportTable>& tables,
+                     ReportTable& notes) {
   ReportTable results{"Ergebnisse", columns, {}};
   std::vector<std::string> warnings;
   const ResultRow* water = nullptr;
@@ -129,7 +129,6 @@ ReportContent ReportTables(const RunRecord& r) {
     if (isDerived) continue;
     results.lines.push_back(RowLine(r, row));
   }
-  std::vector<ReportTable>& tables = content.results;
   tables.push_back(std::move(results));
 
   if (water) {
@@ -141,6 +140,25 @@ ReportContent ReportTables(const RunRecord& r) {
     for (const std::string& w : warnings) sentence += (sentence.empty() ? "" : " ") + w;
     (water ? tables.back() : notes).lines.push_back({{sentence}, kRed});
   }
+}
+
+}  // namespace
+
+ReportContent ReportTables(const RunRecord& r) {
+  ReportContent content;
+  content.setUp.push_back(InputsTable(r));
+  ReportTable notes{"Hinweise", {}, {}};
+  if (r.outcome == RunOutcome::Refused) {
+    for (const std::string& m : r.messages) notes.lines.push_back({{m}, kRed});
+    if (!notes.lines.empty()) content.results.push_back(std::move(notes));
+    return content;
+  }
+
+  const std::vector<std::string> columns = {"Größe", "Anzeige", "Wert", "Einheit"};
+  std::vector<std::string> derivedBoxes;
+  content.setUp.push_back(DerivedTable(r, columns, derivedBoxes));
+  std::vector<ReportTable>& tables = content.results;
+  AddResultTables(r, columns, derivedBoxes, tables, notes);
 
   if (FrontWarningShown(r)) notes.lines.push_back({{kFrontWarningNote}, kRed});
   for (const std::string& m : r.messages) notes.lines.push_back({{m}, kRed});
