@@ -67,17 +67,10 @@ int ComparisonTable::rowOf(const QString& key) const {
   return -1;
 }
 
-void ComparisonTable::showRuns(const std::vector<const RunEntry*>& runs, const RunEntry* reference) {
-  clear();
-  setColumnCount(static_cast<int>(runs.size()));
-  for (int c = 0; c < columnCount(); ++c) {
-    const RunEntry* run = runs[static_cast<std::size_t>(c)];
-    auto* header = new QTableWidgetItem(run == reference ? run->label + QStringLiteral(" (Bezug)") : run->label);
-    header->setForeground(run->color);
-    setHorizontalHeaderItem(c, header);
-  }
+namespace {
 
-  // Inputs in which the shown runs differ: what makes them different cases.
+// Inputs in which the shown runs differ: what makes them different cases.
+std::vector<const InputField*> DifferingInputs(const std::vector<const RunEntry*>& runs) {
   std::vector<const InputField*> differing;
   for (const InputField& f : InputFields()) {
     for (const RunEntry* run : runs) {
@@ -87,48 +80,67 @@ void ComparisonTable::showRuns(const std::vector<const RunEntry*>& runs, const R
       }
     }
   }
+  return differing;
+}
+
+// An input as each run had it, in bold where it differs from the reference.
+void ShowInputRow(QTableWidget& table, int row, const InputField& f, const std::vector<const RunEntry*>& runs,
+                  const RunEntry* reference) {
+  auto* header = new QTableWidgetItem(QString::fromUtf8(f.caption));
+  header->setData(Qt::UserRole, QString::fromLatin1(f.box));
+  table.setVerticalHeaderItem(row, header);
+  for (int c = 0; c < table.columnCount(); ++c) {
+    const RunEntry* run = runs[static_cast<std::size_t>(c)];
+    auto* item = new QTableWidgetItem(QString::fromStdString(run->record->inputs[f.id]));
+    item->setTextAlignment(Qt::AlignRight | Qt::AlignVCenter);
+    if (reference && run != reference && !SameInput(run->record->inputs[f.id], reference->record->inputs[f.id])) {
+      QFont bold = item->font();
+      bold.setBold(true);
+      item->setFont(bold);
+    }
+    table.setItem(row, c, item);
+  }
+}
+
+// A result of each run, with its difference from the reference.
+void ShowResultRow(QTableWidget& table, int row, const ResultDescriptor& r, const std::vector<const RunEntry*>& runs,
+                   const RunEntry* reference) {
+  auto* header = new QTableWidgetItem(QString::fromUtf8(r.fullCaption()));
+  header->setData(Qt::UserRole, QString::fromLatin1(r.key));
+  table.setVerticalHeaderItem(row, header);
+  const double ref = reference ? r.value(*reference->record) : NAN;
+  for (int c = 0; c < table.columnCount(); ++c) {
+    const RunEntry* run = runs[static_cast<std::size_t>(c)];
+    const double value = r.value(*run->record);
+    QString text = ValueText(value, r.pattern);
+    auto* item = new QTableWidgetItem;
+    item->setData(ComparisonTable::kValueRole, value);
+    if (reference && run != reference && std::isfinite(value) && std::isfinite(ref)) {
+      text += QStringLiteral("   ") + ComparisonTable::DifferenceText(value, ref, r.isDuration(), r.pattern);
+      item->setData(ComparisonTable::kDifferenceRole, value - ref);
+    }
+    item->setText(text);
+    item->setTextAlignment(Qt::AlignRight | Qt::AlignVCenter);
+    table.setItem(row, c, item);
+  }
+}
+
+}  // namespace
+
+void ComparisonTable::showRuns(const std::vector<const RunEntry*>& runs, const RunEntry* reference) {
+  clear();
+  setColumnCount(static_cast<int>(runs.size()));
+  for (int c = 0; c < columnCount(); ++c) {
+    const RunEntry* run = runs[static_cast<std::size_t>(c)];
+    auto* header = new QTableWidgetItem(run == reference ? run->label + QStringLiteral(" (Bezug)") : run->label);
+    header->setForeground(run->color);
+    setHorizontalHeaderItem(c, header);
+  }
+  const std::vector<const InputField*> differing = DifferingInputs(runs);
   setRowCount(static_cast<int>(differing.size() + std::size(kComparedKeys)));
   int row = 0;
-  for (const InputField* f : differing) {
-    auto* header = new QTableWidgetItem(QString::fromUtf8(f->caption));
-    header->setData(Qt::UserRole, QString::fromLatin1(f->box));
-    setVerticalHeaderItem(row, header);
-    for (int c = 0; c < columnCount(); ++c) {
-      const RunEntry* run = runs[static_cast<std::size_t>(c)];
-      auto* item = new QTableWidgetItem(QString::fromStdString(run->record->inputs[f->id]));
-      item->setTextAlignment(Qt::AlignRight | Qt::AlignVCenter);
-      if (reference && run != reference && !SameInput(run->record->inputs[f->id], reference->record->inputs[f->id])) {
-        QFont bold = item->font();
-        bold.setBold(true);
-        item->setFont(bold);
-      }
-      setItem(row, c, item);
-    }
-    ++row;
-  }
-
-  for (const char* key : kComparedKeys) {
-    const ResultDescriptor& r = ResultOf(key);
-    auto* header = new QTableWidgetItem(QString::fromUtf8(r.fullCaption()));
-    header->setData(Qt::UserRole, QString::fromLatin1(r.key));
-    setVerticalHeaderItem(row, header);
-    const double ref = reference ? r.value(*reference->record) : NAN;
-    for (int c = 0; c < columnCount(); ++c) {
-      const RunEntry* run = runs[static_cast<std::size_t>(c)];
-      const double value = r.value(*run->record);
-      QString text = ValueText(value, r.pattern);
-      auto* item = new QTableWidgetItem;
-      item->setData(kValueRole, value);
-      if (reference && run != reference && std::isfinite(value) && std::isfinite(ref)) {
-        text += QStringLiteral("   ") + DifferenceText(value, ref, r.isDuration(), r.pattern);
-        item->setData(kDifferenceRole, value - ref);
-      }
-      item->setText(text);
-      item->setTextAlignment(Qt::AlignRight | Qt::AlignVCenter);
-      setItem(row, c, item);
-    }
-    ++row;
-  }
+  for (const InputField* f : differing) ShowInputRow(*this, row++, *f, runs, reference);
+  for (const char* key : kComparedKeys) ShowResultRow(*this, row++, ResultOf(key), runs, reference);
 }
 
 }  // namespace lamvero
