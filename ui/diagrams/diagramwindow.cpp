@@ -50,8 +50,21 @@ QString Summary(const RunEntry& e) {
 DiagramWindow::DiagramWindow(QWidget* parent) : QWidget(parent, Qt::Window) {
   setObjectName(QStringLiteral("frm_Diagramme"));
   setWindowTitle(QStringLiteral("Diagramme"));
+  QWidget* left = makeRunsPane();
+  QWidget* right = makeChartsPane();
+  auto* split = new QSplitter(Qt::Horizontal);
+  split->addWidget(left);
+  split->addWidget(right);
+  split->setStretchFactor(1, 1);
+  split->setSizes({230, 970});
+  auto* layout = new QHBoxLayout(this);
+  layout->addWidget(split);
+  resize(1200, 900);
+  runsChanged();
+}
 
-  // Left: the runs and the reference.
+// Left: the runs and the reference.
+QWidget* DiagramWindow::makeRunsPane() {
   list_ = new QListWidget;
   list_->setObjectName(QStringLiteral("lst_Laeufe"));
   list_->setSelectionMode(QAbstractItemView::SingleSelection);
@@ -72,8 +85,14 @@ DiagramWindow::DiagramWindow(QWidget* parent) : QWidget(parent, Qt::Window) {
   leftLayout->addWidget(remove);
   leftLayout->addWidget(new QLabel(QStringLiteral("Bezugslauf für die Differenzen")));
   leftLayout->addWidget(reference_);
+  connect(list_, &QListWidget::itemChanged, this, &DiagramWindow::onItemChanged);
+  connect(reference_, &QComboBox::activated, this, &DiagramWindow::onReferenceChosen);
+  connect(remove, &QPushButton::clicked, this, &DiagramWindow::onRemove);
+  return left;
+}
 
-  // Right: the diagrams over the table.
+// Right: the diagrams over the table.
+QWidget* DiagramWindow::makeChartsPane() {
   tabs_ = new QTabWidget;
   tabs_->setObjectName(QStringLiteral("tab_Diagramme"));
   for (const ChartInfo& info : Charts()) {
@@ -105,20 +124,7 @@ DiagramWindow::DiagramWindow(QWidget* parent) : QWidget(parent, Qt::Window) {
   right->addWidget(table_);
   right->setStretchFactor(0, 3);
   right->setStretchFactor(1, 2);
-
-  auto* split = new QSplitter(Qt::Horizontal);
-  split->addWidget(left);
-  split->addWidget(right);
-  split->setStretchFactor(1, 1);
-  split->setSizes({230, 970});
-  auto* layout = new QHBoxLayout(this);
-  layout->addWidget(split);
-  resize(1200, 900);
-
-  connect(list_, &QListWidget::itemChanged, this, &DiagramWindow::onItemChanged);
-  connect(reference_, &QComboBox::activated, this, &DiagramWindow::onReferenceChosen);
-  connect(remove, &QPushButton::clicked, this, &DiagramWindow::onRemove);
-  runsChanged();
+  return right;
 }
 
 DiagramWindow::~DiagramWindow() = default;

@@ -66,6 +66,8 @@ class DiagramWindow : public QWidget {
  private:
   void runsChanged();  // list, reference choice, then the diagrams and the table
   void refreshViews();
+  QWidget* makeRunsPane();    // the runs, their hint and the reference
+  QWidget* makeChartsPane();  // the diagrams with their buttons over the table
   QString askFileName(const QString& suffix, const QString& filter, QString* selectedFilter = nullptr);
   void reportFailure(const QString& path, const Status& failed);
 
