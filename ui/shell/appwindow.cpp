@@ -72,19 +72,7 @@ AppWindow::AppWindow(QWidget* parent) : QMainWindow(parent) {
   area_ = new MainWindow;
   setWindowTitle(area_->windowTitle());
   setWindowIcon(area_->windowIcon());
-
-  scroll_ = new QScrollArea(this);
-  scroll_->setObjectName(QStringLiteral("scroll_Lamvero"));
-  scroll_->setFrameShape(QFrame::NoFrame);
-  scroll_->setFocusPolicy(Qt::NoFocus);  // Tab goes through the area's controls only
-  scroll_->setWidgetResizable(false);
-  scroll_->setAlignment(Qt::AlignLeft | Qt::AlignTop);
-  QPalette white = scroll_->palette();
-  white.setColor(QPalette::Window, Qt::white);
-  scroll_->setPalette(white);
-  scroll_->setAutoFillBackground(true);
-  scroll_->setWidget(area_);
-  setCentralWidget(scroll_);
+  createScrollArea();
 
   fileMenu_ = menuBar()->addMenu(QStringLiteral("&Datei"));
   fileMenu_->menuAction()->setObjectName(QStringLiteral("mnu_Datei"));
@@ -104,21 +92,7 @@ AppWindow::AppWindow(QWidget* parent) : QMainWindow(parent) {
   connect(area_, &MainWindow::runStarted, this, &AppWindow::updateActions);
   connect(area_, &MainWindow::runEnded, this, &AppWindow::updateActions);
   connect(document_, &CaseDocument::changed, this, &AppWindow::updateActions);
-
-  // Every completed run and every case file opened with a run goes to the diagrams.
-  diagrams_ = new DiagramWindow(this);
-  connect(area_, &MainWindow::runEnded, this, [this](const RunResult& result) {
-    if (result.outcome == RunOutcome::Completed) diagrams_->addSessionRun(area_->lastRun());
-  });
-  connect(document_, &CaseDocument::opened, this, [this] {
-    if (document_->run()) diagrams_->addRun(document_->run()->record, document_->displayName());
-  });
-  QAction* showDiagrams = viewMenu->addAction(QStringLiteral("&Diagramme"), QKeySequence(Qt::CTRL | Qt::Key_D), this, [this] {
-    diagrams_->show();
-    diagrams_->raise();
-    diagrams_->activateWindow();
-  });
-  showDiagrams->setObjectName(QStringLiteral("act_Diagramme"));
+  createDiagrams(*viewMenu);
 
   // A case file dropped anywhere on the window opens, also over an input box.
   setAcceptDrops(true);
@@ -130,6 +104,39 @@ AppWindow::AppWindow(QWidget* parent) : QMainWindow(parent) {
     const QPoint centred = free.center() - QPoint(width() / 2, height() / 2 + kDecorationHeight / 2);
     move(qMax(free.left(), centred.x()), qMax(free.top(), centred.y()));  // the title bar stays on the screen
   }
+}
+
+// The calculator area on white, scrolled where the screen is too small for it.
+void AppWindow::createScrollArea() {
+  scroll_ = new QScrollArea(this);
+  scroll_->setObjectName(QStringLiteral("scroll_Lamvero"));
+  scroll_->setFrameShape(QFrame::NoFrame);
+  scroll_->setFocusPolicy(Qt::NoFocus);  // Tab goes through the area's controls only
+  scroll_->setWidgetResizable(false);
+  scroll_->setAlignment(Qt::AlignLeft | Qt::AlignTop);
+  QPalette white = scroll_->palette();
+  white.setColor(QPalette::Window, Qt::white);
+  scroll_->setPalette(white);
+  scroll_->setAutoFillBackground(true);
+  scroll_->setWidget(area_);
+  setCentralWidget(scroll_);
+}
+
+// Every completed run and every case file opened with a run goes to the diagrams.
+void AppWindow::createDiagrams(QMenu& viewMenu) {
+  diagrams_ = new DiagramWindow(this);
+  connect(area_, &MainWindow::runEnded, this, [this](const RunResult& result) {
+    if (result.outcome == RunOutcome::Completed) diagrams_->addSessionRun(area_->lastRun());
+  });
+  connect(document_, &CaseDocument::opened, this, [this] {
+    if (document_->run()) diagrams_->addRun(document_->run()->record, document_->displayName());
+  });
+  QAction* showDiagrams = viewMenu.addAction(QStringLiteral("&Diagramme"), QKeySequence(Qt::CTRL | Qt::Key_D), this, [this] {
+    diagrams_->show();
+    diagrams_->raise();
+    diagrams_->activateWindow();
+  });
+  showDiagrams->setObjectName(QStringLiteral("act_Diagramme"));
 }
 
 AppWindow::~AppWindow() = default;

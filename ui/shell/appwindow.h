@@ -90,6 +90,8 @@ class AppWindow : public QMainWindow {
  private:
   void updateTitle();
   void createMenus();
+  void createScrollArea();
+  void createDiagrams(QMenu& viewMenu);
   QAction* addAction(QMenu* menu, const char* name, const QString& text, const char* slot);
   // The run whose results the window shows, or nullptr.
   const RunRecord* shownRun() const;
