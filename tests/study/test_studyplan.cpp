@@ -8,6 +8,7 @@
 #include "text/parsenumber.h"
 #include "study/refinement.h"
 #include "study/studyaxis.h"
+#include "study/casetable.h"
 #include "study/studyplan.h"
 #include "study/studyshard.h"
 
@@ -119,6 +120,19 @@ TEST(StudyPlan, RefusesAFieldTwiceARaggedTableAndAnOversizedStudy) {
   const Outcome<StudyPlan> single = StudyPlan::Make(base, {}, {});
   ASSERT_TRUE(single);
   EXPECT_EQ(single->size(), 1u);
+}
+
+TEST(CaseTable, ReadsCellsTrimmedAndRefusesNamingTheFileAndItsLine) {
+  const Outcome<CaseTable> good = ParseCaseTable("\xEF\xBB\xBFtxt_Dicke;txt_mue\r\n10; 5\r\n\r\n;6\r\n", "f.csv");
+  ASSERT_TRUE(good) << good.message();
+  EXPECT_EQ(good->columns, (std::vector<Input>{Input::Dicke, Input::mue}));
+  EXPECT_EQ(good->rows, (std::vector<std::vector<std::string>>{{"10", "5"}, {"", "6"}}));
+
+  const Outcome<CaseTable> bad = ParseCaseTable("txt_Dicke;txt_mue\n10;5\n\n12;x\n", "faelle.csv");
+  ASSERT_FALSE(bad);
+  EXPECT_EQ(bad.failure().where, "faelle.csv, Zeile 4");  // the empty line counts
+  EXPECT_EQ(bad.message(), "faelle.csv, Zeile 4: txt_mue = \"x\" ist keine Zahl");
+  EXPECT_EQ(ParseCaseTable("", "leer.csv").failure().where, "leer.csv");
 }
 
 TEST(StudyShard, ShardsTakeEveryNthCaseAndTogetherEveryCaseOnce) {
