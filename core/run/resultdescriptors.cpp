@@ -4,6 +4,8 @@
 #include <limits>
 #include <stdexcept>
 
+#include "text/trim.h"
+
 namespace lamvero {
 
 namespace {
@@ -94,11 +96,7 @@ bool ResultDescriptor::isDuration() const { return std::strcmp(unit, "s") == 0; 
 
 const char* ResultDescriptor::fullCaption() const { return *longCaption ? longCaption : caption; }
 
-std::string ResultDescriptor::tableCaption() const {
-  std::string text = caption;
-  while (!text.empty() && text.back() == ' ') text.pop_back();
-  return text;
-}
+std::string ResultDescriptor::tableCaption() const { return WithoutTrailingBlanks(caption); }
 
 const std::vector<ResultDescriptor>& ResultDescriptors() { return kResults; }
 
