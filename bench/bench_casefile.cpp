@@ -5,8 +5,8 @@
 
 #include "files/casefile.h"
 #include "files/csvexport.h"
-#include "run/display.h"
-#include "run/dryingrun.h"
+#include "present/display.h"
+#include "present/displayedrun.h"
 
 namespace lamvero {
 namespace {
@@ -15,7 +15,7 @@ const CaseFile& DefaultCase() {
   static const CaseFile file = [] {
     NullDisplay none;
     CaseFile f;
-    f.run = CaseRunOf(RunCase(f.inputs, none), "2026-01-01T00:00:00Z", "Lamvero");
+    f.run = CaseRunOf(RunCaseOnDisplay(f.inputs, none), "2026-01-01T00:00:00Z", "Lamvero");
     return f;
   }();
   return file;

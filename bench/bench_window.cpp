@@ -11,7 +11,7 @@
 #include <ctime>
 #include <memory>
 
-#include "run/dryingrun.h"
+#include "present/displayedrun.h"
 #include "ui/diagrams/chartpanel.h"
 #include "present/controltable.h"
 #include "ui/diagrams/diagramwindow.h"
@@ -36,7 +36,7 @@ void BM_DefaultRunHeadless(benchmark::State& state) {
   lamvero::NullDisplay none;
   const lamvero::InputTexts inputs = lamvero::InputTexts::Defaults();
   for (auto _ : state) {
-    const lamvero::RunResult r = lamvero::RunSimulation(*s, inputs, none);
+    const lamvero::RunResult r = lamvero::RunOnDisplay(*s, inputs, none);
     if (r.outcome != lamvero::RunOutcome::Completed) state.SkipWithError("run did not complete");
     benchmark::DoNotOptimize(s->now.Zeit);
   }
@@ -76,7 +76,7 @@ void BM_WindowOverHeadless(benchmark::State& state) {
   double headless = 0, shown = 0;
   for (auto _ : state) {
     const double t0 = ThreadCpuMs();
-    lamvero::RunSimulation(*s, inputs, none);
+    lamvero::RunOnDisplay(*s, inputs, none);
     const double t1 = ThreadCpuMs();
     window.runStart();
     const double t2 = ThreadCpuMs();
@@ -95,7 +95,7 @@ BENCHMARK(BM_WindowOverHeadless)->Unit(benchmark::kMillisecond)->MinTime(4.0);
 void BM_DiagramsDefaultRun(benchmark::State& state) {
   App();
   lamvero::NullDisplay none;
-  const lamvero::RunRecord record = lamvero::RunCase(lamvero::InputTexts::Defaults(), none);
+  const lamvero::RunRecord record = lamvero::RunCaseOnDisplay(lamvero::InputTexts::Defaults(), none);
   lamvero::DiagramWindow window;
   window.show();
   QApplication::processEvents();
@@ -119,9 +119,9 @@ BENCHMARK(BM_DiagramsDefaultRun)->Unit(benchmark::kMillisecond)->MinTime(2.0);
 void BM_DefaultReportPdf(benchmark::State& state) {
   App();
   lamvero::NullDisplay none;
-  lamvero::RunOptions options;
+  lamvero::DisplayRunOptions options;
   options.controlsAtOpen = lamvero::ControlAtOpen;
-  const lamvero::RunRecord record = lamvero::RunCase(lamvero::InputTexts::Defaults(), none, options);
+  const lamvero::RunRecord record = lamvero::RunCaseOnDisplay(lamvero::InputTexts::Defaults(), none, options);
   const QString path = QDir::temp().filePath(QStringLiteral("lamvero_bench_report.pdf"));
   const lamvero::Report report(record, lamvero::ReportInfo{QStringLiteral("Bench"), QString(), QDateTime()});
   for (auto _ : state) {

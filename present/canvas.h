@@ -3,7 +3,7 @@
 // the area's user scale and handed over in single precision; pen widths are in
 // pixels. A window draws through it, an image renderer too, and a test records it.
 
-#include "run/display.h"
+#include "run/controlstate.h"
 
 namespace lamvero {
 

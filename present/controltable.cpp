@@ -1,7 +1,7 @@
 #include "present/controltable.h"
 
-
 #include "inputs/inputs.h"
+#include "present/runcontrol.h"
 #include "run/resultdescriptors.h"
 #include "text/numberformat.h"
 
@@ -19,6 +19,8 @@ constexpr Rgb kRed{255, 0, 0};
 constexpr Rgb kBlue{0, 0, 255};
 constexpr Rgb kWhite{255, 255, 255};
 constexpr const char* kThetaFont = "DejaVu Serif";
+
+using C = RunControl;  // the controls a run shows its values in
 
 // The drawing area pic_Zeit: its place and the inside its user scale spans
 // (a one-pixel border on each side).
@@ -92,6 +94,10 @@ class Builder {
     row(r.label, r.caption, r.box, text, top, 1230, 2820, 195, 4050, 510, 195, colour, 8.25, false, false);
   }
 
+  ControlRow& label(RunControl id, const char* caption, int left, int top, int width, int height, Rgb colour,
+                    double pointSize, bool bold = true) {
+    return label(ControlName(id), caption, left, top, width, height, colour, pointSize, bold);
+  }
   ControlRow& label(const char* name, const char* caption, int left, int top, int width, int height,
                      Rgb colour, double pointSize, bool bold = true) {
     ControlRow& c = add(ControlKind::Label, name, caption, left, top, width, height);
@@ -102,6 +108,9 @@ class Builder {
   }
 
   // `mnemonic`: the index of the caption's letter that presses the button with Alt.
+  void button(RunControl id, const char* caption, int left, int top, int width, bool visible, int mnemonic) {
+    button(ControlName(id), caption, left, top, width, visible, mnemonic);
+  }
   void button(const char* name, const char* caption, int left, int top, int width, bool visible, int mnemonic) {
     ControlRow& c = add(ControlKind::Button, name, caption, left, top, width, 375);
     c.pointSize = 12;
@@ -231,8 +240,10 @@ void AddLeftColumn(Builder& t) {
   t.result("xmom", 5580, kDarkBlue);
   t.result("qrand", 5850, kDarkBlue);
   t.result("Wasserdampf", 6075, kDarkBlue);
-  t.output("lbl_KapGeschw", "mom. oberfl. Kapillarströmung in mm/h", "txt_KapGeschw", 6300, kDarkBlue);
-  t.output("lbl_DampfGeschw", "mom. Dampfgeschw. durch Poren in m/h", "txt_Dampfgeschw", 6525, kDarkBlue);
+  t.output(ControlName(C::lbl_KapGeschw), "mom. oberfl. Kapillarströmung in mm/h", ControlName(C::txt_KapGeschw),
+           6300, kDarkBlue);
+  t.output(ControlName(C::lbl_DampfGeschw), "mom. Dampfgeschw. durch Poren in m/h", ControlName(C::txt_Dampfgeschw),
+           6525, kDarkBlue);
   t.result("DauerGegenstrom", 6795, kDarkBlue, 3705, 3825, 810);
   t.result("XGegen", 7020, kDarkBlue);
   t.result("Dauer1TA", 7290, kDarkBlue, 3705, 3825, 810);
@@ -260,17 +271,17 @@ void AddRunControls(Builder& t) {
 
   // Run-control buttons.
   // Alt+S Start, Alt+N Nochmal, Alt+P Pause, Alt+W Weiter, Alt+T Stop.
-  t.button("cmd_Start", "Start", 3780, 10635, 780, true, 0);
-  t.button("cmd_Neustart", "Nochmal !", 3120, 10635, 1455, false, 0);
-  t.button("cmd_Pause", "Pause", 135, 9585, 915, false, 0);
+  t.button(C::cmd_Start, "Start", 3780, 10635, 780, true, 0);
+  t.button(C::cmd_Neustart, "Nochmal !", 3120, 10635, 1455, false, 0);
+  t.button(C::cmd_Pause, "Pause", 135, 9585, 915, false, 0);
   t.button("cmd_Weiter", "Weiter", 90, 9810, 1005, false, 0);
-  t.button("cmd_Stop", "Stop", 135, 10080, 915, false, 1);
+  t.button(C::cmd_Stop, "Stop", 135, 10080, 915, false, 1);
 
   // Accuracy warning below the buttons, read top to bottom.
-  t.label("lbl_ungenau1", "evtl. sehr ungenau !", 1215, 10530, 2490, 195, kRed, 8.25).visibleAtOpen = false;
-  t.label("lbl_ungenau3", "Zeitschrittweite verkleinern od.", 1215, 10710, 2490, 165, kRed, 6.75, false)
+  t.label(C::lbl_ungenau1, "evtl. sehr ungenau !", 1215, 10530, 2490, 195, kRed, 8.25).visibleAtOpen = false;
+  t.label(C::lbl_ungenau3, "Zeitschrittweite verkleinern od.", 1215, 10710, 2490, 165, kRed, 6.75, false)
       .visibleAtOpen = false;
-  t.label("lbl_ungenau2", "Ortsschrittweite vergrößern!", 1215, 10860, 2490, 165, kRed, 6.75, false)
+  t.label(C::lbl_ungenau2, "Ortsschrittweite vergrößern!", 1215, 10860, 2490, 165, kRed, 6.75, false)
       .visibleAtOpen = false;
 }
 
@@ -288,13 +299,13 @@ void AddPlots(Builder& t) {
   // The bisection warning sits inside pic_Zeit at (7020, 540) of its user scale.
   const int achtungLeft = kZeitLeft + kBorderTwips + 7020 * (kZeitWidth - 2 * kBorderTwips) / 10500;
   const int achtungTop = kZeitTop + kBorderTwips + 540 * (kZeitHeight - 2 * kBorderTwips) / 4300;
-  t.label("lbl_Achtung", "!", achtungLeft, achtungTop, 195, 510, kRed, 24).visibleAtOpen = false;
+  t.label(C::lbl_Achtung, "!", achtungLeft, achtungTop, 195, 510, kRed, 24).visibleAtOpen = false;
 
   // Axis annotations.
   t.picture("img_Null1", "0", 4770, 5610, 120, 180);
   t.picture("img_Rohlingsdicke", "Rohlingsdicke", 8940, 5610, 3015, 225, kBlack, 9).arrow = true;
   t.picture("img_HalbeDicke", "s/2", 14895, 5580, 330, 180);
-  ControlRow& schwindung = t.picture("Image7", "Schwindung", 14940, 1215, 225, 1995, kBlue, 9);
+  ControlRow& schwindung = t.picture(ControlName(C::Image7), "Schwindung", 14940, 1215, 225, 1995, kBlue, 9);
   schwindung.direction = TextDirection::TopToBottom;
   schwindung.arrow = true;
   t.picture("img_Null2", "0", 4770, 10305, 120, 180);

@@ -8,7 +8,7 @@
 #include <string>
 #include <vector>
 
-#include "run/display.h"
+#include "run/controlstate.h"
 #include "run/runrecord.h"
 
 namespace lamvero {

@@ -7,7 +7,7 @@
 #include <string>
 #include <vector>
 
-#include "run/display.h"
+#include "run/controlstate.h"
 #include "run/runrecord.h"
 
 namespace lamvero {

@@ -12,8 +12,8 @@
 #include <thread>
 #include <vector>
 
-#include "run/display.h"
 #include "run/dryingrun.h"
+#include "run/runevents.h"
 
 namespace lamvero {
 
@@ -86,7 +86,7 @@ struct StudyQueue {
 };
 
 void Work(StudyQueue& queue, const std::function<InputTexts(std::size_t)>& inputsOf) {
-  NullDisplay display;
+  NoRunEvents events;  // a study keeps numbers only
   RunOptions runOptions;
   runOptions.stop = &queue.cancel();
   std::size_t ordinal = 0;
@@ -94,7 +94,7 @@ void Work(StudyQueue& queue, const std::function<InputTexts(std::size_t)>& input
     const InputTexts inputs = inputsOf(ordinal);
     CaseSummary summary;
     try {
-      summary = SummarizeRun(RunCase(inputs, display, runOptions));
+      summary = SummarizeRun(RunCase(inputs, events, runOptions));
     } catch (const std::exception& e) {  // no memory for a run state: this case fails, the study goes on
       summary.inputs = inputs;
       summary.outcome = RunOutcome::Failed;

@@ -28,7 +28,7 @@
 
 #include "files/casefile.h"
 #include "files/csvexport.h"
-#include "run/display.h"
+#include "present/displayedrun.h"
 #include "run/dryingrun.h"
 #include "inputs/inputcheck.h"
 #include "inputs/inputs.h"
@@ -308,9 +308,9 @@ RunResult BatchCommand::run(char* program) {
   }
   RunState& s = window_ ? window_->runState() : *ownState_;
   display_ = std::make_unique<BatchDisplay>(s, window_ ? &window_->display() : nullptr, isatty(STDERR_FILENO) == 1);
-  RunOptions options;
+  DisplayRunOptions options;
   options.controlsAtOpen = ControlAtOpen;
-  const RunResult result = RunSimulation(s, inputs_, *display_, options);
+  const RunResult result = RunOnDisplay(s, inputs_, *display_, options);
   display_->endProgress();
   return result;
 }

@@ -5,7 +5,7 @@
 
 namespace lamvero {
 
-void CheckCounterCurrentEnd(RunState& s, RunView& view) {
+void CheckCounterCurrentEnd(RunState& s, RunEvents& events) {
   if (!s.now.GegenstromAktiv || s.now.ThetaLuft < s.in.ThetaGegenstromende) return;
   // The air at the plate has reached the set temperature: from now on the
   // plate sits in the chamber section, in air of constant state.
@@ -13,7 +13,7 @@ void CheckCounterCurrentEnd(RunState& s, RunView& view) {
   s.DauerGegenstrom = static_cast<float>(s.now.Zeit);
   s.record.results.DauerGegenstrom = s.DauerGegenstrom;
   s.record.results.XGegen = s.now.xmom;
-  view.counterCurrentEnded(s);
+  events.counterCurrentEnded(CounterCurrentEnd{s.now.Zeit, s.record.results.XGegen});
 }
 
 namespace {

@@ -4,13 +4,13 @@
 // energy balance of the whole dryer.
 
 #include "run/runstate.h"
-#include "run/runview.h"
+#include "run/runevents.h"
 
 namespace lamvero {
 
 // Ends the counter-current section once the air at the plate has reached
-// ThetaGegenstromende (at most once per run) and shows its duration.
-void CheckCounterCurrentEnd(RunState& s, RunView& view);
+// ThetaGegenstromende (at most once per run) and tells the listener.
+void CheckCounterCurrentEnd(RunState& s, RunEvents& events);
 
 // Advances XLuft and ThetaLuft over one time step of the first drying period
 // against the flow, with the water the plate gave off in the last step.

@@ -1,12 +1,12 @@
 #pragma once
 // The two drying periods and the evaluation of a completed run. They compute;
-// what the window shows of them goes through the run's presenter.
+// they tell their listener what happened as it happens.
 
 #include <string>
 #include <vector>
 
 #include "run/runstate.h"
-#include "run/runview.h"
+#include "run/runevents.h"
 #include "run/stoprequest.h"
 
 namespace lamvero {
@@ -25,14 +25,14 @@ inline bool StopRequested(const RunState& s) {
 
 // Wet surface at the wet-bulb temperature; ends when the surface value of the
 // profile falls below zero.
-PeriodEnd RunFirstPeriod(RunState& s, RunView& view);
+PeriodEnd RunFirstPeriod(RunState& s, RunEvents& events);
 
 // A drying front recedes into the plate; ends when it reaches the centre.
-PeriodEnd RunSecondPeriod(RunState& s, RunView& view);
+PeriodEnd RunSecondPeriod(RunState& s, RunEvents& events);
 
 // Rescales and smooths the series, computes the energy demand and the
-// water-balance error, and shows the results.
-void EvaluateRun(RunState& s, RunView& view);
+// water-balance error, and tells the listener.
+void EvaluateRun(RunState& s, RunEvents& events);
 
 // How the centre's moisture is compared with the limit moisture: the first
 // period counts reaching it, the second only passing below it.
@@ -40,7 +40,7 @@ enum class CoreLimit { AtOrBelow, Below };
 
 // Both periods note the moment the surface or the centre reaches the limit
 // moisture (t1xse, t2xse), once per run.
-void CheckShrinkageEnds(RunState& s, RunView& view, int N, CoreLimit coreLimit);
+void CheckShrinkageEnds(RunState& s, RunEvents& events, int N, CoreLimit coreLimit);
 
 // The grid number Feuchteleit (m²/s) × deltaT (s) / dx² (m²) of the moisture
 // step. The water-balance error is smallest while it lies from about 0.3 to 1:

@@ -7,8 +7,6 @@
 #include "inputs/inputcheck.h"
 #include "inputs/inputreading.h"
 #include "text/numberformat.h"
-#include "run/profilerecorder.h"
-#include "run/runview.h"
 #include "run/setup.h"
 
 namespace lamvero {
@@ -43,7 +41,7 @@ std::string UndefinedResultsMessage(const std::vector<std::string>& names) {
 
 }  // namespace
 
-RunResult RunSimulation(RunState& s, const InputTexts& inputs, Display& observer, const RunOptions& options) {
+RunResult RunSimulation(RunState& s, const InputTexts& inputs, RunEvents& events, const RunOptions& options) {
   RunResult result;
   const InputReading reading = ReadInputs(inputs);
   result.messages = CheckInputs(inputs, reading);
@@ -52,25 +50,24 @@ RunResult RunSimulation(RunState& s, const InputTexts& inputs, Display& observer
     return result;
   }
 
-  ProfileRecorder profiles(observer);
-  RunView view(profiles, options.controlsAtOpen);
   s.stopRequest = options.stop;
   s.record.inputs = inputs;
   s.record.messages.clear();
   s.record.controls.clear();
+  s.record.profiles = ProfileCurves{};
 
-  view.beginRun();
-  SetUpRun(s, reading.values, view);
-  PeriodEnd end = RunFirstPeriod(s, view);
-  if (end == PeriodEnd::Done) end = RunSecondPeriod(s, view);
+  events.runBegun();
+  SetUpRun(s, reading.values, events);
+  PeriodEnd end = RunFirstPeriod(s, events);
+  if (end == PeriodEnd::Done) end = RunSecondPeriod(s, events);
   std::vector<std::string> undefined;
   if (end == PeriodEnd::Done) {
-    EvaluateRun(s, view);
+    EvaluateRun(s, events);
     // A run whose results are not numbers has not succeeded.
     undefined = NonFiniteResults(s);
     if (!undefined.empty()) end = PeriodEnd::Failed;
   }
-  view.runEnded();
+  events.runEnded();
 
   switch (end) {
     case PeriodEnd::Done: result.outcome = RunOutcome::Completed; break;
@@ -87,14 +84,12 @@ RunResult RunSimulation(RunState& s, const InputTexts& inputs, Display& observer
   RecordRun(s);
   s.record.outcome = result.outcome;
   s.record.messages = result.messages;
-  s.record.controls = view.controls();
-  s.record.profiles = profiles.take();
   return result;
 }
 
-RunRecord RunCase(const InputTexts& inputs, Display& observer, const RunOptions& options) {
+RunRecord RunCase(const InputTexts& inputs, RunEvents& events, const RunOptions& options) {
   const std::unique_ptr<RunState> s = std::make_unique<RunState>();
-  const RunResult result = RunSimulation(*s, inputs, observer, options);
+  const RunResult result = RunSimulation(*s, inputs, events, options);
   if (result.outcome == RunOutcome::Refused) {
     RunRecord refused;
     refused.inputs = inputs;

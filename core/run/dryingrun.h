@@ -5,8 +5,8 @@
 #include <string>
 #include <vector>
 
-#include "run/display.h"
 #include "inputs/inputs.h"
+#include "run/runevents.h"
 #include "run/runrecord.h"
 #include "run/runstate.h"
 #include "run/stoprequest.h"
@@ -19,19 +19,19 @@ struct RunResult {
 };
 
 struct RunOptions {
-  const StopRequest* stop = nullptr;  // read right after each yield; the run never clears it
-  ControlDefaults controlsAtOpen;     // starting state of the controls in the record; empty: blank
+  const StopRequest* stop = nullptr;  // read right after each stepBegins; the run never clears it
 };
 
 // Runs one case in a state of its own and returns its record. Calls on
-// different threads with their own observers do not share anything.
-RunRecord RunCase(const InputTexts& inputs, Display& observer, const RunOptions& options = {});
+// different threads with their own listeners do not share anything. The
+// record's controls and profiles are left empty: they are what a presenter
+// showed (present/displayedrun.h).
+RunRecord RunCase(const InputTexts& inputs, RunEvents& events, const RunOptions& options = {});
 
-// The same in a state the caller keeps (the window's, read by its displays
-// during the run). A refused input leaves the state and its record as they
+// The same in a state the caller keeps (the window's). A refused input leaves the state and its record as they
 // were; otherwise s.record is the new run's record when this returns.
 // s.DauerGegenstrom lives on from run to run: a run that never switches to
 // the chamber section leaves it as it was.
-RunResult RunSimulation(RunState& s, const InputTexts& inputs, Display& d, const RunOptions& options = {});
+RunResult RunSimulation(RunState& s, const InputTexts& inputs, RunEvents& events, const RunOptions& options = {});
 
 }  // namespace lamvero

@@ -32,7 +32,7 @@ void SmoothSeries(RunState& s) {
 
 }  // namespace
 
-void EvaluateRun(RunState& s, RunView& view) {
+void EvaluateRun(RunState& s, RunEvents& events) {
   RunResults& results = s.record.results;
   RunSeries& r = s.record.series;
   results.XEnde = s.now.xmom;
@@ -46,8 +46,9 @@ void EvaluateRun(RunState& s, RunView& view) {
   ComputeEnergyBalance(s);
   // What the integrated surface flux has not accounted for, while the profile is dry.
   results.WasserfehlerProzent = std::fabs(s.now.XBilanz / s.in.XAnf * 100);
-  RecordRun(s);  // the result plots draw from the record
-  view.runEvaluated(s);
+  RecordRun(s);  // the listener reads the results and series from the record
+  const bool coarseGrid = MoistureGridNumber(s.in.Feuchteleit, s.in.deltaT, s.run.dx) < kBestGridNumberMin;
+  events.runEvaluated(Evaluation{s.record, s.now.nIter, coarseGrid});
 }
 
 double MoistureGridNumber(double Feuchteleit, double deltaT, double dx) { return Feuchteleit * deltaT / (dx * dx); }

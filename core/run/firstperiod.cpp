@@ -4,6 +4,7 @@
 #include "run/airmodel.h"
 #include "physics/claybody.h"
 #include "run/dryingperiods.h"
+#include "run/eventvalues.h"
 #include "physics/moistair.h"
 #include "physics/moisturestep.h"
 
@@ -29,10 +30,10 @@ void CoreAtWetBulb(RunState& s) {
 // One time step of the wet plate: the air at the plate, the evaporation the
 // heat reaching the surface drives, and the moisture profile.
 // False if the moisture step could not be solved.
-bool TakeStep(RunState& s, RunView& view, int N) {
+bool TakeStep(RunState& s, RunEvents& events, int N) {
   StepState& now = s.now;
   now.ThetaOb = WetBulbOfAir(s);
-  CheckCounterCurrentEnd(s, view);
+  CheckCounterCurrentEnd(s, events);
   // The first step of every curve interval leaves the air where it is.
   if (now.nSchritt != 1) {
     UpdateAirFirstPeriod(s);
@@ -73,7 +74,7 @@ void StorePoint(RunState& s, int N) {
 
 // The largest shrinkage gradient at the surface is sought only at the start of
 // drying, while the surface has not yet reached the limit moisture.
-void TrackShrinkageGradient(RunState& s, RunView& view, int N) {
+void TrackShrinkageGradient(RunState& s, RunEvents& events, int N) {
   StepState& now = s.now;
   RunResults& results = s.record.results;
   if (results.t1xse > 1) return;
@@ -82,7 +83,7 @@ void TrackShrinkageGradient(RunState& s, RunView& view, int N) {
   if (gradient > results.schwindgrad) {
     results.schwindgrad = gradient;
     results.schwinddiff = surface - ShownShrinkage(s, now.X[N]);
-    view.shrinkageGradient(results.schwinddiff, results.schwindgrad);
+    events.shrinkageGradient(results.schwinddiff, results.schwindgrad);
   }
 }
 
@@ -101,54 +102,54 @@ void StoreSeries(RunState& s, int N) {
 
 }  // namespace
 
-void CheckShrinkageEnds(RunState& s, RunView& view, int N, CoreLimit coreLimit) {
+void CheckShrinkageEnds(RunState& s, RunEvents& events, int N, CoreLimit coreLimit) {
   StepState& now = s.now;
   RunResults& results = s.record.results;
   if (now.X[0] < s.run.body.XSchwEnde && results.t1xse == 0) {
     results.t1xse = now.Zeit;
-    view.surfaceShrinkageEnded(results.t1xse);
+    events.surfaceShrinkageEnded(results.t1xse);
   }
   const bool coreAtLimit =
       coreLimit == CoreLimit::AtOrBelow ? now.X[N] <= s.run.body.XSchwEnde : now.X[N] < s.run.body.XSchwEnde;
   if (coreAtLimit && results.t2xse == 0) {
     results.t2xse = now.Zeit;
-    view.coreShrinkageEnded(results.t2xse);
+    events.coreShrinkageEnded(results.t2xse);
   }
 }
 
-PeriodEnd RunFirstPeriod(RunState& s, RunView& view) {
+PeriodEnd RunFirstPeriod(RunState& s, RunEvents& events) {
   StepState& now = s.now;
   const int N = s.run.AnzOS;
   const long long displayEvery = static_cast<long long>(std::floor(s.in.rund / kLiveValuesPerCurve));
   now.GegenstromAktiv = true;
 
   for (bool periodOver = false; !periodOver;) {
-    view.yield();
+    events.stepBegins();
     if (StopRequested(s)) return PeriodEnd::Stopped;
     now.nSchritt = now.nSchritt + 1;
     now.Zeit = now.Zeit + s.in.deltaT;
 
-    const bool solved = TakeStep(s, view, N);
+    const bool solved = TakeStep(s, events, N);
     if (!solved || !std::isfinite(now.X[0]) || !std::isfinite(now.X[N])) return PeriodEnd::Failed;
-    CheckShrinkageEnds(s, view, N, CoreLimit::AtOrBelow);
+    CheckShrinkageEnds(s, events, N, CoreLimit::AtOrBelow);
 
     // The step that dries the surface stores nothing; its profile is the last one.
     const bool surfaceDry = now.X[0] < 0;
     if (!surfaceDry) {
       if (s.record.series.nReihe >= kMaxSeriesIndex) return PeriodEnd::SeriesFull;
       StorePoint(s, N);
-      TrackShrinkageGradient(s, view, N);
+      TrackShrinkageGradient(s, events, N);
       StoreSeries(s, N);
       if (now.nSchritt % displayEvery == 0) {
         CoreAtWetBulb(s);
-        view.firstPeriodLive(s);
+        events.liveValues(DryingPeriod::First, LiveValuesOf(s));
       }
     }
 
     const bool curveDone = now.nSchritt == s.in.rund;
     if (surfaceDry || curveDone) {
       CoreAtWetBulb(s);
-      view.firstPeriodCurve(s, surfaceDry ? CurveStyle::Final : CurveStyle::Running);
+      events.curveEnded(CurveEndOf(s, DryingPeriod::First, surfaceDry));
     }
     if (curveDone) now.nSchritt = 0;
     // A surface that dries in the last step of a curve interval ends the
@@ -159,7 +160,8 @@ PeriodEnd RunFirstPeriod(RunState& s, RunView& view) {
   s.record.results.Dauer1TA = now.Zeit;
   s.record.results.X1TA = now.xmom;
   s.record.series.nReihe1TA = s.record.series.nReihe;
-  view.firstPeriodEnded(s);
+  events.firstPeriodEnded(FirstPeriodResults{s.record.results.Dauer1TA, s.record.results.X1TA,
+                                             s.record.results.Anfangsrate});
   return PeriodEnd::Done;
 }
 

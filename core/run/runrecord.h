@@ -7,14 +7,13 @@
 
 #include <array>
 #include <cstddef>
-#include <functional>
 #include <limits>
 #include <map>
 #include <memory>
 #include <string>
 #include <vector>
 
-#include "run/display.h"
+#include "run/controlstate.h"
 #include "inputs/inputs.h"
 
 namespace lamvero {
@@ -166,18 +165,6 @@ struct RunResults {
   double XLuft = 0;        // humidity ratio of the air at the plate, kg/kg
   double sSpiegel = 0;     // depth of the drying front, m
 };
-
-// The state a run left a control in: its text, visibility and colour.
-struct ControlState {
-  std::string text;
-  bool visible = false;
-  Rgb color;
-  bool operator==(const ControlState& o) const { return text == o.text && visible == o.visible && color == o.color; }
-};
-
-// How a control looks before a run touches it (caption or default text,
-// visibility and colour when the window opens).
-using ControlDefaults = std::function<ControlState(const std::string& name)>;
 
 // The moisture profiles the run drew into the profile plot, in the order
 // drawn: one per curve interval. A profile holds the surface node, the AnzOS

@@ -70,13 +70,8 @@ constexpr int kMinFrontIterations = 10;
 constexpr int kMaxFrontIterations = 50;
 constexpr double kFrontBalanceTolerance = 0.02;
 constexpr double kFrontTemperatureAbove = 101;
-// A step that needs kPoorFrontIterations or more is poorly converged: its rate
-// is stored as kPoorRateMarker, which the evaluation replaces. The warning
-// lbl_Achtung appears above kPoorFrontIterations and goes below
-// kGoodFrontIterations after a step (a little hysteresis), below
-// kPoorFrontIterations at the end of a curve interval.
-constexpr int kPoorFrontIterations = 45;
-constexpr int kGoodFrontIterations = 44;
+// A poorly converged step (kPoorFrontIterations, run/runevents.h) stores its
+// rate as kPoorRateMarker, which the evaluation replaces.
 constexpr double kPoorRateMarker = -100;
 
 // Vapour diffusion through the dry layer: diffusivity of water vapour in air
@@ -85,11 +80,6 @@ constexpr double kPoorRateMarker = -100;
 constexpr double kVapourDiffusivity273 = 2.23e-5;
 constexpr double kVapourDiffusivityExponent = 1.74;
 constexpr double kVapourGasConstant = 0.461;
-
-// A water-balance error above kWaterErrorNoticeable % shows in red; above
-// kWaterErrorInaccurate % the result is marked inaccurate.
-constexpr double kWaterErrorNoticeable = 3;
-constexpr double kWaterErrorInaccurate = 6;
 
 // Derived once per run by the set-up.
 struct RunConstants {
@@ -105,7 +95,6 @@ struct RunConstants {
   float XAussen = 0;              // humidity ratio of the outside air, kg/kg (single precision)
   double LuftRohlingVerh = 0;     // dry air per dry body, kg/kg
   double dx = 0;                  // model spatial step, m
-  double dxTwips = 0;             // one spatial step in the profile plot's x units
 };
 
 // What changes from time step to time step.

@@ -4,6 +4,7 @@
 #include "run/airmodel.h"
 #include "physics/claybody.h"
 #include "run/dryingperiods.h"
+#include "run/eventvalues.h"
 #include "physics/moistair.h"
 #include "physics/moisturestep.h"
 
@@ -115,7 +116,7 @@ void StorePoint(RunState& s, int N) {
 
 }  // namespace
 
-PeriodEnd RunSecondPeriod(RunState& s, RunView& view) {
+PeriodEnd RunSecondPeriod(RunState& s, RunEvents& events) {
   StepState& now = s.now;
   RunResults& results = s.record.results;
   const int N = s.run.AnzOS;
@@ -125,12 +126,12 @@ PeriodEnd RunSecondPeriod(RunState& s, RunView& view) {
   now.ThetaKAlt = now.ThetaOb;
 
   for (;;) {
-    view.yield();
+    events.stepBegins();
     if (StopRequested(s)) return PeriodEnd::Stopped;
     now.nSchritt = now.nSchritt + 1;
     now.Zeit = now.Zeit + s.in.deltaT;
 
-    CheckCounterCurrentEnd(s, view);
+    CheckCounterCurrentEnd(s, events);
     UpdateAirSecondPeriod(s);
     now.ThetaOb = WetBulbOfAir(s);
     now.pDLuft = VapourPressureOfAir(s);
@@ -139,7 +140,7 @@ PeriodEnd RunSecondPeriod(RunState& s, RunView& view) {
     const Front front = FindFront(s, N, iSp);
     if (front == Front::Lost) return PeriodEnd::Failed;
     if (front == Front::Dry) {
-      view.secondPeriodValues(s);
+      events.secondPeriodEnded(LiveValuesOf(s));
       return PeriodEnd::Done;
     }
 
@@ -156,14 +157,14 @@ PeriodEnd RunSecondPeriod(RunState& s, RunView& view) {
     }
     now.mRand = (now.mRand * results.nGlatt - now.mDampf) / (results.nGlatt + 1);
 
-    view.frontIterations(now.nIter);
+    events.frontIterations(now.nIter);
 
     now.ThetaKAlt = now.ThetaK;
 
     const bool solved = WetCoreMoistureStep(s.run.body, now.X, N, iSp, s.run.dx, s.in.deltaT, now.mRand, now.ThetaK, now.grid);
     if (!solved || !std::isfinite(now.X[N])) return PeriodEnd::Failed;
 
-    CheckShrinkageEnds(s, view, N, CoreLimit::Below);
+    CheckShrinkageEnds(s, events, N, CoreLimit::Below);
 
     now.XBilanz = now.XBilanz + 2 * now.mRand * s.in.deltaT / (s.run.body.rhos * s.run.DickeTr);
     // Only the wet layers hold water; the dry ones carry negative values.
@@ -176,9 +177,9 @@ PeriodEnd RunSecondPeriod(RunState& s, RunView& view) {
     if (s.record.series.nReihe >= kMaxSeriesIndex) return PeriodEnd::SeriesFull;
     StorePoint(s, N);
 
-    if (now.nSchritt % displayEvery == 0) view.secondPeriodLive(s);
+    if (now.nSchritt % displayEvery == 0) events.liveValues(DryingPeriod::Second, LiveValuesOf(s));
     if (now.nSchritt >= s.in.rund) {
-      view.secondPeriodCurve(s);
+      events.curveEnded(CurveEndOf(s, DryingPeriod::Second, false));
       // nSchritt equals rund here: the next curve interval begins.
       now.nSchritt = 0;
     }

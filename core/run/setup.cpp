@@ -6,7 +6,7 @@
 
 namespace lamvero {
 
-void SetUpRun(RunState& s, const InputValues& v, RunView& view) {
+void SetUpRun(RunState& s, const InputValues& v, RunEvents& events) {
   // Nothing of an earlier run in the same state stands for this one, except
   // the counter-current duration (see RunState).
   s.in = v;
@@ -46,7 +46,6 @@ void SetUpRun(RunState& s, const InputValues& v, RunView& view) {
 
   const int N = run.AnzOS;
   run.dx = run.DickeTr / (2 * run.AnzOS);
-  run.dxTwips = 10500.0 / run.AnzOS;
 
   // The plate enters at the wet-bulb temperature of the exhaust air.
   now.ThetaLuft = v.Lufttemp;
@@ -76,7 +75,15 @@ void SetUpRun(RunState& s, const InputValues& v, RunView& view) {
   r.SchwOberflReihe[0] = 0;
   r.SchwKernReihe[0] = 0;
 
-  view.setUpDone(s, anzOSText);
+  SetUpValues shown;
+  shown.anzOSText = anzOSText;
+  shown.body = run.body;
+  shown.XAnf = v.XAnf;
+  shown.linTrSchwind = v.linTrSchwind;
+  shown.LuftRohlingVerh = run.LuftRohlingVerh;
+  shown.ThetaOb = now.ThetaOb;
+  shown.mRand = now.mRand;
+  events.setUpDone(shown);
 }
 
 }  // namespace lamvero

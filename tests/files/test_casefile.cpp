@@ -11,7 +11,7 @@
 #include <vector>
 
 #include "files/casefile.h"
-#include "run/dryingrun.h"
+#include "present/displayedrun.h"
 #include "run/recordfields.h"
 #include "run/resultdescriptors.h"
 #include "common/quickinputs.h"
@@ -56,7 +56,7 @@ class CaseFileTest : public ::testing::Test {
     NullDisplay none;
     InputTexts typed = QuickInputs();
     typed[Input::Lufttemp] = " 35,0";  // kept exactly as typed
-    run_ = new RunRecord(RunCase(typed, none));
+    run_ = new RunRecord(RunCaseOnDisplay(typed, none));
   }
   static void TearDownTestSuite() { delete run_; }
 
@@ -101,7 +101,7 @@ TEST_F(CaseFileTest, SavedRunReadsBackBitForBitAndRunsAgainToTheSameRecord) {
 
   // The inputs read back run to the very same record.
   NullDisplay none;
-  ExpectSameRecord(RunCase(read->inputs, none), *run_, true);
+  ExpectSameRecord(RunCaseOnDisplay(read->inputs, none), *run_, true);
 }
 
 TEST_F(CaseFileTest, WithoutSeriesTheRunKeepsItsResultsAndItsPointCount) {

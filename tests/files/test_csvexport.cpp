@@ -8,7 +8,7 @@
 #include <vector>
 
 #include "files/csvexport.h"
-#include "run/dryingrun.h"
+#include "present/displayedrun.h"
 #include "run/resultdescriptors.h"
 #include "common/quickinputs.h"
 
@@ -25,7 +25,7 @@ std::vector<std::string> Lines(const std::string& text) {
 const RunRecord& QuickRun() {
   static const RunRecord r = [] {
     NullDisplay none;
-    return RunCase(testing::QuickInputs(), none);
+    return RunCaseOnDisplay(testing::QuickInputs(), none);
   }();
   return r;
 }

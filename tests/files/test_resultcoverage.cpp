@@ -10,7 +10,7 @@
 
 #include "files/casefile.h"
 #include "files/csvexport.h"
-#include "run/dryingrun.h"
+#include "present/displayedrun.h"
 #include "run/resultdescriptors.h"
 #include "common/quickinputs.h"
 
@@ -22,7 +22,7 @@ using nlohmann::json;
 const RunRecord& QuickRun() {
   static const RunRecord r = [] {
     NullDisplay none;
-    return RunCase(testing::QuickInputs(), none);
+    return RunCaseOnDisplay(testing::QuickInputs(), none);
   }();
   return r;
 }

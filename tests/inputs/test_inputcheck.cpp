@@ -7,7 +7,7 @@
 #include <vector>
 
 #include "physics/claybody.h"
-#include "run/display.h"
+#include "run/runevents.h"
 #include "inputs/inputcheck.h"
 #include "inputs/inputreading.h"
 #include "inputs/inputs.h"
@@ -73,7 +73,6 @@ void ExpectSoundSetUp(const RunState& s, const std::string& context) {
                    s.now.ThetaOb,
                    s.now.pDLuft,
                    s.run.dx,
-                   s.run.dxTwips,
                    s.now.qrand,
                    s.now.mRand,
                    s.record.results.Anfangsrate,
@@ -133,14 +132,13 @@ TEST(InputCheck, AcceptsDefaultsAndUnusualButComputableInputs) {
       {{"txt_ThetaEinf", "-273"}},  // far outside the usual range, yet computable
       {{"txt_Dicke", "35 mm"}},
   };
-  NullDisplay d;
-  RunView view(d);
+  NoRunEvents events;
   for (const Edits& e : accepted) {
     const InputTexts t = With(e);
     const std::vector<std::string> problems = CheckInputs(t);
     EXPECT_TRUE(problems.empty()) << (e.empty() ? "defaults" : e[0].first) << ":\n" << Joined(problems);
     if (!problems.empty()) continue;
-    SetUpRun(SharedState(), ReadInputs(t).values, view);
+    SetUpRun(SharedState(), ReadInputs(t).values, events);
     ExpectSoundSetUp(SharedState(), e.empty() ? "defaults" : e[0].first);
   }
 }
@@ -227,10 +225,9 @@ TEST(InputCheck, RefusesEachHardLimitNamingTheBox) {
 // curves would divide by their difference.
 TEST(InputCheck, RefusesLimitMoistureEqualToInitialMoistureWhileShrinking) {
   const InputTexts t = With({{"txt_rhos", "1E16"}, {"txt_linTrSchwind", "0,002"}});
-  NullDisplay d;
-  RunView view(d);
+  NoRunEvents events;
   RunState& s = SharedState();
-  SetUpRun(s, ReadInputs(t).values, view);
+  SetUpRun(s, ReadInputs(t).values, events);
   ASSERT_EQ(s.run.body.XSchwEnde, s.in.XAnf);  // the premise of this case
   const std::vector<std::string> problems = CheckInputs(t);
   ASSERT_EQ(problems.size(), 1u) << Joined(problems);
@@ -294,8 +291,7 @@ TEST(InputCheck, RandomTextsNeverCrashAndAcceptedOnesSetUpSoundly) {
     }
   };
 
-  NullDisplay d;
-  RunView view(d);
+  NoRunEvents events;
   RunState& s = SharedState();
   int accepted = 0, refused = 0;
   for (int n = 0; n < 100000; ++n) {
@@ -323,7 +319,7 @@ TEST(InputCheck, RandomTextsNeverCrashAndAcceptedOnesSetUpSoundly) {
       const std::optional<double> v = ParseNumber(t[f.id]);
       ASSERT_TRUE(v && std::isfinite(*v)) << f.box << " = " << t[f.id];
     }
-    SetUpRun(s, ReadInputs(t).values, view);
+    SetUpRun(s, ReadInputs(t).values, events);
     std::string context;
     for (const InputField& f : InputFields()) context += std::string(f.box) + "=" + t[f.id] + " ";
     ExpectSoundSetUp(s, context);

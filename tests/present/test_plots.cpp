@@ -6,7 +6,7 @@
 #include <cmath>
 #include <memory>
 
-#include "run/dryingrun.h"
+#include "present/displayedrun.h"
 #include "inputs/inputreading.h"
 #include "run/setup.h"
 #include "run/stoprequest.h"
@@ -29,10 +29,16 @@ std::unique_ptr<RunState> SetUpWithShrinkage(const char* linTrSchwind) {
   auto s = std::make_unique<RunState>();
   InputTexts in = InputTexts::Defaults();
   in[Input::linTrSchwind] = linTrSchwind;
-  NullDisplay none;
-  RunView view(none);
-  SetUpRun(*s, ReadInputs(in).values, view);
+  NoRunEvents none;
+  SetUpRun(*s, ReadInputs(in).values, none);
   return s;
+}
+
+ShrinkageScale ScaleOf(const RunState& s) { return ShrinkageScale{s.run.body, s.in.XAnf, s.in.linTrSchwind}; }
+
+// The profile as it stands, surface node to mirror node.
+std::vector<double> ProfileOf(const RunState& s) {
+  return std::vector<double>(s.now.X.begin(), s.now.X.begin() + static_cast<int>(s.run.AnzOS) + 2);
 }
 
 struct MarkCounts {
@@ -61,14 +67,14 @@ TEST(ShrinkageScale, MarksPerEdgeFollowTheTotalShrinkage) {
     SCOPED_TRACE(k.linTrSchwind);
     auto s = SetUpWithShrinkage(k.linTrSchwind);
     RecordingCanvas c;
-    DrawShrinkageScale(*s, c);
+    DrawShrinkageScale(ScaleOf(*s), c);
     const MarkCounts m = CountMarks(c);
     EXPECT_EQ(m.whole, k.whole);
     EXPECT_EQ(m.half, k.half);
     // The end-of-shrinkage line spans the whole width; the scale is shown at once.
     const auto limit = c.lines([](const CanvasOp& o) { return o.x1 == 0 && o.x2 == 10500; });
     ASSERT_EQ(limit.size(), 1u);
-    EXPECT_FLOAT_EQ(limit[0].y1, static_cast<float>(ProfileY(*s, s->run.body.XSchwEnde)));
+    EXPECT_FLOAT_EQ(limit[0].y1, static_cast<float>(ProfileY(s->in.XAnf, s->run.body.XSchwEnde)));
     EXPECT_EQ(c.ops.back().kind, CanvasOp::Refresh);
     EXPECT_EQ(c.penWidth, 1);
     // Shrinkage grows downward: each whole mark below the one before, and
@@ -90,7 +96,7 @@ TEST(ProfileCurve, NormalCurvesAreThinAndBlackTheFinalOneOfThePeriodRedAndThick)
   for (int i = 0; i <= s->run.AnzOS + 1; ++i) s->now.X[i] = s->in.XAnf * (1 - i / (s->run.AnzOS + 1.0));
   for (CurveStyle style : {CurveStyle::Running, CurveStyle::Final}) {
     RecordingCanvas c;
-    DrawProfileCurve(*s, style, c);
+    DrawProfileCurve(ProfileOf(*s), s->in.XAnf, style, c);
     const auto lines = c.lines([](const CanvasOp&) { return true; });
     ASSERT_EQ(lines.size(), static_cast<size_t>(s->run.AnzOS) + 1);
     for (size_t i = 0; i < lines.size(); ++i) {
@@ -111,8 +117,10 @@ TEST(ProfileCurve, NormalCurvesAreThinAndBlackTheFinalOneOfThePeriodRedAndThick)
 class LiveProfileDisplay : public NullDisplay {
  public:
   RecordingCanvas canvas;
-  void drawShrinkageScale(const RunState& s) override { DrawShrinkageScale(s, canvas); }
-  void drawProfile(const RunState& s, CurveStyle style) override { DrawProfileCurve(s, style, canvas); }
+  void drawShrinkageScale(const ShrinkageScale& scale) override { DrawShrinkageScale(scale, canvas); }
+  void drawProfile(const std::vector<double>& X, double XAnf, CurveStyle style) override {
+    DrawProfileCurve(X, XAnf, style, canvas);
+  }
 };
 
 std::vector<CanvasOp> Lines(const RecordingCanvas& c) {
@@ -134,7 +142,7 @@ TEST(ProfilePlotFromRecord, DrawsTheSameLinesAsTheRunDrewLive) {
     InputTexts in = QuickInputs();
     in[Input::linTrSchwind] = shrinkage;
     LiveProfileDisplay live;
-    const RunRecord r = RunCase(in, live);
+    const RunRecord r = RunCaseOnDisplay(in, live);
     ASSERT_EQ(r.outcome, RunOutcome::Completed);
     RecordingCanvas again;
     DrawProfilePlot(r, again);
@@ -156,9 +164,9 @@ TEST(ProfilePlotFromRecord, DrawsTheSameLinesAsTheRunDrewLive) {
   } stopper;
   stopper.stop = &stop;
   stopper.steps = &steps;
-  RunOptions options;
+  DisplayRunOptions options;
   options.stop = &stop;
-  const RunRecord r = RunCase(in, stopper, options);
+  const RunRecord r = RunCaseOnDisplay(in, stopper, options);
   ASSERT_EQ(r.outcome, RunOutcome::Stopped);
   RecordingCanvas again;
   DrawProfilePlot(r, again);
@@ -176,7 +184,7 @@ class ResultPlots : public ::testing::Test {
   static std::unique_ptr<RunState> Run(const InputTexts& in, std::unique_ptr<RunState> s = nullptr) {
     if (!s) s = std::make_unique<RunState>();
     NullDisplay none;
-    const RunResult r = RunSimulation(*s, in, none);
+    const RunResult r = RunOnDisplay(*s, in, none);
     EXPECT_EQ(r.outcome, RunOutcome::Completed);
     return s;
   }

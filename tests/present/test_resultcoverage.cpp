@@ -9,7 +9,7 @@
 #include "present/controltable.h"
 #include "present/reportcontent.h"
 #include "present/resultrows.h"
-#include "run/dryingrun.h"
+#include "present/displayedrun.h"
 #include "run/resultdescriptors.h"
 #include "text/csvformat.h"
 #include "common/quickinputs.h"
@@ -20,7 +20,7 @@ namespace {
 const RunRecord& QuickRun() {
   static const RunRecord r = [] {
     NullDisplay none;
-    return RunCase(testing::QuickInputs(), none);
+    return RunCaseOnDisplay(testing::QuickInputs(), none);
   }();
   return r;
 }

@@ -7,8 +7,7 @@
 #include <string>
 #include <vector>
 
-#include "run/display.h"
-#include "run/runstate.h"
+#include "present/display.h"
 
 namespace lamvero::testing {
 
@@ -27,31 +26,31 @@ class RecordingDisplay : public Display {
   // Called at every yield with the run state: a test's hand on the buttons.
   std::function<void(int yieldNumber)> onYield;
 
-  void setText(const char* c, const std::string& t) override {
-    texts[c] = t;
-    log(std::string("text ") + c + "=" + t);
+  void setText(RunControl c, const std::string& t) override {
+    texts[ControlName(c)] = t;
+    log(std::string("text ") + ControlName(c) + "=" + t);
   }
-  void setVisible(const char* c, bool v) override {
-    visible[c] = v;
-    log(std::string(v ? "show " : "hide ") + c);
+  void setVisible(RunControl c, bool v) override {
+    visible[ControlName(c)] = v;
+    log(std::string(v ? "show " : "hide ") + ControlName(c));
   }
-  void setColor(const char* c, Rgb rgb) override {
-    colors[c] = rgb;
-    log(std::string("color ") + c);
+  void setColor(RunControl c, Rgb rgb) override {
+    colors[ControlName(c)] = rgb;
+    log(std::string("color ") + ControlName(c));
   }
-  void repaint(const char* c) override { log(std::string("repaint ") + c); }
+  void repaint(RunControl c) override { log(std::string("repaint ") + ControlName(c)); }
   void repaintWindow() override { log("repaintWindow"); }
   void fillWhite(Area a, double, double, double, double) override { log(area("fill ", a)); }
-  void drawShrinkageScale(const RunState&) override {
+  void drawShrinkageScale(const ShrinkageScale&) override {
     ++shrinkageScales;
     log("shrinkageScale");
   }
-  void drawProfile(const RunState&, CurveStyle style) override {
+  void drawProfile(const std::vector<double>&, double, CurveStyle style) override {
     ++profiles;
     if (style == CurveStyle::Final) ++redProfiles;
     log(style == CurveStyle::Final ? "profile red" : "profile");
   }
-  void drawResultPlots(const RunState&) override {
+  void drawResultPlots(const RunRecord&) override {
     ++resultPlots;
     log("resultPlots");
   }

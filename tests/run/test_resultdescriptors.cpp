@@ -6,8 +6,8 @@
 #include <stdexcept>
 #include <string>
 
-#include "run/display.h"
-#include "run/dryingrun.h"
+#include "present/display.h"
+#include "present/displayedrun.h"
 #include "text/parsenumber.h"
 #include "common/quickinputs.h"
 
@@ -32,7 +32,7 @@ double HalfLastDigit(const std::string& text) {
 // Every number stands for what its box shows: same unit, same scale.
 TEST(ResultDescriptors, EachNumberMatchesTheTextItsBoxShows) {
   NullDisplay display;
-  const RunRecord r = RunCase(testing::QuickInputs(), display);
+  const RunRecord r = RunCaseOnDisplay(testing::QuickInputs(), display);
   ASSERT_EQ(r.outcome, RunOutcome::Completed);
   int compared = 0;
   for (const ResultDescriptor& d : ResultDescriptors()) {
@@ -58,14 +58,14 @@ TEST(ResultDescriptors, StagesNotReachedAreNotNumbers) {
   NullDisplay display;
   InputTexts in = testing::QuickInputs();
   in[Input::ThetaGegenstromende] = "200";  // the air never gets that hot: no switch to the chamber
-  const RunRecord r = RunCase(in, display);
+  const RunRecord r = RunCaseOnDisplay(in, display);
   ASSERT_EQ(r.outcome, RunOutcome::Completed);
   EXPECT_TRUE(std::isnan(ResultOf("DauerGegenstrom").value(r)));
   EXPECT_TRUE(std::isfinite(ResultOf("spezEnergie").value(r)));
   EXPECT_EQ(FindResult("nonsense"), nullptr);
   EXPECT_THROW(ResultOf("nonsense"), std::logic_error);
 
-  const RunRecord refused = RunCase([] {
+  const RunRecord refused = RunCaseOnDisplay([] {
     InputTexts bad = testing::QuickInputs();
     bad[Input::deltaT] = "0";
     return bad;

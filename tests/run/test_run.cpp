@@ -8,7 +8,7 @@
 #include <memory>
 
 #include "common/quickinputs.h"
-#include "run/dryingrun.h"
+#include "present/displayedrun.h"
 #include "recordingdisplay.h"
 
 namespace lamvero {
@@ -19,7 +19,7 @@ using testing::QuickInputs;
 struct Run : ::testing::Test {
   std::unique_ptr<RunState> s = std::make_unique<RunState>();
   testing::RecordingDisplay d;
-  RunResult run(const InputTexts& in) { return RunSimulation(*s, in, d); }
+  RunResult run(const InputTexts& in) { return RunOnDisplay(*s, in, d); }
 };
 
 TEST_F(Run, QuickRunCompletesWithItsResults) {
@@ -106,7 +106,7 @@ TEST_F(Run, RateDoesNotFallAfterTheSurfaceReachedTheLimitMoisture) {
   d2.onYield = [&](int) {
     if (raw->now.Zeit >= end1) raw->StopFlag = 1;
   };
-  ASSERT_EQ(RunSimulation(*raw, QuickInputs(), d2).outcome, RunOutcome::Stopped);
+  ASSERT_EQ(RunOnDisplay(*raw, QuickInputs(), d2).outcome, RunOutcome::Stopped);
   for (int k = 1; k < raw->record.series.nReihe1TA; ++k) {
     if (raw->record.series.tReihe[k] > t1) {
       ASSERT_GE(raw->record.series.WasserdampfReihe[k + 1], raw->record.series.WasserdampfReihe[k]) << k;
@@ -153,7 +153,7 @@ TEST_F(Run, AirStaysPutInTheFirstStepOfEveryCurveInterval) {
   d2.onYield = [&](int y) {
     if (y > 250) probe->StopFlag = 1;
   };
-  ASSERT_EQ(RunSimulation(*probe, in, d2).outcome, RunOutcome::Stopped);
+  ASSERT_EQ(RunOnDisplay(*probe, in, d2).outcome, RunOutcome::Stopped);
   ASSERT_GE(probe->record.series.nReihe1TA, 0);
   // Steps 1, 101, 201 (stored points 1, 101, 201) reuse the air of the step before.
   EXPECT_EQ(probe->record.series.ThetaLuftReihe[1], probe->record.series.ThetaLuftReihe[0]);

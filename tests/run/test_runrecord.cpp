@@ -8,7 +8,7 @@
 #include <set>
 #include <thread>
 
-#include "run/dryingrun.h"
+#include "present/displayedrun.h"
 #include "text/numberformat.h"
 #include "recordingdisplay.h"
 #include "common/quickinputs.h"
@@ -28,7 +28,7 @@ void ExpectSameSeries(const RunSeries& a, const RunSeries& b) {
 
 TEST(RunRecord, HoldsWhatTheWindowShowedAsNumbersAndTexts) {
   testing::RecordingDisplay d;
-  const RunRecord r = RunCase(QuickInputs(), d);
+  const RunRecord r = RunCaseOnDisplay(QuickInputs(), d);
   ASSERT_EQ(r.outcome, RunOutcome::Completed);
   EXPECT_TRUE(r.messages.empty());
   EXPECT_EQ(r.inputs[Input::Dicke], "4");
@@ -65,9 +65,9 @@ TEST(RunRecord, HoldsWhatTheWindowShowedAsNumbersAndTexts) {
 TEST(RunRecord, ControlsStartFromTheirLookAtOpen) {
   testing::RecordingDisplay d;
   d.recordCalls = false;
-  RunOptions options;
+  DisplayRunOptions options;
   options.controlsAtOpen = [](const std::string& name) { return ControlState{"caption of " + name, false, {1, 2, 3}}; };
-  const RunRecord r = RunCase(QuickInputs(), d, options);
+  const RunRecord r = RunCaseOnDisplay(QuickInputs(), d, options);
   // Shown, never written: the caption stays, as on the screen.
   const ControlState& label = r.controls.at("lbl_Dauer1TA");
   EXPECT_EQ(label.text, "caption of lbl_Dauer1TA");
@@ -79,7 +79,7 @@ TEST(RunRecord, CopyHoldsOnlyTheStoredPointsAndOutlivesTheNextRun) {
   testing::RecordingDisplay d;
   d.recordCalls = false;
   RunState s;
-  ASSERT_EQ(RunSimulation(s, QuickInputs(), d).outcome, RunOutcome::Completed);
+  ASSERT_EQ(RunOnDisplay(s, QuickInputs(), d).outcome, RunOutcome::Completed);
   const RunRecord kept = s.record;
   EXPECT_EQ(kept.series.tReihe.capacity(), static_cast<std::size_t>(kept.series.points()));
   ExpectSameSeries(kept.series, s.record.series);
@@ -87,7 +87,7 @@ TEST(RunRecord, CopyHoldsOnlyTheStoredPointsAndOutlivesTheNextRun) {
 
   InputTexts thicker = QuickInputs();
   thicker[Input::Dicke] = "6";
-  ASSERT_EQ(RunSimulation(s, thicker, d).outcome, RunOutcome::Completed);
+  ASSERT_EQ(RunOnDisplay(s, thicker, d).outcome, RunOutcome::Completed);
   EXPECT_NE(s.record.results.Zeit, kept.results.Zeit);
   EXPECT_EQ(kept.results.Zeit, before.Zeit);
   EXPECT_EQ(kept.inputs[Input::Dicke], "4");
@@ -100,7 +100,7 @@ TEST(RunRecord, RefusedInputGivesARecordWithTheMessagesOnly) {
   testing::RecordingDisplay d;
   InputTexts in = QuickInputs();
   in[Input::Ortsschrittweite] = "0";
-  const RunRecord r = RunCase(in, d);
+  const RunRecord r = RunCaseOnDisplay(in, d);
   EXPECT_EQ(r.outcome, RunOutcome::Refused);
   EXPECT_FALSE(r.messages.empty());
   EXPECT_EQ(r.inputs[Input::Ortsschrittweite], "0");
@@ -118,15 +118,15 @@ TEST(RunRecord, StopRequestEndsTheRunAfterTheYield) {
   d.onYield = [&](int y) {
     if (y == 30) stop.request();
   };
-  RunOptions options;
+  DisplayRunOptions options;
   options.stop = &stop;
-  const RunRecord r = RunCase(QuickInputs(), d, options);
+  const RunRecord r = RunCaseOnDisplay(QuickInputs(), d, options);
   EXPECT_EQ(r.outcome, RunOutcome::Stopped);
   EXPECT_EQ(r.series.nReihe, 29);  // no step after the request
   EXPECT_TRUE(r.controls.at("cmd_Neustart").visible);
   EXPECT_TRUE(std::isnan(r.results.DauerGegenstrom));
   // The run never clears the request: the next run with it stops at once.
-  const RunRecord next = RunCase(QuickInputs(), d, options);
+  const RunRecord next = RunCaseOnDisplay(QuickInputs(), d, options);
   EXPECT_EQ(next.outcome, RunOutcome::Stopped);
   EXPECT_EQ(next.series.nReihe, 0);
 }
@@ -136,10 +136,10 @@ class ProfileCopyingDisplay : public testing::RecordingDisplay {
  public:
   std::vector<std::vector<double>> drawn;
   std::vector<bool> red;
-  void drawProfile(const RunState& s, CurveStyle style) override {
-    drawn.emplace_back(s.now.X.begin(), s.now.X.begin() + s.run.AnzOS + 2);
+  void drawProfile(const std::vector<double>& X, double XAnf, CurveStyle style) override {
+    drawn.push_back(X);
     red.push_back(style == CurveStyle::Final);
-    RecordingDisplay::drawProfile(s, style);
+    RecordingDisplay::drawProfile(X, XAnf, style);
   }
 };
 
@@ -147,7 +147,7 @@ TEST(RunRecord, KeepsEveryDrawnProfileInOrderWithTheEndOfTheFirstPeriodMarked) {
   ProfileCopyingDisplay d;
   d.recordCalls = false;
   RunState s;
-  ASSERT_EQ(RunSimulation(s, QuickInputs(), d).outcome, RunOutcome::Completed);
+  ASSERT_EQ(RunOnDisplay(s, QuickInputs(), d).outcome, RunOutcome::Completed);
   const ProfileCurves& p = s.record.profiles;
   ASSERT_GT(d.drawn.size(), 3u);
   ASSERT_EQ(p.count(), d.drawn.size());
@@ -165,9 +165,9 @@ TEST(RunRecord, KeepsEveryDrawnProfileInOrderWithTheEndOfTheFirstPeriodMarked) {
   // A stopped run keeps the profiles it drew; the next run starts afresh.
   StopRequest stop;
   stop.request();
-  RunOptions options;
+  DisplayRunOptions options;
   options.stop = &stop;
-  ASSERT_EQ(RunSimulation(s, QuickInputs(), d, options).outcome, RunOutcome::Stopped);
+  ASSERT_EQ(RunOnDisplay(s, QuickInputs(), d, options).outcome, RunOutcome::Stopped);
   EXPECT_EQ(s.record.profiles.count(), 0u);
   EXPECT_TRUE(s.record.profiles.X.empty());
 }
@@ -176,16 +176,16 @@ TEST(RunRecord, RunsOnSeveralThreadsGiveTheSameBitsAsOneAfterAnother) {
   InputTexts other = QuickInputs();
   other[Input::Lufttemp] = "45";
   NullDisplay none;
-  const RunRecord a = RunCase(QuickInputs(), none);
-  const RunRecord b = RunCase(other, none);
+  const RunRecord a = RunCaseOnDisplay(QuickInputs(), none);
+  const RunRecord b = RunCaseOnDisplay(other, none);
   RunRecord ta, tb;
   std::thread first([&] {
     NullDisplay own;
-    ta = RunCase(QuickInputs(), own);
+    ta = RunCaseOnDisplay(QuickInputs(), own);
   });
   std::thread second([&] {
     NullDisplay own;
-    tb = RunCase(other, own);
+    tb = RunCaseOnDisplay(other, own);
   });
   first.join();
   second.join();

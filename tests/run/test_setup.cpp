@@ -7,6 +7,7 @@
 #include <memory>
 
 #include "inputs/inputreading.h"
+#include "present/runview.h"
 #include "run/setup.h"
 #include "common/sixdigits.h"
 #include "recordingdisplay.h"

@@ -11,7 +11,7 @@
 #include <vector>
 
 #include "study/casesummary.h"
-#include "run/display.h"
+#include "run/runevents.h"
 #include "run/dryingrun.h"
 #include "study/studyplan.h"
 #include "study/studyrunner.h"
@@ -65,7 +65,7 @@ TEST(StudyRunner, RowsComeInCaseOrderWithTheBitsOfSingleRunsWhateverTheWorkers) 
   const auto inputsOf = [&](std::size_t i) { return plan.caseInputs(i); };
   std::vector<CaseSummary> single;
   for (std::size_t i = 0; i < plan.size(); ++i) {
-    NullDisplay d;
+    NoRunEvents d;
     single.push_back(SummarizeRun(RunCase(plan.caseInputs(i), d)));
   }
   for (unsigned jobs : {1u, 3u, 16u}) {
@@ -152,7 +152,7 @@ TEST(StudyRunner, AStopRequestEndsTheStudyWithoutFurtherRows) {
 }
 
 TEST(CaseSummary, DurationsInHoursAndStagesNotReachedAsNaN) {
-  NullDisplay d;
+  NoRunEvents d;
   const RunRecord complete = RunCase(testing::QuickInputs(), d);
   const CaseSummary s = SummarizeRun(complete);
   ASSERT_EQ(s.outcome, RunOutcome::Completed);

@@ -20,6 +20,7 @@
 #include "ui/calculator/logo.h"
 #include "ui/calculator/plotarea.h"
 #include "ui/calculator/qtdisplay.h"
+#include "present/displayedrun.h"
 #include "present/resultplots.h"
 
 namespace lamvero {
@@ -252,9 +253,9 @@ RunResult MainWindow::runStart() {
   setInputsLocked(true);
   focusControl("txt_parkfocus");
 
-  RunOptions options;
+  DisplayRunOptions options;
   options.controlsAtOpen = ControlAtOpen;
-  RunResult result = RunSimulation(*state_, inputs(), *display_, options);
+  RunResult result = RunOnDisplay(*state_, inputs(), *display_, options);
 
   display_->flush();  // the run's last values on the screen
   running_ = false;

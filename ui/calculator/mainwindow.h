@@ -17,6 +17,7 @@
 #include "inputs/inputs.h"
 #include "run/runstate.h"
 #include "present/controltable.h"
+#include "present/display.h"
 
 class QEventLoop;
 class QLineEdit;

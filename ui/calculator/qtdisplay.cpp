@@ -20,16 +20,13 @@ QtDisplay::QtDisplay(QWidget& window, PlotArea& ausgabe, PlotArea& zeit)
     c.name = w->objectName().toStdString();
     c.widget = w;
   }
+  for (std::size_t i = 0; i < kRunControlCount; ++i) runControls_[i] = find(ControlName(static_cast<RunControl>(i)));
 }
 
 QtDisplay::Control* QtDisplay::find(const char* name) {
   if (!name) return nullptr;
-  auto cached = byPointer_.find(name);
-  if (cached != byPointer_.end() && cached->second->name == name) return cached->second;
   auto it = controls_.find(name);
-  if (it == controls_.end()) return nullptr;
-  byPointer_[name] = &it->second;
-  return &it->second;
+  return it == controls_.end() ? nullptr : &it->second;
 }
 
 void QtDisplay::markDirty(Control* c) {
@@ -46,8 +43,11 @@ QWidget* QtDisplay::control(const std::string& name) const {
 
 PlotArea& QtDisplay::area(Area a) { return a == Area::Ausgabe ? ausgabe_ : zeit_; }
 
-void QtDisplay::setText(const char* control, const std::string& text) {
-  Control* c = find(control);
+void QtDisplay::setText(RunControl control, const std::string& text) { setText(find(control), text); }
+
+void QtDisplay::setText(const char* control, const std::string& text) { setText(find(control), text); }
+
+void QtDisplay::setText(Control* c, const std::string& text) {
   if (!c) return;
   c->pending = text;
   c->textDirty = true;
@@ -75,12 +75,19 @@ void QtDisplay::applyTexts() {
   dirty_.clear();
 }
 
-void QtDisplay::setVisible(const char* control, bool visible) {
-  if (Control* c = find(control)) c->widget->setVisible(visible);
+void QtDisplay::setVisible(RunControl control, bool visible) { setVisible(find(control), visible); }
+
+void QtDisplay::setVisible(const char* control, bool visible) { setVisible(find(control), visible); }
+
+void QtDisplay::setVisible(Control* c, bool visible) {
+  if (c) c->widget->setVisible(visible);
 }
 
-void QtDisplay::setColor(const char* control, Rgb color) {
-  Control* c = find(control);
+void QtDisplay::setColor(RunControl control, Rgb color) { setColor(find(control), color); }
+
+void QtDisplay::setColor(const char* control, Rgb color) { setColor(find(control), color); }
+
+void QtDisplay::setColor(Control* c, Rgb color) {
   if (!c) return;
   QPalette p = c->widget->palette();
   const QColor q(color.r, color.g, color.b);
@@ -90,7 +97,7 @@ void QtDisplay::setColor(const char* control, Rgb color) {
   c->widget->setPalette(p);
 }
 
-void QtDisplay::repaint(const char* control) {
+void QtDisplay::repaint(RunControl control) {
   if (Control* c = find(control)) markDirty(c);
 }
 
@@ -102,11 +109,13 @@ void QtDisplay::fillWhite(Area a, double x1, double y1, double x2, double y2) {
   p.update();
 }
 
-void QtDisplay::drawShrinkageScale(const RunState& s) { DrawShrinkageScale(s, ausgabe_); }
+void QtDisplay::drawShrinkageScale(const ShrinkageScale& scale) { DrawShrinkageScale(scale, ausgabe_); }
 
-void QtDisplay::drawProfile(const RunState& s, CurveStyle style) { DrawProfileCurve(s, style, ausgabe_); }
+void QtDisplay::drawProfile(const std::vector<double>& X, double XAnf, CurveStyle style) {
+  DrawProfileCurve(X, XAnf, style, ausgabe_);
+}
 
-void QtDisplay::drawResultPlots(const RunState& s) { DrawResultPlots(s.record, zeit_); }
+void QtDisplay::drawResultPlots(const RunRecord& record) { DrawResultPlots(record, zeit_); }
 
 void QtDisplay::refresh(Area a) { area(a).refresh(); }
 

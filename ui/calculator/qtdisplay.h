@@ -1,5 +1,5 @@
 #pragma once
-// The model's display operations on the main window. Texts and repaints are
+// The run presenter's display operations on the main window. Texts and repaints are
 // coalesced to the screen's frame rate: a run writes its live values far more
 // often than a screen can show them, so setText only records the text, repaint
 // and refresh only mark the control dirty, and the per-step yield applies the
@@ -7,11 +7,12 @@
 
 #include <QElapsedTimer>
 #include <QString>
+#include <array>
 #include <string>
 #include <unordered_map>
 #include <vector>
 
-#include "run/display.h"
+#include "present/display.h"
 
 class QWidget;
 
@@ -24,15 +25,15 @@ class QtDisplay : public Display {
   // Looks up every named child of `window` once.
   QtDisplay(QWidget& window, PlotArea& ausgabe, PlotArea& zeit);
 
-  void setText(const char* control, const std::string& text) override;
-  void setVisible(const char* control, bool visible) override;
-  void setColor(const char* control, Rgb color) override;
-  void repaint(const char* control) override;
+  void setText(RunControl control, const std::string& text) override;
+  void setVisible(RunControl control, bool visible) override;
+  void setColor(RunControl control, Rgb color) override;
+  void repaint(RunControl control) override;
   void repaintWindow() override;
   void fillWhite(Area area, double x1, double y1, double x2, double y2) override;
-  void drawShrinkageScale(const RunState& s) override;
-  void drawProfile(const RunState& s, CurveStyle style) override;
-  void drawResultPlots(const RunState& s) override;
+  void drawShrinkageScale(const ShrinkageScale& scale) override;
+  void drawProfile(const std::vector<double>& X, double XAnf, CurveStyle style) override;
+  void drawResultPlots(const RunRecord& record) override;
   void refresh(Area area) override;
   void yield() override;
 
@@ -40,6 +41,11 @@ class QtDisplay : public Display {
   void applyTexts();
   // Applies the texts and processes all pending window events now.
   void flush();
+
+  // The window's own use of any of its controls, by name (nothing for an unknown name).
+  void setText(const char* control, const std::string& text);
+  void setVisible(const char* control, bool visible);
+  void setColor(const char* control, Rgb color);
 
   // The control of that name, or nullptr.
   QWidget* control(const std::string& name) const;
@@ -56,6 +62,10 @@ class QtDisplay : public Display {
     bool dirty = false;        // in dirty_: text or repaint pending
   };
   Control* find(const char* name);
+  Control* find(RunControl c) { return runControls_[IndexOf(c)]; }
+  void setText(Control* c, const std::string& text);
+  void setVisible(Control* c, bool visible);
+  void setColor(Control* c, Rgb color);
   void markDirty(Control* c);
   PlotArea& area(Area a);
 
@@ -63,9 +73,7 @@ class QtDisplay : public Display {
   PlotArea& ausgabe_;
   PlotArea& zeit_;
   std::unordered_map<std::string, Control> controls_;
-  // The model names its controls with the same few literals thousands of
-  // times per run: remember where each name pointer led (checked by name).
-  std::unordered_map<const char*, Control*> byPointer_;
+  std::array<Control*, kRunControlCount> runControls_{};  // nullptr: not in the window
   std::vector<Control*> dirty_;
   QElapsedTimer sinceEvents_;
 };

@@ -42,21 +42,20 @@ TEST(QtDisplay, TextsAndColoursReachTheControls) {
   auto* label = w.findChild<QLabel*>("lbl_Wasserfehler");
   ASSERT_TRUE(box && label);
 
-  d.setVisible("txt_Wasserfehler", true);
-  d.setVisible("lbl_Wasserfehler", true);
-  d.setText("txt_Wasserfehler", "7,5");
+  d.setVisible(RunControl::txt_Wasserfehler, true);
+  d.setVisible(RunControl::lbl_Wasserfehler, true);
+  d.setText(RunControl::txt_Wasserfehler, "7,5");
   d.flush();
   EXPECT_EQ(box->text(), "7,5");
   ASSERT_EQ(CountReddish(box->grab().toImage()), 0);  // dark blue at first
 
-  d.setColor("txt_Wasserfehler", Rgb{255, 0, 0});
-  d.setColor("lbl_Wasserfehler", Rgb{255, 0, 0});
-  d.repaint("txt_Wasserfehler");
+  d.setColor(RunControl::txt_Wasserfehler, Rgb{255, 0, 0});
+  d.setColor(RunControl::lbl_Wasserfehler, Rgb{255, 0, 0});
+  d.repaint(RunControl::txt_Wasserfehler);
   // Names the window does not have change nothing.
   d.setText("txt_Unbekannt", "1");
   d.setVisible("lbl_Unbekannt", true);
   d.setColor("lbl_Unbekannt", Rgb{1, 2, 3});
-  d.repaint("lbl_Unbekannt");
 
   d.flush();
   // The red shows in both, despite the boxes' own border style.

@@ -15,7 +15,7 @@
 #include <QTemporaryDir>
 #include <cmath>
 
-#include "run/dryingrun.h"
+#include "present/displayedrun.h"
 #include "run/resultdescriptors.h"
 #include "common/quickinputs.h"
 #include "ui/shell/appwindow.h"
@@ -39,7 +39,7 @@ const RunRecord& QuickRun(const char* dicke) {
     InputTexts in = QuickInputs();
     in[Input::Dicke] = dicke;
     NullDisplay none;
-    it = runs.emplace(dicke, RunCase(in, none)).first;
+    it = runs.emplace(dicke, RunCaseOnDisplay(in, none)).first;
   }
   EXPECT_EQ(it->second.outcome, RunOutcome::Completed);
   return it->second;
@@ -293,7 +293,7 @@ TEST(DiagramChart, TheAirStatesOfEachRunInTheEnthalpyHumidityChart) {
   InputTexts neverSwitches = QuickInputs();
   neverSwitches[Input::ThetaGegenstromende] = "150";
   NullDisplay none;
-  const RunRecord counterCurrentOnly = RunCase(neverSwitches, none);
+  const RunRecord counterCurrentOnly = RunCaseOnDisplay(neverSwitches, none);
   ASSERT_FALSE(std::isfinite(counterCurrentOnly.results.DauerGegenstrom));
   DiagramWindow other;
   other.show();

@@ -15,7 +15,7 @@
 #include <cmath>
 #include <limits>
 
-#include "run/dryingrun.h"
+#include "present/displayedrun.h"
 #include "text/numberformat.h"
 #include "common/quickinputs.h"
 #include "ui/shell/casefiles.h"
@@ -32,9 +32,9 @@ using testing::QuickInputs;
 // A run as the window records it: controls start as the window opens.
 RunRecord Recorded(const InputTexts& in) {
   NullDisplay none;
-  RunOptions options;
+  DisplayRunOptions options;
   options.controlsAtOpen = ControlAtOpen;
-  return RunCase(in, none, options);
+  return RunCaseOnDisplay(in, none, options);
 }
 
 RunRecord Completed(const InputTexts& in) {

@@ -3,7 +3,7 @@
 // each moisture profile the run draws, so that the profile plot can be drawn
 // again after the run (in a report, at any resolution).
 
-#include "run/display.h"
+#include "present/display.h"
 #include "run/runrecord.h"
 
 namespace lamvero {
@@ -15,20 +15,20 @@ class ProfileRecorder : public Display {
   // The profiles drawn so far; taken out, the recorder starts empty.
   ProfileCurves take();
 
-  void setText(const char* control, const std::string& text) override { next_.setText(control, text); }
-  void setVisible(const char* control, bool visible) override { next_.setVisible(control, visible); }
-  void setColor(const char* control, Rgb color) override { next_.setColor(control, color); }
-  void repaint(const char* control) override { next_.repaint(control); }
+  void setText(RunControl control, const std::string& text) override { next_.setText(control, text); }
+  void setVisible(RunControl control, bool visible) override { next_.setVisible(control, visible); }
+  void setColor(RunControl control, Rgb color) override { next_.setColor(control, color); }
+  void repaint(RunControl control) override { next_.repaint(control); }
   void repaintWindow() override { next_.repaintWindow(); }
   void fillWhite(Area area, double x1, double y1, double x2, double y2) override {
     next_.fillWhite(area, x1, y1, x2, y2);
   }
-  void drawShrinkageScale(const RunState& s) override {
+  void drawShrinkageScale(const ShrinkageScale& scale) override {
     curves_.scaleAfter.push_back(curves_.count());
-    next_.drawShrinkageScale(s);
+    next_.drawShrinkageScale(scale);
   }
-  void drawProfile(const RunState& s, CurveStyle style) override;
-  void drawResultPlots(const RunState& s) override { next_.drawResultPlots(s); }
+  void drawProfile(const std::vector<double>& X, double XAnf, CurveStyle style) override;
+  void drawResultPlots(const RunRecord& record) override { next_.drawResultPlots(record); }
   void refresh(Area area) override { next_.refresh(area); }
   void yield() override { next_.yield(); }
 
