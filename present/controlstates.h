@@ -7,7 +7,7 @@
 #include <map>
 #include <string>
 
-#include "present/runcontrol.h"
+#include "run/runcontrol.h"
 #include "run/controlstate.h"
 
 namespace lamvero {

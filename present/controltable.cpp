@@ -1,7 +1,7 @@
 #include "present/controltable.h"
 
 #include "inputs/inputs.h"
-#include "present/runcontrol.h"
+#include "run/runcontrol.h"
 #include "run/resultdescriptors.h"
 #include "text/numberformat.h"
 

@@ -8,7 +8,7 @@
 #include <vector>
 
 #include "present/profileplot.h"
-#include "present/runcontrol.h"
+#include "run/runcontrol.h"
 #include "run/controlstate.h"
 #include "run/runrecord.h"
 

@@ -1,4 +1,4 @@
-#include "present/runcontrol.h"
+#include "run/runcontrol.h"
 
 namespace lamvero {
 

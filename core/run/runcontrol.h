@@ -1,7 +1,8 @@
 #pragma once
 // The controls of the window a run shows its values in, checked by the
-// compiler. Each is named once, here; the control table builds their rows
-// from these names, and the record keeps their states by name.
+// compiler. Each is named once, here: the result descriptors and the
+// window's control table take their names from this list, the presenter
+// addresses them by identity, and the record keeps their states by name.
 
 #include <cstddef>
 
