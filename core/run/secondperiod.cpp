@@ -90,6 +90,37 @@ void SolveFrontTemperature(RunState& s) {
   }
 }
 
+// The front's depth between the last dry node iSp and the next one, its
+// temperature, and the evaporation rate relaxed over nGlatt steps.
+void FrontAndRate(RunState& s, int iSp) {
+  StepState& now = s.now;
+  const RunResults& results = s.record.results;
+  now.sSpiegel = s.run.dx * (iSp + 0.5 - now.X[iSp] / (now.X[iSp + 1] - now.X[iSp]));
+
+  if (now.sSpiegel < 0.0001 * s.run.dx) {
+    // A dry layer this thin does not limit the drying: the front is at the
+    // wet-bulb temperature.
+    now.ThetaK = now.ThetaOb;
+    HeatThroughDryLayer(s);
+    now.mRand = -now.qrand / LatentHeat(now.ThetaOb);
+  } else {
+    SolveFrontTemperature(s);
+  }
+  now.mRand = (now.mRand * results.nGlatt - now.mDampf) / (results.nGlatt + 1);
+}
+
+// The water balance of the step and the mean moisture of the wet layers.
+void BalanceWater(RunState& s, int N) {
+  StepState& now = s.now;
+  now.XBilanz = now.XBilanz + 2 * now.mRand * s.in.deltaT / (s.run.body.rhos * s.run.DickeTr);
+  // Only the wet layers hold water; the dry ones carry negative values.
+  double sum = 0;
+  for (int j = 1; j <= N; ++j) {
+    if (now.X[j] > 0) sum += s.run.body.rhos * now.X[j] * s.run.dx;
+  }
+  now.xmom = sum / ((s.run.DickeTr / 2) * s.run.body.rhos);
+}
+
 void StorePoint(RunState& s, int N) {
   StepState& now = s.now;
   RunSeries& r = s.record.series;
@@ -144,19 +175,7 @@ PeriodEnd RunSecondPeriod(RunState& s, RunEvents& events) {
       return PeriodEnd::Done;
     }
 
-    now.sSpiegel = s.run.dx * (iSp + 0.5 - now.X[iSp] / (now.X[iSp + 1] - now.X[iSp]));
-
-    if (now.sSpiegel < 0.0001 * s.run.dx) {
-      // A dry layer this thin does not limit the drying: the front is at the
-      // wet-bulb temperature.
-      now.ThetaK = now.ThetaOb;
-      HeatThroughDryLayer(s);
-      now.mRand = -now.qrand / LatentHeat(now.ThetaOb);
-    } else {
-      SolveFrontTemperature(s);
-    }
-    now.mRand = (now.mRand * results.nGlatt - now.mDampf) / (results.nGlatt + 1);
-
+    FrontAndRate(s, iSp);
     events.frontIterations(now.nIter);
 
     now.ThetaKAlt = now.ThetaK;
@@ -166,13 +185,7 @@ PeriodEnd RunSecondPeriod(RunState& s, RunEvents& events) {
 
     CheckShrinkageEnds(s, events, N, CoreLimit::Below);
 
-    now.XBilanz = now.XBilanz + 2 * now.mRand * s.in.deltaT / (s.run.body.rhos * s.run.DickeTr);
-    // Only the wet layers hold water; the dry ones carry negative values.
-    double sum = 0;
-    for (int j = 1; j <= N; ++j) {
-      if (now.X[j] > 0) sum += s.run.body.rhos * now.X[j] * s.run.dx;
-    }
-    now.xmom = sum / ((s.run.DickeTr / 2) * s.run.body.rhos);
+    BalanceWater(s, N);
 
     if (s.record.series.nReihe >= kMaxSeriesIndex) return PeriodEnd::SeriesFull;
     StorePoint(s, N);
