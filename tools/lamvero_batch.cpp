@@ -43,7 +43,7 @@
 #include "tools/studyoptions.h"
 #include "tools/fieldnames.h"
 #include "tools/jsonoutput.h"
-#include "ui/shell/casefiles.h"
+#include "disk/casefiles.h"
 #include "present/controltable.h"
 #include "ui/calculator/mainwindow.h"
 #include "ui/calculator/qtdisplay.h"

@@ -13,7 +13,7 @@
 #include <vector>
 
 #include "ui/calculator/annotation.h"
-#include "ui/shell/casefiles.h"
+#include "disk/casefiles.h"
 #include "present/controltable.h"
 #include "ui/calculator/paintercanvas.h"
 #include "present/profileplot.h"

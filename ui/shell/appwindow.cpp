@@ -25,7 +25,7 @@
 #include <QScrollBar>
 
 #include "ui/shell/casedocument.h"
-#include "ui/shell/casefiles.h"
+#include "disk/casefiles.h"
 #include "ui/diagrams/diagramwindow.h"
 #include "ui/shell/filemenu.h"
 #include "ui/calculator/mainwindow.h"

@@ -3,7 +3,7 @@
 #include <QFileInfo>
 #include <QLineEdit>
 
-#include "ui/shell/casefiles.h"
+#include "disk/casefiles.h"
 #include "ui/calculator/mainwindow.h"
 
 namespace lamvero {

@@ -18,7 +18,7 @@
 #include "present/displayedrun.h"
 #include "text/numberformat.h"
 #include "common/quickinputs.h"
-#include "ui/shell/casefiles.h"
+#include "disk/casefiles.h"
 #include "present/controltable.h"
 #include "ui/calculator/paintercanvas.h"
 #include "ui/report/report.h"

@@ -23,7 +23,7 @@
 #include "common/quickinputs.h"
 #include "ui/shell/appwindow.h"
 #include "ui/shell/casedocument.h"
-#include "ui/shell/casefiles.h"
+#include "disk/casefiles.h"
 #include "ui/calculator/mainwindow.h"
 #include "present/resultrows.h"
 

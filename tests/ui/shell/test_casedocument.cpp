@@ -23,7 +23,7 @@
 #include "common/quickinputs.h"
 #include "ui/shell/appwindow.h"
 #include "ui/shell/casedocument.h"
-#include "ui/shell/casefiles.h"
+#include "disk/casefiles.h"
 #include "present/controltable.h"
 #include "ui/shell/filemenu.h"
 #include "ui/calculator/mainwindow.h"

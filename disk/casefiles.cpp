@@ -1,4 +1,4 @@
-#include "ui/shell/casefiles.h"
+#include "disk/casefiles.h"
 
 #include <QDateTime>
 #include <QDir>
