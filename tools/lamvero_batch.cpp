@@ -347,7 +347,7 @@ void BatchCommand::writeCase(const RunRecord& record) {
 }
 
 void BatchCommand::writePicture() {
-  if (auto* qt = dynamic_cast<QtDisplay*>(&window_->display())) qt->flush();  // the last values on screen
+  if (auto* qt = dynamic_cast<QtDisplay*>(&window_->display())) qt->applyTexts();  // the last values on screen
   if (!window_->grab().save(QString::fromStdString(r_.pngPath), "PNG")) {
     fileError("das Bild " + r_.pngPath + " kann nicht geschrieben werden.");
   }

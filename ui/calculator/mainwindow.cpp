@@ -3,7 +3,6 @@
 #include <algorithm>
 
 #include <QCloseEvent>
-#include <QEventLoop>
 #include <QLabel>
 #include <QLineEdit>
 #include <QMessageBox>
@@ -20,7 +19,7 @@
 #include "ui/calculator/logo.h"
 #include "ui/calculator/plotarea.h"
 #include "ui/calculator/qtdisplay.h"
-#include "present/displayedrun.h"
+#include "ui/calculator/runcontroller.h"
 #include "present/resultplots.h"
 
 namespace lamvero {
@@ -127,6 +126,8 @@ MainWindow::MainWindow(QWidget* parent) : QWidget(parent), state_(std::make_uniq
     FitText(label, available);
   }
   display_ = std::make_unique<QtDisplay>(*this, *ausgabe_, *zeit_);
+  controller_ = std::make_unique<RunController>(*state_, *display_);
+  connect(controller_.get(), &RunController::finished, this, &MainWindow::onRunFinished);
 }
 
 MainWindow::~MainWindow() = default;
@@ -240,34 +241,35 @@ InputTexts MainWindow::inputs() const {
   return texts;
 }
 
-RunResult MainWindow::runStart() {
-  if (running_) return RunResult{RunOutcome::Refused, {"Es läuft bereits eine Rechnung."}};
-  running_ = true;
-  emit runStarted();
+bool MainWindow::runStart() {
+  if (controller_->active()) return false;
   QPointer<QWidget> focusBefore = focusWidget();
   // After "Nochmal !" the focus returns to the input box the user left.
   resumeFocus_ = std::find(inputBoxes_.begin(), inputBoxes_.end(), focusBefore.data()) != inputBoxes_.end()
                      ? focusBefore.data()
                      : nullptr;
+  refusedFocus_ = focusBefore;
+  controller_->start(inputs(), ControlAtOpen);
+  emit runStarted();
   // No input box keeps the focus or takes an edit while the run uses the inputs.
   setInputsLocked(true);
   focusControl("txt_parkfocus");
+  return true;
+}
 
-  DisplayRunOptions options;
-  options.controlsAtOpen = ControlAtOpen;
-  RunResult result = RunOnDisplay(*state_, inputs(), *display_, options);
-
-  display_->flush();  // the run's last values on the screen
-  running_ = false;
+void MainWindow::onRunFinished(const RunResult& result) {
   setInputsLocked(false);
   if (result.outcome == RunOutcome::Refused) {
-    if (focusBefore) focusBefore->setFocus();
+    if (refusedFocus_) refusedFocus_->setFocus();
   } else {
     focusControl("cmd_Neustart");
   }
   emit runEnded(result);
-  if (closeRequested_) window()->close();
-  return result;
+  if (closeRequested_) {
+    window()->close();
+    return;
+  }
+  report(result);
 }
 
 void MainWindow::setInputsLocked(bool locked) {
@@ -284,7 +286,7 @@ void MainWindow::focusControl(const char* name) {
 }
 
 void MainWindow::onReturnInInput() {
-  if (running_) return;
+  if (controller_->active()) return;
   // Enter runs with the inputs as they stand, after clearing a finished run;
   // the focus stays in the box where Enter was pressed.
   if (auto* box = qobject_cast<QLineEdit*>(sender())) resumeFocus_ = box;
@@ -313,17 +315,19 @@ bool MainWindow::confirmUnusualInputs() {
 }
 
 void MainWindow::onStart() {
-  if (running_) return;
-  if (!confirmUnusualInputs()) return;
-  const RunResult r = runStart();
-  if (closeRequested_) return;
+  if (controller_->active() || !confirmUnusualInputs()) return;
+  runStart();
+}
+
+// Why a run could not begin, or when and why it had to stop.
+void MainWindow::report(const RunResult& r) {
   QString text;
   if (r.outcome == RunOutcome::Refused) {
     QStringList lines;
     for (const std::string& m : r.messages) lines << QString::fromStdString(m);
     text = QStringLiteral("Die Rechnung kann mit diesen Eingaben nicht beginnen:\n\n") + lines.join('\n');
   } else if ((r.outcome == RunOutcome::SeriesFull || r.outcome == RunOutcome::Failed) && !r.messages.empty()) {
-    text = QString::fromStdString(r.messages[0]);  // says when and why the run stopped
+    text = QString::fromStdString(r.messages[0]);
   }
   if (text.isEmpty()) return;
   if (present_) {
@@ -334,45 +338,30 @@ void MainWindow::onStart() {
 }
 
 void MainWindow::onPause() {
+  if (!controller_->pause()) return;
   setControlVisible("cmd_Pause", false);
   setControlVisible("cmd_Stop", false);
   setControlVisible("cmd_Weiter", true);
   focusControl("cmd_Weiter");
-  PauseFlag_ = 1;
-  display_->applyTexts();  // the values at the moment of the pause stay on screen
-  // Wait for Weiter without spinning: the nested loop sleeps until events arrive.
-  QEventLoop wait;
-  pauseLoops_.push_back(&wait);
-  wait.exec();
-  pauseLoops_.erase(std::find(pauseLoops_.begin(), pauseLoops_.end(), &wait));
-  if (PauseFlag_ == 1) {
-    // The application is quitting: leave the pause and end the run.
-    PauseFlag_ = 0;
-    state_->StopFlag = 1;
-  }
 }
 
 void MainWindow::onWeiter() {
-  PauseFlag_ = 0;
+  if (!controller_->resume()) return;
   setControlVisible("cmd_Weiter", false);
   setControlVisible("cmd_Pause", true);
   setControlVisible("cmd_Stop", true);
   focusControl("cmd_Pause");
-  endPauses();
-}
-
-void MainWindow::endPauses() {
-  for (QEventLoop* loop : pauseLoops_) loop->quit();
 }
 
 void MainWindow::onStop() {
+  if (!controller_->stop()) return;
   setControlVisible("cmd_Pause", false);
   setControlVisible("cmd_Stop", false);
   focusControl("txt_parkfocus");  // until the run's end shows "Nochmal !"
-  state_->StopFlag = 1;
 }
 
 void MainWindow::onNeustart() {
+  controller_->clear();
   setControlVisible("cmd_Neustart", false);
   setControlVisible("cmd_Start", true);
   for (const char* name : kResetHidden) setControlVisible(name, false);
@@ -387,6 +376,7 @@ void MainWindow::onNeustart() {
 }
 
 void MainWindow::showOpeningState() {
+  controller_->clear();
   for (const ControlRow& c : ControlTable()) {
     if (c.kind != ControlKind::Label && c.kind != ControlKind::TextBox && c.kind != ControlKind::Button) continue;
     const char* name = c.name.c_str();
@@ -421,15 +411,11 @@ void MainWindow::showRecord(const RunRecord& record) {
 }
 
 bool MainWindow::mayClose() {
-  PauseFlag_ = 0;
-  endPauses();
-  if (running_) {
-    // The run stops at its next step; the window closes once it has unwound.
-    state_->StopFlag = 1;
-    closeRequested_ = true;
-    return false;
-  }
-  return true;
+  if (!controller_->active()) return true;
+  // The run stops at its next step, also from a pause; the window closes once it has ended.
+  controller_->stop();
+  closeRequested_ = true;
+  return false;
 }
 
 void MainWindow::closeEvent(QCloseEvent* event) {

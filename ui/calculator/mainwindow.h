@@ -2,13 +2,12 @@
 // The calculator area: inputs, outputs, run-control buttons and the two
 // drawing areas at fixed places, built from the control table. It is shown
 // inside the program's top-level window (AppWindow) and stands alone for the
-// headless picture and the tests. A run executes inside the Start handler;
-// Pause, Weiter and Stop act from within the run's per-step yield.
+// headless picture and the tests. Runs execute on a thread of their own
+// (RunController); Start, Pause, Weiter, Stop and Nochmal drive it.
 
 #include <QPointer>
 #include <QString>
 #include <QWidget>
-#include <cstdint>
 #include <functional>
 #include <memory>
 #include <vector>
@@ -19,13 +18,13 @@
 #include "present/controltable.h"
 #include "present/display.h"
 
-class QEventLoop;
 class QLineEdit;
 
 namespace lamvero {
 
 class PlotArea;
 class QtDisplay;
+class RunController;
 
 class MainWindow : public QWidget {
   Q_OBJECT
@@ -42,9 +41,16 @@ class MainWindow : public QWidget {
   // visibility and colours; the result curves if the record holds a completed
   // run's series. The profile curves are not stored: their area stays white.
   void showRecord(const RunRecord& record);
-  // What Start does, without any message box; returns at the end of the run.
-  RunResult runStart();
+  // What Start does after asking about unusual inputs: starts a run with the
+  // inputs as they stand, unless one is in progress (false). runEnded tells
+  // its end; a refused input or a run that had to stop is also reported in a message.
+  bool runStart();
+  // The runs' state machine: what the window's commands depend on.
+  RunController& runController() { return *controller_; }
+  // The state of the runs; while a run is active its thread owns it, so read
+  // it only between runs (or while the controller says the run holds).
   const RunState& runState() const { return *state_; }
+  // The same for a caller that runs in it itself, on the window's thread with no run active (the batch picture).
   RunState& runState() { return *state_; }
   // The record of the latest run that got past the input check.
   const RunRecord& lastRun() const { return state_->record; }
@@ -52,10 +58,9 @@ class MainWindow : public QWidget {
 
   PlotArea& ausgabe() { return *ausgabe_; }
   PlotArea& zeit() { return *zeit_; }
-  bool running() const { return running_; }
   // Whether the window holding the area may close now. During a run or a
-  // pause it ends the pauses, asks the run to stop and returns false; the
-  // window is closed once the run has unwound.
+  // pause it asks the run to stop and returns false; the window is closed
+  // once the run has ended.
   bool mayClose();
 
   // How a message reaches the user (a message box unless replaced, e.g. by a test).
@@ -85,7 +90,8 @@ class MainWindow : public QWidget {
  private:
   void createControl(const ControlRow& row);
   void setControlVisible(const char* name, bool visible);
-  void endPauses();
+  void onRunFinished(const RunResult& result);
+  void report(const RunResult& result);
   // While locked, the input boxes take neither the focus nor edits and look read-only.
   void setInputsLocked(bool locked);
   void focusControl(const char* name);
@@ -93,20 +99,16 @@ class MainWindow : public QWidget {
 
   std::unique_ptr<RunState> state_;  // ~44 MB of series: allocated once, kept for the result displays
   std::unique_ptr<QtDisplay> display_;
+  std::unique_ptr<RunController> controller_;  // ends a run before the state and the display go
   PlotArea* ausgabe_ = nullptr;
   PlotArea* zeit_ = nullptr;
   std::vector<const ControlRow*> lines_;
   std::vector<QLineEdit*> inputBoxes_;  // in window order
   QPointer<QWidget> resumeFocus_;       // the input box that had the focus at Start
+  QPointer<QWidget> refusedFocus_;      // the widget that had it: it gets it back if the inputs are refused
   MessagePresenter present_;
   Questioner ask_;
-
-  std::int16_t PauseFlag_ = 0;       // 1 while a pause is in force
-  // The waits of the pause handlers in progress (a run started during an
-  // idle pause can be paused again); Weiter ends them all.
-  std::vector<QEventLoop*> pauseLoops_;
-  bool running_ = false;             // inside runStart
-  bool closeRequested_ = false;      // the window was closed during a run
+  bool closeRequested_ = false;  // the window was closed during a run
 };
 
 }  // namespace lamvero

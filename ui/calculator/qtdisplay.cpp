@@ -1,7 +1,6 @@
 #include "ui/calculator/qtdisplay.h"
 
 #include <QAbstractButton>
-#include <QCoreApplication>
 #include <QLabel>
 #include <QLineEdit>
 #include <QWidget>
@@ -119,15 +118,6 @@ void QtDisplay::drawResultPlots(const RunRecord& record) { DrawResultPlots(recor
 
 void QtDisplay::refresh(Area a) { area(a).refresh(); }
 
-void QtDisplay::yield() {
-  if (sinceEvents_.isValid() && sinceEvents_.elapsed() < kFrameMs) return;
-  flush();
-}
-
-void QtDisplay::flush() {
-  applyTexts();
-  QCoreApplication::processEvents();
-  sinceEvents_.restart();
-}
+void QtDisplay::yield() { applyTexts(); }
 
 }  // namespace lamvero

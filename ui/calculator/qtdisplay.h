@@ -1,11 +1,11 @@
 #pragma once
-// The run presenter's display operations on the main window. Texts and repaints are
-// coalesced to the screen's frame rate: a run writes its live values far more
+// The run presenter's display operations on the main window, on the window's thread.
+// Texts and repaints are coalesced: a run writes its live values far more
 // often than a screen can show them, so setText only records the text, repaint
-// and refresh only mark the control dirty, and the per-step yield applies the
-// texts and processes the window's events when a frame's time has passed.
+// and refresh only mark the control dirty, and yield applies the texts. A run
+// on its own thread reaches this display through a QueuedDisplay, which
+// yields here once per frame.
 
-#include <QElapsedTimer>
 #include <QString>
 #include <array>
 #include <string>
@@ -39,8 +39,6 @@ class QtDisplay : public Display {
 
   // Writes the recorded texts into their controls and marks them for repainting.
   void applyTexts();
-  // Applies the texts and processes all pending window events now.
-  void flush();
 
   // The window's own use of any of its controls, by name (nothing for an unknown name).
   void setText(const char* control, const std::string& text);
@@ -49,9 +47,6 @@ class QtDisplay : public Display {
 
   // The control of that name, or nullptr.
   QWidget* control(const std::string& name) const;
-
-  // Milliseconds between two event processings of the per-step yield.
-  static constexpr int kFrameMs = 16;
 
  private:
   struct Control {
@@ -75,7 +70,6 @@ class QtDisplay : public Display {
   std::unordered_map<std::string, Control> controls_;
   std::array<Control*, kRunControlCount> runControls_{};  // nullptr: not in the window
   std::vector<Control*> dirty_;
-  QElapsedTimer sinceEvents_;
 };
 
 }  // namespace lamvero

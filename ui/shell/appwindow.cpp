@@ -29,6 +29,7 @@
 #include "ui/diagrams/diagramwindow.h"
 #include "ui/shell/filemenu.h"
 #include "ui/calculator/mainwindow.h"
+#include "ui/calculator/runcontroller.h"
 #include "present/resultrows.h"
 
 namespace lamvero {
@@ -89,8 +90,7 @@ AppWindow::AppWindow(QWidget* parent) : QMainWindow(parent) {
   connect(document_, &CaseDocument::changed, this, &AppWindow::updateTitle);
   updateTitle();
   createMenus();
-  connect(area_, &MainWindow::runStarted, this, &AppWindow::updateActions);
-  connect(area_, &MainWindow::runEnded, this, &AppWindow::updateActions);
+  connect(&area_->runController(), &RunController::phaseChanged, this, &AppWindow::updateActions);
   connect(document_, &CaseDocument::changed, this, &AppWindow::updateActions);
   createDiagrams(*viewMenu);
 
@@ -188,9 +188,9 @@ QAction* AppWindow::addAction(QMenu* menu, const char* name, const QString& text
 QAction* AppWindow::action(const QString& name) const { return findChild<QAction*>(name); }
 
 // What needs a finished run waits for one; nothing that writes files or
-// opens dialogs interrupts a run.
+// opens dialogs interrupts a run: those entries are disabled while one is active.
 void AppWindow::updateActions() {
-  const bool idle = !area_->running();
+  const bool idle = !area_->runController().active();
   const bool haveRun = idle && shownRun();
   for (const char* name : {"act_BerichtPdf", "act_Drucken", "act_ErgebnisseKopieren"}) {
     if (QAction* a = action(QLatin1String(name))) a->setEnabled(haveRun);
@@ -215,7 +215,7 @@ ReportInfo AppWindow::reportInfo() const {
 
 void AppWindow::copyResults() {
   const RunRecord* run = shownRun();
-  if (area_->running() || !run) return;
+  if (!run) return;
   QGuiApplication::clipboard()->setText(QString::fromStdString(ResultRowsTsv(*run)));
 }
 
@@ -246,14 +246,12 @@ bool AppWindow::printReport(QPrinter& printer) {
 }
 
 void AppWindow::onExportPicture() {
-  if (area_->running()) return;
   const QString path = choosePath(QStringLiteral("Fensterbild als PNG speichern"), QStringLiteral("Lamvero-Fenster"),
                                   QStringLiteral("PNG-Bilder (*.png)"), QStringLiteral("png"));
   if (!path.isEmpty() && exportPicture(path)) exportFolder_ = QFileInfo(path).absolutePath();
 }
 
 void AppWindow::onExportReport() {
-  if (area_->running()) return;
   const QString title = reportInfo().title;
   const QString path = choosePath(QStringLiteral("Bericht als PDF speichern"),
                                   title.isEmpty() ? QStringLiteral("Lamvero-Bericht") : title,
@@ -262,7 +260,7 @@ void AppWindow::onExportReport() {
 }
 
 void AppWindow::onPrint() {
-  if (area_->running() || !shownRun()) return;
+  if (!shownRun()) return;
   QPrinter printer(QPrinter::HighResolution);
   if (printer.outputFormat() != QPrinter::NativeFormat) {
     // Without a printer of the system the print dialog would not open at all.
@@ -336,7 +334,7 @@ void AppWindow::updateTitle() {
 bool AppWindow::openFile(const QString& path) { return fileActions_->openFile(path); }
 
 void AppWindow::dragEnterEvent(QDragEnterEvent* event) {
-  if (!DraggedFile(event->mimeData()).isEmpty() && !area_->running()) event->acceptProposedAction();
+  if (!DraggedFile(event->mimeData()).isEmpty() && fileActions_->canOpen()) event->acceptProposedAction();
 }
 
 void AppWindow::dropEvent(QDropEvent* event) {
@@ -353,7 +351,7 @@ bool AppWindow::eventFilter(QObject* watched, QEvent* event) {
     case QEvent::DragMove: {
       auto* drag = static_cast<QDragMoveEvent*>(event);
       if (DraggedFile(drag->mimeData()).isEmpty()) break;
-      if (!area_->running()) drag->acceptProposedAction(); else drag->ignore();
+      if (fileActions_->canOpen()) drag->acceptProposedAction(); else drag->ignore();
       return true;
     }
     case QEvent::Drop: {

@@ -11,6 +11,7 @@
 #include "files/casefile.h"
 #include "ui/shell/casedocument.h"
 #include "ui/calculator/mainwindow.h"
+#include "ui/calculator/runcontroller.h"
 #include "ui/shell/recentfiles.h"
 
 namespace lamvero {
@@ -89,8 +90,7 @@ FileMenu::FileMenu(QMenu& menu, CaseDocument& document, MainWindow& area, QWidge
           &QAction::triggered, &window_, &QWidget::close);
 
   connect(&document_, &CaseDocument::changed, this, &FileMenu::updateActions);
-  connect(&area_, &MainWindow::runStarted, this, &FileMenu::updateActions);
-  connect(&area_, &MainWindow::runEnded, this, &FileMenu::updateActions);
+  connect(&area_.runController(), &RunController::phaseChanged, this, &FileMenu::updateActions);
   updateActions();
 }
 
@@ -102,7 +102,7 @@ QAction& FileMenu::action(const char* objectName) {
 }
 
 void FileMenu::updateActions() {
-  const bool idle = !area_.running();
+  const bool idle = canOpen();
   for (const char* name : {"act_Neu", "act_Oeffnen", "act_Speichern", "act_SpeichernUnter", "act_MitZeitreihen"}) {
     action(name).setEnabled(idle);
   }
@@ -138,13 +138,15 @@ bool FileMenu::maybeDiscard() {
   return answer == QMessageBox::Discard;
 }
 
+bool FileMenu::canOpen() const { return !area_.runController().active(); }
+
 void FileMenu::newCase() {
-  if (area_.running() || !maybeDiscard()) return;
+  if (!maybeDiscard()) return;
   document_.newCase();
 }
 
 void FileMenu::chooseAndOpen() {
-  if (area_.running() || !maybeDiscard()) return;
+  if (!maybeDiscard()) return;
   const QString path = dialogs_.openName(QStringLiteral("Rechnung öffnen"), startFolder(), kCaseFilter);
   if (path.isEmpty()) return;
   const Status opened = document_.open(path);
@@ -157,7 +159,7 @@ void FileMenu::chooseAndOpen() {
 }
 
 bool FileMenu::openFile(const QString& path) {
-  if (area_.running() || !maybeDiscard()) return false;
+  if (!canOpen() || !maybeDiscard()) return false;
   const Status opened = document_.open(path);
   if (!opened) {
     dialogs_.warn(QString::fromStdString(opened.message()));

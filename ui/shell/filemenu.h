@@ -1,7 +1,9 @@
 #pragma once
 // The Datei menu: new, open, recent files, save, save as, the exports and
 // quit, with the dialogs they need. Entries that would interfere with a run
-// are disabled while one is active. The dialogs can be replaced (tests).
+// are disabled while one is active (from the run controller's phase), and a
+// file opened by other ways (dropped, named) is refused then. The dialogs can
+// be replaced (tests).
 
 #include <QMessageBox>
 #include <QObject>
@@ -46,7 +48,9 @@ class FileMenu : public QObject {
 
   // Asks whether unsaved input changes are to be saved first; false: the user cancelled.
   bool maybeDiscard();
-  // Opens a file (after maybeDiscard); a problem is shown and changes nothing.
+  // Whether a case may be opened or made new now: not while a run is active.
+  bool canOpen() const;
+  // Opens a file (after maybeDiscard) unless canOpen() says no; a problem is shown and changes nothing.
   bool openFile(const QString& path);
   bool save();
   bool saveAs();

@@ -1,5 +1,5 @@
-// The display adapter on a real window: texts reach their boxes at the next
-// frame, colours show, drawing lands where the user scale puts it.
+// The display on a real window: texts reach their boxes when it yields,
+// colours show, drawing lands where the user scale puts it.
 
 #include <gtest/gtest.h>
 
@@ -45,7 +45,7 @@ TEST(QtDisplay, TextsAndColoursReachTheControls) {
   d.setVisible(RunControl::txt_Wasserfehler, true);
   d.setVisible(RunControl::lbl_Wasserfehler, true);
   d.setText(RunControl::txt_Wasserfehler, "7,5");
-  d.flush();
+  d.yield();
   EXPECT_EQ(box->text(), "7,5");
   ASSERT_EQ(CountReddish(box->grab().toImage()), 0);  // dark blue at first
 
@@ -57,7 +57,7 @@ TEST(QtDisplay, TextsAndColoursReachTheControls) {
   d.setVisible("lbl_Unbekannt", true);
   d.setColor("lbl_Unbekannt", Rgb{1, 2, 3});
 
-  d.flush();
+  d.yield();
   // The red shows in both, despite the boxes' own border style.
   EXPECT_GT(CountReddish(box->grab().toImage()), 5);
   EXPECT_GT(CountReddish(label->grab().toImage()), 5);

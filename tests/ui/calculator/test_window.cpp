@@ -1,5 +1,6 @@
 // The main window driven through its buttons: the open state, complete,
-// paused, stopped and refused runs, "Nochmal !" and closing during a run.
+// paused, stopped and refused runs, "Nochmal !" and closing during a run. The
+// runs go on on their own thread: the tests wait for what they look at.
 
 #include <gtest/gtest.h>
 
@@ -7,7 +8,7 @@
 #include <QLineEdit>
 #include <QPushButton>
 #include <QSet>
-#include <QTimer>
+#include <ctime>
 
 #include "common/quickinputs.h"
 #include "windowdriver.h"
@@ -15,6 +16,7 @@
 #include "present/controltable.h"
 #include "ui/calculator/mainwindow.h"
 #include "ui/calculator/plotarea.h"
+#include "ui/calculator/runcontroller.h"
 
 namespace lamvero {
 namespace {
@@ -26,6 +28,13 @@ std::vector<std::string> TextsOf(const InputTexts& in) {
   std::vector<std::string> out;
   for (const InputField& f : InputFields()) out.push_back(in[f.id]);
   return out;
+}
+
+// CPU time of the whole process (every thread), ms.
+double ProcessCpuMs() {
+  timespec t{};
+  clock_gettime(CLOCK_PROCESS_CPUTIME_ID, &t);
+  return t.tv_sec * 1e3 + t.tv_nsec / 1e6;
 }
 
 bool HasPixel(const QImage& image, QRgb colour) {
@@ -91,7 +100,7 @@ TEST(ControlTable, NamesAreUniqueAndEveryBoxHasItsLabel) {
 TEST(MainWindowRun, CompleteRunShowsResultsAndBothPlotsNochmalClearsThemKeepingTheInputs) {
   Window win;
   win.w.setInputs(QuickInputs());
-  win.click("cmd_Start");
+  win.start();
   const RunState& s = win.w.runState();
 
   EXPECT_TRUE(win.messages.isEmpty());
@@ -120,33 +129,26 @@ TEST(MainWindowRun, CompleteRunShowsResultsAndBothPlotsNochmalClearsThemKeepingT
   EXPECT_EQ(win.inputTexts(), TextsOf(QuickInputs()));
   // The next run starts from the same inputs and ends the same way.
   const double zeit = s.now.Zeit;
-  win.click("cmd_Start");
+  win.start();
   EXPECT_EQ(s.now.Zeit, zeit);
 }
 
 TEST(MainWindowRun, PauseThenWeiterGivesTheSameRunAsNoPause) {
   Window plain;
-  plain.click("cmd_Start");
+  plain.start();
 
   Window paused;
-  bool onlyWeiterWhilePaused = false;
-  double zeitAtPause = -1;
-  // Pause once the run has taken some steps, however busy the machine is.
-  QTimer pauseSoon;
-  pauseSoon.setInterval(40);
-  QObject::connect(&pauseSoon, &QTimer::timeout, [&] {
-    if (paused.w.runState().now.Zeit <= 0) return;
-    pauseSoon.stop();
-    QTimer::singleShot(30, [&] {
-      onlyWeiterWhilePaused =
-          paused.shown("cmd_Weiter") && !paused.shown("cmd_Pause") && !paused.shown("cmd_Stop");
-      zeitAtPause = paused.w.runState().now.Zeit;
-      paused.click("cmd_Weiter");
-    });
-    paused.click("cmd_Pause");
-  });
-  pauseSoon.start();
   paused.click("cmd_Start");
+  paused.waitUntilUnderWay();
+  paused.click("cmd_Pause");
+  EXPECT_EQ(paused.run().phase(), RunPhase::Paused);
+  const bool onlyWeiterWhilePaused =
+      paused.shown("cmd_Weiter") && !paused.shown("cmd_Pause") && !paused.shown("cmd_Stop");
+  paused.waitUntilHolding();
+  const double zeitAtPause = paused.w.runState().now.Zeit;  // the run holds: its state stands still
+  paused.click("cmd_Weiter");
+  EXPECT_EQ(paused.run().phase(), RunPhase::Running);
+  paused.waitForRunEnd();
 
   EXPECT_TRUE(onlyWeiterWhilePaused);
   EXPECT_GT(zeitAtPause, 0);  // the pause fell inside the run
@@ -159,43 +161,75 @@ TEST(MainWindowRun, PauseThenWeiterGivesTheSameRunAsNoPause) {
     }
   }
   for (const char* name : {"cmd_Pause", "cmd_Stop", "cmd_Weiter"}) EXPECT_FALSE(paused.shown(name)) << name;
+  EXPECT_EQ(paused.w.ausgabe().image(), plain.w.ausgabe().image());
+  EXPECT_EQ(paused.w.zeit().image(), plain.w.zeit().image());
 }
 
-TEST(MainWindowRun, WeiterEndsARunsPauseAndTheIdlePauseItWasStartedIn) {
+// The run waits at its pause on the worker's side: no step, no change on the
+// screen and no load until it goes on; a stop ends it from there at once.
+TEST(MainWindowRun, APausedRunHoldsWithoutLoadAndAStopEndsItWithoutAnotherStep) {
+  Window win;
+  win.click("cmd_Start");
+  win.waitUntilUnderWay();
+  win.click("cmd_Pause");
+  win.waitUntilHolding();
+  const RunState& s = win.w.runState();
+  const double zeit = s.now.Zeit;
+  const int stored = s.record.series.nReihe;
+  const QString shown = win.text("txt_Zeit");
+  const double cpuBefore = ProcessCpuMs();
+  QTest::qWait(400);
+  const double cpu = ProcessCpuMs() - cpuBefore;
+  EXPECT_TRUE(win.run().holding());
+  EXPECT_EQ(s.now.Zeit, zeit);
+  EXPECT_EQ(s.record.series.nReihe, stored);
+  EXPECT_EQ(win.text("txt_Zeit"), shown);
+  EXPECT_LT(cpu, 150) << "a waiting run would not take the processor's time";
+
+  EXPECT_TRUE(win.run().stop());  // as closing the window does
+  EXPECT_FALSE(win.run().resume());
+  win.waitForRunEnd();
+  ASSERT_EQ(win.ended.size(), 1u);
+  EXPECT_EQ(win.ended[0].outcome, RunOutcome::Stopped);
+  EXPECT_EQ(s.now.Zeit, zeit);  // no step after the stop
+  EXPECT_EQ(s.StopFlag, 1);
+  EXPECT_EQ(win.run().phase(), RunPhase::Finished);
+  EXPECT_TRUE(win.shown("cmd_Neustart"));
+  EXPECT_FALSE(win.shown("txt_ThetaZuluft"));
+}
+
+// Pause acts on a run only: a leftover Pause button (no state of the window
+// shows one without a run) starts no pause, and Start still runs.
+TEST(MainWindowRun, PauseWithoutARunDoesNothingAndWeiterGoesOnWithTheRun) {
   Window win;
   win.get("cmd_Pause")->show();
-  bool hung = false;
-  // Should a pause never end, closing the window ends every wait.
-  QTimer watchdog;
-  watchdog.setSingleShot(true);
-  QObject::connect(&watchdog, &QTimer::timeout, [&] {
-    hung = true;
-    win.w.close();
-  });
-  watchdog.start(20000);
-  QTimer::singleShot(10, [&] {
-    QTimer::singleShot(40, [&] {
-      QTimer::singleShot(20, [&] { win.click("cmd_Weiter"); });
-      win.click("cmd_Pause");
-    });
-    win.click("cmd_Start");  // Start stays visible during an idle pause
-  });
   win.click("cmd_Pause");
-  EXPECT_FALSE(hung);
-  EXPECT_TRUE(win.shown("txt_ThetaZuluft"));  // the run inside went to its end
+  EXPECT_EQ(win.run().phase(), RunPhase::Idle);
+  EXPECT_FALSE(win.shown("cmd_Weiter"));
+  EXPECT_TRUE(win.shown("cmd_Start"));
+  win.click("cmd_Start");
+  win.waitUntilUnderWay();
+  win.click("cmd_Pause");
+  EXPECT_EQ(win.run().phase(), RunPhase::Paused);
+  win.click("cmd_Weiter");
+  EXPECT_EQ(win.run().phase(), RunPhase::Running);
+  win.waitForRunEnd();
+  EXPECT_TRUE(win.shown("txt_ThetaZuluft"));  // the run went to its end
 }
 
 TEST(MainWindowRun, StopInTheFirstPeriodEndsAtOnceWithoutResults) {
   Window win;
-  double zeitAtStop = -1;
-  QTimer::singleShot(30, [&] {
-    win.click("cmd_Stop");
-    zeitAtStop = win.w.runState().now.Zeit;
-  });
   win.click("cmd_Start");
+  win.waitUntilUnderWay();
+  win.click("cmd_Stop");
+  EXPECT_EQ(win.run().phase(), RunPhase::Stopping);
+  // Until the run has ended, no run button is left to press.
+  for (const char* name : {"cmd_Start", "cmd_Pause", "cmd_Stop", "cmd_Weiter"}) EXPECT_FALSE(win.shown(name)) << name;
+  win.waitForRunEnd();
 
-  EXPECT_GE(zeitAtStop, 0);
-  EXPECT_EQ(win.w.runState().now.Zeit, zeitAtStop);        // no step after the Stop
+  ASSERT_EQ(win.ended.size(), 1u);
+  EXPECT_EQ(win.ended[0].outcome, RunOutcome::Stopped);
+  EXPECT_EQ(win.w.runState().StopFlag, 1);
   EXPECT_EQ(win.w.runState().record.results.Dauer1TA, 0);  // still in the first period
   EXPECT_TRUE(win.messages.isEmpty());
   EXPECT_TRUE(win.shown("cmd_Neustart"));
@@ -212,7 +246,7 @@ TEST(MainWindowRun, RefusedInputsShowEveryProblemAndStartNoRun) {
   in[Input::Ortsschrittweite] = "0";
   in[Input::rhos] = "abc";
   win.w.setInputs(in);
-  win.click("cmd_Start");
+  win.start();
 
   ASSERT_EQ(win.messages.size(), 1);
   EXPECT_TRUE(win.messages[0].contains(QString::fromUtf8(FieldOf(Input::Ortsschrittweite).caption)));
@@ -233,7 +267,8 @@ TEST(MainWindowRun, UnusualInputsAskBeforeTheRun) {
   in[Input::ThetaEinf] = "-273";
   win.w.setInputs(in);
   win.answer = false;
-  win.click("cmd_Start");
+  win.start();
+  EXPECT_EQ(win.run().phase(), RunPhase::Idle);
   ASSERT_EQ(win.questions.size(), 1);
   EXPECT_TRUE(win.questions[0].endsWith(QStringLiteral("trotzdem rechnen?")));
   EXPECT_TRUE(win.questions[0].contains(QString::fromUtf8(FieldOf(Input::Waermeuebergang).caption)));
@@ -248,13 +283,14 @@ TEST(MainWindowRun, UnusualInputsAskBeforeTheRun) {
   InputTexts refused = in;
   refused[Input::rhos] = "abc";
   win.w.setInputs(refused);
-  win.click("cmd_Start");
+  win.start();
   EXPECT_EQ(win.questions.size(), 1);
   EXPECT_EQ(win.messages.size(), 1);
+  EXPECT_EQ(win.run().phase(), RunPhase::Idle);  // Start stays, for the corrected inputs
 
   win.w.setInputs(in);
   win.answer = true;
-  win.click("cmd_Start");
+  win.start();
   EXPECT_EQ(win.questions.size(), 2);
   EXPECT_TRUE(win.shown("cmd_Neustart"));
 }
@@ -265,7 +301,7 @@ TEST(MainWindowRun, FullSeriesStopTheRunWithAMessage) {
   in[Input::deltaT] = "0,002";
   in[Input::rund] = "500000";
   win.w.setInputs(in);
-  win.click("cmd_Start");
+  win.start();
 
   ASSERT_EQ(win.messages.size(), 1);
   EXPECT_TRUE(win.messages[0].contains("500000"));
@@ -279,21 +315,44 @@ TEST(MainWindowClose, ClosingDuringARunOrAPauseStopsTheRunAndClosesTheWindow) {
   for (bool duringPause : {false, true}) {
     SCOPED_TRACE(duringPause ? "during a pause" : "during a run");
     Window win;
-    QTimer::singleShot(40, [&] {
-      if (!duringPause) {
-        win.w.close();
-        return;
-      }
-      QTimer::singleShot(20, [&] { win.w.close(); });
-      win.click("cmd_Pause");
-    });
     win.click("cmd_Start");
+    win.waitUntilUnderWay();
+    double zeitAtPause = -1;
+    if (duringPause) {
+      win.click("cmd_Pause");
+      win.waitUntilHolding();
+      zeitAtPause = win.w.runState().now.Zeit;
+    }
+    win.w.close();
+    EXPECT_TRUE(win.w.isVisible());  // until the run has ended
+    EXPECT_EQ(win.run().phase(), RunPhase::Stopping);
+    win.waitForRunEnd();
 
     EXPECT_FALSE(win.w.isVisible());
-    EXPECT_FALSE(win.w.running());
+    EXPECT_FALSE(win.run().active());
     EXPECT_EQ(win.w.runState().StopFlag, 1);
+    if (duringPause) {
+      EXPECT_EQ(win.w.runState().now.Zeit, zeitAtPause);  // no step after the pause
+    }
     EXPECT_FALSE(win.shown("txt_ThetaZuluft"));  // no evaluation after the stop
     EXPECT_TRUE(win.messages.isEmpty());
+  }
+}
+
+// A window destroyed without being closed (the program quitting) ends its
+// run and waits for the run's thread; frames still on their way go nowhere.
+TEST(MainWindowClose, DestroyingTheWindowDuringARunOrAPauseEndsTheRunsThread) {
+  for (bool duringPause : {false, true}) {
+    SCOPED_TRACE(duringPause ? "during a pause" : "during a run");
+    auto win = std::make_unique<Window>();
+    win->click("cmd_Start");
+    win->waitUntilUnderWay();
+    if (duringPause) {
+      win->click("cmd_Pause");
+      win->waitUntilHolding();
+    }
+    win.reset();
+    QTest::qWait(50);
   }
 }
 

@@ -14,12 +14,12 @@
 #include <QRawFont>
 #include <QSet>
 #include <QTest>
-#include <QTimer>
 
 #include "common/quickinputs.h"
 #include "windowdriver.h"
 #include "present/controltable.h"
 #include "ui/calculator/mainwindow.h"
+#include "ui/calculator/runcontroller.h"
 
 namespace lamvero {
 namespace {
@@ -69,31 +69,25 @@ QSet<QString> Names(std::initializer_list<const char*> names) {
 TEST(MainWindowFocus, DuringARunNoInputBoxHoldsTheFocusOrTakesAnEdit) {
   Window win;
   win.get("txt_Dicke")->setFocus();
-  bool checkedRunning = false, checkedPaused = false;
-  QTimer::singleShot(40, [&] {
-    EXPECT_TRUE(InputsLocked(win, true));
-    EXPECT_FALSE(IsInputBox(win.focus())) << win.focus();
-    checkedRunning = true;
-    QTimer::singleShot(30, [&] {
-      // Pause hid itself: the focus went to Weiter, not to the first input box.
-      EXPECT_EQ(win.focus(), "cmd_Weiter");
-      // A key typed now, or typed straight into an input box, changes no input.
-      QTest::keyClicks(win.w.focusWidget(), "3");
-      QTest::keyClicks(win.get("txt_Dicke"), "3");
-      EXPECT_EQ(win.get<QLineEdit>("txt_Dicke")->text(), "20,0");
-      for (int i = 0; i < 4; ++i) {
-        QTest::keyClick(win.w.focusWidget(), Qt::Key_Tab);
-        EXPECT_FALSE(IsInputBox(win.focus())) << win.focus();
-      }
-      checkedPaused = true;
-      win.get<QPushButton>("cmd_Weiter")->click();
-      EXPECT_EQ(win.focus(), "cmd_Pause");  // the button at the same place
-    });
-    win.get<QPushButton>("cmd_Pause")->click();
-  });
   win.get<QPushButton>("cmd_Start")->click();
+  win.waitUntilUnderWay();
+  EXPECT_TRUE(InputsLocked(win, true));
+  EXPECT_FALSE(IsInputBox(win.focus())) << win.focus();
+  win.get<QPushButton>("cmd_Pause")->click();
+  // Pause hid itself: the focus went to Weiter, not to the first input box.
+  EXPECT_EQ(win.focus(), "cmd_Weiter");
+  // A key typed now, or typed straight into an input box, changes no input.
+  QTest::keyClicks(win.w.focusWidget(), "3");
+  QTest::keyClicks(win.get("txt_Dicke"), "3");
+  EXPECT_EQ(win.get<QLineEdit>("txt_Dicke")->text(), "20,0");
+  for (int i = 0; i < 4; ++i) {
+    QTest::keyClick(win.w.focusWidget(), Qt::Key_Tab);
+    EXPECT_FALSE(IsInputBox(win.focus())) << win.focus();
+  }
+  win.get<QPushButton>("cmd_Weiter")->click();
+  EXPECT_EQ(win.focus(), "cmd_Pause");  // the button at the same place
+  win.waitForRunEnd();
 
-  ASSERT_TRUE(checkedRunning && checkedPaused);
   EXPECT_TRUE(win.shown("txt_ThetaZuluft"));  // the run went to its end
   EXPECT_EQ(win.w.runState().in.Dicke, 20);
   // Afterwards the inputs take edits again; the focus waits on the one button left.
@@ -108,11 +102,11 @@ TEST(MainWindowFocus, DuringARunNoInputBoxHoldsTheFocusOrTakesAnEdit) {
 
 TEST(MainWindowFocus, AStopParksTheFocusAndARefusedStartGivesItBack) {
   Window win;
-  QTimer::singleShot(30, [&] {
-    win.get<QPushButton>("cmd_Stop")->click();
-    EXPECT_FALSE(IsInputBox(win.focus())) << win.focus();
-  });
   QTest::mouseClick(win.get("cmd_Start"), Qt::LeftButton);
+  win.waitUntilUnderWay();
+  win.get<QPushButton>("cmd_Stop")->click();
+  EXPECT_FALSE(IsInputBox(win.focus())) << win.focus();
+  win.waitForRunEnd();
   EXPECT_EQ(win.focus(), "cmd_Neustart");
   EXPECT_TRUE(InputsLocked(win, false));
   win.get<QPushButton>("cmd_Neustart")->click();
@@ -123,6 +117,7 @@ TEST(MainWindowFocus, AStopParksTheFocusAndARefusedStartGivesItBack) {
   win.w.setInputs(in);
   win.get("txt_deltaT")->setFocus();
   QTest::keyClick(win.get("txt_deltaT"), Qt::Key_Return);
+  win.waitForRunEnd();
   ASSERT_EQ(win.messages.size(), 1);
   EXPECT_EQ(win.focus(), "txt_deltaT");
   EXPECT_TRUE(InputsLocked(win, false));
@@ -133,6 +128,7 @@ TEST(MainWindowButtons, OnlyButtonsWithAFunctionShowAndNoneCoverAnother) {
   win.w.setInputs(QuickInputs());
   EXPECT_EQ(ShownButtons(win), Names({"cmd_Start"}));
   win.get<QPushButton>("cmd_Start")->click();
+  win.waitForRunEnd();
   // After a complete run, as after a stop, only "Nochmal !".
   EXPECT_EQ(ShownButtons(win), Names({"cmd_Neustart"}));
   // The focused button takes a Space: it is "Nochmal !", never an idle Pause.
@@ -146,20 +142,16 @@ TEST(MainWindowButtons, OnlyButtonsWithAFunctionShowAndNoneCoverAnother) {
     seen.push_back(ShownButtons(win));
     apart = apart && ButtonsApart(win);
   };
-  QTimer::singleShot(30, [&] {
-    look();
-    QTimer::singleShot(20, [&] {
-      look();
-      win.get<QPushButton>("cmd_Weiter")->click();
-      look();
-      QTimer::singleShot(20, [&] {
-        win.get<QPushButton>("cmd_Stop")->click();
-        look();
-      });
-    });
-    win.get<QPushButton>("cmd_Pause")->click();
-  });
   win.get<QPushButton>("cmd_Start")->click();
+  win.waitUntilUnderWay();
+  look();
+  win.get<QPushButton>("cmd_Pause")->click();
+  look();
+  win.get<QPushButton>("cmd_Weiter")->click();
+  look();
+  win.get<QPushButton>("cmd_Stop")->click();
+  look();
+  win.waitForRunEnd();
   look();
   const std::vector<QSet<QString>> expected{Names({"cmd_Pause", "cmd_Stop"}), Names({"cmd_Weiter"}),
                                             Names({"cmd_Pause", "cmd_Stop"}), Names({}),
@@ -184,7 +176,10 @@ TEST(MainWindowKeyboard, TabGoesThroughTheInputBoxesInWindowOrderThenToTheShownB
     expected.push_back(afterRun ? "cmd_Neustart" : "cmd_Start");
     expected.push_back("txt_Dicke");
     EXPECT_EQ(order, expected);
-    if (!afterRun) win.get<QPushButton>("cmd_Start")->click();
+    if (!afterRun) {
+      win.get<QPushButton>("cmd_Start")->click();
+      win.waitForRunEnd();
+    }
   }
 }
 
@@ -193,6 +188,7 @@ TEST(MainWindowKeyboard, EnterInAnInputBoxRunsAgainEscStopsAndButtonsHaveMnemoni
   win.w.setInputs(QuickInputs());
   auto* dicke = win.get<QLineEdit>("txt_Dicke");
   QTest::mouseClick(win.get("cmd_Start"), Qt::LeftButton);
+  win.waitForRunEnd();
   ASSERT_TRUE(win.shown("txt_ThetaZuluft"));
   const double zeit = win.w.runState().now.Zeit;
   // Enter after a finished run clears it and runs with the inputs as they stand.
@@ -200,27 +196,28 @@ TEST(MainWindowKeyboard, EnterInAnInputBoxRunsAgainEscStopsAndButtonsHaveMnemoni
   QTest::keyClick(dicke, Qt::Key_A, Qt::ControlModifier);
   QTest::keyClicks(dicke, "3,8");  // 10 spatial steps: the coarsest grid accepted
   QTest::keyClick(dicke, Qt::Key_Return);
+  win.waitForRunEnd();
   EXPECT_EQ(dicke->text(), "3,8");
   EXPECT_TRUE(win.shown("txt_ThetaZuluft"));
   EXPECT_LT(win.w.runState().now.Zeit, zeit);  // a thinner plate dries sooner
   win.get<QPushButton>("cmd_Neustart")->click();
   EXPECT_EQ(win.focus(), "txt_Dicke");  // back where Enter was pressed
   QTest::keyClick(dicke, Qt::Key_Return);
+  win.waitForRunEnd();
   EXPECT_TRUE(win.shown("txt_ThetaZuluft"));
 
   // Esc during a run stops it at once.
   win.get<QPushButton>("cmd_Neustart")->click();
   win.w.setInputs(InputTexts::Defaults());
-  double zeitAtEsc = -1;
   // Alt+S presses Start as a click would, a moment later.
-  QTimer::singleShot(150, [&] {
-    QTest::keyClick(win.w.focusWidget(), Qt::Key_Escape);
-    zeitAtEsc = win.w.runState().now.Zeit;
-  });
   QTest::keyClick(&win.w, Qt::Key_S, Qt::AltModifier);
-  EXPECT_TRUE(QTest::qWaitFor([&] { return win.shown("cmd_Neustart"); }, 5000));
-  EXPECT_GT(zeitAtEsc, 0);
-  EXPECT_EQ(win.w.runState().now.Zeit, zeitAtEsc);
+  ASSERT_TRUE(QTest::qWaitFor([&] { return win.shown("cmd_Stop"); }, 5000));
+  QTest::keyClick(win.w.focusWidget(), Qt::Key_Escape);
+  EXPECT_EQ(win.run().phase(), RunPhase::Stopping);
+  win.waitForRunEnd();
+  ASSERT_FALSE(win.ended.empty());
+  EXPECT_EQ(win.ended.back().outcome, RunOutcome::Stopped);
+  EXPECT_TRUE(win.shown("cmd_Neustart"));
   EXPECT_FALSE(win.shown("txt_ThetaZuluft"));
   // Esc with no run does nothing.
   QTest::keyClick(win.w.focusWidget(), Qt::Key_Escape);
@@ -231,6 +228,7 @@ TEST(MainWindowKeyboard, EnterInAnInputBoxRunsAgainEscStopsAndButtonsHaveMnemoni
   win.w.setInputs(QuickInputs());
   win.get("cmd_Start")->setFocus();
   QTest::keyClick(win.get("cmd_Start"), Qt::Key_Return);
+  win.waitForRunEnd();
   EXPECT_TRUE(win.shown("txt_ThetaZuluft"));
 
   // Each button shows its caption and has its own Alt letter.
@@ -249,6 +247,7 @@ TEST(MainWindowKeyboard, ResultBoxesCanBeSelectedAndCopiedButNotChanged) {
   Window win;
   win.w.setInputs(QuickInputs());
   win.get<QPushButton>("cmd_Start")->click();
+  win.waitForRunEnd();
   for (const ControlRow& c : ControlTable()) {
     if (c.kind != ControlKind::TextBox) continue;
     auto* box = win.get<QLineEdit>(c.name.c_str());

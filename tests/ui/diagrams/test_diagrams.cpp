@@ -25,6 +25,7 @@
 #include "ui/diagrams/diagramwindow.h"
 #include "ui/shell/filemenu.h"
 #include "ui/calculator/mainwindow.h"
+#include "windowdriver.h"
 
 namespace lamvero {
 namespace {
@@ -374,11 +375,11 @@ TEST(DiagramWindowInApp, TheViewMenuOpensItCompletedRunsAndOpenedCaseFilesReachI
   MainWindow& area = app.area();
   area.setMessagePresenter([](const QString&) {});
   area.setInputs(QuickInputs());
-  area.runStart();
+  testing::RunToEnd(area);
   InputTexts refused = QuickInputs();
   refused[Input::Dicke] = "0";
   area.setInputs(refused);
-  area.runStart();
+  testing::RunToEnd(area);
   DiagramWindow& diagrams = app.diagrams();
   ASSERT_EQ(diagrams.runs().entries().size(), 1u);
   const RunEntry& e = diagrams.runs().entries().front();

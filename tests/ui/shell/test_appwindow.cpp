@@ -16,7 +16,9 @@
 #include <QScrollBar>
 #include <QTemporaryDir>
 #include <QTest>
-#include <QTimer>
+#include <QDragEnterEvent>
+#include <QMimeData>
+#include <QUrl>
 
 #include "text/csvformat.h"
 #include "inputs/inputs.h"
@@ -24,7 +26,10 @@
 #include "ui/shell/appwindow.h"
 #include "ui/shell/casedocument.h"
 #include "disk/casefiles.h"
+#include "ui/shell/filemenu.h"
 #include "ui/calculator/mainwindow.h"
+#include "ui/calculator/runcontroller.h"
+#include "windowdriver.h"
 #include "present/resultrows.h"
 
 namespace lamvero {
@@ -90,12 +95,71 @@ TEST(AppWindowClose, ClosingDuringARunStopsItAndThenClosesTheWindow) {
   app.show();
   MainWindow& area = app.area();
   area.setMessagePresenter([](const QString&) {});
-  QTimer::singleShot(40, [&] { app.close(); });
-  area.findChild<QPushButton*>(QStringLiteral("cmd_Start"))->click();
-  EXPECT_FALSE(area.running());
+  ASSERT_TRUE(area.runStart());
+  app.close();
+  EXPECT_TRUE(app.isVisible());  // until the run has ended
+  EXPECT_TRUE(QTest::qWaitFor([&] { return !area.runController().active(); }, testing::Window::kRunTimeoutMs));
   EXPECT_EQ(area.runState().StopFlag, 1);
   EXPECT_FALSE(app.isVisible());
   EXPECT_TRUE(area.findChild<QWidget*>(QStringLiteral("txt_ThetaZuluft"))->isHidden());
+}
+
+// While a run is active, also while it is paused, every entry that writes
+// files, opens a dialog or would change the inputs is disabled, and a file
+// dropped or named is refused; afterwards they work again.
+TEST(AppWindowMenus, EntriesThatWouldInterfereFollowTheRunsPhase) {
+  QTemporaryDir dir;
+  const QString path = dir.filePath(QStringLiteral("fall.lamvero"));
+  AppWindow app;
+  app.show();
+  FileMenu::Dialogs dialogs;
+  dialogs.askSave = [](const QString&) { return QMessageBox::Discard; };
+  dialogs.warn = [](const QString& text) { ADD_FAILURE() << text.toStdString(); };
+  app.fileActions().setDialogs(dialogs);
+  MainWindow& area = app.area();
+  area.setInputs(testing::QuickInputs());
+  testing::RunToEnd(area);
+  ASSERT_TRUE(app.document().saveAs(path).ok());
+  area.findChild<QPushButton*>(QStringLiteral("cmd_Neustart"))->click();
+  area.setInputs(InputTexts::Defaults());
+
+  const QStringList interfering = {"act_Neu", "act_Oeffnen", "act_Speichern", "act_SpeichernUnter",
+                                   "act_Exportieren", "act_Zuletzt", "act_ZeitreihenCsv", "act_ErgebnisseCsv",
+                                   "act_FensterbildPng", "act_BerichtPdf", "act_Drucken", "act_ErgebnisseKopieren"};
+  auto enabled = [&](const QString& name) {
+    const QAction* a = app.action(name);
+    EXPECT_NE(a, nullptr) << name.toStdString();
+    return a && a->isEnabled();
+  };
+  QMimeData data;
+  data.setUrls({QUrl::fromLocalFile(path)});
+  auto dropAccepted = [&] {
+    QDragEnterEvent enter(QPoint(5, 5), Qt::CopyAction, &data, Qt::LeftButton, Qt::NoModifier);
+    QApplication::sendEvent(&app, &enter);
+    return enter.isAccepted();
+  };
+  for (const QString& name : interfering) EXPECT_TRUE(enabled(name)) << name.toStdString();
+  EXPECT_TRUE(dropAccepted());
+
+  ASSERT_TRUE(area.runStart());
+  for (const bool paused : {false, true}) {
+    SCOPED_TRACE(paused ? "paused" : "running");
+    if (paused) {
+      ASSERT_TRUE(area.runController().pause());
+    }
+    for (const QString& name : interfering) EXPECT_FALSE(enabled(name)) << name.toStdString();
+    EXPECT_TRUE(enabled(QStringLiteral("act_Beenden")));
+    EXPECT_TRUE(enabled(QStringLiteral("act_UeberLamvero")));
+    EXPECT_FALSE(dropAccepted());
+    EXPECT_FALSE(app.openFile(path));
+    EXPECT_EQ(area.inputs()[Input::Dicke], InputTexts::Defaults()[Input::Dicke]);
+  }
+  ASSERT_TRUE(area.runController().stop());
+  EXPECT_TRUE(QTest::qWaitFor([&] { return !area.runController().active(); }, testing::Window::kRunTimeoutMs));
+  for (const QString& name : interfering) EXPECT_TRUE(enabled(name)) << name.toStdString();
+  EXPECT_TRUE(dropAccepted());
+  EXPECT_TRUE(app.openFile(path));
+  EXPECT_EQ(area.inputs()[Input::Dicke], testing::QuickInputs()[Input::Dicke]);
 }
 
 // The titles of a menu's entries, "-" for a separator, "Title >" for a submenu.
@@ -140,7 +204,7 @@ TEST(AppWindowMenus, EntriesShortcutsAndWhatWaitsForAFinishedRun) {
     EXPECT_TRUE(app.action(QStringLiteral("act_UeberLamvero"))->isEnabled());
   });
   app.area().setInputs(testing::QuickInputs());
-  ASSERT_EQ(app.area().runStart().outcome, RunOutcome::Completed);
+  ASSERT_EQ(testing::RunToEnd(app.area()).outcome, RunOutcome::Completed);
   EXPECT_EQ(checkedDuringRun, 1);
   for (const QString& name : needRun) EXPECT_TRUE(app.action(name)->isEnabled()) << name.toStdString();
   EXPECT_TRUE(app.action(QStringLiteral("act_FensterbildPng"))->isEnabled());
@@ -150,7 +214,7 @@ TEST(AppWindowMenus, EntriesShortcutsAndWhatWaitsForAFinishedRun) {
   bad[Input::Ortsschrittweite] = "0";
   app.area().setInputs(bad);
   app.area().setMessagePresenter([](const QString&) {});
-  ASSERT_EQ(app.area().runStart().outcome, RunOutcome::Refused);
+  ASSERT_EQ(testing::RunToEnd(app.area()).outcome, RunOutcome::Refused);
   for (const QString& name : needRun) EXPECT_TRUE(app.action(name)->isEnabled()) << name.toStdString();
 
   const QString about = AppWindow::AboutText();
@@ -167,7 +231,7 @@ TEST(AppWindowCommands, CopyPutsTheVisibleResultRowsOnTheClipboardAsTabSeparated
   EXPECT_EQ(QGuiApplication::clipboard()->text(), QStringLiteral("vorher"));
 
   app.area().setInputs(testing::QuickInputs());
-  ASSERT_EQ(app.area().runStart().outcome, RunOutcome::Completed);
+  ASSERT_EQ(testing::RunToEnd(app.area()).outcome, RunOutcome::Completed);
   app.action(QStringLiteral("act_ErgebnisseKopieren"))->trigger();
   const QString copied = QGuiApplication::clipboard()->text();
   const RunRecord& r = app.area().lastRun();
@@ -196,7 +260,7 @@ TEST(AppWindowCommands, AnOpenedCaseFileIsWhatIsCopiedAndReported) {
   {
     AppWindow app;
     app.area().setInputs(testing::QuickInputs());
-    ASSERT_EQ(app.area().runStart().outcome, RunOutcome::Completed);
+    ASSERT_EQ(testing::RunToEnd(app.area()).outcome, RunOutcome::Completed);
     ASSERT_TRUE(app.document().saveAs(path).ok());
     app.copyResults();
     copiedAfterRun = QGuiApplication::clipboard()->text();
@@ -230,7 +294,7 @@ TEST(AppWindowCommands, ExportsWriteThePictureAndTheReportAndSayWhyTheyCouldNot)
   QStringList messages;
   app.setMessagePresenter([&](const QString& text) { messages << text; });
   app.area().setInputs(testing::QuickInputs());
-  ASSERT_EQ(app.area().runStart().outcome, RunOutcome::Completed);
+  ASSERT_EQ(testing::RunToEnd(app.area()).outcome, RunOutcome::Completed);
 
   chosen = dir.filePath(QStringLiteral("fenster"));  // the suffix comes with the format
   app.action(QStringLiteral("act_FensterbildPng"))->trigger();

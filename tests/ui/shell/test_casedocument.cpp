@@ -29,6 +29,8 @@
 #include "ui/calculator/mainwindow.h"
 #include "ui/calculator/plotarea.h"
 #include "ui/shell/recentfiles.h"
+#include "ui/calculator/runcontroller.h"
+#include "windowdriver.h"
 
 namespace lamvero {
 namespace {
@@ -78,6 +80,10 @@ struct App {
   void run(const InputTexts& in) {
     w.area().setInputs(in);
     w.area().findChild<QPushButton*>(QStringLiteral("cmd_Start"))->click();
+    waitForRunEnd();
+  }
+  void waitForRunEnd() {
+    EXPECT_TRUE(QTest::qWaitFor([this] { return !w.area().runController().active(); }, testing::Window::kRunTimeoutMs));
   }
   // Text, visibility and colour of every control the run can touch.
   std::map<std::string, std::string> look() {
@@ -178,6 +184,7 @@ TEST_F(CaseDocumentTest, SavedRunOpensLookingAsAfterTheRunWithItsCurves) {
   // Nochmal and Start recompute the same run.
   second.w.area().findChild<QPushButton*>(QStringLiteral("cmd_Neustart"))->click();
   second.w.area().findChild<QPushButton*>(QStringLiteral("cmd_Start"))->click();
+  second.waitForRunEnd();
   EXPECT_EQ(Differences(second.look(), first.look()), "");
   EXPECT_EQ(second.w.document().run()->record.results.Zeit, first.w.area().lastRun().results.Zeit);
 }
