@@ -132,61 +132,70 @@ MainWindow::MainWindow(QWidget* parent) : QWidget(parent), state_(std::make_uniq
 
 MainWindow::~MainWindow() = default;
 
+QWidget* MainWindow::makeLabel(const ControlRow& c) {
+  auto* label = new QLabel(QString::fromStdString(c.caption), this);
+  label->setAlignment(Qt::AlignLeft | Qt::AlignVCenter);
+  QPalette p = label->palette();
+  p.setColor(QPalette::WindowText, ToColor(c.colour));
+  if (!(c.background == Rgb{255, 255, 255})) {
+    p.setColor(QPalette::Window, ToColor(c.background));
+    label->setAutoFillBackground(true);
+  }
+  label->setPalette(p);
+  return label;
+}
+
+QWidget* MainWindow::makeTextBox(const ControlRow& c) {
+  auto* box = new QLineEdit(QString::fromStdString(c.caption), this);
+  box->setCursorPosition(0);
+  QPalette p = box->palette();
+  p.setColor(QPalette::Text, ToColor(c.colour));
+  box->setPalette(p);
+  if (IsInputBox(c.name)) {
+    box->setProperty("input", true);
+    connect(box, &QLineEdit::returnPressed, this, &MainWindow::onReturnInInput);
+  } else {
+    // Results can be selected and copied but not changed; the focus sink
+    // takes the focus only when the program parks it there.
+    box->setReadOnly(true);
+    box->setFocusPolicy(c.name == "txt_parkfocus" ? Qt::NoFocus : Qt::ClickFocus);
+  }
+  return box;
+}
+
+QWidget* MainWindow::makeButton(const ControlRow& c) {
+  QString text = QString::fromStdString(c.caption);
+  if (c.mnemonic >= 0) text.insert(c.mnemonic, QLatin1Char('&'));
+  auto* button = new QPushButton(text, this);
+  button->setFocusPolicy(Qt::StrongFocus);
+  button->setAutoDefault(true);  // Enter presses the focused button, as Space does
+  // Esc stops a run: the shortcut lives with the button, so it acts only while Stop is shown.
+  if (c.name == "cmd_Stop") {
+    connect(new QShortcut(QKeySequence(Qt::Key_Escape), button), &QShortcut::activated, button, &QPushButton::click);
+  }
+  static const std::pair<const char*, void (MainWindow::*)()> kClicks[] = {
+      {"cmd_Start", &MainWindow::onStart}, {"cmd_Pause", &MainWindow::onPause},
+      {"cmd_Weiter", &MainWindow::onWeiter}, {"cmd_Stop", &MainWindow::onStop},
+      {"cmd_Neustart", &MainWindow::onNeustart},
+  };
+  for (const auto& [name, slot] : kClicks) {
+    if (c.name == name) connect(button, &QPushButton::clicked, this, slot);
+  }
+  return button;
+}
+
 void MainWindow::createControl(const ControlRow& c) {
-  const QString name = QString::fromStdString(c.name);
-  const QString caption = QString::fromStdString(c.caption);
   QWidget* w = nullptr;
   switch (c.kind) {
-    case ControlKind::Label: {
-      auto* label = new QLabel(caption, this);
-      label->setAlignment(Qt::AlignLeft | Qt::AlignVCenter);
-      QPalette p = label->palette();
-      p.setColor(QPalette::WindowText, ToColor(c.colour));
-      if (!(c.background == Rgb{255, 255, 255})) {
-        p.setColor(QPalette::Window, ToColor(c.background));
-        label->setAutoFillBackground(true);
-      }
-      label->setPalette(p);
-      w = label;
+    case ControlKind::Label:
+      w = makeLabel(c);
       break;
-    }
-    case ControlKind::TextBox: {
-      auto* box = new QLineEdit(caption, this);
-      box->setCursorPosition(0);
-      QPalette p = box->palette();
-      p.setColor(QPalette::Text, ToColor(c.colour));
-      box->setPalette(p);
-      if (IsInputBox(c.name)) {
-        box->setProperty("input", true);
-        connect(box, &QLineEdit::returnPressed, this, &MainWindow::onReturnInInput);
-      } else {
-        // Results can be selected and copied but not changed; the focus sink
-        // takes the focus only when the program parks it there.
-        box->setReadOnly(true);
-        box->setFocusPolicy(c.name == "txt_parkfocus" ? Qt::NoFocus : Qt::ClickFocus);
-      }
-      w = box;
+    case ControlKind::TextBox:
+      w = makeTextBox(c);
       break;
-    }
-    case ControlKind::Button: {
-      QString text = caption;
-      if (c.mnemonic >= 0) text.insert(c.mnemonic, QLatin1Char('&'));
-      auto* button = new QPushButton(text, this);
-      button->setFocusPolicy(Qt::StrongFocus);
-      button->setAutoDefault(true);  // Enter presses the focused button, as Space does
-      w = button;
-      // Esc stops a run: the shortcut lives with the button, so it acts only while Stop is shown.
-      if (c.name == "cmd_Stop") {
-        connect(new QShortcut(QKeySequence(Qt::Key_Escape), button), &QShortcut::activated, button,
-                &QPushButton::click);
-      }
-      if (c.name == "cmd_Start") connect(button, &QPushButton::clicked, this, &MainWindow::onStart);
-      if (c.name == "cmd_Pause") connect(button, &QPushButton::clicked, this, &MainWindow::onPause);
-      if (c.name == "cmd_Weiter") connect(button, &QPushButton::clicked, this, &MainWindow::onWeiter);
-      if (c.name == "cmd_Stop") connect(button, &QPushButton::clicked, this, &MainWindow::onStop);
-      if (c.name == "cmd_Neustart") connect(button, &QPushButton::clicked, this, &MainWindow::onNeustart);
+    case ControlKind::Button:
+      w = makeButton(c);
       break;
-    }
     case ControlKind::DrawingArea: {
       auto* area = new PlotArea(c.userWidth, c.userHeight, this);
       if (c.name == "pic_Ausgabe") ausgabe_ = area;
@@ -204,7 +213,7 @@ void MainWindow::createControl(const ControlRow& c) {
       lines_.push_back(&c);
       return;
   }
-  w->setObjectName(name);
+  w->setObjectName(QString::fromStdString(c.name));
   w->setToolTip(QString::fromStdString(ToolTipText(c)));
   w->setFont(ControlFont(c));
   w->setGeometry(Geometry(c));

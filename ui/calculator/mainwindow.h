@@ -89,6 +89,9 @@ class MainWindow : public QWidget {
 
  private:
   void createControl(const ControlRow& row);
+  QWidget* makeLabel(const ControlRow& row);
+  QWidget* makeTextBox(const ControlRow& row);
+  QWidget* makeButton(const ControlRow& row);
   void setControlVisible(const char* name, bool visible);
   void onRunFinished(const RunResult& result);
   void report(const RunResult& result);
