@@ -8,7 +8,7 @@
 #include <QTranslator>
 #include <cstdio>
 
-#include "ui/appwindow.h"
+#include "ui/shell/appwindow.h"
 
 int main(int argc, char* argv[]) {
   QApplication app(argc, argv);

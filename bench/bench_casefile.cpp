@@ -3,10 +3,10 @@
 
 #include <benchmark/benchmark.h>
 
-#include "model/casefile.h"
-#include "model/csvexport.h"
-#include "model/display.h"
-#include "model/dryingrun.h"
+#include "files/casefile.h"
+#include "files/csvexport.h"
+#include "present/display.h"
+#include "present/displayedrun.h"
 
 namespace lamvero {
 namespace {
@@ -15,7 +15,7 @@ const CaseFile& DefaultCase() {
   static const CaseFile file = [] {
     NullDisplay none;
     CaseFile f;
-    f.run = CaseRunOf(RunCase(f.inputs, none), "2026-01-01T00:00:00Z", "Lamvero");
+    f.run = CaseRunOf(RunCaseOnDisplay(f.inputs, none), "2026-01-01T00:00:00Z", "Lamvero");
     return f;
   }();
   return file;
@@ -37,12 +37,12 @@ BENCHMARK(BM_CaseFileTextWithSeries)->Unit(benchmark::kMillisecond);
 void BM_ReadCaseFileTextWithSeries(benchmark::State& state) {
   const std::string text = CaseFileText(DefaultCase(), true);
   for (auto _ : state) {
-    const CaseFileRead read = ReadCaseFileText(text, nullptr);
-    if (!read.file) {
-      state.SkipWithError(read.error.c_str());
+    const Outcome<CaseFile> read = ReadCaseFileText(text, nullptr);
+    if (!read) {
+      state.SkipWithError(read.message().c_str());
       return;
     }
-    benchmark::DoNotOptimize(read.file->run->record.series.nReihe);
+    benchmark::DoNotOptimize(read->run->record.series.nReihe);
   }
   state.counters["file_MB"] = static_cast<double>(text.size()) / (1 << 20);
 }

@@ -3,8 +3,8 @@
 
 #include <benchmark/benchmark.h>
 
-#include "model/moisturestep.h"
-#include "tests/model/default_claybody.h"
+#include "physics/moisturestep.h"
+#include "common/default_claybody.h"
 
 namespace lamvero {
 namespace {

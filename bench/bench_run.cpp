@@ -1,14 +1,15 @@
 // A complete run with the default inputs, without a window: set-up, both
-// drying periods and the evaluation, as the Start button runs them.
+// drying periods and the evaluation, as the Start button runs them (the
+// presenter formats every value for a display that shows nothing).
 
 #include <benchmark/benchmark.h>
 
 #include <memory>
 
-#include "model/display.h"
-#include "model/dryingrun.h"
-#include "model/inputs.h"
-#include "model/runstate.h"
+#include "inputs/inputs.h"
+#include "present/displayedrun.h"
+#include "run/runevents.h"
+#include "run/runstate.h"
 
 namespace lamvero {
 namespace {
@@ -19,7 +20,7 @@ void BM_CompleteRunDefaultInputs(benchmark::State& state) {
   NullDisplay display;
   double steps = 0;
   for (auto _ : state) {
-    const RunResult result = RunSimulation(*s, inputs, display);
+    const RunResult result = RunOnDisplay(*s, inputs, display);
     if (result.outcome != RunOutcome::Completed) {
       state.SkipWithError("the default run did not complete");
       return;
@@ -34,12 +35,12 @@ void BM_CompleteRunDefaultInputs(benchmark::State& state) {
 BENCHMARK(BM_CompleteRunDefaultInputs)->Unit(benchmark::kMillisecond);
 
 // The same run as a study runs it: a state of its own for every case, the
-// record handed back by value.
+// record handed back by value, no listener.
 void BM_RunCaseDefaultInputs(benchmark::State& state) {
   const InputTexts inputs = InputTexts::Defaults();
-  NullDisplay display;
+  NoRunEvents events;
   for (auto _ : state) {
-    const RunRecord record = RunCase(inputs, display);
+    const RunRecord record = RunCase(inputs, events);
     if (record.outcome != RunOutcome::Completed) {
       state.SkipWithError("the default run did not complete");
       return;

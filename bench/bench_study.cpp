@@ -12,8 +12,8 @@
 #include <string>
 #include <thread>
 
-#include "model/studyplan.h"
-#include "model/studyrunner.h"
+#include "study/studyplan.h"
+#include "study/studyrunner.h"
 
 namespace lamvero {
 namespace {
@@ -26,7 +26,7 @@ constexpr std::size_t kStudyCases = 64;
 StudyPlan DefaultSizedStudy() {
   StudyAxis axis{Input::ThetaEinf, {}};
   for (std::size_t t = 0; t < kStudyCases; ++t) axis.texts.push_back(std::to_string(t));
-  return std::move(*StudyPlan::Make(InputTexts::Defaults(), {}, {axis}).plan);
+  return StudyPlan::Make(InputTexts::Defaults(), {}, {axis}).value();
 }
 
 class CountingObserver : public StudyObserver {

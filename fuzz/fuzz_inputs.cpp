@@ -10,15 +10,14 @@
 #include <string>
 #include <string_view>
 
-#include "model/display.h"
-#include "model/inputcheck.h"
-#include "model/inputreading.h"
-#include "model/inputs.h"
-#include "model/parsenumber.h"
-#include "model/plausibility.h"
-#include "model/runstate.h"
-#include "model/runview.h"
-#include "model/setup.h"
+#include "inputs/inputcheck.h"
+#include "inputs/inputreading.h"
+#include "inputs/inputs.h"
+#include "text/parsenumber.h"
+#include "inputs/plausibility.h"
+#include "run/runstate.h"
+#include "run/runevents.h"
+#include "run/setup.h"
 
 namespace {
 
@@ -60,11 +59,10 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
   if (!lamvero::FindInputProblems(inputs).empty()) return 0;
 
   static const std::unique_ptr<lamvero::RunState> state = std::make_unique<lamvero::RunState>();
-  lamvero::NullDisplay display;
-  lamvero::RunView view(display);
+  lamvero::NoRunEvents events;
   lamvero::RunState& s = *state;
   const lamvero::InputReading reading = lamvero::ReadInputs(inputs);
-  lamvero::SetUpRun(s, reading.values, view);
+  lamvero::SetUpRun(s, reading.values, events);
   const lamvero::RunConstants& run = s.run;
   for (double v : {run.DickeTr, run.FlaechenmasseInv, run.XAbluft, run.ThetaKgr, run.LuftRohlingVerh, run.body.rho0,
                    run.body.offPoren, run.body.XSchwEnde, run.body.KappaGr, run.dx, s.now.qrand, s.now.mRand}) {

@@ -4,7 +4,7 @@
 #include <cmath>
 #include <cstdio>
 
-#include "model/numberformat.h"
+#include "text/numberformat.h"
 
 namespace lamvero {
 
@@ -13,19 +13,19 @@ void BatchDisplay::endProgress() {
   shown_ = false;
 }
 
-void BatchDisplay::setText(const char* control, const std::string& text) {
+void BatchDisplay::setText(RunControl control, const std::string& text) {
   if (window_) window_->setText(control, text);
 }
 
-void BatchDisplay::setVisible(const char* control, bool visible) {
+void BatchDisplay::setVisible(RunControl control, bool visible) {
   if (window_) window_->setVisible(control, visible);
 }
 
-void BatchDisplay::setColor(const char* control, Rgb color) {
+void BatchDisplay::setColor(RunControl control, Rgb color) {
   if (window_) window_->setColor(control, color);
 }
 
-void BatchDisplay::repaint(const char* control) {
+void BatchDisplay::repaint(RunControl control) {
   if (window_) window_->repaint(control);
 }
 
@@ -37,17 +37,17 @@ void BatchDisplay::fillWhite(Area area, double x1, double y1, double x2, double 
   if (window_) window_->fillWhite(area, x1, y1, x2, y2);
 }
 
-void BatchDisplay::drawShrinkageScale(const RunState& s) {
-  if (window_) window_->drawShrinkageScale(s);
+void BatchDisplay::drawShrinkageScale(const ShrinkageScale& scale) {
+  if (window_) window_->drawShrinkageScale(scale);
 }
 
-void BatchDisplay::drawProfile(const RunState& s, CurveStyle style) {
+void BatchDisplay::drawProfile(const std::vector<double>& X, double XAnf, CurveStyle style) {
   ++profileCurves_;
-  if (window_) window_->drawProfile(s, style);
+  if (window_) window_->drawProfile(X, XAnf, style);
 }
 
-void BatchDisplay::drawResultPlots(const RunState& s) {
-  if (window_) window_->drawResultPlots(s);
+void BatchDisplay::drawResultPlots(const RunRecord& record) {
+  if (window_) window_->drawResultPlots(record);
 }
 
 void BatchDisplay::refresh(Area area) {

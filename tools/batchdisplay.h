@@ -6,8 +6,8 @@
 #include <chrono>
 #include <string>
 
-#include "model/display.h"
-#include "model/runstate.h"
+#include "present/display.h"
+#include "run/runstate.h"
 
 namespace lamvero {
 
@@ -20,15 +20,15 @@ class BatchDisplay : public Display {
 
   int profileCurves() const { return profileCurves_; }
 
-  void setText(const char* control, const std::string& text) override;
-  void setVisible(const char* control, bool visible) override;
-  void setColor(const char* control, Rgb color) override;
-  void repaint(const char* control) override;
+  void setText(RunControl control, const std::string& text) override;
+  void setVisible(RunControl control, bool visible) override;
+  void setColor(RunControl control, Rgb color) override;
+  void repaint(RunControl control) override;
   void repaintWindow() override;
   void fillWhite(Area area, double x1, double y1, double x2, double y2) override;
-  void drawShrinkageScale(const RunState& s) override;
-  void drawProfile(const RunState& s, CurveStyle style) override;
-  void drawResultPlots(const RunState& s) override;
+  void drawShrinkageScale(const ShrinkageScale& scale) override;
+  void drawProfile(const std::vector<double>& X, double XAnf, CurveStyle style) override;
+  void drawResultPlots(const RunRecord& record) override;
   void refresh(Area area) override;
   void yield() override;
 

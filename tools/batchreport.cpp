@@ -4,12 +4,12 @@
 #include <QDir>
 #include <QFileInfo>
 
-#include "ui/report.h"
+#include "ui/report/report.h"
 
 namespace lamvero {
 
-bool WriteReport(const RunRecord& record, const std::string& path, const std::string& title,
-                 const std::string& caseFile, std::string* error) {
+Status WriteReport(const RunRecord& record, const std::string& path, const std::string& title,
+                   const std::string& caseFile) {
   const QString file = QString::fromStdString(path);
   ReportInfo info;
   info.fileName = QDir::toNativeSeparators(QString::fromStdString(caseFile));
@@ -17,10 +17,7 @@ bool WriteReport(const RunRecord& record, const std::string& path, const std::st
                : caseFile.empty() ? QFileInfo(file).completeBaseName()
                                   : QFileInfo(info.fileName).completeBaseName();
   info.created = QDateTime::currentDateTime();
-  QString message;
-  if (Report(record, info).writePdf(file, &message)) return true;
-  if (error) *error = message.toStdString();
-  return false;
+  return Report(record, info).writePdf(file);
 }
 
 }  // namespace lamvero

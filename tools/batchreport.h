@@ -3,15 +3,15 @@
 
 #include <string>
 
-#include "model/runrecord.h"
+#include "run/runrecord.h"
+#include "text/outcome.h"
 
 namespace lamvero {
 
 // Writes the report of the run to `path` (needs a QGuiApplication). The
 // report names `caseFile` (the --inputs file, or empty) and carries `title`
-// (empty: the case file's or else the report's file name). False with the
-// reason on failure.
-bool WriteReport(const RunRecord& record, const std::string& path, const std::string& title,
-                 const std::string& caseFile, std::string* error);
+// (empty: the case file's or else the report's file name). A failure says which file and why.
+Status WriteReport(const RunRecord& record, const std::string& path, const std::string& title,
+                   const std::string& caseFile);
 
 }  // namespace lamvero

@@ -4,7 +4,7 @@
 #include <QFileInfo>
 #include <CLI/CLI.hpp>
 
-#include "ui/casefiles.h"
+#include "run/runrecord.h"
 
 namespace lamvero {
 
@@ -22,40 +22,31 @@ void CaseFileOptions::registerWith(CLI::App& app) {
 
 CsvDialect CaseFileOptions::dialect() const { return CsvDialectNamed(csvDialect).value_or(CsvDialect::Plain); }
 
-std::optional<OutputProblem> CheckOutputPaths(const std::vector<OutputPath>& outputs) {
-  std::vector<std::pair<QString, const OutputPath*>> seen;
-  for (const OutputPath& o : outputs) {
-    if (o.path.empty()) return OutputProblem{o.option + ": der Dateiname ist leer.", true};
-    if (o.path == "-") continue;
-    const QFileInfo file(QString::fromStdString(o.path));
-    const QString absolute = file.absoluteFilePath();
-    for (const auto& [other, by] : seen) {
-      if (other == absolute) {
-        return OutputProblem{o.option + " und " + by->option + " schreiben beide in " + o.path + ".", true};
-      }
+Status OutputPathUsable(const OutputPath& output, const std::vector<OutputPath>& earlier) {
+  if (output.path.empty()) return Failure{output.option, "der Dateiname ist leer."};
+  if (output.path == "-") return Done{};
+  const QString absolute = QFileInfo(QString::fromStdString(output.path)).absoluteFilePath();
+  for (const OutputPath& other : earlier) {
+    if (other.path != "-" && QFileInfo(QString::fromStdString(other.path)).absoluteFilePath() == absolute) {
+      return Failure{"", output.option + " und " + other.option + " schreiben beide in " + output.path + "."};
     }
-    seen.emplace_back(absolute, &o);
-    const std::string cannot = o.option + ": " + o.path + " kann nicht geschrieben werden: ";
-    if (file.isDir()) return OutputProblem{cannot + "das ist ein Ordner."};
-    // A file is saved by writing a new one and renaming it over the old: a
-    // device or a pipe (/dev/full, a FIFO) would be replaced, not written to.
-    if (file.exists() && !file.isFile()) return OutputProblem{cannot + "das ist keine gewöhnliche Datei."};
-    const QFileInfo folder(file.absolutePath());
-    if (!folder.isDir()) return OutputProblem{cannot + "den Ordner " + folder.filePath().toStdString() + " gibt es nicht."};
-    if (file.exists() && !file.isWritable()) return OutputProblem{cannot + "die Datei ist schreibgeschützt."};
-    if (!folder.isWritable()) return OutputProblem{cannot + "der Ordner ist schreibgeschützt."};
   }
-  return std::nullopt;
+  return Done{};
 }
 
-std::optional<CaseFile> LoadCaseInputs(const std::string& path, std::string& error) {
-  CaseFile file;
-  const QString problem = ReadCaseFile(QString::fromStdString(path), file);
-  if (!problem.isEmpty()) {
-    error = problem.toStdString();
-    return std::nullopt;
-  }
-  return file;
+Status OutputPathWritable(const OutputPath& output) {
+  if (output.path == "-") return Done{};
+  const QFileInfo file(QString::fromStdString(output.path));
+  const std::string cannot = output.option + ": " + output.path + " kann nicht geschrieben werden";
+  if (file.isDir()) return Failure{cannot, "das ist ein Ordner."};
+  // A file is saved by writing a new one and renaming it over the old: a
+  // device or a pipe (/dev/full, a FIFO) would be replaced, not written to.
+  if (file.exists() && !file.isFile()) return Failure{cannot, "das ist keine gewöhnliche Datei."};
+  const QFileInfo folder(file.absolutePath());
+  if (!folder.isDir()) return Failure{cannot, "den Ordner " + folder.filePath().toStdString() + " gibt es nicht."};
+  if (file.exists() && !file.isWritable()) return Failure{cannot, "die Datei ist schreibgeschützt."};
+  if (!folder.isWritable()) return Failure{cannot, "der Ordner ist schreibgeschützt."};
+  return Done{};
 }
 
 }  // namespace lamvero

@@ -6,12 +6,11 @@
 // are checked before the run, so a run is never wasted on a path that cannot
 // be written.
 
-#include <optional>
 #include <string>
 #include <vector>
 
-#include "model/casefile.h"
-#include "model/csvformat.h"
+#include "text/csvformat.h"
+#include "text/outcome.h"
 
 namespace CLI {
 class App;
@@ -36,16 +35,12 @@ struct OutputPath {
   std::string path;
 };
 
-struct OutputProblem {
-  std::string message;  // names the option, the path and the reason
-  bool usage = false;   // true: a usage error (empty path, two outputs to one file)
-};
+// Whether an output may be asked for beside the earlier ones: a path that is
+// not empty and no file another output writes too. A failure is a usage error.
+Status OutputPathUsable(const OutputPath& output, const std::vector<OutputPath>& earlier);
 
-// Checks every output path before the run: not empty, no two outputs to the
-// same file, an existing folder, writable; "-" (stdout) passes.
-std::optional<OutputProblem> CheckOutputPaths(const std::vector<OutputPath>& outputs);
-
-// Reads the case file of --inputs; the error names the file and the problem.
-std::optional<CaseFile> LoadCaseInputs(const std::string& path, std::string& error);
+// Whether the output's file can be written: an existing folder, writable;
+// "-" (stdout) passes.
+Status OutputPathWritable(const OutputPath& output);
 
 }  // namespace lamvero

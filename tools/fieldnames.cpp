@@ -1,10 +1,11 @@
 #include "tools/fieldnames.h"
 
 #include <algorithm>
-#include <cstdio>
 #include <vector>
 
-#include "model/inputs.h"
+#include "inputs/inputs.h"
+#include "text/numberformat.h"
+#include "text/trim.h"
 
 namespace lamvero {
 
@@ -33,19 +34,6 @@ std::size_t EditDistance(const std::string& a, const std::string& b) {
   return row[b.size()];
 }
 
-std::string German(double value) {
-  char buffer[32];
-  std::snprintf(buffer, sizeof buffer, "%g", value);
-  std::string text = buffer;
-  std::replace(text.begin(), text.end(), '.', ',');
-  return text;
-}
-
-std::string Trimmed(std::string text) {
-  while (!text.empty() && text.back() == ' ') text.pop_back();
-  return text;
-}
-
 }  // namespace
 
 std::string FieldListing() {
@@ -54,9 +42,9 @@ std::string FieldListing() {
     std::string name = f.box;
     name.resize(std::max<std::size_t>(name.size(), 25), ' ');
     const std::string unit = *f.unit ? std::string(" ") + f.unit : "";
-    out += "  " + name + Trimmed(f.caption) + "\n  " + std::string(25, ' ') + "Einheit: " +
-           (*f.unit ? f.unit : "keine") + "; Vorgabe: " + f.defaultText + "; üblich: " + German(f.usualMin) + " bis " +
-           German(f.usualMax) + unit + "\n";
+    out += "  " + name + WithoutTrailingBlanks(f.caption) + "\n  " + std::string(25, ' ') + "Einheit: " +
+           (*f.unit ? f.unit : "keine") + "; Vorgabe: " + f.defaultText + "; üblich: " + FormatSignificant(f.usualMin, 6) + " bis " +
+           FormatSignificant(f.usualMax, 6) + unit + "\n";
   }
   return out;
 }

@@ -2,10 +2,13 @@
 
 #include <charconv>
 #include <cmath>
+#include <iterator>
 #include <nlohmann/json.hpp>
+#include <stdexcept>
 #include <utility>
 
-#include "model/resultquantities.h"
+#include "run/recordfields.h"
+#include "run/resultdescriptors.h"
 
 namespace lamvero {
 
@@ -53,6 +56,26 @@ std::string InputsAndWarnings(const InputTexts& inputs, const std::vector<InputW
   return out + "]";
 }
 
+// The run's scalars as the record keeps them, in the order --json writes
+// them: fields of its results (DauerGegenstrom null unless this run
+// switched), the counts and the number of profile curves drawn.
+const char* const kScalars[] = {
+    "Zeit",        "nReihe",      "nReihe1TA",     "Dauer1TA", "X1TA",  "t1xse",          "t2xse",
+    "DauerGegenstrom", "ThetaZuluft", "spezEnergie", "relEnergie", "WasserfehlerProzent", "WasserdampfMax",
+    "nGlatt",      "XEnde",       "XBilanz",       "nIter",    "schwindgrad", "ThetaK", "profileCurves",
+};
+
+std::string ScalarText(const RunRecord& record, const std::string& name, int profileCurves) {
+  if (name == "nReihe") return std::to_string(record.series.nReihe);
+  if (name == "nReihe1TA") return std::to_string(record.series.nReihe1TA);
+  if (name == "nGlatt") return std::to_string(record.results.nGlatt);
+  if (name == "nIter") return std::to_string(record.results.nIter);
+  if (name == "profileCurves") return std::to_string(profileCurves);
+  const RecordField<RunResults>* field = FindResultField(name);
+  if (!field) throw std::logic_error("no result field named \"" + name + "\"");
+  return JsonNumber(record.results.*field->member);
+}
+
 }  // namespace
 
 std::string Number17(double value) {
@@ -75,38 +98,15 @@ std::string RunJson(const RunRecord& record, int profileCurves, const std::vecto
            "," + std::to_string(state.color.g) + "," + std::to_string(state.color.b) + "]}";
     first = false;
   }
-  const RunResults& r = record.results;
-  const std::vector<std::pair<const char*, std::string>> scalars = {
-      {"Zeit", JsonNumber(r.Zeit)},
-      {"nReihe", std::to_string(record.series.nReihe)},
-      {"nReihe1TA", std::to_string(record.series.nReihe1TA)},
-      {"Dauer1TA", JsonNumber(r.Dauer1TA)},
-      {"X1TA", JsonNumber(r.X1TA)},
-      {"t1xse", JsonNumber(r.t1xse)},
-      {"t2xse", JsonNumber(r.t2xse)},
-      {"DauerGegenstrom", JsonNumber(r.DauerGegenstrom)},  // null unless this run switched
-      {"ThetaZuluft", JsonNumber(r.ThetaZuluft)},
-      {"spezEnergie", JsonNumber(r.spezEnergie)},
-      {"relEnergie", JsonNumber(r.relEnergie)},
-      {"WasserfehlerProzent", JsonNumber(r.WasserfehlerProzent)},
-      {"WasserdampfMax", JsonNumber(r.WasserdampfMax)},
-      {"nGlatt", std::to_string(r.nGlatt)},
-      {"XEnde", JsonNumber(r.XEnde)},
-      {"XBilanz", JsonNumber(r.XBilanz)},
-      {"nIter", std::to_string(r.nIter)},
-      {"schwindgrad", JsonNumber(r.schwindgrad)},
-      {"ThetaK", JsonNumber(r.ThetaK)},
-      {"profileCurves", std::to_string(profileCurves)},
-  };
   out += "},\"scalars\":{";
-  for (std::size_t i = 0; i < scalars.size(); ++i) {
-    out += (i ? "," : "") + JsonString(scalars[i].first) + ":" + scalars[i].second;
+  for (std::size_t i = 0; i < std::size(kScalars); ++i) {
+    out += (i ? "," : "") + JsonString(kScalars[i]) + ":" + ScalarText(record, kScalars[i], profileCurves);
   }
   out += "}" + InputsAndWarnings(record.inputs, warnings) + ",\"results\":{";
   bool firstResult = true;
-  for (const ResultQuantity& q : ResultQuantities(record)) {
-    out += std::string(firstResult ? "" : ",") + JsonString(q.key) + ":{\"value\":" + JsonNumber(q.value) +
-           ",\"unit\":" + JsonString(q.unit) + ",\"box\":" + JsonString(q.box) + "}";
+  for (const ResultDescriptor& d : ResultDescriptors()) {
+    out += std::string(firstResult ? "" : ",") + JsonString(d.key) + ":{\"value\":" + JsonNumber(d.value(record)) +
+           ",\"unit\":" + JsonString(d.unit) + ",\"box\":" + JsonString(d.box) + "}";
     firstResult = false;
   }
   return out + "}}\n";

@@ -4,10 +4,10 @@
 #include <string>
 #include <vector>
 
-#include "model/inputcheck.h"
-#include "model/inputs.h"
-#include "model/plausibility.h"
-#include "model/runrecord.h"
+#include "inputs/inputcheck.h"
+#include "inputs/inputs.h"
+#include "inputs/plausibility.h"
+#include "run/runrecord.h"
 
 namespace lamvero {
 

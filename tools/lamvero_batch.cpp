@@ -26,27 +26,28 @@
 
 #include <CLI/CLI.hpp>
 
-#include "model/casefile.h"
-#include "model/csvexport.h"
-#include "model/display.h"
-#include "model/dryingrun.h"
-#include "model/inputcheck.h"
-#include "model/inputs.h"
-#include "model/plausibility.h"
-#include "model/numberformat.h"
-#include "model/runstate.h"
+#include "files/casefile.h"
+#include "files/csvexport.h"
+#include "present/displayedrun.h"
+#include "run/dryingrun.h"
+#include "inputs/inputcheck.h"
+#include "inputs/inputs.h"
+#include "inputs/plausibility.h"
+#include "text/numberformat.h"
+#include "run/runstate.h"
 #include "tools/batchdisplay.h"
 #include "tools/batchreport.h"
 #include "tools/casefileoptions.h"
+#include "text/outcome.h"
 #include "tools/exitstatus.h"
 #include "tools/studyoptions.h"
 #include "tools/fieldnames.h"
 #include "tools/jsonoutput.h"
-#include "ui/casefiles.h"
-#include "ui/controltable.h"
-#include "ui/mainwindow.h"
-#include "ui/qtdisplay.h"
-#include "ui/resultrows.h"
+#include "disk/casefiles.h"
+#include "present/controltable.h"
+#include "ui/calculator/mainwindow.h"
+#include "ui/calculator/qtdisplay.h"
+#include "present/resultrows.h"
 
 namespace lamvero {
 namespace {
@@ -92,17 +93,16 @@ int HelpWritten(bool stdoutOpen) {
   return kExitFileError;
 }
 
-int Run(int argc, char** argv) {
-  KeepOpen(STDIN_FILENO);
-  const bool stdoutOpen = KeepOpen(STDOUT_FILENO);
-  KeepOpen(STDERR_FILENO);
+// What the command line asks for.
+struct Request {
+  bool json = false;
+  std::string seriesPath, pngPath, reportPath;
+  std::vector<std::string> assignments;
+  CaseFileOptions files;
+  StudyOptions study;
+};
 
-  CLI::App app{
-      "lamvero-batch: rechnet einen vollständigen Trocknungslauf ohne Fenster. Ausgangspunkt sind die\n"
-      "Vorgabetexte der 18 Eingabefelder; jedes Argument txt_Name=TEXT ersetzt einen davon, genau wie\n"
-      "eingetippt (z. B. txt_Dicke=25,5). Ausgegeben werden die sichtbaren Ergebniszeilen des Fensters\n"
-      "als \"Beschriftung: Text\" in Fensterreihenfolge.",
-      "lamvero-batch"};
+void DefineCommandLine(CLI::App& app, Request& r) {
   app.footer(
       "Eingabefelder:\n" + FieldListing() +
       "Werte außerhalb des üblichen Bereichs werden gerechnet, aber mit einer Warnung auf stderr\n"
@@ -115,183 +115,274 @@ int Run(int argc, char** argv) {
       "und ließ sich zudem eine Ausgabe nicht schreiben, bleibt es bei 3; stderr nennt beides. Eine Studie endet\n"
       "mit 3, wenn ein Fall nicht vollständig gerechnet wurde (Spalte outcome).");
   app.set_version_flag("--version", std::string("lamvero-batch ") + LAMVERO_VERSION);
-  bool json = false;
-  std::string seriesPath, pngPath, reportPath;
-  std::vector<std::string> assignments;
-  app.add_flag("--json", json,
+  app.add_flag("--json", r.json,
                "statt der Zeilen ein JSON-Objekt: outcome, messages, fields, scalars, inputs, warnings, results "
                "(abgelehnt: outcome, messages, problems, inputs, warnings)");
-  app.add_option("--series", seriesPath, "die 11 Zeitreihen nach der Auswertung als CSV-Datei; - schreibt sie auf stdout");
-  app.add_option("--png", pngPath, "das ganze Fenster nach dem Lauf als PNG-Bild (ohne Bildschirm)");
-  CaseFileOptions caseOptions;
-  caseOptions.registerWith(app);
-  app.add_option("--report", reportPath, "der Bericht des Laufs als PDF-Datei (A4, mit beiden Diagrammen)");
-  app.add_option("inputs", assignments, "Eingaben txt_Name=TEXT");
-  StudyOptions study;
-  AddStudyOptions(app, study);
-  try {
-    app.parse(argc, argv);
-  } catch (const CLI::CallForHelp& e) {
-    app.exit(e);
-    return HelpWritten(stdoutOpen);
-  } catch (const CLI::CallForVersion& e) {
-    app.exit(e);
-    return HelpWritten(stdoutOpen);
-  } catch (const CLI::ParseError& e) {
-    app.exit(e);
-    return kExitUsageOrRefused;
-  }
+  app.add_option("--series", r.seriesPath, "die 11 Zeitreihen nach der Auswertung als CSV-Datei; - schreibt sie auf stdout");
+  app.add_option("--png", r.pngPath, "das ganze Fenster nach dem Lauf als PNG-Bild (ohne Bildschirm)");
+  r.files.registerWith(app);
+  app.add_option("--report", r.reportPath, "der Bericht des Laufs als PDF-Datei (A4, mit beiden Diagrammen)");
+  app.add_option("inputs", r.assignments, "Eingaben txt_Name=TEXT");
+  AddStudyOptions(app, r.study);
+}
 
-  const auto usage = [&](const std::string& message) {
-    std::cerr << "lamvero-batch: " << message << "\n" << app.help();
-    return kExitUsageOrRefused;
-  };
-  const bool seriesToStdout = app.count("--series") > 0 && seriesPath == "-";
-  if (caseOptions.withSeries && app.count("--save") == 0) return usage("--with-series gilt nur zusammen mit --save.");
-  if (((app.count("--csv-dialect") > 0 && !StudyRequested(study)) || app.count("--every") > 0) &&
-      app.count("--series") == 0) {
-    return usage("--csv-dialect gilt nur zusammen mit --series oder einer Studie, --every nur mit --series.");
-  }
-  if (seriesToStdout && json) return usage("--series - und --json schreiben beide auf stdout.");
+// One command of the runner: the command line read, checked, the run or the
+// study made and its outputs written. Each step ends the command with an exit
+// status when it must.
+class BatchCommand {
+ public:
+  explicit BatchCommand(bool stdoutOpen) : stdoutOpen_(stdoutOpen) { DefineCommandLine(app_, r_); }
 
-  InputTexts inputs = InputTexts::Defaults();
-  std::optional<CaseFile> caseFile;
-  if (app.count("--inputs") > 0) {
-    std::string error;
-    caseFile = LoadCaseInputs(caseOptions.inputsPath, error);
-    if (!caseFile) {
-      std::cerr << "lamvero-batch: --inputs: " << error << "\n";
-      return kExitUsageOrRefused;
-    }
-    inputs = caseFile->inputs;
-  }
-  for (const std::string& a : assignments) {
-    const std::size_t eq = a.find('=');
-    const std::string name = a.substr(0, eq);
-    if (eq == std::string::npos || !inputs.set(name, a.substr(eq + 1))) {
-      std::cerr << "lamvero-batch: unbekanntes Eingabefeld in \"" << a << "\"";
-      const std::string suggestion = SuggestField(name);
-      if (!suggestion.empty()) std::cerr << "; gemeint ist wohl " << suggestion;
-      std::cerr << ". Erwartet txt_Name=TEXT mit einem von:";
-      for (const InputField& f : InputFields()) std::cerr << " " << f.box;
-      std::cerr << "\n" << app.help();
-      return kExitUsageOrRefused;
-    }
-  }
+  // The exit status when the command line ends the command (help, version, a usage error).
+  std::optional<int> parse(int argc, char** argv);
+  // Checks the options, reads the inputs and runs a study if asked for; the
+  // exit status when the command ends here.
+  std::optional<int> check();
+  // The single run; program is argv[0].
+  RunResult run(char* program);
+  // Writes what the run gave; the exit status of the command.
+  int write(const RunResult& result);
 
-  const std::string stray = StrayStudyOption(app, study);
-  if (!stray.empty()) {
-    std::cerr << "lamvero-batch: " << stray << " gilt nur für eine Studie (--vary, --cases, --refine)\n";
-    return kExitUsageOrRefused;
-  }
-  if (StudyRequested(study)) {
-    std::vector<std::string> singleRunOutputs;
-    for (const char* option : {"--json", "--series", "--png", "--report", "--save", "--with-series", "--every"}) {
-      if (app.count(option) > 0) singleRunOutputs.push_back(option);
-    }
-    return RunStudyCommand(study, inputs, caseOptions.dialect(), singleRunOutputs);
-  }
+ private:
+  bool given(const char* option) const { return app_.count(option) > 0; }
+  bool seriesToStdout() const { return given("--series") && r_.seriesPath == "-"; }
+  int usage(const std::string& message) const;
+  Status checkOptionCombination() const;
+  Status readCaseFile();
+  Status applyAssignments();
+  std::vector<std::string> singleRunOutputs() const;
+  std::optional<int> checkOutputs() const;
+  std::optional<int> checkInputs();
+  void fileError(const std::string& message);
+  void writeSeries(const RunRecord& record);
+  void writeCase(const RunRecord& record);
+  void writePicture();
 
-  std::vector<OutputPath> outputs;
-  if (app.count("--series") > 0) outputs.push_back({"--series", seriesPath});
-  if (app.count("--png") > 0) outputs.push_back({"--png", pngPath});
-  if (app.count("--save") > 0) outputs.push_back({"--save", caseOptions.savePath});
-  if (app.count("--report") > 0) {
-    // A PDF is no stream for a terminal or a pipe.
-    if (reportPath == "-") return usage("--report: der Bericht geht nur in eine Datei, nicht auf stdout.");
-    outputs.push_back({"--report", reportPath});
-  }
-  if (const std::optional<OutputProblem> problem = CheckOutputPaths(outputs)) {
-    if (problem->usage) return usage(problem->message);
-    std::cerr << "lamvero-batch: " << problem->message << "\n";
-    return kExitFileError;
-  }
-
-  const std::vector<InputWarning> warnings = FindUnusualInputs(inputs);
-  for (const InputWarning& w : warnings) std::cerr << "lamvero-batch: Warnung: " << w.text << "\n";
-
-  const std::vector<InputProblem> problems = FindInputProblems(inputs);
-  if (!problems.empty()) {
-    for (const InputProblem& p : problems) std::cerr << "Eingabe abgelehnt: " << p.text << "\n";
-    if (json) std::cout << RefusedJson(problems, inputs, warnings);
-    if (!StdoutWritten(stdoutOpen)) std::cerr << "lamvero-batch: die Ausgabe auf stdout ließ sich nicht schreiben.\n";
-    return kExitUsageOrRefused;
-  }
-
+  CLI::App app_{
+      "lamvero-batch: rechnet einen vollständigen Trocknungslauf ohne Fenster. Ausgangspunkt sind die\n"
+      "Vorgabetexte der 18 Eingabefelder; jedes Argument txt_Name=TEXT ersetzt einen davon, genau wie\n"
+      "eingetippt (z. B. txt_Dicke=25,5). Ausgegeben werden die sichtbaren Ergebniszeilen des Fensters\n"
+      "als \"Beschriftung: Text\" in Fensterreihenfolge.",
+      "lamvero-batch"};
+  Request r_;
+  const bool stdoutOpen_;
+  InputTexts inputs_ = InputTexts::Defaults();
+  std::optional<CaseFile> caseFile_;
+  std::vector<InputWarning> warnings_;
   // The window exists only for the picture, the application also for the
   // report's fonts: without them no windowing system is needed.
-  std::unique_ptr<QApplication> qapp;
-  std::unique_ptr<MainWindow> window;
-  std::unique_ptr<RunState> ownState;
-  if (!pngPath.empty() || app.count("--report") > 0) {
+  std::unique_ptr<QApplication> qapp_;
+  std::unique_ptr<MainWindow> window_;
+  std::unique_ptr<RunState> ownState_;
+  std::unique_ptr<BatchDisplay> display_;
+  int status_ = kExitCompleted;
+};
+
+std::optional<int> BatchCommand::parse(int argc, char** argv) {
+  try {
+    app_.parse(argc, argv);
+  } catch (const CLI::CallForHelp& e) {
+    app_.exit(e);
+    return HelpWritten(stdoutOpen_);
+  } catch (const CLI::CallForVersion& e) {
+    app_.exit(e);
+    return HelpWritten(stdoutOpen_);
+  } catch (const CLI::ParseError& e) {
+    app_.exit(e);
+    return kExitUsageOrRefused;
+  }
+  return std::nullopt;
+}
+
+int BatchCommand::usage(const std::string& message) const {
+  std::cerr << "lamvero-batch: " << message << "\n" << app_.help();
+  return kExitUsageOrRefused;
+}
+
+// Options that need another one or exclude each other; a failure is a usage error.
+Status BatchCommand::checkOptionCombination() const {
+  if (r_.files.withSeries && !given("--save")) return Failure{"", "--with-series gilt nur zusammen mit --save."};
+  if (((given("--csv-dialect") && !StudyRequested(r_.study)) || given("--every")) && !given("--series")) {
+    return Failure{"", "--csv-dialect gilt nur zusammen mit --series oder einer Studie, --every nur mit --series."};
+  }
+  if (seriesToStdout() && r_.json) return Failure{"", "--series - und --json schreiben beide auf stdout."};
+  return Done{};
+}
+
+Status BatchCommand::readCaseFile() {
+  if (!given("--inputs")) return Done{};
+  Outcome<CaseFile> read = ReadCaseFile(QString::fromStdString(r_.files.inputsPath));
+  if (!read) return read.failure();
+  caseFile_ = std::move(read).value();
+  inputs_ = caseFile_->inputs;
+  return Done{};
+}
+
+// The txt_Name=TEXT arguments; a failure is a usage error that lists the fields.
+Status BatchCommand::applyAssignments() {
+  for (const std::string& a : r_.assignments) {
+    const std::size_t eq = a.find('=');
+    const std::string name = a.substr(0, eq);
+    if (eq == std::string::npos || !inputs_.set(name, a.substr(eq + 1))) {
+      std::string why = "unbekanntes Eingabefeld in \"" + a + "\"";
+      const std::string suggestion = SuggestField(name);
+      if (!suggestion.empty()) why += "; gemeint ist wohl " + suggestion;
+      why += ". Erwartet txt_Name=TEXT mit einem von:";
+      for (const InputField& f : InputFields()) why += std::string(" ") + f.box;
+      return Failure{"", why};
+    }
+  }
+  return Done{};
+}
+
+std::vector<std::string> BatchCommand::singleRunOutputs() const {
+  std::vector<std::string> outputs;
+  for (const char* option : {"--json", "--series", "--png", "--report", "--save", "--with-series", "--every"}) {
+    if (given(option)) outputs.push_back(option);
+  }
+  return outputs;
+}
+
+std::optional<int> BatchCommand::check() {
+  if (const Status combination = checkOptionCombination(); !combination) return usage(combination.message());
+  if (const Status read = readCaseFile(); !read) {
+    std::cerr << "lamvero-batch: --inputs: " << read.message() << "\n";
+    return kExitUsageOrRefused;
+  }
+  if (const Status assigned = applyAssignments(); !assigned) return usage(assigned.message());
+  if (const Status studyOnly = CheckStudyOnlyOptions(app_, r_.study); !studyOnly) {
+    std::cerr << "lamvero-batch: " << studyOnly.message() << "\n";
+    return kExitUsageOrRefused;
+  }
+  if (StudyRequested(r_.study)) return RunStudyCommand(r_.study, inputs_, r_.files.dialect(), singleRunOutputs());
+  if (const std::optional<int> ended = checkOutputs()) return ended;
+  return checkInputs();
+}
+
+std::optional<int> BatchCommand::checkOutputs() const {
+  // A PDF is no stream for a terminal or a pipe.
+  if (given("--report") && r_.reportPath == "-") return usage("--report: der Bericht geht nur in eine Datei, nicht auf stdout.");
+  std::vector<OutputPath> outputs;
+  if (given("--series")) outputs.push_back({"--series", r_.seriesPath});
+  if (given("--png")) outputs.push_back({"--png", r_.pngPath});
+  if (given("--save")) outputs.push_back({"--save", r_.files.savePath});
+  if (given("--report")) outputs.push_back({"--report", r_.reportPath});
+  std::vector<OutputPath> earlier;
+  for (const OutputPath& output : outputs) {
+    if (const Status usable = OutputPathUsable(output, earlier); !usable) return usage(usable.message());
+    if (const Status writable = OutputPathWritable(output); !writable) {
+      std::cerr << "lamvero-batch: " << writable.message() << "\n";
+      return kExitFileError;
+    }
+    earlier.push_back(output);
+  }
+  return std::nullopt;
+}
+
+std::optional<int> BatchCommand::checkInputs() {
+  warnings_ = FindUnusualInputs(inputs_);
+  for (const InputWarning& w : warnings_) std::cerr << "lamvero-batch: Warnung: " << w.text << "\n";
+  const std::vector<InputProblem> problems = FindInputProblems(inputs_);
+  if (problems.empty()) return std::nullopt;
+  for (const InputProblem& p : problems) std::cerr << "Eingabe abgelehnt: " << p.text << "\n";
+  if (r_.json) std::cout << RefusedJson(problems, inputs_, warnings_);
+  if (!StdoutWritten(stdoutOpen_)) std::cerr << "lamvero-batch: die Ausgabe auf stdout ließ sich nicht schreiben.\n";
+  return kExitUsageOrRefused;
+}
+
+RunResult BatchCommand::run(char* program) {
+  if (!r_.pngPath.empty() || given("--report")) {
     if (!qEnvironmentVariableIsSet("QT_QPA_PLATFORM")) qputenv("QT_QPA_PLATFORM", "offscreen");
     static int qargc = 1;
-    static char* qargv[] = {argv[0], nullptr};
-    qapp = std::make_unique<QApplication>(qargc, qargv);
+    static char* qargv[] = {program, nullptr};
+    qapp_ = std::make_unique<QApplication>(qargc, qargv);
   }
-  if (!pngPath.empty()) {
-    window = std::make_unique<MainWindow>();
-    window->setInputs(inputs);
-    window->show();
+  if (!r_.pngPath.empty()) {
+    window_ = std::make_unique<MainWindow>();
+    window_->setInputs(inputs_);
+    window_->show();
     // As Start does: no input box keeps the keyboard focus during the run.
-    if (QWidget* sink = window->findChild<QWidget*>("txt_parkfocus")) sink->setFocus();
+    if (QWidget* sink = window_->findChild<QWidget*>("txt_parkfocus")) sink->setFocus();
   } else {
-    ownState = std::make_unique<RunState>();
+    ownState_ = std::make_unique<RunState>();
   }
-  RunState& s = window ? window->runState() : *ownState;
-
-  BatchDisplay display(s, window ? &window->display() : nullptr, isatty(STDERR_FILENO) == 1);
-  RunOptions options;
+  RunState& s = window_ ? window_->runState() : *ownState_;
+  display_ = std::make_unique<BatchDisplay>(s, window_ ? &window_->display() : nullptr, isatty(STDERR_FILENO) == 1);
+  DisplayRunOptions options;
   options.controlsAtOpen = ControlAtOpen;
-  const RunResult result = RunSimulation(s, inputs, display, options);
-  display.endProgress();
+  const RunResult result = RunOnDisplay(s, inputs_, *display_, options);
+  display_->endProgress();
+  return result;
+}
 
-  if (json) {
-    std::cout << RunJson(s.record, display.profileCurves(), warnings);
-  } else if (!seriesToStdout) {  // then stdout holds the table alone
-    PrintRows(s.record);
-  }
-  // A run that had to stop keeps its status; a lost output is reported beside it.
-  int status = result.outcome == RunOutcome::Completed ? kExitCompleted : kExitStopped;
-  auto fileError = [&status](const std::string& message) {
-    std::cerr << "lamvero-batch: " << message << "\n";
-    if (status == kExitCompleted) status = kExitFileError;
-  };
-  for (const std::string& m : result.messages) std::cerr << "lamvero-batch: " << m << "\n";
-  if (seriesToStdout) {
-    const bool written = WriteSeriesCsv(s.record.series, caseOptions.dialect(), caseOptions.every,
+// A run that had to stop keeps its status; a lost output is reported beside it.
+void BatchCommand::fileError(const std::string& message) {
+  std::cerr << "lamvero-batch: " << message << "\n";
+  if (status_ == kExitCompleted) status_ = kExitFileError;
+}
+
+void BatchCommand::writeSeries(const RunRecord& record) {
+  if (seriesToStdout()) {
+    const bool written = WriteSeriesCsv(record.series, r_.files.dialect(), r_.files.every,
                                         [](std::string_view piece) {
                                           std::cout.write(piece.data(), static_cast<std::streamsize>(piece.size()));
                                           return static_cast<bool>(std::cout);
                                         }) &&
                          std::cout.flush();
     if (!written) fileError("die Zeitreihen können nicht auf stdout geschrieben werden.");
-  } else if (app.count("--series") > 0) {
-    const QString error =
-        SaveSeriesCsv(QString::fromStdString(seriesPath), s.record.series, caseOptions.dialect(), caseOptions.every);
-    if (!error.isEmpty()) fileError(error.toStdString());
+  } else if (given("--series")) {
+    const Status saved =
+        SaveSeriesCsv(QString::fromStdString(r_.seriesPath), record.series, r_.files.dialect(), r_.files.every);
+    if (!saved) fileError(saved.message());
   }
-  if (app.count("--save") > 0) {
-    CaseFile saved;
-    if (caseFile) saved = *caseFile;  // title and comment stay
-    saved.inputs = inputs;
-    saved.run = CaseRunOf(s.record, RunDateNow(), ProgramName().toStdString());
-    const QString error = SaveCaseFile(QString::fromStdString(caseOptions.savePath), saved, caseOptions.withSeries);
-    if (!error.isEmpty()) fileError(error.toStdString());
+}
+
+void BatchCommand::writeCase(const RunRecord& record) {
+  CaseFile saved;
+  if (caseFile_) saved = *caseFile_;  // title and comment stay
+  saved.inputs = inputs_;
+  saved.run = CaseRunOf(record, RunDateNow(), ProgramName().toStdString());
+  const Status written = SaveCaseFile(QString::fromStdString(r_.files.savePath), saved, r_.files.withSeries);
+  if (!written) fileError(written.message());
+}
+
+void BatchCommand::writePicture() {
+  if (auto* qt = dynamic_cast<QtDisplay*>(&window_->display())) qt->applyTexts();  // the last values on screen
+  if (!window_->grab().save(QString::fromStdString(r_.pngPath), "PNG")) {
+    fileError("das Bild " + r_.pngPath + " kann nicht geschrieben werden.");
   }
-  std::string why;
-  if (app.count("--report") > 0 &&
-      !WriteReport(s.record, reportPath, caseFile ? caseFile->title : "", caseOptions.inputsPath, &why)) {
-    fileError(why);
+}
+
+int BatchCommand::write(const RunResult& result) {
+  const RunRecord& record = (window_ ? window_->runState() : *ownState_).record;
+  if (r_.json) {
+    std::cout << RunJson(record, display_->profileCurves(), warnings_);
+  } else if (!seriesToStdout()) {  // then stdout holds the table alone
+    PrintRows(record);
   }
-  if (!StdoutWritten(stdoutOpen)) fileError("die Ausgabe auf stdout ließ sich nicht schreiben.");
-  if (window) {
-    if (auto* qt = dynamic_cast<QtDisplay*>(&window->display())) qt->flush();  // the last values on screen
-    if (!window->grab().save(QString::fromStdString(pngPath), "PNG")) {
-      fileError("das Bild " + pngPath + " kann nicht geschrieben werden.");
-    }
+  status_ = result.outcome == RunOutcome::Completed ? kExitCompleted : kExitStopped;
+  for (const std::string& m : result.messages) std::cerr << "lamvero-batch: " << m << "\n";
+  writeSeries(record);
+  if (given("--save")) writeCase(record);
+  if (given("--report")) {
+    const Status written =
+        WriteReport(record, r_.reportPath, caseFile_ ? caseFile_->title : "", r_.files.inputsPath);
+    if (!written) fileError(written.message());
   }
-  return status;
+  if (!StdoutWritten(stdoutOpen_)) fileError("die Ausgabe auf stdout ließ sich nicht schreiben.");
+  if (window_) writePicture();
+  return status_;
+}
+
+int Run(int argc, char** argv) {
+  KeepOpen(STDIN_FILENO);
+  const bool stdoutOpen = KeepOpen(STDOUT_FILENO);
+  KeepOpen(STDERR_FILENO);
+  BatchCommand command(stdoutOpen);
+  if (const std::optional<int> ended = command.parse(argc, argv)) return *ended;
+  if (const std::optional<int> ended = command.check()) return *ended;
+  const RunResult result = command.run(argv[0]);
+  return command.write(result);
 }
 
 }  // namespace

@@ -7,16 +7,16 @@
 #include <iostream>
 #include <thread>
 
-#include "model/refinement.h"
-#include "model/studyaxis.h"
-#include "model/studyplan.h"
-#include "model/studyrunner.h"
-#include "model/studyshard.h"
-#include "tools/casetable.h"
+#include "study/refinement.h"
+#include "study/studyaxis.h"
+#include "study/studyplan.h"
+#include "study/studyrunner.h"
+#include "study/studyshard.h"
+#include "study/casetable.h"
 #include "tools/exitstatus.h"
-#include "tools/studymerge.h"
+#include "study/studymerge.h"
 #include "tools/studyprogress.h"
-#include "tools/studywriter.h"
+#include "study/studywriter.h"
 
 namespace lamvero {
 
@@ -103,85 +103,93 @@ bool StudyRequested(const StudyOptions& o) {
   return !o.vary.empty() || !o.casesPath.empty() || o.refinements >= 0 || !o.merge.empty();
 }
 
-std::string StrayStudyOption(const CLI::App& app, const StudyOptions& o) {
-  if (StudyRequested(o)) return {};
+Status CheckStudyOnlyOptions(const CLI::App& app, const StudyOptions& o) {
+  if (StudyRequested(o)) return Done{};
   for (const char* name : {"--jobs", "--shard", "--format", "--progress"}) {
-    if (app.count(name) > 0) return name;
+    if (app.count(name) > 0) return Failure{"", std::string(name) + " gilt nur für eine Studie (--vary, --cases, --refine)"};
   }
-  return {};
+  return Done{};
 }
 
-int RunStudyCommand(const StudyOptions& o, const InputTexts& base, CsvDialect dialect,
-                    const std::vector<std::string>& singleRunOutputs) {
+namespace {
+
+// Options that do not go together in a study; a failure is a refusal.
+Status CheckStudyCombination(const StudyOptions& o, const std::vector<std::string>& singleRunOutputs) {
   if (!singleRunOutputs.empty()) {
-    return Refuse(singleRunOutputs.front() + " gilt für einen einzelnen Lauf, nicht für eine Studie");
+    return Failure{"", singleRunOutputs.front() + " gilt für einen einzelnen Lauf, nicht für eine Studie"};
   }
-  if (!o.merge.empty()) {
-    if (!o.vary.empty() || !o.casesPath.empty() || o.refinements >= 0 || !o.shard.empty()) {
-      return Refuse("--merge setzt fertige Teile zusammen und rechnet nichts; ohne --vary, --cases, --refine, --shard");
-    }
-    const std::string error = MergeStudyShards(o.merge, stdout);
-    if (error.empty()) return kExitCompleted;
-    std::cerr << "lamvero-batch: " << error << "\n";
-    return kExitFileError;
+  if (!o.merge.empty() && (!o.vary.empty() || !o.casesPath.empty() || o.refinements >= 0 || !o.shard.empty())) {
+    return Failure{"", "--merge setzt fertige Teile zusammen und rechnet nichts; ohne --vary, --cases, --refine, --shard"};
   }
-  const bool refinement = o.refinements >= 0;
-  if (refinement && (!o.vary.empty() || !o.casesPath.empty() || !o.shard.empty())) {
-    return Refuse("--refine verfeinert einen Fall (die Eingaben txt_Name=TEXT); ohne --vary, --cases, --shard");
+  if (o.refinements >= 0 && (!o.vary.empty() || !o.casesPath.empty() || !o.shard.empty())) {
+    return Failure{"", "--refine verfeinert einen Fall (die Eingaben txt_Name=TEXT); ohne --vary, --cases, --shard"};
   }
+  return Done{};
+}
 
-  StudyLayout layout;
-  layout.format = o.format == "jsonl" ? StudyFormat::JsonLines : StudyFormat::Csv;
-  layout.dialect = dialect;
-  layout.refinement = refinement;
-
-  std::vector<InputTexts> levels;
-  std::optional<StudyPlan> plan;
+// The cases a study runs, in the order of its rows: the refinement levels, or
+// this shard's part of the plan.
+struct StudyCases {
+  std::vector<InputTexts> levels;  // a refinement study
+  std::optional<StudyPlan> plan;   // any other
   StudyShard shard;
-  if (refinement) {
-    levels = RefinementLevels(base, o.refinements);
-    layout.variedFields = {Input::deltaT, Input::Ortsschrittweite};
-  } else {
-    std::vector<StudyAxis> axes;
-    for (const std::string& given : o.vary) {
-      StudyAxisReading reading = ReadStudyAxis(given);
-      if (!reading.axis) return Refuse("--vary " + reading.error);
-      axes.push_back(std::move(*reading.axis));
-    }
-    CaseTable table;
-    if (!o.casesPath.empty()) {
-      CaseTableReading reading = ReadCaseTable(o.casesPath);
-      if (!reading.table) return Refuse("--cases " + reading.error);
-      table = std::move(*reading.table);
-    }
-    StudyPlan::Making making = StudyPlan::Make(base, std::move(table), std::move(axes));
-    if (!making.plan) return Refuse(making.error);
-    plan = std::move(making.plan);
-    layout.variedFields = plan->variedFields();
-    if (!o.shard.empty()) {
-      const StudyShardReading reading = ReadStudyShard(o.shard);
-      if (!reading.shard) return Refuse(reading.error);
-      shard = *reading.shard;
-    }
+  std::vector<Input> variedFields;
+
+  bool refinement() const { return !plan; }
+  std::size_t count() const { return refinement() ? levels.size() : shard.caseCount(plan->size()); }
+  InputTexts inputs(std::size_t i) const { return refinement() ? levels[i] : plan->caseInputs(shard.caseIndex(i)); }
+  std::size_t rowNumber(std::size_t i) const { return refinement() ? i : shard.caseIndex(i) + 1; }
+};
+
+// Reads the varied inputs, the table of cases and the shard; a failure is a
+// refusal that names the option.
+Outcome<StudyCases> PlanStudy(const StudyOptions& o, const InputTexts& base) {
+  StudyCases cases;
+  if (o.refinements >= 0) {
+    cases.levels = RefinementLevels(base, o.refinements);
+    cases.variedFields = {Input::deltaT, Input::Ortsschrittweite};
+    return cases;
   }
+  std::vector<StudyAxis> axes;
+  for (const std::string& given : o.vary) {
+    Outcome<StudyAxis> axis = ReadStudyAxis(given);
+    if (!axis) return Failure{"", "--vary " + axis.message()};
+    axes.push_back(std::move(axis).value());
+  }
+  CaseTable table;
+  if (!o.casesPath.empty()) {
+    Outcome<CaseTable> read = ReadCaseTable(o.casesPath);
+    if (!read) return Failure{"", "--cases " + read.message()};
+    table = std::move(read).value();
+  }
+  Outcome<StudyPlan> plan = StudyPlan::Make(base, std::move(table), std::move(axes));
+  if (!plan) return plan.failure();
+  cases.plan = std::move(plan).value();
+  cases.variedFields = cases.plan->variedFields();
+  if (!o.shard.empty()) {
+    const Outcome<StudyShard> shard = ReadStudyShard(o.shard);
+    if (!shard) return shard.failure();
+    cases.shard = shard.value();
+  }
+  return cases;
+}
 
-  const std::size_t count = refinement ? levels.size() : shard.caseCount(plan->size());
-  const auto inputsOf = [&](std::size_t i) { return refinement ? levels[i] : plan->caseInputs(shard.caseIndex(i)); };
-  const auto rowNumber = [&](std::size_t i) { return refinement ? i : shard.caseIndex(i) + 1; };
-
+// Runs the cases and writes their rows to stdout; returns the exit status.
+int RunCases(const StudyOptions& o, const StudyCases& cases, const StudyLayout& layout) {
+  const std::size_t count = cases.count();
   StudyWriter writer(stdout, layout);
   const StudyProgress::Style style = isatty(STDERR_FILENO) == 1 ? StudyProgress::Style::Terminal
                                      : o.progressLog           ? StudyProgress::Style::Log
                                                                : StudyProgress::Style::Off;
   StudyProgress progress(style);
-  StudyOutput output(writer, progress, rowNumber);
+  StudyOutput output(writer, progress, [&cases](std::size_t i) { return cases.rowNumber(i); });
   if (!writer.writeHeader()) {
     std::cerr << "lamvero-batch: die Ausgabe (stdout) kann nicht geschrieben werden\n";
     return kExitFileError;
   }
   StudyRunOptions runOptions;
   runOptions.jobs = o.jobs > 0 ? o.jobs : Cores();
-  RunStudy(count, inputsOf, output, runOptions);
+  RunStudy(count, [&cases](std::size_t i) { return cases.inputs(i); }, output, runOptions);
   progress.end();
 
   if (output.writeFailed()) {
@@ -190,10 +198,33 @@ int RunStudyCommand(const StudyOptions& o, const InputTexts& base, CsvDialect di
   }
   if (output.incomplete() > 0) {
     std::cerr << "lamvero-batch: " << output.incomplete() << " von " << count
-              << (refinement ? " Stufen" : " Fällen") << " nicht vollständig gerechnet (Spalte outcome)\n";
+              << (cases.refinement() ? " Stufen" : " Fällen") << " nicht vollständig gerechnet (Spalte outcome)\n";
     return kExitStopped;
   }
   return kExitCompleted;
+}
+
+}  // namespace
+
+int RunStudyCommand(const StudyOptions& o, const InputTexts& base, CsvDialect dialect,
+                    const std::vector<std::string>& singleRunOutputs) {
+  if (const Status combination = CheckStudyCombination(o, singleRunOutputs); !combination) {
+    return Refuse(combination.message());
+  }
+  if (!o.merge.empty()) {
+    const Status merged = MergeStudyShards(o.merge, stdout);
+    if (merged) return kExitCompleted;
+    std::cerr << "lamvero-batch: " << merged.message() << "\n";
+    return kExitFileError;
+  }
+  const Outcome<StudyCases> cases = PlanStudy(o, base);
+  if (!cases) return Refuse(cases.message());
+  StudyLayout layout;
+  layout.format = o.format == "jsonl" ? StudyFormat::JsonLines : StudyFormat::Csv;
+  layout.dialect = dialect;
+  layout.refinement = cases->refinement();
+  layout.variedFields = cases->variedFields;
+  return RunCases(o, cases.value(), layout);
 }
 
 }  // namespace lamvero

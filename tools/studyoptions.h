@@ -8,8 +8,9 @@
 
 #include <CLI/CLI.hpp>
 
-#include "model/csvformat.h"
-#include "model/inputs.h"
+#include "text/csvformat.h"
+#include "inputs/inputs.h"
+#include "text/outcome.h"
 
 namespace lamvero {
 
@@ -29,9 +30,9 @@ void AddStudyOptions(CLI::App& app, StudyOptions& options);
 // Whether the command line asks for a study (or a merge) rather than one run.
 bool StudyRequested(const StudyOptions& options);
 
-// A study option given without a study (such as -j for one run), which is
-// refused rather than ignored; empty when there is none.
-std::string StrayStudyOption(const CLI::App& app, const StudyOptions& options);
+// Refuses a study option given without a study (such as -j for one run)
+// rather than ignore it.
+Status CheckStudyOnlyOptions(const CLI::App& app, const StudyOptions& options);
 
 // Runs the study on top of base and writes it to stdout; returns the exit
 // status. singleRunOutputs names the single-run options also given (such as

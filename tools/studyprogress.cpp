@@ -2,7 +2,7 @@
 
 #include <cmath>
 
-#include "model/numberformat.h"
+#include "text/numberformat.h"
 
 namespace lamvero {
 

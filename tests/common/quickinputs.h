@@ -2,7 +2,7 @@
 // A thin plate on a coarse grid with a long time step: a complete run of about
 // two thousand steps, quick enough for every test that needs a whole run.
 
-#include "model/inputs.h"
+#include "inputs/inputs.h"
 
 namespace lamvero::testing {
 

@@ -5,25 +5,26 @@
 
 #include <set>
 
-#include "model/parsenumber.h"
-#include "model/refinement.h"
-#include "model/studyaxis.h"
-#include "model/studyplan.h"
-#include "model/studyshard.h"
+#include "text/parsenumber.h"
+#include "study/refinement.h"
+#include "study/studyaxis.h"
+#include "study/casetable.h"
+#include "study/studyplan.h"
+#include "study/studyshard.h"
 
 namespace lamvero {
 namespace {
 
 std::vector<std::string> Values(const std::string& given) {
-  const StudyAxisReading r = ReadStudyAxis(given);
-  EXPECT_TRUE(r.axis) << given << ": " << r.error;
-  return r.axis ? r.axis->texts : std::vector<std::string>{};
+  const Outcome<StudyAxis> r = ReadStudyAxis(given);
+  EXPECT_TRUE(r) << given << ": " << (r ? "" : r.message());
+  return r ? r->texts : std::vector<std::string>{};
 }
 
 std::string Refusal(const std::string& given) {
-  const StudyAxisReading r = ReadStudyAxis(given);
-  EXPECT_FALSE(r.axis) << given;
-  return r.error;
+  const Outcome<StudyAxis> r = ReadStudyAxis(given);
+  EXPECT_FALSE(r) << given;
+  return r ? "" : r.message();
 }
 
 using Texts = std::vector<std::string>;
@@ -67,16 +68,16 @@ TEST(StudyAxis, RefusesWhatItCannotReadNamingTheField) {
   EXPECT_NE(Refusal("txt_Dicke=0:1:0,000001").find("Werte"), std::string::npos);  // a million runs by mistake
   EXPECT_NE(Refusal("txt_Unbekannt=1;2").find("txt_Unbekannt"), std::string::npos);
   EXPECT_NE(Refusal("txt_AnzOS=1;2").find("txt_AnzOS"), std::string::npos);  // computed, not an input
-  EXPECT_FALSE(ReadStudyAxis("txt_Dicke=1:123456789012345678:1").axis);  // beyond 17 digits
+  EXPECT_FALSE(ReadStudyAxis("txt_Dicke=1:123456789012345678:1").ok());  // beyond 17 digits
 }
 
 StudyAxis Axis(Input field, Texts texts) { return StudyAxis{field, std::move(texts)}; }
 
 TEST(StudyPlan, GridRunsLikeNestedLoopsTheLastVariedInputFastest) {
-  const StudyPlan::Making m = StudyPlan::Make(
+  const Outcome<StudyPlan> m = StudyPlan::Make(
       InputTexts::Defaults(), {}, {Axis(Input::Dicke, {"10", "20"}), Axis(Input::Lufttemp, {"35", "45", "55"})});
-  ASSERT_TRUE(m.plan) << m.error;
-  const StudyPlan& p = *m.plan;
+  ASSERT_TRUE(m) << m.message();
+  const StudyPlan& p = m.value();
   ASSERT_EQ(p.size(), 6u);
   EXPECT_EQ(p.variedFields(), (std::vector<Input>{Input::Dicke, Input::Lufttemp}));
   const char* expected[6][2] = {{"10", "35"}, {"10", "45"}, {"10", "55"}, {"20", "35"}, {"20", "45"}, {"20", "55"}};
@@ -92,11 +93,11 @@ TEST(StudyPlan, TableRowsCrossTheGridAndEmptyCellsKeepTheBase) {
   InputTexts base = InputTexts::Defaults();
   base[Input::rhos] = "1900";
   CaseTable table{{Input::Dicke, Input::rhos}, {{"10", ""}, {"30", "2000"}}};
-  const StudyPlan::Making m = StudyPlan::Make(base, table, {Axis(Input::deltaT, {"1", "2"})});
-  ASSERT_TRUE(m.plan) << m.error;
-  ASSERT_EQ(m.plan->size(), 4u);
-  EXPECT_EQ(m.plan->variedFields(), (std::vector<Input>{Input::Dicke, Input::rhos, Input::deltaT}));
-  const InputTexts c1 = m.plan->caseInputs(1), c2 = m.plan->caseInputs(2);
+  const Outcome<StudyPlan> m = StudyPlan::Make(base, table, {Axis(Input::deltaT, {"1", "2"})});
+  ASSERT_TRUE(m) << m.message();
+  ASSERT_EQ(m->size(), 4u);
+  EXPECT_EQ(m->variedFields(), (std::vector<Input>{Input::Dicke, Input::rhos, Input::deltaT}));
+  const InputTexts c1 = m->caseInputs(1), c2 = m->caseInputs(2);
   EXPECT_EQ(c1[Input::Dicke], "10");
   EXPECT_EQ(c1[Input::rhos], "1900");
   EXPECT_EQ(c1[Input::deltaT], "2");
@@ -107,28 +108,41 @@ TEST(StudyPlan, TableRowsCrossTheGridAndEmptyCellsKeepTheBase) {
 
 TEST(StudyPlan, RefusesAFieldTwiceARaggedTableAndAnOversizedStudy) {
   const InputTexts base = InputTexts::Defaults();
-  EXPECT_NE(StudyPlan::Make(base, {}, {Axis(Input::Dicke, {"1"}), Axis(Input::Dicke, {"2"})}).error.find("txt_Dicke"),
+  EXPECT_NE(StudyPlan::Make(base, {}, {Axis(Input::Dicke, {"1"}), Axis(Input::Dicke, {"2"})}).message().find("txt_Dicke"),
             std::string::npos);
-  EXPECT_NE(StudyPlan::Make(base, {{Input::mue}, {{"5"}}}, {Axis(Input::mue, {"2"})}).error.find("txt_mue"),
+  EXPECT_NE(StudyPlan::Make(base, {{Input::mue}, {{"5"}}}, {Axis(Input::mue, {"2"})}).message().find("txt_mue"),
             std::string::npos);
-  EXPECT_NE(StudyPlan::Make(base, {{Input::mue}, {{"5"}, {"5", "6"}}}, {}).error.find("Fall 2"), std::string::npos);
-  EXPECT_FALSE(StudyPlan::Make(base, {{Input::mue}, {}}, {}).plan);
+  EXPECT_NE(StudyPlan::Make(base, {{Input::mue}, {{"5"}, {"5", "6"}}}, {}).message().find("Fall 2"), std::string::npos);
+  EXPECT_FALSE(StudyPlan::Make(base, {{Input::mue}, {}}, {}).ok());
   Texts thousand(1000, "1");
   EXPECT_FALSE(StudyPlan::Make(base, {}, {Axis(Input::Dicke, thousand), Axis(Input::mue, thousand),
-                                          Axis(Input::rhos, {"1", "2"})}).plan);
-  const StudyPlan::Making single = StudyPlan::Make(base, {}, {});
-  ASSERT_TRUE(single.plan);
-  EXPECT_EQ(single.plan->size(), 1u);
+                                          Axis(Input::rhos, {"1", "2"})}).ok());
+  const Outcome<StudyPlan> single = StudyPlan::Make(base, {}, {});
+  ASSERT_TRUE(single);
+  EXPECT_EQ(single->size(), 1u);
+}
+
+TEST(CaseTable, ReadsCellsTrimmedAndRefusesNamingTheFileAndItsLine) {
+  const Outcome<CaseTable> good = ParseCaseTable("\xEF\xBB\xBFtxt_Dicke;txt_mue\r\n10; 5\r\n\r\n;6\r\n", "f.csv");
+  ASSERT_TRUE(good) << good.message();
+  EXPECT_EQ(good->columns, (std::vector<Input>{Input::Dicke, Input::mue}));
+  EXPECT_EQ(good->rows, (std::vector<std::vector<std::string>>{{"10", "5"}, {"", "6"}}));
+
+  const Outcome<CaseTable> bad = ParseCaseTable("txt_Dicke;txt_mue\n10;5\n\n12;x\n", "faelle.csv");
+  ASSERT_FALSE(bad);
+  EXPECT_EQ(bad.failure().where, "faelle.csv, Zeile 4");  // the empty line counts
+  EXPECT_EQ(bad.message(), "faelle.csv, Zeile 4: txt_mue = \"x\" ist keine Zahl");
+  EXPECT_EQ(ParseCaseTable("", "leer.csv").failure().where, "leer.csv");
 }
 
 TEST(StudyShard, ShardsTakeEveryNthCaseAndTogetherEveryCaseOnce) {
-  EXPECT_FALSE(ReadStudyShard("0/3").shard);
-  EXPECT_FALSE(ReadStudyShard("4/3").shard);
-  EXPECT_FALSE(ReadStudyShard("1/0").shard);
-  EXPECT_FALSE(ReadStudyShard("1").shard);
-  EXPECT_FALSE(ReadStudyShard("1/3x").shard);
-  EXPECT_FALSE(ReadStudyShard("-1/3").shard);
-  const StudyShard second = *ReadStudyShard("2/3").shard;
+  EXPECT_FALSE(ReadStudyShard("0/3").ok());
+  EXPECT_FALSE(ReadStudyShard("4/3").ok());
+  EXPECT_FALSE(ReadStudyShard("1/0").ok());
+  EXPECT_FALSE(ReadStudyShard("1").ok());
+  EXPECT_FALSE(ReadStudyShard("1/3x").ok());
+  EXPECT_FALSE(ReadStudyShard("-1/3").ok());
+  const StudyShard second = ReadStudyShard("2/3").value();
   EXPECT_EQ(second.caseCount(10), 3u);  // cases 2, 5, 8
   EXPECT_EQ(second.caseIndex(2), 7u);
   EXPECT_EQ((StudyShard{3, 3}.caseCount(2)), 0u);

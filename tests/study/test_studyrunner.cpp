@@ -10,12 +10,12 @@
 #include <mutex>
 #include <vector>
 
-#include "model/casesummary.h"
-#include "model/display.h"
-#include "model/dryingrun.h"
-#include "model/studyplan.h"
-#include "model/studyrunner.h"
-#include "tests/common/quickinputs.h"
+#include "study/casesummary.h"
+#include "run/runevents.h"
+#include "run/dryingrun.h"
+#include "study/studyplan.h"
+#include "study/studyrunner.h"
+#include "common/quickinputs.h"
 
 namespace lamvero {
 namespace {
@@ -54,10 +54,10 @@ void ExpectSameValues(const CaseSummary& a, const CaseSummary& b) {
 // Quick cases of different lengths, so that they finish out of order; case 3 is refused.
 StudyPlan QuickGrid() {
   CaseTable table{{Input::Dicke}, {{"3"}, {"5"}, {"0"}, {"4"}}};
-  StudyPlan::Making m =
+  Outcome<StudyPlan> m =
       StudyPlan::Make(testing::QuickInputs(), table, {StudyAxis{Input::Lufttemp, {"35", "50"}}});
-  EXPECT_TRUE(m.plan) << m.error;
-  return std::move(*m.plan);
+  EXPECT_TRUE(m) << m.message();
+  return std::move(m).value();
 }
 
 TEST(StudyRunner, RowsComeInCaseOrderWithTheBitsOfSingleRunsWhateverTheWorkers) {
@@ -65,7 +65,7 @@ TEST(StudyRunner, RowsComeInCaseOrderWithTheBitsOfSingleRunsWhateverTheWorkers) 
   const auto inputsOf = [&](std::size_t i) { return plan.caseInputs(i); };
   std::vector<CaseSummary> single;
   for (std::size_t i = 0; i < plan.size(); ++i) {
-    NullDisplay d;
+    NoRunEvents d;
     single.push_back(SummarizeRun(RunCase(plan.caseInputs(i), d)));
   }
   for (unsigned jobs : {1u, 3u, 16u}) {
@@ -116,18 +116,18 @@ TEST(StudyRunner, WorkersRunNoFurtherAheadOfTheRowsThanAllowed) {
   // A long first case and quick ones after it.
   CaseTable table{{Input::Dicke, Input::deltaT}, {{"4", "0,25"}}};
   for (int i = 0; i < 12; ++i) table.rows.push_back({"1", "2"});
-  StudyPlan::Making m = StudyPlan::Make(testing::QuickInputs(), table, {});
-  ASSERT_TRUE(m.plan) << m.error;
+  Outcome<StudyPlan> m = StudyPlan::Make(testing::QuickInputs(), table, {});
+  ASSERT_TRUE(m) << m.message();
   LookAheadWatch watch(3);
   StudyRunOptions options;
   options.jobs = 3;
   options.lookAhead = 3;
   const auto inputsOf = [&](std::size_t i) {
     watch.started(i);
-    return m.plan->caseInputs(i);
+    return m->caseInputs(i);
   };
-  EXPECT_EQ(RunStudy(m.plan->size(), inputsOf, watch, options), m.plan->size());
-  EXPECT_EQ(watch.rows.size(), m.plan->size());
+  EXPECT_EQ(RunStudy(m->size(), inputsOf, watch, options), m->size());
+  EXPECT_EQ(watch.rows.size(), m->size());
 }
 
 TEST(StudyRunner, AnObserverThatDeclinesEndsTheStudy) {
@@ -152,18 +152,24 @@ TEST(StudyRunner, AStopRequestEndsTheStudyWithoutFurtherRows) {
 }
 
 TEST(CaseSummary, DurationsInHoursAndStagesNotReachedAsNaN) {
-  NullDisplay d;
+  NoRunEvents d;
   const RunRecord complete = RunCase(testing::QuickInputs(), d);
   const CaseSummary s = SummarizeRun(complete);
   ASSERT_EQ(s.outcome, RunOutcome::Completed);
   const auto& q = StudyQuantities();
-  ASSERT_EQ(std::string(q[0].key), "Dauer1TA");
+  ASSERT_EQ(std::string(q[0].result->key), "Dauer1TA");
   EXPECT_EQ(s.values[0], complete.results.Dauer1TA / 3600);
   EXPECT_EQ(std::string(q[2].unit), "h");
   EXPECT_EQ(s.values[2], complete.results.Zeit / 3600);
-  EXPECT_EQ(std::string(q[7].key), "spezEnergie");
+  EXPECT_EQ(std::string(q[7].result->key), "spezEnergie");
   EXPECT_EQ(s.values[7], complete.results.spezEnergie);
-  for (double v : s.values) EXPECT_TRUE(std::isfinite(v));
+  for (std::size_t i = 0; i < s.values.size(); ++i) {
+    const ResultDescriptor& result = *q[i].result;
+    const double value = result.value(complete);
+    EXPECT_EQ(s.values[i], result.isDuration() ? value / 3600 : value) << result.key;
+    EXPECT_EQ(std::string(q[i].unit), result.isDuration() ? "h" : result.unit) << result.key;
+    EXPECT_TRUE(std::isfinite(s.values[i])) << result.key;
+  }
 
   // Air that never reaches the set temperature: no counter-current duration.
   InputTexts neverSwitches = testing::QuickInputs();

@@ -12,6 +12,9 @@
 #include <string>
 #include <vector>
 
+#include "run/recordfields.h"
+#include "run/resultdescriptors.h"
+
 namespace {
 
 // Small grid, long time step, short curve interval: a whole run in a few
@@ -385,6 +388,28 @@ TEST(Batch, WarningsGoAheadAndResultsCarryTheirUnits) {
   EXPECT_DOUBLE_EQ(j["results"]["schwindgrad"]["value"].get<double>(), 0.1 * j["scalars"]["schwindgrad"].get<double>());
   EXPECT_EQ(j["results"]["Zeit"]["value"], j["scalars"]["Zeit"]);
   EXPECT_TRUE(j["results"]["WasserfehlerProzent"]["value"].is_number());
+}
+
+// The JSON lists every result of the descriptor table, in its order, with
+// its unit and box; every scalar is a field of the record's results or one
+// of the counts.
+TEST(Batch, JsonResultsAreTheWholeDescriptorTable) {
+  const Result r = RunBatch("--json " + kQuick);
+  ASSERT_EQ(r.status, 0) << r.err;
+  const nlohmann::ordered_json j = nlohmann::ordered_json::parse(r.out);
+  std::vector<std::string> keys;
+  for (const auto& [key, q] : j["results"].items()) keys.push_back(key);
+  ASSERT_EQ(keys.size(), lamvero::ResultDescriptors().size());
+  for (std::size_t i = 0; i < keys.size(); ++i) {
+    const lamvero::ResultDescriptor& d = lamvero::ResultDescriptors()[i];
+    EXPECT_EQ(keys[i], d.key);
+    EXPECT_EQ(j["results"][d.key]["unit"], d.unit) << d.key;
+    EXPECT_EQ(j["results"][d.key]["box"], d.box) << d.key;
+  }
+  const std::set<std::string> counts{"nReihe", "nReihe1TA", "nGlatt", "nIter", "profileCurves"};
+  for (const auto& [name, value] : j["scalars"].items()) {
+    EXPECT_TRUE(counts.count(name) || lamvero::FindResultField(name)) << name;
+  }
 }
 
 TEST(Batch, VersionHelpAndMisspeltFieldNames) {

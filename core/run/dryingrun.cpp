@@ -1,0 +1,102 @@
+#include "run/dryingrun.h"
+
+#include <cmath>
+#include <memory>
+
+#include "run/dryingperiods.h"
+#include "inputs/inputcheck.h"
+#include "inputs/inputreading.h"
+#include "text/numberformat.h"
+#include "run/setup.h"
+
+namespace lamvero {
+
+namespace {
+
+std::string StopMessage(const RunState& s, PeriodEnd end) {
+  std::string when = FormatDuration(std::floor(s.now.Zeit + 0.5));
+  if (when.front() != ' ') when.insert(0, " ");
+  if (end == PeriodEnd::SeriesFull) {
+    // A larger time step fits the run into the series, but the water error
+    // stays small only while the grid number stays in its best range.
+    return "Zeitreihen voll: Die Rechnung wurde bei der Zeit" + when +
+           " angehalten, denn die Zeitreihen fassen höchstens 500000 Zeitschritte. "
+           "Bitte die Zeitschrittweite vergrößern und die Ortsschrittweite mit der Wurzel desselben Faktors, "
+           "damit Feuchteleitk. × Zeitschrittweite / Ortsschrittweite² (in m²/s, s, m; hier " +
+           FormatSignificant(MoistureGridNumber(s.in.Feuchteleit, s.in.deltaT, s.run.dx), 2) +
+           ") bei 0,3 bis 1 bleibt: dort ist der Wasserfehler am kleinsten.";
+  }
+  return "Die Rechnung wurde bei der Zeit" + when +
+         " angehalten, weil das Feuchteprofil keine endlichen Werte mehr hat. "
+         "Bitte die Eingaben prüfen (Zeitschrittweite verkleinern oder Ortsschrittweite vergrößern).";
+}
+
+std::string UndefinedResultsMessage(const std::vector<std::string>& names) {
+  std::string list;
+  for (std::size_t i = 0; i < names.size(); ++i) list += (i ? ", " : "") + names[i];
+  return "Die Rechnung hat die Plattenmitte erreicht, aber diese Ergebnisse sind keine endlichen Zahlen: " + list +
+         ". Der Lauf ist gescheitert. Bitte die Eingaben prüfen (Wärmeübergangskoeffizient und Zeitschrittweite "
+         "im üblichen Bereich).";
+}
+
+}  // namespace
+
+RunResult RunSimulation(RunState& s, const InputTexts& inputs, RunEvents& events, const RunOptions& options) {
+  RunResult result;
+  const InputReading reading = ReadInputs(inputs);
+  result.messages = CheckInputs(inputs, reading);
+  if (!result.messages.empty()) {
+    result.outcome = RunOutcome::Refused;
+    return result;
+  }
+
+  s.stopRequest = options.stop;
+  s.record.inputs = inputs;
+  s.record.messages.clear();
+  s.record.controls.clear();
+  s.record.profiles = ProfileCurves{};
+
+  events.runBegun();
+  SetUpRun(s, reading.values, events);
+  PeriodEnd end = RunFirstPeriod(s, events);
+  if (end == PeriodEnd::Done) end = RunSecondPeriod(s, events);
+  std::vector<std::string> undefined;
+  if (end == PeriodEnd::Done) {
+    EvaluateRun(s, events);
+    // A run whose results are not numbers has not succeeded.
+    undefined = NonFiniteResults(s);
+    if (!undefined.empty()) end = PeriodEnd::Failed;
+  }
+  events.runEnded();
+
+  switch (end) {
+    case PeriodEnd::Done: result.outcome = RunOutcome::Completed; break;
+    case PeriodEnd::Stopped: result.outcome = RunOutcome::Stopped; break;
+    case PeriodEnd::SeriesFull: result.outcome = RunOutcome::SeriesFull; break;
+    case PeriodEnd::Failed: result.outcome = RunOutcome::Failed; break;
+  }
+  if (!undefined.empty()) {
+    result.messages.push_back(UndefinedResultsMessage(undefined));
+  } else if (end == PeriodEnd::SeriesFull || end == PeriodEnd::Failed) {
+    result.messages.push_back(StopMessage(s, end));
+  }
+  s.stopRequest = nullptr;
+  RecordRun(s);
+  s.record.outcome = result.outcome;
+  s.record.messages = result.messages;
+  return result;
+}
+
+RunRecord RunCase(const InputTexts& inputs, RunEvents& events, const RunOptions& options) {
+  const std::unique_ptr<RunState> s = std::make_unique<RunState>();
+  const RunResult result = RunSimulation(*s, inputs, events, options);
+  if (result.outcome == RunOutcome::Refused) {
+    RunRecord refused;
+    refused.inputs = inputs;
+    refused.messages = result.messages;
+    return refused;
+  }
+  return std::move(s->record);
+}
+
+}  // namespace lamvero

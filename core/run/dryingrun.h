@@ -1,0 +1,37 @@
+#pragma once
+// One complete simulation run, as the Start button runs it: input check,
+// set-up, first drying period, second drying period, evaluation, run end.
+
+#include <string>
+#include <vector>
+
+#include "inputs/inputs.h"
+#include "run/runevents.h"
+#include "run/runrecord.h"
+#include "run/runstate.h"
+#include "run/stoprequest.h"
+
+namespace lamvero {
+
+struct RunResult {
+  RunOutcome outcome = RunOutcome::Completed;
+  std::vector<std::string> messages;  // input problems, or why the run had to stop
+};
+
+struct RunOptions {
+  const StopRequest* stop = nullptr;  // read right after each stepBegins; the run never clears it
+};
+
+// Runs one case in a state of its own and returns its record. Calls on
+// different threads with their own listeners do not share anything. The
+// record's controls and profiles are left empty: they are what a presenter
+// showed (present/displayedrun.h).
+RunRecord RunCase(const InputTexts& inputs, RunEvents& events, const RunOptions& options = {});
+
+// The same in a state the caller keeps (the window's). A refused input leaves the state and its record as they
+// were; otherwise s.record is the new run's record when this returns.
+// s.DauerGegenstrom lives on from run to run: a run that never switches to
+// the chamber section leaves it as it was.
+RunResult RunSimulation(RunState& s, const InputTexts& inputs, RunEvents& events, const RunOptions& options = {});
+
+}  // namespace lamvero

@@ -1,0 +1,54 @@
+#pragma once
+// Every result of a run that is shown, written or compared, one row each, in
+// the order of the window's result rows: its key, its caption, its unit, how
+// to read it from a record in that unit, the window row that shows it and how
+// it is written as text. The window's rows, the runner's JSON, the case file's
+// results table, the CSV export, the report, the comparison table and the
+// studies all read this one table; a consumer that shows only some results
+// names them by key.
+
+#include <string>
+#include <vector>
+
+#include "run/runrecord.h"
+
+namespace lamvero {
+
+struct ResultDescriptor {
+  const char* key;      // stable machine name, the record's member: "Dauer1TA"
+  const char* label;    // the label of its window row, "lbl_Dauer1TA"; "" if the window has no row for it
+  const char* box;      // the box of that row, "txt_Dauer1TA"; "" if none
+  // The label's caption as the window shows it (trailing blanks and all); for
+  // a result without a row, the name the tables give it.
+  const char* caption;
+  const char* unit;     // unit of value: "s" (a duration), "kg/kg", "°C", "%", "% pro mm", "kJ/kg", "1", ...
+  // The value in that unit; NaN where the run did not reach that stage.
+  double (*value)(const RunRecord& record);
+  // How the window writes the final value ("#0.0000"); "" for a duration
+  // (h:mm:ss) and for a result no window or table writes as text.
+  const char* pattern;
+  // The caption where a table has room for a full one (the comparison
+  // table), where it differs from caption: "Dauer des 1. Trocknungsabschnitts
+  // in h:mm:ss"; "" if it does not.
+  const char* longCaption;
+
+  bool isDuration() const;            // unit "s", written as h:mm:ss
+  const char* fullCaption() const;    // longCaption, or else caption
+  std::string tableCaption() const;   // caption without trailing blanks, as tables write it
+};
+
+// The whole table, in the order of the window's rows; the results without a row last.
+const std::vector<ResultDescriptor>& ResultDescriptors();
+
+// The row of that key, or of that window box ("txt_Dauer1TA"); nullptr if none.
+const ResultDescriptor* FindResult(const std::string& key);
+const ResultDescriptor* FindResultOfBox(const std::string& box);
+
+// The text the window showed for that result, if the run left its box
+// visible; nullptr otherwise.
+const std::string* ShownText(const RunRecord& record, const ResultDescriptor& result);
+
+// The row of a key a consumer names; a key the table lacks is a fault of the program.
+const ResultDescriptor& ResultOf(const std::string& key);
+
+}  // namespace lamvero

@@ -1,0 +1,67 @@
+#include "run/runrecord.h"
+
+#include <algorithm>
+
+namespace lamvero {
+
+const char* RunOutcomeName(RunOutcome outcome) {
+  switch (outcome) {
+    case RunOutcome::Completed: return "Completed";
+    case RunOutcome::Refused: return "Refused";
+    case RunOutcome::Stopped: return "Stopped";
+    case RunOutcome::SeriesFull: return "SeriesFull";
+    case RunOutcome::Failed: return "Failed";
+  }
+  return "";
+}
+
+Series Series::head(std::size_t n) const {
+  Series copy(n);
+  if (n > 0) std::copy(v_.get(), v_.get() + n, copy.v_.get());
+  return copy;
+}
+
+const std::array<SeriesColumn, RunSeries::kCount>& SeriesColumns() {
+  static const std::array<SeriesColumn, RunSeries::kCount> columns{{
+      {"tReihe", "t", "s", "Zeit", &RunSeries::tReihe},
+      {"XReihe", "X mittel", "kg/kg", "Verlauf der mittleren Wasserbeladung", &RunSeries::XReihe},
+      {"XOberflReihe", "X Oberfläche", "kg/kg", "Verlauf der Oberflächenfeuchte", &RunSeries::XOberflReihe},
+      {"XKernReihe", "X Kern", "kg/kg", "Verlauf der Kernfeuchte", &RunSeries::XKernReihe},
+      {"SchwOberflReihe", "Schwindung Oberfläche", "%", "Verlauf der Oberflächenschwindung",
+       &RunSeries::SchwOberflReihe},
+      {"SchwKernReihe", "Schwindung Kern", "%", "Verlauf der Kernschwindung", &RunSeries::SchwKernReihe},
+      {"ThetaLuftReihe", "θ Luft", "°C", "Verlauf der Lufttemperatur", &RunSeries::ThetaLuftReihe},
+      {"ThetaObReihe", "θ Oberfläche", "°C", "Verlauf der Oberflächentemperatur", &RunSeries::ThetaObReihe},
+      {"ThetaKReihe", "θ Kern", "°C", "Verlauf der Kerntemperatur", &RunSeries::ThetaKReihe},
+      {"WasserdampfReihe", "Verdunstungsrate", "kg/(m² h)", "Verlauf der Verdunstungsrate",
+       &RunSeries::WasserdampfReihe},
+      {"SpiegelReihe", "Trocknungsspiegel", "m", "Verlauf des Trocknungsspiegels", &RunSeries::SpiegelReihe},
+  }};
+  return columns;
+}
+
+RunSeries RunSeries::WithFullCapacity() {
+  RunSeries s;
+  for (const SeriesColumn& c : SeriesColumns()) s.*c.member = Series(kSeriesCapacity);
+  return s;
+}
+
+RunSeries::RunSeries(const RunSeries& other) { copyFrom(other); }
+
+RunSeries& RunSeries::operator=(const RunSeries& other) {
+  if (this != &other) copyFrom(other);
+  return *this;
+}
+
+void RunSeries::copyFrom(const RunSeries& other) {
+  nReihe = other.nReihe;
+  nReihe1TA = other.nReihe1TA;
+  for (const SeriesColumn& c : SeriesColumns()) {
+    const Series& from = other.*c.member;
+    // Only the stored points: the rest of a run's series was never written.
+    const std::size_t n = std::min(static_cast<std::size_t>(std::max(other.points(), 0)), from.capacity());
+    this->*c.member = from.head(n);
+  }
+}
+
+}  // namespace lamvero

@@ -1,0 +1,52 @@
+#include "text/csvformat.h"
+
+#include <charconv>
+#include <cmath>
+
+namespace lamvero {
+
+std::optional<CsvDialect> CsvDialectNamed(std::string_view name) {
+  if (name == "plain") return CsvDialect::Plain;
+  if (name == "de") return CsvDialect::German;
+  return std::nullopt;
+}
+
+char CsvSeparator(CsvDialect dialect) { return dialect == CsvDialect::German ? ';' : ','; }
+
+std::string CsvNumber(double value, CsvDialect dialect) {
+  if (!std::isfinite(value)) return {};
+  char buffer[32];
+  const auto result = std::to_chars(buffer, buffer + sizeof buffer, value);  // shortest exact form
+  std::string text(buffer, result.ptr);
+  if (dialect == CsvDialect::German) {
+    for (char& c : text) {
+      if (c == '.') c = ',';
+    }
+  }
+  return text;
+}
+
+std::string CsvText(std::string_view text, CsvDialect dialect) {
+  const char separator = CsvSeparator(dialect);
+  if (text.find_first_of(std::string{separator, '"', '\n', '\r'}) == std::string_view::npos) {
+    return std::string(text);
+  }
+  std::string quoted = "\"";
+  for (char c : text) {
+    if (c == '"') quoted += '"';
+    quoted += c;
+  }
+  return quoted + '"';
+}
+
+std::string CsvRow(const std::vector<std::string>& cells, CsvDialect dialect) {
+  std::string row;
+  for (std::size_t i = 0; i < cells.size(); ++i) {
+    if (i > 0) row += CsvSeparator(dialect);
+    row += cells[i];
+  }
+  row += '\n';
+  return row;
+}
+
+}  // namespace lamvero

@@ -1,0 +1,429 @@
+#include "files/casefile.h"
+
+#include <charconv>
+#include <cmath>
+#include <initializer_list>
+#include <limits>
+#include <nlohmann/json.hpp>
+#include <stdexcept>
+
+#include "run/recordfields.h"
+#include "run/resultdescriptors.h"
+
+namespace lamvero {
+
+namespace {
+
+using nlohmann::json;
+using ordered = nlohmann::ordered_json;
+
+// The inputs in model units by their names, in the order of the struct.
+const RecordField<InputValues> kValueFields[] = {
+    {"Dicke", &InputValues::Dicke},
+    {"rhos", &InputValues::rhos},
+    {"XAnf", &InputValues::XAnf},
+    {"linTrSchwind", &InputValues::linTrSchwind},
+    {"Feuchteleit", &InputValues::Feuchteleit},
+    {"lambda", &InputValues::lambda},
+    {"mue", &InputValues::mue},
+    {"Waermeuebergang", &InputValues::Waermeuebergang},
+    {"ThetaEinf", &InputValues::ThetaEinf},
+    {"AussenluftTemp", &InputValues::AussenluftTemp},
+    {"AussenluftFeuchte", &InputValues::AussenluftFeuchte},
+    {"Lufttemp", &InputValues::Lufttemp},
+    {"AbluftFeuchte", &InputValues::AbluftFeuchte},
+    {"ThetaGegenstromende", &InputValues::ThetaGegenstromende},
+    {"Ortsschrittweite", &InputValues::Ortsschrittweite},
+    {"deltaT", &InputValues::deltaT},
+    {"rund", &InputValues::rund},
+    {"KappaSteig", &InputValues::KappaSteig},
+};
+
+constexpr int kMaxIterations = 1 << 20;  // nGlatt and nIter are small counts
+constexpr std::size_t kMaxMessages = 1000;
+constexpr std::size_t kMaxControls = 10000;
+// The deepest a sound file nests (run.controls.NAME.color) and the most values
+// it holds (every series full, and room for the rest).
+constexpr int kMaxDepth = 8;
+constexpr std::size_t kMaxValues = RunSeries::kCount * kSeriesCapacity + 1000000;
+
+// A number as JSON: NaN and infinities have no JSON form and are written as null.
+template <class J>
+J Number(double value) {
+  return std::isfinite(value) ? J(value) : J(nullptr);
+}
+
+// The table of results a reader sees first: key, unit, value and the text the window showed.
+template <class J>
+J ResultTable(const RunRecord& record) {
+  J table = J::array();
+  for (const ResultDescriptor& d : ResultDescriptors()) {
+    J row = J::object();
+    row["key"] = d.key;
+    row["unit"] = d.unit;
+    row["value"] = Number<J>(d.value(record));
+    if (const std::string* shown = ShownText(record, d)) row["text"] = *shown;
+    table.push_back(std::move(row));
+  }
+  return table;
+}
+
+ordered RunObject(const CaseRun& run) {
+  const RunRecord& r = run.record;
+  ordered o = ordered::object();
+  o["date"] = run.date;
+  o["program"] = run.program;
+  o["outcome"] = RunOutcomeName(r.outcome);
+  o["messages"] = r.messages;
+  o["results"] = ResultTable<ordered>(r);
+  o["nReihe"] = run.nReihe;
+  o["nReihe1TA"] = run.nReihe1TA;
+  ordered values = ordered::object();
+  for (const auto& f : kValueFields) values[f.name] = Number<ordered>(r.values.*f.member);
+  o["values"] = std::move(values);
+  ordered derived = ordered::object();
+  derived["AnzOS"] = r.derived.AnzOS;
+  for (const auto& f : DerivedFields()) derived[f.name] = Number<ordered>(r.derived.*f.member);
+  o["derived"] = std::move(derived);
+  ordered scalars = ordered::object();
+  for (const auto& f : ResultFields()) scalars[f.name] = Number<ordered>(r.results.*f.member);
+  scalars["nGlatt"] = r.results.nGlatt;
+  scalars["nIter"] = r.results.nIter;
+  o["scalars"] = std::move(scalars);
+  ordered controls = ordered::object();
+  for (const auto& [name, state] : r.controls) {
+    controls[name] = ordered{{"text", state.text},
+                             {"visible", state.visible},
+                             {"color", {state.color.r, state.color.g, state.color.b}}};
+  }
+  o["controls"] = std::move(controls);
+  return o;
+}
+
+// Every stored point of every series, one column to a line: the exact shortest form of each number.
+std::string SeriesText(const RunSeries& series) {
+  std::string out = "{";
+  bool firstColumn = true;
+  for (const SeriesColumn& c : SeriesColumns()) {
+    out += firstColumn ? "\n    \"" : ",\n    \"";
+    firstColumn = false;
+    out += c.name;
+    out += "\": [";
+    const Series& s = series.*c.member;
+    for (int k = 0; k < series.points(); ++k) {
+      if (k > 0) out += ',';
+      const double v = s[static_cast<std::size_t>(k)];
+      if (!std::isfinite(v)) {
+        out += "null";
+        continue;
+      }
+      char buffer[32];
+      const auto result = std::to_chars(buffer, buffer + sizeof buffer, v);
+      out.append(buffer, result.ptr);
+    }
+    out += ']';
+  }
+  return out + "\n  }";
+}
+
+// ---- reading ----
+
+struct Bad : std::runtime_error {
+  using std::runtime_error::runtime_error;
+};
+
+[[noreturn]] void Fail(const std::string& message) { throw Bad(message); }
+
+std::string Quoted(const std::string& path) { return "„" + path + "“"; }
+
+std::string Child(const std::string& path, const std::string& key) { return path.empty() ? key : path + "." + key; }
+
+void ExpectObject(const json& j, const std::string& path) {
+  if (!j.is_object()) Fail("Das Feld " + Quoted(path) + " ist kein Objekt.");
+}
+
+// The object holds exactly the required keys and perhaps some of the optional ones.
+void ExpectKeys(const json& j, const std::string& path, std::initializer_list<const char*> required,
+                std::initializer_list<const char*> optional = {}) {
+  ExpectObject(j, path);
+  for (const auto& item : j.items()) {
+    bool known = false;
+    for (const char* k : required) known = known || item.key() == k;
+    for (const char* k : optional) known = known || item.key() == k;
+    if (!known) Fail("Unbekanntes Feld " + Quoted(Child(path, item.key())) + ".");
+  }
+  for (const char* k : required) {
+    if (!j.contains(k)) Fail("Das Feld " + Quoted(Child(path, k)) + " fehlt.");
+  }
+}
+
+const json& At(const json& j, const std::string& path, const char* key) {
+  if (!j.contains(key)) Fail("Das Feld " + Quoted(Child(path, key)) + " fehlt.");
+  return j.at(key);
+}
+
+std::string Text(const json& j, const std::string& path, std::size_t maxBytes, bool oneLine) {
+  if (!j.is_string()) Fail("Das Feld " + Quoted(path) + " ist kein Text.");
+  const std::string& t = j.get_ref<const std::string&>();
+  if (t.size() > maxBytes) {
+    Fail("Das Feld " + Quoted(path) + " ist zu lang (" + std::to_string(t.size()) + " Bytes, höchstens " +
+         std::to_string(maxBytes) + ").");
+  }
+  if (oneLine) {
+    for (unsigned char c : t) {
+      if (c < 0x20) Fail("Das Feld " + Quoted(path) + " enthält einen Zeilenumbruch oder ein Steuerzeichen.");
+    }
+  }
+  return t;
+}
+
+// A finite number, or null for a value the run could not compute (NaN).
+double NumberOrNull(const json& j, const std::string& path) {
+  if (j.is_null()) return std::numeric_limits<double>::quiet_NaN();
+  if (!j.is_number()) Fail("Das Feld " + Quoted(path) + " ist keine Zahl.");
+  const double v = j.get<double>();
+  if (!std::isfinite(v)) Fail("Das Feld " + Quoted(path) + " ist keine endliche Zahl.");
+  return v;
+}
+
+long long Integer(const json& j, const std::string& path, long long min, long long max) {
+  if (!j.is_number_integer()) Fail("Das Feld " + Quoted(path) + " ist keine ganze Zahl.");
+  const long long v = j.is_number_unsigned() && j.get<unsigned long long>() > static_cast<unsigned long long>(max)
+                          ? max + 1
+                          : j.get<long long>();
+  if (v < min || v > max) {
+    Fail("Das Feld " + Quoted(path) + " liegt außerhalb von " + std::to_string(min) + " bis " + std::to_string(max) +
+         ".");
+  }
+  return v;
+}
+
+bool Boolean(const json& j, const std::string& path) {
+  if (!j.is_boolean()) Fail("Das Feld " + Quoted(path) + " ist kein Wahrheitswert (true oder false).");
+  return j.get<bool>();
+}
+
+template <class S, class Fields>
+void ReadDoubles(const json& j, const std::string& path, const Fields& fields, S& into,
+                 std::initializer_list<const char*> alsoRequired) {
+  ExpectObject(j, path);
+  for (const auto& item : j.items()) {
+    bool known = false;
+    for (const auto& f : fields) known = known || item.key() == f.name;
+    for (const char* k : alsoRequired) known = known || item.key() == k;
+    if (!known) Fail("Unbekanntes Feld " + Quoted(Child(path, item.key())) + ".");
+  }
+  for (const auto& f : fields) into.*f.member = NumberOrNull(At(j, path, f.name), Child(path, f.name));
+}
+
+InputTexts ReadInputs(const json& j) {
+  const std::string path = "inputs";
+  ExpectObject(j, path);
+  InputTexts texts;
+  for (const auto& item : j.items()) {
+    if (!texts.set(item.key(), "")) Fail("Unbekanntes Eingabefeld " + Quoted(Child(path, item.key())) + ".");
+  }
+  for (const InputField& f : InputFields()) {
+    texts[f.id] = Text(At(j, path, f.box), Child(path, f.box), kMaxCaseTextBytes, true);
+  }
+  return texts;
+}
+
+RunOutcome ReadOutcome(const json& j, const std::string& path) {
+  const std::string name = Text(j, path, 64, true);
+  for (RunOutcome o : {RunOutcome::Completed, RunOutcome::Stopped, RunOutcome::SeriesFull, RunOutcome::Failed}) {
+    if (name == RunOutcomeName(o)) return o;
+  }
+  Fail("Das Feld " + Quoted(path) + " hat den unbekannten Wert \"" + name +
+       "\" (erwartet Completed, Stopped, SeriesFull oder Failed).");
+}
+
+std::map<std::string, ControlState> ReadControls(const json& j, const ControlNameCheck& isControl) {
+  const std::string path = "run.controls";
+  ExpectObject(j, path);
+  if (j.size() > kMaxControls) Fail("Das Feld " + Quoted(path) + " hat zu viele Einträge.");
+  std::map<std::string, ControlState> controls;
+  for (const auto& item : j.items()) {
+    const std::string at = Child(path, item.key());
+    if (isControl && !isControl(item.key())) Fail("Unbekanntes Steuerelement " + Quoted(at) + ".");
+    ExpectKeys(item.value(), at, {"text", "visible", "color"});
+    ControlState state;
+    state.text = Text(item.value().at("text"), Child(at, "text"), kMaxCaseTextBytes, false);
+    state.visible = Boolean(item.value().at("visible"), Child(at, "visible"));
+    const json& c = item.value().at("color");
+    if (!c.is_array() || c.size() != 3) Fail("Das Feld " + Quoted(Child(at, "color")) + " ist kein Farbtripel [r, g, b].");
+    state.color.r = static_cast<int>(Integer(c[0], Child(at, "color"), 0, 255));
+    state.color.g = static_cast<int>(Integer(c[1], Child(at, "color"), 0, 255));
+    state.color.b = static_cast<int>(Integer(c[2], Child(at, "color"), 0, 255));
+    controls[item.key()] = std::move(state);
+  }
+  return controls;
+}
+
+CaseRun ReadRun(const json& j, const ControlNameCheck& isControl) {
+  const std::string path = "run";
+  ExpectKeys(j, path,
+             {"date", "program", "outcome", "messages", "results", "nReihe", "nReihe1TA", "values", "derived",
+              "scalars", "controls"});
+  CaseRun run;
+  RunRecord& r = run.record;
+  run.date = Text(j.at("date"), "run.date", 64, true);
+  run.program = Text(j.at("program"), "run.program", 256, true);
+  r.outcome = ReadOutcome(j.at("outcome"), "run.outcome");
+  const json& messages = j.at("messages");
+  if (!messages.is_array() || messages.size() > kMaxMessages) Fail("Das Feld „run.messages“ ist keine Liste von Texten.");
+  for (std::size_t i = 0; i < messages.size(); ++i) {
+    r.messages.push_back(Text(messages[i], "run.messages." + std::to_string(i), kMaxCaseTextBytes, false));
+  }
+  run.nReihe = static_cast<int>(Integer(j.at("nReihe"), "run.nReihe", 0, kMaxSeriesIndex));
+  run.nReihe1TA = static_cast<int>(Integer(j.at("nReihe1TA"), "run.nReihe1TA", 0, run.nReihe));
+  ReadDoubles(j.at("values"), "run.values", kValueFields, r.values, {});
+  ReadDoubles(j.at("derived"), "run.derived", DerivedFields(), r.derived, {"AnzOS"});
+  r.derived.AnzOS = static_cast<int>(Integer(At(j.at("derived"), "run.derived", "AnzOS"), "run.derived.AnzOS", 0,
+                                             std::numeric_limits<int>::max()));
+  ReadDoubles(j.at("scalars"), "run.scalars", ResultFields(), r.results, {"nGlatt", "nIter"});
+  r.results.nGlatt = static_cast<int>(Integer(At(j.at("scalars"), "run.scalars", "nGlatt"), "run.scalars.nGlatt",
+                                              -kMaxIterations, kMaxIterations));
+  r.results.nIter = static_cast<int>(Integer(At(j.at("scalars"), "run.scalars", "nIter"), "run.scalars.nIter",
+                                             -kMaxIterations, kMaxIterations));
+  r.controls = ReadControls(j.at("controls"), isControl);
+  return run;
+}
+
+void ReadSeries(const json& j, CaseRun& run) {
+  const std::string path = "series";
+  ExpectObject(j, path);
+  for (const auto& item : j.items()) {
+    bool known = false;
+    for (const SeriesColumn& c : SeriesColumns()) known = known || item.key() == c.name;
+    if (!known) Fail("Unbekanntes Feld " + Quoted(Child(path, item.key())) + ".");
+  }
+  const std::size_t points = static_cast<std::size_t>(run.nReihe) + 1;  // nReihe is at most kMaxSeriesIndex
+  const bool completed = run.record.outcome == RunOutcome::Completed;
+  RunSeries& series = run.record.series;
+  for (const SeriesColumn& c : SeriesColumns()) {
+    const std::string at = Child(path, c.name);
+    const json& column = At(j, path, c.name);
+    if (!column.is_array()) Fail("Das Feld " + Quoted(at) + " ist keine Liste von Zahlen.");
+    if (column.size() != points) {
+      Fail("Die Zeitreihe " + Quoted(at) + " hat " + std::to_string(column.size()) + " Punkte statt " +
+           std::to_string(points) + " (run.nReihe + 1).");
+    }
+    Series values(points);
+    for (std::size_t k = 0; k < points; ++k) {
+      const double v = NumberOrNull(column[k], at + "." + std::to_string(k));
+      // A completed run has finite values everywhere: the result curves are drawn from them.
+      if (completed && std::isnan(v)) Fail("Die Zeitreihe " + Quoted(at) + " hat bei Punkt " + std::to_string(k) + " keinen Wert.");
+      values[k] = v;
+    }
+    series.*c.member = std::move(values);
+  }
+  series.nReihe = run.nReihe;
+  series.nReihe1TA = run.nReihe1TA;
+}
+
+CaseFile ReadCase(std::string_view text, const ControlNameCheck& isControl) {
+  if (text.size() > kMaxCaseFileBytes) {
+    Fail("Die Datei ist zu groß (" + std::to_string(text.size() >> 20) + " MB, höchstens " +
+         std::to_string(kMaxCaseFileBytes >> 20) + " MB).");
+  }
+  // Depth and number of values are bounded while parsing, so that no file,
+  // however made, takes more memory than the largest sound one.
+  std::size_t values = 0;
+  const json::parser_callback_t bounded = [&values](int depth, json::parse_event_t event, json&) {
+    if (depth > kMaxDepth) Fail("Die Datei ist zu tief verschachtelt für eine Falldatei.");
+    if (event == json::parse_event_t::value && ++values > kMaxValues) {
+      Fail("Die Datei hat zu viele Werte für eine Falldatei.");
+    }
+    return true;
+  };
+  json j;
+  try {
+    j = json::parse(text.begin(), text.end(), bounded);
+  } catch (const json::parse_error& e) {
+    Fail("Die Datei ist kein gültiges JSON (Fehler bei Byte " + std::to_string(e.byte) + ").");
+  }
+  if (!j.is_object() || !j.contains("format") || j["format"] != kCaseFormatName) {
+    Fail(std::string("Die Datei ist keine Lamvero-Falldatei (das Feld „format“ lautet nicht \"") + kCaseFormatName +
+         "\").");
+  }
+  const json& version = At(j, "", "version");
+  if (!version.is_number_integer() || version.get<long long>() < 1) Fail("Das Feld „version“ ist keine Formatversion (1, 2, ...).");
+  if (version.get<long long>() > kCaseFormatVersion) {
+    Fail("Die Datei stammt von einer neueren Programmversion (Formatversion " + std::to_string(version.get<long long>()) +
+         "; dieses Programm liest Version " + std::to_string(kCaseFormatVersion) + ").");
+  }
+  ExpectKeys(j, "", {"format", "version", "inputs"}, {"title", "comment", "run", "series"});
+  CaseFile file;
+  file.inputs = ReadInputs(j.at("inputs"));
+  if (j.contains("title")) file.title = Text(j.at("title"), "title", kMaxCaseTextBytes, true);
+  if (j.contains("comment")) file.comment = Text(j.at("comment"), "comment", kMaxCaseCommentBytes, false);
+  if (j.contains("run")) {
+    CaseRun run = ReadRun(j.at("run"), isControl);
+    run.record.inputs = file.inputs;
+    // The table is written from the record: a table that says otherwise was changed by hand.
+    const json expected = ResultTable<json>(run.record);
+    const json& table = j.at("run").at("results");
+    if (table != expected) {
+      if (!table.is_array()) Fail("Das Feld „run.results“ ist keine Liste.");
+      for (std::size_t i = 0; i < expected.size(); ++i) {
+        if (i >= table.size() || table[i] != expected[i]) {
+          Fail("Die Ergebnistabelle „run.results“ passt nicht zum Lauf (Eintrag " + std::to_string(i) + ", " +
+               expected[i]["key"].get<std::string>() + ").");
+        }
+      }
+      Fail("Die Ergebnistabelle „run.results“ hat mehr Einträge als der Lauf.");
+    }
+    if (j.contains("series")) ReadSeries(j.at("series"), run);
+    file.run = std::move(run);
+  } else if (j.contains("series")) {
+    Fail("Die Datei hat Zeitreihen („series“), aber keinen Lauf („run“).");
+  }
+  return file;
+}
+
+}  // namespace
+
+CaseRun CaseRunOf(const RunRecord& record, std::string date, std::string program) {
+  CaseRun run;
+  run.record = record;
+  run.date = std::move(date);
+  run.program = std::move(program);
+  run.nReihe = record.series.nReihe;
+  run.nReihe1TA = record.series.nReihe1TA;
+  return run;
+}
+
+std::string CaseFileText(const CaseFile& file, bool withSeries) {
+  ordered j = ordered::object();
+  j["format"] = kCaseFormatName;
+  j["version"] = kCaseFormatVersion;
+  if (!file.title.empty()) j["title"] = file.title;
+  if (!file.comment.empty()) j["comment"] = file.comment;
+  ordered inputs = ordered::object();
+  for (const InputField& f : InputFields()) inputs[f.box] = file.inputs[f.id];
+  j["inputs"] = std::move(inputs);
+  if (file.run) j["run"] = RunObject(*file.run);
+  // Texts that are not UTF-8 (from a command line) are kept readable rather than refused.
+  std::string text = j.dump(2, ' ', false, ordered::error_handler_t::replace);
+  if (file.run && withSeries && file.run->hasSeries()) {
+    text.pop_back();  // the closing brace
+    text += ",\n  \"series\": " + SeriesText(file.run->record.series) + "\n}";
+  }
+  return text + "\n";
+}
+
+Outcome<CaseFile> ReadCaseFileText(std::string_view text, const ControlNameCheck& isControl) {
+  try {
+    return ReadCase(text, isControl);
+  } catch (const Bad& e) {
+    return Failure{"", e.what()};
+  } catch (const nlohmann::json::exception& e) {
+    // A check above let something through that the library then refused.
+    return Failure{"", std::string("Die Datei ist fehlerhaft: ") + e.what()};
+  } catch (const std::bad_alloc&) {
+    return Failure{"", "Die Datei ist zu groß für den Speicher."};
+  }
+}
+
+}  // namespace lamvero

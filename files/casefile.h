@@ -1,0 +1,64 @@
+#pragma once
+// A case file (NAME.lamvero): one calculation as readable JSON in UTF-8. It
+// holds the 18 input texts exactly as typed, an optional title and comment
+// and, after a run, the run: outcome, messages, the inputs in model units,
+// the derived values, the results (as the record keeps them and as a table of
+// numbers with units and the texts the window showed), the state of every
+// control the run touched, the date and the program. The time series are
+// written only when asked for. Reading checks everything and names the first
+// problem; a file that fails the check gives nothing.
+
+#include <cstddef>
+#include <functional>
+#include <optional>
+#include <string>
+#include <string_view>
+
+#include "inputs/inputs.h"
+#include "run/runrecord.h"
+#include "text/outcome.h"
+
+namespace lamvero {
+
+constexpr const char* kCaseFormatName = "lamvero-case";
+constexpr int kCaseFormatVersion = 1;
+constexpr const char* kCaseFileSuffix = ".lamvero";
+// A file with every series of the longest run stays well below this.
+constexpr std::size_t kMaxCaseFileBytes = std::size_t{256} << 20;
+// Longest text of an input box, a control, the title (the longest a text box takes).
+constexpr std::size_t kMaxCaseTextBytes = 32767;
+constexpr std::size_t kMaxCaseCommentBytes = 1 << 20;
+
+struct CaseRun {
+  RunRecord record;     // its series are empty (nReihe -1) unless the file holds them
+  std::string date;     // when the run ended, ISO 8601 in UTC ("2026-12-08T04:45:13Z")
+  std::string program;  // the program that ran it ("Lamvero 1.0.1")
+  // The run's stored points, also when the file leaves the series out.
+  int nReihe = -1;
+  int nReihe1TA = 0;
+  bool hasSeries() const { return record.series.nReihe >= 0; }
+};
+
+struct CaseFile {
+  InputTexts inputs = InputTexts::Defaults();
+  std::string title;
+  std::string comment;
+  std::optional<CaseRun> run;
+};
+
+// The run of a record as a case file keeps it (stamped with date and program).
+CaseRun CaseRunOf(const RunRecord& record, std::string date, std::string program);
+
+// The text of a case file; the run's series only if withSeries (and the run holds them).
+std::string CaseFileText(const CaseFile& file, bool withSeries);
+
+// Whether a control name is one the window has (the run touched it).
+using ControlNameCheck = std::function<bool(const std::string& name)>;
+
+// Reads the text of a case file. Every field is checked: type, range, size;
+// unknown and missing fields are errors; so are a newer format version and a
+// results table that does not match the run. A failure says what is wrong,
+// naming the field.
+Outcome<CaseFile> ReadCaseFileText(std::string_view text, const ControlNameCheck& isControl);
+
+}  // namespace lamvero

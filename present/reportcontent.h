@@ -1,0 +1,46 @@
+#pragma once
+// What a report of a run says, as tables of text: the inputs as typed, the
+// derived values, the results as the window showed them with their numbers,
+// and the water balance with its warnings. Qt-free; ui/report.* lays it out
+// on pages, the tests read it directly.
+
+#include <string>
+#include <vector>
+
+#include "run/controlstate.h"
+#include "run/runrecord.h"
+
+namespace lamvero {
+
+struct ReportLine {
+  std::vector<std::string> cells;
+  Rgb colour{0, 0, 0};
+};
+
+struct ReportTable {
+  std::string heading;              // "Eingaben"
+  std::vector<std::string> header;  // column titles
+  std::vector<ReportLine> lines;
+};
+
+// A number for a reader: up to six significant digits, decimal comma; empty
+// for a value the run did not reach.
+std::string ReportNumber(double value);
+
+// The caption of an input without its trailing unit ("Anfangsdicke der Platte").
+std::string CaptionWithoutUnit(const std::string& caption, const std::string& unit);
+
+// How the run ended, in words ("vollständig gerechnet").
+std::string OutcomeText(RunOutcome outcome);
+
+// The tables of the report: those of the set-up (Eingaben, Abgeleitete
+// Werte), then those of the results (Ergebnisse, Wasserbilanz with the
+// warnings the run showed and, where the run had to stop, showed a warning or
+// was refused, Hinweise).
+struct ReportContent {
+  std::vector<ReportTable> setUp;
+  std::vector<ReportTable> results;
+};
+ReportContent ReportTables(const RunRecord& record);
+
+}  // namespace lamvero

@@ -1,0 +1,90 @@
+#include "present/resultrows.h"
+
+#include <algorithm>
+
+#include "text/csvformat.h"
+#include "inputs/inputs.h"
+#include "run/resultdescriptors.h"
+#include "text/trim.h"
+
+namespace lamvero {
+
+namespace {
+
+constexpr int kColumnDivider = 4680;  // twips: the left column ends here
+
+bool IsInputBox(const std::string& name) {
+  for (const InputField& f : InputFields()) {
+    if (name == f.box) return true;
+  }
+  return false;
+}
+
+// A cell holds no tab or line break of its own.
+std::string Cell(std::string text) {
+  for (char& c : text) {
+    if (c == '\t' || c == '\n' || c == '\r') c = ' ';
+  }
+  return text;
+}
+
+}  // namespace
+
+const char* const kFrontWarningNote = "! (Temperatur des Trocknungsspiegels: mehr als 45 Iterationen)";
+
+ControlState FinalState(const RunRecord& record, const ControlRow& row) {
+  const auto it = record.controls.find(row.name);
+  if (it != record.controls.end()) return it->second;
+  return ControlState{row.caption, row.visibleAtOpen, row.colour};
+}
+
+std::vector<ResultRow> VisibleResultRows(const RunRecord& record) {
+  std::vector<const ControlRow*> shown;
+  for (const ControlRow& c : ControlTable()) {
+    const bool resultBox = c.kind == ControlKind::TextBox && !c.label.empty() && !IsInputBox(c.name);
+    const bool warning = c.kind == ControlKind::Label && record.controls.count(c.name) > 0 &&
+                         c.name.rfind("lbl_ungenau", 0) == 0;
+    if (c.left < kColumnDivider && (resultBox || warning) && FinalState(record, c).visible) shown.push_back(&c);
+  }
+  std::stable_sort(shown.begin(), shown.end(),
+                   [](const ControlRow* a, const ControlRow* b) { return a->top < b->top; });
+  std::vector<ResultRow> rows;
+  rows.reserve(shown.size());
+  for (const ControlRow* c : shown) {
+    const ControlState state = FinalState(record, *c);
+    ResultRow row{c, "", "", state.color, c->kind == ControlKind::Label};
+    if (row.warning) {
+      row.caption = c->caption;
+    } else {
+      const ControlRow* label = FindControl(c->label);
+      row.caption = WithoutTrailingBlanks(label ? label->caption : c->label);
+      row.text = state.text;
+    }
+    rows.push_back(std::move(row));
+  }
+  return rows;
+}
+
+std::string ResultRowsTsv(const RunRecord& record) {
+  std::string tsv = "Größe\tAnzeige\tWert\tEinheit\n";
+  for (const ResultRow& row : VisibleResultRows(record)) {
+    std::string number, unit;
+    if (const ResultDescriptor* result = row.warning ? nullptr : FindResultOfBox(row.control->name)) {
+      number = CsvNumber(result->value(record), CsvDialect::German);
+      unit = result->unit;
+    }
+  if (unit == "1") unit.clear();  // a pure number
+    tsv += Cell(row.caption);
+    if (!row.warning) tsv += "\t" + Cell(row.text) + "\t" + number + "\t" + Cell(unit);
+    tsv += "\n";
+  }
+  if (FrontWarningShown(record)) tsv += std::string(kFrontWarningNote) + "\n";
+  return tsv;
+}
+
+bool FrontWarningShown(const RunRecord& record) {
+  const ControlRow* achtung = FindControl("lbl_Achtung");
+  return achtung && FinalState(record, *achtung).visible;
+}
+
+}  // namespace lamvero

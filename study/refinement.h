@@ -1,0 +1,22 @@
+#pragma once
+// The levels of a step-refinement study: a case at its own time step and
+// spatial step, then with both halved, and again, so the user sees whether
+// the results have settled. Each halving costs about four times the run
+// before it (twice the steps on twice the grid).
+
+#include <vector>
+
+#include "inputs/inputs.h"
+
+namespace lamvero {
+
+// Five halvings take a run 1024 times as long as the first level; beyond
+// that the grid outgrows the profile array for any usual plate anyway.
+constexpr int kMaxRefinements = 5;
+
+// Level 0 is base itself; level k has txt_deltaT and txt_Ortsschrittweite
+// divided by 2^k (exact in binary), written in their shortest form with a
+// decimal comma ("0,5" -> "0,25" -> "0,125").
+std::vector<InputTexts> RefinementLevels(const InputTexts& base, int refinements);
+
+}  // namespace lamvero

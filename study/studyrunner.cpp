@@ -1,0 +1,157 @@
+#include "study/studyrunner.h"
+
+#include <algorithm>
+#include <atomic>
+#include <chrono>
+#include <condition_variable>
+#include <exception>
+#include <limits>
+#include <map>
+#include <mutex>
+#include <string>
+#include <thread>
+#include <vector>
+
+#include "run/dryingrun.h"
+#include "run/runevents.h"
+
+namespace lamvero {
+
+namespace {
+
+// How often the calling thread reports progress while no case finishes.
+constexpr std::chrono::milliseconds kProgressInterval{250};
+
+// What the workers and the calling thread share; the members below the
+// mutex are guarded by it.
+struct StudyQueue {
+  StudyQueue(std::size_t count, std::size_t lookAhead) : count_(count), lookAhead_(lookAhead) {}
+
+  // The next case to run, or nothing once every case is taken or the study
+  // ends. Waits while the case lies too far ahead of the rows handed over.
+  bool take(std::size_t& ordinal) {
+    if (cancel_.requested()) return false;
+    ordinal = next_.fetch_add(1, std::memory_order_relaxed);
+    if (ordinal >= count_) return false;
+    std::unique_lock<std::mutex> lock(mutex_);
+    roomAhead_.wait(lock, [&] { return ordinal < handed_ + lookAhead_ || cancel_.requested(); });
+    return !cancel_.requested();
+  }
+
+  // The calling thread has handed over the rows before ordinal `handed`.
+  void handedUpTo(std::size_t handed) {
+    {
+      const std::lock_guard<std::mutex> lock(mutex_);
+      handed_ = handed;
+    }
+    roomAhead_.notify_all();
+  }
+
+  void finish(std::size_t ordinal, CaseSummary summary) {
+    {
+      const std::lock_guard<std::mutex> lock(mutex_);
+      finished_.emplace(ordinal, std::move(summary));
+      ++finishedCount_;
+    }
+    changed_.notify_one();
+  }
+
+  void workerExited() {
+    {
+      const std::lock_guard<std::mutex> lock(mutex_);
+      ++workersExited_;
+    }
+    changed_.notify_one();
+  }
+
+  const StopRequest& cancel() const { return cancel_; }
+  // Called with mutex_ held, so that no worker misses the wake-up.
+  void requestCancel() {
+    cancel_.request();
+    roomAhead_.notify_all();
+  }
+
+  std::mutex mutex_;
+  std::condition_variable changed_;    // a case finished or a worker left
+  std::condition_variable roomAhead_;  // the rows handed over moved on, or the study ends
+  std::map<std::size_t, CaseSummary> finished_;  // finished out of order, not yet handed over
+  std::size_t finishedCount_ = 0;
+  unsigned workersExited_ = 0;
+  std::size_t handed_ = 0;
+
+  const std::size_t count_;
+  const std::size_t lookAhead_;
+  std::atomic<std::size_t> next_{0};
+  StopRequest cancel_;
+};
+
+void Work(StudyQueue& queue, const std::function<InputTexts(std::size_t)>& inputsOf) {
+  NoRunEvents events;  // a study keeps numbers only
+  RunOptions runOptions;
+  runOptions.stop = &queue.cancel();
+  std::size_t ordinal = 0;
+  while (queue.take(ordinal)) {
+    const InputTexts inputs = inputsOf(ordinal);
+    CaseSummary summary;
+    try {
+      summary = SummarizeRun(RunCase(inputs, events, runOptions));
+    } catch (const std::exception& e) {  // no memory for a run state: this case fails, the study goes on
+      summary.inputs = inputs;
+      summary.outcome = RunOutcome::Failed;
+      summary.messages = {std::string("Lauf nicht möglich: ") + e.what()};
+      summary.values.fill(std::numeric_limits<double>::quiet_NaN());
+    }
+    queue.finish(ordinal, std::move(summary));
+  }
+  queue.workerExited();
+}
+
+}  // namespace
+
+std::size_t RunStudy(std::size_t count, const std::function<InputTexts(std::size_t)>& inputsOf,
+                     StudyObserver& observer, const StudyRunOptions& options) {
+  if (count == 0) return 0;
+  StudyQueue queue(count, std::max<std::size_t>(options.lookAhead, 1));
+  const unsigned workers =
+      static_cast<unsigned>(std::min<std::size_t>(std::max(options.jobs, 1u), count));
+  std::vector<std::thread> threads;
+  threads.reserve(workers);
+  for (unsigned w = 0; w < workers; ++w) threads.emplace_back(Work, std::ref(queue), std::cref(inputsOf));
+
+  std::size_t handed = 0;
+  {
+    std::unique_lock<std::mutex> lock(queue.mutex_);
+    while (handed < count) {
+      if (options.stop && options.stop->requested()) queue.requestCancel();
+      if (queue.cancel().requested()) break;
+      const auto it = queue.finished_.find(handed);
+      if (it != queue.finished_.end()) {
+        CaseSummary summary = std::move(it->second);
+        queue.finished_.erase(it);
+        const std::size_t finished = queue.finishedCount_;
+        lock.unlock();
+        const bool goOn = observer.caseDone(handed, std::move(summary));
+        ++handed;
+        observer.progress(finished, count);
+        if (goOn) queue.handedUpTo(handed);
+        lock.lock();
+        if (!goOn) {
+          queue.requestCancel();
+          break;
+        }
+        continue;
+      }
+      if (queue.workersExited_ == workers) break;  // cannot happen unless cancelled; never wait forever
+      const std::size_t finished = queue.finishedCount_;
+      if (queue.changed_.wait_for(lock, kProgressInterval) == std::cv_status::timeout) {
+        lock.unlock();
+        observer.progress(finished, count);
+        lock.lock();
+      }
+    }
+  }
+  for (std::thread& t : threads) t.join();
+  return handed;
+}
+
+}  // namespace lamvero

@@ -1,0 +1,224 @@
+// Case files: what a saved run reads back as, and how every kind of bad file
+// is refused with a message naming the problem.
+
+#include <gtest/gtest.h>
+
+#include <cmath>
+#include <cstring>
+#include <functional>
+#include <nlohmann/json.hpp>
+#include <string>
+#include <vector>
+
+#include "files/casefile.h"
+#include "present/displayedrun.h"
+#include "run/recordfields.h"
+#include "run/resultdescriptors.h"
+#include "common/quickinputs.h"
+
+namespace lamvero {
+namespace {
+
+using nlohmann::json;
+using testing::QuickInputs;
+
+// Same value, NaN included.
+bool Same(double a, double b) { return a == b || (std::isnan(a) && std::isnan(b)); }
+
+void ExpectSameRecord(const RunRecord& a, const RunRecord& b, bool withSeries) {
+  EXPECT_EQ(a.outcome, b.outcome);
+  EXPECT_EQ(a.messages, b.messages);
+  for (const InputField& f : InputFields()) EXPECT_EQ(a.inputs[f.id], b.inputs[f.id]) << f.box;
+  const InputValues& va = a.values;
+  const InputValues& vb = b.values;
+  EXPECT_EQ(0, std::memcmp(&va, &vb, sizeof va));  // all doubles, bit for bit
+  EXPECT_EQ(a.derived.AnzOS, b.derived.AnzOS);
+  for (const auto& f : DerivedFields()) EXPECT_TRUE(Same(a.derived.*f.member, b.derived.*f.member)) << f.name;
+  EXPECT_EQ(a.results.nGlatt, b.results.nGlatt);
+  EXPECT_EQ(a.results.nIter, b.results.nIter);
+  for (const auto& f : ResultFields()) EXPECT_TRUE(Same(a.results.*f.member, b.results.*f.member)) << f.name;
+  // Every result the tables show reads back, whatever member it comes from.
+  for (const ResultDescriptor& d : ResultDescriptors()) EXPECT_TRUE(Same(d.value(a), d.value(b))) << d.key;
+  EXPECT_EQ(a.controls, b.controls);
+  if (!withSeries) return;
+  ASSERT_EQ(a.series.nReihe, b.series.nReihe);
+  EXPECT_EQ(a.series.nReihe1TA, b.series.nReihe1TA);
+  for (const SeriesColumn& c : SeriesColumns()) {
+    for (int k = 0; k < a.series.points(); ++k) ASSERT_EQ((a.series.*c.member)[k], (b.series.*c.member)[k]) << c.name << k;
+  }
+}
+
+bool AnyControl(const std::string&) { return true; }
+
+class CaseFileTest : public ::testing::Test {
+ protected:
+  static void SetUpTestSuite() {
+    NullDisplay none;
+    InputTexts typed = QuickInputs();
+    typed[Input::Lufttemp] = " 35,0";  // kept exactly as typed
+    run_ = new RunRecord(RunCaseOnDisplay(typed, none));
+  }
+  static void TearDownTestSuite() { delete run_; }
+
+  static CaseFile Saved() {
+    CaseFile f;
+    f.inputs = run_->inputs;
+    f.title = "Vollziegel 4 mm";
+    f.comment = "Linie 2\nWinterbetrieb, „Außenluft“ 15 °C";
+    f.run = CaseRunOf(*run_, "2026-12-08T04:45:13Z", "Lamvero 1.0.1");
+    return f;
+  }
+
+  // The error a changed file gives (empty if it reads).
+  static std::string ErrorAfter(const std::function<void(json&)>& change) {
+    json j = json::parse(CaseFileText(Saved(), true));
+    change(j);
+    const Outcome<CaseFile> r = ReadCaseFileText(j.dump(), AnyControl);
+    EXPECT_TRUE(r || !r.message().empty());
+    return r ? std::string() : r.message();
+  }
+
+  static RunRecord* run_;
+};
+RunRecord* CaseFileTest::run_ = nullptr;
+
+TEST_F(CaseFileTest, SavedRunReadsBackBitForBitAndRunsAgainToTheSameRecord) {
+  ASSERT_EQ(run_->outcome, RunOutcome::Completed);
+  const std::string text = CaseFileText(Saved(), true);
+  const Outcome<CaseFile> read = ReadCaseFileText(text, AnyControl);
+  ASSERT_TRUE(read) << read.message();
+  EXPECT_EQ(read->title, "Vollziegel 4 mm");
+  EXPECT_EQ(read->comment, Saved().comment);
+  EXPECT_EQ(read->inputs[Input::Lufttemp], " 35,0");
+  ASSERT_TRUE(read->run);
+  EXPECT_EQ(read->run->date, "2026-12-08T04:45:13Z");
+  EXPECT_EQ(read->run->program, "Lamvero 1.0.1");
+  ASSERT_TRUE(read->run->hasSeries());
+  ExpectSameRecord(read->run->record, *run_, true);
+  // Saving what was read writes the same file.
+  CaseFile again = read.value();
+  EXPECT_EQ(CaseFileText(again, true), text);
+
+  // The inputs read back run to the very same record.
+  NullDisplay none;
+  ExpectSameRecord(RunCaseOnDisplay(read->inputs, none), *run_, true);
+}
+
+TEST_F(CaseFileTest, WithoutSeriesTheRunKeepsItsResultsAndItsPointCount) {
+  const std::string text = CaseFileText(Saved(), false);
+  EXPECT_EQ(text.find("\"series\""), std::string::npos);
+  EXPECT_LT(text.size(), CaseFileText(Saved(), true).size() / 4);
+  const Outcome<CaseFile> read = ReadCaseFileText(text, AnyControl);
+  ASSERT_TRUE(read) << read.message();
+  const CaseRun& run = *read->run;
+  EXPECT_FALSE(run.hasSeries());
+  EXPECT_EQ(run.nReihe, run_->series.nReihe);
+  EXPECT_EQ(run.nReihe1TA, run_->series.nReihe1TA);
+  ExpectSameRecord(run.record, *run_, false);
+  EXPECT_EQ(CaseFileText(read.value(), true), text);  // nothing to add
+}
+
+TEST_F(CaseFileTest, ResultsStandAsNumbersWithUnitsAndAsTheTextsShown) {
+  const json j = json::parse(CaseFileText(Saved(), false));
+  EXPECT_EQ(j["format"], "lamvero-case");
+  EXPECT_EQ(j["version"], 1);
+  EXPECT_EQ(j["inputs"]["txt_Dicke"], "4");
+  EXPECT_EQ(j["run"]["outcome"], "Completed");
+  const json* dauer = nullptr;
+  for (const json& row : j["run"]["results"]) {
+    if (row["key"] == "Dauer1TA") dauer = &row;
+  }
+  ASSERT_NE(dauer, nullptr);
+  EXPECT_EQ((*dauer)["unit"], "s");
+  EXPECT_EQ((*dauer)["value"].get<double>(), run_->results.Dauer1TA);
+  EXPECT_EQ((*dauer)["text"], run_->controls.at("txt_Dauer1TA").text);
+}
+
+TEST_F(CaseFileTest, InputsOnlyFileHasNoRun) {
+  CaseFile f;
+  f.inputs = InputTexts::Defaults();
+  f.inputs[Input::Dicke] = "25,5";
+  const Outcome<CaseFile> read = ReadCaseFileText(CaseFileText(f, true), AnyControl);
+  ASSERT_TRUE(read) << read.message();
+  EXPECT_FALSE(read->run);
+  EXPECT_EQ(read->inputs[Input::Dicke], "25,5");
+  EXPECT_TRUE(read->title.empty());
+}
+
+TEST_F(CaseFileTest, EveryKindOfBadFileIsRefusedNamingTheProblem) {
+  struct Case {
+    const char* what;
+    std::function<void(json&)> change;
+    const char* mention;  // part of the message
+  };
+  const std::vector<Case> cases = {
+      {"another program's JSON", [](json& j) { j = json{{"name", "x"}, {"version", 3}}; }, "keine Lamvero-Falldatei"},
+      {"a JSON array", [](json& j) { j = json::array({1, 2}); }, "keine Lamvero-Falldatei"},
+      {"newer format", [](json& j) { j["version"] = 2; }, "neueren Programmversion"},
+      {"version as text", [](json& j) { j["version"] = "1"; }, "„version“"},
+      {"missing input", [](json& j) { j["inputs"].erase("txt_Dicke"); }, "„inputs.txt_Dicke“ fehlt"},
+      {"unknown input", [](json& j) { j["inputs"]["txt_Breite"] = "1"; }, "„inputs.txt_Breite“"},
+      {"unknown top field", [](json& j) { j["extra"] = 1; }, "Unbekanntes Feld „extra“"},
+      {"unknown run field", [](json& j) { j["run"]["scalars"]["Foo"] = 1; }, "„run.scalars.Foo“"},
+      {"missing run field", [](json& j) { j["run"]["values"].erase("deltaT"); }, "„run.values.deltaT“ fehlt"},
+      {"input as number", [](json& j) { j["inputs"]["txt_Dicke"] = 4; }, "„inputs.txt_Dicke“ ist kein Text"},
+      {"input with a line break", [](json& j) { j["inputs"]["txt_Dicke"] = "4\n5"; }, "„inputs.txt_Dicke“"},
+      {"number as text", [](json& j) { j["run"]["scalars"]["Zeit"] = "1"; }, "„run.scalars.Zeit“ ist keine Zahl"},
+      {"count as fraction", [](json& j) { j["run"]["derived"]["AnzOS"] = 10.5; }, "„run.derived.AnzOS“"},
+      {"unknown outcome", [](json& j) { j["run"]["outcome"] = "Done"; }, "„run.outcome“"},
+      {"colour out of range", [](json& j) { j["run"]["controls"]["txt_Zeit"]["color"][1] = 256; }, "„run.controls.txt_Zeit.color“"},
+      {"visible as text", [](json& j) { j["run"]["controls"]["txt_Zeit"]["visible"] = "ja"; }, "visible"},
+      {"absurd input text", [](json& j) { j["inputs"]["txt_Dicke"] = std::string(40000, '1'); }, "zu lang"},
+      {"absurd point count", [](json& j) { j["run"]["nReihe"] = 600000; }, "„run.nReihe“"},
+      {"short series", [](json& j) { j["series"]["XReihe"].erase(0); }, "„series.XReihe“"},
+      {"missing series column", [](json& j) { j["series"].erase("SpiegelReihe"); }, "„series.SpiegelReihe“ fehlt"},
+      {"text in a series", [](json& j) { j["series"]["tReihe"][3] = "3"; }, "„series.tReihe.3“"},
+      {"gap in a completed run's series", [](json& j) { j["series"]["tReihe"][3] = nullptr; }, "„series.tReihe“"},
+      {"series without a run", [](json& j) { j.erase("run"); }, "keinen Lauf"},
+      {"results changed by hand", [](json& j) { j["run"]["results"][0]["value"] = 0.5; }, "„run.results“"},
+      {"results table cut", [](json& j) { j["run"]["results"].erase(3); }, "„run.results“"},
+  };
+  for (const Case& c : cases) {
+    SCOPED_TRACE(c.what);
+    const std::string error = ErrorAfter(c.change);
+    EXPECT_NE(error.find(c.mention), std::string::npos) << error;
+  }
+  EXPECT_EQ(ErrorAfter([](json&) {}), "");  // the unchanged file reads
+
+  for (const char* text : {"", "{", "lamvero", "{\"format\": \"lamvero-case\",}", "\xEF\xBB\xBF{}"}) {
+    const Outcome<CaseFile> r = ReadCaseFileText(text, AnyControl);
+    EXPECT_FALSE(r) << text;
+    EXPECT_FALSE(r.message().empty()) << text;
+  }
+  EXPECT_NE(ReadCaseFileText("{\"a\": [1,", AnyControl).message().find("kein gültiges JSON"), std::string::npos);
+  // Absurd shapes are refused while parsing, before they take memory.
+  EXPECT_NE(ReadCaseFileText(std::string(100000, '[') + std::string(100000, ']'), AnyControl).message().find("verschachtelt"),
+            std::string::npos);
+  std::string many = "{\"format\": \"lamvero-case\", \"x\": [";
+  for (std::size_t i = 0; i < RunSeries::kCount * kSeriesCapacity + 1000001; ++i) many += "0,";
+  many += "0]}";
+  EXPECT_NE(ReadCaseFileText(many, AnyControl).message().find("zu viele Werte"), std::string::npos);
+}
+
+TEST_F(CaseFileTest, ControlsTheWindowDoesNotHaveAreRefused) {
+  const std::string text = CaseFileText(Saved(), false);
+  const auto withoutZeit = [](const std::string& name) { return name != "txt_Zeit"; };
+  const Outcome<CaseFile> r = ReadCaseFileText(text, withoutZeit);
+  EXPECT_FALSE(r);
+  EXPECT_NE(r.message().find("Unbekanntes Steuerelement „run.controls.txt_Zeit“"), std::string::npos) << r.message();
+}
+
+TEST_F(CaseFileTest, StoppedRunWithGapsInItsSeriesReads) {
+  // A run whose profile stopped being finite leaves values that JSON writes as null.
+  CaseFile f = Saved();
+  f.run->record.outcome = RunOutcome::Failed;
+  f.run->record.series.XReihe[5] = std::nan("");
+  f.run->record.results.xmom = std::nan("");
+  const Outcome<CaseFile> r = ReadCaseFileText(CaseFileText(f, true), AnyControl);
+  ASSERT_TRUE(r) << r.message();
+  EXPECT_TRUE(std::isnan(r->run->record.series.XReihe[5]));
+  EXPECT_TRUE(std::isnan(r->run->record.results.xmom));
+}
+
+}  // namespace
+}  // namespace lamvero

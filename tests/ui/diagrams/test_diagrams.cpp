@@ -1,0 +1,412 @@
+// The diagrams window: the runs it keeps, what it draws of the shown ones,
+// the comparison with a reference run, and its exports.
+
+#include <gtest/gtest.h>
+
+#include <QAction>
+#include <QCoreApplication>
+#include <QFile>
+#include <QImage>
+#include <QLabel>
+#include <QListWidget>
+#include <QMenuBar>
+#include <QMessageBox>
+#include <QPushButton>
+#include <QTemporaryDir>
+#include <cmath>
+
+#include "present/displayedrun.h"
+#include "run/resultdescriptors.h"
+#include "common/quickinputs.h"
+#include "ui/shell/appwindow.h"
+#include "ui/diagrams/chartexport.h"
+#include "ui/diagrams/chartpanel.h"
+#include "ui/diagrams/comparisontable.h"
+#include "ui/diagrams/diagramwindow.h"
+#include "ui/shell/filemenu.h"
+#include "ui/calculator/mainwindow.h"
+#include "windowdriver.h"
+
+namespace lamvero {
+namespace {
+
+using testing::QuickInputs;
+
+// Complete runs of the quick input set, one per thickness, made once.
+const RunRecord& QuickRun(const char* dicke) {
+  static std::map<std::string, RunRecord> runs;
+  auto it = runs.find(dicke);
+  if (it == runs.end()) {
+    InputTexts in = QuickInputs();
+    in[Input::Dicke] = dicke;
+    NullDisplay none;
+    it = runs.emplace(dicke, RunCaseOnDisplay(in, none)).first;
+  }
+  EXPECT_EQ(it->second.outcome, RunOutcome::Completed);
+  return it->second;
+}
+
+// A record with n points of made-up curves, as long as a default run's.
+RunRecord LongRecord(int n) {
+  RunRecord r = QuickRun("4");
+  RunSeries s;
+  s.nReihe = n - 1;
+  for (const SeriesColumn& c : SeriesColumns()) s.*c.member = Series(static_cast<std::size_t>(n));
+  for (int k = 0; k < n; ++k) {
+    const auto i = static_cast<std::size_t>(k);
+    for (const SeriesColumn& c : SeriesColumns()) (s.*c.member)[i] = std::sin(k * 0.01) + 1;
+    s.tReihe[i] = 0.5 * k;
+    s.XReihe[i] = 0.25 * (n - k) / n;
+  }
+  r.series = s;
+  return r;
+}
+
+QStringList ListTexts(DiagramWindow& w) {
+  QStringList texts;
+  auto* list = w.findChild<QListWidget*>(QStringLiteral("lst_Laeufe"));
+  for (int i = 0; i < list->count(); ++i) texts << list->item(i)->text();
+  return texts;
+}
+
+int CurveCount(DiagramWindow& w, ChartKind kind) { return static_cast<int>(w.chart(kind).chart().series().size()); }
+
+TEST(DiagramRuns, TheLastEightSessionRunsAreKeptAndLoadedFilesStay) {
+  DiagramWindow w;
+  w.show();
+  const int file = w.addRun(QuickRun("4"), QStringLiteral("platte.lamvero"));
+  for (int i = 0; i < 9; ++i) w.addSessionRun(QuickRun("4"));
+  EXPECT_EQ(ListTexts(w), (QStringList{"platte.lamvero", "Lauf 2", "Lauf 3", "Lauf 4", "Lauf 5", "Lauf 6", "Lauf 7",
+                                       "Lauf 8", "Lauf 9"}));
+  // Nine entries, nine colours apart.
+  std::set<QRgb> colours;
+  for (const RunEntry& e : w.runs().entries()) colours.insert(e.color.rgb());
+  EXPECT_EQ(colours.size(), 9u);
+
+  // The reference goes with its run.
+  w.setReference(file);
+  EXPECT_EQ(w.runs().referenceId(), file);
+  w.removeRun(file);
+  EXPECT_EQ(w.runs().referenceId(), 0);
+  EXPECT_EQ(ListTexts(w).size(), 8);
+  w.addSessionRun(QuickRun("4"));
+  EXPECT_EQ(ListTexts(w).front(), QStringLiteral("Lauf 3"));
+  // A freed colour is taken again.
+  EXPECT_EQ(w.runs().entries().back().color, RunList::Palette().front());
+}
+
+TEST(DiagramRuns, TheTickedRunsAreDrawnARunWithoutSeriesOnlyInTheTable) {
+  DiagramWindow w;
+  w.show();
+  const int a = w.addSessionRun(QuickRun("4"));
+  w.addSessionRun(QuickRun("5"));
+  RunRecord withoutSeries = QuickRun("5");
+  withoutSeries.series = RunSeries();
+  w.addRun(withoutSeries, QStringLiteral("ohne.lamvero"));
+  EXPECT_EQ(ListTexts(w).back(), QStringLiteral("ohne.lamvero (nur Tabelle)"));
+  EXPECT_EQ(CurveCount(w, ChartKind::Moisture), 6);  // mean, surface, core of two runs
+  EXPECT_EQ(CurveCount(w, ChartKind::Rate), 2);
+  EXPECT_EQ(CurveCount(w, ChartKind::Temperature), 6);
+  EXPECT_EQ(CurveCount(w, ChartKind::Shrinkage), 4);
+  EXPECT_EQ(w.table().columnCount(), 3);
+
+  // Unticking in the list hides the run from the diagrams and the table.
+  auto* list = w.findChild<QListWidget*>(QStringLiteral("lst_Laeufe"));
+  list->item(0)->setCheckState(Qt::Unchecked);
+  EXPECT_FALSE(w.runs().find(a)->selected);
+  EXPECT_EQ(CurveCount(w, ChartKind::Moisture), 3);
+  EXPECT_EQ(w.table().columnCount(), 2);
+  const QList<QAbstractSeries*> shown = w.chart(ChartKind::Moisture).chart().series();
+  for (QAbstractSeries* s : shown) EXPECT_TRUE(s->name().startsWith(QStringLiteral("Lauf 2"))) << s->name().toStdString();
+  // The surface and core curves start at point 1, as in the window's result plot.
+  const auto* surface = static_cast<QLineSeries*>(shown[1]);
+  EXPECT_EQ(surface->at(0).x(), QuickRun("5").series.tReihe[1] / 3600);
+  list->item(0)->setCheckState(Qt::Checked);
+  EXPECT_EQ(CurveCount(w, ChartKind::Moisture), 6);
+
+  // Entfernen takes the run picked in the list.
+  list->setCurrentRow(1);
+  w.findChild<QPushButton*>(QStringLiteral("cmd_Entfernen"))->click();
+  EXPECT_EQ(ListTexts(w), (QStringList{"Lauf 1", "ohne.lamvero (nur Tabelle)"}));
+  EXPECT_EQ(CurveCount(w, ChartKind::Moisture), 3);
+}
+
+TEST(DiagramRuns, AHiddenWindowDrawsWhenItIsShown) {
+  DiagramWindow w;
+  auto* hint = w.findChild<QLabel*>(QStringLiteral("lbl_Hinweis"));
+  ASSERT_NE(hint, nullptr);
+  EXPECT_FALSE(hint->isHidden());  // says where runs come from
+  const int id = w.addSessionRun(QuickRun("4"));
+  EXPECT_TRUE(hint->isHidden());
+  EXPECT_EQ(CurveCount(w, ChartKind::Moisture), 0);
+  w.show();
+  EXPECT_EQ(CurveCount(w, ChartKind::Moisture), 3);
+  w.removeRun(id);
+  EXPECT_FALSE(hint->isHidden());
+  EXPECT_EQ(CurveCount(w, ChartKind::Moisture), 0);
+}
+
+TEST(DiagramTable, DifferencesToTheReferenceRun) {
+  DiagramWindow w;
+  w.show();
+  const int thin = w.addSessionRun(QuickRun("4"));
+  const int thick = w.addSessionRun(QuickRun("5"));
+  ComparisonTable& t = w.table();
+  // Only the input that differs is listed.
+  EXPECT_EQ(t.rowOf(QStringLiteral("txt_Dicke")), 0);
+  EXPECT_EQ(t.rowOf(QStringLiteral("txt_Lufttemp")), -1);
+  EXPECT_EQ(t.item(0, 1)->text(), QStringLiteral("5"));
+  const int zeit = t.rowOf(QStringLiteral("Zeit"));
+  ASSERT_GE(zeit, 0);
+  // Below the differing input, one row per compared result, headed by its full caption.
+  EXPECT_EQ(t.rowCount(), 17);
+  for (int row = 1; row < t.rowCount(); ++row) {
+    const ResultDescriptor* d = FindResult(t.verticalHeaderItem(row)->data(Qt::UserRole).toString().toStdString());
+    ASSERT_NE(d, nullptr) << row;
+    EXPECT_EQ(t.verticalHeaderItem(row)->text(), QString::fromUtf8(d->fullCaption()));
+    EXPECT_EQ(t.item(row, 0)->data(ComparisonTable::kValueRole).toDouble(), d->value(QuickRun("4"))) << d->key;
+  }
+  EXPECT_FALSE(t.item(zeit, 1)->data(ComparisonTable::kDifferenceRole).isValid());
+
+  w.setReference(thin);
+  const double zeitThin = QuickRun("4").results.Zeit, zeitThick = QuickRun("5").results.Zeit;
+  EXPECT_EQ(t.horizontalHeaderItem(0)->text(), QStringLiteral("Lauf 1 (Bezug)"));
+  EXPECT_FALSE(t.item(zeit, 0)->data(ComparisonTable::kDifferenceRole).isValid());
+  EXPECT_EQ(t.item(zeit, 1)->data(ComparisonTable::kDifferenceRole).toDouble(), zeitThick - zeitThin);
+  EXPECT_TRUE(t.item(zeit, 1)->text().contains(ComparisonTable::DifferenceText(zeitThick, zeitThin, true, nullptr)));
+  const int energy = t.rowOf(QStringLiteral("spezEnergie"));
+  const double eThin = QuickRun("4").results.spezEnergie, eThick = QuickRun("5").results.spezEnergie;
+  EXPECT_EQ(t.item(energy, 1)->data(ComparisonTable::kDifferenceRole).toDouble(), eThick - eThin);
+
+  // "4,0" is the thickness "4": not a different input.
+  const int same = w.addSessionRun(QuickRun("4,0"));
+  EXPECT_EQ(t.item(0, 2)->text(), QStringLiteral("4,0"));
+  EXPECT_FALSE(t.item(0, 2)->font().bold());
+  EXPECT_TRUE(t.item(0, 1)->font().bold());
+  w.setShown(thick, false);
+  EXPECT_EQ(t.rowOf(QStringLiteral("txt_Dicke")), -1);
+  w.removeRun(same);
+  w.setShown(thick, true);
+
+  // The reference stays in the table, first, while it is not drawn.
+  w.setShown(thin, false);
+  EXPECT_EQ(t.columnCount(), 2);
+  EXPECT_EQ(t.item(zeit, 1)->data(ComparisonTable::kDifferenceRole).toDouble(), zeitThick - zeitThin);
+  w.setReference(thick);
+  EXPECT_EQ(t.columnCount(), 1);
+  EXPECT_EQ(t.horizontalHeaderItem(0)->text(), QStringLiteral("Lauf 2 (Bezug)"));
+
+  // How a difference reads: signed, h:mm:ss or the row's decimals, relative in %.
+  EXPECT_EQ(ComparisonTable::DifferenceText(7200 + 930, 7200, true, nullptr), QStringLiteral("+0:15:30 (+12,9 %)"));
+  EXPECT_EQ(ComparisonTable::DifferenceText(90, 100, false, "#0.0"), QStringLiteral("−10,0 (−10,0 %)"));
+  EXPECT_EQ(ComparisonTable::DifferenceText(1.00001, 1, false, "#0.0"), QStringLiteral("±0,0 (±0,0 %)"));
+  EXPECT_EQ(ComparisonTable::DifferenceText(2, 0, false, "#0.00"), QStringLiteral("+2,00"));
+}
+
+// The table shows a duration as the window's clock does: to the second, halves up
+// (the default run ends at 22000,5 s, which the window shows as 6:06:41).
+TEST(DiagramTable, DurationsReadAsTheWindowShowsThem) {
+  DiagramWindow w;
+  w.show();
+  RunRecord r = QuickRun("4");
+  r.results.Zeit = 22000.5;
+  w.addSessionRun(r);
+  const int zeit = w.table().rowOf(QStringLiteral("Zeit"));
+  ASSERT_GE(zeit, 0);
+  EXPECT_EQ(w.table().item(zeit, 0)->text(), QStringLiteral("6:06:41"));
+}
+
+TEST(DiagramExport, CsvHoldsEveryPointOfTheShownRunsPicturesAreWritten) {
+  DiagramWindow w;
+  w.show();
+  const RunRecord& a = QuickRun("4");
+  w.addSessionRun(a);
+  w.addRun(QuickRun("5"), QStringLiteral("dick; 5 mm"));
+  const std::string csv = w.chartCsv(ChartKind::Moisture, CsvDialect::German);
+  std::vector<std::string> lines;
+  for (std::size_t at = 0, end; (end = csv.find('\n', at)) != std::string::npos; at = end + 1) {
+    lines.push_back(csv.substr(at, end - at));
+  }
+  ASSERT_EQ(lines.size(), 1u + a.series.points() + QuickRun("5").series.points());
+  EXPECT_EQ(lines[0], "Lauf;tReihe;XReihe;XOberflReihe;XKernReihe");
+  const std::size_t k = 100;
+  EXPECT_EQ(lines[1 + k] + "\n", CsvRow({"Lauf 1", CsvNumber(a.series.tReihe[k], CsvDialect::German),
+                                  CsvNumber(a.series.XReihe[k], CsvDialect::German),
+                                  CsvNumber(a.series.XOberflReihe[k], CsvDialect::German),
+                                  CsvNumber(a.series.XKernReihe[k], CsvDialect::German)},
+                                 CsvDialect::German));
+  EXPECT_EQ(lines.back().rfind("\"dick; 5 mm\";", 0), 0u);
+  EXPECT_EQ(w.chartCsv(ChartKind::Rate, CsvDialect::Plain).substr(0, 36),
+            "Lauf,XReihe,WasserdampfReihe\nLauf 1,");
+
+  QTemporaryDir dir;
+  const QString csvPath = dir.filePath(QStringLiteral("feuchte.csv"));
+  const Status csvWritten = WriteTextFile(csvPath, csv);
+  ASSERT_TRUE(csvWritten) << csvWritten.message();
+  QFile read(csvPath);
+  ASSERT_TRUE(read.open(QIODevice::ReadOnly));
+  EXPECT_EQ(read.readAll().toStdString(), csv);
+
+  ChartPanel& panel = w.chart(ChartKind::Moisture);
+  ASSERT_TRUE(WriteChartPng(panel, dir.filePath(QStringLiteral("f.png"))).ok());
+  EXPECT_EQ(QImage(dir.filePath(QStringLiteral("f.png"))).size(), panel.view().size());
+  ASSERT_TRUE(WriteChartSvg(panel, dir.filePath(QStringLiteral("f.svg"))).ok());
+  QFile svg(dir.filePath(QStringLiteral("f.svg")));
+  ASSERT_TRUE(svg.open(QIODevice::ReadOnly));
+  const QByteArray text = svg.readAll();
+  EXPECT_TRUE(text.contains("<svg")) << text.left(200).toStdString();
+  EXPECT_TRUE(text.contains("Zeit t in h"));
+  // A folder that does not exist: a failure with its reason, no file.
+  const Status missing = WriteChartPng(panel, dir.filePath(QStringLiteral("nicht/da.png")));
+  EXPECT_FALSE(missing);
+  EXPECT_FALSE(missing.message().empty());
+}
+
+TEST(DiagramChart, TheAirStatesOfEachRunInTheEnthalpyHumidityChart) {
+  DiagramWindow w;
+  w.show();
+  const RunRecord& r = QuickRun("4");
+  w.addSessionRun(r);
+  ChartPanel& p = w.chart(ChartKind::AirStates);
+  std::vector<QLineSeries*> named;
+  for (QAbstractSeries* s : p.chart().series()) {
+    if (!s->name().isEmpty()) named.push_back(static_cast<QLineSeries*>(s));
+  }
+  ASSERT_EQ(named.size(), 3u);
+  // The heater warms the outside air at constant humidity to the supply temperature.
+  EXPECT_EQ(named[0]->name(), QStringLiteral("Lauf 1 – Erhitzer"));
+  EXPECT_EQ(named[0]->points(), (QList<QPointF>{{1000 * r.derived.XAussen, r.values.AussenluftTemp},
+                                                {1000 * r.derived.XAussen, r.results.ThetaZuluft}}));
+  // The counter-current section runs from the exhaust air to the air of the chamber.
+  ASSERT_TRUE(std::isfinite(r.results.DauerGegenstrom));
+  EXPECT_EQ(named[1]->points(), (QList<QPointF>{{1000 * r.derived.XAbluft, r.values.Lufttemp},
+                                                {1000 * r.results.XLuft, r.results.ThetaLuft}}));
+  EXPECT_EQ(named[2]->name(), QStringLiteral("Lauf 1 – Kammer"));
+  EXPECT_EQ(named[2]->points(), (QList<QPointF>{{1000 * r.results.XLuft, r.results.ThetaLuft}}));
+  // The view frames the states, not the background lines.
+  EXPECT_LE(p.axisY().min(), r.values.AussenluftTemp);
+  EXPECT_GE(p.axisY().max(), r.results.ThetaZuluft);
+  EXPECT_LT(p.axisY().max(), r.results.ThetaZuluft + 50);
+  EXPECT_LT(p.axisX().max(), 1000 * r.derived.XAbluft + 20);
+
+  // A run whose air never reaches the end temperature of the counter-current
+  // section has no chamber: its section ends at the last air state.
+  InputTexts neverSwitches = QuickInputs();
+  neverSwitches[Input::ThetaGegenstromende] = "150";
+  NullDisplay none;
+  const RunRecord counterCurrentOnly = RunCaseOnDisplay(neverSwitches, none);
+  ASSERT_FALSE(std::isfinite(counterCurrentOnly.results.DauerGegenstrom));
+  DiagramWindow other;
+  other.show();
+  other.addSessionRun(counterCurrentOnly);
+  QStringList names;
+  for (QAbstractSeries* s : other.chart(ChartKind::AirStates).chart().series()) {
+    if (!s->name().isEmpty()) names << s->name();
+  }
+  EXPECT_EQ(names, (QStringList{"Lauf 1 – Erhitzer", "Lauf 1 – Gegenstromabschnitt"}));
+  EXPECT_NE(other.chartCsv(ChartKind::AirStates, CsvDialect::Plain).find("Lauf 1,Ende,"), std::string::npos);
+
+  const std::string csv = w.chartCsv(ChartKind::AirStates, CsvDialect::Plain);
+  EXPECT_EQ(csv.substr(0, csv.find('\n')), "Lauf,Zustand,X in kg/kg,ϑ in °C");
+  EXPECT_NE(csv.find("Lauf 1,Zuluft," + CsvNumber(r.derived.XAussen, CsvDialect::Plain) + "," +
+                     CsvNumber(r.results.ThetaZuluft, CsvDialect::Plain) + "\n"),
+            std::string::npos);
+  EXPECT_EQ(std::count(csv.begin(), csv.end(), '\n'), 5);
+}
+
+TEST(DiagramChart, ADefaultLengthRunIsDrawnWithFewPointsAndZoomBringsBackDetail) {
+  DiagramWindow w;
+  w.resize(1200, 900);
+  w.show();
+  const int n = 44000;
+  w.addSessionRun(LongRecord(n));
+  ChartPanel& p = w.chart(ChartKind::Moisture);
+  const int full = p.drawnPoints();
+  EXPECT_LT(full, 3 * n / 4);  // three curves of 44 000 points each
+  EXPECT_GT(full, 3 * 1200);
+  // The axes show the data whole: time in hours.
+  EXPECT_LE(p.axisX().min(), 0.0);
+  EXPECT_GE(p.axisX().max(), 0.5 * (n - 1) / 3600);
+
+  // Zoomed into a hundredth of the time: every point there is drawn.
+  const double t0 = 0.5 * 20000 / 3600, t1 = 0.5 * 20440 / 3600;
+  p.axisX().setRange(t0, t1);
+  QCoreApplication::processEvents();
+  int inside = 0;
+  for (const QPointF& q : static_cast<QLineSeries*>(p.chart().series()[0])->points()) inside += q.x() >= t0 && q.x() <= t1;
+  EXPECT_GE(inside, 440);
+  EXPECT_EQ(p.axisX().min(), t0);  // new points do not move the axes
+  p.resetZoom();
+  EXPECT_EQ(p.drawnPoints(), full);
+
+  // The read-out at the middle of the plot area.
+  const QRectF area = p.chart().plotArea();
+  const QPoint middle = p.view().mapFromScene(p.chart().mapToScene(area.center()));
+  p.showValuesAt(middle);
+  const double tMiddle = (p.axisX().min() + p.axisX().max()) / 2;
+  const double onePixel = (p.axisX().max() - p.axisX().min()) / area.width();
+  const QStringList words = p.readOut().split(' ', Qt::SkipEmptyParts);
+  ASSERT_GE(words.size(), 8) << p.readOut().toStdString();
+  EXPECT_EQ(words[0], QStringLiteral("t"));
+  EXPECT_EQ(words[3], QStringLiteral("h"));
+  EXPECT_NEAR(QLocale(QLocale::German).toDouble(words[2]), tMiddle, onePixel);
+  EXPECT_EQ(words[4], QStringLiteral("X"));
+  // Near a curve, its name and point follow.
+  EXPECT_TRUE(p.readOut().contains(QStringLiteral("Lauf 1 – "))) << p.readOut().toStdString();
+}
+
+TEST(DiagramWindowInApp, TheViewMenuOpensItCompletedRunsAndOpenedCaseFilesReachIt) {
+  AppWindow app;
+  QTemporaryDir dir;
+  const QString file = dir.filePath(QStringLiteral("fall.lamvero"));
+  FileMenu::Dialogs dialogs;
+  dialogs.saveName = [&](const QString&, const QString&, const QString&) { return file; };
+  dialogs.askSave = [](const QString&) { return QMessageBox::Discard; };
+  dialogs.warn = [](const QString& text) { ADD_FAILURE() << text.toStdString(); };
+  app.fileActions().setDialogs(dialogs);
+  QAction* open = app.findChild<QAction*>(QStringLiteral("act_Diagramme"));
+  ASSERT_NE(open, nullptr);
+  EXPECT_EQ(open->text(), QStringLiteral("&Diagramme"));
+  EXPECT_EQ(open->shortcut(), QKeySequence(Qt::CTRL | Qt::Key_D));
+  QStringList menus;
+  for (QAction* a : app.menuBar()->actions()) menus << a->text();
+  EXPECT_EQ(menus, (QStringList{"&Datei", "&Bearbeiten", "&Ansicht", "&Hilfe"}));
+
+  MainWindow& area = app.area();
+  area.setMessagePresenter([](const QString&) {});
+  area.setInputs(QuickInputs());
+  testing::RunToEnd(area);
+  InputTexts refused = QuickInputs();
+  refused[Input::Dicke] = "0";
+  area.setInputs(refused);
+  testing::RunToEnd(area);
+  DiagramWindow& diagrams = app.diagrams();
+  ASSERT_EQ(diagrams.runs().entries().size(), 1u);
+  const RunEntry& e = diagrams.runs().entries().front();
+  EXPECT_EQ(e.label, QStringLiteral("Lauf 1"));
+  EXPECT_FALSE(e.fromFile);
+  EXPECT_EQ(e.record->results.Zeit, area.lastRun().results.Zeit);
+  EXPECT_EQ(e.record->series.points(), area.lastRun().series.points());
+
+  // The case saved without series and opened again: in the table, not in the charts.
+  area.setInputs(QuickInputs());
+  ASSERT_TRUE(app.fileActions().saveAs());
+  ASSERT_TRUE(app.openFile(file));
+  ASSERT_EQ(diagrams.runs().entries().size(), 2u);
+  const RunEntry& loaded = diagrams.runs().entries().back();
+  EXPECT_EQ(loaded.label, QStringLiteral("fall.lamvero"));
+  EXPECT_TRUE(loaded.fromFile);
+  EXPECT_FALSE(loaded.hasSeries());
+  EXPECT_EQ(loaded.record->results.Zeit, diagrams.runs().entries().front().record->results.Zeit);
+
+  open->trigger();
+  EXPECT_TRUE(diagrams.isVisible());
+  EXPECT_EQ(diagrams.windowTitle(), QStringLiteral("Diagramme"));
+  EXPECT_EQ(CurveCount(diagrams, ChartKind::Moisture), 3);
+  EXPECT_EQ(diagrams.table().columnCount(), 2);
+  app.close();
+  EXPECT_FALSE(diagrams.isVisible());
+}
+
+}  // namespace
+}  // namespace lamvero

@@ -1,0 +1,438 @@
+#include "ui/calculator/mainwindow.h"
+
+#include <algorithm>
+
+#include <QCloseEvent>
+#include <QLabel>
+#include <QLineEdit>
+#include <QMessageBox>
+#include <QPainter>
+#include <QPointer>
+#include <QPushButton>
+#include <QShortcut>
+#include <QStyle>
+#include <QStringList>
+
+#include "inputs/inputcheck.h"
+#include "inputs/plausibility.h"
+#include "ui/calculator/annotation.h"
+#include "ui/calculator/logo.h"
+#include "ui/calculator/plotarea.h"
+#include "ui/calculator/qtdisplay.h"
+#include "ui/calculator/runcontroller.h"
+#include "present/resultplots.h"
+
+namespace lamvero {
+
+namespace {
+
+int Px(int twips) { return qRound(twips / static_cast<double>(kTwipsPerPixel)); }
+
+QRect Geometry(const ControlRow& c) { return QRect(Px(c.left), Px(c.top), Px(c.width), Px(c.height)); }
+
+QColor ToColor(Rgb c) { return QColor(c.r, c.g, c.b); }
+
+bool IsInputBox(const std::string& name) {
+  for (const InputField& f : InputFields()) {
+    if (name == f.box) return true;
+  }
+  return false;
+}
+
+QFont ControlFont(const ControlRow& c) {
+  QFont f(QString::fromStdString(c.font));
+  f.setPointSizeF(c.pointSize);
+  f.setWeight(c.bold ? QFont::Bold : QFont::Normal);
+  return f;
+}
+
+// Controls the Nochmal button hides: every output row and warning.
+const char* const kResetHidden[] = {
+    "lbl_Achtung", "lbl_Zeit", "lbl_Waermestromdichte", "lbl_Wasserdampf", "lbl_thetaOb", "lbl_Kerntemp",
+    "lbl_Xmom", "lbl_Dauer1TA", "lbl_X1TA", "lbl_OberflSchwind", "lbl_SchwindDiff", "lbl_SchwindGradient",
+    "lbl_KernSchwind", "lbl_Wasserfehler", "lbl_Anfangsrate", "lbl_KapGeschw", "lbl_DampfGeschw",
+    "lbl_SchwindEnde", "lbl_offPoren", "lbl_Ortsschrittzahl", "lbl_ungenau1", "lbl_ungenau2", "lbl_ungenau3",
+    "lbl_LuftRohlingVerh", "lbl_LuftWasserVerh", "lbl_momLuftTemp", "lbl_momXLuft", "lbl_ThetaZuluft",
+    "lbl_DauerGegenstrom", "lbl_XGegen",
+    "txt_Zeit", "txt_qrand", "txt_Wasserdampf", "txt_thetaOb", "txt_thetaK", "txt_xmom", "txt_Dauer1TA",
+    "txt_X1TA", "txt_t1xse", "txt_schwinddiff", "txt_schwindgrad", "txt_t2xse", "txt_Wasserfehler",
+    "txt_Anfangsrate", "txt_KapGeschw", "txt_Dampfgeschw", "txt_XSchwEnde", "txt_offPoren", "txt_AnzOS",
+    "txt_LuftRohlingVerh", "txt_LuftWasserVerh", "txt_momLuftTemp", "txt_momXLuft", "txt_ThetaZuluft",
+    "txt_DauerGegenstrom", "txt_XGegen",
+    "lbl_spezEnergie", "txt_spezEnergie", "lbl_relEnergie", "txt_relEnergie",
+};
+
+// Liberation Sans runs a little wider than the hinted Arial the layout was
+// made for: tighten the letter spacing of a label whose text would reach
+// beyond `available` pixels, keeping the font size. A single sign (the
+// temperature sign ϑ, wider in DejaVu Serif than the layout's symbol font)
+// is narrowed instead, so that it is not cut off at its label's edge.
+void FitText(QLabel* label, double available) {
+  const QString text = label->text().trimmed();
+  if (text.isEmpty()) return;
+  const double width = QFontMetricsF(label->font()).horizontalAdvance(text);
+  if (width <= available) return;
+  QFont f = label->font();
+  if (text.size() == 1) {
+    f.setStretch(static_cast<int>(100 * available / width));
+  } else {
+    f.setLetterSpacing(QFont::AbsoluteSpacing, -(width - available) / (text.size() - 1));
+  }
+  label->setFont(f);
+}
+
+}  // namespace
+
+MainWindow::MainWindow(QWidget* parent) : QWidget(parent), state_(std::make_unique<RunState>()) {
+  setObjectName(QStringLiteral("frm_Lamvero"));
+  setWindowTitle(QString::fromUtf8(kWindowCaption));
+  setWindowIcon(QIcon(Logo::Pixmap(64)));
+  setFixedSize(Px(kWindowWidthTwips), Px(kWindowHeightTwips));
+  QPalette white = palette();
+  white.setColor(QPalette::Window, Qt::white);
+  setPalette(white);
+  setAutoFillBackground(true);
+  setStyleSheet(QStringLiteral(
+      "QLineEdit { border: 1px solid rgb(150,150,150); padding: 0px 1px; background: white; }"
+      "QLineEdit#txt_parkfocus { border: none; background: white; color: white; }"
+      // An input box that does not take edits while a run uses its value.
+      "QLineEdit[input=\"true\"][readOnly=\"true\"] { background: rgb(232,232,232); }"));
+
+  for (const ControlRow& c : ControlTable()) createControl(c);
+  // Tab: the input boxes in window order, then the run buttons (hidden ones are skipped).
+  QWidget* previous = nullptr;
+  for (const InputField& f : InputFields()) {
+    auto* box = findChild<QLineEdit*>(QString::fromLatin1(f.box));
+    inputBoxes_.push_back(box);
+    if (previous) setTabOrder(previous, box);
+    previous = box;
+  }
+  for (const char* name : {"cmd_Start", "cmd_Neustart", "cmd_Pause", "cmd_Weiter", "cmd_Stop"}) {
+    auto* button = findChild<QPushButton*>(QString::fromLatin1(name));
+    setTabOrder(previous, button);
+    previous = button;
+  }
+  // Captions stay clear of their text boxes and explain them as their boxes do.
+  for (const ControlRow& c : ControlTable()) {
+    if (c.kind != ControlKind::Label) continue;
+    auto* label = findChild<QLabel*>(QString::fromStdString(c.name));
+    double available = Px(c.width);
+    for (const ControlRow& box : ControlTable()) {
+      if (box.kind == ControlKind::TextBox && box.label == c.name) {
+        available = std::min(available, Px(box.left) - Px(c.left) - 2.0);
+        label->setToolTip(QString::fromStdString(ToolTipText(box)));
+      }
+    }
+    FitText(label, available);
+  }
+  display_ = std::make_unique<QtDisplay>(*this, *ausgabe_, *zeit_);
+  controller_ = std::make_unique<RunController>(*state_, *display_);
+  connect(controller_.get(), &RunController::finished, this, &MainWindow::onRunFinished);
+}
+
+MainWindow::~MainWindow() = default;
+
+QWidget* MainWindow::makeLabel(const ControlRow& c) {
+  auto* label = new QLabel(QString::fromStdString(c.caption), this);
+  label->setAlignment(Qt::AlignLeft | Qt::AlignVCenter);
+  QPalette p = label->palette();
+  p.setColor(QPalette::WindowText, ToColor(c.colour));
+  if (!(c.background == Rgb{255, 255, 255})) {
+    p.setColor(QPalette::Window, ToColor(c.background));
+    label->setAutoFillBackground(true);
+  }
+  label->setPalette(p);
+  return label;
+}
+
+QWidget* MainWindow::makeTextBox(const ControlRow& c) {
+  auto* box = new QLineEdit(QString::fromStdString(c.caption), this);
+  box->setCursorPosition(0);
+  QPalette p = box->palette();
+  p.setColor(QPalette::Text, ToColor(c.colour));
+  box->setPalette(p);
+  if (IsInputBox(c.name)) {
+    box->setProperty("input", true);
+    connect(box, &QLineEdit::returnPressed, this, &MainWindow::onReturnInInput);
+  } else {
+    // Results can be selected and copied but not changed; the focus sink
+    // takes the focus only when the program parks it there.
+    box->setReadOnly(true);
+    box->setFocusPolicy(c.name == "txt_parkfocus" ? Qt::NoFocus : Qt::ClickFocus);
+  }
+  return box;
+}
+
+QWidget* MainWindow::makeButton(const ControlRow& c) {
+  QString text = QString::fromStdString(c.caption);
+  if (c.mnemonic >= 0) text.insert(c.mnemonic, QLatin1Char('&'));
+  auto* button = new QPushButton(text, this);
+  button->setFocusPolicy(Qt::StrongFocus);
+  button->setAutoDefault(true);  // Enter presses the focused button, as Space does
+  // Esc stops a run: the shortcut lives with the button, so it acts only while Stop is shown.
+  if (c.name == "cmd_Stop") {
+    connect(new QShortcut(QKeySequence(Qt::Key_Escape), button), &QShortcut::activated, button, &QPushButton::click);
+  }
+  static const std::pair<const char*, void (MainWindow::*)()> kClicks[] = {
+      {"cmd_Start", &MainWindow::onStart}, {"cmd_Pause", &MainWindow::onPause},
+      {"cmd_Weiter", &MainWindow::onWeiter}, {"cmd_Stop", &MainWindow::onStop},
+      {"cmd_Neustart", &MainWindow::onNeustart},
+  };
+  for (const auto& [name, slot] : kClicks) {
+    if (c.name == name) connect(button, &QPushButton::clicked, this, slot);
+  }
+  return button;
+}
+
+void MainWindow::createControl(const ControlRow& c) {
+  QWidget* w = nullptr;
+  switch (c.kind) {
+    case ControlKind::Label:
+      w = makeLabel(c);
+      break;
+    case ControlKind::TextBox:
+      w = makeTextBox(c);
+      break;
+    case ControlKind::Button:
+      w = makeButton(c);
+      break;
+    case ControlKind::DrawingArea: {
+      auto* area = new PlotArea(c.userWidth, c.userHeight, this);
+      if (c.name == "pic_Ausgabe") ausgabe_ = area;
+      if (c.name == "pic_Zeit") zeit_ = area;
+      w = area;
+      break;
+    }
+    case ControlKind::Picture:
+      w = new Annotation(c, this);
+      break;
+    case ControlKind::Logo:
+      w = new Logo(this);
+      break;
+    case ControlKind::Line:
+      lines_.push_back(&c);
+      return;
+  }
+  w->setObjectName(QString::fromStdString(c.name));
+  w->setToolTip(QString::fromStdString(ToolTipText(c)));
+  w->setFont(ControlFont(c));
+  w->setGeometry(Geometry(c));
+  if (!c.visibleAtOpen) w->hide();
+}
+
+void MainWindow::paintEvent(QPaintEvent*) {
+  QPainter p(this);
+  for (const ControlRow* c : lines_) {
+    p.setPen(QPen(ToColor(c->colour), c->lineWidth, Qt::SolidLine, Qt::FlatCap));
+    p.drawLine(QPointF(c->left / double(kTwipsPerPixel), c->top / double(kTwipsPerPixel)),
+               QPointF((c->left + c->width) / double(kTwipsPerPixel), (c->top + c->height) / double(kTwipsPerPixel)));
+  }
+}
+
+Display& MainWindow::display() { return *display_; }
+
+void MainWindow::setControlVisible(const char* name, bool visible) { display_->setVisible(name, visible); }
+
+void MainWindow::setInputs(const InputTexts& inputs) {
+  for (const InputField& f : InputFields()) {
+    if (auto* box = qobject_cast<QLineEdit*>(display_->control(f.box))) {
+      box->setText(QString::fromStdString(inputs[f.id]));
+      box->setCursorPosition(0);
+    }
+  }
+}
+
+InputTexts MainWindow::inputs() const {
+  InputTexts texts;
+  for (const InputField& f : InputFields()) {
+    if (auto* box = qobject_cast<QLineEdit*>(display_->control(f.box))) texts[f.id] = box->text().toStdString();
+  }
+  return texts;
+}
+
+bool MainWindow::runStart() {
+  if (controller_->active()) return false;
+  QPointer<QWidget> focusBefore = focusWidget();
+  // After "Nochmal !" the focus returns to the input box the user left.
+  resumeFocus_ = std::find(inputBoxes_.begin(), inputBoxes_.end(), focusBefore.data()) != inputBoxes_.end()
+                     ? focusBefore.data()
+                     : nullptr;
+  refusedFocus_ = focusBefore;
+  controller_->start(inputs(), ControlAtOpen);
+  emit runStarted();
+  // No input box keeps the focus or takes an edit while the run uses the inputs.
+  setInputsLocked(true);
+  focusControl("txt_parkfocus");
+  return true;
+}
+
+void MainWindow::onRunFinished(const RunResult& result) {
+  setInputsLocked(false);
+  if (result.outcome == RunOutcome::Refused) {
+    if (refusedFocus_) refusedFocus_->setFocus();
+  } else {
+    focusControl("cmd_Neustart");
+  }
+  emit runEnded(result);
+  if (closeRequested_) {
+    window()->close();
+    return;
+  }
+  report(result);
+}
+
+void MainWindow::setInputsLocked(bool locked) {
+  for (QLineEdit* box : inputBoxes_) {
+    box->setReadOnly(locked);
+    box->setFocusPolicy(locked ? Qt::NoFocus : Qt::StrongFocus);
+    box->style()->unpolish(box);  // the read-only look follows the property
+    box->style()->polish(box);
+  }
+}
+
+void MainWindow::focusControl(const char* name) {
+  if (QWidget* w = display_->control(name)) w->setFocus(Qt::OtherFocusReason);
+}
+
+void MainWindow::onReturnInInput() {
+  if (controller_->active()) return;
+  // Enter runs with the inputs as they stand, after clearing a finished run;
+  // the focus stays in the box where Enter was pressed.
+  if (auto* box = qobject_cast<QLineEdit*>(sender())) resumeFocus_ = box;
+  if (!display_->control("cmd_Neustart")->isHidden()) onNeustart();
+  if (!display_->control("cmd_Start")->isHidden()) onStart();
+}
+
+// Inputs far outside what a brick dryer sees are computed only when the user
+// confirms them; a refused input is reported by the run itself.
+bool MainWindow::confirmUnusualInputs() {
+  const InputTexts texts = inputs();
+  const std::vector<InputWarning> warnings = FindUnusualInputs(texts);
+  if (warnings.empty() || !FindInputProblems(texts).empty()) return true;
+  QStringList lines;
+  for (const InputWarning& w : warnings) lines << QString::fromStdString(w.text);
+  const QString text = QStringLiteral("Ungewöhnliche Eingaben:\n\n") + lines.join('\n') +
+                       QStringLiteral("\n\ntrotzdem rechnen?");
+  if (ask_) return ask_(text);
+  QMessageBox box(QMessageBox::Question, QStringLiteral("Lamvero"), text, QMessageBox::NoButton, this);
+  QPushButton* yes = box.addButton(QStringLiteral("Ja"), QMessageBox::YesRole);
+  QPushButton* no = box.addButton(QStringLiteral("Nein"), QMessageBox::NoRole);
+  box.setDefaultButton(no);
+  box.setEscapeButton(no);
+  box.exec();
+  return box.clickedButton() == yes;
+}
+
+void MainWindow::onStart() {
+  if (controller_->active() || !confirmUnusualInputs()) return;
+  runStart();
+}
+
+// Why a run could not begin, or when and why it had to stop.
+void MainWindow::report(const RunResult& r) {
+  QString text;
+  if (r.outcome == RunOutcome::Refused) {
+    QStringList lines;
+    for (const std::string& m : r.messages) lines << QString::fromStdString(m);
+    text = QStringLiteral("Die Rechnung kann mit diesen Eingaben nicht beginnen:\n\n") + lines.join('\n');
+  } else if ((r.outcome == RunOutcome::SeriesFull || r.outcome == RunOutcome::Failed) && !r.messages.empty()) {
+    text = QString::fromStdString(r.messages[0]);
+  }
+  if (text.isEmpty()) return;
+  if (present_) {
+    present_(text);
+  } else {
+    QMessageBox::warning(this, QStringLiteral("Lamvero"), text);
+  }
+}
+
+void MainWindow::onPause() {
+  if (!controller_->pause()) return;
+  setControlVisible("cmd_Pause", false);
+  setControlVisible("cmd_Stop", false);
+  setControlVisible("cmd_Weiter", true);
+  focusControl("cmd_Weiter");
+}
+
+void MainWindow::onWeiter() {
+  if (!controller_->resume()) return;
+  setControlVisible("cmd_Weiter", false);
+  setControlVisible("cmd_Pause", true);
+  setControlVisible("cmd_Stop", true);
+  focusControl("cmd_Pause");
+}
+
+void MainWindow::onStop() {
+  if (!controller_->stop()) return;
+  setControlVisible("cmd_Pause", false);
+  setControlVisible("cmd_Stop", false);
+  focusControl("txt_parkfocus");  // until the run's end shows "Nochmal !"
+}
+
+void MainWindow::onNeustart() {
+  controller_->clear();
+  setControlVisible("cmd_Neustart", false);
+  setControlVisible("cmd_Start", true);
+  for (const char* name : kResetHidden) setControlVisible(name, false);
+  display_->fillWhite(Area::Ausgabe, 0, 0, 10530, 6030);
+  display_->fillWhite(Area::Zeit, 0, 0, 10530, 4330);
+  display_->repaintWindow();
+  if (resumeFocus_) {
+    resumeFocus_->setFocus(Qt::OtherFocusReason);
+  } else {
+    focusControl("cmd_Start");
+  }
+}
+
+void MainWindow::showOpeningState() {
+  controller_->clear();
+  for (const ControlRow& c : ControlTable()) {
+    if (c.kind != ControlKind::Label && c.kind != ControlKind::TextBox && c.kind != ControlKind::Button) continue;
+    const char* name = c.name.c_str();
+    bool input = false;
+    for (const InputField& f : InputFields()) input = input || c.name == f.box;
+    if (!input && c.kind != ControlKind::Button) display_->setText(name, c.caption);
+    display_->setVisible(name, c.visibleAtOpen);
+    if (c.kind != ControlKind::Button) display_->setColor(name, c.colour);
+  }
+  display_->fillWhite(Area::Ausgabe, 0, 0, 10530, 6030);
+  display_->fillWhite(Area::Zeit, 0, 0, 10530, 4330);
+  display_->applyTexts();
+  display_->repaintWindow();
+}
+
+void MainWindow::showRecord(const RunRecord& record) {
+  showOpeningState();
+  for (const auto& [name, state] : record.controls) {
+    if (!display_->control(name)) continue;
+    display_->setText(name.c_str(), state.text);
+    display_->setVisible(name.c_str(), state.visible);
+    display_->setColor(name.c_str(), state.color);
+  }
+  if (record.outcome != RunOutcome::Completed) {
+    // A run that had to stop left the run buttons as Stop leaves them.
+    display_->setVisible("cmd_Pause", false);
+    display_->setVisible("cmd_Stop", false);
+  }
+  if (CanDrawResultPlots(record)) DrawResultPlots(record, *zeit_);
+  display_->applyTexts();
+  display_->repaintWindow();
+}
+
+bool MainWindow::mayClose() {
+  if (!controller_->active()) return true;
+  // The run stops at its next step, also from a pause; the window closes once it has ended.
+  controller_->stop();
+  closeRequested_ = true;
+  return false;
+}
+
+void MainWindow::closeEvent(QCloseEvent* event) {
+  if (mayClose()) {
+    event->accept();
+  } else {
+    event->ignore();
+  }
+}
+
+}  // namespace lamvero

@@ -1,0 +1,65 @@
+#include "ui/diagrams/chartexport.h"
+
+#include <QPainter>
+#include <QPixmap>
+#include <QSaveFile>
+#include <QSvgGenerator>
+
+#include "ui/diagrams/chartpanel.h"
+
+namespace lamvero {
+
+namespace {
+
+Failure Fail(const QSaveFile& file) { return Failure{"", file.errorString().toStdString()}; }
+
+// The file made permanent, or why not.
+Status Commit(QSaveFile& file) {
+  if (!file.commit()) return Fail(file);
+  return Done{};
+}
+
+}  // namespace
+
+Status WriteChartPng(ChartPanel& panel, const QString& path) {
+  const QPixmap picture = panel.view().grab();
+  QSaveFile file(path);
+  if (!file.open(QIODevice::WriteOnly)) return Fail(file);
+  if (!picture.save(&file, "PNG")) {
+    file.cancelWriting();
+    return Failure{"", "Das Bild konnte nicht erzeugt werden."};
+  }
+  return Commit(file);
+}
+
+Status WriteChartSvg(ChartPanel& panel, const QString& path) {
+  QSaveFile file(path);
+  if (!file.open(QIODevice::WriteOnly)) return Fail(file);
+  QChartView& view = panel.view();
+  QSvgGenerator svg;
+  svg.setOutputDevice(&file);
+  svg.setSize(view.size());
+  svg.setViewBox(QRect(QPoint(0, 0), view.size()));
+  svg.setTitle(panel.chart().title());
+  svg.setDescription(QStringLiteral("Lamvero"));
+  QPainter painter;
+  if (!painter.begin(&svg)) {
+    file.cancelWriting();
+    return Failure{"", "Die Grafik konnte nicht erzeugt werden."};
+  }
+  view.render(&painter);
+  painter.end();
+  return Commit(file);
+}
+
+Status WriteTextFile(const QString& path, const std::string& text) {
+  QSaveFile file(path);
+  if (!file.open(QIODevice::WriteOnly)) return Fail(file);
+  if (file.write(text.data(), static_cast<qint64>(text.size())) != static_cast<qint64>(text.size())) {
+    file.cancelWriting();
+    return Fail(file);
+  }
+  return Commit(file);
+}
+
+}  // namespace lamvero

@@ -1,0 +1,85 @@
+#pragma once
+// The diagrams window: the runs of the session (the last kMaxSessionRuns
+// completed ones) and the case files loaded, overlaid in distinct colours in
+// diagrams with real axes — moisture, drying rate, temperatures, shrinkage —
+// and their key results side by side, with the differences to a reference
+// run. Each diagram can be written as PNG or SVG, its data as CSV.
+
+#include <QWidget>
+#include <vector>
+
+#include "text/csvformat.h"
+#include "text/outcome.h"
+#include "run/runrecord.h"
+#include "ui/diagrams/diagramcharts.h"
+#include "ui/diagrams/runlist.h"
+
+class QComboBox;
+class QLabel;
+class QListWidget;
+class QListWidgetItem;
+class QTabWidget;
+
+namespace lamvero {
+
+class ChartPanel;
+class ComparisonTable;
+
+class DiagramWindow : public QWidget {
+  Q_OBJECT
+ public:
+  explicit DiagramWindow(QWidget* parent = nullptr);
+  ~DiagramWindow() override;
+
+  // A run of this session, labelled "Lauf 1", "Lauf 2", ...; the oldest
+  // session run goes when there are more than RunList::kMaxSessionRuns.
+  // Returns the entry's id.
+  int addSessionRun(const RunRecord& record);
+  // A run from elsewhere, e.g. a loaded case file, under its own label; kept
+  // until removed. A record without series shows in the table only.
+  int addRun(const RunRecord& record, const QString& label);
+  void removeRun(int id);
+
+  const RunList& runs() const { return runs_; }
+  void setShown(int id, bool shown);
+  void setReference(int id);  // 0: none
+
+  ChartPanel& chart(ChartKind kind);
+  ChartKind currentChart() const;
+  ComparisonTable& table() { return *table_; }
+
+  // The diagram's full data as CSV, of the runs shown.
+  std::string chartCsv(ChartKind kind, CsvDialect dialect) const;
+
+ protected:
+  void showEvent(QShowEvent* event) override;
+
+ private slots:
+  void onItemChanged(QListWidgetItem* item);
+  void onReferenceChosen(int index);
+  void onRemove();
+  void onResetZoom();
+  void onExportPng();
+  void onExportSvg();
+  void onExportCsv();
+
+ private:
+  void runsChanged();  // list, reference choice, then the diagrams and the table
+  void refreshViews();
+  QWidget* makeRunsPane();    // the runs, their hint and the reference
+  QWidget* makeChartsPane();  // the diagrams with their buttons over the table
+  QString askFileName(const QString& suffix, const QString& filter, QString* selectedFilter = nullptr);
+  void reportFailure(const QString& path, const Status& failed);
+
+  RunList runs_;
+  int sessionRuns_ = 0;  // runs numbered so far
+  bool stale_ = false;   // the diagrams wait for the window to be shown
+  QListWidget* list_ = nullptr;
+  QLabel* hint_ = nullptr;  // what fills the list, while it is empty
+  QComboBox* reference_ = nullptr;
+  QTabWidget* tabs_ = nullptr;
+  std::vector<ChartPanel*> panels_;  // in the order of Charts()
+  ComparisonTable* table_ = nullptr;
+};
+
+}  // namespace lamvero

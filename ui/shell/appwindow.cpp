@@ -1,0 +1,387 @@
+#include "ui/shell/appwindow.h"
+
+#include <QAction>
+#include <QActionEvent>
+#include <QClipboard>
+#include <QCloseEvent>
+#include <QDir>
+#include <QDragEnterEvent>
+#include <QDropEvent>
+#include <QFileDialog>
+#include <QFileInfo>
+#include <QGuiApplication>
+#include <QLineEdit>
+#include <QMenu>
+#include <QMenuBar>
+#include <QMessageBox>
+#include <QMimeData>
+#include <QPixmap>
+#include <QPrintDialog>
+#include <QPrinter>
+#include <QPushButton>
+#include <QSaveFile>
+#include <QScreen>
+#include <QScrollArea>
+#include <QScrollBar>
+
+#include "ui/shell/casedocument.h"
+#include "disk/casefiles.h"
+#include "ui/diagrams/diagramwindow.h"
+#include "ui/shell/filemenu.h"
+#include "ui/calculator/mainwindow.h"
+#include "ui/calculator/runcontroller.h"
+#include "present/resultrows.h"
+
+namespace lamvero {
+
+namespace {
+// Room the window manager takes for the title bar and borders, which a
+// window does not know before it is shown.
+constexpr int kDecorationWidth = 16;
+constexpr int kDecorationHeight = 48;
+
+// Shows a menu in the menu bar only while it has entries.
+class HiddenWhileEmpty : public QObject {
+ public:
+  explicit HiddenWhileEmpty(QMenu& menu) : QObject(&menu), menu_(menu) {
+    menu.installEventFilter(this);
+    menu.menuAction()->setVisible(!menu.actions().isEmpty());
+  }
+  bool eventFilter(QObject*, QEvent* event) override {
+    if (event->type() == QEvent::ActionAdded || event->type() == QEvent::ActionRemoved) {
+      int count = menu_.actions().size();
+      auto* removed = static_cast<QActionEvent*>(event)->action();
+      if (event->type() == QEvent::ActionRemoved && menu_.actions().contains(removed)) --count;
+      menu_.menuAction()->setVisible(count > 0);
+    }
+    return false;
+  }
+
+ private:
+  QMenu& menu_;
+};
+
+// The one local file a drag carries, or nothing.
+QString DraggedFile(const QMimeData* data) {
+  if (!data || !data->hasUrls() || data->urls().size() != 1 || !data->urls().front().isLocalFile()) return {};
+  return data->urls().front().toLocalFile();
+}
+}  // namespace
+
+AppWindow::AppWindow(QWidget* parent) : QMainWindow(parent) {
+  setObjectName(QStringLiteral("app_Lamvero"));
+  area_ = new MainWindow;
+  setWindowTitle(area_->windowTitle());
+  setWindowIcon(area_->windowIcon());
+  createScrollArea();
+
+  fileMenu_ = menuBar()->addMenu(QStringLiteral("&Datei"));
+  fileMenu_->menuAction()->setObjectName(QStringLiteral("mnu_Datei"));
+  editMenu_ = menuBar()->addMenu(QStringLiteral("&Bearbeiten"));
+  editMenu_->menuAction()->setObjectName(QStringLiteral("mnu_Bearbeiten"));
+  QMenu* viewMenu = menuBar()->addMenu(QStringLiteral("&Ansicht"));
+  viewMenu->menuAction()->setObjectName(QStringLiteral("mnu_Ansicht"));
+  helpMenu_ = menuBar()->addMenu(QStringLiteral("&Hilfe"));
+  helpMenu_->menuAction()->setObjectName(QStringLiteral("mnu_Hilfe"));
+  new HiddenWhileEmpty(*editMenu_);
+  new HiddenWhileEmpty(*helpMenu_);
+  document_ = new CaseDocument(*area_, this);
+  fileActions_ = new FileMenu(*fileMenu_, *document_, *area_, *this);
+  connect(document_, &CaseDocument::changed, this, &AppWindow::updateTitle);
+  updateTitle();
+  createMenus();
+  connect(&area_->runController(), &RunController::phaseChanged, this, &AppWindow::updateActions);
+  connect(document_, &CaseDocument::changed, this, &AppWindow::updateActions);
+  createDiagrams(*viewMenu);
+
+  // A case file dropped anywhere on the window opens, also over an input box.
+  setAcceptDrops(true);
+  for (QLineEdit* box : area_->findChildren<QLineEdit*>()) box->installEventFilter(this);
+
+  resize(fittingSize());
+  if (const QScreen* screen = QGuiApplication::primaryScreen()) {
+    const QRect free = screen->availableGeometry();
+    const QPoint centred = free.center() - QPoint(width() / 2, height() / 2 + kDecorationHeight / 2);
+    move(qMax(free.left(), centred.x()), qMax(free.top(), centred.y()));  // the title bar stays on the screen
+  }
+}
+
+// The calculator area on white, scrolled where the screen is too small for it.
+void AppWindow::createScrollArea() {
+  scroll_ = new QScrollArea(this);
+  scroll_->setObjectName(QStringLiteral("scroll_Lamvero"));
+  scroll_->setFrameShape(QFrame::NoFrame);
+  scroll_->setFocusPolicy(Qt::NoFocus);  // Tab goes through the area's controls only
+  scroll_->setWidgetResizable(false);
+  scroll_->setAlignment(Qt::AlignLeft | Qt::AlignTop);
+  QPalette white = scroll_->palette();
+  white.setColor(QPalette::Window, Qt::white);
+  scroll_->setPalette(white);
+  scroll_->setAutoFillBackground(true);
+  scroll_->setWidget(area_);
+  setCentralWidget(scroll_);
+}
+
+// Every completed run and every case file opened with a run goes to the diagrams.
+void AppWindow::createDiagrams(QMenu& viewMenu) {
+  diagrams_ = new DiagramWindow(this);
+  connect(area_, &MainWindow::runEnded, this, [this](const RunResult& result) {
+    if (result.outcome == RunOutcome::Completed) diagrams_->addSessionRun(area_->lastRun());
+  });
+  connect(document_, &CaseDocument::opened, this, [this] {
+    if (document_->run()) diagrams_->addRun(document_->run()->record, document_->displayName());
+  });
+  QAction* showDiagrams = viewMenu.addAction(QStringLiteral("&Diagramme"), QKeySequence(Qt::CTRL | Qt::Key_D), this, [this] {
+    diagrams_->show();
+    diagrams_->raise();
+    diagrams_->activateWindow();
+  });
+  showDiagrams->setObjectName(QStringLiteral("act_Diagramme"));
+}
+
+AppWindow::~AppWindow() = default;
+
+QSize AppWindow::fittingSize() const {
+  QSize whole = area_->size();
+  if (QMenuBar* bar = findChild<QMenuBar*>(QString(), Qt::FindDirectChildrenOnly)) {
+    whole.rheight() += bar->sizeHint().height();
+  }
+  const QScreen* screen = QGuiApplication::primaryScreen();
+  if (!screen) return whole;
+  const QSize free = screen->availableGeometry().size() - QSize(kDecorationWidth, kDecorationHeight);
+  return FittingSize(whole, free, scroll_->verticalScrollBar()->sizeHint().width());
+}
+
+QSize AppWindow::FittingSize(QSize whole, QSize free, int scrollBar) {
+  if (whole.width() <= free.width() && whole.height() <= free.height()) return whole;
+  // Scrolling in one direction takes room for that scroll bar in the other.
+  if (whole.height() > free.height()) whole.rwidth() += scrollBar;
+  if (whole.width() > free.width()) whole.rheight() += scrollBar;
+  return whole.boundedTo(free);
+}
+
+void AppWindow::createMenus() {
+  // Datei ▸ Exportieren: after the CSV tables; Drucken… above Beenden.
+  addAction(&exportMenu(), "act_FensterbildPng", QStringLiteral("&Fensterbild als PNG…"), SLOT(onExportPicture()));
+  addAction(&exportMenu(), "act_BerichtPdf", QStringLiteral("&Bericht als PDF…"), SLOT(onExportReport()));
+  auto* print = new QAction(QStringLiteral("&Drucken…"), this);
+  print->setObjectName(QStringLiteral("act_Drucken"));
+  print->setShortcut(QKeySequence::Print);
+  connect(print, &QAction::triggered, this, &AppWindow::onPrint);
+  fileMenu().insertAction(printPlace(), print);
+
+  QAction* copy = addAction(&editMenu(), "act_ErgebnisseKopieren", QStringLiteral("Ergebnisse &kopieren"), nullptr);
+  copy->setShortcut(QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_C));
+  connect(copy, &QAction::triggered, this, &AppWindow::copyResults);
+
+  addAction(&helpMenu(), "act_UeberLamvero", QStringLiteral("Über &Lamvero"), SLOT(onAbout()));
+  updateActions();
+}
+
+QAction* AppWindow::addAction(QMenu* menu, const char* name, const QString& text, const char* slot) {
+  QAction* a = menu->addAction(text);
+  a->setObjectName(QLatin1String(name));
+  if (slot) connect(a, SIGNAL(triggered()), this, slot);
+  return a;
+}
+
+QAction* AppWindow::action(const QString& name) const { return findChild<QAction*>(name); }
+
+// What needs a finished run waits for one; nothing that writes files or
+// opens dialogs interrupts a run: those entries are disabled while one is active.
+void AppWindow::updateActions() {
+  const bool idle = !area_->runController().active();
+  const bool haveRun = idle && shownRun();
+  for (const char* name : {"act_BerichtPdf", "act_Drucken", "act_ErgebnisseKopieren"}) {
+    if (QAction* a = action(QLatin1String(name))) a->setEnabled(haveRun);
+  }
+  if (QAction* a = action(QStringLiteral("act_FensterbildPng"))) a->setEnabled(idle);
+}
+
+const RunRecord* AppWindow::shownRun() const {
+  const std::optional<CaseRun>& run = document_->run();
+  return run ? &run->record : nullptr;
+}
+
+ReportInfo AppWindow::reportInfo() const {
+  ReportInfo info;
+  info.fileName = QDir::toNativeSeparators(document_->path());
+  // The case's own title, else its file's name.
+  info.title = !document_->title().empty() ? QString::fromStdString(document_->title())
+                                           : QFileInfo(document_->path()).completeBaseName();
+  info.created = QDateTime::currentDateTime();
+  return info;
+}
+
+void AppWindow::copyResults() {
+  const RunRecord* run = shownRun();
+  if (!run) return;
+  QGuiApplication::clipboard()->setText(QString::fromStdString(ResultRowsTsv(*run)));
+}
+
+bool AppWindow::exportPicture(const QString& path) {
+  QSaveFile file(path);
+  if (!file.open(QIODevice::WriteOnly) || !area_->grab().save(&file, "PNG") || !file.commit()) {
+    present(QStringLiteral("Das Bild %1 kann nicht geschrieben werden: %2").arg(path, file.errorString()));
+    return false;
+  }
+  return true;
+}
+
+bool AppWindow::exportReport(const QString& path) {
+  const RunRecord* run = shownRun();
+  if (!run) return false;
+  const Status written = Report(*run, reportInfo()).writePdf(path);
+  if (!written) present(QString::fromStdString(written.message()));
+  return written.ok();
+}
+
+bool AppWindow::printReport(QPrinter& printer) {
+  const RunRecord* run = shownRun();
+  if (!run) return false;
+  if (Report(*run, reportInfo()).paint(printer) > 0) return true;
+  present(QStringLiteral("Der Bericht kann nicht gedruckt werden: der Drucker %1 nimmt ihn nicht an.")
+              .arg(printer.printerName()));
+  return false;
+}
+
+void AppWindow::onExportPicture() {
+  const QString path = choosePath(QStringLiteral("Fensterbild als PNG speichern"), QStringLiteral("Lamvero-Fenster"),
+                                  QStringLiteral("PNG-Bilder (*.png)"), QStringLiteral("png"));
+  if (!path.isEmpty() && exportPicture(path)) exportFolder_ = QFileInfo(path).absolutePath();
+}
+
+void AppWindow::onExportReport() {
+  const QString title = reportInfo().title;
+  const QString path = choosePath(QStringLiteral("Bericht als PDF speichern"),
+                                  title.isEmpty() ? QStringLiteral("Lamvero-Bericht") : title,
+                                  QStringLiteral("PDF-Dateien (*.pdf)"), QStringLiteral("pdf"));
+  if (!path.isEmpty() && exportReport(path)) exportFolder_ = QFileInfo(path).absolutePath();
+}
+
+void AppWindow::onPrint() {
+  if (!shownRun()) return;
+  QPrinter printer(QPrinter::HighResolution);
+  if (printer.outputFormat() != QPrinter::NativeFormat) {
+    // Without a printer of the system the print dialog would not open at all.
+    present(QStringLiteral("Es ist kein Drucker eingerichtet. Den Bericht speichert Datei ▸ Exportieren ▸ "
+                           "Bericht als PDF… als Datei."));
+    return;
+  }
+  Report::setUpPage(printer);
+  const QString title = reportInfo().title;
+  printer.setDocName(title.isEmpty() ? QStringLiteral("Lamvero-Bericht") : title);
+  QPrintDialog dialog(&printer, this);
+  dialog.setWindowTitle(QStringLiteral("Bericht drucken"));
+  if (dialog.exec() == QDialog::Accepted) printReport(printer);
+}
+
+QString AppWindow::AboutText() {
+  return QStringLiteral(
+             "<h3>%1</h3>"
+             "<p>Trocknungsrechner für die Ziegel- und Keramikindustrie: symmetrische konvektive Trocknung "
+             "einer Platte aus Ziegelton in einem Gegenstrom- und Kammertrockner.</p>"
+             "<p>Lamvero ist freie Software: Sie dürfen es unter den Bedingungen der GNU General Public "
+             "License, Version 3 oder (nach Ihrer Wahl) jeder späteren Version (GPL-3.0-or-later), "
+             "weitergeben und verändern. Lamvero wird ohne jede Gewährleistung bereitgestellt. Den "
+             "Lizenztext enthält die Datei LICENSE.</p>"
+             "<p>Lamvero verwendet Qt %2 unter der GNU Lesser General Public License, Version 3 "
+             "(LGPL-3.0); mehr dazu unter „Über Qt“.</p>")
+      .arg(ProgramName(), QLatin1String(qVersion()));
+}
+
+void AppWindow::onAbout() {
+  QMessageBox box(this);
+  box.setWindowTitle(QStringLiteral("Über Lamvero"));
+  box.setIconPixmap(windowIcon().pixmap(64, 64));
+  box.setTextFormat(Qt::RichText);
+  box.setText(AboutText());
+  QPushButton* qt = box.addButton(QStringLiteral("Über Qt…"), QMessageBox::ActionRole);
+  box.addButton(QMessageBox::Close);
+  box.exec();
+  if (box.clickedButton() == qt) QMessageBox::aboutQt(this, QStringLiteral("Über Qt"));
+}
+
+QString AppWindow::choosePath(const QString& caption, const QString& suggestedName, const QString& filter,
+                              const QString& suffix) {
+  QString folder = exportFolder_;
+  if (folder.isEmpty() && !document_->path().isEmpty()) folder = QFileInfo(document_->path()).absolutePath();
+  if (folder.isEmpty()) folder = QDir::homePath();
+  const QString suggested = QDir(folder).filePath(suggestedName + QLatin1Char('.') + suffix);
+  QString path = choosePath_ ? choosePath_(caption, suggested, filter)
+                             : QFileDialog::getSaveFileName(this, caption, suggested, filter);
+  if (!path.isEmpty() && QFileInfo(path).suffix().isEmpty()) path += QLatin1Char('.') + suffix;
+  return path;
+}
+
+void AppWindow::present(const QString& text) {
+  if (present_) {
+    present_(text);
+  } else {
+    QMessageBox::warning(this, QStringLiteral("Lamvero"), text);
+  }
+}
+
+QMenu& AppWindow::exportMenu() { return fileActions_->exportMenu(); }
+
+QAction* AppWindow::printPlace() { return fileActions_->printPlace(); }
+
+void AppWindow::updateTitle() {
+  setWindowTitle(QStringLiteral("%1[*]  -  %2").arg(document_->displayName(), area_->windowTitle()));
+  setWindowModified(document_->isModified());
+}
+
+bool AppWindow::openFile(const QString& path) { return fileActions_->openFile(path); }
+
+void AppWindow::dragEnterEvent(QDragEnterEvent* event) {
+  if (!DraggedFile(event->mimeData()).isEmpty() && fileActions_->canOpen()) event->acceptProposedAction();
+}
+
+void AppWindow::dropEvent(QDropEvent* event) {
+  const QString path = DraggedFile(event->mimeData());
+  if (path.isEmpty()) return;
+  event->acceptProposedAction();
+  openFile(path);
+}
+
+bool AppWindow::eventFilter(QObject* watched, QEvent* event) {
+  // An input box would take the dropped file's name as text: the window opens the file instead.
+  switch (event->type()) {
+    case QEvent::DragEnter:
+    case QEvent::DragMove: {
+      auto* drag = static_cast<QDragMoveEvent*>(event);
+      if (DraggedFile(drag->mimeData()).isEmpty()) break;
+      if (fileActions_->canOpen()) drag->acceptProposedAction(); else drag->ignore();
+      return true;
+    }
+    case QEvent::Drop: {
+      auto* drop = static_cast<QDropEvent*>(event);
+      if (DraggedFile(drop->mimeData()).isEmpty()) break;
+      dropEvent(drop);
+      return true;
+    }
+    default:
+      break;
+  }
+  return QMainWindow::eventFilter(watched, event);
+}
+
+void AppWindow::closeEvent(QCloseEvent* event) {
+  // Unsaved input changes first; then a run in progress stops, and the area
+  // closes the window again once the run has unwound.
+  if (!closeConfirmed_) {
+    if (!fileActions_->maybeDiscard()) {
+      event->ignore();
+      return;
+    }
+    closeConfirmed_ = true;
+  }
+  if (area_->mayClose()) {
+    diagrams_->close();
+    event->accept();
+  } else {
+    event->ignore();
+  }
+}
+
+}  // namespace lamvero

@@ -1,0 +1,116 @@
+#pragma once
+// The program's top-level window: a main window whose central widget scrolls
+// the fixed-layout calculator area. At its natural size the area fills the
+// window exactly; on a smaller screen the window opens as large as the screen
+// allows and the area scrolls, so every control stays reachable. The menu bar
+// (Datei, Bearbeiten, Ansicht, Hilfe), dialogs and further windows attach here, around
+// the area. The title names the case file and marks unsaved input changes.
+
+#include <QMainWindow>
+#include <QString>
+#include <functional>
+
+#include "ui/report/report.h"
+
+class QAction;
+class QMenu;
+class QPrinter;
+class QScrollArea;
+
+namespace lamvero {
+
+class CaseDocument;
+class DiagramWindow;
+class FileMenu;
+class MainWindow;
+
+class AppWindow : public QMainWindow {
+  Q_OBJECT
+ public:
+  explicit AppWindow(QWidget* parent = nullptr);
+  ~AppWindow() override;
+
+  MainWindow& area() { return *area_; }
+  QScrollArea& scrollArea() { return *scroll_; }
+  CaseDocument& document() { return *document_; }
+
+  // The menus, in the order of the menu bar. A menu without entries is not shown.
+  QMenu& fileMenu() { return *fileMenu_; }
+  FileMenu& fileActions() { return *fileActions_; }
+  QMenu& exportMenu();       // Datei ▸ Exportieren
+  QAction* printPlace();     // Datei: entries for printing go before this
+  QMenu& editMenu() { return *editMenu_; }
+  QMenu& helpMenu() { return *helpMenu_; }
+
+  // Opens a case file, asking first about unsaved input changes; a problem is shown.
+  bool openFile(const QString& path);
+  // The diagrams window (menu Ansicht): every completed run of the area is added to it.
+  DiagramWindow& diagrams() { return *diagrams_; }
+
+  // The size that shows the whole area, bounded by the primary screen's free space.
+  QSize fittingSize() const;
+  // The window size for content of size `whole` on a screen with `free` room:
+  // `whole` if it fits, otherwise bounded by `free`, with room for the scroll
+  // bar (`scrollBar` pixels) that one direction then needs in the other.
+  static QSize FittingSize(QSize whole, QSize free, int scrollBar);
+
+  // The path the user picks in a save dialog, empty if cancelled (replaceable, e.g. by a test).
+  using SavePathChooser =
+      std::function<QString(const QString& caption, const QString& suggested, const QString& filter)>;
+  void setSavePathChooser(SavePathChooser choose) { choosePath_ = std::move(choose); }
+  // How a message reaches the user (a message box unless replaced).
+  using MessagePresenter = std::function<void(const QString& text)>;
+  void setMessagePresenter(MessagePresenter present) { present_ = std::move(present); }
+
+  // The menu command of that object name ("act_Drucken"), or nullptr.
+  QAction* action(const QString& name) const;
+
+  // The commands behind the menus, for the run whose results the window shows
+  // (the latest run that got past the input check, or the run of the opened file).
+  void copyResults();                        // its visible result rows onto the clipboard, tab-separated
+  bool exportPicture(const QString& path);   // the calculator area as a PNG picture
+  bool exportReport(const QString& path);    // its report as a PDF file
+  bool printReport(QPrinter& printer);       // its report on a printer set up by the caller
+  ReportInfo reportInfo() const;             // title and file name of the case, the time now
+  static QString AboutText();
+
+ protected:
+  void closeEvent(QCloseEvent* event) override;
+  void dragEnterEvent(QDragEnterEvent* event) override;
+  void dropEvent(QDropEvent* event) override;
+  bool eventFilter(QObject* watched, QEvent* event) override;
+
+ private slots:
+  void onExportPicture();
+  void onExportReport();
+  void onPrint();
+  void onAbout();
+  void updateActions();
+
+ private:
+  void updateTitle();
+  void createMenus();
+  void createScrollArea();
+  void createDiagrams(QMenu& viewMenu);
+  QAction* addAction(QMenu* menu, const char* name, const QString& text, const char* slot);
+  // The run whose results the window shows, or nullptr.
+  const RunRecord* shownRun() const;
+  QString choosePath(const QString& caption, const QString& suggestedName, const QString& filter,
+                     const QString& suffix);
+  void present(const QString& text);
+
+  QScrollArea* scroll_ = nullptr;
+  MainWindow* area_ = nullptr;
+  CaseDocument* document_ = nullptr;
+  QMenu* fileMenu_ = nullptr;
+  QMenu* editMenu_ = nullptr;
+  QMenu* helpMenu_ = nullptr;
+  FileMenu* fileActions_ = nullptr;
+  DiagramWindow* diagrams_ = nullptr;
+  bool closeConfirmed_ = false;  // unsaved changes were dealt with; a run may still be unwinding
+  SavePathChooser choosePath_;
+  MessagePresenter present_;
+  QString exportFolder_;  // where the last export went
+};
+
+}  // namespace lamvero

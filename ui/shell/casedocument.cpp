@@ -1,0 +1,109 @@
+#include "ui/shell/casedocument.h"
+
+#include <QFileInfo>
+#include <QLineEdit>
+
+#include "disk/casefiles.h"
+#include "ui/calculator/mainwindow.h"
+
+namespace lamvero {
+
+bool SameInputs(const InputTexts& a, const InputTexts& b) {
+  for (const InputField& f : InputFields()) {
+    if (a[f.id] != b[f.id]) return false;
+  }
+  return true;
+}
+
+CaseDocument::CaseDocument(MainWindow& area, QObject* parent) : QObject(parent), area_(area) {
+  savedInputs_ = area_.inputs();
+  connect(&area_, &MainWindow::runEnded, this, &CaseDocument::onRunEnded);
+  for (const InputField& f : InputFields()) {
+    if (auto* box = area_.findChild<QLineEdit*>(QString::fromLatin1(f.box))) {
+      connect(box, &QLineEdit::textChanged, this, &CaseDocument::changed);
+    }
+  }
+}
+
+QString CaseDocument::displayName() const {
+  return path_.isEmpty() ? QStringLiteral("Unbenannt") : QFileInfo(path_).fileName();
+}
+
+bool CaseDocument::isModified() const { return !SameInputs(area_.inputs(), savedInputs_); }
+
+bool CaseDocument::runMatchesInputs() const { return run_ && SameInputs(run_->record.inputs, area_.inputs()); }
+
+void CaseDocument::setWithSeries(bool on) {
+  if (withSeries_ == on) return;
+  withSeries_ = on;
+  emit changed();
+}
+
+void CaseDocument::setSaved(const QString& path, const InputTexts& inputs) {
+  path_ = path;
+  savedInputs_ = inputs;
+}
+
+void CaseDocument::onRunEnded(const RunResult& result) {
+  if (result.outcome == RunOutcome::Refused) return;  // the record is still the earlier run's
+  run_ = CaseRunOf(area_.lastRun(), RunDateNow(), ProgramName().toStdString());
+  emit changed();
+}
+
+void CaseDocument::newCase() {
+  const InputTexts defaults = InputTexts::Defaults();
+  setSaved(QString(), defaults);
+  title_.clear();
+  comment_.clear();
+  run_.reset();
+  withSeries_ = false;
+  area_.setInputs(defaults);
+  area_.showOpeningState();
+  emit changed();
+}
+
+Status CaseDocument::open(const QString& path) {
+  Outcome<CaseFile> read = ReadCaseFile(path);
+  if (!read) return read.failure();
+  CaseFile file = std::move(read).value();
+  setSaved(QFileInfo(path).absoluteFilePath(), file.inputs);
+  title_ = std::move(file.title);
+  comment_ = std::move(file.comment);
+  run_ = std::move(file.run);
+  withSeries_ = run_ && run_->hasSeries();
+  area_.setInputs(file.inputs);
+  if (run_) {
+    area_.showRecord(run_->record);
+  } else {
+    area_.showOpeningState();
+  }
+  emit changed();
+  emit opened();
+  return Done{};
+}
+
+Status CaseDocument::saveAs(const QString& path) {
+  CaseFile file;
+  file.inputs = area_.inputs();
+  file.title = title_;
+  file.comment = comment_;
+  // Results belong to the inputs they were computed from.
+  if (runMatchesInputs()) file.run = run_;
+  const Status saved = SaveCaseFile(path, file, withSeries_);
+  if (!saved) return saved;
+  setSaved(QFileInfo(path).absoluteFilePath(), file.inputs);
+  emit changed();
+  return Done{};
+}
+
+Status CaseDocument::exportSeries(const QString& path, CsvDialect dialect, int every) const {
+  if (!run_ || !run_->hasSeries()) return Failure{"", "Es gibt keine Zeitreihen: erst eine Rechnung starten."};
+  return SaveSeriesCsv(path, run_->record.series, dialect, every);
+}
+
+Status CaseDocument::exportResults(const QString& path, CsvDialect dialect) const {
+  if (!run_) return Failure{"", "Es gibt keine Ergebnisse: erst eine Rechnung starten."};
+  return SaveResultsCsv(path, run_->record, dialect);
+}
+
+}  // namespace lamvero

@@ -1,0 +1,65 @@
+#pragma once
+// The calculation the window holds, as a document: the file it came from or
+// was saved to, the input texts as last saved, the title and comment of the
+// file, and the run whose results the window shows (the latest run, or the
+// run read from the file). Opening, saving and exporting go through here;
+// asking the user is left to the menu (ui/filemenu.h).
+
+#include <QObject>
+#include <QString>
+#include <optional>
+
+#include "files/casefile.h"
+#include "text/csvformat.h"
+#include "text/outcome.h"
+#include "run/dryingrun.h"
+
+namespace lamvero {
+
+class MainWindow;
+
+class CaseDocument : public QObject {
+  Q_OBJECT
+ public:
+  explicit CaseDocument(MainWindow& area, QObject* parent = nullptr);
+
+  const QString& path() const { return path_; }  // empty until opened or saved
+  QString displayName() const;                   // the file name, or "Unbenannt"
+  const std::string& title() const { return title_; }      // of the case file; may be empty
+  const std::string& comment() const { return comment_; }
+  // Whether the input texts differ from those last opened or saved.
+  bool isModified() const;
+  // The run the window shows the results of, if any.
+  const std::optional<CaseRun>& run() const { return run_; }
+  // Whether that run was made with the inputs the boxes hold now (only then is it saved with them).
+  bool runMatchesInputs() const;
+  // Whether saving writes the run's time series too.
+  bool withSeries() const { return withSeries_; }
+  void setWithSeries(bool on);
+
+  // A failure says what went wrong and changes nothing.
+  void newCase();                      // default texts, no file, no run
+  Status open(const QString& path);    // shows the inputs and any stored results
+  Status saveAs(const QString& path);  // becomes the document's file
+  Status exportSeries(const QString& path, CsvDialect dialect, int every) const;
+  Status exportResults(const QString& path, CsvDialect dialect) const;
+
+ signals:
+  void changed();  // file, modified state or run
+  void opened();   // a case file was opened; run() is the one it holds, if any
+
+ private:
+  void onRunEnded(const RunResult& result);
+  void setSaved(const QString& path, const InputTexts& inputs);
+
+  MainWindow& area_;
+  QString path_;
+  InputTexts savedInputs_ = InputTexts::Defaults();
+  std::string title_, comment_;
+  std::optional<CaseRun> run_;
+  bool withSeries_ = false;
+};
+
+bool SameInputs(const InputTexts& a, const InputTexts& b);
+
+}  // namespace lamvero

@@ -1,0 +1,242 @@
+#include "ui/shell/filemenu.h"
+
+#include <QAction>
+#include <QDir>
+#include <QFileDialog>
+#include <QFileInfo>
+#include <QMenu>
+#include <QPushButton>
+#include <QSettings>
+
+#include "files/casefile.h"
+#include "ui/shell/casedocument.h"
+#include "ui/calculator/mainwindow.h"
+#include "ui/calculator/runcontroller.h"
+#include "ui/shell/recentfiles.h"
+
+namespace lamvero {
+
+namespace {
+
+const QString kCaseFilter = QStringLiteral("Lamvero-Rechnungen (*.lamvero);;Alle Dateien (*)");
+const QString kCsvFilter = QStringLiteral("CSV-Tabellen (*.csv);;Alle Dateien (*)");
+
+QAction* AddAction(QMenu& menu, const QString& text, const char* name, const QKeySequence& keys = {}) {
+  QAction* a = menu.addAction(text);
+  a->setObjectName(QString::fromLatin1(name));
+  if (!keys.isEmpty()) a->setShortcut(keys);
+  return a;
+}
+
+// A name the user typed without the suffix gets it.
+QString WithSuffix(QString path, const QString& suffix) {
+  if (!path.isEmpty() && QFileInfo(path).suffix().isEmpty()) path += suffix;
+  return path;
+}
+
+}  // namespace
+
+FileMenu::FileMenu(QMenu& menu, CaseDocument& document, MainWindow& area, QWidget& window)
+    : QObject(&menu), document_(document), area_(area), window_(window) {
+  dialogs_.openName = [this](const QString& caption, const QString& dir, const QString& filter) {
+    return QFileDialog::getOpenFileName(&window_, caption, dir, filter);
+  };
+  dialogs_.saveName = [this](const QString& caption, const QString& suggested, const QString& filter) {
+    return QFileDialog::getSaveFileName(&window_, caption, suggested, filter);
+  };
+  dialogs_.askSave = [this](const QString& text) {
+    QMessageBox box(QMessageBox::Question, QStringLiteral("Lamvero"), text,
+                    QMessageBox::Save | QMessageBox::Discard | QMessageBox::Cancel, &window_);
+    box.setDefaultButton(QMessageBox::Save);
+    box.button(QMessageBox::Save)->setText(QStringLiteral("Speichern"));
+    box.button(QMessageBox::Discard)->setText(QStringLiteral("Nicht speichern"));
+    box.button(QMessageBox::Cancel)->setText(QStringLiteral("Abbrechen"));
+    return static_cast<QMessageBox::StandardButton>(box.exec());
+  };
+  dialogs_.warn = [this](const QString& text) { QMessageBox::warning(&window_, QStringLiteral("Lamvero"), text); };
+  dialogs_.csvChoice = [this](bool withEvery) -> std::optional<CsvChoice> {
+    CsvExportDialog dialog(withEvery, &window_);
+    if (dialog.exec() != QDialog::Accepted) return std::nullopt;
+    dialog.remember();
+    return dialog.choice();
+  };
+
+  connect(AddAction(menu, QStringLiteral("&Neu"), "act_Neu", QKeySequence(QStringLiteral("Ctrl+N"))),
+          &QAction::triggered, this, &FileMenu::newCase);
+  connect(AddAction(menu, QStringLiteral("Ö&ffnen…"), "act_Oeffnen", QKeySequence(QStringLiteral("Ctrl+O"))),
+          &QAction::triggered, this, &FileMenu::chooseAndOpen);
+  recent_ = menu.addMenu(QStringLiteral("&Zuletzt geöffnet"));
+  recent_->menuAction()->setObjectName(QStringLiteral("act_Zuletzt"));
+  connect(recent_, &QMenu::aboutToShow, this, &FileMenu::fillRecentMenu);
+  menu.addSeparator();
+  connect(AddAction(menu, QStringLiteral("&Speichern"), "act_Speichern", QKeySequence(QStringLiteral("Ctrl+S"))),
+          &QAction::triggered, this, &FileMenu::save);
+  connect(AddAction(menu, QStringLiteral("Speichern &unter…"), "act_SpeichernUnter",
+                    QKeySequence(QStringLiteral("Ctrl+Shift+S"))),
+          &QAction::triggered, this, &FileMenu::saveAs);
+  withSeries_ = AddAction(menu, QStringLiteral("Zeitreihen &mitspeichern"), "act_MitZeitreihen");
+  withSeries_->setCheckable(true);
+  withSeries_->setToolTip(QStringLiteral("Die Zeitreihen eines Laufs machen eine Falldatei viele Megabyte groß."));
+  connect(withSeries_, &QAction::toggled, &document_, &CaseDocument::setWithSeries);
+  menu.addSeparator();
+  export_ = menu.addMenu(QStringLiteral("&Exportieren"));
+  export_->menuAction()->setObjectName(QStringLiteral("act_Exportieren"));
+  seriesCsv_ = AddAction(*export_, QStringLiteral("&Zeitreihen als CSV…"), "act_ZeitreihenCsv");
+  connect(seriesCsv_, &QAction::triggered, this, &FileMenu::exportSeries);
+  resultsCsv_ = AddAction(*export_, QStringLiteral("&Ergebnisse als CSV…"), "act_ErgebnisseCsv");
+  connect(resultsCsv_, &QAction::triggered, this, &FileMenu::exportResults);
+  printPlace_ = menu.addSeparator();
+  connect(AddAction(menu, QStringLiteral("&Beenden"), "act_Beenden", QKeySequence(QStringLiteral("Ctrl+Q"))),
+          &QAction::triggered, &window_, &QWidget::close);
+
+  connect(&document_, &CaseDocument::changed, this, &FileMenu::updateActions);
+  connect(&area_.runController(), &RunController::phaseChanged, this, &FileMenu::updateActions);
+  updateActions();
+}
+
+QAction& FileMenu::action(const char* objectName) {
+  auto* menu = qobject_cast<QMenu*>(parent());
+  QAction* a = menu->findChild<QAction*>(QString::fromLatin1(objectName));
+  Q_ASSERT_X(a, "FileMenu::action", objectName);
+  return a ? *a : *menu->menuAction();
+}
+
+void FileMenu::updateActions() {
+  const bool idle = canOpen();
+  for (const char* name : {"act_Neu", "act_Oeffnen", "act_Speichern", "act_SpeichernUnter", "act_MitZeitreihen"}) {
+    action(name).setEnabled(idle);
+  }
+  recent_->menuAction()->setEnabled(idle);
+  export_->menuAction()->setEnabled(idle);
+  const auto& run = document_.run();
+  seriesCsv_->setEnabled(idle && run && run->hasSeries());
+  resultsCsv_->setEnabled(idle && run.has_value());
+  const QSignalBlocker quiet(withSeries_);
+  withSeries_->setChecked(document_.withSeries());
+}
+
+QString FileMenu::startFolder() const {
+  if (!document_.path().isEmpty()) return QFileInfo(document_.path()).absolutePath();
+  return QSettings().value(QStringLiteral("lastFolder"), QDir::homePath()).toString();
+}
+
+void FileMenu::rememberFolder(const QString& path) const {
+  QSettings().setValue(QStringLiteral("lastFolder"), QFileInfo(path).absolutePath());
+}
+
+QString FileMenu::suggestedName(const QString& suffix) const {
+  const QString base = document_.path().isEmpty() ? QStringLiteral("Rechnung") : QFileInfo(document_.path()).completeBaseName();
+  return QDir(startFolder()).filePath(base + suffix);
+}
+
+bool FileMenu::maybeDiscard() {
+  if (!document_.isModified()) return true;
+  const QMessageBox::StandardButton answer = dialogs_.askSave(
+      QStringLiteral("Die Eingaben in „%1“ wurden geändert.\nSollen die Änderungen gespeichert werden?")
+          .arg(document_.displayName()));
+  if (answer == QMessageBox::Save) return save();
+  return answer == QMessageBox::Discard;
+}
+
+bool FileMenu::canOpen() const { return !area_.runController().active(); }
+
+void FileMenu::newCase() {
+  if (!maybeDiscard()) return;
+  document_.newCase();
+}
+
+void FileMenu::chooseAndOpen() {
+  if (!maybeDiscard()) return;
+  const QString path = dialogs_.openName(QStringLiteral("Rechnung öffnen"), startFolder(), kCaseFilter);
+  if (path.isEmpty()) return;
+  const Status opened = document_.open(path);
+  if (!opened) {
+    dialogs_.warn(QString::fromStdString(opened.message()));
+    return;
+  }
+  rememberFolder(path);
+  AddRecentFile(document_.path());
+}
+
+bool FileMenu::openFile(const QString& path) {
+  if (!canOpen() || !maybeDiscard()) return false;
+  const Status opened = document_.open(path);
+  if (!opened) {
+    dialogs_.warn(QString::fromStdString(opened.message()));
+    return false;
+  }
+  AddRecentFile(document_.path());
+  return true;
+}
+
+void FileMenu::fillRecentMenu() {
+  recent_->clear();
+  const QStringList files = RecentFiles();
+  for (int i = 0; i < files.size(); ++i) {
+    const QString path = files[i];
+    QAction* a = recent_->addAction(QStringLiteral("&%1 %2").arg(i + 1).arg(QFileInfo(path).fileName()));
+    a->setToolTip(QDir::toNativeSeparators(path));
+    a->setStatusTip(QDir::toNativeSeparators(path));
+    connect(a, &QAction::triggered, this, [this, path] {
+      if (!QFileInfo::exists(path)) {
+        dialogs_.warn(QStringLiteral("Die Datei „%1“ gibt es nicht mehr; sie wird aus der Liste genommen.")
+                          .arg(QDir::toNativeSeparators(path)));
+        RemoveRecentFile(path);
+        return;
+      }
+      openFile(path);
+    });
+  }
+  if (files.isEmpty()) recent_->addAction(QStringLiteral("(keine)"))->setEnabled(false);
+}
+
+bool FileMenu::save() {
+  if (document_.path().isEmpty()) return saveAs();
+  const Status saved = document_.saveAs(document_.path());
+  if (!saved) {
+    dialogs_.warn(QString::fromStdString(saved.message()));
+    return false;
+  }
+  return true;
+}
+
+bool FileMenu::saveAs() {
+  const QString path = WithSuffix(
+      dialogs_.saveName(QStringLiteral("Rechnung speichern unter"), suggestedName(kCaseFileSuffix), kCaseFilter),
+      kCaseFileSuffix);
+  if (path.isEmpty()) return false;
+  const Status saved = document_.saveAs(path);
+  if (!saved) {
+    dialogs_.warn(QString::fromStdString(saved.message()));
+    return false;
+  }
+  rememberFolder(path);
+  AddRecentFile(document_.path());
+  return true;
+}
+
+void FileMenu::exportSeries() {
+  const std::optional<CsvChoice> choice = dialogs_.csvChoice(true);
+  if (!choice) return;
+  const QString path = WithSuffix(
+      dialogs_.saveName(QStringLiteral("Zeitreihen als CSV exportieren"), suggestedName(QStringLiteral("-zeitreihen.csv")),
+                        kCsvFilter),
+      QStringLiteral(".csv"));
+  if (path.isEmpty()) return;
+  const Status exported = document_.exportSeries(path, choice->dialect, choice->every);
+  if (!exported) dialogs_.warn(QString::fromStdString(exported.message()));
+}
+
+void FileMenu::exportResults() {
+  const std::optional<CsvChoice> choice = dialogs_.csvChoice(false);
+  if (!choice) return;
+  const QString path = WithSuffix(
+      dialogs_.saveName(QStringLiteral("Ergebnisse als CSV exportieren"), suggestedName(QStringLiteral("-ergebnisse.csv")),
+                        kCsvFilter),
+      QStringLiteral(".csv"));
+  if (path.isEmpty()) return;
+  const Status exported = document_.exportResults(path, choice->dialect);
+  if (!exported) dialogs_.warn(QString::fromStdString(exported.message()));
+}
+
+}  // namespace lamvero

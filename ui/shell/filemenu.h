@@ -1,0 +1,81 @@
+#pragma once
+// The Datei menu: new, open, recent files, save, save as, the exports and
+// quit, with the dialogs they need. Entries that would interfere with a run
+// are disabled while one is active (from the run controller's phase), and a
+// file opened by other ways (dropped, named) is refused then. The dialogs can
+// be replaced (tests).
+
+#include <QMessageBox>
+#include <QObject>
+#include <QString>
+#include <functional>
+#include <optional>
+
+#include "ui/shell/csvexportdialog.h"
+
+class QAction;
+class QMenu;
+class QWidget;
+
+namespace lamvero {
+
+class CaseDocument;
+class MainWindow;
+
+class FileMenu : public QObject {
+  Q_OBJECT
+ public:
+  struct Dialogs {
+    // A file to open or to save to; empty: cancelled.
+    std::function<QString(const QString& caption, const QString& dir, const QString& filter)> openName;
+    std::function<QString(const QString& caption, const QString& suggested, const QString& filter)> saveName;
+    // Save, Discard or Cancel.
+    std::function<QMessageBox::StandardButton(const QString& text)> askSave;
+    std::function<void(const QString& text)> warn;
+    // Format of a CSV table (withEvery: time series); nothing: cancelled.
+    std::function<std::optional<CsvChoice>(bool withEvery)> csvChoice;
+  };
+
+  // Fills `menu` (the Datei menu) for the document shown in `area`; `window` parents the dialogs.
+  FileMenu(QMenu& menu, CaseDocument& document, MainWindow& area, QWidget& window);
+
+  void setDialogs(Dialogs dialogs) { dialogs_ = std::move(dialogs); }
+
+  QMenu& exportMenu() { return *export_; }
+  // Entries for printing go before this separator (the one above Beenden).
+  QAction* printPlace() { return printPlace_; }
+  QAction& action(const char* objectName);  // e.g. "act_Speichern"
+
+  // Asks whether unsaved input changes are to be saved first; false: the user cancelled.
+  bool maybeDiscard();
+  // Whether a case may be opened or made new now: not while a run is active.
+  bool canOpen() const;
+  // Opens a file (after maybeDiscard) unless canOpen() says no; a problem is shown and changes nothing.
+  bool openFile(const QString& path);
+  bool save();
+  bool saveAs();
+  void newCase();
+  void exportSeries();
+  void exportResults();
+
+ private:
+  void chooseAndOpen();
+  void fillRecentMenu();
+  void updateActions();
+  QString suggestedName(const QString& suffix) const;
+  QString startFolder() const;
+  void rememberFolder(const QString& path) const;
+
+  CaseDocument& document_;
+  MainWindow& area_;
+  QWidget& window_;
+  Dialogs dialogs_;
+  QMenu* recent_ = nullptr;
+  QMenu* export_ = nullptr;
+  QAction* printPlace_ = nullptr;
+  QAction* withSeries_ = nullptr;
+  QAction* seriesCsv_ = nullptr;
+  QAction* resultsCsv_ = nullptr;
+};
+
+}  // namespace lamvero
