@@ -1,8 +1,9 @@
 #!/usr/bin/env bash
 # Plants one-line faults in the drying model, one at a time, and tells which
-# of them the tests of the model and its run catch. For each fault: replace one piece of text in
-# a source file, rebuild core_tests, run it, put the file back. A fault the
-# tests miss is a gap in the tests, unless
+# of them the tests of the model, its run and its plots catch. For each fault:
+# replace one piece of text in a source file, rebuild core_tests and
+# present_tests, run them, put the file back. A fault the tests miss is a gap
+# in the tests, unless
 #  - it cannot change any output (an equivalent fault, listed with `same` and
 #    the reason above it; the table says SAME?! if such a fault is caught
 #    after all, which would make the reason wrong), or
@@ -11,14 +12,14 @@
 #
 # A developer's tool, not part of CI: about 15 minutes for the whole list
 # (232 faults) on two cores shared with another build, after a first build of
-# core_tests of a few minutes (a caught fault stops at the first failing test;
-# a missed one runs every test of the model and its run).
+# the tests of a few minutes (a caught fault stops at the first failing test;
+# a missed one runs every test).
 #
 #   scripts/plant-faults.sh            every fault
 #   scripts/plant-faults.sh WORD       only the faults whose description holds WORD
 #   scripts/plant-faults.sh --check    only check that every fault's text is found once
 #
-# Builds in build-faults/ (Release, model tests only; LAMVERO_FAULT_BUILD names
+# Builds in build-faults/ (Release, these tests only; LAMVERO_FAULT_BUILD names
 # another folder) with at most two jobs. The sources are put back after each
 # fault, also on Ctrl-C or an error (trap). The file paths are set once per
 # part of the model below; each fault names its file by one of them.
@@ -378,9 +379,14 @@ trap 'echo; echo "interrupted: sources restored"; exit 130' INT TERM
 if [ ! -f "$build/CMakeCache.txt" ]; then
   cmake -S . -B "$build" -DCMAKE_BUILD_TYPE=Release -DLAMVERO_WITH_UI=OFF -DLAMVERO_WITH_BENCH=OFF >/dev/null || exit 1
 fi
-echo "building core_tests in $build ..."
-cmake --build "$build" -j2 --target core_tests >"$saved/build.log" 2>&1 || { cat "$saved/build.log"; exit 1; }
-"$build/tests/core_tests" >"$saved/run.log" 2>&1 || { echo "model tests fail without a fault:"; tail -30 "$saved/run.log"; exit 1; }
+# The model and its run (core_tests), and what the run draws (present_tests).
+targets=(core_tests present_tests)
+run_tests() {
+  for t in "${targets[@]}"; do timeout 300 "$build/tests/$t" "$@" || return $?; done
+}
+echo "building ${targets[*]} in $build ..."
+cmake --build "$build" -j2 --target "${targets[@]}" >"$saved/build.log" 2>&1 || { cat "$saved/build.log"; exit 1; }
+run_tests >"$saved/run.log" 2>&1 || { echo "the tests fail without a fault:"; tail -30 "$saved/run.log"; exit 1; }
 
 start=$SECONDS
 caught=0 missed=0 unreached=0 same_missed=0 same_caught=0 broken=0 total=0
@@ -398,14 +404,14 @@ for i in "${!files[@]}"; do
     broken=$((broken + 1))
     continue
   fi
-  if ! cmake --build "$build" -j2 --target core_tests >"$saved/build.log" 2>&1; then
+  if ! cmake --build "$build" -j2 --target "${targets[@]}" >"$saved/build.log" 2>&1; then
     restore
     printf '%-9s %-20s %-64s\n' "NOBUILD" "$(basename "$file")" "$what"
     broken=$((broken + 1))
     continue
   fi
   # The exit status by echo, so that a crash is told in the table, not by the shell.
-  rc=$({ timeout 300 "$build/tests/core_tests" --gtest_fail_fast >"$saved/run.log" 2>&1; echo $?; } 2>/dev/null)
+  rc=$({ run_tests --gtest_fail_fast >"$saved/run.log" 2>&1; echo $?; } 2>/dev/null)
   restore
   failing=$(grep -m1 '^\[  FAILED  \]' "$saved/run.log" | sed 's/^\[  FAILED  \] //; s/, where GetParam.*//; s/ (.*//')
   if [ "$rc" = 124 ]; then

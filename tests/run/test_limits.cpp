@@ -16,6 +16,7 @@
 #include "present/runview.h"
 #include "recordingdisplay.h"
 #include "run/dryingperiods.h"
+#include "run/runevents.h"
 
 namespace lamvero {
 namespace {
@@ -93,6 +94,26 @@ TEST_F(Limits, WaterErrorMarksAndAdviceTurnJustAboveTheirLimits) {
   evaluated(0, MoistureGridNumber(std::nextafter(0.3, 0.0), 1, 1) < kBestGridNumberMin);
   EXPECT_EQ(d.texts["lbl_ungenau3"], "Ortsschrittweite verkleinern od.");
   EXPECT_EQ(d.texts["lbl_ungenau2"], "Zeitschrittweite vergrößern!");
+}
+
+// The evaluation tells the advice on which side of the grid number 0.3 the run
+// lies: Feuchteleit 0.3 m²/s, 1 s and 1 m give exactly 0.3, not yet coarse.
+TEST(EvaluationLimits, GridIsCoarseOnlyBelowTheGridNumber) {
+  struct Advice : NoRunEvents {
+    bool coarseGrid = false;
+    void runEvaluated(const Evaluation& e) override { coarseGrid = e.coarseGrid; }
+  };
+  auto s = std::make_unique<RunState>();
+  s->in.XAnf = 0.25;
+  s->in.deltaT = 1;
+  s->run.dx = 1;
+  Advice advice;
+  s->in.Feuchteleit = 0.3;
+  EvaluateRun(*s, advice);
+  EXPECT_FALSE(advice.coarseGrid);
+  s->in.Feuchteleit = std::nextafter(0.3, 0.0);
+  EvaluateRun(*s, advice);
+  EXPECT_TRUE(advice.coarseGrid);
 }
 
 // In the second period a mean moisture below half a hundredth reads "<0,01".
