@@ -1,7 +1,8 @@
 #!/usr/bin/env bash
 # Plants one-line faults in the drying model, one at a time, and tells which
 # of them the tests of the model and its run catch. For each fault: replace one piece of text in
-# a source file, rebuild core_tests, run it, put the file back. A fault the
+# a source file, rebuild core_tests and present_tests (the model and its
+# run; the presenter and the plots), run them, put the file back. A fault the
 # tests miss is a gap in the tests, unless
 #  - it cannot change any output (an equivalent fault, listed with `same` and
 #    the reason above it; the table says SAME?! if such a fault is caught
@@ -10,7 +11,7 @@
 #    with `unreached` and the reason above it).
 #
 # A developer's tool, not part of CI: about 20 minutes for the whole list on
-# two cores shared with another build, after a first build of core_tests of
+# two cores shared with another build, after a first build of the tests of
 # a few minutes (a caught fault stops at the first failing test; a missed one
 # runs every model test).
 #
@@ -378,9 +379,11 @@ trap 'echo; echo "interrupted: sources restored"; exit 130' INT TERM
 if [ ! -f "$build/CMakeCache.txt" ]; then
   cmake -S . -B "$build" -DCMAKE_BUILD_TYPE=Release -DLAMVERO_WITH_UI=OFF -DLAMVERO_WITH_BENCH=OFF >/dev/null || exit 1
 fi
-echo "building core_tests in $build ..."
-cmake --build "$build" -j2 --target core_tests >"$saved/build.log" 2>&1 || { cat "$saved/build.log"; exit 1; }
-"$build/tests/core_tests" >"$saved/run.log" 2>&1 || { echo "model tests fail without a fault:"; tail -30 "$saved/run.log"; exit 1; }
+# Both test programs, the second only if the first passes.
+run_tests() { "$build/tests/core_tests" "$@" && "$build/tests/present_tests" "$@"; }
+echo "building core_tests and present_tests in $build ..."
+cmake --build "$build" -j2 --target core_tests present_tests >"$saved/build.log" 2>&1 || { cat "$saved/build.log"; exit 1; }
+run_tests >"$saved/run.log" 2>&1 || { echo "model tests fail without a fault:"; tail -30 "$saved/run.log"; exit 1; }
 
 start=$SECONDS
 caught=0 missed=0 unreached=0 same_missed=0 same_caught=0 broken=0 total=0
@@ -398,13 +401,14 @@ for i in "${!files[@]}"; do
     broken=$((broken + 1))
     continue
   fi
-  if ! cmake --build "$build" -j2 --target core_tests >"$saved/build.log" 2>&1; then
+  if ! cmake --build "$build" -j2 --target core_tests present_tests >"$saved/build.log" 2>&1; then
     restore
     printf '%-9s %-20s %-64s\n' "NOBUILD" "$(basename "$file")" "$what"
     broken=$((broken + 1))
     continue
   fi
-  timeout 300 "$build/tests/core_tests" --gtest_fail_fast >"$saved/run.log" 2>&1
+  timeout 300 sh -c '"$0/tests/core_tests" --gtest_fail_fast && "$0/tests/present_tests" --gtest_fail_fast' "$build" \
+    >"$saved/run.log" 2>&1
   rc=$?
   restore
   failing=$(grep -m1 '^\[  FAILED  \]' "$saved/run.log" | sed 's/^\[  FAILED  \] //; s/, where GetParam.*//; s/ (.*//')
