@@ -5,6 +5,7 @@
 
 #include <gtest/gtest.h>
 
+#include <QCoreApplication>
 #include <QLineEdit>
 #include <QPushButton>
 #include <QSet>
@@ -65,7 +66,12 @@ struct Window {
         [this] { return shown("cmd_Pause") && shown("cmd_Stop") && !text("txt_Zeit").isEmpty(); }, kRunTimeoutMs));
   }
   // Waits until the paused run holds: its state stands still and may be read.
-  void waitUntilHolding() { EXPECT_TRUE(QTest::qWaitFor([this] { return run().holding(); }, kRunTimeoutMs)); }
+  // The run posts its last frame before it holds; that frame is delivered
+  // here, so the screen shows the moment of the pause.
+  void waitUntilHolding() {
+    EXPECT_TRUE(QTest::qWaitFor([this] { return run().holding(); }, kRunTimeoutMs));
+    QCoreApplication::sendPostedEvents();
+  }
   static constexpr int kRunTimeoutMs = 120000;
   std::vector<std::string> inputTexts() {
     std::vector<std::string> out;
