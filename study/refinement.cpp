@@ -7,22 +7,17 @@
 
 namespace lamvero {
 
-namespace {
-
-// The text of base's value divided by 2^k, as the input box reads it back.
-std::string Halved(const std::string& text, int k) {
+std::string HalvedText(const std::string& text, int halvings) {
   const double value = ParseNumber(text).value_or(std::nan(""));
-  return CsvNumber(std::ldexp(value, -k), CsvDialect::German);
+  return CsvNumber(std::ldexp(value, -halvings), CsvDialect::German);
 }
-
-}  // namespace
 
 std::vector<InputTexts> RefinementLevels(const InputTexts& base, int refinements) {
   std::vector<InputTexts> levels{base};
   for (int k = 1; k <= refinements; ++k) {
     InputTexts level = base;
-    level[Input::deltaT] = Halved(base[Input::deltaT], k);
-    level[Input::Ortsschrittweite] = Halved(base[Input::Ortsschrittweite], k);
+    level[Input::deltaT] = HalvedText(base[Input::deltaT], k);
+    level[Input::Ortsschrittweite] = HalvedText(base[Input::Ortsschrittweite], k);
     levels.push_back(level);
   }
   return levels;

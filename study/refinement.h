@@ -4,6 +4,7 @@
 // the results have settled. Each halving costs about four times the run
 // before it (twice the steps on twice the grid).
 
+#include <string>
 #include <vector>
 
 #include "inputs/inputs.h"
@@ -18,5 +19,9 @@ constexpr int kMaxRefinements = 5;
 // divided by 2^k (exact in binary), written in their shortest form with a
 // decimal comma ("0,5" -> "0,25" -> "0,125").
 std::vector<InputTexts> RefinementLevels(const InputTexts& base, int refinements);
+
+// The text of a step's value divided by 2^halvings, as the input box reads it
+// back ("0,5", 2 -> "0,125"); a text that is no number gives "NaN".
+std::string HalvedText(const std::string& text, int halvings);
 
 }  // namespace lamvero

@@ -1,0 +1,109 @@
+#include "study/autosteps.h"
+
+#include <atomic>
+#include <cmath>
+#include <limits>
+#include <vector>
+
+#include "inputs/inputcheck.h"
+#include "run/resultdescriptors.h"
+#include "study/accuracy.h"
+#include "study/convergence.h"
+#include "study/levelrunner.h"
+#include "text/numberformat.h"
+
+namespace lamvero {
+
+namespace {
+
+constexpr double kInfinite = std::numeric_limits<double>::infinity();
+
+// The key result that changed most between the last two levels, and by how much (%).
+struct LargestChange {
+  std::string key;
+  double percent = 0;
+};
+
+LargestChange LargestKeyChange(const LevelRun& coarser, const LevelRun& finer) {
+  LargestChange largest;
+  for (const std::string& key : AccuracyKeys()) {
+    const double percent = ChangePercent(LevelValue(coarser, key), LevelValue(finer, key));
+    if (largest.key.empty() || percent > largest.percent) largest = {key, percent};
+  }
+  return largest;
+}
+
+std::string NotSettled(const LargestChange& change, double tolerancePercent) {
+  const std::string amount =
+      std::isinf(change.percent) ? "wird nur auf einer der Stufen erreicht" : "ändert sich noch um " + FormatSignificant(change.percent, 3) + " %";
+  return "\"" + ResultOf(change.key).tableCaption() + "\" " + amount + " (Ziel: unter " +
+         FormatSignificant(tolerancePercent, 3) + " %)";
+}
+
+// The choice from the levels run: the chosen level is the second finest.
+AutoSteps Chosen(const std::vector<InputTexts>& levels, const std::vector<LevelRun>& runs, double tolerancePercent) {
+  AutoSteps steps;
+  const InputTexts& chosen = levels[levels.size() - 2];
+  steps.deltaT = chosen[Input::deltaT];
+  steps.Ortsschrittweite = chosen[Input::Ortsschrittweite];
+  steps.runs = static_cast<int>(runs.size());
+  const AccuracyScheme& both = *FindAccuracyScheme("both");
+  steps.estimate.scheme = both.name;
+  steps.estimate.tolerancePercent = tolerancePercent;
+  for (const InputTexts& level : levels) steps.estimate.levels.push_back({level[Input::deltaT], level[Input::Ortsschrittweite]});
+  steps.remainingErrorPercent = std::numeric_limits<double>::quiet_NaN();
+  for (const std::string& key : AccuracyKeys()) {
+    std::vector<double> values;
+    for (const LevelRun& run : runs) values.push_back(LevelValue(run, key));
+    steps.estimate.results.push_back(EstimateConvergence(key, values, both.ratio(), tolerancePercent));
+    const double error = CoarserLevelErrorPercent(steps.estimate.results.back(), both.ratio());
+    if (!std::isnan(error) && (std::isnan(steps.remainingErrorPercent) || error > steps.remainingErrorPercent)) {
+      steps.remainingErrorPercent = error;
+      steps.remainingErrorKey = key;
+    }
+  }
+  return steps;
+}
+
+}  // namespace
+
+double ChangePercent(double coarser, double finer) {
+  if (std::isnan(coarser) && std::isnan(finer)) return 0;
+  if (std::isnan(coarser) || std::isnan(finer)) return kInfinite;
+  if (coarser == finer) return 0;
+  if (finer == 0) return kInfinite;
+  return 100 * std::fabs(finer - coarser) / std::fabs(finer);
+}
+
+Outcome<AutoSteps> ChooseSteps(const InputTexts& inputs, const AutoStepsOptions& o) {
+  if (!(o.tolerancePercent > 0)) return Failure{"Toleranz", "muss größer als 0 % sein"};
+  const std::vector<InputProblem> problems = FindInputProblems(inputs);
+  if (!problems.empty()) return Failure{"Eingabe", problems.front().text};
+  const AccuracyScheme& both = *FindAccuracyScheme("both");
+  std::vector<InputTexts> levels = AccuracyLevels(inputs, both, 2);
+  if (const std::vector<InputProblem> finer = FindInputProblems(levels[1]); !finer.empty()) {
+    return Failure{LevelName(1, levels[1]), finer.front().text};
+  }
+  std::atomic<std::size_t> finished{0};
+  LevelRunOptions runOptions;
+  runOptions.threads = o.threads;
+  runOptions.stop = o.stop;
+  runOptions.levelDone = [&] {
+    if (o.progress) o.progress(++finished);
+  };
+  std::vector<LevelRun> runs = RunLevels(levels, runOptions);
+  for (;;) {
+    if (const Status completed = LevelsCompleted(levels, runs, o.stop); !completed) return completed.failure();
+    const LargestChange change = LargestKeyChange(runs[runs.size() - 2], runs.back());
+    if (change.percent < o.tolerancePercent) return Chosen(levels, runs, o.tolerancePercent);
+    const std::size_t next = levels.size();
+    levels.push_back(AccuracyLevels(inputs, both, static_cast<int>(next) + 1).back());
+    if (const Status fits = LevelFits(next, levels.back(), runs.front(), both.ratio()); !fits) {
+      return Failure{fits.failure().where, fits.failure().reason + "; bei " + LevelName(next - 1, levels[next - 1]) +
+                                               " " + NotSettled(change, o.tolerancePercent)};
+    }
+    runs.push_back(RunLevels({levels.back()}, runOptions).front());
+  }
+}
+
+}  // namespace lamvero

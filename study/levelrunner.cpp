@@ -1,0 +1,102 @@
+#include "study/levelrunner.h"
+
+#include <algorithm>
+#include <cmath>
+#include <atomic>
+#include <exception>
+#include <mutex>
+#include <thread>
+
+#include "inputs/inputcheck.h"
+#include "run/dryingrun.h"
+#include "run/resultdescriptors.h"
+#include "run/runevents.h"
+
+namespace lamvero {
+
+namespace {
+
+LevelRun RunOneLevel(const InputTexts& inputs, const StopRequest* stop) {
+  NoRunEvents events;
+  RunOptions runOptions;
+  runOptions.stop = stop;
+  LevelRun run;
+  try {
+    const RunRecord record = RunCase(inputs, events, runOptions);
+    run.outcome = record.outcome;
+    run.messages = record.messages;
+    run.nReihe = record.series.nReihe;
+    for (const ResultDescriptor& d : ResultDescriptors()) run.values.push_back(d.value(record));
+  } catch (const std::exception& e) {  // no memory for a run state: this level fails
+    run.outcome = RunOutcome::Failed;
+    run.messages = {std::string("Lauf nicht möglich: ") + e.what()};
+  }
+  return run;
+}
+
+// A level would store more points than a run holds: predicted from the
+// user's level, whose steps it divides; a tenth more for the durations that
+// grow as the step shrinks.
+constexpr double kSeriesMargin = 1.1;
+
+Status LevelCompleted(std::size_t level, const InputTexts& inputs, const LevelRun& run) {
+  if (run.outcome == RunOutcome::Completed) return Done{};
+  std::string why = std::string("Lauf nicht vollständig (") + RunOutcomeName(run.outcome) + ")";
+  for (const std::string& m : run.messages) why += "; " + m;
+  return Failure{LevelName(level, inputs), why};
+}
+
+}  // namespace
+
+std::vector<LevelRun> RunLevels(const std::vector<InputTexts>& levels, const LevelRunOptions& options) {
+  std::vector<LevelRun> runs(levels.size());
+  std::atomic<std::size_t> next{0};
+  std::mutex doneMutex;
+  auto work = [&] {
+    for (std::size_t i = next++; i < levels.size(); i = next++) {
+      runs[i] = RunOneLevel(levels[i], options.stop);
+      const std::lock_guard<std::mutex> lock(doneMutex);
+      if (options.levelDone) options.levelDone();
+    }
+  };
+  const std::size_t workers = std::min<std::size_t>(std::max(options.threads, 1u), levels.size());
+  std::vector<std::thread> threads;
+  for (std::size_t w = 1; w < workers; ++w) threads.emplace_back(work);
+  work();  // the calling thread is one of the workers
+  for (std::thread& t : threads) t.join();
+  return runs;
+}
+
+double LevelValue(const LevelRun& run, const std::string& key) {
+  const std::vector<ResultDescriptor>& table = ResultDescriptors();
+  const ResultDescriptor& result = ResultOf(key);
+  return run.values.at(static_cast<std::size_t>(&result - table.data()));
+}
+
+std::string LevelName(std::size_t level, const InputTexts& inputs) {
+  return "Stufe " + std::to_string(level) + " (Zeitschrittweite " + inputs[Input::deltaT] + " s, Ortsschrittweite " +
+         inputs[Input::Ortsschrittweite] + " mm)";
+}
+
+Status LevelFits(std::size_t level, const InputTexts& inputs, const LevelRun& first, double ratio) {
+  const std::vector<InputProblem> problems = FindInputProblems(inputs);
+  if (!problems.empty()) return Failure{LevelName(level, inputs), problems.front().text};
+  const double points = kSeriesMargin * first.nReihe * std::pow(ratio, static_cast<double>(level));
+  if (points > kMaxSeriesIndex) {
+    return Failure{LevelName(level, inputs), "etwa " + std::to_string(static_cast<long long>(points)) +
+                                                 " Zeitschritte passen nicht in die Zeitreihen (höchstens " +
+                                                 std::to_string(kMaxSeriesIndex) + ")"};
+  }
+  return Done{};
+}
+
+Status LevelsCompleted(const std::vector<InputTexts>& levels, const std::vector<LevelRun>& runs,
+                       const StopRequest* stop) {
+  if (stop && stop->requested()) return Failure{"", "abgebrochen"};
+  for (std::size_t k = 0; k < runs.size(); ++k) {
+    if (const Status completed = LevelCompleted(k, levels[k], runs[k]); !completed) return completed;
+  }
+  return Done{};
+}
+
+}  // namespace lamvero
