@@ -7,6 +7,7 @@
 #include <nlohmann/json.hpp>
 #include <stdexcept>
 
+#include "files/accuracyjson.h"
 #include "run/recordfields.h"
 #include "run/resultdescriptors.h"
 
@@ -97,6 +98,7 @@ ordered RunObject(const CaseRun& run) {
                              {"color", {state.color.r, state.color.g, state.color.b}}};
   }
   o["controls"] = std::move(controls);
+  if (run.accuracy) o["accuracy"] = AccuracyToJson(*run.accuracy);
   return o;
 }
 
@@ -260,11 +262,28 @@ std::map<std::string, ControlState> ReadControls(const json& j, const ControlNam
   return controls;
 }
 
+AccuracyEstimate ReadAccuracy(const json& j) {
+  Outcome<AccuracyEstimate> read = AccuracyFromJson(j, "run.accuracy");
+  if (!read) Fail("Das Feld " + Quoted(read.failure().where) + ": " + read.failure().reason + ".");
+  return std::move(read).value();
+}
+
+// An estimate starts from the run's own steps; one that does not was made for other inputs.
+void ExpectAccuracyOfRun(const CaseRun& run) {
+  if (!run.accuracy) return;
+  const AccuracyLevel& first = run.accuracy->levels.front();
+  if (first.deltaT != run.record.inputs[Input::deltaT] ||
+      first.Ortsschrittweite != run.record.inputs[Input::Ortsschrittweite]) {
+    Fail("Die Genauigkeitsschätzung „run.accuracy“ passt nicht zum Lauf (andere Schrittweiten als die Eingaben).");
+  }
+}
+
 CaseRun ReadRun(const json& j, const ControlNameCheck& isControl) {
   const std::string path = "run";
   ExpectKeys(j, path,
              {"date", "program", "outcome", "messages", "results", "nReihe", "nReihe1TA", "values", "derived",
-              "scalars", "controls"});
+              "scalars", "controls"},
+             {"accuracy"});
   CaseRun run;
   RunRecord& r = run.record;
   run.date = Text(j.at("date"), "run.date", 64, true);
@@ -287,6 +306,7 @@ CaseRun ReadRun(const json& j, const ControlNameCheck& isControl) {
   r.results.nIter = static_cast<int>(Integer(At(j.at("scalars"), "run.scalars", "nIter"), "run.scalars.nIter",
                                              -kMaxIterations, kMaxIterations));
   r.controls = ReadControls(j.at("controls"), isControl);
+  if (j.contains("accuracy")) run.accuracy = ReadAccuracy(j.at("accuracy"));
   return run;
 }
 
@@ -361,6 +381,7 @@ CaseFile ReadCase(std::string_view text, const ControlNameCheck& isControl) {
   if (j.contains("run")) {
     CaseRun run = ReadRun(j.at("run"), isControl);
     run.record.inputs = file.inputs;
+    ExpectAccuracyOfRun(run);
     // The table is written from the record: a table that says otherwise was changed by hand.
     const json expected = ResultTable<json>(run.record);
     const json& table = j.at("run").at("results");

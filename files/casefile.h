@@ -4,7 +4,8 @@
 // and, after a run, the run: outcome, messages, the inputs in model units,
 // the derived values, the results (as the record keeps them and as a table of
 // numbers with units and the texts the window showed), the state of every
-// control the run touched, the date and the program. The time series are
+// control the run touched, the date and the program, and the run's accuracy
+// estimate when one was made. The time series are
 // written only when asked for. Reading checks everything and names the first
 // problem; a file that fails the check gives nothing.
 
@@ -15,6 +16,7 @@
 #include <string_view>
 
 #include "inputs/inputs.h"
+#include "run/accuracyestimate.h"
 #include "run/runrecord.h"
 #include "text/outcome.h"
 
@@ -36,6 +38,9 @@ struct CaseRun {
   // The run's stored points, also when the file leaves the series out.
   int nReihe = -1;
   int nReihe1TA = 0;
+  // The accuracy estimate of this run, when one was made; its first level has
+  // the run's own steps.
+  std::optional<AccuracyEstimate> accuracy;
   bool hasSeries() const { return record.series.nReihe >= 0; }
 };
 

@@ -84,7 +84,8 @@ std::string Number17(double value) {
   return std::string(buffer, result.ptr);
 }
 
-std::string RunJson(const RunRecord& record, int profileCurves, const std::vector<InputWarning>& warnings) {
+std::string RunJson(const RunRecord& record, int profileCurves, const std::vector<InputWarning>& warnings,
+                    const std::string& members) {
   std::string out = "{\"outcome\":" + JsonString(RunOutcomeName(record.outcome)) + ",\"messages\":[";
   for (std::size_t i = 0; i < record.messages.size(); ++i) {
     out += (i ? "," : "") + JsonString(record.messages[i]);
@@ -109,7 +110,7 @@ std::string RunJson(const RunRecord& record, int profileCurves, const std::vecto
            ",\"unit\":" + JsonString(d.unit) + ",\"box\":" + JsonString(d.box) + "}";
     firstResult = false;
   }
-  return out + "}}\n";
+  return out + "}" + members + "}\n";
 }
 
 std::string RefusedJson(const std::vector<InputProblem>& problems, const InputTexts& inputs,

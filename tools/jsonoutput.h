@@ -17,8 +17,10 @@ std::string Number17(double value);
 
 // A run that went ahead: outcome, messages, the fields the run touched, the
 // scalars of its results, then the input texts, the warnings and every result
-// as a number with its unit and the box that shows it.
-std::string RunJson(const RunRecord& record, int profileCurves, const std::vector<InputWarning>& warnings);
+// as a number with its unit and the box that shows it; then `members`, further
+// members asked for by options (",\"accuracy\":{...}"), written as given.
+std::string RunJson(const RunRecord& record, int profileCurves, const std::vector<InputWarning>& warnings,
+                    const std::string& members = "");
 
 // Input the check refused: outcome "Refused", each problem with its fields,
 // the input texts and the warnings.

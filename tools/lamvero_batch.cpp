@@ -35,6 +35,10 @@
 #include "inputs/plausibility.h"
 #include "text/numberformat.h"
 #include "run/runstate.h"
+#include "study/accuracy.h"
+#include "study/autosteps.h"
+#include "tools/accuracyoptions.h"
+#include "tools/accuracyoutput.h"
 #include "tools/batchdisplay.h"
 #include "tools/batchreport.h"
 #include "tools/casefileoptions.h"
@@ -100,6 +104,7 @@ struct Request {
   std::vector<std::string> assignments;
   CaseFileOptions files;
   StudyOptions study;
+  AccuracyRequest accuracy;
 };
 
 void DefineCommandLine(CLI::App& app, Request& r) {
@@ -113,7 +118,8 @@ void DefineCommandLine(CLI::App& app, Request& r) {
       "voll oder keine endlichen Werte; Grund auf stderr); 1 eine Ausgabe ließ sich nicht schreiben (eine\n"
       "Ausgabedatei oder stdout; jeder Ausgabepfad wird vor dem Lauf geprüft). Musste der Lauf anhalten\n"
       "und ließ sich zudem eine Ausgabe nicht schreiben, bleibt es bei 3; stderr nennt beides. Eine Studie endet\n"
-      "mit 3, wenn ein Fall nicht vollständig gerechnet wurde (Spalte outcome).");
+      "mit 3, wenn ein Fall nicht vollständig gerechnet wurde (Spalte outcome); --accuracy und --auto-steps enden\n"
+      "mit 3, wenn sich die Genauigkeit nicht schätzen bzw. keine Schrittweite wählen ließ (Grund auf stderr).");
   app.set_version_flag("--version", std::string("lamvero-batch ") + LAMVERO_VERSION);
   app.add_flag("--json", r.json,
                "statt der Zeilen ein JSON-Objekt: outcome, messages, fields, scalars, inputs, warnings, results "
@@ -124,6 +130,7 @@ void DefineCommandLine(CLI::App& app, Request& r) {
   app.add_option("--report", r.reportPath, "der Bericht des Laufs als PDF-Datei (A4, mit beiden Diagrammen)");
   app.add_option("inputs", r.assignments, "Eingaben txt_Name=TEXT");
   AddStudyOptions(app, r.study);
+  r.accuracy.registerWith(app);
 }
 
 // One command of the runner: the command line read, checked, the run or the
@@ -157,6 +164,8 @@ class BatchCommand {
   void writeSeries(const RunRecord& record);
   void writeCase(const RunRecord& record);
   void writePicture();
+  std::optional<int> chooseSteps();
+  std::string accuracyMembers(const RunRecord& record);
 
   CLI::App app_{
       "lamvero-batch: rechnet einen vollständigen Trocknungslauf ohne Fenster. Ausgangspunkt sind die\n"
@@ -175,6 +184,8 @@ class BatchCommand {
   std::unique_ptr<MainWindow> window_;
   std::unique_ptr<RunState> ownState_;
   std::unique_ptr<BatchDisplay> display_;
+  std::optional<AutoSteps> autoSteps_;
+  std::optional<AccuracyEstimate> accuracy_;
   int status_ = kExitCompleted;
 };
 
@@ -237,7 +248,8 @@ Status BatchCommand::applyAssignments() {
 
 std::vector<std::string> BatchCommand::singleRunOutputs() const {
   std::vector<std::string> outputs;
-  for (const char* option : {"--json", "--series", "--png", "--report", "--save", "--with-series", "--every"}) {
+  for (const char* option : {"--json", "--series", "--png", "--report", "--save", "--with-series", "--every",
+                             "--accuracy", "--auto-steps"}) {
     if (given(option)) outputs.push_back(option);
   }
   return outputs;
@@ -250,13 +262,59 @@ std::optional<int> BatchCommand::check() {
     return kExitUsageOrRefused;
   }
   if (const Status assigned = applyAssignments(); !assigned) return usage(assigned.message());
-  if (const Status studyOnly = CheckStudyOnlyOptions(app_, r_.study); !studyOnly) {
+  if (const Status accuracy = r_.accuracy.resolve(app_); !accuracy) return usage(accuracy.message());
+  const bool levels = r_.accuracy.estimate || r_.accuracy.autoSteps;
+  if (const Status studyOnly = CheckStudyOnlyOptions(app_, r_.study, levels); !studyOnly) {
     std::cerr << "lamvero-batch: " << studyOnly.message() << "\n";
     return kExitUsageOrRefused;
   }
   if (StudyRequested(r_.study)) return RunStudyCommand(r_.study, inputs_, r_.files.dialect(), singleRunOutputs());
   if (const std::optional<int> ended = checkOutputs()) return ended;
-  return checkInputs();
+  if (const std::optional<int> ended = checkInputs()) return ended;
+  return chooseSteps();
+}
+
+// --auto-steps: the run then has the chosen steps; a search that fails ends
+// the command as a run that had to stop.
+std::optional<int> BatchCommand::chooseSteps() {
+  if (!r_.accuracy.autoSteps) return std::nullopt;
+  AutoStepsOptions options;
+  options.tolerancePercent = r_.accuracy.autoStepsPercent;
+  options.threads = WorkerThreads(r_.study);
+  Outcome<AutoSteps> chosen = ChooseSteps(inputs_, options);
+  if (!chosen) {
+    std::cerr << "lamvero-batch: --auto-steps: " << chosen.message() << "\n";
+    return kExitStopped;
+  }
+  autoSteps_ = std::move(chosen).value();
+  std::cerr << "lamvero-batch: " << AutoStepsLine(*autoSteps_) << "\n";
+  inputs_[Input::deltaT] = autoSteps_->deltaT;
+  inputs_[Input::Ortsschrittweite] = autoSteps_->Ortsschrittweite;
+  return checkInputs();  // the warnings now concern the chosen steps
+}
+
+// The members --json adds for --auto-steps and --accuracy; the estimate also
+// goes to the rows and the case file. An estimate that cannot be made ends
+// the command as a run that had to stop.
+std::string BatchCommand::accuracyMembers(const RunRecord& record) {
+  std::string members;
+  if (autoSteps_) members += AutoStepsJsonMember(*autoSteps_, r_.accuracy.autoStepsPercent);
+  if (!r_.accuracy.estimate) return members;
+  Outcome<AccuracyEstimate> estimate = Failure{"", "kein vollständiger Lauf, von dem aus verfeinert werden kann"};
+  if (record.outcome == RunOutcome::Completed) {
+    AccuracyOptions options;
+    options.scheme = r_.accuracy.scheme;
+    options.tolerancePercent = r_.accuracy.tolerancePercent;
+    options.threads = WorkerThreads(r_.study);
+    estimate = EstimateAccuracy(inputs_, options);
+  }
+  if (estimate) {
+    accuracy_ = estimate.value();
+  } else {
+    std::cerr << "lamvero-batch: --accuracy: " << estimate.message() << "\n";
+    status_ = kExitStopped;
+  }
+  return members + AccuracyJsonMember(estimate);
 }
 
 std::optional<int> BatchCommand::checkOutputs() const {
@@ -342,6 +400,7 @@ void BatchCommand::writeCase(const RunRecord& record) {
   if (caseFile_) saved = *caseFile_;  // title and comment stay
   saved.inputs = inputs_;
   saved.run = CaseRunOf(record, RunDateNow(), ProgramName().toStdString());
+  saved.run->accuracy = accuracy_;
   const Status written = SaveCaseFile(QString::fromStdString(r_.files.savePath), saved, r_.files.withSeries);
   if (!written) fileError(written.message());
 }
@@ -355,12 +414,14 @@ void BatchCommand::writePicture() {
 
 int BatchCommand::write(const RunResult& result) {
   const RunRecord& record = (window_ ? window_->runState() : *ownState_).record;
+  status_ = result.outcome == RunOutcome::Completed ? kExitCompleted : kExitStopped;
+  const std::string members = accuracyMembers(record);
   if (r_.json) {
-    std::cout << RunJson(record, display_->profileCurves(), warnings_);
+    std::cout << RunJson(record, display_->profileCurves(), warnings_, members);
   } else if (!seriesToStdout()) {  // then stdout holds the table alone
     PrintRows(record);
+    if (accuracy_) std::cout << AccuracyLines(*accuracy_);
   }
-  status_ = result.outcome == RunOutcome::Completed ? kExitCompleted : kExitStopped;
   for (const std::string& m : result.messages) std::cerr << "lamvero-batch: " << m << "\n";
   writeSeries(record);
   if (given("--save")) writeCase(record);

@@ -75,7 +75,8 @@ void AddStudyOptions(CLI::App& app, StudyOptions& o) {
                  "Studie: ein Fall je Zeile einer CSV-Datei, Kopfzeile = Feldnamen (beliebige Auswahl; leere Zelle "
                  "und fehlende Felder: Vorgabe bzw. txt_Name=TEXT); mit --vary: jede Zeile mal dem Gitter")
       ->type_name("DATEI.csv");
-  app.add_option("-j,--jobs", o.jobs, "Studie: so viele Fälle gleichzeitig (Vorgabe: einer je Kern, den der Prozess nutzen darf)")
+  app.add_option("-j,--jobs", o.jobs, "Studie, --accuracy, --auto-steps: so viele Läufe gleichzeitig (Vorgabe: einer je Kern, den der "
+                 "Prozess nutzen darf)")
       ->check(CLI::Range(1u, 1024u));
   app.add_option("--shard", o.shard,
                  "Studie: nur Teil K von N rechnen (jeder N-te Fall ab Fall K, K und N ab 1); die Teile setzt "
@@ -103,13 +104,19 @@ bool StudyRequested(const StudyOptions& o) {
   return !o.vary.empty() || !o.casesPath.empty() || o.refinements >= 0 || !o.merge.empty();
 }
 
-Status CheckStudyOnlyOptions(const CLI::App& app, const StudyOptions& o) {
+Status CheckStudyOnlyOptions(const CLI::App& app, const StudyOptions& o, bool levelsRequested) {
   if (StudyRequested(o)) return Done{};
   for (const char* name : {"--jobs", "--shard", "--format", "--progress"}) {
-    if (app.count(name) > 0) return Failure{"", std::string(name) + " gilt nur für eine Studie (--vary, --cases, --refine)"};
+    if (levelsRequested && std::string(name) == "--jobs") continue;
+    if (app.count(name) > 0) {
+      return Failure{"", std::string(name) + " gilt nur für eine Studie (--vary, --cases, --refine)" +
+                             (std::string(name) == "--jobs" ? " oder mit --accuracy, --auto-steps" : "")};
+    }
   }
   return Done{};
 }
+
+unsigned WorkerThreads(const StudyOptions& o) { return o.jobs > 0 ? o.jobs : Cores(); }
 
 namespace {
 
@@ -188,7 +195,7 @@ int RunCases(const StudyOptions& o, const StudyCases& cases, const StudyLayout& 
     return kExitFileError;
   }
   StudyRunOptions runOptions;
-  runOptions.jobs = o.jobs > 0 ? o.jobs : Cores();
+  runOptions.jobs = WorkerThreads(o);
   RunStudy(count, [&cases](std::size_t i) { return cases.inputs(i); }, output, runOptions);
   progress.end();
 

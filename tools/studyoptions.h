@@ -30,9 +30,13 @@ void AddStudyOptions(CLI::App& app, StudyOptions& options);
 // Whether the command line asks for a study (or a merge) rather than one run.
 bool StudyRequested(const StudyOptions& options);
 
-// Refuses a study option given without a study (such as -j for one run)
-// rather than ignore it.
-Status CheckStudyOnlyOptions(const CLI::App& app, const StudyOptions& options);
+// Refuses a study option given without a study (such as --shard for one run)
+// rather than ignore it. -j also sets the threads of a run's refined levels
+// (levelsRequested: --accuracy, --auto-steps).
+Status CheckStudyOnlyOptions(const CLI::App& app, const StudyOptions& options, bool levelsRequested);
+
+// The worker threads the options ask for: -j, or one per core this process may use.
+unsigned WorkerThreads(const StudyOptions& options);
 
 // Runs the study on top of base and writes it to stdout; returns the exit
 // status. singleRunOutputs names the single-run options also given (such as
