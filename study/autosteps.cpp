@@ -36,7 +36,7 @@ LargestChange LargestKeyChange(const LevelRun& coarser, const LevelRun& finer) {
 std::string NotSettled(const LargestChange& change, double tolerancePercent) {
   const std::string amount =
       std::isinf(change.percent) ? "wird nur auf einer der Stufen erreicht" : "ändert sich noch um " + FormatSignificant(change.percent, 3) + " %";
-  return "\"" + ResultOf(change.key).tableCaption() + "\" " + amount + " (Ziel: unter " +
+  return "„" + ResultOf(change.key).tableCaption() + "“ " + amount + " (Ziel: unter " +
          FormatSignificant(tolerancePercent, 3) + " %)";
 }
 
@@ -99,8 +99,10 @@ Outcome<AutoSteps> ChooseSteps(const InputTexts& inputs, const AutoStepsOptions&
     const std::size_t next = levels.size();
     levels.push_back(AccuracyLevels(inputs, both, static_cast<int>(next) + 1).back());
     if (const Status fits = LevelFits(next, levels.back(), runs.front(), both.ratio()); !fits) {
-      return Failure{fits.failure().where, fits.failure().reason + "; bei " + LevelName(next - 1, levels[next - 1]) +
-                                               " " + NotSettled(change, o.tolerancePercent)};
+      const std::string& why = fits.failure().reason;
+      const bool sentence = !why.empty() && why.back() == '.';
+      return Failure{fits.failure().where, why + (sentence ? " Bei " : "; bei ") + LevelName(next - 1, levels[next - 1]) +
+                                               " " + NotSettled(change, o.tolerancePercent) + (sentence ? "." : "")};
     }
     runs.push_back(RunLevels({levels.back()}, runOptions).front());
   }
