@@ -76,14 +76,15 @@ Outcome<AccuracyEstimate> EstimateAccuracy(const InputTexts& inputs, const Accur
   if (!problems.empty()) return Failure{"Eingabe", problems.front().text};
   const std::vector<InputTexts> levels = AccuracyLevels(inputs, *o.scheme, o.levels);
   const std::size_t total = levels.size();
-  std::atomic<std::size_t> finished{0};
+  std::atomic<std::size_t> finished{o.userRun ? 1u : 0u};
   LevelRunOptions runOptions;
   runOptions.stop = o.stop;
   runOptions.levelDone = [&] {
     if (o.progress) o.progress(++finished, total);
   };
   // The user's level first: its length tells whether the finer ones fit.
-  std::vector<LevelRun> runs = RunLevels({levels.front()}, runOptions);
+  std::vector<LevelRun> runs =
+      o.userRun ? std::vector<LevelRun>{LevelRunOf(*o.userRun)} : RunLevels({levels.front()}, runOptions);
   if (const Status completed = LevelsCompleted(levels, runs, o.stop); !completed) return completed.failure();
   for (std::size_t k = 1; k < total; ++k) {
     if (const Status fits = LevelFits(k, levels[k], runs.front(), o.scheme->ratio()); !fits) return fits.failure();

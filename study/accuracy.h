@@ -9,7 +9,8 @@
 //   options.threads = 2;                // stop request, progress
 //   Outcome<AccuracyEstimate> estimate = EstimateAccuracy(inputs, options);
 //
-// The first level is the user's case itself, run again. A failure names the
+// The first level is the user's case itself: the run already made, when the
+// caller hands it over, or else run again. A failure names the
 // level and why: the input refused, a level too fine for the grid or the time
 // series (said before that level runs), a level that had to stop, the stop
 // request. The estimate concerns the numbers of the model (how far they are
@@ -23,6 +24,7 @@
 
 #include "inputs/inputs.h"
 #include "run/accuracyestimate.h"
+#include "run/runrecord.h"
 #include "run/stoprequest.h"
 #include "text/outcome.h"
 
@@ -60,7 +62,11 @@ struct AccuracyOptions {
   double tolerancePercent = kDefaultAccuracyTolerancePercent;
   unsigned threads = 1;                 // levels run at once
   const StopRequest* stop = nullptr;    // aborts the estimate; it then fails
-  // Called on a worker thread, one call at a time: levels finished, levels in all.
+  // The run of the user's inputs, when the caller has made it (the window's,
+  // the runner's); it must be the run of exactly these inputs.
+  const RunRecord* userRun = nullptr;
+  // Called on the calling thread or a worker thread, one call at a time:
+  // levels finished, levels in all.
   std::function<void(std::size_t finished, std::size_t total)> progress;
 };
 

@@ -30,7 +30,8 @@ struct AutoStepsOptions {
   double tolerancePercent = kDefaultAutoStepsTolerancePercent;
   unsigned threads = 1;               // the first two levels run at once
   const StopRequest* stop = nullptr;  // aborts the search; it then fails
-  // Called on a worker thread, one call at a time: levels finished so far.
+  // Called on the calling thread or a worker thread, one call at a time:
+  // levels finished so far.
   std::function<void(std::size_t finished)> progress;
 };
 

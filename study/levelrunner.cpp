@@ -22,11 +22,7 @@ LevelRun RunOneLevel(const InputTexts& inputs, const StopRequest* stop) {
   runOptions.stop = stop;
   LevelRun run;
   try {
-    const RunRecord record = RunCase(inputs, events, runOptions);
-    run.outcome = record.outcome;
-    run.messages = record.messages;
-    run.nReihe = record.series.nReihe;
-    for (const ResultDescriptor& d : ResultDescriptors()) run.values.push_back(d.value(record));
+    run = LevelRunOf(RunCase(inputs, events, runOptions));
   } catch (const std::exception& e) {  // no memory for a run state: this level fails
     run.outcome = RunOutcome::Failed;
     run.messages = {std::string("Lauf nicht möglich: ") + e.what()};
@@ -47,6 +43,15 @@ Status LevelCompleted(std::size_t level, const InputTexts& inputs, const LevelRu
 }
 
 }  // namespace
+
+LevelRun LevelRunOf(const RunRecord& record) {
+  LevelRun run;
+  run.outcome = record.outcome;
+  run.messages = record.messages;
+  run.nReihe = record.series.nReihe;
+  for (const ResultDescriptor& d : ResultDescriptors()) run.values.push_back(d.value(record));
+  return run;
+}
 
 std::vector<LevelRun> RunLevels(const std::vector<InputTexts>& levels, const LevelRunOptions& options) {
   std::vector<LevelRun> runs(levels.size());

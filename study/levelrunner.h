@@ -26,9 +26,13 @@ struct LevelRun {
 struct LevelRunOptions {
   unsigned threads = 1;               // at most one per level is started
   const StopRequest* stop = nullptr;  // stops the running levels at their next step
-  // Called on a worker thread (one at a time) whenever a level has finished.
+  // Called whenever a level has finished, one call at a time, on the thread
+  // that ran it (the calling thread runs levels too).
   std::function<void()> levelDone;
 };
+
+// What a level keeps of a run already made (a completed or stopped one).
+LevelRun LevelRunOf(const RunRecord& record);
 
 // The runs of these inputs, in their order.
 std::vector<LevelRun> RunLevels(const std::vector<InputTexts>& levels, const LevelRunOptions& options);

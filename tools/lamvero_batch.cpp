@@ -306,6 +306,7 @@ std::string BatchCommand::accuracyMembers(const RunRecord& record) {
     options.scheme = r_.accuracy.scheme;
     options.tolerancePercent = r_.accuracy.tolerancePercent;
     options.threads = WorkerThreads(r_.study);
+    options.userRun = &record;
     estimate = EstimateAccuracy(inputs_, options);
   }
   if (estimate) {

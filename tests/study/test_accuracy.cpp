@@ -87,6 +87,16 @@ TEST(Accuracy, TheFirstLevelIsTheUsersRunAndTheEstimateBracketsAFarFinerRun) {
       EXPECT_LE(off, r.errorPercent) << r.key << ": the direct fine run lies outside the estimated error";
     }
   }
+
+  // Handed the user's run, the estimate runs only the finer level and finds the same.
+  calls = 0;
+  options.userRun = &user;
+  const Outcome<AccuracyEstimate> again = EstimateAccuracy(QuickInputs(), options);
+  ASSERT_TRUE(again) << again.message();
+  EXPECT_EQ(calls, 1u);
+  for (std::size_t i = 0; i < again->results.size(); ++i) {
+    EXPECT_EQ(again->results[i].values, estimate->results[i].values) << again->results[i].key;
+  }
 }
 
 TEST(Accuracy, LevelsThatCannotRunAreRefusedNamingTheLevel) {
