@@ -11,6 +11,7 @@
 #include "study/convergence.h"
 #include "study/levelrunner.h"
 #include "text/numberformat.h"
+#include "text/parsenumber.h"
 
 namespace lamvero {
 
@@ -24,10 +25,15 @@ struct LargestChange {
   double percent = 0;
 };
 
-LargestChange LargestKeyChange(const LevelRun& coarser, const LevelRun& finer) {
+// A duration is resolved to one time step: one that moves by no more than the
+// coarser level's step (a counter-current section that ends in the first step
+// lasts exactly one step on every level) has not changed.
+LargestChange LargestKeyChange(const LevelRun& coarser, const LevelRun& finer, double coarserStep) {
   LargestChange largest;
   for (const std::string& key : AccuracyKeys()) {
-    const double percent = ChangePercent(LevelValue(coarser, key), LevelValue(finer, key));
+    const double from = LevelValue(coarser, key), to = LevelValue(finer, key);
+    const bool withinStep = ResultOf(key).isDuration() && std::fabs(to - from) <= coarserStep;
+    const double percent = withinStep ? 0 : ChangePercent(from, to);
     if (largest.key.empty() || percent > largest.percent) largest = {key, percent};
   }
   return largest;
@@ -94,7 +100,8 @@ Outcome<AutoSteps> ChooseSteps(const InputTexts& inputs, const AutoStepsOptions&
   std::vector<LevelRun> runs = RunLevels(levels, runOptions);
   for (;;) {
     if (const Status completed = LevelsCompleted(levels, runs, o.stop); !completed) return completed.failure();
-    const LargestChange change = LargestKeyChange(runs[runs.size() - 2], runs.back());
+    const double coarserStep = ParseNumber(levels[levels.size() - 2][Input::deltaT]).value_or(0);
+    const LargestChange change = LargestKeyChange(runs[runs.size() - 2], runs.back(), coarserStep);
     if (change.percent < o.tolerancePercent) return Chosen(levels, runs, o.tolerancePercent);
     const std::size_t next = levels.size();
     levels.push_back(AccuracyLevels(inputs, both, static_cast<int>(next) + 1).back());

@@ -3,7 +3,8 @@
 // the spatial step together until no key result changes by more than the
 // tolerance from one level to the next. The chosen steps are the coarser of
 // that pair: halving both of them again changes no key result by more than
-// the tolerance (the finer run of the pair showed it).
+// the tolerance (the finer run of the pair showed it), except a duration that
+// moves by no more than one time step, the finest it can be resolved to.
 //
 //   AutoStepsOptions options;
 //   options.tolerancePercent = 1;

@@ -290,7 +290,15 @@ std::optional<int> BatchCommand::chooseSteps() {
   std::cerr << "lamvero-batch: " << AutoStepsLine(*autoSteps_) << "\n";
   inputs_[Input::deltaT] = autoSteps_->deltaT;
   inputs_[Input::Ortsschrittweite] = autoSteps_->Ortsschrittweite;
-  return checkInputs();  // the warnings now concern the chosen steps
+  // The chosen steps passed the input check; the warnings now concern them,
+  // and only those on the steps are new.
+  warnings_ = FindUnusualInputs(inputs_);
+  for (const InputWarning& w : warnings_) {
+    if (w.field == Input::deltaT || w.field == Input::Ortsschrittweite) {
+      std::cerr << "lamvero-batch: Warnung: " << w.text << "\n";
+    }
+  }
+  return std::nullopt;
 }
 
 // The members --json adds for --auto-steps and --accuracy; the estimate also

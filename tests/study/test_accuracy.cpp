@@ -150,6 +150,20 @@ TEST(AutoSteps, HalvingTheChosenStepsChangesNoKeyResultByTheTolerance) {
   }
 }
 
+TEST(AutoSteps, ADurationOfOneTimeStepCountsAsSettled) {
+  InputTexts in = QuickInputs();
+  in[Input::ThetaGegenstromende] = "35";  // the air switches in the first step on every level
+  AutoStepsOptions options;
+  options.tolerancePercent = 1;
+  const Outcome<AutoSteps> steps = ChooseSteps(in, options);
+  ASSERT_TRUE(steps) << steps.message();
+  const AccuracyResult& gegen = steps->estimate.results[1];
+  ASSERT_EQ(gegen.key, "DauerGegenstrom");
+  const std::size_t chosen = gegen.values.size() - 2;
+  EXPECT_EQ(gegen.values[chosen], 2 * gegen.values[chosen + 1]);  // one step each: 100 % apart
+  EXPECT_EQ(steps->deltaT, steps->estimate.levels[chosen].deltaT);
+}
+
 TEST(AutoSteps, ChangePercentOfMissingAndZeroValues) {
   const double nan = std::nan("");
   EXPECT_EQ(ChangePercent(nan, nan), 0);
