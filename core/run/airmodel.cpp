@@ -51,10 +51,17 @@ void UpdateAirSecondPeriod(RunState& s) {
   if (!now.GegenstromAktiv) return;
   const double XAlt = now.XLuft;
   const double XNeu = XAlt + now.mRand * run.FlaechenmasseInv / run.LuftRohlingVerh * s.in.deltaT;
+  // The standard balance takes the body's heat of one step times the step
+  // once more; the consistent one takes it once.
+  const double bodyHeatFactor = s.record.airIntegration == AirIntegration::Consistent ? 1.0 : s.in.deltaT;
   now.ThetaLuft = (AirHeatUpstream(now.ThetaLuft, XAlt, XNeu, now.ThetaOb) +
-                   s.in.deltaT * (0.9 + 4.19 * now.xmom) * now.dThetaK / run.LuftRohlingVerh) /
+                   bodyHeatFactor * (0.9 + 4.19 * now.xmom) * now.dThetaK / run.LuftRohlingVerh) /
                   (1 + 1.86 * XNeu);
   now.XLuft = XNeu;
+}
+
+void BeginAirSecondPeriod(RunState& s) {
+  if (s.record.airIntegration == AirIntegration::Consistent) s.now.ThetaKLuftAlt = s.now.ThetaK;
 }
 
 double WetBulbOfAir(RunState& s) {

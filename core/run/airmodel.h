@@ -17,8 +17,13 @@ void CheckCounterCurrentEnd(RunState& s, RunEvents& events);
 void UpdateAirFirstPeriod(RunState& s);
 
 // The same in the second drying period, where the air also carries the heat
-// that warms the body (the change of the front temperature ThetaK).
+// that warms the body (the change of the front temperature ThetaK), stepped as
+// the record's AirIntegration says (run/airintegration.h).
 void UpdateAirSecondPeriod(RunState& s);
+
+// The body's heat in the air balance counts from the front temperature at the
+// start of the second period (consistent balance) or from 0 °C (standard).
+void BeginAirSecondPeriod(RunState& s);
 
 // Wet-bulb temperature of the current air (°C) and its vapour pressure (bar).
 // Pure functions of the air state, which stays put in the chamber section:

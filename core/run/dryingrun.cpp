@@ -52,6 +52,7 @@ RunResult RunSimulation(RunState& s, const InputTexts& inputs, RunEvents& events
 
   s.stopRequest = options.stop;
   s.record.inputs = inputs;
+  s.record.airIntegration = options.airIntegration;
   s.record.messages.clear();
   s.record.controls.clear();
   s.record.profiles = ProfileCurves{};

@@ -6,6 +6,7 @@
 #include <vector>
 
 #include "inputs/inputs.h"
+#include "run/airintegration.h"
 #include "run/runevents.h"
 #include "run/runrecord.h"
 #include "run/runstate.h"
@@ -20,6 +21,7 @@ struct RunResult {
 
 struct RunOptions {
   const StopRequest* stop = nullptr;  // read right after each stepBegins; the run never clears it
+  AirIntegration airIntegration = AirIntegration::Standard;  // the record keeps it
 };
 
 // Runs one case in a state of its own and returns its record. Calls on

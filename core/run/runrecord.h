@@ -13,6 +13,7 @@
 #include <string>
 #include <vector>
 
+#include "run/airintegration.h"
 #include "run/controlstate.h"
 #include "inputs/inputs.h"
 
@@ -184,6 +185,7 @@ struct ProfileCurves {
 struct RunRecord {
   InputTexts inputs;                         // the 18 input texts as typed
   RunOutcome outcome = RunOutcome::Refused;  // a record made by default holds no run
+  AirIntegration airIntegration = AirIntegration::Standard;  // how the run stepped the air's balance
   std::vector<std::string> messages;         // input problems, or why the run had to stop
   InputValues values;                        // the inputs in model units (not read for a refused run)
   DerivedValues derived;

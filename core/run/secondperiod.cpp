@@ -155,6 +155,7 @@ PeriodEnd RunSecondPeriod(RunState& s, RunEvents& events) {
   // The rate is relaxed over about 5 % of the first period's steps.
   results.nGlatt = static_cast<std::int16_t>(std::floor(0.05 * results.Dauer1TA / s.in.deltaT));
   now.ThetaKAlt = now.ThetaOb;
+  BeginAirSecondPeriod(s);
 
   for (;;) {
     events.stepBegins();

@@ -1,0 +1,29 @@
+#include "run/airintegration.h"
+
+#include <cstddef>
+
+namespace lamvero {
+
+const std::vector<AirIntegrationName>& AirIntegrationNames() {
+  static const std::vector<AirIntegrationName> names = {
+      // In the order of the enumeration.
+      {AirIntegration::Standard, "standard", "Luftbilanz wie bisher (Körperwärme × Zeitschritt)"},
+      {AirIntegration::Consistent, "consistent", "Luftbilanz unabhängig vom Zeitschritt"},
+  };
+  return names;
+}
+
+const char* AirIntegrationKey(AirIntegration value) {
+  return AirIntegrationNames()[static_cast<std::size_t>(value)].key;
+}
+
+Outcome<AirIntegration> AirIntegrationOfKey(std::string_view key, const std::string& where) {
+  std::string keys;
+  for (const AirIntegrationName& n : AirIntegrationNames()) {
+    if (key == n.key) return n.value;
+    keys += std::string(keys.empty() ? "" : " oder ") + n.key;
+  }
+  return Failure{where, "„" + std::string(key) + "“ ist keine Luftbilanz; möglich sind " + keys + "."};
+}
+
+}  // namespace lamvero
