@@ -75,6 +75,7 @@ ordered RunObject(const CaseRun& run) {
   o["date"] = run.date;
   o["program"] = run.program;
   o["outcome"] = RunOutcomeName(r.outcome);
+  if (r.airIntegration != AirIntegration::Standard) o["airIntegration"] = AirIntegrationKey(r.airIntegration);
   o["messages"] = r.messages;
   o["results"] = ResultTable<ordered>(r);
   o["nReihe"] = run.nReihe;
@@ -231,6 +232,15 @@ InputTexts ReadInputs(const json& j) {
   return texts;
 }
 
+// An air integration named by its key; absent means the standard one.
+AirIntegration ReadAirIntegration(const json& j, const std::string& path) {
+  if (!j.contains("airIntegration")) return AirIntegration::Standard;
+  const std::string at = Child(path, "airIntegration");
+  const Outcome<AirIntegration> read = AirIntegrationOfKey(Text(j.at("airIntegration"), at, 64, true), Quoted(at));
+  if (!read) Fail("Das Feld " + read.message());
+  return read.value();
+}
+
 RunOutcome ReadOutcome(const json& j, const std::string& path) {
   const std::string name = Text(j, path, 64, true);
   for (RunOutcome o : {RunOutcome::Completed, RunOutcome::Stopped, RunOutcome::SeriesFull, RunOutcome::Failed}) {
@@ -283,12 +293,13 @@ CaseRun ReadRun(const json& j, const ControlNameCheck& isControl) {
   ExpectKeys(j, path,
              {"date", "program", "outcome", "messages", "results", "nReihe", "nReihe1TA", "values", "derived",
               "scalars", "controls"},
-             {"accuracy"});
+             {"accuracy", "airIntegration"});
   CaseRun run;
   RunRecord& r = run.record;
   run.date = Text(j.at("date"), "run.date", 64, true);
   run.program = Text(j.at("program"), "run.program", 256, true);
   r.outcome = ReadOutcome(j.at("outcome"), "run.outcome");
+  r.airIntegration = ReadAirIntegration(j, path);
   const json& messages = j.at("messages");
   if (!messages.is_array() || messages.size() > kMaxMessages) Fail("Das Feld „run.messages“ ist keine Liste von Texten.");
   for (std::size_t i = 0; i < messages.size(); ++i) {
@@ -373,9 +384,10 @@ CaseFile ReadCase(std::string_view text, const ControlNameCheck& isControl) {
     Fail("Die Datei stammt von einer neueren Programmversion (Formatversion " + std::to_string(version.get<long long>()) +
          "; dieses Programm liest Version " + std::to_string(kCaseFormatVersion) + ").");
   }
-  ExpectKeys(j, "", {"format", "version", "inputs"}, {"title", "comment", "run", "series"});
+  ExpectKeys(j, "", {"format", "version", "inputs"}, {"title", "comment", "airIntegration", "run", "series"});
   CaseFile file;
   file.inputs = ReadInputs(j.at("inputs"));
+  file.airIntegration = ReadAirIntegration(j, "");
   if (j.contains("title")) file.title = Text(j.at("title"), "title", kMaxCaseTextBytes, true);
   if (j.contains("comment")) file.comment = Text(j.at("comment"), "comment", kMaxCaseCommentBytes, false);
   if (j.contains("run")) {
@@ -424,6 +436,7 @@ std::string CaseFileText(const CaseFile& file, bool withSeries) {
   ordered inputs = ordered::object();
   for (const InputField& f : InputFields()) inputs[f.box] = file.inputs[f.id];
   j["inputs"] = std::move(inputs);
+  if (file.airIntegration != AirIntegration::Standard) j["airIntegration"] = AirIntegrationKey(file.airIntegration);
   if (file.run) j["run"] = RunObject(*file.run);
   // Texts that are not UTF-8 (from a command line) are kept readable rather than refused.
   std::string text = j.dump(2, ' ', false, ordered::error_handler_t::replace);

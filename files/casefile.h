@@ -48,6 +48,8 @@ struct CaseFile {
   InputTexts inputs = InputTexts::Defaults();
   std::string title;
   std::string comment;
+  // How the case's next run steps the air's balance (its run records its own).
+  AirIntegration airIntegration = AirIntegration::Standard;
   std::optional<CaseRun> run;
 };
 

@@ -27,6 +27,7 @@ bool Same(double a, double b) { return a == b || (std::isnan(a) && std::isnan(b)
 
 void ExpectSameRecord(const RunRecord& a, const RunRecord& b, bool withSeries) {
   EXPECT_EQ(a.outcome, b.outcome);
+  EXPECT_EQ(a.airIntegration, b.airIntegration);
   EXPECT_EQ(a.messages, b.messages);
   for (const InputField& f : InputFields()) EXPECT_EQ(a.inputs[f.id], b.inputs[f.id]) << f.box;
   const InputValues& va = a.values;
@@ -145,6 +146,23 @@ TEST_F(CaseFileTest, InputsOnlyFileHasNoRun) {
   EXPECT_TRUE(read->title.empty());
 }
 
+TEST_F(CaseFileTest, AirBalanceOfTheCaseAndOfItsRunReadBackAndStandardIsNotWritten) {
+  EXPECT_EQ(CaseFileText(Saved(), false).find("airIntegration"), std::string::npos);
+  CaseFile f = Saved();
+  f.airIntegration = AirIntegration::Consistent;
+  f.run->record.airIntegration = AirIntegration::Consistent;
+  for (const AirIntegration run : {AirIntegration::Consistent, AirIntegration::Standard}) {
+    f.run->record.airIntegration = run;
+    const std::string text = CaseFileText(f, false);
+    const Outcome<CaseFile> read = ReadCaseFileText(text, AnyControl);
+    ASSERT_TRUE(read) << read.message();
+    EXPECT_EQ(read->airIntegration, AirIntegration::Consistent);
+    ASSERT_TRUE(read->run);
+    EXPECT_EQ(read->run->record.airIntegration, run);
+    EXPECT_EQ(CaseFileText(read.value(), false), text);
+  }
+}
+
 TEST_F(CaseFileTest, EveryKindOfBadFileIsRefusedNamingTheProblem) {
   struct Case {
     const char* what;
@@ -177,6 +195,8 @@ TEST_F(CaseFileTest, EveryKindOfBadFileIsRefusedNamingTheProblem) {
       {"series without a run", [](json& j) { j.erase("run"); }, "keinen Lauf"},
       {"results changed by hand", [](json& j) { j["run"]["results"][0]["value"] = 0.5; }, "„run.results“"},
       {"results table cut", [](json& j) { j["run"]["results"].erase(3); }, "„run.results“"},
+      {"unknown air balance", [](json& j) { j["airIntegration"] = "implicit"; }, "„airIntegration“"},
+      {"air balance as number", [](json& j) { j["run"]["airIntegration"] = 1; }, "„run.airIntegration“ ist kein Text"},
   };
   for (const Case& c : cases) {
     SCOPED_TRACE(c.what);
