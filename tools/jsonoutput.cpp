@@ -86,7 +86,12 @@ std::string Number17(double value) {
 
 std::string RunJson(const RunRecord& record, int profileCurves, const std::vector<InputWarning>& warnings,
                     const std::string& members) {
-  std::string out = "{\"outcome\":" + JsonString(RunOutcomeName(record.outcome)) + ",\"messages\":[";
+  std::string out = "{\"outcome\":" + JsonString(RunOutcomeName(record.outcome));
+  // Named only when the run did not use the standard air balance.
+  if (record.airIntegration != AirIntegration::Standard) {
+    out += ",\"airIntegration\":" + JsonString(AirIntegrationKey(record.airIntegration));
+  }
+  out += ",\"messages\":[";
   for (std::size_t i = 0; i < record.messages.size(); ++i) {
     out += (i ? "," : "") + JsonString(record.messages[i]);
   }

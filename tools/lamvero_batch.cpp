@@ -102,6 +102,7 @@ struct Request {
   bool json = false;
   std::string seriesPath, pngPath, reportPath;
   std::vector<std::string> assignments;
+  std::string airIntegration = AirIntegrationKey(AirIntegration::Standard);
   CaseFileOptions files;
   StudyOptions study;
   AccuracyRequest accuracy;
@@ -127,6 +128,12 @@ void DefineCommandLine(CLI::App& app, Request& r) {
   app.add_option("--series", r.seriesPath, "die 11 Zeitreihen nach der Auswertung als CSV-Datei; - schreibt sie auf stdout");
   app.add_option("--png", r.pngPath, "das ganze Fenster nach dem Lauf als PNG-Bild (ohne Bildschirm)");
   r.files.registerWith(app);
+  app.add_option("--air-integration", r.airIntegration,
+                 "Luftbilanz im 2. Trocknungsabschnitt: standard (Vorgabe; die Körperwärme geht mal der "
+                 "Zeitschrittweite ein) oder consistent (je Schritt einmal, ab der Kerntemperatur zu Beginn des "
+                 "Abschnitts: die Dauer der Gegenstromtrocknung hängt kaum noch von der Zeitschrittweite ab); "
+                 "JSON und Falldatei nennen sie, wenn sie nicht standard ist")
+      ->type_name("standard|consistent");
   app.add_option("--report", r.reportPath, "der Bericht des Laufs als PDF-Datei (A4, mit beiden Diagrammen)");
   app.add_option("inputs", r.assignments, "Eingaben txt_Name=TEXT");
   AddStudyOptions(app, r.study);
@@ -157,6 +164,7 @@ class BatchCommand {
   Status checkOptionCombination() const;
   Status readCaseFile();
   Status applyAssignments();
+  Status chooseAirIntegration();
   std::vector<std::string> singleRunOutputs() const;
   std::optional<int> checkOutputs() const;
   std::optional<int> checkInputs();
@@ -177,6 +185,7 @@ class BatchCommand {
   const bool stdoutOpen_;
   InputTexts inputs_ = InputTexts::Defaults();
   std::optional<CaseFile> caseFile_;
+  AirIntegration airIntegration_ = AirIntegration::Standard;
   std::vector<InputWarning> warnings_;
   // The window exists only for the picture, the application also for the
   // report's fonts: without them no windowing system is needed.
@@ -246,6 +255,23 @@ Status BatchCommand::applyAssignments() {
   return Done{};
 }
 
+// The case file's air balance, or the one --air-integration names; a failure
+// is a usage error. Studies run with the standard balance only.
+Status BatchCommand::chooseAirIntegration() {
+  if (caseFile_) airIntegration_ = caseFile_->airIntegration;
+  if (given("--air-integration")) {
+    const Outcome<AirIntegration> chosen = AirIntegrationOfKey(r_.airIntegration, "--air-integration");
+    if (!chosen) return chosen.failure();
+    airIntegration_ = chosen.value();
+  }
+  if (StudyRequested(r_.study) && airIntegration_ != AirIntegration::Standard) {
+    return Failure{"--air-integration", std::string("die Luftbilanz ") + AirIntegrationKey(airIntegration_) +
+                                            " (Option oder Falldatei) gilt nur für einen einzelnen Lauf, nicht für "
+                                            "eine Studie."};
+  }
+  return Done{};
+}
+
 std::vector<std::string> BatchCommand::singleRunOutputs() const {
   std::vector<std::string> outputs;
   for (const char* option : {"--json", "--series", "--png", "--report", "--save", "--with-series", "--every",
@@ -262,6 +288,7 @@ std::optional<int> BatchCommand::check() {
     return kExitUsageOrRefused;
   }
   if (const Status assigned = applyAssignments(); !assigned) return usage(assigned.message());
+  if (const Status air = chooseAirIntegration(); !air) return usage(air.message());
   if (const Status accuracy = r_.accuracy.resolve(app_); !accuracy) return usage(accuracy.message());
   const bool levels = r_.accuracy.estimate || r_.accuracy.autoSteps;
   if (const Status studyOnly = CheckStudyOnlyOptions(app_, r_.study, levels); !studyOnly) {
@@ -377,6 +404,7 @@ RunResult BatchCommand::run(char* program) {
   display_ = std::make_unique<BatchDisplay>(s, window_ ? &window_->display() : nullptr, isatty(STDERR_FILENO) == 1);
   DisplayRunOptions options;
   options.controlsAtOpen = ControlAtOpen;
+  options.airIntegration = airIntegration_;
   const RunResult result = RunOnDisplay(s, inputs_, *display_, options);
   display_->endProgress();
   return result;
@@ -408,6 +436,7 @@ void BatchCommand::writeCase(const RunRecord& record) {
   CaseFile saved;
   if (caseFile_) saved = *caseFile_;  // title and comment stay
   saved.inputs = inputs_;
+  saved.airIntegration = airIntegration_;
   saved.run = CaseRunOf(record, RunDateNow(), ProgramName().toStdString());
   saved.run->accuracy = accuracy_;
   const Status written = SaveCaseFile(QString::fromStdString(r_.files.savePath), saved, r_.files.withSeries);
