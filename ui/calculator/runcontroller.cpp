@@ -35,6 +35,7 @@ bool RunController::start(const InputTexts& inputs, const ControlDefaults& contr
   setPhase(RunPhase::Running);
   DisplayRunOptions options;
   options.controlsAtOpen = controlsAtOpen;
+  options.airIntegration = airIntegration_;
   worker_ = std::thread([this, inputs, options] {
     const RunResult result = RunOnDisplay(state_, inputs, display_, options);
     display_.send();  // the run's last values

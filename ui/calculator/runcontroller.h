@@ -54,6 +54,10 @@ class RunController : public QObject {
   bool stop();    // Running or Paused: the run ends at its next step
   bool clear();   // Finished
 
+  // How the runs started from now on step the air's balance.
+  AirIntegration airIntegration() const { return airIntegration_; }
+  void setAirIntegration(AirIntegration choice) { airIntegration_ = choice; }
+
  signals:
   void phaseChanged(lamvero::RunPhase phase);
   // The run has ended and its thread is gone; the state is the window's again.
@@ -69,6 +73,7 @@ class RunController : public QObject {
   RunState& state_;
   QueuedDisplay display_;
   RunPhase phase_ = RunPhase::Idle;
+  AirIntegration airIntegration_ = AirIntegration::Standard;
   std::thread worker_;
 
   mutable std::mutex mutex_;

@@ -81,6 +81,8 @@ AppWindow::AppWindow(QWidget* parent) : QMainWindow(parent) {
   editMenu_->menuAction()->setObjectName(QStringLiteral("mnu_Bearbeiten"));
   QMenu* viewMenu = menuBar()->addMenu(QStringLiteral("&Ansicht"));
   viewMenu->menuAction()->setObjectName(QStringLiteral("mnu_Ansicht"));
+  QMenu* calculationMenu = menuBar()->addMenu(QStringLiteral("Be&rechnung"));
+  calculationMenu->menuAction()->setObjectName(QStringLiteral("mnu_Berechnung"));
   helpMenu_ = menuBar()->addMenu(QStringLiteral("&Hilfe"));
   helpMenu_->menuAction()->setObjectName(QStringLiteral("mnu_Hilfe"));
   new HiddenWhileEmpty(*editMenu_);
@@ -93,6 +95,7 @@ AppWindow::AppWindow(QWidget* parent) : QMainWindow(parent) {
   connect(&area_->runController(), &RunController::phaseChanged, this, &AppWindow::updateActions);
   connect(document_, &CaseDocument::changed, this, &AppWindow::updateActions);
   createDiagrams(*viewMenu);
+  createCalculationMenu(*calculationMenu);
 
   // A case file dropped anywhere on the window opens, also over an input box.
   setAcceptDrops(true);
@@ -160,6 +163,19 @@ QSize AppWindow::FittingSize(QSize whole, QSize free, int scrollBar) {
   return whole.boundedTo(free);
 }
 
+// Berechnung: the air balance of the case's next runs, kept with the case.
+void AppWindow::createCalculationMenu(QMenu& menu) {
+  const AirIntegrationName& consistent = AirIntegrationNames()[static_cast<std::size_t>(AirIntegration::Consistent)];
+  QAction* air = menu.addAction(QString::fromUtf8(consistent.caption));
+  air->setObjectName(QStringLiteral("act_LuftbilanzKonsistent"));
+  air->setCheckable(true);
+  connect(air, &QAction::toggled, this, [this](bool on) {
+    document_->setAirIntegration(on ? AirIntegration::Consistent : AirIntegration::Standard);
+  });
+  connect(document_, &CaseDocument::changed, air,
+          [this, air] { air->setChecked(document_->airIntegration() == AirIntegration::Consistent); });
+}
+
 void AppWindow::createMenus() {
   // Datei ▸ Exportieren: after the CSV tables; Drucken… above Beenden.
   addAction(&exportMenu(), "act_FensterbildPng", QStringLiteral("&Fensterbild als PNG…"), SLOT(onExportPicture()));
@@ -196,6 +212,8 @@ void AppWindow::updateActions() {
     if (QAction* a = action(QLatin1String(name))) a->setEnabled(haveRun);
   }
   if (QAction* a = action(QStringLiteral("act_FensterbildPng"))) a->setEnabled(idle);
+  // A run keeps the balance it started with.
+  if (QAction* a = action(QStringLiteral("act_LuftbilanzKonsistent"))) a->setEnabled(idle);
 }
 
 const RunRecord* AppWindow::shownRun() const {

@@ -3,7 +3,7 @@
 // the fixed-layout calculator area. At its natural size the area fills the
 // window exactly; on a smaller screen the window opens as large as the screen
 // allows and the area scrolls, so every control stays reachable. The menu bar
-// (Datei, Bearbeiten, Ansicht, Hilfe), dialogs and further windows attach here, around
+// (Datei, Bearbeiten, Ansicht, Berechnung, Hilfe), dialogs and further windows attach here, around
 // the area. The title names the case file and marks unsaved input changes.
 
 #include <QMainWindow>
@@ -34,7 +34,7 @@ class AppWindow : public QMainWindow {
   QScrollArea& scrollArea() { return *scroll_; }
   CaseDocument& document() { return *document_; }
 
-  // The menus, in the order of the menu bar. A menu without entries is not shown.
+  // The menus, in the order of the menu bar (Berechnung holds the air balance of the case). A menu without entries is not shown.
   QMenu& fileMenu() { return *fileMenu_; }
   FileMenu& fileActions() { return *fileActions_; }
   QMenu& exportMenu();       // Datei ▸ Exportieren
@@ -90,6 +90,7 @@ class AppWindow : public QMainWindow {
  private:
   void updateTitle();
   void createMenus();
+  void createCalculationMenu(QMenu& menu);
   void createScrollArea();
   void createDiagrams(QMenu& viewMenu);
   QAction* addAction(QMenu* menu, const char* name, const QString& text, const char* slot);

@@ -5,6 +5,7 @@
 
 #include "disk/casefiles.h"
 #include "ui/calculator/mainwindow.h"
+#include "ui/calculator/runcontroller.h"
 
 namespace lamvero {
 
@@ -29,7 +30,17 @@ QString CaseDocument::displayName() const {
   return path_.isEmpty() ? QStringLiteral("Unbenannt") : QFileInfo(path_).fileName();
 }
 
-bool CaseDocument::isModified() const { return !SameInputs(area_.inputs(), savedInputs_); }
+bool CaseDocument::isModified() const {
+  return !SameInputs(area_.inputs(), savedInputs_) || airIntegration() != savedAir_;
+}
+
+AirIntegration CaseDocument::airIntegration() const { return area_.runController().airIntegration(); }
+
+void CaseDocument::setAirIntegration(AirIntegration choice) {
+  if (choice == airIntegration()) return;
+  area_.runController().setAirIntegration(choice);
+  emit changed();
+}
 
 bool CaseDocument::runMatchesInputs() const { return run_ && SameInputs(run_->record.inputs, area_.inputs()); }
 
@@ -39,9 +50,11 @@ void CaseDocument::setWithSeries(bool on) {
   emit changed();
 }
 
-void CaseDocument::setSaved(const QString& path, const InputTexts& inputs) {
+void CaseDocument::setSaved(const QString& path, const InputTexts& inputs, AirIntegration air) {
   path_ = path;
   savedInputs_ = inputs;
+  savedAir_ = air;
+  area_.runController().setAirIntegration(air);
 }
 
 void CaseDocument::onRunEnded(const RunResult& result) {
@@ -52,7 +65,7 @@ void CaseDocument::onRunEnded(const RunResult& result) {
 
 void CaseDocument::newCase() {
   const InputTexts defaults = InputTexts::Defaults();
-  setSaved(QString(), defaults);
+  setSaved(QString(), defaults, AirIntegration::Standard);
   title_.clear();
   comment_.clear();
   run_.reset();
@@ -66,7 +79,7 @@ Status CaseDocument::open(const QString& path) {
   Outcome<CaseFile> read = ReadCaseFile(path);
   if (!read) return read.failure();
   CaseFile file = std::move(read).value();
-  setSaved(QFileInfo(path).absoluteFilePath(), file.inputs);
+  setSaved(QFileInfo(path).absoluteFilePath(), file.inputs, file.airIntegration);
   title_ = std::move(file.title);
   comment_ = std::move(file.comment);
   run_ = std::move(file.run);
@@ -87,11 +100,12 @@ Status CaseDocument::saveAs(const QString& path) {
   file.inputs = area_.inputs();
   file.title = title_;
   file.comment = comment_;
+  file.airIntegration = airIntegration();
   // Results belong to the inputs they were computed from.
   if (runMatchesInputs()) file.run = run_;
   const Status saved = SaveCaseFile(path, file, withSeries_);
   if (!saved) return saved;
-  setSaved(QFileInfo(path).absoluteFilePath(), file.inputs);
+  setSaved(QFileInfo(path).absoluteFilePath(), file.inputs, file.airIntegration);
   emit changed();
   return Done{};
 }

@@ -27,8 +27,11 @@ class CaseDocument : public QObject {
   QString displayName() const;                   // the file name, or "Unbenannt"
   const std::string& title() const { return title_; }      // of the case file; may be empty
   const std::string& comment() const { return comment_; }
-  // Whether the input texts differ from those last opened or saved.
+  // Whether the input texts or the air balance differ from those last opened or saved.
   bool isModified() const;
+  // The case's air balance, which the window's next runs use.
+  AirIntegration airIntegration() const;
+  void setAirIntegration(AirIntegration choice);
   // The run the window shows the results of, if any.
   const std::optional<CaseRun>& run() const { return run_; }
   // Whether that run was made with the inputs the boxes hold now (only then is it saved with them).
@@ -50,11 +53,12 @@ class CaseDocument : public QObject {
 
  private:
   void onRunEnded(const RunResult& result);
-  void setSaved(const QString& path, const InputTexts& inputs);
+  void setSaved(const QString& path, const InputTexts& inputs, AirIntegration air);
 
   MainWindow& area_;
   QString path_;
   InputTexts savedInputs_ = InputTexts::Defaults();
+  AirIntegration savedAir_ = AirIntegration::Standard;
   std::string title_, comment_;
   std::optional<CaseRun> run_;
   bool withSeries_ = false;

@@ -131,19 +131,20 @@ class CaseDocumentTest : public ::testing::Test {
 TEST_F(CaseDocumentTest, MenuBarHasDateiAndShowsNoEmptyMenus) {
   App app;
   const QList<QAction*> bar = app.w.menuBar()->actions();
-  ASSERT_EQ(bar.size(), 4);
+  ASSERT_EQ(bar.size(), 5);
   EXPECT_EQ(bar[0]->text(), "&Datei");
   EXPECT_EQ(bar[1]->text(), "&Bearbeiten");
   EXPECT_EQ(bar[2]->text(), "&Ansicht");
-  EXPECT_EQ(bar[3]->text(), "&Hilfe");
+  EXPECT_EQ(bar[3]->text(), "Be&rechnung");
+  EXPECT_EQ(bar[4]->text(), "&Hilfe");
   for (QAction* menu : bar) EXPECT_TRUE(menu->isVisible());
   // Taking a menu's last entry away hides the menu; an entry makes it appear again.
   QAction* about = app.w.action(QStringLiteral("act_UeberLamvero"));
   ASSERT_NE(about, nullptr);
   app.w.helpMenu().removeAction(about);
-  EXPECT_FALSE(bar[3]->isVisible());
+  EXPECT_FALSE(bar[4]->isVisible());
   app.w.helpMenu().addAction(about);
-  EXPECT_TRUE(bar[3]->isVisible());
+  EXPECT_TRUE(bar[4]->isVisible());
 
   QStringList entries;
   for (QAction* a : app.w.fileMenu().actions()) entries << (a->isSeparator() ? QStringLiteral("-") : a->text());
@@ -159,6 +160,33 @@ TEST_F(CaseDocumentTest, MenuBarHasDateiAndShowsNoEmptyMenus) {
   // Nothing to export before a run.
   EXPECT_FALSE(app.action("act_ZeitreihenCsv").isEnabled());
   EXPECT_FALSE(app.action("act_ErgebnisseCsv").isEnabled());
+}
+
+TEST_F(CaseDocumentTest, AirBalanceChoiceRunsIsSavedWithTheCaseAndOpensAgain) {
+  App first;
+  QAction* air = first.w.action(QStringLiteral("act_LuftbilanzKonsistent"));
+  ASSERT_NE(air, nullptr);
+  ASSERT_TRUE(air->isCheckable());
+  EXPECT_FALSE(air->isChecked());
+  EXPECT_FALSE(first.w.isWindowModified());
+  air->setChecked(true);
+  EXPECT_TRUE(first.w.isWindowModified());  // the case changed
+  first.run(testing::QuickInputs());
+  EXPECT_EQ(first.w.area().lastRun().airIntegration, AirIntegration::Consistent);
+  first.trigger("act_SpeichernUnter", file("luft.lamvero"));
+  ASSERT_TRUE(first.warnings.isEmpty()) << first.warnings.join('\n').toStdString();
+  EXPECT_EQ(Slurp(file("luft.lamvero")).count("\"airIntegration\": \"consistent\""), 2);  // the case and its run
+
+  App second;
+  ASSERT_TRUE(second.w.openFile(file("luft.lamvero")));
+  QAction* opened = second.w.action(QStringLiteral("act_LuftbilanzKonsistent"));
+  EXPECT_TRUE(opened->isChecked());
+  EXPECT_FALSE(second.w.isWindowModified());
+  EXPECT_EQ(second.w.document().run()->record.airIntegration, AirIntegration::Consistent);
+  opened->setChecked(false);
+  EXPECT_TRUE(second.w.isWindowModified());
+  second.run(testing::QuickInputs());
+  EXPECT_EQ(second.w.area().lastRun().airIntegration, AirIntegration::Standard);
 }
 
 TEST_F(CaseDocumentTest, SavedRunOpensLookingAsAfterTheRunWithItsCurves) {
