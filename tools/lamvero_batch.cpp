@@ -128,12 +128,15 @@ void DefineCommandLine(CLI::App& app, Request& r) {
   app.add_option("--series", r.seriesPath, "die 11 Zeitreihen nach der Auswertung als CSV-Datei; - schreibt sie auf stdout");
   app.add_option("--png", r.pngPath, "das ganze Fenster nach dem Lauf als PNG-Bild (ohne Bildschirm)");
   r.files.registerWith(app);
+  std::string airHelp = "Luftbilanz im 2. Trocknungsabschnitt";
+  std::string airKeys;
+  for (const AirIntegrationName& n : AirIntegrationNames()) {
+    airHelp += std::string(airKeys.empty() ? ": " : "; ") + n.key + ": " + n.help;
+    airKeys += std::string(airKeys.empty() ? "" : "|") + n.key;
+  }
   app.add_option("--air-integration", r.airIntegration,
-                 "Luftbilanz im 2. Trocknungsabschnitt: standard (Vorgabe; die Körperwärme geht mal der "
-                 "Zeitschrittweite ein) oder consistent (je Schritt einmal, ab der Kerntemperatur zu Beginn des "
-                 "Abschnitts: die Dauer der Gegenstromtrocknung hängt kaum noch von der Zeitschrittweite ab); "
-                 "JSON und Falldatei nennen sie, wenn sie nicht standard ist")
-      ->type_name("standard|consistent");
+                 airHelp + ". JSON und Falldatei nennen sie, wenn sie nicht standard ist")
+      ->type_name(airKeys);
   app.add_option("--report", r.reportPath, "der Bericht des Laufs als PDF-Datei (A4, mit beiden Diagrammen)");
   app.add_option("inputs", r.assignments, "Eingaben txt_Name=TEXT");
   AddStudyOptions(app, r.study);

@@ -7,8 +7,10 @@ namespace lamvero {
 const std::vector<AirIntegrationName>& AirIntegrationNames() {
   static const std::vector<AirIntegrationName> names = {
       // In the order of the enumeration.
-      {AirIntegration::Standard, "standard", "Luftbilanz wie bisher (Körperwärme × Zeitschritt)"},
-      {AirIntegration::Consistent, "consistent", "Luftbilanz unabhängig vom Zeitschritt"},
+      {AirIntegration::Standard, "standard", "die Körperwärme geht mal der Zeitschrittweite und ab 0 °C ein (Vorgabe)"},
+      {AirIntegration::Consistent, "consistent",
+       "die Körperwärme geht je Schritt einmal ein, ab der Kerntemperatur zu Beginn des Abschnitts: die Dauer der "
+       "Gegenstromtrocknung hängt kaum noch von der Zeitschrittweite ab"},
   };
   return names;
 }

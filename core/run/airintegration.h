@@ -26,8 +26,8 @@ enum class AirIntegration { Standard, Consistent };
 
 struct AirIntegrationName {
   AirIntegration value;
-  const char* key;      // in options, JSON and case files
-  const char* caption;  // as the window offers it
+  const char* key;   // in options, JSON and case files
+  const char* help;  // what it does, for the runner's help
 };
 
 // Every choice, the default (Standard) first.

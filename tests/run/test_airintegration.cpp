@@ -111,19 +111,5 @@ TEST(AirIntegration, ConsistentBalanceMakesTheCounterCurrentDurationNearlyIndepe
   EXPECT_LT(consistent, 0.3 * standard);
 }
 
-TEST(AirIntegration, KeysReadBackAndAnUnknownOneIsRefusedNamingWhere) {
-  for (const AirIntegrationName& n : AirIntegrationNames()) {
-    const Outcome<AirIntegration> read = AirIntegrationOfKey(n.key, "--air-integration");
-    ASSERT_TRUE(read) << n.key;
-    EXPECT_EQ(read.value(), n.value);
-    EXPECT_STREQ(AirIntegrationKey(n.value), n.key);
-  }
-  const Outcome<AirIntegration> bad = AirIntegrationOfKey("implicit", "--air-integration");
-  ASSERT_FALSE(bad);
-  EXPECT_EQ(bad.failure().where, "--air-integration");
-  EXPECT_NE(bad.failure().reason.find("implicit"), std::string::npos);
-  EXPECT_NE(bad.failure().reason.find("consistent"), std::string::npos);
-}
-
 }  // namespace
 }  // namespace lamvero

@@ -165,8 +165,7 @@ QSize AppWindow::FittingSize(QSize whole, QSize free, int scrollBar) {
 
 // Berechnung: the air balance of the case's next runs, kept with the case.
 void AppWindow::createCalculationMenu(QMenu& menu) {
-  const AirIntegrationName& consistent = AirIntegrationNames()[static_cast<std::size_t>(AirIntegration::Consistent)];
-  QAction* air = menu.addAction(QString::fromUtf8(consistent.caption));
+  QAction* air = menu.addAction(QStringLiteral("Luftbilanz unabhängig vom Zeitschritt"));
   air->setObjectName(QStringLiteral("act_LuftbilanzKonsistent"));
   air->setCheckable(true);
   connect(air, &QAction::toggled, this, [this](bool on) {

@@ -370,7 +370,7 @@ TEST(DiagramWindowInApp, TheViewMenuOpensItCompletedRunsAndOpenedCaseFilesReachI
   EXPECT_EQ(open->shortcut(), QKeySequence(Qt::CTRL | Qt::Key_D));
   QStringList menus;
   for (QAction* a : app.menuBar()->actions()) menus << a->text();
-  EXPECT_EQ(menus, (QStringList{"&Datei", "&Bearbeiten", "&Ansicht", "&Hilfe"}));
+  EXPECT_EQ(menus, (QStringList{"&Datei", "&Bearbeiten", "&Ansicht", "Be&rechnung", "&Hilfe"}));
 
   MainWindow& area = app.area();
   area.setMessagePresenter([](const QString&) {});
