@@ -1,6 +1,7 @@
 #include "present/reportcontent.h"
 
 #include <cmath>
+#include <cstddef>
 
 #include "inputs/inputs.h"
 #include "run/resultdescriptors.h"
@@ -162,6 +163,11 @@ ReportContent ReportTables(const RunRecord& r) {
 
   if (FrontWarningShown(r)) notes.lines.push_back({{kFrontWarningNote}, kRed});
   for (const std::string& m : r.messages) notes.lines.push_back({{m}, kRed});
+  // A run that did not use the standard air balance says which one it used.
+  if (r.airIntegration != AirIntegration::Standard) {
+    const AirIntegrationName& air = AirIntegrationNames()[static_cast<std::size_t>(r.airIntegration)];
+    notes.lines.push_back({{std::string("Luftbilanz des 2. Trocknungsabschnitts „") + air.key + "“: " + air.help + "."}});
+  }
   if (!notes.lines.empty()) tables.push_back(std::move(notes));
   return content;
 }

@@ -35,8 +35,8 @@ std::string OutcomeText(RunOutcome outcome);
 
 // The tables of the report: those of the set-up (Eingaben, Abgeleitete
 // Werte), then those of the results (Ergebnisse, Wasserbilanz with the
-// warnings the run showed and, where the run had to stop, showed a warning or
-// was refused, Hinweise).
+// warnings the run showed and, where the run had to stop, showed a warning,
+// was refused or used an air balance other than the standard one, Hinweise).
 struct ReportContent {
   std::vector<ReportTable> setUp;
   std::vector<ReportTable> results;

@@ -151,6 +151,20 @@ TEST(ReportContent, HighWaterErrorShowsItsWarningLowErrorNone) {
   EXPECT_EQ(Table(fineReport.results, "Hinweise"), nullptr);
 }
 
+TEST(ReportContent, ARunWithTheConsistentAirBalanceSaysSoInItsNotes) {
+  NullDisplay none;
+  DisplayRunOptions options;
+  options.airIntegration = AirIntegration::Consistent;
+  const RunRecord r = RunCaseOnDisplay(QuickInputs(), none, options);
+  ASSERT_EQ(r.outcome, RunOutcome::Completed);
+  const ReportContent content = ReportTables(r);
+  const ReportTable* notes = Table(content.results, "Hinweise");
+  ASSERT_NE(notes, nullptr);
+  ASSERT_EQ(notes->lines.size(), 1u);
+  EXPECT_EQ(notes->lines[0].cells[0].rfind("Luftbilanz des 2. Trocknungsabschnitts „consistent“: ", 0), 0u);
+  EXPECT_EQ(notes->lines[0].colour, (Rgb{0, 0, 0}));
+}
+
 TEST(ReportContent, StoppedAndRefusedRunsSayWhy) {
   InputTexts full = QuickInputs();
   full[Input::Dicke] = "2";
