@@ -79,6 +79,7 @@ Outcome<AccuracyEstimate> EstimateAccuracy(const InputTexts& inputs, const Accur
   std::atomic<std::size_t> finished{o.userRun ? 1u : 0u};
   LevelRunOptions runOptions;
   runOptions.stop = o.stop;
+  runOptions.airIntegration = o.airIntegration;
   runOptions.levelDone = [&] {
     if (o.progress) o.progress(++finished, total);
   };

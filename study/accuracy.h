@@ -24,6 +24,7 @@
 
 #include "inputs/inputs.h"
 #include "run/accuracyestimate.h"
+#include "run/airintegration.h"
 #include "run/runrecord.h"
 #include "run/stoprequest.h"
 #include "text/outcome.h"
@@ -61,6 +62,7 @@ struct AccuracyOptions {
   int levels = kDefaultAccuracyLevels;  // 2 or 3, the user's steps included
   double tolerancePercent = kDefaultAccuracyTolerancePercent;
   unsigned threads = 1;                 // levels run at once
+  AirIntegration airIntegration = AirIntegration::Standard;  // the air balance of every level
   const StopRequest* stop = nullptr;    // aborts the estimate; it then fails
   // The run of the user's inputs, when the caller has made it (the window's,
   // the runner's); it must be the run of exactly these inputs.

@@ -94,6 +94,7 @@ Outcome<AutoSteps> ChooseSteps(const InputTexts& inputs, const AutoStepsOptions&
   LevelRunOptions runOptions;
   runOptions.threads = o.threads;
   runOptions.stop = o.stop;
+  runOptions.airIntegration = o.airIntegration;
   runOptions.levelDone = [&] {
     if (o.progress) o.progress(++finished);
   };

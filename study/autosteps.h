@@ -20,6 +20,7 @@
 
 #include "inputs/inputs.h"
 #include "run/accuracyestimate.h"
+#include "run/airintegration.h"
 #include "run/stoprequest.h"
 #include "text/outcome.h"
 
@@ -30,6 +31,7 @@ constexpr double kDefaultAutoStepsTolerancePercent = 1;
 struct AutoStepsOptions {
   double tolerancePercent = kDefaultAutoStepsTolerancePercent;
   unsigned threads = 1;               // the first two levels run at once
+  AirIntegration airIntegration = AirIntegration::Standard;  // the air balance of every level
   const StopRequest* stop = nullptr;  // aborts the search; it then fails
   // Called on the calling thread or a worker thread, one call at a time:
   // levels finished so far.

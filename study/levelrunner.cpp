@@ -16,10 +16,11 @@ namespace lamvero {
 
 namespace {
 
-LevelRun RunOneLevel(const InputTexts& inputs, const StopRequest* stop) {
+LevelRun RunOneLevel(const InputTexts& inputs, const LevelRunOptions& options) {
   NoRunEvents events;
   RunOptions runOptions;
-  runOptions.stop = stop;
+  runOptions.stop = options.stop;
+  runOptions.airIntegration = options.airIntegration;
   LevelRun run;
   try {
     run = LevelRunOf(RunCase(inputs, events, runOptions));
@@ -59,7 +60,7 @@ std::vector<LevelRun> RunLevels(const std::vector<InputTexts>& levels, const Lev
   std::mutex doneMutex;
   auto work = [&] {
     for (std::size_t i = next++; i < levels.size(); i = next++) {
-      runs[i] = RunOneLevel(levels[i], options.stop);
+      runs[i] = RunOneLevel(levels[i], options);
       const std::lock_guard<std::mutex> lock(doneMutex);
       if (options.levelDone) options.levelDone();
     }

@@ -10,6 +10,7 @@
 #include <vector>
 
 #include "inputs/inputs.h"
+#include "run/airintegration.h"
 #include "run/runrecord.h"
 #include "run/stoprequest.h"
 #include "text/outcome.h"
@@ -26,6 +27,7 @@ struct LevelRun {
 struct LevelRunOptions {
   unsigned threads = 1;               // at most one per level is started
   const StopRequest* stop = nullptr;  // stops the running levels at their next step
+  AirIntegration airIntegration = AirIntegration::Standard;  // the air balance of every level
   // Called whenever a level has finished, one call at a time, on the thread
   // that ran it (the calling thread runs levels too).
   std::function<void()> levelDone;

@@ -311,6 +311,7 @@ std::optional<int> BatchCommand::chooseSteps() {
   AutoStepsOptions options;
   options.tolerancePercent = r_.accuracy.autoStepsPercent;
   options.threads = WorkerThreads(r_.study);
+  options.airIntegration = airIntegration_;
   Outcome<AutoSteps> chosen = ChooseSteps(inputs_, options);
   if (!chosen) {
     std::cerr << "lamvero-batch: --auto-steps: " << chosen.message() << "\n";
@@ -344,6 +345,7 @@ std::string BatchCommand::accuracyMembers(const RunRecord& record) {
     options.scheme = r_.accuracy.scheme;
     options.tolerancePercent = r_.accuracy.tolerancePercent;
     options.threads = WorkerThreads(r_.study);
+    options.airIntegration = airIntegration_;
     options.userRun = &record;
     estimate = EstimateAccuracy(inputs_, options);
   }

@@ -38,6 +38,21 @@ TEST(BatchAirIntegration, ConsistentBalanceIsNamedInJsonAndCaseFileAndTakenFromT
   EXPECT_EQ(RunBatch("--json --air-integration=standard --inputs " + file).out, standard.out);
 }
 
+// Every level of an estimate runs with the balance of the run it estimates.
+TEST(BatchAirIntegration, AnEstimateRefinesTheRunWithItsOwnBalance) {
+  const BatchResult run = RunBatch("--json --accuracy --air-integration=consistent " + kSwitchLate);
+  ASSERT_EQ(run.status, 0) << run.err;
+  const json j = json::parse(run.out);
+  const BatchResult alone = RunBatch("--json --air-integration=consistent txt_Dicke=10 txt_Ortsschrittweite=0,1 "
+                                     "txt_deltaT=0,5 txt_rund=100");
+  ASSERT_EQ(alone.status, 0) << alone.err;
+  for (const json& r : j["accuracy"]["results"]) {
+    if (r["key"] != "DauerGegenstrom") continue;
+    EXPECT_EQ(r["values"][0], j["scalars"]["DauerGegenstrom"]);
+    EXPECT_EQ(r["values"][1], json::parse(alone.out)["scalars"]["DauerGegenstrom"]);
+  }
+}
+
 TEST(BatchAirIntegration, UnknownBalanceAndABalanceForAStudyAreUsageErrors) {
   const BatchResult unknown = RunBatch("--air-integration=implicit " + kSwitchLate);
   EXPECT_EQ(unknown.status, 2);
