@@ -85,10 +85,11 @@ struct StudyQueue {
   StopRequest cancel_;
 };
 
-void Work(StudyQueue& queue, const std::function<InputTexts(std::size_t)>& inputsOf) {
+void Work(StudyQueue& queue, const std::function<InputTexts(std::size_t)>& inputsOf, const RunLimits& limits) {
   NoRunEvents events;  // a study keeps numbers only
   RunOptions runOptions;
   runOptions.stop = &queue.cancel();
+  runOptions.limits = limits;
   std::size_t ordinal = 0;
   while (queue.take(ordinal)) {
     const InputTexts inputs = inputsOf(ordinal);
@@ -116,7 +117,7 @@ std::size_t RunStudy(std::size_t count, const std::function<InputTexts(std::size
       static_cast<unsigned>(std::min<std::size_t>(std::max(options.jobs, 1u), count));
   std::vector<std::thread> threads;
   threads.reserve(workers);
-  for (unsigned w = 0; w < workers; ++w) threads.emplace_back(Work, std::ref(queue), std::cref(inputsOf));
+  for (unsigned w = 0; w < workers; ++w) threads.emplace_back(Work, std::ref(queue), std::cref(inputsOf), std::cref(options.limits));
 
   std::size_t handed = 0;
   {

@@ -8,6 +8,7 @@
 
 #include "study/casesummary.h"
 #include "inputs/inputs.h"
+#include "run/runlimits.h"
 #include "run/stoprequest.h"
 
 namespace lamvero {
@@ -30,6 +31,8 @@ struct StudyRunOptions {
   // Behind one long case, the summaries of the quick ones after it wait in
   // memory; this bounds them (a few MB) however large the study is.
   std::size_t lookAhead = 4096;
+  // The limits of every case: a refinement study runs under RunLimits::Extended().
+  RunLimits limits;
 };
 
 // Runs cases 0 .. count-1 with the inputs inputsOf(ordinal), which is called

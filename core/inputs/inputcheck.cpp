@@ -3,6 +3,7 @@
 #include <cfloat>
 #include <cmath>
 #include <initializer_list>
+#include <string>
 #include <optional>
 
 #include "physics/energybalance.h"
@@ -63,7 +64,8 @@ bool IsBlank(const std::string& text) {
 
 class Checker {
  public:
-  Checker(const InputTexts& texts, const InputReading& reading) : texts_(texts), reading_(reading) {}
+  Checker(const InputTexts& texts, const InputReading& reading, int maxSpatialSteps)
+      : texts_(texts), reading_(reading), maxSpatialSteps_(maxSpatialSteps) {}
 
   std::vector<InputProblem> Run() {
     ReadAll();
@@ -215,7 +217,7 @@ class Checker {
     const double steps = Dicke() / Ortsschrittweite() / 2;
     // Far beyond the limit the text round trip changes nothing of the verdict.
     AnzOS_ = steps < 1e9 ? SpatialStepsFrom(SpatialStepsText(Dicke(), Ortsschrittweite())) : steps;
-    if (AnzOS_ >= kMinAnzOS && AnzOS_ <= kMaxAnzOS) {
+    if (AnzOS_ >= kMinAnzOS && AnzOS_ <= maxSpatialSteps_) {
       gridOk_ = true;
       return;
     }
@@ -230,7 +232,7 @@ class Checker {
     }
     problems_.push_back({grid, names +
                                    ": die Anzahl der Ortsschritte pro Halbplatte (Dicke / Ortsschrittweite / 2, "
-                                   "gerundet) muss von 10 bis 500 reichen; sie ist " +
+                                   "gerundet) muss von 10 bis " + std::to_string(maxSpatialSteps_) + " reichen; sie ist " +
                                    Shown(AnzOS_) + "."});
   }
 
@@ -428,6 +430,7 @@ class Checker {
 
   const InputTexts& texts_;
   const InputReading& reading_;
+  const int maxSpatialSteps_;
   std::array<double, kInputCount> value_{};
   std::array<bool, kInputCount> usable_{};
   double AnzOS_ = 0;
@@ -437,14 +440,14 @@ class Checker {
 
 }  // namespace
 
-std::vector<std::string> CheckInputs(const InputTexts& inputs, const InputReading& reading) {
+std::vector<std::string> CheckInputs(const InputTexts& inputs, const InputReading& reading, int maxSpatialSteps) {
   std::vector<std::string> texts;
-  for (const InputProblem& p : Checker(inputs, reading).Run()) texts.push_back(p.text);
+  for (const InputProblem& p : Checker(inputs, reading, maxSpatialSteps).Run()) texts.push_back(p.text);
   return texts;
 }
 
 std::vector<InputProblem> FindInputProblems(const InputTexts& inputs) {
-  return Checker(inputs, ReadInputs(inputs)).Run();
+  return Checker(inputs, ReadInputs(inputs), kMaxAnzOS).Run();
 }
 
 std::vector<std::string> CheckInputs(const InputTexts& inputs) { return CheckInputs(inputs, ReadInputs(inputs)); }

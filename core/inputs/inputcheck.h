@@ -7,6 +7,7 @@
 
 #include "inputs/inputreading.h"
 #include "inputs/inputs.h"
+#include "physics/moisturestep.h"
 
 namespace lamvero {
 
@@ -23,7 +24,11 @@ std::vector<InputProblem> FindInputProblems(const InputTexts& inputs);
 
 // The texts of FindInputProblems.
 std::vector<std::string> CheckInputs(const InputTexts& inputs);
-// The same with the texts already read (ReadInputs(inputs)).
-std::vector<std::string> CheckInputs(const InputTexts& inputs, const InputReading& reading);
+// The same with the texts already read (ReadInputs(inputs)), accepting up to
+// maxSpatialSteps spatial steps per half plate (Dicke / Ortsschrittweite / 2):
+// kMaxAnzOS for the run as the window starts it, more for a run under
+// extended limits (run/runlimits.h).
+std::vector<std::string> CheckInputs(const InputTexts& inputs, const InputReading& reading,
+                                     int maxSpatialSteps = kMaxAnzOS);
 
 }  // namespace lamvero

@@ -1,11 +1,16 @@
 #include "physics/moisturestep.h"
 
+#include <initializer_list>
+
 namespace lamvero {
 
 namespace {
 
-// Every node index used lies in 0..N+1, so N+1 must be a valid index.
-bool GridFits(int N) { return N >= 1 && N + 1 < kGridSize; }
+// Every node index used lies in 0..N+1, so N+1 must be a valid index of the
+// profile and of the work storage.
+bool GridFits(int N, const GridArray& X, const MoistureStepWork& work) {
+  return N >= 1 && N + 1 < X.size() && N + 1 < work.Kappa.size() && N + 1 < work.TriY.size();
+}
 
 // Conductivities of the faces first..last (face i between node i and i+1) at
 // the mean of the two neighbouring old moisture contents. A face is shared by
@@ -19,10 +24,16 @@ void FaceConductivities(const ClayBody& body, const GridArray& X, int first, int
 
 }  // namespace
 
-// A grid outside 1..kGridSize-2 layers cannot be held; such a call leaves X as it is.
+void MoistureStepWork::resize(int nodes) {
+  for (GridArray* a : {&TriA, &TriB, &TriC, &TriR, &TriU, &TriGam, &TriBet, &Kappa}) a->resize(nodes);
+  TriY.resize(nodes);
+  TriStatus = 0;
+}
+
+// A grid of more layers than the storage holds cannot be stepped; such a call leaves X as it is.
 bool MoistureStep(const ClayBody& body, GridArray& X, int N, double dx, double deltaT, double mRand, double theta,
                   MoistureStepWork& work) {
-  if (!GridFits(N)) return false;
+  if (!GridFits(N, X, work)) return false;
 
   // Surface value: the moisture flux rho kappa (X(1) - X(0)) / dx between the
   // surface value and the first layer carries the evaporation flux. Density
@@ -68,7 +79,7 @@ bool MoistureStep(const ClayBody& body, GridArray& X, int N, double dx, double d
 // Also refuses a front index outside 0..N-1 (no wet layer left to solve).
 bool WetCoreMoistureStep(const ClayBody& body, GridArray& X, int N, int iSpiegel, double dx, double deltaT,
                          double mRand, double ThetaK, MoistureStepWork& work) {
-  if (!GridFits(N) || iSpiegel < 0 || iSpiegel >= N) return false;
+  if (!GridFits(N, X, work) || iSpiegel < 0 || iSpiegel >= N) return false;
 
   // Boundary value at the front node: the vapour leaves through dry material
   // of the dry density, so the flux law uses kappa at zero moisture and rhos.

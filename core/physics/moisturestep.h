@@ -8,11 +8,15 @@
 
 namespace lamvero {
 
-// The profile uses indices 0..AnzOS+1 of 0..501.
+// The largest grid of the run as the window starts it: indices 0..AnzOS+1 of 0..501.
 constexpr int kMaxAnzOS = kGridSize - 2;
 
 // The system and the solver storage; allocated once, reused every step.
+// Made without a size it holds the grid of kMaxAnzOS layers.
 struct MoistureStepWork {
+  // Room for a profile of `nodes` values (AnzOS + 2).
+  void resize(int nodes);
+
   GridArray TriA{}, TriB{}, TriC{}, TriR{}, TriU{};
   GridArray TriGam{}, TriBet{};
   GridArrayF TriY{};
@@ -23,7 +27,7 @@ struct MoistureStepWork {
 // First drying period: surface value X(0) from the evaporation flux mRand
 // (kg/(m² s), negative while water leaves), mirror X(N+1) = X(N), then the
 // whole layer system 1..N at temperature theta (°C). dx in m, deltaT in s.
-// False if the grid does not fit or the solver meets a zero pivot; the
+// False if the grid does not fit X or the work storage, or the solver meets a zero pivot; the
 // layers then keep their old values.
 bool MoistureStep(const ClayBody& body, GridArray& X, int N, double dx, double deltaT,
                   double mRand, double theta, MoistureStepWork& work);

@@ -1,13 +1,28 @@
 #include "physics/tridiagonal.h"
 
+#include <initializer_list>
+
 namespace lamvero {
 
-// A row count outside 1..kGridSize-1 would run past the arrays; such a call
+namespace {
+
+// Rows 1..n need index n in every array.
+bool RowsFit(int n, std::initializer_list<int> sizes) {
+  for (int size : sizes) {
+    if (n >= size) return false;
+  }
+  return n >= 1;
+}
+
+}  // namespace
+
+// A row count outside 1..size-1 of any array would run past it; such a call
 // is refused with TriStatus 1 and nothing written.
 void SolveTridiagonal(int n, const GridArray& TriR, const GridArray& TriA, const GridArray& TriC,
                       const GridArray& TriB, int TriModus, GridArray& TriU, int& TriStatus,
                       GridArray& TriGam, GridArray& TriBet, GridArrayF& TriY) {
-  if (n < 1 || n >= kGridSize) {
+  if (!RowsFit(n, {TriR.size(), TriA.size(), TriC.size(), TriB.size(), TriU.size(), TriGam.size(), TriBet.size(),
+                   TriY.size()})) {
     TriStatus = 1;
     return;
   }

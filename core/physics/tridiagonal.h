@@ -2,18 +2,14 @@
 // Tridiagonal solver (Thomas algorithm with stored factors). The forward sweep
 // is kept in single precision; everything else in double precision.
 
-#include <array>
+#include "physics/gridarray.h"
 
 namespace lamvero {
 
-// Fixed capacity of the grid and of the solver arrays: indices 0..501.
-constexpr int kGridSize = 502;
-using GridArray = std::array<double, kGridSize>;
-using GridArrayF = std::array<float, kGridSize>;
-
 // Solves rows 1..n. TriModus 0: factorise, then solve; any other value: solve
 // with the pivots (TriBet) and multipliers (TriGam) of the last factorisation.
-// TriStatus becomes 1 when a pivot is exactly zero (TriU is then untouched).
+// TriStatus becomes 1 when a pivot is exactly zero (TriU is then untouched)
+// or when row n lies beyond one of the arrays.
 // TriY is the forward-sweep work vector; every value stored into it is rounded
 // to single precision.
 void SolveTridiagonal(int n, const GridArray& TriR, const GridArray& TriA, const GridArray& TriC,

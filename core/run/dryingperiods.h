@@ -23,6 +23,13 @@ inline bool StopRequested(const RunState& s) {
   return s.StopFlag == 1 || (s.stopRequest != nullptr && s.stopRequest->requested());
 }
 
+// Room for the next stored point. False when the series are full and the run
+// may not thin them (its limits): it then stops with PeriodEnd::SeriesFull.
+inline bool RoomForPoint(RunState& s) {
+  if (!s.limits.thinSeries) return s.record.series.nReihe < kMaxSeriesIndex;
+  return s.thinning.makeRoom(s.record.series);
+}
+
 // Wet surface at the wet-bulb temperature; ends when the surface value of the
 // profile falls below zero.
 PeriodEnd RunFirstPeriod(RunState& s, RunEvents& events);

@@ -44,13 +44,14 @@ std::string UndefinedResultsMessage(const std::vector<std::string>& names) {
 RunResult RunSimulation(RunState& s, const InputTexts& inputs, RunEvents& events, const RunOptions& options) {
   RunResult result;
   const InputReading reading = ReadInputs(inputs);
-  result.messages = CheckInputs(inputs, reading);
+  result.messages = CheckInputs(inputs, reading, options.limits.maxSpatialSteps);
   if (!result.messages.empty()) {
     result.outcome = RunOutcome::Refused;
     return result;
   }
 
   s.stopRequest = options.stop;
+  s.limits = options.limits;
   s.record.inputs = inputs;
   s.record.airIntegration = options.airIntegration;
   s.record.messages.clear();
@@ -61,6 +62,7 @@ RunResult RunSimulation(RunState& s, const InputTexts& inputs, RunEvents& events
   SetUpRun(s, reading.values, events);
   PeriodEnd end = RunFirstPeriod(s, events);
   if (end == PeriodEnd::Done) end = RunSecondPeriod(s, events);
+  s.thinning.keepLatest(s.record.series);  // the run's last step stays in the series
   std::vector<std::string> undefined;
   if (end == PeriodEnd::Done) {
     EvaluateRun(s, events);

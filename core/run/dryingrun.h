@@ -8,6 +8,7 @@
 #include "inputs/inputs.h"
 #include "run/airintegration.h"
 #include "run/runevents.h"
+#include "run/runlimits.h"
 #include "run/runrecord.h"
 #include "run/runstate.h"
 #include "run/stoprequest.h"
@@ -22,6 +23,12 @@ struct RunResult {
 struct RunOptions {
   const StopRequest* stop = nullptr;  // read right after each stepBegins; the run never clears it
   AirIntegration airIntegration = AirIntegration::Standard;  // the record keeps it
+  // The run as Start runs it keeps the default limits. Refinement and
+  // automatically chosen steps pass RunLimits::Extended(): more spatial steps
+  // per half plate, and series thinned in place instead of "Zeitreihen voll"
+  // (the record's series then hold fewer points than time steps, each one a
+  // step of the run at its time tReihe).
+  RunLimits limits;
 };
 
 // Runs one case in a state of its own and returns its record. Calls on

@@ -14,18 +14,44 @@ double WithoutResidual(double X, double XEnde, double XAnf) {
   return (X - XEnde) * XAnf / (XAnf - XEnde);
 }
 
+// First-order recursive smoothing with weight w of entry x, whose entry before
+// lies `gap` stored steps back: xBefore as stored, yBefore already smoothed.
+// Every run's series hold one point per step (gap 1). In thinned series
+// (run/seriesthinning.h) the steps in between are smoothed as if they had
+// held the straight line from xBefore to x: with a = w / (w + 1) the filter
+// y(n) = a y(n-1) + (1 - a) x(n) over g steps of such a line gives
+// y(g) = a^g yBefore + (1 - a^g) xBefore + (x - xBefore) S / g, where
+// S = g (1 - a^g) - w (1 - g a^(g-1) + (g-1) a^g).
+double Smoothed(double x, double xBefore, double yBefore, double w, int gap) {
+  if (gap == 1) return (x + w * yBefore) / (w + 1);
+  const double a = w / (w + 1), g = gap;
+  const double ag = std::pow(a, g), ag1 = std::pow(a, g - 1);
+  const double S = g * (1 - ag) - w * (1 - g * ag1 + (g - 1) * ag);
+  return ag * yBefore + (1 - ag) * xBefore + (x - xBefore) * S / g;
+}
+
 void SmoothSeries(RunState& s) {
   RunResults& results = s.record.results;
   RunSeries& r = s.record.series;
   const double W = results.nGlatt;
   results.WasserdampfMax = 0;
-  // First-order recursive smoothing: entry k-1 is already smoothed.
-  for (int k = 10; k <= r.nReihe; ++k) {
-    r.ThetaLuftReihe[k] = (r.ThetaLuftReihe[k] + (W / 3) * r.ThetaLuftReihe[k - 1]) / (W / 3 + 1);
-    r.ThetaObReihe[k] = (r.ThetaObReihe[k] + W * r.ThetaObReihe[k - 1]) / (W + 1);
-    r.ThetaKReihe[k] = (r.ThetaKReihe[k] + W * r.ThetaKReihe[k - 1]) / (W + 1);
+  if (r.nReihe < kUnsmoothedPoints) return;
+  // Each series' entry before as stored, before the smoothing replaced it.
+  double luft = r.ThetaLuftReihe[kUnsmoothedPoints - 1], ob = r.ThetaObReihe[kUnsmoothedPoints - 1];
+  double kern = r.ThetaKReihe[kUnsmoothedPoints - 1], dampf = r.WasserdampfReihe[kUnsmoothedPoints - 1];
+  for (int k = kUnsmoothedPoints; k <= r.nReihe; ++k) {
+    const int gap = s.thinning.ordinal(k) - s.thinning.ordinal(k - 1);
+    const double luftNow = r.ThetaLuftReihe[k], obNow = r.ThetaObReihe[k], kernNow = r.ThetaKReihe[k];
+    r.ThetaLuftReihe[k] = Smoothed(luftNow, luft, r.ThetaLuftReihe[k - 1], W / 3, gap);
+    r.ThetaObReihe[k] = Smoothed(obNow, ob, r.ThetaObReihe[k - 1], W, gap);
+    r.ThetaKReihe[k] = Smoothed(kernNow, kern, r.ThetaKReihe[k - 1], W, gap);
     if (r.WasserdampfReihe[k] < 0) r.WasserdampfReihe[k] = r.WasserdampfReihe[k - 1];
-    r.WasserdampfReihe[k] = (r.WasserdampfReihe[k] + W * r.WasserdampfReihe[k - 1]) / (W + 1);
+    const double dampfNow = r.WasserdampfReihe[k];
+    r.WasserdampfReihe[k] = Smoothed(dampfNow, dampf, r.WasserdampfReihe[k - 1], W, gap);
+    luft = luftNow;
+    ob = obNow;
+    kern = kernNow;
+    dampf = dampfNow;
     if (r.WasserdampfReihe[k] > results.WasserdampfMax) results.WasserdampfMax = r.WasserdampfReihe[k];
   }
 }

@@ -26,7 +26,7 @@ CurveEnd CurveEndOf(const RunState& s, DryingPeriod period, bool finalOfFirst) {
   e.period = period;
   e.finalOfFirst = finalOfFirst;
   // The grid is fixed for a run; a grid beyond the profile array has no profile to show.
-  if (s.run.AnzOS >= 0 && s.run.AnzOS <= kMaxAnzOS) {
+  if (s.run.AnzOS >= 0 && s.run.AnzOS + 2 <= s.now.X.size()) {
     e.X.assign(s.now.X.begin(), s.now.X.begin() + s.run.AnzOS + 2);
   }
   e.XAnf = s.in.XAnf;

@@ -136,10 +136,11 @@ PeriodEnd RunFirstPeriod(RunState& s, RunEvents& events) {
     // The step that dries the surface stores nothing; its profile is the last one.
     const bool surfaceDry = now.X[0] < 0;
     if (!surfaceDry) {
-      if (s.record.series.nReihe >= kMaxSeriesIndex) return PeriodEnd::SeriesFull;
+      if (!RoomForPoint(s)) return PeriodEnd::SeriesFull;
       StorePoint(s, N);
       TrackShrinkageGradient(s, events, N);
       StoreSeries(s, N);
+      s.thinning.settle(s.record.series);
       if (now.nSchritt % displayEvery == 0) {
         CoreAtWetBulb(s);
         events.liveValues(DryingPeriod::First, LiveValuesOf(s));
@@ -159,6 +160,7 @@ PeriodEnd RunFirstPeriod(RunState& s, RunEvents& events) {
 
   s.record.results.Dauer1TA = now.Zeit;
   s.record.results.X1TA = now.xmom;
+  s.thinning.keepLatest(s.record.series);
   s.record.series.nReihe1TA = s.record.series.nReihe;
   events.firstPeriodEnded(FirstPeriodResults{s.record.results.Dauer1TA, s.record.results.X1TA,
                                              s.record.results.Anfangsrate});

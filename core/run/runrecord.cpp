@@ -40,9 +40,11 @@ const std::array<SeriesColumn, RunSeries::kCount>& SeriesColumns() {
   return columns;
 }
 
-RunSeries RunSeries::WithFullCapacity() {
+RunSeries RunSeries::WithFullCapacity() { return WithCapacity(kSeriesCapacity); }
+
+RunSeries RunSeries::WithCapacity(std::size_t capacity) {
   RunSeries s;
-  for (const SeriesColumn& c : SeriesColumns()) s.*c.member = Series(kSeriesCapacity);
+  for (const SeriesColumn& c : SeriesColumns()) s.*c.member = Series(capacity);
   return s;
 }
 

@@ -64,6 +64,8 @@ struct RunSeries {
   RunSeries() = default;
   // Room for a whole run (kSeriesCapacity points each), not yet written.
   static RunSeries WithFullCapacity();
+  // Room for `capacity` points each, not yet written.
+  static RunSeries WithCapacity(std::size_t capacity);
   RunSeries(const RunSeries& other);
   RunSeries& operator=(const RunSeries& other);
   RunSeries(RunSeries&&) noexcept = default;

@@ -32,7 +32,9 @@
 
 #include "physics/claybody.h"
 #include "physics/moisturestep.h"
+#include "run/runlimits.h"
 #include "run/runrecord.h"
+#include "run/seriesthinning.h"
 
 namespace lamvero {
 
@@ -120,8 +122,8 @@ struct StepState {
   double qrand = 0;               // heat-flux density into the face, kW/m²
   double mRand = 0;               // evaporation flux, kg/(m² s), negative while drying
   double mRandAlt = 0;            // the same in the step before
-  GridArray X{};                  // moisture profile, kg/kg: 0 surface, 1..AnzOS layers, AnzOS+1 mirror
-  MoistureStepWork grid;          // the moisture step's work storage
+  GridArray X;                    // moisture profile, kg/kg: 0 surface, 1..AnzOS layers, AnzOS+1 mirror
+  MoistureStepWork grid;          // the moisture step's work storage (both sized AnzOS + 2 by the set-up)
   double xmom = 0;                // mean moisture content, kg/kg
   double XBilanz = 0;             // initial moisture less the integrated surface flux, kg/kg
 
@@ -145,6 +147,10 @@ struct RunState {
   // The run's record: the series and results are written there as the run
   // goes (results at their events), the rest at its end.
   RunRecord record;
+  // What this run may hold (set by RunSimulation), and the thinning of its
+  // series when they fill under extended limits.
+  RunLimits limits;
+  SeriesThinning thinning;
 
   // Duration of the counter-current section, s (single precision). Written
   // only at the switch and kept from run to run, as long as the window's

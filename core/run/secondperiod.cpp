@@ -188,8 +188,9 @@ PeriodEnd RunSecondPeriod(RunState& s, RunEvents& events) {
 
     BalanceWater(s, N);
 
-    if (s.record.series.nReihe >= kMaxSeriesIndex) return PeriodEnd::SeriesFull;
+    if (!RoomForPoint(s)) return PeriodEnd::SeriesFull;
     StorePoint(s, N);
+    s.thinning.settle(s.record.series);
 
     if (now.nSchritt % displayEvery == 0) events.liveValues(DryingPeriod::Second, LiveValuesOf(s));
     if (now.nSchritt >= s.in.rund) {

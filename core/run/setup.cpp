@@ -16,6 +16,7 @@ void ForgetEarlierRun(RunState& s, const InputValues& v) {
   s.now = StepState{};
   s.record.results = RunResults{};
   s.record.series.nReihe1TA = 0;
+  s.thinning = SeriesThinning{};
   s.StopFlag = 0;
 }
 
@@ -59,6 +60,9 @@ void EnterPlate(StepState& now, const RunConstants& run, const InputValues& v) {
   now.pDLuft = VapourPressureFromWetBulb(now.ThetaLuft, now.ThetaOb);
   now.qrand = v.Waermeuebergang * (now.ThetaLuft - now.ThetaOb);
   now.mRand = -now.qrand / LatentHeat(now.ThetaOb);
+  // The profile and the solver's storage are sized for this grid once, here.
+  now.X.resize(run.AnzOS + 2);
+  now.grid.resize(run.AnzOS + 2);
   for (int i = 0; i <= run.AnzOS + 1; ++i) now.X[i] = v.XAnf;
   now.xmom = v.XAnf;
   now.XBilanz = v.XAnf;
