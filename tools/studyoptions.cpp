@@ -7,6 +7,8 @@
 #include <iostream>
 #include <thread>
 
+#include "inputs/inputreading.h"
+#include "study/memorybudget.h"
 #include "study/refinement.h"
 #include "study/studyaxis.h"
 #include "study/studyplan.h"
@@ -196,6 +198,8 @@ int RunCases(const StudyOptions& o, const StudyCases& cases, const StudyLayout& 
   }
   StudyRunOptions runOptions;
   runOptions.jobs = WorkerThreads(o);
+  // Refined levels may need a finer grid and more time steps than a single run holds.
+  if (cases.refinement()) runOptions.limits = RunLimits::Extended();
   RunStudy(count, [&cases](std::size_t i) { return cases.inputs(i); }, output, runOptions);
   progress.end();
 
@@ -209,6 +213,19 @@ int RunCases(const StudyOptions& o, const StudyCases& cases, const StudyLayout& 
     return kExitStopped;
   }
   return kExitCompleted;
+}
+
+// A refinement whose levels the machine cannot hold is refused before any
+// level runs; a machine that does not tell its memory is not asked.
+Status CheckRefinementMemory(const StudyCases& cases, unsigned jobs) {
+  const std::optional<std::uint64_t> available = AvailableMemoryBytes();
+  if (!cases.refinement() || !available) return Done{};
+  std::vector<std::uint64_t> bytes;
+  for (const InputTexts& level : cases.levels) {
+    const InputValues v = ReadInputs(level).values;
+    bytes.push_back(RunMemoryBytes(SpatialStepCount(SpatialStepsText(v.Dicke, v.Ortsschrittweite))));
+  }
+  return CheckLevelsFit(bytes, jobs, *available);
 }
 
 }  // namespace
@@ -226,6 +243,7 @@ int RunStudyCommand(const StudyOptions& o, const InputTexts& base, CsvDialect di
   }
   const Outcome<StudyCases> cases = PlanStudy(o, base);
   if (!cases) return Refuse(cases.message());
+  if (const Status fits = CheckRefinementMemory(cases.value(), WorkerThreads(o)); !fits) return Refuse(fits.message());
   StudyLayout layout;
   layout.format = o.format == "jsonl" ? StudyFormat::JsonLines : StudyFormat::Csv;
   layout.dialect = dialect;

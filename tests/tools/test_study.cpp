@@ -224,6 +224,20 @@ TEST(Study, RefineReportsEveryLevelAndItsChange) {
             j1["results"]["Zeit"]["value"].get<double>() - j0["results"]["Zeit"]["value"].get<double>());
 }
 
+// The finest levels go beyond the 500 spatial steps and the 500000 stored
+// points of a single run: 4 mm in 0,02 mm steps is 100 per half plate, 800 at
+// level 3, and the 1 s step 1/8 s there.
+TEST(Study, RefineRunsLevelsBeyondTheLimitsOfASingleRun) {
+  const std::string plate = "txt_Dicke=4 txt_Ortsschrittweite=0,02 txt_deltaT=1 txt_rund=100";
+  EXPECT_EQ(RunBatch(plate + " txt_Ortsschrittweite=0,0025").status, 2);  // a single run refuses level 3's grid
+  const BatchResult r = RunBatch(plate + " --refine=3");
+  ASSERT_EQ(r.status, 0) << r.err;
+  const std::vector<std::string> lines = Lines(r.out);
+  ASSERT_EQ(lines.size(), 5u);
+  for (std::size_t level = 1; level <= 4; ++level) EXPECT_EQ(Cells(lines[level], ',')[3], "Completed") << level;
+  EXPECT_EQ(Cells(lines[4], ',')[2], "0.0025");
+}
+
 TEST(Study, AnInputAfterAVariedFieldStaysAnInput) {
   const BatchResult r = RunBatch("--vary 'txt_Lufttemp=35;45' " + kQuick);
   ASSERT_EQ(r.status, 0) << r.err;

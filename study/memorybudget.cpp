@@ -1,0 +1,68 @@
+#include "study/memorybudget.h"
+
+#include <unistd.h>
+
+#include <algorithm>
+#include <fstream>
+#include <functional>
+#include <numeric>
+#include <sstream>
+#include <string>
+
+#include "run/runrecord.h"
+
+namespace lamvero {
+
+namespace {
+
+// The profile, nine solver arrays of doubles and one of floats, per node.
+constexpr std::uint64_t kGridBytesPerNode = 10 * sizeof(double) + sizeof(float);
+// Per stored point: the eleven series and the thinning's ordinal.
+constexpr std::uint64_t kSeriesBytesPerPoint = RunSeries::kCount * sizeof(double) + sizeof(int);
+
+std::string Megabytes(std::uint64_t bytes) { return std::to_string((bytes + (1u << 20) - 1) >> 20) + " MB"; }
+
+}  // namespace
+
+std::uint64_t RunMemoryBytes(int AnzOS) {
+  const std::uint64_t nodes = static_cast<std::uint64_t>(std::max(AnzOS, 0)) + 2;
+  return nodes * kGridBytesPerNode + static_cast<std::uint64_t>(kSeriesCapacity) * kSeriesBytesPerPoint;
+}
+
+std::optional<std::uint64_t> AvailableMemoryBytes() {
+  std::ifstream meminfo("/proc/meminfo");
+  for (std::string line; std::getline(meminfo, line);) {
+    std::istringstream fields(line);
+    std::string key;
+    std::uint64_t kB = 0;
+    if (fields >> key >> kB && key == "MemAvailable:") return kB * 1024;
+  }
+  const long pages = sysconf(_SC_AVPHYS_PAGES), pageSize = sysconf(_SC_PAGESIZE);
+  if (pages > 0 && pageSize > 0) return static_cast<std::uint64_t>(pages) * static_cast<std::uint64_t>(pageSize);
+  return std::nullopt;
+}
+
+Status CheckLevelsFit(const std::vector<std::uint64_t>& levelBytes, unsigned jobs, std::uint64_t available) {
+  if (levelBytes.empty()) return Done{};
+  const auto largest = std::max_element(levelBytes.begin(), levelBytes.end());
+  const std::string there = "verfügbar sind " + Megabytes(available);
+  if (*largest > available) {
+    return Failure{"--refine", "Stufe " + std::to_string(largest - levelBytes.begin()) + " braucht etwa " +
+                                   Megabytes(*largest) + " Speicher, " + there +
+                                   ". Bitte weniger Stufen oder eine gröbere Ortsschrittweite wählen."};
+  }
+  std::vector<std::uint64_t> sorted = levelBytes;
+  const std::size_t together = std::min<std::size_t>(std::max(jobs, 1u), sorted.size());
+  std::partial_sort(sorted.begin(), sorted.begin() + static_cast<std::ptrdiff_t>(together), sorted.end(),
+                    std::greater<>());
+  const std::uint64_t needed = std::accumulate(sorted.begin(), sorted.begin() + static_cast<std::ptrdiff_t>(together),
+                                               std::uint64_t{0});
+  if (needed > available) {
+    return Failure{"--refine", std::to_string(together) + " gleichzeitig gerechnete Stufen brauchen etwa " +
+                                   Megabytes(needed) + " Speicher, " + there +
+                                   ". Bitte mit --jobs weniger Stufen gleichzeitig rechnen."};
+  }
+  return Done{};
+}
+
+}  // namespace lamvero
