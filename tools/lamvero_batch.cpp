@@ -35,6 +35,7 @@
 #include "inputs/plausibility.h"
 #include "text/numberformat.h"
 #include "run/runstate.h"
+#include "run/stepestimate.h"
 #include "study/accuracy.h"
 #include "study/autosteps.h"
 #include "tools/accuracyoptions.h"
@@ -382,7 +383,14 @@ std::optional<int> BatchCommand::checkInputs() {
   warnings_ = FindUnusualInputs(inputs_);
   for (const InputWarning& w : warnings_) std::cerr << "lamvero-batch: Warnung: " << w.text << "\n";
   const std::vector<InputProblem> problems = FindInputProblems(inputs_);
-  if (problems.empty()) return std::nullopt;
+  if (problems.empty()) {
+    // The runner asks nobody: a run that will fill its series is run anyway,
+    // with a warning. Steps chosen by --auto-steps replace the ones entered.
+    if (const std::string full = r_.accuracy.autoSteps ? "" : SeriesFillWarning(inputs_); !full.empty()) {
+      std::cerr << "lamvero-batch: Warnung: " << full << "\n";
+    }
+    return std::nullopt;
+  }
   for (const InputProblem& p : problems) std::cerr << "Eingabe abgelehnt: " << p.text << "\n";
   if (r_.json) std::cout << RefusedJson(problems, inputs_, warnings_);
   if (!StdoutWritten(stdoutOpen_)) std::cerr << "lamvero-batch: die Ausgabe auf stdout ließ sich nicht schreiben.\n";

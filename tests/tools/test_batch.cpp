@@ -340,6 +340,11 @@ TEST(Batch, RunThatFillsTheSeriesExitsThree) {
   // 4 mm plate in 1 ms steps: far more than 500000 steps.
   const Result r = RunBatch("--json txt_Dicke=4 txt_Ortsschrittweite=0,2 txt_deltaT=0,001 txt_rund=100000");
   EXPECT_EQ(r.status, 3);
+  // Warned before the run, which runs anyway.
+  EXPECT_NE(r.err.find("Warnung: Die Zeitreihen fassen höchstens 500000 Zeitschritte; diese Rechnung braucht "
+                       "voraussichtlich etwa "),
+            std::string::npos)
+      << r.err;
   EXPECT_NE(r.err.find("Zeitreihen voll"), std::string::npos) << r.err;
   const nlohmann::json j = nlohmann::json::parse(r.out);
   EXPECT_EQ(j["outcome"], "SeriesFull");

@@ -21,6 +21,7 @@
 #include "ui/calculator/qtdisplay.h"
 #include "ui/calculator/runcontroller.h"
 #include "present/resultplots.h"
+#include "run/stepestimate.h"
 
 namespace lamvero {
 
@@ -311,8 +312,19 @@ bool MainWindow::confirmUnusualInputs() {
   if (warnings.empty() || !FindInputProblems(texts).empty()) return true;
   QStringList lines;
   for (const InputWarning& w : warnings) lines << QString::fromStdString(w.text);
-  const QString text = QStringLiteral("Ungewöhnliche Eingaben:\n\n") + lines.join('\n') +
-                       QStringLiteral("\n\ntrotzdem rechnen?");
+  return ask(QStringLiteral("Ungewöhnliche Eingaben:\n\n") + lines.join('\n') +
+             QStringLiteral("\n\ntrotzdem rechnen?"));
+}
+
+// The estimate runs the case at coarse steps, in a few milliseconds; inputs
+// the check refuses are left to the run, which reports them.
+bool MainWindow::confirmSeriesFit() {
+  const std::string warning = SeriesFillWarning(inputs());
+  if (warning.empty()) return true;
+  return ask(QString::fromStdString(warning) + QStringLiteral(" Trotzdem rechnen?"));
+}
+
+bool MainWindow::ask(const QString& text) {
   if (ask_) return ask_(text);
   QMessageBox box(QMessageBox::Question, QStringLiteral("Lamvero"), text, QMessageBox::NoButton, this);
   QPushButton* yes = box.addButton(QStringLiteral("Ja"), QMessageBox::YesRole);
@@ -324,7 +336,7 @@ bool MainWindow::confirmUnusualInputs() {
 }
 
 void MainWindow::onStart() {
-  if (controller_->active() || !confirmUnusualInputs()) return;
+  if (controller_->active() || !confirmUnusualInputs() || !confirmSeriesFit()) return;
   runStart();
 }
 

@@ -99,6 +99,10 @@ class MainWindow : public QWidget {
   void setInputsLocked(bool locked);
   void focusControl(const char* name);
   bool confirmUnusualInputs();
+  // A run that will probably fill its series is computed only when the user confirms it.
+  bool confirmSeriesFit();
+  // Asks the user a yes/no question (No by default); true for yes.
+  bool ask(const QString& text);
 
   std::unique_ptr<RunState> state_;  // ~44 MB of series: allocated once, kept for the result displays
   std::unique_ptr<QtDisplay> display_;

@@ -295,6 +295,32 @@ TEST(MainWindowRun, UnusualInputsAskBeforeTheRun) {
   EXPECT_TRUE(win.shown("cmd_Neustart"));
 }
 
+TEST(MainWindowRun, ARunThatWillFillTheSeriesAsksBeforeItStarts) {
+  Window win;
+  InputTexts in = QuickInputs();
+  in[Input::deltaT] = "0,002";
+  win.w.setInputs(in);
+  win.answer = false;
+  win.start();
+  EXPECT_EQ(win.run().phase(), RunPhase::Idle);
+  ASSERT_EQ(win.questions.size(), 1);
+  EXPECT_TRUE(win.questions[0].startsWith(QStringLiteral(
+      "Die Zeitreihen fassen höchstens 500000 Zeitschritte; diese Rechnung braucht voraussichtlich etwa ")))
+      << win.questions[0].toStdString();
+  EXPECT_TRUE(win.questions[0].endsWith(QStringLiteral(". Trotzdem rechnen?")));
+  EXPECT_TRUE(win.messages.isEmpty());
+  EXPECT_TRUE(win.shown("cmd_Start"));
+  EXPECT_TRUE(win.w.ausgabe().isBlank());
+
+  // A run that fits is not asked about.
+  in[Input::deltaT] = "2";
+  win.w.setInputs(in);
+  win.answer = true;
+  win.start();
+  EXPECT_EQ(win.questions.size(), 1);
+  EXPECT_TRUE(win.shown("cmd_Neustart"));
+}
+
 TEST(MainWindowRun, FullSeriesStopTheRunWithAMessage) {
   Window win;
   InputTexts in = QuickInputs();
@@ -303,6 +329,7 @@ TEST(MainWindowRun, FullSeriesStopTheRunWithAMessage) {
   win.w.setInputs(in);
   win.start();
 
+  EXPECT_EQ(win.questions.size(), 1);  // asked first, answered yes
   ASSERT_EQ(win.messages.size(), 1);
   EXPECT_TRUE(win.messages[0].contains("500000"));
   EXPECT_EQ(win.w.runState().record.series.nReihe, kMaxSeriesIndex);
