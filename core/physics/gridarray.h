@@ -36,6 +36,7 @@ class GridStorage {
   T& operator[](int i) { return v_[static_cast<std::size_t>(i)]; }
   T operator[](int i) const { return v_[static_cast<std::size_t>(i)]; }
   bool operator==(const GridStorage& other) const { return v_ == other.v_; }
+  T* data() { return v_.data(); }
   const T* begin() const { return v_.data(); }
   const T* end() const { return v_.data() + v_.size(); }
 
