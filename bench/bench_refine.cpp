@@ -12,6 +12,7 @@
 
 #include "inputs/inputreading.h"
 #include "run/dryingrun.h"
+#include "run/stepestimate.h"
 #include "study/memorybudget.h"
 #include "study/refinement.h"
 #include "study/studyrunner.h"
@@ -77,6 +78,25 @@ void BM_Refine3DefaultCase(benchmark::State& state) {
   state.counters["peak_rss_MB"] = PeakRssMegabytes();
 }
 BENCHMARK(BM_Refine3DefaultCase)->Iterations(1)->Unit(benchmark::kSecond)->UseRealTime();
+
+// What the question before Start costs: the estimate of the time steps, on the
+// default case (0: the quick run at 1 s steps), a 40 mm plate at 0,05 s (1:
+// the 1 s run, more than 500000 steps estimated) and a 2 mm plate at 1 ms
+// (2: the 1 s run, then again at a twenty-thousandth of its drying time).
+void BM_SeriesFillEstimate(benchmark::State& state) {
+  InputTexts in = InputTexts::Defaults();
+  if (state.range(0) == 1) {
+    in[Input::Dicke] = "40";
+    in[Input::deltaT] = "0,05";
+  } else if (state.range(0) == 2) {
+    in[Input::Dicke] = "2";
+    in[Input::deltaT] = "0,001";
+  }
+  double steps = 0;
+  for (auto _ : state) steps = EstimateTimeSteps(in).value_or(0);
+  state.counters["estimated_steps"] = steps;
+}
+BENCHMARK(BM_SeriesFillEstimate)->DenseRange(0, 2)->Unit(benchmark::kMillisecond);
 
 }  // namespace
 }  // namespace lamvero

@@ -316,7 +316,8 @@ bool MainWindow::confirmUnusualInputs() {
              QStringLiteral("\n\ntrotzdem rechnen?"));
 }
 
-// The estimate runs the case at coarse steps, in a few milliseconds; inputs
+// The estimate runs the case at coarse steps (about 0,05 s of computing on
+// the default case, 0,2 s on a 40 mm plate at 0,05 s steps); inputs
 // the check refuses are left to the run, which reports them.
 bool MainWindow::confirmSeriesFit() {
   const std::string warning = SeriesFillWarning(inputs());

@@ -297,8 +297,9 @@ TEST(MainWindowRun, UnusualInputsAskBeforeTheRun) {
 
 TEST(MainWindowRun, ARunThatWillFillTheSeriesAsksBeforeItStarts) {
   Window win;
-  InputTexts in = QuickInputs();
-  in[Input::deltaT] = "0,002";
+  InputTexts in = InputTexts::Defaults();  // usual inputs, but about 1,4 million steps
+  in[Input::Dicke] = "40";
+  in[Input::deltaT] = "0,05";
   win.w.setInputs(in);
   win.answer = false;
   win.start();
@@ -313,8 +314,7 @@ TEST(MainWindowRun, ARunThatWillFillTheSeriesAsksBeforeItStarts) {
   EXPECT_TRUE(win.w.ausgabe().isBlank());
 
   // A run that fits is not asked about.
-  in[Input::deltaT] = "2";
-  win.w.setInputs(in);
+  win.w.setInputs(QuickInputs());
   win.answer = true;
   win.start();
   EXPECT_EQ(win.questions.size(), 1);
@@ -329,7 +329,9 @@ TEST(MainWindowRun, FullSeriesStopTheRunWithAMessage) {
   win.w.setInputs(in);
   win.start();
 
-  EXPECT_EQ(win.questions.size(), 1);  // asked first, answered yes
+  // Asked about the unusual time step and then the series, answered yes.
+  ASSERT_EQ(win.questions.size(), 2);
+  EXPECT_TRUE(win.questions[1].startsWith(QStringLiteral("Die Zeitreihen fassen höchstens 500000 Zeitschritte")));
   ASSERT_EQ(win.messages.size(), 1);
   EXPECT_TRUE(win.messages[0].contains("500000"));
   EXPECT_EQ(win.w.runState().record.series.nReihe, kMaxSeriesIndex);
