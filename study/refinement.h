@@ -11,8 +11,9 @@
 
 namespace lamvero {
 
-// Five halvings take a run 1024 times as long as the first level; beyond
-// that the grid outgrows the profile array for any usual plate anyway.
+// Five halvings take a run 1024 times as long as the first level (the levels
+// run under extended limits, so their grid may grow beyond that of a single
+// run; the study's memory check refuses what the machine cannot hold).
 constexpr int kMaxRefinements = 5;
 
 // Level 0 is base itself; level k has txt_deltaT and txt_Ortsschrittweite
