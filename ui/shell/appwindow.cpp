@@ -2,6 +2,7 @@
 
 #include <QAction>
 #include <QActionEvent>
+#include <QApplication>
 #include <QClipboard>
 #include <QCloseEvent>
 #include <QDir>
@@ -28,6 +29,7 @@
 #include "disk/casefiles.h"
 #include "ui/diagrams/diagramwindow.h"
 #include "ui/shell/filemenu.h"
+#include "ui/shell/manualwindow.h"
 #include "ui/calculator/mainwindow.h"
 #include "ui/calculator/runcontroller.h"
 #include "present/resultrows.h"
@@ -189,6 +191,8 @@ void AppWindow::createMenus() {
   copy->setShortcut(QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_C));
   connect(copy, &QAction::triggered, this, &AppWindow::copyResults);
 
+  QAction* manual = addAction(&helpMenu(), "act_Handbuch", QStringLiteral("&Handbuch"), SLOT(onManual()));
+  manual->setShortcut(QKeySequence::HelpContents);
   addAction(&helpMenu(), "act_UeberLamvero", QStringLiteral("Über &Lamvero"), SLOT(onAbout()));
   updateActions();
 }
@@ -306,6 +310,15 @@ QString AppWindow::AboutText() {
              "(LGPL-3.0); mehr dazu unter „Über Qt“.</p>")
       .arg(ProgramName(), QLatin1String(qVersion()));
 }
+
+ManualWindow& AppWindow::showManual() {
+  if (!manual_) manual_ = new ManualWindow(this);
+  const QWidget* focus = QApplication::focusWidget();
+  manual_->showAt(focus && area_->isAncestorOf(focus) ? focus->objectName() : QString());
+  return *manual_;
+}
+
+void AppWindow::onManual() { showManual(); }
 
 void AppWindow::onAbout() {
   QMessageBox box(this);

@@ -23,6 +23,7 @@ class CaseDocument;
 class DiagramWindow;
 class FileMenu;
 class MainWindow;
+class ManualWindow;
 
 class AppWindow : public QMainWindow {
   Q_OBJECT
@@ -73,6 +74,8 @@ class AppWindow : public QMainWindow {
   bool printReport(QPrinter& printer);       // its report on a printer set up by the caller
   ReportInfo reportInfo() const;             // title and file name of the case, the time now
   static QString AboutText();
+  // Hilfe ▸ Handbuch (F1): the manual, at the entry of the area's box that has the focus.
+  ManualWindow& showManual();
 
  protected:
   void closeEvent(QCloseEvent* event) override;
@@ -85,6 +88,7 @@ class AppWindow : public QMainWindow {
   void onExportReport();
   void onPrint();
   void onAbout();
+  void onManual();
   void updateActions();
 
  private:
@@ -108,6 +112,7 @@ class AppWindow : public QMainWindow {
   QMenu* helpMenu_ = nullptr;
   FileMenu* fileActions_ = nullptr;
   DiagramWindow* diagrams_ = nullptr;
+  ManualWindow* manual_ = nullptr;  // made when first asked for
   bool closeConfirmed_ = false;  // unsaved changes were dealt with; a run may still be unwinding
   SavePathChooser choosePath_;
   MessagePresenter present_;
