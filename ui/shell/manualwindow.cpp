@@ -55,7 +55,7 @@ ManualWindow::ManualWindow(QWidget* parent) : QWidget(parent, Qt::Window) {
   auto* layout = new QVBoxLayout(this);
   layout->addLayout(searchRow);
   layout->addWidget(split, 1);
-  resize(960, 720);
+  resize(1100, 800);
 }
 
 // Chapters with their sections; a click goes there.
@@ -67,6 +67,7 @@ void ManualWindow::buildContents() {
     item->setText(0, h.text);
     item->setData(0, Qt::UserRole, h.position);
   }
+  contents_->expandAll();
   connect(contents_, &QTreeWidget::itemClicked, this,
           [this](QTreeWidgetItem* item) { goToPosition(item->data(0, Qt::UserRole).toInt()); });
 }
@@ -99,8 +100,9 @@ void ManualWindow::followLink(const QUrl& link) {
   const QString anchor = ManualDocument::AnchorOfLink(link);
   if (anchor.isEmpty()) {
     QDesktopServices::openUrl(link);
-  } else if (!goTo(anchor)) {
-    searchResult_->setText(QStringLiteral("„%1“ ist in diesem Handbuch nicht enthalten.").arg(anchor));
+  } else {
+    searchResult_->setText(goTo(anchor) ? QString()
+                                        : QStringLiteral("„%1“ ist in diesem Handbuch nicht enthalten.").arg(anchor));
   }
 }
 
