@@ -183,7 +183,7 @@ TEST(AppWindowMenus, EntriesShortcutsAndWhatWaitsForAFinishedRun) {
   EXPECT_EQ(exports.mid(exports.size() - 2),
             (QStringList{QStringLiteral("&Fensterbild als PNG…"), QStringLiteral("&Bericht als PDF…")}));
   EXPECT_EQ(Entries(&app.editMenu()), QStringList{QStringLiteral("Ergebnisse &kopieren")});
-  EXPECT_EQ(Entries(&app.helpMenu()), QStringList{QStringLiteral("Über &Lamvero")});
+  EXPECT_EQ(Entries(&app.helpMenu()), (QStringList{QStringLiteral("&Handbuch"), QStringLiteral("Über &Lamvero")}));
   EXPECT_TRUE(app.editMenu().menuAction()->isVisible());
   EXPECT_TRUE(app.helpMenu().menuAction()->isVisible());
   EXPECT_EQ(app.action(QStringLiteral("act_Drucken"))->shortcut(), QKeySequence(QKeySequence::Print));

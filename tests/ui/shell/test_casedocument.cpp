@@ -140,7 +140,11 @@ TEST_F(CaseDocumentTest, MenuBarHasDateiAndShowsNoEmptyMenus) {
   for (QAction* menu : bar) EXPECT_TRUE(menu->isVisible());
   // Taking a menu's last entry away hides the menu; an entry makes it appear again.
   QAction* about = app.w.action(QStringLiteral("act_UeberLamvero"));
+  QAction* manual = app.w.action(QStringLiteral("act_Handbuch"));
   ASSERT_NE(about, nullptr);
+  ASSERT_NE(manual, nullptr);
+  app.w.helpMenu().removeAction(manual);
+  EXPECT_TRUE(bar[3]->isVisible());
   app.w.helpMenu().removeAction(about);
   EXPECT_FALSE(bar[4]->isVisible());
   app.w.helpMenu().addAction(about);
