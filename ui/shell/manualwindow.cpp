@@ -58,6 +58,9 @@ ManualWindow::ManualWindow(QWidget* parent) : QWidget(parent, Qt::Window) {
   resize(1100, 800);
 }
 
+// The browser shows the manual's document without owning it, so it goes before the document.
+ManualWindow::~ManualWindow() { delete browser_; }
+
 // Chapters with their sections; a click goes there.
 void ManualWindow::buildContents() {
   QTreeWidgetItem* chapter = nullptr;

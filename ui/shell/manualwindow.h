@@ -19,6 +19,7 @@ class ManualWindow : public QWidget {
   Q_OBJECT
  public:
   explicit ManualWindow(QWidget* parent = nullptr);
+  ~ManualWindow() override;
 
   // Shows the window at the entry of that name (an input's or result's box,
   // "txt_Dicke"), or where the reader left it when the manual has no such entry.
