@@ -10,6 +10,7 @@
 #include "files/accuracyjson.h"
 #include "run/recordfields.h"
 #include "run/resultdescriptors.h"
+#include "run/shownshrinkage.h"
 
 namespace lamvero {
 
@@ -351,6 +352,8 @@ void ReadSeries(const json& j, CaseRun& run) {
   }
   series.nReihe = run.nReihe;
   series.nReihe1TA = run.nReihe1TA;
+  // Files of earlier versions hold the model's shrinkage beyond its end.
+  LimitShrinkageToTotal(run.record);
 }
 
 CaseFile ReadCase(std::string_view text, const ControlNameCheck& isControl) {

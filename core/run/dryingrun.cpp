@@ -8,6 +8,7 @@
 #include "inputs/inputreading.h"
 #include "text/numberformat.h"
 #include "run/setup.h"
+#include "run/shownshrinkage.h"
 
 namespace lamvero {
 
@@ -85,6 +86,8 @@ RunResult RunSimulation(RunState& s, const InputTexts& inputs, RunEvents& events
   }
   s.stopRequest = nullptr;
   RecordRun(s);
+  // The listeners have drawn the model's own curves; what leaves the run shows shrinkage as shrinkage.
+  LimitShrinkageToTotal(s.record);
   s.record.outcome = result.outcome;
   s.record.messages = result.messages;
   return result;

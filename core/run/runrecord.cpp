@@ -23,19 +23,19 @@ Series Series::head(std::size_t n) const {
 
 const std::array<SeriesColumn, RunSeries::kCount>& SeriesColumns() {
   static const std::array<SeriesColumn, RunSeries::kCount> columns{{
-      {"tReihe", "t", "s", "Zeit", &RunSeries::tReihe},
-      {"XReihe", "X mittel", "kg/kg", "Verlauf der mittleren Wasserbeladung", &RunSeries::XReihe},
-      {"XOberflReihe", "X Oberfläche", "kg/kg", "Verlauf der Oberflächenfeuchte", &RunSeries::XOberflReihe},
-      {"XKernReihe", "X Kern", "kg/kg", "Verlauf der Kernfeuchte", &RunSeries::XKernReihe},
+      {"tReihe", "t", "s", "Zeit", &RunSeries::tReihe, false},
+      {"XReihe", "X mittel", "kg/kg", "Verlauf der mittleren Wasserbeladung", &RunSeries::XReihe, false},
+      {"XOberflReihe", "X Oberfläche", "kg/kg", "Verlauf der Oberflächenfeuchte", &RunSeries::XOberflReihe, false},
+      {"XKernReihe", "X Kern", "kg/kg", "Verlauf der Kernfeuchte", &RunSeries::XKernReihe, false},
       {"SchwOberflReihe", "Schwindung Oberfläche", "%", "Verlauf der Oberflächenschwindung",
-       &RunSeries::SchwOberflReihe},
-      {"SchwKernReihe", "Schwindung Kern", "%", "Verlauf der Kernschwindung", &RunSeries::SchwKernReihe},
-      {"ThetaLuftReihe", "θ Luft", "°C", "Verlauf der Lufttemperatur", &RunSeries::ThetaLuftReihe},
-      {"ThetaObReihe", "θ Oberfläche", "°C", "Verlauf der Oberflächentemperatur", &RunSeries::ThetaObReihe},
-      {"ThetaKReihe", "θ Kern", "°C", "Verlauf der Kerntemperatur", &RunSeries::ThetaKReihe},
+       &RunSeries::SchwOberflReihe, true},
+      {"SchwKernReihe", "Schwindung Kern", "%", "Verlauf der Kernschwindung", &RunSeries::SchwKernReihe, true},
+      {"ThetaLuftReihe", "θ Luft", "°C", "Verlauf der Lufttemperatur", &RunSeries::ThetaLuftReihe, false},
+      {"ThetaObReihe", "θ Oberfläche", "°C", "Verlauf der Oberflächentemperatur", &RunSeries::ThetaObReihe, false},
+      {"ThetaKReihe", "θ Kern", "°C", "Verlauf der Kerntemperatur", &RunSeries::ThetaKReihe, false},
       {"WasserdampfReihe", "Verdunstungsrate", "kg/(m² h)", "Verlauf der Verdunstungsrate",
-       &RunSeries::WasserdampfReihe},
-      {"SpiegelReihe", "Trocknungsspiegel", "m", "Verlauf des Trocknungsspiegels", &RunSeries::SpiegelReihe},
+       &RunSeries::WasserdampfReihe, false},
+      {"SpiegelReihe", "Trocknungsspiegel", "m", "Verlauf des Trocknungsspiegels", &RunSeries::SpiegelReihe, false},
   }};
   return columns;
 }

