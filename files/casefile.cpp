@@ -8,9 +8,11 @@
 #include <stdexcept>
 
 #include "files/accuracyjson.h"
+#include "inputs/inputreading.h"
 #include "run/recordfields.h"
 #include "run/resultdescriptors.h"
 #include "run/shownshrinkage.h"
+#include "text/parsenumber.h"
 
 namespace lamvero {
 
@@ -19,26 +21,31 @@ namespace {
 using nlohmann::json;
 using ordered = nlohmann::ordered_json;
 
-// The inputs in model units by their names, in the order of the struct.
-const RecordField<InputValues> kValueFields[] = {
-    {"Dicke", &InputValues::Dicke},
-    {"rhos", &InputValues::rhos},
-    {"XAnf", &InputValues::XAnf},
-    {"linTrSchwind", &InputValues::linTrSchwind},
-    {"Feuchteleit", &InputValues::Feuchteleit},
-    {"lambda", &InputValues::lambda},
-    {"mue", &InputValues::mue},
-    {"Waermeuebergang", &InputValues::Waermeuebergang},
-    {"ThetaEinf", &InputValues::ThetaEinf},
-    {"AussenluftTemp", &InputValues::AussenluftTemp},
-    {"AussenluftFeuchte", &InputValues::AussenluftFeuchte},
-    {"Lufttemp", &InputValues::Lufttemp},
-    {"AbluftFeuchte", &InputValues::AbluftFeuchte},
-    {"ThetaGegenstromende", &InputValues::ThetaGegenstromende},
-    {"Ortsschrittweite", &InputValues::Ortsschrittweite},
-    {"deltaT", &InputValues::deltaT},
-    {"rund", &InputValues::rund},
-    {"KappaSteig", &InputValues::KappaSteig},
+// The inputs in model units by their names, in the order of the struct, with the box each is typed into.
+struct ValueField {
+  const char* name;
+  double InputValues::*member;
+  Input input;
+};
+const ValueField kValueFields[] = {
+    {"Dicke", &InputValues::Dicke, Input::Dicke},
+    {"rhos", &InputValues::rhos, Input::rhos},
+    {"XAnf", &InputValues::XAnf, Input::XAnf},
+    {"linTrSchwind", &InputValues::linTrSchwind, Input::linTrSchwind},
+    {"Feuchteleit", &InputValues::Feuchteleit, Input::Feuchteleit},
+    {"lambda", &InputValues::lambda, Input::lambda},
+    {"mue", &InputValues::mue, Input::mue},
+    {"Waermeuebergang", &InputValues::Waermeuebergang, Input::Waermeuebergang},
+    {"ThetaEinf", &InputValues::ThetaEinf, Input::ThetaEinf},
+    {"AussenluftTemp", &InputValues::AussenluftTemp, Input::AussenluftTemp},
+    {"AussenluftFeuchte", &InputValues::AussenluftFeuchte, Input::AussenluftFeuchte},
+    {"Lufttemp", &InputValues::Lufttemp, Input::Lufttemp},
+    {"AbluftFeuchte", &InputValues::AbluftFeuchte, Input::AbluftFeuchte},
+    {"ThetaGegenstromende", &InputValues::ThetaGegenstromende, Input::ThetaGegenstromende},
+    {"Ortsschrittweite", &InputValues::Ortsschrittweite, Input::Ortsschrittweite},
+    {"deltaT", &InputValues::deltaT, Input::deltaT},
+    {"rund", &InputValues::rund, Input::rund},
+    {"KappaSteig", &InputValues::KappaSteig, Input::KappaSteig},
 };
 
 constexpr int kMaxIterations = 1 << 20;  // nGlatt and nIter are small counts
@@ -220,7 +227,7 @@ void ReadDoubles(const json& j, const std::string& path, const Fields& fields, S
   for (const auto& f : fields) into.*f.member = NumberOrNull(At(j, path, f.name), Child(path, f.name));
 }
 
-InputTexts ReadInputs(const json& j) {
+InputTexts ReadInputTexts(const json& j) {
   const std::string path = "inputs";
   ExpectObject(j, path);
   InputTexts texts;
@@ -389,7 +396,7 @@ CaseFile ReadCase(std::string_view text, const ControlNameCheck& isControl) {
   }
   ExpectKeys(j, "", {"format", "version", "inputs"}, {"title", "comment", "airIntegration", "run", "series"});
   CaseFile file;
-  file.inputs = ReadInputs(j.at("inputs"));
+  file.inputs = ReadInputTexts(j.at("inputs"));
   file.airIntegration = ReadAirIntegration(j, "");
   if (j.contains("title")) file.title = Text(j.at("title"), "title", kMaxCaseTextBytes, true);
   if (j.contains("comment")) file.comment = Text(j.at("comment"), "comment", kMaxCaseCommentBytes, false);
@@ -428,6 +435,20 @@ CaseRun CaseRunOf(const RunRecord& record, std::string date, std::string program
   run.nReihe = record.series.nReihe;
   run.nReihe1TA = record.series.nReihe1TA;
   return run;
+}
+
+std::vector<Input> InputsNotOfRun(const CaseFile& file) {
+  std::vector<Input> differing;
+  if (!file.run) return differing;
+  const InputReading reading = ReadInputs(file.inputs);
+  for (const ValueField& f : kValueFields) {
+    // A text that is no number never belongs to a run, though it counts as 0: the input check refuses it.
+    const bool number = ReadInputNumber(file.inputs[f.input]).reading == NumberReading::Number;
+    if (!number || !(reading.values.*f.member == file.run->record.values.*f.member)) {
+      differing.push_back(f.input);
+    }
+  }
+  return differing;
 }
 
 std::string CaseFileText(const CaseFile& file, bool withSeries) {

@@ -14,6 +14,7 @@
 #include <optional>
 #include <string>
 #include <string_view>
+#include <vector>
 
 #include "inputs/inputs.h"
 #include "run/accuracyestimate.h"
@@ -55,6 +56,11 @@ struct CaseFile {
 
 // The run of a record as a case file keeps it (stamped with date and program).
 CaseRun CaseRunOf(const RunRecord& record, std::string date, std::string program);
+
+// The inputs of the file that do not read as the values its run was made
+// with, in the order of the inputs: a file whose inputs were edited by hand after the
+// run was saved. Empty when the run belongs to the inputs, or there is no run.
+std::vector<Input> InputsNotOfRun(const CaseFile& file);
 
 // The text of a case file; the run's series only if withSeries (and the run holds them).
 std::string CaseFileText(const CaseFile& file, bool withSeries);

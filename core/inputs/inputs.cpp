@@ -1,5 +1,7 @@
 #include "inputs/inputs.h"
 
+#include "text/trim.h"
+
 namespace lamvero {
 
 namespace {
@@ -57,6 +59,20 @@ bool InputTexts::set(std::string_view box, std::string text) {
     }
   }
   return false;
+}
+
+std::vector<Input> ChangedInputs(const InputTexts& before, const InputTexts& now) {
+  std::vector<Input> changed;
+  for (const InputField& f : kFields) {
+    if (before[f.id] != now[f.id]) changed.push_back(f.id);
+  }
+  return changed;
+}
+
+std::string InputCaptions(const std::vector<Input>& inputs) {
+  std::string list;
+  for (Input id : inputs) list += (list.empty() ? "" : ", ") + WithoutTrailingBlanks(FieldOf(id).caption);
+  return list;
 }
 
 }  // namespace lamvero

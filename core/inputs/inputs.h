@@ -6,6 +6,7 @@
 #include <cstddef>
 #include <string>
 #include <string_view>
+#include <vector>
 
 namespace lamvero {
 
@@ -45,6 +46,11 @@ class InputTexts {
  private:
   std::array<std::string, kInputCount> texts_;
 };
+
+// The inputs whose texts differ between `before` and `now`, in window order.
+std::vector<Input> ChangedInputs(const InputTexts& before, const InputTexts& now);
+// Their captions, without trailing blanks, separated by commas: what a message names them by.
+std::string InputCaptions(const std::vector<Input>& inputs);
 
 // The inputs converted to model units.
 struct InputValues {

@@ -135,6 +135,29 @@ TEST_F(CaseFileTest, ResultsStandAsNumbersWithUnitsAndAsTheTextsShown) {
   EXPECT_EQ((*dauer)["text"], run_->controls.at("txt_Dauer1TA").text);
 }
 
+// A run belongs to the inputs that read as the values it was made with: the
+// same number written otherwise still does, an edited or unreadable one not.
+TEST_F(CaseFileTest, InputsEditedAfterTheRunAreFoundByTheirValues) {
+  CaseFile f = Saved();
+  EXPECT_TRUE(InputsNotOfRun(f).empty());  // every input, in its unit, matches its model value
+  f.inputs[Input::Dicke] = "4,0";
+  f.inputs[Input::Lufttemp] = "35";
+  EXPECT_TRUE(InputsNotOfRun(f).empty());
+  f.inputs[Input::AussenluftFeuchte] = "abc";
+  f.inputs[Input::Dicke] = "25";
+  EXPECT_EQ(InputsNotOfRun(f), (std::vector<Input>{Input::Dicke, Input::AussenluftFeuchte}));
+  const Outcome<CaseFile> read = ReadCaseFileText(CaseFileText(f, false), AnyControl);
+  ASSERT_TRUE(read) << read.message();
+  EXPECT_EQ(InputsNotOfRun(read.value()), (std::vector<Input>{Input::Dicke, Input::AussenluftFeuchte}));
+  // An unreadable text counts as 0 in model units, but belongs to no run, not even one of value 0.
+  f = Saved();
+  f.run->record.values.KappaSteig = 0;
+  f.inputs[Input::KappaSteig] = "keine";
+  EXPECT_EQ(InputsNotOfRun(f), std::vector<Input>{Input::KappaSteig});
+  f.run.reset();
+  EXPECT_TRUE(InputsNotOfRun(f).empty());
+}
+
 TEST_F(CaseFileTest, InputsOnlyFileHasNoRun) {
   CaseFile f;
   f.inputs = InputTexts::Defaults();

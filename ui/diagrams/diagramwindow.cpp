@@ -130,15 +130,16 @@ QWidget* DiagramWindow::makeChartsPane() {
 DiagramWindow::~DiagramWindow() = default;
 
 int DiagramWindow::addSessionRun(const RunRecord& record) {
+  const int id = runs_.add(record, QStringLiteral("Lauf %1").arg(sessionRuns_ + 1), false);
+  if (id == 0) return 0;
   ++sessionRuns_;
-  const int id = runs_.add(record, QStringLiteral("Lauf %1").arg(sessionRuns_), false);
   runsChanged();
   return id;
 }
 
 int DiagramWindow::addRun(const RunRecord& record, const QString& label) {
   const int id = runs_.add(record, label, true);
-  runsChanged();
+  if (id != 0) runsChanged();
   return id;
 }
 

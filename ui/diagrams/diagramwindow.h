@@ -33,7 +33,7 @@ class DiagramWindow : public QWidget {
 
   // A run of this session, labelled "Lauf 1", "Lauf 2", ...; the oldest
   // session run goes when there are more than RunList::kMaxSessionRuns.
-  // Returns the entry's id.
+  // Returns the entry's id; 0 for a record that holds no run (RunList::add).
   int addSessionRun(const RunRecord& record);
   // A run from elsewhere, e.g. a loaded case file, under its own label; kept
   // until removed. A record without series shows in the table only.

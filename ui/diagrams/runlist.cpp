@@ -2,6 +2,8 @@
 
 #include <algorithm>
 
+#include "inputs/inputcheck.h"
+
 namespace lamvero {
 
 const std::vector<QColor>& RunList::Palette() {
@@ -25,6 +27,8 @@ QColor RunList::freeColor() const {
 }
 
 int RunList::add(RunRecord record, const QString& label, bool fromFile) {
+  // A refused run computed nothing; a record whose inputs the check refuses cannot be the run of them.
+  if (record.outcome == RunOutcome::Refused || !CheckInputs(record.inputs).empty()) return 0;
   if (!fromFile) {
     const auto isSession = [](const RunEntry& e) { return !e.fromFile; };
     if (std::count_if(entries_.begin(), entries_.end(), isSession) >= kMaxSessionRuns) {

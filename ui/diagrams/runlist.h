@@ -29,7 +29,8 @@ class RunList {
   static constexpr int kMaxSessionRuns = 8;
 
   // Appends the run, shown, in the first colour no other entry uses; a ninth
-  // session run drops the oldest one. Returns the new entry's id.
+  // session run drops the oldest one. Returns the new entry's id, or 0 and
+  // lists nothing if the record holds no run: its inputs were refused.
   int add(RunRecord record, const QString& label, bool fromFile);
   // False if there is no such entry. Removing the reference leaves none.
   bool remove(int id);

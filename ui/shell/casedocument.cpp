@@ -9,13 +9,6 @@
 
 namespace lamvero {
 
-bool SameInputs(const InputTexts& a, const InputTexts& b) {
-  for (const InputField& f : InputFields()) {
-    if (a[f.id] != b[f.id]) return false;
-  }
-  return true;
-}
-
 CaseDocument::CaseDocument(MainWindow& area, QObject* parent) : QObject(parent), area_(area) {
   savedInputs_ = area_.inputs();
   connect(&area_, &MainWindow::runEnded, this, &CaseDocument::onRunEnded);
@@ -31,7 +24,7 @@ QString CaseDocument::displayName() const {
 }
 
 bool CaseDocument::isModified() const {
-  return !SameInputs(area_.inputs(), savedInputs_) || airIntegration() != savedAir_;
+  return !ChangedInputs(savedInputs_, area_.inputs()).empty() || airIntegration() != savedAir_;
 }
 
 AirIntegration CaseDocument::airIntegration() const { return area_.runController().airIntegration(); }
@@ -42,7 +35,12 @@ void CaseDocument::setAirIntegration(AirIntegration choice) {
   emit changed();
 }
 
-bool CaseDocument::runMatchesInputs() const { return run_ && SameInputs(run_->record.inputs, area_.inputs()); }
+bool CaseDocument::runMatchesInputs() const { return run_ && inputsChangedSinceRun().empty(); }
+
+std::vector<Input> CaseDocument::inputsChangedSinceRun() const {
+  if (!run_) return {};
+  return ChangedInputs(run_->record.inputs, area_.inputs());
+}
 
 void CaseDocument::setWithSeries(bool on) {
   if (withSeries_ == on) return;
@@ -75,10 +73,18 @@ void CaseDocument::newCase() {
   emit changed();
 }
 
-Status CaseDocument::open(const QString& path) {
+Outcome<std::string> CaseDocument::open(const QString& path) {
   Outcome<CaseFile> read = ReadCaseFile(path);
   if (!read) return read.failure();
   CaseFile file = std::move(read).value();
+  std::string note;
+  if (const std::vector<Input> differing = InputsNotOfRun(file); !differing.empty()) {
+    // Results beside inputs they were not computed from would be read as theirs.
+    note = "Die Rechnung in „" + QFileInfo(path).fileName().toStdString() +
+           "“ gehört nicht zu den Eingaben der Datei; diese wurden nach der Rechnung geändert: " +
+           InputCaptions(differing) + ". Geöffnet sind die Eingaben ohne die Ergebnisse; Start rechnet mit ihnen neu.";
+    file.run.reset();
+  }
   setSaved(QFileInfo(path).absoluteFilePath(), file.inputs, file.airIntegration);
   title_ = std::move(file.title);
   comment_ = std::move(file.comment);
@@ -92,7 +98,7 @@ Status CaseDocument::open(const QString& path) {
   }
   emit changed();
   emit opened();
-  return Done{};
+  return note;
 }
 
 Status CaseDocument::saveAs(const QString& path) {

@@ -8,6 +8,8 @@
 #include <QObject>
 #include <QString>
 #include <optional>
+#include <string>
+#include <vector>
 
 #include "files/casefile.h"
 #include "text/csvformat.h"
@@ -36,13 +38,18 @@ class CaseDocument : public QObject {
   const std::optional<CaseRun>& run() const { return run_; }
   // Whether that run was made with the inputs the boxes hold now (only then is it saved with them).
   bool runMatchesInputs() const;
+  // The inputs whose texts differ from those that run was made with; none without a run.
+  std::vector<Input> inputsChangedSinceRun() const;
   // Whether saving writes the run's time series too.
   bool withSeries() const { return withSeries_; }
   void setWithSeries(bool on);
 
   // A failure says what went wrong and changes nothing.
   void newCase();                      // default texts, no file, no run
-  Status open(const QString& path);    // shows the inputs and any stored results
+  // Shows the inputs and any stored results. A run that does not belong to
+  // the file's inputs (edited by hand) is left out; the note says so, naming
+  // the inputs. The note is empty when the file opened as it was saved.
+  Outcome<std::string> open(const QString& path);
   Status saveAs(const QString& path);  // becomes the document's file
   Status exportSeries(const QString& path, CsvDialect dialect, int every) const;
   Status exportResults(const QString& path, CsvDialect dialect) const;
@@ -63,7 +70,5 @@ class CaseDocument : public QObject {
   std::optional<CaseRun> run_;
   bool withSeries_ = false;
 };
-
-bool SameInputs(const InputTexts& a, const InputTexts& b);
 
 }  // namespace lamvero

@@ -149,22 +149,21 @@ void FileMenu::chooseAndOpen() {
   if (!maybeDiscard()) return;
   const QString path = dialogs_.openName(QStringLiteral("Rechnung öffnen"), startFolder(), kCaseFilter);
   if (path.isEmpty()) return;
-  const Status opened = document_.open(path);
-  if (!opened) {
-    dialogs_.warn(QString::fromStdString(opened.message()));
-    return;
-  }
-  rememberFolder(path);
-  AddRecentFile(document_.path());
+  if (openAndTell(path)) rememberFolder(path);
 }
 
 bool FileMenu::openFile(const QString& path) {
   if (!canOpen() || !maybeDiscard()) return false;
-  const Status opened = document_.open(path);
+  return openAndTell(path);
+}
+
+bool FileMenu::openAndTell(const QString& path) {
+  const Outcome<std::string> opened = document_.open(path);
   if (!opened) {
     dialogs_.warn(QString::fromStdString(opened.message()));
     return false;
   }
+  if (!opened.value().empty()) dialogs_.warn(QString::fromStdString(opened.value()));
   AddRecentFile(document_.path());
   return true;
 }

@@ -60,6 +60,8 @@ class FileMenu : public QObject {
 
  private:
   void chooseAndOpen();
+  // Opens the file and tells the user what went wrong, or what was left out; true if it opened.
+  bool openAndTell(const QString& path);
   void fillRecentMenu();
   void updateActions();
   QString suggestedName(const QString& suffix) const;

@@ -96,6 +96,25 @@ TEST(DiagramRuns, TheLastEightSessionRunsAreKeptAndLoadedFilesStay) {
   EXPECT_EQ(w.runs().entries().back().color, RunList::Palette().front());
 }
 
+// Whatever the route, a record of refused inputs holds no run of them: it is not listed.
+TEST(DiagramRuns, ARunWhoseInputsWereRefusedIsNeverListed) {
+  DiagramWindow w;
+  RunRecord edited = QuickRun("4");
+  edited.inputs[Input::Dicke] = "abc";  // a run read back beside inputs edited by hand
+  EXPECT_EQ(w.addRun(edited, QStringLiteral("abc.lamvero")), 0);
+  EXPECT_EQ(w.addSessionRun(edited), 0);
+  RunRecord refused;
+  refused.inputs = QuickInputs();
+  refused.messages = {"Anfangsdicke: keine Zahl"};
+  EXPECT_EQ(w.addSessionRun(refused), 0);
+  EXPECT_TRUE(w.runs().entries().empty());
+  EXPECT_TRUE(ListTexts(w).isEmpty());
+  EXPECT_EQ(w.table().columnCount(), 0);
+  // The next run of the session is still the first.
+  EXPECT_GT(w.addSessionRun(QuickRun("4")), 0);
+  EXPECT_EQ(ListTexts(w), QStringList{QStringLiteral("Lauf 1")});
+}
+
 TEST(DiagramRuns, TheTickedRunsAreDrawnARunWithoutSeriesOnlyInTheTable) {
   DiagramWindow w;
   w.show();

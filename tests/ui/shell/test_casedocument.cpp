@@ -25,6 +25,7 @@
 #include "ui/shell/casedocument.h"
 #include "disk/casefiles.h"
 #include "present/controltable.h"
+#include "ui/diagrams/diagramwindow.h"
 #include "ui/shell/filemenu.h"
 #include "ui/calculator/mainwindow.h"
 #include "ui/calculator/plotarea.h"
@@ -401,6 +402,42 @@ TEST_F(CaseDocumentTest, AFileDroppedOnAnInputBoxOpensAndLeavesTheBoxAlone) {
   QApplication::sendEvent(dicke, &drop);
   EXPECT_EQ(dicke->text(), "17");
   EXPECT_EQ(app.w.document().path(), file("fallen.lamvero"));
+}
+
+TEST_F(CaseDocumentTest, AFileEditedAfterItsRunOpensWithoutTheRunAndSaysSo) {
+  App first;
+  first.run(testing::QuickInputs());
+  first.action("act_MitZeitreihen").setChecked(true);
+  first.trigger("act_SpeichernUnter", file("platte.lamvero"));
+  const QByteArray saved = Slurp(file("platte.lamvero"));
+  const QByteArray dicke = "\"txt_Dicke\": \"4\"";
+  ASSERT_TRUE(saved.contains(dicke));
+
+  for (const char* edited : {"25", "abc"}) {
+    SCOPED_TRACE(edited);
+    Spit(file("haendisch.lamvero"), QByteArray(saved).replace(dicke, "\"txt_Dicke\": \"" + QByteArray(edited) + "\""));
+    App second;
+    ASSERT_TRUE(second.w.openFile(file("haendisch.lamvero")));
+    ASSERT_EQ(second.warnings.size(), 1);
+    EXPECT_TRUE(second.warnings[0].contains("„haendisch.lamvero“")) << second.warnings[0].toStdString();
+    EXPECT_TRUE(second.warnings[0].contains("geändert: Anfangsdicke der Platte in mm.")) << second.warnings[0].toStdString();
+    EXPECT_EQ(second.w.area().inputs()[Input::Dicke], edited);
+    EXPECT_FALSE(second.w.document().run());
+    // The window looks as a new case with these inputs: no results, no curves.
+    App plain;
+    plain.w.area().setInputs(second.w.area().inputs());
+    EXPECT_EQ(Differences(second.look(), plain.look()), "");
+    EXPECT_TRUE(second.w.area().zeit().isBlank());
+    EXPECT_TRUE(second.w.diagrams().runs().entries().empty());
+  }
+
+  // The same number written otherwise is the same input: the run stays.
+  Spit(file("gleich.lamvero"), QByteArray(saved).replace(dicke, "\"txt_Dicke\": \"4,0\""));
+  App third;
+  ASSERT_TRUE(third.w.openFile(file("gleich.lamvero")));
+  EXPECT_TRUE(third.warnings.isEmpty()) << third.warnings.join('\n').toStdString();
+  ASSERT_TRUE(third.w.document().run());
+  EXPECT_EQ(third.w.diagrams().runs().entries().size(), 1u);
 }
 
 TEST(RecentFiles, NewestFirstWithoutRepeatsAndAtMostEight) {
