@@ -17,6 +17,7 @@
 #include "inputs/plausibility.h"
 #include "ui/calculator/annotation.h"
 #include "ui/calculator/logo.h"
+#include "ui/calculator/outdatedveil.h"
 #include "ui/calculator/plotarea.h"
 #include "ui/calculator/qtdisplay.h"
 #include "ui/calculator/runcontroller.h"
@@ -129,7 +130,26 @@ MainWindow::MainWindow(QWidget* parent) : QWidget(parent), state_(std::make_uniq
   display_ = std::make_unique<QtDisplay>(*this, *ausgabe_, *zeit_);
   controller_ = std::make_unique<RunController>(*state_, *display_);
   connect(controller_.get(), &RunController::finished, this, &MainWindow::onRunFinished);
+  createVeil();
 }
+
+// What a run shows: every text box that is not an input, and both drawing areas.
+void MainWindow::createVeil() {
+  std::vector<QPointer<QWidget>> covered{ausgabe_, zeit_};
+  for (const ControlRow& c : ControlTable()) {
+    if (c.kind == ControlKind::TextBox && !IsInputBox(c.name) && c.name != "txt_parkfocus") {
+      covered.emplace_back(findChild<QWidget*>(QString::fromStdString(c.name)));
+    }
+  }
+  veil_ = new OutdatedVeil(*this, std::move(covered));
+}
+
+void MainWindow::setResultsOutdated(bool outdated) {
+  if (outdated) veil_->raise();
+  veil_->setVisible(outdated);
+}
+
+bool MainWindow::resultsOutdated() const { return !veil_->isHidden(); }
 
 MainWindow::~MainWindow() = default;
 

@@ -22,6 +22,7 @@ class QLineEdit;
 
 namespace lamvero {
 
+class OutdatedVeil;
 class PlotArea;
 class QtDisplay;
 class RunController;
@@ -41,6 +42,11 @@ class MainWindow : public QWidget {
   // visibility and colours; the result curves if the record holds a completed
   // run's series. The profile curves are not stored: their area stays white.
   void showRecord(const RunRecord& record);
+  // Dims the output boxes and both drawing areas (a veil over them, the
+  // controls unchanged) while they show a run whose inputs have changed since,
+  // or shows them plainly again.
+  void setResultsOutdated(bool outdated);
+  bool resultsOutdated() const;
   // What Start does after asking about unusual inputs: starts a run with the
   // inputs as they stand, unless one is in progress (false). runEnded tells
   // its end; a refused input or a run that had to stop is also reported in a message.
@@ -89,6 +95,7 @@ class MainWindow : public QWidget {
 
  private:
   void createControl(const ControlRow& row);
+  void createVeil();
   QWidget* makeLabel(const ControlRow& row);
   QWidget* makeTextBox(const ControlRow& row);
   QWidget* makeButton(const ControlRow& row);
@@ -109,6 +116,7 @@ class MainWindow : public QWidget {
   std::unique_ptr<RunController> controller_;  // ends a run before the state and the display go
   PlotArea* ausgabe_ = nullptr;
   PlotArea* zeit_ = nullptr;
+  OutdatedVeil* veil_ = nullptr;
   std::vector<const ControlRow*> lines_;
   std::vector<QLineEdit*> inputBoxes_;  // in window order
   QPointer<QWidget> resumeFocus_;       // the input box that had the focus at Start

@@ -24,12 +24,15 @@
 #include <QScreen>
 #include <QScrollArea>
 #include <QScrollBar>
+#include <QStatusBar>
 
 #include "ui/shell/casedocument.h"
 #include "disk/casefiles.h"
 #include "ui/diagrams/diagramwindow.h"
 #include "ui/shell/filemenu.h"
 #include "ui/shell/manualwindow.h"
+#include "ui/shell/outdatedresults.h"
+#include "ui/shell/statuslines.h"
 #include "ui/calculator/mainwindow.h"
 #include "ui/calculator/runcontroller.h"
 #include "present/resultrows.h"
@@ -98,6 +101,8 @@ AppWindow::AppWindow(QWidget* parent) : QMainWindow(parent) {
   connect(document_, &CaseDocument::changed, this, &AppWindow::updateActions);
   createDiagrams(*viewMenu);
   createCalculationMenu(*calculationMenu);
+  statusLines_ = new StatusLines(*statusBar());
+  new OutdatedResults(*document_, *area_, *statusLines_, this);
 
   // A case file dropped anywhere on the window opens, also over an input box.
   setAcceptDrops(true);
@@ -151,6 +156,7 @@ QSize AppWindow::fittingSize() const {
   if (QMenuBar* bar = findChild<QMenuBar*>(QString(), Qt::FindDirectChildrenOnly)) {
     whole.rheight() += bar->sizeHint().height();
   }
+  whole.rheight() += statusBar()->sizeHint().height();
   const QScreen* screen = QGuiApplication::primaryScreen();
   if (!screen) return whole;
   const QSize free = screen->availableGeometry().size() - QSize(kDecorationWidth, kDecorationHeight);

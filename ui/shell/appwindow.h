@@ -4,7 +4,8 @@
 // window exactly; on a smaller screen the window opens as large as the screen
 // allows and the area scrolls, so every control stays reachable. The menu bar
 // (Datei, Bearbeiten, Ansicht, Berechnung, Hilfe), dialogs and further windows attach here, around
-// the area. The title names the case file and marks unsaved input changes.
+// the area; a status bar under it holds the program's status lines. The title
+// names the case file and marks unsaved input changes.
 
 #include <QMainWindow>
 #include <QString>
@@ -24,6 +25,7 @@ class DiagramWindow;
 class FileMenu;
 class MainWindow;
 class ManualWindow;
+class StatusLines;
 
 class AppWindow : public QMainWindow {
   Q_OBJECT
@@ -34,6 +36,8 @@ class AppWindow : public QMainWindow {
   MainWindow& area() { return *area_; }
   QScrollArea& scrollArea() { return *scroll_; }
   CaseDocument& document() { return *document_; }
+  // The lines of the status bar under the area, by name.
+  StatusLines& statusLines() { return *statusLines_; }
 
   // The menus, in the order of the menu bar (Berechnung holds the air balance of the case). A menu without entries is not shown.
   QMenu& fileMenu() { return *fileMenu_; }
@@ -113,6 +117,7 @@ class AppWindow : public QMainWindow {
   FileMenu* fileActions_ = nullptr;
   DiagramWindow* diagrams_ = nullptr;
   ManualWindow* manual_ = nullptr;  // made when first asked for
+  StatusLines* statusLines_ = nullptr;
   bool closeConfirmed_ = false;  // unsaved changes were dealt with; a run may still be unwinding
   SavePathChooser choosePath_;
   MessagePresenter present_;

@@ -4,12 +4,15 @@
 
 #include <gtest/gtest.h>
 
+#include <algorithm>
+
 #include <QAction>
 #include <QApplication>
 #include <QDragEnterEvent>
 #include <QDropEvent>
 #include <QLabel>
 #include <QDir>
+#include <QImage>
 #include <QFile>
 #include <QLineEdit>
 #include <QMenu>
@@ -27,6 +30,8 @@
 #include "present/controltable.h"
 #include "ui/diagrams/diagramwindow.h"
 #include "ui/shell/filemenu.h"
+#include "ui/shell/outdatedresults.h"
+#include "ui/shell/statuslines.h"
 #include "ui/calculator/mainwindow.h"
 #include "ui/calculator/plotarea.h"
 #include "ui/shell/recentfiles.h"
@@ -404,6 +409,79 @@ TEST_F(CaseDocumentTest, AFileDroppedOnAnInputBoxOpensAndLeavesTheBoxAlone) {
   EXPECT_EQ(app.w.document().path(), file("fallen.lamvero"));
 }
 
+// The darkest grey (0 black .. 255 white) inside a control of the area, as the screen shows it.
+int Darkest(MainWindow& area, const char* name) {
+  const QImage shot = area.grab().toImage();
+  const QRect r = area.findChild<QWidget*>(QString::fromLatin1(name))->geometry();
+  int darkest = 255;
+  for (int y = r.top(); y <= r.bottom(); ++y) {
+    for (int x = r.left(); x <= r.right(); ++x) darkest = std::min(darkest, qGray(shot.pixel(x, y)));
+  }
+  return darkest;
+}
+
+TEST_F(CaseDocumentTest, EditedInputsDimTheResultsUntilTheyAreTypedBack) {
+  App app;
+  app.run(testing::QuickInputs());
+  MainWindow& area = app.w.area();
+  const QString line = QLatin1String(OutdatedResults::kLine);
+  ASSERT_FALSE(area.resultsOutdated());
+  EXPECT_EQ(app.w.statusLines().text(line), "");
+  const std::map<std::string, std::string> ran = app.look();
+  const int porosity = Darkest(area, "txt_offPoren"), curves = Darkest(area, "pic_Zeit");
+  ASSERT_LT(porosity, 60);
+  ASSERT_LT(curves, 60);
+
+  app.box("txt_Lufttemp")->setText(QStringLiteral("40"));
+  app.box("txt_Dicke")->setText(QStringLiteral("5"));
+  EXPECT_TRUE(area.resultsOutdated());
+  EXPECT_EQ(app.w.statusLines().text(line),
+            "Eingaben geändert seit der Rechnung: Anfangsdicke der Platte in mm, Ablufttemperatur in °C; "
+            "Ergebnisse veraltet");
+  // Derived values, results and curves are dimmed; the inputs and every control stay as they are.
+  EXPECT_GT(Darkest(area, "txt_offPoren"), porosity + 80);
+  EXPECT_GT(Darkest(area, "pic_Zeit"), curves + 80);
+  EXPECT_LT(Darkest(area, "txt_Dicke"), 60);
+  const std::string changed = Differences(app.look(), ran);
+  EXPECT_EQ(std::count(changed.begin(), changed.end(), '\n'), 2) << changed;
+  EXPECT_EQ(changed.find("txt_Dicke: 5 |"), 0u) << changed;
+
+  // Typed back one by one: the mark goes with the last.
+  app.box("txt_Dicke")->setText(QStringLiteral("4"));
+  EXPECT_EQ(app.w.statusLines().text(line), "Eingaben geändert seit der Rechnung: Ablufttemperatur in °C; Ergebnisse veraltet");
+  app.box("txt_Lufttemp")->setText(QString::fromStdString(testing::QuickInputs()[Input::Lufttemp]));
+  EXPECT_FALSE(area.resultsOutdated());
+  EXPECT_EQ(app.w.statusLines().text(line), "");
+  EXPECT_EQ(Differences(app.look(), ran), "");
+  EXPECT_EQ(Darkest(area, "txt_offPoren"), porosity);
+
+  // Nothing is marked while a run goes on, nor after it.
+  app.box("txt_Dicke")->setText(QStringLiteral("5"));
+  ASSERT_TRUE(area.resultsOutdated());
+  bool markedDuringRun = true;
+  QObject::connect(&area, &MainWindow::runStarted, [&] { markedDuringRun = area.resultsOutdated(); });
+  area.findChild<QPushButton*>(QStringLiteral("cmd_Start"))->click();
+  app.waitForRunEnd();
+  EXPECT_FALSE(markedDuringRun);
+  EXPECT_FALSE(area.resultsOutdated());
+  EXPECT_EQ(app.w.statusLines().text(line), "");
+}
+
+TEST_F(CaseDocumentTest, ARefusedStartLeavesTheOldResultsMarkedAndOutOfTheDiagrams) {
+  App app;
+  app.run(testing::QuickInputs());
+  ASSERT_EQ(app.w.diagrams().runs().entries().size(), 1u);
+  app.box("txt_Dicke")->setText(QStringLiteral("abc"));
+  app.w.area().findChild<QPushButton*>(QStringLiteral("cmd_Start"))->click();
+  app.waitForRunEnd();
+  ASSERT_FALSE(app.warnings.isEmpty());  // the input check said why
+  EXPECT_TRUE(app.w.area().resultsOutdated());
+  EXPECT_EQ(app.w.statusLines().text(QLatin1String(OutdatedResults::kLine)),
+            "Eingaben geändert seit der Rechnung: Anfangsdicke der Platte in mm; Ergebnisse veraltet");
+  EXPECT_EQ(app.w.diagrams().runs().entries().size(), 1u);
+  EXPECT_EQ(app.w.diagrams().runs().entries().front().record->inputs[Input::Dicke], "4");
+}
+
 TEST_F(CaseDocumentTest, AFileEditedAfterItsRunOpensWithoutTheRunAndSaysSo) {
   App first;
   first.run(testing::QuickInputs());
@@ -423,11 +501,12 @@ TEST_F(CaseDocumentTest, AFileEditedAfterItsRunOpensWithoutTheRunAndSaysSo) {
     EXPECT_TRUE(second.warnings[0].contains("geändert: Anfangsdicke der Platte in mm.")) << second.warnings[0].toStdString();
     EXPECT_EQ(second.w.area().inputs()[Input::Dicke], edited);
     EXPECT_FALSE(second.w.document().run());
-    // The window looks as a new case with these inputs: no results, no curves.
+    // The window looks as a new case with these inputs: no results, no curves, nothing to mark.
     App plain;
     plain.w.area().setInputs(second.w.area().inputs());
     EXPECT_EQ(Differences(second.look(), plain.look()), "");
     EXPECT_TRUE(second.w.area().zeit().isBlank());
+    EXPECT_FALSE(second.w.area().resultsOutdated());
     EXPECT_TRUE(second.w.diagrams().runs().entries().empty());
   }
 
@@ -437,6 +516,7 @@ TEST_F(CaseDocumentTest, AFileEditedAfterItsRunOpensWithoutTheRunAndSaysSo) {
   ASSERT_TRUE(third.w.openFile(file("gleich.lamvero")));
   EXPECT_TRUE(third.warnings.isEmpty()) << third.warnings.join('\n').toStdString();
   ASSERT_TRUE(third.w.document().run());
+  EXPECT_FALSE(third.w.area().resultsOutdated());
   EXPECT_EQ(third.w.diagrams().runs().entries().size(), 1u);
 }
 
