@@ -13,7 +13,6 @@
 #include <QMessageBox>
 #include <QPushButton>
 #include <QTemporaryDir>
-#include <algorithm>
 #include <cmath>
 
 #include "present/displayedrun.h"
@@ -280,23 +279,6 @@ TEST(DiagramExport, CsvHoldsEveryPointOfTheShownRunsPicturesAreWritten) {
   const Status missing = WriteChartPng(panel, dir.filePath(QStringLiteral("nicht/da.png")));
   EXPECT_FALSE(missing);
   EXPECT_FALSE(missing.message().empty());
-}
-
-TEST(DiagramChart, ShrinkageCurvesEndAtTheTotalShrinkage) {
-  DiagramWindow w;
-  w.show();
-  const RunRecord& r = QuickRun("4");
-  w.addSessionRun(r);
-  double highest = 0;
-  int points = 0;
-  for (QAbstractSeries* s : w.chart(ChartKind::Shrinkage).chart().series()) {
-    for (const QPointF& p : static_cast<QLineSeries*>(s)->points()) {
-      highest = std::max(highest, p.y());
-      ++points;
-    }
-  }
-  EXPECT_GT(points, 100);
-  EXPECT_EQ(highest, r.values.linTrSchwind);
 }
 
 TEST(DiagramChart, TheAirStatesOfEachRunInTheEnthalpyHumidityChart) {
