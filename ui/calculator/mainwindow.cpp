@@ -289,6 +289,7 @@ bool MainWindow::runStart() {
 
 void MainWindow::onRunFinished(const RunResult& result) {
   setInputsLocked(false);
+  if (result.outcome != RunOutcome::Refused) showsRun_ = true;
   if (result.outcome == RunOutcome::Refused) {
     if (refusedFocus_) refusedFocus_->setFocus();
   } else {
@@ -403,6 +404,7 @@ void MainWindow::onStop() {
 }
 
 void MainWindow::onNeustart() {
+  showsRun_ = false;
   controller_->clear();
   setControlVisible("cmd_Neustart", false);
   setControlVisible("cmd_Start", true);
@@ -418,6 +420,7 @@ void MainWindow::onNeustart() {
 }
 
 void MainWindow::showOpeningState() {
+  showsRun_ = false;
   controller_->clear();
   for (const ControlRow& c : ControlTable()) {
     if (c.kind != ControlKind::Label && c.kind != ControlKind::TextBox && c.kind != ControlKind::Button) continue;
@@ -450,6 +453,7 @@ void MainWindow::showRecord(const RunRecord& record) {
   if (CanDrawResultPlots(record)) DrawResultPlots(record, *zeit_);
   display_->applyTexts();
   display_->repaintWindow();
+  showsRun_ = true;
 }
 
 bool MainWindow::mayClose() {

@@ -47,6 +47,9 @@ class MainWindow : public QWidget {
   // or shows them plainly again.
   void setResultsOutdated(bool outdated);
   bool resultsOutdated() const;
+  // Whether the area shows a run's results: after a run that got past the
+  // input check or showRecord, until Nochmal or showOpeningState.
+  bool showsRun() const { return showsRun_; }
   // What Start does after asking about unusual inputs: starts a run with the
   // inputs as they stand, unless one is in progress (false). runEnded tells
   // its end; a refused input or a run that had to stop is also reported in a message.
@@ -124,6 +127,7 @@ class MainWindow : public QWidget {
   MessagePresenter present_;
   Questioner ask_;
   bool closeRequested_ = false;  // the window was closed during a run
+  bool showsRun_ = false;
 };
 
 }  // namespace lamvero

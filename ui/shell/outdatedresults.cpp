@@ -21,8 +21,8 @@ QString OutdatedResults::Message(const std::vector<Input>& changed) {
 }
 
 void OutdatedResults::update() {
-  const std::vector<Input> changed =
-      area_.runController().active() ? std::vector<Input>{} : document_.inputsChangedSinceRun();
+  const bool shown = area_.showsRun() && !area_.runController().active();
+  const std::vector<Input> changed = shown ? document_.inputsChangedSinceRun() : std::vector<Input>{};
   area_.setResultsOutdated(!changed.empty());
   status_.set(QLatin1String(kLine), changed.empty() ? QString() : Message(changed));
 }

@@ -3,7 +3,7 @@
 // an input box holds a text other than the one that run was made with, the
 // run's outputs and curves are dimmed and a status line names the changed
 // inputs; a new run, or every changed text typed back, ends it. Nothing is
-// marked while a run is active.
+// marked while a run is active, nor once Nochmal has cleared the results.
 
 #include <QObject>
 #include <QString>

@@ -472,6 +472,11 @@ TEST_F(CaseDocumentTest, EditedInputsDimTheResultsUntilTheyAreTypedBack) {
   EXPECT_FALSE(markedDuringRun);
   EXPECT_FALSE(area.resultsOutdated());
   EXPECT_EQ(app.w.statusLines().text(line), "");
+  // Nochmal clears the results: there is nothing left to mark.
+  area.findChild<QPushButton*>(QStringLiteral("cmd_Neustart"))->click();
+  app.box("txt_Dicke")->setText(QStringLiteral("6"));
+  EXPECT_FALSE(area.resultsOutdated());
+  EXPECT_EQ(app.w.statusLines().text(line), "");
 }
 
 TEST_F(CaseDocumentTest, AFileEditedAfterItsRunOpensWithoutTheRunAndSaysSo) {
