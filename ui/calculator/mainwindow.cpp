@@ -289,10 +289,10 @@ bool MainWindow::runStart() {
 
 void MainWindow::onRunFinished(const RunResult& result) {
   setInputsLocked(false);
-  if (result.outcome != RunOutcome::Refused) showsRun_ = true;
   if (result.outcome == RunOutcome::Refused) {
-    if (refusedFocus_) refusedFocus_->setFocus();
+    if (refusedFocus_) refusedFocus_->setFocus();  // the area still shows what it showed
   } else {
+    showsRun_ = true;
     focusControl("cmd_Neustart");
   }
   emit runEnded(result);
