@@ -116,4 +116,14 @@ Outcome<AutoSteps> ChooseSteps(const InputTexts& inputs, const AutoStepsOptions&
   }
 }
 
+std::string AutoStepsLine(const AutoSteps& steps) {
+  std::string line = "gewählte Schrittweiten: Zeitschrittweite " + steps.deltaT + " s, Ortsschrittweite " +
+                     steps.Ortsschrittweite + " mm (" + std::to_string(steps.runs) + " Läufe)";
+  if (!std::isnan(steps.remainingErrorPercent)) {
+    line += "; größter geschätzter Restfehler " + FormatSignificant(steps.remainingErrorPercent, 2) + " %" + " (" +
+            ResultOf(steps.remainingErrorKey).tableCaption() + ")";
+  }
+  return line;
+}
+
 }  // namespace lamvero

@@ -55,6 +55,9 @@ struct AutoSteps {
 // neither reached it or both are 0, infinite when only one did.
 double ChangePercent(double coarser, double finer);
 
+// One line on the chosen steps, in German: steps, runs, remaining error.
+std::string AutoStepsLine(const AutoSteps& steps);
+
 Outcome<AutoSteps> ChooseSteps(const InputTexts& inputs, const AutoStepsOptions& options);
 
 }  // namespace lamvero

@@ -94,6 +94,12 @@ AccuracyResult EstimateConvergence(const std::string& key, std::vector<double> v
   return r;
 }
 
+AccuracyEstimate WithTolerance(AccuracyEstimate estimate, double tolerancePercent) {
+  estimate.tolerancePercent = tolerancePercent;
+  for (AccuracyResult& r : estimate.results) r.exceeds = r.errorPercent > tolerancePercent;
+  return estimate;
+}
+
 double CoarserLevelErrorPercent(const AccuracyResult& r, double ratio) {
   if (r.convergence == Convergence::Unchanged) return 0;
   if (!std::isfinite(r.errorPercent) || r.values.size() < 2) return kNaN;

@@ -15,9 +15,6 @@ namespace lamvero {
 
 constexpr double kSafetyFactorThreeLevels = 1.25;
 constexpr double kSafetyFactorTwoLevels = 3;
-// With two levels the order is assumed: first order, that of the time
-// stepping, the lower of the two steps'.
-constexpr double kAssumedOrder = 1;
 // An observed order above this (a nearly vanishing finer change) is taken as
 // this for the extrapolation and the error, so that a lucky coincidence of two
 // levels does not claim a tiny error: second order, that of the spatial step.
@@ -29,6 +26,9 @@ constexpr double kMaxUsedOrder = 2;
 // exceeds tolerancePercent.
 AccuracyResult EstimateConvergence(const std::string& key, std::vector<double> values, double ratio,
                                    double tolerancePercent);
+
+// The same estimate judged by another tolerance: only the marks change.
+AccuracyEstimate WithTolerance(AccuracyEstimate estimate, double tolerancePercent);
 
 // The estimated error, in % of its value, of the second-finest level of a
 // result (the coarse level's grid convergence index); NaN if not estimable.

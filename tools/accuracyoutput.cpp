@@ -3,6 +3,7 @@
 #include <cmath>
 
 #include "files/accuracyjson.h"
+#include "present/accuracyview.h"
 #include "run/resultdescriptors.h"
 #include "study/accuracy.h"
 #include "study/convergence.h"
@@ -18,14 +19,6 @@ nlohmann::ordered_json NumberOrNull(double value) {
   return std::isfinite(value) ? nlohmann::ordered_json(value) : nlohmann::ordered_json(nullptr);
 }
 
-// A value in the way a reader compares it: durations as h:mm:ss.
-std::string ValueText(const ResultDescriptor& d, double value) {
-  if (d.isDuration()) return std::signbit(value) ? "-" + FormatDuration(-value).substr(1) : FormatDuration(value).substr(1);
-  return FormatSignificant(value, 5) + (std::string(d.unit) == "1" ? "" : std::string(" ") + d.unit);
-}
-
-std::string Percent(double value) { return FormatSignificant(value, 2) + " %"; }
-
 std::string ResultLine(const AccuracyResult& r) {
   const ResultDescriptor& d = ResultOf(r.key);
   std::string line = "  " + d.tableCaption() + ": ";
@@ -33,20 +26,20 @@ std::string ResultLine(const AccuracyResult& r) {
     case Convergence::NotReached:
       return line + "auf keiner Stufe erreicht\n";
     case Convergence::Undetermined:
-      return line + ValueText(d, r.values.back()) + ", Fehler nicht bestimmbar\n";
+      return line + AccuracyValueText(d, r.values.back()) + ", Fehler nicht bestimmbar\n";
     case Convergence::Unchanged:
-      return line + ValueText(d, r.values.back()) + ", auf allen Stufen gleich\n";
+      return line + AccuracyValueText(d, r.values.back()) + ", auf allen Stufen gleich\n";
     default:
       break;
   }
-  line += ValueText(d, r.values.back()) + ", Änderung " + (r.change() < 0 ? "-" : "+") + ValueText(d, std::fabs(r.change()));
+  line += AccuracyValueText(d, r.values.back()) + ", Änderung " + (r.change() < 0 ? "-" : "+") + AccuracyValueText(d, std::fabs(r.change()));
   if (r.convergence == Convergence::TwoLevels) {
     line += ", Ordnung angenommen " + FormatSignificant(kAssumedOrder, 2);
   } else {
     line += std::isnan(r.order) ? ", Ordnung nicht bestimmbar" : ", Ordnung " + FormatSignificant(r.order, 2);
   }
-  if (!std::isnan(r.extrapolated)) line += ", extrapoliert " + ValueText(d, r.extrapolated);
-  line += ", geschätzter Fehler " + Percent(r.errorPercent);
+  if (!std::isnan(r.extrapolated)) line += ", extrapoliert " + AccuracyValueText(d, r.extrapolated);
+  line += ", geschätzter Fehler " + AccuracyPercentText(r.errorPercent);
   return line + (r.exceeds ? " – über der Toleranz\n" : "\n");
 }
 
@@ -72,19 +65,9 @@ std::string AccuracyLines(const AccuracyEstimate& estimate) {
   const AccuracyScheme* scheme = FindAccuracyScheme(estimate.scheme);
   std::string out = "Genauigkeit (" + std::string(scheme ? scheme->caption : estimate.scheme.c_str()) + "; Stufen";
   for (const AccuracyLevel& l : estimate.levels) out += " " + l.deltaT + " s/" + l.Ortsschrittweite + " mm";
-  out += "; Toleranz " + Percent(estimate.tolerancePercent) + "):\n";
+  out += "; Toleranz " + AccuracyPercentText(estimate.tolerancePercent) + "):\n";
   for (const AccuracyResult& r : estimate.results) out += ResultLine(r);
   return out;
-}
-
-std::string AutoStepsLine(const AutoSteps& steps) {
-  std::string line = "gewählte Schrittweiten: Zeitschrittweite " + steps.deltaT + " s, Ortsschrittweite " +
-                     steps.Ortsschrittweite + " mm (" + std::to_string(steps.runs) + " Läufe)";
-  if (!std::isnan(steps.remainingErrorPercent)) {
-    line += "; größter geschätzter Restfehler " + Percent(steps.remainingErrorPercent) + " (" +
-            ResultOf(steps.remainingErrorKey).tableCaption() + ")";
-  }
-  return line;
 }
 
 }  // namespace lamvero

@@ -20,7 +20,4 @@ std::string AutoStepsJsonMember(const AutoSteps& steps, double tolerancePercent)
 // The estimate as lines in German: the scheme and levels, then one line per key result.
 std::string AccuracyLines(const AccuracyEstimate& estimate);
 
-// One line on the chosen steps: steps, runs, remaining error.
-std::string AutoStepsLine(const AutoSteps& steps);
-
 }  // namespace lamvero

@@ -10,6 +10,10 @@
 
 namespace lamvero {
 
+// With two levels the order is assumed: first order, that of the time
+// stepping, the lower of the two steps'.
+constexpr double kAssumedOrder = 1;
+
 // How the values of one result behave over the levels.
 enum class Convergence {
   Monotone,     // the changes keep their sign and shrink: order, extrapolation and error follow

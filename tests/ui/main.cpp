@@ -4,6 +4,7 @@
 #include <gtest/gtest.h>
 
 #include <QApplication>
+#include <QSettings>
 #include <QTemporaryDir>
 
 int main(int argc, char** argv) {
@@ -16,6 +17,9 @@ int main(int argc, char** argv) {
   // must not quit the application (that would end every later event loop).
   QApplication::setQuitOnLastWindowClosed(false);
   QApplication::setOrganizationName(QStringLiteral("LamveroTests"));
+  // Tests of other things run without the background accuracy estimate after
+  // each run; the tests of the estimate switch it on.
+  QSettings().setValue(QStringLiteral("Genauigkeit/Automatisch"), false);
   ::testing::InitGoogleTest(&argc, argv);
   return RUN_ALL_TESTS();
 }

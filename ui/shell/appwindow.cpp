@@ -23,9 +23,12 @@
 #include <QSaveFile>
 #include <QScreen>
 #include <QScrollArea>
+#include <QLabel>
 #include <QScrollBar>
 #include <QStatusBar>
 
+#include "ui/shell/accuracycontrol.h"
+#include "ui/shell/accuracypanel.h"
 #include "ui/shell/casedocument.h"
 #include "disk/casefiles.h"
 #include "ui/diagrams/diagramwindow.h"
@@ -103,6 +106,7 @@ AppWindow::AppWindow(QWidget* parent) : QMainWindow(parent) {
   createCalculationMenu(*calculationMenu);
   statusLines_ = new StatusLines(*statusBar());
   new OutdatedResults(*document_, *area_, *statusLines_, this);
+  createAccuracy(*viewMenu, *calculationMenu);
 
   // A case file dropped anywhere on the window opens, also over an input box.
   setAcceptDrops(true);
@@ -114,6 +118,23 @@ AppWindow::AppWindow(QWidget* parent) : QMainWindow(parent) {
     const QPoint centred = free.center() - QPoint(width() / 2, height() / 2 + kDecorationHeight / 2);
     move(qMax(free.left(), centred.x()), qMax(free.top(), centred.y()));  // the title bar stays on the screen
   }
+}
+
+// The accuracy of the shown run: its line in the status bar under the area,
+// its panel in Ansicht, the choice of steps in Berechnung.
+void AppWindow::createAccuracy(QMenu& viewMenu, QMenu& calculationMenu) {
+  accuracy_ = new AccuracyControl(*document_, *area_, *this);
+  statusBar()->setObjectName(QStringLiteral("sta_Lamvero"));
+  statusBar()->addWidget(&accuracy_->statusLabel(), 1);
+  QAction* panel = viewMenu.addAction(QStringLiteral("&Genauigkeit…"), this, [this] {
+    accuracy_->panel().show();
+    accuracy_->panel().raise();
+    accuracy_->panel().activateWindow();
+  });
+  panel->setObjectName(QStringLiteral("act_Genauigkeit"));
+  QAction* steps = calculationMenu.addAction(QStringLiteral("&Schrittweiten automatisch…"), accuracy_,
+                                     &AccuracyControl::askAndChooseSteps);
+  steps->setObjectName(QStringLiteral("act_SchrittweitenAutomatisch"));
 }
 
 // The calculator area on white, scrolled where the screen is too small for it.
@@ -220,9 +241,10 @@ void AppWindow::updateActions() {
   for (const char* name : {"act_BerichtPdf", "act_Drucken", "act_ErgebnisseKopieren"}) {
     if (QAction* a = action(QLatin1String(name))) a->setEnabled(haveRun);
   }
-  if (QAction* a = action(QStringLiteral("act_FensterbildPng"))) a->setEnabled(idle);
-  // A run keeps the balance it started with.
-  if (QAction* a = action(QStringLiteral("act_LuftbilanzKonsistent"))) a->setEnabled(idle);
+  // A run keeps the balance it started with; the choice of steps waits for the run.
+  for (const char* name : {"act_FensterbildPng", "act_LuftbilanzKonsistent", "act_SchrittweitenAutomatisch"}) {
+    if (QAction* a = action(QLatin1String(name))) a->setEnabled(idle);
+  }
 }
 
 const RunRecord* AppWindow::shownRun() const {

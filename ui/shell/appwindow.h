@@ -20,6 +20,7 @@ class QScrollArea;
 
 namespace lamvero {
 
+class AccuracyControl;
 class CaseDocument;
 class DiagramWindow;
 class FileMenu;
@@ -51,6 +52,8 @@ class AppWindow : public QMainWindow {
   bool openFile(const QString& path);
   // The diagrams window (menu Ansicht): every completed run of the area is added to it.
   DiagramWindow& diagrams() { return *diagrams_; }
+  // The accuracy estimate of the shown run and the choice of steps (Ansicht ▸ Genauigkeit, Berechnung).
+  AccuracyControl& accuracy() { return *accuracy_; }
 
   // The size that shows the whole area, bounded by the primary screen's free space.
   QSize fittingSize() const;
@@ -101,6 +104,7 @@ class AppWindow : public QMainWindow {
   void createCalculationMenu(QMenu& menu);
   void createScrollArea();
   void createDiagrams(QMenu& viewMenu);
+  void createAccuracy(QMenu& viewMenu, QMenu& calculationMenu);
   QAction* addAction(QMenu* menu, const char* name, const QString& text, const char* slot);
   // The run whose results the window shows, or nullptr.
   const RunRecord* shownRun() const;
@@ -118,6 +122,7 @@ class AppWindow : public QMainWindow {
   DiagramWindow* diagrams_ = nullptr;
   ManualWindow* manual_ = nullptr;  // made when first asked for
   StatusLines* statusLines_ = nullptr;
+  AccuracyControl* accuracy_ = nullptr;
   bool closeConfirmed_ = false;  // unsaved changes were dealt with; a run may still be unwinding
   SavePathChooser choosePath_;
   MessagePresenter present_;

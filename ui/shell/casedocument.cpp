@@ -58,6 +58,12 @@ void CaseDocument::setSaved(const QString& path, const InputTexts& inputs, AirIn
 void CaseDocument::onRunEnded(const RunResult& result) {
   if (result.outcome == RunOutcome::Refused) return;  // the record is still the earlier run's
   run_ = CaseRunOf(area_.lastRun(), RunDateNow(), ProgramName().toStdString());
+  emit runChanged();
+  emit changed();
+}
+
+void CaseDocument::setAccuracy(const AccuracyEstimate& estimate) {
+  run_->accuracy = estimate;
   emit changed();
 }
 
@@ -70,6 +76,7 @@ void CaseDocument::newCase() {
   withSeries_ = false;
   area_.setInputs(defaults);
   area_.showOpeningState();
+  emit runChanged();
   emit changed();
 }
 
@@ -96,6 +103,7 @@ Outcome<std::string> CaseDocument::open(const QString& path) {
   } else {
     area_.showOpeningState();
   }
+  emit runChanged();
   emit changed();
   emit opened();
   return note;

@@ -43,6 +43,8 @@ class CaseDocument : public QObject {
   // Whether saving writes the run's time series too.
   bool withSeries() const { return withSeries_; }
   void setWithSeries(bool on);
+  // Keeps an accuracy estimate with the run (which must exist); saving writes it.
+  void setAccuracy(const AccuracyEstimate& estimate);
 
   // A failure says what went wrong and changes nothing.
   void newCase();                      // default texts, no file, no run
@@ -57,6 +59,7 @@ class CaseDocument : public QObject {
  signals:
   void changed();  // file, modified state or run
   void opened();   // a case file was opened; run() is the one it holds, if any
+  void runChanged();  // run() is another run, or none
 
  private:
   void onRunEnded(const RunResult& result);

@@ -1,0 +1,91 @@
+#include "present/accuracyview.h"
+
+#include <cmath>
+
+#include "text/numberformat.h"
+#include "text/trim.h"
+
+namespace lamvero {
+
+namespace {
+
+// The fullest caption the tables have: "Dauer der Gegenstromtrocknung in h:mm:ss".
+std::string Caption(const ResultDescriptor& d) { return WithoutTrailingBlanks(d.fullCaption()); }
+
+std::string SignedValueText(const ResultDescriptor& d, double change) {
+  return (change < 0 ? "-" : "+") + AccuracyValueText(d, std::fabs(change));
+}
+
+std::string OrderText(const AccuracyResult& r) {
+  if (r.convergence == Convergence::TwoLevels) return "angenommen " + FormatSignificant(kAssumedOrder, 2);
+  return std::isnan(r.order) ? "" : FormatSignificant(r.order, 2);
+}
+
+std::string ErrorText(const AccuracyResult& r) {
+  switch (r.convergence) {
+    case Convergence::NotReached: return "auf keiner Stufe erreicht";
+    case Convergence::Undetermined: return "nicht bestimmbar";
+    default: return std::isnan(r.errorPercent) ? "nicht bestimmbar" : AccuracyPercentText(r.errorPercent);
+  }
+}
+
+}  // namespace
+
+std::string AccuracyValueText(const ResultDescriptor& d, double value) {
+  if (std::isnan(value)) return "";
+  if (d.isDuration()) return (std::signbit(value) ? "-" : "") + FormatDuration(std::fabs(value)).substr(1);
+  return FormatSignificant(value, 5) + (std::string(d.unit) == "1" ? "" : std::string(" ") + d.unit);
+}
+
+std::string AccuracyPercentText(double percent) { return FormatSignificant(percent, 2) + " %"; }
+
+std::string AccuracyLevelsText(const AccuracyEstimate& estimate) {
+  std::string out;
+  for (const AccuracyLevel& l : estimate.levels) {
+    out += (out.empty() ? "" : ", ") + l.deltaT + " s/" + l.Ortsschrittweite + " mm";
+  }
+  return out;
+}
+
+std::vector<AccuracyRowTexts> AccuracyRows(const AccuracyEstimate& estimate) {
+  std::vector<AccuracyRowTexts> rows;
+  for (const AccuracyResult& r : estimate.results) {
+    const ResultDescriptor& d = ResultOf(r.key);
+    AccuracyRowTexts row;
+    row.caption = Caption(d);
+    if (!r.values.empty()) row.value = AccuracyValueText(d, r.values.back());
+    const bool estimated = r.convergence != Convergence::NotReached && r.convergence != Convergence::Undetermined;
+    if (estimated && !std::isnan(r.change())) row.change = SignedValueText(d, r.change());
+    if (estimated) row.order = OrderText(r);
+    if (estimated) row.extrapolated = AccuracyValueText(d, r.extrapolated);
+    row.error = ErrorText(r);
+    row.exceeds = r.exceeds;
+    rows.push_back(std::move(row));
+  }
+  return rows;
+}
+
+std::string AccuracySummary(const AccuracyEstimate& estimate) {
+  const std::string tolerance = AccuracyPercentText(estimate.tolerancePercent);
+  std::string over;
+  int exceeding = 0, within = 0;
+  for (const AccuracyResult& r : estimate.results) {
+    if (r.exceeds) {
+      ++exceeding;
+      over += (over.empty() ? "" : ", ") + Caption(ResultOf(r.key)) + ": " + AccuracyPercentText(r.errorPercent);
+    } else if (std::isfinite(r.errorPercent)) {
+      ++within;
+    }
+  }
+  const int without = static_cast<int>(estimate.results.size()) - exceeding - within;
+  std::string line = "Genauigkeit: ";
+  if (exceeding > 0) {
+    line += std::to_string(exceeding) + (exceeding == 1 ? " Kennergebnis" : " Kennergebnisse") + " über " +
+            tolerance + " (" + over + ")" + (within > 0 ? ", " : "");
+  }
+  if (within > 0) line += std::to_string(within) + " innerhalb " + tolerance;
+  if (without > 0) line += (exceeding + within > 0 ? ", " : "") + std::to_string(without) + " ohne Schätzung";
+  return line;
+}
+
+}  // namespace lamvero

@@ -1,0 +1,131 @@
+#include "ui/shell/accuracypanel.h"
+
+#include <QCheckBox>
+#include <QDialogButtonBox>
+#include <QDoubleSpinBox>
+#include <QFormLayout>
+#include <QHeaderView>
+#include <QLabel>
+#include <QPushButton>
+#include <QSignalBlocker>
+#include <QTableWidget>
+#include <QVBoxLayout>
+#include <array>
+
+#include "present/accuracyview.h"
+#include "study/accuracy.h"
+
+namespace lamvero {
+
+namespace {
+
+const std::array<const char*, 6> kColumns = {"Kennergebnis",   "Wert (feinste Stufe)", "Änderung",
+                                             "Ordnung",        "extrapoliert",         "geschätzter Fehler"};
+
+const char* const kExplanation =
+    "Die Schätzung rechnet denselben Fall noch einmal mit feineren Schritten und schätzt daraus, wie weit "
+    "jedes Kennergebnis vom Ergebnis des Modells bei verschwindenden Schritten entfernt ist "
+    "(Richardson-Extrapolation, Grid Convergence Index). Sie beurteilt nur die Zahlen des Modells, nicht das "
+    "Modell gegenüber einem wirklichen Trockner; der relative Wasserfehler ist eine Wasserbilanz und zeigt "
+    "diesen Fehler nicht. Ergebnisse über der Toleranz sind rot. Mehr im Handbuch (F1), Kapitel Genauigkeit.";
+
+QTableWidgetItem* Cell(const std::string& text, bool marked) {
+  auto* item = new QTableWidgetItem(QString::fromStdString(text));
+  item->setFlags(Qt::ItemIsEnabled | Qt::ItemIsSelectable);
+  if (marked) {
+    item->setForeground(Qt::red);
+    item->setToolTip(QStringLiteral("geschätzter Fehler über der Toleranz"));
+  }
+  return item;
+}
+
+}  // namespace
+
+AccuracyPanel::AccuracyPanel(QWidget* parent) : QDialog(parent) {
+  setObjectName(QStringLiteral("dlg_Genauigkeit"));
+  setWindowTitle(QStringLiteral("Genauigkeit"));
+  auto* explanation = new QLabel(QString::fromUtf8(kExplanation));
+  explanation->setWordWrap(true);
+  levels_ = new QLabel;
+  levels_->setObjectName(QStringLiteral("lbl_GenauigkeitStufen"));
+  levels_->setWordWrap(true);
+  state_ = new QLabel;
+  state_->setObjectName(QStringLiteral("lbl_GenauigkeitStand"));
+  state_->setWordWrap(true);
+  table_ = new QTableWidget(0, static_cast<int>(kColumns.size()));
+  table_->setObjectName(QStringLiteral("tbl_Genauigkeit"));
+  QStringList headers;
+  for (const char* c : kColumns) headers << QString::fromUtf8(c);
+  table_->setHorizontalHeaderLabels(headers);
+  table_->verticalHeader()->hide();
+  table_->horizontalHeader()->setSectionResizeMode(QHeaderView::ResizeToContents);
+
+  tolerance_ = new QDoubleSpinBox;
+  tolerance_->setObjectName(QStringLiteral("spn_Toleranz"));
+  tolerance_->setRange(0.1, 50);
+  tolerance_->setDecimals(1);
+  tolerance_->setSingleStep(0.5);
+  tolerance_->setSuffix(QStringLiteral(" %"));
+  automatic_ = new QCheckBox(QStringLiteral("Nach jeder Rechnung schätzen"));
+  automatic_->setObjectName(QStringLiteral("chk_GenauigkeitAutomatisch"));
+  auto* settings = new QFormLayout;
+  settings->addRow(QStringLiteral("Toleranz:"), tolerance_);
+  settings->addRow(automatic_);
+
+  auto* buttons = new QDialogButtonBox(QDialogButtonBox::Close);
+  estimate_ = buttons->addButton(QStringLiteral("Jetzt schätzen"), QDialogButtonBox::ActionRole);
+  estimate_->setObjectName(QStringLiteral("cmd_JetztSchaetzen"));
+  connect(buttons, &QDialogButtonBox::rejected, this, &QDialog::reject);
+  connect(estimate_, &QPushButton::clicked, this, &AccuracyPanel::estimateRequested);
+  connect(tolerance_, &QDoubleSpinBox::valueChanged, this, &AccuracyPanel::toleranceChanged);
+  connect(automatic_, &QCheckBox::toggled, this, &AccuracyPanel::automaticChanged);
+
+  auto* layout = new QVBoxLayout(this);
+  for (QWidget* w : {static_cast<QWidget*>(explanation), static_cast<QWidget*>(levels_),
+                     static_cast<QWidget*>(state_), static_cast<QWidget*>(table_)}) {
+    layout->addWidget(w);
+  }
+  layout->addLayout(settings);
+  layout->addWidget(buttons);
+  resize(820, 460);
+}
+
+void AccuracyPanel::showEstimate(const std::optional<AccuracyEstimate>& estimate, const QString& state) {
+  state_->setText(state);
+  state_->setVisible(!state.isEmpty());
+  table_->setRowCount(0);
+  levels_->clear();
+  if (!estimate) return;
+  const AccuracyScheme* scheme = FindAccuracyScheme(estimate->scheme);
+  levels_->setText(QStringLiteral("Verfeinerung: %1; Stufen (Zeitschrittweite/Ortsschrittweite): %2")
+                       .arg(QString::fromUtf8(scheme ? scheme->caption : estimate->scheme.c_str()),
+                            QString::fromStdString(AccuracyLevelsText(*estimate))));
+  fillTable(*estimate);
+}
+
+void AccuracyPanel::fillTable(const AccuracyEstimate& estimate) {
+  const std::vector<AccuracyRowTexts> rows = AccuracyRows(estimate);
+  table_->setRowCount(static_cast<int>(rows.size()));
+  for (int i = 0; i < static_cast<int>(rows.size()); ++i) {
+    const AccuracyRowTexts& r = rows[static_cast<std::size_t>(i)];
+    const std::array<const std::string*, 6> cells = {&r.caption, &r.value,        &r.change,
+                                                     &r.order,   &r.extrapolated, &r.error};
+    for (int c = 0; c < static_cast<int>(cells.size()); ++c) {
+      table_->setItem(i, c, Cell(*cells[static_cast<std::size_t>(c)], r.exceeds));
+    }
+  }
+}
+
+void AccuracyPanel::setTolerancePercent(double percent) {
+  const QSignalBlocker quiet(tolerance_);
+  tolerance_->setValue(percent);
+}
+
+void AccuracyPanel::setAutomatic(bool on) {
+  const QSignalBlocker quiet(automatic_);
+  automatic_->setChecked(on);
+}
+
+void AccuracyPanel::setEstimateEnabled(bool on) { estimate_->setEnabled(on); }
+
+}  // namespace lamvero
