@@ -8,8 +8,13 @@
 #include <QApplication>
 #include <QDir>
 #include <QEventLoop>
+#include <QElapsedTimer>
 #include <QFileInfo>
+#include <QTimer>
+#include <algorithm>
 #include <ctime>
+#include <numeric>
+#include <vector>
 #include <memory>
 
 #include "present/displayedrun.h"
@@ -17,6 +22,9 @@
 #include "present/controltable.h"
 #include "ui/diagrams/diagramwindow.h"
 #include "ui/calculator/mainwindow.h"
+#include "ui/shell/accuracycontrol.h"
+#include "ui/shell/appwindow.h"
+#include "ui/shell/casedocument.h"
 #include "ui/report/report.h"
 
 namespace {
@@ -27,8 +35,9 @@ QApplication& App() {
   static char name[] = "lamvero_bench";
   static char* argv[] = {name, nullptr};
   if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM")) qputenv("QT_QPA_PLATFORM", "offscreen");
-  static QApplication app(argc, argv);
-  return app;
+  // Never destroyed: at exit Qt's own globals may already be gone.
+  static QApplication* app = new QApplication(argc, argv);
+  return *app;
 }
 
 // Runs the window's inputs as Start does and handles the window's events until the run has ended.
@@ -126,6 +135,48 @@ void BM_DiagramsDefaultRun(benchmark::State& state) {
   state.counters["drawn_points_per_curve"] = moisture.drawnPoints() / 3.0;
 }
 BENCHMARK(BM_DiagramsDefaultRun)->Unit(benchmark::kMillisecond)->MinTime(2.0);
+
+// How promptly the window answers while the accuracy estimate of its default
+// run computes in the background (arg 1) and while nothing does (arg 0): a
+// 10 ms timer's lateness over two seconds after the run. Counters: mean and
+// largest lateness in ms, and (arg 1) the seconds until the estimate arrived.
+void BM_WindowLatencyDuringEstimate(benchmark::State& state) {
+  App();
+  QCoreApplication::setOrganizationName(QStringLiteral("LamveroBench"));
+  const bool estimating = state.range(0) == 1;
+  double meanLate = 0, maxLate = 0, estimateSeconds = 0;
+  for (auto _ : state) {
+    lamvero::AppWindow app;
+    app.accuracy().setAutomatic(estimating);
+    app.show();
+    QApplication::processEvents();
+    if (RunInWindow(app.area()).outcome != lamvero::RunOutcome::Completed) state.SkipWithError("run did not complete");
+    QElapsedTimer clock;
+    clock.start();
+    std::vector<double> late;
+    QTimer tick;
+    qint64 last = clock.elapsed();
+    QObject::connect(&tick, &QTimer::timeout, [&] {
+      const qint64 now = clock.elapsed();
+      late.push_back(static_cast<double>(now - last - 10));
+      last = now;
+    });
+    tick.start(10);
+    QEventLoop loop;
+    QTimer::singleShot(2000, &loop, &QEventLoop::quit);
+    loop.exec();
+    tick.stop();
+    for (double l : late) maxLate = std::max(maxLate, l);
+    meanLate += std::accumulate(late.begin(), late.end(), 0.0) / static_cast<double>(late.size());
+    while (estimating && app.accuracy().busy()) QApplication::processEvents(QEventLoop::WaitForMoreEvents);
+    if (estimating && !app.document().run()->accuracy) state.SkipWithError("no estimate");
+    estimateSeconds += clock.elapsed() / 1e3;
+  }
+  state.counters["mean_late_ms"] = meanLate / state.iterations();
+  state.counters["max_late_ms"] = maxLate;
+  if (estimating) state.counters["estimate_s"] = estimateSeconds / state.iterations();
+}
+BENCHMARK(BM_WindowLatencyDuringEstimate)->Arg(0)->Arg(1)->Unit(benchmark::kMillisecond)->Iterations(3);
 
 }  // namespace
 

@@ -1,4 +1,5 @@
 #include "run/dryingrun.h"
+#include "run/vectorstate.h"
 
 #include <cmath>
 #include <memory>
@@ -43,6 +44,7 @@ std::string UndefinedResultsMessage(const std::vector<std::string>& names) {
 }  // namespace
 
 RunResult RunSimulation(RunState& s, const InputTexts& inputs, RunEvents& events, const RunOptions& options) {
+  ClearUpperVectorState();  // a run often starts on a thread the window's thread has just made
   RunResult result;
   const InputReading reading = ReadInputs(inputs);
   result.messages = CheckInputs(inputs, reading, options.limits.maxSpatialSteps);
