@@ -88,7 +88,7 @@ Outcome<AccuracyEstimate> EstimateAccuracy(const InputTexts& inputs, const Accur
       o.userRun ? std::vector<LevelRun>{LevelRunOf(*o.userRun)} : RunLevels({levels.front()}, runOptions);
   if (const Status completed = LevelsCompleted(levels, runs, o.stop); !completed) return completed.failure();
   for (std::size_t k = 1; k < total; ++k) {
-    if (const Status fits = LevelFits(k, levels[k], runs.front(), o.scheme->ratio()); !fits) return fits.failure();
+    if (const Status fits = LevelFits(k, levels[k]); !fits) return fits.failure();
   }
   runOptions.threads = o.threads;
   for (LevelRun& run : RunLevels({levels.begin() + 1, levels.end()}, runOptions)) runs.push_back(std::move(run));

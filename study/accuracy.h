@@ -11,9 +11,10 @@
 //
 // The first level is the user's case itself: the run already made, when the
 // caller hands it over, or else run again. A failure names the
-// level and why: the input refused, a level too fine for the grid or the time
-// series (said before that level runs), a level that had to stop, the stop
-// request. The estimate concerns the numbers of the model (how far they are
+// level and why: the input refused, a level the machine's memory cannot hold
+// (said before that level runs), a level that had to stop, the stop request.
+// The levels run under extended limits: finer grids than a single run takes,
+// series thinned when they fill. The estimate concerns the numbers of the model (how far they are
 // from the model's answer at vanishing steps), not the model against a real
 // dryer.
 

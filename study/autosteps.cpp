@@ -87,9 +87,7 @@ Outcome<AutoSteps> ChooseSteps(const InputTexts& inputs, const AutoStepsOptions&
   if (!problems.empty()) return Failure{"Eingabe", problems.front().text};
   const AccuracyScheme& both = *FindAccuracyScheme("both");
   std::vector<InputTexts> levels = AccuracyLevels(inputs, both, 2);
-  if (const std::vector<InputProblem> finer = FindInputProblems(levels[1]); !finer.empty()) {
-    return Failure{LevelName(1, levels[1]), finer.front().text};
-  }
+  if (const Status fits = LevelFits(1, levels[1]); !fits) return fits.failure();
   std::atomic<std::size_t> finished{0};
   LevelRunOptions runOptions;
   runOptions.threads = o.threads;
@@ -106,7 +104,12 @@ Outcome<AutoSteps> ChooseSteps(const InputTexts& inputs, const AutoStepsOptions&
     if (change.percent < o.tolerancePercent) return Chosen(levels, runs, o.tolerancePercent);
     const std::size_t next = levels.size();
     levels.push_back(AccuracyLevels(inputs, both, static_cast<int>(next) + 1).back());
-    if (const Status fits = LevelFits(next, levels.back(), runs.front(), both.ratio()); !fits) {
+    Status fits = LevelFits(next, levels.back());
+    if (fits && next > static_cast<std::size_t>(o.maxHalvings)) {
+      fits = Failure{LevelName(next, levels.back()), "mehr als " + std::to_string(o.maxHalvings) +
+                                                         " Halbierungen nimmt die automatische Wahl nicht vor"};
+    }
+    if (!fits) {
       const std::string& why = fits.failure().reason;
       const bool sentence = !why.empty() && why.back() == '.';
       return Failure{fits.failure().where, why + (sentence ? " Bei " : "; bei ") + LevelName(next - 1, levels[next - 1]) +

@@ -12,7 +12,8 @@
 //   // steps->deltaT, steps->Ortsschrittweite: texts for the input boxes
 //
 // A failure says which result had not settled when the next level would not
-// fit the grid or the time series, or which level had to stop.
+// fit the machine's memory or the grid's extended limit, or which level had
+// to stop.
 
 #include <cstddef>
 #include <functional>
@@ -22,6 +23,7 @@
 #include "run/accuracyestimate.h"
 #include "run/airintegration.h"
 #include "run/stoprequest.h"
+#include "study/refinement.h"
 #include "text/outcome.h"
 
 namespace lamvero {
@@ -31,6 +33,9 @@ constexpr double kDefaultAutoStepsTolerancePercent = 1;
 struct AutoStepsOptions {
   double tolerancePercent = kDefaultAutoStepsTolerancePercent;
   unsigned threads = 1;               // the first two levels run at once
+  // Each halving costs about four times the level before it: five take a
+  // level 1024 times as long as the user's run.
+  int maxHalvings = kMaxRefinements;
   AirIntegration airIntegration = AirIntegration::Standard;  // the air balance of every level
   const StopRequest* stop = nullptr;  // aborts the search; it then fails
   // Called on the calling thread or a worker thread, one call at a time:

@@ -5,12 +5,16 @@
 #include <atomic>
 #include <exception>
 #include <mutex>
+#include <optional>
 #include <thread>
 
 #include "inputs/inputcheck.h"
+#include "inputs/inputreading.h"
 #include "run/dryingrun.h"
 #include "run/resultdescriptors.h"
 #include "run/runevents.h"
+#include "run/runlimits.h"
+#include "study/memorybudget.h"
 
 namespace lamvero {
 
@@ -21,6 +25,7 @@ LevelRun RunOneLevel(const InputTexts& inputs, const LevelRunOptions& options) {
   RunOptions runOptions;
   runOptions.stop = options.stop;
   runOptions.airIntegration = options.airIntegration;
+  runOptions.limits = RunLimits::Extended();  // finer than a single run may be
   LevelRun run;
   try {
     run = LevelRunOf(RunCase(inputs, events, runOptions));
@@ -30,11 +35,6 @@ LevelRun RunOneLevel(const InputTexts& inputs, const LevelRunOptions& options) {
   }
   return run;
 }
-
-// A level would store more points than a run holds: predicted from the
-// user's level, whose steps it divides; a tenth more for the durations that
-// grow as the step shrinks.
-constexpr double kSeriesMargin = 1.1;
 
 Status LevelCompleted(std::size_t level, const InputTexts& inputs, const LevelRun& run) {
   if (run.outcome == RunOutcome::Completed) return Done{};
@@ -84,14 +84,14 @@ std::string LevelName(std::size_t level, const InputTexts& inputs) {
          inputs[Input::Ortsschrittweite] + " mm)";
 }
 
-Status LevelFits(std::size_t level, const InputTexts& inputs, const LevelRun& first, double ratio) {
-  const std::vector<InputProblem> problems = FindInputProblems(inputs);
-  if (!problems.empty()) return Failure{LevelName(level, inputs), problems.front().text};
-  const double points = kSeriesMargin * first.nReihe * std::pow(ratio, static_cast<double>(level));
-  if (points > kMaxSeriesIndex) {
-    return Failure{LevelName(level, inputs), "etwa " + std::to_string(static_cast<long long>(points)) +
-                                                 " Zeitschritte passen nicht in die Zeitreihen (höchstens " +
-                                                 std::to_string(kMaxSeriesIndex) + ")"};
+Status LevelFits(std::size_t level, const InputTexts& inputs) {
+  const std::vector<std::string> problems =
+      CheckInputs(inputs, ReadInputs(inputs), RunLimits::Extended().maxSpatialSteps);
+  if (!problems.empty()) return Failure{LevelName(level, inputs), problems.front()};
+  const std::optional<std::uint64_t> available = AvailableMemoryBytes();
+  if (!available) return Done{};  // a machine that does not tell is not asked
+  if (const Status fits = CheckLevelsFit({LevelMemoryBytes(inputs)}, 1, *available); !fits) {
+    return Failure{LevelName(level, inputs), fits.message()};
   }
   return Done{};
 }

@@ -46,9 +46,9 @@ double LevelValue(const LevelRun& run, const std::string& key);
 std::string LevelName(std::size_t level, const InputTexts& inputs);
 
 // Whether level `level` (inputs) can run, said before it runs: the input check
-// (a grid too fine), and the time series, whose length is predicted from the
-// user's level `first`, whose time step is ratio^level times as long.
-Status LevelFits(std::size_t level, const InputTexts& inputs, const LevelRun& first, double ratio);
+// under the extended limits the levels run with, and the memory the machine
+// can give it (the series are thinned, so a long level needs no more).
+Status LevelFits(std::size_t level, const InputTexts& inputs);
 
 // Every run completed; otherwise which level did not and why. A stop request
 // is the reason when it was given.

@@ -9,6 +9,7 @@
 #include <sstream>
 #include <string>
 
+#include "inputs/inputreading.h"
 #include "run/runrecord.h"
 
 namespace lamvero {
@@ -27,6 +28,11 @@ std::string Megabytes(std::uint64_t bytes) { return std::to_string((bytes + (1u 
 std::uint64_t RunMemoryBytes(int AnzOS) {
   const std::uint64_t nodes = static_cast<std::uint64_t>(std::max(AnzOS, 0)) + 2;
   return nodes * kGridBytesPerNode + static_cast<std::uint64_t>(kSeriesCapacity) * kSeriesBytesPerPoint;
+}
+
+std::uint64_t LevelMemoryBytes(const InputTexts& inputs) {
+  const InputValues v = ReadInputs(inputs).values;
+  return RunMemoryBytes(SpatialStepCount(SpatialStepsText(v.Dicke, v.Ortsschrittweite)));
 }
 
 std::optional<std::uint64_t> AvailableMemoryBytes() {

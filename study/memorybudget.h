@@ -6,6 +6,7 @@
 #include <optional>
 #include <vector>
 
+#include "inputs/inputs.h"
 #include "text/outcome.h"
 
 namespace lamvero {
@@ -16,6 +17,9 @@ namespace lamvero {
 // ordinals of a thinned run. The series are bounded by their capacity however
 // long the run is.
 std::uint64_t RunMemoryBytes(int AnzOS);
+
+// The same for a run of these inputs (their spatial steps per half plate).
+std::uint64_t LevelMemoryBytes(const InputTexts& inputs);
 
 // The memory the machine can give now: MemAvailable of /proc/meminfo, or else
 // the free physical pages; nullopt when neither can be read.

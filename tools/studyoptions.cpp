@@ -7,7 +7,6 @@
 #include <iostream>
 #include <thread>
 
-#include "inputs/inputreading.h"
 #include "study/memorybudget.h"
 #include "study/refinement.h"
 #include "study/studyaxis.h"
@@ -221,10 +220,7 @@ Status CheckRefinementMemory(const StudyCases& cases, unsigned jobs) {
   const std::optional<std::uint64_t> available = AvailableMemoryBytes();
   if (!cases.refinement() || !available) return Done{};
   std::vector<std::uint64_t> bytes;
-  for (const InputTexts& level : cases.levels) {
-    const InputValues v = ReadInputs(level).values;
-    bytes.push_back(RunMemoryBytes(SpatialStepCount(SpatialStepsText(v.Dicke, v.Ortsschrittweite))));
-  }
+  for (const InputTexts& level : cases.levels) bytes.push_back(LevelMemoryBytes(level));
   return CheckLevelsFit(bytes, jobs, *available);
 }
 
