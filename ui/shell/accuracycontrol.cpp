@@ -1,7 +1,6 @@
 #include "ui/shell/accuracycontrol.h"
 
 #include <QInputDialog>
-#include <QLabel>
 #include <QMessageBox>
 #include <QProgressDialog>
 #include <QSettings>
@@ -18,6 +17,7 @@
 #include "ui/shell/accuracypanel.h"
 #include "ui/shell/backgroundjob.h"
 #include "ui/shell/casedocument.h"
+#include "ui/shell/statuslines.h"
 
 namespace lamvero {
 
@@ -26,6 +26,7 @@ namespace {
 const char* const kToleranceKey = "Genauigkeit/Toleranz";
 const char* const kAutomaticKey = "Genauigkeit/Automatisch";
 const char* const kStepsToleranceKey = "Genauigkeit/ToleranzSchrittweiten";
+const char* const kStatusLine = "genauigkeit";
 
 // The window keeps one core for itself; the estimate takes the rest.
 unsigned SpareCores() { return static_cast<unsigned>(std::max(1, QThread::idealThreadCount() - 1)); }
@@ -34,12 +35,10 @@ QString Text(const std::string& s) { return QString::fromStdString(s); }
 
 }  // namespace
 
-AccuracyControl::AccuracyControl(CaseDocument& document, MainWindow& area, QWidget& window)
-    : QObject(&window), document_(document), area_(area), window_(window) {
+AccuracyControl::AccuracyControl(CaseDocument& document, MainWindow& area, StatusLines& status, QWidget& window)
+    : QObject(&window), document_(document), area_(area), window_(window), status_(status) {
   job_ = new BackgroundJob(this);
   panel_ = new AccuracyPanel(&window);
-  status_ = new QLabel;
-  status_->setObjectName(QStringLiteral("lbl_Genauigkeit"));
   panel_->setTolerancePercent(tolerancePercent());
   panel_->setAutomatic(automatic());
   connect(panel_, &AccuracyPanel::toleranceChanged, this, &AccuracyControl::setTolerancePercent);
@@ -54,6 +53,8 @@ AccuracyControl::AccuracyControl(CaseDocument& document, MainWindow& area, QWidg
 AccuracyControl::~AccuracyControl() { job_->cancel(); }
 
 bool AccuracyControl::busy() const { return job_->busy(); }
+
+QString AccuracyControl::statusText() const { return status_.text(QLatin1String(kStatusLine)); }
 
 double AccuracyControl::tolerancePercent() const {
   return QSettings().value(QLatin1String(kToleranceKey), kDefaultAccuracyTolerancePercent).toDouble();
@@ -124,7 +125,7 @@ void AccuracyControl::estimate() {
     return [this, inputs, result = std::move(result)] {
       if (!result) {
         showState(QStringLiteral("Genauigkeit: keine Schätzung – ") + Text(result.message()));
-      } else if (document_.run() && SameInputs(document_.run()->record.inputs, inputs)) {
+      } else if (document_.run() && ChangedInputs(document_.run()->record.inputs, inputs).empty()) {
         document_.setAccuracy(result.value());
         showState(QString());
       }
@@ -136,10 +137,7 @@ void AccuracyControl::showState(const QString& state) {
   state_ = state;
   const std::optional<CaseRun>& run = document_.run();
   const std::optional<AccuracyEstimate> shown = run ? run->accuracy : std::nullopt;
-  status_->setText(state.isEmpty() && shown ? Text(AccuracySummary(*shown)) : state);
-  const bool over = state.isEmpty() && shown &&
-                    std::any_of(shown->results.begin(), shown->results.end(), [](const AccuracyResult& r) { return r.exceeds; });
-  status_->setStyleSheet(over ? QStringLiteral("color: #b00000;") : QString());
+  status_.set(QLatin1String(kStatusLine), state.isEmpty() && shown ? Text(AccuracySummary(*shown)) : state);
   panel_->showEstimate(shown, state);
   panel_->setEstimateEnabled(run && run->record.outcome == RunOutcome::Completed && !job_->busy());
 }

@@ -16,7 +16,6 @@
 
 #include "run/accuracyestimate.h"
 
-class QLabel;
 class QProgressDialog;
 class QWidget;
 
@@ -26,15 +25,16 @@ class AccuracyPanel;
 class BackgroundJob;
 class CaseDocument;
 class MainWindow;
+class StatusLines;
 
 class AccuracyControl : public QObject {
   Q_OBJECT
  public:
-  AccuracyControl(CaseDocument& document, MainWindow& area, QWidget& window);
+  AccuracyControl(CaseDocument& document, MainWindow& area, StatusLines& status, QWidget& window);
   ~AccuracyControl() override;
 
-  // The status line's accuracy text (owned by the caller's status bar once added).
-  QLabel& statusLabel() { return *status_; }
+  // The accuracy's line in the status bar; empty when there is nothing to say.
+  QString statusText() const;
   AccuracyPanel& panel() { return *panel_; }
   bool busy() const;
 
@@ -68,7 +68,7 @@ class AccuracyControl : public QObject {
   QWidget& window_;
   BackgroundJob* job_ = nullptr;
   AccuracyPanel* panel_ = nullptr;
-  QLabel* status_ = nullptr;
+  StatusLines& status_;
   QProgressDialog* progress_ = nullptr;  // while steps are chosen
   QString state_;                        // where the estimate of the shown run stands, if not done
   MessagePresenter present_;

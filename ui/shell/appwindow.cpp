@@ -23,7 +23,6 @@
 #include <QSaveFile>
 #include <QScreen>
 #include <QScrollArea>
-#include <QLabel>
 #include <QScrollBar>
 #include <QStatusBar>
 
@@ -123,9 +122,7 @@ AppWindow::AppWindow(QWidget* parent) : QMainWindow(parent) {
 // The accuracy of the shown run: its line in the status bar under the area,
 // its panel in Ansicht, the choice of steps in Berechnung.
 void AppWindow::createAccuracy(QMenu& viewMenu, QMenu& calculationMenu) {
-  accuracy_ = new AccuracyControl(*document_, *area_, *this);
-  statusBar()->setObjectName(QStringLiteral("sta_Lamvero"));
-  statusBar()->addWidget(&accuracy_->statusLabel(), 1);
+  accuracy_ = new AccuracyControl(*document_, *area_, *statusLines_, *this);
   QAction* panel = viewMenu.addAction(QStringLiteral("&Genauigkeit…"), this, [this] {
     accuracy_->panel().show();
     accuracy_->panel().raise();

@@ -5,7 +5,6 @@
 #include <gtest/gtest.h>
 
 #include <QAction>
-#include <QLabel>
 #include <QTableWidget>
 #include <QTest>
 
@@ -33,7 +32,7 @@ struct EstimatingWindow {
     return QTest::qWaitFor([this] { return app.document().run() && app.document().run()->accuracy; },
                            kEstimateTimeoutMs);
   }
-  QString status() { return app.accuracy().statusLabel().text(); }
+  QString status() { return app.accuracy().statusText(); }
 };
 
 TEST(AccuracyInWindow, ARunIsEstimatedInTheBackgroundKeptWithItAndShown) {
@@ -96,7 +95,7 @@ TEST(AccuracyInWindow, WithoutTheAutomaticEstimateTheStatusSaysHowToAskForOne) {
   app.area().setInputs(testing::QuickInputs());
   ASSERT_EQ(testing::RunToEnd(app.area()).outcome, RunOutcome::Completed);
   EXPECT_FALSE(app.accuracy().busy());
-  EXPECT_TRUE(app.accuracy().statusLabel().text().contains(QStringLiteral("nicht geschätzt")));
+  EXPECT_TRUE(app.accuracy().statusText().contains(QStringLiteral("nicht geschätzt")));
   app.accuracy().estimateNow();
   EXPECT_TRUE(QTest::qWaitFor([&] { return app.document().run()->accuracy.has_value(); }, kEstimateTimeoutMs));
 }
