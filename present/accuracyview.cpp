@@ -16,6 +16,8 @@ std::string SignedValueText(const ResultDescriptor& d, double change) {
   return (change < 0 ? "-" : "+") + AccuracyValueText(d, std::fabs(change));
 }
 
+std::string SignedPercentText(double percent) { return (percent > 0 ? "+" : "") + AccuracyPercentText(percent); }
+
 std::string OrderText(const AccuracyResult& r) {
   if (r.convergence == Convergence::TwoLevels) return "angenommen " + FormatSignificant(kAssumedOrder, 2);
   return std::isnan(r.order) ? "" : FormatSignificant(r.order, 2);
@@ -47,13 +49,20 @@ std::string AccuracyLevelsText(const AccuracyEstimate& estimate) {
   return out;
 }
 
+double RunDeviationPercent(const AccuracyResult& r) {
+  if (r.values.empty() || !std::isfinite(r.extrapolated) || r.extrapolated == 0) return std::nan("");
+  return 100 * (r.values.front() - r.extrapolated) / std::fabs(r.extrapolated);
+}
+
 std::vector<AccuracyRowTexts> AccuracyRows(const AccuracyEstimate& estimate) {
   std::vector<AccuracyRowTexts> rows;
   for (const AccuracyResult& r : estimate.results) {
     const ResultDescriptor& d = ResultOf(r.key);
     AccuracyRowTexts row;
     row.caption = Caption(d);
+    if (!r.values.empty()) row.runValue = AccuracyValueText(d, r.values.front());
     if (!r.values.empty()) row.value = AccuracyValueText(d, r.values.back());
+    if (std::isfinite(RunDeviationPercent(r))) row.runDeviation = SignedPercentText(RunDeviationPercent(r));
     const bool estimated = r.convergence != Convergence::NotReached && r.convergence != Convergence::Undetermined;
     if (estimated && !std::isnan(r.change())) row.change = SignedValueText(d, r.change());
     if (estimated) row.order = OrderText(r);
@@ -85,6 +94,15 @@ std::string AccuracySummary(const AccuracyEstimate& estimate) {
   }
   if (within > 0) line += std::to_string(within) + " innerhalb " + tolerance;
   if (without > 0) line += (exceeding + within > 0 ? ", " : "") + std::to_string(without) + " ohne Schätzung";
+  const AccuracyResult* largest = nullptr;
+  for (const AccuracyResult& r : estimate.results) {
+    const double deviation = std::fabs(RunDeviationPercent(r));
+    if (std::isfinite(deviation) && (!largest || deviation > std::fabs(RunDeviationPercent(*largest)))) largest = &r;
+  }
+  if (largest) {
+    line += "; diese Rechnung bis " + SignedPercentText(RunDeviationPercent(*largest)) + " (" +
+            Caption(ResultOf(largest->key)) + ")";
+  }
   return line;
 }
 

@@ -14,6 +14,8 @@ namespace lamvero {
 
 struct AccuracyRowTexts {
   std::string caption;       // the result's fullest caption: "Dauer der Gegenstromtrocknung in h:mm:ss"
+  std::string runValue;      // of the run itself, the coarsest level: "4:05:53"
+  std::string runDeviation;  // the run's value against the extrapolated one, signed: "-20 %"; "" if none
   std::string value;         // at the finest level: "5:02:03"
   std::string change;        // from the level before it, signed: "+0:24:54"; "" if none
   std::string order;         // observed order, "angenommen 1" with two levels; "" if none
@@ -32,9 +34,14 @@ std::string AccuracyLevelsText(const AccuracyEstimate& estimate);
 
 std::vector<AccuracyRowTexts> AccuracyRows(const AccuracyEstimate& estimate);
 
-// One line for the status line, the results over the tolerance named:
+// The run's own value (the coarsest level) against the extrapolated value, in
+// % of the latter; NaN where there is none.
+double RunDeviationPercent(const AccuracyResult& result);
+
+// One line for the status line, the results over the tolerance named and the
+// largest deviation of the run's own values from the extrapolated ones:
 // "Genauigkeit: 1 Kennergebnis über 2 % (Dauer der Gegenstromtrocknung in h:mm:ss: 24 %), 7 innerhalb 2 %,
-// 1 ohne Schätzung".
+// 1 ohne Schätzung; diese Rechnung bis -20 % (Dauer der Gegenstromtrocknung in h:mm:ss)".
 std::string AccuracySummary(const AccuracyEstimate& estimate);
 
 }  // namespace lamvero

@@ -44,6 +44,8 @@ AccuracyEstimate Estimate() {
 TEST(AccuracyView, RowsWriteDurationsSignedChangesAndSayWhyThereIsNoEstimate) {
   const std::vector<AccuracyRowTexts> rows = AccuracyRows(Estimate());
   ASSERT_EQ(rows.size(), 4u);
+  EXPECT_EQ(rows[0].runValue, "4:05:53");
+  EXPECT_EQ(rows[0].runDeviation, "-25 %");  // (14753 - 19630) / 19630
   EXPECT_EQ(rows[0].value, "4:57:25");
   EXPECT_EQ(rows[0].change, "+0:19:31");
   EXPECT_EQ(rows[0].order, "0,71");
@@ -52,7 +54,9 @@ TEST(AccuracyView, RowsWriteDurationsSignedChangesAndSayWhyThereIsNoEstimate) {
   EXPECT_TRUE(rows[0].exceeds);
   EXPECT_EQ(rows[1].change, "+2 kJ/kg");
   EXPECT_FALSE(rows[1].exceeds);
+  EXPECT_EQ(rows[1].runDeviation, "-0,31 %");
   EXPECT_EQ(rows[2].value, "");
+  EXPECT_EQ(rows[2].runDeviation, "");
   EXPECT_EQ(rows[2].change, "");
   EXPECT_EQ(rows[2].error, "auf keiner Stufe erreicht");
   EXPECT_EQ(rows[3].extrapolated, "");
@@ -70,12 +74,14 @@ TEST(AccuracyView, RowsWriteDurationsSignedChangesAndSayWhyThereIsNoEstimate) {
 TEST(AccuracyView, TheStatusLineCountsWhatIsOverWithinAndWithoutAnEstimate) {
   EXPECT_EQ(AccuracySummary(Estimate()),
             "Genauigkeit: 1 Kennergebnis über 2 % (Dauer der Gegenstromtrocknung in h:mm:ss: 13 %), "
-            "1 innerhalb 2 %, 2 ohne Schätzung");
+            "1 innerhalb 2 %, 2 ohne Schätzung; diese Rechnung bis -25 % (Dauer der Gegenstromtrocknung in h:mm:ss)");
   AccuracyEstimate calm = Estimate();
   calm.results.resize(2);
   calm.results[0].exceeds = false;
   calm.results[0].errorPercent = 1.5;
-  EXPECT_EQ(AccuracySummary(calm), "Genauigkeit: 2 innerhalb 2 %");
+  calm.results[0].extrapolated = 14800;
+  EXPECT_EQ(AccuracySummary(calm),
+            "Genauigkeit: 2 innerhalb 2 %; diese Rechnung bis -0,32 % (Dauer der Gegenstromtrocknung in h:mm:ss)");
   EXPECT_EQ(AccuracyLevelsText(calm), "0,5 s/0,1 mm, 0,25 s/0,1 mm, 0,125 s/0,1 mm");
 }
 

@@ -6,6 +6,7 @@
 #include <QFormLayout>
 #include <QHeaderView>
 #include <QLabel>
+#include <QLocale>
 #include <QPushButton>
 #include <QSignalBlocker>
 #include <QTableWidget>
@@ -19,13 +20,27 @@ namespace lamvero {
 
 namespace {
 
-const std::array<const char*, 6> kColumns = {"Kennergebnis",   "Wert (feinste Stufe)", "Änderung",
-                                             "Ordnung",        "extrapoliert",         "geschätzter Fehler"};
+// The table's columns: header and text of a row.
+struct Column {
+  const char* header;
+  std::string AccuracyRowTexts::*text;
+};
+const std::array<Column, 8> kColumns = {{
+    {"Kennergebnis", &AccuracyRowTexts::caption},
+    {"diese Rechnung", &AccuracyRowTexts::runValue},
+    {"gegen extrapoliert", &AccuracyRowTexts::runDeviation},
+    {"feinste Stufe", &AccuracyRowTexts::value},
+    {"Änderung", &AccuracyRowTexts::change},
+    {"Ordnung", &AccuracyRowTexts::order},
+    {"extrapoliert", &AccuracyRowTexts::extrapolated},
+    {"Fehler der feinsten Stufe", &AccuracyRowTexts::error},
+}};
 
 const char* const kExplanation =
     "Die Schätzung rechnet denselben Fall noch einmal mit feineren Schritten und schätzt daraus, wie weit "
     "jedes Kennergebnis vom Ergebnis des Modells bei verschwindenden Schritten entfernt ist "
-    "(Richardson-Extrapolation, Grid Convergence Index). Sie beurteilt nur die Zahlen des Modells, nicht das "
+    "(Richardson-Extrapolation, Grid Convergence Index): die Spalte „gegen extrapoliert“ zeigt, wie weit die "
+    "Werte dieser Rechnung davon abliegen, der Fehler gilt für die feinste Stufe. Sie beurteilt nur die Zahlen des Modells, nicht das "
     "Modell gegenüber einem wirklichen Trockner; der relative Wasserfehler ist eine Wasserbilanz und zeigt "
     "diesen Fehler nicht. Ergebnisse über der Toleranz sind rot. Mehr im Handbuch (F1), Kapitel Genauigkeit.";
 
@@ -55,7 +70,7 @@ AccuracyPanel::AccuracyPanel(QWidget* parent) : QDialog(parent) {
   table_ = new QTableWidget(0, static_cast<int>(kColumns.size()));
   table_->setObjectName(QStringLiteral("tbl_Genauigkeit"));
   QStringList headers;
-  for (const char* c : kColumns) headers << QString::fromUtf8(c);
+  for (const Column& c : kColumns) headers << QString::fromUtf8(c.header);
   table_->setHorizontalHeaderLabels(headers);
   table_->verticalHeader()->hide();
   table_->horizontalHeader()->setSectionResizeMode(QHeaderView::ResizeToContents);
@@ -66,6 +81,7 @@ AccuracyPanel::AccuracyPanel(QWidget* parent) : QDialog(parent) {
   tolerance_->setDecimals(1);
   tolerance_->setSingleStep(0.5);
   tolerance_->setSuffix(QStringLiteral(" %"));
+  tolerance_->setLocale(QLocale(QLocale::German, QLocale::Germany));  // a decimal comma, as in the calculator
   automatic_ = new QCheckBox(QStringLiteral("Nach jeder Rechnung schätzen"));
   automatic_->setObjectName(QStringLiteral("chk_GenauigkeitAutomatisch"));
   auto* settings = new QFormLayout;
@@ -87,7 +103,7 @@ AccuracyPanel::AccuracyPanel(QWidget* parent) : QDialog(parent) {
   }
   layout->addLayout(settings);
   layout->addWidget(buttons);
-  resize(820, 460);
+  resize(1260, 480);
 }
 
 void AccuracyPanel::showEstimate(const std::optional<AccuracyEstimate>& estimate, const QString& state) {
@@ -108,10 +124,8 @@ void AccuracyPanel::fillTable(const AccuracyEstimate& estimate) {
   table_->setRowCount(static_cast<int>(rows.size()));
   for (int i = 0; i < static_cast<int>(rows.size()); ++i) {
     const AccuracyRowTexts& r = rows[static_cast<std::size_t>(i)];
-    const std::array<const std::string*, 6> cells = {&r.caption, &r.value,        &r.change,
-                                                     &r.order,   &r.extrapolated, &r.error};
-    for (int c = 0; c < static_cast<int>(cells.size()); ++c) {
-      table_->setItem(i, c, Cell(*cells[static_cast<std::size_t>(c)], r.exceeds));
+    for (int c = 0; c < static_cast<int>(kColumns.size()); ++c) {
+      table_->setItem(i, c, Cell(r.*kColumns[static_cast<std::size_t>(c)].text, r.exceeds));
     }
   }
 }
