@@ -30,6 +30,7 @@
 #include "files/csvexport.h"
 #include "present/displayedrun.h"
 #include "run/dryingrun.h"
+#include "run/runlimits.h"
 #include "inputs/inputcheck.h"
 #include "inputs/inputs.h"
 #include "inputs/plausibility.h"
@@ -418,6 +419,8 @@ RunResult BatchCommand::run(char* program) {
   DisplayRunOptions options;
   options.controlsAtOpen = ControlAtOpen;
   options.airIntegration = airIntegration_;
+  // Steps chosen for a tolerance may be finer than a single run takes.
+  if (autoSteps_) options.limits = RunLimits::Extended();
   const RunResult result = RunOnDisplay(s, inputs_, *display_, options);
   display_->endProgress();
   return result;

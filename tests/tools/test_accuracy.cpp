@@ -79,6 +79,17 @@ TEST(BatchAccuracy, AutoStepsRunAtTheChosenSteps) {
       << r.err;
 }
 
+// Chosen steps finer than a single run takes (1500 spatial steps per half
+// plate here) are run, not refused after the search.
+TEST(BatchAccuracy, AutoStepsFinerThanASingleRunTakesAreRun) {
+  const BatchResult r =
+      RunBatch("--json --auto-steps=0,5% txt_Dicke=40 txt_Ortsschrittweite=0,05 txt_deltaT=50 txt_rund=100");
+  ASSERT_EQ(r.status, 0) << r.err;
+  const json j = json::parse(r.out);
+  EXPECT_EQ(j["autoSteps"]["txt_Ortsschrittweite"], "0,0125");
+  EXPECT_EQ(j["outcome"], "Completed");
+}
+
 TEST(BatchAccuracy, WhatCannotBeDoneIsSaidWithItsReason) {
   struct Case {
     std::string args;

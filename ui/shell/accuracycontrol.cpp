@@ -8,6 +8,7 @@
 #include <algorithm>
 #include <memory>
 
+#include "inputs/inputcheck.h"
 #include "present/accuracyview.h"
 #include "study/accuracy.h"
 #include "study/autosteps.h"
@@ -196,13 +197,22 @@ void AccuracyControl::stepsChosen(const QString& deltaT, const QString& Ortsschr
     progress_->deleteLater();
     progress_ = nullptr;
   }
+  QString told = message;
   if (!deltaT.isEmpty()) {
     InputTexts inputs = area_.inputs();
     inputs[Input::deltaT] = deltaT.toStdString();
     inputs[Input::Ortsschrittweite] = Ortsschrittweite.toStdString();
-    area_.setInputs(inputs);
+    // Finer than a run in the window may be: said, and the boxes keep what the user typed.
+    const std::vector<std::string> refused = CheckInputs(inputs);
+    if (refused.empty()) {
+      area_.setInputs(inputs);
+    } else {
+      told = message.section(QLatin1Char('\n'), 0, 0) +
+             QStringLiteral("\nDiese Schrittweiten nimmt eine Rechnung im Fenster nicht: ") + Text(refused.front()) +
+             QStringLiteral("\nDie Eingabefelder bleiben unverändert; lamvero-batch --auto-steps rechnet mit ihnen.");
+    }
   }
-  present(message);
+  present(told);
   onRunChanged();
 }
 

@@ -114,6 +114,22 @@ TEST(AccuracyInWindow, ChosenStepsGoIntoTheInputBoxesAndAMessageSaysWhatWasFound
   EXPECT_EQ(chosen[Input::Dicke], testing::QuickInputs()[Input::Dicke]);  // nothing else touched
 }
 
+TEST(AccuracyInWindow, StepsFinerThanAWindowRunTakesAreToldAndLeaveTheBoxesAlone) {
+  AppWindow app;
+  QStringList messages;
+  app.accuracy().setMessagePresenter([&](const QString& text) { messages << text; });
+  InputTexts thick = testing::QuickInputs();
+  thick[Input::Dicke] = "40";
+  thick[Input::Ortsschrittweite] = "0,05";
+  thick[Input::deltaT] = "50";
+  app.area().setInputs(thick);
+  app.accuracy().chooseSteps(0.5);  // chooses 0,0125 mm: 1500 spatial steps per half plate
+  ASSERT_TRUE(QTest::qWaitFor([&] { return !messages.isEmpty(); }, kEstimateTimeoutMs));
+  EXPECT_TRUE(messages.front().contains(QStringLiteral("0,0125 mm"))) << messages.front().toStdString();
+  EXPECT_TRUE(messages.front().contains(QStringLiteral("nimmt eine Rechnung im Fenster nicht")));
+  EXPECT_EQ(app.area().inputs()[Input::Ortsschrittweite], "0,05");
+}
+
 TEST(AccuracyInWindow, TheMenusReachThePanelAndTheChoiceOfSteps) {
   AppWindow app;
   ASSERT_NE(app.action(QStringLiteral("act_Genauigkeit")), nullptr);
