@@ -69,9 +69,9 @@ std::string ShownControl(std::uint32_t cp) {
 // The character that starts at text[at] as a message shows it, when it is not printable.
 std::optional<Unprintable> UnprintableAt(std::string_view text, std::size_t at, const Step& step) {
   if (!step.codePoint) {
-    return Unprintable{UnprintableKind::NotUtf8, at, Hex("\\x%02X", static_cast<unsigned char>(text[at]))};
+    return Unprintable{UnprintableKind::NotUtf8, Hex("\\x%02X", static_cast<unsigned char>(text[at]))};
   }
-  if (IsControl(*step.codePoint)) return Unprintable{UnprintableKind::Control, at, ShownControl(*step.codePoint)};
+  if (IsControl(*step.codePoint)) return Unprintable{UnprintableKind::Control, ShownControl(*step.codePoint)};
   return std::nullopt;
 }
 

@@ -16,7 +16,6 @@ enum class UnprintableKind {
 
 struct Unprintable {
   UnprintableKind kind;
-  std::size_t at;     // its byte offset in the text
   std::string shown;  // as ShownText shows it: "\r", "U+0001", "\xFF"
 };
 
