@@ -29,7 +29,7 @@ constexpr const char* kCaseFileSuffix = ".lamvero";
 // A file with every series of the longest run stays well below this.
 constexpr std::size_t kMaxCaseFileBytes = std::size_t{256} << 20;
 // Longest text of an input box, a control, the title (the longest a text box takes).
-constexpr std::size_t kMaxCaseTextBytes = 32767;
+constexpr std::size_t kMaxCaseTextBytes = kMaxInputTextBytes;
 constexpr std::size_t kMaxCaseCommentBytes = 1 << 20;
 
 struct CaseRun {

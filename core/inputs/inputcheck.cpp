@@ -12,6 +12,7 @@
 #include "physics/moistair.h"
 #include "text/numberformat.h"
 #include "text/parsenumber.h"
+#include "text/shownchars.h"
 #include "text/trim.h"
 #include "physics/moisturestep.h"
 
@@ -46,21 +47,18 @@ std::string Shown(double value, int digits = 15) {
   return FormatSignificant(value, digits);
 }
 
-// A text as typed, in German quotes; a very long one is cut short.
-std::string QuotedText(const std::string& text) {
+// A text as typed, in German quotes, its control characters escaped; a very
+// long one is cut short.
+std::string QuotedText(const std::string& typed) {
   constexpr std::size_t kShown = 40;
+  const std::string text = ShownText(typed);
   if (text.size() <= kShown) return "„" + text + "“";
   std::size_t cut = kShown;
   while (cut > 0 && (static_cast<unsigned char>(text[cut]) & 0xC0) == 0x80) --cut;  // not inside a UTF-8 character
   return "„" + text.substr(0, cut) + "…“";
 }
 
-bool IsBlank(const std::string& text) {
-  for (char c : text) {
-    if (c != ' ' && c != '\t' && c != '\n' && c != '\r') return false;
-  }
-  return true;
-}
+bool IsBlank(const std::string& text) { return text.find_first_not_of(' ') == std::string::npos; }
 
 class Checker {
  public:
@@ -144,6 +142,10 @@ class Checker {
       const InputNumber x = ReadInputNumber(texts_[f.id]);
       usable_[i] = true;
       value_[i] = x.value;
+      if (const std::string why = UnkeptInputText(texts_[f.id]); !why.empty()) {
+        Refuse({f.id}, why);
+        continue;
+      }
       switch (x.reading) {
         case NumberReading::Number: break;
         case NumberReading::NoNumber:
@@ -439,6 +441,27 @@ class Checker {
 };
 
 }  // namespace
+
+std::string UnkeptInputText(const std::string& text) {
+  if (text.size() > kMaxInputTextBytes) {
+    return "der Text ist zu lang (" + std::to_string(text.size()) + " Bytes, höchstens " +
+           std::to_string(kMaxInputTextBytes) + ").";
+  }
+  const std::optional<Unprintable> u = FirstUnprintable(text);
+  if (!u) return {};
+  if (u->kind == UnprintableKind::Control) {
+    return QuotedText(text) + " enthält das Steuerzeichen " + u->shown +
+           "; erlaubt sind nur sichtbare Zeichen und Leerzeichen.";
+  }
+  return QuotedText(text) + " ist kein gültiger UTF-8-Text (Byte " + u->shown + ").";
+}
+
+Status KeepableInputs(const InputTexts& inputs) {
+  for (const InputField& f : InputFields()) {
+    if (const std::string why = UnkeptInputText(inputs[f.id]); !why.empty()) return Failure{Quoted(f.id), why};
+  }
+  return Done{};
+}
 
 std::vector<std::string> CheckInputs(const InputTexts& inputs, const InputReading& reading, int maxSpatialSteps) {
   std::vector<std::string> texts;

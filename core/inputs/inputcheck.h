@@ -8,6 +8,7 @@
 #include "inputs/inputreading.h"
 #include "inputs/inputs.h"
 #include "physics/moisturestep.h"
+#include "text/outcome.h"
 
 namespace lamvero {
 
@@ -30,5 +31,15 @@ std::vector<std::string> CheckInputs(const InputTexts& inputs);
 // extended limits (run/runlimits.h).
 std::vector<std::string> CheckInputs(const InputTexts& inputs, const InputReading& reading,
                                      int maxSpatialSteps = kMaxAnzOS);
+
+// Why a box cannot hold this text: a control character (a tab, the line end of
+// a pasted list) is invisible there and a case file could not keep it, nor
+// bytes that are not UTF-8 or a text longer than a box takes. Empty if it can.
+// The check refuses such a text; the message quotes it with the character escaped.
+std::string UnkeptInputText(const std::string& text);
+
+// The first input whose text a case file could not keep, naming its box by
+// caption; Done when a file keeps every one.
+Status KeepableInputs(const InputTexts& inputs);
 
 }  // namespace lamvero

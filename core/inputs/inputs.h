@@ -16,6 +16,9 @@ enum class Input : std::size_t {
   Ortsschrittweite, deltaT, rund, KappaSteig,
 };
 constexpr std::size_t kInputCount = 18;
+// The longest text an input box holds, in bytes (a text box takes 32767
+// characters); a case file keeps no longer one.
+constexpr std::size_t kMaxInputTextBytes = 32767;
 
 struct InputField {
   Input id;

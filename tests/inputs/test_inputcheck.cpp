@@ -251,6 +251,46 @@ TEST(InputCheck, ListsEveryProblemAtOnceWithCaptionsTrimmed) {
   EXPECT_TRUE(Mentions(all, "Ablufttemperatur in °C")) << all;
 }
 
+// A tab, the carriage return of a line copied from a CRLF list, another
+// control character, bytes that are not UTF-8 or a text longer than a box
+// takes: the number in front would read, but a case file could not keep the
+// text and the box would hide it. Refused naming the box and the character.
+TEST(InputCheck, RefusesControlCharactersAndTextsNoFileKeepsNamingBoxAndCharacter) {
+  const struct {
+    Input box;
+    std::string text;
+    const char* caption;
+    std::string phrase;
+  } cases[] = {
+      {Input::Dicke, "3\r", "Anfangsdicke der Platte in mm", "„3\\r“ enthält das Steuerzeichen \\r"},
+      {Input::Dicke, "20\t", "Anfangsdicke der Platte in mm", "Steuerzeichen \\t"},
+      {Input::rhos, "\t1850", "Dichte der getrockneten Masse in kg/m³", "Steuerzeichen \\t"},
+      {Input::deltaT, "\t", "Zeitschrittweite in s", "Steuerzeichen \\t"},
+      {Input::Lufttemp, "35\n", "Ablufttemperatur in °C", "Steuerzeichen \\n"},
+      {Input::XAnf, "0,2\x01", "Anfangswasserbeladung in kg/kg atro", "Steuerzeichen U+0001"},
+      {Input::mue, "20\x7f", "Diff.-Widerstandszahl der trockenen Masse", "Steuerzeichen U+007F"},
+      {Input::mue, "20 \xC2\x85", "Diff.-Widerstandszahl der trockenen Masse", "Steuerzeichen U+0085"},
+      {Input::Lufttemp, "35 \xB0" "C", "Ablufttemperatur in °C", "„35 \\xB0C“ ist kein gültiger UTF-8-Text (Byte \\xB0)"},
+      {Input::Dicke, "20" + std::string(kMaxInputTextBytes, ' '), "Anfangsdicke der Platte in mm",
+       "zu lang (32769 Bytes, höchstens 32767)"},
+  };
+  for (const auto& c : cases) {
+    SCOPED_TRACE(c.phrase);
+    InputTexts t = InputTexts::Defaults();
+    t[c.box] = c.text;
+    const std::vector<InputProblem> problems = FindInputProblems(t);
+    ASSERT_EQ(problems.size(), 1u);
+    EXPECT_EQ(problems[0].fields, std::vector<Input>{c.box});
+    EXPECT_TRUE(Mentions(problems[0].text, c.caption)) << problems[0].text;
+    EXPECT_NE(problems[0].text.find(c.phrase), std::string::npos) << problems[0].text;
+  }
+  // Blanks alone are still an empty box, and a text just as long as a box takes is kept.
+  EXPECT_NE(Joined(CheckInputs(With({{"txt_Dicke", "   "}}))).find("leer"), std::string::npos);
+  InputTexts longest = InputTexts::Defaults();
+  longest[Input::Dicke] = "20" + std::string(kMaxInputTextBytes - 2, ' ');
+  EXPECT_TRUE(FindInputProblems(longest).empty());
+}
+
 // Random texts in random boxes: no crash, every message names a box, and
 // whatever is accepted reads as finite numbers and sets up a sound run.
 TEST(InputCheck, RandomTextsNeverCrashAndAcceptedOnesSetUpSoundly) {
