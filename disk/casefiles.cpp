@@ -7,6 +7,7 @@
 #include <QSaveFile>
 
 #include "files/csvexport.h"
+#include "inputs/inputcheck.h"
 #include "present/controltable.h"
 
 namespace lamvero {
@@ -76,6 +77,11 @@ Status SaveFileAtomically(const QString& path, const std::function<bool(const By
 }
 
 Status SaveCaseFile(const QString& path, const CaseFile& file, bool withSeries) {
+  // A box text the file could not keep would make a file that cannot be opened again.
+  if (const Status keepable = KeepableInputs(file.inputs); !keepable) {
+    const QString cannot = QStringLiteral("Die Datei %1 wird nicht gespeichert").arg(Named(path));
+    return Failure{cannot.toStdString(), keepable.message()};
+  }
   const std::string text = CaseFileText(file, withSeries);
   return SaveFileAtomically(path, [&](const ByteSink& sink) { return sink(text); });
 }

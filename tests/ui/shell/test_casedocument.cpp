@@ -8,6 +8,8 @@
 
 #include <QAction>
 #include <QApplication>
+#include <QClipboard>
+#include <QGuiApplication>
 #include <QDragEnterEvent>
 #include <QDropEvent>
 #include <QLabel>
@@ -326,6 +328,37 @@ TEST_F(CaseDocumentTest, FailedSaveKeepsTheOldFileAndSaysSo) {
   EXPECT_TRUE(app.warnings[0].contains("fehlt/neu.lamvero")) << app.warnings[0].toStdString();
   EXPECT_TRUE(app.w.document().path().isEmpty());
   EXPECT_TRUE(app.w.isWindowModified());
+}
+
+// A line pasted from a CRLF list brings its carriage return into the box:
+// Start refuses it naming the box and the character, and Save writes no file
+// that could not be opened again.
+TEST_F(CaseDocumentTest, APastedControlCharacterIsRefusedAtStartAndNotSaved) {
+  App app;
+  QLineEdit* dicke = app.box("txt_Dicke");
+  QGuiApplication::clipboard()->setText(QStringLiteral("3\r"));
+  dicke->selectAll();
+  dicke->paste();
+  ASSERT_EQ(dicke->text(), QStringLiteral("3\r"));
+
+  app.w.area().findChild<QPushButton*>(QStringLiteral("cmd_Start"))->click();
+  app.waitForRunEnd();
+  ASSERT_EQ(app.warnings.size(), 1);
+  EXPECT_TRUE(app.warnings[0].contains(QStringLiteral("„Anfangsdicke der Platte in mm“"))) << app.warnings[0].toStdString();
+  EXPECT_TRUE(app.warnings[0].contains(QStringLiteral("Steuerzeichen \\r"))) << app.warnings[0].toStdString();
+
+  app.trigger("act_SpeichernUnter", file("kaputt.lamvero"));
+  ASSERT_EQ(app.warnings.size(), 2);
+  EXPECT_TRUE(app.warnings[1].contains(QStringLiteral("nicht gespeichert"))) << app.warnings[1].toStdString();
+  EXPECT_TRUE(app.warnings[1].contains(QStringLiteral("„Anfangsdicke der Platte in mm“"))) << app.warnings[1].toStdString();
+  EXPECT_FALSE(QFile::exists(file("kaputt.lamvero")));
+  EXPECT_TRUE(app.w.isWindowModified());
+
+  dicke->setText(QStringLiteral("3"));
+  app.trigger("act_SpeichernUnter", file("heil.lamvero"));
+  const Outcome<CaseFile> read = ReadCaseFile(file("heil.lamvero"));
+  ASSERT_TRUE(read) << read.message();
+  EXPECT_EQ(read.value().inputs[Input::Dicke], "3");
 }
 
 TEST_F(CaseDocumentTest, UnsavedInputsAreAskedAboutBeforeTheyAreLost) {
