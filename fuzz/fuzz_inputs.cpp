@@ -1,7 +1,8 @@
 // libFuzzer target: the number reader and the input check on arbitrary texts.
 // The input is split at line feeds; the first byte of each piece picks the box
 // it goes into, the rest is its text. Whatever the check accepts must read as
-// numbers and set up a run with finite values inside the model's limits.
+// numbers, set up a run with finite values inside the model's limits and come
+// back unchanged from a case file.
 
 #include <cmath>
 #include <cstddef>
@@ -10,6 +11,7 @@
 #include <string>
 #include <string_view>
 
+#include "inputpieces.h"
 #include "inputs/inputcheck.h"
 #include "inputs/inputreading.h"
 #include "inputs/inputs.h"
@@ -41,22 +43,11 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
   const std::string_view all(reinterpret_cast<const char*>(data), size);
   CheckReaders(all);
 
-  lamvero::InputTexts inputs = lamvero::InputTexts::Defaults();
-  std::size_t start = 0;
-  while (start < all.size()) {
-    std::size_t end = all.find('\n', start);
-    if (end == std::string_view::npos) end = all.size();
-    const std::string_view piece = all.substr(start, end - start);
-    if (!piece.empty()) {
-      const auto& field = lamvero::InputFields()[static_cast<unsigned char>(piece[0]) % lamvero::kInputCount];
-      inputs[field.id] = std::string(piece.substr(1));
-      CheckReaders(piece.substr(1));
-    }
-    start = end + 1;
-  }
+  const lamvero::InputTexts inputs = lamvero::InputsOfPieces(all, CheckReaders);
 
   lamvero::FindUnusualInputs(inputs);
   if (!lamvero::FindInputProblems(inputs).empty()) return 0;
+  Require(lamvero::SurviveCaseFile(inputs));
 
   static const std::unique_ptr<lamvero::RunState> state = std::make_unique<lamvero::RunState>();
   lamvero::NoRunEvents events;

@@ -3,7 +3,8 @@
 # build (model, window, headless runner), then all of it again under
 # AddressSanitizer and UndefinedBehaviorSanitizer, the study tests (the model
 # on several worker threads) under ThreadSanitizer, then a short libFuzzer run
-# (clang) of the number reader and the input check.
+# (clang) of the number reader, the input check and the case-file round trip of
+# what it accepts.
 set -euo pipefail
 cd "$(dirname "$0")/.."
 bash scripts/setup.sh
