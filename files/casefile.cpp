@@ -13,6 +13,7 @@
 #include "run/resultdescriptors.h"
 #include "run/shownshrinkage.h"
 #include "text/parsenumber.h"
+#include "text/shownchars.h"
 
 namespace lamvero {
 
@@ -145,7 +146,8 @@ struct Bad : std::runtime_error {
 
 [[noreturn]] void Fail(const std::string& message) { throw Bad(message); }
 
-std::string Quoted(const std::string& path) { return "„" + path + "“"; }
+// A field's path in German quotes; a key from the file shows its control characters escaped.
+std::string Quoted(const std::string& path) { return "„" + ShownText(path) + "“"; }
 
 std::string Child(const std::string& path, const std::string& key) { return path.empty() ? key : path + "." + key; }
 

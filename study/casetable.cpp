@@ -5,6 +5,7 @@
 #include <vector>
 
 #include "study/studyaxis.h"
+#include "text/shownchars.h"
 
 namespace lamvero {
 
@@ -89,7 +90,7 @@ Outcome<CaseTable> ParseCaseTable(std::string_view text, const std::string& name
     if (!known) {
       std::string fields;
       for (const InputField& f : InputFields()) fields += std::string(" ") + f.box;
-      return Refused(headerAt, "unbekanntes Eingabefeld \"" + box + "\" in der Kopfzeile; erwartet eines von:" + fields);
+      return Refused(headerAt, "unbekanntes Eingabefeld \"" + ShownText(box) + "\" in der Kopfzeile; erwartet eines von:" + fields);
     }
   }
   for (std::size_t i = 1; i < lines.size(); ++i) {
@@ -105,7 +106,7 @@ Outcome<CaseTable> ParseCaseTable(std::string_view text, const std::string& name
       std::string& cell = row.cells[c];
       cell = Trimmed(cell);
       if (!cell.empty() && !IsPlainNumber(cell)) {
-        return Refused(at, std::string(FieldOf(table.columns[c]).box) + " = \"" + cell + "\" ist keine Zahl");
+        return Refused(at, std::string(FieldOf(table.columns[c]).box) + " = \"" + ShownText(cell) + "\" ist keine Zahl");
       }
     }
     table.rows.push_back(std::move(row.cells));

@@ -3,6 +3,8 @@
 #include <algorithm>
 #include <cstdint>
 
+#include "text/shownchars.h"
+
 namespace lamvero {
 
 namespace {
@@ -89,14 +91,14 @@ Outcome<StudyAxis> ReadRange(Input field, std::string_view values) {
   }
   parts.push_back(Trimmed(values.substr(from)));
   if (parts.size() != 3) {
-    return Refused(box, "ein Bereich ist Anfang:Ende:Schritt, z. B. 10:40:5 (gelesen: \"" + std::string(values) + "\")");
+    return Refused(box, "ein Bereich ist Anfang:Ende:Schritt, z. B. 10:40:5 (gelesen: \"" + ShownText(values) + "\")");
   }
   const char* names[] = {"Anfang", "Ende", "Schritt"};
   Decimal d[3];
   for (int i = 0; i < 3; ++i) {
     const std::optional<Decimal> read = ReadDecimal(parts[static_cast<std::size_t>(i)]);
     if (!read) {
-      return Refused(box, std::string(names[i]) + " des Bereichs \"" + parts[static_cast<std::size_t>(i)] +
+      return Refused(box, std::string(names[i]) + " des Bereichs \"" + ShownText(parts[static_cast<std::size_t>(i)]) +
                      "\" ist keine Dezimalzahl (höchstens 17 Ziffern, ohne Exponent)");
     }
     d[i] = *read;
@@ -156,7 +158,7 @@ Outcome<StudyAxis> ReadList(Input field, std::string_view values) {
   StudyAxis axis{field, {}};
   for (std::size_t i = 0; i < items.size(); ++i) {
     if (!IsPlainNumber(items[i])) {
-      return Refused(box, "der " + std::to_string(i + 1) + ". Wert der Liste \"" + items[i] +
+      return Refused(box, "der " + std::to_string(i + 1) + ". Wert der Liste \"" + ShownText(items[i]) +
                      "\" ist keine Zahl");
     }
     axis.texts.push_back(WithDecimalComma(items[i]));
@@ -210,7 +212,7 @@ Outcome<StudyAxis> ReadStudyAxis(std::string_view given) {
   }
   std::string known;
   for (const InputField& f : InputFields()) known += std::string(" ") + f.box;
-  return Refused("", "unbekanntes Eingabefeld \"" + box + "\"; erwartet eines von:" + known);
+  return Refused("", "unbekanntes Eingabefeld \"" + ShownText(box) + "\"; erwartet eines von:" + known);
 }
 
 }  // namespace lamvero

@@ -5,6 +5,7 @@
 #include "study/autosteps.h"
 #include "text/numberformat.h"
 #include "text/parsenumber.h"
+#include "text/shownchars.h"
 
 namespace lamvero {
 
@@ -45,7 +46,7 @@ void AccuracyRequest::registerWith(CLI::App& app) {
 
 Status AccuracyRequest::resolve(const CLI::App& app) {
   scheme = FindAccuracyScheme(schemeName);
-  if (!scheme) return Failure{"--accuracy-scheme", "unbekannt: \"" + schemeName + "\"; erwartet " + SchemeNames()};
+  if (!scheme) return Failure{"--accuracy-scheme", "unbekannt: \"" + ShownText(schemeName) + "\"; erwartet " + SchemeNames()};
   const bool schemeOrTolerance = app.count("--accuracy-scheme") > 0 || app.count("--tolerance") > 0;
   autoSteps = app.count("--auto-steps") > 0;
   if (schemeOrTolerance && !estimate) return Failure{"", "--accuracy-scheme und --tolerance gelten nur mit --accuracy"};
@@ -65,10 +66,10 @@ Status AccuracyRequest::resolve(const CLI::App& app) {
 Outcome<double> ReadTolerancePercent(const std::string& text, const std::string& option) {
   const InputNumber number = ReadInputNumber(text);
   if (number.reading != NumberReading::Number || !(number.rest.empty() || number.rest == "%")) {
-    return Failure{option, "\"" + text + "\" ist keine Prozentangabe (etwa 2% oder 0,5%)"};
+    return Failure{option, "\"" + ShownText(text) + "\" ist keine Prozentangabe (etwa 2% oder 0,5%)"};
   }
   if (!(number.value > 0 && number.value < 100)) {
-    return Failure{option, "\"" + text + "\" liegt nicht zwischen 0 % und 100 %"};
+    return Failure{option, "\"" + ShownText(text) + "\" liegt nicht zwischen 0 % und 100 %"};
   }
   return number.value;
 }

@@ -45,6 +45,7 @@
 #include "tools/batchreport.h"
 #include "tools/casefileoptions.h"
 #include "text/outcome.h"
+#include "text/shownchars.h"
 #include "tools/exitstatus.h"
 #include "tools/studyoptions.h"
 #include "tools/fieldnames.h"
@@ -249,7 +250,7 @@ Status BatchCommand::applyAssignments() {
     const std::size_t eq = a.find('=');
     const std::string name = a.substr(0, eq);
     if (eq == std::string::npos || !inputs_.set(name, a.substr(eq + 1))) {
-      std::string why = "unbekanntes Eingabefeld in \"" + a + "\"";
+      std::string why = "unbekanntes Eingabefeld in \"" + ShownText(a) + "\"";
       const std::string suggestion = SuggestField(name);
       if (!suggestion.empty()) why += "; gemeint ist wohl " + suggestion;
       why += ". Erwartet txt_Name=TEXT mit einem von:";

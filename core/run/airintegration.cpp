@@ -2,6 +2,8 @@
 
 #include <cstddef>
 
+#include "text/shownchars.h"
+
 namespace lamvero {
 
 const std::vector<AirIntegrationName>& AirIntegrationNames() {
@@ -25,7 +27,7 @@ Outcome<AirIntegration> AirIntegrationOfKey(std::string_view key, const std::str
     if (key == n.key) return n.value;
     keys += std::string(keys.empty() ? "" : " oder ") + n.key;
   }
-  return Failure{where, "„" + std::string(key) + "“ ist keine Luftbilanz; möglich sind " + keys + "."};
+  return Failure{where, "„" + ShownText(key) + "“ ist keine Luftbilanz; möglich sind " + keys + "."};
 }
 
 }  // namespace lamvero

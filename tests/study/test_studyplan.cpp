@@ -133,6 +133,8 @@ TEST(CaseTable, ReadsCellsTrimmedAndRefusesNamingTheFileAndItsLine) {
   EXPECT_EQ(bad.failure().where, "faelle.csv, Zeile 4");  // the empty line counts
   EXPECT_EQ(bad.message(), "faelle.csv, Zeile 4: txt_mue = \"x\" ist keine Zahl");
   EXPECT_EQ(ParseCaseTable("", "leer.csv").failure().where, "leer.csv");
+  // A terminal's control sequence in a cell is shown, not obeyed.
+  EXPECT_EQ(ParseCaseTable("txt_mue\n5\x1b[2J\n", "f.csv").message(), "f.csv, Zeile 2: txt_mue = \"5U+001B[2J\" ist keine Zahl");
 }
 
 TEST(StudyShard, ShardsTakeEveryNthCaseAndTogetherEveryCaseOnce) {

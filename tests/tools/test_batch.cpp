@@ -101,6 +101,28 @@ TEST(Batch, RefusedInputAndUsageErrorsExitTwo) {
   EXPECT_FALSE(unknownOption.err.empty());
 }
 
+// A carriage return from a CRLF list (or a tab, another control character) in
+// an input: refused naming the box and the character, and nothing is saved
+// that could not be opened again. An echoed argument shows them escaped.
+TEST(Batch, ControlCharactersInInputsAreRefusedAndShownEscaped) {
+  const std::string saved = TempPath("x.lamvero");
+  for (const char* text : {"3\\r", "3\\t", "3\\001"}) {
+    std::remove(saved.c_str());
+    const Result r = RunBatch(kQuick + " txt_Dicke=\"$(printf '" + std::string(text) + "')\" --save " + saved);
+    EXPECT_EQ(r.status, 2) << text << ": " << r.err;
+    EXPECT_NE(r.err.find("„Anfangsdicke der Platte in mm“"), std::string::npos) << r.err;
+    EXPECT_NE(r.err.find("Steuerzeichen"), std::string::npos) << r.err;
+    EXPECT_FALSE(std::ifstream(saved).good()) << text << ": nothing may be saved";
+  }
+  const Result cr = RunBatch("txt_Dicke=\"$(printf '3\\r')\"");
+  EXPECT_NE(cr.err.find("„3\\r“ enthält das Steuerzeichen \\r"), std::string::npos) << cr.err;
+
+  const Result unknown = RunBatch("\"$(printf 'txt_Dicke\\t=3\\033[2J')\"");
+  EXPECT_EQ(unknown.status, 2);
+  EXPECT_NE(unknown.err.find("\"txt_Dicke\\t=3U+001B[2J\""), std::string::npos) << unknown.err;
+  EXPECT_EQ(unknown.err.find_first_of("\t\x1b"), std::string::npos) << unknown.err;
+}
+
 // The number tokens of a JSON text that are not integers: a value after ':'
 // (or inside an array) made of the characters of a number.
 std::vector<std::string> RealTokens(const std::string& json) {
