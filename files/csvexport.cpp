@@ -19,14 +19,18 @@ std::string SeriesCaption(const SeriesColumn& column) {
   return std::string(column.caption) + " in " + column.unit;
 }
 
+int NextExportedPoint(int k, int last, int every) {
+  if (every < 1) every = 1;
+  return (k == last || k + every < last) ? k + every : last;
+}
+
 bool WriteSeriesCsv(const RunSeries& series, CsvDialect dialect, int every,
                     const std::function<bool(std::string_view piece)>& sink) {
-  if (every < 1) every = 1;
   std::vector<std::string> cells;
   for (const SeriesColumn& c : SeriesColumns()) cells.push_back(CsvText(SeriesCaption(c), dialect));
   std::string piece = TableStart(dialect) + CsvRow(cells, dialect);
   const int last = series.nReihe;
-  for (int k = 0; k <= last; k = (k == last || k + every < last) ? k + every : last) {
+  for (int k = 0; k <= last; k = NextExportedPoint(k, last, every)) {
     cells.clear();
     for (const SeriesColumn& c : SeriesColumns()) {
       cells.push_back(CsvNumber((series.*c.member)[static_cast<std::size_t>(k)], dialect));

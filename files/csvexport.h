@@ -16,6 +16,10 @@ namespace lamvero {
 // The header cell of a series column: what it is and its unit ("θ Luft in °C").
 std::string SeriesCaption(const SeriesColumn& column);
 
+// The stored point that follows point k of the points 0..last when every
+// n-th one is kept: k + every, and the last point always; past last at the end.
+int NextExportedPoint(int k, int last, int every);
+
 // The series table, handed over in pieces of some ten kilobytes to `sink`,
 // which returns false to stop (a write failed). Rows are the stored points
 // 0, every, 2·every, ... and always the last one. False if the sink stopped.

@@ -1,7 +1,7 @@
 #include "ui/diagrams/chartexport.h"
 
+#include <QImage>
 #include <QPainter>
-#include <QPixmap>
 #include <QSaveFile>
 #include <QSvgGenerator>
 
@@ -22,7 +22,13 @@ Status Commit(QSaveFile& file) {
 }  // namespace
 
 Status WriteChartPng(ChartPanel& panel, const QString& path) {
-  const QPixmap picture = panel.view().grab();
+  // As sharp as the screen shows it.
+  const qreal ratio = panel.devicePixelRatioF();
+  QImage picture(panel.pictureSize() * ratio, QImage::Format_ARGB32_Premultiplied);
+  picture.setDevicePixelRatio(ratio);
+  QPainter painter(&picture);
+  panel.paintPicture(painter);
+  painter.end();
   QSaveFile file(path);
   if (!file.open(QIODevice::WriteOnly)) return Fail(file);
   if (!picture.save(&file, "PNG")) {
@@ -35,11 +41,11 @@ Status WriteChartPng(ChartPanel& panel, const QString& path) {
 Status WriteChartSvg(ChartPanel& panel, const QString& path) {
   QSaveFile file(path);
   if (!file.open(QIODevice::WriteOnly)) return Fail(file);
-  QChartView& view = panel.view();
+  const QSize size = panel.pictureSize();
   QSvgGenerator svg;
   svg.setOutputDevice(&file);
-  svg.setSize(view.size());
-  svg.setViewBox(QRect(QPoint(0, 0), view.size()));
+  svg.setSize(size);
+  svg.setViewBox(QRect(QPoint(0, 0), size));
   svg.setTitle(panel.chart().title());
   svg.setDescription(QStringLiteral("Lamvero"));
   QPainter painter;
@@ -47,7 +53,7 @@ Status WriteChartSvg(ChartPanel& panel, const QString& path) {
     file.cancelWriting();
     return Failure{"", "Die Grafik konnte nicht erzeugt werden."};
   }
-  view.render(&painter);
+  panel.paintPicture(painter);
   painter.end();
   return Commit(file);
 }

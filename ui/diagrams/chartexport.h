@@ -11,7 +11,8 @@ namespace lamvero {
 
 class ChartPanel;
 
-// The diagram as it is shown (zoom included). A failure gives the reason alone.
+// The diagram as it is shown (zoom included) with its whole legend. A
+// failure gives the reason alone.
 Status WriteChartPng(ChartPanel& panel, const QString& path);
 Status WriteChartSvg(ChartPanel& panel, const QString& path);
 // Text (UTF-8) to a file.

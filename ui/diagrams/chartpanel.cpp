@@ -3,14 +3,18 @@
 #include <QEvent>
 #include <QGraphicsSimpleTextItem>
 #include <QLabel>
-#include <QLegendMarker>
+#include <QHBoxLayout>
 #include <QLocale>
 #include <QMouseEvent>
+#include <QPainter>
+#include <QScrollArea>
+#include <QScrollBar>
 #include <QVBoxLayout>
 #include <algorithm>
 #include <cmath>
 #include <limits>
 
+#include "ui/diagrams/chartlegend.h"
 #include "ui/diagrams/decimation.h"
 
 namespace lamvero {
@@ -19,6 +23,8 @@ namespace {
 
 // Pixel columns a curve is prepared for: at least this many, more on a wide chart.
 constexpr int kMinColumns = 1200;
+// The legend beside the chart takes at most this width; longer names scroll.
+constexpr int kMaxLegendWidth = 320;
 
 // Decimals that resolve a thousandth of the span.
 int DecimalsFor(double span) {
@@ -53,8 +59,8 @@ ChartPanel::ChartPanel(const QString& title, const QString& xTitle, const QStrin
   chart_->setTitle(title);
   chart_->setLocalizeNumbers(true);  // decimal comma on the axes
   chart_->setLocale(QLocale(QLocale::German, QLocale::Germany));
-  chart_->legend()->setAlignment(Qt::AlignRight);
-  chart_->legend()->setMarkerShape(QLegend::MarkerShapeFromSeries);  // the line style shows
+  // The chart's own legend drops entries it has no room for: the legend stands beside it.
+  chart_->legend()->hide();
   chart_->setMargins(QMargins(6, 6, 6, 6));
   axisX_ = new QValueAxis;
   axisX_->setTitleText(xTitle);
@@ -73,16 +79,29 @@ ChartPanel::ChartPanel(const QString& title, const QString& xTitle, const QStrin
   view_->setMouseTracking(true);
   view_->viewport()->setMouseTracking(true);
   view_->viewport()->installEventFilter(this);
-  view_->setMinimumSize(480, 320);
+  view_->setMinimumSize(360, 220);
+
+  legend_ = new ChartLegend;
+  legendScroll_ = new QScrollArea;
+  legendScroll_->setObjectName(QStringLiteral("scroll_Legende"));
+  legendScroll_->setWidget(legend_);
+  legendScroll_->setWidgetResizable(true);
+  legendScroll_->setHorizontalScrollBarPolicy(Qt::ScrollBarAsNeeded);
+  legendScroll_->setFrameShape(QFrame::NoFrame);
+  legendScroll_->hide();
 
   readOut_ = new QLabel(this);
   readOut_->setObjectName(QStringLiteral("lbl_Ablesung"));
   readOut_->setTextInteractionFlags(Qt::TextSelectableByMouse);
   readOut_->setText(QStringLiteral("Zoomen: Rechteck aufziehen; rechte Maustaste: zurück"));
 
+  auto* chartAndLegend = new QHBoxLayout;
+  chartAndLegend->setSpacing(0);
+  chartAndLegend->addWidget(view_, 1);
+  chartAndLegend->addWidget(legendScroll_);
   auto* layout = new QVBoxLayout(this);
   layout->setContentsMargins(0, 0, 0, 0);
-  layout->addWidget(view_, 1);
+  layout->addLayout(chartAndLegend, 1);
   layout->addWidget(readOut_);
 
   // A zoom changes both axes one after the other: the points are chosen
@@ -117,11 +136,14 @@ QLineSeries* ChartPanel::addCurve(const QString& name, CurveData values, const Q
   chart_->addSeries(series);
   series->attachAxis(axisX_);
   series->attachAxis(axisY_);
-  if (!inLegend) {
-    for (QLegendMarker* m : chart_->legend()->markers(series)) m->setVisible(false);
-  }
+  if (inLegend) addLegendEntry(name, pen);
   curves_.push_back(Curve{series, std::move(values)});
   return series;
+}
+
+void ChartPanel::addLegendEntry(const QString& text, const QPen& pen) {
+  legend_->add(LegendEntry{text, pen});
+  legendChanged();
 }
 
 void ChartPanel::addLabel(const QString& text, QPointF at) {
@@ -153,6 +175,31 @@ void ChartPanel::clearCurves() {
   chart_->removeAllSeries();
   curves_.clear();
   adjusting_ = false;
+  legend_->clear();
+  legendChanged();
+}
+
+// The legend's column as wide as its longest name, up to a limit; no legend, no column.
+void ChartPanel::legendChanged() {
+  const bool any = !legend_->entries().empty();
+  legendScroll_->setVisible(any);
+  if (!any) return;
+  const int scrollBar = legendScroll_->verticalScrollBar()->sizeHint().width();
+  legendScroll_->setFixedWidth(std::min(kMaxLegendWidth, legend_->sizeHint().width() + scrollBar));
+}
+
+QSize ChartPanel::pictureSize() const {
+  const QSize chart = view_->size();
+  const QSize legend = legend_->sizeFor(chart.height());
+  return QSize(chart.width() + legend.width(), std::max(chart.height(), legend.height()));
+}
+
+void ChartPanel::paintPicture(QPainter& painter) {
+  const QSize whole = pictureSize();
+  painter.fillRect(QRect(QPoint(0, 0), whole), Qt::white);
+  const QSize chart = view_->size();
+  view_->render(&painter, QRectF(QPointF(0, 0), chart), view_->viewport()->rect());
+  legend_->paintInto(painter, QRect(chart.width(), 0, whole.width() - chart.width(), chart.height()));
 }
 
 void ChartPanel::resetZoom() {

@@ -1,7 +1,8 @@
 #pragma once
-// One diagram of the diagrams window: a chart with value axes, units, grid
-// and legend, rubber-band zoom (right click steps back), and a read-out under
-// it of the values at the cursor and of the nearest curve point. Each curve
+// One diagram of the diagrams window: a chart with value axes, units and
+// grid, its legend beside it, rubber-band zoom (right click steps back), and
+// a read-out under it of the values at the cursor and of the nearest curve
+// point. Its picture holds the chart as shown and the whole legend. Each curve
 // keeps its full data and shows only the points that make its picture on the
 // screen, chosen again whenever the visible range changes.
 
@@ -16,8 +17,12 @@
 
 class QGraphicsSimpleTextItem;
 class QLabel;
+class QPainter;
+class QScrollArea;
 
 namespace lamvero {
+
+class ChartLegend;
 
 // The values of one curve: x[k] · xScale against y[k] · yScale for k < n.
 // `owner` keeps the arrays alive as long as the chart shows them.
@@ -40,6 +45,8 @@ class ChartPanel : public QWidget {
 
   // Adds a curve; `inLegend` false for background lines (saturation and the like).
   QLineSeries* addCurve(const QString& name, CurveData values, const QPen& pen, bool inLegend = true);
+  // A line of the legend that stands for no single curve (a run's colour, a line style).
+  void addLegendEntry(const QString& text, const QPen& pen);
   // A small grey text at a point given in axis values (a background line's name).
   void addLabel(const QString& text, QPointF at);
   // Removes every curve and label.
@@ -56,6 +63,12 @@ class ChartPanel : public QWidget {
   QChartView& view() { return *view_; }
   QValueAxis& axisX() { return *axisX_; }
   QValueAxis& axisY() { return *axisY_; }
+  const ChartLegend& legend() const { return *legend_; }
+
+  // The picture of the diagram: the chart as shown (zoom included) and, to
+  // its right, every legend entry in as many columns as the chart's height needs.
+  QSize pictureSize() const;
+  void paintPicture(QPainter& painter);
   // The read-out under the chart, and how to produce it for a point of the view.
   QString readOut() const;
   void showValuesAt(QPointF viewPos);
@@ -75,12 +88,15 @@ class ChartPanel : public QWidget {
   };
   void redecimate();
   void placeLabels();
+  void legendChanged();
 
   QChart* chart_ = nullptr;
   QChartView* view_ = nullptr;
   QValueAxis* axisX_ = nullptr;
   QValueAxis* axisY_ = nullptr;
   QLabel* readOut_ = nullptr;
+  ChartLegend* legend_ = nullptr;
+  QScrollArea* legendScroll_ = nullptr;
   std::vector<Curve> curves_;
   std::vector<std::pair<QGraphicsSimpleTextItem*, QPointF>> labels_;
   bool adjusting_ = false;  // the ranges are being set here, not by the user

@@ -4,8 +4,10 @@
 #include <QPen>
 #include <cmath>
 
+#include "files/csvexport.h"
 #include "physics/moistair.h"
 
+#include "ui/diagrams/chartlegend.h"
 #include "ui/diagrams/chartpanel.h"
 
 namespace lamvero {
@@ -31,6 +33,9 @@ struct ChartLayout {
 };
 
 constexpr double kAll = -1e300;
+// The legend's strokes: a run's colour, and a quantity's line style in a neutral colour.
+constexpr qreal kRunStroke = 3;
+const QColor kStyleColour(60, 60, 60);
 // A rate of -100 marks a poorly converged step that the evaluation did not reach.
 constexpr double kNoMarkers = 0;
 
@@ -209,6 +214,8 @@ void FillChart(ChartPanel& panel, ChartKind kind, const std::vector<const RunEnt
     return;
   }
   const ChartLayout& layout = LayoutOf(kind);
+  // Several curves a run: the legend names the runs by colour and the quantities by line style.
+  const bool several = layout.curves.size() > 1;
   for (const RunEntry* run : runs) {
     if (!run->hasSeries()) continue;
     const RunSeries& s = run->record->series;
@@ -221,15 +228,20 @@ void FillChart(ChartPanel& panel, ChartKind kind, const std::vector<const RunEnt
       data.xScale = layout.xScale;
       data.yFloor = c.yFloor;
       QPen pen(run->color, c.width, c.style);
-      const QString name = layout.curves.size() > 1 ? QStringLiteral("%1 – %2").arg(run->label, QString::fromUtf8(c.part))
-                                                   : run->label;
-      panel.addCurve(name, std::move(data), pen);
+      const QString name = several ? QStringLiteral("%1 – %2").arg(run->label, QString::fromUtf8(c.part)) : run->label;
+      panel.addCurve(name, std::move(data), pen, !several);
+    }
+    if (several) panel.addLegendEntry(run->label, QPen(run->color, kRunStroke));
+  }
+  if (several && !panel.legend().entries().empty()) {
+    for (const CurveLayout& c : layout.curves) {
+      panel.addLegendEntry(QString::fromUtf8(c.part), QPen(kStyleColour, c.width, c.style));
     }
   }
   panel.resetZoom();
 }
 
-std::string ChartCsv(ChartKind kind, const std::vector<const RunEntry*>& runs, CsvDialect dialect) {
+std::string ChartCsv(ChartKind kind, const std::vector<const RunEntry*>& runs, CsvDialect dialect, int every) {
   if (kind == ChartKind::AirStates) {
     std::string csv = CsvRow({CsvText("Lauf", dialect), CsvText("Zustand", dialect), CsvText("X in kg/kg", dialect),
                               CsvText("ϑ in °C", dialect)},
@@ -255,7 +267,8 @@ std::string ChartCsv(ChartKind kind, const std::vector<const RunEntry*>& runs, C
     if (!run->hasSeries()) continue;
     const RunSeries& s = run->record->series;
     const std::string label = CsvText(run->label.toStdString(), dialect);
-    for (int k = 0; k < s.points(); ++k) {
+    const int last = s.points() - 1;
+    for (int k = 0; k <= last; k = NextExportedPoint(k, last, every)) {
       cells.assign(1, label);
       for (auto member : columns) cells.push_back(CsvNumber((s.*member)[static_cast<std::size_t>(k)], dialect));
       csv += CsvRow(cells, dialect);

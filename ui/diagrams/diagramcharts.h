@@ -46,8 +46,9 @@ void FillChart(ChartPanel& panel, ChartKind kind, const std::vector<const RunEnt
 
 // The full data behind the diagram: a header line (the run's label, then the
 // series by name as the runner's series files name them), then every stored
-// point of every run that holds series, run after run. For the air states:
-// one line per state of every run.
-std::string ChartCsv(ChartKind kind, const std::vector<const RunEntry*>& runs, CsvDialect dialect);
+// point of every run that holds series, run after run; with `every` above 1
+// every n-th point of each run and its last one. For the air states: one line
+// per state of every run.
+std::string ChartCsv(ChartKind kind, const std::vector<const RunEntry*>& runs, CsvDialect dialect, int every = 1);
 
 }  // namespace lamvero

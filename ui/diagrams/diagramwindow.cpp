@@ -3,23 +3,32 @@
 #include <algorithm>
 
 #include <QComboBox>
+#include <QDialogButtonBox>
 #include <QDir>
-#include <QFileInfo>
 #include <QFileDialog>
+#include <QFileInfo>
+#include <QGuiApplication>
+#include <QHideEvent>
 #include <QHBoxLayout>
+#include <QInputDialog>
 #include <QLabel>
+#include <QLineEdit>
 #include <QListWidget>
+#include <QMenu>
 #include <QMessageBox>
-#include <QPainter>
 #include <QPushButton>
+#include <QScreen>
+#include <QScrollArea>
 #include <QSettings>
 #include <QSplitter>
 #include <QTabWidget>
 #include <QVBoxLayout>
+#include <QWindow>
 
 #include "ui/diagrams/chartexport.h"
 #include "ui/diagrams/chartpanel.h"
 #include "ui/diagrams/comparisontable.h"
+#include "ui/diagrams/windowfit.h"
 
 namespace lamvero {
 
@@ -27,7 +36,12 @@ namespace {
 
 constexpr int kIdRole = Qt::UserRole;
 const char* const kDirectoryKey = "diagramme/verzeichnis";
-const char* const kCsvDialectKey = "diagramme/csv-dialekt";
+const char* const kGeometryKey = "diagramme/geometrie";
+// The size it opens at where the screen has room.
+constexpr QSize kPreferredSize(1200, 900);
+// What a window manager draws around a window, until the real frame is known.
+constexpr QMargins kFrameGuess(8, 32, 8, 8);
+constexpr int kMaxLabelLength = 80;
 
 QIcon Swatch(const QColor& color) {
   QPixmap p(14, 14);
@@ -57,9 +71,30 @@ DiagramWindow::DiagramWindow(QWidget* parent) : QWidget(parent, Qt::Window) {
   split->addWidget(right);
   split->setStretchFactor(1, 1);
   split->setSizes({230, 970});
+  split->setChildrenCollapsible(false);
+  // Smaller than its parts need, the window scrolls rather than hiding the table or a button.
+  auto* content = new QWidget;
+  auto* contentLayout = new QHBoxLayout(content);
+  contentLayout->addWidget(split);
+  auto* scroll = new QScrollArea;
+  scroll->setObjectName(QStringLiteral("scroll_Diagramme"));
+  scroll->setFrameShape(QFrame::NoFrame);
+  scroll->setWidgetResizable(true);
+  scroll->setWidget(content);
   auto* layout = new QHBoxLayout(this);
-  layout->addWidget(split);
-  resize(1200, 900);
+  layout->setContentsMargins(0, 0, 0, 0);
+  layout->addWidget(scroll);
+  resize(kPreferredSize);
+  startFolder_ = QSettings().value(QString::fromLatin1(kDirectoryKey)).toString();
+  dialogs_.saveName = [this](const QString& caption, const QString& suggested, const QString& filter) {
+    return QFileDialog::getSaveFileName(this, caption, suggested, filter);
+  };
+  dialogs_.csvChoice = [this]() -> std::optional<CsvChoice> {
+    CsvExportDialog dialog(true, this);
+    if (dialog.exec() != QDialog::Accepted) return std::nullopt;
+    dialog.remember();
+    return dialog.choice();
+  };
   runsChanged();
 }
 
@@ -68,6 +103,8 @@ QWidget* DiagramWindow::makeRunsPane() {
   list_ = new QListWidget;
   list_->setObjectName(QStringLiteral("lst_Laeufe"));
   list_->setSelectionMode(QAbstractItemView::SingleSelection);
+  list_->setToolTip(QStringLiteral("Doppelklick oder Kontextmenü: Lauf umbenennen"));
+  list_->setContextMenuPolicy(Qt::CustomContextMenu);
   auto* remove = new QPushButton(QStringLiteral("Entfernen"));
   remove->setObjectName(QStringLiteral("cmd_Entfernen"));
   reference_ = new QComboBox;
@@ -86,6 +123,9 @@ QWidget* DiagramWindow::makeRunsPane() {
   leftLayout->addWidget(new QLabel(QStringLiteral("Bezugslauf für die Differenzen")));
   leftLayout->addWidget(reference_);
   connect(list_, &QListWidget::itemChanged, this, &DiagramWindow::onItemChanged);
+  connect(list_, &QListWidget::itemDoubleClicked, this,
+          [this](QListWidgetItem* item) { askRename(item->data(kIdRole).toInt()); });
+  connect(list_, &QListWidget::customContextMenuRequested, this, &DiagramWindow::onListMenu);
   connect(reference_, &QComboBox::activated, this, &DiagramWindow::onReferenceChosen);
   connect(remove, &QPushButton::clicked, this, &DiagramWindow::onRemove);
   return left;
@@ -119,11 +159,13 @@ QWidget* DiagramWindow::makeChartsPane() {
   chartsLayout->addLayout(buttons);
 
   table_ = new ComparisonTable;
+  table_->setMinimumHeight(120);  // a few rows, however small the window
   auto* right = new QSplitter(Qt::Vertical);
   right->addWidget(charts);
   right->addWidget(table_);
   right->setStretchFactor(0, 3);
   right->setStretchFactor(1, 2);
+  right->setChildrenCollapsible(false);
   return right;
 }
 
@@ -147,6 +189,43 @@ void DiagramWindow::removeRun(int id) {
   if (runs_.remove(id)) runsChanged();
 }
 
+bool DiagramWindow::renameRun(int id, const QString& label) {
+  const QString name = label.simplified().left(kMaxLabelLength);
+  if (name.isEmpty() || !runs_.rename(id, name)) return false;
+  runsChanged();
+  return true;
+}
+
+void DiagramWindow::askRename(int id) {
+  const RunEntry* entry = runs_.find(id);
+  if (!entry) return;
+  auto* dialog = new QInputDialog(this);
+  dialog->setObjectName(QStringLiteral("dlg_Umbenennen"));
+  dialog->setAttribute(Qt::WA_DeleteOnClose);
+  dialog->setWindowTitle(QStringLiteral("Lauf umbenennen"));
+  dialog->setLabelText(QStringLiteral("Name in der Liste, den Diagrammen, der Tabelle und den Exporten:"));
+  dialog->setOkButtonText(QStringLiteral("Umbenennen"));
+  dialog->setCancelButtonText(QStringLiteral("Abbrechen"));
+  dialog->setTextValue(entry->label);
+  dialog->findChild<QLineEdit*>()->setMaxLength(kMaxLabelLength);
+  // A run needs a name: no renaming to blanks.
+  QPushButton* ok = dialog->findChild<QDialogButtonBox*>()->button(QDialogButtonBox::Ok);
+  connect(dialog, &QInputDialog::textValueChanged, ok,
+          [ok](const QString& text) { ok->setEnabled(!text.trimmed().isEmpty()); });
+  connect(dialog, &QInputDialog::textValueSelected, this, [this, id](const QString& text) { renameRun(id, text); });
+  dialog->open();
+}
+
+void DiagramWindow::onListMenu(const QPoint& at) {
+  QListWidgetItem* item = list_->itemAt(at);
+  if (!item) return;
+  const int id = item->data(kIdRole).toInt();
+  QMenu menu(this);
+  menu.addAction(QStringLiteral("Umbenennen …"), this, [this, id] { askRename(id); });
+  menu.addAction(QStringLiteral("Entfernen"), this, [this, id] { removeRun(id); });
+  menu.exec(list_->viewport()->mapToGlobal(at));
+}
+
 void DiagramWindow::setShown(int id, bool shown) {
   runs_.setSelected(id, shown);
   runsChanged();
@@ -166,8 +245,8 @@ ChartPanel& DiagramWindow::chart(ChartKind kind) {
 
 ChartKind DiagramWindow::currentChart() const { return Charts()[static_cast<std::size_t>(tabs_->currentIndex())].kind; }
 
-std::string DiagramWindow::chartCsv(ChartKind kind, CsvDialect dialect) const {
-  return ChartCsv(kind, runs_.selected(), dialect);
+std::string DiagramWindow::chartCsv(ChartKind kind, CsvDialect dialect, int every) const {
+  return ChartCsv(kind, runs_.selected(), dialect, every);
 }
 
 void DiagramWindow::runsChanged() {
@@ -214,10 +293,54 @@ void DiagramWindow::refreshViews() {
   table_->showRuns(columns, reference);
 }
 
+void DiagramWindow::setVisible(bool visible) {
+  if (visible && !placed_) {
+    placed_ = true;
+    placeOnScreen();
+  }
+  QWidget::setVisible(visible);
+}
+
 void DiagramWindow::showEvent(QShowEvent* event) {
   QWidget::showEvent(event);
   if (stale_) refreshViews();
 }
+
+void DiagramWindow::hideEvent(QHideEvent* event) {
+  QWidget::hideEvent(event);
+  if (!event->spontaneous()) QSettings().setValue(QString::fromLatin1(kGeometryKey), saveGeometry());
+}
+
+void DiagramWindow::placeOnScreen() {
+  const QByteArray saved = QSettings().value(QString::fromLatin1(kGeometryKey)).toByteArray();
+  const bool restored = !saved.isEmpty() && restoreGeometry(saved);
+  QScreen* screen = restored ? QGuiApplication::screenAt(geometry().center()) : nullptr;
+  if (!screen && parentWidget()) screen = parentWidget()->screen();
+  if (!screen) screen = QGuiApplication::primaryScreen();
+  if (!screen) return;
+  if (restored) {
+    fitInto(screen->availableGeometry());
+  } else {
+    setGeometry(CentredGeometry(kPreferredSize, screen->availableGeometry(), frameMarginsOrGuess()));
+  }
+}
+
+QMargins DiagramWindow::frameMarginsOrGuess() const {
+  const QMargins known = windowHandle() ? windowHandle()->frameMargins() : QMargins();
+  return known.isNull() ? kFrameGuess : known;
+}
+
+void DiagramWindow::fitInto(const QRect& available) {
+  setGeometry(FittedGeometry(geometry(), available, frameMarginsOrGuess()));
+}
+
+void DiagramWindow::setCaseFolder(const QString& folder) {
+  if (folder == caseFolder_) return;
+  caseFolder_ = folder;
+  if (!folder.isEmpty()) startFolder_ = folder;
+}
+
+QString DiagramWindow::startFolder() const { return startFolder_.isEmpty() ? QDir::homePath() : startFolder_; }
 
 void DiagramWindow::onItemChanged(QListWidgetItem* item) {
   setShown(item->data(kIdRole).toInt(), item->checkState() == Qt::Checked);
@@ -231,16 +354,14 @@ void DiagramWindow::onRemove() {
 
 void DiagramWindow::onResetZoom() { chart(currentChart()).resetZoom(); }
 
-QString DiagramWindow::askFileName(const QString& suffix, const QString& filter, QString* selectedFilter) {
-  QSettings settings;
-  const QString dir = settings.value(QString::fromLatin1(kDirectoryKey), QDir::homePath()).toString();
+QString DiagramWindow::askFileName(const QString& suffix, const QString& filter) {
   const QString name = QString::fromUtf8(Charts()[static_cast<std::size_t>(tabs_->currentIndex())].name);
-  QString path = QFileDialog::getSaveFileName(this, QStringLiteral("Diagramm speichern"),
-                                              QDir(dir).filePath(name + QLatin1Char('.') + suffix), filter,
-                                              selectedFilter);
+  QString path = dialogs_.saveName(QStringLiteral("Diagramm speichern"),
+                                   QDir(startFolder()).filePath(name + QLatin1Char('.') + suffix), filter);
   if (path.isEmpty()) return path;
   if (QFileInfo(path).suffix().isEmpty()) path += QLatin1Char('.') + suffix;
-  settings.setValue(QString::fromLatin1(kDirectoryKey), QFileInfo(path).absolutePath());
+  startFolder_ = QFileInfo(path).absolutePath();
+  QSettings().setValue(QString::fromLatin1(kDirectoryKey), startFolder_);
   return path;
 }
 
@@ -250,30 +371,26 @@ void DiagramWindow::reportFailure(const QString& path, const Status& failed) {
                            .arg(QDir::toNativeSeparators(path), QString::fromStdString(failed.message())));
 }
 
-void DiagramWindow::onExportPng() {
-  const QString path = askFileName(QStringLiteral("png"), QStringLiteral("PNG-Bild (*.png)"));
+void DiagramWindow::exportPicture(const QString& suffix, const QString& filter,
+                                  Status (*write)(ChartPanel&, const QString&)) {
+  const QString path = askFileName(suffix, filter);
   if (path.isEmpty()) return;
-  const Status written = WriteChartPng(chart(currentChart()), path);
+  const Status written = write(chart(currentChart()), path);
   if (!written) reportFailure(path, written);
 }
 
+void DiagramWindow::onExportPng() { exportPicture(QStringLiteral("png"), QStringLiteral("PNG-Bild (*.png)"), WriteChartPng); }
+
 void DiagramWindow::onExportSvg() {
-  const QString path = askFileName(QStringLiteral("svg"), QStringLiteral("SVG-Grafik (*.svg)"));
-  if (path.isEmpty()) return;
-  const Status written = WriteChartSvg(chart(currentChart()), path);
-  if (!written) reportFailure(path, written);
+  exportPicture(QStringLiteral("svg"), QStringLiteral("SVG-Grafik (*.svg)"), WriteChartSvg);
 }
 
 void DiagramWindow::onExportCsv() {
-  const QString german = QStringLiteral("CSV mit Semikolon und Dezimalkomma (*.csv)");
-  const QString plain = QStringLiteral("CSV mit Komma und Dezimalpunkt (*.csv)");
-  QSettings settings;
-  QString filter = settings.value(QString::fromLatin1(kCsvDialectKey)).toString() == QLatin1String("plain") ? plain : german;
-  const QString path = askFileName(QStringLiteral("csv"), german + QStringLiteral(";;") + plain, &filter);
+  const std::optional<CsvChoice> choice = dialogs_.csvChoice();
+  if (!choice) return;
+  const QString path = askFileName(QStringLiteral("csv"), QStringLiteral("CSV-Tabellen (*.csv)"));
   if (path.isEmpty()) return;
-  const CsvDialect dialect = filter == plain ? CsvDialect::Plain : CsvDialect::German;
-  settings.setValue(QString::fromLatin1(kCsvDialectKey), dialect == CsvDialect::Plain ? "plain" : "de");
-  const Status written = WriteTextFile(path, chartCsv(currentChart(), dialect));
+  const Status written = WriteTextFile(path, chartCsv(currentChart(), choice->dialect, choice->every));
   if (!written) reportFailure(path, written);
 }
 

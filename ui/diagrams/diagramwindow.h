@@ -3,9 +3,12 @@
 // completed ones) and the case files loaded, overlaid in distinct colours in
 // diagrams with real axes — moisture, drying rate, temperatures, shrinkage —
 // and their key results side by side, with the differences to a reference
-// run. Each diagram can be written as PNG or SVG, its data as CSV.
+// run. Each diagram can be written as PNG or SVG, its data as CSV. The
+// window fits the screen it opens on and comes back where it was left.
 
 #include <QWidget>
+#include <functional>
+#include <optional>
 #include <vector>
 
 #include "text/csvformat.h"
@@ -13,6 +16,7 @@
 #include "run/runrecord.h"
 #include "ui/diagrams/diagramcharts.h"
 #include "ui/diagrams/runlist.h"
+#include "ui/shell/csvexportdialog.h"
 
 class QComboBox;
 class QLabel;
@@ -39,6 +43,11 @@ class DiagramWindow : public QWidget {
   // until removed. A record without series shows in the table only.
   int addRun(const RunRecord& record, const QString& label);
   void removeRun(int id);
+  // Gives the run another name, for the list, the legends, the table and the
+  // exports. False for a name of blanks only or no such run.
+  bool renameRun(int id, const QString& label);
+  // Asks for the run's new name (a double click in the list, or its context menu).
+  void askRename(int id);
 
   const RunList& runs() const { return runs_; }
   void setShown(int id, bool shown);
@@ -48,11 +57,33 @@ class DiagramWindow : public QWidget {
   ChartKind currentChart() const;
   ComparisonTable& table() { return *table_; }
 
-  // The diagram's full data as CSV, of the runs shown.
-  std::string chartCsv(ChartKind kind, CsvDialect dialect) const;
+  // The diagram's full data as CSV, of the runs shown; every n-th point with `every` above 1.
+  std::string chartCsv(ChartKind kind, CsvDialect dialect, int every = 1) const;
+
+  // What the exports ask, replaceable (tests answer without a screen).
+  struct Dialogs {
+    // The path to save to, or empty: caption, suggested path, filter.
+    std::function<QString(const QString&, const QString&, const QString&)> saveName;
+    // How the table is written, or nothing if the user cancelled.
+    std::function<std::optional<CsvChoice>()> csvChoice;
+  };
+  void setDialogs(Dialogs dialogs) { dialogs_ = std::move(dialogs); }
+
+  // The folder of the case file open in the program ("" for none): the save
+  // dialogs start there until the next save from this window.
+  void setCaseFolder(const QString& folder);
+  // Where the next save dialog starts: the folder of the last save or of the
+  // case file, whichever came later.
+  QString startFolder() const;
+
+  // Fits the window, frame included, into the free area of a screen.
+  void fitInto(const QRect& available);
+
+  void setVisible(bool visible) override;
 
  protected:
   void showEvent(QShowEvent* event) override;
+  void hideEvent(QHideEvent* event) override;
 
  private slots:
   void onItemChanged(QListWidgetItem* item);
@@ -62,18 +93,26 @@ class DiagramWindow : public QWidget {
   void onExportPng();
   void onExportSvg();
   void onExportCsv();
+  void onListMenu(const QPoint& at);
 
  private:
   void runsChanged();  // list, reference choice, then the diagrams and the table
   void refreshViews();
   QWidget* makeRunsPane();    // the runs, their hint and the reference
   QWidget* makeChartsPane();  // the diagrams with their buttons over the table
-  QString askFileName(const QString& suffix, const QString& filter, QString* selectedFilter = nullptr);
+  QString askFileName(const QString& suffix, const QString& filter);
+  void exportPicture(const QString& suffix, const QString& filter, Status (*write)(ChartPanel&, const QString&));
   void reportFailure(const QString& path, const Status& failed);
+  void placeOnScreen();  // where it was left, or centred over the program; fitted
+  QMargins frameMarginsOrGuess() const;
 
   RunList runs_;
   int sessionRuns_ = 0;  // runs numbered so far
   bool stale_ = false;   // the diagrams wait for the window to be shown
+  bool placed_ = false;  // placed on a screen at its first showing
+  QString startFolder_;  // the last save's or the case file's folder; "" for the remembered one
+  QString caseFolder_;
+  Dialogs dialogs_;
   QListWidget* list_ = nullptr;
   QLabel* hint_ = nullptr;  // what fills the list, while it is empty
   QComboBox* reference_ = nullptr;

@@ -67,6 +67,16 @@ void RunList::setSelected(int id, bool selected) {
   }
 }
 
+bool RunList::rename(int id, const QString& label) {
+  for (RunEntry& e : entries_) {
+    if (e.id == id) {
+      e.label = label;
+      return true;
+    }
+  }
+  return false;
+}
+
 std::vector<const RunEntry*> RunList::selected() const {
   std::vector<const RunEntry*> shown;
   for (const RunEntry& e : entries_) {

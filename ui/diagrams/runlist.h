@@ -38,6 +38,8 @@ class RunList {
   const std::vector<RunEntry>& entries() const { return entries_; }
   const RunEntry* find(int id) const;
   void setSelected(int id, bool selected);
+  // Gives the entry another label; false if there is no such entry.
+  bool rename(int id, const QString& label);
   // The shown entries, in list order.
   std::vector<const RunEntry*> selected() const;
 

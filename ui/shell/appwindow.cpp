@@ -159,6 +159,10 @@ void AppWindow::createDiagrams(QMenu& viewMenu) {
   connect(document_, &CaseDocument::opened, this, [this] {
     if (document_->run()) diagrams_->addRun(document_->run()->record, document_->displayName());
   });
+  // Pictures and tables of the diagrams go beside the case file unless saved elsewhere since.
+  connect(document_, &CaseDocument::changed, this, [this] {
+    diagrams_->setCaseFolder(document_->path().isEmpty() ? QString() : QFileInfo(document_->path()).absolutePath());
+  });
   QAction* showDiagrams = viewMenu.addAction(QStringLiteral("&Diagramme"), QKeySequence(Qt::CTRL | Qt::Key_D), this, [this] {
     diagrams_->show();
     diagrams_->raise();

@@ -4,7 +4,10 @@
 #include <gtest/gtest.h>
 
 #include <QAction>
+#include <QComboBox>
 #include <QCoreApplication>
+#include <QDialogButtonBox>
+#include <QInputDialog>
 #include <QFile>
 #include <QImage>
 #include <QLabel>
@@ -12,7 +15,9 @@
 #include <QMenuBar>
 #include <QMessageBox>
 #include <QPushButton>
+#include <QSettings>
 #include <QTemporaryDir>
+#include <QTest>
 #include <cmath>
 
 #include "present/displayedrun.h"
@@ -20,9 +25,11 @@
 #include "common/quickinputs.h"
 #include "ui/shell/appwindow.h"
 #include "ui/diagrams/chartexport.h"
+#include "ui/diagrams/chartlegend.h"
 #include "ui/diagrams/chartpanel.h"
 #include "ui/diagrams/comparisontable.h"
 #include "ui/diagrams/diagramwindow.h"
+#include "ui/diagrams/windowfit.h"
 #include "ui/shell/filemenu.h"
 #include "ui/calculator/mainwindow.h"
 #include "windowdriver.h"
@@ -268,7 +275,7 @@ TEST(DiagramExport, CsvHoldsEveryPointOfTheShownRunsPicturesAreWritten) {
 
   ChartPanel& panel = w.chart(ChartKind::Moisture);
   ASSERT_TRUE(WriteChartPng(panel, dir.filePath(QStringLiteral("f.png"))).ok());
-  EXPECT_EQ(QImage(dir.filePath(QStringLiteral("f.png"))).size(), panel.view().size());
+  EXPECT_EQ(QImage(dir.filePath(QStringLiteral("f.png"))).size(), panel.pictureSize() * panel.devicePixelRatioF());
   ASSERT_TRUE(WriteChartSvg(panel, dir.filePath(QStringLiteral("f.svg"))).ok());
   QFile svg(dir.filePath(QStringLiteral("f.svg")));
   ASSERT_TRUE(svg.open(QIODevice::ReadOnly));
@@ -425,6 +432,231 @@ TEST(DiagramWindowInApp, TheViewMenuOpensItCompletedRunsAndOpenedCaseFilesReachI
   EXPECT_EQ(diagrams.table().columnCount(), 2);
   app.close();
   EXPECT_FALSE(diagrams.isVisible());
+}
+
+// Nine runs: a case file and eight of the session.
+std::vector<int> AddNineRuns(DiagramWindow& w) {
+  std::vector<int> ids{w.addRun(QuickRun("4"), QStringLiteral("platte.lamvero"))};
+  for (int i = 0; i < RunList::kMaxSessionRuns; ++i) ids.push_back(w.addSessionRun(QuickRun(i % 2 ? "5" : "4")));
+  return ids;
+}
+
+QStringList LegendTexts(const ChartPanel& p) {
+  QStringList texts;
+  for (const LegendEntry& e : p.legend().entries()) texts << e.text;
+  return texts;
+}
+
+// Whether the picture holds a pixel of that colour right of x0.
+bool HasColourRightOf(const QImage& picture, const QColor& colour, int x0) {
+  for (int y = 0; y < picture.height(); ++y) {
+    for (int x = x0; x < picture.width(); ++x) {
+      if (picture.pixelColor(x, y).rgb() == colour.rgb()) return true;
+    }
+  }
+  return false;
+}
+
+// The chart's own legend clipped what passed the chart's height: with nine runs
+// (27 curves) a picture of the window's size lost the runs from "Lauf 6" on.
+TEST(DiagramLegend, EveryShownRunIsInTheLegendAndInThePictures) {
+  DiagramWindow w;
+  w.show();
+  AddNineRuns(w);
+  QStringList labels;
+  for (const RunEntry& e : w.runs().entries()) labels << e.label;
+  ASSERT_EQ(labels.size(), 9);
+
+  // Three curves a run: the runs by colour, the quantities by line style.
+  ChartPanel& moisture = w.chart(ChartKind::Moisture);
+  EXPECT_EQ(LegendTexts(moisture), labels + QStringList({"mittel", "Oberfläche", "Kern"}));
+  EXPECT_EQ(LegendTexts(w.chart(ChartKind::Rate)), labels);
+  EXPECT_FALSE(moisture.chart().legend()->isVisible());
+
+  QTemporaryDir dir;
+  for (ChartKind kind : {ChartKind::Moisture, ChartKind::Rate}) {
+    ChartPanel& p = w.chart(kind);
+    const QString svgPath = dir.filePath(QStringLiteral("d.svg"));
+    ASSERT_TRUE(WriteChartSvg(p, svgPath).ok());
+    QFile svg(svgPath);
+    ASSERT_TRUE(svg.open(QIODevice::ReadOnly));
+    const QString text = QString::fromUtf8(svg.readAll());
+    for (const QString& label : labels) EXPECT_TRUE(text.contains(label)) << label.toStdString();
+  }
+
+  // However low the chart, the picture sets the legend in columns beside it:
+  // every run's stroke is right of the chart.
+  w.resize(900, 420);
+  QCoreApplication::processEvents();
+  const QString pngPath = dir.filePath(QStringLiteral("d.png"));
+  ASSERT_TRUE(WriteChartPng(moisture, pngPath).ok());
+  const QImage png(pngPath);
+  const int chartWidth = static_cast<int>(moisture.view().width() * moisture.devicePixelRatioF());
+  EXPECT_GT(png.width(), chartWidth);
+  for (const RunEntry& e : w.runs().entries()) {
+    EXPECT_TRUE(HasColourRightOf(png, e.color, chartWidth)) << e.label.toStdString();
+  }
+}
+
+TEST(DiagramLegend, ALegendTallerThanItsRoomGoesIntoColumns) {
+  ChartLegend legend;
+  for (int i = 0; i < 9; ++i) legend.add(LegendEntry{QStringLiteral("Lauf %1").arg(i + 1), QPen(RunList::Palette()[i], 3)});
+  const QSize one = legend.sizeHint();
+  const QSize low = legend.sizeFor(one.height() / 3);
+  EXPECT_LE(low.height(), one.height() / 3);
+  EXPECT_GE(low.width(), 3 * one.width() - 20);  // three columns or more
+  QImage picture(low, QImage::Format_ARGB32);
+  picture.fill(Qt::white);
+  QPainter painter(&picture);
+  legend.paintInto(painter, picture.rect());
+  painter.end();
+  for (int i = 0; i < 9; ++i) EXPECT_TRUE(HasColourRightOf(picture, RunList::Palette()[i], 0)) << i;
+}
+
+TEST(DiagramWindowPlace, AWindowIsFittedIntoTheFreeAreaOfItsScreen) {
+  const QMargins frame(8, 32, 8, 8);
+  const QRect laptop(0, 0, 1366, 728);  // 1366 × 768 less a panel
+  // Too large: as large as the screen allows, its frame inside.
+  EXPECT_EQ(FittedGeometry(QRect(83, 0, 1200, 900), laptop, frame), QRect(83, 32, 1200, 688));
+  EXPECT_EQ(CentredGeometry(QSize(1200, 900), QRect(0, 0, 1280, 720), frame), QRect(40, 32, 1200, 680));
+  // Left on a screen that is gone, or half off this one: moved back whole.
+  EXPECT_EQ(FittedGeometry(QRect(2500, 900, 800, 600), laptop, frame), QRect(558, 120, 800, 600));
+  EXPECT_EQ(FittedGeometry(QRect(-300, 50, 800, 600), QRect(1920, 0, 1366, 728), frame), QRect(1928, 50, 800, 600));
+  // A window that fits stays where it is.
+  EXPECT_EQ(FittedGeometry(QRect(100, 100, 800, 600), laptop, frame), QRect(100, 100, 800, 600));
+}
+
+// At 1366 × 768 and at 150 % on 1920 × 1080 (1280 × 720 logical pixels) the
+// table and every button lie inside the window, not scrolled away.
+TEST(DiagramWindowPlace, TheTableAndTheButtonsStayInsideOnASmallScreen) {
+  for (const QRect available : {QRect(0, 0, 1366, 768), QRect(0, 0, 1280, 720)}) {
+    DiagramWindow w;
+    w.show();
+    AddNineRuns(w);
+    w.fitInto(available);
+    QCoreApplication::processEvents();
+    EXPECT_TRUE(available.contains(w.geometry())) << available.width();
+    for (const char* name : {"tbl_Vergleich", "cmd_Entfernen", "cbo_Bezug", "lst_Laeufe", "cmd_Gesamtansicht",
+                             "cmd_PNG", "cmd_SVG", "cmd_CSV"}) {
+      auto* child = w.findChild<QWidget*>(QString::fromLatin1(name));
+      ASSERT_NE(child, nullptr) << name;
+      EXPECT_FALSE(child->visibleRegion().isEmpty()) << name;
+      EXPECT_EQ(child->visibleRegion().boundingRect(), child->rect()) << name << " at " << available.width();
+    }
+    EXPECT_GE(w.table().height(), 120);
+  }
+}
+
+TEST(DiagramWindowPlace, TheWindowComesBackWhereItWasLeftFittedToTheScreen) {
+  const QRect free = QGuiApplication::primaryScreen()->availableGeometry();
+  {
+    DiagramWindow w;
+    w.show();
+    w.setGeometry(QRect(free.topLeft() + QPoint(30, 40), QSize(free.width() / 2, free.height() / 2)));
+    w.close();
+  }
+  {
+    DiagramWindow w;
+    w.show();
+    EXPECT_EQ(w.geometry(), QRect(free.topLeft() + QPoint(30, 40), QSize(free.width() / 2, free.height() / 2)));
+    // Left larger than the screen and beyond it (a screen since unplugged).
+    w.setGeometry(QRect(free.right() + 500, free.bottom() + 400, free.width() + 400, free.height() + 300));
+    w.close();
+  }
+  DiagramWindow w;
+  w.show();
+  EXPECT_TRUE(free.contains(w.geometry())) << w.geometry().x() << "," << w.geometry().y();
+  EXPECT_GT(w.width(), free.width() / 2);
+  QSettings().remove(QStringLiteral("diagramme/geometrie"));
+}
+
+TEST(DiagramRuns, ARenamedRunKeepsItsNameInListLegendTableAndExports) {
+  DiagramWindow w;
+  w.show();
+  const int id = w.addSessionRun(QuickRun("4"));
+  w.addSessionRun(QuickRun("5"));
+  w.setReference(id);
+  auto* list = w.findChild<QListWidget*>(QStringLiteral("lst_Laeufe"));
+  const QRect first = list->visualItemRect(list->item(0));
+  const QPoint onName = first.center() + QPoint(first.width() / 4, 0);
+  QTest::mouseClick(list->viewport(), Qt::LeftButton, {}, onName);
+  QTest::mouseDClick(list->viewport(), Qt::LeftButton, {}, onName);
+  auto* dialog = w.findChild<QInputDialog*>(QStringLiteral("dlg_Umbenennen"));
+  ASSERT_NE(dialog, nullptr);
+  EXPECT_EQ(dialog->textValue(), QStringLiteral("Lauf 1"));
+  // No run without a name.
+  QPushButton* ok = dialog->findChild<QDialogButtonBox*>()->button(QDialogButtonBox::Ok);
+  dialog->setTextValue(QStringLiteral("   "));
+  EXPECT_FALSE(ok->isEnabled());
+  dialog->setTextValue(QStringLiteral("  Sommer,  45 °C "));
+  EXPECT_TRUE(ok->isEnabled());
+  ok->click();
+  const QString name = QStringLiteral("Sommer, 45 °C");
+  EXPECT_EQ(w.runs().find(id)->label, name);
+  EXPECT_EQ(ListTexts(w), (QStringList{name, "Lauf 2"}));
+  EXPECT_EQ(LegendTexts(w.chart(ChartKind::Moisture)).front(), name);
+  EXPECT_TRUE(LegendTexts(w.chart(ChartKind::Rate)).contains(name));
+  EXPECT_EQ(w.table().horizontalHeaderItem(0)->text(), name + QStringLiteral(" (Bezug)"));
+  EXPECT_EQ(w.findChild<QComboBox*>(QStringLiteral("cbo_Bezug"))->itemText(1), name);
+  EXPECT_EQ(w.chartCsv(ChartKind::Rate, CsvDialect::Plain).find("\n\"Sommer, 45 °C\","), 28u);
+  // The next session run is still numbered on.
+  w.addSessionRun(QuickRun("4"));
+  EXPECT_EQ(ListTexts(w).back(), QStringLiteral("Lauf 3"));
+
+  EXPECT_FALSE(w.renameRun(id, QStringLiteral(" \t")));
+  EXPECT_FALSE(w.renameRun(9999, QStringLiteral("x")));
+  EXPECT_EQ(w.runs().find(id)->label, name);
+}
+
+// Rows of a series of points 0..last when every n-th is kept, the last always.
+std::size_t RowsKept(int points, int every) { return static_cast<std::size_t>((points - 1 + every - 1) / every + 1); }
+
+TEST(DiagramExport, EveryNthPointAndTheFolderTheSaveDialogsStartIn) {
+  DiagramWindow w;
+  w.show();
+  const RunRecord& a = QuickRun("4");
+  const RunRecord& b = QuickRun("5");
+  w.addSessionRun(a);
+  w.addSessionRun(b);
+  QTemporaryDir first, second, caseDir;
+  QStringList suggested;
+  QString target;
+  DiagramWindow::Dialogs dialogs;
+  dialogs.saveName = [&](const QString&, const QString& path, const QString&) {
+    suggested << path;
+    return target;
+  };
+  dialogs.csvChoice = [] { return CsvChoice{CsvDialect::Plain, 7}; };
+  w.setDialogs(dialogs);
+  target = first.filePath(QStringLiteral("feuchte"));
+  w.findChild<QPushButton*>(QStringLiteral("cmd_CSV"))->click();
+  QFile csv(target + QStringLiteral(".csv"));
+  ASSERT_TRUE(csv.open(QIODevice::ReadOnly));
+  QStringList rows = QString::fromUtf8(csv.readAll()).split('\n', Qt::SkipEmptyParts);
+  ASSERT_EQ(static_cast<std::size_t>(rows.size()), 1 + RowsKept(a.series.points(), 7) + RowsKept(b.series.points(), 7));
+  const auto timeOf = [&](int row) { return rows[row].split(',')[1].toDouble(); };
+  EXPECT_EQ(timeOf(2), a.series.tReihe[7]);
+  EXPECT_EQ(timeOf(static_cast<int>(RowsKept(a.series.points(), 7))), a.series.tReihe[a.series.nReihe]);
+  EXPECT_EQ(timeOf(rows.size() - 1), b.series.tReihe[b.series.nReihe]);
+  EXPECT_EQ(w.chartCsv(ChartKind::Moisture, CsvDialect::Plain, 1), w.chartCsv(ChartKind::Moisture, CsvDialect::Plain));
+
+  // The next dialog starts where the last save went; a case file opened since moves it there.
+  target = second.filePath(QStringLiteral("bild.png"));
+  w.findChild<QPushButton*>(QStringLiteral("cmd_PNG"))->click();
+  EXPECT_EQ(QFileInfo(suggested.last()).absolutePath(), first.path());
+  EXPECT_TRUE(QFileInfo::exists(target));
+  w.setCaseFolder(caseDir.path());
+  target.clear();  // cancelled
+  w.findChild<QPushButton*>(QStringLiteral("cmd_SVG"))->click();
+  EXPECT_EQ(QFileInfo(suggested.last()).absolutePath(), caseDir.path());
+  w.setCaseFolder(caseDir.path());  // the same case again: the last save is not forgotten
+  EXPECT_EQ(w.startFolder(), caseDir.path());
+  target = second.filePath(QStringLiteral("b.svg"));
+  w.findChild<QPushButton*>(QStringLiteral("cmd_SVG"))->click();
+  w.setCaseFolder(caseDir.path());
+  EXPECT_EQ(w.startFolder(), second.path());
+  // The next window starts where this one saved last.
+  EXPECT_EQ(DiagramWindow().startFolder(), second.path());
 }
 
 }  // namespace
