@@ -199,7 +199,7 @@ void ChartPanel::paintPicture(QPainter& painter) {
   painter.fillRect(QRect(QPoint(0, 0), whole), Qt::white);
   const QSize chart = view_->size();
   view_->render(&painter, QRectF(QPointF(0, 0), chart), view_->viewport()->rect());
-  legend_->paintInto(painter, QRect(chart.width(), 0, whole.width() - chart.width(), chart.height()));
+  legend_->paintInto(painter, QRect(chart.width(), 0, whole.width() - chart.width(), whole.height()));
 }
 
 void ChartPanel::resetZoom() {
