@@ -190,7 +190,10 @@ void DiagramWindow::removeRun(int id) {
 }
 
 bool DiagramWindow::renameRun(int id, const QString& label) {
-  const QString name = label.simplified().left(kMaxLabelLength);
+  // Invisible characters go and line breaks and tabs become spaces (a name pasted from elsewhere).
+  QString name = label;
+  name.removeIf([](QChar c) { return !c.isPrint() && !c.isSpace(); });
+  name = name.simplified().left(kMaxLabelLength);
   if (name.isEmpty() || !runs_.rename(id, name)) return false;
   runsChanged();
   return true;

@@ -582,8 +582,10 @@ TEST(DiagramRuns, ARenamedRunKeepsItsNameInListLegendTableAndExports) {
   EXPECT_TRUE(LegendTexts(w.chart(ChartKind::Rate)).contains(name));
   EXPECT_EQ(w.table().horizontalHeaderItem(0)->text(), name + QStringLiteral(" (Bezug)"));
   EXPECT_EQ(w.chartCsv(ChartKind::Rate, CsvDialect::Plain).find("\n\"Sommer, 45 °C\","), 28u);
-  EXPECT_FALSE(w.renameRun(id, QStringLiteral(" \t")));
+  EXPECT_FALSE(w.renameRun(id, QStringLiteral(" \t\u0001")));
   EXPECT_EQ(w.runs().find(id)->label, name);
+  EXPECT_TRUE(w.renameRun(id, QStringLiteral("Winter\r\n\u0007 30 °C")));
+  EXPECT_EQ(w.runs().find(id)->label, QStringLiteral("Winter 30 °C"));
 }
 
 // Rows of a series of points 0..last when every n-th is kept, the last always.
