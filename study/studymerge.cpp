@@ -1,81 +1,264 @@
 #include "study/studymerge.h"
 
-#include <algorithm>
+#include <sys/stat.h>
+
+#include <cerrno>
 #include <charconv>
-#include <fstream>
+#include <cstdio>
+#include <cstring>
+#include <memory>
 #include <optional>
-#include <sstream>
+#include <string_view>
+
+#include "study/studypart.h"
 
 namespace lamvero {
 
 namespace {
 
-struct Row {
-  std::size_t caseNumber;
-  std::string text;  // with its line feed
+// A part read: its marks, its header (CSV) and its rows without their line feeds.
+struct Part {
+  const StudyPartText* source = nullptr;
+  PartMark mark;
+  std::string_view header;
+  std::vector<std::string_view> rows;
+  StudyEnd end;
 };
 
 // The case number a row starts with: "12,..." / "12;..." in CSV, {"case":12,...} in JSON Lines.
-std::optional<std::size_t> CaseNumber(const std::string& line, bool json) {
-  const std::string prefix = json ? "{\"case\":" : "";
-  if (line.compare(0, prefix.size(), prefix) != 0) return std::nullopt;
+std::optional<std::size_t> CaseNumber(std::string_view line, StudyFormat format) {
+  const std::string_view prefix = format == StudyFormat::JsonLines ? "{\"case\":" : "";
+  if (line.substr(0, prefix.size()) != prefix) return std::nullopt;
   std::size_t number = 0;
   const char* begin = line.data() + prefix.size();
-  const auto result = std::from_chars(begin, line.data() + line.size(), number);
-  if (result.ec != std::errc() || result.ptr == begin) return std::nullopt;
-  const char next = result.ptr < line.data() + line.size() ? *result.ptr : '\n';
-  if (next != ',' && next != ';') return std::nullopt;
+  const char* end = line.data() + line.size();
+  const auto result = std::from_chars(begin, end, number);
+  if (result.ec != std::errc() || result.ptr == begin || result.ptr == end) return std::nullopt;
+  if (*result.ptr != ',' && *result.ptr != ';') return std::nullopt;
   return number;
+}
+
+// Hands out a text's lines, each ended by a line feed; a last line without
+// one is a line cut off.
+class Lines {
+ public:
+  explicit Lines(std::string_view text) : text_(text) {}
+  // The next line, or nothing at the end or when it runs on past `limit` bytes
+  // or stops without its line feed (cut() and tooLong() tell which).
+  std::optional<std::string_view> next(std::size_t limit) {
+    if (pos_ == text_.size()) return std::nullopt;
+    const std::size_t feed = text_.find('\n', pos_);
+    const std::size_t end = feed == std::string_view::npos ? text_.size() : feed;
+    tooLong_ = end - pos_ > limit;
+    cut_ = feed == std::string_view::npos;
+    if (tooLong_ || cut_) return std::nullopt;
+    const std::string_view line = text_.substr(pos_, end - pos_);
+    pos_ = end + 1;
+    ++number_;
+    return line;
+  }
+  bool atEnd() const { return pos_ == text_.size(); }
+  bool cut() const { return cut_; }
+  bool tooLong() const { return tooLong_; }
+  // The number of the line handed out last (from 1), or of the one refused.
+  std::size_t number() const { return number_ + (cut_ || tooLong_ ? 1 : 0); }
+
+ private:
+  std::string_view text_;
+  std::size_t pos_ = 0;
+  std::size_t number_ = 0;
+  bool cut_ = false;
+  bool tooLong_ = false;
+};
+
+std::string Shard(const StudyShard& s) { return std::to_string(s.k) + "/" + std::to_string(s.n); }
+
+// Why a line was not handed out, for the part's message.
+Failure LineRefused(const std::string& name, const Lines& lines, std::size_t limit, std::size_t rows,
+                    std::size_t partCases) {
+  const std::string at = name + ", Zeile " + std::to_string(lines.number());
+  if (lines.tooLong()) return Failure{at, "länger als jede Zeile dieser Studie (über " + std::to_string(limit) + " Bytes)"};
+  return Failure{name, "ohne Schlussmarke: der Teil ist abgeschnitten oder wurde nicht fertig geschrieben (" +
+                           std::to_string(rows) + " von " + std::to_string(partCases) + " Zeilen)"};
+}
+
+// The end mark: the last line, complete, counting the rows the part holds.
+Status CheckEnd(const Part& part, const StudyEnd& end, const Lines& lines) {
+  const std::string& name = part.source->name;
+  const std::string at = name + ", Zeile " + std::to_string(lines.number());
+  if (!lines.atEnd()) return Failure{at, "nach der Schlussmarke folgt noch Text"};
+  if (!end.complete) {
+    return Failure{name, "als unvollständig markiert (" + (end.reason.empty() ? "ohne Grund" : end.reason) + "): " +
+                             std::to_string(end.rows) + " von " + std::to_string(part.mark.partCases) +
+                             " Fällen geschrieben"};
+  }
+  if (end.rows != part.rows.size() || part.rows.size() != part.mark.partCases) {
+    return Failure{at, "die Schlussmarke zählt " + std::to_string(end.rows) + " Zeilen, der Teil hat " +
+                           std::to_string(part.rows.size()) + " von " + std::to_string(part.mark.partCases)};
+  }
+  return Done{};
+}
+
+// One row: the next case of the part's shard, within the part's case count.
+Status CheckRow(const Part& part, std::string_view line, std::size_t lineNumber) {
+  const std::string at = part.source->name + ", Zeile " + std::to_string(lineNumber);
+  const std::size_t expected = part.mark.shard.caseIndex(part.rows.size()) + 1;
+  if (part.rows.size() >= part.mark.partCases) {
+    return Failure{at, "mehr Zeilen als die " + std::to_string(part.mark.partCases) + " Fälle von Teil " +
+                           Shard(part.mark.shard)};
+  }
+  const std::optional<std::size_t> number = CaseNumber(line, part.mark.format);
+  if (!number) return Failure{at, "keine Zeile einer Studie (sie beginnt nicht mit der Fallnummer)"};
+  if (*number != expected) {
+    return Failure{at, "Fall " + std::to_string(*number) + " statt Fall " + std::to_string(expected) + " (Teil " +
+                           Shard(part.mark.shard) + " rechnet jeden " + std::to_string(part.mark.shard.n) +
+                           ". Fall ab Fall " + std::to_string(part.mark.shard.k) + ")"};
+  }
+  return Done{};
+}
+
+Outcome<Part> ReadPart(const StudyPartText& source) {
+  const std::string& name = source.name;
+  if (source.text.empty()) return Failure{name, "die Datei ist leer (0 Bytes): kein vollständiger Teil einer Studie"};
+  Part part;
+  part.source = &source;
+  Lines lines(source.text);
+  // A first line without its end is read as far as it goes: no part, or a mark cut off.
+  const std::optional<std::string_view> first = lines.next(kMaxPartMarkBytes);
+  Outcome<PartMark> mark = ReadPartBegin(first ? *first : std::string_view(source.text).substr(0, 64));
+  if (!mark) return Failure{name, mark.failure().reason};
+  part.mark = std::move(mark).value();
+  const std::size_t limit = part.mark.rowLimit;
+  if (part.mark.format == StudyFormat::Csv) {
+    const std::optional<std::string_view> header = lines.next(limit);
+    if (!header) return LineRefused(name, lines, limit, 0, part.mark.partCases);
+    part.header = *header;
+  }
+  while (const std::optional<std::string_view> line = lines.next(limit)) {
+    if (std::optional<Outcome<StudyEnd>> end = ReadPartEnd(*line, part.mark.format)) {
+      if (!*end) return Failure{name + ", Zeile " + std::to_string(lines.number()), end->failure().reason};
+      if (const Status ended = CheckEnd(part, end->value(), lines); !ended) return ended.failure();
+      part.end = end->value();
+      return part;
+    }
+    if (const Status row = CheckRow(part, *line, lines.number()); !row) return row.failure();
+    part.rows.push_back(*line);
+  }
+  return LineRefused(name, lines, limit, part.rows.size(), part.mark.partCases);
+}
+
+// Whether part belongs to the same study as the first, split the same way.
+Status SameStudy(const Part& first, const Part& part) {
+  const std::string& name = part.source->name;
+  if (part.mark.study != first.mark.study) {
+    return Failure{name, "gehört zu einer anderen Studie als " + first.source->name + " (" +
+                             FingerprintDifference(first.mark.study, part.mark.study) + ")"};
+  }
+  if (part.mark.shard.n != first.mark.shard.n) {
+    return Failure{name, "ist Teil " + Shard(part.mark.shard) + ", " + first.source->name + " aber Teil " +
+                             Shard(first.mark.shard) + ": die Studie ist verschieden geteilt"};
+  }
+  if (part.header != first.header) return Failure{name, "die Kopfzeile weicht von der des ersten Teils ab"};
+  return Done{};
+}
+
+// Every shard once, in the order K = 1 .. N.
+Outcome<std::vector<const Part*>> ByShard(const std::vector<Part>& parts) {
+  std::vector<const Part*> byShard(parts.front().mark.shard.n, nullptr);
+  for (const Part& part : parts) {
+    const Part*& slot = byShard[part.mark.shard.k - 1];
+    if (slot) {
+      return Failure{part.source->name, "Teil " + Shard(part.mark.shard) + " kommt zweimal vor (auch " +
+                                            slot->source->name + ")"};
+    }
+    slot = &part;
+  }
+  for (std::size_t k = 1; k <= byShard.size(); ++k) {
+    if (!byShard[k - 1]) {
+      const StudyShard missing{k, byShard.size()};
+      std::string cases = "Fall " + std::to_string(k);
+      if (missing.caseCount(parts.front().mark.studyCases) > 1) cases += ", " + std::to_string(k + byShard.size()) + ", …";
+      if (missing.caseCount(parts.front().mark.studyCases) == 0) cases = "keine Fälle";
+      return Failure{"", "Teil " + Shard(missing) + " fehlt (" + cases + ")"};
+    }
+  }
+  return byShard;
 }
 
 }  // namespace
 
-Status MergeStudyShards(const std::vector<std::string>& paths, std::FILE* out) {
-  if (paths.empty()) return Failure{"--merge", "keine Dateien angegeben"};
-  std::optional<std::string> header;  // CSV only
-  std::optional<bool> json;
-  std::vector<Row> rows;
-  for (const std::string& path : paths) {
-    std::ifstream file(path, std::ios::binary);
-    if (!file) return Failure{path, "die Datei kann nicht gelesen werden"};
-    std::string line;
-    bool first = true;
-    std::size_t lineNumber = 0;
-    while (std::getline(file, line)) {
-      ++lineNumber;
-      const std::string at = path + ", Zeile " + std::to_string(lineNumber);
-      if (first) {
-        first = false;
-        const bool isJson = line.rfind("{", 0) == 0;
-        if (json && *json != isJson) return Failure{at, "die Teile haben verschiedene Formate (CSV und JSON Lines)"};
-        json = isJson;
-        if (!isJson) {
-          if (header && *header != line) return Failure{at, "die Kopfzeile weicht von der des ersten Teils ab"};
-          header = line;
-          continue;
-        }
-      }
-      const std::optional<std::size_t> number = CaseNumber(line, *json);
-      if (!number) return Failure{at, "keine Zeile einer Studie (sie beginnt nicht mit der Fallnummer)"};
-      rows.push_back(Row{*number, line + "\n"});
+Outcome<MergedStudy> MergeStudyParts(const std::vector<StudyPartText>& sources) {
+  if (sources.empty()) return Failure{"", "keine Dateien angegeben"};
+  std::vector<Part> parts;
+  parts.reserve(sources.size());
+  for (const StudyPartText& source : sources) {
+    Outcome<Part> part = ReadPart(source);
+    if (!part) return part.failure();
+    if (!parts.empty()) {
+      if (const Status same = SameStudy(parts.front(), part.value()); !same) return same.failure();
     }
-    if (file.bad()) return Failure{path, "die Datei kann nicht gelesen werden"};
+    parts.push_back(std::move(part).value());
   }
-  std::stable_sort(rows.begin(), rows.end(), [](const Row& a, const Row& b) { return a.caseNumber < b.caseNumber; });
-  for (std::size_t i = 0; i < rows.size(); ++i) {
-    if (rows[i].caseNumber != i + 1) {
-      if (i > 0 && rows[i].caseNumber == rows[i - 1].caseNumber) {
-        return Failure{"--merge", "Fall " + std::to_string(rows[i].caseNumber) + " kommt mehr als einmal vor"};
-      }
-      return Failure{"--merge", "Fall " + std::to_string(i + 1) + " fehlt (kein Teil enthält ihn)"};
-    }
+  const Outcome<std::vector<const Part*>> byShard = ByShard(parts);
+  if (!byShard) return byShard.failure();
+  MergedStudy merged;
+  merged.cases = parts.front().mark.studyCases;
+  if (parts.front().mark.format == StudyFormat::Csv) merged.text = std::string(parts.front().header) + "\n";
+  const std::vector<const Part*>& shards = byShard.value();
+  for (std::size_t c = 0; c < merged.cases; ++c) {
+    merged.text.append(shards[c % shards.size()]->rows[c / shards.size()]).push_back('\n');
   }
-  std::string merged = header ? *header + "\n" : "";
-  for (const Row& r : rows) merged += r.text;
-  if (std::fwrite(merged.data(), 1, merged.size(), out) != merged.size() || std::fflush(out) != 0) {
-    return Failure{"--merge", "die Ausgabe kann nicht geschrieben werden"};
+  for (const Part& part : parts) merged.incomplete += part.end.incomplete;
+  return merged;
+}
+
+namespace {
+
+// What a path names, when it is no file a part can be read from.
+std::optional<std::string> NotAFile(const std::string& path) {
+  struct stat info {};
+  if (::stat(path.c_str(), &info) != 0) return "die Datei kann nicht gelesen werden (" + std::string(std::strerror(errno)) + ")";
+  if (S_ISDIR(info.st_mode)) return std::string("ist ein Ordner, keine Datei eines Teils");
+  if (!S_ISREG(info.st_mode)) return std::string("ist keine gewöhnliche Datei (FIFO, Gerät oder Socket); ein Teil ist eine Datei, die --shard K/N geschrieben hat");
+  return std::nullopt;
+}
+
+// Appends to text what the file holds, at most until text is longer than
+// limit or, with stopAtLine, until it holds a line feed. False on a read error.
+bool ReadUpTo(std::FILE* file, std::string& text, std::size_t limit, bool stopAtLine) {
+  char buffer[1 << 16];
+  while (text.size() <= limit) {
+    const std::size_t got = std::fread(buffer, 1, sizeof buffer, file);
+    const std::size_t searchFrom = text.size();
+    text.append(buffer, got);
+    if (got < sizeof buffer) return std::ferror(file) == 0;
+    if (stopAtLine && text.find('\n', searchFrom) != std::string::npos) return true;
+    if (stopAtLine && !StartsLikePart(text)) return true;  // not a part: no need to read on
   }
-  return Done{};
+  return true;
+}
+
+}  // namespace
+
+Outcome<StudyPartText> ReadStudyPartFile(const std::string& path) {
+  if (const std::optional<std::string> why = NotAFile(path)) return Failure{path, *why};
+  const std::unique_ptr<std::FILE, int (*)(std::FILE*)> file(std::fopen(path.c_str(), "rb"), &std::fclose);
+  if (!file) return Failure{path, "die Datei kann nicht gelesen werden (" + std::string(std::strerror(errno)) + ")"};
+  StudyPartText part{path, {}};
+  const Failure unreadable{path, "die Datei kann nicht gelesen werden"};
+  if (!ReadUpTo(file.get(), part.text, kMaxPartMarkBytes, true)) return unreadable;
+  const std::size_t feed = part.text.find('\n');
+  if (feed == std::string::npos || !StartsLikePart(part.text)) return part;  // the merge says what is wrong
+  const Outcome<PartMark> mark = ReadPartBegin(std::string_view(part.text).substr(0, feed));
+  if (!mark) return part;
+  // The mark, the header and the rows, each at most a row's limit, and the end mark.
+  const std::size_t limit = feed + 1 + (mark->partCases + 2) * (mark->rowLimit + 1);
+  if (!ReadUpTo(file.get(), part.text, limit, false)) return unreadable;
+  if (part.text.size() > limit) {
+    return Failure{path, "länger, als ein Teil mit " + std::to_string(mark->partCases) + " Fällen sein kann (über " +
+                             std::to_string(limit) + " Bytes)"};
+  }
+  return part;
 }
 
 }  // namespace lamvero

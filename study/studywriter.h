@@ -34,6 +34,9 @@ class StudyWriter {
   bool writeHeader();
   // The row of case `number` (from 1) or refinement level `number` (from 0).
   bool writeRow(std::size_t number, const CaseSummary& summary);
+  // A line that marks the output (a part's or a stopped study's), with its line feed; nothing for "".
+  bool writeMark(const std::string& line) { return line.empty() || put(line); }
+  StudyFormat format() const { return layout_.format; }
 
  private:
   std::string csvRow(std::size_t number, const CaseSummary& summary) const;

@@ -301,7 +301,9 @@ std::optional<int> BatchCommand::check() {
     std::cerr << "lamvero-batch: " << studyOnly.message() << "\n";
     return kExitUsageOrRefused;
   }
-  if (StudyRequested(r_.study)) return RunStudyCommand(r_.study, inputs_, r_.files.dialect(), singleRunOutputs());
+  if (StudyRequested(r_.study)) {
+    return RunStudyCommand(r_.study, inputs_, r_.files.dialect(), singleRunOutputs(), stdoutOpen_);
+  }
   if (const std::optional<int> ended = checkOutputs()) return ended;
   if (const std::optional<int> ended = checkInputs()) return ended;
   return chooseSteps();

@@ -16,6 +16,8 @@
 #include "study/casetable.h"
 #include "tools/exitstatus.h"
 #include "study/studymerge.h"
+#include "study/studypart.h"
+#include "tools/stoponsignal.h"
 #include "tools/studyprogress.h"
 #include "study/studywriter.h"
 
@@ -142,6 +144,7 @@ struct StudyCases {
   std::optional<StudyPlan> plan;   // any other
   StudyShard shard;
   std::vector<Input> variedFields;
+  std::string partBegin;  // the first line of a part (--shard); empty for a whole study
 
   bool refinement() const { return !plan; }
   std::size_t count() const { return refinement() ? levels.size() : shard.caseCount(plan->size()); }
@@ -151,7 +154,7 @@ struct StudyCases {
 
 // Reads the varied inputs, the table of cases and the shard; a failure is a
 // refusal that names the option.
-Outcome<StudyCases> PlanStudy(const StudyOptions& o, const InputTexts& base) {
+Outcome<StudyCases> PlanStudy(const StudyOptions& o, const InputTexts& base, StudyIdentity identity) {
   StudyCases cases;
   if (o.refinements >= 0) {
     cases.levels = RefinementLevels(base, o.refinements);
@@ -170,6 +173,11 @@ Outcome<StudyCases> PlanStudy(const StudyOptions& o, const InputTexts& base) {
     if (!read) return Failure{"", "--cases " + read.message()};
     table = std::move(read).value();
   }
+  // A part carries what makes its study, so that a merge can tell whether its parts belong together.
+  if (!o.shard.empty()) {
+    identity.axes = axes;
+    if (!o.casesPath.empty()) identity.table = table;
+  }
   Outcome<StudyPlan> plan = StudyPlan::Make(base, std::move(table), std::move(axes));
   if (!plan) return plan.failure();
   cases.plan = std::move(plan).value();
@@ -178,8 +186,55 @@ Outcome<StudyCases> PlanStudy(const StudyOptions& o, const InputTexts& base) {
     const Outcome<StudyShard> shard = ReadStudyShard(o.shard);
     if (!shard) return shard.failure();
     cases.shard = shard.value();
+    identity.base = base;
+    identity.studyCases = cases.plan->size();
+    cases.partBegin = PartBeginLine(identity, cases.shard);
   }
   return cases;
+}
+
+int OutputLost(const char* after = "") {
+  std::cerr << "lamvero-batch: die Ausgabe (stdout) kann nicht geschrieben werden" << after << "\n";
+  return kExitFileError;
+}
+
+// The status of a study whose rows are all written: 3 when a case did not complete.
+int FinishedStatus(std::size_t incomplete, std::size_t count, const char* unit) {
+  if (incomplete == 0) return kExitCompleted;
+  std::cerr << "lamvero-batch: " << incomplete << " von " << count << unit
+            << " nicht vollständig gerechnet (Spalte outcome)\n";
+  return kExitStopped;
+}
+
+// Puts the parts together on stdout: 2 for a part refused, 1 when stdout
+// cannot be written, 3 when a case did not complete, as in the study itself.
+int MergeParts(const std::vector<std::string>& paths, bool stdoutOpen) {
+  std::vector<StudyPartText> parts;
+  for (const std::string& path : paths) {
+    Outcome<StudyPartText> part = ReadStudyPartFile(path);
+    if (!part) return Refuse("--merge: " + part.message());
+    parts.push_back(std::move(part).value());
+  }
+  const Outcome<MergedStudy> merged = MergeStudyParts(parts);
+  if (!merged) return Refuse("--merge: " + merged.message());
+  const std::string& text = merged->text;
+  if (!stdoutOpen || std::fwrite(text.data(), 1, text.size(), stdout) != text.size() || std::fflush(stdout) != 0) {
+    return OutputLost();
+  }
+  return FinishedStatus(merged->incomplete, merged->cases, " Fällen");
+}
+
+// The study's end when a signal stopped it: the mark that says so, the
+// stderr line and the status of a program stopped by that signal.
+int StoppedBySignal(StudyWriter& writer, const StudyCases& cases, StudyEnd end, int signal) {
+  end.complete = false;
+  end.reason = StopOnSignal::Name(signal);
+  const StudyFormat format = writer.format();
+  const std::size_t total = cases.refinement() ? cases.count() : cases.plan->size();
+  writer.writeMark(cases.partBegin.empty() ? IncompleteLine(format, end, total) : PartEndLine(format, end));
+  std::cerr << "lamvero-batch: Studie abgebrochen (" << end.reason << "): " << end.rows << " von " << cases.count()
+            << (cases.refinement() ? " Stufen" : " Fällen") << " geschrieben\n";
+  return kExitSignalBase + signal;
 }
 
 // Runs the cases and writes their rows to stdout; returns the exit status.
@@ -191,27 +246,21 @@ int RunCases(const StudyOptions& o, const StudyCases& cases, const StudyLayout& 
                                                                : StudyProgress::Style::Off;
   StudyProgress progress(style);
   StudyOutput output(writer, progress, [&cases](std::size_t i) { return cases.rowNumber(i); });
-  if (!writer.writeHeader()) {
-    std::cerr << "lamvero-batch: die Ausgabe (stdout) kann nicht geschrieben werden\n";
-    return kExitFileError;
-  }
+  if (!writer.writeMark(cases.partBegin) || !writer.writeHeader()) return OutputLost();
+  const StopOnSignal signals;
   StudyRunOptions runOptions;
   runOptions.jobs = WorkerThreads(o);
+  runOptions.stop = &signals.stop();
   // Refined levels may need a finer grid and more time steps than a single run holds.
   if (cases.refinement()) runOptions.limits = RunLimits::Extended();
-  RunStudy(count, [&cases](std::size_t i) { return cases.inputs(i); }, output, runOptions);
+  const std::size_t written = RunStudy(count, [&cases](std::size_t i) { return cases.inputs(i); }, output, runOptions);
   progress.end();
 
-  if (output.writeFailed()) {
-    std::cerr << "lamvero-batch: die Ausgabe (stdout) kann nicht geschrieben werden; Studie abgebrochen\n";
-    return kExitFileError;
-  }
-  if (output.incomplete() > 0) {
-    std::cerr << "lamvero-batch: " << output.incomplete() << " von " << count
-              << (cases.refinement() ? " Stufen" : " Fällen") << " nicht vollständig gerechnet (Spalte outcome)\n";
-    return kExitStopped;
-  }
-  return kExitCompleted;
+  if (output.writeFailed()) return OutputLost("; Studie abgebrochen");
+  const StudyEnd end{written, output.incomplete(), true, ""};
+  if (written < count && signals.signal() != 0) return StoppedBySignal(writer, cases, end, signals.signal());
+  if (!cases.partBegin.empty() && !writer.writeMark(PartEndLine(layout.format, end))) return OutputLost();
+  return FinishedStatus(output.incomplete(), count, cases.refinement() ? " Stufen" : " Fällen");
 }
 
 // A refinement whose levels the machine cannot hold is refused before any
@@ -227,22 +276,26 @@ Status CheckRefinementMemory(const StudyCases& cases, unsigned jobs) {
 }  // namespace
 
 int RunStudyCommand(const StudyOptions& o, const InputTexts& base, CsvDialect dialect,
-                    const std::vector<std::string>& singleRunOutputs) {
+                    const std::vector<std::string>& singleRunOutputs, bool stdoutOpen) {
   if (const Status combination = CheckStudyCombination(o, singleRunOutputs); !combination) {
     return Refuse(combination.message());
   }
-  if (!o.merge.empty()) {
-    const Status merged = MergeStudyShards(o.merge, stdout);
-    if (merged) return kExitCompleted;
-    std::cerr << "lamvero-batch: " << merged.message() << "\n";
-    return kExitFileError;
-  }
-  const Outcome<StudyCases> cases = PlanStudy(o, base);
-  if (!cases) return Refuse(cases.message());
-  if (const Status fits = CheckRefinementMemory(cases.value(), WorkerThreads(o)); !fits) return Refuse(fits.message());
+  if (!o.merge.empty()) return MergeParts(o.merge, stdoutOpen);
   StudyLayout layout;
   layout.format = o.format == "jsonl" ? StudyFormat::JsonLines : StudyFormat::Csv;
   layout.dialect = dialect;
+  StudyIdentity identity;
+  identity.program = std::string("lamvero-batch ") + LAMVERO_VERSION;
+  identity.format = layout.format;
+  identity.dialect = dialect;
+  const Outcome<StudyCases> cases = PlanStudy(o, base, std::move(identity));
+  if (!cases) return Refuse(cases.message());
+  if (const Status fits = CheckRefinementMemory(cases.value(), WorkerThreads(o)); !fits) return Refuse(fits.message());
+  if (!cases->refinement() && cases->count() == 0) {
+    std::cerr << "lamvero-batch: --shard " << o.shard << ": dieser Teil enthält keinen Fall (die Studie hat "
+              << cases->plan->size() << " Fälle); er wird als leerer Teil geschrieben, damit --merge alle "
+              << cases->shard.n << " Teile findet\n";
+  }
   layout.refinement = cases->refinement();
   layout.variedFields = cases->variedFields;
   return RunCases(o, cases.value(), layout);

@@ -40,8 +40,11 @@ unsigned WorkerThreads(const StudyOptions& options);
 
 // Runs the study on top of base and writes it to stdout; returns the exit
 // status. singleRunOutputs names the single-run options also given (such as
-// "--json"), which a study refuses.
+// "--json"), which a study refuses; stdoutOpen is false when stdout was
+// closed when the program started. SIGTERM and SIGINT stop a running study:
+// its output ends with a mark saying it is incomplete, and the status is
+// 128 + the signal.
 int RunStudyCommand(const StudyOptions& options, const InputTexts& base, CsvDialect dialect,
-                    const std::vector<std::string>& singleRunOutputs);
+                    const std::vector<std::string>& singleRunOutputs, bool stdoutOpen);
 
 }  // namespace lamvero
