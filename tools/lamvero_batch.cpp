@@ -123,7 +123,12 @@ void DefineCommandLine(CLI::App& app, Request& r) {
       "Ausgabedatei oder stdout; jeder Ausgabepfad wird vor dem Lauf geprüft). Musste der Lauf anhalten\n"
       "und ließ sich zudem eine Ausgabe nicht schreiben, bleibt es bei 3; stderr nennt beides. Eine Studie endet\n"
       "mit 3, wenn ein Fall nicht vollständig gerechnet wurde (Spalte outcome); --accuracy und --auto-steps enden\n"
-      "mit 3, wenn sich die Genauigkeit nicht schätzen bzw. keine Schrittweite wählen ließ (Grund auf stderr).");
+      "mit 3, wenn sich die Genauigkeit nicht schätzen bzw. keine Schrittweite wählen ließ (Grund auf stderr).\n"
+      "SIGTERM oder SIGINT beenden eine Studie geordnet: die geschriebenen Zeilen bleiben, die Ausgabe endet mit\n"
+      "einer Marke \"unvollständig\", Rückgabewert 128 + Signal (143 bzw. 130); ein zweites Signal beendet sofort.\n"
+      "--merge: 2 für einen abgelehnten Teil (fremde Studie, doppelt, fehlend, abgeschnitten, unvollständig),\n"
+      "3 wie die ungeteilte Studie, wenn ein Fall nicht vollständig gerechnet wurde, 1 wenn stdout nicht\n"
+      "geschrieben werden kann.");
   app.set_version_flag("--version", std::string("lamvero-batch ") + LAMVERO_VERSION);
   app.add_flag("--json", r.json,
                "statt der Zeilen ein JSON-Objekt: outcome, messages, fields, scalars, inputs, warnings, results "

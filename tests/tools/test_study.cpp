@@ -111,20 +111,22 @@ TEST(Study, GermanDialectWritesDecimalCommasAndSemicolons) {
 
 TEST(Study, ThreeShardsMergedEqualTheUnshardedStudyByteForByte) {
   const std::string study = kQuick + " --vary 'txt_Dicke=6;0;4;5' --vary 'txt_Lufttemp=35;45' -j 2";
-  for (const std::string format : {"csv", "jsonl"}) {
+  for (const std::string format : {"csv", "csv --csv-dialect de", "jsonl"}) {
     SCOPED_TRACE(format);
     const BatchResult whole = RunBatch(study + " --format " + format);
-    ASSERT_EQ(Lines(whole.out).size(), format == "csv" ? 9u : 8u);
+    ASSERT_EQ(Lines(whole.out).size(), format.rfind("csv", 0) == 0 ? 9u : 8u);
     std::string parts;
-    for (int k = 1; k <= 3; ++k) {
-      const std::string path = TestFile(format + std::to_string(k));
+    for (int k = 3; k >= 1; --k) {
+      const std::string path = TestFile(std::to_string(k));
       const BatchResult shard = RunBatch(study + " --format " + format + " --shard " + std::to_string(k) + "/3");
       EXPECT_EQ(shard.status, k == 2 ? 0 : 3) << shard.err;  // the refused cases 3 and 4 fall to shards 3 and 1
       WriteFile(path, shard.out);
       parts += " " + path;
     }
     const BatchResult merged = RunBatch("--merge" + parts);
-    ASSERT_EQ(merged.status, 0) << merged.err;
+    // Two cases did not complete: the merge ends as the whole study does.
+    EXPECT_EQ(merged.status, 3) << merged.err;
+    EXPECT_EQ(merged.err, whole.err);
     EXPECT_EQ(merged.out, whole.out);
   }
 }
@@ -136,14 +138,14 @@ TEST(Study, MergeRefusesAMissingOrRepeatedCase) {
   WriteFile(b, RunBatch(study + " --shard 2/2").out);
   EXPECT_EQ(RunBatch("--merge " + a + " " + b).status, 0);
   const BatchResult missing = RunBatch("--merge " + a);
-  EXPECT_EQ(missing.status, 1);
-  EXPECT_NE(missing.err.find("Fall 2 fehlt"), std::string::npos) << missing.err;
+  EXPECT_EQ(missing.status, 2);
+  EXPECT_NE(missing.err.find("Teil 2/2 fehlt (Fall 2)"), std::string::npos) << missing.err;
   const BatchResult twice = RunBatch("--merge " + a + " " + b + " " + b);
-  EXPECT_EQ(twice.status, 1);
-  EXPECT_NE(twice.err.find("Fall 2 kommt mehr als einmal vor"), std::string::npos) << twice.err;
+  EXPECT_EQ(twice.status, 2);
+  EXPECT_NE(twice.err.find("Teil 2/2 kommt zweimal vor"), std::string::npos) << twice.err;
   const std::string de = TestFile("de");
   WriteFile(de, RunBatch(study + " --shard 2/2 --csv-dialect de").out);
-  EXPECT_NE(RunBatch("--merge " + a + " " + de).err.find("Kopfzeile"), std::string::npos);
+  EXPECT_NE(RunBatch("--merge " + a + " " + de).err.find("CSV-Dialekt: de statt plain"), std::string::npos);
 }
 
 TEST(Study, CaseTableGivesOneCasePerRowInEitherDialect) {
