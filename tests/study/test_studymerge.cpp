@@ -103,6 +103,7 @@ TEST(StudyMerge, AShardTwiceOrMissingIsRefusedNamingItsCases) {
   const Study s(5);
   EXPECT_NAMES(Refusal({{"a", s.part(1, 2)}, {"b", s.part(1, 2)}}), "b: Teil 1/2 kommt zweimal vor (auch a)");
   EXPECT_NAMES(Refusal({{"a", s.part(1, 3)}, {"c", s.part(3, 3)}}), "Teil 2/3 fehlt (Fall 2, 5, …)");
+  EXPECT_NAMES(Refusal({{"a", s.part(1, 3)}, {"b", s.part(2, 3)}}), "Teil 3/3 fehlt (Fall 3)");
 }
 
 TEST(StudyMerge, ACutEmptyOrIncompletePartIsRefused) {
@@ -151,7 +152,10 @@ TEST(StudyMerge, TheFirstMarkIsCheckedBeforeAnythingIsTrusted) {
     return text + "case\n" + PartEndLine(StudyFormat::Csv, StudyEnd{});
   };
   EXPECT_NAMES(Refusal({{"a", replaced("\"partCases\":3", "\"partCases\":2")}}), "Fallzahlen");
-  EXPECT_NAMES(Refusal({{"a", replaced("\"studyCases\":5", "\"studyCases\":5000000")}}), "Fallzahlen");
+  // Beyond the largest study, even with the part's count to match.
+  std::string huge = replaced("\"studyCases\":5", "\"studyCases\":5000000");
+  huge.replace(huge.find("\"partCases\":3"), 13, "\"partCases\":2500000");
+  EXPECT_NAMES(Refusal({{"a", huge}}), "Fallzahlen");
   EXPECT_NAMES(Refusal({{"a", replaced("\"shard\":\"1/2\"", "\"shard\":\"3/2\"")}}), "keinen gültigen Teil");
   EXPECT_NAMES(Refusal({{"a", replaced("\"partVersion\":1", "\"partVersion\":2")}}), "anderen Version");
   EXPECT_NAMES(Refusal({{"a", replaced("\"base\":{", "\"base\":{\"n\":[[[[[[[[[[1]]]]]]]]]],")}}), "beschädigt");
