@@ -5,6 +5,8 @@
 #include <cstdio>
 #include <nlohmann/json.hpp>
 
+#include "text/shownchars.h"
+
 namespace lamvero {
 
 namespace {
@@ -213,7 +215,7 @@ Outcome<PartMark> ReadPartBegin(std::string_view line) {
   const Outcome<StudyShard> shard = ReadStudyShard((*m)["shard"].get<std::string>());
   if (!shard) return Failure{"", "die Teilmarke nennt keinen gültigen Teil (" + shard.message() + ")"};
   if (*studyCases > kMaxStudyCases || *partCases != shard->caseCount(*studyCases)) {
-    return Failure{"", "die Fallzahlen der Teilmarke passen nicht zu Teil " + (*m)["shard"].get<std::string>()};
+    return Failure{"", "die Fallzahlen der Teilmarke passen nicht zu Teil " + ShownText((*m)["shard"].get<std::string>())};
   }
   mark.shard = shard.value();
   mark.studyCases = *studyCases;
@@ -241,16 +243,17 @@ std::optional<Outcome<StudyEnd>> ReadPartEnd(std::string_view line, StudyFormat 
   end.incomplete = *incomplete;
   end.complete = complete->get<bool>();
   const auto reason = m->find("reason");
-  if (reason != m->end() && reason->is_string()) end.reason = reason->get<std::string>();
+  if (reason != m->end() && reason->is_string()) end.reason = ShownText(reason->get<std::string>());
   return Outcome<StudyEnd>(end);
 }
 
 std::string FingerprintDifference(const std::string& expected, const std::string& found) {
   const json a = json::parse(expected, nullptr, false), b = json::parse(found, nullptr, false);
-  const auto shown = [](const json& j) { return j.is_string() ? j.get<std::string>() : Dump(j); };
+  // What a part holds is shown escaped: it may be any bytes.
+  const auto shown = [](const json& j) { return j.is_string() ? ShownText(j.get<std::string>()) : Dump(j); };
   for (const auto& [box, text] : At(a, "base").items()) {
     const json& other = At(At(b, "base"), box);
-    if (other != text) return "Grundeingabe " + box + ": " + shown(other) + " statt " + shown(text);
+    if (other != text) return "Grundeingabe " + ShownText(box) + ": " + shown(other) + " statt " + shown(text);
   }
   static const std::vector<std::pair<const char*, const char*>> kNames{
       {"program", "Programm"},  {"partVersion", "Version"},           {"format", "Ausgabeformat"},

@@ -2,6 +2,8 @@
 
 #include <charconv>
 
+#include "text/shownchars.h"
+
 namespace lamvero {
 
 namespace {
@@ -16,7 +18,7 @@ std::optional<std::size_t> WholeNumber(std::string_view text) {
 }  // namespace
 
 Outcome<StudyShard> ReadStudyShard(std::string_view text) {
-  const std::string shown = "--shard " + std::string(text);
+  const std::string shown = "--shard " + ShownText(text);
   const std::size_t slash = text.find('/');
   if (slash == std::string_view::npos) return Failure{shown, "erwartet K/N, z. B. --shard 2/3"};
   const std::optional<std::size_t> k = WholeNumber(text.substr(0, slash));

@@ -81,6 +81,10 @@ TEST(StudyMerge, PartsOfDifferentStudiesAreRefusedNamingThePartAndWhatDiffers) {
   const std::string base = Refusal({{"a", s.part(1, 2)}, {"b", warmer.part(2, 2)}});
   EXPECT_NAMES(base, "b: gehört zu einer anderen Studie als a");
   EXPECT_NAMES(base, "Grundeingabe txt_Lufttemp: 45 statt 35");
+  // A part's texts may be any bytes: a message shows them escaped.
+  Study carriageReturn = s;
+  carriageReturn.identity.base[Input::Lufttemp] = "45\r\x1b";
+  EXPECT_NAMES(Refusal({{"a", s.part(1, 2)}, {"b", carriageReturn.part(2, 2)}}), "txt_Lufttemp: 45\\rU+001B statt 35");
 
   Study otherAxis = s;
   otherAxis.identity.axes[0].texts[3] = "99";
