@@ -5,10 +5,13 @@
 #include <QFile>
 #include <QFileInfo>
 #include <QSaveFile>
+#include <filesystem>
+#include <system_error>
 
 #include "files/csvexport.h"
 #include "inputs/inputcheck.h"
 #include "present/controltable.h"
+#include "text/shownchars.h"
 
 namespace lamvero {
 
@@ -18,6 +21,36 @@ QString Named(const QString& path) { return QStringLiteral("„%1“").arg(QDir:
 
 // "What cannot be done: why."
 Failure Cannot(const QString& what, const QString& why) { return Failure{what.toStdString(), why.toStdString()}; }
+Failure Cannot(const QString& what, const std::string& why) { return Failure{what.toStdString(), why}; }
+
+// What is not a file the reader may open, by its kind; a pipe or a device
+// would block or never end.
+struct NotAFile {
+  std::filesystem::file_type kind;
+  const char* reason;
+};
+const NotAFile kNotAFile[] = {
+    {std::filesystem::file_type::not_found, "Es gibt sie nicht."},
+    {std::filesystem::file_type::directory, "Das ist ein Ordner."},
+    {std::filesystem::file_type::fifo, "Das ist eine Pipe (FIFO), keine gewöhnliche Datei."},
+    {std::filesystem::file_type::character, "Das ist ein Gerät, keine gewöhnliche Datei."},
+    {std::filesystem::file_type::block, "Das ist ein Gerät, keine gewöhnliche Datei."},
+    {std::filesystem::file_type::socket, "Das ist ein Socket, keine gewöhnliche Datei."},
+};
+
+// A regular file (or a link to one) no larger than a case file can be, told
+// before it is opened. A kind that cannot be told is left to the opening to report.
+Status CheckReadable(const QString& path) {
+  const std::filesystem::path native(QFile::encodeName(path).toStdString());
+  std::error_code error;
+  const std::filesystem::file_type kind = std::filesystem::status(native, error).type();
+  for (const NotAFile& n : kNotAFile) {
+    if (kind == n.kind) return Failure{"", n.reason};
+  }
+  if (kind != std::filesystem::file_type::regular) return Done{};
+  const std::uintmax_t size = std::filesystem::file_size(native, error);
+  return error ? Status(Done{}) : CheckCaseFileSize(size);
+}
 
 }  // namespace
 
@@ -28,15 +61,9 @@ std::string RunDateNow() {
 }
 
 Outcome<CaseFile> ReadCaseFile(const QString& path) {
-  const QString cannot = QStringLiteral("Die Datei %1 kann nicht geöffnet werden").arg(Named(path));
-  const QFileInfo info(path);
-  if (info.isDir()) return Cannot(cannot, QStringLiteral("Das ist ein Ordner."));
-  if (!info.exists()) return Cannot(cannot, QStringLiteral("Es gibt sie nicht."));
-  if (static_cast<unsigned long long>(info.size()) > kMaxCaseFileBytes) {
-    return Cannot(cannot, QStringLiteral("Sie ist zu groß (%1 MB, eine Falldatei hat höchstens %2 MB).")
-                              .arg(info.size() >> 20)
-                              .arg(kMaxCaseFileBytes >> 20));
-  }
+  const QString cannot = QStringLiteral("Die Datei %1 kann nicht geöffnet werden")
+                             .arg(Named(QString::fromStdString(ShownText(path.toStdString()))));
+  if (const Status readable = CheckReadable(path); !readable) return Cannot(cannot, readable.failure().reason);
   QFile f(path);
   if (!f.open(QIODevice::ReadOnly)) return Cannot(cannot, f.errorString() + QLatin1Char('.'));
   const QByteArray bytes = f.read(static_cast<qint64>(kMaxCaseFileBytes) + 1);

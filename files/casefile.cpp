@@ -8,10 +8,12 @@
 #include <stdexcept>
 
 #include "files/accuracyjson.h"
+#include "files/boundedjson.h"
 #include "inputs/inputreading.h"
 #include "run/recordfields.h"
 #include "run/resultdescriptors.h"
 #include "run/shownshrinkage.h"
+#include "text/numberformat.h"
 #include "text/parsenumber.h"
 #include "text/shownchars.h"
 
@@ -52,10 +54,19 @@ const ValueField kValueFields[] = {
 constexpr int kMaxIterations = 1 << 20;  // nGlatt and nIter are small counts
 constexpr std::size_t kMaxMessages = 1000;
 constexpr std::size_t kMaxControls = 10000;
-// The deepest a sound file nests (run.controls.NAME.color) and the most values
-// it holds (every series full, and room for the rest).
-constexpr int kMaxDepth = 8;
-constexpr std::size_t kMaxValues = RunSeries::kCount * kSeriesCapacity + 1000000;
+// What a sound file can hold, with room to spare: it nests at most six deep
+// (run.accuracy.results.N.values), its values are mostly the series (every
+// one full), its objects and lists and its field names mostly the controls
+// (an object with a colour list, and three fields, for each); its longest text
+// is the comment, written at most six bytes to a character (\u001F).
+constexpr JsonBounds kCaseBounds{
+    8,
+    RunSeries::kCount * kSeriesCapacity + 1000000,
+    2 * kMaxControls + 10000,
+    4 * kMaxControls + 10000,
+    kMaxCaseCommentBytes,
+    6 * kMaxCaseCommentBytes + 2,
+};
 
 // A number as JSON: NaN and infinities have no JSON form and are written as null.
 template <class J>
@@ -199,16 +210,16 @@ double NumberOrNull(const json& j, const std::string& path) {
   return v;
 }
 
+// A number beyond the range is named so whatever its form (1e300, 2^64, -3).
 long long Integer(const json& j, const std::string& path, long long min, long long max) {
-  if (!j.is_number_integer()) Fail("Das Feld " + Quoted(path) + " ist keine ganze Zahl.");
-  const long long v = j.is_number_unsigned() && j.get<unsigned long long>() > static_cast<unsigned long long>(max)
-                          ? max + 1
-                          : j.get<long long>();
-  if (v < min || v > max) {
+  if (!j.is_number()) Fail("Das Feld " + Quoted(path) + " ist keine ganze Zahl.");
+  const double v = j.get<double>();
+  if (v < static_cast<double>(min) || v > static_cast<double>(max)) {
     Fail("Das Feld " + Quoted(path) + " liegt außerhalb von " + std::to_string(min) + " bis " + std::to_string(max) +
          ".");
   }
-  return v;
+  if (!j.is_number_integer()) Fail("Das Feld " + Quoted(path) + " ist keine ganze Zahl.");
+  return j.get<long long>();
 }
 
 bool Boolean(const json& j, const std::string& path) {
@@ -366,26 +377,10 @@ void ReadSeries(const json& j, CaseRun& run) {
 }
 
 CaseFile ReadCase(std::string_view text, const ControlNameCheck& isControl) {
-  if (text.size() > kMaxCaseFileBytes) {
-    Fail("Die Datei ist zu groß (" + std::to_string(text.size() >> 20) + " MB, höchstens " +
-         std::to_string(kMaxCaseFileBytes >> 20) + " MB).");
-  }
-  // Depth and number of values are bounded while parsing, so that no file,
-  // however made, takes more memory than the largest sound one.
-  std::size_t values = 0;
-  const json::parser_callback_t bounded = [&values](int depth, json::parse_event_t event, json&) {
-    if (depth > kMaxDepth) Fail("Die Datei ist zu tief verschachtelt für eine Falldatei.");
-    if (event == json::parse_event_t::value && ++values > kMaxValues) {
-      Fail("Die Datei hat zu viele Werte für eine Falldatei.");
-    }
-    return true;
-  };
-  json j;
-  try {
-    j = json::parse(text.begin(), text.end(), bounded);
-  } catch (const json::parse_error& e) {
-    Fail("Die Datei ist kein gültiges JSON (Fehler bei Byte " + std::to_string(e.byte) + ").");
-  }
+  if (const Status size = CheckCaseFileSize(text.size()); !size) Fail(size.message());
+  Outcome<json> read = ReadBoundedJson(text, kCaseBounds);
+  if (!read) Fail(read.message());
+  json& j = read.value();
   if (!j.is_object() || !j.contains("format") || j["format"] != kCaseFormatName) {
     Fail(std::string("Die Datei ist keine Lamvero-Falldatei (das Feld „format“ lautet nicht \"") + kCaseFormatName +
          "\").");
@@ -428,6 +423,20 @@ CaseFile ReadCase(std::string_view text, const ControlNameCheck& isControl) {
 }
 
 }  // namespace
+
+Status CheckCaseFileSize(std::uint64_t bytes) {
+  if (bytes <= kMaxCaseFileBytes) return Done{};
+  // Whole bytes with a dot every three digits, so that a small excess still shows.
+  const auto grouped = [](std::uint64_t n) {
+    std::string digits = std::to_string(n);
+    for (std::size_t at = digits.size(); at > 3; at -= 3) digits.insert(at - 3, ".");
+    return digits;
+  };
+  const auto megabytes = [](std::uint64_t n) { return static_cast<double>(n) / (1 << 20); };
+  return Failure{"", "Die Datei ist zu groß (" + Format(megabytes(bytes), "#0.0") + " MB = " + grouped(bytes) +
+                         " Bytes; eine Falldatei hat höchstens " + Format(megabytes(kMaxCaseFileBytes), "#0") +
+                         " MB = " + grouped(kMaxCaseFileBytes) + " Bytes)."};
+}
 
 CaseRun CaseRunOf(const RunRecord& record, std::string date, std::string program) {
   CaseRun run;

@@ -10,6 +10,7 @@
 // problem; a file that fails the check gives nothing.
 
 #include <cstddef>
+#include <cstdint>
 #include <functional>
 #include <optional>
 #include <string>
@@ -64,6 +65,9 @@ std::vector<Input> InputsNotOfRun(const CaseFile& file);
 
 // The text of a case file; the run's series only if withSeries (and the run holds them).
 std::string CaseFileText(const CaseFile& file, bool withSeries);
+
+// Refuses a file larger than a case file can be, showing both sizes.
+Status CheckCaseFileSize(std::uint64_t bytes);
 
 // Whether a control name is one the window has (the run touched it).
 using ControlNameCheck = std::function<bool(const std::string& name)>;

@@ -4,6 +4,7 @@
 #include <gtest/gtest.h>
 
 #include <cmath>
+#include <cstdint>
 #include <cstring>
 #include <functional>
 #include <nlohmann/json.hpp>
@@ -211,6 +212,11 @@ TEST_F(CaseFileTest, EveryKindOfBadFileIsRefusedNamingTheProblem) {
       {"visible as text", [](json& j) { j["run"]["controls"]["txt_Zeit"]["visible"] = "ja"; }, "visible"},
       {"absurd input text", [](json& j) { j["inputs"]["txt_Dicke"] = std::string(40000, '1'); }, "zu lang"},
       {"absurd point count", [](json& j) { j["run"]["nReihe"] = 600000; }, "„run.nReihe“"},
+      {"count beyond any integer", [](json& j) { j["run"]["scalars"]["nGlatt"] = 1e300; },
+       "„run.scalars.nGlatt“ liegt außerhalb von -1048576 bis 1048576."},
+      {"count beyond 64 bits", [](json& j) { j["run"]["nReihe"] = 18446744073709551616.0; },
+       "„run.nReihe“ liegt außerhalb von 0 bis"},
+      {"negative count", [](json& j) { j["run"]["nReihe1TA"] = -3; }, "„run.nReihe1TA“ liegt außerhalb"},
       {"short series", [](json& j) { j["series"]["XReihe"].erase(0); }, "„series.XReihe“"},
       {"missing series column", [](json& j) { j["series"].erase("SpiegelReihe"); }, "„series.SpiegelReihe“ fehlt"},
       {"text in a series", [](json& j) { j["series"]["tReihe"][3] = "3"; }, "„series.tReihe.3“"},
@@ -241,6 +247,34 @@ TEST_F(CaseFileTest, EveryKindOfBadFileIsRefusedNamingTheProblem) {
   for (std::size_t i = 0; i < RunSeries::kCount * kSeriesCapacity + 1000001; ++i) many += "0,";
   many += "0]}";
   EXPECT_NE(ReadCaseFileText(many, AnyControl).message().find("zu viele Werte"), std::string::npos);
+}
+
+TEST_F(CaseFileTest, AFieldNamedTwiceIsRefusedNotTakenLast) {
+  for (const char* field : {"txt_Dicke", "format"}) {
+    std::string text = CaseFileText(Saved(), false);
+    const std::string line = std::string("\"") + field + "\": ";
+    const std::size_t at = text.find(line);
+    ASSERT_NE(at, std::string::npos);
+    text.insert(at, line + "\"5\",\n");
+    const Outcome<CaseFile> r = ReadCaseFileText(text, AnyControl);
+    ASSERT_FALSE(r) << field;
+    EXPECT_NE(r.message().find(std::string(field) + "“ steht zweimal"), std::string::npos) << r.message();
+  }
+}
+
+TEST(CaseFileSize, TheRefusalShowsTheRealSize) {
+  EXPECT_TRUE(CheckCaseFileSize(0));
+  EXPECT_TRUE(CheckCaseFileSize(kMaxCaseFileBytes));
+  EXPECT_EQ(CheckCaseFileSize(kMaxCaseFileBytes + 1).message(),
+            "Die Datei ist zu groß (256,0 MB = 268.435.457 Bytes; eine Falldatei hat höchstens 256 MB = "
+            "268.435.456 Bytes).");
+  EXPECT_NE(CheckCaseFileSize(kMaxCaseFileBytes + 300 * 1024).message().find("(256,3 MB = 268.742.656 Bytes;"),
+            std::string::npos);
+  EXPECT_NE(CheckCaseFileSize(std::uint64_t{5} << 40).message().find("(5242880,0 MB = 5.497.558.138.880 Bytes;"),
+            std::string::npos);
+  // The text itself is measured the same way.
+  EXPECT_EQ(ReadCaseFileText(std::string(kMaxCaseFileBytes + 1, ' '), AnyControl).message(),
+            CheckCaseFileSize(kMaxCaseFileBytes + 1).message());
 }
 
 TEST_F(CaseFileTest, ControlsTheWindowDoesNotHaveAreRefused) {

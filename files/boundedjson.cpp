@@ -1,0 +1,192 @@
+#include "files/boundedjson.h"
+
+#include <string>
+#include <utility>
+#include <vector>
+
+#include "text/shownchars.h"
+
+namespace lamvero {
+
+namespace {
+
+using nlohmann::json;
+
+bool Separates(char c) {
+  switch (c) {
+    case ' ': case '\t': case '\n': case '\r': case ',': case ':': case '[': case ']': case '{': case '}':
+      return true;
+    default:
+      return false;
+  }
+}
+
+// Where the first text or number longer than limit bytes starts, or npos. The
+// parser keeps a token whole before it hands it on; this keeps that bounded.
+std::size_t FirstLongToken(std::string_view text, std::size_t limit) {
+  enum class In { Between, String, Bare } in = In::Between;
+  std::size_t start = 0;
+  for (std::size_t i = 0; i < text.size(); ++i) {
+    const char c = text[i];
+    if (in == In::String) {
+      if (c == '\\') {
+        ++i;
+      } else if (c == '"') {
+        in = In::Between;
+      }
+    } else if (c == '"') {
+      in = In::String;
+      start = i;
+    } else if (Separates(c)) {
+      in = In::Between;
+    } else if (in == In::Between) {
+      in = In::Bare;
+      start = i;
+    }
+    if (in != In::Between && i + 1 - start > limit) return start;
+  }
+  return std::string_view::npos;
+}
+
+// Builds the document from the parser's events, counting as it goes; the
+// first bound exceeded stops the parser.
+class BoundedBuilder {
+ public:
+  BoundedBuilder(json& root, const JsonBounds& bounds) : root_(root), bounds_(bounds) {}
+
+  bool null() { return Value(json(nullptr)); }
+  bool boolean(bool v) { return Value(json(v)); }
+  bool number_integer(json::number_integer_t v) { return Value(json(v)); }
+  bool number_unsigned(json::number_unsigned_t v) { return Value(json(v)); }
+  bool number_float(json::number_float_t v, const std::string&) { return Value(json(v)); }
+  bool string(std::string& v) {
+    if (v.size() > bounds_.maxStringBytes) return Refuse("Der Text" + At("bei", Path()) + TooLong(v.size()));
+    return Value(json(std::move(v)));
+  }
+  bool binary(json::binary_t&) { return Refuse("Die Datei enthält Binärdaten."); }  // never in a JSON text
+
+  bool start_object(std::size_t) { return Open(json::value_t::object); }
+  bool start_array(std::size_t) { return Open(json::value_t::array); }
+  bool end_object() { return Close(); }
+  bool end_array() { return Close(); }
+
+  bool key(std::string& k) {
+    if (++keys_ > bounds_.maxKeys) return Refuse("Die Datei hat zu viele Feldnamen" + MoreThan(bounds_.maxKeys));
+    if (k.size() > bounds_.maxStringBytes) return Refuse("Ein Feldname" + At("in", Path(false)) + TooLong(k.size()));
+    auto& object = stack_.back().node->get_ref<json::object_t&>();
+    const auto [at, inserted] = object.emplace(k, nullptr);
+    stack_.back().key = std::move(k);
+    if (!inserted) return Refuse("Das Feld " + Quoted(Path()) + " steht zweimal in der Datei.");
+    slot_ = &at->second;
+    return true;
+  }
+
+  template <class Exception>
+  bool parse_error(std::size_t byte, const std::string&, const Exception&) {
+    return Refuse("Die Datei ist kein gültiges JSON (Fehler bei Byte " + std::to_string(byte) + ").");
+  }
+
+  const std::string& failure() const { return failure_; }
+
+ private:
+  struct Frame {
+    json* node;
+    std::string key;  // in an object: the field being read
+  };
+
+  static std::string Quoted(const std::string& path) { return "„" + ShownText(path) + "“"; }
+  static std::string MoreThan(std::size_t n) { return " (mehr als " + std::to_string(n) + ")."; }
+  std::string TooLong(std::size_t bytes) const {
+    return " ist zu lang (" + std::to_string(bytes) + " Bytes, höchstens " + std::to_string(bounds_.maxStringBytes) +
+           ").";
+  }
+
+  // The field being read (a list's element by its index), or with !inner the
+  // object or list it is in.
+  std::string Path(bool inner = true) const {
+    std::string path;
+    const std::size_t frames = stack_.size() - (inner || stack_.empty() ? 0 : 1);
+    for (std::size_t i = 0; i < frames; ++i) {
+      const Frame& f = stack_[i];
+      std::string step = f.key;
+      if (f.node->is_array()) step = std::to_string(f.node->size() - (i + 1 < stack_.size() ? 1 : 0));
+      path += i == 0 ? step : "." + step;
+    }
+    return path;
+  }
+
+  // " bei „path“", or nothing for the document itself.
+  static std::string At(const char* preposition, const std::string& path) {
+    return path.empty() ? std::string() : std::string(" ") + preposition + " " + Quoted(path);
+  }
+
+  bool Refuse(std::string why) {
+    if (failure_.empty()) failure_ = std::move(why);
+    return false;
+  }
+
+  // Puts a value where the parser is: the document itself, a list's end or the field just named.
+  json* Place(json&& v) {
+    if (stack_.empty()) {
+      root_ = std::move(v);
+      return &root_;
+    }
+    json& parent = *stack_.back().node;
+    if (parent.is_array()) {
+      auto& list = parent.get_ref<json::array_t&>();
+      list.push_back(std::move(v));
+      return &list.back();
+    }
+    *slot_ = std::move(v);
+    return slot_;
+  }
+
+  bool Value(json&& v) {
+    if (++values_ > bounds_.maxValues) return Refuse("Die Datei hat zu viele Werte" + MoreThan(bounds_.maxValues));
+    Place(std::move(v));
+    return true;
+  }
+
+  bool Open(json::value_t kind) {
+    if (stack_.size() >= static_cast<std::size_t>(bounds_.maxDepth)) {
+      return Refuse("Die Datei ist zu tief verschachtelt (mehr als " + std::to_string(bounds_.maxDepth) +
+                    " Ebenen" + At("bei", Path()) + ").");
+    }
+    if (++containers_ > bounds_.maxContainers) {
+      return Refuse("Die Datei hat zu viele Objekte und Listen" + MoreThan(bounds_.maxContainers));
+    }
+    stack_.push_back(Frame{Place(json(kind)), {}});
+    return true;
+  }
+
+  bool Close() {
+    stack_.pop_back();
+    return true;
+  }
+
+  json& root_;
+  const JsonBounds& bounds_;
+  std::vector<Frame> stack_;
+  json* slot_ = nullptr;
+  std::size_t values_ = 0;
+  std::size_t containers_ = 0;
+  std::size_t keys_ = 0;
+  std::string failure_;
+};
+
+}  // namespace
+
+Outcome<json> ReadBoundedJson(std::string_view text, const JsonBounds& bounds) {
+  const std::size_t longToken = FirstLongToken(text, bounds.maxTokenBytes);
+  if (longToken != std::string_view::npos) {
+    return Failure{"", "Die Datei hat bei Byte " + std::to_string(longToken) +
+                           " einen Text oder eine Zahl, die zu lang ist (mehr als " +
+                           std::to_string(bounds.maxTokenBytes) + " Bytes)."};
+  }
+  json root;
+  BoundedBuilder builder(root, bounds);
+  if (!json::sax_parse(text.begin(), text.end(), &builder)) return Failure{"", builder.failure()};
+  return Outcome<json>(std::move(root));
+}
+
+}  // namespace lamvero

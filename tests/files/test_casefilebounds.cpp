@@ -1,0 +1,126 @@
+// Hostile case files: whatever their shape, the reader refuses them in time
+// proportional to their size and with memory bounded by what the largest sound
+// file takes. Each shape is one a sound file never has in such numbers.
+
+#include <gtest/gtest.h>
+#include <sys/resource.h>
+#include <sys/wait.h>
+#include <unistd.h>
+
+#include <chrono>
+#include <cstdio>
+#include <functional>
+#include <string>
+#include <vector>
+
+#include "files/casefile.h"
+
+namespace lamvero {
+namespace {
+
+#if defined(__SANITIZE_ADDRESS__) || defined(__SANITIZE_THREAD__)
+constexpr bool kSanitized = true;
+#else
+constexpr bool kSanitized = false;
+#endif
+
+// `head`, then `item` until the text has `bytes` bytes, then `tail`.
+std::string Repeated(const std::string& head, const std::string& item, const std::string& tail, std::size_t bytes) {
+  std::string text = head;
+  text.reserve(bytes + tail.size() + item.size());
+  while (text.size() + item.size() + tail.size() <= bytes) text += item;
+  return text + tail;
+}
+
+std::string ManyKeys(std::size_t bytes) {
+  std::string text = "{\"format\": \"lamvero-case\"";
+  for (std::size_t k = 0; text.size() < bytes; ++k) text += ",\"k" + std::to_string(k) + "\":0";
+  return text + "}";
+}
+
+struct Shape {
+  const char* what;
+  std::function<std::string(std::size_t bytes)> make;
+  const char* refusal;  // part of the message, once the file is large enough to reach the bound
+};
+
+const std::vector<Shape>& Shapes() {
+  static const std::vector<Shape> shapes = {
+      {"empty objects", [](std::size_t n) { return Repeated("[", "{},", "{}]", n); }, "zu viele Objekte und Listen"},
+      {"empty lists", [](std::size_t n) { return Repeated("[", "[],", "[]]", n); }, "zu viele Objekte und Listen"},
+      {"deep lists", [](std::size_t n) { return Repeated("{\"a\":", "[", "", n); }, "zu tief verschachtelt"},
+      {"deep objects", [](std::size_t n) { return Repeated("", "{\"a\":", "", n); }, "zu tief verschachtelt"},
+      {"many keys", ManyKeys, "zu viele Feldnamen"},
+      {"numbers", [](std::size_t n) { return Repeated("[", "0,", "0]", n); }, "zu viele Werte"},
+      {"one long number", [](std::size_t n) { return Repeated("[", "1", "]", n); }, "zu lang"},
+      {"one long text", [](std::size_t n) { return Repeated("[\"", "x", "\"]", n); }, "zu lang"},
+      // Texts just short enough, each a comment's length: only the file's size bounds them.
+      {"long texts", [](std::size_t n) { return Repeated("[", "\"" + std::string(kMaxCaseCommentBytes, 'x') + "\",", "0]", n); },
+       "keine Lamvero-Falldatei"},
+  };
+  return shapes;
+}
+
+bool AnyControl(const std::string&) { return true; }
+
+TEST(HostileCaseFiles, AreRefusedInTimeProportionalToTheirSize) {
+  for (const Shape& shape : Shapes()) {
+    const std::string text = shape.make(std::size_t{3} << 20);
+    const auto start = std::chrono::steady_clock::now();
+    const Outcome<CaseFile> read = ReadCaseFileText(text, AnyControl);
+    const std::chrono::duration<double> took = std::chrono::steady_clock::now() - start;
+    ASSERT_FALSE(read) << shape.what;
+    EXPECT_FALSE(read.message().empty()) << shape.what;
+    // A reader that went back over what it read took minutes here; the
+    // sanitizers slow every step, so there only the refusal counts.
+    if (!kSanitized) {
+      EXPECT_LT(took.count(), 1.0) << shape.what;
+    }
+  }
+}
+
+// What reading the text `make` makes adds to the peak memory, in kB, measured
+// in a child process (which keeps this one's memory out of the figure); -2 if
+// the reader did not refuse it with `refusal`.
+long PeakKilobytesAdded(const std::function<std::string()>& make, const std::string& refusal) {
+  int pipeEnds[2];
+  if (pipe(pipeEnds) != 0) return -1;
+  const pid_t child = fork();
+  if (child == 0) {
+    const std::string text = make();
+    rusage before{};
+    getrusage(RUSAGE_SELF, &before);
+    const Outcome<CaseFile> read = ReadCaseFileText(text, AnyControl);
+    const bool refused = !read && read.message().find(refusal) != std::string::npos;
+    rusage after{};
+    getrusage(RUSAGE_SELF, &after);
+    const long added = refused ? after.ru_maxrss - before.ru_maxrss : -2;
+    if (write(pipeEnds[1], &added, sizeof added) != sizeof added) _exit(1);
+    _exit(0);
+  }
+  close(pipeEnds[1]);
+  long added = -1;
+  if (read(pipeEnds[0], &added, sizeof added) != sizeof added) added = -1;
+  close(pipeEnds[0]);
+  int status = 0;
+  waitpid(child, &status, 0);
+  return added;
+}
+
+TEST(HostileCaseFiles, TakeNoMoreMemoryThanTheLargestSoundFile) {
+  // The sanitizers keep freed memory back and add their own: the figure would say nothing.
+  if (kSanitized) GTEST_SKIP() << "memory is measured without sanitizers";
+  const std::size_t bytes = std::size_t{32} << 20;
+  // Reading the largest sound file takes less than its text (the series as
+  // numbers take less than as digits); no file may make the reader take more.
+  const long bound = static_cast<long>(kMaxCaseFileBytes >> 10);
+  for (const Shape& shape : Shapes()) {
+    const long added = PeakKilobytesAdded([&] { return shape.make(bytes); }, shape.refusal);
+    ASSERT_NE(added, -2) << shape.what << " was not refused for its shape";
+    ASSERT_GE(added, 0) << shape.what << ": the child failed";
+    EXPECT_LT(added, bound) << shape.what;
+  }
+}
+
+}  // namespace
+}  // namespace lamvero
