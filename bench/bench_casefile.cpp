@@ -1,7 +1,10 @@
 // Case files and the series table of the default run: writing and reading
-// the text with all series, and the size it comes to.
+// the text with all series, and the size it comes to; refusing hostile files.
 
 #include <benchmark/benchmark.h>
+
+#include <cstdint>
+#include <string>
 
 #include "files/casefile.h"
 #include "files/csvexport.h"
@@ -61,6 +64,30 @@ void BM_SeriesCsvGerman(benchmark::State& state) {
   state.counters["table_MB"] = static_cast<double>(bytes) / (1 << 20);
 }
 BENCHMARK(BM_SeriesCsvGerman)->Unit(benchmark::kMillisecond);
+
+// Refusing a hostile file of state.range(0) MB: empty objects in a list, or
+// numbers (parsed up to the most values a sound file holds). Time in
+// proportion to the size.
+std::string HostileText(int shape, std::size_t bytes) {
+  const std::string item = shape == 0 ? "{}," : "0,";
+  std::string text = "[";
+  while (text.size() + item.size() + 2 < bytes) text += item;
+  return text + "0]";
+}
+
+void BM_RefuseHostileCaseFile(benchmark::State& state) {
+  const std::string text = HostileText(static_cast<int>(state.range(1)), static_cast<std::size_t>(state.range(0)) << 20);
+  for (auto _ : state) {
+    const Outcome<CaseFile> read = ReadCaseFileText(text, nullptr);
+    if (read) {
+      state.SkipWithError("a hostile file was read");
+      return;
+    }
+  }
+  state.SetBytesProcessed(static_cast<std::int64_t>(state.iterations()) * static_cast<std::int64_t>(text.size()));
+}
+BENCHMARK(BM_RefuseHostileCaseFile)->ArgsProduct({{3, 24}, {0, 1}})->ArgNames({"MB", "numbers"})
+    ->Unit(benchmark::kMillisecond);
 
 }  // namespace
 }  // namespace lamvero
