@@ -61,6 +61,7 @@ class BoundedBuilder {
   bool number_float(json::number_float_t v, const std::string&) { return Value(json(v)); }
   bool string(std::string& v) {
     if (v.size() > bounds_.maxStringBytes) return Refuse("Der Text" + At("bei", Path()) + TooLong(v.size()));
+    if (!CountText(v.size())) return false;
     return Value(json(std::move(v)));
   }
   bool binary(json::binary_t&) { return Refuse("Die Datei enthält Binärdaten."); }  // never in a JSON text
@@ -73,6 +74,7 @@ class BoundedBuilder {
   bool key(std::string& k) {
     if (++keys_ > bounds_.maxKeys) return Refuse("Die Datei hat zu viele Feldnamen" + MoreThan(bounds_.maxKeys));
     if (k.size() > bounds_.maxStringBytes) return Refuse("Ein Feldname" + At("in", Path(false)) + TooLong(k.size()));
+    if (!CountText(k.size())) return false;
     auto& object = stack_.back().node->get_ref<json::object_t&>();
     const auto [at, inserted] = object.emplace(k, nullptr);
     stack_.back().key = std::move(k);
@@ -141,6 +143,12 @@ class BoundedBuilder {
     return slot_;
   }
 
+  bool CountText(std::size_t bytes) {
+    textBytes_ += bytes;
+    if (textBytes_ <= bounds_.maxTextBytes) return true;
+    return Refuse("Die Datei hat zu viel Text (mehr als " + std::to_string(bounds_.maxTextBytes) + " Bytes).");
+  }
+
   bool Value(json&& v) {
     if (++values_ > bounds_.maxValues) return Refuse("Die Datei hat zu viele Werte" + MoreThan(bounds_.maxValues));
     Place(std::move(v));
@@ -171,6 +179,7 @@ class BoundedBuilder {
   std::size_t values_ = 0;
   std::size_t containers_ = 0;
   std::size_t keys_ = 0;
+  std::size_t textBytes_ = 0;
   std::string failure_;
 };
 

@@ -2,8 +2,9 @@
 // JSON read into a document within bounds: the reader stops at the first
 // bound a text exceeds, so that a hostile or broken file takes time in
 // proportion to its size and no more memory than the largest sound one. Every
-// value, every object and list (empty ones too) and every field name is
-// counted; a field name that appears twice in one object is refused.
+// value, every object and list (empty ones too), every field name and every
+// byte of text is counted; a field name that appears twice in one object is
+// refused.
 
 #include <cstddef>
 #include <nlohmann/json.hpp>
@@ -19,6 +20,7 @@ struct JsonBounds {
   std::size_t maxContainers;     // objects and lists
   std::size_t maxKeys;           // field names, all objects together
   std::size_t maxStringBytes;    // a text or a field name, as read
+  std::size_t maxTextBytes;      // all texts and field names together, as read
   std::size_t maxTokenBytes;     // a text (escapes and quotes included) or a number, as written
 };
 

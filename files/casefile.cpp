@@ -58,13 +58,16 @@ constexpr std::size_t kMaxControls = 10000;
 // (run.accuracy.results.N.values), its values are mostly the series (every
 // one full), its objects and lists and its field names mostly the controls
 // (an object with a colour list, and three fields, for each); its longest text
-// is the comment, written at most six bytes to a character (\u001F).
+// is the comment, written at most six bytes to a character (\u001F); its
+// texts together are mostly the messages, at their longest, and as much again
+// for the rest.
 constexpr JsonBounds kCaseBounds{
     8,
     RunSeries::kCount * kSeriesCapacity + 1000000,
     2 * kMaxControls + 10000,
     4 * kMaxControls + 10000,
     kMaxCaseCommentBytes,
+    2 * kMaxMessages * kMaxCaseTextBytes,
     6 * kMaxCaseCommentBytes + 2,
 };
 

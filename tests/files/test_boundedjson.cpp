@@ -16,7 +16,7 @@ namespace {
 using nlohmann::json;
 
 // Small bounds, so that each case sits just at or just beyond one of them.
-constexpr JsonBounds kSmall{3, 5, 4, 4, 8, 12};
+constexpr JsonBounds kSmall{3, 5, 4, 4, 8, 20, 12};
 
 std::string Refusal(const std::string& text) {
   const Outcome<json> read = ReadBoundedJson(text, kSmall);
@@ -37,6 +37,7 @@ TEST(BoundedJson, EachBoundStopsTheReaderJustBeyondIt) {
       {"[[], [], [], []]", "zu viele Objekte und Listen (mehr als 4)"},
       {"[{}, {}, {}, {}]", "zu viele Objekte und Listen"},
       {R"({"a": {}, "b": {}, "c": {}, "d": {}})", "zu viele Objekte und Listen"},
+      {R"(["12345678", "1234567", {"abcdef": 1}])", "zu viel Text (mehr als 20 Bytes)"},
       {R"({"a": 1, "b": 2, "c": 3, "d": 4, "e": 5})", "zu viele Feldnamen (mehr als 4)"},
       {R"([{"a": 1, "b": 1}, {"a": 1, "b": 1, "c": 1}])", "zu viele Feldnamen"},
       {R"({"a": [1, {"b": "123456789"}]})", "Der Text bei „a.1.b“ ist zu lang (9 Bytes, höchstens 8)"},
@@ -62,6 +63,7 @@ TEST(BoundedJson, TextsAtTheBoundsReadAsThePlainParserReadsThem) {
   for (const char* text : {
            "[[[]]]",                                          // three deep
            "[1, 2.5, null, true, \"12345678\"]",              // five values, the longest text
+           R"(["12345678", "1234567", {"abcde": 1}])",        // twenty bytes of text
            R"([[], {"a": [], "b": 1, "c": 2, "d": 3}])",       // four objects and lists, four names
            R"({"a": 1, "b": {"a": 2, "b": 3}})",              // the same names in different objects
            R"(["\"\"\"\"\""])",                               // ten bytes written, five read
