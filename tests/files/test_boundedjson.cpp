@@ -33,7 +33,6 @@ TEST(BoundedJson, EachBoundStopsTheReaderJustBeyondIt) {
       {"[[[[]]]]", "zu tief verschachtelt (mehr als 3 Ebenen bei „0.0.0“)"},
       {R"({"a": {"b": [{}]}})", "zu tief verschachtelt (mehr als 3 Ebenen bei „a.b.0“)"},
       {"[1, 2, 3, 4, 5, 6]", "zu viele Werte (mehr als 5)"},
-      {"[null, true, false, 1.5, \"x\", -1]", "zu viele Werte"},
       {"[[], [], [], []]", "zu viele Objekte und Listen (mehr als 4)"},
       {"[{}, {}, {}, {}]", "zu viele Objekte und Listen"},
       {R"({"a": {}, "b": {}, "c": {}, "d": {}})", "zu viele Objekte und Listen"},
@@ -46,11 +45,9 @@ TEST(BoundedJson, EachBoundStopsTheReaderJustBeyondIt) {
       {R"(["12345678901\"3"])", "bei Byte 1 einen Text"},
       {"[1, truefalsetrue]", "bei Byte 4"},
       {R"({"a": {"b": 1, "b": 2}})", "Das Feld „a.b“ steht zweimal in der Datei."},
-      {R"({"a": 1, "a": 1})", "Das Feld „a“ steht zweimal"},
       {"{\"x\\u0001\\t\": {\"k\": 1, \"k\": 2}}", "Das Feld „xU+0001\\t.k“ steht zweimal"},
       {"[1, 2", "kein gültiges JSON (Fehler bei Byte"},
       {"\"123456789\"", "Der Text ist zu lang"},
-      {"", "kein gültiges JSON"},
       {"[1] [2]", "kein gültiges JSON"},
   };
   for (const Case& c : cases) {
