@@ -8,6 +8,9 @@
 #include <filesystem>
 #include <system_error>
 
+#include <cerrno>
+
+#include "disk/fileerrors.h"
 #include "files/csvexport.h"
 #include "inputs/inputcheck.h"
 #include "present/controltable.h"
@@ -52,6 +55,13 @@ Status CheckReadable(const QString& path) {
   return error ? Status(Done{}) : CheckCaseFileSize(size);
 }
 
+// Why writing f failed: the cause errno named at the failure, where the user
+// can act on it, else what f says.
+QString WriteFailure(const QFileDevice& f, int code) {
+  const std::string text = FileErrorText(code);
+  return text.empty() ? f.errorString() : QString::fromStdString(text);
+}
+
 }  // namespace
 
 QString ProgramName() { return QStringLiteral("Lamvero " LAMVERO_VERSION); }
@@ -89,16 +99,21 @@ Status SaveFileAtomically(const QString& path, const std::function<bool(const By
   if (QFileInfo(path).isDir()) return Cannot(cannot, QStringLiteral("Das ist ein Ordner."));
   QSaveFile f(path);
   if (!f.open(QIODevice::WriteOnly)) return Cannot(cannot, f.errorString() + QLatin1Char('.'));
-  const bool written = produce([&f](std::string_view bytes) {
-    return f.write(bytes.data(), static_cast<qint64>(bytes.size())) == static_cast<qint64>(bytes.size());
+  int code = 0;  // errno as the failing write left it
+  const bool written = produce([&f, &code](std::string_view bytes) {
+    const bool whole = f.write(bytes.data(), static_cast<qint64>(bytes.size())) == static_cast<qint64>(bytes.size());
+    if (!whole) code = errno;
+    return whole;
   });
   if (!written) {
-    const QString reason = f.errorString();
+    const QString reason = WriteFailure(f, code);
     f.cancelWriting();
     return Cannot(cannot, reason + QStringLiteral(". Eine bisherige Datei bleibt unverändert."));
   }
+  errno = 0;
   if (!f.commit()) {
-    return Cannot(cannot, f.errorString() + QStringLiteral(". Eine bisherige Datei bleibt unverändert."));
+    code = errno;
+    return Cannot(cannot, WriteFailure(f, code) + QStringLiteral(". Eine bisherige Datei bleibt unverändert."));
   }
   return Done{};
 }

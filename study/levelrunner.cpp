@@ -58,18 +58,29 @@ std::vector<LevelRun> RunLevels(const std::vector<InputTexts>& levels, const Lev
   std::vector<LevelRun> runs(levels.size());
   std::atomic<std::size_t> next{0};
   std::mutex doneMutex;
+  std::exception_ptr error;  // the first that ended a worker; guarded by doneMutex
   auto work = [&] {
-    for (std::size_t i = next++; i < levels.size(); i = next++) {
-      runs[i] = RunOneLevel(levels[i], options);
+    try {
+      for (std::size_t i = next++; i < levels.size(); i = next++) {
+        runs[i] = RunOneLevel(levels[i], options);
+        const std::lock_guard<std::mutex> lock(doneMutex);
+        if (options.levelDone) options.levelDone();
+      }
+    } catch (...) {  // nothing may leave a thread: no further level starts, the caller gets the error
+      next = levels.size();
       const std::lock_guard<std::mutex> lock(doneMutex);
-      if (options.levelDone) options.levelDone();
+      if (!error) error = std::current_exception();
     }
   };
   const std::size_t workers = std::min<std::size_t>(std::max(options.threads, 1u), levels.size());
   std::vector<std::thread> threads;
-  for (std::size_t w = 1; w < workers; ++w) threads.emplace_back(work);
+  try {
+    for (std::size_t w = 1; w < workers; ++w) threads.emplace_back(work);
+  } catch (...) {  // fewer threads than asked for: the ones there are do the work
+  }
   work();  // the calling thread is one of the workers
   for (std::thread& t : threads) t.join();
+  if (error) std::rethrow_exception(error);
   return runs;
 }
 

@@ -2,6 +2,7 @@
 
 #include <cmath>
 
+#include "study/levelrunner.h"
 #include "text/csvformat.h"
 #include "text/parsenumber.h"
 
@@ -21,6 +22,21 @@ std::vector<InputTexts> RefinementLevels(const InputTexts& base, int refinements
     levels.push_back(level);
   }
   return levels;
+}
+
+Status CheckRefinementLevels(const std::vector<InputTexts>& levels) {
+  for (std::size_t k = 0; k < levels.size(); ++k) {
+    const Status fits = LevelFits(k, levels[k]);
+    if (fits) continue;
+    std::string why = fits.failure().reason;
+    if (k > 0) {
+      why += why.empty() || why.back() != '.' ? ". " : " ";
+      why += k == 1 ? "Schon die erste Verfeinerung ist nicht zulässig."
+                    : "--refine=" + std::to_string(k - 1) + " ist die feinste zulässige Stufe.";
+    }
+    return Failure{fits.failure().where, why};
+  }
+  return Done{};
 }
 
 }  // namespace lamvero

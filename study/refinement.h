@@ -8,6 +8,7 @@
 #include <vector>
 
 #include "inputs/inputs.h"
+#include "text/outcome.h"
 
 namespace lamvero {
 
@@ -20,6 +21,12 @@ constexpr int kMaxRefinements = 5;
 // divided by 2^k (exact in binary), written in their shortest form with a
 // decimal comma ("0,5" -> "0,25" -> "0,125").
 std::vector<InputTexts> RefinementLevels(const InputTexts& base, int refinements);
+
+// Whether every level can run (study/levelrunner.h LevelFits: the input check
+// under extended limits and the machine's memory), said before any runs. The
+// failure names the first level that cannot and the finest one that can
+// ("--refine=2 ist die feinste zulässige Stufe").
+Status CheckRefinementLevels(const std::vector<InputTexts>& levels);
 
 // The text of a step's value divided by 2^halvings, as the input box reads it
 // back ("0,5", 2 -> "0,125"); a text that is no number gives "NaN".

@@ -9,6 +9,9 @@ Outcome<StudyPlan> StudyPlan::Make(InputTexts base, CaseTable table, std::vector
   StudyPlan p;
   const bool hasTable = !table.columns.empty() || !table.rows.empty();
   if (hasTable && table.rows.empty()) return Failure{"", "die Falltabelle enthält keinen Fall"};
+  if (table.rows.size() > kMaxStudyCases) {
+    return Failure{"", "die Falltabelle hat mehr als " + std::to_string(kMaxStudyCases) + " Fälle"};
+  }
   for (std::size_t r = 0; r < table.rows.size(); ++r) {
     if (table.rows[r].size() != table.columns.size()) {
       return Failure{"", "Fall " + std::to_string(r + 1) + " der Tabelle hat " + std::to_string(table.rows[r].size()) +

@@ -56,6 +56,17 @@ struct StudyQueue {
     changed_.notify_one();
   }
 
+  // A worker could not go on (no memory for the queue, inputs that could not
+  // be made): the study ends and the calling thread rethrows the first such error.
+  void fail(std::exception_ptr error) {
+    {
+      const std::lock_guard<std::mutex> lock(mutex_);
+      if (!error_) error_ = std::move(error);
+      requestCancel();
+    }
+    changed_.notify_one();
+  }
+
   void workerExited() {
     {
       const std::lock_guard<std::mutex> lock(mutex_);
@@ -78,6 +89,7 @@ struct StudyQueue {
   std::size_t finishedCount_ = 0;
   unsigned workersExited_ = 0;
   std::size_t handed_ = 0;
+  std::exception_ptr error_;
 
   const std::size_t count_;
   const std::size_t lookAhead_;
@@ -91,20 +103,61 @@ void Work(StudyQueue& queue, const std::function<InputTexts(std::size_t)>& input
   runOptions.stop = &queue.cancel();
   runOptions.limits = limits;
   std::size_t ordinal = 0;
-  while (queue.take(ordinal)) {
-    const InputTexts inputs = inputsOf(ordinal);
-    CaseSummary summary;
-    try {
-      summary = SummarizeRun(RunCase(inputs, events, runOptions));
-    } catch (const std::exception& e) {  // no memory for a run state: this case fails, the study goes on
-      summary.inputs = inputs;
-      summary.outcome = RunOutcome::Failed;
-      summary.messages = {std::string("Lauf nicht möglich: ") + e.what()};
-      summary.values.fill(std::numeric_limits<double>::quiet_NaN());
+  try {
+    while (queue.take(ordinal)) {
+      const InputTexts inputs = inputsOf(ordinal);
+      CaseSummary summary;
+      try {
+        summary = SummarizeRun(RunCase(inputs, events, runOptions));
+      } catch (const std::exception& e) {  // no memory for a run state: this case fails, the study goes on
+        summary.inputs = inputs;
+        summary.outcome = RunOutcome::Failed;
+        summary.messages = {std::string("Lauf nicht möglich: ") + e.what()};
+        summary.values.fill(std::numeric_limits<double>::quiet_NaN());
+      }
+      queue.finish(ordinal, std::move(summary));
     }
-    queue.finish(ordinal, std::move(summary));
+  } catch (...) {  // nothing may leave a thread: the study ends, the caller gets the error
+    queue.fail(std::current_exception());
   }
   queue.workerExited();
+}
+
+// Hands the summaries to the observer in case order as the workers finish
+// them; returns how many were handed over.
+std::size_t HandOver(StudyQueue& queue, std::size_t count, unsigned workers, StudyObserver& observer,
+                     const StopRequest* stop) {
+  std::size_t handed = 0;
+  std::unique_lock<std::mutex> lock(queue.mutex_);
+  while (handed < count) {
+    if (stop && stop->requested()) queue.requestCancel();
+    if (queue.cancel().requested()) break;
+    const auto it = queue.finished_.find(handed);
+    if (it != queue.finished_.end()) {
+      CaseSummary summary = std::move(it->second);
+      queue.finished_.erase(it);
+      const std::size_t finished = queue.finishedCount_;
+      lock.unlock();
+      const bool goOn = observer.caseDone(handed, std::move(summary));
+      ++handed;
+      observer.progress(finished, count);
+      if (goOn) queue.handedUpTo(handed);
+      lock.lock();
+      if (!goOn) {
+        queue.requestCancel();
+        break;
+      }
+      continue;
+    }
+    if (queue.workersExited_ == workers) break;  // cannot happen unless cancelled; never wait forever
+    const std::size_t finished = queue.finishedCount_;
+    if (queue.changed_.wait_for(lock, kProgressInterval) == std::cv_status::timeout) {
+      lock.unlock();
+      observer.progress(finished, count);
+      lock.lock();
+    }
+  }
+  return handed;
 }
 
 }  // namespace
@@ -116,42 +169,22 @@ std::size_t RunStudy(std::size_t count, const std::function<InputTexts(std::size
   const unsigned workers =
       static_cast<unsigned>(std::min<std::size_t>(std::max(options.jobs, 1u), count));
   std::vector<std::thread> threads;
-  threads.reserve(workers);
-  for (unsigned w = 0; w < workers; ++w) threads.emplace_back(Work, std::ref(queue), std::cref(inputsOf), std::cref(options.limits));
-
   std::size_t handed = 0;
-  {
-    std::unique_lock<std::mutex> lock(queue.mutex_);
-    while (handed < count) {
-      if (options.stop && options.stop->requested()) queue.requestCancel();
-      if (queue.cancel().requested()) break;
-      const auto it = queue.finished_.find(handed);
-      if (it != queue.finished_.end()) {
-        CaseSummary summary = std::move(it->second);
-        queue.finished_.erase(it);
-        const std::size_t finished = queue.finishedCount_;
-        lock.unlock();
-        const bool goOn = observer.caseDone(handed, std::move(summary));
-        ++handed;
-        observer.progress(finished, count);
-        if (goOn) queue.handedUpTo(handed);
-        lock.lock();
-        if (!goOn) {
-          queue.requestCancel();
-          break;
-        }
-        continue;
-      }
-      if (queue.workersExited_ == workers) break;  // cannot happen unless cancelled; never wait forever
-      const std::size_t finished = queue.finishedCount_;
-      if (queue.changed_.wait_for(lock, kProgressInterval) == std::cv_status::timeout) {
-        lock.unlock();
-        observer.progress(finished, count);
-        lock.lock();
-      }
+  std::exception_ptr error;
+  try {
+    threads.reserve(workers);
+    for (unsigned w = 0; w < workers; ++w) {
+      threads.emplace_back(Work, std::ref(queue), std::cref(inputsOf), std::cref(options.limits));
     }
+    handed = HandOver(queue, count, static_cast<unsigned>(threads.size()), observer, options.stop);
+  } catch (...) {  // the observer's, or no thread to be had: the workers stop before it goes on
+    error = std::current_exception();
+    const std::lock_guard<std::mutex> lock(queue.mutex_);
+    queue.requestCancel();
   }
   for (std::thread& t : threads) t.join();
+  if (!error) error = queue.error_;
+  if (error) std::rethrow_exception(error);
   return handed;
 }
 

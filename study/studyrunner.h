@@ -37,7 +37,10 @@ struct StudyRunOptions {
 
 // Runs cases 0 .. count-1 with the inputs inputsOf(ordinal), which is called
 // on the worker threads. Returns how many summaries were handed over: count,
-// unless the observer or the stop request ended the study early.
+// unless the observer or the stop request ended the study early. An exception
+// from inputsOf, the observer or a worker's bookkeeping ends the study and is
+// rethrown here once every worker has stopped (a run that throws is a failed
+// case instead).
 std::size_t RunStudy(std::size_t count, const std::function<InputTexts(std::size_t)>& inputsOf,
                      StudyObserver& observer, const StudyRunOptions& options = {});
 

@@ -5,6 +5,7 @@
 #include <CLI/CLI.hpp>
 
 #include "run/runrecord.h"
+#include "tools/fileidentity.h"
 
 namespace lamvero {
 
@@ -22,13 +23,26 @@ void CaseFileOptions::registerWith(CLI::App& app) {
 
 CsvDialect CaseFileOptions::dialect() const { return CsvDialectNamed(csvDialect).value_or(CsvDialect::Plain); }
 
-Status OutputPathUsable(const OutputPath& output, const std::vector<OutputPath>& earlier) {
+Status OutputPathUsable(const OutputPath& output, const std::vector<OutputPath>& earlier,
+                        const std::vector<OutputPath>& inputs) {
   if (output.path.empty()) return Failure{output.option, "der Dateiname ist leer."};
-  if (output.path == "-") return Done{};
-  const QString absolute = QFileInfo(QString::fromStdString(output.path)).absoluteFilePath();
+  const std::optional<FileIdentity> file = FileIdentity::Of(output.path);
+  if (!file) return Done{};  // stdout on a terminal, a pipe or a device
+  const auto same = [&](const OutputPath& other) {
+    if (output.path == "-" && other.path == "-") return false;  // stdout once, as --series - or the rows
+    const std::optional<FileIdentity> otherFile = FileIdentity::Of(other.path);
+    return otherFile && *otherFile == *file;
+  };
   for (const OutputPath& other : earlier) {
-    if (other.path != "-" && QFileInfo(QString::fromStdString(other.path)).absoluteFilePath() == absolute) {
-      return Failure{"", output.option + " und " + other.option + " schreiben beide in " + output.path + "."};
+    if (same(other)) {
+      const std::string& path = output.path == "-" ? other.path : output.path;
+      return Failure{"", output.option + " und " + other.option + " schreiben beide in " + path + "."};
+    }
+  }
+  for (const OutputPath& input : inputs) {
+    if (input.path != "-" && same(input)) {  // "-" as an input is stdin
+      return Failure{"", output.option + " würde die Eingabe von " + input.option + " überschreiben: beide nennen " +
+                             input.path + "."};
     }
   }
   return Done{};

@@ -30,14 +30,23 @@ struct CaseFileOptions {
 };
 
 // An output the runner is asked to write: the option and its path.
+// A file the runner reads is named the same way ("--inputs" and its path).
 struct OutputPath {
   std::string option;  // "--save"
   std::string path;
 };
 
+// stdout as an output beside the files, for the checks below.
+inline const OutputPath kStdoutPath{"stdout", "-"};
+
 // Whether an output may be asked for beside the earlier ones: a path that is
-// not empty and no file another output writes too. A failure is a usage error.
-Status OutputPathUsable(const OutputPath& output, const std::vector<OutputPath>& earlier);
+// not empty, no file another output writes too and no file the command reads
+// (inputs: --inputs, --cases, the parts of --merge). Paths are compared as
+// files (tools/fileidentity.h); "-" is stdout, which clashes only when it is
+// redirected into one of those files. A failure is a usage error naming both
+// options.
+Status OutputPathUsable(const OutputPath& output, const std::vector<OutputPath>& earlier,
+                        const std::vector<OutputPath>& inputs);
 
 // Whether the output's file can be written: an existing folder, writable;
 // "-" (stdout) passes.

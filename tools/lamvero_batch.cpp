@@ -5,12 +5,14 @@
 // picture as PNG and the case with its run as a case file.
 
 #include <fcntl.h>
+#include <sys/stat.h>
 #include <unistd.h>
 
 #include <QApplication>
 #include <QImage>
 #include <QPixmap>
 #include <algorithm>
+#include <cerrno>
 #include <charconv>
 #include <chrono>
 #include <cmath>
@@ -51,6 +53,7 @@
 #include "tools/fieldnames.h"
 #include "tools/jsonoutput.h"
 #include "disk/casefiles.h"
+#include "disk/fileerrors.h"
 #include "present/controltable.h"
 #include "ui/calculator/mainwindow.h"
 #include "ui/calculator/qtdisplay.h"
@@ -86,17 +89,28 @@ bool KeepOpen(int fd) {
   return false;
 }
 
-// Everything written to stdout has reached it.
-bool StdoutWritten(bool wasOpen) {
+// The cause of a failed write to stdout, taken right after the writing
+// (errno means something only when the stream has failed).
+int StdoutErrno() { return std::ferror(stdout) ? errno : 0; }
+
+// Nothing when everything written to stdout has reached it; otherwise the
+// message, with the cause where the user can act on it: that of the last
+// flush, or writeErrno (StdoutErrno() after the writing) when the failed
+// buffer was written before.
+std::optional<std::string> StdoutLost(bool wasOpen, int writeErrno) {
   std::cout.flush();
+  errno = 0;
   const bool flushed = std::fflush(stdout) == 0;
-  return wasOpen && flushed && static_cast<bool>(std::cout) && !std::ferror(stdout);
+  const int code = flushed ? writeErrno : errno;
+  if (wasOpen && flushed && static_cast<bool>(std::cout) && !std::ferror(stdout)) return std::nullopt;
+  return "die Ausgabe auf stdout ließ sich nicht schreiben" + FileErrorSuffix(wasOpen ? code : 0) + ".";
 }
 
 // The status after --help or --version: 0, or 1 when the text was lost.
 int HelpWritten(bool stdoutOpen) {
-  if (StdoutWritten(stdoutOpen)) return kExitCompleted;
-  std::cerr << "lamvero-batch: die Ausgabe auf stdout ließ sich nicht schreiben.\n";
+  const std::optional<std::string> lost = StdoutLost(stdoutOpen, StdoutErrno());
+  if (!lost) return kExitCompleted;
+  std::cerr << "lamvero-batch: " << *lost << "\n";
   return kExitFileError;
 }
 
@@ -177,6 +191,7 @@ class BatchCommand {
   Status applyAssignments();
   Status chooseAirIntegration();
   std::vector<std::string> singleRunOutputs() const;
+  std::vector<OutputPath> inputFiles() const;
   std::optional<int> checkOutputs() const;
   std::optional<int> checkInputs();
   void fileError(const std::string& message);
@@ -242,6 +257,12 @@ Status BatchCommand::checkOptionCombination() const {
 
 Status BatchCommand::readCaseFile() {
   if (!given("--inputs")) return Done{};
+  // Opening a FIFO without a writer would wait for ever, and a device may never end.
+  struct stat st {};
+  if (::stat(r_.files.inputsPath.c_str(), &st) == 0 && !S_ISREG(st.st_mode) && !S_ISDIR(st.st_mode)) {
+    return Failure{"Die Datei „" + r_.files.inputsPath + "“ kann nicht geöffnet werden",
+                   "Das ist keine gewöhnliche Datei (ein Gerät oder eine Pipe)."};
+  }
   Outcome<CaseFile> read = ReadCaseFile(QString::fromStdString(r_.files.inputsPath));
   if (!read) return read.failure();
   caseFile_ = std::move(read).value();
@@ -292,6 +313,12 @@ std::vector<std::string> BatchCommand::singleRunOutputs() const {
   return outputs;
 }
 
+// The files the command reads, which no output may name.
+std::vector<OutputPath> BatchCommand::inputFiles() const {
+  if (!given("--inputs")) return {};
+  return {{"--inputs", r_.files.inputsPath}};
+}
+
 std::optional<int> BatchCommand::check() {
   if (const Status combination = checkOptionCombination(); !combination) return usage(combination.message());
   if (const Status read = readCaseFile(); !read) {
@@ -307,7 +334,7 @@ std::optional<int> BatchCommand::check() {
     return kExitUsageOrRefused;
   }
   if (StudyRequested(r_.study)) {
-    return RunStudyCommand(r_.study, inputs_, r_.files.dialect(), singleRunOutputs(), stdoutOpen_);
+    return RunStudyCommand(r_.study, inputs_, r_.files.dialect(), {singleRunOutputs(), inputFiles(), stdoutOpen_});
   }
   if (const std::optional<int> ended = checkOutputs()) return ended;
   if (const std::optional<int> ended = checkInputs()) return ended;
@@ -371,14 +398,16 @@ std::string BatchCommand::accuracyMembers(const RunRecord& record) {
 std::optional<int> BatchCommand::checkOutputs() const {
   // A PDF is no stream for a terminal or a pipe.
   if (given("--report") && r_.reportPath == "-") return usage("--report: der Bericht geht nur in eine Datei, nicht auf stdout.");
+  // The rows go to stdout unless --series - takes it.
   std::vector<OutputPath> outputs;
+  if (!seriesToStdout()) outputs.push_back(kStdoutPath);
   if (given("--series")) outputs.push_back({"--series", r_.seriesPath});
   if (given("--png")) outputs.push_back({"--png", r_.pngPath});
   if (given("--save")) outputs.push_back({"--save", r_.files.savePath});
   if (given("--report")) outputs.push_back({"--report", r_.reportPath});
   std::vector<OutputPath> earlier;
   for (const OutputPath& output : outputs) {
-    if (const Status usable = OutputPathUsable(output, earlier); !usable) return usage(usable.message());
+    if (const Status usable = OutputPathUsable(output, earlier, inputFiles()); !usable) return usage(usable.message());
     if (const Status writable = OutputPathWritable(output); !writable) {
       std::cerr << "lamvero-batch: " << writable.message() << "\n";
       return kExitFileError;
@@ -402,7 +431,7 @@ std::optional<int> BatchCommand::checkInputs() {
   }
   for (const InputProblem& p : problems) std::cerr << "Eingabe abgelehnt: " << p.text << "\n";
   if (r_.json) std::cout << RefusedJson(problems, inputs_, warnings_);
-  if (!StdoutWritten(stdoutOpen_)) std::cerr << "lamvero-batch: die Ausgabe auf stdout ließ sich nicht schreiben.\n";
+  if (const std::optional<std::string> lost = StdoutLost(stdoutOpen_, StdoutErrno())) std::cerr << "lamvero-batch: " << *lost << "\n";
   return kExitUsageOrRefused;
 }
 
@@ -448,7 +477,7 @@ void BatchCommand::writeSeries(const RunRecord& record) {
                                           return static_cast<bool>(std::cout);
                                         }) &&
                          std::cout.flush();
-    if (!written) fileError("die Zeitreihen können nicht auf stdout geschrieben werden.");
+    if (!written) fileError("die Zeitreihen können nicht auf stdout geschrieben werden" + FileErrorSuffix(StdoutErrno()) + ".");
   } else if (given("--series")) {
     const Status saved =
         SaveSeriesCsv(QString::fromStdString(r_.seriesPath), record.series, r_.files.dialect(), r_.files.every);
@@ -484,6 +513,7 @@ int BatchCommand::write(const RunResult& result) {
     PrintRows(record);
     if (accuracy_) std::cout << AccuracyLines(*accuracy_);
   }
+  const int stdoutErrno = StdoutErrno();  // before the files are written
   for (const std::string& m : result.messages) std::cerr << "lamvero-batch: " << m << "\n";
   writeSeries(record);
   if (given("--save")) writeCase(record);
@@ -492,7 +522,7 @@ int BatchCommand::write(const RunResult& result) {
         WriteReport(record, r_.reportPath, caseFile_ ? caseFile_->title : "", r_.files.inputsPath);
     if (!written) fileError(written.message());
   }
-  if (!StdoutWritten(stdoutOpen_)) fileError("die Ausgabe auf stdout ließ sich nicht schreiben.");
+  if (const std::optional<std::string> lost = StdoutLost(stdoutOpen_, stdoutErrno)) fileError(*lost);
   if (window_) writePicture();
   return status_;
 }
@@ -511,4 +541,15 @@ int Run(int argc, char** argv) {
 }  // namespace
 }  // namespace lamvero
 
-int main(int argc, char** argv) { return lamvero::Run(argc, argv); }
+// The last resort: whatever was not foreseen ends the program with a message
+// and a failure, never with an abort.
+int main(int argc, char** argv) {
+  try {
+    return lamvero::Run(argc, argv);
+  } catch (const std::exception& e) {
+    std::cerr << "lamvero-batch: interner Fehler: " << e.what() << "\n";
+  } catch (...) {
+    std::cerr << "lamvero-batch: interner Fehler: unbekannte Ausnahme\n";
+  }
+  return lamvero::kExitFileError;
+}

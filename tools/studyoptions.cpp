@@ -4,9 +4,12 @@
 #include <unistd.h>
 
 #include <algorithm>
+#include <cerrno>
 #include <iostream>
+#include <optional>
 #include <thread>
 
+#include "disk/fileerrors.h"
 #include "study/memorybudget.h"
 #include "study/refinement.h"
 #include "study/studyaxis.h"
@@ -38,13 +41,16 @@ class StudyOutput : public StudyObserver {
 
   bool caseDone(std::size_t ordinal, CaseSummary summary) override {
     if (summary.outcome != RunOutcome::Completed) ++incomplete_;
+    errno = 0;
     writeFailed_ = !writer_.writeRow(rowNumber_(ordinal), summary);
+    if (writeFailed_) writeErrno_ = errno;
     return !writeFailed_;
   }
   void progress(std::size_t finished, std::size_t total) override { progress_.update(finished, total); }
 
   std::size_t incomplete() const { return incomplete_; }
   bool writeFailed() const { return writeFailed_; }
+  int writeErrno() const { return writeErrno_; }
 
  private:
   StudyWriter& writer_;
@@ -52,6 +58,7 @@ class StudyOutput : public StudyObserver {
   std::function<std::size_t(std::size_t)> rowNumber_;
   std::size_t incomplete_ = 0;
   bool writeFailed_ = false;
+  int writeErrno_ = 0;  // the cause of the failed write
 };
 
 // The cores this process may run on, as nproc counts them: a batch system's
@@ -158,6 +165,7 @@ Outcome<StudyCases> PlanStudy(const StudyOptions& o, const InputTexts& base, Stu
   StudyCases cases;
   if (o.refinements >= 0) {
     cases.levels = RefinementLevels(base, o.refinements);
+    if (const Status fits = CheckRefinementLevels(cases.levels); !fits) return Failure{"--refine", fits.message()};
     cases.variedFields = {Input::deltaT, Input::Ortsschrittweite};
     return cases;
   }
@@ -193,8 +201,10 @@ Outcome<StudyCases> PlanStudy(const StudyOptions& o, const InputTexts& base, Stu
   return cases;
 }
 
-int OutputLost(const char* after = "") {
-  std::cerr << "lamvero-batch: die Ausgabe (stdout) kann nicht geschrieben werden" << after << "\n";
+// stdout could not be written; code is the errno of the failed write.
+int OutputLost(int code, const char* after = "") {
+  std::cerr << "lamvero-batch: die Ausgabe (stdout) kann nicht geschrieben werden" << FileErrorSuffix(code) << after
+            << "\n";
   return kExitFileError;
 }
 
@@ -208,7 +218,7 @@ int FinishedStatus(std::size_t incomplete, std::size_t count, const char* unit) 
 
 // Puts the parts together on stdout: 2 for a part refused, 1 when stdout
 // cannot be written, 3 when a case did not complete, as in the study itself.
-int MergeParts(const std::vector<std::string>& paths, bool stdoutOpen) {
+int MergeParts(const std::vector<std::string>& paths) {
   std::vector<StudyPartText> parts;
   for (const std::string& path : paths) {
     Outcome<StudyPartText> part = ReadStudyPartFile(path);
@@ -218,8 +228,9 @@ int MergeParts(const std::vector<std::string>& paths, bool stdoutOpen) {
   const Outcome<MergedStudy> merged = MergeStudyParts(parts);
   if (!merged) return Refuse("--merge: " + merged.message());
   const std::string& text = merged->text;
-  if (!stdoutOpen || std::fwrite(text.data(), 1, text.size(), stdout) != text.size() || std::fflush(stdout) != 0) {
-    return OutputLost();
+  errno = 0;
+  if (std::fwrite(text.data(), 1, text.size(), stdout) != text.size() || std::fflush(stdout) != 0) {
+    return OutputLost(errno);
   }
   return FinishedStatus(merged->incomplete, merged->cases, " Fällen");
 }
@@ -246,7 +257,8 @@ int RunCases(const StudyOptions& o, const StudyCases& cases, const StudyLayout& 
                                                                : StudyProgress::Style::Off;
   StudyProgress progress(style);
   StudyOutput output(writer, progress, [&cases](std::size_t i) { return cases.rowNumber(i); });
-  if (!writer.writeMark(cases.partBegin) || !writer.writeHeader()) return OutputLost();
+  errno = 0;
+  if (!writer.writeMark(cases.partBegin) || !writer.writeHeader()) return OutputLost(errno);
   const StopOnSignal signals;
   StudyRunOptions runOptions;
   runOptions.jobs = WorkerThreads(o);
@@ -256,10 +268,10 @@ int RunCases(const StudyOptions& o, const StudyCases& cases, const StudyLayout& 
   const std::size_t written = RunStudy(count, [&cases](std::size_t i) { return cases.inputs(i); }, output, runOptions);
   progress.end();
 
-  if (output.writeFailed()) return OutputLost("; Studie abgebrochen");
+  if (output.writeFailed()) return OutputLost(output.writeErrno(), "; Studie abgebrochen");
   const StudyEnd end{written, output.incomplete(), true, ""};
   if (written < count && signals.signal() != 0) return StoppedBySignal(writer, cases, end, signals.signal());
-  if (!cases.partBegin.empty() && !writer.writeMark(PartEndLine(layout.format, end))) return OutputLost();
+  if (!cases.partBegin.empty() && !writer.writeMark(PartEndLine(layout.format, end))) return OutputLost(errno);
   return FinishedStatus(output.incomplete(), count, cases.refinement() ? " Stufen" : " Fällen");
 }
 
@@ -273,14 +285,26 @@ Status CheckRefinementMemory(const StudyCases& cases, unsigned jobs) {
   return CheckLevelsFit(bytes, jobs, *available);
 }
 
+// stdout must be there for the rows and must not overwrite what the study reads.
+std::optional<int> CheckStudyOutput(const StudyOptions& o, const StudyContext& context) {
+  std::vector<OutputPath> inputs = context.inputFiles;
+  if (!o.casesPath.empty()) inputs.push_back({"--cases", o.casesPath});
+  for (const std::string& part : o.merge) inputs.push_back({"--merge", part});
+  if (const Status usable = OutputPathUsable(kStdoutPath, {}, inputs); !usable) return Refuse(usable.message());
+  if (context.stdoutOpen) return std::nullopt;
+  std::cerr << "lamvero-batch: die Ausgabe auf stdout ließ sich nicht schreiben (stdout ist geschlossen); "
+               "nichts gerechnet.\n";
+  return kExitFileError;
+}
+
 }  // namespace
 
-int RunStudyCommand(const StudyOptions& o, const InputTexts& base, CsvDialect dialect,
-                    const std::vector<std::string>& singleRunOutputs, bool stdoutOpen) {
-  if (const Status combination = CheckStudyCombination(o, singleRunOutputs); !combination) {
+int RunStudyCommand(const StudyOptions& o, const InputTexts& base, CsvDialect dialect, const StudyContext& context) {
+  if (const Status combination = CheckStudyCombination(o, context.singleRunOutputs); !combination) {
     return Refuse(combination.message());
   }
-  if (!o.merge.empty()) return MergeParts(o.merge, stdoutOpen);
+  if (const std::optional<int> ended = CheckStudyOutput(o, context)) return *ended;
+  if (!o.merge.empty()) return MergeParts(o.merge);
   StudyLayout layout;
   layout.format = o.format == "jsonl" ? StudyFormat::JsonLines : StudyFormat::Csv;
   layout.dialect = dialect;

@@ -11,6 +11,7 @@
 #include "text/csvformat.h"
 #include "inputs/inputs.h"
 #include "text/outcome.h"
+#include "tools/casefileoptions.h"
 
 namespace lamvero {
 
@@ -38,13 +39,19 @@ Status CheckStudyOnlyOptions(const CLI::App& app, const StudyOptions& options, b
 // The worker threads the options ask for: -j, or one per core this process may use.
 unsigned WorkerThreads(const StudyOptions& options);
 
+// What the rest of the command line means for a study.
+struct StudyContext {
+  std::vector<std::string> singleRunOutputs;  // single-run options also given ("--json"): refused
+  std::vector<OutputPath> inputFiles;         // files read besides the study's own (--inputs)
+  bool stdoutOpen = true;                     // false: stdout was closed when the program started
+};
+
 // Runs the study on top of base and writes it to stdout; returns the exit
-// status. singleRunOutputs names the single-run options also given (such as
-// "--json"), which a study refuses; stdoutOpen is false when stdout was
-// closed when the program started. SIGTERM and SIGINT stop a running study:
-// its output ends with a mark saying it is incomplete, and the status is
-// 128 + the signal.
+// status. A closed stdout ends the command before anything runs, and stdout
+// redirected into a file the study reads is refused. SIGTERM and SIGINT stop
+// a running study: its output ends with a mark saying it is incomplete, and
+// the status is 128 + the signal.
 int RunStudyCommand(const StudyOptions& options, const InputTexts& base, CsvDialect dialect,
-                    const std::vector<std::string>& singleRunOutputs, bool stdoutOpen);
+                    const StudyContext& context);
 
 }  // namespace lamvero

@@ -8,6 +8,7 @@
 #include <algorithm>
 #include <cstring>
 #include <mutex>
+#include <stdexcept>
 #include <vector>
 
 #include "study/casesummary.h"
@@ -149,6 +150,31 @@ TEST(StudyRunner, AStopRequestEndsTheStudyWithoutFurtherRows) {
   options.stop = &stop;
   EXPECT_EQ(RunStudy(plan.size(), [&](std::size_t i) { return plan.caseInputs(i); }, rows, options), 0u);
   EXPECT_TRUE(rows.rows.empty());
+}
+
+// An error on a worker must reach the caller, not end the process; so must
+// the observer's, after the workers have stopped.
+TEST(StudyRunner, AnErrorOnAWorkerOrInTheObserverReachesTheCaller) {
+  const StudyPlan plan = QuickGrid();
+  StudyRunOptions options;
+  options.jobs = 2;
+  Collector rows;
+  const auto failingInputs = [&](std::size_t i) {
+    if (i == 3) throw std::runtime_error("Fall 4 fehlt");
+    return plan.caseInputs(i);
+  };
+  EXPECT_THROW(RunStudy(plan.size(), failingInputs, rows, options), std::runtime_error);
+  EXPECT_LE(rows.rows.size(), 3u);
+
+  class Throwing : public Collector {
+    bool caseDone(std::size_t ordinal, CaseSummary summary) override {
+      Collector::caseDone(ordinal, std::move(summary));
+      throw std::length_error("voll");
+    }
+  } throwing;
+  EXPECT_THROW(RunStudy(plan.size(), [&](std::size_t i) { return plan.caseInputs(i); }, throwing, options),
+               std::length_error);
+  EXPECT_EQ(throwing.rows.size(), 1u);
 }
 
 TEST(CaseSummary, DurationsInHoursAndStagesNotReachedAsNaN) {

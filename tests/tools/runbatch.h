@@ -6,6 +6,7 @@
 #include <sys/wait.h>
 #include <unistd.h>
 
+#include <cstdio>
 #include <cstdlib>
 #include <fstream>
 #include <sstream>
@@ -36,10 +37,14 @@ inline std::string TestFile(const std::string& name) {
          ::testing::UnitTest::GetInstance()->current_test_info()->name() + "_" + name;
 }
 
-// args as a shell would read them; stdout and stderr collected.
-inline BatchResult RunBatch(const std::string& args) {
+// The runner in a shell line: `before` goes ahead of it ("timeout 60", "yes |"),
+// args as a shell would read them after it; stdout goes to stdoutTo when
+// given (">&-", ">>FILE"), else it is collected like stderr.
+inline BatchResult RunBatchIn(const std::string& before, const std::string& args, const std::string& stdoutTo = "") {
   const std::string out = TestFile("stdout"), err = TestFile("stderr");
-  const std::string command = "QT_QPA_PLATFORM=none " + std::string(LAMVERO_BATCH) + " " + args + " >" + out + " 2>" + err;
+  std::remove(out.c_str());
+  const std::string command = "export QT_QPA_PLATFORM=none; " + before + " " + std::string(LAMVERO_BATCH) + " " + args +
+                              " " + (stdoutTo.empty() ? ">" + out : stdoutTo) + " 2>" + err;
   const int raw = std::system(command.c_str());
   BatchResult r;
   r.status = WIFEXITED(raw) ? WEXITSTATUS(raw) : -1;
@@ -47,6 +52,8 @@ inline BatchResult RunBatch(const std::string& args) {
   r.err = Slurp(err);
   return r;
 }
+
+inline BatchResult RunBatch(const std::string& args) { return RunBatchIn("", args); }
 
 inline std::vector<std::string> Lines(const std::string& text) {
   std::vector<std::string> lines;
