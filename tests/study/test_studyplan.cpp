@@ -135,6 +135,18 @@ TEST(CaseTable, ReadsCellsTrimmedAndRefusesNamingTheFileAndItsLine) {
   EXPECT_EQ(ParseCaseTable("", "leer.csv").failure().where, "leer.csv");
   // A terminal's control sequence in a cell is shown, not obeyed.
   EXPECT_EQ(ParseCaseTable("txt_mue\n5\x1b[2J\n", "f.csv").message(), "f.csv, Zeile 2: txt_mue = \"5U+001B[2J\" ist keine Zahl");
+
+  // The longest line passes, one byte more is refused at its line.
+  const std::string longest = "txt_Dicke\n" + std::string(kMaxCaseTableLineBytes - 1, ' ') + "4\n";
+  EXPECT_TRUE(ParseCaseTable(longest, "lang.csv"));
+  EXPECT_EQ(ParseCaseTable("txt_Dicke\n " + longest.substr(10), "lang.csv").failure().where, "lang.csv, Zeile 2");
+}
+
+TEST(CaseTable, MoreCasesThanAStudyRunsAreRefusedWithoutAGrid) {
+  CaseTable table{{Input::Dicke}, std::vector<std::vector<std::string>>(kMaxStudyCases + 1, {"4"})};
+  EXPECT_FALSE(StudyPlan::Make(InputTexts::Defaults(), table, {}));
+  table.rows.pop_back();
+  EXPECT_TRUE(StudyPlan::Make(InputTexts::Defaults(), std::move(table), {}));
 }
 
 TEST(StudyShard, ShardsTakeEveryNthCaseAndTogetherEveryCaseOnce) {
