@@ -407,7 +407,9 @@ std::optional<int> BatchCommand::checkOutputs() const {
   if (given("--report")) outputs.push_back({"--report", r_.reportPath});
   std::vector<OutputPath> earlier;
   for (const OutputPath& output : outputs) {
-    if (const Status usable = OutputPathUsable(output, earlier, inputFiles()); !usable) return usage(usable.message());
+    // The case may be saved back into the file it came from, as the window's Speichern does.
+    const std::vector<OutputPath> read = output.option == "--save" ? std::vector<OutputPath>{} : inputFiles();
+    if (const Status usable = OutputPathUsable(output, earlier, read); !usable) return usage(usable.message());
     if (const Status writable = OutputPathWritable(output); !writable) {
       std::cerr << "lamvero-batch: " << writable.message() << "\n";
       return kExitFileError;

@@ -50,6 +50,12 @@ TEST(FilesAndStreams, NoOutputOverwritesAnInputOrAnotherOutput) {
     EXPECT_TRUE(Has(r.err, c.first + " ") && Has(r.err, " " + c.second)) << r.err;
     EXPECT_EQ(Slurp(kept), original);
   }
+  // The case saved back into its own file is no clash: it is read before the run and replaced after.
+  const BatchResult back = RunBatch("--inputs " + link + " --save " + kept + " txt_Dicke=5");
+  EXPECT_EQ(back.status, 0) << back.err;
+  EXPECT_EQ(RunBatch("--inputs " + kept + " --json").status, 0);
+  EXPECT_NE(Slurp(kept), original);
+
   // stdout into the case table or a part it merges.
   const std::string table = TestFile("cases.csv");
   WriteFile(table, "txt_Dicke\n4\n");
