@@ -21,6 +21,7 @@
 #include "ui/calculator/plotarea.h"
 #include "ui/calculator/qtdisplay.h"
 #include "ui/calculator/runcontroller.h"
+#include "ui/calculator/textfit.h"
 #include "present/resultplots.h"
 #include "run/stepestimate.h"
 
@@ -64,25 +65,6 @@ const char* const kResetHidden[] = {
     "lbl_spezEnergie", "txt_spezEnergie", "lbl_relEnergie", "txt_relEnergie",
 };
 
-// Liberation Sans runs a little wider than the hinted Arial the layout was
-// made for: tighten the letter spacing of a label whose text would reach
-// beyond `available` pixels, keeping the font size. A single sign (the
-// temperature sign ϑ, wider in DejaVu Serif than the layout's symbol font)
-// is narrowed instead, so that it is not cut off at its label's edge.
-void FitText(QLabel* label, double available) {
-  const QString text = label->text().trimmed();
-  if (text.isEmpty()) return;
-  const double width = QFontMetricsF(label->font()).horizontalAdvance(text);
-  if (width <= available) return;
-  QFont f = label->font();
-  if (text.size() == 1) {
-    f.setStretch(static_cast<int>(100 * available / width));
-  } else {
-    f.setLetterSpacing(QFont::AbsoluteSpacing, -(width - available) / (text.size() - 1));
-  }
-  label->setFont(f);
-}
-
 }  // namespace
 
 MainWindow::MainWindow(QWidget* parent) : QWidget(parent), state_(std::make_unique<RunState>()) {
@@ -125,11 +107,13 @@ MainWindow::MainWindow(QWidget* parent) : QWidget(parent), state_(std::make_uniq
         label->setToolTip(QString::fromStdString(ToolTipText(box)));
       }
     }
-    FitText(label, available);
+    FitLabel(*label, available);
   }
   display_ = std::make_unique<QtDisplay>(*this, *ausgabe_, *zeit_);
   controller_ = std::make_unique<RunController>(*state_, *display_);
   connect(controller_.get(), &RunController::finished, this, &MainWindow::onRunFinished);
+  // Esc stops a run, also from a pause, where the Stop button is hidden.
+  connect(new QShortcut(QKeySequence(Qt::Key_Escape), this), &QShortcut::activated, this, &MainWindow::stopRun);
   createVeil();
 }
 
@@ -190,10 +174,6 @@ QWidget* MainWindow::makeButton(const ControlRow& c) {
   auto* button = new QPushButton(text, this);
   button->setFocusPolicy(Qt::StrongFocus);
   button->setAutoDefault(true);  // Enter presses the focused button, as Space does
-  // Esc stops a run: the shortcut lives with the button, so it acts only while Stop is shown.
-  if (c.name == "cmd_Stop") {
-    connect(new QShortcut(QKeySequence(Qt::Key_Escape), button), &QShortcut::activated, button, &QPushButton::click);
-  }
   static const std::pair<const char*, void (MainWindow::*)()> kClicks[] = {
       {"cmd_Start", &MainWindow::onStart}, {"cmd_Pause", &MainWindow::onPause},
       {"cmd_Weiter", &MainWindow::onWeiter}, {"cmd_Stop", &MainWindow::onStop},
@@ -290,7 +270,7 @@ bool MainWindow::runStart() {
 void MainWindow::onRunFinished(const RunResult& result) {
   setInputsLocked(false);
   if (result.outcome == RunOutcome::Refused) {
-    if (refusedFocus_) refusedFocus_->setFocus();  // the area still shows what it showed
+    focusRefusedInput();  // the area still shows what it showed
   } else {
     showsRun_ = true;
     focusControl("cmd_Neustart");
@@ -301,6 +281,19 @@ void MainWindow::onRunFinished(const RunResult& result) {
     return;
   }
   report(result);
+}
+
+void MainWindow::focusRefusedInput() {
+  std::vector<Input> refused;
+  for (const InputProblem& p : FindInputProblems(inputs())) refused.insert(refused.end(), p.fields.begin(), p.fields.end());
+  for (const InputField& f : InputFields()) {
+    if (std::find(refused.begin(), refused.end(), f.id) == refused.end()) continue;
+    auto* box = qobject_cast<QLineEdit*>(display_->control(f.box));
+    box->setFocus(Qt::OtherFocusReason);
+    box->selectAll();
+    return;
+  }
+  if (refusedFocus_) refusedFocus_->setFocus();
 }
 
 void MainWindow::setInputsLocked(bool locked) {
@@ -334,7 +327,7 @@ bool MainWindow::confirmUnusualInputs() {
   QStringList lines;
   for (const InputWarning& w : warnings) lines << QString::fromStdString(w.text);
   return ask(QStringLiteral("Ungewöhnliche Eingaben:\n\n") + lines.join('\n') +
-             QStringLiteral("\n\ntrotzdem rechnen?"));
+             QStringLiteral("\n\nTrotzdem rechnen?"));
 }
 
 // The estimate runs the case at coarse steps (about 0,05 s of computing on
@@ -396,11 +389,18 @@ void MainWindow::onWeiter() {
   focusControl("cmd_Pause");
 }
 
-void MainWindow::onStop() {
-  if (!controller_->stop()) return;
+void MainWindow::onStop() { stopRun(); }
+
+bool MainWindow::stopRun() {
+  const bool paused = controller_->phase() == RunPhase::Paused;
+  if (!controller_->stop()) return false;
+  // From a pause the buttons end as Weiter and then Stop leave them; the run
+  // ends at the step it holds at.
+  if (paused) setControlVisible("cmd_Weiter", false);
   setControlVisible("cmd_Pause", false);
   setControlVisible("cmd_Stop", false);
   focusControl("txt_parkfocus");  // until the run's end shows "Nochmal !"
+  return true;
 }
 
 void MainWindow::onNeustart() {

@@ -54,6 +54,10 @@ class MainWindow : public QWidget {
   // inputs as they stand, unless one is in progress (false). runEnded tells
   // its end; a refused input or a run that had to stop is also reported in a message.
   bool runStart();
+  // Stop, also from a pause (Esc, Berechnung ▸ Anhalten): the run ends as a
+  // stopped run at its next step, or at the step it holds at. False, changing
+  // nothing, if no run is going or paused.
+  bool stopRun();
   // The runs' state machine: what the window's commands depend on.
   RunController& runController() { return *controller_; }
   // The state of the runs; while a run is active its thread owns it, so read
@@ -108,6 +112,8 @@ class MainWindow : public QWidget {
   // While locked, the input boxes take neither the focus nor edits and look read-only.
   void setInputsLocked(bool locked);
   void focusControl(const char* name);
+  // After refused inputs: the first refused input box takes the focus, its text selected.
+  void focusRefusedInput();
   bool confirmUnusualInputs();
   // A run that will probably fill its series is computed only when the user confirms it.
   bool confirmSeriesFit();
@@ -123,7 +129,7 @@ class MainWindow : public QWidget {
   std::vector<const ControlRow*> lines_;
   std::vector<QLineEdit*> inputBoxes_;  // in window order
   QPointer<QWidget> resumeFocus_;       // the input box that had the focus at Start
-  QPointer<QWidget> refusedFocus_;      // the widget that had it: it gets it back if the inputs are refused
+  QPointer<QWidget> refusedFocus_;      // the widget that had it: it gets it back if no input box is to blame
   MessagePresenter present_;
   Questioner ask_;
   bool closeRequested_ = false;  // the window was closed during a run

@@ -6,6 +6,7 @@
 #include <QWidget>
 
 #include "ui/calculator/plotarea.h"
+#include "ui/calculator/textfit.h"
 #include "present/profileplot.h"
 #include "present/resultplots.h"
 
@@ -18,6 +19,8 @@ QtDisplay::QtDisplay(QWidget& window, PlotArea& ausgabe, PlotArea& zeit)
     Control& c = controls_[w->objectName().toStdString()];
     c.name = w->objectName().toStdString();
     c.widget = w;
+    c.font = w->font();
+    c.toolTip = w->toolTip();
   }
   for (std::size_t i = 0; i < kRunControlCount; ++i) runControls_[i] = find(ControlName(static_cast<RunControl>(i)));
 }
@@ -65,6 +68,8 @@ void QtDisplay::applyTexts() {
         edit->setText(text);
         edit->setCursorPosition(0);  // show the beginning of a long text
       }
+      // An output that outgrows its box (a duration of ten hours or more) is set tighter, never cut off.
+      if (edit->isReadOnly() && !edit->property("input").toBool()) ShowWhole(*edit, text, c->font, c->toolTip);
     } else if (auto* label = qobject_cast<QLabel*>(c->widget)) {
       label->setText(text);
     } else if (auto* button = qobject_cast<QAbstractButton*>(c->widget)) {

@@ -6,6 +6,7 @@
 // on its own thread reaches this display through a QueuedDisplay, which
 // yields here once per frame.
 
+#include <QFont>
 #include <QString>
 #include <array>
 #include <string>
@@ -52,6 +53,8 @@ class QtDisplay : public Display {
   struct Control {
     std::string name;
     QWidget* widget = nullptr;
+    QFont font;                // as the control table made it
+    QString toolTip;
     std::string pending;       // text to show at the next frame
     bool textDirty = false;
     bool dirty = false;        // in dirty_: text or repaint pending

@@ -4,6 +4,7 @@
 #include <gtest/gtest.h>
 
 #include <QLabel>
+#include <QFontMetrics>
 #include <QLineEdit>
 #include <limits>
 
@@ -61,6 +62,53 @@ TEST(QtDisplay, TextsAndColoursReachTheControls) {
   // The red shows in both, despite the boxes' own border style.
   EXPECT_GT(CountReddish(box->grab().toImage()), 5);
   EXPECT_GT(CountReddish(label->grab().toImage()), 5);
+}
+
+// A duration of ten hours or more has one digit more than its box was made
+// for: it is set tighter and shown whole, with the whole text as a tooltip;
+// a text that fits keeps the box's own font, so that it looks as before.
+TEST(QtDisplay, LongDurationsAreShownWholeAndShortOnesUnchanged) {
+  MainWindow w;
+  w.show();
+  auto& d = dynamic_cast<QtDisplay&>(w.display());
+  // The running time has a wider box: twelve hours fit it as they are.
+  const struct {
+    RunControl control;
+    bool tightened;
+  } boxes[] = {{RunControl::txt_Zeit, false},  {RunControl::txt_Dauer1TA, true}, {RunControl::txt_t1xse, true},
+               {RunControl::txt_t2xse, true}, {RunControl::txt_DauerGegenstrom, true}};
+  for (const auto& [control, tightened] : boxes) {
+    SCOPED_TRACE(ControlName(control));
+    auto* box = w.findChild<QLineEdit*>(QString::fromLatin1(ControlName(control)));
+    ASSERT_TRUE(box);
+    const QFont font = box->font();
+    const QString tip = box->toolTip();
+    d.setVisible(control, true);
+    d.setText(control, " 12:34:56");
+    d.yield();
+    EXPECT_EQ(box->text(), " 12:34:56");
+    const int width = QFontMetrics(box->font()).horizontalAdvance(box->text().trimmed());
+    EXPECT_LE(width, box->contentsRect().width() - 8);  // inside the border, padding and margins
+    EXPECT_EQ(box->font().pointSizeF(), font.pointSizeF());
+    EXPECT_EQ(box->font() != font, tightened);
+    if (tightened) {
+      EXPECT_TRUE(box->toolTip().startsWith("12:34:56\n\n")) << box->toolTip().toStdString();
+      EXPECT_TRUE(box->toolTip().endsWith(tip));
+    } else {
+      EXPECT_EQ(box->toolTip(), tip);
+    }
+
+    d.setText(control, " 1:23:45");
+    d.yield();
+    EXPECT_EQ(box->font(), font);
+    EXPECT_EQ(box->toolTip(), tip);
+  }
+  // An input box keeps its font whatever it holds.
+  auto* dicke = w.findChild<QLineEdit*>("txt_Dicke");
+  const QFont inputFont = dicke->font();
+  d.setText("txt_Dicke", "123456789012345678901234567890");
+  d.yield();
+  EXPECT_EQ(dicke->font(), inputFont);
 }
 
 TEST(QtDisplay, DrawingFollowsTheUserScaleAndFillWhiteClearsOnlyItsRectangle) {

@@ -198,6 +198,32 @@ TEST(MainWindowRun, APausedRunHoldsWithoutLoadAndAStopEndsItWithoutAnotherStep) 
   EXPECT_FALSE(win.shown("txt_ThetaZuluft"));
 }
 
+// In a pause Stop is hidden, as Pause leaves it; Esc (and the window's
+// Anhalten) still stops: the buttons end as Weiter and then Stop leave them,
+// and the run ends at the step it holds at.
+TEST(MainWindowRun, EscStopsAPausedRunAtTheStepItHoldsAt) {
+  Window win;
+  EXPECT_FALSE(win.w.stopRun());  // no run: nothing to stop
+  win.click("cmd_Start");
+  win.waitUntilUnderWay();
+  win.click("cmd_Pause");
+  win.waitUntilHolding();
+  ASSERT_FALSE(win.shown("cmd_Stop"));
+  const double zeit = win.w.runState().now.Zeit;
+  QTest::keyClick(win.w.focusWidget(), Qt::Key_Escape);
+  EXPECT_EQ(win.run().phase(), RunPhase::Stopping);
+  for (const char* name : {"cmd_Pause", "cmd_Stop", "cmd_Weiter"}) EXPECT_FALSE(win.shown(name)) << name;
+  win.waitForRunEnd();
+  ASSERT_EQ(win.ended.size(), 1u);
+  EXPECT_EQ(win.ended[0].outcome, RunOutcome::Stopped);
+  EXPECT_EQ(win.w.runState().now.Zeit, zeit);
+  EXPECT_TRUE(win.shown("cmd_Neustart"));
+  EXPECT_FALSE(win.shown("cmd_Weiter"));
+  EXPECT_FALSE(win.shown("txt_ThetaZuluft"));
+  EXPECT_TRUE(win.messages.isEmpty());
+  EXPECT_FALSE(win.w.stopRun());  // the run is over
+}
+
 // Pause acts on a run only: a leftover Pause button (no state of the window
 // shows one without a run) starts no pause, and Start still runs.
 TEST(MainWindowRun, PauseWithoutARunDoesNothingAndWeiterGoesOnWithTheRun) {
@@ -270,7 +296,7 @@ TEST(MainWindowRun, UnusualInputsAskBeforeTheRun) {
   win.start();
   EXPECT_EQ(win.run().phase(), RunPhase::Idle);
   ASSERT_EQ(win.questions.size(), 1);
-  EXPECT_TRUE(win.questions[0].endsWith(QStringLiteral("trotzdem rechnen?")));
+  EXPECT_TRUE(win.questions[0].endsWith(QStringLiteral(".\n\nTrotzdem rechnen?"))) << win.questions[0].toStdString();
   EXPECT_TRUE(win.questions[0].contains(QString::fromUtf8(FieldOf(Input::Waermeuebergang).caption)));
   EXPECT_TRUE(win.questions[0].contains(QStringLiteral("-273 °C liegt außerhalb des üblichen Bereichs von 0 °C bis 50 °C")));
   EXPECT_TRUE(win.messages.isEmpty());

@@ -123,6 +123,31 @@ TEST(MainWindowFocus, AStopParksTheFocusAndARefusedStartGivesItBack) {
   EXPECT_TRUE(InputsLocked(win, false));
 }
 
+// The user is taken to what was refused: the first refused box in window
+// order, its text selected for typing over, wherever the focus was at Start.
+TEST(MainWindowFocus, ARefusedStartTakesTheFocusToTheFirstRefusedBox) {
+  Window win;
+  InputTexts in = QuickInputs();
+  in[Input::deltaT] = "abc";
+  in[Input::lambda] = "x";
+  win.w.setInputs(in);
+  QTest::mouseClick(win.get("cmd_Start"), Qt::LeftButton);
+  win.waitForRunEnd();
+  ASSERT_EQ(win.messages.size(), 1);
+  EXPECT_EQ(win.focus(), "txt_lambda");
+  EXPECT_EQ(win.get<QLineEdit>("txt_lambda")->selectedText(), "x");
+
+  // The same from a box that is not to blame, started with Enter.
+  in[Input::lambda] = "1,0";
+  win.w.setInputs(in);
+  win.get("txt_Dicke")->setFocus();
+  QTest::keyClick(win.get("txt_Dicke"), Qt::Key_Return);
+  win.waitForRunEnd();
+  EXPECT_EQ(win.focus(), "txt_deltaT");
+  EXPECT_EQ(win.get<QLineEdit>("txt_deltaT")->selectedText(), "abc");
+  EXPECT_TRUE(InputsLocked(win, false));
+}
+
 TEST(MainWindowButtons, OnlyButtonsWithAFunctionShowAndNoneCoverAnother) {
   Window win;
   win.w.setInputs(QuickInputs());

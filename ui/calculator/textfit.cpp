@@ -1,0 +1,58 @@
+#include "ui/calculator/textfit.h"
+
+#include <QFontMetricsF>
+#include <QLabel>
+#include <QLineEdit>
+#include <QStyle>
+#include <QStyleOptionFrame>
+
+namespace lamvero {
+
+namespace {
+// A line edit keeps this many pixels free on each side of its text, and one
+// for the cursor after it.
+constexpr int kLineEditMargin = 2;
+constexpr int kCursorWidth = 1;
+}  // namespace
+
+QFont FittingFont(const QFont& base, const QString& text, double available) {
+  const QString shown = text.trimmed();
+  if (shown.isEmpty()) return base;
+  const double width = QFontMetricsF(base).horizontalAdvance(shown);
+  if (width <= available) return base;
+  QFont f = base;
+  if (shown.size() == 1) {
+    f.setStretch(static_cast<int>(100 * available / width));
+  } else {
+    f.setLetterSpacing(QFont::AbsoluteSpacing, -(width - available) / (shown.size() - 1));
+  }
+  return f;
+}
+
+void FitLabel(QLabel& label, double available) {
+  label.setFont(FittingFont(label.font(), label.text(), available));
+}
+
+int TextRoom(const QLineEdit& box) {
+  // The frame as the line edit itself asks its style for it.
+  QStyleOptionFrame frame;
+  frame.initFrom(&box);
+  frame.rect = box.contentsRect();
+  frame.lineWidth = box.hasFrame() ? box.style()->pixelMetric(QStyle::PM_DefaultFrameWidth, &frame, &box) : 0;
+  frame.midLineWidth = 0;
+  frame.state |= QStyle::State_Sunken;
+  if (box.isReadOnly()) frame.state |= QStyle::State_ReadOnly;
+  const QRect contents = box.style()->subElementRect(QStyle::SE_LineEditContents, &frame, &box);
+  const QMargins text = box.textMargins();
+  return contents.width() - text.left() - text.right() - 2 * kLineEditMargin - kCursorWidth;
+}
+
+void ShowWhole(QLineEdit& box, const QString& text, const QFont& base, const QString& toolTip) {
+  const QFont font = FittingFont(base, text, TextRoom(box));
+  if (box.font() != font) box.setFont(font);
+  QString tip = toolTip;
+  if (font != base) tip = toolTip.isEmpty() ? text.trimmed() : text.trimmed() + QStringLiteral("\n\n") + toolTip;
+  if (box.toolTip() != tip) box.setToolTip(tip);
+}
+
+}  // namespace lamvero
