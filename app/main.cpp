@@ -4,7 +4,6 @@
 #include <QApplication>
 #include <QCommandLineParser>
 #include <QLibraryInfo>
-#include <QTimer>
 #include <QTranslator>
 #include <cstdio>
 
@@ -41,7 +40,6 @@ int main(int argc, char* argv[]) {
 
   lamvero::AppWindow window;
   window.show();
-  // Opened once the window is on the screen, so that a problem is shown over it.
-  if (!files.isEmpty()) QTimer::singleShot(0, &window, [&window, path = files.front()] { window.openFile(path); });
+  if (!files.isEmpty()) window.openAtStart(files.front());
   return QApplication::exec();
 }

@@ -25,6 +25,7 @@
 #include <QScrollArea>
 #include <QScrollBar>
 #include <QStatusBar>
+#include <QTimer>
 
 #include "ui/shell/accuracycontrol.h"
 #include "ui/shell/accuracypanel.h"
@@ -34,6 +35,7 @@
 #include "ui/shell/filemenu.h"
 #include "ui/shell/manualwindow.h"
 #include "ui/shell/outdatedresults.h"
+#include "ui/shell/runstatus.h"
 #include "ui/shell/statuslines.h"
 #include "ui/calculator/mainwindow.h"
 #include "ui/calculator/runcontroller.h"
@@ -46,6 +48,9 @@ namespace {
 // window does not know before it is shown.
 constexpr int kDecorationWidth = 16;
 constexpr int kDecorationHeight = 48;
+
+// What the program computes, after its name in the title bar.
+constexpr const char* kSubject = "Symmetrische Trocknung einer Platte aus Ziegelton";
 
 // Shows a menu in the menu bar only while it has entries.
 class HiddenWhileEmpty : public QObject {
@@ -105,7 +110,9 @@ AppWindow::AppWindow(QWidget* parent) : QMainWindow(parent) {
   createCalculationMenu(*calculationMenu);
   statusLines_ = new StatusLines(*statusBar());
   new OutdatedResults(*document_, *area_, *statusLines_, this);
+  new RunStatus(*document_, *area_, *statusLines_, this);
   createAccuracy(*viewMenu, *calculationMenu);
+  updateActions();
 
   // A case file dropped anywhere on the window opens, also over an input box.
   setAcceptDrops(true);
@@ -193,8 +200,12 @@ QSize AppWindow::FittingSize(QSize whole, QSize free, int scrollBar) {
   return whole.boundedTo(free);
 }
 
-// Berechnung: the air balance of the case's next runs, kept with the case.
+// Berechnung: stopping the run, also from a pause (Esc in the area); the air
+// balance of the case's next runs, kept with the case.
 void AppWindow::createCalculationMenu(QMenu& menu) {
+  QAction* stop = menu.addAction(QStringLiteral("&Anhalten\tEsc"), area_, &MainWindow::stopRun);
+  stop->setObjectName(QStringLiteral("act_Anhalten"));
+  menu.addSeparator();
   QAction* air = menu.addAction(QStringLiteral("Luftbilanz unabhängig vom Zeitschritt"));
   air->setObjectName(QStringLiteral("act_LuftbilanzKonsistent"));
   air->setCheckable(true);
@@ -241,6 +252,10 @@ void AppWindow::updateActions() {
   const bool haveRun = idle && shownRun();
   for (const char* name : {"act_BerichtPdf", "act_Drucken", "act_ErgebnisseKopieren"}) {
     if (QAction* a = action(QLatin1String(name))) a->setEnabled(haveRun);
+  }
+  const RunPhase phase = area_->runController().phase();
+  if (QAction* stop = action(QStringLiteral("act_Anhalten"))) {
+    stop->setEnabled(phase == RunPhase::Running || phase == RunPhase::Paused);
   }
   // A run keeps the balance it started with; the choice of steps waits for the run.
   for (const char* name : {"act_FensterbildPng", "act_LuftbilanzKonsistent", "act_SchrittweitenAutomatisch"}) {
@@ -386,11 +401,16 @@ QMenu& AppWindow::exportMenu() { return fileActions_->exportMenu(); }
 QAction* AppWindow::printPlace() { return fileActions_->printPlace(); }
 
 void AppWindow::updateTitle() {
-  setWindowTitle(QStringLiteral("%1[*]  -  %2").arg(document_->displayName(), area_->windowTitle()));
+  // The program's name and version as the About box and the case files give them.
+  setWindowTitle(QStringLiteral("%1[*]  -  %2  -  %3").arg(document_->displayName(), ProgramName(), QLatin1String(kSubject)));
   setWindowModified(document_->isModified());
 }
 
 bool AppWindow::openFile(const QString& path) { return fileActions_->openFile(path); }
+
+void AppWindow::openAtStart(const QString& path) {
+  QTimer::singleShot(0, this, [this, path] { openFile(path); });
+}
 
 void AppWindow::dragEnterEvent(QDragEnterEvent* event) {
   if (!DraggedFile(event->mimeData()).isEmpty() && fileActions_->canOpen()) event->acceptProposedAction();

@@ -50,6 +50,9 @@ class AppWindow : public QMainWindow {
 
   // Opens a case file, asking first about unsaved input changes; a problem is shown.
   bool openFile(const QString& path);
+  // The same for a file named on the command line (a file manager's double
+  // click): opened once the event loop runs, so that a refusal is shown over the window.
+  void openAtStart(const QString& path);
   // The diagrams window (menu Ansicht): every completed run of the area is added to it.
   DiagramWindow& diagrams() { return *diagrams_; }
   // The accuracy estimate of the shown run and the choice of steps (Ansicht ▸ Genauigkeit, Berechnung).

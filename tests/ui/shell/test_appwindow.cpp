@@ -55,8 +55,9 @@ TEST(AppWindowSize, TheAreaKeepsItsSizeAndStartStaysReachableOnASmallScreen) {
   MainWindow& area = app.area();
   EXPECT_EQ(app.scrollArea().widget(), &area);
   EXPECT_EQ(area.size(), QSize(1020, 739));  // scrolled, not squeezed
-  // No file yet: the title names an untitled case before the area's caption.
-  EXPECT_EQ(app.windowTitle(), QStringLiteral("Unbenannt[*]  -  ") + area.windowTitle());
+  // No file yet: the title names an untitled case before the program and its subject.
+  EXPECT_EQ(app.windowTitle(),
+            QStringLiteral("Unbenannt[*]  -  ") + ProgramName() + QStringLiteral("  -  Symmetrische Trocknung einer Platte aus Ziegelton"));
 
   // The offscreen screen is narrower than the area: the window fits it and scrolls.
   const QSize free = QGuiApplication::primaryScreen()->availableGeometry().size();
@@ -217,8 +218,10 @@ TEST(AppWindowMenus, EntriesShortcutsAndWhatWaitsForAFinishedRun) {
   ASSERT_EQ(testing::RunToEnd(app.area()).outcome, RunOutcome::Refused);
   for (const QString& name : needRun) EXPECT_TRUE(app.action(name)->isEnabled()) << name.toStdString();
 
+  // The About box and the title bar give the same version.
   const QString about = AppWindow::AboutText();
   EXPECT_TRUE(about.contains(ProgramName()));
+  EXPECT_TRUE(app.windowTitle().contains(ProgramName()));
   EXPECT_TRUE(about.contains(QLatin1String("GPL-3.0-or-later")));
   EXPECT_TRUE(about.contains(QStringLiteral("Qt %1").arg(QLatin1String(qVersion()))));
   EXPECT_TRUE(about.contains(QLatin1String("LGPL")));

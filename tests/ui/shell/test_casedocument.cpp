@@ -37,6 +37,7 @@
 #include "ui/calculator/mainwindow.h"
 #include "ui/calculator/plotarea.h"
 #include "ui/shell/recentfiles.h"
+#include "ui/shell/runstatus.h"
 #include "ui/calculator/runcontroller.h"
 #include "windowdriver.h"
 
@@ -255,10 +256,15 @@ TEST_F(CaseDocumentTest, WithoutSeriesTheResultRowsStandAloneAndExportsFollowThe
   ASSERT_TRUE(first.warnings.isEmpty());
   EXPECT_EQ(Slurp(file("ohne.lamvero")).indexOf("\"series\""), -1);
 
+  EXPECT_EQ(first.w.statusLines().text(QLatin1String(RunStatus::kLine)), "");
+
   App second;
   ASSERT_TRUE(second.w.openFile(file("ohne.lamvero")));
   EXPECT_EQ(Differences(second.look(), first.look()), "");
   EXPECT_TRUE(second.w.area().zeit().isBlank());
+  // The status line says why the curves are missing.
+  EXPECT_EQ(second.w.statusLines().text(QLatin1String(RunStatus::kLine)),
+            "Die Datei enthält keine Zeitreihen; Diagramme nach einem neuen Lauf");
   EXPECT_FALSE(second.action("act_ZeitreihenCsv").isEnabled());
   ASSERT_TRUE(second.action("act_ErgebnisseCsv").isEnabled());
   second.csv = CsvChoice{CsvDialect::German, 1};
@@ -274,6 +280,27 @@ TEST_F(CaseDocumentTest, WithoutSeriesTheResultRowsStandAloneAndExportsFollowThe
   EXPECT_TRUE(rows[1].startsWith("0,0.25,0.25,0.25,"));
   const int points = first.w.area().lastRun().series.points();
   EXPECT_EQ(rows.size(), 1 + (points - 1 + 99) / 100 + 1 + 1);  // header, every 100th, the last, final line feed
+}
+
+// A file named on the command line (a double click in a file manager) opens
+// as Datei ▸ Öffnen opens it, once the window is up; a refusal is a message.
+TEST_F(CaseDocumentTest, AFileNamedAtStartOpensOnceTheWindowIsUp) {
+  App first;
+  first.run(testing::QuickInputs());
+  first.trigger("act_SpeichernUnter", file("start.lamvero"));
+
+  App second;
+  second.w.openAtStart(file("start.lamvero"));
+  EXPECT_TRUE(second.w.document().path().isEmpty());  // not before the event loop runs
+  ASSERT_TRUE(QTest::qWaitFor([&] { return !second.w.document().path().isEmpty(); }, 5000));
+  EXPECT_EQ(Differences(second.look(), first.look()), "");
+  EXPECT_TRUE(second.warnings.isEmpty());
+
+  App third;
+  third.w.openAtStart(file("fehlt.lamvero"));
+  ASSERT_TRUE(QTest::qWaitFor([&] { return !third.warnings.isEmpty(); }, 5000));
+  EXPECT_TRUE(third.warnings[0].contains(QStringLiteral("fehlt.lamvero"))) << third.warnings[0].toStdString();
+  EXPECT_TRUE(third.w.document().path().isEmpty());
 }
 
 TEST_F(CaseDocumentTest, BadFilesAreRefusedAndChangeNothing) {
