@@ -11,6 +11,7 @@ packages=(
   libcli11-dev nlohmann-json3-dev
   fonts-liberation fonts-dejavu-core fontconfig
   xvfb xauth
+  shared-mime-info  # update-mime-database: the install check reads the case files' MIME type back
   poppler-utils  # pdftotext, pdfinfo, pdfimages: the report tests read the PDF back
   clang-14 libclang-rt-14-dev  # libFuzzer run of the number reader and the input check
 )
