@@ -16,24 +16,24 @@ constexpr int kCursorWidth = 1;
 }  // namespace
 
 QFont FittingFont(const QFont& base, const QString& text, double available) {
-  const QString shown = text.trimmed();
-  if (shown.isEmpty()) return base;
-  const double width = QFontMetricsF(base).horizontalAdvance(shown);
+  if (text.isEmpty()) return base;
+  const double width = QFontMetricsF(base).horizontalAdvance(text);
   if (width <= available) return base;
   QFont f = base;
-  if (shown.size() == 1) {
+  if (text.size() == 1) {
     f.setStretch(static_cast<int>(100 * available / width));
   } else {
-    f.setLetterSpacing(QFont::AbsoluteSpacing, -(width - available) / (shown.size() - 1));
+    f.setLetterSpacing(QFont::AbsoluteSpacing, -(width - available) / (text.size() - 1));
   }
   return f;
 }
 
 void FitLabel(QLabel& label, double available) {
-  label.setFont(FittingFont(label.font(), label.text(), available));
+  // A caption's trailing blank is not seen: it may reach beyond the label.
+  label.setFont(FittingFont(label.font(), label.text().trimmed(), available));
 }
 
-int TextRoom(const QLineEdit& box) {
+double TextRoom(const QLineEdit& box) {
   // The frame as the line edit itself asks its style for it.
   QStyleOptionFrame frame;
   frame.initFrom(&box);
@@ -44,7 +44,8 @@ int TextRoom(const QLineEdit& box) {
   if (box.isReadOnly()) frame.state |= QStyle::State_ReadOnly;
   const QRect contents = box.style()->subElementRect(QStyle::SE_LineEditContents, &frame, &box);
   const QMargins text = box.textMargins();
-  return contents.width() - text.left() - text.right() - 2 * kLineEditMargin - kCursorWidth;
+  // The line edit rounds a text's width to whole pixels before it compares.
+  return contents.width() - text.left() - text.right() - 2 * kLineEditMargin - kCursorWidth + 0.5;
 }
 
 void ShowWhole(QLineEdit& box, const QString& text, const QFont& base, const QString& toolTip) {

@@ -12,7 +12,7 @@ class QLineEdit;
 
 namespace lamvero {
 
-// `base` if `text` fits into `available` pixels in it; otherwise `base` with
+// `base` if `text`, blanks included, fits into `available` pixels in it; otherwise `base` with
 // the letter spacing tightened until it fits, keeping the font size. A single
 // sign (the temperature sign ϑ) is narrowed instead.
 QFont FittingFont(const QFont& base, const QString& text, double available);
@@ -21,7 +21,7 @@ QFont FittingFont(const QFont& base, const QString& text, double available);
 void FitLabel(QLabel& label, double available);
 
 // The pixels a line edit's text may take without being cut off or scrolled.
-int TextRoom(const QLineEdit& box);
+double TextRoom(const QLineEdit& box);
 
 // Shows `text` in an output box in `base`, or tighter if it does not fit; a
 // tightened text is also shown whole in the tooltip, before `toolTip`.

@@ -4,7 +4,7 @@
 #include <gtest/gtest.h>
 
 #include <QLabel>
-#include <QFontMetrics>
+#include <QFontMetricsF>
 #include <QLineEdit>
 #include <limits>
 
@@ -87,8 +87,10 @@ TEST(QtDisplay, LongDurationsAreShownWholeAndShortOnesUnchanged) {
     d.setText(control, " 12:34:56");
     d.yield();
     EXPECT_EQ(box->text(), " 12:34:56");
-    const int width = QFontMetrics(box->font()).horizontalAdvance(box->text().trimmed());
-    EXPECT_LE(width, box->contentsRect().width() - 8);  // inside the border, padding and margins
+    // The whole text, its leading blank included, in whole pixels as the line
+    // edit counts it, within the box less its border and padding (1 + 1
+    // pixels a side), the line edit's margins (2 a side) and the cursor (1).
+    EXPECT_LE(qRound(QFontMetricsF(box->font()).horizontalAdvance(box->text())), box->contentsRect().width() - 9);
     EXPECT_EQ(box->font().pointSizeF(), font.pointSizeF());
     EXPECT_EQ(box->font() != font, tightened);
     if (tightened) {
