@@ -10,6 +10,7 @@
 #include "files/accuracyjson.h"
 #include "files/boundedjson.h"
 #include "inputs/inputreading.h"
+#include "run/projectdata.h"
 #include "run/recordfields.h"
 #include "run/resultdescriptors.h"
 #include "run/shownshrinkage.h"
@@ -394,12 +395,13 @@ CaseFile ReadCase(std::string_view text, const ControlNameCheck& isControl) {
     Fail("Die Datei stammt von einer neueren Programmversion (Formatversion " + std::to_string(version.get<long long>()) +
          "; dieses Programm liest Version " + std::to_string(kCaseFormatVersion) + ").");
   }
-  ExpectKeys(j, "", {"format", "version", "inputs"}, {"title", "comment", "airIntegration", "run", "series"});
+  ExpectKeys(j, "", {"format", "version", "inputs"}, {"title", "project", "customer", "author", "comment", "airIntegration", "run", "series"});
   CaseFile file;
   file.inputs = ReadInputTexts(j.at("inputs"));
   file.airIntegration = ReadAirIntegration(j, "");
-  if (j.contains("title")) file.title = Text(j.at("title"), "title", kMaxCaseTextBytes, true);
-  if (j.contains("comment")) file.comment = Text(j.at("comment"), "comment", kMaxCaseCommentBytes, false);
+  for (const ProjectField& f : ProjectFields()) {
+    if (j.contains(f.key)) file.about.*f.member = Text(j.at(f.key), f.key, f.maxBytes, !f.multiLine);
+  }
   if (j.contains("run")) {
     CaseRun run = ReadRun(j.at("run"), isControl);
     run.record.inputs = file.inputs;
@@ -469,8 +471,9 @@ std::string CaseFileText(const CaseFile& file, bool withSeries) {
   ordered j = ordered::object();
   j["format"] = kCaseFormatName;
   j["version"] = kCaseFormatVersion;
-  if (!file.title.empty()) j["title"] = file.title;
-  if (!file.comment.empty()) j["comment"] = file.comment;
+  for (const ProjectField& f : ProjectFields()) {
+    if (!(file.about.*f.member).empty()) j[f.key] = file.about.*f.member;
+  }
   ordered inputs = ordered::object();
   for (const InputField& f : InputFields()) inputs[f.box] = file.inputs[f.id];
   j["inputs"] = std::move(inputs);

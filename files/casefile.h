@@ -1,7 +1,7 @@
 #pragma once
 // A case file (NAME.lamvero): one calculation as readable JSON in UTF-8. It
-// holds the 18 input texts exactly as typed, an optional title and comment
-// and, after a run, the run: outcome, messages, the inputs in model units,
+// holds the 18 input texts exactly as typed, the optional project data
+// (title, project, customer, author, comment) and, after a run, the run: outcome, messages, the inputs in model units,
 // the derived values, the results (as the record keeps them and as a table of
 // numbers with units and the texts the window showed), the state of every
 // control the run touched, the date and the program, and the run's accuracy
@@ -19,6 +19,7 @@
 
 #include "inputs/inputs.h"
 #include "run/accuracyestimate.h"
+#include "run/projectdata.h"
 #include "run/runrecord.h"
 #include "text/outcome.h"
 
@@ -29,9 +30,8 @@ constexpr int kCaseFormatVersion = 1;
 constexpr const char* kCaseFileSuffix = ".lamvero";
 // A file with every series of the longest run stays well below this.
 constexpr std::size_t kMaxCaseFileBytes = std::size_t{256} << 20;
-// Longest text of an input box, a control, the title (the longest a text box takes).
+// Longest text of an input box, a control, a message (the longest a text box takes).
 constexpr std::size_t kMaxCaseTextBytes = kMaxInputTextBytes;
-constexpr std::size_t kMaxCaseCommentBytes = 1 << 20;
 
 struct CaseRun {
   RunRecord record;     // its series are empty (nReihe -1) unless the file holds them
@@ -48,8 +48,7 @@ struct CaseRun {
 
 struct CaseFile {
   InputTexts inputs = InputTexts::Defaults();
-  std::string title;
-  std::string comment;
+  ProjectData about;  // each field written only when not empty
   // How the case's next run steps the air's balance (its run records its own).
   AirIntegration airIntegration = AirIntegration::Standard;
   std::optional<CaseRun> run;

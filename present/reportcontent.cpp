@@ -1,7 +1,9 @@
 #include "present/reportcontent.h"
 
+#include <algorithm>
 #include <cmath>
 #include <cstddef>
+#include <optional>
 
 #include "inputs/inputs.h"
 #include "run/resultdescriptors.h"
@@ -33,34 +35,65 @@ constexpr DerivedEntry kDerived[] = {
     {"LuftWasserVerh", nullptr},
 };
 
-// The unit column: a pure number has none.
-std::string UnitText(const char* unit) { return std::string(unit) == "1" ? "" : unit; }
-
-ReportLine ResultLine(const RunRecord& r, const std::string& caption, const ResultDescriptor& result) {
-  ReportLine line{{caption, "", ReportNumber(result.value(r)), UnitText(result.unit)}, Rgb{0, 0, 0}};
-  if (const ControlRow* box = *result.box ? FindControl(result.box) : nullptr) {
-    const ControlState state = FinalState(r, *box);
-    line.cells[1] = state.text;
-    line.colour = state.color;
+// Where a caption ends in its unit ("… in kg/kg atro", "… in h:mm:ss"), that
+// unit as the caption writes it; otherwise the result's unit, a pure number
+// written "–".
+struct CaptionAndUnit {
+  std::string caption, unit;
+};
+CaptionAndUnit SplitCaption(const ResultDescriptor& result) {
+  const std::string full = WithoutTrailingBlanks(result.fullCaption());
+  const std::size_t in = full.rfind(" in ");
+  if (in != std::string::npos) {
+    std::string unit = full.substr(in + 4);
+    if (result.isDuration() || unit.rfind(result.unit, 0) == 0) return {full.substr(0, in), std::move(unit)};
   }
-  return line;
+  return {full, std::string(result.unit) == "1" ? "–" : result.unit};
 }
 
-// A result row as the window showed it, with the number behind its text.
-ReportLine RowLine(const RunRecord& r, const ResultRow& row) {
-  ReportLine line{{row.caption, row.text, "", ""}, row.colour};
-  if (const ResultDescriptor* result = FindResultOfBox(row.control->name)) {
-    line.cells[2] = ReportNumber(result->value(r));
-    line.cells[3] = UnitText(result->unit);
+// The window's number format where the window writes the result, else a
+// fixed form; a duration as h:mm:ss.
+std::string ValueText(const ResultDescriptor& result, double value) {
+  if (result.isDuration()) {
+    std::string text = FormatDuration(value);
+    text.erase(0, text.find_first_not_of(' '));
+    return text;
   }
-  return line;
+  return *result.pattern ? Format(value, result.pattern) : ReportNumber(value);
 }
+
+// A result with its value and unit; none for a value the run did not reach.
+std::optional<ReportLine> ResultLine(const RunRecord& r, const ResultDescriptor& result, const char* caption) {
+  const double value = result.value(r);
+  if (!std::isfinite(value)) return std::nullopt;
+  CaptionAndUnit text = SplitCaption(result);
+  if (caption) text.caption = caption;
+  return ReportLine{{text.caption, ValueText(result, value), text.unit}, Rgb{0, 0, 0}};
+}
+
+void AddResult(const RunRecord& r, const ResultDescriptor& result, ReportTable& table, const char* caption = nullptr) {
+  if (std::optional<ReportLine> line = ResultLine(r, result, caption)) table.lines.push_back(std::move(*line));
+}
+
+// A value of a moment during the run (the window's "mom." rows), which says
+// nothing about the run as a whole.
+bool IsMomentary(const ResultDescriptor& result) { return std::string(result.caption).rfind("mom. ", 0) == 0; }
+
+constexpr const char* kWaterErrorKey = "WasserfehlerProzent";
 
 }  // namespace
 
 std::string ReportNumber(double value) {
   if (!std::isfinite(value)) return "";
-  return FormatSignificant(value, 6);
+  // Six significant digits before the last decimal, at most eight decimals.
+  const int magnitude = value == 0 ? 0 : static_cast<int>(std::floor(std::log10(std::fabs(value))));
+  const int decimals = std::clamp(5 - magnitude, 0, 8);
+  std::string text = Format(value, ("#0." + std::string(static_cast<std::size_t>(decimals), '0')).c_str());
+  if (text.find(',') != std::string::npos) {
+    while (text.back() == '0') text.pop_back();
+    if (text.back() == ',') text.pop_back();
+  }
+  return text;
 }
 
 std::string CaptionWithoutUnit(const std::string& caption, const std::string& unit) {
@@ -94,53 +127,42 @@ ReportTable InputsTable(const RunRecord& r) {
   return inputs;
 }
 
-// The derived values; derivedBoxes gets the boxes that show them.
-ReportTable DerivedTable(const RunRecord& r, const std::vector<std::string>& columns,
-                         std::vector<std::string>& derivedBoxes) {
-  ReportTable derived{"Abgeleitete Werte", columns, {}};
-  for (const DerivedEntry& e : kDerived) {
-    const ResultDescriptor& result = ResultOf(e.key);
-    if (*result.box) derivedBoxes.push_back(result.box);
-    derived.lines.push_back(ResultLine(r, e.caption ? e.caption : result.tableCaption(), result));
-  }
+const std::vector<std::string> kValueColumns = {"Größe", "Wert", "Einheit"};
+
+ReportTable DerivedTable(const RunRecord& r) {
+  ReportTable derived{"Abgeleitete Werte", kValueColumns, {}};
+  for (const DerivedEntry& e : kDerived) AddResult(r, ResultOf(e.key), derived, e.caption);
   return derived;
 }
 
-// The result rows as the window shows them, without the set-up's values,
-// the water balance and the warnings, which have tables of their own; the
-// warnings end up under the water balance, or else among the notes.
-void AddResultTables(const RunRecord& r, const std::vector<std::string>& columns,
-                     const std::vector<std::string>& derivedBoxes, std::vector<ReportTable>& tables,
-                     ReportTable& notes) {
-  ReportTable results{"Ergebnisse", columns, {}};
-  std::vector<std::string> warnings;
-  const ResultRow* water = nullptr;
-  const std::vector<ResultRow> rows = VisibleResultRows(r);
-  for (const ResultRow& row : rows) {
-    if (row.warning) {
-      warnings.push_back(WithoutTrailingBlanks(row.caption));
-      continue;
-    }
-    if (row.control->name == "txt_Wasserfehler") {
-      water = &row;
-      continue;
-    }
-    bool isDerived = false;
-    for (const std::string& box : derivedBoxes) isDerived = isDerived || box == row.control->name;
-    if (isDerived) continue;
-    results.lines.push_back(RowLine(r, row));
+bool IsDerived(const ResultDescriptor& result) {
+  for (const DerivedEntry& e : kDerived) {
+    if (std::string(e.key) == result.key) return true;
+  }
+  return false;
+}
+
+// The results of the run as a whole, in the order of the result table,
+// without the set-up's values and the water balance, which have tables of
+// their own; the warnings the window showed end up under the water balance,
+// or else among the notes.
+void AddResultTables(const RunRecord& r, std::vector<ReportTable>& tables, ReportTable& notes) {
+  ReportTable results{"Ergebnisse", kValueColumns, {}};
+  for (const ResultDescriptor& result : ResultDescriptors()) {
+    if (IsMomentary(result) || IsDerived(result) || result.key == std::string(kWaterErrorKey)) continue;
+    AddResult(r, result, results);
   }
   tables.push_back(std::move(results));
 
-  if (water) {
-    tables.push_back(ReportTable{"Wasserbilanz", columns, {RowLine(r, *water)}});
-  }
+  ReportTable water{"Wasserbilanz", kValueColumns, {}};
+  AddResult(r, ResultOf(kWaterErrorKey), water);
+  if (!water.lines.empty()) tables.push_back(std::move(water));
   // The warning labels read top to bottom as one sentence, under the error they qualify.
-  if (!warnings.empty()) {
-    std::string sentence;
-    for (const std::string& w : warnings) sentence += (sentence.empty() ? "" : " ") + w;
-    (water ? tables.back() : notes).lines.push_back({{sentence}, kRed});
+  std::string sentence;
+  for (const ResultRow& row : VisibleResultRows(r)) {
+    if (row.warning) sentence += (sentence.empty() ? "" : " ") + WithoutTrailingBlanks(row.caption);
   }
+  if (!sentence.empty()) (tables.back().heading == "Wasserbilanz" ? tables.back() : notes).lines.push_back({{sentence}, kRed});
 }
 
 }  // namespace
@@ -155,11 +177,9 @@ ReportContent ReportTables(const RunRecord& r) {
     return content;
   }
 
-  const std::vector<std::string> columns = {"Größe", "Anzeige", "Wert", "Einheit"};
-  std::vector<std::string> derivedBoxes;
-  content.setUp.push_back(DerivedTable(r, columns, derivedBoxes));
+  content.setUp.push_back(DerivedTable(r));
   std::vector<ReportTable>& tables = content.results;
-  AddResultTables(r, columns, derivedBoxes, tables, notes);
+  AddResultTables(r, tables, notes);
 
   if (FrontWarningShown(r)) notes.lines.push_back({{kFrontWarningNote}, kRed});
   for (const std::string& m : r.messages) notes.lines.push_back({{m}, kRed});

@@ -1,7 +1,8 @@
 #pragma once
 // What a report of a run says, as tables of text: the inputs as typed, the
-// derived values, the results as the window showed them with their numbers,
-// and the water balance with its warnings. Qt-free; ui/report.* lays it out
+// derived values and the results of the run as a whole (each with its value
+// in the window's number format and its unit, from the result table), and
+// the water balance with its warnings. Qt-free; ui/report.* lays it out
 // on pages, the tests read it directly.
 
 #include <string>
@@ -23,8 +24,9 @@ struct ReportTable {
   std::vector<ReportLine> lines;
 };
 
-// A number for a reader: up to six significant digits, decimal comma; empty
-// for a value the run did not reach.
+// A number for a reader: six significant digits (at most eight decimals),
+// fixed, decimal comma, no trailing zeros; empty for a value the run did not
+// reach.
 std::string ReportNumber(double value);
 
 // The caption of an input without its trailing unit ("Anfangsdicke der Platte").

@@ -8,12 +8,13 @@
 
 namespace lamvero {
 
-Status WriteReport(const RunRecord& record, const std::string& path, const std::string& title,
+Status WriteReport(const RunRecord& record, const std::string& path, const ProjectData& about,
                    const std::string& caseFile) {
   const QString file = QString::fromStdString(path);
   ReportInfo info;
   info.fileName = QDir::toNativeSeparators(QString::fromStdString(caseFile));
-  info.title = !title.empty()     ? QString::fromStdString(title)
+  info.about = about;
+  info.title = !about.title.empty() ? QString::fromStdString(about.title)
                : caseFile.empty() ? QFileInfo(file).completeBaseName()
                                   : QFileInfo(info.fileName).completeBaseName();
   info.created = QDateTime::currentDateTime();

@@ -489,7 +489,7 @@ void BatchCommand::writeSeries(const RunRecord& record) {
 
 void BatchCommand::writeCase(const RunRecord& record) {
   CaseFile saved;
-  if (caseFile_) saved = *caseFile_;  // title and comment stay
+  if (caseFile_) saved = *caseFile_;  // the project data stay
   saved.inputs = inputs_;
   saved.airIntegration = airIntegration_;
   saved.run = CaseRunOf(record, RunDateNow(), ProgramName().toStdString());
@@ -521,7 +521,7 @@ int BatchCommand::write(const RunResult& result) {
   if (given("--save")) writeCase(record);
   if (given("--report")) {
     const Status written =
-        WriteReport(record, r_.reportPath, caseFile_ ? caseFile_->title : "", r_.files.inputsPath);
+        WriteReport(record, r_.reportPath, caseFile_ ? caseFile_->about : ProjectData{}, r_.files.inputsPath);
     if (!written) fileError(written.message());
   }
   if (const std::optional<std::string> lost = StdoutLost(stdoutOpen_, stdoutErrno)) fileError(*lost);

@@ -65,8 +65,8 @@ class CaseFileTest : public ::testing::Test {
   static CaseFile Saved() {
     CaseFile f;
     f.inputs = run_->inputs;
-    f.title = "Vollziegel 4 mm";
-    f.comment = "Linie 2\nWinterbetrieb, „Außenluft“ 15 °C";
+    f.about.title = "Vollziegel 4 mm";
+    f.about.comment = "Linie 2\nWinterbetrieb, „Außenluft“ 15 °C";
     f.run = CaseRunOf(*run_, "2026-12-08T04:45:13Z", "Lamvero 1.0.1");
     return f;
   }
@@ -89,8 +89,8 @@ TEST_F(CaseFileTest, SavedRunReadsBackBitForBitAndRunsAgainToTheSameRecord) {
   const std::string text = CaseFileText(Saved(), true);
   const Outcome<CaseFile> read = ReadCaseFileText(text, AnyControl);
   ASSERT_TRUE(read) << read.message();
-  EXPECT_EQ(read->title, "Vollziegel 4 mm");
-  EXPECT_EQ(read->comment, Saved().comment);
+  EXPECT_EQ(read->about.title, "Vollziegel 4 mm");
+  EXPECT_EQ(read->about.comment, Saved().about.comment);
   EXPECT_EQ(read->inputs[Input::Lufttemp], " 35,0");
   ASSERT_TRUE(read->run);
   EXPECT_EQ(read->run->date, "2026-12-08T04:45:13Z");
@@ -167,7 +167,7 @@ TEST_F(CaseFileTest, InputsOnlyFileHasNoRun) {
   ASSERT_TRUE(read) << read.message();
   EXPECT_FALSE(read->run);
   EXPECT_EQ(read->inputs[Input::Dicke], "25,5");
-  EXPECT_TRUE(read->title.empty());
+  EXPECT_TRUE(read->about.title.empty());
 }
 
 TEST_F(CaseFileTest, AirBalanceOfTheCaseAndOfItsRunReadBackAndStandardIsNotWritten) {

@@ -53,12 +53,12 @@ TEST(CaseRoundTrip, EveryInputTheCheckAcceptsComesBackFromTheFuzzingSeeds) {
 TEST(CaseRoundTrip, TitleAndCommentComeBackUnchanged) {
   CaseFile file;
   const std::string start = "Ziegel „Süd“ 😀 ";
-  file.title = start + std::string(kMaxCaseTextBytes - start.size(), 'x');
-  file.comment = "Zeile 1\r\nZeile 2\tmit Tab\n\0Ende \u0085 \x7f"s;
+  file.about.title = start + std::string(kMaxProjectLineBytes - start.size(), 'x');
+  file.about.comment = "Zeile 1\r\nZeile 2\tmit Tab\n\0Ende \u0085 \x7f"s;
   const Outcome<CaseFile> read = ReadCaseFileText(CaseFileText(file, false), nullptr);
   ASSERT_TRUE(read) << read.message();
-  EXPECT_EQ(read.value().title, file.title);
-  EXPECT_EQ(read.value().comment, file.comment);
+  EXPECT_EQ(read.value().about.title, file.about.title);
+  EXPECT_EQ(read.value().about.comment, file.about.comment);
 }
 
 }  // namespace

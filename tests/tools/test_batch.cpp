@@ -329,7 +329,7 @@ TEST(Batch, PictureOfTheWindowMatchesTheHeadlessRun) {
   EXPECT_EQ(withPicture.out, RunBatch(kQuick).out);
 }
 
-TEST(Batch, ReportIsAPdfOfTwoPagesAndAnUnwritablePathIsRefusedBeforeTheRun) {
+TEST(Batch, ReportIsAPdfOfFivePagesAndAnUnwritablePathIsRefusedBeforeTheRun) {
   const std::string pdf = TempPath("bericht.pdf");
   std::remove(pdf.c_str());
   const Result r = RunBatch("--report " + pdf + " " + kQuick);
@@ -337,7 +337,7 @@ TEST(Batch, ReportIsAPdfOfTwoPagesAndAnUnwritablePathIsRefusedBeforeTheRun) {
   const std::string bytes = Slurp(pdf);
   ASSERT_GE(bytes.size(), 1000u);
   EXPECT_EQ(bytes.substr(0, 5), "%PDF-");
-  EXPECT_NE(bytes.find("/Count 2"), std::string::npos);  // two pages
+  EXPECT_NE(bytes.find("/Count 5"), std::string::npos);  // the run on two pages, its charts on three
   // Writing the report changes nothing of what the run shows.
   EXPECT_EQ(r.out, RunBatch(kQuick).out);
 
@@ -356,6 +356,26 @@ TEST(Batch, ReportIsAPdfOfTwoPagesAndAnUnwritablePathIsRefusedBeforeTheRun) {
   const Result toStdout = RunBatch("--report - " + kQuick);
   EXPECT_EQ(toStdout.status, 2);
   EXPECT_TRUE(toStdout.out.empty());
+}
+
+TEST(Batch, ReportOfACaseFileGivesItsProjectDataInItsHead) {
+  const std::string file = TempPath("projekt.lamvero"), pdf = TempPath("projekt.pdf");
+  ASSERT_EQ(RunBatch("--save " + file + " " + kQuick).status, 0);
+  nlohmann::json j = nlohmann::json::parse(Slurp(file));
+  j["title"] = "Platte Süd";
+  j["customer"] = "Ziegelei Nord";
+  j["author"] = "A. Prüfer";
+  j["comment"] = "Zeile A\nZeile B";
+  std::ofstream(file, std::ios::binary) << j.dump(2);
+  const Result r = RunBatch("--inputs " + file + " --report " + pdf);
+  ASSERT_EQ(r.status, 0) << r.err;
+  const std::string txt = TempPath("projekt.txt");
+  ASSERT_EQ(std::system(("pdftotext -l 1 " + pdf + " " + txt).c_str()), 0);
+  const std::string head = Slurp(txt);
+  for (const char* expected : {"Bericht: Platte Süd", "Kunde: Ziegelei Nord", "Bearbeiter: A. Prüfer",
+                               "Bemerkung:\nZeile A\nZeile B\n"}) {
+    EXPECT_NE(head.find(expected), std::string::npos) << expected << "\n" << head;
+  }
 }
 
 TEST(Batch, RunThatFillsTheSeriesExitsThree) {

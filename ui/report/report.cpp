@@ -1,6 +1,8 @@
 #include "ui/report/report.h"
 
 #include <QFont>
+#include <QGraphicsLayout>
+#include <QGraphicsScene>
 #include <QFontMetricsF>
 #include <QMarginsF>
 #include <QPageLayout>
@@ -10,6 +12,7 @@
 #include <QPdfWriter>
 #include <QSaveFile>
 #include <algorithm>
+#include <memory>
 #include <vector>
 
 #include "ui/calculator/annotation.h"
@@ -20,6 +23,8 @@
 #include "present/reportcontent.h"
 #include "present/resultplots.h"
 #include "present/resultrows.h"
+#include "ui/diagrams/chartpanel.h"
+#include "ui/diagrams/diagramcharts.h"
 
 namespace lamvero {
 
@@ -176,6 +181,22 @@ class PageWriter {
     y_ += height;
   }
 
+  // A chart laid out at `size` pixels and drawn as vectors, scaled to the
+  // page width, under a heading.
+  void chart(const QString& heading, QChart& shown, QSizeF size) {
+    const double scale = width_ / size.width();
+    const QFont headingFont = font(11.5, true);
+    need(QFontMetricsF(headingFont, &device_).height() + size.height() * scale + 8 * pt_);
+    skip(6);
+    text(heading, headingFont);
+    skip(2);
+    shown.resize(size);
+    shown.layout()->activate();
+    const QRectF target(0, y_, width_, size.height() * scale);
+    shown.scene()->render(&p_, target, shown.sceneBoundingRect());
+    y_ += target.height();
+  }
+
   void finishPage() {
     p_.save();
     p_.setFont(font(7.5));
@@ -190,7 +211,6 @@ class PageWriter {
   // Column widths as fractions of the page width.
   static std::vector<double> Columns(std::size_t n) {
     if (n == 3) return {0.62, 0.2, 0.18};
-    if (n == 4) return {0.52, 0.16, 0.17, 0.15};
     return std::vector<double>(n, n ? 1.0 / n : 1.0);
   }
 
@@ -221,6 +241,47 @@ class PageWriter {
   int page_ = 1;
 };
 
+// The Diagramme window's charts of the run, built by the same code, with
+// their scales, grids and legends.
+void AddCharts(PageWriter& w, const RunRecord& r) {
+  RunEntry entry;
+  entry.label = QStringLiteral("Lauf");
+  entry.record = std::make_shared<const RunRecord>(r);
+  entry.color = RunList::Palette().front();
+  if (!entry.hasSeries()) return;
+  w.newPage();
+  w.text(QStringLiteral("Diagramme"), w.font(14, true));
+  for (const ChartInfo& info : Charts()) {
+    const std::unique_ptr<ChartPanel> panel(MakeChartPanel(info));
+    FillChart(*panel, info.kind, {&entry});
+    w.chart(QString::fromUtf8(info.name), panel->chart(), QSizeF(820, 500));
+  }
+}
+
+// The head: the title, the project data given, the file, date, program and outcome.
+void AddHead(PageWriter& w, const ReportInfo& info, const QString& title, const RunRecord& r) {
+  w.text(QStringLiteral("Bericht: ") + title, w.font(16, true));
+  w.skip(4);
+  const QFont meta = w.font(9);
+  for (const ProjectField& f : ProjectFields()) {
+    const std::string& value = info.about.*f.member;
+    if (value.empty() || f.member == &ProjectData::title) continue;
+    if (!f.multiLine) {
+      w.text(QString::fromUtf8(f.caption) + QStringLiteral(": ") + Q(value), meta);
+      continue;
+    }
+    w.text(QString::fromUtf8(f.caption) + QStringLiteral(":"), meta);
+    // Line by line, so that a long comment runs on to the next page.
+    for (const QString& line : Q(value).split(QLatin1Char('\n'))) w.text(line.isEmpty() ? QStringLiteral(" ") : line, meta);
+  }
+  w.text(QStringLiteral("Datei: ") + (info.fileName.isEmpty() ? QStringLiteral("nicht gespeichert") : info.fileName),
+         meta);
+  w.text(QStringLiteral("Erstellt: ") + info.created.toString(QStringLiteral("dd.MM.yyyy, HH:mm 'Uhr'")) +
+             QStringLiteral("   ·   Programm: ") + ProgramName() + QStringLiteral("   ·   Lauf: ") +
+             Q(OutcomeText(r.outcome)),
+         meta);
+}
+
 }  // namespace
 
 Report::Report(const RunRecord& record, ReportInfo info) : record_(record), info_(std::move(info)) {}
@@ -237,15 +298,7 @@ int Report::paint(QPagedPaintDevice& device) const {
   const QString version = ProgramName();
   PageWriter w(device, painter, version + QStringLiteral(" – ") + title);
 
-  w.text(QStringLiteral("Bericht: ") + title, w.font(16, true));
-  w.skip(4);
-  const QFont meta = w.font(9);
-  w.text(QStringLiteral("Datei: ") + (info_.fileName.isEmpty() ? QStringLiteral("nicht gespeichert") : info_.fileName),
-         meta);
-  w.text(QStringLiteral("Erstellt: ") + info_.created.toString(QStringLiteral("dd.MM.yyyy, HH:mm 'Uhr'")) +
-             QStringLiteral("   ·   Programm: ") + version + QStringLiteral("   ·   Lauf: ") +
-             Q(OutcomeText(record_.outcome)),
-         meta);
+  AddHead(w, info_, title, record_);
 
   // The first page: what went into the run and the profiles it drew; the
   // second: what came out of it.
@@ -271,6 +324,7 @@ int Report::paint(QPagedPaintDevice& device) const {
     w.skip(8);
     w.text(QStringLiteral("Ein Ergebnisdiagramm gibt es nur für einen vollständig gerechneten Lauf."), w.font(9));
   }
+  if (record_.outcome != RunOutcome::Refused) AddCharts(w, record_);
   w.finishPage();
   painter.end();
   return w.pages();

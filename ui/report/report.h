@@ -1,13 +1,15 @@
 #pragma once
-// The printable report of a run: A4 pages with the title, the case's file
-// name, the date and the program's version, the inputs, the derived values,
-// the results, the water balance with its warnings, and both plots drawn as
-// vectors with their annotations and legends. The same layout goes into a PDF
-// file and onto a printer.
+// The printable report of a run: A4 pages with the title, the case's project
+// data, file name, the date and the program's version, the inputs, the derived
+// values, the results, the water balance with its warnings, both plots of the
+// window with their annotations and legends, and the charts of the Diagramme
+// window with their scales, grids and legends, all drawn as vectors. The same
+// layout goes into a PDF file and onto a printer.
 
 #include <QDateTime>
 #include <QString>
 
+#include "run/projectdata.h"
 #include "run/runrecord.h"
 #include "text/outcome.h"
 
@@ -19,6 +21,7 @@ struct ReportInfo {
   QString title;        // what the report is about, e.g. the case's name
   QString fileName;     // the case file; empty: not saved
   QDateTime created;    // when the report was made
+  ProjectData about;    // the case's project data; the head lists those given
 };
 
 class Report {

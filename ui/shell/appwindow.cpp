@@ -271,9 +271,10 @@ const RunRecord* AppWindow::shownRun() const {
 ReportInfo AppWindow::reportInfo() const {
   ReportInfo info;
   info.fileName = QDir::toNativeSeparators(document_->path());
+  info.about = document_->about();
   // The case's own title, else its file's name.
-  info.title = !document_->title().empty() ? QString::fromStdString(document_->title())
-                                           : QFileInfo(document_->path()).completeBaseName();
+  info.title = !info.about.title.empty() ? QString::fromStdString(info.about.title)
+                                         : QFileInfo(document_->path()).completeBaseName();
   info.created = QDateTime::currentDateTime();
   return info;
 }

@@ -24,7 +24,14 @@ QString CaseDocument::displayName() const {
 }
 
 bool CaseDocument::isModified() const {
-  return !ChangedInputs(savedInputs_, area_.inputs()).empty() || airIntegration() != savedAir_;
+  return !ChangedInputs(savedInputs_, area_.inputs()).empty() || airIntegration() != savedAir_ ||
+         about_ != savedAbout_;
+}
+
+void CaseDocument::setAbout(const ProjectData& about) {
+  if (about == about_) return;
+  about_ = about;
+  emit changed();
 }
 
 AirIntegration CaseDocument::airIntegration() const { return area_.runController().airIntegration(); }
@@ -52,6 +59,7 @@ void CaseDocument::setSaved(const QString& path, const InputTexts& inputs, AirIn
   path_ = path;
   savedInputs_ = inputs;
   savedAir_ = air;
+  savedAbout_ = about_;
   area_.runController().setAirIntegration(air);
 }
 
@@ -69,9 +77,8 @@ void CaseDocument::setAccuracy(const AccuracyEstimate& estimate) {
 
 void CaseDocument::newCase() {
   const InputTexts defaults = InputTexts::Defaults();
+  about_ = ProjectData{};
   setSaved(QString(), defaults, AirIntegration::Standard);
-  title_.clear();
-  comment_.clear();
   run_.reset();
   withSeries_ = false;
   area_.setInputs(defaults);
@@ -92,9 +99,8 @@ Outcome<std::string> CaseDocument::open(const QString& path) {
            InputCaptions(differing) + ". Geöffnet sind die Eingaben ohne die Ergebnisse; Start rechnet mit ihnen neu.";
     file.run.reset();
   }
+  about_ = std::move(file.about);
   setSaved(QFileInfo(path).absoluteFilePath(), file.inputs, file.airIntegration);
-  title_ = std::move(file.title);
-  comment_ = std::move(file.comment);
   run_ = std::move(file.run);
   withSeries_ = run_ && run_->hasSeries();
   area_.setInputs(file.inputs);
@@ -112,8 +118,7 @@ Outcome<std::string> CaseDocument::open(const QString& path) {
 Status CaseDocument::saveAs(const QString& path) {
   CaseFile file;
   file.inputs = area_.inputs();
-  file.title = title_;
-  file.comment = comment_;
+  file.about = about_;
   file.airIntegration = airIntegration();
   // Results belong to the inputs they were computed from.
   if (runMatchesInputs()) file.run = run_;

@@ -1,7 +1,7 @@
 #pragma once
 // The calculation the window holds, as a document: the file it came from or
-// was saved to, the input texts as last saved, the title and comment of the
-// file, and the run whose results the window shows (the latest run, or the
+// was saved to, the input texts as last saved, the project data (title,
+// project, customer, author, comment), and the run whose results the window shows (the latest run, or the
 // run read from the file). Opening, saving and exporting go through here;
 // asking the user is left to the menu (ui/filemenu.h).
 
@@ -27,9 +27,10 @@ class CaseDocument : public QObject {
 
   const QString& path() const { return path_; }  // empty until opened or saved
   QString displayName() const;                   // the file name, or "Unbenannt"
-  const std::string& title() const { return title_; }      // of the case file; may be empty
-  const std::string& comment() const { return comment_; }
-  // Whether the input texts or the air balance differ from those last opened or saved.
+  // What the case is about, as the case file keeps it; any field may be empty.
+  const ProjectData& about() const { return about_; }
+  void setAbout(const ProjectData& about);
+  // Whether the input texts, the air balance or the project data differ from those last opened or saved.
   bool isModified() const;
   // The case's air balance, which the window's next runs use.
   AirIntegration airIntegration() const;
@@ -69,7 +70,7 @@ class CaseDocument : public QObject {
   QString path_;
   InputTexts savedInputs_ = InputTexts::Defaults();
   AirIntegration savedAir_ = AirIntegration::Standard;
-  std::string title_, comment_;
+  ProjectData about_, savedAbout_;
   std::optional<CaseRun> run_;
   bool withSeries_ = false;
 };

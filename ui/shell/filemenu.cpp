@@ -10,6 +10,7 @@
 
 #include "files/casefile.h"
 #include "ui/shell/casedocument.h"
+#include "ui/shell/projectdialog.h"
 #include "ui/calculator/mainwindow.h"
 #include "ui/calculator/runcontroller.h"
 #include "ui/shell/recentfiles.h"
@@ -74,6 +75,8 @@ FileMenu::FileMenu(QMenu& menu, CaseDocument& document, MainWindow& area, QWidge
   connect(AddAction(menu, QStringLiteral("Speichern &unter…"), "act_SpeichernUnter",
                     QKeySequence(QStringLiteral("Ctrl+Shift+S"))),
           &QAction::triggered, this, &FileMenu::saveAs);
+  connect(AddAction(menu, QStringLiteral("&Eigenschaften…"), "act_Eigenschaften"), &QAction::triggered, this,
+          &FileMenu::editProperties);
   withSeries_ = AddAction(menu, QStringLiteral("Zeitreihen &mitspeichern"), "act_MitZeitreihen");
   withSeries_->setCheckable(true);
   withSeries_->setToolTip(QStringLiteral("Die Zeitreihen eines Laufs machen eine Falldatei viele Megabyte groß."));
@@ -236,6 +239,11 @@ void FileMenu::exportResults() {
   if (path.isEmpty()) return;
   const Status exported = document_.exportResults(path, choice->dialect);
   if (!exported) dialogs_.warn(QString::fromStdString(exported.message()));
+}
+
+void FileMenu::editProperties() {
+  ProjectDialog dialog(document_.about(), &window_);
+  if (dialog.exec() == QDialog::Accepted) document_.setAbout(dialog.about());
 }
 
 }  // namespace lamvero

@@ -1,5 +1,6 @@
 #pragma once
-// The Datei menu: new, open, recent files, save, save as, the exports and
+// The Datei menu: new, open, recent files, save, save as, the case's project
+// data (Eigenschaften), the exports and
 // quit, with the dialogs they need. Entries that would interfere with a run
 // are disabled while one is active (from the run controller's phase), and a
 // file opened by other ways (dropped, named) is refused then. The dialogs can
@@ -57,6 +58,8 @@ class FileMenu : public QObject {
   void newCase();
   void exportSeries();
   void exportResults();
+  // Datei ▸ Eigenschaften…: the case's project data in a dialog; OK changes the document.
+  void editProperties();
 
  private:
   void chooseAndOpen();

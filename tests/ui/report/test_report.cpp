@@ -23,6 +23,7 @@
 #include "ui/calculator/paintercanvas.h"
 #include "ui/report/report.h"
 #include "present/reportcontent.h"
+#include "run/resultdescriptors.h"
 
 namespace lamvero {
 namespace {
@@ -83,7 +84,7 @@ int Pages(const QString& pdf) {
 
 ReportInfo Info() {
   return ReportInfo{QStringLiteral("Platte 4 mm"), QStringLiteral("/daten/platte4.lamvero"),
-                    QDateTime(QDate(2026, 3, 14), QTime(9, 30))};
+                    QDateTime(QDate(2026, 3, 14), QTime(9, 30)), {}};
 }
 
 TEST(ReportContent, InputsAsTypedDerivedValuesAndResultsAsShownWithTheirNumbers) {
@@ -102,27 +103,80 @@ TEST(ReportContent, InputsAsTypedDerivedValuesAndResultsAsShownWithTheirNumbers)
   EXPECT_EQ(Line(c.setUp, "Eingaben", "Anfangswasserbeladung in kg/kg atro")->cells[1], "0.25");
   EXPECT_EQ(Line(c.setUp, "Eingaben", "Diff.-Widerstandszahl der trockenen Masse")->cells[2], "");
 
-  const ReportLine* anzOS = Line(c.setUp, "Abgeleitete Werte", "Anzahl der Ortsschritte pro Halbplatte");
+  const ReportLine* anzOS = Line(c.setUp, "Abgeleitete Werte", "Ortsschritte je halbe Dicke");
   ASSERT_NE(anzOS, nullptr);
-  EXPECT_EQ(anzOS->cells, (std::vector<std::string>{"Anzahl der Ortsschritte pro Halbplatte", "10", "10", ""}));
-  EXPECT_EQ(anzOS->colour, (Rgb{0, 0, 255}));
+  EXPECT_EQ(anzOS->cells, (std::vector<std::string>{"Ortsschritte je halbe Dicke", "10", "–"}));
+  EXPECT_EQ(anzOS->colour, (Rgb{0, 0, 0}));
   const ReportLine* dry = Line(c.setUp, "Abgeleitete Werte", "Dicke der getrockneten Platte");
   ASSERT_NE(dry, nullptr);
-  EXPECT_EQ(dry->cells[2], ReportNumber(1000 * r.derived.DickeTr));
-  EXPECT_EQ(dry->cells[3], "mm");
+  EXPECT_EQ(dry->cells[1], ReportNumber(1000 * r.derived.DickeTr));
+  EXPECT_EQ(dry->cells[2], "mm");
 
-  // A duration: the window's text and the seconds behind it.
-  const ReportLine* dauer = Line(c.results, "Ergebnisse", "Dauer des 1. TroAbschn. in hh : mm : ss");
+  // A duration as h:mm:ss, as the window shows it.
+  const ReportLine* dauer = Line(c.results, "Ergebnisse", "Dauer des 1. Trocknungsabschnitts");
   ASSERT_NE(dauer, nullptr);
-  EXPECT_EQ(dauer->cells[1], r.controls.at("txt_Dauer1TA").text);
-  EXPECT_EQ(dauer->cells[2], ReportNumber(r.results.Dauer1TA));
-  EXPECT_EQ(dauer->cells[3], "s");
-  const ReportLine* energy = Line(c.results, "Ergebnisse", "mittl. spez. Energiebedarf in kJ/kg H2O");
+  EXPECT_EQ(" " + dauer->cells[1], FormatDuration(r.results.Dauer1TA));
+  EXPECT_EQ(dauer->cells[2], "h:mm:ss");
+  // A number in the window's format, its unit as the caption gives it, in black.
+  const ReportLine* energy = Line(c.results, "Ergebnisse", "mittl. spez. Energiebedarf");
   ASSERT_NE(energy, nullptr);
   EXPECT_EQ(energy->cells[1], Format(r.results.spezEnergie, "#0.0"));
-  EXPECT_EQ(energy->colour, (Rgb{255, 0, 0}));
+  EXPECT_EQ(energy->cells[2], "kJ/kg H2O");
+  EXPECT_EQ(energy->colour, (Rgb{0, 0, 0}));
   // The set-up's values are not listed twice.
-  EXPECT_EQ(Line(c.results, "Ergebnisse", "Anzahl der Ortsschritte pro Halbplatte"), nullptr);
+  EXPECT_EQ(Line(c.results, "Ergebnisse", "Ortsschritte je halbe Dicke"), nullptr);
+}
+
+// Every row with a number, a value and a unit: whatever the run reached, once.
+void ExpectEveryResultOnceWithValueAndUnit(const RunRecord& r) {
+  SCOPED_TRACE(OutcomeText(r.outcome));
+  const ReportContent c = ReportTables(r);
+  std::vector<const ReportTable*> tables;
+  for (const ReportTable& t : c.setUp) {
+    if (t.heading != "Eingaben") tables.push_back(&t);
+  }
+  for (const ReportTable& t : c.results) tables.push_back(&t);
+  std::vector<std::string> captions;
+  for (const ReportTable* t : tables) {
+    for (const ReportLine& l : t->lines) {
+      if (l.cells.size() == 1) continue;  // a warning's sentence
+      ASSERT_EQ(l.cells.size(), 3u) << t->heading;
+      EXPECT_EQ(l.colour, (Rgb{0, 0, 0})) << l.cells[0];
+      EXPECT_FALSE(l.cells[1].empty()) << l.cells[0];
+      EXPECT_FALSE(l.cells[2].empty()) << l.cells[0];
+      EXPECT_EQ(l.cells[1].find_first_not_of("-0123456789,:"), std::string::npos) << l.cells[0] << ": " << l.cells[1];
+      EXPECT_NE(l.cells[0].rfind("mom.", 0), 0u) << l.cells[0];
+      captions.push_back(l.cells[0]);
+    }
+  }
+  std::size_t expected = 0;
+  for (const ResultDescriptor& d : ResultDescriptors()) {
+    if (std::string(d.caption).rfind("mom. ", 0) != 0 && std::isfinite(d.value(r))) ++expected;
+  }
+  EXPECT_EQ(captions.size(), expected);
+  std::sort(captions.begin(), captions.end());
+  EXPECT_EQ(std::adjacent_find(captions.begin(), captions.end()), captions.end()) << "a caption twice";
+}
+
+TEST(ReportContent, EveryResultOnceWithValueAndUnitNoMomentaryRowNoExponent) {
+  const RunRecord completed = Completed(QuickInputs());
+  ExpectEveryResultOnceWithValueAndUnit(completed);
+  // A tiny value stays fixed rather than "9,6842e-06".
+  RunRecord dry = completed;
+  dry.results.XEnde = 9.6842e-06;
+  const ReportLine* rest = Line(ReportTables(dry).results, "Ergebnisse", "Restfeuchte des Rechenprofils");
+  ASSERT_NE(rest, nullptr);
+  EXPECT_EQ(rest->cells[1], "0,00000968");
+  EXPECT_EQ(rest->cells[2], "kg/kg");
+
+  InputTexts full = QuickInputs();
+  full[Input::Dicke] = "2";
+  full[Input::Ortsschrittweite] = "0,1";
+  full[Input::deltaT] = "0,001";
+  full[Input::rund] = "100000";
+  const RunRecord stopped = Recorded(full);
+  ASSERT_EQ(stopped.outcome, RunOutcome::SeriesFull);
+  ExpectEveryResultOnceWithValueAndUnit(stopped);
 }
 
 TEST(ReportContent, HighWaterErrorShowsItsWarningLowErrorNone) {
@@ -133,9 +187,9 @@ TEST(ReportContent, HighWaterErrorShowsItsWarningLowErrorNone) {
   const ReportTable* balance = Table(quickReport.results, "Wasserbilanz");
   ASSERT_NE(balance, nullptr);
   ASSERT_EQ(balance->lines.size(), 2u);
-  EXPECT_EQ(balance->lines[0].cells[0], "relativer Wasserfehler in %");
-  EXPECT_EQ(balance->lines[0].cells[1], quick.controls.at("txt_Wasserfehler").text);
-  EXPECT_EQ(balance->lines[0].colour, (Rgb{255, 0, 0}));
+  EXPECT_EQ(balance->lines[0].cells,
+            (std::vector<std::string>{"relativer Wasserfehler", quick.controls.at("txt_Wasserfehler").text, "%"}));
+  EXPECT_EQ(balance->lines[0].colour, (Rgb{0, 0, 0}));  // the warning says it, in red
   EXPECT_EQ(balance->lines[1].cells,
             (std::vector<std::string>{"evtl. sehr ungenau ! Zeitschrittweite verkleinern od. Ortsschrittweite vergrößern!"}));
   EXPECT_EQ(balance->lines[1].colour, (Rgb{255, 0, 0}));
@@ -147,7 +201,7 @@ TEST(ReportContent, HighWaterErrorShowsItsWarningLowErrorNone) {
   const ReportTable* good = Table(fineReport.results, "Wasserbilanz");
   ASSERT_NE(good, nullptr);
   ASSERT_EQ(good->lines.size(), 1u);
-  EXPECT_EQ(good->lines[0].colour, (Rgb{0, 0, 192}));
+  EXPECT_EQ(good->lines[0].colour, (Rgb{0, 0, 0}));
   EXPECT_EQ(Table(fineReport.results, "Hinweise"), nullptr);
 }
 
@@ -192,18 +246,26 @@ TEST(ReportContent, NumbersAndCaptions) {
   EXPECT_EQ(ReportNumber(0.135573123), "0,135573");
   EXPECT_EQ(ReportNumber(22000.5), "22000,5");
   EXPECT_EQ(ReportNumber(std::numeric_limits<double>::quiet_NaN()), "");
+  // Fixed, never with an exponent; six significant digits down to eight decimals.
+  EXPECT_EQ(ReportNumber(9.6842e-06), "0,00000968");
+  EXPECT_EQ(ReportNumber(-0.00123456789), "-0,00123457");
+  EXPECT_EQ(ReportNumber(1.85e6), "1850000");
+  EXPECT_EQ(ReportNumber(0.5), "0,5");
+  EXPECT_EQ(ReportNumber(0), "0");
+  EXPECT_EQ(ReportNumber(3e-12), "0");
   EXPECT_EQ(CaptionWithoutUnit("Außenlufttemperatur in °C ", "°C"), "Außenlufttemperatur");
   EXPECT_EQ(CaptionWithoutUnit("Anfangswasserbeladung in kg/kg atro", "kg/kg"), "Anfangswasserbeladung in kg/kg atro");
   EXPECT_EQ(CaptionWithoutUnit("Kappa-Steigung unter Grenzfeuchte", ""), "Kappa-Steigung unter Grenzfeuchte");
 }
 
-TEST(ReportPdf, TwoA4PagesWithTheTextsAndBothPlotsAsVectors) {
+TEST(ReportPdf, A4PagesWithTheTextsBothPlotsAndTheChartsWithScalesAsVectors) {
   const RunRecord r = Completed(QuickInputs());
   QTemporaryDir dir;
   const QString pdf = dir.filePath(QStringLiteral("bericht.pdf"));
   const Status written = Report(r, Info()).writePdf(pdf);
   ASSERT_TRUE(written) << written.message();
-  EXPECT_EQ(Pages(pdf), 2);
+  // Inputs and profiles; results and the window's curves; the five charts, two to a page.
+  EXPECT_EQ(Pages(pdf), 5);
   EXPECT_TRUE(Poppler(QStringLiteral("pdfinfo"), {pdf}).contains(QLatin1String("595 x 842 pts (A4)")));
 
   const QString text = Poppler(QStringLiteral("pdftotext"), {pdf, QStringLiteral("-")});
@@ -212,16 +274,28 @@ TEST(ReportPdf, TwoA4PagesWithTheTextsAndBothPlotsAsVectors) {
         ProgramName(), QStringLiteral("Eingaben"),
         QStringLiteral("Anfangsdicke der Platte"), QStringLiteral("Abgeleitete Werte"), QStringLiteral("Ergebnisse"),
         QString::fromStdString(r.controls.at("txt_Dauer1TA").text).trimmed(), QStringLiteral("Wasserbilanz"),
-        QStringLiteral("relativer Wasserfehler in %"), QStringLiteral("evtl. sehr ungenau !"),
+        QStringLiteral("relativer Wasserfehler"), QStringLiteral("evtl. sehr ungenau !"),
         QStringLiteral("Wasserbeladung über der halben Plattendicke"), QStringLiteral("Rohlingsdicke"),
         QStringLiteral("Ende des 1. Trocknungsabschnittes"), QStringLiteral("Verläufe über der Trocknungszeit"),
-        QStringLiteral("laufende Zeit"), QStringLiteral("Trocknungsspiegel"), QStringLiteral("Seite 2")}) {
+        QStringLiteral("laufende Zeit"), QStringLiteral("Trocknungsspiegel"), QStringLiteral("Seite 2"),
+        QStringLiteral("Diagramme"), QStringLiteral("Zeit t in h"), QStringLiteral("Feuchte X in kg/kg atro"),
+        QStringLiteral("Temperatur ϑ in °C"), QStringLiteral("lineare Schwindung in %"),
+        QStringLiteral("Verdunstungsrate in kg/(m² h)"), QStringLiteral("Wasserbeladung X in g/kg trockene Luft"),
+        QStringLiteral("Seite 5")}) {
     EXPECT_TRUE(text.contains(expected)) << expected.toStdString();
   }
-  // Vectors, not pictures: the file holds no image at all.
+  // Vectors, not pictures: no image but the point markers of the h,X chart,
+  // which the chart library draws as small pictures.
   const QStringList images = Poppler(QStringLiteral("pdfimages"), {QStringLiteral("-list"), pdf})
                                  .split(QLatin1Char('\n'), Qt::SkipEmptyParts);
-  EXPECT_EQ(images.size(), 2) << images.join(QLatin1Char('\n')).toStdString();  // the list's two header lines
+  ASSERT_GE(images.size(), 2);  // the list's two header lines
+  for (int i = 2; i < images.size(); ++i) {
+    const QStringList cells = images[i].split(QLatin1Char(' '), Qt::SkipEmptyParts);
+    ASSERT_GE(cells.size(), 5) << images[i].toStdString();
+    EXPECT_EQ(cells[0], QStringLiteral("5")) << images[i].toStdString();
+    EXPECT_LE(cells[3].toInt(), 32) << images[i].toStdString();
+    EXPECT_LE(cells[4].toInt(), 32) << images[i].toStdString();
+  }
 
   // Printing lays out the same pages.
   QPrinter printer(QPrinter::HighResolution);
@@ -229,8 +303,27 @@ TEST(ReportPdf, TwoA4PagesWithTheTextsAndBothPlotsAsVectors) {
   const QString printed = dir.filePath(QStringLiteral("gedruckt.pdf"));
   printer.setOutputFileName(printed);
   Report::setUpPage(printer);
-  EXPECT_EQ(Report(r, Info()).paint(printer), 2);
+  EXPECT_EQ(Report(r, Info()).paint(printer), 5);
   EXPECT_EQ(Poppler(QStringLiteral("pdftotext"), {printed, QStringLiteral("-")}), text);
+}
+
+TEST(ReportPdf, TheHeadGivesTheProjectDataGivenAndTheCommentLineByLine) {
+  const RunRecord r = Completed(QuickInputs());
+  ReportInfo info = Info();
+  info.about.project = "Werk Süd, Linie 2";
+  info.about.customer = "Ziegelei „Am Hang“";
+  info.about.comment = "Winterbetrieb\nAußenluft 5 °C";
+  QTemporaryDir dir;
+  const QString pdf = dir.filePath(QStringLiteral("kopf.pdf"));
+  ASSERT_TRUE(Report(r, info).writePdf(pdf));
+  const QString text = Poppler(QStringLiteral("pdftotext"), {QStringLiteral("-l"), QStringLiteral("1"), pdf,
+                                                             QStringLiteral("-")});
+  for (const QString& expected : {QStringLiteral("Projekt: Werk Süd, Linie 2"), QStringLiteral("Kunde: Ziegelei „Am Hang“"),
+                                  QStringLiteral("Bemerkung:\nWinterbetrieb\nAußenluft 5 °C\n")}) {
+    EXPECT_TRUE(text.contains(expected)) << expected.toStdString() << "\n" << text.toStdString();
+  }
+  EXPECT_FALSE(text.contains(QLatin1String("Bearbeiter")));  // not given, not listed
+  EXPECT_LT(text.indexOf(QLatin1String("Kunde")), text.indexOf(QLatin1String("Eingaben")));
 }
 
 TEST(ReportPdf, MissingFolderFailsNamingTheFileAndLeavesNothing) {
