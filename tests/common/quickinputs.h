@@ -15,4 +15,15 @@ inline InputTexts QuickInputs() {
   return in;
 }
 
+// A 2 mm plate in 1 ms steps: more steps than the series hold, so the window's
+// run stops with "Zeitreihen voll".
+inline InputTexts SeriesFullInputs() {
+  InputTexts in = QuickInputs();
+  in[Input::Dicke] = "2";
+  in[Input::Ortsschrittweite] = "0,1";  // 10 steps: the coarsest grid accepted
+  in[Input::deltaT] = "0,001";
+  in[Input::rund] = "100000";
+  return in;
+}
+
 }  // namespace lamvero::testing

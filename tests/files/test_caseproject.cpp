@@ -7,6 +7,7 @@
 #include <nlohmann/json.hpp>
 #include <string>
 
+#include "common/sampleproject.h"
 #include "files/casefile.h"
 
 namespace lamvero {
@@ -14,25 +15,15 @@ namespace {
 
 using json = nlohmann::json;
 
-ProjectData Full() {
-  ProjectData about;
-  about.title = "Vollziegel 4 mm";
-  about.project = "Werk Süd, Linie 2";
-  about.customer = "Ziegelei „Am Hang“";
-  about.author = "A. Prüfer";
-  about.comment = "Winterbetrieb\nAußenluft 5 °C\n\nmit Leerzeile";
-  return about;
-}
-
 TEST(CaseProjectData, EveryFieldComesBackAndStandsBeforeTheInputsInItsOrder) {
   CaseFile file;
-  file.about = Full();
+  file.about = testing::SampleProject();
   const std::string text = CaseFileText(file, false);
   const Outcome<CaseFile> read = ReadCaseFileText(text, nullptr);
   ASSERT_TRUE(read) << read.message();
-  EXPECT_EQ(read->about, Full());
+  EXPECT_EQ(read->about, testing::SampleProject());
   for (const ProjectField& f : ProjectFields()) {
-    ProjectData other = Full();
+    ProjectData other = testing::SampleProject();
     other.*f.member += "x";
     EXPECT_NE(read->about, other) << f.key;  // every field takes part in the comparison
   }

@@ -68,12 +68,7 @@ TEST(ExtendedLimits, AGridBeyond500FollowsTheTrendOfCoarserGrids) {
 // The case that stops the window's run with "Zeitreihen voll" completes, its
 // series thinned to their capacity.
 TEST(ExtendedLimits, ARunBeyondTheSeriesCompletesWithThinnedSeries) {
-  InputTexts in = QuickInputs();
-  in[Input::Dicke] = "2";
-  in[Input::Ortsschrittweite] = "0,1";
-  in[Input::deltaT] = "0,001";
-  in[Input::rund] = "100000";
-  const RunRecord r = Extended(in);
+  const RunRecord r = Extended(testing::SeriesFullInputs());
   ASSERT_EQ(r.outcome, RunOutcome::Completed);
   EXPECT_GT(r.results.Zeit / 0.001, 1.9 * kMaxSeriesIndex);
   EXPECT_LE(r.series.nReihe, kMaxSeriesIndex);

@@ -169,12 +169,7 @@ TEST(ReportContent, EveryResultOnceWithValueAndUnitNoMomentaryRowNoExponent) {
   EXPECT_EQ(rest->cells[1], "0,00000968");
   EXPECT_EQ(rest->cells[2], "kg/kg");
 
-  InputTexts full = QuickInputs();
-  full[Input::Dicke] = "2";
-  full[Input::Ortsschrittweite] = "0,1";
-  full[Input::deltaT] = "0,001";
-  full[Input::rund] = "100000";
-  const RunRecord stopped = Recorded(full);
+  const RunRecord stopped = Recorded(testing::SeriesFullInputs());
   ASSERT_EQ(stopped.outcome, RunOutcome::SeriesFull);
   ExpectEveryResultOnceWithValueAndUnit(stopped);
 }
@@ -220,12 +215,7 @@ TEST(ReportContent, ARunWithTheConsistentAirBalanceSaysSoInItsNotes) {
 }
 
 TEST(ReportContent, StoppedAndRefusedRunsSayWhy) {
-  InputTexts full = QuickInputs();
-  full[Input::Dicke] = "2";
-  full[Input::Ortsschrittweite] = "0,1";  // 10 steps: the coarsest grid accepted
-  full[Input::deltaT] = "0,001";
-  full[Input::rund] = "100000";
-  const RunRecord r = Recorded(full);
+  const RunRecord r = Recorded(testing::SeriesFullInputs());
   ASSERT_EQ(r.outcome, RunOutcome::SeriesFull);
   const ReportContent c = ReportTables(r);
   EXPECT_EQ(Table(c.results, "Wasserbilanz"), nullptr);  // no evaluation

@@ -11,6 +11,7 @@
 #include <QTemporaryDir>
 #include <QTimer>
 
+#include "common/sampleproject.h"
 #include "disk/casefiles.h"
 #include "ui/shell/appwindow.h"
 #include "ui/shell/casedocument.h"
@@ -57,33 +58,25 @@ TEST(ProjectDialog, OkEditsTheDocumentMarksItModifiedAndTheFileAndReportKeepIt) 
   AppWindow w;
   w.show();
   ASSERT_FALSE(w.document().isModified());
+  const ProjectData expected = testing::SampleProject();
   EditProperties(
       w,
-      [](QDialog& d) {
-        Type(d, "title", QStringLiteral("Platte 4 mm"));
-        Type(d, "project", QStringLiteral("Werk Süd"));
-        Type(d, "customer", QStringLiteral("Ziegelei Nord"));
-        Type(d, "author", QStringLiteral("A. Prüfer"));
-        Type(d, "comment", QStringLiteral("Zeile 1\nZeile 2"));
+      [&](QDialog& d) {
+        for (const ProjectField& f : ProjectFields()) Type(d, f.key, QString::fromStdString(expected.*f.member));
       },
       true);
-  ProjectData expected;
-  expected.title = "Platte 4 mm";
-  expected.project = "Werk Süd";
-  expected.customer = "Ziegelei Nord";
-  expected.author = "A. Prüfer";
-  expected.comment = "Zeile 1\nZeile 2";
   EXPECT_EQ(w.document().about(), expected);
   EXPECT_TRUE(w.document().isModified());
   EXPECT_TRUE(w.isWindowModified());
   EXPECT_EQ(w.reportInfo().about, expected);
-  EXPECT_EQ(w.reportInfo().title, QStringLiteral("Platte 4 mm"));
+  EXPECT_EQ(w.reportInfo().title, QStringLiteral("Vollziegel 4 mm"));
 
   // Abbrechen leaves them; the dialog opens with what the document holds.
   EditProperties(
       w,
-      [](QDialog& d) {
-        EXPECT_EQ(d.findChild<QLineEdit*>(QStringLiteral("edt_customer"))->text(), QStringLiteral("Ziegelei Nord"));
+      [&](QDialog& d) {
+        EXPECT_EQ(d.findChild<QLineEdit*>(QStringLiteral("edt_customer"))->text(),
+                  QString::fromStdString(expected.customer));
         Type(d, "customer", QStringLiteral("anders"));
       },
       false);
