@@ -395,7 +395,8 @@ CaseFile ReadCase(std::string_view text, const ControlNameCheck& isControl) {
     Fail("Die Datei stammt von einer neueren Programmversion (Formatversion " + std::to_string(version.get<long long>()) +
          "; dieses Programm liest Version " + std::to_string(kCaseFormatVersion) + ").");
   }
-  ExpectKeys(j, "", {"format", "version", "inputs"}, {"title", "project", "customer", "author", "comment", "airIntegration", "run", "series"});
+  ExpectKeys(j, "", {"format", "version", "inputs"},
+             {"title", "project", "customer", "author", "comment", "airIntegration", "run", "series"});
   CaseFile file;
   file.inputs = ReadInputTexts(j.at("inputs"));
   file.airIntegration = ReadAirIntegration(j, "");

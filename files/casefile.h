@@ -32,6 +32,7 @@ constexpr const char* kCaseFileSuffix = ".lamvero";
 constexpr std::size_t kMaxCaseFileBytes = std::size_t{256} << 20;
 // Longest text of an input box, a control, a message (the longest a text box takes).
 constexpr std::size_t kMaxCaseTextBytes = kMaxInputTextBytes;
+constexpr std::size_t kMaxCaseCommentBytes = kMaxProjectCommentBytes;
 
 struct CaseRun {
   RunRecord record;     // its series are empty (nReihe -1) unless the file holds them

@@ -46,7 +46,7 @@ void RequireRoundTrip(const lamvero::CaseFile& file, bool withSeries) {
   Require(again.ok());
   const lamvero::CaseFile& read = again.value();
   for (const lamvero::InputField& f : lamvero::InputFields()) Require(read.inputs[f.id] == file.inputs[f.id]);
-  Require(read.title == file.title && read.comment == file.comment && read.airIntegration == file.airIntegration);
+  Require(read.about == file.about && read.airIntegration == file.airIntegration);
   Require(read.run.has_value() == file.run.has_value());
   if (read.run) RequireSameRun(*read.run, *file.run, withSeries);
   Require(lamvero::CaseFileText(read, withSeries) == text);
