@@ -6,6 +6,7 @@
 
 #include "run/runrecord.h"
 #include "tools/fileidentity.h"
+#include "tools/optionerrors.h"
 
 namespace lamvero {
 
@@ -16,9 +17,9 @@ void CaseFileOptions::registerWith(CLI::App& app) {
   app.add_flag("--with-series", withSeries, "mit --save: die Zeitreihen mitspeichern (viele MB)");
   app.add_option("--csv-dialect", csvDialect,
                  "Format von --series und von Studien: plain (Dezimalpunkt, Komma) oder de (Dezimalkomma, Semikolon)")
-      ->check(CLI::IsMember({"plain", "de"}));
+      ->check(OneOfWords({"plain", "de"}));
   app.add_option("--every", every, "mit --series: jeden n-ten Zeitschritt (erster und letzter stehen immer drin)")
-      ->check(CLI::Range(1, kSeriesCapacity));
+      ->check(WholeNumberBetween(1, kSeriesCapacity));
 }
 
 CsvDialect CaseFileOptions::dialect() const { return CsvDialectNamed(csvDialect).value_or(CsvDialect::Plain); }

@@ -1,40 +1,16 @@
 #include "tools/fieldnames.h"
 
 #include <algorithm>
+#include <cctype>
 #include <vector>
 
 #include "inputs/inputs.h"
 #include "text/numberformat.h"
+#include "text/shownchars.h"
 #include "text/trim.h"
+#include "tools/closestname.h"
 
 namespace lamvero {
-
-namespace {
-
-std::string Lower(std::string text) {
-  for (char& c : text) {
-    if (c >= 'A' && c <= 'Z') c = static_cast<char>(c - 'A' + 'a');
-  }
-  return text;
-}
-
-// Edits (insert, delete, replace one character) that turn a into b.
-std::size_t EditDistance(const std::string& a, const std::string& b) {
-  std::vector<std::size_t> row(b.size() + 1);
-  for (std::size_t j = 0; j <= b.size(); ++j) row[j] = j;
-  for (std::size_t i = 1; i <= a.size(); ++i) {
-    std::size_t diagonal = row[0];
-    row[0] = i;
-    for (std::size_t j = 1; j <= b.size(); ++j) {
-      const std::size_t above = row[j];
-      row[j] = std::min({row[j] + 1, row[j - 1] + 1, diagonal + (a[i - 1] == b[j - 1] ? 0 : 1)});
-      diagonal = above;
-    }
-  }
-  return row[b.size()];
-}
-
-}  // namespace
 
 std::string FieldListing() {
   std::string out;
@@ -50,17 +26,25 @@ std::string FieldListing() {
 }
 
 std::string SuggestField(const std::string& name) {
-  const std::string wanted = Lower(name.rfind("txt_", 0) == 0 || name.rfind("TXT_", 0) == 0 ? name : "txt_" + name);
-  std::string best;
-  std::size_t bestDistance = 4;  // more edits than this is another word
-  for (const InputField& f : InputFields()) {
-    const std::size_t d = EditDistance(wanted, Lower(f.box));
-    if (d < bestDistance) {
-      bestDistance = d;
-      best = f.box;
-    }
-  }
-  return best;
+  // A number or a sign ("25", "-3") is a value, not a misspelt name.
+  if (name.empty() || !std::isalpha(static_cast<unsigned char>(name[0]))) return "";
+  const bool prefixed = name.rfind("txt_", 0) == 0 || name.rfind("TXT_", 0) == 0;
+  return ClosestName(prefixed ? name : "txt_" + name, FieldNames(), 3);  // more edits than this is another word
+}
+
+std::vector<std::string> FieldNames() {
+  std::vector<std::string> names;
+  for (const InputField& f : InputFields()) names.push_back(f.box);
+  return names;
+}
+
+std::string SpacedAssignmentHint(const std::string& name, const std::string& value) {
+  const std::vector<std::string> names = FieldNames();
+  if (std::find(names.begin(), names.end(), name) == names.end()) return "";
+  const std::string shown = ShownText(value);
+  const std::string given = value.empty() ? name : name + " " + shown;
+  return given + ": Eingaben werden als " + name + "=" + (value.empty() ? "TEXT" : shown) +
+         " geschrieben (ohne Leerzeichen).";
 }
 
 }  // namespace lamvero

@@ -52,6 +52,7 @@
 #include "tools/studyoptions.h"
 #include "tools/fieldnames.h"
 #include "tools/jsonoutput.h"
+#include "tools/optionerrors.h"
 #include "disk/casefiles.h"
 #include "disk/fileerrors.h"
 #include "present/controltable.h"
@@ -131,7 +132,8 @@ void DefineCommandLine(CLI::App& app, Request& r) {
       "Werte außerhalb des üblichen Bereichs werden gerechnet, aber mit einer Warnung auf stderr\n"
       "(und unter \"warnings\" im JSON).\n\n"
       "Rückgabewert: 0 vollständiger Lauf; 2 Bedienfehler (unbekannte Option oder unbekanntes Feld, mit\n"
-      "Gebrauchshinweis; leerer oder doppelter Ausgabepfad; fehlerhafte Falldatei bei --inputs) oder\n"
+      "dem wohl gemeinten Namen; Wert außerhalb des Erlaubten; txt_Name TEXT statt txt_Name=TEXT; leerer\n"
+      "oder doppelter Ausgabepfad; fehlerhafte Falldatei bei --inputs; je eine Zeile auf stderr) oder\n"
       "abgelehnte Eingabe (jede Beanstandung auf stderr, mit dem Feld); 3 Lauf musste anhalten (Zeitreihen\n"
       "voll oder keine endlichen Werte; Grund auf stderr); 1 eine Ausgabe ließ sich nicht schreiben (eine\n"
       "Ausgabedatei oder stdout; jeder Ausgabepfad wird vor dem Lauf geprüft). Musste der Lauf anhalten\n"
@@ -234,14 +236,15 @@ std::optional<int> BatchCommand::parse(int argc, char** argv) {
     app_.exit(e);
     return HelpWritten(stdoutOpen_);
   } catch (const CLI::ParseError& e) {
-    app_.exit(e);
+    const std::vector<std::string> args(argv + 1, argv + argc);
+    std::cerr << "lamvero-batch: " << WithHelpHint(OptionErrorText(e, app_, args)) << "\n";
     return kExitUsageOrRefused;
   }
   return std::nullopt;
 }
 
 int BatchCommand::usage(const std::string& message) const {
-  std::cerr << "lamvero-batch: " << message << "\n" << app_.help();
+  std::cerr << "lamvero-batch: " << WithHelpHint(message) << "\n";
   return kExitUsageOrRefused;
 }
 
@@ -270,11 +273,19 @@ Status BatchCommand::readCaseFile() {
   return Done{};
 }
 
-// The txt_Name=TEXT arguments; a failure is a usage error that lists the fields.
+// The txt_Name=TEXT arguments; a failure is a usage error that shows the
+// right form or lists the fields.
 Status BatchCommand::applyAssignments() {
-  for (const std::string& a : r_.assignments) {
+  for (std::size_t i = 0; i < r_.assignments.size(); ++i) {
+    const std::string& a = r_.assignments[i];
     const std::size_t eq = a.find('=');
     const std::string name = a.substr(0, eq);
+    if (eq == std::string::npos) {
+      // "txt_Dicke 25": the value, if any, is the next argument.
+      const bool valueFollows = i + 1 < r_.assignments.size() && r_.assignments[i + 1].find('=') == std::string::npos;
+      const std::string hint = SpacedAssignmentHint(name, valueFollows ? r_.assignments[i + 1] : "");
+      if (!hint.empty()) return Failure{"", hint};
+    }
     if (eq == std::string::npos || !inputs_.set(name, a.substr(eq + 1))) {
       std::string why = "unbekanntes Eingabefeld in \"" + ShownText(a) + "\"";
       const std::string suggestion = SuggestField(name);

@@ -18,6 +18,7 @@
 #include "study/studyshard.h"
 #include "study/casetable.h"
 #include "tools/exitstatus.h"
+#include "tools/optionerrors.h"
 #include "study/studymerge.h"
 #include "study/studypart.h"
 #include "tools/stoponsignal.h"
@@ -87,7 +88,7 @@ void AddStudyOptions(CLI::App& app, StudyOptions& o) {
       ->type_name("DATEI.csv");
   app.add_option("-j,--jobs", o.jobs, "Studie, --accuracy, --auto-steps: so viele Läufe gleichzeitig (Vorgabe: einer je Kern, den der "
                  "Prozess nutzen darf)")
-      ->check(CLI::Range(1u, 1024u));
+      ->check(WholeNumberBetween(1, 1024));
   app.add_option("--shard", o.shard,
                  "Studie: nur Teil K von N rechnen (jeder N-te Fall ab Fall K, K und N ab 1); die Teile setzt "
                  "--merge wieder zusammen")
@@ -95,9 +96,9 @@ void AddStudyOptions(CLI::App& app, StudyOptions& o) {
   CLI::Option* refine = app.add_flag("--refine{3}", o.refinements,
                "Konvergenz: den Fall mit seiner Zeit- und Ortsschrittweite rechnen, dann mit beiden halbiert, "
                "N-mal (--refine=N, 1 bis 5, Vorgabe 3); je Stufe die Ergebnisse und ihre Änderung")
-      ->check(CLI::Range(1, kMaxRefinements));
+      ->check(WholeNumberBetween(1, kMaxRefinements));
   app.add_option("--format", o.format, "Studie: Ausgabe als csv (Vorgabe) oder jsonl (JSON Lines)")
-      ->check(CLI::IsMember({"csv", "jsonl"}));
+      ->check(OneOfWords({"csv", "jsonl"}));
   app.add_option("--merge", o.merge,
                  "die Ausgaben der Teile einer Studie (--shard) in Fallreihenfolge zusammensetzen, byte-gleich "
                  "mit der ungeteilten Studie")
