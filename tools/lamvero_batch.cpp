@@ -145,7 +145,8 @@ void DefineCommandLine(CLI::App& app, Request& r) {
       "--merge: 2 für einen abgelehnten Teil (fremde Studie, doppelt, fehlend, abgeschnitten, unvollständig),\n"
       "3 wie die ungeteilte Studie, wenn ein Fall nicht vollständig gerechnet wurde, 1 wenn stdout nicht\n"
       "geschrieben werden kann.");
-  app.set_version_flag("--version", std::string("lamvero-batch ") + LAMVERO_VERSION);
+  app.set_help_flag("-h,--help", "diese Hilfe zeigen und enden");
+  app.set_version_flag("--version", std::string("lamvero-batch ") + LAMVERO_VERSION, "die Version zeigen und enden");
   app.add_flag("--json", r.json,
                "statt der Zeilen ein JSON-Objekt: outcome, messages, fields, scalars, inputs, warnings, results "
                "(abgelehnt: outcome, messages, problems, inputs, warnings)");

@@ -88,7 +88,7 @@ CLI::Validator OneOfWords(const std::vector<std::string>& words) {
         if (std::find(words.begin(), words.end(), text) != words.end()) return "";
         return Quoted(text) + " ist nicht erlaubt (erlaubt: " + listed + ").";
       },
-      listed);
+      "{" + listed + "}");
 }
 
 std::string WithHelpHint(const std::string& message) {
