@@ -164,7 +164,8 @@ TEST(ReportContent, EveryResultOnceWithValueAndUnitNoMomentaryRowNoExponent) {
   // A tiny value stays fixed rather than "9,6842e-06".
   RunRecord dry = completed;
   dry.results.XEnde = 9.6842e-06;
-  const ReportLine* rest = Line(ReportTables(dry).results, "Ergebnisse", "Restfeuchte des Rechenprofils");
+  const ReportContent tables = ReportTables(dry);
+  const ReportLine* rest = Line(tables.results, "Ergebnisse", "Restfeuchte des Rechenprofils");
   ASSERT_NE(rest, nullptr);
   EXPECT_EQ(rest->cells[1], "0,00000968");
   EXPECT_EQ(rest->cells[2], "kg/kg");
