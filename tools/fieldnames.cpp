@@ -38,13 +38,30 @@ std::vector<std::string> FieldNames() {
   return names;
 }
 
-std::string SpacedAssignmentHint(const std::string& name, const std::string& value) {
+namespace {
+
+// "NAME VALUE: WHAT werden als PREFIXNAME=VALUE geschrieben (ohne Leerzeichen)."
+std::string SpacedHint(const std::string& prefix, const std::string& what, const std::string& name,
+                       const std::string& value, const char* placeholder) {
   const std::vector<std::string> names = FieldNames();
   if (std::find(names.begin(), names.end(), name) == names.end()) return "";
   const std::string shown = ShownText(value);
-  const std::string given = value.empty() ? name : name + " " + shown;
-  return given + ": Eingaben werden als " + name + "=" + (value.empty() ? "TEXT" : shown) +
+  const std::string given = prefix + (value.empty() ? name : name + " " + shown);
+  return given + ": " + what + " werden als " + prefix + name + "=" + (value.empty() ? placeholder : shown) +
          " geschrieben (ohne Leerzeichen).";
+}
+
+}  // namespace
+
+std::string SpacedAssignmentHint(const std::string& name, const std::string& value) {
+  return SpacedHint("", "Eingaben", name, value, "TEXT");
+}
+
+std::string SpacedVaryHint(const std::string& name, const std::string& value) {
+  const std::string hint = SpacedHint("--vary ", "Studienwerte", name, value, "WERTE");
+  if (hint.empty()) return hint;
+  return hint + " Ein Bereich ist Anfang:Ende:Schritt (" + name + "=20:40:5), eine Liste mit Semikolon ('" + name +
+         "=20;30')";
 }
 
 }  // namespace lamvero

@@ -21,4 +21,8 @@ std::vector<std::string> FieldNames();
 // name is no input field.
 std::string SpacedAssignmentHint(const std::string& name, const std::string& value);
 
+// The same for a varied input ("--vary txt_Dicke 20:40:5"): the message that
+// shows "--vary txt_Dicke=WERTE"; "" when name is no input field.
+std::string SpacedVaryHint(const std::string& name, const std::string& value);
+
 }  // namespace lamvero

@@ -51,6 +51,7 @@
 #include "tools/exitstatus.h"
 #include "tools/studyoptions.h"
 #include "tools/fieldnames.h"
+#include "tools/helplabels.h"
 #include "tools/jsonoutput.h"
 #include "tools/optionerrors.h"
 #include "disk/casefiles.h"
@@ -127,6 +128,7 @@ struct Request {
 };
 
 void DefineCommandLine(CLI::App& app, Request& r) {
+  UseGermanHelpLabels(app);
   app.footer(
       "Eingabefelder:\n" + FieldListing() +
       "Werte außerhalb des üblichen Bereichs werden gerechnet, aber mit einer Warnung auf stderr\n"
@@ -277,6 +279,14 @@ Status BatchCommand::readCaseFile() {
 // The txt_Name=TEXT arguments; a failure is a usage error that shows the
 // right form or lists the fields.
 Status BatchCommand::applyAssignments() {
+  // "--vary txt_Dicke 20:40:5": the values became an input argument of their own.
+  for (const std::string& varied : r_.study.vary) {
+    if (varied.find('=') != std::string::npos) continue;
+    const auto value = std::find_if(r_.assignments.begin(), r_.assignments.end(),
+                                    [](const std::string& a) { return a.find('=') == std::string::npos; });
+    const std::string hint = SpacedVaryHint(varied, value == r_.assignments.end() ? "" : *value);
+    if (!hint.empty()) return Failure{"", hint};
+  }
   for (std::size_t i = 0; i < r_.assignments.size(); ++i) {
     const std::string& a = r_.assignments[i];
     const std::size_t eq = a.find('=');

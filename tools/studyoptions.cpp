@@ -88,6 +88,7 @@ void AddStudyOptions(CLI::App& app, StudyOptions& o) {
       ->type_name("DATEI.csv");
   app.add_option("-j,--jobs", o.jobs, "Studie, --accuracy, --auto-steps: so viele Läufe gleichzeitig (Vorgabe: einer je Kern, den der "
                  "Prozess nutzen darf)")
+      ->type_name("ANZAHL")
       ->check(WholeNumberBetween(1, 1024));
   app.add_option("--shard", o.shard,
                  "Studie: nur Teil K von N rechnen (jeder N-te Fall ab Fall K, K und N ab 1); die Teile setzt "

@@ -470,6 +470,11 @@ TEST(Batch, VersionHelpAndMisspeltFieldNames) {
                            "Kappa-Steigung unter Grenzfeuchte", "Einheit: W/(m² K)", "üblich: 5 bis 150 W/(m² K)"}) {
     EXPECT_NE(help.out.find(text), std::string::npos) << text;
   }
+  // The frame of the help is German too: no word of the library's own.
+  EXPECT_EQ(help.out.rfind("Aufruf: lamvero-batch [OPTIONEN]"), help.out.find("Aufruf: ")) << help.out;
+  for (const char* english : {"Usage:", "OPTIONS", "Options:", "Positionals:", "UINT", "REQUIRED"}) {
+    EXPECT_EQ(help.out.find(english), std::string::npos) << english;
+  }
   for (const char* typo : {"txt_Dike=3", "txt_dicke=3", "Dicke=3"}) {
     const Result r = RunBatch(typo);
     EXPECT_EQ(r.status, 2) << typo;

@@ -93,6 +93,12 @@ TEST(OptionErrors, FieldAndValueGivenApartGetTheRightForm) {
   ExpectOneLineRefusal(RunBatch("txt_Dicke"), "txt_Dicke: Eingaben werden als txt_Dicke=TEXT geschrieben");
   ExpectOneLineRefusal(RunBatch("txt_Dicke txt_Lufttemp=40"),
                        "txt_Dicke: Eingaben werden als txt_Dicke=TEXT geschrieben");
+  // The same for a varied input: its values as one argument, with the forms a study takes.
+  ExpectRefusals({
+      {"--vary txt_Dicke 20:40:5", "--vary txt_Dicke 20:40:5: Studienwerte werden als --vary txt_Dicke=20:40:5 geschrieben"},
+      {"--vary txt_Lufttemp", "--vary txt_Lufttemp=WERTE geschrieben (ohne Leerzeichen). Ein Bereich ist Anfang:Ende:Schritt"},
+      {"--vary txt_Dicke=10:20:5 --vary txt_Lufttemp '35;45'", "--vary txt_Lufttemp=35;45 geschrieben"},
+  });
   // A word that is no field keeps the field message.
   ExpectOneLineRefusal(RunBatch("Dicke 25"), "unbekanntes Eingabefeld in \"Dicke\"; gemeint ist wohl txt_Dicke");
 }
