@@ -14,6 +14,7 @@ packages=(
   shared-mime-info  # update-mime-database: the install check reads the case files' MIME type back
   poppler-utils  # pdftotext, pdfinfo, pdfimages: the report tests read the PDF back
   clang-14 libclang-rt-14-dev  # libFuzzer run of the number reader and the input check
+  slurm-wlm munge  # a one-node Slurm for the cluster test of scripts/slurm-study.sh
 )
 
 missing=()
