@@ -93,7 +93,7 @@ node_state() { sinfo --noheader --format=%T 2>/dev/null | head -n 1; }
 
 start_slurm() {
   local tool node state
-  for tool in mungekey munged slurmctld slurmd sbatch sinfo squeue scancel; do
+  for tool in mungekey munged slurmctld slurmd sbatch sinfo squeue scontrol scancel; do
     command -v "$tool" >/dev/null || unavailable "$tool fehlt (scripts/setup.sh installiert slurm-wlm und munge)"
   done
   mkdir -p "$tmp"/{munge,run,log,state,spool}
@@ -156,19 +156,21 @@ kein ausführbares Programm|-b $tmp/fehlt -o x.csv -- --vary txt_Dicke=4:8:2
 unbekannte Option --vary|-b $batch -o x.csv --vary txt_Dicke=4:8:2
 EOF
 
-# Six quick cases: two refused (plate too thin for the spatial step), two that
-# fill their time series and stop, two complete; parts that end with 3 still merge.
-study=(--vary txt_Dicke=2:6:2 --vary 'txt_deltaT=2;0,001' 'txt_Ortsschrittweite=0,2')
+# Six quick cases, the first two refused (plate too thin for the spatial step):
+# in four parts, two end with 3 and two with 0, and all of them merge.
+study=(--vary txt_Dicke=2:6:2 --vary 'txt_deltaT=2;4' 'txt_Ortsschrittweite=0,2')
 "$batch" "${study[@]}" >"$tmp/whole.csv" 2>/dev/null
 whole_status=$?
 
 start_slurm
 
-# The study in three parts matches the unsharded one, and the folder of the
-# parts is gone afterwards.
-run_script --parts 3 --cpus-per-task 1 --partition studie --time 5 --batch "$batch" -o merged.csv -- "${study[@]}"
+# The study in four parts matches the unsharded one, Slurm counts the parts
+# that ended with 3 as completed, and the folder of the parts is gone afterwards.
+run_script --parts 4 --cpus-per-task 1 --partition studie --time 5 --batch "$batch" -o merged.csv -- "${study[@]}"
 [ "$status" -eq "$whole_status" ] || fail "Studie: Rückgabewert $status statt $whole_status: $(cat "$tmp/script.err")"
 cmp "$tmp/whole.csv" "$tmp/cwd/merged.csv" || fail "Studie: zusammengesetzt nicht byte-gleich mit der ungeteilten"
+states=$(scontrol show job 2>/dev/null | grep -o 'JobState=[A-Z_]*' | sort | uniq -c | xargs)
+[ "$states" = "4 JobState=COMPLETED" ] || fail "Studie: Slurm meldet die Aufgaben als $states"
 compgen -G "$tmp/cwd/lamvero-study.*" >/dev/null && fail "Studie: der Arbeitsordner ist geblieben"
 
 # A runner that fails in part 2 of 3: that part is named with its status and
