@@ -12,7 +12,7 @@ batch=$(realpath "$1")
 script=$(realpath "$2")
 tmp=$(mktemp -d /tmp/lamvero-slurm.XXXXXX)
 chmod 755 "$tmp"  # munged wants every folder above its socket open to all
-daemons=()
+daemons=() daemon_names=()
 failures=0
 
 stop_all() {
@@ -74,8 +74,6 @@ StateSaveLocation=$tmp/state
 SlurmdSpoolDir=$tmp/spool
 SlurmctldPidFile=$tmp/run/slurmctld.pid
 SlurmdPidFile=$tmp/run/slurmd.pid
-SlurmctldLogFile=$tmp/log/slurmctld.log
-SlurmdLogFile=$tmp/log/slurmd.log
 ProctrackType=proctrack/linuxproc
 TaskPlugin=task/none
 JobAcctGatherType=jobacct_gather/none
@@ -92,7 +90,7 @@ EOF
 node_state() { sinfo --noheader --format=%T 2>/dev/null | head -n 1; }
 
 start_slurm() {
-  local tool node state
+  local tool node state i
   for tool in mungekey munged slurmctld slurmd sbatch sinfo squeue scontrol scancel; do
     command -v "$tool" >/dev/null || unavailable "$tool fehlt (scripts/setup.sh installiert slurm-wlm und munge)"
   done
@@ -104,22 +102,22 @@ start_slurm() {
   munged --foreground --socket="$tmp/run/munge.socket" --key-file="$tmp/munge/munge.key" \
     --log-file="$tmp/log/munged.log" --pid-file="$tmp/run/munged.pid" --seed-file="$tmp/munge/seed" \
     >>"$tmp/log/munged.log" 2>&1 &
-  daemons+=($!)
+  daemons+=($!) daemon_names+=(munged)
   for _ in $(seq 50); do [ -S "$tmp/run/munge.socket" ] && break; sleep 0.1; done
   [ -S "$tmp/run/munge.socket" ] || unavailable "munged hat keinen Socket angelegt"
 
   node=$(hostname -s)
   write_config "$node" "$(free_port)"
   export SLURM_CONF=$tmp/slurm.conf
-  slurmctld -D -f "$SLURM_CONF" >"$tmp/log/slurmctld.out" 2>&1 &
-  daemons+=($!)
-  slurmd -D -f "$SLURM_CONF" -N "$node" >"$tmp/log/slurmd.out" 2>&1 &
-  daemons+=($!)
+  slurmctld -D -f "$SLURM_CONF" >"$tmp/log/slurmctld.log" 2>&1 &
+  daemons+=($!) daemon_names+=(slurmctld)
+  slurmd -D -f "$SLURM_CONF" -N "$node" >"$tmp/log/slurmd.log" 2>&1 &
+  daemons+=($!) daemon_names+=(slurmd)
   for _ in $(seq 300); do
     state=$(node_state)
     [ "$state" = idle ] && return 0
-    for pid in "${daemons[@]}"; do
-      kill -0 "$pid" 2>/dev/null || unavailable "ein Dienst (pid $pid) ist beendet"
+    for i in "${!daemons[@]}"; do
+      kill -0 "${daemons[i]}" 2>/dev/null || unavailable "${daemon_names[i]} hat sich beendet"
     done
     sleep 0.1
   done
