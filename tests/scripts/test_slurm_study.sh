@@ -188,5 +188,20 @@ grep -q "Teil [13] von 3" "$tmp/script.err" && fail "fehlender Teil: stderr nenn
 [ -e "$tmp/cwd/failed.csv" ] && fail "fehlender Teil: eine Ausgabe wurde geschrieben"
 [ "$(compgen -G "$tmp/cwd/parts/part-*.out" | wc -l)" -eq 3 ] || fail "fehlender Teil: die Teile sind nicht geblieben"
 
+# SIGTERM while the tasks run cancels the job: nothing of it stays on the cluster.
+slow=(--vary txt_Dicke=4:100:2 'txt_deltaT=0,001')  # each case fills its time series: minutes in all
+(cd "$tmp/cwd" && exec "$script" -n 2 -d stopped -b "$batch" -o stopped.csv -- "${slow[@]}") \
+  </dev/null >"$tmp/script.out" 2>"$tmp/script.err" &
+waiter=$!
+for _ in $(seq 300); do [ -n "$(squeue --noheader --states=RUNNING 2>/dev/null)" ] && break; sleep 0.1; done
+kill -TERM "$waiter"
+wait "$waiter"
+status=$?
+[ "$status" -eq 143 ] || fail "abgebrochen: Rückgabewert $status statt 143"
+expect_in_stderr "abgebrochen, Auftrag" "abgebrochen"
+for _ in $(seq 50); do [ -z "$(squeue --noheader 2>/dev/null)" ] && break; sleep 0.1; done
+[ -z "$(squeue --noheader 2>/dev/null)" ] || fail "abgebrochen: Aufgaben laufen weiter: $(squeue --noheader)"
+[ -e "$tmp/cwd/stopped.csv" ] && fail "abgebrochen: eine Ausgabe wurde geschrieben"
+
 [ "$failures" -eq 0 ] && echo "slurm-study.sh unter Slurm: alles wie erwartet"
 exit "$failures"
