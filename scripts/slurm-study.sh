@@ -155,9 +155,14 @@ cancel() {
 trap 'cancel 130' INT
 trap 'cancel 143' TERM
 wait "$waiter"
+waited=$?
 trap - INT TERM
 job=$(job_id)
-[ -n "$job" ] || fail "sbatch hat den Auftrag nicht angenommen: $(cat "$dir/sbatch.err")"
+if [ -z "$job" ]; then
+  refusal=$(cat "$dir/sbatch.err")
+  [ "$own_dir" -eq 1 ] && rm -rf -- "$dir"  # nothing ran: nothing to keep
+  fail "sbatch hat den Auftrag nicht angenommen: $refusal"
+fi
 
 # Every part must have run to its end: the array's own status tells only the worst one.
 failed=0
@@ -180,7 +185,11 @@ for ((k = 1; k <= parts; k++)); do
   fi
   part_files+=("$name.out")
 done
-[ "$failed" -eq 0 ] || fail "die Studie ist nicht zusammengesetzt; die Teile bleiben in $dir"
+if [ "$failed" -ne 0 ]; then
+  # sbatch --wait ends with the worst task's status; anything else it says is about Slurm itself.
+  [ -s "$dir/sbatch.err" ] && echo "$me: sbatch endete mit $waited: $(cat "$dir/sbatch.err")" >&2
+  fail "die Studie ist nicht zusammengesetzt; die Teile bleiben in $dir"
+fi
 
 # Written beside the output and moved over it only when the merge succeeded.
 merged=$(mktemp "$output.XXXXXX") || fail "--output $output: lässt sich nicht schreiben"

@@ -171,6 +171,12 @@ states=$(scontrol show job 2>/dev/null | grep -o 'JobState=[A-Z_]*' | sort | uni
 [ "$states" = "4 JobState=COMPLETED" ] || fail "Studie: Slurm meldet die Aufgaben als $states"
 compgen -G "$tmp/cwd/lamvero-study.*" >/dev/null && fail "Studie: der Arbeitsordner ist geblieben"
 
+# What Slurm refuses is reported with its reason.
+run_script -n 2 -p gibt-es-nicht -b "$batch" -o refused.csv -- "${study[@]}"
+[ "$status" -eq 1 ] || fail "Partition: Rückgabewert $status statt 1"
+expect_in_stderr "sbatch hat den Auftrag nicht angenommen: sbatch: error: invalid partition" "Partition"
+compgen -G "$tmp/cwd/lamvero-study.*" >/dev/null && fail "Partition: ein leerer Arbeitsordner ist geblieben"
+
 # A runner that fails in part 2 of 3: that part is named with its status and
 # message, the others are not, no output is written and the parts stay.
 cat >"$tmp/failing-batch" <<EOF
