@@ -116,16 +116,21 @@ dir=$(cd -- "$dir" && pwd)
 
 # One array task: its part of the study, its exit status and its messages in
 # files named after the array job, so that older runs in the same folder never
-# mix in. A time limit's SIGTERM reaches the runner, which stops in order; the
-# trap only keeps this shell alive to record the runner's status.
+# mix in. SIGTERM (scancel, a time limit) is passed on to the runner, which
+# stops in order, also when it comes before the runner has started; this shell
+# stays to record the runner's status.
 cat >"$dir/part-task.sh" <<'EOF'
 #!/usr/bin/env bash
-trap : TERM INT
+stop=0 runner=""
+trap 'stop=1; [ -n "$runner" ] && kill -TERM "$runner" 2>/dev/null' TERM INT
 dir=$1 parts=$2 batch=$3
 shift 3
 name="$dir/part-$SLURM_ARRAY_JOB_ID-$SLURM_ARRAY_TASK_ID"
-"$batch" "$@" -j "$SLURM_CPUS_PER_TASK" --shard "$SLURM_ARRAY_TASK_ID/$parts" >"$name.out" 2>"$name.err"
-status=$?
+"$batch" "$@" -j "$SLURM_CPUS_PER_TASK" --shard "$SLURM_ARRAY_TASK_ID/$parts" >"$name.out" 2>"$name.err" &
+runner=$!
+[ "$stop" -eq 1 ] && kill -TERM "$runner" 2>/dev/null
+# A signal ends the wait early (status above 128) while the runner still runs.
+while wait "$runner"; status=$?; kill -0 "$runner" 2>/dev/null; do :; done
 echo "$status" >"$name.status"
 # 3: a case did not complete; its row says so and the part merges.
 [ "$status" -eq 3 ] && exit 0
