@@ -26,6 +26,8 @@
 #include "ui/shell/appwindow.h"
 #include "ui/shell/casedocument.h"
 #include "ui/report/report.h"
+#include "ui/studies/studycolourmap.h"
+#include "ui/studies/studyplotpane.h"
 
 namespace {
 
@@ -200,3 +202,34 @@ void BM_DefaultReportPdf(benchmark::State& state) {
   QFile::remove(path);
 }
 BENCHMARK(BM_DefaultReportPdf)->Unit(benchmark::kMillisecond)->MinTime(2.0);
+
+// The study charts over a study of 100 × 100 cases as rows arrive: the
+// drawing of all 10 000 (curves, colour map) after the last batch, which is
+// what a throttled refresh costs at most a few times a second. Counter: the
+// points the curves draw (every 97th case failed: a gap).
+void BM_StudyChartsOf10000Rows(benchmark::State& state) {
+  App();
+  lamvero::StudyResults results;
+  results.variedFields = {lamvero::Input::Dicke, lamvero::Input::Lufttemp};
+  for (int i = 0; i < 100; ++i) {
+    for (int j = 0; j < 100; ++j) {
+      lamvero::StudyRow row;
+      row.number = results.rows.size() + 1;
+      row.varied = {std::to_string(4 + i), std::to_string(20 + j)};
+      row.outcome = (i * 100 + j) % 97 == 0 ? lamvero::RunOutcome::Failed : lamvero::RunOutcome::Completed;
+      row.values.fill(0.1 * i + 0.01 * j);
+      results.rows.push_back(row);
+    }
+  }
+  lamvero::StudyPlotPane pane;
+  pane.resize(900, 560);
+  pane.show();
+  auto* colourMap = pane.findChild<lamvero::StudyColourMap*>();
+  for (auto _ : state) {
+    pane.showResults(&results);
+    pane.grab();
+    colourMap->grab();
+  }
+  state.counters["points"] = pane.findChild<lamvero::ChartPanel*>()->drawnPoints();
+}
+BENCHMARK(BM_StudyChartsOf10000Rows)->Unit(benchmark::kMillisecond)->MinTime(2.0);

@@ -21,13 +21,11 @@ Status Commit(QSaveFile& file) {
 
 }  // namespace
 
-Status WriteChartPng(ChartPanel& panel, const QString& path) {
-  // As sharp as the screen shows it.
-  const qreal ratio = panel.devicePixelRatioF();
-  QImage picture(panel.pictureSize() * ratio, QImage::Format_ARGB32_Premultiplied);
+Status WritePicturePng(QSize size, qreal ratio, const PaintPicture& paint, const QString& path) {
+  QImage picture(size * ratio, QImage::Format_ARGB32_Premultiplied);
   picture.setDevicePixelRatio(ratio);
   QPainter painter(&picture);
-  panel.paintPicture(painter);
+  paint(painter);
   painter.end();
   QSaveFile file(path);
   if (!file.open(QIODevice::WriteOnly)) return Fail(file);
@@ -38,24 +36,34 @@ Status WriteChartPng(ChartPanel& panel, const QString& path) {
   return Commit(file);
 }
 
-Status WriteChartSvg(ChartPanel& panel, const QString& path) {
+Status WritePictureSvg(QSize size, const QString& title, const PaintPicture& paint, const QString& path) {
   QSaveFile file(path);
   if (!file.open(QIODevice::WriteOnly)) return Fail(file);
-  const QSize size = panel.pictureSize();
   QSvgGenerator svg;
   svg.setOutputDevice(&file);
   svg.setSize(size);
   svg.setViewBox(QRect(QPoint(0, 0), size));
-  svg.setTitle(panel.chart().title());
+  svg.setTitle(title);
   svg.setDescription(QStringLiteral("Lamvero"));
   QPainter painter;
   if (!painter.begin(&svg)) {
     file.cancelWriting();
     return Failure{"", "Die Grafik konnte nicht erzeugt werden."};
   }
-  panel.paintPicture(painter);
+  paint(painter);
   painter.end();
   return Commit(file);
+}
+
+Status WriteChartPng(ChartPanel& panel, const QString& path) {
+  // As sharp as the screen shows it.
+  return WritePicturePng(panel.pictureSize(), panel.devicePixelRatioF(),
+                         [&panel](QPainter& painter) { panel.paintPicture(painter); }, path);
+}
+
+Status WriteChartSvg(ChartPanel& panel, const QString& path) {
+  return WritePictureSvg(panel.pictureSize(), panel.chart().title(),
+                         [&panel](QPainter& painter) { panel.paintPicture(painter); }, path);
 }
 
 Status WriteTextFile(const QString& path, const std::string& text) {

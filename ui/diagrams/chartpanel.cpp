@@ -13,9 +13,11 @@
 #include <algorithm>
 #include <cmath>
 #include <limits>
+#include <optional>
 
 #include "ui/diagrams/chartlegend.h"
 #include "ui/diagrams/decimation.h"
+#include "ui/diagrams/roundstep.h"
 
 namespace lamvero {
 
@@ -32,24 +34,27 @@ int DecimalsFor(double span) {
   return std::clamp(3 - static_cast<int>(std::floor(std::log10(span))), 0, 6);
 }
 
-// Ticks at round values (1, 2 or 5 times a power of ten apart, about six of
-// them) over whatever range a zoom left.
+// Ticks at round values over whatever range a zoom left.
 void PlaceTicks(QValueAxis& axis) {
-  const double span = axis.max() - axis.min();
-  if (!(span > 0) || !std::isfinite(span)) return;
-  const double raw = span / 6;
-  const double power = std::pow(10.0, std::floor(std::log10(raw)));
-  double step = power;
-  for (double m : {1.0, 2.0, 5.0, 10.0}) {
-    step = m * power;
-    if (step >= raw) break;
-  }
+  const double step = RoundStep(axis.max() - axis.min());
+  if (!(step > 0)) return;
   axis.setTickType(QValueAxis::TicksDynamic);
   axis.setTickAnchor(0);
   axis.setTickInterval(step);
 }
 
 QString Number(double v, int decimals) { return QLocale(QLocale::German).toString(v, 'f', decimals); }
+
+// The plot area's point of a view position in axis values; nothing outside the plot area.
+std::optional<QPointF> AxisValuesAt(const QChart& chart, const QChartView& view, const QValueAxis& axisX,
+                                    const QValueAxis& axisY, QPointF viewPos) {
+  const QRectF area = chart.plotArea();
+  const QPointF p = chart.mapFromScene(view.mapToScene(viewPos.toPoint()));
+  if (!area.contains(p) || area.width() <= 0 || area.height() <= 0) return std::nullopt;
+  const double xSpan = axisX.max() - axisX.min(), ySpan = axisY.max() - axisY.min();
+  return QPointF(axisX.min() + (p.x() - area.left()) / area.width() * xSpan,
+                 axisY.max() - (p.y() - area.top()) / area.height() * ySpan);
+}
 
 }  // namespace
 
@@ -259,36 +264,39 @@ int ChartPanel::drawnPoints() const {
 
 QString ChartPanel::readOut() const { return readOut_->text(); }
 
-void ChartPanel::showValuesAt(QPointF viewPos) {
+std::optional<ChartPanel::NearPoint> ChartPanel::nearestPoint(QPointF viewPos) const {
+  const std::optional<QPointF> value = AxisValuesAt(*chart_, *view_, *axisX_, *axisY_, viewPos);
+  if (!value) return std::nullopt;
   const QRectF area = chart_->plotArea();
-  const QPointF p = chart_->mapFromScene(view_->mapToScene(viewPos.toPoint()));
-  if (!area.contains(p) || area.width() <= 0 || area.height() <= 0) return;
-  const double xSpan = axisX_->max() - axisX_->min(), ySpan = axisY_->max() - axisY_->min();
-  const double x = axisX_->min() + (p.x() - area.left()) / area.width() * xSpan;
-  const double y = axisY_->max() - (p.y() - area.top()) / area.height() * ySpan;
-  const int xd = DecimalsFor(xSpan), yd = DecimalsFor(ySpan);
-  QString text = QStringLiteral("%1 = %2 %3    %4 = %5 %6")
-                     .arg(xName_, Number(x, xd), xUnit_, yName_, Number(y, yd), yUnit_);
-
-  // The nearest drawn point of a shown curve, within a few pixels.
-  const double pxPerX = area.width() / xSpan, pxPerY = area.height() / ySpan;
+  const double pxPerX = area.width() / (axisX_->max() - axisX_->min());
+  const double pxPerY = area.height() / (axisY_->max() - axisY_->min());
   double best = 12 * 12;
-  const QLineSeries* nearest = nullptr;
-  QPointF at;
+  std::optional<NearPoint> nearest;
   for (const Curve& c : curves_) {
-    if (!c.series->isVisible()) continue;
+    if (!c.series->isVisible() || c.series->name().isEmpty()) continue;
     for (const QPointF& q : c.series->points()) {
-      const double dx = (q.x() - x) * pxPerX, dy = (q.y() - y) * pxPerY;
+      const double dx = (q.x() - value->x()) * pxPerX, dy = (q.y() - value->y()) * pxPerY;
       if (dx * dx + dy * dy < best) {
         best = dx * dx + dy * dy;
-        nearest = c.series;
-        at = q;
+        nearest = NearPoint{c.series, q};
       }
     }
   }
-  if (nearest && !nearest->name().isEmpty()) {
-    text += QStringLiteral("    %1: %2 = %3 %4, %5 = %6 %7")
-                .arg(nearest->name(), xName_, Number(at.x(), xd), xUnit_, yName_, Number(at.y(), yd), yUnit_);
+  return nearest;
+}
+
+void ChartPanel::showValuesAt(QPointF viewPos) {
+  const std::optional<QPointF> value = AxisValuesAt(*chart_, *view_, *axisX_, *axisY_, viewPos);
+  if (!value) return;
+  const int xd = DecimalsFor(axisX_->max() - axisX_->min()), yd = DecimalsFor(axisY_->max() - axisY_->min());
+  QString text = QStringLiteral("%1 = %2 %3    %4 = %5 %6")
+                     .arg(xName_, Number(value->x(), xd), xUnit_, yName_, Number(value->y(), yd), yUnit_);
+  if (const std::optional<NearPoint> near = nearestPoint(viewPos)) {
+    text += QStringLiteral("    ") +
+            (pointText_ ? pointText_(*near)
+                        : QStringLiteral("%1: %2 = %3 %4, %5 = %6 %7")
+                              .arg(near->series->name(), xName_, Number(near->at.x(), xd), xUnit_, yName_,
+                                   Number(near->at.y(), yd), yUnit_));
   }
   readOut_->setText(text);
 }

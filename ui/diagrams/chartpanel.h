@@ -12,7 +12,9 @@
 #include <QPen>
 #include <QValueAxis>
 #include <QWidget>
+#include <functional>
 #include <memory>
+#include <optional>
 #include <vector>
 
 class QGraphicsSimpleTextItem;
@@ -72,6 +74,16 @@ class ChartPanel : public QWidget {
   // The read-out under the chart, and how to produce it for a point of the view.
   QString readOut() const;
   void showValuesAt(QPointF viewPos);
+  // The drawn point of a shown, named curve nearest to a point of the view,
+  // within a few pixels of it; nothing if none is that near.
+  struct NearPoint {
+    const QLineSeries* series;
+    QPointF at;
+  };
+  std::optional<NearPoint> nearestPoint(QPointF viewPos) const;
+  // How the read-out names the nearest point; by default the curve's name and
+  // the point's values with the read-out names.
+  void setPointText(std::function<QString(const NearPoint&)> text) { pointText_ = std::move(text); }
   // The number of points drawn, over all curves.
   int drawnPoints() const;
 
@@ -104,6 +116,7 @@ class ChartPanel : public QWidget {
   double marginX_ = 0;     // time runs from the start to the end of the longest run
   double marginY_ = 0.04;  // no curve along the frame
   QString xName_, xUnit_, yName_, yUnit_;
+  std::function<QString(const NearPoint&)> pointText_;
 };
 
 }  // namespace lamvero
