@@ -19,6 +19,8 @@ constexpr double kBarGap = 20;    // between the cells and the scale
 const QColor kNoValueGrey(205, 205, 205);
 const QColor kHatch(150, 150, 150);
 const QColor kLine(120, 120, 120);
+const QString kUnvalued = QStringLiteral("ohne Wert");
+const QString kNoValues = QStringLiteral("keine Werte");
 
 QString Q(const std::string& text) { return QString::fromStdString(text); }
 
@@ -62,7 +64,7 @@ StudyColourMap::Frame StudyColourMap::frame() const {
   const QFontMetricsF fm(font());
   double lineLabels = 0;
   for (const std::string& t : content_.lineTexts) lineLabels = std::max(lineLabels, fm.horizontalAdvance(Q(t)));
-  double tickLabels = fm.horizontalAdvance(QStringLiteral("keine Werte"));
+  double tickLabels = std::max(fm.horizontalAdvance(kNoValues), fm.horizontalAdvance(kUnvalued));
   for (const auto& tick : ScaleTicks(content_.grid.low, content_.grid.high)) {
     tickLabels = std::max(tickLabels, fm.horizontalAdvance(tick.second));
   }
@@ -188,10 +190,23 @@ void StudyColourMap::paintScale(QPainter& painter, const QRectF& bar) const {
   const StudyGrid& g = content_.grid;
   const QFontMetricsF fm(font());
   const double labels = bar.right() + kPad;
+  // Under the scale, what a hatched cell means, where there is one.
+  bool unvalued = false;
+  for (std::size_t cell = 0; cell < g.cellRow.size(); ++cell) {
+    unvalued = unvalued || (g.cellRow[cell] != kNoRow && !std::isfinite(g.cellValue[cell]));
+  }
+  if (unvalued) {
+    const QRectF swatch(bar.left(), bar.bottom() + kPad / 2, bar.width(), fm.height());
+    painter.fillRect(swatch, kNoValueGrey);
+    painter.fillRect(swatch, QBrush(kHatch, Qt::BDiagPattern));
+    painter.setPen(Qt::black);
+    painter.drawText(QRectF(labels, swatch.top(), fm.horizontalAdvance(kUnvalued) + 1, fm.height()),
+                     Qt::AlignLeft | Qt::AlignVCenter, kUnvalued);
+  }
   if (!std::isfinite(g.low)) {
     painter.fillRect(bar, kNoValueGrey);
     painter.setPen(Qt::black);
-    painter.drawText(QPointF(labels, bar.center().y()), QStringLiteral("keine Werte"));
+    painter.drawText(QPointF(labels, bar.center().y()), kNoValues);
     return;
   }
   // The scale from its low end at the bottom to its high end at the top, a line of pixels each.

@@ -58,25 +58,7 @@ CurveData StretchData(const std::vector<StudyPoint>& stretch) {
 }  // namespace
 
 StudyPlotPane::StudyPlotPane(QWidget* parent) : QWidget(parent) {
-  result_ = new QComboBox;
-  result_->setObjectName(QStringLiteral("cmb_Ergebnis"));
-  for (std::size_t q = 0; q < kStudyQuantityCount; ++q) {
-    result_->addItem(Q(AxisTitle(QuantityNaming(q))));
-    if (std::string(StudyQuantities()[q].result->key) == kFirstResult) result_->setCurrentIndex(static_cast<int>(q));
-  }
-  sliceLabel_ = new QLabel;
-  slice_ = new QComboBox;
-  slice_->setObjectName(QStringLiteral("cmb_Schnitt"));
-  sliceLabel_->setBuddy(slice_);
-  auto* choices = new QHBoxLayout;
-  auto* resultLabel = new QLabel(QStringLiteral("&Ergebnis:"));
-  resultLabel->setBuddy(result_);
-  choices->addWidget(resultLabel);
-  choices->addWidget(result_);
-  choices->addSpacing(16);
-  choices->addWidget(sliceLabel_);
-  choices->addWidget(slice_);
-  choices->addStretch(1);
+  QHBoxLayout* choices = makeChoices();
 
   curves_ = new ChartPanel(QString(), QString(), QString());
   curves_->setObjectName(QStringLiteral("kurvenschar"));
@@ -91,15 +73,7 @@ StudyPlotPane::StudyPlotPane(QWidget* parent) : QWidget(parent) {
   curvePage_->addWidget(curves_);
   curvePage_->addWidget(curvesRefused_);
 
-  map_ = new StudyColourMap;
-  mapReadOut_ = new QLabel(QStringLiteral("Klick auf ein Feld: der Fall"));
-  mapReadOut_->setObjectName(QStringLiteral("lbl_FarbkarteAblesung"));
-  mapReadOut_->setTextInteractionFlags(Qt::TextSelectableByMouse);
-  auto* mapPage = new QWidget;
-  auto* mapLayout = new QVBoxLayout(mapPage);
-  mapLayout->setContentsMargins(0, 0, 0, 0);
-  mapLayout->addWidget(map_, 1);
-  mapLayout->addWidget(mapReadOut_);
+  QWidget* mapPage = makeMapPage();
 
   tabs_ = new QTabWidget;
   tabs_->setObjectName(QStringLiteral("tab_Studiendiagramm"));
@@ -125,6 +99,44 @@ StudyPlotPane::StudyPlotPane(QWidget* parent) : QWidget(parent) {
   connect(map_, &StudyColourMap::readOutChanged, mapReadOut_, &QLabel::setText);
   connect(map_, &StudyColourMap::rowChosen, this, &StudyPlotPane::rowChosen);
   showResults(nullptr);
+}
+
+// The result to show and, with a third varied input, the value of it.
+QHBoxLayout* StudyPlotPane::makeChoices() {
+  result_ = new QComboBox;
+  result_->setObjectName(QStringLiteral("cmb_Ergebnis"));
+  for (std::size_t q = 0; q < kStudyQuantityCount; ++q) {
+    result_->addItem(Q(AxisTitle(QuantityNaming(q))));
+    if (std::string(StudyQuantities()[q].result->key) == kFirstResult) result_->setCurrentIndex(static_cast<int>(q));
+  }
+  sliceLabel_ = new QLabel;
+  slice_ = new QComboBox;
+  slice_->setObjectName(QStringLiteral("cmb_Schnitt"));
+  sliceLabel_->setBuddy(slice_);
+  auto* choices = new QHBoxLayout;
+  auto* resultLabel = new QLabel(QStringLiteral("&Ergebnis:"));
+  resultLabel->setBuddy(result_);
+  choices->addWidget(resultLabel);
+  choices->addWidget(result_);
+  choices->addSpacing(16);
+  choices->addWidget(sliceLabel_);
+  choices->addWidget(slice_);
+  choices->addStretch(1);
+  return choices;
+}
+
+// The colour map with its read-out under it.
+QWidget* StudyPlotPane::makeMapPage() {
+  map_ = new StudyColourMap;
+  mapReadOut_ = new QLabel(QStringLiteral("Feld anklicken: diesen Fall wählen"));
+  mapReadOut_->setObjectName(QStringLiteral("lbl_FarbkarteAblesung"));
+  mapReadOut_->setTextInteractionFlags(Qt::TextSelectableByMouse);
+  auto* mapPage = new QWidget;
+  auto* mapLayout = new QVBoxLayout(mapPage);
+  mapLayout->setContentsMargins(0, 0, 0, 0);
+  mapLayout->addWidget(map_, 1);
+  mapLayout->addWidget(mapReadOut_);
+  return mapPage;
 }
 
 StudyPlotPane::~StudyPlotPane() = default;
@@ -219,7 +231,7 @@ void StudyPlotPane::rebuildCurves() {
     for (std::size_t k = 0; k < curve.stretches.size(); ++k) {
       QLineSeries* series = curves_->addCurve(name, StretchData(curve.stretches[k]), pen, k == 0);
       series->setPointsVisible(true);
-      series->setMarkerSize(7);
+      series->setMarkerSize(6);
       pointsOf_[series] = curve.stretches[k];
     }
   }

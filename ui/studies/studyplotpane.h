@@ -20,6 +20,7 @@
 #include "ui/studies/studychartmodel.h"
 
 class QComboBox;
+class QHBoxLayout;
 class QLabel;
 class QStackedWidget;
 class QTabWidget;
@@ -50,6 +51,8 @@ class StudyPlotPane : public QWidget {
   bool eventFilter(QObject* watched, QEvent* event) override;
 
  private:
+  QHBoxLayout* makeChoices();
+  QWidget* makeMapPage();
   void rebuild();
   void rebuildCurves();
   void rebuildColourMap();

@@ -51,6 +51,7 @@ StudyResults FourByThree() {
 void LeavePicture(QWidget& pane, const char* name) {
   const QString folder = qEnvironmentVariable("LAMVERO_STUDY_PICTURES");
   if (folder.isEmpty()) return;
+  QCoreApplication::processEvents();  // the chart lays out its new ticks
   EXPECT_TRUE(pane.grab().save(folder + QLatin1Char('/') + QLatin1String(name))) << name;
 }
 
