@@ -87,9 +87,10 @@ std::optional<std::size_t> StudyColourMap::cellAt(QPointF pos) const {
   return column + g.columns * (g.rows - 1 - fromTop);
 }
 
-QPointF StudyColourMap::cellCentre(std::size_t cell) const {
+QPointF StudyColourMap::cellCentre(std::size_t cell) const { return cellCentreIn(frame().cells, cell); }
+
+QPointF StudyColourMap::cellCentreIn(const QRectF& area, std::size_t cell) const {
   const StudyGrid& g = content_.grid;
-  const QRectF area = frame().cells;
   const double w = area.width() / static_cast<double>(g.columns), h = area.height() / static_cast<double>(g.rows);
   const std::size_t column = cell % g.columns, line = cell / g.columns;
   return QPointF(area.left() + (static_cast<double>(column) + 0.5) * w,
@@ -132,7 +133,7 @@ void StudyColourMap::paintCells(QPainter& painter, const QRectF& area) const {
   const QFontMetricsF fm(font());
   for (std::size_t cell = 0; cell < g.cellRow.size(); ++cell) {
     if (g.cellRow[cell] == kNoRow) continue;
-    const QPointF centre = cellCentre(cell);
+    const QPointF centre = cellCentreIn(area, cell);
     const QRectF box(centre.x() - w / 2, centre.y() - h / 2, w, h);
     const double v = g.cellValue[cell];
     if (!std::isfinite(v)) {
@@ -143,8 +144,9 @@ void StudyColourMap::paintCells(QPainter& painter, const QRectF& area) const {
     const double fraction = ScaleFraction(v, g.low, g.high);
     painter.fillRect(box, ScaleColour(fraction));
     // The value itself, where the cell has room for it.
+    if (fm.height() + 2 >= h) continue;
     const QString text = Q(QuantityText(content_.quantity, v));
-    if (fm.horizontalAdvance(text) + 6 < w && fm.height() + 2 < h) {
+    if (fm.horizontalAdvance(text) + 6 < w) {
       painter.setPen(fraction < 0.6 ? Qt::white : Qt::black);
       painter.drawText(box, Qt::AlignCenter, text);
     }

@@ -59,6 +59,7 @@ class StudyColourMap : public QWidget {
     QRectF bar;    // the colour scale
   };
   Frame frame() const;
+  QPointF cellCentreIn(const QRectF& area, std::size_t cell) const;
   void paintCells(QPainter& painter, const QRectF& area) const;
   void paintAxes(QPainter& painter, const QRectF& area) const;
   void paintScale(QPainter& painter, const QRectF& bar) const;

@@ -1,6 +1,7 @@
 #include "ui/studies/studyplotpane.h"
 
 #include <QComboBox>
+#include <QElapsedTimer>
 #include <QHBoxLayout>
 #include <QLabel>
 #include <QMouseEvent>
@@ -23,8 +24,12 @@ namespace lamvero {
 
 namespace {
 
-// Rows arriving faster are drawn at most this often.
+// Rows arriving faster are drawn at most this often, and never for more
+// than a fifth of the time, however long a drawing of many rows takes.
 constexpr int kRedrawMs = 250;
+constexpr int kRedrawShare = 5;
+// Up to this many points each is marked; on denser curves only a point standing alone.
+constexpr std::size_t kMarkedPoints = 2000;
 // The result the charts open with: the whole drying time.
 constexpr const char* kFirstResult = "Zeit";
 // The curves take their colours from the scale, short of its palest end.
@@ -167,11 +172,14 @@ std::string StudyPlotPane::sliceText() const {
 }
 
 void StudyPlotPane::rebuild() {
+  QElapsedTimer clock;
+  clock.start();
   model_.update();
   fillSlices();
   tabs_->setTabVisible(kMapTab, model_.axisCount() >= 2);
   rebuildCurves();
   rebuildColourMap();
+  throttle_->setInterval(std::max<int>(kRedrawMs, kRedrawShare * static_cast<int>(clock.elapsed())));
 }
 
 // The third varied input's values; the one chosen stays chosen as more come.
@@ -222,6 +230,10 @@ void StudyPlotPane::rebuildCurves() {
   curves_->axisY().setTitleText(Q(AxisTitle(y)));
   curves_->setReadOutNames(Q(x.name), Q(x.unit), Q(y.name), Q(y.unit));
   const std::vector<StudyCurve> family = model_.curves(quantity(), slice());
+  std::size_t points = 0;
+  for (const StudyCurve& curve : family) {
+    for (const auto& stretch : curve.stretches) points += stretch.size();
+  }
   for (const StudyCurve& curve : family) {
     const QPen pen = CurvePen(curve.value, family.size());
     const QString name = model_.axisCount() >= 2
@@ -230,7 +242,7 @@ void StudyPlotPane::rebuildCurves() {
     if (curve.stretches.empty()) curves_->addLegendEntry(name, pen);
     for (std::size_t k = 0; k < curve.stretches.size(); ++k) {
       QLineSeries* series = curves_->addCurve(name, StretchData(curve.stretches[k]), pen, k == 0);
-      series->setPointsVisible(true);
+      series->setPointsVisible(points <= kMarkedPoints || curve.stretches[k].size() == 1);
       series->setMarkerSize(6);
       pointsOf_[series] = curve.stretches[k];
     }
