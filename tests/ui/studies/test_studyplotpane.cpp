@@ -14,7 +14,6 @@
 #include <QTabWidget>
 #include <QTemporaryDir>
 #include <QTest>
-#include <algorithm>
 #include <cmath>
 #include <map>
 
@@ -94,17 +93,7 @@ TEST(StudyCurves, OneCurvePerValueOfTheSecondInputWithItsPointsAndLegend) {
   // Every point inside the axes, none on the frame.
   EXPECT_LT(p.chart().axisX().min(), 10);
   EXPECT_GT(p.chart().axisY().max(), 340);
-}
-
-TEST(StudyCurves, ListValuesAreOrderedAlongTheAxisAndTheResultIsChosen) {
-  StudyResults results = ThreeByTwo();
-  // As typed in a list "30;10;20": the curve still runs left to right.
-  std::rotate(results.rows.begin(), results.rows.begin() + 4, results.rows.end());
-  Pane p(&results);
   p.get<QComboBox>("cmb_Ergebnis")->setCurrentIndex(11);
-  const auto curves = Curves(p.chart());
-  EXPECT_EQ(curves.at(QStringLiteral("Ablufttemperatur = 30 °C"))[0],
-            (std::vector<QPointF>{{10, 130}, {20, 230}, {30, 330}}));
   EXPECT_EQ(p.chart().axisY().titleText(), QStringLiteral("größte Schwindungsdifferenz Oberfläche – Kern in %"));
 }
 
