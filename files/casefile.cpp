@@ -9,6 +9,7 @@
 
 #include "files/accuracyjson.h"
 #include "files/boundedjson.h"
+#include "files/jsonfields.h"
 #include "inputs/inputreading.h"
 #include "run/projectdata.h"
 #include "run/recordfields.h"
@@ -24,6 +25,7 @@ namespace {
 
 using nlohmann::json;
 using ordered = nlohmann::ordered_json;
+using namespace jsonfields;
 
 // The inputs in model units by their names, in the order of the struct, with the box each is typed into.
 struct ValueField {
@@ -155,82 +157,6 @@ std::string SeriesText(const RunSeries& series) {
 
 // ---- reading ----
 
-struct Bad : std::runtime_error {
-  using std::runtime_error::runtime_error;
-};
-
-[[noreturn]] void Fail(const std::string& message) { throw Bad(message); }
-
-// A field's path in German quotes; a key from the file shows its control characters escaped.
-std::string Quoted(const std::string& path) { return "„" + ShownText(path) + "“"; }
-
-std::string Child(const std::string& path, const std::string& key) { return path.empty() ? key : path + "." + key; }
-
-void ExpectObject(const json& j, const std::string& path) {
-  if (!j.is_object()) Fail("Das Feld " + Quoted(path) + " ist kein Objekt.");
-}
-
-// The object holds exactly the required keys and perhaps some of the optional ones.
-void ExpectKeys(const json& j, const std::string& path, std::initializer_list<const char*> required,
-                std::initializer_list<const char*> optional = {}) {
-  ExpectObject(j, path);
-  for (const auto& item : j.items()) {
-    bool known = false;
-    for (const char* k : required) known = known || item.key() == k;
-    for (const char* k : optional) known = known || item.key() == k;
-    if (!known) Fail("Unbekanntes Feld " + Quoted(Child(path, item.key())) + ".");
-  }
-  for (const char* k : required) {
-    if (!j.contains(k)) Fail("Das Feld " + Quoted(Child(path, k)) + " fehlt.");
-  }
-}
-
-const json& At(const json& j, const std::string& path, const char* key) {
-  if (!j.contains(key)) Fail("Das Feld " + Quoted(Child(path, key)) + " fehlt.");
-  return j.at(key);
-}
-
-std::string Text(const json& j, const std::string& path, std::size_t maxBytes, bool oneLine) {
-  if (!j.is_string()) Fail("Das Feld " + Quoted(path) + " ist kein Text.");
-  const std::string& t = j.get_ref<const std::string&>();
-  if (t.size() > maxBytes) {
-    Fail("Das Feld " + Quoted(path) + " ist zu lang (" + std::to_string(t.size()) + " Bytes, höchstens " +
-         std::to_string(maxBytes) + ").");
-  }
-  if (oneLine) {
-    for (unsigned char c : t) {
-      if (c < 0x20) Fail("Das Feld " + Quoted(path) + " enthält einen Zeilenumbruch oder ein Steuerzeichen.");
-    }
-  }
-  return t;
-}
-
-// A finite number, or null for a value the run could not compute (NaN).
-double NumberOrNull(const json& j, const std::string& path) {
-  if (j.is_null()) return std::numeric_limits<double>::quiet_NaN();
-  if (!j.is_number()) Fail("Das Feld " + Quoted(path) + " ist keine Zahl.");
-  const double v = j.get<double>();
-  if (!std::isfinite(v)) Fail("Das Feld " + Quoted(path) + " ist keine endliche Zahl.");
-  return v;
-}
-
-// A number beyond the range is named so whatever its form (1e300, 2^64, -3).
-long long Integer(const json& j, const std::string& path, long long min, long long max) {
-  if (!j.is_number()) Fail("Das Feld " + Quoted(path) + " ist keine ganze Zahl.");
-  const double v = j.get<double>();
-  if (v < static_cast<double>(min) || v > static_cast<double>(max)) {
-    Fail("Das Feld " + Quoted(path) + " liegt außerhalb von " + std::to_string(min) + " bis " + std::to_string(max) +
-         ".");
-  }
-  if (!j.is_number_integer()) Fail("Das Feld " + Quoted(path) + " ist keine ganze Zahl.");
-  return j.get<long long>();
-}
-
-bool Boolean(const json& j, const std::string& path) {
-  if (!j.is_boolean()) Fail("Das Feld " + Quoted(path) + " ist kein Wahrheitswert (true oder false).");
-  return j.get<bool>();
-}
-
 template <class S, class Fields>
 void ReadDoubles(const json& j, const std::string& path, const Fields& fields, S& into,
                  std::initializer_list<const char*> alsoRequired) {
@@ -242,19 +168,6 @@ void ReadDoubles(const json& j, const std::string& path, const Fields& fields, S
     if (!known) Fail("Unbekanntes Feld " + Quoted(Child(path, item.key())) + ".");
   }
   for (const auto& f : fields) into.*f.member = NumberOrNull(At(j, path, f.name), Child(path, f.name));
-}
-
-InputTexts ReadInputTexts(const json& j) {
-  const std::string path = "inputs";
-  ExpectObject(j, path);
-  InputTexts texts;
-  for (const auto& item : j.items()) {
-    if (!texts.set(item.key(), "")) Fail("Unbekanntes Eingabefeld " + Quoted(Child(path, item.key())) + ".");
-  }
-  for (const InputField& f : InputFields()) {
-    texts[f.id] = Text(At(j, path, f.box), Child(path, f.box), kMaxCaseTextBytes, true);
-  }
-  return texts;
 }
 
 // An air integration named by its key; absent means the standard one.
@@ -385,20 +298,11 @@ CaseFile ReadCase(std::string_view text, const ControlNameCheck& isControl) {
   Outcome<json> read = ReadBoundedJson(text, kCaseBounds);
   if (!read) Fail(read.message());
   json& j = read.value();
-  if (!j.is_object() || !j.contains("format") || j["format"] != kCaseFormatName) {
-    Fail(std::string("Die Datei ist keine Lamvero-Falldatei (das Feld „format“ lautet nicht \"") + kCaseFormatName +
-         "\").");
-  }
-  const json& version = At(j, "", "version");
-  if (!version.is_number_integer() || version.get<long long>() < 1) Fail("Das Feld „version“ ist keine Formatversion (1, 2, ...).");
-  if (version.get<long long>() > kCaseFormatVersion) {
-    Fail("Die Datei stammt von einer neueren Programmversion (Formatversion " + std::to_string(version.get<long long>()) +
-         "; dieses Programm liest Version " + std::to_string(kCaseFormatVersion) + ").");
-  }
+  ExpectFormat(j, kCaseFormatName, kCaseFormatVersion, "Falldatei");
   ExpectKeys(j, "", {"format", "version", "inputs"},
              {"title", "project", "customer", "author", "comment", "airIntegration", "run", "series"});
   CaseFile file;
-  file.inputs = ReadInputTexts(j.at("inputs"));
+  file.inputs = ReadInputTexts(j.at("inputs"), "inputs", kMaxCaseTextBytes);
   file.airIntegration = ReadAirIntegration(j, "");
   for (const ProjectField& f : ProjectFields()) {
     if (j.contains(f.key)) file.about.*f.member = Text(j.at(f.key), f.key, f.maxBytes, !f.multiLine);
@@ -430,19 +334,7 @@ CaseFile ReadCase(std::string_view text, const ControlNameCheck& isControl) {
 
 }  // namespace
 
-Status CheckCaseFileSize(std::uint64_t bytes) {
-  if (bytes <= kMaxCaseFileBytes) return Done{};
-  // Whole bytes with a dot every three digits, so that a small excess still shows.
-  const auto grouped = [](std::uint64_t n) {
-    std::string digits = std::to_string(n);
-    for (std::size_t at = digits.size(); at > 3; at -= 3) digits.insert(at - 3, ".");
-    return digits;
-  };
-  const auto megabytes = [](std::uint64_t n) { return static_cast<double>(n) / (1 << 20); };
-  return Failure{"", "Die Datei ist zu groß (" + Format(megabytes(bytes), "#0.0") + " MB = " + grouped(bytes) +
-                         " Bytes; eine Falldatei hat höchstens " + Format(megabytes(kMaxCaseFileBytes), "#0") +
-                         " MB = " + grouped(kMaxCaseFileBytes) + " Bytes)."};
-}
+Status CheckCaseFileSize(std::uint64_t bytes) { return jsonfields::CheckFileSize(bytes, kMaxCaseFileBytes, "Falldatei"); }
 
 CaseRun CaseRunOf(const RunRecord& record, std::string date, std::string program) {
   CaseRun run;
@@ -492,7 +384,7 @@ std::string CaseFileText(const CaseFile& file, bool withSeries) {
 Outcome<CaseFile> ReadCaseFileText(std::string_view text, const ControlNameCheck& isControl) {
   try {
     return ReadCase(text, isControl);
-  } catch (const Bad& e) {
+  } catch (const jsonfields::BadField& e) {
     return Failure{"", e.what()};
   } catch (const nlohmann::json::exception& e) {
     // A check above let something through that the library then refused.

@@ -6,51 +6,17 @@
 
 #include <cerrno>
 #include <cstring>
+#include <optional>
 #include <utility>
 #include <vector>
 
 #include "study/studyaxis.h"
+#include "text/csvformat.h"
 #include "text/shownchars.h"
 
 namespace lamvero {
 
 namespace {
-
-struct Cells {
-  std::vector<std::string> cells;
-  bool ok = true;  // false: a quote was not closed
-};
-
-// One line split at the separator, with double quotes around a cell removed
-// and "" inside them read as one quote. separator 0: the whole line is one cell.
-Cells SplitLine(std::string_view line, char separator) {
-  Cells out;
-  std::string cell;
-  bool quoted = false;
-  for (std::size_t i = 0; i < line.size(); ++i) {
-    const char c = line[i];
-    if (quoted) {
-      if (c == '"' && i + 1 < line.size() && line[i + 1] == '"') {
-        cell += '"';
-        ++i;
-      } else if (c == '"') {
-        quoted = false;
-      } else {
-        cell += c;
-      }
-    } else if (c == '"') {
-      quoted = true;
-    } else if (separator != 0 && c == separator) {
-      out.cells.push_back(cell);
-      cell.clear();
-    } else {
-      cell += c;
-    }
-  }
-  out.cells.push_back(cell);
-  out.ok = !quoted;
-  return out;
-}
 
 std::string Trimmed(const std::string& text) {
   const std::size_t first = text.find_first_not_of(" \t");
@@ -100,9 +66,9 @@ Failure TableLines::tooLong() const {
 Status TableLines::header(const std::string& line) {
   headerRead_ = true;
   separator_ = line.find(';') != std::string::npos ? ';' : line.find(',') != std::string::npos ? ',' : 0;
-  const Cells names = SplitLine(line, separator_);
-  if (!names.ok) return Refused(at(), "ein Anführungszeichen ist nicht geschlossen");
-  for (const std::string& raw : names.cells) {
+  const std::optional<std::vector<std::string>> names = SplitCsvLine(line, separator_);
+  if (!names) return Refused(at(), "ein Anführungszeichen ist nicht geschlossen");
+  for (const std::string& raw : *names) {
     const std::string box = Trimmed(raw);
     bool known = false;
     for (const InputField& f : InputFields()) {
@@ -124,21 +90,21 @@ Status TableLines::row(const std::string& line) {
   if (table_.rows.size() == kMaxStudyCases) {
     return Refused(at(), "mehr als " + std::to_string(kMaxStudyCases) + " Fälle; so viele rechnet eine Studie nicht");
   }
-  Cells row = SplitLine(line, separator_);
-  if (!row.ok) return Refused(at(), "ein Anführungszeichen ist nicht geschlossen");
-  if (row.cells.size() != table_.columns.size()) {
-    return Refused(at(), std::to_string(row.cells.size()) + " Werte, die Kopfzeile hat " +
+  std::optional<std::vector<std::string>> row = SplitCsvLine(line, separator_);
+  if (!row) return Refused(at(), "ein Anführungszeichen ist nicht geschlossen");
+  if (row->size() != table_.columns.size()) {
+    return Refused(at(), std::to_string(row->size()) + " Werte, die Kopfzeile hat " +
                              std::to_string(table_.columns.size()) + " Felder" +
                              (separator_ == ',' ? " (Dezimalkomma in Anführungszeichen setzen oder ; trennen)" : ""));
   }
-  for (std::size_t c = 0; c < row.cells.size(); ++c) {
-    std::string& cell = row.cells[c];
+  for (std::size_t c = 0; c < row->size(); ++c) {
+    std::string& cell = (*row)[c];
     cell = Trimmed(cell);
     if (!cell.empty() && !IsPlainNumber(cell)) {
       return Refused(at(), std::string(FieldOf(table_.columns[c]).box) + " = \"" + ShownText(cell) + "\" ist keine Zahl");
     }
   }
-  table_.rows.push_back(std::move(row.cells));
+  table_.rows.push_back(std::move(*row));
   return Done{};
 }
 

@@ -150,7 +150,7 @@ std::size_t RowLimit(const json& mark) {
     fields += At(At(mark, "cases"), "columns").size();
     longest = std::max(longest, At(At(mark, "cases"), "longestCell").get<std::size_t>());
   }
-  return std::min(kRowFixedBytes + kRowTextRepeats * (fields + kInputCount) * longest, kMaxRowBytes);
+  return StudyRowLimit(fields, longest);
 }
 
 // Whether the parts of the mark a merge relies on have their types.
@@ -169,6 +169,10 @@ bool WellFormed(const json& m) {
 }
 
 }  // namespace
+
+std::size_t StudyRowLimit(std::size_t fields, std::size_t longestText) {
+  return std::min(kRowFixedBytes + kRowTextRepeats * (fields + kInputCount) * longestText, kMaxRowBytes);
+}
 
 std::string PartBeginLine(const StudyIdentity& study, StudyShard shard) {
   json mark = Fingerprint(study);
@@ -244,6 +248,28 @@ std::optional<Outcome<StudyEnd>> ReadPartEnd(std::string_view line, StudyFormat 
   end.complete = complete->get<bool>();
   const auto reason = m->find("reason");
   if (reason != m->end() && reason->is_string()) end.reason = ShownText(reason->get<std::string>());
+  return Outcome<StudyEnd>(end);
+}
+
+std::optional<Outcome<StudyEnd>> ReadIncompleteMark(std::string_view line, StudyFormat format,
+                                                    std::size_t studyCases) {
+  const std::optional<std::string_view> body = MarkBody(kIncomplete, line, format);
+  if (!body) return std::nullopt;
+  const std::optional<json> m = ParseObject(*body);
+  const Failure broken{"", "die Marke des abgebrochenen Laufs ist beschädigt"};
+  if (!m) return Outcome<StudyEnd>(broken);
+  const std::optional<std::size_t> rows = Count(*m, "rows"), incomplete = Count(*m, "incomplete");
+  const std::optional<std::size_t> cases = Count(*m, "studyCases");
+  if (!rows || !incomplete || !cases) return Outcome<StudyEnd>(broken);
+  if (*incomplete > *rows || *rows > *cases) return Outcome<StudyEnd>(broken);
+  if (*cases != studyCases) {
+    return Outcome<StudyEnd>(Failure{"", "die Marke des abgebrochenen Laufs nennt eine Studie mit " +
+                                             std::to_string(*cases) + " Fällen, diese hat " +
+                                             std::to_string(studyCases)});
+  }
+  StudyEnd end{*rows, *incomplete, false, ""};
+  const json& reason = At(*m, "reason");
+  if (reason.is_string()) end.reason = ShownText(reason.get<std::string>());
   return Outcome<StudyEnd>(end);
 }
 

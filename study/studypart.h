@@ -63,6 +63,11 @@ struct PartMark {
   std::size_t rowLimit = 0;  // the longest row this study can write, with margin
 };
 
+// The longest row a study can write whose input texts are at most
+// longestText bytes, `fields` of them varied: the fixed part (case number,
+// outcome, results, messages) and room for messages that repeat the texts.
+std::size_t StudyRowLimit(std::size_t fields, std::size_t longestText);
+
 // The lines, each with its line feed.
 std::string PartBeginLine(const StudyIdentity& study, StudyShard shard);
 std::string PartEndLine(StudyFormat format, const StudyEnd& end);
@@ -75,6 +80,11 @@ bool StartsLikePart(std::string_view text);
 Outcome<PartMark> ReadPartBegin(std::string_view line);
 // Reads a line as a part's closing mark; nothing when it is not one (a row).
 std::optional<Outcome<StudyEnd>> ReadPartEnd(std::string_view line, StudyFormat format);
+
+// Reads a line as the mark of a whole study stopped half-way; nothing when
+// it is not one. The mark must name a study of studyCases cases.
+std::optional<Outcome<StudyEnd>> ReadIncompleteMark(std::string_view line, StudyFormat format,
+                                                    std::size_t studyCases);
 
 // The first key in which two fingerprints differ, as a message names it
 // ("Grundeingabe txt_Lufttemp: 45 statt 35").

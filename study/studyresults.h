@@ -27,6 +27,7 @@ struct StudyResults {
   InputTexts base = InputTexts::Defaults();
   std::vector<Input> variedFields;
   std::vector<StudyRow> rows;  // in case order; a cancelled study keeps the rows it finished
+  bool complete = true;        // false: the study was stopped before its last case
 };
 
 // The row of case `number` (from 1) as a study keeps it.

@@ -46,6 +46,10 @@ std::string ColumnName(const StudyQuantity& q) { return std::string(q.result->ke
 }  // namespace
 
 bool StudyWriter::put(const std::string& text) {
+  if (text_) {
+    *text_ += text;
+    return true;
+  }
   // Every row is flushed, so that a study stopped half-way leaves its finished rows.
   return std::fwrite(text.data(), 1, text.size(), out_) == text.size() && std::fflush(out_) == 0;
 }

@@ -8,6 +8,7 @@
 #include <array>
 #include <cstdio>
 #include <optional>
+#include <utility>
 #include <string>
 #include <vector>
 
@@ -29,6 +30,8 @@ struct StudyLayout {
 class StudyWriter {
  public:
   StudyWriter(std::FILE* out, StudyLayout layout) : out_(out), layout_(std::move(layout)) {}
+  // Writes into a text instead of a stream (a study's table as the runner writes it).
+  StudyWriter(std::string& text, StudyLayout layout) : text_(&text), layout_(std::move(layout)) {}
 
   // The CSV header line (nothing for JSON Lines). False when it could not be written.
   bool writeHeader();
@@ -43,7 +46,8 @@ class StudyWriter {
   std::string jsonRow(std::size_t number, const CaseSummary& summary) const;
   bool put(const std::string& text);
 
-  std::FILE* out_;
+  std::FILE* out_ = nullptr;
+  std::string* text_ = nullptr;  // set instead of out_
   StudyLayout layout_;
   std::optional<std::array<double, kStudyQuantityCount>> previous_;  // the level before, for the changes
 };

@@ -356,7 +356,8 @@ std::optional<int> BatchCommand::check() {
     return kExitUsageOrRefused;
   }
   if (StudyRequested(r_.study)) {
-    return RunStudyCommand(r_.study, inputs_, r_.files.dialect(), {singleRunOutputs(), inputFiles(), stdoutOpen_});
+    return RunStudyCommand(r_.study, inputs_, r_.files.dialect(),
+                           {singleRunOutputs(), inputFiles(), !r_.assignments.empty(), stdoutOpen_});
   }
   if (const std::optional<int> ended = checkOutputs()) return ended;
   if (const std::optional<int> ended = checkInputs()) return ended;

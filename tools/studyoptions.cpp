@@ -7,12 +7,14 @@
 #include <cerrno>
 #include <iostream>
 #include <optional>
+#include <utility>
 #include <thread>
 
 #include "disk/fileerrors.h"
 #include "study/memorybudget.h"
 #include "study/refinement.h"
 #include "study/studyaxis.h"
+#include "study/studydefinition.h"
 #include "study/studyplan.h"
 #include "study/studyrunner.h"
 #include "study/studyshard.h"
@@ -22,6 +24,7 @@
 #include "study/studymerge.h"
 #include "study/studypart.h"
 #include "tools/stoponsignal.h"
+#include "tools/studyfileinput.h"
 #include "tools/studyprogress.h"
 #include "study/studywriter.h"
 
@@ -86,6 +89,11 @@ void AddStudyOptions(CLI::App& app, StudyOptions& o) {
                  "Studie: ein Fall je Zeile einer CSV-Datei, Kopfzeile = Feldnamen (beliebige Auswahl; leere Zelle "
                  "und fehlende Felder: Vorgabe bzw. txt_Name=TEXT); mit --vary: jede Zeile mal dem Gitter")
       ->type_name("DATEI.csv");
+  app.add_option("--study", o.studyPath,
+                 "Studie: die im Fenster gespeicherte Studie rechnen (Grundeingaben und variierte Eingaben der "
+                 "Studiendatei; gespeicherte Ergebnisse werden neu gerechnet); Ausgabe wie mit --vary, auch mit "
+                 "-j, --shard, --format; ohne --vary, --cases, --refine, --inputs und txt_Name=TEXT")
+      ->type_name("DATEI.lamvero-studie");
   app.add_option("-j,--jobs", o.jobs, "Studie, --accuracy, --auto-steps: so viele Läufe gleichzeitig (Vorgabe: einer je Kern, den der "
                  "Prozess nutzen darf)")
       ->type_name("ANZAHL")
@@ -113,7 +121,7 @@ void AddStudyOptions(CLI::App& app, StudyOptions& o) {
 }
 
 bool StudyRequested(const StudyOptions& o) {
-  return !o.vary.empty() || !o.casesPath.empty() || o.refinements >= 0 || !o.merge.empty();
+  return !o.vary.empty() || !o.casesPath.empty() || !o.studyPath.empty() || o.refinements >= 0 || !o.merge.empty();
 }
 
 Status CheckStudyOnlyOptions(const CLI::App& app, const StudyOptions& o, bool levelsRequested) {
@@ -121,7 +129,7 @@ Status CheckStudyOnlyOptions(const CLI::App& app, const StudyOptions& o, bool le
   for (const char* name : {"--jobs", "--shard", "--format", "--progress"}) {
     if (levelsRequested && std::string(name) == "--jobs") continue;
     if (app.count(name) > 0) {
-      return Failure{"", std::string(name) + " gilt nur für eine Studie (--vary, --cases, --refine)" +
+      return Failure{"", std::string(name) + " gilt nur für eine Studie (--vary, --cases, --study, --refine)" +
                              (std::string(name) == "--jobs" ? " oder mit --accuracy, --auto-steps" : "")};
     }
   }
@@ -132,14 +140,36 @@ unsigned WorkerThreads(const StudyOptions& o) { return o.jobs > 0 ? o.jobs : Cor
 
 namespace {
 
+// What --study does not go with: the study file holds the base inputs and the varied ones.
+Status CheckStudyFileCombination(const StudyOptions& o, const StudyContext& context) {
+  const bool fromFile = std::any_of(context.inputFiles.begin(), context.inputFiles.end(),
+                                    [](const OutputPath& p) { return p.option == "--inputs"; });
+  const std::pair<bool, const char*> others[] = {{!o.vary.empty(), "--vary"},
+                                                 {!o.casesPath.empty(), "--cases"},
+                                                 {o.refinements >= 0, "--refine"},
+                                                 {fromFile, "--inputs"},
+                                                 {context.inputsAssigned, "txt_Name=TEXT"}};
+  for (const auto& [given, name] : others) {
+    if (given) {
+      return Failure{"", std::string("--study zusammen mit ") + name +
+                             ": die Studiendatei legt Grundeingaben und variierte Eingaben fest; " + name +
+                             " weglassen oder die Studie im Fenster ändern"};
+    }
+  }
+  return Done{};
+}
+
 // Options that do not go together in a study; a failure is a refusal.
-Status CheckStudyCombination(const StudyOptions& o, const std::vector<std::string>& singleRunOutputs) {
-  if (!singleRunOutputs.empty()) {
-    return Failure{"", singleRunOutputs.front() + " gilt für einen einzelnen Lauf, nicht für eine Studie"};
+Status CheckStudyCombination(const StudyOptions& o, const StudyContext& context) {
+  if (!context.singleRunOutputs.empty()) {
+    return Failure{"", context.singleRunOutputs.front() + " gilt für einen einzelnen Lauf, nicht für eine Studie"};
   }
-  if (!o.merge.empty() && (!o.vary.empty() || !o.casesPath.empty() || o.refinements >= 0 || !o.shard.empty())) {
-    return Failure{"", "--merge setzt fertige Teile zusammen und rechnet nichts; ohne --vary, --cases, --refine, --shard"};
+  if (!o.merge.empty() && (!o.vary.empty() || !o.casesPath.empty() || !o.studyPath.empty() || o.refinements >= 0 ||
+                           !o.shard.empty())) {
+    return Failure{"", "--merge setzt fertige Teile zusammen und rechnet nichts; ohne --vary, --cases, --study, "
+                       "--refine, --shard"};
   }
+  if (!o.studyPath.empty()) return CheckStudyFileCombination(o, context);
   if (o.refinements >= 0 && (!o.vary.empty() || !o.casesPath.empty() || !o.shard.empty())) {
     return Failure{"", "--refine verfeinert einen Fall (die Eingaben txt_Name=TEXT); ohne --vary, --cases, --shard"};
   }
@@ -291,6 +321,7 @@ Status CheckRefinementMemory(const StudyCases& cases, unsigned jobs) {
 std::optional<int> CheckStudyOutput(const StudyOptions& o, const StudyContext& context) {
   std::vector<OutputPath> inputs = context.inputFiles;
   if (!o.casesPath.empty()) inputs.push_back({"--cases", o.casesPath});
+  if (!o.studyPath.empty()) inputs.push_back({"--study", o.studyPath});
   for (const std::string& part : o.merge) inputs.push_back({"--merge", part});
   if (const Status usable = OutputPathUsable(kStdoutPath, {}, inputs); !usable) return Refuse(usable.message());
   if (context.stdoutOpen) return std::nullopt;
@@ -299,14 +330,30 @@ std::optional<int> CheckStudyOutput(const StudyOptions& o, const StudyContext& c
   return kExitFileError;
 }
 
+// --study: the study the file defines, as the same study given with --vary
+// (its rows and a part's marks are those of that command). Results the file
+// holds are not read back: the study is computed anew.
+Status UseStudyFile(StudyOptions& o, InputTexts& base) {
+  if (o.studyPath.empty()) return Done{};
+  const Outcome<StudyDefinition> read = ReadStudyDefinition(o.studyPath);
+  if (!read) return Failure{"--study", read.message()};
+  base = read->base;
+  for (const StudyVariation& variation : read->varied) o.vary.push_back(VaryOption(variation));
+  return Done{};
+}
+
 }  // namespace
 
-int RunStudyCommand(const StudyOptions& o, const InputTexts& base, CsvDialect dialect, const StudyContext& context) {
-  if (const Status combination = CheckStudyCombination(o, context.singleRunOutputs); !combination) {
+int RunStudyCommand(const StudyOptions& given, const InputTexts& givenBase, CsvDialect dialect,
+                    const StudyContext& context) {
+  if (const Status combination = CheckStudyCombination(given, context); !combination) {
     return Refuse(combination.message());
   }
-  if (const std::optional<int> ended = CheckStudyOutput(o, context)) return *ended;
-  if (!o.merge.empty()) return MergeParts(o.merge);
+  if (const std::optional<int> ended = CheckStudyOutput(given, context)) return *ended;
+  if (!given.merge.empty()) return MergeParts(given.merge);
+  StudyOptions o = given;
+  InputTexts base = givenBase;
+  if (const Status used = UseStudyFile(o, base); !used) return Refuse(used.message());
   StudyLayout layout;
   layout.format = o.format == "jsonl" ? StudyFormat::JsonLines : StudyFormat::Csv;
   layout.dialect = dialect;

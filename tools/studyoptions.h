@@ -18,6 +18,7 @@ namespace lamvero {
 struct StudyOptions {
   std::vector<std::string> vary;   // "txt_Name=VALUES", one per varied input
   std::string casesPath;           // CSV table of cases
+  std::string studyPath;           // a study file saved in the window: its base inputs and varied inputs
   unsigned jobs = 0;               // worker threads; 0: one per core
   std::string shard;               // "K/N"
   int refinements = -1;            // halvings of the steps; -1: no refinement study
@@ -43,6 +44,7 @@ unsigned WorkerThreads(const StudyOptions& options);
 struct StudyContext {
   std::vector<std::string> singleRunOutputs;  // single-run options also given ("--json"): refused
   std::vector<OutputPath> inputFiles;         // files read besides the study's own (--inputs)
+  bool inputsAssigned = false;                // txt_Name=TEXT given on the command line
   bool stdoutOpen = true;                     // false: stdout was closed when the program started
 };
 

@@ -15,6 +15,14 @@ const char* RunOutcomeName(RunOutcome outcome) {
   return "";
 }
 
+std::optional<RunOutcome> RunOutcomeNamed(std::string_view name) {
+  for (RunOutcome o : {RunOutcome::Completed, RunOutcome::Refused, RunOutcome::Stopped, RunOutcome::SeriesFull,
+                       RunOutcome::Failed}) {
+    if (name == RunOutcomeName(o)) return o;
+  }
+  return std::nullopt;
+}
+
 Series Series::head(std::size_t n) const {
   Series copy(n);
   if (n > 0) std::copy(v_.get(), v_.get() + n, copy.v_.get());

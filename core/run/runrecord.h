@@ -10,7 +10,9 @@
 #include <limits>
 #include <map>
 #include <memory>
+#include <optional>
 #include <string>
+#include <string_view>
 #include <vector>
 
 #include "run/airintegration.h"
@@ -34,6 +36,8 @@ enum class RunOutcome {
 // "Completed", "Refused", "Stopped", "SeriesFull" or "Failed": the outcome as
 // files, JSON and study rows name it.
 const char* RunOutcomeName(RunOutcome outcome);
+// The outcome of that name; nothing for any other text.
+std::optional<RunOutcome> RunOutcomeNamed(std::string_view name);
 
 // One time series of fixed capacity. Its entries are not cleared when it is
 // made: a run writes every entry up to nReihe before anything reads it, so a

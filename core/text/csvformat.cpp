@@ -49,4 +49,33 @@ std::string CsvRow(const std::vector<std::string>& cells, CsvDialect dialect) {
   return row;
 }
 
+std::optional<std::vector<std::string>> SplitCsvLine(std::string_view line, char separator) {
+  std::vector<std::string> cells;
+  std::string cell;
+  bool quoted = false;
+  for (std::size_t i = 0; i < line.size(); ++i) {
+    const char c = line[i];
+    if (quoted) {
+      if (c == '"' && i + 1 < line.size() && line[i + 1] == '"') {
+        cell += '"';
+        ++i;
+      } else if (c == '"') {
+        quoted = false;
+      } else {
+        cell += c;
+      }
+    } else if (c == '"') {
+      quoted = true;
+    } else if (separator != 0 && c == separator) {
+      cells.push_back(cell);
+      cell.clear();
+    } else {
+      cell += c;
+    }
+  }
+  if (quoted) return std::nullopt;
+  cells.push_back(cell);
+  return cells;
+}
+
 }  // namespace lamvero

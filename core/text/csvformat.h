@@ -30,4 +30,9 @@ std::string CsvText(std::string_view text, CsvDialect dialect);
 // Cells already made by CsvNumber or CsvText, joined into one line with its line feed.
 std::string CsvRow(const std::vector<std::string>& cells, CsvDialect dialect);
 
+// One line (without its line feed) split at the separator, with the double
+// quotes around a cell removed and "" inside them read as one quote; nothing
+// when a quote is not closed. Separator 0: the whole line is one cell.
+std::optional<std::vector<std::string>> SplitCsvLine(std::string_view line, char separator);
+
 }  // namespace lamvero

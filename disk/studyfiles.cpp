@@ -1,0 +1,52 @@
+#include "disk/studyfiles.h"
+
+#include <string_view>
+
+#include "disk/casefiles.h"
+#include "disk/readfile.h"
+#include "study/studyoutput.h"
+#include "study/studytable.h"
+
+namespace lamvero {
+
+namespace {
+
+std::string_view View(const QByteArray& bytes) {
+  return std::string_view(bytes.constData(), static_cast<std::size_t>(bytes.size()));
+}
+
+Status SaveText(const QString& path, const std::string& text) {
+  return SaveFileAtomically(path, [&](const ByteSink& sink) { return sink(text); });
+}
+
+}  // namespace
+
+Outcome<StudyFile> ReadStudyFile(const QString& path) {
+  const Outcome<QByteArray> bytes = ReadWholeFile(path, kMaxStudyFileBytes, CheckStudyFileSize);
+  if (!bytes) return bytes.failure();
+  Outcome<StudyFile> read = ReadStudyFileText(View(bytes.value()));
+  if (!read) return Failure{CannotOpen(path), read.message()};
+  return read;
+}
+
+Status SaveStudyFile(const QString& path, const StudyFile& file) { return SaveText(path, StudyFileText(file)); }
+
+Outcome<StudyResults> ReadStudyOutputFile(const QString& path, const StudyDefinition& definition) {
+  const std::uint64_t most = MaxStudyOutputBytes(definition);
+  const auto checkSize = [most](std::uint64_t bytes) -> Status {
+    if (bytes <= most) return Done{};
+    return Failure{"", "Die Datei ist größer (" + std::to_string(bytes) + " Bytes), als eine Ausgabe dieser Studie sein kann (höchstens " +
+                           std::to_string(most) + " Bytes)."};
+  };
+  const Outcome<QByteArray> bytes = ReadWholeFile(path, most, checkSize);
+  if (!bytes) return bytes.failure();
+  Outcome<StudyResults> read = ReadStudyOutput(View(bytes.value()), definition);
+  if (!read) return Failure{CannotOpen(path), read.message()};
+  return read;
+}
+
+Status SaveStudyTable(const QString& path, const StudyResults& results, CsvDialect dialect) {
+  return SaveText(path, StudyTableText(results, StudyFormat::Csv, dialect));
+}
+
+}  // namespace lamvero
