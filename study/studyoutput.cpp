@@ -234,6 +234,9 @@ Outcome<StudyResults> OutputReader::read(std::string_view text) {
         return AtLine(line_, "die Marke nennt " + std::to_string((*end)->rows) + " Zeilen, es sind " + std::to_string(results_.rows.size()));
       }
       if (from != text.size()) return AtLine(line_ + 1, "nach der Marke des abgebrochenen Laufs folgt noch etwas");
+      if (results_.rows.size() == plan_.size()) {
+        return AtLine(line_, "die Marke des abgebrochenen Laufs folgt auf alle Fälle der Studie");
+      }
       results_.complete = false;
       return std::move(results_);
     }

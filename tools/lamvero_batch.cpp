@@ -135,9 +135,9 @@ void DefineCommandLine(CLI::App& app, Request& r) {
       "(und unter \"warnings\" im JSON).\n\n"
       "Rückgabewert: 0 vollständiger Lauf; 2 Bedienfehler (unbekannte Option oder unbekanntes Feld, mit\n"
       "dem wohl gemeinten Namen; Wert außerhalb des Erlaubten; txt_Name TEXT statt txt_Name=TEXT; leerer\n"
-      "oder doppelter Ausgabepfad; fehlerhafte Falldatei bei --inputs; je eine Zeile auf stderr) oder\n"
-      "abgelehnte Eingabe (jede Beanstandung auf stderr, mit dem Feld); 3 Lauf musste anhalten (Zeitreihen\n"
-      "voll oder keine endlichen Werte; Grund auf stderr); 1 eine Ausgabe ließ sich nicht schreiben (eine\n"
+      "oder doppelter Ausgabepfad; fehlerhafte Falldatei bei --inputs oder Studiendatei bei --study; je eine\n"
+      "Zeile auf stderr) oder abgelehnte Eingabe (jede Beanstandung auf stderr, mit dem Feld); 3 Lauf musste\n"
+      "anhalten (Zeitreihen voll oder keine endlichen Werte; Grund auf stderr); 1 eine Ausgabe ließ sich nicht schreiben (eine\n"
       "Ausgabedatei oder stdout; jeder Ausgabepfad wird vor dem Lauf geprüft). Musste der Lauf anhalten\n"
       "und ließ sich zudem eine Ausgabe nicht schreiben, bleibt es bei 3; stderr nennt beides. Eine Studie endet\n"
       "mit 3, wenn ein Fall nicht vollständig gerechnet wurde (Spalte outcome); --accuracy und --auto-steps enden\n"
@@ -146,7 +146,10 @@ void DefineCommandLine(CLI::App& app, Request& r) {
       "einer Marke \"unvollständig\", Rückgabewert 128 + Signal (143 bzw. 130); ein zweites Signal beendet sofort.\n"
       "--merge: 2 für einen abgelehnten Teil (fremde Studie, doppelt, fehlend, abgeschnitten, unvollständig),\n"
       "3 wie die ungeteilte Studie, wenn ein Fall nicht vollständig gerechnet wurde, 1 wenn stdout nicht\n"
-      "geschrieben werden kann.");
+      "geschrieben werden kann.\n\n"
+      "Eine im Studienfenster gespeicherte Studie auf mehreren Rechnern: je Teil --study DATEI --shard K/N,\n"
+      "dann --merge mit allen Teilen; die zusammengesetzte Ausgabe öffnet das Studienfenster dieser Studie\n"
+      "(es prüft sie gegen die Studie).");
   app.set_help_flag("-h,--help", "diese Hilfe zeigen und enden");
   app.set_version_flag("--version", std::string("lamvero-batch ") + LAMVERO_VERSION, "die Version zeigen und enden");
   app.add_flag("--json", r.json,
