@@ -96,7 +96,9 @@ TEST(StudyFileRun, TheTableOfTheStudyIsTheRunnersOutputByteForByte) {
   ASSERT_TRUE(plan) << plan.message();
   StudyResults computed{definition.base, plan->variedFields(), {}, true};
   RowCollector collector(computed);
-  RunStudy(plan->size(), [&](std::size_t i) { return plan->caseInputs(i); }, collector, StudyRunOptions{2});
+  StudyRunOptions options;
+  options.jobs = 2;
+  RunStudy(plan->size(), [&](std::size_t i) { return plan->caseInputs(i); }, collector, options);
   const std::string study = SavedStudy();
   const struct {
     const char* option;
