@@ -52,12 +52,16 @@ std::string CannotOpen(const QString& path) {
 
 Outcome<QByteArray> ReadWholeFile(const QString& path, std::uint64_t maxBytes, const SizeCheck& checkSize) {
   const std::string cannot = CannotOpen(path);
-  if (const Status readable = CheckReadable(path, checkSize); !readable) return Failure{cannot, readable.failure().reason};
+  if (const Status readable = CheckReadable(path, checkSize); !readable) {
+    return Failure{cannot, readable.failure().reason};
+  }
   QFile f(path);
   if (!f.open(QIODevice::ReadOnly)) return Failure{cannot, f.errorString().toStdString() + "."};
   QByteArray bytes = f.read(static_cast<qint64>(maxBytes) + 1);
   if (f.error() != QFileDevice::NoError) return Failure{cannot, f.errorString().toStdString() + "."};
-  if (const Status size = checkSize(static_cast<std::uint64_t>(bytes.size())); !size) return Failure{cannot, size.failure().reason};
+  if (const Status size = checkSize(static_cast<std::uint64_t>(bytes.size())); !size) {
+    return Failure{cannot, size.failure().reason};
+  }
   return bytes;
 }
 

@@ -29,14 +29,22 @@ Outcome<StudyFile> ReadStudyFile(const QString& path) {
   return read;
 }
 
-Status SaveStudyFile(const QString& path, const StudyFile& file) { return SaveText(path, StudyFileText(file)); }
+Status SaveStudyFile(const QString& path, const StudyFile& file) {
+  // A text the file could not keep would make a file that cannot be opened again.
+  if (const Status keepable = KeepableStudy(file.definition); !keepable) {
+    return Failure{QStringLiteral("Die Datei %1 wird nicht gespeichert").arg(QuotedPath(path)).toStdString(),
+                   keepable.message()};
+  }
+  return SaveText(path, StudyFileText(file));
+}
 
 Outcome<StudyResults> ReadStudyOutputFile(const QString& path, const StudyDefinition& definition) {
   const std::uint64_t most = MaxStudyOutputBytes(definition);
   const auto checkSize = [most](std::uint64_t bytes) -> Status {
     if (bytes <= most) return Done{};
-    return Failure{"", "Die Datei ist größer (" + std::to_string(bytes) + " Bytes), als eine Ausgabe dieser Studie sein kann (höchstens " +
-                           std::to_string(most) + " Bytes)."};
+    return Failure{"", "Die Datei ist größer (" + std::to_string(bytes) +
+                           " Bytes), als eine Ausgabe dieser Studie sein kann (höchstens " + std::to_string(most) +
+                           " Bytes)."};
   };
   const Outcome<QByteArray> bytes = ReadWholeFile(path, most, checkSize);
   if (!bytes) return bytes.failure();

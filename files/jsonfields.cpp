@@ -93,7 +93,9 @@ void ExpectFormat(const json& j, const char* format, int version, const std::str
     Fail("Die Datei ist keine Lamvero-" + kind + " (das Feld „format“ lautet nicht \"" + format + "\").");
   }
   const json& found = At(j, "", "version");
-  if (!found.is_number_integer() || found.get<long long>() < 1) Fail("Das Feld „version“ ist keine Formatversion (1, 2, ...).");
+  if (!found.is_number_integer() || found.get<long long>() < 1) {
+    Fail("Das Feld „version“ ist keine Formatversion (1, 2, ...).");
+  }
   if (found.get<long long>() > version) {
     Fail("Die Datei stammt von einer neueren Programmversion (Formatversion " + std::to_string(found.get<long long>()) +
          "; dieses Programm liest Version " + std::to_string(version) + ").");
@@ -110,8 +112,8 @@ Status CheckFileSize(std::uint64_t bytes, std::uint64_t maxBytes, const std::str
   };
   const auto megabytes = [](std::uint64_t n) { return static_cast<double>(n) / (1 << 20); };
   return Failure{"", "Die Datei ist zu groß (" + Format(megabytes(bytes), "#0.0") + " MB = " + grouped(bytes) +
-                         " Bytes; eine " + kind + " hat höchstens " + Format(megabytes(maxBytes), "#0") + " MB = " +
-                         grouped(maxBytes) + " Bytes)."};
+                         " Bytes; eine " + kind + " hat höchstens " + Format(megabytes(maxBytes), "#0") +
+                         " MB = " + grouped(maxBytes) + " Bytes)."};
 }
 
 }  // namespace lamvero::jsonfields

@@ -5,6 +5,7 @@
 
 #include "files/boundedjson.h"
 #include "files/jsonfields.h"
+#include "inputs/inputcheck.h"
 #include "study/casesummary.h"
 #include "study/studyplan.h"
 #include "text/csvformat.h"
@@ -19,25 +20,29 @@ using namespace jsonfields;
 
 // The inputs a study varies at most, as the Studie window offers them.
 constexpr std::size_t kMaxVariations = 3;
-// A list of values as typed: kMaxAxisValues values of a few characters each.
-constexpr std::size_t kMaxValuesBytes = std::size_t{1} << 20;
+// The values of a varied input are typed into a box, as the inputs are.
+constexpr std::size_t kMaxValuesBytes = kMaxInputTextBytes;
+// A message may quote an input text.
+constexpr std::size_t kMaxMessageBytes = 2 * kMaxInputTextBytes;
 // What a sound file can hold, with room to spare: it nests five deep
 // (results.rows.N.messages.M); a row holds its case number, up to three
 // varied texts, its outcome, its results and on average no more than a dozen
 // messages, in three lists and an object of five fields; its texts are the
 // varied texts and the messages of a refusal, below a kilobyte a row. The
-// longest text is a list of values, written at most six bytes to a character.
+// longest text is a message, written at most six bytes to a character.
 constexpr JsonBounds kStudyBounds{
     6,
-    kMaxStudyCases * (1 + kMaxVariations + 1 + kStudyQuantityCount + 12) + 10000,
+    kMaxStudyCases*(1 + kMaxVariations + 1 + kStudyQuantityCount + 12) + 10000,
     kMaxStudyCases * 4 + 1000,
     kMaxStudyCases * 5 + 1000,
-    kMaxValuesBytes,
+    kMaxMessageBytes,
     kMaxStudyCases * 1024 + (std::size_t{16} << 20),
-    6 * kMaxValuesBytes + 2,
+    6 * kMaxMessageBytes + 2,
 };
 
-std::string JsonText(const std::string& text) { return json(text).dump(-1, ' ', false, json::error_handler_t::replace); }
+std::string JsonText(const std::string& text) {
+  return json(text).dump(-1, ' ', false, json::error_handler_t::replace);
+}
 
 // Shortest exact form, null for a stage not reached.
 std::string JsonNumber(double value) { return std::isfinite(value) ? CsvNumber(value, CsvDialect::Plain) : "null"; }
@@ -60,7 +65,9 @@ std::string ResultsText(const StudyResults& results) {
   for (const StudyQuantity& q : StudyQuantities()) quantities.push_back({{"key", q.result->key}, {"unit", q.unit}});
   std::string text = "{\n    \"variedFields\": " + fields.dump() + ",\n    \"quantities\": " + quantities.dump() +
                      ",\n    \"rows\": [";
-  for (std::size_t i = 0; i < results.rows.size(); ++i) text += (i ? ",\n      " : "\n      ") + RowText(results.rows[i]);
+  for (std::size_t i = 0; i < results.rows.size(); ++i) {
+    text += (i ? ",\n      " : "\n      ") + RowText(results.rows[i]);
+  }
   return text + (results.rows.empty() ? "]\n  }" : "\n    ]\n  }");
 }
 
@@ -99,12 +106,14 @@ void ExpectColumns(const json& j, const StudyPlan& plan) {
   ordered fields = ordered::array();
   for (Input field : plan.variedFields()) fields.push_back(FieldOf(field).box);
   if (j.at("variedFields") != json::parse(fields.dump())) {
-    Fail("Das Feld „results.variedFields“ nennt nicht die variierten Eingaben der Studie (erwartet " + fields.dump() + ").");
+    Fail("Das Feld „results.variedFields“ nennt nicht die variierten Eingaben der Studie (erwartet " + fields.dump() +
+         ").");
   }
   const json& quantities = j.at("quantities");
   for (std::size_t i = 0; i < kStudyQuantityCount; ++i) {
     const StudyQuantity& q = StudyQuantities()[i];
-    if (!quantities.is_array() || i >= quantities.size() || quantities[i] != json{{"key", q.result->key}, {"unit", q.unit}}) {
+    if (!quantities.is_array() || i >= quantities.size() ||
+        quantities[i] != json{{"key", q.result->key}, {"unit", q.unit}}) {
       Fail("Das Feld „results.quantities." + std::to_string(i) + "“ ist nicht " + q.result->key + " [" + q.unit + "].");
     }
   }
@@ -114,28 +123,47 @@ void ExpectColumns(const json& j, const StudyPlan& plan) {
 StudyRow ReadRow(const json& j, const std::string& at, const StudyPlan& plan, std::size_t after) {
   ExpectKeys(j, at, {"case", "varied", "outcome", "messages", "values"});
   StudyRow row;
-  row.number = static_cast<std::size_t>(Integer(j.at("case"), Child(at, "case"), 1, static_cast<long long>(plan.size())));
-  if (row.number <= after) Fail("Die Zeile " + Quoted(at) + " ist Fall " + std::to_string(row.number) + ", nach Fall " + std::to_string(after) + " (die Fälle stehen aufsteigend, jeder einmal).");
+  row.number =
+      static_cast<std::size_t>(Integer(j.at("case"), Child(at, "case"), 1, static_cast<long long>(plan.size())));
+  if (row.number <= after) {
+    Fail("Die Zeile " + Quoted(at) + " ist Fall " + std::to_string(row.number) + ", nach Fall " +
+         std::to_string(after) + " (die Fälle stehen aufsteigend, jeder einmal).");
+  }
   const InputTexts inputs = plan.caseInputs(row.number - 1);
   const json& varied = j.at("varied");
-  if (!varied.is_array() || varied.size() != plan.variedFields().size()) Fail("Das Feld " + Quoted(Child(at, "varied")) + " hat nicht je variierte Eingabe einen Text.");
+  if (!varied.is_array() || varied.size() != plan.variedFields().size()) {
+    Fail("Das Feld " + Quoted(Child(at, "varied")) + " hat nicht je variierte Eingabe einen Text.");
+  }
   for (std::size_t i = 0; i < varied.size(); ++i) {
     const Input field = plan.variedFields()[i];
     const std::string text = Text(varied[i], Child(at, "varied." + std::to_string(i)), kMaxValuesBytes, true);
     if (text != inputs[field]) {
-      Fail("Die Zeile " + Quoted(at) + " ist nicht Fall " + std::to_string(row.number) + " der Studie (" + FieldOf(field).box + " = „" + text + "“ statt „" + inputs[field] + "“).");
+      Fail("Die Zeile " + Quoted(at) + " ist nicht Fall " + std::to_string(row.number) + " der Studie (" +
+           FieldOf(field).box + " = „" + text + "“ statt „" + inputs[field] + "“).");
     }
     row.varied.push_back(text);
   }
   const std::optional<RunOutcome> outcome = RunOutcomeNamed(Text(j.at("outcome"), Child(at, "outcome"), 64, true));
-  if (!outcome) Fail("Das Feld " + Quoted(Child(at, "outcome")) + " ist kein Ergebnis eines Laufs (Completed, Refused, Stopped, SeriesFull, Failed).");
+  if (!outcome) {
+    Fail("Das Feld " + Quoted(Child(at, "outcome")) +
+         " ist kein Ergebnis eines Laufs (Completed, Refused, Stopped, SeriesFull, Failed).");
+  }
   row.outcome = *outcome;
   const json& messages = j.at("messages");
-  if (!messages.is_array() || messages.size() > kMaxStudyRowMessages) Fail("Das Feld " + Quoted(Child(at, "messages")) + " ist keine Liste von höchstens " + std::to_string(kMaxStudyRowMessages) + " Texten.");
-  for (std::size_t i = 0; i < messages.size(); ++i) row.messages.push_back(Text(messages[i], Child(at, "messages." + std::to_string(i)), kMaxValuesBytes, false));
+  if (!messages.is_array() || messages.size() > kMaxStudyRowMessages) {
+    Fail("Das Feld " + Quoted(Child(at, "messages")) + " ist keine Liste von höchstens " +
+         std::to_string(kMaxStudyRowMessages) + " Texten.");
+  }
+  for (std::size_t i = 0; i < messages.size(); ++i) {
+    row.messages.push_back(Text(messages[i], Child(at, "messages." + std::to_string(i)), kMaxMessageBytes, false));
+  }
   const json& values = j.at("values");
-  if (!values.is_array() || values.size() != kStudyQuantityCount) Fail("Das Feld " + Quoted(Child(at, "values")) + " hat nicht " + std::to_string(kStudyQuantityCount) + " Werte.");
-  for (std::size_t i = 0; i < kStudyQuantityCount; ++i) row.values[i] = NumberOrNull(values[i], Child(at, "values." + std::to_string(i)));
+  if (!values.is_array() || values.size() != kStudyQuantityCount) {
+    Fail("Das Feld " + Quoted(Child(at, "values")) + " hat nicht " + std::to_string(kStudyQuantityCount) + " Werte.");
+  }
+  for (std::size_t i = 0; i < kStudyQuantityCount; ++i) {
+    row.values[i] = NumberOrNull(values[i], Child(at, "values." + std::to_string(i)));
+  }
   return row;
 }
 
@@ -144,7 +172,10 @@ StudyResults ReadResults(const json& j, const StudyDefinition& definition, const
   ExpectColumns(j, plan);
   const json& rows = j.at("rows");
   if (!rows.is_array()) Fail("Das Feld „results.rows“ ist keine Liste.");
-  if (rows.size() > plan.size()) Fail("Das Feld „results.rows“ hat mehr Zeilen (" + std::to_string(rows.size()) + ") als die Studie Fälle (" + std::to_string(plan.size()) + ").");
+  if (rows.size() > plan.size()) {
+    Fail("Das Feld „results.rows“ hat mehr Zeilen (" + std::to_string(rows.size()) + ") als die Studie Fälle (" +
+         std::to_string(plan.size()) + ").");
+  }
   StudyResults results;
   results.base = definition.base;
   results.variedFields = plan.variedFields();
@@ -183,7 +214,9 @@ std::string StudyFileText(const StudyFile& file) {
   for (const InputField& f : InputFields()) inputs[f.box] = file.definition.base[f.id];
   j["inputs"] = std::move(inputs);
   ordered varied = ordered::array();
-  for (const StudyVariation& v : file.definition.varied) varied.push_back({{"field", FieldOf(v.field).box}, {"values", v.values}});
+  for (const StudyVariation& v : file.definition.varied) {
+    varied.push_back({{"field", FieldOf(v.field).box}, {"values", v.values}});
+  }
   j["varied"] = std::move(varied);
   // Texts that are not UTF-8 (from a command line) are kept readable rather than refused.
   std::string text = j.dump(2, ' ', false, ordered::error_handler_t::replace);
@@ -192,6 +225,16 @@ std::string StudyFileText(const StudyFile& file) {
     text += ",\n  \"results\": " + ResultsText(*file.results) + "\n}";
   }
   return text + "\n";
+}
+
+Status KeepableStudy(const StudyDefinition& definition) {
+  if (const Status base = KeepableInputs(definition.base); !base) return base;
+  for (const StudyVariation& v : definition.varied) {
+    if (const std::string why = UnkeptInputText(v.values); !why.empty()) {
+      return Failure{std::string("Die Werte von ") + FieldOf(v.field).box, why};
+    }
+  }
+  return Done{};
 }
 
 Status CheckStudyFileSize(std::uint64_t bytes) { return CheckFileSize(bytes, kMaxStudyFileBytes, "Studiendatei"); }

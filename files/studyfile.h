@@ -38,6 +38,12 @@ struct StudyFile {
 // base inputs; their rows must be cases of its plan, as the study made them.
 std::string StudyFileText(const StudyFile& file);
 
+// The first text of the definition a study file could not keep (a base
+// input, the values of a varied input: not UTF-8, a control character, longer
+// than a box takes), naming it; Done when the file keeps every one. A file
+// saved with such a text could not be opened again.
+Status KeepableStudy(const StudyDefinition& definition);
+
 // Refuses a file larger than a study file can be, showing both sizes.
 Status CheckStudyFileSize(std::uint64_t bytes);
 

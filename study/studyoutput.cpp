@@ -76,7 +76,9 @@ Outcome<RowContent> CsvContent(const std::vector<std::string>& cells, const std:
   const std::size_t outcomeAt = cells.size() - kStudyQuantityCount - 2;
   RowContent row;
   const std::optional<RunOutcome> outcome = RunOutcomeNamed(cells[outcomeAt]);
-  if (!outcome) return AtLine(line, "Spalte outcome: „" + ShownText(cells[outcomeAt]) + "“ ist kein Ergebnis eines Laufs");
+  if (!outcome) {
+    return AtLine(line, "Spalte outcome: „" + ShownText(cells[outcomeAt]) + "“ ist kein Ergebnis eines Laufs");
+  }
   row.outcome = *outcome;
   for (std::size_t i = 0; i < kStudyQuantityCount; ++i) {
     const std::optional<double> value = CsvValue(cells[outcomeAt + 1 + i], dialect);
@@ -102,7 +104,9 @@ Outcome<RowContent> JsonContent(std::string_view text, std::size_t line) {
       return AtLine(line, std::string("das Ergebnis ") + key + " fehlt");
     }
     const json& value = results[key].contains("value") ? results[key]["value"] : json(0);
-    if (!value.is_null() && !value.is_number()) return AtLine(line, std::string("das Ergebnis ") + key + " ist keine Zahl");
+    if (!value.is_null() && !value.is_number()) {
+      return AtLine(line, std::string("das Ergebnis ") + key + " ist keine Zahl");
+    }
     row.values[i] = value.is_null() ? std::numeric_limits<double>::quiet_NaN() : value.get<double>();
   }
   if (!j.contains("messages") || !j["messages"].is_array()) return broken;
@@ -129,7 +133,8 @@ std::string Difference(std::string_view found, std::string_view expected, const 
     const json b = json::parse(expected.begin(), expected.end(), nullptr, false);
     for (const auto& item : b.items()) {
       if (!a.is_object() || !a.contains(item.key()) || a[item.key()] != item.value()) {
-        return "„" + item.key() + "“ ist " + (a.is_object() && a.contains(item.key()) ? ShownText(a[item.key()].dump()) : "nicht da") +
+        return "„" + item.key() + "“ ist " +
+               (a.is_object() && a.contains(item.key()) ? ShownText(a[item.key()].dump()) : "nicht da") +
                ", erwartet " + ShownText(item.value().dump());
       }
     }
@@ -150,6 +155,7 @@ class OutputReader {
  private:
   Status header(std::string_view line);
   Status row(std::string_view line);
+  Outcome<RowContent> contentOf(std::string_view line) const;
   std::string lineText(const StudyRow& row) const;
 
   const StudyPlan& plan_;
@@ -169,8 +175,8 @@ Status OutputReader::header(std::string_view line) {
     return Done{};
   }
   for (CsvDialect dialect : {CsvDialect::Plain, CsvDialect::German}) {
-    const std::string expected = StudyTableText(StudyResults{results_.base, results_.variedFields, {}, true},
-                                                StudyFormat::Csv, dialect);
+    const std::string expected =
+        StudyTableText(StudyResults{results_.base, results_.variedFields, {}, true}, StudyFormat::Csv, dialect);
     if (line == std::string_view(expected).substr(0, expected.size() - 1)) {
       layout_.dialect = dialect;
       columns_ = *SplitCsvLine(line, CsvSeparator(dialect));
@@ -192,24 +198,32 @@ std::string OutputReader::lineText(const StudyRow& row) const {
   return text;
 }
 
+Outcome<RowContent> OutputReader::contentOf(std::string_view line) const {
+  if (layout_.format == StudyFormat::JsonLines) return JsonContent(line, line_);
+  const auto cells = SplitCsvLine(line, CsvSeparator(layout_.dialect));
+  if (!cells) return AtLine(line_, "ein Anführungszeichen ist nicht geschlossen");
+  return CsvContent(*cells, columns_, layout_.dialect, line_);
+}
+
 Status OutputReader::row(std::string_view line) {
   const std::size_t number = results_.rows.size() + 1;
-  if (number > plan_.size()) return AtLine(line_, "mehr Zeilen als die Studie Fälle hat (" + std::to_string(plan_.size()) + ")");
-  Outcome<RowContent> content = layout_.format == StudyFormat::JsonLines ? JsonContent(line, line_) : [&]() -> Outcome<RowContent> {
-    const auto cells = SplitCsvLine(line, CsvSeparator(layout_.dialect));
-    if (!cells) return AtLine(line_, "ein Anführungszeichen ist nicht geschlossen");
-    return CsvContent(*cells, columns_, layout_.dialect, line_);
-  }();
+  if (number > plan_.size()) {
+    return AtLine(line_, "mehr Zeilen als die Studie Fälle hat (" + std::to_string(plan_.size()) + ")");
+  }
+  Outcome<RowContent> content = contentOf(line);
   if (!content) return content.failure();
   StudyRow row;
   row.number = number;
   const InputTexts inputs = plan_.caseInputs(number - 1);
   for (Input field : results_.variedFields) row.varied.push_back(inputs[field]);
   row.outcome = content->outcome;
-  row.messages = std::move(content->messages);
+  row.messages = std::move(content.value().messages);
   row.values = content->values;
   const std::string expected = lineText(row);
-  if (line != expected) return AtLine(line_, "nicht Fall " + std::to_string(number) + " der Studie: " + Difference(line, expected, layout_, columns_));
+  if (line != expected) {
+    return AtLine(line_, "nicht Fall " + std::to_string(number) +
+                             " der Studie: " + Difference(line, expected, layout_, columns_));
+  }
   results_.rows.push_back(std::move(row));
   return Done{};
 }
@@ -220,7 +234,9 @@ Outcome<StudyResults> OutputReader::read(std::string_view text) {
   for (std::size_t from = 0; from < text.size();) {
     const std::size_t feed = text.find('\n', from);
     ++line_;
-    if (feed == std::string_view::npos) return AtLine(line_, "die Zeile endet ohne Zeilenumbruch (die Ausgabe ist abgeschnitten)");
+    if (feed == std::string_view::npos) {
+      return AtLine(line_, "die Zeile endet ohne Zeilenumbruch (die Ausgabe ist abgeschnitten)");
+    }
     if (feed - from > rowLimit_) return AtLine(line_, "länger als eine Zeile dieser Studie sein kann");
     const std::string_view line = text.substr(from, feed - from);
     from = feed + 1;
@@ -231,7 +247,8 @@ Outcome<StudyResults> OutputReader::read(std::string_view text) {
     if (const auto end = ReadIncompleteMark(line, layout_.format, plan_.size())) {
       if (!*end) return AtLine(line_, end->message());
       if ((*end)->rows != results_.rows.size()) {
-        return AtLine(line_, "die Marke nennt " + std::to_string((*end)->rows) + " Zeilen, es sind " + std::to_string(results_.rows.size()));
+        return AtLine(line_, "die Marke nennt " + std::to_string((*end)->rows) + " Zeilen, es sind " +
+                                 std::to_string(results_.rows.size()));
       }
       if (from != text.size()) return AtLine(line_ + 1, "nach der Marke des abgebrochenen Laufs folgt noch etwas");
       if (results_.rows.size() == plan_.size()) {
@@ -240,7 +257,9 @@ Outcome<StudyResults> OutputReader::read(std::string_view text) {
       results_.complete = false;
       return std::move(results_);
     }
-    if (ReadPartEnd(line, layout_.format)) return AtLine(line_, "ein Teil einer Studie: erst mit --merge zusammenfügen");
+    if (ReadPartEnd(line, layout_.format)) {
+      return AtLine(line_, "ein Teil einer Studie: erst mit --merge zusammenfügen");
+    }
     if (const Status read = row(line); !read) return read.failure();
   }
   results_.complete = results_.rows.size() == plan_.size();
@@ -261,8 +280,9 @@ Outcome<StudyResults> ReadStudyOutput(std::string_view text, const StudyDefiniti
   const Outcome<StudyPlan> plan = PlanOf(definition);
   if (!plan) return Failure{"Die Studie", plan.message()};
   if (text.size() > MaxStudyOutputBytes(definition)) {
-    return Failure{"", "die Ausgabe ist größer, als eine Ausgabe dieser Studie sein kann (" + std::to_string(text.size()) +
-                           " Bytes, höchstens " + std::to_string(MaxStudyOutputBytes(definition)) + ")"};
+    return Failure{"", "die Ausgabe ist größer, als eine Ausgabe dieser Studie sein kann (" +
+                           std::to_string(text.size()) + " Bytes, höchstens " +
+                           std::to_string(MaxStudyOutputBytes(definition)) + ")"};
   }
   OutputReader reader(definition, plan.value());
   return reader.read(text);

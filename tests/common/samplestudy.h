@@ -41,7 +41,9 @@ inline StudyRow SampleRow(const StudyDefinition& definition, std::size_t number)
   if (number == 5) {
     summary.outcome = RunOutcome::Stopped;
     summary.messages = {"angehalten"};
-    for (std::size_t i = 4; i < summary.values.size(); ++i) summary.values[i] = std::numeric_limits<double>::quiet_NaN();
+    for (std::size_t i = 4; i < summary.values.size(); ++i) {
+      summary.values[i] = std::numeric_limits<double>::quiet_NaN();
+    }
   }
   return RowOf(number, plan->variedFields(), summary);
 }
@@ -57,8 +59,6 @@ inline StudyResults SampleStudyResults(const StudyDefinition& definition, std::s
 }
 
 // Whether two values are the same double, bit for bit (NaN equals NaN).
-inline bool SameBits(double a, double b) {
-  return std::memcmp(&a, &b, sizeof a) == 0;
-}
+inline bool SameBits(double a, double b) { return std::memcmp(&a, &b, sizeof a) == 0; }
 
 }  // namespace lamvero::testing

@@ -54,15 +54,32 @@ TEST(StudyFilesOnDisk, WhatIsNoFileOfTheStudyIsRefusedByWhatItIs) {
   ASSERT_TRUE(file.resize(static_cast<qint64>(MaxStudyOutputBytes(definition) + 1)));  // sparse: no disk taken
   file.close();
   const Outcome<StudyResults> pipe = ReadStudyOutputFile(fifo, definition);
-  EXPECT_NE(pipe.message().find("pipe.csv“ kann nicht geöffnet werden: Das ist eine Pipe"), std::string::npos) << pipe.message();
+  EXPECT_NE(pipe.message().find("pipe.csv“ kann nicht geöffnet werden: Das ist eine Pipe"), std::string::npos)
+      << pipe.message();
   const Outcome<StudyResults> oversized = ReadStudyOutputFile(big, definition);
-  EXPECT_NE(oversized.message().find("als eine Ausgabe dieser Studie sein kann"), std::string::npos) << oversized.message();
+  EXPECT_NE(oversized.message().find("als eine Ausgabe dieser Studie sein kann"), std::string::npos)
+      << oversized.message();
   const Outcome<StudyFile> folder = ReadStudyFile(dir.path());
   EXPECT_NE(folder.message().find("Das ist ein Ordner."), std::string::npos) << folder.message();
   const Status saved = SaveStudyFile(dir.path(), StudyFile{definition, std::nullopt});
-  EXPECT_NE(saved.message().find("kann nicht gespeichert werden: Das ist ein Ordner."), std::string::npos) << saved.message();
+  EXPECT_NE(saved.message().find("kann nicht gespeichert werden: Das ist ein Ordner."), std::string::npos)
+      << saved.message();
   const Outcome<StudyFile> notStudy = ReadStudyFile(big);
   EXPECT_FALSE(notStudy);
+}
+
+TEST(StudyFilesOnDisk, AStudyWhoseTextsAFileCouldNotKeepIsNotSaved) {
+  QTemporaryDir dir;
+  const QString path = dir.filePath(QStringLiteral("studie.lamvero-studie"));
+  StudyFile lineBreak{testing::SampleStudyDefinition(), std::nullopt};
+  lineBreak.definition.base[Input::mue] = "20\n30";
+  const Status base = SaveStudyFile(path, lineBreak);
+  EXPECT_NE(base.message().find("wird nicht gespeichert"), std::string::npos) << base.message();
+  StudyFile control{testing::SampleStudyDefinition(), std::nullopt};
+  control.definition.varied[0].values = "20;\x01 30";
+  const Status values = SaveStudyFile(path, control);
+  EXPECT_NE(values.message().find("Die Werte von txt_Dicke"), std::string::npos) << values.message();
+  EXPECT_FALSE(QFile::exists(path));
 }
 
 }  // namespace

@@ -14,9 +14,9 @@ namespace lamvero {
 namespace {
 
 using nlohmann::json;
+using testing::SameBits;
 using testing::SampleStudyDefinition;
 using testing::SampleStudyResults;
-using testing::SameBits;
 
 void ExpectSameFile(const StudyFile& read, const StudyFile& saved) {
   for (const InputField& f : InputFields()) EXPECT_EQ(read.definition.base[f.id], saved.definition.base[f.id]) << f.box;
@@ -36,7 +36,9 @@ void ExpectSameFile(const StudyFile& read, const StudyFile& saved) {
     EXPECT_EQ(a.varied, b.varied);
     EXPECT_EQ(a.outcome, b.outcome);
     EXPECT_EQ(a.messages, b.messages);
-    for (std::size_t i = 0; i < kStudyQuantityCount; ++i) EXPECT_TRUE(SameBits(a.values[i], b.values[i])) << r << "/" << i;
+    for (std::size_t i = 0; i < kStudyQuantityCount; ++i) {
+      EXPECT_TRUE(SameBits(a.values[i], b.values[i])) << r << "/" << i;
+    }
   }
 }
 
@@ -77,7 +79,8 @@ TEST(StudyFile, TheFileNamesItsFormatTheProgramAndKeepsRowsOnALineEach) {
   EXPECT_EQ(j["inputs"]["txt_XAnf"], "0,25");
   EXPECT_EQ(j["varied"][0], (json{{"field", "txt_Dicke"}, {"values", "20:30:5"}}));
   EXPECT_TRUE(j["results"]["rows"][2]["values"][0].is_null());  // the refused case has no results
-  EXPECT_NE(text.find("\n      {\"case\":3,\"varied\":[\"25\",\"35\"],\"outcome\":\"Refused\""), std::string::npos) << text;
+  EXPECT_NE(text.find("\n      {\"case\":3,\"varied\":[\"25\",\"35\"],\"outcome\":\"Refused\""), std::string::npos)
+      << text;
 }
 
 // The sample file with one change made to its JSON.
@@ -110,13 +113,19 @@ TEST(StudyFile, WhatIsNoSoundStudyFileIsRefusedNamingTheFieldOrRow) {
       {Edited([](json& j) { j["results"]["rows"][1]["varied"][1] = "55"; }),
        "„results.rows.1“ ist nicht Fall 2 der Studie (txt_Lufttemp = „55“ statt „45“)"},
       {Edited([](json& j) { j["results"]["rows"][1]["case"] = 1; }), "„results.rows.1“ ist Fall 1, nach Fall 1"},
-      {Edited([](json& j) { j["results"]["rows"][5]["case"] = 7; }), "„results.rows.5.case“ liegt außerhalb von 1 bis 6"},
-      {Edited([](json& j) { j["results"]["rows"].push_back(j["results"]["rows"][0]); }), "mehr Zeilen (7) als die Studie Fälle (6)"},
-      {Edited([](json& j) { j["results"]["rows"][0]["outcome"] = "Fertig"; }), "„results.rows.0.outcome“ ist kein Ergebnis"},
-      {Edited([](json& j) { j["results"]["rows"][0]["values"].erase(0); }), "„results.rows.0.values“ hat nicht 13 Werte"},
-      {Edited([](json& j) { j["results"]["rows"][0]["values"][4] = "1,5"; }), "„results.rows.0.values.4“ ist keine Zahl"},
+      {Edited([](json& j) { j["results"]["rows"][5]["case"] = 7; }),
+       "„results.rows.5.case“ liegt außerhalb von 1 bis 6"},
+      {Edited([](json& j) { j["results"]["rows"].push_back(j["results"]["rows"][0]); }),
+       "mehr Zeilen (7) als die Studie Fälle (6)"},
+      {Edited([](json& j) { j["results"]["rows"][0]["outcome"] = "Fertig"; }),
+       "„results.rows.0.outcome“ ist kein Ergebnis"},
+      {Edited([](json& j) { j["results"]["rows"][0]["values"].erase(0); }),
+       "„results.rows.0.values“ hat nicht 13 Werte"},
+      {Edited([](json& j) { j["results"]["rows"][0]["values"][4] = "1,5"; }),
+       "„results.rows.0.values.4“ ist keine Zahl"},
       {Edited([](json& j) { j["results"]["variedFields"] = {"txt_Dicke"}; }), "„results.variedFields“ nennt nicht"},
-      {Edited([](json& j) { j["results"]["quantities"][0]["unit"] = "min"; }), "„results.quantities.0“ ist nicht Dauer1TA [h]"},
+      {Edited([](json& j) { j["results"]["quantities"][0]["unit"] = "min"; }),
+       "„results.quantities.0“ ist nicht Dauer1TA [h]"},
       {Edited([](json& j) { j["results"]["extra"] = 1; }), "Unbekanntes Feld „results.extra“"},
       {"{\"format\":\"lamvero-study\",\"format\":\"lamvero-study\"}", "format"},
       {sound.substr(0, sound.size() / 2), ""},

@@ -14,9 +14,9 @@
 namespace lamvero {
 namespace {
 
+using testing::SameBits;
 using testing::SampleStudyDefinition;
 using testing::SampleStudyResults;
-using testing::SameBits;
 
 struct Form {
   StudyFormat format;
@@ -51,7 +51,8 @@ TEST(StudyOutput, EveryFormReadsBackToTheSameRowsAndBytes) {
     EXPECT_EQ(StudyTableText(read.value(), form.format, form.dialect), text);
   }
   // JSON Lines keep the messages as a list; CSV joins them on one line.
-  const Outcome<StudyResults> jsonl = ReadStudyOutput(StudyTableText(results, StudyFormat::JsonLines, CsvDialect::Plain), definition);
+  const Outcome<StudyResults> jsonl =
+      ReadStudyOutput(StudyTableText(results, StudyFormat::JsonLines, CsvDialect::Plain), definition);
   EXPECT_EQ(jsonl->rows[2].messages.size(), 3u);
   EXPECT_EQ(jsonl->rows[2].messages[2], "dritte mit Zeilenumbruch");
 }
@@ -78,7 +79,8 @@ TEST(StudyOutput, AStudyStoppedHalfWayKeepsItsRowsAndSaysSo) {
     ExpectSameRows(read.value(), results);
   }
   // Without the mark, fewer rows than cases are a study that ended early too.
-  const Outcome<StudyResults> unmarked = ReadStudyOutput(StudyTableText(results, StudyFormat::Csv, CsvDialect::Plain), definition);
+  const Outcome<StudyResults> unmarked =
+      ReadStudyOutput(StudyTableText(results, StudyFormat::Csv, CsvDialect::Plain), definition);
   ASSERT_TRUE(unmarked) << unmarked.message();
   EXPECT_FALSE(unmarked->complete);
 }
@@ -102,10 +104,12 @@ TEST(StudyOutput, LinesThatAreNotTheStudysAreRefusedByLineAndReason) {
     std::string mention;
   } cases[] = {
       {"", "leer"},
-      {PartBeginLine(identity, StudyShard{1, 2}) + csv, "Zeile 1: ein Teil einer Studie: erst mit --merge zusammenfügen"},
+      {PartBeginLine(identity, StudyShard{1, 2}) + csv,
+       "Zeile 1: ein Teil einer Studie: erst mit --merge zusammenfügen"},
       {csv + PartEndLine(StudyFormat::Csv, StudyEnd{6, 0, true, ""}), "Zeile 8: ein Teil einer Studie"},
       {Changed(csv, "txt_Lufttemp", "txt_Dicke"), "Zeile 1: die Kopfzeile ist nicht die dieser Studie"},
-      {Changed(csv, "\n2,20,45,", "\n2,20,55,"), "Zeile 3: nicht Fall 2 der Studie: Spalte txt_Lufttemp: „55“ statt „45“"},
+      {Changed(csv, "\n2,20,45,", "\n2,20,55,"),
+       "Zeile 3: nicht Fall 2 der Studie: Spalte txt_Lufttemp: „55“ statt „45“"},
       {Changed(csv, "\n2,20,45,", "\n3,20,45,"), "Zeile 3: nicht Fall 2 der Studie: Spalte case: „3“ statt „2“"},
       // The same number in another form is not what the runner writes.
       {Changed(csv, "\n2,20,45,Completed,0.5333333333333333,", "\n2,20,45,Completed,0.53333333333333330,"),
@@ -122,9 +126,11 @@ TEST(StudyOutput, LinesThatAreNotTheStudysAreRefusedByLineAndReason) {
        "nennt eine Studie mit 9 Fällen, diese hat 6"},
       {csv.substr(0, csv.find("\n4,")) + "\n" + IncompleteLine(StudyFormat::Csv, StudyEnd{3, 0, false, ""}, 6) + "x\n",
        "Zeile 6: nach der Marke des abgebrochenen Laufs folgt noch etwas"},
-      {Changed(jsonl, "\"txt_Lufttemp\":\"45\"", "\"txt_Lufttemp\":\"40\""), "Zeile 2: nicht Fall 2 der Studie: „inputs“"},
+      {Changed(jsonl, "\"txt_Lufttemp\":\"45\"", "\"txt_Lufttemp\":\"40\""),
+       "Zeile 2: nicht Fall 2 der Studie: „inputs“"},
       {Changed(jsonl, "{\"case\":2,", "[\"case\":2,"), "Zeile 2: keine Zeile einer Studie in JSON Lines"},
-      {Changed(jsonl, "\"Dauer1TA\":{\"value\":0.5333333333333333", "\"Dauer1TA\":{\"value\":\"0.5333333333333333\""), "Zeile 2: das Ergebnis Dauer1TA ist keine Zahl"},
+      {Changed(jsonl, "\"Dauer1TA\":{\"value\":0.5333333333333333", "\"Dauer1TA\":{\"value\":\"0.5333333333333333\""),
+       "Zeile 2: das Ergebnis Dauer1TA ist keine Zahl"},
   };
   for (const auto& c : cases) {
     const Outcome<StudyResults> read = ReadStudyOutput(c.text, definition);

@@ -98,7 +98,8 @@ TEST(StudyFileRun, TheTableOfTheStudyIsTheRunnersOutputByteForByte) {
   RowCollector collector(computed);
   StudyRunOptions options;
   options.jobs = 2;
-  RunStudy(plan->size(), [&](std::size_t i) { return plan->caseInputs(i); }, collector, options);
+  RunStudy(
+      plan->size(), [&](std::size_t i) { return plan->caseInputs(i); }, collector, options);
   const std::string study = SavedStudy();
   const struct {
     const char* option;
@@ -135,7 +136,8 @@ TEST(StudyFileRun, WhatStudyDoesNotGoWithAndABadStudyFileAreRefused) {
       {"--study " + study + " --inputs " + caseFile, "--study zusammen mit --inputs:"},
       {"--study " + study + " txt_Dicke=5", "--study zusammen mit txt_Name=TEXT:"},
       {"--study " + study + " --merge " + study, "--merge setzt fertige Teile zusammen"},
-      {"--study " + broken, "--study: Die Datei „" + broken + "“ kann nicht geöffnet werden: Unbekanntes Eingabefeld „inputs.txt_Breite“"},
+      {"--study " + broken,
+       "--study: Die Datei „" + broken + "“ kann nicht geöffnet werden: Unbekanntes Eingabefeld „inputs.txt_Breite“"},
       {"--study " + TestFile("missing"), "Es gibt sie nicht."},
       {"--study " + study + " --json", "--json gilt für einen einzelnen Lauf"},
   };
