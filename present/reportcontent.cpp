@@ -14,6 +14,30 @@
 
 namespace lamvero {
 
+// Where a caption ends in its unit ("… in kg/kg atro", "… in h:mm:ss"), that
+// unit as the caption writes it; otherwise the result's unit, a pure number
+// written "–".
+CaptionAndUnit SplitCaption(const ResultDescriptor& result) {
+  const std::string full = WithoutTrailingBlanks(result.fullCaption());
+  const std::size_t in = full.rfind(" in ");
+  if (in != std::string::npos) {
+    std::string unit = full.substr(in + 4);
+    if (result.isDuration() || unit.rfind(result.unit, 0) == 0) return {full.substr(0, in), std::move(unit)};
+  }
+  return {full, std::string(result.unit) == "1" ? "–" : result.unit};
+}
+
+// The window's number format where the window writes the result, else a
+// fixed form; a duration as h:mm:ss.
+std::string ResultValueText(const ResultDescriptor& result, double value) {
+  if (result.isDuration()) {
+    std::string text = FormatDuration(value);
+    text.erase(0, text.find_first_not_of(' '));
+    return text;
+  }
+  return *result.pattern ? Format(value, result.pattern) : ReportNumber(value);
+}
+
 namespace {
 
 constexpr Rgb kRed{255, 0, 0};
@@ -35,40 +59,13 @@ constexpr DerivedEntry kDerived[] = {
     {"LuftWasserVerh", nullptr},
 };
 
-// Where a caption ends in its unit ("… in kg/kg atro", "… in h:mm:ss"), that
-// unit as the caption writes it; otherwise the result's unit, a pure number
-// written "–".
-struct CaptionAndUnit {
-  std::string caption, unit;
-};
-CaptionAndUnit SplitCaption(const ResultDescriptor& result) {
-  const std::string full = WithoutTrailingBlanks(result.fullCaption());
-  const std::size_t in = full.rfind(" in ");
-  if (in != std::string::npos) {
-    std::string unit = full.substr(in + 4);
-    if (result.isDuration() || unit.rfind(result.unit, 0) == 0) return {full.substr(0, in), std::move(unit)};
-  }
-  return {full, std::string(result.unit) == "1" ? "–" : result.unit};
-}
-
-// The window's number format where the window writes the result, else a
-// fixed form; a duration as h:mm:ss.
-std::string ValueText(const ResultDescriptor& result, double value) {
-  if (result.isDuration()) {
-    std::string text = FormatDuration(value);
-    text.erase(0, text.find_first_not_of(' '));
-    return text;
-  }
-  return *result.pattern ? Format(value, result.pattern) : ReportNumber(value);
-}
-
 // A result with its value and unit; none for a value the run did not reach.
 std::optional<ReportLine> ResultLine(const RunRecord& r, const ResultDescriptor& result, const char* caption) {
   const double value = result.value(r);
   if (!std::isfinite(value)) return std::nullopt;
   CaptionAndUnit text = SplitCaption(result);
   if (caption) text.caption = caption;
-  return ReportLine{{text.caption, ValueText(result, value), text.unit}, Rgb{0, 0, 0}};
+  return ReportLine{{text.caption, ResultValueText(result, value), text.unit}, Rgb{0, 0, 0}};
 }
 
 void AddResult(const RunRecord& r, const ResultDescriptor& result, ReportTable& table, const char* caption = nullptr) {

@@ -9,6 +9,7 @@
 #include <vector>
 
 #include "run/controlstate.h"
+#include "run/resultdescriptors.h"
 #include "run/runrecord.h"
 
 namespace lamvero {
@@ -31,6 +32,18 @@ std::string ReportNumber(double value);
 
 // The caption of an input without its trailing unit ("Anfangsdicke der Platte").
 std::string CaptionWithoutUnit(const std::string& caption, const std::string& unit);
+
+// A result's caption and its unit apart: where the caption ends in its unit
+// ("… in kg/kg atro", "… in h:mm:ss"), that unit as the caption writes it;
+// otherwise the result's unit, a pure number written "–".
+struct CaptionAndUnit {
+  std::string caption, unit;
+};
+CaptionAndUnit SplitCaption(const ResultDescriptor& result);
+
+// A result's value (in the unit of the result table) in the window's number
+// format where the window writes the result, else a fixed form; a duration as h:mm:ss.
+std::string ResultValueText(const ResultDescriptor& result, double value);
 
 // How the run ended, in words ("vollständig gerechnet").
 std::string OutcomeText(RunOutcome outcome);

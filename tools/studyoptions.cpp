@@ -1,14 +1,11 @@
 #include "tools/studyoptions.h"
 
-#include <sched.h>
 #include <unistd.h>
 
-#include <algorithm>
 #include <cerrno>
 #include <iostream>
 #include <optional>
 #include <utility>
-#include <thread>
 
 #include "disk/fileerrors.h"
 #include "study/memorybudget.h"
@@ -27,6 +24,7 @@
 #include "tools/studyfileinput.h"
 #include "tools/studyprogress.h"
 #include "study/studywriter.h"
+#include "study/usablecores.h"
 
 namespace lamvero {
 
@@ -64,17 +62,6 @@ class StudyOutput : public StudyObserver {
   bool writeFailed_ = false;
   int writeErrno_ = 0;  // the cause of the failed write
 };
-
-// The cores this process may run on, as nproc counts them: a batch system's
-// allotment (Slurm's --cpus-per-task, taskset) rather than the whole machine.
-unsigned Cores() {
-  cpu_set_t allowed;
-  CPU_ZERO(&allowed);
-  if (sched_getaffinity(0, sizeof allowed, &allowed) == 0 && CPU_COUNT(&allowed) > 0) {
-    return static_cast<unsigned>(CPU_COUNT(&allowed));
-  }
-  return std::max(1u, std::thread::hardware_concurrency());
-}
 
 }  // namespace
 
@@ -136,7 +123,7 @@ Status CheckStudyOnlyOptions(const CLI::App& app, const StudyOptions& o, bool le
   return Done{};
 }
 
-unsigned WorkerThreads(const StudyOptions& o) { return o.jobs > 0 ? o.jobs : Cores(); }
+unsigned WorkerThreads(const StudyOptions& o) { return o.jobs > 0 ? o.jobs : UsableCores(); }
 
 namespace {
 

@@ -7,7 +7,6 @@
 #include <QDir>
 #include <QFileDialog>
 #include <QFileInfo>
-#include <QGuiApplication>
 #include <QHideEvent>
 #include <QHBoxLayout>
 #include <QInputDialog>
@@ -17,13 +16,11 @@
 #include <QMenu>
 #include <QMessageBox>
 #include <QPushButton>
-#include <QScreen>
 #include <QScrollArea>
 #include <QSettings>
 #include <QSplitter>
 #include <QTabWidget>
 #include <QVBoxLayout>
-#include <QWindow>
 
 #include "ui/diagrams/chartexport.h"
 #include "ui/diagrams/chartpanel.h"
@@ -39,8 +36,6 @@ const char* const kDirectoryKey = "diagramme/verzeichnis";
 const char* const kGeometryKey = "diagramme/geometrie";
 // The size it opens at where the screen has room.
 constexpr QSize kPreferredSize(1200, 900);
-// What a window manager draws around a window, until the real frame is known.
-constexpr QMargins kFrameGuess(8, 32, 8, 8);
 constexpr int kMaxLabelLength = 80;
 
 QIcon Swatch(const QColor& color) {
@@ -299,7 +294,7 @@ void DiagramWindow::refreshViews() {
 void DiagramWindow::setVisible(bool visible) {
   if (visible && !placed_) {
     placed_ = true;
-    placeOnScreen();
+    PlaceOnScreen(*this, QString::fromLatin1(kGeometryKey), kPreferredSize);
   }
   QWidget::setVisible(visible);
 }
@@ -314,28 +309,7 @@ void DiagramWindow::hideEvent(QHideEvent* event) {
   if (!event->spontaneous()) QSettings().setValue(QString::fromLatin1(kGeometryKey), saveGeometry());
 }
 
-void DiagramWindow::placeOnScreen() {
-  const QByteArray saved = QSettings().value(QString::fromLatin1(kGeometryKey)).toByteArray();
-  const bool restored = !saved.isEmpty() && restoreGeometry(saved);
-  QScreen* screen = restored ? QGuiApplication::screenAt(geometry().center()) : nullptr;
-  if (!screen && parentWidget()) screen = parentWidget()->screen();
-  if (!screen) screen = QGuiApplication::primaryScreen();
-  if (!screen) return;
-  if (restored) {
-    fitInto(screen->availableGeometry());
-  } else {
-    setGeometry(CentredGeometry(kPreferredSize, screen->availableGeometry(), frameMarginsOrGuess()));
-  }
-}
-
-QMargins DiagramWindow::frameMarginsOrGuess() const {
-  const QMargins known = windowHandle() ? windowHandle()->frameMargins() : QMargins();
-  return known.isNull() ? kFrameGuess : known;
-}
-
-void DiagramWindow::fitInto(const QRect& available) {
-  setGeometry(FittedGeometry(geometry(), available, frameMarginsOrGuess()));
-}
+void DiagramWindow::fitInto(const QRect& available) { FitInto(*this, available); }
 
 void DiagramWindow::setCaseFolder(const QString& folder) {
   if (folder == caseFolder_) return;

@@ -103,8 +103,6 @@ class DiagramWindow : public QWidget {
   QString askFileName(const QString& suffix, const QString& filter);
   void exportPicture(const QString& suffix, const QString& filter, Status (*write)(ChartPanel&, const QString&));
   void reportFailure(const QString& path, const Status& failed);
-  void placeOnScreen();  // where it was left, or centred over the program; fitted
-  QMargins frameMarginsOrGuess() const;
 
   RunList runs_;
   int sessionRuns_ = 0;  // runs numbered so far

@@ -5,6 +5,9 @@
 
 #include <QMargins>
 #include <QRect>
+#include <QString>
+
+class QWidget;
 
 namespace lamvero {
 
@@ -14,5 +17,14 @@ QRect FittedGeometry(QRect geometry, QRect available, QMargins frame);
 
 // The same size, fitted and centred in `available`.
 QRect CentredGeometry(QSize size, QRect available, QMargins frame);
+
+// Fits a top-level window, frame included, into the free area `available`.
+void FitInto(QWidget& window, const QRect& available);
+
+// Places a top-level window at its first showing: where it was left (its
+// geometry as saved under the settings key `geometryKey`), fitted into that
+// screen if it is still there, else at `preferred` size centred on the
+// screen of its parent or the primary screen.
+void PlaceOnScreen(QWidget& window, const QString& geometryKey, QSize preferred);
 
 }  // namespace lamvero

@@ -37,6 +37,7 @@
 #include "ui/shell/outdatedresults.h"
 #include "ui/shell/runstatus.h"
 #include "ui/shell/statuslines.h"
+#include "ui/studies/studywindow.h"
 #include "ui/calculator/mainwindow.h"
 #include "ui/calculator/runcontroller.h"
 #include "present/resultrows.h"
@@ -107,6 +108,7 @@ AppWindow::AppWindow(QWidget* parent) : QMainWindow(parent) {
   connect(&area_->runController(), &RunController::phaseChanged, this, &AppWindow::updateActions);
   connect(document_, &CaseDocument::changed, this, &AppWindow::updateActions);
   createDiagrams(*viewMenu);
+  createStudies(*viewMenu);
   createCalculationMenu(*calculationMenu);
   statusLines_ = new StatusLines(*statusBar());
   new OutdatedResults(*document_, *area_, *statusLines_, this);
@@ -176,6 +178,39 @@ void AppWindow::createDiagrams(QMenu& viewMenu) {
     diagrams_->activateWindow();
   });
   showDiagrams->setObjectName(QStringLiteral("act_Diagramme"));
+}
+
+void AppWindow::createStudies(QMenu& viewMenu) {
+  QAction* show = viewMenu.addAction(QStringLiteral("&Studie…"), QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_T), this,
+                                     [this] { showStudies(); });
+  show->setObjectName(QStringLiteral("act_Studie"));
+}
+
+// A chosen case opens as a new case (after asking about unsaved inputs); a
+// case for the diagrams joins them under its study label.
+StudyWindow& AppWindow::showStudies() {
+  if (!studies_) {
+    studies_ = new StudyWindow(this);
+    studies_->setBaseSource([this] { return area_->inputs(); });
+    connect(studies_, &StudyWindow::openCaseRequested, this, [this](const InputTexts& inputs) {
+      if (!fileActions_->canOpen()) {
+        present(QStringLiteral("Der Fall kann während einer Rechnung nicht geöffnet werden: erst die Rechnung anhalten oder ihr Ende abwarten."));
+      } else if (fileActions_->openInputs(inputs)) {
+        raise();
+        activateWindow();
+      }
+    });
+    connect(studies_, &StudyWindow::caseRunForDiagrams, this, [this](const RunRecord& record, const QString& label) {
+      diagrams_->addRun(record, label);
+      diagrams_->show();
+      diagrams_->raise();
+    });
+  }
+  if (!studies_->isVisible() && !studies_->running()) studies_->takeBase();
+  studies_->show();
+  studies_->raise();
+  studies_->activateWindow();
+  return *studies_;
 }
 
 AppWindow::~AppWindow() = default;
@@ -458,6 +493,7 @@ void AppWindow::closeEvent(QCloseEvent* event) {
   }
   if (area_->mayClose()) {
     diagrams_->close();
+    if (studies_) studies_->close();
     event->accept();
   } else {
     event->ignore();

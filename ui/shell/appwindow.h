@@ -27,6 +27,7 @@ class FileMenu;
 class MainWindow;
 class ManualWindow;
 class StatusLines;
+class StudyWindow;
 
 class AppWindow : public QMainWindow {
   Q_OBJECT
@@ -55,6 +56,9 @@ class AppWindow : public QMainWindow {
   void openAtStart(const QString& path);
   // The diagrams window (menu Ansicht): every completed run of the area is added to it.
   DiagramWindow& diagrams() { return *diagrams_; }
+  // The Studie window (Ansicht ▸ Studie…), made when first asked for; its
+  // base case is what the boxes hold when it opens.
+  StudyWindow& showStudies();
   // The accuracy estimate of the shown run and the choice of steps (Ansicht ▸ Genauigkeit, Berechnung).
   AccuracyControl& accuracy() { return *accuracy_; }
 
@@ -107,6 +111,7 @@ class AppWindow : public QMainWindow {
   void createCalculationMenu(QMenu& menu);
   void createScrollArea();
   void createDiagrams(QMenu& viewMenu);
+  void createStudies(QMenu& viewMenu);
   void createAccuracy(QMenu& viewMenu, QMenu& calculationMenu);
   QAction* addAction(QMenu* menu, const char* name, const QString& text, const char* slot);
   // The run whose results the window shows, or nullptr.
@@ -124,6 +129,7 @@ class AppWindow : public QMainWindow {
   FileMenu* fileActions_ = nullptr;
   DiagramWindow* diagrams_ = nullptr;
   ManualWindow* manual_ = nullptr;  // made when first asked for
+  StudyWindow* studies_ = nullptr;  // made when first asked for
   StatusLines* statusLines_ = nullptr;
   AccuracyControl* accuracy_ = nullptr;
   bool closeConfirmed_ = false;  // unsaved changes were dealt with; a run may still be unwinding

@@ -160,6 +160,13 @@ bool FileMenu::openFile(const QString& path) {
   return openAndTell(path);
 }
 
+bool FileMenu::openInputs(const InputTexts& inputs) {
+  if (!canOpen() || !maybeDiscard()) return false;
+  document_.newCase();
+  area_.setInputs(inputs);
+  return true;
+}
+
 bool FileMenu::openAndTell(const QString& path) {
   const Outcome<std::string> opened = document_.open(path);
   if (!opened) {

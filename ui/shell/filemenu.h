@@ -12,6 +12,7 @@
 #include <functional>
 #include <optional>
 
+#include "inputs/inputs.h"
 #include "ui/shell/csvexportdialog.h"
 
 class QAction;
@@ -53,6 +54,8 @@ class FileMenu : public QObject {
   bool canOpen() const;
   // Opens a file (after maybeDiscard) unless canOpen() says no; a problem is shown and changes nothing.
   bool openFile(const QString& path);
+  // Shows these inputs as a new, unsaved case (after maybeDiscard) unless canOpen() says no.
+  bool openInputs(const InputTexts& inputs);
   bool save();
   bool saveAs();
   void newCase();

@@ -1,0 +1,286 @@
+// The Studie window driven as a user would: the number of cases and its
+// refusals, a study's rows against the runner's, cancelling, refused cases,
+// sorting by value, and what a chosen row does in the program window.
+
+#include <gtest/gtest.h>
+
+#include <QAction>
+#include <QComboBox>
+#include <QLabel>
+#include <QLineEdit>
+#include <QMessageBox>
+#include <QProgressBar>
+#include <QPushButton>
+#include <QSortFilterProxyModel>
+#include <QTableView>
+#include <QTest>
+#include <cstdio>
+#include <string>
+#include <vector>
+
+#include "common/quickinputs.h"
+#include "study/studyrunner.h"
+#include "study/studywriter.h"
+#include "ui/calculator/mainwindow.h"
+#include "ui/diagrams/diagramwindow.h"
+#include "ui/shell/appwindow.h"
+#include "ui/shell/filemenu.h"
+#include "ui/studies/studyjob.h"
+#include "ui/studies/studywindow.h"
+
+namespace lamvero {
+namespace {
+
+using testing::QuickInputs;
+constexpr int kStudyTimeoutMs = 120000;
+
+// A Studie window with the quick inputs as its base case; warnings recorded.
+struct Study {
+  StudyWindow w;
+  QStringList warnings;
+  Study() {
+    w.setBase(QuickInputs());
+    w.setDialogs({[this](const QString& text) { warnings << text; }});
+  }
+  template <class T = QWidget>
+  T* get(const QString& name) {
+    T* child = w.findChild<T*>(name);
+    EXPECT_NE(child, nullptr) << name.toStdString();
+    return child;
+  }
+  // Sets the n-th varied input (from 1) as the user does: its caption, then a range or a list.
+  void vary(int n, Input field, const QString& values) {
+    auto* combo = get<QComboBox>(QStringLiteral("cbo_Feld%1").arg(n));
+    combo->setCurrentIndex(combo->findData(static_cast<int>(field)));
+    const QStringList range = values.split(':');
+    get<QComboBox>(QStringLiteral("cbo_Art%1").arg(n))->setCurrentIndex(range.size() == 3 ? 0 : 1);
+    if (range.size() == 3) {
+      get<QLineEdit>(QStringLiteral("txt_Anfang%1").arg(n))->setText(range[0]);
+      get<QLineEdit>(QStringLiteral("txt_Ende%1").arg(n))->setText(range[1]);
+      get<QLineEdit>(QStringLiteral("txt_Schritt%1").arg(n))->setText(range[2]);
+    } else {
+      get<QLineEdit>(QStringLiteral("txt_Liste%1").arg(n))->setText(values);
+    }
+  }
+  QString label(const char* name) { return get<QLabel>(QLatin1String(name))->text(); }
+  bool startEnabled() { return get<QPushButton>(QStringLiteral("cmd_Start"))->isEnabled(); }
+  void runToEnd() {
+    get<QPushButton>(QStringLiteral("cmd_Start"))->click();
+    EXPECT_TRUE(w.running());
+    EXPECT_TRUE(QTest::qWaitFor([this] { return !w.running(); }, kStudyTimeoutMs));
+  }
+};
+
+// The runner's CSV of cases first .. first+count-1 of a definition's plan; the window's rows written alike.
+class CsvOf : public StudyObserver {
+ public:
+  CsvOf(std::FILE* out, const StudyPlan& plan) : writer_(out, Layout(plan)) { writer_.writeHeader(); }
+  bool caseDone(std::size_t ordinal, CaseSummary summary) override { return writer_.writeRow(ordinal + 1, summary); }
+  void progress(std::size_t, std::size_t) override {}
+  StudyWriter& writer() { return writer_; }
+  static StudyLayout Layout(const StudyPlan& plan) {
+    StudyLayout layout;
+    layout.variedFields = plan.variedFields();
+    return layout;
+  }
+
+ private:
+  StudyWriter writer_;
+};
+
+std::string ReadAll(std::FILE* f) {
+  std::rewind(f);
+  std::string text;
+  char buffer[4096];
+  for (std::size_t n; (n = std::fread(buffer, 1, sizeof buffer, f)) > 0;) text.append(buffer, n);
+  std::fclose(f);
+  return text;
+}
+
+std::string RunnerCsv(const StudyDefinition& definition, std::size_t count) {
+  const Outcome<StudyPlan> plan = PlanOf(definition);
+  EXPECT_TRUE(plan.ok()) << plan.message();
+  std::FILE* out = std::tmpfile();
+  CsvOf csv(out, plan.value());
+  StudyRunOptions options;
+  options.jobs = 2;
+  RunStudy(count, [&](std::size_t i) { return plan.value().caseInputs(i); }, csv, options);
+  return ReadAll(out);
+}
+
+std::string WindowCsv(const StudyWindow& w) {
+  std::FILE* out = std::tmpfile();
+  StudyLayout layout;
+  layout.variedFields = w.results().variedFields;
+  StudyWriter writer(out, layout);
+  writer.writeHeader();
+  for (const StudyRow& row : w.results().rows) writer.writeRow(row.number, SummaryOf(w.results(), row));
+  return ReadAll(out);
+}
+
+TEST(StudyWindowPlan, CountsTheCasesAndRefusesWhatCannotRunNamingTheInput) {
+  Study s;
+  EXPECT_EQ(s.label("lbl_Faelle"), QStringLiteral("1 Fall"));
+  s.vary(1, Input::Dicke, QStringLiteral("20:40:5"));
+  EXPECT_EQ(s.label("lbl_Faelle"), QStringLiteral("5 Fälle"));
+  s.vary(2, Input::Lufttemp, QStringLiteral("35;45,5;55"));
+  EXPECT_EQ(s.label("lbl_Faelle"), QStringLiteral("15 Fälle"));
+  EXPECT_TRUE(s.startEnabled());
+
+  s.vary(2, Input::Lufttemp, QStringLiteral("35:55:0"));  // a step of nothing
+  EXPECT_TRUE(s.label("lbl_Faelle").contains(QStringLiteral("„Ablufttemperatur in °C“"))) << s.label("lbl_Faelle").toStdString();
+  EXPECT_FALSE(s.startEnabled());
+  EXPECT_FALSE(s.w.start());
+  ASSERT_EQ(s.warnings.size(), 1);
+
+  s.vary(2, Input::Dicke, QStringLiteral("10;12"));  // the same input twice
+  EXPECT_TRUE(s.label("lbl_Faelle").contains(QStringLiteral("Anfangsdicke der Platte"))) << s.label("lbl_Faelle").toStdString();
+  EXPECT_FALSE(s.startEnabled());
+  s.get<QComboBox>(QStringLiteral("cbo_Feld2"))->setCurrentIndex(0);  // not varied any more
+  EXPECT_EQ(s.label("lbl_Faelle"), QStringLiteral("5 Fälle"));
+  EXPECT_TRUE(s.startEnabled());
+
+  // The estimate follows the measured base run: cases × one run / workers.
+  ASSERT_TRUE(QTest::qWaitFor([&] { return s.w.secondsPerCase().has_value(); }, kStudyTimeoutMs));
+  EXPECT_TRUE(s.label("lbl_Schaetzung").contains(QStringLiteral("%1 Kerne").arg(s.w.workers())))
+      << s.label("lbl_Schaetzung").toStdString();
+}
+
+TEST(StudyWindowRun, AThreeByTwoStudyGivesTheRunnersRowsSortableByValue) {
+  Study s;
+  s.vary(1, Input::Dicke, QStringLiteral("4;10;6"));
+  s.vary(2, Input::Lufttemp, QStringLiteral("35:40:5"));
+  s.runToEnd();
+  ASSERT_EQ(s.w.results().rows.size(), 6u);
+  EXPECT_FALSE(s.w.cancelled());
+  EXPECT_EQ(WindowCsv(s.w), RunnerCsv(s.w.definition(), 6));
+  EXPECT_EQ(s.get<QProgressBar>(QStringLiteral("bar_Fortschritt"))->value(), 6);
+
+  // Sorted by thickness, by value: 4 before 6 before 10 (as text, "10" would come first).
+  auto* table = s.get<QTableView>(QStringLiteral("tbl_Studie"));
+  table->sortByColumn(1, Qt::AscendingOrder);
+  QStringList order;
+  for (int r = 0; r < table->model()->rowCount(); r += 2) order << table->model()->index(r, 1).data().toString();
+  EXPECT_EQ(order, (QStringList{"4", "6", "10"}));
+  // A result column sorts by its number too: the drying time grows with the thickness.
+  const int zeit = 1 + 2 + 1 + 2;  // Fall, two inputs, Ergebnis, then Dauer1TA, DauerGegenstrom, Zeit
+  table->sortByColumn(zeit, Qt::DescendingOrder);
+  EXPECT_EQ(table->model()->index(0, 1).data().toString(), QStringLiteral("10"));
+  EXPECT_TRUE(table->model()->headerData(zeit, Qt::Horizontal).toString().contains(QStringLiteral("h:mm:ss")));
+}
+
+TEST(StudyWindowRun, ARefusedCaseIsARowWithItsMessageAndTheOthersRun) {
+  Study s;
+  s.vary(1, Input::Dicke, QStringLiteral("4;0,1;5"));  // 0,1 mm is thinner than one spatial step
+  s.runToEnd();
+  const std::vector<StudyRow>& rows = s.w.results().rows;
+  ASSERT_EQ(rows.size(), 3u);
+  EXPECT_EQ(rows[0].outcome, RunOutcome::Completed);
+  EXPECT_EQ(rows[1].outcome, RunOutcome::Refused);
+  ASSERT_FALSE(rows[1].messages.empty());
+  EXPECT_EQ(rows[2].outcome, RunOutcome::Completed);
+  auto* table = s.get<QTableView>(QStringLiteral("tbl_Studie"));
+  const int messages = table->model()->columnCount() - 1;
+  EXPECT_TRUE(table->model()->index(1, messages).data().toString().contains(QString::fromStdString(rows[1].messages[0])));
+  EXPECT_EQ(table->model()->index(1, 2).data().toString(), QStringLiteral("nicht gerechnet (Eingaben abgelehnt)"));
+  EXPECT_EQ(table->model()->index(1, 3).data().toString(), QStringLiteral("–"));
+}
+
+TEST(StudyWindowRun, CancelKeepsTheFirstCasesInOrderWithTheirValues) {
+  Study s;
+  s.vary(1, Input::Dicke, QStringLiteral("4:60:1"));  // the thicker plates take ever longer
+  s.get<QPushButton>(QStringLiteral("cmd_Start"))->click();
+  ASSERT_TRUE(QTest::qWaitFor([&] { return !s.w.results().rows.empty(); }, kStudyTimeoutMs));
+  s.get<QPushButton>(QStringLiteral("cmd_Abbrechen"))->click();
+  EXPECT_FALSE(s.w.running());
+  EXPECT_TRUE(s.w.cancelled());
+  const std::size_t kept = s.w.results().rows.size();
+  ASSERT_GT(kept, 0u);
+  ASSERT_LT(kept, 57u);
+  for (std::size_t i = 0; i < kept; ++i) EXPECT_EQ(s.w.results().rows[i].number, i + 1);
+  EXPECT_EQ(WindowCsv(s.w), RunnerCsv(s.w.definition(), kept));
+  EXPECT_TRUE(s.label("lbl_Zustand").contains(QStringLiteral("abgebrochen"))) << s.label("lbl_Zustand").toStdString();
+  QTest::qWait(2 * StudyJob::kBatchMs);  // nothing arrives after the cancel
+  EXPECT_EQ(s.w.results().rows.size(), kept);
+  EXPECT_TRUE(s.startEnabled());
+}
+
+TEST(StudyWindowRun, ManyQuickCasesReachTheWindowInBatches) {
+  StudyJob job;
+  std::size_t batches = 0, rows = 0;
+  bool ended = false;
+  QObject::connect(&job, &StudyJob::rowsArrived, [&](const std::vector<StudyRow>& batch) {
+    ++batches;
+    rows += batch.size();
+  });
+  QObject::connect(&job, &StudyJob::finished, [&](bool, const QString&) { ended = true; });
+  StudyDefinition d;
+  d.base = QuickInputs();
+  d.varied = {{Input::Dicke, "0,001:0,1:0,001"}, {Input::Lufttemp, "20:29:1"}};  // 1000 refused at once
+  const Outcome<StudyPlan> plan = PlanOf(d);
+  ASSERT_TRUE(plan.ok());
+  job.start(plan.value(), 2);
+  ASSERT_TRUE(QTest::qWaitFor([&] { return ended; }, kStudyTimeoutMs));
+  EXPECT_EQ(rows, 1000u);
+  EXPECT_LT(batches, 100u);
+}
+
+// The program window with its Studie window, whose questions are recorded and answered.
+struct Program {
+  AppWindow app;
+  QStringList questions;
+  QMessageBox::StandardButton answer = QMessageBox::Cancel;
+  Program() {
+    FileMenu::Dialogs dialogs;
+    dialogs.askSave = [this](const QString& text) {
+      questions << text;
+      return answer;
+    };
+    dialogs.warn = [](const QString&) {};
+    app.fileActions().setDialogs(dialogs);
+    app.area().setInputs(QuickInputs());
+  }
+};
+
+TEST(StudyWindowRows, AChosenCaseOpensInTheProgramWindowAskingFirstAboutUnsavedInputs) {
+  Program p;
+  p.app.action(QStringLiteral("act_Studie"))->trigger();
+  StudyWindow& w = p.app.showStudies();
+  QStringList warnings;
+  w.setDialogs({[&](const QString& text) { warnings << text; }});
+  EXPECT_EQ(p.app.action(QStringLiteral("act_Studie"))->shortcut(), QKeySequence(QStringLiteral("Ctrl+Shift+T")));
+  EXPECT_EQ(w.definition().base[Input::Dicke], "4");  // the program window's boxes are the base case
+  auto* list = w.findChild<QComboBox*>(QStringLiteral("cbo_Feld1"));
+  list->setCurrentIndex(list->findData(static_cast<int>(Input::Dicke)));
+  w.findChild<QComboBox*>(QStringLiteral("cbo_Art1"))->setCurrentIndex(1);
+  w.findChild<QLineEdit*>(QStringLiteral("txt_Liste1"))->setText(QStringLiteral("4;5;0,1"));
+  ASSERT_TRUE(w.start());
+  ASSERT_TRUE(QTest::qWaitFor([&] { return !w.running(); }, kStudyTimeoutMs));
+  ASSERT_EQ(w.results().rows.size(), 3u);
+
+  // The boxes hold unsaved inputs: cancelling the question leaves them.
+  w.openCase(1);
+  EXPECT_EQ(p.questions.size(), 1);
+  EXPECT_EQ(p.app.area().inputs()[Input::Dicke], "4");
+  p.answer = QMessageBox::Discard;
+  w.openCase(1);
+  EXPECT_EQ(p.app.area().inputs()[Input::Dicke], "5");
+  EXPECT_EQ(p.app.area().inputs()[Input::deltaT], "2");  // the rest is the study's base case
+
+  // Into the diagrams: the case is run with its series, under a label naming its values.
+  const std::size_t before = p.app.diagrams().runs().entries().size();
+  w.addCaseToDiagrams(0);
+  ASSERT_TRUE(QTest::qWaitFor([&] { return p.app.diagrams().runs().entries().size() > before; }, kStudyTimeoutMs));
+  const RunEntry& added = p.app.diagrams().runs().entries().back();
+  EXPECT_EQ(added.label, QStringLiteral("Studie, Fall 1: Anfangsdicke der Platte = 4 mm"));
+  EXPECT_TRUE(added.hasSeries());
+  EXPECT_TRUE(warnings.isEmpty());
+  // A refused case has no run to show: the window says why instead.
+  w.addCaseToDiagrams(2);
+  ASSERT_TRUE(QTest::qWaitFor([&] { return !warnings.isEmpty(); }, kStudyTimeoutMs));
+  EXPECT_TRUE(warnings.front().startsWith(QStringLiteral("Studie, Fall 3"))) << warnings.front().toStdString();
+  EXPECT_EQ(p.app.diagrams().runs().entries().size(), before + 1);
+}
+
+}  // namespace
+}  // namespace lamvero
