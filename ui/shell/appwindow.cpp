@@ -37,6 +37,7 @@
 #include "ui/shell/outdatedresults.h"
 #include "ui/shell/runstatus.h"
 #include "ui/shell/statuslines.h"
+#include "ui/studies/studyfilemenu.h"
 #include "ui/studies/studywindow.h"
 #include "ui/calculator/mainwindow.h"
 #include "ui/calculator/runcontroller.h"
@@ -485,7 +486,7 @@ void AppWindow::closeEvent(QCloseEvent* event) {
   // Unsaved input changes first; then a run in progress stops, and the area
   // closes the window again once the run has unwound.
   if (!closeConfirmed_) {
-    if (!fileActions_->maybeDiscard()) {
+    if (!fileActions_->maybeDiscard() || (studies_ && !studies_->files().maybeDiscard())) {
       event->ignore();
       return;
     }

@@ -37,30 +37,36 @@ QString WithSuffix(QString path, const QString& suffix) {
 
 }  // namespace
 
-FileMenu::FileMenu(QMenu& menu, CaseDocument& document, MainWindow& area, QWidget& window)
-    : QObject(&menu), document_(document), area_(area), window_(window) {
-  dialogs_.openName = [this](const QString& caption, const QString& dir, const QString& filter) {
-    return QFileDialog::getOpenFileName(&window_, caption, dir, filter);
+FileMenu::Dialogs FileMenu::StandardDialogs(QWidget& window) {
+  Dialogs d;
+  d.openName = [&window](const QString& caption, const QString& dir, const QString& filter) {
+    return QFileDialog::getOpenFileName(&window, caption, dir, filter);
   };
-  dialogs_.saveName = [this](const QString& caption, const QString& suggested, const QString& filter) {
-    return QFileDialog::getSaveFileName(&window_, caption, suggested, filter);
+  d.saveName = [&window](const QString& caption, const QString& suggested, const QString& filter) {
+    return QFileDialog::getSaveFileName(&window, caption, suggested, filter);
   };
-  dialogs_.askSave = [this](const QString& text) {
+  d.askSave = [&window](const QString& text) {
     QMessageBox box(QMessageBox::Question, QStringLiteral("Lamvero"), text,
-                    QMessageBox::Save | QMessageBox::Discard | QMessageBox::Cancel, &window_);
+                    QMessageBox::Save | QMessageBox::Discard | QMessageBox::Cancel, &window);
     box.setDefaultButton(QMessageBox::Save);
     box.button(QMessageBox::Save)->setText(QStringLiteral("Speichern"));
     box.button(QMessageBox::Discard)->setText(QStringLiteral("Nicht speichern"));
     box.button(QMessageBox::Cancel)->setText(QStringLiteral("Abbrechen"));
     return static_cast<QMessageBox::StandardButton>(box.exec());
   };
-  dialogs_.warn = [this](const QString& text) { QMessageBox::warning(&window_, QStringLiteral("Lamvero"), text); };
-  dialogs_.csvChoice = [this](bool withEvery) -> std::optional<CsvChoice> {
-    CsvExportDialog dialog(withEvery, &window_);
+  d.warn = [&window](const QString& text) { QMessageBox::warning(&window, QStringLiteral("Lamvero"), text); };
+  d.csvChoice = [&window](bool withEvery) -> std::optional<CsvChoice> {
+    CsvExportDialog dialog(withEvery, &window);
     if (dialog.exec() != QDialog::Accepted) return std::nullopt;
     dialog.remember();
     return dialog.choice();
   };
+  return d;
+}
+
+FileMenu::FileMenu(QMenu& menu, CaseDocument& document, MainWindow& area, QWidget& window)
+    : QObject(&menu), document_(document), area_(area), window_(window) {
+  dialogs_ = StandardDialogs(window_);
 
   connect(AddAction(menu, QStringLiteral("&Neu"), "act_Neu", QKeySequence(QStringLiteral("Ctrl+N"))),
           &QAction::triggered, this, &FileMenu::newCase);

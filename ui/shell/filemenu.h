@@ -37,6 +37,8 @@ class FileMenu : public QObject {
     // Format of a CSV table (withEvery: time series); nothing: cancelled.
     std::function<std::optional<CsvChoice>(bool withEvery)> csvChoice;
   };
+  // The program's own dialogs, parented by `window`.
+  static Dialogs StandardDialogs(QWidget& window);
 
   // Fills `menu` (the Datei menu) for the document shown in `area`; `window` parents the dialogs.
   FileMenu(QMenu& menu, CaseDocument& document, MainWindow& area, QWidget& window);

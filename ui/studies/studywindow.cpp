@@ -29,7 +29,9 @@
 #include "text/numberformat.h"
 #include "text/trim.h"
 #include "ui/diagrams/windowfit.h"
+#include "ui/studies/studyfilemenu.h"
 #include "ui/studies/studyjob.h"
+#include "ui/studies/studyplotpane.h"
 #include "ui/studies/studytablemodel.h"
 #include "ui/studies/variationrow.h"
 
@@ -97,6 +99,7 @@ void StudyWindow::createMenus() {
   menuBar_ = new QMenuBar(this);
   fileMenu_ = menuBar_->addMenu(QStringLiteral("&Datei"));
   fileMenu_->menuAction()->setObjectName(QStringLiteral("mnu_StudieDatei"));
+  files_ = new StudyFileMenu(*fileMenu_, *this);
   fileMenu_->addSeparator();
   QAction* close = fileMenu_->addAction(QStringLiteral("Schl&ießen"), QKeySequence::Close, this, &QWidget::close);
   close->setObjectName(QStringLiteral("act_StudieSchliessen"));
@@ -170,15 +173,25 @@ QWidget* StudyWindow::makeResultsPane() {
   table_->setContextMenuPolicy(Qt::CustomContextMenu);
   table_->verticalHeader()->hide();
   table_->horizontalHeader()->setDefaultAlignment(Qt::AlignCenter);
-  connect(table_, &QTableView::doubleClicked, this,
-          [this](const QModelIndex& index) { chooseRowAction(index, QCursor::pos()); });
-  connect(table_, &QTableView::customContextMenuRequested, this, [this](const QPoint& at) {
-    chooseRowAction(table_->indexAt(at), table_->viewport()->mapToGlobal(at));
+  connect(table_, &QTableView::doubleClicked, this, [this](const QModelIndex& index) {
+    if (index.isValid()) chooseRowAction(static_cast<std::size_t>(sorted_->mapToSource(index).row()), QCursor::pos());
   });
+  connect(table_, &QTableView::customContextMenuRequested, this, [this](const QPoint& at) {
+    const QModelIndex index = table_->indexAt(at);
+    if (index.isValid()) {
+      chooseRowAction(static_cast<std::size_t>(sorted_->mapToSource(index).row()), table_->viewport()->mapToGlobal(at));
+    }
+  });
+  plots_ = new StudyPlotPane;
+  plots_->showResults(&model_->results());
+  connect(plots_, &StudyPlotPane::rowChosen, this, [this](std::size_t row) { chooseRowAction(row, QCursor::pos()); });
   auto* split = new QSplitter(Qt::Horizontal);
   split->setObjectName(QStringLiteral("split_Studie"));
   split->setChildrenCollapsible(false);
   split->addWidget(table_);
+  split->addWidget(plots_);
+  split->setStretchFactor(0, 3);
+  split->setStretchFactor(1, 2);
   return split;
 }
 
@@ -232,6 +245,7 @@ void StudyWindow::showStudy(const StudyDefinition& definition, std::optional<Stu
   shown.base = definition.base;
   if (const Outcome<StudyPlan> plan = PlanOf(definition)) shown.variedFields = plan.value().variedFields();
   model_->reset(results ? std::move(*results) : std::move(shown));
+  plots_->showResults(&model_->results());
   cancelled_ = false;
   progress_->setValue(0);
   left_->clear();
@@ -270,7 +284,7 @@ void StudyWindow::showEstimate(std::size_t cases) {
 }
 
 bool StudyWindow::start() {
-  if (running()) return false;
+  if (running() || !files_->maybeDiscard()) return false;
   Outcome<StudyPlan> plan = PlanOf(definition());
   if (!plan) {
     warn(WithCaptions(plan.message()));
@@ -281,6 +295,7 @@ bool StudyWindow::start() {
   fresh.base = base_;
   fresh.variedFields = plan.value().variedFields();
   model_->reset(std::move(fresh));
+  plots_->showResults(&model_->results());
   cancelled_ = false;
   progress_->setRange(0, static_cast<int>(plan.value().size()));
   progress_->setValue(0);
@@ -294,7 +309,10 @@ bool StudyWindow::start() {
 
 void StudyWindow::cancel() { job_->cancel(); }
 
-void StudyWindow::onRows(const std::vector<StudyRow>& rows) { model_->append(rows); }
+void StudyWindow::onRows(const std::vector<StudyRow>& rows) {
+  model_->append(rows);
+  plots_->refresh();
+}
 
 void StudyWindow::onProgress(std::size_t finished, std::size_t total) {
   progress_->setValue(static_cast<int>(finished));
@@ -309,6 +327,7 @@ void StudyWindow::onProgress(std::size_t finished, std::size_t total) {
 
 void StudyWindow::onFinished(bool cancelled, const QString& problem) {
   cancelled_ = cancelled || !problem.isEmpty();
+  files_->resultsChanged();
   const std::size_t done = results().rows.size();
   const auto total = static_cast<std::size_t>(progress_->maximum());
   left_->clear();
@@ -331,9 +350,8 @@ void StudyWindow::setRunning(bool running) {
   emit runningChanged(running);
 }
 
-void StudyWindow::chooseRowAction(const QModelIndex& index, const QPoint& at) {
-  if (!index.isValid()) return;
-  const auto row = static_cast<std::size_t>(sorted_->mapToSource(index).row());
+void StudyWindow::chooseRowAction(std::size_t row, const QPoint& at) {
+  if (row >= results().rows.size()) return;
   QMenu menu(this);
   menu.addAction(QStringLiteral("Im Hauptfenster öffnen"), this, [this, row] { openCase(row); });
   menu.addAction(QStringLiteral("In Diagramme übernehmen"), this, [this, row] { addCaseToDiagrams(row); });

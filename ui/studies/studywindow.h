@@ -33,7 +33,9 @@ class QTableView;
 
 namespace lamvero {
 
+class StudyFileMenu;
 class StudyJob;
+class StudyPlotPane;
 class StudyTableModel;
 class VariationRow;
 
@@ -70,6 +72,10 @@ class StudyWindow : public QWidget {
   // Start and Abbrechen.
   bool start();
   void cancel();
+
+  // The Datei menu's commands (files of the study, its table and charts) and the charts.
+  StudyFileMenu& files() { return *files_; }
+  StudyPlotPane& plots() { return *plots_; }
 
   // What to do with a row (its index in results().rows).
   void openCase(std::size_t row);
@@ -108,7 +114,7 @@ class StudyWindow : public QWidget {
   void onProgress(std::size_t finished, std::size_t total);
   void onFinished(bool cancelled, const QString& problem);
   void setRunning(bool running);
-  void chooseRowAction(const QModelIndex& index, const QPoint& at);
+  void chooseRowAction(std::size_t row, const QPoint& at);
   void warn(const QString& text);
 
   InputTexts base_ = InputTexts::Defaults();
@@ -122,6 +128,8 @@ class StudyWindow : public QWidget {
   QElapsedTimer elapsed_;
   Dialogs dialogs_;
   StudyJob* job_ = nullptr;
+  StudyFileMenu* files_ = nullptr;
+  StudyPlotPane* plots_ = nullptr;
   BackgroundJob* measure_ = nullptr;    // the base run for the estimate
   BackgroundJob* seriesRun_ = nullptr;  // a case run with its series for the diagrams
   StudyTableModel* model_ = nullptr;

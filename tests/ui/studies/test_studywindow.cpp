@@ -6,6 +6,7 @@
 
 #include <QAction>
 #include <QComboBox>
+#include <QFile>
 #include <QLabel>
 #include <QLineEdit>
 #include <QMessageBox>
@@ -13,6 +14,7 @@
 #include <QPushButton>
 #include <QSortFilterProxyModel>
 #include <QTableView>
+#include <QTemporaryDir>
 #include <QTest>
 #include <cstdio>
 #include <string>
@@ -25,6 +27,7 @@
 #include "ui/diagrams/diagramwindow.h"
 #include "ui/shell/appwindow.h"
 #include "ui/shell/filemenu.h"
+#include "ui/studies/studyfilemenu.h"
 #include "ui/studies/studyjob.h"
 #include "ui/studies/studywindow.h"
 
@@ -34,13 +37,22 @@ namespace {
 using testing::QuickInputs;
 constexpr int kStudyTimeoutMs = 120000;
 
-// A Studie window with the quick inputs as its base case; warnings recorded.
+// A Studie window with the quick inputs as its base case; warnings and questions recorded.
 struct Study {
   StudyWindow w;
   QStringList warnings;
+  QStringList questions;
+  QMessageBox::StandardButton answer = QMessageBox::Cancel;
   Study() {
     w.setBase(QuickInputs());
     w.setDialogs({[this](const QString& text) { warnings << text; }});
+    FileMenu::Dialogs files;
+    files.askSave = [this](const QString& text) {
+      questions << text;
+      return answer;
+    };
+    files.warn = [this](const QString& text) { warnings << text; };
+    w.files().setDialogs(files);
   }
   template <class T = QWidget>
   T* get(const QString& name) {
@@ -74,12 +86,14 @@ struct Study {
 // The runner's CSV of cases first .. first+count-1 of a definition's plan; the window's rows written alike.
 class CsvOf : public StudyObserver {
  public:
-  CsvOf(std::FILE* out, const StudyPlan& plan) : writer_(out, Layout(plan)) { writer_.writeHeader(); }
+  CsvOf(std::FILE* out, const StudyPlan& plan, CsvDialect dialect) : writer_(out, Layout(plan, dialect)) {
+    writer_.writeHeader();
+  }
   bool caseDone(std::size_t ordinal, CaseSummary summary) override { return writer_.writeRow(ordinal + 1, summary); }
   void progress(std::size_t, std::size_t) override {}
-  StudyWriter& writer() { return writer_; }
-  static StudyLayout Layout(const StudyPlan& plan) {
+  static StudyLayout Layout(const StudyPlan& plan, CsvDialect dialect) {
     StudyLayout layout;
+    layout.dialect = dialect;
     layout.variedFields = plan.variedFields();
     return layout;
   }
@@ -97,11 +111,11 @@ std::string ReadAll(std::FILE* f) {
   return text;
 }
 
-std::string RunnerCsv(const StudyDefinition& definition, std::size_t count) {
+std::string RunnerCsv(const StudyDefinition& definition, std::size_t count, CsvDialect dialect = CsvDialect::Plain) {
   const Outcome<StudyPlan> plan = PlanOf(definition);
   EXPECT_TRUE(plan.ok()) << plan.message();
   std::FILE* out = std::tmpfile();
-  CsvOf csv(out, plan.value());
+  CsvOf csv(out, plan.value(), dialect);
   StudyRunOptions options;
   options.jobs = 2;
   RunStudy(count, [&](std::size_t i) { return plan.value().caseInputs(i); }, csv, options);
@@ -223,6 +237,90 @@ TEST(StudyWindowRun, ManyQuickCasesReachTheWindowInBatches) {
   ASSERT_TRUE(QTest::qWaitFor([&] { return ended; }, kStudyTimeoutMs));
   EXPECT_EQ(rows, 1000u);
   EXPECT_LT(batches, 100u);
+}
+
+std::string FileText(const QString& path) {
+  QFile file(path);
+  EXPECT_TRUE(file.open(QIODevice::ReadOnly)) << path.toStdString();
+  return file.readAll().toStdString();
+}
+
+// A 3 × 2 study of the quick plate, run to its end.
+void RunThreeByTwo(Study& s) {
+  s.vary(1, Input::Dicke, QStringLiteral("4;5;6"));
+  s.vary(2, Input::Lufttemp, QStringLiteral("35:40:5"));
+  s.runToEnd();
+  ASSERT_EQ(s.w.results().rows.size(), 6u);
+}
+
+TEST(StudyWindowFiles, ASavedStudyOpensWithItsRowsWithoutRunningAgain) {
+  QTemporaryDir dir;
+  Study s;
+  RunThreeByTwo(s);
+  EXPECT_FALSE(s.w.files().saved());
+  const QString path = dir.filePath(QStringLiteral("dicke.lamvero-studie"));
+  ASSERT_TRUE(s.w.files().save(path)) << s.warnings.join('\n').toStdString();
+  EXPECT_TRUE(s.w.files().saved());
+
+  Study other;
+  ASSERT_TRUE(other.w.files().open(path)) << other.warnings.join('\n').toStdString();
+  EXPECT_FALSE(other.w.running());
+  EXPECT_EQ(WindowCsv(other.w), WindowCsv(s.w));
+  EXPECT_EQ(other.w.definition().varied.size(), 2u);
+  EXPECT_EQ(other.w.definition().varied[1].values, "35:40:5");
+  EXPECT_EQ(other.w.definition().base[Input::deltaT], "2");
+  EXPECT_EQ(other.label("lbl_Faelle"), QStringLiteral("6 Fälle"));
+
+  // A file that is no study is refused and changes nothing.
+  const QString junk = dir.filePath(QStringLiteral("junk.lamvero-studie"));
+  QFile f(junk);
+  ASSERT_TRUE(f.open(QIODevice::WriteOnly));
+  f.write("{\"format\": \"lamvero-case\"}");
+  f.close();
+  EXPECT_FALSE(other.w.files().open(junk));
+  EXPECT_EQ(other.warnings.size(), 1);
+  EXPECT_EQ(other.w.results().rows.size(), 6u);
+}
+
+TEST(StudyWindowFiles, TheTableIsTheRunnersCsvInBothDialectsAndTheRunnersOutputReadsBack) {
+  QTemporaryDir dir;
+  Study s;
+  RunThreeByTwo(s);
+  for (CsvDialect dialect : {CsvDialect::Plain, CsvDialect::German}) {
+    const QString path = dir.filePath(QStringLiteral("tabelle.csv"));
+    ASSERT_TRUE(s.w.files().exportTable(path, dialect));
+    EXPECT_EQ(FileText(path), RunnerCsv(s.w.definition(), 6, dialect));
+  }
+
+  const QString output = dir.filePath(QStringLiteral("runner.csv"));
+  QFile f(output);
+  ASSERT_TRUE(f.open(QIODevice::WriteOnly));
+  f.write(QByteArray::fromStdString(RunnerCsv(s.w.definition(), 6)));
+  f.close();
+  Study reader;
+  reader.w.setDefinition(s.w.definition());
+  ASSERT_TRUE(reader.w.files().readOutput(output)) << reader.warnings.join('\n').toStdString();
+  EXPECT_EQ(WindowCsv(reader.w), WindowCsv(s.w));
+  EXPECT_FALSE(reader.w.files().saved());
+
+  // Against another study the output is refused and the rows stay.
+  Study mismatch;
+  mismatch.vary(1, Input::Dicke, QStringLiteral("7;8;9"));
+  EXPECT_FALSE(mismatch.w.files().readOutput(output));
+  EXPECT_EQ(mismatch.warnings.size(), 1);
+  EXPECT_TRUE(mismatch.w.results().rows.empty());
+}
+
+TEST(StudyWindowFiles, ANewStartAsksBeforeReplacingResultsNotSaved) {
+  Study s;
+  RunThreeByTwo(s);
+  EXPECT_FALSE(s.w.start());  // Abbrechen in the question
+  ASSERT_EQ(s.questions.size(), 1);
+  EXPECT_EQ(s.w.results().rows.size(), 6u);
+  s.answer = QMessageBox::Discard;
+  ASSERT_TRUE(s.w.start());
+  EXPECT_EQ(s.questions.size(), 2);
+  EXPECT_TRUE(QTest::qWaitFor([&] { return !s.w.running(); }, kStudyTimeoutMs));
 }
 
 // The program window with its Studie window, whose questions are recorded and answered.
