@@ -195,7 +195,8 @@ StudyWindow& AppWindow::showStudies() {
     studies_->setBaseSource([this] { return area_->inputs(); });
     connect(studies_, &StudyWindow::openCaseRequested, this, [this](const InputTexts& inputs) {
       if (!fileActions_->canOpen()) {
-        present(QStringLiteral("Der Fall kann während einer Rechnung nicht geöffnet werden: erst die Rechnung anhalten oder ihr Ende abwarten."));
+        present(QStringLiteral("Der Fall kann während einer Rechnung nicht geöffnet werden: erst die Rechnung "
+                               "anhalten oder ihr Ende abwarten."));
       } else if (fileActions_->openInputs(inputs)) {
         raise();
         activateWindow();

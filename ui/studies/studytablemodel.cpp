@@ -112,7 +112,9 @@ QVariant StudyTableModel::data(const QModelIndex& index, int role) const {
 }
 
 QVariant StudyTableModel::headerData(int section, Qt::Orientation orientation, int role) const {
-  if (orientation != Qt::Horizontal || role != Qt::DisplayRole) return QAbstractTableModel::headerData(section, orientation, role);
+  if (orientation != Qt::Horizontal || role != Qt::DisplayRole) {
+    return QAbstractTableModel::headerData(section, orientation, role);
+  }
   const ColumnAt column = columnAt(section);
   switch (column.kind) {
     case Column::Case: return QStringLiteral("Fall");

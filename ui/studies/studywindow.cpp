@@ -173,6 +173,13 @@ QWidget* StudyWindow::makeResultsPane() {
   table_->setContextMenuPolicy(Qt::CustomContextMenu);
   table_->verticalHeader()->hide();
   table_->horizontalHeader()->setDefaultAlignment(Qt::AlignCenter);
+  // Columns as wide as their headers, set once per study: measuring every row would cost
+  // the window its speed in a study of thousands of cases.
+  connect(model_, &QAbstractItemModel::modelReset, table_, [this] {
+    for (int c = 0; c < model_->columnCount(); ++c) {
+      table_->setColumnWidth(c, table_->horizontalHeader()->sectionSizeHint(c));
+    }
+  });
   connect(table_, &QTableView::doubleClicked, this, [this](const QModelIndex& index) {
     if (index.isValid()) chooseRowAction(static_cast<std::size_t>(sorted_->mapToSource(index).row()), QCursor::pos());
   });
@@ -192,6 +199,7 @@ QWidget* StudyWindow::makeResultsPane() {
   split->addWidget(plots_);
   split->setStretchFactor(0, 3);
   split->setStretchFactor(1, 2);
+  split->setSizes({680, 520});
   return split;
 }
 
@@ -201,7 +209,7 @@ void StudyWindow::takeBase() {
 
 void StudyWindow::setBase(const InputTexts& base) {
   base_ = base;
-  baseLabel_->setText(QStringLiteral("Grundfall: die Eingaben des Hauptfensters vom %1")
+  baseLabel_->setText(QStringLiteral("Grundfall: die Eingaben des Hauptfensters, übernommen um %1")
                           .arg(QTime::currentTime().toString(QStringLiteral("HH:mm:ss"))));
   secondsPerCase_.reset();
   measure_->start([this, base](const StopRequest& stop) -> BackgroundJob::Delivery {
