@@ -129,11 +129,26 @@ ordered RunObject(const CaseRun& run) {
   return o;
 }
 
+// The air's humidity ratio is stored since a later version than the other
+// series: files without it are read, and their runs hold it as not known
+// (NaN throughout), which is written back as no column at all.
+bool MayBeMissing(const SeriesColumn& c) { return c.member == &RunSeries::XLuftReihe; }
+
+bool NotKnown(const RunSeries& series, const SeriesColumn& c) {
+  if (!MayBeMissing(c)) return false;
+  const Series& s = series.*c.member;
+  for (int k = 0; k < series.points(); ++k) {
+    if (!std::isnan(s[static_cast<std::size_t>(k)])) return false;
+  }
+  return true;
+}
+
 // Every stored point of every series, one column to a line: the exact shortest form of each number.
 std::string SeriesText(const RunSeries& series) {
   std::string out = "{";
   bool firstColumn = true;
   for (const SeriesColumn& c : SeriesColumns()) {
+    if (NotKnown(series, c)) continue;
     out += firstColumn ? "\n    \"" : ",\n    \"";
     firstColumn = false;
     out += c.name;
@@ -271,6 +286,11 @@ void ReadSeries(const json& j, CaseRun& run) {
   const bool completed = run.record.outcome == RunOutcome::Completed;
   RunSeries& series = run.record.series;
   for (const SeriesColumn& c : SeriesColumns()) {
+    if (MayBeMissing(c) && !j.contains(c.name)) {
+      series.*c.member = Series(points);
+      for (std::size_t k = 0; k < points; ++k) (series.*c.member)[k] = kNoValue;
+      continue;
+    }
     const std::string at = Child(path, c.name);
     const json& column = At(j, path, c.name);
     if (!column.is_array()) Fail("Das Feld " + Quoted(at) + " ist keine Liste von Zahlen.");

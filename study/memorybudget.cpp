@@ -18,7 +18,7 @@ namespace {
 
 // The profile, nine solver arrays of doubles and one of floats, per node.
 constexpr std::uint64_t kGridBytesPerNode = 10 * sizeof(double) + sizeof(float);
-// Per stored point: the eleven series and the thinning's ordinal.
+// Per stored point: the twelve series and the thinning's ordinal.
 constexpr std::uint64_t kSeriesBytesPerPoint = RunSeries::kCount * sizeof(double) + sizeof(int);
 
 std::string Megabytes(std::uint64_t bytes) { return std::to_string((bytes + (1u << 20) - 1) >> 20) + " MB"; }

@@ -13,7 +13,7 @@ namespace lamvero {
 
 // Bytes one run under extended limits holds at most with AnzOS spatial steps
 // per half plate: the profile and the solver's storage, a profile copied out
-// per curve interval, and the eleven series at full capacity with the
+// per curve interval, and the twelve series at full capacity with the
 // ordinals of a thinned run. The series are bounded by their capacity however
 // long the run is.
 std::uint64_t RunMemoryBytes(int AnzOS);

@@ -156,7 +156,7 @@ void DefineCommandLine(CLI::App& app, Request& r) {
   app.add_flag("--json", r.json,
                "statt der Zeilen ein JSON-Objekt: outcome, messages, fields, scalars, inputs, warnings, results "
                "(abgelehnt: outcome, messages, problems, inputs, warnings)");
-  app.add_option("--series", r.seriesPath, "die 11 Zeitreihen nach der Auswertung als CSV-Datei; - schreibt sie auf stdout");
+  app.add_option("--series", r.seriesPath, "die 12 Zeitreihen nach der Auswertung als CSV-Datei; - schreibt sie auf stdout");
   app.add_option("--png", r.pngPath, "das ganze Fenster nach dem Lauf als PNG-Bild (ohne Bildschirm)");
   r.files.registerWith(app);
   std::string airHelp = "Luftbilanz im 2. Trocknungsabschnitt";

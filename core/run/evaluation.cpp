@@ -39,12 +39,17 @@ void SmoothSeries(RunState& s) {
   // Each series' entry before as stored, before the smoothing replaced it.
   double luft = r.ThetaLuftReihe[kUnsmoothedPoints - 1], ob = r.ThetaObReihe[kUnsmoothedPoints - 1];
   double kern = r.ThetaKReihe[kUnsmoothedPoints - 1], dampf = r.WasserdampfReihe[kUnsmoothedPoints - 1];
+  // The air's humidity ratio as its temperature, so that the two stay one state of the air.
+  double feuchte = r.XLuftReihe[kUnsmoothedPoints - 1];
   for (int k = kUnsmoothedPoints; k <= r.nReihe; ++k) {
     const int gap = s.thinning.ordinal(k) - s.thinning.ordinal(k - 1);
     const double luftNow = r.ThetaLuftReihe[k], obNow = r.ThetaObReihe[k], kernNow = r.ThetaKReihe[k];
     r.ThetaLuftReihe[k] = Smoothed(luftNow, luft, r.ThetaLuftReihe[k - 1], W / 3, gap);
     r.ThetaObReihe[k] = Smoothed(obNow, ob, r.ThetaObReihe[k - 1], W, gap);
     r.ThetaKReihe[k] = Smoothed(kernNow, kern, r.ThetaKReihe[k - 1], W, gap);
+    const double feuchteNow = r.XLuftReihe[k];
+    r.XLuftReihe[k] = Smoothed(feuchteNow, feuchte, r.XLuftReihe[k - 1], W / 3, gap);
+    feuchte = feuchteNow;
     if (r.WasserdampfReihe[k] < 0) r.WasserdampfReihe[k] = r.WasserdampfReihe[k - 1];
     const double dampfNow = r.WasserdampfReihe[k];
     r.WasserdampfReihe[k] = Smoothed(dampfNow, dampf, r.WasserdampfReihe[k - 1], W, gap);

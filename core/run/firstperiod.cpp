@@ -95,6 +95,7 @@ void StoreSeries(RunState& s, int N) {
   r.XOberflReihe[k] = now.X[0];
   r.XKernReihe[k] = now.X[N];
   r.ThetaLuftReihe[k] = now.ThetaLuft;
+  r.XLuftReihe[k] = now.XLuft;
   r.ThetaObReihe[k] = now.ThetaOb;
   r.ThetaKReihe[k] = now.ThetaOb;
   r.SpiegelReihe[k] = 0;

@@ -44,6 +44,7 @@ const std::array<SeriesColumn, RunSeries::kCount>& SeriesColumns() {
       {"WasserdampfReihe", "Verdunstungsrate", "kg/(m² h)", "Verlauf der Verdunstungsrate",
        &RunSeries::WasserdampfReihe, false},
       {"SpiegelReihe", "Trocknungsspiegel", "m", "Verlauf des Trocknungsspiegels", &RunSeries::SpiegelReihe, false},
+      {"XLuftReihe", "X Luft", "kg/kg", "Verlauf der Wasserbeladung der Luft", &RunSeries::XLuftReihe, false},
   }};
   return columns;
 }

@@ -1,7 +1,7 @@
 #pragma once
 // The record of one run: what the user typed, what the run derived from it,
 // its results as numbers with their units, the state it left every control
-// in, and its eleven time series. A plain value: it can be copied, kept
+// in, and its twelve time series. A plain value: it can be copied, kept
 // after the next run has started, compared and written to a file. Abbreviations
 // are explained at the top of model/runstate.h.
 
@@ -62,7 +62,7 @@ class Series {
   std::size_t capacity_ = 0;
 };
 
-// The eleven time series of a run, one entry per stored time step (index 0 is
+// The twelve time series of a run, one entry per stored time step (index 0 is
 // the state after the set-up). A copy holds only the stored points.
 struct RunSeries {
   RunSeries() = default;
@@ -91,14 +91,15 @@ struct RunSeries {
   Series ThetaKReihe;       // temperature at the drying front, °C (smoothed)
   Series WasserdampfReihe;  // evaporation rate, kg/(m² h) (smoothed; -100 marks a poorly converged step before)
   Series SpiegelReihe;      // depth of the drying front below the surface, m (0 in the first period)
+  Series XLuftReihe;        // humidity ratio of the air at the plate, kg/kg (smoothed like the air temperature)
 
-  static constexpr std::size_t kCount = 11;
+  static constexpr std::size_t kCount = 12;
 
  private:
   void copyFrom(const RunSeries& other);
 };
 
-// The eleven series, in the order above (the order of the CSV columns and of
+// The twelve series, in the order above (the order of the CSV columns and of
 // a case file's series).
 struct SeriesColumn {
   const char* name;     // stable machine name, the member: "tReihe"

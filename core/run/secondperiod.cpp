@@ -137,6 +137,7 @@ void StorePoint(RunState& s, int N) {
   // The dry surface does not shrink any more.
   r.SchwOberflReihe[k] = r.SchwOberflReihe[k - 1];
   r.ThetaLuftReihe[k] = now.ThetaLuft;
+  r.XLuftReihe[k] = now.XLuft;
   r.ThetaObReihe[k] = now.ThetaObTr;
   r.ThetaKReihe[k] = now.ThetaK;
   // -100 marks a poorly converged front temperature; the evaluation replaces it.

@@ -16,6 +16,13 @@ double Value(const RunSeries& r, std::size_t column, int k) {
   return (r.*SeriesColumns()[column].member)[static_cast<std::size_t>(k)];
 }
 
+// The time (column 0) only grows: its last point is kept anyway. The air's
+// humidity ratio moves with the air temperature and keeps no points of its
+// own, so the points kept are the same with it stored or not.
+bool Tracked(std::size_t column) {
+  return column > 0 && SeriesColumns()[column].member != &RunSeries::XLuftReihe;
+}
+
 }  // namespace
 
 bool SeriesThinning::makeRoom(RunSeries& r) {
@@ -27,7 +34,6 @@ bool SeriesThinning::makeRoom(RunSeries& r) {
   return r.nReihe + 1 < capacity;
 }
 
-// The time (column 0) only grows: its last point is kept anyway.
 void SeriesThinning::trackExtremes(const RunSeries& r) {
   for (std::size_t c = 1; c < kTracked; ++c) max_[c] = min_[c] = Value(r, c, 0);
   for (int k = 1; k <= r.nReihe; ++k) newExtremes(r, k);
@@ -37,6 +43,7 @@ void SeriesThinning::trackExtremes(const RunSeries& r) {
 SeriesThinning::Mask SeriesThinning::newExtremes(const RunSeries& r, int k) {
   Mask found = 0;
   for (std::size_t c = 1; c < kTracked; ++c) {
+    if (!Tracked(c)) continue;
     const double v = Value(r, c, k);
     if (v > max_[c]) {
       max_[c] = v;
@@ -54,6 +61,7 @@ SeriesThinning::Mask SeriesThinning::newExtremes(const RunSeries& r, int k) {
 SeriesThinning::Mask SeriesThinning::heldExtremes(const RunSeries& r, int k) const {
   Mask held = 0;
   for (std::size_t c = 1; c < kTracked; ++c) {
+    if (!Tracked(c)) continue;
     const double v = Value(r, c, k);
     if (v == max_[c]) held |= Mask{1} << c;
     if (v == min_[c]) held |= Mask{1} << (kTracked + c);

@@ -78,6 +78,7 @@ void StoreEntry(RunSeries& r, const StepState& now, const InputValues& v, double
   r.XKernReihe[0] = v.XAnf;
   r.SpiegelReihe[0] = 0;
   r.ThetaLuftReihe[0] = now.ThetaLuft;
+  r.XLuftReihe[0] = now.XLuft;
   r.ThetaObReihe[0] = now.ThetaOb;
   r.ThetaKReihe[0] = now.ThetaOb;
   r.WasserdampfReihe[0] = Anfangsrate;

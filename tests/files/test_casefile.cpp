@@ -297,5 +297,28 @@ TEST_F(CaseFileTest, StoppedRunWithGapsInItsSeriesReads) {
   EXPECT_TRUE(std::isnan(r->run->record.results.xmom));
 }
 
+TEST_F(CaseFileTest, AFileWithoutTheAirsHumidityReadsAndIsWrittenBackWithoutIt) {
+  // Files of earlier versions hold every series but this one.
+  json j = json::parse(CaseFileText(Saved(), true));
+  ASSERT_TRUE(j["series"].contains("XLuftReihe"));
+  j["series"].erase("XLuftReihe");
+  const Outcome<CaseFile> read = ReadCaseFileText(j.dump(), AnyControl);
+  ASSERT_TRUE(read) << read.message();
+  const RunSeries& s = read->run->record.series;
+  ASSERT_TRUE(read->run->hasSeries());
+  for (int k = 0; k < s.points(); ++k) ASSERT_TRUE(std::isnan(s.XLuftReihe[static_cast<std::size_t>(k)])) << k;
+  EXPECT_EQ(s.XReihe[3], run_->series.XReihe[3]);
+  // Not known is not written as a column of nulls, which a completed run could not read.
+  const std::string again = CaseFileText(read.value(), true);
+  EXPECT_EQ(again.find("XLuftReihe"), std::string::npos);
+  EXPECT_TRUE(ReadCaseFileText(again, AnyControl));
+
+  // The other series stay required, and a column that is there must be whole.
+  EXPECT_NE(ErrorAfter([](json& f) { f["series"].erase("ThetaLuftReihe"); }).find("ThetaLuftReihe"),
+            std::string::npos);
+  EXPECT_NE(ErrorAfter([](json& f) { f["series"]["XLuftReihe"][2] = nullptr; }).find("XLuftReihe"),
+            std::string::npos);
+}
+
 }  // namespace
 }  // namespace lamvero

@@ -213,6 +213,7 @@ const SeriesMeaning kSeriesMeanings[RunSeries::kCount] = {
     {"core or front temperature", "°C"},
     {"evaporation rate", "kg/(m² h)"},
     {"depth of the drying front", "m"},
+    {"humidity ratio of the air at the plate", "kg/kg"},
 };
 
 // The points copied into a record: every step-th one and the last one. The

@@ -5,7 +5,7 @@
 // A golden record holds the outcome and messages, the inputs as typed, every
 // field of the inputs in model units, the derived values and the results (each
 // as its bit pattern beside 17 significant digits), every control's final
-// state, the drawn profiles, the eleven time series and every display call the
+// state, the drawn profiles, the twelve time series and every display call the
 // run made. A long sequence (a series, the calls, a control's texts) is kept
 // as a digest of all its bits, a digest of each block of k consecutive entries
 // and a copy of every k-th entry and of the last one, k chosen for about a

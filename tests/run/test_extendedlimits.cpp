@@ -117,6 +117,7 @@ TEST(ExtendedLimits, ThinnedSeriesGiveTheResultsOfTheFullOnes) {
     EXPECT_EQ(t.SpiegelReihe[i], f.SpiegelReihe[o]) << k;
     EXPECT_NEAR(t.ThetaKReihe[i], f.ThetaKReihe[o], 0.05) << k;
     EXPECT_NEAR(t.ThetaLuftReihe[i], f.ThetaLuftReihe[o], 0.05) << k;
+    EXPECT_NEAR(t.XLuftReihe[i], f.XLuftReihe[o], 5e-5) << k;
     EXPECT_NEAR(t.WasserdampfReihe[i], f.WasserdampfReihe[o], 2e-3 * a.WasserdampfMax) << k;
   }
   EXPECT_EQ(t.tReihe[static_cast<std::size_t>(t.nReihe1TA)], f.tReihe[static_cast<std::size_t>(f.nReihe1TA)]);

@@ -34,7 +34,7 @@ TEST(MemoryBudget, LevelsRunningAtOnceMustFitTogether) {
 }
 
 TEST(MemoryBudget, ARunNeedsItsSeriesAndGrowsWithItsGrid) {
-  // The series at full capacity: eleven doubles per point, bounded however long the run.
+  // The series at full capacity: twelve doubles per point, bounded however long the run.
   EXPECT_GT(RunMemoryBytes(100), 42 * MB);
   EXPECT_LT(RunMemoryBytes(100), 48 * MB);
   // A million spatial steps: about 76 MB more for the profile and the solver.
