@@ -40,6 +40,16 @@ double SaturationPressure(double theta) {
 // their molar masses.
 double HumidityRatio(double pD) { return 0.622 * pD / (1 - pD); }
 
+double VapourPressure(double X) { return X / (X + 0.622); }
+
+double RelativeHumidity(double theta, double X) { return VapourPressure(X) / SaturationPressure(theta); }
+
+double Enthalpy(double theta, double X) { return kCpDryAir * theta + X * (kEvaporationHeat0 + kCpVapour * theta); }
+
+double TemperatureFromEnthalpy(double h, double X) {
+  return (h - kEvaporationHeat0 * X) / (kCpDryAir + kCpVapour * X);
+}
+
 // Linear fit of the heat of evaporation, 2500 kJ/kg at 0 °C.
 double LatentHeat(double theta) { return 2500 - 2.32 * theta; }
 

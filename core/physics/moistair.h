@@ -10,6 +10,26 @@ double SaturationPressure(double theta);
 // Humidity ratio (kg/kg) of air whose vapour partial pressure is pD (bar).
 double HumidityRatio(double pD);
 
+// Humidity ratio X (kg/kg) back to the vapour partial pressure, bar.
+double VapourPressure(double X);
+
+// Relative humidity (1 at saturation, above 1 supersaturated) of air at theta
+// with humidity ratio X.
+double RelativeHumidity(double theta, double X);
+
+// The enthalpy of moist air per kg of dry air takes dry air and vapour with
+// constant specific heats, kJ/(kg K), and the heat of evaporation at 0 °C, kJ/kg.
+constexpr double kCpDryAir = 1.005;
+constexpr double kCpVapour = 1.86;
+constexpr double kEvaporationHeat0 = 2500;
+
+// Enthalpy of moist air at theta with humidity ratio X, kJ per kg dry air:
+// 1.005 θ + X (2500 + 1.86 θ).
+double Enthalpy(double theta, double X);
+
+// Temperature (°C) of moist air with enthalpy h (kJ per kg dry air) and humidity ratio X.
+double TemperatureFromEnthalpy(double h, double X);
+
 // Latent heat of evaporation, kJ/kg.
 double LatentHeat(double theta);
 

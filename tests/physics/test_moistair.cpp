@@ -53,5 +53,26 @@ TEST(MoistAir, WetBulbTemperatureOutsideTheSearchRangeEndsAtItsBound) {
   EXPECT_GE(t, 0);
 }
 
+// Air at 20 °C and 50 % at a total pressure of 1 bar: 7.3699 g/kg and
+// 38.799 kJ/kg (computed by hand from the Magnus pressure, 23.420 mbar).
+TEST(MoistAir, HumidityEnthalpyAndTheirInversesOfAKnownState) {
+  const double X = HumidityRatio(0.5 * SaturationPressure(20));
+  EXPECT_NEAR(X, 7.3699e-3, 1e-7);
+  EXPECT_NEAR(Enthalpy(20, X), 38.799, 1e-3);
+  EXPECT_NEAR(RelativeHumidity(20, X), 0.5, 1e-12);
+  EXPECT_NEAR(VapourPressure(X), 0.5 * 0.023420, 1e-7);
+  // Dry air holds only its sensible heat; water vapour at 0 °C its heat of evaporation.
+  EXPECT_DOUBLE_EQ(Enthalpy(100, 0), 100.5);
+  EXPECT_DOUBLE_EQ(Enthalpy(0, 0.01), 25);
+  for (double theta : {-10.0, 0.0, 35.0, 80.0, 150.0}) {
+    for (double Xi : {0.0, 0.005, 0.05, 0.3}) {
+      EXPECT_NEAR(TemperatureFromEnthalpy(Enthalpy(theta, Xi), Xi), theta, 1e-11) << theta << " " << Xi;
+      EXPECT_NEAR(HumidityRatio(VapourPressure(Xi)), Xi, 1e-15) << Xi;
+    }
+    // Saturated air: 100 %, also above the boiling range, where the pressure is held.
+    EXPECT_NEAR(RelativeHumidity(theta, HumidityRatio(SaturationPressure(theta))), 1, 1e-12) << theta;
+  }
+}
+
 }  // namespace
 }  // namespace lamvero
