@@ -11,6 +11,11 @@
 
 namespace lamvero {
 
+// The strokes of a legend that names runs by colour and quantities by line
+// style: a run's colour, and a line style in a neutral colour.
+constexpr qreal kRunStroke = 3;
+const QColor kStyleColour(60, 60, 60);
+
 struct LegendEntry {
   QString text;
   QPen pen;

@@ -151,30 +151,53 @@ void ChartPanel::addLegendEntry(const QString& text, const QPen& pen) {
   legendChanged();
 }
 
-void ChartPanel::addLabel(const QString& text, QPointF at) {
+void ChartPanel::addLabel(const QString& text, std::vector<QPointF> places) {
   auto* item = new QGraphicsSimpleTextItem(text, chart_);
   item->setBrush(QColor(110, 110, 110));
   QFont small = item->font();
   small.setPointSizeF(small.pointSizeF() * 0.8);
   item->setFont(small);
   item->setZValue(-1);  // under the curves
-  labels_.emplace_back(item, at);
+  labels_.push_back(Label{item, std::move(places)});
   placeLabels();
 }
 
+// In the order they were added, each label at its first free place.
 void ChartPanel::placeLabels() {
   const QRectF area = chart_->plotArea();
   const double xSpan = axisX_->max() - axisX_->min(), ySpan = axisY_->max() - axisY_->min();
-  for (auto& [item, at] : labels_) {
-    const QPointF p(area.left() + (at.x() - axisX_->min()) / xSpan * area.width(),
-                    area.bottom() - (at.y() - axisY_->min()) / ySpan * area.height());
-    item->setPos(p - QPointF(0, item->boundingRect().height()));
-    item->setVisible(area.contains(QRectF(item->pos(), item->boundingRect().size())));
+  std::vector<QRectF> taken;
+  for (Label& label : labels_) {
+    const QSizeF size = label.item->boundingRect().size();
+    bool placed = false;
+    for (const QPointF& at : label.places) {
+      const QPointF p(area.left() + (at.x() - axisX_->min()) / xSpan * area.width(),
+                      area.bottom() - (at.y() - axisY_->min()) / ySpan * area.height());
+      const QRectF rect(p - QPointF(0, size.height()), size);
+      if (!area.contains(rect)) continue;
+      const auto clashes = [&](const QRectF& other) { return other.adjusted(-2, -1, 2, 1).intersects(rect); };
+      if (std::any_of(taken.begin(), taken.end(), clashes)) continue;
+      label.item->setPos(rect.topLeft());
+      taken.push_back(rect);
+      placed = true;
+      break;
+    }
+    label.item->setVisible(placed);
   }
 }
 
+std::vector<ChartPanel::ShownLabel> ChartPanel::shownLabels() const {
+  std::vector<ShownLabel> shown;
+  for (const Label& label : labels_) {
+    if (label.item->isVisible()) {
+      shown.push_back(ShownLabel{label.item->text(), QRectF(label.item->pos(), label.item->boundingRect().size())});
+    }
+  }
+  return shown;
+}
+
 void ChartPanel::clearCurves() {
-  for (auto& label : labels_) delete label.first;
+  for (Label& label : labels_) delete label.item;
   labels_.clear();
   adjusting_ = true;
   chart_->removeAllSeries();
@@ -272,13 +295,14 @@ std::optional<ChartPanel::NearPoint> ChartPanel::nearestPoint(QPointF viewPos) c
   const double pxPerY = area.height() / (axisY_->max() - axisY_->min());
   double best = 12 * 12;
   std::optional<NearPoint> nearest;
-  for (const Curve& c : curves_) {
-    if (!c.series->isVisible() || c.series->name().isEmpty()) continue;
-    for (const QPointF& q : c.series->points()) {
+  // Of points in the same place, the one drawn on top.
+  for (auto c = curves_.rbegin(); c != curves_.rend(); ++c) {
+    if (!c->series->isVisible() || c->series->name().isEmpty()) continue;
+    for (const QPointF& q : c->series->points()) {
       const double dx = (q.x() - value->x()) * pxPerX, dy = (q.y() - value->y()) * pxPerY;
       if (dx * dx + dy * dy < best) {
         best = dx * dx + dy * dy;
-        nearest = NearPoint{c.series, q};
+        nearest = NearPoint{c->series, q};
       }
     }
   }
@@ -289,14 +313,16 @@ void ChartPanel::showValuesAt(QPointF viewPos) {
   const std::optional<QPointF> value = AxisValuesAt(*chart_, *view_, *axisX_, *axisY_, viewPos);
   if (!value) return;
   const int xd = DecimalsFor(axisX_->max() - axisX_->min()), yd = DecimalsFor(axisY_->max() - axisY_->min());
-  QString text = QStringLiteral("%1 = %2 %3    %4 = %5 %6")
-                     .arg(xName_, Number(value->x(), xd), xUnit_, yName_, Number(value->y(), yd), yUnit_);
+  const auto describe = [&](QPointF q) {
+    if (describe_) return describe_(q);
+    return QStringList{QStringLiteral("%1 = %2 %3").arg(xName_, Number(q.x(), xd), xUnit_),
+                       QStringLiteral("%1 = %2 %3").arg(yName_, Number(q.y(), yd), yUnit_)};
+  };
+  QString text = describe(*value).join(QStringLiteral("    "));
   if (const std::optional<NearPoint> near = nearestPoint(viewPos)) {
     text += QStringLiteral("    ") +
             (pointText_ ? pointText_(*near)
-                        : QStringLiteral("%1: %2 = %3 %4, %5 = %6 %7")
-                              .arg(near->series->name(), xName_, Number(near->at.x(), xd), xUnit_, yName_,
-                                   Number(near->at.y(), yd), yUnit_));
+                        : QStringLiteral("%1: %2").arg(near->series->name(), describe(near->at).join(QStringLiteral(", "))));
   }
   readOut_->setText(text);
 }

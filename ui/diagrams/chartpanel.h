@@ -10,6 +10,7 @@
 #include <QChartView>
 #include <QLineSeries>
 #include <QPen>
+#include <QStringList>
 #include <QValueAxis>
 #include <QWidget>
 #include <functional>
@@ -49,8 +50,16 @@ class ChartPanel : public QWidget {
   QLineSeries* addCurve(const QString& name, CurveData values, const QPen& pen, bool inLegend = true);
   // A line of the legend that stands for no single curve (a run's colour, a line style).
   void addLegendEntry(const QString& text, const QPen& pen);
-  // A small grey text at a point given in axis values (a background line's name).
-  void addLabel(const QString& text, QPointF at);
+  // A small grey text (a background line's name) at the first of its places,
+  // given in axis values with the text above and right of the point, where it
+  // lies inside the plot clear of every label added before it; hidden where
+  // none is free.
+  void addLabel(const QString& text, std::vector<QPointF> places);
+  struct ShownLabel {
+    QString text;
+    QRectF rect;  // in the chart's coordinates
+  };
+  std::vector<ShownLabel> shownLabels() const;
   // Removes every curve and label.
   void clearCurves();
   // Shows every curve whole, with room of these fractions of the data's range
@@ -89,6 +98,9 @@ class ChartPanel : public QWidget {
 
   // Short names of the axes for the read-out ("t", "h").
   void setReadOutNames(const QString& xName, const QString& xUnit, const QString& yName, const QString& yUnit);
+  // The quantities the read-out gives for a point in axis values ("ϑ = 20,0 °C", ...)
+  // in place of the axes' names and values; none: those names and values.
+  void setReadOutText(std::function<QStringList(QPointF)> describe) { describe_ = std::move(describe); }
 
  protected:
   bool eventFilter(QObject* watched, QEvent* event) override;
@@ -110,13 +122,18 @@ class ChartPanel : public QWidget {
   ChartLegend* legend_ = nullptr;
   QScrollArea* legendScroll_ = nullptr;
   std::vector<Curve> curves_;
-  std::vector<std::pair<QGraphicsSimpleTextItem*, QPointF>> labels_;
+  struct Label {
+    QGraphicsSimpleTextItem* item;
+    std::vector<QPointF> places;
+  };
+  std::vector<Label> labels_;
   bool adjusting_ = false;  // the ranges are being set here, not by the user
   bool redecimatePending_ = false;
   double marginX_ = 0;     // time runs from the start to the end of the longest run
   double marginY_ = 0.04;  // no curve along the frame
   QString xName_, xUnit_, yName_, yUnit_;
   std::function<QString(const NearPoint&)> pointText_;
+  std::function<QStringList(QPointF)> describe_;
 };
 
 }  // namespace lamvero

@@ -1,12 +1,10 @@
 #include "ui/diagrams/diagramcharts.h"
 
-#include <QImage>
 #include <QPen>
-#include <cmath>
 
 #include "files/csvexport.h"
-#include "physics/moistair.h"
 
+#include "ui/diagrams/airchart.h"
 #include "ui/diagrams/chartlegend.h"
 #include "ui/diagrams/chartpanel.h"
 
@@ -33,9 +31,6 @@ struct ChartLayout {
 };
 
 constexpr double kAll = -1e300;
-// The legend's strokes: a run's colour, and a quantity's line style in a neutral colour.
-constexpr qreal kRunStroke = 3;
-const QColor kStyleColour(60, 60, 60);
 // A rate of -100 marks a poorly converged step that the evaluation did not reach.
 constexpr double kNoMarkers = 0;
 
@@ -72,107 +67,6 @@ const char* SeriesName(Series RunSeries::*member) {
   return "";
 }
 
-// Points of a line computed here rather than stored in a run.
-struct Line {
-  std::vector<double> x, y;
-};
-
-CurveData DataOf(const std::shared_ptr<const Line>& line) {
-  CurveData d;
-  d.owner = line;
-  d.x = line->x.data();
-  d.y = line->y.data();
-  d.n = line->x.size();
-  return d;
-}
-
-// The states of a run's dryer air that the run determines exactly: X in kg/kg, θ in °C.
-struct AirState {
-  const char* name;
-  double X;
-  double theta;
-};
-
-std::vector<AirState> AirStatesOf(const RunRecord& r) {
-  std::vector<AirState> states{
-      {"Außenluft", r.derived.XAussen, r.values.AussenluftTemp},
-  };
-  if (r.outcome == RunOutcome::Completed) states.push_back({"Zuluft", r.derived.XAussen, r.results.ThetaZuluft});
-  states.push_back({"Abluft", r.derived.XAbluft, r.values.Lufttemp});
-  // The air at the plate is held from the end of the counter-current section on.
-  const bool switched = std::isfinite(r.results.DauerGegenstrom);
-  states.push_back({switched ? "Kammer" : "Ende", r.results.XLuft, r.results.ThetaLuft});
-  return states;
-}
-
-// Humidity ratio in g/kg at theta and relative humidity phi (total pressure 1 bar).
-double GramsPerKg(double theta, double phi) { return 1000 * HumidityRatio(phi * SaturationPressure(theta)); }
-
-// Lines of constant relative humidity and constant enthalpy, with their names.
-void DrawAirChartBackground(ChartPanel& panel) {
-  const QPen thin(QColor(185, 185, 185), 1);
-  const QPen saturation(QColor(90, 90, 90), 1.6);
-  for (int percent = 10; percent <= 100; percent += 10) {
-    auto line = std::make_shared<Line>();
-    for (double theta = -10; theta <= 100; theta += 0.5) {
-      line->x.push_back(GramsPerKg(theta, percent / 100.0));
-      line->y.push_back(theta);
-    }
-    CurveData d = DataOf(line);
-    d.framesView = false;
-    panel.addCurve(QString(), d, percent == 100 ? saturation : thin, false);
-    const double labelTheta = percent == 100 ? 30 : 20 + 0.6 * percent;
-    panel.addLabel(QStringLiteral("%1 %").arg(percent), QPointF(GramsPerKg(labelTheta, percent / 100.0), labelTheta));
-  }
-  // h = 1.005 θ + X (2500 + 1.86 θ) kJ per kg dry air, X in kg/kg.
-  QPen dashed = thin;
-  dashed.setStyle(Qt::DashLine);
-  for (int h = 20; h <= 400; h += 20) {
-    // From dry air to saturation, where its name stands.
-    auto line = std::make_shared<Line>();
-    for (double g = 0; g <= 300; g += 0.5) {
-      const double X = g / 1000;
-      const double theta = (h - 2500 * X) / (1.005 + 1.86 * X);
-      if (theta < -10) break;
-      line->x.push_back(g);
-      line->y.push_back(theta);
-      if (g >= GramsPerKg(theta, 1.0)) break;
-    }
-    CurveData d = DataOf(line);
-    d.framesView = false;
-    panel.addCurve(QString(), d, dashed, false);
-    panel.addLabel(QStringLiteral("h = %1").arg(h), QPointF(line->x.back(), line->y.back()));
-  }
-}
-
-void DrawAirStates(ChartPanel& panel, const RunEntry& run) {
-  const std::vector<AirState> states = AirStatesOf(*run.record);
-  const auto line = [&](const QString& part, std::vector<const AirState*> points, Qt::PenStyle style) {
-    auto l = std::make_shared<Line>();
-    for (const AirState* p : points) {
-      l->x.push_back(1000 * p->X);
-      l->y.push_back(p->theta);
-    }
-    QLineSeries* series = panel.addCurve(QStringLiteral("%1 – %2").arg(run.label, part), DataOf(l),
-                                         QPen(run.color, 2, style));
-    series->setPointsVisible(true);
-    series->setMarkerSize(7);
-  };
-  const AirState* outside = &states.front();
-  if (states.size() == 4) line(QStringLiteral("Erhitzer"), {outside, &states[1]}, Qt::DashLine);
-  line(QStringLiteral("Gegenstromabschnitt"), {&states[states.size() - 2], &states.back()}, Qt::SolidLine);
-  if (std::string(states.back().name) == "Kammer") {
-    // The chamber holds the air at one state: a square on it.
-    auto at = std::make_shared<Line>(Line{{1000 * states.back().X}, {states.back().theta}});
-    QImage square(12, 12, QImage::Format_ARGB32);
-    square.fill(run.color);
-    QLineSeries* chamber = panel.addCurve(QStringLiteral("%1 – Kammer").arg(run.label), DataOf(at), QPen(run.color, 2));
-    chamber->setMarkerSize(12);
-    chamber->setLightMarker(square);
-    chamber->setPointsVisible(true);
-  }
-}
-
 }  // namespace
 
 const std::vector<ChartInfo>& Charts() {
@@ -185,10 +79,8 @@ const std::vector<ChartInfo>& Charts() {
        "Temperatur ϑ in °C", "t", "h", "ϑ", "°C"},
       {ChartKind::Shrinkage, "Schwindung", "Lineare Schwindung: Oberfläche und Kern", "Zeit t in h",
        "lineare Schwindung in %", "t", "h", "S", "%"},
-      {ChartKind::AirStates, "h,X-Diagramm",
-       "Trocknerluft im h,X-Diagramm: Erhitzer, Gegenstromabschnitt, Kammer; grau: rel. Feuchte in %, "
-       "Enthalpie h in kJ/kg",
-       "Wasserbeladung X in g/kg trockene Luft", "Lufttemperatur ϑ in °C", "X", "g/kg", "ϑ", "°C"},
+      {ChartKind::AirStates, "h,X-Diagramm", InfoOf(AirChartForm::ThetaX).title,
+       "Wasserbeladung X in g/kg trockene Luft", InfoOf(AirChartForm::ThetaX).yTitle, "X", "g/kg", "ϑ", "°C"},
   };
   return charts;
 }
@@ -202,17 +94,12 @@ ChartPanel* MakeChartPanel(const ChartInfo& info) {
   return panel;
 }
 
-void FillChart(ChartPanel& panel, ChartKind kind, const std::vector<const RunEntry*>& runs) {
-  panel.clearCurves();
+void FillChart(ChartPanel& panel, ChartKind kind, const std::vector<const RunEntry*>& runs, AirChartForm form) {
   if (kind == ChartKind::AirStates) {
-    panel.setMargins(0.06, 0.06);  // the states sit on the frame otherwise
-    DrawAirChartBackground(panel);
-    for (const RunEntry* run : runs) {
-      if (run->record->outcome != RunOutcome::Refused) DrawAirStates(panel, *run);
-    }
-    panel.resetZoom();
+    FillAirChart(panel, form, runs);
     return;
   }
+  panel.clearCurves();
   const ChartLayout& layout = LayoutOf(kind);
   // Several curves a run: the legend names the runs by colour and the quantities by line style.
   const bool several = layout.curves.size() > 1;

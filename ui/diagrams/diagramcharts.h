@@ -8,6 +8,7 @@
 #include <vector>
 
 #include "text/csvformat.h"
+#include "ui/diagrams/airchartform.h"
 #include "ui/diagrams/runlist.h"
 
 namespace lamvero {
@@ -41,8 +42,9 @@ const std::vector<ChartInfo>& Charts();
 ChartPanel* MakeChartPanel(const ChartInfo& info);
 
 // Replaces the panel's curves by those of the runs that hold series, and
-// shows them whole.
-void FillChart(ChartPanel& panel, ChartKind kind, const std::vector<const RunEntry*>& runs);
+// shows them whole; the air states in the given form of the h,X chart.
+void FillChart(ChartPanel& panel, ChartKind kind, const std::vector<const RunEntry*>& runs,
+               AirChartForm form = AirChartForm::ThetaX);
 
 // The full data behind the diagram: a header line (the run's label, then the
 // series by name as the runner's series files name them), then every stored

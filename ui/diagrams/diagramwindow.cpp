@@ -34,6 +34,7 @@ namespace {
 constexpr int kIdRole = Qt::UserRole;
 const char* const kDirectoryKey = "diagramme/verzeichnis";
 const char* const kGeometryKey = "diagramme/geometrie";
+const char* const kAirFormKey = "diagramme/hxForm";
 // The size it opens at where the screen has room.
 constexpr QSize kPreferredSize(1200, 900);
 constexpr int kMaxLabelLength = 80;
@@ -143,6 +144,22 @@ QWidget* DiagramWindow::makeChartsPane() {
     buttons->addWidget(b);
   };
   button("cmd_Gesamtansicht", QStringLiteral("Gesamtansicht"), &DiagramWindow::onResetZoom);
+  airForm_ = AirChartFormOfKey(QSettings().value(QString::fromLatin1(kAirFormKey)).toString());
+  airFormChoice_ = new QComboBox;
+  airFormChoice_->setObjectName(QStringLiteral("cbo_hXForm"));
+  airFormChoice_->setToolTip(QStringLiteral("Form des h,X-Diagramms: ϑ senkrecht, oder nach Mollier mit "
+                                            "schrägen Linien gleicher Enthalpie"));
+  for (const AirChartFormInfo& f : AirChartForms()) {
+    airFormChoice_->addItem(QString::fromUtf8(f.caption), static_cast<int>(f.form));
+  }
+  airFormChoice_->setCurrentIndex(airFormChoice_->findData(static_cast<int>(airForm_)));
+  connect(airFormChoice_, &QComboBox::activated, this, [this](int index) {
+    setAirChartForm(static_cast<AirChartForm>(airFormChoice_->itemData(index).toInt()));
+  });
+  buttons->addWidget(airFormChoice_);
+  const auto showChoice = [this] { airFormChoice_->setVisible(currentChart() == ChartKind::AirStates); };
+  connect(tabs_, &QTabWidget::currentChanged, this, showChoice);
+  showChoice();
   buttons->addStretch(1);
   button("cmd_PNG", QStringLiteral("Als PNG …"), &DiagramWindow::onExportPng);
   button("cmd_SVG", QStringLiteral("Als SVG …"), &DiagramWindow::onExportSvg);
@@ -241,6 +258,14 @@ ChartPanel& DiagramWindow::chart(ChartKind kind) {
   return *panels_.front();
 }
 
+void DiagramWindow::setAirChartForm(AirChartForm form) {
+  airForm_ = form;
+  QSettings().setValue(QString::fromLatin1(kAirFormKey), QString::fromLatin1(InfoOf(form).key));
+  const QSignalBlocker block(airFormChoice_);
+  airFormChoice_->setCurrentIndex(airFormChoice_->findData(static_cast<int>(form)));
+  FillChart(chart(ChartKind::AirStates), ChartKind::AirStates, runs_.selected(), airForm_);
+}
+
 ChartKind DiagramWindow::currentChart() const { return Charts()[static_cast<std::size_t>(tabs_->currentIndex())].kind; }
 
 std::string DiagramWindow::chartCsv(ChartKind kind, CsvDialect dialect, int every) const {
@@ -281,7 +306,7 @@ void DiagramWindow::runsChanged() {
 void DiagramWindow::refreshViews() {
   stale_ = false;
   const std::vector<const RunEntry*> shown = runs_.selected();
-  for (std::size_t i = 0; i < Charts().size(); ++i) FillChart(*panels_[i], Charts()[i].kind, shown);
+  for (std::size_t i = 0; i < Charts().size(); ++i) FillChart(*panels_[i], Charts()[i].kind, shown, airForm_);
   // The reference stays in the table while it is not drawn: the others are compared with it.
   std::vector<const RunEntry*> columns = shown;
   const RunEntry* reference = runs_.find(runs_.referenceId());

@@ -55,6 +55,9 @@ class DiagramWindow : public QWidget {
 
   ChartPanel& chart(ChartKind kind);
   ChartKind currentChart() const;
+  // The form of the h,X chart, as chosen beside its buttons and kept in the settings.
+  AirChartForm airChartForm() const { return airForm_; }
+  void setAirChartForm(AirChartForm form);
   ComparisonTable& table() { return *table_; }
 
   // The diagram's full data as CSV, of the runs shown; every n-th point with `every` above 1.
@@ -115,6 +118,8 @@ class DiagramWindow : public QWidget {
   QLabel* hint_ = nullptr;  // what fills the list, while it is empty
   QComboBox* reference_ = nullptr;
   QTabWidget* tabs_ = nullptr;
+  QComboBox* airFormChoice_ = nullptr;  // shown with the h,X chart
+  AirChartForm airForm_ = AirChartForm::ThetaX;
   std::vector<ChartPanel*> panels_;  // in the order of Charts()
   ComparisonTable* table_ = nullptr;
 };

@@ -297,17 +297,20 @@ TEST(DiagramChart, TheAirStatesOfEachRunInTheEnthalpyHumidityChart) {
   for (QAbstractSeries* s : p.chart().series()) {
     if (!s->name().isEmpty()) named.push_back(static_cast<QLineSeries*>(s));
   }
-  ASSERT_EQ(named.size(), 3u);
+  ASSERT_EQ(named.size(), 7u);
   // The heater warms the outside air at constant humidity to the supply temperature.
   EXPECT_EQ(named[0]->name(), QStringLiteral("Lauf 1 – Erhitzer"));
   EXPECT_EQ(named[0]->points(), (QList<QPointF>{{1000 * r.derived.XAussen, r.values.AussenluftTemp},
                                                 {1000 * r.derived.XAussen, r.results.ThetaZuluft}}));
+  EXPECT_EQ(named[1]->name(), QStringLiteral("Lauf 1 – Zuluft → Kammer"));
   // The counter-current section runs from the exhaust air to the air of the chamber.
   ASSERT_TRUE(std::isfinite(r.results.DauerGegenstrom));
-  EXPECT_EQ(named[1]->points(), (QList<QPointF>{{1000 * r.derived.XAbluft, r.values.Lufttemp},
-                                                {1000 * r.results.XLuft, r.results.ThetaLuft}}));
-  EXPECT_EQ(named[2]->name(), QStringLiteral("Lauf 1 – Kammer"));
-  EXPECT_EQ(named[2]->points(), (QList<QPointF>{{1000 * r.results.XLuft, r.results.ThetaLuft}}));
+  EXPECT_EQ(named[2]->name(), QStringLiteral("Lauf 1 – Gegenstromabschnitt"));
+  EXPECT_EQ(named[2]->points().front(), QPointF(1000 * r.series.XLuftReihe[0], r.values.Lufttemp));
+  EXPECT_NEAR(named[2]->points().back().x(), 1000 * r.results.XLuft, 1e-6);
+  EXPECT_NEAR(named[2]->points().back().y(), r.results.ThetaLuft, 1e-6);
+  EXPECT_EQ(named[6]->name(), QStringLiteral("Lauf 1 – Kammer"));
+  EXPECT_EQ(named[6]->points(), (QList<QPointF>{{1000 * r.results.XLuft, r.results.ThetaLuft}}));
   // The view frames the states, not the background lines.
   EXPECT_LE(p.axisY().min(), r.values.AussenluftTemp);
   EXPECT_GE(p.axisY().max(), r.results.ThetaZuluft);
@@ -328,7 +331,8 @@ TEST(DiagramChart, TheAirStatesOfEachRunInTheEnthalpyHumidityChart) {
   for (QAbstractSeries* s : other.chart(ChartKind::AirStates).chart().series()) {
     if (!s->name().isEmpty()) names << s->name();
   }
-  EXPECT_EQ(names, (QStringList{"Lauf 1 – Erhitzer", "Lauf 1 – Gegenstromabschnitt"}));
+  EXPECT_EQ(names, (QStringList{"Lauf 1 – Erhitzer", "Lauf 1 – Gegenstromabschnitt", "Lauf 1 – Außenluft",
+                                "Lauf 1 – Zuluft", "Lauf 1 – Abluft", "Lauf 1 – Ende"}));
   EXPECT_NE(other.chartCsv(ChartKind::AirStates, CsvDialect::Plain).find("Lauf 1,Ende,"), std::string::npos);
 
   const std::string csv = w.chartCsv(ChartKind::AirStates, CsvDialect::Plain);
