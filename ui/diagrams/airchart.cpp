@@ -140,8 +140,7 @@ struct ChainPart {
 };
 const ChainPart kHeater{"Erhitzer", "Erhitzer (X konstant)", Qt::DashLine};
 const ChainPart kToChamber{"Zuluft → Kammer", "Zuluft → Kammer", Qt::DotLine};
-const ChainPart kCounterCurrent{"Gegenstromabschnitt", "Gegenstromabschnitt (Verlauf der Luft am Rohling)",
-                                Qt::SolidLine};
+const ChainPart kCounterCurrent{"Gegenstromabschnitt", "Gegenstromabschnitt", Qt::SolidLine};
 constexpr qreal kChainWidth = 2;
 
 void AddPart(ChartPanel& panel, const RunEntry& run, const ChainPart& part, std::shared_ptr<const Line> line) {
@@ -199,13 +198,16 @@ void DrawChain(ChartPanel& panel, AirChartForm form, const RunEntry& run) {
 void AddLegend(ChartPanel& panel, const std::vector<const RunEntry*>& drawn) {
   if (drawn.empty()) return;
   for (const RunEntry* run : drawn) {
-    const QString straight = QStringLiteral(" (Gegenstrom als Gerade: Datei ohne Verlauf der Luftfeuchte)");
+    const QString straight = QStringLiteral(" (ohne Verlauf: Gerade)");
     panel.addLegendEntry(run->label + (HoldsAirPath(*run) ? QString() : straight), QPen(run->color, kRunStroke));
   }
   for (const ChainPart* part : {&kHeater, &kToChamber, &kCounterCurrent}) {
     panel.addLegendEntry(QString::fromUtf8(part->legend), QPen(kStyleColour, kChainWidth, part->style));
   }
-  panel.addLegendEntry(QStringLiteral("Punkte: Außenluft, Zuluft, Kammer (Quadrat), Abluft"), QPen(Qt::NoPen));
+  // The states are named in the read-out; the legend says which they are.
+  for (const char* line : {"● Außenluft, Zuluft, Abluft", "■ Kammer"}) {
+    panel.addLegendEntry(QString::fromUtf8(line), QPen(Qt::NoPen));
+  }
 }
 
 }  // namespace

@@ -18,12 +18,10 @@ QString Number(double v, int decimals) { return QLocale(QLocale::German).toStrin
 const std::vector<AirChartFormInfo>& AirChartForms() {
   static const std::vector<AirChartFormInfo> forms{
       {AirChartForm::ThetaX, "thetaX", "ϑ,X-Form",
-       "Trocknerluft im ϑ,X-Diagramm: Außenluft, Erhitzer, Zuluft, Kammer, Gegenstromabschnitt, Abluft; "
-       "grau: rel. Feuchte φ, Enthalpie h in kJ/kg",
+       "Trocknerluft im ϑ,X-Diagramm; grau: rel. Feuchte φ, Enthalpie h in kJ/kg",
        "Lufttemperatur ϑ in °C"},
       {AirChartForm::Mollier, "mollier", "Mollier-Form (h schräg)",
-       "Trocknerluft im h,X-Diagramm nach Mollier: Außenluft, Erhitzer, Zuluft, Kammer, Gegenstromabschnitt, "
-       "Abluft; grau: rel. Feuchte φ, Enthalpie h in kJ/kg (schräg), Isothermen ϑ",
+       "Trocknerluft im h,X-Diagramm nach Mollier; grau: rel. Feuchte φ, Enthalpie h in kJ/kg, Temperatur ϑ",
        "ϑ in °C bei X = 0, senkrecht (h − 2500 kJ/kg · X) / 1,005 kJ/(kg K)"},
   };
   return forms;

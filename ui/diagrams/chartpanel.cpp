@@ -162,18 +162,27 @@ void ChartPanel::addLabel(const QString& text, std::vector<QPointF> places) {
   placeLabels();
 }
 
-// In the order they were added, each label at its first free place.
+// In the order they were added, each label at its first free place: clear
+// of the labels before it and of the curves drawn as a single marker.
 void ChartPanel::placeLabels() {
   const QRectF area = chart_->plotArea();
   const double xSpan = axisX_->max() - axisX_->min(), ySpan = axisY_->max() - axisY_->min();
+  const auto pixel = [&](QPointF at) {
+    return QPointF(area.left() + (at.x() - axisX_->min()) / xSpan * area.width(),
+                   area.bottom() - (at.y() - axisY_->min()) / ySpan * area.height());
+  };
   std::vector<QRectF> taken;
+  for (const Curve& c : curves_) {
+    if (c.data.n != 1) continue;
+    const qreal half = c.series->markerSize() / 2;
+    const QPointF p = pixel(QPointF(c.data.x[0] * c.data.xScale, c.data.y[0] * c.data.yScale));
+    taken.emplace_back(p - QPointF(half, half), QSizeF(2 * half, 2 * half));
+  }
   for (Label& label : labels_) {
     const QSizeF size = label.item->boundingRect().size();
     bool placed = false;
     for (const QPointF& at : label.places) {
-      const QPointF p(area.left() + (at.x() - axisX_->min()) / xSpan * area.width(),
-                      area.bottom() - (at.y() - axisY_->min()) / ySpan * area.height());
-      const QRectF rect(p - QPointF(0, size.height()), size);
+      const QRectF rect(pixel(at) - QPointF(0, size.height()), size);
       if (!area.contains(rect)) continue;
       const auto clashes = [&](const QRectF& other) { return other.adjusted(-2, -1, 2, 1).intersects(rect); };
       if (std::any_of(taken.begin(), taken.end(), clashes)) continue;

@@ -127,7 +127,15 @@ void ExpectLabelsApart(ChartPanel& p, bool wholeView = true) {
         << name.toStdString();
   }
   EXPECT_TRUE(std::any_of(shown.begin(), shown.end(), [](const auto& l) { return l.text.startsWith("h = "); }));
+  // Nor does a name hide a state of the air.
+  std::vector<QPointF> markers;
+  for (QAbstractSeries* a : p.chart().series()) {
+    const QList<QPointF> points = static_cast<QLineSeries*>(a)->points();
+    if (points.size() == 1) markers.push_back(p.chart().mapToPosition(points.front()));
+  }
+  ASSERT_FALSE(markers.empty());
   for (std::size_t i = 0; i < shown.size(); ++i) {
+    for (const QPointF& m : markers) EXPECT_FALSE(shown[i].rect.contains(m)) << shown[i].text.toStdString();
     EXPECT_TRUE(p.chart().plotArea().contains(shown[i].rect)) << shown[i].text.toStdString();
     for (std::size_t j = i + 1; j < shown.size(); ++j) {
       EXPECT_FALSE(shown[i].rect.intersects(shown[j].rect))
