@@ -11,10 +11,9 @@
 #include <QTest>
 #include <algorithm>
 #include <cmath>
-#include <map>
 #include <nlohmann/json.hpp>
 
-#include "common/quickinputs.h"
+#include "common/quickrun.h"
 #include "files/casefile.h"
 #include "physics/moistair.h"
 #include "present/displayedrun.h"
@@ -26,19 +25,8 @@
 namespace lamvero {
 namespace {
 
-using testing::QuickInputs;
 
-const RunRecord& RunOfThickness(const char* dicke) {
-  static std::map<std::string, RunRecord> runs;
-  auto it = runs.find(dicke);
-  if (it == runs.end()) {
-    InputTexts in = QuickInputs();
-    in[Input::Dicke] = dicke;
-    NullDisplay none;
-    it = runs.emplace(dicke, RunCaseOnDisplay(in, none)).first;
-  }
-  return it->second;
-}
+const RunRecord& RunOfThickness(const char* dicke) { return testing::QuickRunOfThickness(dicke); }
 
 // Air at 20 °C and 50 %: 7,37 g/kg and 38,8 kJ/kg at 1 bar.
 const AirPoint kRoomAir{20, HumidityRatio(0.5 * SaturationPressure(20))};

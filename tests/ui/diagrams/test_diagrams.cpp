@@ -22,6 +22,7 @@
 #include "present/displayedrun.h"
 #include "run/resultdescriptors.h"
 #include "common/quickinputs.h"
+#include "common/quickrun.h"
 #include "ui/shell/appwindow.h"
 #include "ui/diagrams/chartexport.h"
 #include "ui/diagrams/chartlegend.h"
@@ -38,19 +39,7 @@ namespace {
 
 using testing::QuickInputs;
 
-// Complete runs of the quick input set, one per thickness, made once.
-const RunRecord& QuickRun(const char* dicke) {
-  static std::map<std::string, RunRecord> runs;
-  auto it = runs.find(dicke);
-  if (it == runs.end()) {
-    InputTexts in = QuickInputs();
-    in[Input::Dicke] = dicke;
-    NullDisplay none;
-    it = runs.emplace(dicke, RunCaseOnDisplay(in, none)).first;
-  }
-  EXPECT_EQ(it->second.outcome, RunOutcome::Completed);
-  return it->second;
-}
+const RunRecord& QuickRun(const char* dicke) { return testing::QuickRunOfThickness(dicke); }
 
 // A record with n points of made-up curves, as long as a default run's.
 RunRecord LongRecord(int n) {
