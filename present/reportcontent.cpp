@@ -14,30 +14,6 @@
 
 namespace lamvero {
 
-// Where a caption ends in its unit ("… in kg/kg atro", "… in h:mm:ss"), that
-// unit as the caption writes it; otherwise the result's unit, a pure number
-// written "–".
-CaptionAndUnit SplitCaption(const ResultDescriptor& result) {
-  const std::string full = WithoutTrailingBlanks(result.fullCaption());
-  const std::size_t in = full.rfind(" in ");
-  if (in != std::string::npos) {
-    std::string unit = full.substr(in + 4);
-    if (result.isDuration() || unit.rfind(result.unit, 0) == 0) return {full.substr(0, in), std::move(unit)};
-  }
-  return {full, std::string(result.unit) == "1" ? "–" : result.unit};
-}
-
-// The window's number format where the window writes the result, else a
-// fixed form; a duration as h:mm:ss.
-std::string ResultValueText(const ResultDescriptor& result, double value) {
-  if (result.isDuration()) {
-    std::string text = FormatDuration(value);
-    text.erase(0, text.find_first_not_of(' '));
-    return text;
-  }
-  return *result.pattern ? Format(value, result.pattern) : ReportNumber(value);
-}
-
 namespace {
 
 constexpr Rgb kRed{255, 0, 0};
@@ -63,9 +39,7 @@ constexpr DerivedEntry kDerived[] = {
 std::optional<ReportLine> ResultLine(const RunRecord& r, const ResultDescriptor& result, const char* caption) {
   const double value = result.value(r);
   if (!std::isfinite(value)) return std::nullopt;
-  CaptionAndUnit text = SplitCaption(result);
-  if (caption) text.caption = caption;
-  return ReportLine{{text.caption, ResultValueText(result, value), text.unit}, Rgb{0, 0, 0}};
+  return ReportLine{{caption ? caption : result.name(), result.shownText(value), result.captionUnit()}, Rgb{0, 0, 0}};
 }
 
 void AddResult(const RunRecord& r, const ResultDescriptor& result, ReportTable& table, const char* caption = nullptr) {
@@ -79,19 +53,6 @@ bool IsMomentary(const ResultDescriptor& result) { return std::string(result.cap
 constexpr const char* kWaterErrorKey = "WasserfehlerProzent";
 
 }  // namespace
-
-std::string ReportNumber(double value) {
-  if (!std::isfinite(value)) return "";
-  // Six significant digits before the last decimal, at most eight decimals.
-  const int magnitude = value == 0 ? 0 : static_cast<int>(std::floor(std::log10(std::fabs(value))));
-  const int decimals = std::clamp(5 - magnitude, 0, 8);
-  std::string text = Format(value, ("#0." + std::string(static_cast<std::size_t>(decimals), '0')).c_str());
-  if (text.find(',') != std::string::npos) {
-    while (text.back() == '0') text.pop_back();
-    if (text.back() == ',') text.pop_back();
-  }
-  return text;
-}
 
 std::string CaptionWithoutUnit(const std::string& caption, const std::string& unit) {
   std::string text = WithoutTrailingBlanks(caption);

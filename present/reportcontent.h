@@ -25,25 +25,8 @@ struct ReportTable {
   std::vector<ReportLine> lines;
 };
 
-// A number for a reader: six significant digits (at most eight decimals),
-// fixed, decimal comma, no trailing zeros; empty for a value the run did not
-// reach.
-std::string ReportNumber(double value);
-
 // The caption of an input without its trailing unit ("Anfangsdicke der Platte").
 std::string CaptionWithoutUnit(const std::string& caption, const std::string& unit);
-
-// A result's caption and its unit apart: where the caption ends in its unit
-// ("… in kg/kg atro", "… in h:mm:ss"), that unit as the caption writes it;
-// otherwise the result's unit, a pure number written "–".
-struct CaptionAndUnit {
-  std::string caption, unit;
-};
-CaptionAndUnit SplitCaption(const ResultDescriptor& result);
-
-// A result's value (in the unit of the result table) in the window's number
-// format where the window writes the result, else a fixed form; a duration as h:mm:ss.
-std::string ResultValueText(const ResultDescriptor& result, double value);
 
 // How the run ended, in words ("vollständig gerechnet").
 std::string OutcomeText(RunOutcome outcome);

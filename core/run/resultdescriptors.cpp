@@ -1,10 +1,12 @@
 #include "run/resultdescriptors.h"
 
+#include <cmath>
 #include <cstring>
 #include <limits>
 #include <stdexcept>
 
 #include "run/runcontrol.h"
+#include "text/numberformat.h"
 #include "text/trim.h"
 
 namespace lamvero {
@@ -108,6 +110,67 @@ bool ResultDescriptor::isDuration() const { return std::strcmp(unit, "s") == 0; 
 const char* ResultDescriptor::fullCaption() const { return *longCaption ? longCaption : caption; }
 
 std::string ResultDescriptor::tableCaption() const { return WithoutTrailingBlanks(caption); }
+
+namespace {
+
+// The full caption split where it ends in its unit ("… in kg/kg atro", "… in
+// h:mm:ss"); all of it and no unit where it does not.
+struct CaptionParts {
+  std::string name, unit;
+};
+CaptionParts SplitCaption(const ResultDescriptor& result) {
+  std::string full = WithoutTrailingBlanks(result.fullCaption());
+  const std::size_t in = full.rfind(" in ");
+  if (in != std::string::npos) {
+    std::string unit = full.substr(in + 4);
+    if (result.isDuration() || unit.rfind(result.unit, 0) == 0) return {full.substr(0, in), std::move(unit)};
+  }
+  return {std::move(full), ""};
+}
+
+}  // namespace
+
+std::string ResultDescriptor::name() const { return SplitCaption(*this).name; }
+
+std::string ResultDescriptor::captionUnit() const {
+  std::string written = SplitCaption(*this).unit;
+  if (!written.empty()) return written;
+  return std::strcmp(this->unit, "1") == 0 ? "–" : this->unit;
+}
+
+std::string ResultDescriptor::shownText(double amount) const {
+  if (!std::isfinite(amount)) return "";
+  if (isDuration()) {
+    std::string text = FormatDuration(amount);
+    text.erase(0, text.find_first_not_of(' '));
+    return text;
+  }
+  return *pattern ? Format(amount, pattern) : FormatSixDigits(amount);
+}
+
+std::string ResultDescriptor::shownNumber(double amount) const {
+  if (isDuration() && std::isfinite(amount)) return Format(std::nearbyint(amount), "#0");
+  return shownText(amount);
+}
+
+const std::vector<ResultColumn>& ResultColumns() {
+  static const std::vector<ResultColumn> columns{
+      {ResultCell::Name, "name", "Ergebnis"},
+      {ResultCell::Value, "value", "Wert"},
+      {ResultCell::Unit, "unit", "Einheit"},
+      {ResultCell::Shown, "shown", "Anzeige im Fenster"},
+      {ResultCell::Exact, "exact", "Wert mit allen Stellen"},
+      {ResultCell::Key, "key", "Schlüssel"},
+  };
+  return columns;
+}
+
+const char* ResultColumnCaption(ResultCell cell) {
+  for (const ResultColumn& c : ResultColumns()) {
+    if (c.cell == cell) return c.caption;
+  }
+  return "";
+}
 
 const std::vector<ResultDescriptor>& ResultDescriptors() { return kResults; }
 

@@ -35,7 +35,39 @@ struct ResultDescriptor {
   bool isDuration() const;            // unit "s", written as h:mm:ss
   const char* fullCaption() const;    // longCaption, or else caption
   std::string tableCaption() const;   // caption without trailing blanks, as tables write it
+  // What the result is, without its unit, as a table that gives the unit in a
+  // column of its own names it: the full caption up to " in <unit>"
+  // ("Wasserbeladung nach dem 1. TA"). No two results share it.
+  std::string name() const;
+  // The unit as the full caption writes it ("kg/kg atro", "h:mm:ss"); the
+  // result's unit where the caption names none, "–" for a pure number.
+  std::string captionUnit() const;
+  // The value as the window writes it: in the row's pattern, a duration as
+  // h:mm:ss (no leading blank), a result without a pattern to six significant
+  // digits; decimal comma. Empty for a value the run did not reach.
+  std::string shownText(double amount) const;
+  // The value as a spreadsheet cell in the precision the window shows it:
+  // shownText, but a duration in whole seconds (rounded as h:mm:ss rounds them).
+  std::string shownNumber(double amount) const;
 };
+
+// The columns of a table of results, one row per result, in the order of the
+// results CSV; the clipboard's table takes some of them.
+enum class ResultCell {
+  Name,   // name()
+  Value,  // shownNumber()
+  Unit,   // unit
+  Shown,  // the text the window showed
+  Exact,  // the value with every digit, read back to the same double
+  Key,    // key
+};
+struct ResultColumn {
+  ResultCell cell;
+  const char* key;      // the column's machine name: "value"
+  const char* caption;  // its header: "Wert"
+};
+const std::vector<ResultColumn>& ResultColumns();
+const char* ResultColumnCaption(ResultCell cell);
 
 // The whole table, in the order of the window's rows; the results without a row last.
 const std::vector<ResultDescriptor>& ResultDescriptors();

@@ -1,5 +1,6 @@
 #include "text/numberformat.h"
 
+#include <algorithm>
 #include <charconv>
 #include <cmath>
 #include <cstdio>
@@ -106,6 +107,19 @@ std::string FormatSignificant(double value, int digits) {
   std::string text = buffer;
   for (char& ch : text) {
     if (ch == '.') ch = ',';
+  }
+  return text;
+}
+
+std::string FormatSixDigits(double value) {
+  if (!std::isfinite(value)) return "";
+  // Six significant digits before the last decimal, at most eight decimals.
+  const int magnitude = value == 0 ? 0 : static_cast<int>(std::floor(std::log10(std::fabs(value))));
+  const int decimals = std::clamp(5 - magnitude, 0, 8);
+  std::string text = Format(value, ("#0." + std::string(static_cast<std::size_t>(decimals), '0')).c_str());
+  if (text.find(',') != std::string::npos) {
+    while (text.back() == '0') text.pop_back();
+    if (text.back() == ',') text.pop_back();
   }
   return text;
 }

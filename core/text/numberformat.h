@@ -15,6 +15,10 @@ std::string Format(double value, const char* pattern);
 // decimal comma: 2,3 or 0,0045 or 1,85e+06.
 std::string FormatSignificant(double value, int digits);
 
+// A number for a reader: six significant digits (at most eight decimals),
+// fixed, decimal comma, no trailing zeros; empty for a value that is not finite.
+std::string FormatSixDigits(double value);
+
 // Seconds to " h:mm:ss" (one leading blank, hours unlimited), rounding the
 // seconds halves to even.
 std::string FormatDuration(double seconds);

@@ -3,12 +3,14 @@
 #include <gtest/gtest.h>
 
 #include <cmath>
+#include <set>
 #include <stdexcept>
 #include <string>
 
 #include "present/display.h"
 #include "present/displayedrun.h"
 #include "text/parsenumber.h"
+#include "text/trim.h"
 #include "common/quickinputs.h"
 
 namespace lamvero {
@@ -73,6 +75,51 @@ TEST(ResultDescriptors, StagesNotReachedAreNotNumbers) {
   ASSERT_EQ(refused.outcome, RunOutcome::Refused);
   EXPECT_TRUE(std::isnan(ResultOf("spezEnergie").value(refused)));
   EXPECT_TRUE(std::isnan(ResultOf("Dauer1TA").value(refused)));
+}
+
+// A table that gives each result a row of its own must tell them apart: the
+// window captions two rows "danach Wasserbeladung in kg/kg atro", the tables
+// name what each follows. Names and the series' captions are each unique, and
+// a name never ends in the unit its table gives in a column of its own.
+TEST(ResultDescriptors, EveryResultAndEverySeriesHasANameOfItsOwn) {
+  std::set<std::string> names, full;
+  for (const ResultDescriptor& d : ResultDescriptors()) {
+    SCOPED_TRACE(d.key);
+    EXPECT_TRUE(names.insert(d.name()).second) << d.name();
+    EXPECT_TRUE(full.insert(WithoutTrailingBlanks(d.fullCaption())).second);
+    EXPECT_FALSE(d.name().empty());
+    EXPECT_EQ(d.name(), WithoutTrailingBlanks(d.name()));
+    EXPECT_EQ(d.name().find(std::string(" in ") + d.unit), std::string::npos) << d.name();
+  }
+  EXPECT_EQ(ResultOf("XGegen").name(), "Wasserbeladung nach der Gegenstromtrocknung");
+  EXPECT_EQ(ResultOf("X1TA").name(), "Wasserbeladung nach dem 1. TA");
+  EXPECT_EQ(ResultOf("X1TA").captionUnit(), "kg/kg atro");
+  EXPECT_EQ(ResultOf("Dauer1TA").captionUnit(), "h:mm:ss");
+  EXPECT_EQ(ResultOf("AnzOS").captionUnit(), "–");
+  EXPECT_EQ(ResultOf("DickeTr").captionUnit(), "mm");
+
+  std::set<std::string> series;
+  for (const SeriesColumn& c : SeriesColumns()) EXPECT_TRUE(series.insert(c.caption).second) << c.caption;
+}
+
+// What a reader sees: the window's precision, never the double's every digit.
+TEST(ResultDescriptors, AValueIsWrittenInThePrecisionTheWindowShows) {
+  const ResultDescriptor& porosity = ResultOf("offPoren");  // "#0.0"
+  EXPECT_EQ(porosity.shownText(100 * 0.1876), "18,8");
+  EXPECT_EQ(ResultOf("X1TA").shownText(0.1 + 0.2), "0,3000");
+  EXPECT_EQ(ResultOf("XAbluft").shownText(0.1 + 0.2), "0,3");  // no window row: six significant digits
+  EXPECT_EQ(ResultOf("XAbluft").shownText(0.0123456789), "0,0123457");
+  EXPECT_EQ(porosity.shownText(std::nan("")), "");
+  // A duration: h:mm:ss as text, whole seconds as a number, halves to even as the window rounds them.
+  const ResultDescriptor& zeit = ResultOf("Zeit");
+  EXPECT_EQ(zeit.shownText(3725.4), "1:02:05");
+  EXPECT_EQ(zeit.shownNumber(3725.4), "3725");
+  for (double seconds : {3724.5, 3725.5, 3725.50001}) {
+    SCOPED_TRACE(seconds);
+    EXPECT_EQ(std::stod(zeit.shownNumber(seconds)), SecondsOf(" " + zeit.shownText(seconds)));
+  }
+  EXPECT_EQ(zeit.shownNumber(std::nan("")), "");
+  EXPECT_EQ(porosity.shownNumber(100 * 0.1876), "18,8");
 }
 
 }  // namespace

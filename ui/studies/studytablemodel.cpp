@@ -25,7 +25,7 @@ QString Messages(const StudyRow& row) {
 QString ResultText(const StudyQuantity& q, double value) {
   if (!std::isfinite(value)) return QStringLiteral("–");
   const double inTableUnit = q.result->isDuration() ? value * kSecondsPerHour : value;
-  return QString::fromStdString(ResultValueText(*q.result, inTableUnit));
+  return QString::fromStdString(q.result->shownText(inTableUnit));
 }
 
 // Numbers in order, then what is no number (not reached, or not a number as typed).
@@ -124,8 +124,8 @@ QVariant StudyTableModel::headerData(int section, Qt::Orientation orientation, i
     }
     case Column::Outcome: return QStringLiteral("Ergebnis");
     case Column::Result: {
-      const CaptionAndUnit text = SplitCaption(*StudyQuantities()[column.index].result);
-      return Header(text.caption, text.unit);
+      const ResultDescriptor& result = *StudyQuantities()[column.index].result;
+      return Header(result.name(), result.captionUnit());
     }
     case Column::Messages: return QStringLiteral("Meldungen");
   }

@@ -109,7 +109,7 @@ TEST(ReportContent, InputsAsTypedDerivedValuesAndResultsAsShownWithTheirNumbers)
   EXPECT_EQ(anzOS->colour, (Rgb{0, 0, 0}));
   const ReportLine* dry = Line(c.setUp, "Abgeleitete Werte", "Dicke der getrockneten Platte");
   ASSERT_NE(dry, nullptr);
-  EXPECT_EQ(dry->cells[1], ReportNumber(1000 * r.derived.DickeTr));
+  EXPECT_EQ(dry->cells[1], FormatSixDigits(1000 * r.derived.DickeTr));
   EXPECT_EQ(dry->cells[2], "mm");
 
   // A duration as h:mm:ss, as the window shows it.
@@ -234,16 +234,16 @@ TEST(ReportContent, StoppedAndRefusedRunsSayWhy) {
 }
 
 TEST(ReportContent, NumbersAndCaptions) {
-  EXPECT_EQ(ReportNumber(0.135573123), "0,135573");
-  EXPECT_EQ(ReportNumber(22000.5), "22000,5");
-  EXPECT_EQ(ReportNumber(std::numeric_limits<double>::quiet_NaN()), "");
+  EXPECT_EQ(FormatSixDigits(0.135573123), "0,135573");
+  EXPECT_EQ(FormatSixDigits(22000.5), "22000,5");
+  EXPECT_EQ(FormatSixDigits(std::numeric_limits<double>::quiet_NaN()), "");
   // Fixed, never with an exponent; six significant digits down to eight decimals.
-  EXPECT_EQ(ReportNumber(9.6842e-06), "0,00000968");
-  EXPECT_EQ(ReportNumber(-0.00123456789), "-0,00123457");
-  EXPECT_EQ(ReportNumber(1.85e6), "1850000");
-  EXPECT_EQ(ReportNumber(0.5), "0,5");
-  EXPECT_EQ(ReportNumber(0), "0");
-  EXPECT_EQ(ReportNumber(3e-12), "0");
+  EXPECT_EQ(FormatSixDigits(9.6842e-06), "0,00000968");
+  EXPECT_EQ(FormatSixDigits(-0.00123456789), "-0,00123457");
+  EXPECT_EQ(FormatSixDigits(1.85e6), "1850000");
+  EXPECT_EQ(FormatSixDigits(0.5), "0,5");
+  EXPECT_EQ(FormatSixDigits(0), "0");
+  EXPECT_EQ(FormatSixDigits(3e-12), "0");
   EXPECT_EQ(CaptionWithoutUnit("Außenlufttemperatur in °C ", "°C"), "Außenlufttemperatur");
   EXPECT_EQ(CaptionWithoutUnit("Anfangswasserbeladung in kg/kg atro", "kg/kg"), "Anfangswasserbeladung in kg/kg atro");
   EXPECT_EQ(CaptionWithoutUnit("Kappa-Steigung unter Grenzfeuchte", ""), "Kappa-Steigung unter Grenzfeuchte");
