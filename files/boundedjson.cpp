@@ -52,7 +52,8 @@ std::size_t FirstLongToken(std::string_view text, std::size_t limit) {
 // first bound exceeded stops the parser.
 class BoundedBuilder {
  public:
-  BoundedBuilder(json& root, const JsonBounds& bounds) : root_(root), bounds_(bounds) {}
+  BoundedBuilder(json& root, const JsonBounds& bounds, const FieldNamer& fieldName)
+      : root_(root), bounds_(bounds), fieldName_(fieldName) {}
 
   bool null() { return Value(json(nullptr)); }
   bool boolean(bool v) { return Value(json(v)); }
@@ -83,10 +84,14 @@ class BoundedBuilder {
     return true;
   }
 
+  // `read`: the bytes the parser had read, the one it stopped at included.
   template <class Exception>
-  bool parse_error(std::size_t byte, const std::string&, const Exception&) {
-    return Refuse("Die Datei ist kein gültiges JSON (Fehler bei Byte " + std::to_string(byte) + ").");
+  bool parse_error(std::size_t read, const std::string&, const Exception&) {
+    stoppedAt_ = read > 0 ? read - 1 : 0;
+    return Refuse("kein gültiges JSON.");
   }
+
+  std::size_t stoppedAt() const { return stoppedAt_; }
 
   const std::string& failure() const { return failure_; }
 
@@ -96,7 +101,9 @@ class BoundedBuilder {
     std::string key;  // in an object: the field being read
   };
 
-  static std::string Quoted(const std::string& path) { return "„" + ShownText(path) + "“"; }
+  std::string Quoted(const std::string& path) const {
+    return fieldName_ ? fieldName_(path) : "„" + ShownText(path) + "“";
+  }
   static std::string MoreThan(std::size_t n) { return " (mehr als " + std::to_string(n) + ")."; }
   std::string TooLong(std::size_t bytes) const {
     return " ist zu lang (" + std::to_string(bytes) + " Bytes, höchstens " + std::to_string(bounds_.maxStringBytes) +
@@ -118,7 +125,7 @@ class BoundedBuilder {
   }
 
   // " bei „path“", or nothing for the document itself.
-  static std::string At(const char* preposition, const std::string& path) {
+  std::string At(const char* preposition, const std::string& path) const {
     return path.empty() ? std::string() : std::string(" ") + preposition + " " + Quoted(path);
   }
 
@@ -174,27 +181,42 @@ class BoundedBuilder {
 
   json& root_;
   const JsonBounds& bounds_;
+  const FieldNamer& fieldName_;
   std::vector<Frame> stack_;
   json* slot_ = nullptr;
   std::size_t values_ = 0;
   std::size_t containers_ = 0;
   std::size_t keys_ = 0;
   std::size_t textBytes_ = 0;
+  std::size_t stoppedAt_ = std::string_view::npos;  // where the text stopped being JSON
   std::string failure_;
 };
 
 }  // namespace
 
-Outcome<json> ReadBoundedJson(std::string_view text, const JsonBounds& bounds) {
+std::string PlaceInText(std::string_view text, std::size_t byte) {
+  const std::string_view before = text.substr(0, byte);
+  const std::size_t lineStart = before.rfind('\n') + 1;  // 0 on the first line
+  std::size_t line = 1;
+  for (char c : before) line += c == '\n';
+  // Characters, not bytes: a UTF-8 continuation byte (10xxxxxx) adds none.
+  std::size_t column = 1;
+  for (char c : before.substr(lineStart)) column += (static_cast<unsigned char>(c) & 0xC0) != 0x80;
+  return "Zeile " + std::to_string(line) + ", Spalte " + std::to_string(column);
+}
+
+Outcome<json> ReadBoundedJson(std::string_view text, const JsonBounds& bounds, const FieldNamer& fieldName) {
   const std::size_t longToken = FirstLongToken(text, bounds.maxTokenBytes);
   if (longToken != std::string_view::npos) {
-    return Failure{"", "Die Datei hat bei Byte " + std::to_string(longToken) +
-                           " einen Text oder eine Zahl, die zu lang ist (mehr als " +
-                           std::to_string(bounds.maxTokenBytes) + " Bytes)."};
+    return Failure{PlaceInText(text, longToken), "ein Text oder eine Zahl ist zu lang (mehr als " +
+                                                     std::to_string(bounds.maxTokenBytes) + " Bytes)."};
   }
   json root;
-  BoundedBuilder builder(root, bounds);
-  if (!json::sax_parse(text.begin(), text.end(), &builder)) return Failure{"", builder.failure()};
+  BoundedBuilder builder(root, bounds, fieldName);
+  if (!json::sax_parse(text.begin(), text.end(), &builder)) {
+    if (builder.stoppedAt() == std::string_view::npos) return Failure{"", builder.failure()};
+    return Failure{PlaceInText(text, builder.stoppedAt()), builder.failure()};
+  }
   return Outcome<json>(std::move(root));
 }
 

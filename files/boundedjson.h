@@ -7,7 +7,9 @@
 // refused.
 
 #include <cstddef>
+#include <functional>
 #include <nlohmann/json.hpp>
+#include <string>
 #include <string_view>
 
 #include "text/outcome.h"
@@ -24,8 +26,19 @@ struct JsonBounds {
   std::size_t maxTokenBytes;     // a text (escapes and quotes included) or a number, as written
 };
 
-// The document, or why not: the reason names the field where there is one
-// (a dotted path, list elements by their index), control characters escaped.
-Outcome<nlohmann::json> ReadBoundedJson(std::string_view text, const JsonBounds& bounds);
+// How a message names the field at a dotted path, quotes included: „Bemerkung“.
+using FieldNamer = std::function<std::string(const std::string& path)>;
+
+// The document, or why not: the reason names the field where there is one,
+// by `fieldName`, or else by its path in quotes (a dotted path, list elements
+// by their index, control characters escaped); where the text is no JSON or a
+// token too long, the failure's place is its line and column ("Zeile 3,
+// Spalte 14").
+Outcome<nlohmann::json> ReadBoundedJson(std::string_view text, const JsonBounds& bounds,
+                                        const FieldNamer& fieldName = nullptr);
+
+// The line and column of a byte of the text, both from 1, the column in
+// characters: "Zeile 3, Spalte 14".
+std::string PlaceInText(std::string_view text, std::size_t byte);
 
 }  // namespace lamvero

@@ -18,6 +18,7 @@
 #include "text/numberformat.h"
 #include "text/parsenumber.h"
 #include "text/shownchars.h"
+#include "text/trim.h"
 
 namespace lamvero {
 
@@ -313,10 +314,28 @@ void ReadSeries(const json& j, CaseRun& run) {
   LimitShrinkageToTotal(run.record);
 }
 
+constexpr const char* kNotACaseFile = "Die Datei ist keine Lamvero-Falldatei.";
+
+// Nothing but blanks and line breaks (a byte-order mark included).
+bool Blank(std::string_view text) {
+  if (text.substr(0, 3) == "\xEF\xBB\xBF") text.remove_prefix(3);
+  return text.find_first_not_of(" \t\r\n") == std::string_view::npos;
+}
+
+// A text that does not read as JSON is another program's file, unless it
+// names the case format: then it is a case file that was damaged, and where
+// the reading stopped helps whoever mends it.
+[[noreturn]] void FailUnreadable(std::string_view text, const Failure& why) {
+  const std::string mark = std::string("\"") + kCaseFormatName + "\"";
+  if (text.find(mark) == std::string_view::npos) Fail(kNotACaseFile);
+  Fail(why.text());
+}
+
 CaseFile ReadCase(std::string_view text, const ControlNameCheck& isControl) {
   if (const Status size = CheckCaseFileSize(text.size()); !size) Fail(size.message());
-  Outcome<json> read = ReadBoundedJson(text, kCaseBounds);
-  if (!read) Fail(read.message());
+  if (Blank(text)) Fail("Die Datei ist leer.");
+  Outcome<json> read = ReadBoundedJson(text, kCaseBounds, Quoted);
+  if (!read) FailUnreadable(text, read.failure());
   json& j = read.value();
   ExpectFormat(j, kCaseFormatName, kCaseFormatVersion, "Falldatei");
   ExpectKeys(j, "", {"format", "version", "inputs"},

@@ -4,13 +4,23 @@
 #include <limits>
 
 #include "text/numberformat.h"
+#include "run/projectdata.h"
 #include "text/shownchars.h"
+#include "text/trim.h"
 
 namespace lamvero::jsonfields {
 
 void Fail(const std::string& message) { throw BadField(message); }
 
-std::string Quoted(const std::string& path) { return "„" + ShownText(path) + "“"; }
+std::string Quoted(const std::string& path) {
+  for (const InputField& f : InputFields()) {
+    if (path == std::string("inputs.") + f.box) return "„" + WithoutTrailingBlanks(f.caption) + "“";
+  }
+  for (const ProjectField& f : ProjectFields()) {
+    if (path == f.key) return "„" + std::string(f.caption) + "“";
+  }
+  return "„" + ShownText(path) + "“";
+}
 
 std::string Child(const std::string& path, const std::string& key) { return path.empty() ? key : path + "." + key; }
 

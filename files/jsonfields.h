@@ -25,7 +25,10 @@ struct BadField : std::runtime_error {
 
 [[noreturn]] void Fail(const std::string& message);
 
-// A field's path in German quotes; a key from the file shows its control characters escaped.
+// What the user calls the field at that path, in German quotes: an input box
+// ("inputs.txt_Dicke") and a line of the project data by the caption the
+// window gives them; any other field by its path, where a key from the file
+// shows its control characters escaped.
 std::string Quoted(const std::string& path);
 std::string Child(const std::string& path, const std::string& key);
 

@@ -41,12 +41,12 @@ TEST(BoundedJson, EachBoundStopsTheReaderJustBeyondIt) {
       {R"([{"a": 1, "b": 1}, {"a": 1, "b": 1, "c": 1}])", "zu viele Feldnamen"},
       {R"({"a": [1, {"b": "123456789"}]})", "Der Text bei „a.1.b“ ist zu lang (9 Bytes, höchstens 8)"},
       {R"({"a": {"123456789": 1}})", "Ein Feldname in „a“ ist zu lang (9 Bytes"},
-      {"[1, 1234567890123]", "bei Byte 4 einen Text oder eine Zahl, die zu lang ist (mehr als 12 Bytes)"},
-      {R"(["12345678901\"3"])", "bei Byte 1 einen Text"},
-      {"[1, truefalsetrue]", "bei Byte 4"},
+      {"[1, 1234567890123]", "Zeile 1, Spalte 5: ein Text oder eine Zahl ist zu lang (mehr als 12 Bytes)"},
+      {R"(["12345678901\"3"])", "Zeile 1, Spalte 2: ein Text"},
+      {"[1,\n truefalsetrue]", "Zeile 2, Spalte 2:"},
       {R"({"a": {"b": 1, "b": 2}})", "Das Feld „a.b“ steht zweimal in der Datei."},
       {"{\"x\\u0001\\t\": {\"k\": 1, \"k\": 2}}", "Das Feld „xU+0001\\t.k“ steht zweimal"},
-      {"[1, 2", "kein gültiges JSON (Fehler bei Byte"},
+      {"[1, 2", "Zeile 1, Spalte 6: kein gültiges JSON."},
       {"\"123456789\"", "Der Text ist zu lang"},
       {"[1] [2]", "kein gültiges JSON"},
   };
@@ -54,6 +54,25 @@ TEST(BoundedJson, EachBoundStopsTheReaderJustBeyondIt) {
     const std::string refusal = Refusal(c.text);
     EXPECT_NE(refusal.find(c.mention), std::string::npos) << c.text << "\n" << refusal;
   }
+}
+
+// Where a text stops being JSON is told as an editor shows it: lines and
+// columns from 1, a column counted in characters (ü and ° are two bytes each);
+// the place is the character the parser stopped at.
+TEST(BoundedJson, AnErrorIsPlacedByLineAndColumnInCharacters) {
+  EXPECT_EQ(PlaceInText("abc", 0), "Zeile 1, Spalte 1");
+  EXPECT_EQ(PlaceInText("ab\ncd", 3), "Zeile 2, Spalte 1");
+  EXPECT_EQ(PlaceInText("ab\ncd\n\nxyz", 9), "Zeile 4, Spalte 3");
+  EXPECT_EQ(PlaceInText("{\n \"Grüße°\": x", 16), "Zeile 2, Spalte 12");
+  EXPECT_EQ(Refusal("{\"a\": 1,\n  \"ä\": tru}"), "Zeile 2, Spalte 11: kein gültiges JSON.");
+}
+
+TEST(BoundedJson, AFieldIsNamedAsTheCallerNamesIt) {
+  const FieldNamer name = [](const std::string& path) { return path == "a.b" ? std::string("„Bee“") : "„" + path + "“"; };
+  EXPECT_EQ(ReadBoundedJson(R"({"a": {"b": 1, "b": 2}})", kSmall, name).message(),
+            "Das Feld „Bee“ steht zweimal in der Datei.");
+  EXPECT_EQ(ReadBoundedJson(R"({"a": {"b": "123456789"}})", kSmall, name).message(),
+            "Der Text bei „Bee“ ist zu lang (9 Bytes, höchstens 8).");
 }
 
 TEST(BoundedJson, TextsAtTheBoundsReadAsThePlainParserReadsThem) {

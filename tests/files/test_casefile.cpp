@@ -3,6 +3,7 @@
 
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <cmath>
 #include <cstdint>
 #include <cstring>
@@ -187,6 +188,27 @@ TEST_F(CaseFileTest, AirBalanceOfTheCaseAndOfItsRunReadBackAndStandardIsNotWritt
   }
 }
 
+// What a user reads on opening a file that is no case file, or a damaged one:
+// never a parser's byte offset.
+TEST_F(CaseFileTest, AFileThatIsNoCaseFileSaysSoInWords) {
+  const auto message = [](const std::string& text) { return ReadCaseFileText(text, AnyControl).message(); };
+  for (const char* empty : {"", "  \n\r\n\t", "\xEF\xBB\xBF", "\xEF\xBB\xBF \n"}) {
+    EXPECT_EQ(message(empty), "Die Datei ist leer.") << empty;
+  }
+  // Another program's file, JSON or not.
+  for (const char* other : {"{\"a\": [1,", "lamvero", "\x89PNG\r\n\x1a\n\0\0", "[1, 2]", "{\"name\": \"x\", \"version\": 3}",
+                            "{\"format\": \"lamvero-study\"}", "\xEF\xBB\xBF{}", "null"}) {
+    EXPECT_EQ(message(other).rfind("Die Datei ist keine Lamvero-Falldatei", 0), 0u) << other;
+  }
+  // A case file damaged by hand: where, in lines and columns.
+  std::string text = CaseFileText(CaseFile{}, false);
+  const std::size_t dicke = text.find("\"txt_Dicke\"");
+  text.insert(text.find(',', dicke), "\"");
+  const std::string line = std::to_string(std::count(text.begin(), text.begin() + static_cast<long>(dicke), '\n') + 1);
+  EXPECT_EQ(message(text).rfind("Zeile " + line + ", Spalte ", 0), 0u) << message(text);
+  EXPECT_NE(message(text).find("kein gültiges JSON."), std::string::npos) << message(text);
+}
+
 TEST_F(CaseFileTest, EveryKindOfBadFileIsRefusedNamingTheProblem) {
   struct Case {
     const char* what;
@@ -198,13 +220,15 @@ TEST_F(CaseFileTest, EveryKindOfBadFileIsRefusedNamingTheProblem) {
       {"a JSON array", [](json& j) { j = json::array({1, 2}); }, "keine Lamvero-Falldatei"},
       {"newer format", [](json& j) { j["version"] = 2; }, "neueren Programmversion"},
       {"version as text", [](json& j) { j["version"] = "1"; }, "„version“"},
-      {"missing input", [](json& j) { j["inputs"].erase("txt_Dicke"); }, "„inputs.txt_Dicke“ fehlt"},
+      {"missing input", [](json& j) { j["inputs"].erase("txt_Dicke"); }, "„Anfangsdicke der Platte in mm“ fehlt"},
       {"unknown input", [](json& j) { j["inputs"]["txt_Breite"] = "1"; }, "„inputs.txt_Breite“"},
       {"unknown top field", [](json& j) { j["extra"] = 1; }, "Unbekanntes Feld „extra“"},
       {"unknown run field", [](json& j) { j["run"]["scalars"]["Foo"] = 1; }, "„run.scalars.Foo“"},
       {"missing run field", [](json& j) { j["run"]["values"].erase("deltaT"); }, "„run.values.deltaT“ fehlt"},
-      {"input as number", [](json& j) { j["inputs"]["txt_Dicke"] = 4; }, "„inputs.txt_Dicke“ ist kein Text"},
-      {"input with a line break", [](json& j) { j["inputs"]["txt_Dicke"] = "4\n5"; }, "„inputs.txt_Dicke“"},
+      {"input as number", [](json& j) { j["inputs"]["txt_lambda"] = 4; },
+       "Das Feld „Wärmeleitkoeff. der trock. Platte in W/(m K)“ ist kein Text."},
+      {"input with a line break", [](json& j) { j["inputs"]["txt_Dicke"] = "4\n5"; }, "„Anfangsdicke der Platte in mm“"},
+      {"project line with a line break", [](json& j) { j["customer"] = "A\nB"; }, "Das Feld „Kunde“ enthält einen Zeilenumbruch"},
       {"number as text", [](json& j) { j["run"]["scalars"]["Zeit"] = "1"; }, "„run.scalars.Zeit“ ist keine Zahl"},
       {"count as fraction", [](json& j) { j["run"]["derived"]["AnzOS"] = 10.5; }, "„run.derived.AnzOS“"},
       {"unknown outcome", [](json& j) { j["run"]["outcome"] = "Done"; }, "„run.outcome“"},
@@ -239,9 +263,12 @@ TEST_F(CaseFileTest, EveryKindOfBadFileIsRefusedNamingTheProblem) {
     EXPECT_FALSE(r) << text;
     EXPECT_FALSE(r.message().empty()) << text;
   }
-  EXPECT_NE(ReadCaseFileText("{\"a\": [1,", AnyControl).message().find("kein gültiges JSON"), std::string::npos);
   // Absurd shapes are refused while parsing, before they take memory.
-  EXPECT_NE(ReadCaseFileText(std::string(100000, '[') + std::string(100000, ']'), AnyControl).message().find("verschachtelt"),
+  EXPECT_NE(ReadCaseFileText("{\"format\": \"lamvero-case\", \"x\": " + std::string(100000, '[') +
+                                 std::string(100000, ']') + "}",
+                             AnyControl)
+                .message()
+                .find("verschachtelt"),
             std::string::npos);
   std::string many = "{\"format\": \"lamvero-case\", \"x\": [";
   for (std::size_t i = 0; i < RunSeries::kCount * kSeriesCapacity + 1000001; ++i) many += "0,";
@@ -250,7 +277,10 @@ TEST_F(CaseFileTest, EveryKindOfBadFileIsRefusedNamingTheProblem) {
 }
 
 TEST_F(CaseFileTest, AFieldNamedTwiceIsRefusedNotTakenLast) {
-  for (const char* field : {"txt_Dicke", "format"}) {
+  // An input by its caption, as everywhere else.
+  const std::pair<const char*, const char*> fields[] = {{"txt_Dicke", "„Anfangsdicke der Platte in mm“"},
+                                                        {"format", "„format“"}};
+  for (const auto& [field, named] : fields) {
     std::string text = CaseFileText(Saved(), false);
     const std::string line = std::string("\"") + field + "\": ";
     const std::size_t at = text.find(line);
@@ -258,7 +288,7 @@ TEST_F(CaseFileTest, AFieldNamedTwiceIsRefusedNotTakenLast) {
     text.insert(at, line + "\"5\",\n");
     const Outcome<CaseFile> r = ReadCaseFileText(text, AnyControl);
     ASSERT_FALSE(r) << field;
-    EXPECT_NE(r.message().find(std::string(field) + "“ steht zweimal"), std::string::npos) << r.message();
+    EXPECT_NE(r.message().find(std::string(named) + " steht zweimal"), std::string::npos) << r.message();
   }
 }
 

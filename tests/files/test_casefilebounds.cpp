@@ -43,18 +43,23 @@ struct Shape {
   const char* refusal;  // part of the message, once the file is large enough to reach the bound
 };
 
+// A file that names the case format, so that the reader holds it to the
+// bounds of a case file rather than call it another program's file.
+std::string Marked(const std::string& head) { return "{\"format\": \"lamvero-case\", \"x\": " + head; }
+
 const std::vector<Shape>& Shapes() {
   static const std::vector<Shape> shapes = {
-      {"empty objects", [](std::size_t n) { return Repeated("[", "{},", "{}]", n); }, "zu viele Objekte und Listen"},
-      {"empty lists", [](std::size_t n) { return Repeated("[", "[],", "[]]", n); }, "zu viele Objekte und Listen"},
-      {"deep lists", [](std::size_t n) { return Repeated("{\"a\":", "[", "", n); }, "zu tief verschachtelt"},
-      {"deep objects", [](std::size_t n) { return Repeated("", "{\"a\":", "", n); }, "zu tief verschachtelt"},
+      {"empty objects", [](std::size_t n) { return Repeated(Marked("["), "{},", "{}]}", n); }, "zu viele Objekte und Listen"},
+      {"empty lists", [](std::size_t n) { return Repeated(Marked("["), "[],", "[]]}", n); }, "zu viele Objekte und Listen"},
+      {"deep lists", [](std::size_t n) { return Repeated(Marked("{\"a\":"), "[", "", n); }, "zu tief verschachtelt"},
+      {"deep objects", [](std::size_t n) { return Repeated(Marked(""), "{\"a\":", "", n); }, "zu tief verschachtelt"},
       {"many keys", ManyKeys, "zu viele Feldnamen"},
-      {"numbers", [](std::size_t n) { return Repeated("[", "0,", "0]", n); }, "zu viele Werte"},
-      {"one long number", [](std::size_t n) { return Repeated("[", "1", "]", n); }, "zu lang"},
-      {"one long text", [](std::size_t n) { return Repeated("[\"", "x", "\"]", n); }, "zu lang"},
+      {"numbers", [](std::size_t n) { return Repeated(Marked("["), "0,", "0]}", n); }, "zu viele Werte"},
+      {"one long number", [](std::size_t n) { return Repeated(Marked("["), "1", "]}", n); }, "zu lang"},
+      {"one long text", [](std::size_t n) { return Repeated(Marked("[\""), "x", "\"]}", n); }, "zu lang"},
       // Texts just short enough, each a comment's length: only their sum bounds them.
-      {"long texts", [](std::size_t n) { return Repeated("[", "\"" + std::string(kMaxCaseCommentBytes, 'x') + "\",", "0]", n); },
+      {"long texts",
+       [](std::size_t n) { return Repeated(Marked("["), "\"" + std::string(kMaxCaseCommentBytes, 'x') + "\",", "0]}", n); },
        "zu viel Text"},
   };
   return shapes;

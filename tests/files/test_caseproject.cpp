@@ -64,11 +64,11 @@ TEST(CaseProjectData, ReadingRefusesWhatTheDialogRefusesNamingTheField) {
     const char* mention;
   };
   const Case cases[] = {
-      {"customer", "Ziegelei\nNord", "„customer“ enthält einen Zeilenumbruch"},
-      {"project", "Linie\t2", "„project“ enthält einen Zeilenumbruch"},
-      {"author", std::string(kMaxProjectLineBytes + 1, 'a'), "„author“ ist zu lang"},
-      {"comment", std::string(kMaxProjectCommentBytes + 1, 'a'), "„comment“ ist zu lang"},
-      {"project", 7, "„project“ ist kein Text"},
+      {"customer", "Ziegelei\nNord", "„Kunde“ enthält einen Zeilenumbruch"},
+      {"project", "Linie\t2", "„Projekt“ enthält einen Zeilenumbruch"},
+      {"author", std::string(kMaxProjectLineBytes + 1, 'a'), "„Bearbeiter“ ist zu lang"},
+      {"comment", std::string(kMaxProjectCommentBytes + 1, 'a'), "„Bemerkung“ ist zu lang"},
+      {"project", 7, "„Projekt“ ist kein Text"},
   };
   for (const Case& c : cases) {
     json j = good;

@@ -12,8 +12,10 @@
 #include <string>
 #include <vector>
 
+#include "inputs/inputs.h"
 #include "run/recordfields.h"
 #include "run/resultdescriptors.h"
+#include "text/trim.h"
 
 namespace {
 
@@ -270,20 +272,29 @@ TEST(Batch, SavedCaseRunsAgainToTheSameJsonAndTakesOverrides) {
 }
 
 TEST(Batch, BadCaseFilesAreUsageErrorsNamingFileAndProblem) {
-  const std::vector<std::pair<std::string, std::string>> files = {
-      {"kein", "kein JSON"},
-      {"fremd", R"({"name": "Projekt", "version": 1})"},
-      {"neuer", R"({"format": "lamvero-case", "version": 9, "inputs": {}})"},
-      {"falsch", R"({"format": "lamvero-case", "version": 1, "inputs": {"txt_Dicke": 4}})"},
+  // The window's words: no parser's byte offset, an input by its caption.
+  struct File {
+    std::string name, content, says;
   };
-  for (const auto& [name, content] : files) {
-    SCOPED_TRACE(name);
-    const std::string path = TempPath(name + ".lamvero");
-    std::ofstream(path) << content;
+  const std::vector<File> files = {
+      {"leer", "", "Die Datei ist leer."},
+      {"kein", "kein JSON", "Die Datei ist keine Lamvero-Falldatei."},
+      {"fremd", R"({"name": "Projekt", "version": 1})", "Die Datei ist keine Lamvero-Falldatei"},
+      {"kaputt", "{\"format\": \"lamvero-case\",\n \"version\": 1,,", "Zeile 2, Spalte 15: kein gültiges JSON."},
+      {"neuer", R"({"format": "lamvero-case", "version": 9, "inputs": {}})", "neueren Programmversion"},
+      {"falsch", R"({"format": "lamvero-case", "version": 1, "inputs": {"txt_Dicke": 4}})",
+       "Das Feld „" + lamvero::WithoutTrailingBlanks(lamvero::FieldOf(lamvero::Input::Dicke).caption) + "“ ist kein Text."},
+  };
+  for (const File& f : files) {
+    SCOPED_TRACE(f.name);
+    const std::string path = TempPath(f.name + ".lamvero");
+    std::ofstream(path) << f.content;
     const Result r = RunBatch("--inputs " + path);
     EXPECT_EQ(r.status, 2);
     EXPECT_TRUE(r.out.empty()) << r.out;
-    EXPECT_NE(r.err.find(name + ".lamvero"), std::string::npos) << r.err;
+    EXPECT_NE(r.err.find(f.name + ".lamvero"), std::string::npos) << r.err;
+    EXPECT_NE(r.err.find(f.says), std::string::npos) << r.err;
+    EXPECT_EQ(r.err.find("Byte"), std::string::npos) << r.err;
   }
   const Result missing = RunBatch("--inputs " + TempPath("fehlt.lamvero"));
   EXPECT_EQ(missing.status, 2);
