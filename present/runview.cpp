@@ -20,9 +20,6 @@ constexpr int kGoodFrontIterations = 44;
 constexpr double kWaterErrorNoticeable = 3;
 constexpr double kWaterErrorInaccurate = 6;
 
-// Time (s) as the window shows it, to the whole second.
-std::string Clock(double t) { return FormatDuration(std::floor(t + 0.5)); }
-
 // Mean moisture in the second period: below half a hundredth it reads "<0,01".
 std::string MeanMoistureText(double xmom) { return xmom < 0.005 ? std::string("<0,01") : Format(xmom, "#0.00"); }
 
@@ -133,7 +130,7 @@ void RunView::liveValues(DryingPeriod period, const LiveValues& v) {
 
 // In the first period the surface and the core share the wet-bulb temperature.
 void RunView::showWetValues(const LiveValues& v) {
-  show(C::txt_Zeit, Clock(v.Zeit));
+  show(C::txt_Zeit, FormatClock(v.Zeit));
   show(C::txt_qrand, Format(v.qrand, "#0.00"));
   show(C::txt_xmom, Format(v.xmom, "#0.00"));
   show(C::txt_Wasserdampf, Format(RatePerHour(v.mRand), "#0.00"));
@@ -172,7 +169,7 @@ void RunView::firstPeriodEnded(const FirstPeriodResults& r) {
     d_.repaint(label);
   }
   for (RunControl box : {C::txt_Dauer1TA, C::txt_X1TA, C::txt_Anfangsrate}) setVisible(box, true);
-  show(C::txt_Dauer1TA, Clock(r.Dauer1TA));
+  show(C::txt_Dauer1TA, FormatClock(r.Dauer1TA));
   show(C::txt_X1TA, Format(r.X1TA, "#0.0000"));
   show(C::txt_Anfangsrate, Format(r.Anfangsrate, "#0.000"));
   show(C::txt_KapGeschw, "-");
@@ -195,7 +192,7 @@ void RunView::showDryTemperatures(const LiveValues& v) {
 
 void RunView::secondPeriodLive(const LiveValues& v) {
   showDryTemperatures(v);
-  show(C::txt_Zeit, Clock(v.Zeit));
+  show(C::txt_Zeit, FormatClock(v.Zeit));
   show(C::txt_qrand, Format(v.qrand, "#0.00"));
   // Volume flow of vapour per open pore area, m/h; 219.492 / T is the vapour density.
   show(C::txt_Dampfgeschw, Format(RatePerHour(v.mRand / v.offPoren) * (273 + v.ThetaObTr) / 219.492, "#0.000"));
@@ -206,7 +203,7 @@ void RunView::secondPeriodLive(const LiveValues& v) {
 void RunView::secondPeriodValues(const LiveValues& v) {
   showDryTemperatures(v);
   d_.refresh(Area::Ausgabe);
-  show(C::txt_Zeit, Clock(v.Zeit));
+  show(C::txt_Zeit, FormatClock(v.Zeit));
   show(C::txt_qrand, Format(v.qrand, "#0.00"));
 }
 

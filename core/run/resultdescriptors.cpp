@@ -138,10 +138,20 @@ std::string ResultDescriptor::captionUnit() const {
   return std::strcmp(this->unit, "1") == 0 ? "–" : this->unit;
 }
 
+// The durations the window shows as its clock does (present/runview): the
+// running time and the end of the first period, rounded halves up; it rounds
+// the others halves to even.
+bool OnTheClock(const ResultDescriptor& d) {
+  for (RunControl box : {RunControl::txt_Zeit, RunControl::txt_Dauer1TA}) {
+    if (std::strcmp(d.box, ControlName(box)) == 0) return true;
+  }
+  return false;
+}
+
 std::string ResultDescriptor::shownText(double amount) const {
   if (!std::isfinite(amount)) return "";
   if (isDuration()) {
-    std::string text = FormatDuration(amount);
+    std::string text = OnTheClock(*this) ? FormatClock(amount) : FormatDuration(amount);
     text.erase(0, text.find_first_not_of(' '));
     return text;
   }
@@ -149,7 +159,9 @@ std::string ResultDescriptor::shownText(double amount) const {
 }
 
 std::string ResultDescriptor::shownNumber(double amount) const {
-  if (isDuration() && std::isfinite(amount)) return Format(std::nearbyint(amount), "#0");
+  if (isDuration() && std::isfinite(amount)) {
+    return Format(OnTheClock(*this) ? std::floor(amount + 0.5) : std::nearbyint(amount), "#0");
+  }
   return shownText(amount);
 }
 

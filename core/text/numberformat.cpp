@@ -101,6 +101,8 @@ std::string FormatDuration(double seconds) {
   return text;
 }
 
+std::string FormatClock(double seconds) { return FormatDuration(std::floor(seconds + 0.5)); }
+
 std::string FormatSignificant(double value, int digits) {
   char buffer[48];
   std::snprintf(buffer, sizeof buffer, "%.*g", digits, value);

@@ -23,4 +23,8 @@ std::string FormatSixDigits(double value);
 // seconds halves to even.
 std::string FormatDuration(double seconds);
 
+// The window's running clock: FormatDuration of the seconds rounded halves up
+// (22000,5 s is " 6:06:41").
+std::string FormatClock(double seconds);
+
 }  // namespace lamvero

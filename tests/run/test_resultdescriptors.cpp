@@ -110,16 +110,48 @@ TEST(ResultDescriptors, AValueIsWrittenInThePrecisionTheWindowShows) {
   EXPECT_EQ(ResultOf("XAbluft").shownText(0.1 + 0.2), "0,3");  // no window row: six significant digits
   EXPECT_EQ(ResultOf("XAbluft").shownText(0.0123456789), "0,0123457");
   EXPECT_EQ(porosity.shownText(std::nan("")), "");
-  // A duration: h:mm:ss as text, whole seconds as a number, halves to even as the window rounds them.
+  // A duration: h:mm:ss as text, whole seconds as a number, a half rounded
+  // as the window rounds it: up on its clock (the running time, the end of the
+  // first period), to even for the others.
   const ResultDescriptor& zeit = ResultOf("Zeit");
   EXPECT_EQ(zeit.shownText(3725.4), "1:02:05");
   EXPECT_EQ(zeit.shownNumber(3725.4), "3725");
-  for (double seconds : {3724.5, 3725.5, 3725.50001}) {
-    SCOPED_TRACE(seconds);
-    EXPECT_EQ(std::stod(zeit.shownNumber(seconds)), SecondsOf(" " + zeit.shownText(seconds)));
+  EXPECT_EQ(zeit.shownText(22000.5), "6:06:41");
+  EXPECT_EQ(ResultOf("Dauer1TA").shownText(22000.5), "6:06:41");
+  EXPECT_EQ(ResultOf("DauerGegenstrom").shownText(22000.5), "6:06:40");
+  EXPECT_EQ(ResultOf("t2xse").shownText(22001.5), "6:06:42");
+  for (const char* key : {"Zeit", "Dauer1TA", "DauerGegenstrom", "t1xse"}) {
+    for (double seconds : {3724.5, 3725.5, 3725.50001}) {
+      SCOPED_TRACE(std::string(key) + " " + std::to_string(seconds));
+      const ResultDescriptor& d = ResultOf(key);
+      EXPECT_EQ(std::stod(d.shownNumber(seconds)), SecondsOf(" " + d.shownText(seconds)));
+    }
   }
   EXPECT_EQ(zeit.shownNumber(std::nan("")), "");
   EXPECT_EQ(porosity.shownNumber(100 * 0.1876), "18,8");
+}
+
+// Written from the record, a result reads as its box showed it, to the last
+// digit; but the live moisture box has words of its own ("<0,01", "0" for the
+// dry plate).
+TEST(ResultDescriptors, TheShownTextIsTheTextOfItsBox) {
+  NullDisplay display;
+  for (const char* dicke : {"4", "5"}) {
+    InputTexts in = testing::QuickInputs();
+    in[Input::Dicke] = dicke;
+    const RunRecord r = RunCaseOnDisplay(in, display);
+    ASSERT_EQ(r.outcome, RunOutcome::Completed);
+    int compared = 0;
+    for (const ResultDescriptor& d : ResultDescriptors()) {
+      const std::string* shown = ShownText(r, d);
+      if (!shown || *shown == "-" || std::string(d.key) == "xmom") continue;
+      std::string text = *shown;
+      text.erase(0, text.find_first_not_of(' '));
+      EXPECT_EQ(d.shownText(d.value(r)), text) << d.key;
+      ++compared;
+    }
+    EXPECT_GE(compared, 20);
+  }
 }
 
 }  // namespace
