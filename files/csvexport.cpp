@@ -10,8 +10,21 @@ namespace {
 
 constexpr std::size_t kPieceBytes = 1 << 14;
 
-// German spreadsheet programs read a CSV file as UTF-8 (θ, °, ², ü) only after a byte-order mark.
-std::string TableStart(CsvDialect dialect) { return dialect == CsvDialect::German ? "\xEF\xBB\xBF" : ""; }
+// A cell of a result's row.
+std::string ResultCellText(const RunRecord& record, const ResultDescriptor& d, ResultCell cell, CsvDialect dialect) {
+  switch (cell) {
+    case ResultCell::Name: return CsvText(d.name(), dialect);
+    case ResultCell::Value: return CsvShownNumber(d.shownNumber(d.value(record)), dialect);
+    case ResultCell::Unit: return CsvText(d.unit, dialect);
+    case ResultCell::Shown: {
+      const std::string* shown = ShownText(record, d);
+      return CsvText(shown ? *shown : "", dialect);
+    }
+    case ResultCell::Exact: return CsvNumber(d.value(record), dialect);
+    case ResultCell::Key: return CsvText(d.key, dialect);
+  }
+  return {};
+}
 
 }  // namespace
 
@@ -26,9 +39,10 @@ int NextExportedPoint(int k, int last, int every) {
 
 bool WriteSeriesCsv(const RunSeries& series, CsvDialect dialect, int every,
                     const std::function<bool(std::string_view piece)>& sink) {
+  std::vector<CsvColumnName> names;
+  for (const SeriesColumn& c : SeriesColumns()) names.push_back({SeriesCaption(c), c.name});
+  std::string piece = CsvHeader(names, dialect);
   std::vector<std::string> cells;
-  for (const SeriesColumn& c : SeriesColumns()) cells.push_back(CsvText(SeriesCaption(c), dialect));
-  std::string piece = TableStart(dialect) + CsvRow(cells, dialect);
   const int last = series.nReihe;
   for (int k = 0; k <= last; k = NextExportedPoint(k, last, every)) {
     cells.clear();
@@ -45,14 +59,14 @@ bool WriteSeriesCsv(const RunSeries& series, CsvDialect dialect, int every,
 }
 
 std::string ResultsCsv(const RunRecord& record, CsvDialect dialect) {
-  std::string out = TableStart(dialect) + CsvRow({CsvText("Ergebnis", dialect), CsvText("Wert", dialect), CsvText("Einheit", dialect),
-                            CsvText("Anzeige im Fenster", dialect), CsvText("Schlüssel", dialect)},
-                           dialect);
+  std::vector<CsvColumnName> names;
+  for (const ResultColumn& c : ResultColumns()) names.push_back({c.caption, c.key});
+  std::string out = CsvHeader(names, dialect);
+  std::vector<std::string> cells;
   for (const ResultDescriptor& d : ResultDescriptors()) {
-    const std::string* shown = ShownText(record, d);
-    out += CsvRow({CsvText(d.tableCaption(), dialect), CsvNumber(d.value(record), dialect), CsvText(d.unit, dialect),
-                   CsvText(shown ? *shown : "", dialect), CsvText(d.key, dialect)},
-                  dialect);
+    cells.clear();
+    for (const ResultColumn& c : ResultColumns()) cells.push_back(ResultCellText(record, d, c.cell, dialect));
+    out += CsvRow(cells, dialect);
   }
   return out;
 }

@@ -1,8 +1,8 @@
 #pragma once
 // The tables a run exports for spreadsheets: its time series (one row per
-// stored point, units in the header) and its results (one row per result with
-// caption, value and unit). Cells follow the chosen dialect (model/csvformat.h);
-// a table in the German spreadsheet dialect begins with a UTF-8 byte-order mark.
+// stored point, every value exact) and its results (one row per result).
+// Cells follow the chosen dialect (text/csvformat.h); both tables start with
+// the two header lines of CsvHeader: captions with units, then machine names.
 
 #include <functional>
 #include <string>
@@ -13,7 +13,7 @@
 
 namespace lamvero {
 
-// The header cell of a series column: what it is and its unit ("θ Luft in °C").
+// The header cell of a series column: what it is and its unit ("Lufttemperatur in °C").
 std::string SeriesCaption(const SeriesColumn& column);
 
 // The stored point that follows point k of the points 0..last when every
@@ -26,9 +26,11 @@ int NextExportedPoint(int k, int last, int every);
 bool WriteSeriesCsv(const RunSeries& series, CsvDialect dialect, int every,
                     const std::function<bool(std::string_view piece)>& sink);
 
-// Results table: a header, then one row per result of the record in the order
-// of the window's rows: caption, value (empty where the run did not reach it),
-// unit, the text the window showed, and the result's key.
+// Results table: the header, then one row per result of the record in the
+// order of the window's rows, in the columns of ResultColumns(): its name, its
+// value in the precision the window shows it, its unit, the text the window
+// showed, the value with every digit (for a reader that needs it exact) and
+// its key. A value the run did not reach is an empty cell.
 std::string ResultsCsv(const RunRecord& record, CsvDialect dialect);
 
 }  // namespace lamvero

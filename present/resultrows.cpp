@@ -2,7 +2,6 @@
 
 #include <algorithm>
 
-#include "text/csvformat.h"
 #include "inputs/inputs.h"
 #include "run/resultdescriptors.h"
 #include "text/trim.h"
@@ -27,6 +26,9 @@ std::string Cell(std::string text) {
   }
   return text;
 }
+
+// The clipboard's columns: what a reader pastes beside a report.
+constexpr ResultCell kClipboardCells[] = {ResultCell::Name, ResultCell::Shown, ResultCell::Value, ResultCell::Unit};
 
 }  // namespace
 
@@ -66,17 +68,23 @@ std::vector<ResultRow> VisibleResultRows(const RunRecord& record) {
 }
 
 std::string ResultRowsTsv(const RunRecord& record) {
-  std::string tsv = "Größe\tAnzeige\tWert\tEinheit\n";
+  std::string tsv;
+  for (ResultCell cell : kClipboardCells) tsv += std::string(tsv.empty() ? "" : "\t") + ResultColumnCaption(cell);
+  tsv += "\n";
   for (const ResultRow& row : VisibleResultRows(record)) {
-    std::string number, unit;
-    if (const ResultDescriptor* result = row.warning ? nullptr : FindResultOfBox(row.control->name)) {
-      number = CsvNumber(result->value(record), CsvDialect::German);
-      unit = result->unit;
+    if (row.warning) {
+      tsv += Cell(row.caption) + "\n";
+      continue;
     }
-  if (unit == "1") unit.clear();  // a pure number
-    tsv += Cell(row.caption);
-    if (!row.warning) tsv += "\t" + Cell(row.text) + "\t" + number + "\t" + Cell(unit);
-    tsv += "\n";
+    // A box without a result behind it (a live value only) keeps its window caption.
+    const ResultDescriptor* result = FindResultOfBox(row.control->name);
+    std::string number, unit;
+    if (result) {
+      number = result->shownNumber(result->value(record));
+      if (std::string(result->unit) != "1") unit = result->unit;  // a pure number has none
+    }
+    tsv += Cell(result ? result->name() : row.caption) + "\t" + Cell(row.text) + "\t" + number + "\t" + Cell(unit) +
+           "\n";
   }
   if (FrontWarningShown(record)) tsv += std::string(kFrontWarningNote) + "\n";
   return tsv;

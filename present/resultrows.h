@@ -26,9 +26,11 @@ ControlState FinalState(const RunRecord& record, const ControlRow& row);
 std::vector<ResultRow> VisibleResultRows(const RunRecord& record);
 
 // The visible result rows as a tab-separated table for a spreadsheet: a
-// header line, then per row its caption, the text the window shows, the
-// number behind it (decimal comma, every digit; seconds for a duration) and
-// that number's unit; a warning with its caption only. Lines end in "\n".
+// header line with the captions of the results table's columns, then per row
+// the result's name (unique, as the results table names it), the text the
+// window shows, the number in the precision the window shows it (decimal
+// comma; whole seconds for a duration) and that number's unit; a warning with
+// its caption only. Lines end in "\n".
 std::string ResultRowsTsv(const RunRecord& record);
 
 // Whether the front-temperature warning "!" stands in the result diagram, and

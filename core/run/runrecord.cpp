@@ -31,20 +31,20 @@ Series Series::head(std::size_t n) const {
 
 const std::array<SeriesColumn, RunSeries::kCount>& SeriesColumns() {
   static const std::array<SeriesColumn, RunSeries::kCount> columns{{
-      {"tReihe", "t", "s", "Zeit", &RunSeries::tReihe, false},
-      {"XReihe", "X mittel", "kg/kg", "Verlauf der mittleren Wasserbeladung", &RunSeries::XReihe, false},
-      {"XOberflReihe", "X Oberfläche", "kg/kg", "Verlauf der Oberflächenfeuchte", &RunSeries::XOberflReihe, false},
-      {"XKernReihe", "X Kern", "kg/kg", "Verlauf der Kernfeuchte", &RunSeries::XKernReihe, false},
-      {"SchwOberflReihe", "Schwindung Oberfläche", "%", "Verlauf der Oberflächenschwindung",
+      {"tReihe", "Zeit", "s", "Zeit", &RunSeries::tReihe, false},
+      {"XReihe", "mittlere Wasserbeladung", "kg/kg", "Verlauf der mittleren Wasserbeladung", &RunSeries::XReihe, false},
+      {"XOberflReihe", "Wasserbeladung an der Oberfläche", "kg/kg", "Verlauf der Oberflächenfeuchte", &RunSeries::XOberflReihe, false},
+      {"XKernReihe", "Wasserbeladung im Kern", "kg/kg", "Verlauf der Kernfeuchte", &RunSeries::XKernReihe, false},
+      {"SchwOberflReihe", "lineare Schwindung an der Oberfläche", "%", "Verlauf der Oberflächenschwindung",
        &RunSeries::SchwOberflReihe, true},
-      {"SchwKernReihe", "Schwindung Kern", "%", "Verlauf der Kernschwindung", &RunSeries::SchwKernReihe, true},
-      {"ThetaLuftReihe", "θ Luft", "°C", "Verlauf der Lufttemperatur", &RunSeries::ThetaLuftReihe, false},
-      {"ThetaObReihe", "θ Oberfläche", "°C", "Verlauf der Oberflächentemperatur", &RunSeries::ThetaObReihe, false},
-      {"ThetaKReihe", "θ Kern", "°C", "Verlauf der Kerntemperatur", &RunSeries::ThetaKReihe, false},
+      {"SchwKernReihe", "lineare Schwindung im Kern", "%", "Verlauf der Kernschwindung", &RunSeries::SchwKernReihe, true},
+      {"ThetaLuftReihe", "Lufttemperatur", "°C", "Verlauf der Lufttemperatur", &RunSeries::ThetaLuftReihe, false},
+      {"ThetaObReihe", "Oberflächentemperatur", "°C", "Verlauf der Oberflächentemperatur", &RunSeries::ThetaObReihe, false},
+      {"ThetaKReihe", "Kerntemperatur", "°C", "Verlauf der Kerntemperatur", &RunSeries::ThetaKReihe, false},
       {"WasserdampfReihe", "Verdunstungsrate", "kg/(m² h)", "Verlauf der Verdunstungsrate",
        &RunSeries::WasserdampfReihe, false},
-      {"SpiegelReihe", "Trocknungsspiegel", "m", "Verlauf des Trocknungsspiegels", &RunSeries::SpiegelReihe, false},
-      {"XLuftReihe", "X Luft", "kg/kg", "Verlauf der Wasserbeladung der Luft", &RunSeries::XLuftReihe, false},
+      {"SpiegelReihe", "Tiefe des Trocknungsspiegels", "m", "Verlauf des Trocknungsspiegels", &RunSeries::SpiegelReihe, false},
+      {"XLuftReihe", "Wasserbeladung der Luft", "kg/kg", "Verlauf der Wasserbeladung der Luft", &RunSeries::XLuftReihe, false},
   }};
   return columns;
 }

@@ -103,7 +103,7 @@ struct RunSeries {
 // a case file's series).
 struct SeriesColumn {
   const char* name;     // stable machine name, the member: "tReihe"
-  const char* caption;  // what a table heads its column with, before the unit: "θ Luft"
+  const char* caption;  // what a table heads its column with, before the unit: "Lufttemperatur"
   const char* unit;     // "s", "kg/kg", "%", "°C", "kg/(m² h)", "m"
   const char* course;   // what a message calls its course: "Verlauf der Lufttemperatur"
   Series RunSeries::*member;

@@ -78,4 +78,24 @@ std::optional<std::vector<std::string>> SplitCsvLine(std::string_view line, char
   return cells;
 }
 
+std::string CsvShownNumber(std::string_view text, CsvDialect dialect) {
+  std::string cell(text);
+  if (dialect == CsvDialect::Plain) {
+    for (char& c : cell) {
+      if (c == ',') c = '.';
+    }
+  }
+  return cell;
+}
+
+std::string CsvHeader(const std::vector<CsvColumnName>& columns, CsvDialect dialect) {
+  std::vector<std::string> captions, keys;
+  for (const CsvColumnName& c : columns) {
+    captions.push_back(CsvText(c.caption, dialect));
+    keys.push_back(CsvText(c.key, dialect));
+  }
+  const std::string start = dialect == CsvDialect::German ? "\xEF\xBB\xBF" : "";
+  return start + CsvRow(captions, dialect) + CsvRow(keys, dialect);
+}
+
 }  // namespace lamvero

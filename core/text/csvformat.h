@@ -1,8 +1,8 @@
 #pragma once
 // Text for comma-separated tables that spreadsheets read: the plain dialect
 // (decimal point, comma between cells) and the German spreadsheet dialect
-// (decimal comma, semicolon between cells). Every number is written with the
-// fewest digits that read back to the same double.
+// (decimal comma, semicolon between cells). A number is written with the
+// fewest digits that read back to the same double, or as the window shows it.
 
 #include <optional>
 #include <string>
@@ -34,5 +34,22 @@ std::string CsvRow(const std::vector<std::string>& cells, CsvDialect dialect);
 // quotes around a cell removed and "" inside them read as one quote; nothing
 // when a quote is not closed. Separator 0: the whole line is one cell.
 std::optional<std::vector<std::string>> SplitCsvLine(std::string_view line, char separator);
+
+// A number the window's format wrote ("18,76", decimal comma) as a cell of the
+// dialect ("18.76" in the plain one).
+std::string CsvShownNumber(std::string_view text, CsvDialect dialect);
+
+// A column of a table: its header for a reader, "mittlere Wasserbeladung in
+// kg/kg", and its machine name, "XReihe".
+struct CsvColumnName {
+  std::string caption;
+  std::string key;
+};
+
+// The start of every table Lamvero writes outside a study: in the German
+// dialect a UTF-8 byte-order mark (spreadsheets read θ, °, ², ü as UTF-8 only
+// after one), then the captions as the first header line and the machine
+// names as the second.
+std::string CsvHeader(const std::vector<CsvColumnName>& columns, CsvDialect dialect);
 
 }  // namespace lamvero

@@ -33,11 +33,12 @@ std::vector<std::string> DescriptorKeys() {
   return keys;
 }
 
-// The last cell of each line after the header (the CSV's key column).
+// The last cell of each line after the two header lines (the CSV's key column).
 std::vector<std::string> LastCells(const std::string& csv, char separator) {
   std::vector<std::string> cells;
   std::istringstream in(csv);
   std::string line;
+  std::getline(in, line);
   std::getline(in, line);
   while (std::getline(in, line)) cells.push_back(line.substr(line.rfind(separator) + 1));
   return cells;
@@ -69,10 +70,14 @@ TEST(ResultCoverage, EverySeriesIsAColumnOfTheCsvAndOfTheCaseFile) {
     csv += piece;
     return true;
   }));
-  std::string header;
-  for (const SeriesColumn& c : SeriesColumns()) header += (header.empty() ? "" : ",") + SeriesCaption(c);
+  std::string header, keys;
+  for (const SeriesColumn& c : SeriesColumns()) {
+    header += (header.empty() ? "" : ",") + SeriesCaption(c);
+    keys += (keys.empty() ? "" : ",") + std::string(c.name);
+  }
   EXPECT_EQ(csv.substr(0, csv.find('\n')), header);
-  EXPECT_EQ(header.substr(0, 20), "t in s,X mittel in k");
+  EXPECT_EQ(csv.substr(header.size() + 1, keys.size() + 1), keys + "\n");
+  EXPECT_EQ(header.substr(0, 21), "Zeit in s,mittlere Wa");
 
   CaseFile file;
   file.run = CaseRunOf(QuickRun(), "2026-12-08T04:45:13Z", "Lamvero 1.0.1");

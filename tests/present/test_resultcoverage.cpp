@@ -70,8 +70,7 @@ TEST(ResultCoverage, ResultRowsAndReportGiveEveryShownResultItsNumber) {
     ++shown;
     SCOPED_TRACE(d.key);
     const std::string unit = d.unit == std::string("1") ? "" : d.unit;
-    const std::string line = d.tableCaption() + "\t" + *text + "\t" + CsvNumber(d.value(r), CsvDialect::German) +
-                             "\t" + unit + "\n";
+    const std::string line = d.name() + "\t" + *text + "\t" + d.shownNumber(d.value(r)) + "\t" + unit + "\n";
     EXPECT_NE(tsv.find(line), std::string::npos) << tsv;
     // The report gives the results of the run as a whole with the text the
     // window showed and the unit, under the caption the caption begins with.

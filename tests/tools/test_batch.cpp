@@ -207,12 +207,21 @@ TEST(Batch, SeriesFileHoldsEveryStoredPointWithUnitsInTheHeader) {
   ASSERT_EQ(r.status, 0) << r.err;
   const int nReihe = nlohmann::json::parse(r.out)["scalars"]["nReihe"];
   const std::vector<std::string> lines = Lines(Slurp(csv));
-  ASSERT_EQ(static_cast<int>(lines.size()), nReihe + 2);  // header + points 0..nReihe
+  ASSERT_EQ(static_cast<int>(lines.size()), nReihe + 3);  // two header lines + points 0..nReihe
   EXPECT_EQ(lines[0],
-            "t in s,X mittel in kg/kg,X Oberfläche in kg/kg,X Kern in kg/kg,Schwindung Oberfläche in %,"
-            "Schwindung Kern in %,θ Luft in °C,θ Oberfläche in °C,θ Kern in °C,Verdunstungsrate in kg/(m² h),"
-            "Trocknungsspiegel in m,X Luft in kg/kg");
-  EXPECT_EQ(lines[1].rfind("0,0.25,0.25,0.25,0,0,", 0), 0u) << lines[1];  // time 0, the whole plate at XAnf
+            "Zeit in s,mittlere Wasserbeladung in kg/kg,Wasserbeladung an der Oberfläche in kg/kg,"
+            "Wasserbeladung im Kern in kg/kg,lineare Schwindung an der Oberfläche in %,"
+            "lineare Schwindung im Kern in %,Lufttemperatur in °C,Oberflächentemperatur in °C,Kerntemperatur in °C,"
+            "Verdunstungsrate in kg/(m² h),Tiefe des Trocknungsspiegels in m,Wasserbeladung der Luft in kg/kg");
+  // The same header as every table: the series' captions with their units, then their keys.
+  std::string captions, keys;
+  for (const lamvero::SeriesColumn& c : lamvero::SeriesColumns()) {
+    captions += (captions.empty() ? "" : ",") + std::string(c.caption) + " in " + c.unit;
+    keys += (keys.empty() ? "" : ",") + std::string(c.name);
+  }
+  EXPECT_EQ(lines[0], captions);
+  EXPECT_EQ(lines[1], keys);
+  EXPECT_EQ(lines[2].rfind("0,0.25,0.25,0.25,0,0,", 0), 0u) << lines[2];  // time 0, the whole plate at XAnf
   // After the evaluation the mean moisture ends at exactly 0.
   const std::string& lastRow = lines.back();
   const std::size_t c1 = lastRow.find(','), c2 = lastRow.find(',', c1 + 1);
@@ -226,15 +235,15 @@ TEST(Batch, SeriesGoToStdoutInTheGermanDialectWithEveryNthPoint) {
   const Result all = RunBatch("--series - " + kQuick);
   ASSERT_EQ(all.status, 0) << all.err;
   const std::vector<std::string> allLines = Lines(all.out);  // the table alone, no result rows
-  EXPECT_EQ(allLines[0].rfind("t in s,", 0), 0u) << allLines[0];
+  EXPECT_EQ(allLines[0].rfind("Zeit in s,", 0), 0u) << allLines[0];
 
   const Result some = RunBatch("--series - --csv-dialect de --every 100 " + kQuick);
   ASSERT_EQ(some.status, 0) << some.err;
   const std::vector<std::string> lines = Lines(some.out);
-  EXPECT_EQ(lines[0].rfind("\xEF\xBB\xBFt in s;X mittel in kg/kg;", 0), 0u) << lines[0];
-  EXPECT_EQ(lines[1].rfind("0;0,25;0,25;0,25;", 0), 0u) << lines[1];
-  const std::size_t points = allLines.size() - 1;
-  EXPECT_EQ(lines.size() - 1, (points - 1 + 99) / 100 + 1);  // every 100th and the last
+  EXPECT_EQ(lines[0].rfind("\xEF\xBB\xBFZeit in s;mittlere Wasserbeladung in kg/kg;", 0), 0u) << lines[0];
+  EXPECT_EQ(lines[2].rfind("0;0,25;0,25;0,25;", 0), 0u) << lines[2];
+  const std::size_t points = allLines.size() - 2;
+  EXPECT_EQ(lines.size() - 2, (points - 1 + 99) / 100 + 1);  // every 100th and the last
   EXPECT_EQ(lines.back().substr(0, lines.back().find(';')), allLines.back().substr(0, allLines.back().find(',')));
 
   // Options that would do nothing, or mix two outputs on stdout, are usage errors.
@@ -511,7 +520,7 @@ TEST(Batch, LostOutputIsAnError) {
   const std::string csv = TempPath("series.csv");
   const Result closedWithFile = RunBatch("--series " + csv + " " + kQuick, "", ">&-");
   EXPECT_EQ(closedWithFile.status, 1);
-  EXPECT_EQ(Slurp(csv).rfind("t in s,", 0), 0u);
+  EXPECT_EQ(Slurp(csv).rfind("Zeit in s,", 0), 0u);
 
   const Result stoppedAndLost =
       RunBatch("--json txt_Dicke=4 txt_Ortsschrittweite=0,2 txt_deltaT=0,001 txt_rund=100000", "", ">/dev/full");

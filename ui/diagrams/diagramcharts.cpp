@@ -60,12 +60,15 @@ const ChartLayout& LayoutOf(ChartKind kind) {
   return Layouts().front();
 }
 
-const char* SeriesName(Series RunSeries::*member) {
+const SeriesColumn& ColumnOf(Series RunSeries::*member) {
   for (const SeriesColumn& c : SeriesColumns()) {
-    if (c.member == member) return c.name;
+    if (c.member == member) return c;
   }
-  return "";
+  return SeriesColumns().front();
 }
+
+// The first column of a diagram's table: the run it belongs to.
+const CsvColumnName kRunColumn{"Lauf", "run"};
 
 }  // namespace
 
@@ -83,6 +86,13 @@ const std::vector<ChartInfo>& Charts() {
        "Wasserbeladung X in g/kg trockene Luft", InfoOf(AirChartForm::ThetaX).yTitle, "X", "g/kg", "ϑ", "°C"},
   };
   return charts;
+}
+
+const ChartInfo& InfoOf(ChartKind kind) {
+  for (const ChartInfo& c : Charts()) {
+    if (c.kind == kind) return c;
+  }
+  return Charts().front();
 }
 
 ChartPanel* MakeChartPanel(const ChartInfo& info) {
@@ -129,15 +139,19 @@ void FillChart(ChartPanel& panel, ChartKind kind, const std::vector<const RunEnt
 }
 
 std::string ChartCsv(ChartKind kind, const std::vector<const RunEntry*>& runs, CsvDialect dialect, int every) {
+  const ChartInfo& info = InfoOf(kind);
   if (kind == ChartKind::AirStates) {
-    std::string csv = CsvRow({CsvText("Lauf", dialect), CsvText("Zustand", dialect), CsvText("X in kg/kg", dialect),
-                              CsvText("ϑ in °C", dialect)},
-                             dialect);
+    // In the chart's units: X in g/kg, as its axis.
+    std::string csv = CsvHeader({kRunColumn,
+                                 {"Zustand", "state"},
+                                 {std::string("Wasserbeladung der Luft in ") + info.xUnit, "X"},
+                                 {std::string("Lufttemperatur in ") + info.yUnit, "theta"}},
+                                dialect);
     for (const RunEntry* run : runs) {
       if (run->record->outcome == RunOutcome::Refused) continue;
       for (const AirState& a : AirStatesOf(*run->record)) {
-        csv += CsvRow({CsvText(run->label.toStdString(), dialect), CsvText(a.name, dialect), CsvNumber(a.X, dialect),
-                       CsvNumber(a.theta, dialect)},
+        csv += CsvRow({CsvText(run->label.toStdString(), dialect), CsvText(a.name, dialect),
+                       CsvNumber(1000 * a.X, dialect), CsvNumber(a.theta, dialect)},
                       dialect);
       }
     }
@@ -147,9 +161,14 @@ std::string ChartCsv(ChartKind kind, const std::vector<const RunEntry*>& runs, C
   std::vector<Series RunSeries::*> columns{layout.x};
   for (const CurveLayout& c : layout.curves) columns.push_back(c.y);
 
-  std::vector<std::string> cells{CsvText("Lauf", dialect)};
-  for (auto member : columns) cells.push_back(CsvText(SeriesName(member), dialect));
-  std::string csv = CsvRow(cells, dialect);
+  // The horizontal axis in the chart's unit (time in h), the curves in their own.
+  std::vector<CsvColumnName> names{kRunColumn};
+  for (auto member : columns) {
+    const SeriesColumn& c = ColumnOf(member);
+    names.push_back({std::string(c.caption) + " in " + (member == layout.x ? info.xUnit : c.unit), c.name});
+  }
+  std::string csv = CsvHeader(names, dialect);
+  std::vector<std::string> cells;
   for (const RunEntry* run : runs) {
     if (!run->hasSeries()) continue;
     const RunSeries& s = run->record->series;
@@ -157,7 +176,10 @@ std::string ChartCsv(ChartKind kind, const std::vector<const RunEntry*>& runs, C
     const int last = s.points() - 1;
     for (int k = 0; k <= last; k = NextExportedPoint(k, last, every)) {
       cells.assign(1, label);
-      for (auto member : columns) cells.push_back(CsvNumber((s.*member)[static_cast<std::size_t>(k)], dialect));
+      for (auto member : columns) {
+        const double value = (s.*member)[static_cast<std::size_t>(k)];
+        cells.push_back(CsvNumber(member == layout.x ? value * layout.xScale : value, dialect));
+      }
       csv += CsvRow(cells, dialect);
     }
   }

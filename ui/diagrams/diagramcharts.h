@@ -46,11 +46,15 @@ ChartPanel* MakeChartPanel(const ChartInfo& info);
 void FillChart(ChartPanel& panel, ChartKind kind, const std::vector<const RunEntry*>& runs,
                AirChartForm form = AirChartForm::ThetaX);
 
-// The full data behind the diagram: a header line (the run's label, then the
-// series by name as the runner's series files name them), then every stored
-// point of every run that holds series, run after run; with `every` above 1
-// every n-th point of each run and its last one. For the air states: one line
-// per state of every run.
+// The diagram of that kind.
+const ChartInfo& InfoOf(ChartKind kind);
+
+// The full data behind the diagram, headed as every table Lamvero writes
+// (CsvHeader: captions with units, then machine names): the run's label, then
+// the horizontal axis in the chart's unit (time in h) and the curves; every
+// stored point of every run that holds series, run after run; with `every`
+// above 1 every n-th point of each run and its last one. For the air states:
+// one line per state of every run, X in the chart's g/kg.
 std::string ChartCsv(ChartKind kind, const std::vector<const RunEntry*>& runs, CsvDialect dialect, int every = 1);
 
 }  // namespace lamvero

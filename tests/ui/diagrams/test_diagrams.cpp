@@ -241,17 +241,23 @@ TEST(DiagramExport, CsvHoldsEveryPointOfTheShownRunsPicturesAreWritten) {
   for (std::size_t at = 0, end; (end = csv.find('\n', at)) != std::string::npos; at = end + 1) {
     lines.push_back(csv.substr(at, end - at));
   }
-  ASSERT_EQ(lines.size(), 1u + a.series.points() + QuickRun("5").series.points());
-  EXPECT_EQ(lines[0], "Lauf;tReihe;XReihe;XOberflReihe;XKernReihe");
+  ASSERT_EQ(lines.size(), 2u + a.series.points() + QuickRun("5").series.points());
+  // Time in the chart's hours, the moisture in its kg/kg.
+  EXPECT_EQ(lines[0], "\xEF\xBB\xBFLauf;Zeit in h;mittlere Wasserbeladung in kg/kg;Wasserbeladung an der Oberfläche in kg/kg;"
+                      "Wasserbeladung im Kern in kg/kg");
+  EXPECT_EQ(lines[1], "run;tReihe;XReihe;XOberflReihe;XKernReihe");
   const std::size_t k = 100;
-  EXPECT_EQ(lines[1 + k] + "\n", CsvRow({"Lauf 1", CsvNumber(a.series.tReihe[k], CsvDialect::German),
+  EXPECT_EQ(lines[2 + k] + "\n", CsvRow({"Lauf 1", CsvNumber(a.series.tReihe[k] * (1.0 / 3600.0), CsvDialect::German),
                                   CsvNumber(a.series.XReihe[k], CsvDialect::German),
                                   CsvNumber(a.series.XOberflReihe[k], CsvDialect::German),
                                   CsvNumber(a.series.XKernReihe[k], CsvDialect::German)},
                                  CsvDialect::German));
   EXPECT_EQ(lines.back().rfind("\"dick; 5 mm\";", 0), 0u);
-  EXPECT_EQ(w.chartCsv(ChartKind::Rate, CsvDialect::Plain).substr(0, 36),
-            "Lauf,XReihe,WasserdampfReihe\nLauf 1,");
+  EXPECT_EQ(w.chartCsv(ChartKind::Rate, CsvDialect::Plain)
+                .rfind("Lauf,mittlere Wasserbeladung in kg/kg,Verdunstungsrate in kg/(m² h)\n"
+                       "run,XReihe,WasserdampfReihe\nLauf 1,0.25,",
+                       0),
+            0u);
 
   QTemporaryDir dir;
   const QString csvPath = dir.filePath(QStringLiteral("feuchte.csv"));
@@ -325,11 +331,13 @@ TEST(DiagramChart, TheAirStatesOfEachRunInTheEnthalpyHumidityChart) {
   EXPECT_NE(other.chartCsv(ChartKind::AirStates, CsvDialect::Plain).find("Lauf 1,Ende,"), std::string::npos);
 
   const std::string csv = w.chartCsv(ChartKind::AirStates, CsvDialect::Plain);
-  EXPECT_EQ(csv.substr(0, csv.find('\n')), "Lauf,Zustand,X in kg/kg,ϑ in °C");
-  EXPECT_NE(csv.find("Lauf 1,Zuluft," + CsvNumber(r.derived.XAussen, CsvDialect::Plain) + "," +
+  // X in the chart's g/kg.
+  EXPECT_EQ(csv.substr(0, csv.find('\n')), "Lauf,Zustand,Wasserbeladung der Luft in g/kg,Lufttemperatur in °C");
+  EXPECT_NE(csv.find("\nrun,state,X,theta\n"), std::string::npos);
+  EXPECT_NE(csv.find("Lauf 1,Zuluft," + CsvNumber(1000 * r.derived.XAussen, CsvDialect::Plain) + "," +
                      CsvNumber(r.results.ThetaZuluft, CsvDialect::Plain) + "\n"),
             std::string::npos);
-  EXPECT_EQ(std::count(csv.begin(), csv.end(), '\n'), 5);
+  EXPECT_EQ(std::count(csv.begin(), csv.end(), '\n'), 6);
 }
 
 TEST(DiagramChart, ADefaultLengthRunIsDrawnWithFewPointsAndZoomBringsBackDetail) {
@@ -574,7 +582,8 @@ TEST(DiagramRuns, ARenamedRunKeepsItsNameInListLegendTableAndExports) {
   EXPECT_EQ(LegendTexts(w.chart(ChartKind::Moisture)).front(), name);
   EXPECT_TRUE(LegendTexts(w.chart(ChartKind::Rate)).contains(name));
   EXPECT_EQ(w.table().horizontalHeaderItem(0)->text(), name + QStringLiteral(" (Bezug)"));
-  EXPECT_EQ(w.chartCsv(ChartKind::Rate, CsvDialect::Plain).find("\n\"Sommer, 45 °C\","), 28u);
+  const std::string rate = w.chartCsv(ChartKind::Rate, CsvDialect::Plain);
+  EXPECT_EQ(rate.find("\n\"Sommer, 45 °C\","), rate.find("WasserdampfReihe\n") + 16);
   EXPECT_FALSE(w.renameRun(id, QStringLiteral(" \t\u0001")));
   EXPECT_EQ(w.runs().find(id)->label, name);
   EXPECT_TRUE(w.renameRun(id, QStringLiteral("Winter\r\n\u0007 30 °C")));
@@ -606,11 +615,12 @@ TEST(DiagramExport, EveryNthPointAndTheFolderTheSaveDialogsStartIn) {
   QFile csv(target + QStringLiteral(".csv"));
   ASSERT_TRUE(csv.open(QIODevice::ReadOnly));
   QStringList rows = QString::fromUtf8(csv.readAll()).split('\n', Qt::SkipEmptyParts);
-  ASSERT_EQ(static_cast<std::size_t>(rows.size()), 1 + RowsKept(a.series.points(), 7) + RowsKept(b.series.points(), 7));
-  const auto timeOf = [&](int row) { return rows[row].split(',')[1].toDouble(); };
-  EXPECT_EQ(timeOf(2), a.series.tReihe[7]);
-  EXPECT_EQ(timeOf(static_cast<int>(RowsKept(a.series.points(), 7))), a.series.tReihe[a.series.nReihe]);
-  EXPECT_EQ(timeOf(rows.size() - 1), b.series.tReihe[b.series.nReihe]);
+  ASSERT_EQ(static_cast<std::size_t>(rows.size()), 2 + RowsKept(a.series.points(), 7) + RowsKept(b.series.points(), 7));
+  // Hours, as the chart's axis.
+  const auto secondsOf = [&](int row) { return rows[row].split(',')[1].toDouble() * 3600; };
+  EXPECT_NEAR(secondsOf(3), a.series.tReihe[7], 1e-9);
+  EXPECT_NEAR(secondsOf(static_cast<int>(RowsKept(a.series.points(), 7)) + 1), a.series.tReihe[a.series.nReihe], 1e-6);
+  EXPECT_NEAR(secondsOf(rows.size() - 1), b.series.tReihe[b.series.nReihe], 1e-6);
 
   // The next dialog starts where the last save went; a case file opened since moves it there.
   target = second.filePath(QStringLiteral("bild.png"));

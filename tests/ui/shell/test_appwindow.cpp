@@ -20,6 +20,7 @@
 #include <QMimeData>
 #include <QUrl>
 
+#include <cstdio>
 #include "text/csvformat.h"
 #include "inputs/inputs.h"
 #include "common/quickinputs.h"
@@ -243,10 +244,13 @@ TEST(AppWindowCommands, CopyPutsTheVisibleResultRowsOnTheClipboardAsTabSeparated
   const QStringList lines = copied.split(QLatin1Char('\n'), Qt::SkipEmptyParts);
   const std::vector<ResultRow> rows = VisibleResultRows(r);
   ASSERT_EQ(lines.size(), static_cast<int>(rows.size()) + 1);
-  EXPECT_EQ(lines[0], QStringLiteral("Größe\tAnzeige\tWert\tEinheit"));
-  const QString dauer = QStringLiteral("Dauer des 1. TroAbschn. in hh : mm : ss\t%1\t%2\ts")
-                            .arg(QString::fromStdString(r.controls.at("txt_Dauer1TA").text),
-                                 QString::fromStdString(CsvNumber(r.results.Dauer1TA, CsvDialect::German)));
+  EXPECT_EQ(lines[0], QStringLiteral("Ergebnis\tAnzeige im Fenster\tWert\tEinheit"));
+  // The whole seconds the window's h:mm:ss shows.
+  const std::string shown = r.controls.at("txt_Dauer1TA").text;
+  int h = 0, m = 0, sec = 0;
+  ASSERT_EQ(std::sscanf(shown.c_str(), " %d:%d:%d", &h, &m, &sec), 3) << shown;
+  const QString dauer = QStringLiteral("Dauer des 1. Trocknungsabschnitts\t%1\t%2\ts")
+                            .arg(QString::fromStdString(shown), QString::number(3600 * h + 60 * m + sec));
   EXPECT_TRUE(lines.contains(dauer)) << copied.toStdString();
   EXPECT_TRUE(lines.contains(QStringLiteral("mom. oberfl. Kapillarströmung in mm/h\t-\t\t")));
   // The quick run's water error is high: its warning closes the table, one label a line.

@@ -271,16 +271,18 @@ TEST_F(CaseDocumentTest, WithoutSeriesTheResultRowsStandAloneAndExportsFollowThe
   second.csv = CsvChoice{CsvDialect::German, 1};
   second.trigger("act_ErgebnisseCsv", file("ergebnisse"));
   const QByteArray results = Slurp(file("ergebnisse.csv"));
-  EXPECT_TRUE(results.startsWith("\xEF\xBB\xBF" "Ergebnis;Wert;Einheit;Anzeige im Fenster;Schlüssel\n"));
-  EXPECT_TRUE(results.contains("\nDauer des 1. TroAbschn. in hh : mm : ss;")) << results.left(400).toStdString();
+  EXPECT_TRUE(results.startsWith("\xEF\xBB\xBF" "Ergebnis;Wert;Einheit;Anzeige im Fenster;Wert mit allen Stellen;Schlüssel\n"
+                                 "name;value;unit;shown;exact;key\n"));
+  EXPECT_TRUE(results.contains("\nDauer des 1. Trocknungsabschnitts;")) << results.left(400).toStdString();
 
   first.csv = CsvChoice{CsvDialect::Plain, 100};
   first.trigger("act_ZeitreihenCsv", file("reihen.csv"));
   const QList<QByteArray> rows = Slurp(file("reihen.csv")).split('\n');
-  EXPECT_TRUE(rows[0].startsWith("t in s,X mittel in kg/kg,"));
-  EXPECT_TRUE(rows[1].startsWith("0,0.25,0.25,0.25,"));
+  EXPECT_TRUE(rows[0].startsWith("Zeit in s,mittlere Wasserbeladung in kg/kg,"));
+  EXPECT_TRUE(rows[1].startsWith("tReihe,XReihe,"));
+  EXPECT_TRUE(rows[2].startsWith("0,0.25,0.25,0.25,"));
   const int points = first.w.area().lastRun().series.points();
-  EXPECT_EQ(rows.size(), 1 + (points - 1 + 99) / 100 + 1 + 1);  // header, every 100th, the last, final line feed
+  EXPECT_EQ(rows.size(), 2 + (points - 1 + 99) / 100 + 1 + 1);  // header, every 100th, the last, final line feed
 }
 
 // A file named on the command line (a double click in a file manager) opens
