@@ -102,7 +102,8 @@ TEST(StudyFile, WhatIsNoSoundStudyFileIsRefusedNamingTheFieldOrRow) {
       {Edited([](json& j) { j["format"] = "lamvero-case"; }), "keine Lamvero-Studiendatei"},
       {Edited([](json& j) { j["version"] = 2; }), "neueren Programmversion (Formatversion 2"},
       {Edited([](json& j) { j["inputs"]["txt_Breite"] = "3"; }), "Unbekanntes Eingabefeld „inputs.txt_Breite“"},
-      {Edited([](json& j) { j["inputs"].erase("txt_rhos"); }), "„inputs.txt_rhos“ fehlt"},
+      // An input by its caption, as the case file names it.
+      {Edited([](json& j) { j["inputs"].erase("txt_rhos"); }), "„Dichte der getrockneten Masse in kg/m³“ fehlt"},
       {Edited([](json& j) { j["varied"][0]["field"] = "txt_Breite"; }), "„varied.0.field“ nennt kein Eingabefeld"},
       {Edited([](json& j) { j["varied"][1]["values"] = "35:25:5"; }), "lässt sich nicht rechnen: txt_Lufttemp"},
       {Edited([](json& j) { j["varied"][1]["field"] = "txt_Dicke"; }), "txt_Dicke ist mehr als einmal vorgegeben"},
