@@ -5,6 +5,8 @@
 
 #include <benchmark/benchmark.h>
 
+#include <sys/resource.h>
+
 #include <QApplication>
 #include <QDir>
 #include <QEventLoop>
@@ -28,6 +30,9 @@
 #include "ui/report/report.h"
 #include "ui/studies/studycolourmap.h"
 #include "ui/studies/studyplotpane.h"
+#include "ui/studies/studywindow.h"
+#include "common/quickinputs.h"
+#include "study/studydefinition.h"
 
 namespace {
 
@@ -245,3 +250,56 @@ void BM_StudyChartsOf10000Rows(benchmark::State& state) {
   state.counters["points"] = pane.findChild<lamvero::ChartPanel*>()->drawnPoints();
 }
 BENCHMARK(BM_StudyChartsOf10000Rows)->Unit(benchmark::kMillisecond)->MinTime(2.0);
+
+namespace {
+
+// A study of 10 000 quick cases in the Studie window, as a user starts it:
+// the cases per second on every usable core, how late a 10 ms timer fires
+// while the rows arrive (mean and largest lateness in ms: the window's answer
+// to a resize or a menu), and the process's peak memory afterwards, its rows,
+// table and charts included.
+void BM_StudyWindowOf10000QuickCases(benchmark::State& state) {
+  App();
+  QCoreApplication::setOrganizationName(QStringLiteral("LamveroBench"));
+  double meanLate = 0, maxLate = 0, seconds = 0;
+  for (auto _ : state) {
+    lamvero::StudyWindow window;
+    window.show();
+    lamvero::StudyDefinition definition;
+    definition.base = lamvero::testing::QuickInputs();
+    // The temperature of the entering bodies enters only the energy balance: every case is as long.
+    definition.varied = {{lamvero::Input::ThetaEinf, "0:49,995:0,005"}};
+    window.setDefinition(definition);
+    QElapsedTimer clock;
+    clock.start();
+    if (!window.start()) {
+      state.SkipWithError("the study did not start");
+      return;
+    }
+    std::vector<double> late;
+    qint64 last = clock.elapsed();
+    QTimer tick;
+    QObject::connect(&tick, &QTimer::timeout, [&] {
+      const qint64 now = clock.elapsed();
+      late.push_back(static_cast<double>(now - last - 10));
+      last = now;
+    });
+    tick.start(10);
+    while (window.running()) QApplication::processEvents(QEventLoop::WaitForMoreEvents);
+    tick.stop();
+    seconds += clock.elapsed() / 1e3;
+    if (window.results().rows.size() != 10000) state.SkipWithError("not every case arrived");
+    for (double l : late) maxLate = std::max(maxLate, l);
+    if (!late.empty()) meanLate += std::accumulate(late.begin(), late.end(), 0.0) / static_cast<double>(late.size());
+  }
+  const double n = static_cast<double>(state.iterations());
+  state.counters["cases_per_s"] = 10000 * n / seconds;
+  state.counters["mean_late_ms"] = meanLate / n;
+  state.counters["max_late_ms"] = maxLate;
+  rusage usage{};
+  getrusage(RUSAGE_SELF, &usage);
+  state.counters["peak_rss_MB"] = static_cast<double>(usage.ru_maxrss) / 1024;
+}
+BENCHMARK(BM_StudyWindowOf10000QuickCases)->Unit(benchmark::kSecond)->UseRealTime()->Iterations(1);
+
+}  // namespace
