@@ -12,6 +12,7 @@
 #include <thread>
 
 #include "common/quickinputs.h"
+#include "common/rowcollector.h"
 #include "run/dryingrun.h"
 #include "run/runevents.h"
 #include "study/studyplan.h"
@@ -35,15 +36,11 @@ StudyPlan QuickStudy(std::size_t cases) {
   return StudyPlan::Make(testing::QuickInputs(), {}, {axis}).value();
 }
 
-class KeepingObserver : public StudyObserver {
- public:
-  explicit KeepingObserver(std::vector<Input> fields) { results.variedFields = std::move(fields); }
-  bool caseDone(std::size_t ordinal, CaseSummary summary) override {
-    results.rows.push_back(RowOf(ordinal + 1, results.variedFields, summary));
-    return true;
-  }
-  void progress(std::size_t, std::size_t) override {}
+// The rows of a study as the Studie window keeps them.
+struct KeptRows {
+  explicit KeptRows(std::vector<Input> fields) { results.variedFields = std::move(fields); }
   StudyResults results;
+  testing::RowCollector collector{results};
 };
 
 // CPU time of the whole process (every thread), s.
@@ -75,8 +72,8 @@ void BM_StudyOf10000QuickCases(benchmark::State& state) {
   const double cpuBefore = ProcessCpuSeconds();
   std::size_t rowBytes = 0;
   for (auto _ : state) {
-    KeepingObserver observer(plan.variedFields());
-    RunStudy(plan.size(), [&](std::size_t i) { return plan.caseInputs(i); }, observer, options);
+    KeptRows observer(plan.variedFields());
+    RunStudy(plan.size(), [&](std::size_t i) { return plan.caseInputs(i); }, observer.collector, options);
     if (observer.results.rows.size() != plan.size() ||
         std::any_of(observer.results.rows.begin(), observer.results.rows.end(),
                     [](const StudyRow& row) { return row.outcome != RunOutcome::Completed; })) {
@@ -119,8 +116,8 @@ void BM_QuickStudyOverheadAgainstDirectRuns(benchmark::State& state) {
     }
     direct += ProcessCpuSeconds() - start;
     start = ProcessCpuSeconds();
-    KeepingObserver observer(plan.variedFields());
-    RunStudy(plan.size(), [&](std::size_t i) { return plan.caseInputs(i); }, observer, options);
+    KeptRows observer(plan.variedFields());
+    RunStudy(plan.size(), [&](std::size_t i) { return plan.caseInputs(i); }, observer.collector, options);
     study += ProcessCpuSeconds() - start;
   }
   const double cases = static_cast<double>(plan.size()) * static_cast<double>(state.iterations());

@@ -8,6 +8,7 @@
 #include <algorithm>
 
 #include "files/studyfile.h"
+#include "common/rowcollector.h"
 #include "runbatch.h"
 #include "study/studyoutput.h"
 #include "study/studyrunner.h"
@@ -76,19 +77,7 @@ TEST(StudyFileRun, ItsPartsAreThoseOfTheVaryStudyAndMergeToTheWholeStudy) {
   }
 }
 
-// Collects the rows as the Studie window does.
-class RowCollector : public StudyObserver {
- public:
-  explicit RowCollector(StudyResults& results) : results_(results) {}
-  bool caseDone(std::size_t ordinal, CaseSummary summary) override {
-    results_.rows.push_back(RowOf(ordinal + 1, results_.variedFields, summary));
-    return true;
-  }
-  void progress(std::size_t, std::size_t) override {}
-
- private:
-  StudyResults& results_;
-};
+using testing::RowCollector;
 
 TEST(StudyFileRun, TheTableOfTheStudyIsTheRunnersOutputByteForByte) {
   const StudyDefinition definition = QuickStudy();

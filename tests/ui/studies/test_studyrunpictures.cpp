@@ -9,6 +9,7 @@
 #include <QTest>
 
 #include "common/quickinputs.h"
+#include "common/rowcollector.h"
 #include "study/studydefinition.h"
 #include "study/studyrunner.h"
 #include "ui/diagrams/chartpanel.h"
@@ -18,18 +19,7 @@
 namespace lamvero {
 namespace {
 
-class Collect : public StudyObserver {
- public:
-  Collect(StudyResults& results) : results_(results) {}
-  bool caseDone(std::size_t ordinal, CaseSummary summary) override {
-    results_.rows.push_back(RowOf(ordinal + 1, results_.variedFields, summary));
-    return true;
-  }
-  void progress(std::size_t, std::size_t) override {}
-
- private:
-  StudyResults& results_;
-};
+using Collect = testing::RowCollector;
 
 StudyResults FourByThree() {
   StudyDefinition definition;
