@@ -23,6 +23,8 @@ class StudyTableModel : public QAbstractTableModel {
   void reset(StudyResults results);
   // Adds rows at the end (the next cases of the study).
   void append(const std::vector<StudyRow>& rows);
+  // Marks the study stopped before its last case (or complete again).
+  void setComplete(bool complete) { results_.complete = complete; }
   const StudyResults& results() const { return results_; }
 
   int rowCount(const QModelIndex& parent = {}) const override;

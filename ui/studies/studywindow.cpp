@@ -254,7 +254,6 @@ void StudyWindow::showStudy(const StudyDefinition& definition, std::optional<Stu
   if (const Outcome<StudyPlan> plan = PlanOf(definition)) shown.variedFields = plan.value().variedFields();
   model_->reset(results ? std::move(*results) : std::move(shown));
   plots_->showResults(&model_->results());
-  cancelled_ = false;
   progress_->setValue(0);
   left_->clear();
   state_->setText(QStringLiteral("%1 geöffnet").arg(Cases(model_->results().rows.size())));
@@ -304,7 +303,6 @@ bool StudyWindow::start() {
   fresh.variedFields = plan.value().variedFields();
   model_->reset(std::move(fresh));
   plots_->showResults(&model_->results());
-  cancelled_ = false;
   progress_->setRange(0, static_cast<int>(plan.value().size()));
   progress_->setValue(0);
   state_->clear();
@@ -334,7 +332,7 @@ void StudyWindow::onProgress(std::size_t finished, std::size_t total) {
 }
 
 void StudyWindow::onFinished(bool cancelled, const QString& problem) {
-  cancelled_ = cancelled || !problem.isEmpty();
+  model_->setComplete(!cancelled && problem.isEmpty());
   files_->resultsChanged();
   const std::size_t done = results().rows.size();
   const auto total = static_cast<std::size_t>(progress_->maximum());

@@ -62,7 +62,7 @@ class StudyWindow : public QWidget {
   // Shows a study and its rows (from a file, or a runner's output): the boxes take its definition.
   void showStudy(const StudyDefinition& definition, std::optional<StudyResults> results);
   // Whether the last study was cancelled before all its cases ran.
-  bool cancelled() const { return cancelled_; }
+  bool cancelled() const { return !results().complete; }
   bool running() const;
   // The workers a study runs on.
   unsigned workers() const { return workers_; }
@@ -123,7 +123,6 @@ class StudyWindow : public QWidget {
   std::optional<double> secondsPerCase_;  // a run of the base case, measured
   bool baseRefused_ = false;              // the base case itself does not pass the input check
   unsigned workers_ = 1;
-  bool cancelled_ = false;
   bool placed_ = false;
   QElapsedTimer elapsed_;
   Dialogs dialogs_;
