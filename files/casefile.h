@@ -19,6 +19,8 @@
 
 #include "inputs/inputs.h"
 #include "run/accuracyestimate.h"
+#include "run/measuredcurve.h"
+#include "run/plantfigures.h"
 #include "run/projectdata.h"
 #include "run/runrecord.h"
 #include "text/outcome.h"
@@ -52,6 +54,11 @@ struct CaseFile {
   ProjectData about;  // each field written only when not empty
   // How the case's next run steps the air's balance (its run records its own).
   AirIntegration airIntegration = AirIntegration::Standard;
+  // A laboratory test at constant air: the counter-current section ends at
+  // once, the air stays at the exhaust state (the chamber's) for the whole run.
+  bool constantAir = false;
+  std::optional<PlantData> plant;        // the plant's throughput, when the user gave it
+  std::optional<MeasuredCurve> measured; // a measured drying curve to compare and fit with
   std::optional<CaseRun> run;
 };
 

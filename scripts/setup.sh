@@ -9,6 +9,7 @@ packages=(
   qt6-charts-dev libqt6charts6 libqt6opengl6-dev qt6-svg-dev libqt6svg6
   libgtest-dev libgmock-dev libbenchmark-dev
   libcli11-dev nlohmann-json3-dev
+  libnlopt-cxx-dev libeigen3-dev  # fitting and optimisation; the statistics at the optimum
   fonts-liberation fonts-dejavu-core fontconfig
   xvfb xauth
   shared-mime-info  # update-mime-database: the install check reads the case files' MIME type back
