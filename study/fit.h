@@ -94,7 +94,7 @@ struct FitResult {
   std::vector<FitResidual> residuals;       // every counted point, in time order per quantity
   std::size_t runs = 0;                     // every run, the Jacobian's included
   double seconds = 0;
-  InputTexts fitted;  // base with each fitted input written as its box shows it
+  InputTexts fitted;  // base with each fitted input written as a user types it (InputTextOf)
 };
 
 class FitObserver {
@@ -107,9 +107,5 @@ class FitObserver {
 // Runs the fit; stop cancels it (the best point so far is kept). Never throws
 // for a problem FitProblemError accepts.
 FitResult Fit(const FitProblem& problem, FitObserver* observer = nullptr, const StopRequest* stop = nullptr);
-
-// The text an input box gets for a fitted or optimised value: decimal comma,
-// six significant digits, no exponent, as a user would type it ("37,8125").
-std::string InputTextOf(Input input, double value);
 
 }  // namespace lamvero
