@@ -8,6 +8,7 @@
 #include <random>
 
 #include "study/inputtext.h"
+#include "study/searchscale.h"
 #include "text/parsenumber.h"
 
 namespace lamvero {
@@ -38,6 +39,21 @@ TEST(InputText, TakenOverValuesAreWrittenAsAUserTypesThem) {
   EXPECT_EQ(texts[Input::Feuchteleit], "31,25");
   EXPECT_EQ(texts[Input::Lufttemp], "13,3333");
   EXPECT_EQ(texts[Input::Dicke], base[Input::Dicke]);
+}
+
+// A search's coordinate covers the bounds exactly and no further; a span of
+// a decade or more is logarithmic, so its middle is the geometric mean.
+TEST(SearchScale, MapsTheBoundsOntoTheUnitInterval) {
+  const SearchScale linear(30, 60), decades(1, 100);
+  EXPECT_FALSE(linear.logarithmic());
+  EXPECT_TRUE(decades.logarithmic());
+  EXPECT_EQ(linear.fromUnit(0), 30);
+  EXPECT_EQ(linear.fromUnit(1), 60);
+  EXPECT_DOUBLE_EQ(linear.fromUnit(0.5), 45);
+  EXPECT_DOUBLE_EQ(decades.fromUnit(0.5), 10);
+  EXPECT_EQ(decades.fromUnit(1.5), 100);
+  EXPECT_EQ(linear.toUnit(20), 0);
+  EXPECT_DOUBLE_EQ(decades.toUnit(decades.fromUnit(0.3)), 0.3);
 }
 
 }  // namespace
