@@ -9,7 +9,12 @@
 // linear shrinkage in %. A table Lamvero wrote itself (its series CSV, with
 // the machine names on a second header line) reads too. Lines starting with
 // '#' are comments; "# Trockenmasse in g: 85,2" gives the dry mass.
+// Columns whose name is not known (an engineer's extra notes, the series
+// table's other columns) are not read; a known name with an unknown or
+// missing unit is refused. A line of empty cells is skipped.
 
+#include <cstddef>
+#include <cstdint>
 #include <optional>
 #include <string>
 #include <string_view>
@@ -18,6 +23,11 @@
 #include "text/outcome.h"
 
 namespace lamvero {
+
+// A measured curve's file is refused beyond these bounds.
+constexpr std::size_t kMaxMeasuredCurveBytes = std::size_t{16} << 20;
+constexpr std::size_t kMaxMeasuredLines = 100000;
+Status CheckMeasuredCurveSize(std::uint64_t bytes);
 
 // Reads the text of a measured curve. dryMassGrams is the sample's dry mass
 // when the caller knows it (it wins over a comment in the file); a mass

@@ -1,0 +1,17 @@
+#pragma once
+// A measured drying curve read from its CSV file, for the window and the runner.
+
+#include <QString>
+#include <optional>
+
+#include "run/measuredcurve.h"
+#include "text/outcome.h"
+
+namespace lamvero {
+
+// Reads and checks the file (at most kMaxMeasuredCurveBytes). dryMassGrams is
+// the sample's dry mass when the user gave it; the curve's source is the
+// file's name. A failure names the file, the line, the column and the reason.
+Outcome<MeasuredCurve> ReadMeasuredCurveFile(const QString& path, std::optional<double> dryMassGrams);
+
+}  // namespace lamvero
