@@ -10,6 +10,7 @@
 #include "files/accuracyjson.h"
 #include "files/boundedjson.h"
 #include "files/jsonfields.h"
+#include "files/measuredcsv.h"
 #include "inputs/inputreading.h"
 #include "run/projectdata.h"
 #include "run/recordfields.h"
@@ -171,6 +172,23 @@ std::string SeriesText(const RunSeries& series) {
   return out + "\n  }";
 }
 
+// The measured curve: its source, then one line of numbers for the time and
+// for each quantity it has, each number in its exact shortest form (null for a
+// missing reading).
+std::string MeasuredText(const MeasuredCurve& curve) {
+  const auto numbers = [](const std::vector<double>& values) {
+    std::string out = "[";
+    for (std::size_t k = 0; k < values.size(); ++k) out += (k ? "," : "") + JsonNumberText(values[k]);
+    return out + "]";
+  };
+  std::string out = "{\n    \"source\": " + ordered(curve.source).dump(-1, ' ', false, ordered::error_handler_t::replace);
+  out += ",\n    \"time\": " + numbers(curve.time);
+  for (const MeasuredQuantityInfo& q : MeasuredQuantities()) {
+    if (curve.has(q.id)) out += ",\n    \"" + std::string(q.key) + "\": " + numbers(curve[q.id]);
+  }
+  return out + "\n  }";
+}
+
 // ---- reading ----
 
 template <class S, class Fields>
@@ -314,6 +332,50 @@ void ReadSeries(const json& j, CaseRun& run) {
   LimitShrinkageToTotal(run.record);
 }
 
+// A list of at most kMaxMeasuredLines numbers (null for a missing one).
+std::vector<double> ReadMeasuredValues(const json& j, const std::string& path) {
+  if (!j.is_array()) Fail("Das Feld " + Quoted(path) + " ist keine Liste von Zahlen.");
+  if (j.size() > kMaxMeasuredLines) Fail("Das Feld " + Quoted(path) + " hat zu viele Punkte.");
+  std::vector<double> values;
+  for (std::size_t k = 0; k < j.size(); ++k) values.push_back(NumberOrNull(j[k], path + "." + std::to_string(k)));
+  return values;
+}
+
+// The measured curve, checked as its CSV reader checks it: enough points, the
+// time from 0 on strictly increasing, a moisture at every point, never negative.
+MeasuredCurve ReadMeasured(const json& j) {
+  const std::string path = "measured";
+  ExpectObject(j, path);
+  for (const auto& item : j.items()) {
+    bool known = item.key() == "source" || item.key() == "time";
+    for (const MeasuredQuantityInfo& q : MeasuredQuantities()) known = known || item.key() == q.key;
+    if (!known) Fail("Unbekanntes Feld " + Quoted(Child(path, item.key())) + ".");
+  }
+  MeasuredCurve curve;
+  curve.source = Text(At(j, path, "source"), Child(path, "source"), kMaxCaseTextBytes, true);
+  curve.time = ReadMeasuredValues(At(j, path, "time"), Child(path, "time"));
+  if (curve.points() < kMinMeasuredPoints) {
+    Fail("Die Messkurve " + Quoted(path) + " hat weniger als " + std::to_string(kMinMeasuredPoints) + " Punkte.");
+  }
+  for (std::size_t k = 0; k < curve.points(); ++k) {
+    const double t = curve.time[k];
+    if (!(t >= 0) || (k > 0 && !(t > curve.time[k - 1]))) {
+      Fail("Die Zeit " + Quoted(Child(path, "time") + "." + std::to_string(k)) + " ist negativ, fehlt oder nimmt nicht zu.");
+    }
+  }
+  At(j, path, InfoOf(MeasuredQuantity::Moisture).key);
+  for (const MeasuredQuantityInfo& q : MeasuredQuantities()) {
+    if (!j.contains(q.key)) continue;
+    const std::string at = Child(path, q.key);
+    curve[q.id] = ReadMeasuredValues(j.at(q.key), at);
+    if (curve[q.id].size() != curve.points()) Fail("Das Feld " + Quoted(at) + " hat nicht so viele Punkte wie „measured.time“.");
+    for (std::size_t k = 0; q.id == MeasuredQuantity::Moisture && k < curve.points(); ++k) {
+      if (!(curve[q.id][k] >= 0)) Fail("Die Wasserbeladung " + Quoted(at + "." + std::to_string(k)) + " ist negativ oder fehlt.");
+    }
+  }
+  return curve;
+}
+
 constexpr const char* kNotACaseFile = "Die Datei ist keine Lamvero-Falldatei.";
 
 // Nothing but blanks and line breaks (a byte-order mark included).
@@ -339,13 +401,14 @@ CaseFile ReadCase(std::string_view text, const ControlNameCheck& isControl) {
   json& j = read.value();
   ExpectFormat(j, kCaseFormatName, kCaseFormatVersion, "Falldatei");
   ExpectKeys(j, "", {"format", "version", "inputs"},
-             {"title", "project", "customer", "author", "comment", "airIntegration", "run", "series"});
+             {"title", "project", "customer", "author", "comment", "airIntegration", "run", "series", "measured"});
   CaseFile file;
   file.inputs = ReadInputTexts(j.at("inputs"), "inputs", kMaxCaseTextBytes);
   file.airIntegration = ReadAirIntegration(j, "");
   for (const ProjectField& f : ProjectFields()) {
     if (j.contains(f.key)) file.about.*f.member = Text(j.at(f.key), f.key, f.maxBytes, !f.multiLine);
   }
+  if (j.contains("measured")) file.measured = ReadMeasured(j.at("measured"));
   if (j.contains("run")) {
     CaseRun run = ReadRun(j.at("run"), isControl);
     run.record.inputs = file.inputs;
@@ -413,6 +476,10 @@ std::string CaseFileText(const CaseFile& file, bool withSeries) {
   if (file.run) j["run"] = RunObject(*file.run);
   // Texts that are not UTF-8 (from a command line) are kept readable rather than refused.
   std::string text = j.dump(2, ' ', false, ordered::error_handler_t::replace);
+  if (file.measured) {
+    text.pop_back();  // the closing brace
+    text += ",\n  \"measured\": " + MeasuredText(*file.measured) + "\n}";
+  }
   if (file.run && withSeries && file.run->hasSeries()) {
     text.pop_back();  // the closing brace
     text += ",\n  \"series\": " + SeriesText(file.run->record.series) + "\n}";

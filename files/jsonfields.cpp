@@ -3,6 +3,7 @@
 #include <cmath>
 #include <limits>
 
+#include "text/csvformat.h"
 #include "text/numberformat.h"
 #include "run/projectdata.h"
 #include "text/shownchars.h"
@@ -60,6 +61,10 @@ std::string Text(const json& j, const std::string& path, std::size_t maxBytes, b
     }
   }
   return t;
+}
+
+std::string JsonNumberText(double value) {
+  return std::isfinite(value) ? CsvNumber(value, CsvDialect::Plain) : "null";
 }
 
 double NumberOrNull(const json& j, const std::string& path) {

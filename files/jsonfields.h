@@ -39,6 +39,8 @@ void ExpectKeys(const json& j, const std::string& path, std::initializer_list<co
 const json& At(const json& j, const std::string& path, const char* key);
 
 std::string Text(const json& j, const std::string& path, std::size_t maxBytes, bool oneLine);
+// A number as JSON text in its exact shortest form; null for NaN and infinities.
+std::string JsonNumberText(double value);
 // A finite number, or null for a value the run could not compute (NaN).
 double NumberOrNull(const json& j, const std::string& path);
 // A number beyond the range is named so whatever its form (1e300, 2^64, -3).

@@ -13,6 +13,7 @@
 #include <vector>
 
 #include "files/casefile.h"
+#include "files/measuredcsv.h"
 #include "present/displayedrun.h"
 #include "run/recordfields.h"
 #include "run/resultdescriptors.h"
@@ -348,6 +349,74 @@ TEST_F(CaseFileTest, AFileWithoutTheAirsHumidityReadsAndIsWrittenBackWithoutIt) 
             std::string::npos);
   EXPECT_NE(ErrorAfter([](json& f) { f["series"]["XLuftReihe"][2] = nullptr; }).find("XLuftReihe"),
             std::string::npos);
+}
+
+}  // namespace
+}  // namespace lamvero
+
+namespace lamvero {
+namespace {
+
+// A measured curve with awkward numbers: the shortest exact forms, a tiny and a
+// subnormal value, a missing reading, a source that is not plain ASCII.
+MeasuredCurve AwkwardCurve() {
+  MeasuredCurve c;
+  c.source = "Versuch „Süd“ 7.csv";
+  c.time = {0, 0.1 + 0.2, 600, 1200.5, 1e7};
+  c[MeasuredQuantity::Moisture] = {0.2, 0.19999999999999998, 1e-300, 4.9e-324, 0};
+  c[MeasuredQuantity::CoreTemperature] = {20, std::nan(""), 25.25, -3, 40};
+  return c;
+}
+
+TEST(CaseFileMeasured, CurveReadsBackBitForBitAndAFileWithoutOneHasNone) {
+  CaseFile file;
+  file.measured = AwkwardCurve();
+  const std::string text = CaseFileText(file, false);
+  const Outcome<CaseFile> read = ReadCaseFileText(text, nullptr);
+  ASSERT_TRUE(read) << read.message();
+  ASSERT_TRUE(read.value().measured);
+  EXPECT_TRUE(*read.value().measured == *file.measured);
+  EXPECT_FALSE(read.value().measured->has(MeasuredQuantity::SurfaceTemperature));
+  EXPECT_EQ(CaseFileText(read.value(), false), text);
+  EXPECT_NE(text.find("\"coreTemperature\": [20,null,25.25,-3,40]"), std::string::npos) << text;
+  const Outcome<CaseFile> none = ReadCaseFileText(CaseFileText(CaseFile{}, false), nullptr);
+  ASSERT_TRUE(none) << none.message();
+  EXPECT_FALSE(none.value().measured);
+}
+
+TEST(CaseFileMeasured, BadCurvesAreRefusedNamingTheField) {
+  struct Case {
+    const char* what;
+    std::function<void(json&)> change;
+    const char* mention;
+  };
+  const std::vector<Case> cases = {
+      {"too few points", [](json& m) { m["time"].erase(4); m["moisture"].erase(4); m["coreTemperature"].erase(4); },
+       "weniger als 5"},
+      {"time not increasing", [](json& m) { m["time"][3] = 600; }, "„measured.time.3“"},
+      {"negative time", [](json& m) { m["time"][0] = -1; }, "„measured.time.0“"},
+      {"missing time", [](json& m) { m["time"][2] = nullptr; }, "„measured.time.2“"},
+      {"length differs", [](json& m) { m["coreTemperature"].erase(1); }, "„measured.coreTemperature“"},
+      {"missing moisture reading", [](json& m) { m["moisture"][1] = nullptr; }, "„measured.moisture.1“"},
+      {"negative moisture", [](json& m) { m["moisture"][1] = -0.1; }, "„measured.moisture.1“"},
+      {"no moisture", [](json& m) { m.erase("moisture"); }, "„measured.moisture“ fehlt"},
+      {"no source", [](json& m) { m.erase("source"); }, "„measured.source“ fehlt"},
+      {"unknown quantity", [](json& m) { m["mass"] = m["time"]; }, "Unbekanntes Feld „measured.mass“"},
+      {"text as a value", [](json& m) { m["coreTemperature"][0] = "20"; }, "„measured.coreTemperature.0“"},
+      {"not a list", [](json& m) { m["time"] = 5; }, "„measured.time“ ist keine Liste"},
+      {"too many points", [](json& m) { m["time"] = json::array(); m["time"].get_ref<json::array_t&>().resize(kMaxMeasuredLines + 1, 0.0); },
+       "zu viele Punkte"},
+  };
+  CaseFile file;
+  file.measured = AwkwardCurve();
+  for (const Case& c : cases) {
+    SCOPED_TRACE(c.what);
+    json j = json::parse(CaseFileText(file, false));
+    c.change(j["measured"]);
+    const Outcome<CaseFile> read = ReadCaseFileText(j.dump(), nullptr);
+    ASSERT_FALSE(read);
+    EXPECT_NE(read.message().find(c.mention), std::string::npos) << read.message();
+  }
 }
 
 }  // namespace
