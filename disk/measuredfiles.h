@@ -14,4 +14,8 @@ namespace lamvero {
 // file's name. A failure names the file, the line, the column and the reason.
 Outcome<MeasuredCurve> ReadMeasuredCurveFile(const QString& path, std::optional<double> dryMassGrams);
 
+// Whether the file has a mass column and does not give the dry mass (ask the
+// user for it before reading); a file that cannot be read is a failure.
+Outcome<bool> MeasuredCurveFileNeedsDryMass(const QString& path);
+
 }  // namespace lamvero

@@ -308,9 +308,14 @@ bool AllBlank(const std::vector<std::string>& cells) {
   return true;
 }
 
+// A header with a semicolon is of the German dialect (decimal comma).
+CsvDialect DialectOfHeader(std::string_view line) {
+  return line.find(';') != std::string_view::npos ? CsvDialect::German : CsvDialect::Plain;
+}
+
 // Reads the header line: the dialect, the columns, and whether a mass has its dry mass.
 Status ReadHeader(Reading& r, std::string_view line, std::size_t number) {
-  r.dialect = line.find(';') != std::string_view::npos ? CsvDialect::German : CsvDialect::Plain;
+  r.dialect = DialectOfHeader(line);
   const auto cells = SplitCsvLine(line, CsvSeparator(r.dialect));
   if (!cells) return Failure{LineWhere(number), "Ein Anführungszeichen wird nicht geschlossen."};
   Outcome<std::vector<ReadColumn>> columns = HeaderColumns(*cells, number);
@@ -346,6 +351,24 @@ Status ReadDataLine(Reading& r, std::string_view line, std::size_t number) {
 
 Status CheckMeasuredCurveSize(std::uint64_t bytes) {
   return jsonfields::CheckFileSize(bytes, kMaxMeasuredCurveBytes, "Messkurve");
+}
+
+bool NeedsDryMass(std::string_view text) {
+  if (text.substr(0, 3) == kByteOrderMark) text.remove_prefix(3);
+  const auto lines = Lines(text);
+  if (!lines) return false;  // refused when read
+  const Outcome<std::optional<double>> given = FileDryMass(*lines);
+  if (!given || given.value()) return false;
+  for (const std::string_view line : *lines) {
+    if (IsComment(line) || Trimmed(line).empty()) continue;
+    const auto cells = SplitCsvLine(line, CsvSeparator(DialectOfHeader(line)));
+    for (const std::string& cell : cells ? *cells : std::vector<std::string>{}) {
+      const ColumnName* name = FindName(kColumnNames, SplitHeader(cell).name);
+      if (name && name->kind == ColumnKind::Mass) return true;
+    }
+    return false;  // only the header names columns
+  }
+  return false;
 }
 
 Outcome<MeasuredCurve> ReadMeasuredCurveText(std::string_view text, std::optional<double> dryMassGrams,

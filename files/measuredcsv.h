@@ -36,4 +36,8 @@ Status CheckMeasuredCurveSize(std::uint64_t bytes);
 Outcome<MeasuredCurve> ReadMeasuredCurveText(std::string_view text, std::optional<double> dryMassGrams,
                                              std::string source);
 
+// Whether the text's header has a mass column and no comment gives the dry
+// mass: the caller must ask for it before the text can be read.
+bool NeedsDryMass(std::string_view text);
+
 }  // namespace lamvero

@@ -5,6 +5,8 @@
 #include <gtest/gtest.h>
 
 #include <cmath>
+#include <fstream>
+#include <iterator>
 #include <string>
 
 #include "files/csvexport.h"
@@ -96,6 +98,25 @@ TEST(MeasuredCsv, ReadsLamverosOwnSeriesTable) {
     }
     EXPECT_FALSE(c.has(MeasuredQuantity::Shrinkage));  // only the surface's and the core's, not the mean
   }
+}
+
+TEST(MeasuredCsv, AFileOfMassesNeedsTheDryMassUnlessItsCommentGivesIt) {
+  EXPECT_TRUE(NeedsDryMass("\xEF\xBB\xBF# Versuch\nZeit in min;Masse in g\n0;120\n"));
+  EXPECT_TRUE(NeedsDryMass("time [s],mass [kg]\n"));
+  EXPECT_FALSE(NeedsDryMass("# Trockenmasse in g: 85,2\nZeit in min;Masse in g\n"));
+  EXPECT_FALSE(NeedsDryMass("Zeit in min;Wasserbeladung in kg/kg;Masseverlust in g\n"));
+  EXPECT_FALSE(NeedsDryMass("Zeit in min;Wasserbeladung in kg/kg\n0;0,2\nMasse in g\n"));  // not a header
+  EXPECT_FALSE(NeedsDryMass(""));
+}
+
+TEST(MeasuredCsv, TheShippedExampleReadsWithItsFortyReadings) {
+  std::ifstream f(LAMVERO_EXAMPLE_CURVE, std::ios::binary);
+  const std::string text((std::istreambuf_iterator<char>(f)), std::istreambuf_iterator<char>());
+  const auto read = ReadMeasuredCurveText(text, std::nullopt, "messkurve-beispiel.csv");
+  ASSERT_TRUE(read) << read.message();
+  EXPECT_EQ(read->points(), 40u);
+  EXPECT_TRUE(read->has(MeasuredQuantity::SurfaceTemperature));
+  EXPECT_EQ(read->time[0], 0.0);
 }
 
 struct BadCase {
