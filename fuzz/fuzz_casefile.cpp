@@ -47,6 +47,7 @@ void RequireRoundTrip(const lamvero::CaseFile& file, bool withSeries) {
   const lamvero::CaseFile& read = again.value();
   for (const lamvero::InputField& f : lamvero::InputFields()) Require(read.inputs[f.id] == file.inputs[f.id]);
   Require(read.about == file.about && read.airIntegration == file.airIntegration);
+  Require(read.measured == file.measured);
   Require(read.run.has_value() == file.run.has_value());
   if (read.run) RequireSameRun(*read.run, *file.run, withSeries);
   Require(lamvero::CaseFileText(read, withSeries) == text);

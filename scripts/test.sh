@@ -6,7 +6,8 @@
 # (clang) of the number reader, the input check and the case-file round trip of
 # what it accepts, of the study inputs (case tables, varied inputs, shards,
 # merges of parts), of the case-file reader with the round trip of what it reads, and of the
-# study-file and study-output readers with the round trip of what they read.
+# study-file and study-output readers with the round trip of what they read, and
+# of the measured-curve reader.
 set -euo pipefail
 cd "$(dirname "$0")/.."
 bash scripts/setup.sh
@@ -28,7 +29,7 @@ TSAN_OPTIONS="halt_on_error=1 second_deadlock_stack=1" build-tsan/tests/study_te
 
 CC=clang-14 CXX=clang++-14 cmake -S . -B build-fuzz -DCMAKE_BUILD_TYPE=RelWithDebInfo -DLAMVERO_FUZZ=ON \
   -DLAMVERO_WITH_UI=OFF -DLAMVERO_WITH_BENCH=OFF >/dev/null
-cmake --build build-fuzz -j"$jobs" --target fuzz_inputs fuzz_study fuzz_casefile fuzz_studyfile
+cmake --build build-fuzz -j"$jobs" --target fuzz_inputs fuzz_study fuzz_casefile fuzz_studyfile fuzz_measuredcsv
 rm -rf build-fuzz/corpus && mkdir -p build-fuzz/corpus && cp fuzz/seeds/* build-fuzz/corpus/
 build-fuzz/fuzz/fuzz_inputs -max_total_time=20 -timeout=10 -print_final_stats=1 build-fuzz/corpus
 rm -rf build-fuzz/corpus-study && mkdir -p build-fuzz/corpus-study && cp fuzz/seeds-study/* build-fuzz/corpus-study/
@@ -37,3 +38,5 @@ rm -rf build-fuzz/corpus-casefile && mkdir -p build-fuzz/corpus-casefile && cp f
 build-fuzz/fuzz/fuzz_casefile -max_total_time=20 -timeout=10 -print_final_stats=1 build-fuzz/corpus-casefile
 rm -rf build-fuzz/corpus-studyfile && mkdir -p build-fuzz/corpus-studyfile && cp fuzz/seeds-studyfile/* build-fuzz/corpus-studyfile/
 build-fuzz/fuzz/fuzz_studyfile -max_total_time=20 -timeout=10 -print_final_stats=1 build-fuzz/corpus-studyfile
+rm -rf build-fuzz/corpus-measured && mkdir -p build-fuzz/corpus-measured && cp fuzz/seeds-measured/* build-fuzz/corpus-measured/
+build-fuzz/fuzz/fuzz_measuredcsv -max_total_time=20 -timeout=10 -print_final_stats=1 build-fuzz/corpus-measured
