@@ -59,6 +59,28 @@ QSize ChartLegend::sizeHint() const {
   return sizeFor(2 * kPadding + std::max(1, n) * rowHeight());
 }
 
+namespace {
+
+// The entry's sample, kStroke wide, centred on the row's middle.
+void PaintSample(QPainter& painter, const LegendEntry& entry, int left, int middle) {
+  if (entry.mark == LegendMark::Line) {
+    painter.setPen(entry.pen);
+    painter.drawLine(left, middle, left + kStroke, middle);
+    return;
+  }
+  painter.setPen(QPen(entry.pen.color().darker(130), 1));
+  painter.setBrush(entry.pen.color());
+  const QRectF box(left + kStroke / 2.0 - kMarkerSize / 2.0, middle - kMarkerSize / 2.0, kMarkerSize, kMarkerSize);
+  if (entry.mark == LegendMark::Circle) {
+    painter.drawEllipse(box);
+  } else {
+    painter.drawRect(box);
+  }
+  painter.setBrush(Qt::NoBrush);
+}
+
+}  // namespace
+
 void ChartLegend::paintInto(QPainter& painter, const QRect& area) const {
   painter.save();
   painter.setFont(font());
@@ -70,8 +92,7 @@ void ChartLegend::paintInto(QPainter& painter, const QRect& area) const {
     const int left = area.left() + kPadding + column * (columnWidth() + kColumnGap);
     const int top = area.top() + kPadding + row * step;
     const int middle = top + step / 2;
-    painter.setPen(entries_[i].pen);
-    painter.drawLine(left, middle, left + kStroke, middle);
+    PaintSample(painter, entries_[i], left, middle);
     painter.setPen(palette().color(QPalette::WindowText));
     painter.drawText(QRect(left + kStroke + kGap, top, columnWidth() - kStroke - kGap, step),
                      Qt::AlignLeft | Qt::AlignVCenter, entries_[i].text);

@@ -1,6 +1,6 @@
 #pragma once
-// The legend of a diagram: one line per named curve, a stroke of its pen and
-// its name. However many runs are shown, every entry stays readable: in the
+// The legend of a diagram: one line per named curve, a stroke of its pen (or
+// the marker of its points) and its name. However many runs are shown, every entry stays readable: in the
 // window it stands beside the chart and scrolls, and a picture of the diagram
 // sets it in as many columns as the picture's height needs.
 
@@ -15,10 +15,17 @@ namespace lamvero {
 // style: a run's colour, and a line style in a neutral colour.
 constexpr qreal kRunStroke = 3;
 const QColor kStyleColour(60, 60, 60);
+// The size of a marker of measured points, in the chart and in the legend.
+constexpr qreal kMarkerSize = 8;
+
+// How an entry's sample is drawn: a stroke of a curve's pen, or one of the
+// markers of points that are not joined (measured points), in the pen's colour.
+enum class LegendMark { Line, Circle, Square };
 
 struct LegendEntry {
   QString text;
   QPen pen;
+  LegendMark mark = LegendMark::Line;
 };
 
 class ChartLegend : public QWidget {

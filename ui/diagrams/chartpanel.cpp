@@ -146,6 +146,25 @@ QLineSeries* ChartPanel::addCurve(const QString& name, CurveData values, const Q
   return series;
 }
 
+QScatterSeries* ChartPanel::addMarkers(const QString& name, const QList<QPointF>& points, const QColor& colour,
+                                       QScatterSeries::MarkerShape shape) {
+  auto* series = new QScatterSeries;
+  series->setName(name);
+  series->setMarkerShape(shape);
+  series->setMarkerSize(kMarkerSize);
+  series->setColor(colour);
+  series->setBorderColor(colour.darker(130));
+  series->replace(points);
+  chart_->addSeries(series);
+  series->attachAxis(axisX_);
+  series->attachAxis(axisY_);
+  const LegendMark mark = shape == QScatterSeries::MarkerShapeCircle ? LegendMark::Circle : LegendMark::Square;
+  legend_->add(LegendEntry{name, QPen(colour), mark});
+  legendChanged();
+  markers_.push_back(series);
+  return series;
+}
+
 void ChartPanel::addLegendEntry(const QString& text, const QPen& pen) {
   legend_->add(LegendEntry{text, pen});
   legendChanged();
@@ -211,6 +230,7 @@ void ChartPanel::clearCurves() {
   adjusting_ = true;
   chart_->removeAllSeries();
   curves_.clear();
+  markers_.clear();
   adjusting_ = false;
   legend_->clear();
   legendChanged();
@@ -250,6 +270,14 @@ void ChartPanel::resetZoom() {
       x1 = std::max(x1, x);
       y0 = std::min(y0, y);
       y1 = std::max(y1, y);
+    }
+  }
+  for (const QScatterSeries* m : markers_) {
+    for (const QPointF& p : m->points()) {
+      x0 = std::min(x0, p.x());
+      x1 = std::max(x1, p.x());
+      y0 = std::min(y0, p.y());
+      y1 = std::max(y1, p.y());
     }
   }
   if (!(x1 >= x0)) x0 = 0, x1 = 1, y0 = 0, y1 = 1;  // nothing to show

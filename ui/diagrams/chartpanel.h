@@ -10,6 +10,7 @@
 #include <QChartView>
 #include <QLineSeries>
 #include <QPen>
+#include <QScatterSeries>
 #include <QStringList>
 #include <QValueAxis>
 #include <QWidget>
@@ -48,6 +49,10 @@ class ChartPanel : public QWidget {
 
   // Adds a curve; `inLegend` false for background lines (saturation and the like).
   QLineSeries* addCurve(const QString& name, CurveData values, const QPen& pen, bool inLegend = true);
+  // Points that are not joined (measured ones), in axis values, as markers of
+  // that shape in the colour; the legend names them. They count for the whole view.
+  QScatterSeries* addMarkers(const QString& name, const QList<QPointF>& points, const QColor& colour,
+                             QScatterSeries::MarkerShape shape);
   // A line of the legend that stands for no single curve (a run's colour, a line style).
   void addLegendEntry(const QString& text, const QPen& pen);
   // A small grey text (a background line's name) at the first of its places,
@@ -60,7 +65,7 @@ class ChartPanel : public QWidget {
     QRectF rect;  // in the chart's coordinates
   };
   std::vector<ShownLabel> shownLabels() const;
-  // Removes every curve and label.
+  // Removes every curve, marker and label.
   void clearCurves();
   // Shows every curve whole, with room of these fractions of the data's range
   // left and right, and below and above.
@@ -122,6 +127,7 @@ class ChartPanel : public QWidget {
   ChartLegend* legend_ = nullptr;
   QScrollArea* legendScroll_ = nullptr;
   std::vector<Curve> curves_;
+  std::vector<QScatterSeries*> markers_;
   struct Label {
     QGraphicsSimpleTextItem* item;
     std::vector<QPointF> places;

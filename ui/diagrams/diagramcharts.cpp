@@ -1,6 +1,8 @@
 #include "ui/diagrams/diagramcharts.h"
 
 #include <QPen>
+#include <QScatterSeries>
+#include <cmath>
 
 #include "files/csvexport.h"
 
@@ -67,6 +69,40 @@ const SeriesColumn& ColumnOf(Series RunSeries::*member) {
   return SeriesColumns().front();
 }
 
+// Which measured quantities a chart shows as markers, and how.
+struct MeasuredLayout {
+  ChartKind chart;
+  MeasuredQuantity quantity;
+  const char* part;  // as the chart's curves name it, where a chart shows two measured quantities
+  QScatterSeries::MarkerShape shape;
+};
+const MeasuredLayout kMeasuredLayouts[] = {
+    {ChartKind::Moisture, MeasuredQuantity::Moisture, "mittel", QScatterSeries::MarkerShapeCircle},
+    {ChartKind::Temperature, MeasuredQuantity::SurfaceTemperature, "Oberfläche", QScatterSeries::MarkerShapeCircle},
+    {ChartKind::Temperature, MeasuredQuantity::CoreTemperature, "Kern", QScatterSeries::MarkerShapeRectangle},
+    {ChartKind::Shrinkage, MeasuredQuantity::Shrinkage, "mittel", QScatterSeries::MarkerShapeCircle},
+};
+// Measured points stand apart from every run's colour.
+const QColor kMeasuredColour(20, 20, 20);
+
+// The measured curve's points of the chart's quantities, time in h, missing readings left out.
+void AddMeasuredMarkers(ChartPanel& panel, ChartKind kind, const MeasuredCurve& measured) {
+  std::vector<const MeasuredLayout*> shown;
+  for (const MeasuredLayout& m : kMeasuredLayouts) {
+    if (m.chart == kind && measured.has(m.quantity)) shown.push_back(&m);
+  }
+  const QString name = QStringLiteral("Messung (%1)").arg(QString::fromStdString(measured.source));
+  for (const MeasuredLayout* m : shown) {
+    QList<QPointF> points;
+    const std::vector<double>& values = measured[m->quantity];
+    for (std::size_t k = 0; k < measured.points(); ++k) {
+      if (std::isfinite(values[k])) points.append(QPointF(measured.time[k] * kHoursPerSecond, values[k]));
+    }
+    const QString label = shown.size() > 1 ? QStringLiteral("%1 – %2").arg(name, QString::fromUtf8(m->part)) : name;
+    panel.addMarkers(label, points, kMeasuredColour, m->shape);
+  }
+}
+
 // The first column of a diagram's table: the run it belongs to.
 const CsvColumnName kRunColumn{"Lauf", "run"};
 
@@ -104,7 +140,8 @@ ChartPanel* MakeChartPanel(const ChartInfo& info) {
   return panel;
 }
 
-void FillChart(ChartPanel& panel, ChartKind kind, const std::vector<const RunEntry*>& runs, AirChartForm form) {
+void FillChart(ChartPanel& panel, ChartKind kind, const std::vector<const RunEntry*>& runs, AirChartForm form,
+               const MeasuredCurve* measured) {
   if (kind == ChartKind::AirStates) {
     FillAirChart(panel, form, runs);
     return;
@@ -135,6 +172,7 @@ void FillChart(ChartPanel& panel, ChartKind kind, const std::vector<const RunEnt
       panel.addLegendEntry(QString::fromUtf8(c.part), QPen(kStyleColour, c.width, c.style));
     }
   }
+  if (measured) AddMeasuredMarkers(panel, kind, *measured);
   panel.resetZoom();
 }
 

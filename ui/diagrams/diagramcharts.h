@@ -7,6 +7,7 @@
 #include <string>
 #include <vector>
 
+#include "run/measuredcurve.h"
 #include "text/csvformat.h"
 #include "ui/diagrams/airchartform.h"
 #include "ui/diagrams/runlist.h"
@@ -42,9 +43,11 @@ const std::vector<ChartInfo>& Charts();
 ChartPanel* MakeChartPanel(const ChartInfo& info);
 
 // Replaces the panel's curves by those of the runs that hold series, and
-// shows them whole; the air states in the given form of the h,X chart.
+// shows them whole; the air states in the given form of the h,X chart. The
+// points of a measured curve join them as markers in the charts of the
+// quantities it has (moisture, temperatures, shrinkage over time).
 void FillChart(ChartPanel& panel, ChartKind kind, const std::vector<const RunEntry*>& runs,
-               AirChartForm form = AirChartForm::ThetaX);
+               AirChartForm form = AirChartForm::ThetaX, const MeasuredCurve* measured = nullptr);
 
 // The diagram of that kind.
 const ChartInfo& InfoOf(ChartKind kind);

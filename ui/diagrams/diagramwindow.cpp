@@ -295,7 +295,15 @@ void DiagramWindow::runsChanged() {
   reference_->addItem(QStringLiteral("(keiner)"), 0);
   for (const RunEntry& e : runs_.entries()) reference_->addItem(Swatch(e.color), e.label, e.id);
   reference_->setCurrentIndex(std::max(0, reference_->findData(runs_.referenceId())));
+  refreshWhenShown();
+}
 
+void DiagramWindow::setMeasured(std::optional<MeasuredCurve> measured) {
+  measured_ = std::move(measured);
+  refreshWhenShown();
+}
+
+void DiagramWindow::refreshWhenShown() {
   if (isVisible()) {
     refreshViews();
   } else {
@@ -306,7 +314,8 @@ void DiagramWindow::runsChanged() {
 void DiagramWindow::refreshViews() {
   stale_ = false;
   const std::vector<const RunEntry*> shown = runs_.selected();
-  for (std::size_t i = 0; i < Charts().size(); ++i) FillChart(*panels_[i], Charts()[i].kind, shown, airForm_);
+  const MeasuredCurve* measured = measured_ ? &*measured_ : nullptr;
+  for (std::size_t i = 0; i < Charts().size(); ++i) FillChart(*panels_[i], Charts()[i].kind, shown, airForm_, measured);
   // The reference stays in the table while it is not drawn: the others are compared with it.
   std::vector<const RunEntry*> columns = shown;
   const RunEntry* reference = runs_.find(runs_.referenceId());

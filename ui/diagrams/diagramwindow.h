@@ -13,6 +13,7 @@
 
 #include "text/csvformat.h"
 #include "text/outcome.h"
+#include "run/measuredcurve.h"
 #include "run/runrecord.h"
 #include "ui/diagrams/diagramcharts.h"
 #include "ui/diagrams/runlist.h"
@@ -50,6 +51,8 @@ class DiagramWindow : public QWidget {
   void askRename(int id);
 
   const RunList& runs() const { return runs_; }
+  // The measured curve whose points the diagrams show beside the runs; nothing: none.
+  void setMeasured(std::optional<MeasuredCurve> measured);
   void setShown(int id, bool shown);
   void setReference(int id);  // 0: none
 
@@ -101,6 +104,7 @@ class DiagramWindow : public QWidget {
  private:
   void runsChanged();  // list, reference choice, then the diagrams and the table
   void refreshViews();
+  void refreshWhenShown();  // now if the window is shown, else when it is
   QWidget* makeRunsPane();    // the runs, their hint and the reference
   QWidget* makeChartsPane();  // the diagrams with their buttons over the table
   QString askFileName(const QString& suffix, const QString& filter);
@@ -120,6 +124,7 @@ class DiagramWindow : public QWidget {
   QTabWidget* tabs_ = nullptr;
   QComboBox* airFormChoice_ = nullptr;  // shown with the h,X chart
   AirChartForm airForm_ = AirChartForm::ThetaX;
+  std::optional<MeasuredCurve> measured_;
   std::vector<ChartPanel*> panels_;  // in the order of Charts()
   ComparisonTable* table_ = nullptr;
 };

@@ -160,7 +160,7 @@ void AppWindow::createScrollArea() {
   setCentralWidget(scroll_);
 }
 
-// Every completed run and every case file opened with a run goes to the diagrams.
+// Every completed run and every case file opened with a run goes to the diagrams, and so does the case's measured curve.
 void AppWindow::createDiagrams(QMenu& viewMenu) {
   diagrams_ = new DiagramWindow(this);
   connect(area_, &MainWindow::runEnded, this, [this](const RunResult& result) {
@@ -169,6 +169,8 @@ void AppWindow::createDiagrams(QMenu& viewMenu) {
   connect(document_, &CaseDocument::opened, this, [this] {
     if (document_->run()) diagrams_->addRun(document_->run()->record, document_->displayName());
   });
+  // The case's measured points stand beside the runs' curves.
+  connect(document_, &CaseDocument::measuredChanged, this, [this] { diagrams_->setMeasured(document_->measured()); });
   // Pictures and tables of the diagrams go beside the case file unless saved elsewhere since.
   connect(document_, &CaseDocument::changed, this, [this] {
     diagrams_->setCaseFolder(document_->path().isEmpty() ? QString() : QFileInfo(document_->path()).absolutePath());

@@ -25,7 +25,14 @@ QString CaseDocument::displayName() const {
 
 bool CaseDocument::isModified() const {
   return !ChangedInputs(savedInputs_, area_.inputs()).empty() || airIntegration() != savedAir_ ||
-         about_ != savedAbout_;
+         about_ != savedAbout_ || !(measured_ == savedMeasured_);
+}
+
+void CaseDocument::setMeasured(std::optional<MeasuredCurve> curve) {
+  if (curve == measured_) return;
+  measured_ = std::move(curve);
+  emit measuredChanged();
+  emit changed();
 }
 
 void CaseDocument::setAbout(const ProjectData& about) {
@@ -60,6 +67,7 @@ void CaseDocument::setSaved(const QString& path, const InputTexts& inputs, AirIn
   savedInputs_ = inputs;
   savedAir_ = air;
   savedAbout_ = about_;
+  savedMeasured_ = measured_;
   area_.runController().setAirIntegration(air);
 }
 
@@ -78,12 +86,14 @@ void CaseDocument::setAccuracy(const AccuracyEstimate& estimate) {
 void CaseDocument::newCase() {
   const InputTexts defaults = InputTexts::Defaults();
   about_ = ProjectData{};
+  measured_.reset();
   setSaved(QString(), defaults, AirIntegration::Standard);
   run_.reset();
   withSeries_ = false;
   area_.setInputs(defaults);
   area_.showOpeningState();
   emit runChanged();
+  emit measuredChanged();
   emit changed();
 }
 
@@ -100,6 +110,7 @@ Outcome<std::string> CaseDocument::open(const QString& path) {
     file.run.reset();
   }
   about_ = std::move(file.about);
+  measured_ = std::move(file.measured);
   setSaved(QFileInfo(path).absoluteFilePath(), file.inputs, file.airIntegration);
   run_ = std::move(file.run);
   withSeries_ = run_ && run_->hasSeries();
@@ -110,6 +121,7 @@ Outcome<std::string> CaseDocument::open(const QString& path) {
     area_.showOpeningState();
   }
   emit runChanged();
+  emit measuredChanged();
   emit changed();
   emit opened();
   return note;
@@ -120,6 +132,7 @@ Status CaseDocument::saveAs(const QString& path) {
   file.inputs = area_.inputs();
   file.about = about_;
   file.airIntegration = airIntegration();
+  file.measured = measured_;
   // Results belong to the inputs they were computed from.
   if (runMatchesInputs()) file.run = run_;
   const Status saved = SaveCaseFile(path, file, withSeries_);

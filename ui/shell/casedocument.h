@@ -30,7 +30,8 @@ class CaseDocument : public QObject {
   // What the case is about, as the case file keeps it; any field may be empty.
   const ProjectData& about() const { return about_; }
   void setAbout(const ProjectData& about);
-  // Whether the input texts, the air balance or the project data differ from those last opened or saved.
+  // Whether the input texts, the air balance, the project data or the measured
+  // curve differ from those last opened or saved.
   bool isModified() const;
   // The case's air balance, which the window's next runs use.
   AirIntegration airIntegration() const;
@@ -44,6 +45,10 @@ class CaseDocument : public QObject {
   // Whether saving writes the run's time series too.
   bool withSeries() const { return withSeries_; }
   void setWithSeries(bool on);
+  // The measured drying curve the case keeps (saved in its file), if any.
+  const std::optional<MeasuredCurve>& measured() const { return measured_; }
+  // Another curve, or none; the case is then modified until saved.
+  void setMeasured(std::optional<MeasuredCurve> curve);
   // Keeps an accuracy estimate with the run (which must exist); saving writes it.
   void setAccuracy(const AccuracyEstimate& estimate);
 
@@ -61,6 +66,7 @@ class CaseDocument : public QObject {
   void changed();  // file, modified state or run
   void opened();   // a case file was opened; run() is the one it holds, if any
   void runChanged();  // run() is another run, or none
+  void measuredChanged();  // measured() is another curve, or none
 
  private:
   void onRunEnded(const RunResult& result);
@@ -72,6 +78,7 @@ class CaseDocument : public QObject {
   AirIntegration savedAir_ = AirIntegration::Standard;
   ProjectData about_, savedAbout_;
   std::optional<CaseRun> run_;
+  std::optional<MeasuredCurve> measured_, savedMeasured_;
   bool withSeries_ = false;
 };
 

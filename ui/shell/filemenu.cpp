@@ -4,10 +4,13 @@
 #include <QDir>
 #include <QFileDialog>
 #include <QFileInfo>
+#include <QInputDialog>
+#include <QLocale>
 #include <QMenu>
 #include <QPushButton>
 #include <QSettings>
 
+#include "disk/measuredfiles.h"
 #include "files/casefile.h"
 #include "ui/shell/casedocument.h"
 #include "ui/shell/projectdialog.h"
@@ -55,6 +58,19 @@ FileMenu::Dialogs FileMenu::StandardDialogs(QWidget& window) {
     return static_cast<QMessageBox::StandardButton>(box.exec());
   };
   d.warn = [&window](const QString& text) { QMessageBox::warning(&window, QStringLiteral("Lamvero"), text); };
+  d.dryMass = [&window](const QString& fileName) -> std::optional<double> {
+    QInputDialog dialog(&window);
+    dialog.setObjectName(QStringLiteral("dlg_Trockenmasse"));
+    dialog.setWindowTitle(QStringLiteral("Trockenmasse der Probe"));
+    dialog.setLabelText(QStringLiteral("„%1“ gibt die Masse der Probe an.\nTrockenmasse der Probe in g:").arg(fileName));
+    dialog.setInputMode(QInputDialog::DoubleInput);
+    dialog.setLocale(QLocale(QLocale::German, QLocale::Germany));  // decimal comma
+    dialog.setDoubleRange(0.001, 1e6);
+    dialog.setDoubleDecimals(3);
+    dialog.setDoubleValue(100);
+    if (dialog.exec() != QDialog::Accepted) return std::nullopt;
+    return dialog.doubleValue();
+  };
   d.csvChoice = [&window](bool withEvery) -> std::optional<CsvChoice> {
     CsvExportDialog dialog(withEvery, &window);
     if (dialog.exec() != QDialog::Accepted) return std::nullopt;
@@ -83,6 +99,10 @@ FileMenu::FileMenu(QMenu& menu, CaseDocument& document, MainWindow& area, QWidge
           &QAction::triggered, this, &FileMenu::saveAs);
   connect(AddAction(menu, QStringLiteral("&Eigenschaften…"), "act_Eigenschaften"), &QAction::triggered, this,
           &FileMenu::editProperties);
+  connect(AddAction(menu, QStringLiteral("Messkurve &laden…"), "act_MesskurveLaden"), &QAction::triggered, this,
+          &FileMenu::loadMeasuredCurve);
+  removeMeasured_ = AddAction(menu, QStringLiteral("Messkurve ent&fernen"), "act_MesskurveEntfernen");
+  connect(removeMeasured_, &QAction::triggered, this, &FileMenu::removeMeasuredCurve);
   withSeries_ = AddAction(menu, QStringLiteral("Zeitreihen &mitspeichern"), "act_MitZeitreihen");
   withSeries_->setCheckable(true);
   withSeries_->setToolTip(QStringLiteral("Die Zeitreihen eines Laufs machen eine Falldatei viele Megabyte groß."));
@@ -120,6 +140,7 @@ void FileMenu::updateActions() {
   const auto& run = document_.run();
   seriesCsv_->setEnabled(idle && run && run->hasSeries());
   resultsCsv_->setEnabled(idle && run.has_value());
+  removeMeasured_->setEnabled(document_.measured().has_value());
   const QSignalBlocker quiet(withSeries_);
   withSeries_->setChecked(document_.withSeries());
 }
@@ -253,6 +274,30 @@ void FileMenu::exportResults() {
   const Status exported = document_.exportResults(path, choice->dialect);
   if (!exported) dialogs_.warn(QString::fromStdString(exported.message()));
 }
+
+bool FileMenu::loadMeasuredCurve() {
+  const QString path = dialogs_.openName(QStringLiteral("Messkurve laden"), startFolder(), kCsvFilter);
+  if (path.isEmpty()) return false;
+  const Outcome<bool> needsDryMass = MeasuredCurveFileNeedsDryMass(path);
+  if (!needsDryMass) {
+    dialogs_.warn(QString::fromStdString(needsDryMass.message()));
+    return false;
+  }
+  std::optional<double> dryMass;
+  if (needsDryMass.value()) {
+    dryMass = dialogs_.dryMass(QFileInfo(path).fileName());
+    if (!dryMass) return false;
+  }
+  Outcome<MeasuredCurve> read = ReadMeasuredCurveFile(path, dryMass);
+  if (!read) {
+    dialogs_.warn(QString::fromStdString(read.message()));
+    return false;
+  }
+  document_.setMeasured(std::move(read).value());
+  return true;
+}
+
+void FileMenu::removeMeasuredCurve() { document_.setMeasured(std::nullopt); }
 
 void FileMenu::editProperties() {
   ProjectDialog dialog(document_.about(), &window_);

@@ -1,6 +1,6 @@
 #pragma once
 // The Datei menu: new, open, recent files, save, save as, the case's project
-// data (Eigenschaften), the exports and
+// data (Eigenschaften), its measured curve, the exports and
 // quit, with the dialogs they need. Entries that would interfere with a run
 // are disabled while one is active (from the run controller's phase), and a
 // file opened by other ways (dropped, named) is refused then. The dialogs can
@@ -36,6 +36,8 @@ class FileMenu : public QObject {
     std::function<void(const QString& text)> warn;
     // Format of a CSV table (withEvery: time series); nothing: cancelled.
     std::function<std::optional<CsvChoice>(bool withEvery)> csvChoice;
+    // The dry mass of a measured sample in g, for a curve file of masses; nothing: cancelled.
+    std::function<std::optional<double>(const QString& fileName)> dryMass;
   };
   // The program's own dialogs, parented by `window`.
   static Dialogs StandardDialogs(QWidget& window);
@@ -65,6 +67,12 @@ class FileMenu : public QObject {
   void exportResults();
   // Datei ▸ Eigenschaften…: the case's project data in a dialog; OK changes the document.
   void editProperties();
+  // Datei ▸ Messkurve laden…: a measured curve from a CSV file becomes the
+  // case's (asking for the dry mass where the file gives masses without it); a
+  // refused file is shown and changes nothing. True if a curve was loaded.
+  bool loadMeasuredCurve();
+  // Datei ▸ Messkurve entfernen: the case keeps no measured curve.
+  void removeMeasuredCurve();
 
  private:
   void chooseAndOpen();
@@ -86,6 +94,7 @@ class FileMenu : public QObject {
   QAction* withSeries_ = nullptr;
   QAction* seriesCsv_ = nullptr;
   QAction* resultsCsv_ = nullptr;
+  QAction* removeMeasured_ = nullptr;
 };
 
 }  // namespace lamvero
