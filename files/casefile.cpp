@@ -352,7 +352,8 @@ MeasuredCurve ReadMeasured(const json& j) {
     if (!known) Fail("Unbekanntes Feld " + Quoted(Child(path, item.key())) + ".");
   }
   MeasuredCurve curve;
-  curve.source = Text(At(j, path, "source"), Child(path, "source"), kMaxCaseTextBytes, true);
+  // A file name may hold a line break: the source is a label, kept as it came.
+  curve.source = Text(At(j, path, "source"), Child(path, "source"), kMaxCaseTextBytes, false);
   curve.time = ReadMeasuredValues(At(j, path, "time"), Child(path, "time"));
   if (curve.points() < kMinMeasuredPoints) {
     Fail("Die Messkurve " + Quoted(path) + " hat weniger als " + std::to_string(kMinMeasuredPoints) + " Punkte.");

@@ -9,6 +9,7 @@
 #include "text/csvformat.h"
 #include "text/numberformat.h"
 #include "text/parsenumber.h"
+#include "text/shownchars.h"
 
 namespace lamvero {
 
@@ -84,7 +85,7 @@ struct ReadColumn {
   std::size_t cell;     // its place in a line
   ColumnKind kind;
   double factor;        // to the model's unit
-  std::string header;   // its header as written, for messages
+  std::string header;   // its header as a message shows it
 };
 
 // A header cell taken apart: "Zeit in min", "Zeit [min]", "Zeit (min)".
@@ -144,6 +145,16 @@ std::string UnitList(ColumnKind kind) {
   return list;
 }
 
+// A text of the file inside a message: control characters and stray bytes
+// escaped, and no longer than a message line can take.
+std::string Shown(std::string_view text) {
+  constexpr std::size_t kLongest = 60;
+  if (text.size() <= kLongest) return ShownText(text);
+  std::size_t cut = kLongest;
+  while (cut > 0 && (static_cast<unsigned char>(text[cut]) & 0xC0) == 0x80) --cut;  // not inside a character
+  return ShownText(text.substr(0, cut)) + "…";
+}
+
 std::string LineWhere(std::size_t line) { return "Zeile " + std::to_string(line); }
 
 std::string CellWhere(std::size_t line, const std::string& header) {
@@ -174,10 +185,10 @@ Outcome<std::vector<ReadColumn>> HeaderColumns(const std::vector<std::string>& c
     if (!name) continue;
     const UnitFactor* unit = FindUnit(name->kind, parts.unit);
     if (!unit) {
-      const std::string why = parts.unit.empty() ? "Die Einheit fehlt" : "Die Einheit „" + parts.unit + "“ ist unbekannt";
-      return Failure{CellWhere(line, header), why + "; möglich: " + UnitList(name->kind) + "."};
+      const std::string why = parts.unit.empty() ? "Die Einheit fehlt" : "Die Einheit „" + Shown(parts.unit) + "“ ist unbekannt";
+      return Failure{CellWhere(line, Shown(header)), why + "; möglich: " + UnitList(name->kind) + "."};
     }
-    columns.push_back({i, name->kind, unit->factor, header});
+    columns.push_back({i, name->kind, unit->factor, Shown(header)});
   }
   for (const ReadColumn& c : columns) {
     const ReadColumn*& first = seen[SlotOf(c.kind)];
@@ -195,12 +206,12 @@ Outcome<std::vector<ReadColumn>> HeaderColumns(const std::vector<std::string>& c
 Outcome<double> CellNumber(std::string_view cell, CsvDialect dialect, const std::string& where) {
   const std::string_view text = Trimmed(cell);
   if (dialect == CsvDialect::German && text.find('.') != std::string_view::npos) {
-    return Failure{where, "„" + std::string(text) + "“: In dieser Datei (Semikolon zwischen den Zellen) steht ein Komma vor den Nachkommastellen, kein Punkt."};
+    return Failure{where, "„" + Shown(text) + "“: In dieser Datei (Semikolon zwischen den Zellen) steht ein Komma vor den Nachkommastellen, kein Punkt."};
   }
   const InputNumber n = ReadInputNumber(text);
   if (n.reading == NumberReading::Number && n.rest.empty() && std::isfinite(n.value)) return n.value;
-  if (n.reading == NumberReading::TooLarge) return Failure{where, "„" + std::string(text) + "“ ist zu groß."};
-  return Failure{where, "„" + std::string(text) + "“ ist keine Zahl."};
+  if (n.reading == NumberReading::TooLarge) return Failure{where, "„" + Shown(text) + "“ ist zu groß."};
+  return Failure{where, "„" + Shown(text) + "“ ist keine Zahl."};
 }
 
 // What has been read so far, and what the lines after it are checked against.
@@ -272,7 +283,7 @@ Outcome<std::optional<double>> CommentDryMass(std::string_view line, std::size_t
   if (!FindName(kCommentNames, parts.name)) return std::optional<double>();
   const UnitFactor* unit = FindUnit(ColumnKind::DryMass, parts.unit);
   const std::string where = LineWhere(number) + ", Trockenmasse";
-  if (!unit) return Failure{where, "Die Einheit „" + parts.unit + "“ ist unbekannt; möglich: " + UnitList(ColumnKind::DryMass) + "."};
+  if (!unit) return Failure{where, "Die Einheit „" + Shown(parts.unit) + "“ ist unbekannt; möglich: " + UnitList(ColumnKind::DryMass) + "."};
   const Outcome<double> value = CellNumber(text.substr(colon + 1), CsvDialect::Plain, where);
   if (!value) return value.failure();
   if (!(value.value() > 0)) return Failure{where, "Die Trockenmasse muss größer als 0 sein."};

@@ -361,7 +361,7 @@ namespace {
 // subnormal value, a missing reading, a source that is not plain ASCII.
 MeasuredCurve AwkwardCurve() {
   MeasuredCurve c;
-  c.source = "Versuch „Süd“ 7.csv";
+  c.source = "Versuch „Süd“\n7.csv";  // a file name may hold a line break
   c.time = {0, 0.1 + 0.2, 600, 1200.5, 1e7};
   c[MeasuredQuantity::Moisture] = {0.2, 0.19999999999999998, 1e-300, 4.9e-324, 0};
   c[MeasuredQuantity::CoreTemperature] = {20, std::nan(""), 25.25, -3, 40};

@@ -163,6 +163,10 @@ TEST(MeasuredCsv, RefusesBadDataNamingLineAndColumn) {
       {"zero dry mass given", "Zeit in min;Masse in g\n", 0.0, "Trockenmasse", "größer als 0"},
       {"bad dry mass comment", "# Trockenmasse in g: viel\nZeit in min;Masse in g\n", {}, "Zeile 1, Trockenmasse",
        "keine Zahl"},
+      {"control character in a cell", head + good4 + "4;0,1\x01;24\n", {}, "Zeile 6, Spalte „Wasserbeladung in kg/kg“",
+       "„0,1U+0001“ ist keine Zahl"},
+      {"endless header cut short", "Zeit in " + std::string(100000, 'x') + ";X in kg/kg\n", {}, "Zeile 1, Spalte „Zeit in xxx",
+       "xxx…“ ist unbekannt"},
       {"dry mass in an unknown unit", "# dry mass in lb: 1\nZeit in min;Masse in g\n", {}, "Zeile 1, Trockenmasse",
        "unbekannt"},
   };
