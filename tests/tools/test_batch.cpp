@@ -270,7 +270,10 @@ TEST(Batch, SavedCaseRunsAgainToTheSameJsonAndTakesOverrides) {
   const Result again = RunBatch("--json --inputs " + file);
   ASSERT_EQ(again.status, 0) << again.err;
   EXPECT_EQ(again.out, saved.out);
-  // Command-line inputs apply on top of the file's, and the file can take the new run.
+  // Command-line inputs apply on top of the file's, and the file can take the new run, keeping its measured curve.
+  nlohmann::json measured = nlohmann::json::parse(Slurp(file));
+  measured["measured"] = {{"source", "versuch.csv"}, {"time", {0, 60, 120, 180, 240}}, {"moisture", {0.2, 0.19, 0.18, 0.17, 0.16}}};
+  std::ofstream(file) << measured.dump();
   const Result changed = RunBatch("--json --inputs " + file + " --save " + file + " txt_Lufttemp=40");
   ASSERT_EQ(changed.status, 0) << changed.err;
   EXPECT_NE(changed.out, saved.out);
@@ -278,6 +281,7 @@ TEST(Batch, SavedCaseRunsAgainToTheSameJsonAndTakesOverrides) {
   EXPECT_EQ(k["inputs"]["txt_Lufttemp"], "40");
   EXPECT_EQ(k["inputs"]["txt_Dicke"], "4");
   EXPECT_EQ(k.count("series"), 0u);  // only with --with-series
+  EXPECT_EQ(k["measured"], measured["measured"]);
 }
 
 TEST(Batch, BadCaseFilesAreUsageErrorsNamingFileAndProblem) {
