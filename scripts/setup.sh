@@ -10,6 +10,7 @@ packages=(
   libgtest-dev libgmock-dev libbenchmark-dev
   libcli11-dev nlohmann-json3-dev
   libnlopt-cxx-dev libeigen3-dev  # fitting and optimisation; the statistics at the optimum
+  libboost-dev  # Student's t for the confidence intervals of a fit (header-only Boost.Math)
   fonts-liberation fonts-dejavu-core fontconfig
   xvfb xauth
   shared-mime-info  # update-mime-database: the install check reads the case files' MIME type back
