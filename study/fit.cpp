@@ -7,9 +7,14 @@
 // the dryer's settings, it needs no derivatives for either, and Debian ships
 // it. The search moves on each parameter's search coordinate in [0, 1]
 // (logarithmic over a decade or more), so that one step size suits a
-// moisture conductivity and a temperature alike. The statistics at the
-// optimum come from a Jacobian by central differences, whose runs are the
-// only ones that can go in parallel.
+// moisture conductivity and a temperature alike. Two parameters that act
+// almost alike (the moisture conductivity and the heat-transfer coefficient
+// both set the drying rate) put the optimum at the end of a long, narrow
+// valley, where the runs' small jumps stall BOBYQA; Gauss-Newton steps along
+// the Jacobian of the residuals finish the way from its best point
+// (study/fitrefinement.h). The statistics at the optimum come from that
+// Jacobian by central differences, whose runs are the ones that can go in
+// parallel.
 
 #include "study/fit.h"
 
@@ -26,7 +31,6 @@
 #include "study/fitsearch.h"
 #include "study/fitstatistics.h"
 #include "study/inputtext.h"
-#include "text/trim.h"
 
 namespace lamvero {
 
@@ -35,23 +39,23 @@ namespace {
 // A value this share of its bounds' width from a bound lies on it.
 constexpr double kOnBound = 1e-6;
 
-std::string Quoted(Input input) { return "„" + WithoutTrailingBlanks(FieldOf(input).caption) + "“"; }
 std::string Quoted(MeasuredQuantity q) { return std::string("„") + InfoOf(q).caption + "“"; }
 
 std::string ParameterError(const FitProblem& problem) {
   std::set<Input> seen;
   for (const FitParameter& p : problem.parameters) {
-    if (!seen.insert(p.input).second) return Quoted(p.input) + " ist mehrfach gewählt.";
+    if (!seen.insert(p.input).second) return QuotedCaption(p.input) + " ist mehrfach gewählt.";
     if (!std::isfinite(p.lower) || !std::isfinite(p.upper)) {
-      return "Die Schranken von " + Quoted(p.input) + " müssen endliche Zahlen sein.";
+      return "Die Schranken von " + QuotedCaption(p.input) + " müssen endliche Zahlen sein.";
     }
-    if (!(p.lower < p.upper)) return "Die untere Schranke von " + Quoted(p.input) + " muss kleiner als die obere sein.";
+    if (!(p.lower < p.upper))
+      return "Die untere Schranke von " + QuotedCaption(p.input) + " muss kleiner als die obere sein.";
     for (const double bound : {p.lower, p.upper}) {
       const InputTexts texts = WithInputValues(problem.base, {p.input}, {bound}, ValueText::Exact);
       const std::vector<InputProblem> problems = FindInputProblems(texts);
       for (const InputProblem& found : problems) {
         if (std::find(found.fields.begin(), found.fields.end(), p.input) == found.fields.end()) continue;
-        return std::string(bound == p.lower ? "Untere" : "Obere") + " Schranke von " + Quoted(p.input) + ": " +
+        return std::string(bound == p.lower ? "Untere" : "Obere") + " Schranke von " + QuotedCaption(p.input) + ": " +
                found.text;
       }
     }
@@ -134,8 +138,7 @@ void TakeBest(const FitProblem& problem, const FitReadings& readings, const FitS
 // Intervals, correlation or why there are none, from the Jacobian at the best point.
 void AddStatistics(const FitProblem& problem, const FitReadings& readings, const FitSearchOutcome& search,
                    const StopRequest* stop, FitResult& result) {
-  const FitJacobian jacobian =
-      JacobianAt(problem, readings, search.best, readings.residuals(search.bestModel), stop);
+  const FitJacobian jacobian = JacobianAt(problem, readings, search.best, readings.residuals(search.bestModel), stop);
   result.runs += jacobian.runs;
   if (jacobian.stopped) {
     result.status = FitResult::Status::Stopped;

@@ -41,7 +41,9 @@ struct FitProblem {
   // lack counts with weight 0 whatever is given here.
   std::array<double, kMeasuredQuantityCount> weights{1, 0, 0, 0};
   unsigned jobs = 1;  // runs at the same time where the method allows (the Jacobian)
-  std::size_t maxRuns = 300;  // the search stops after so many runs (the Jacobian's come on top)
+  // The search stops after so many runs; the Jacobians' and the steps along
+  // them that finish the fit come on top.
+  std::size_t maxRuns = 300;
   AirIntegration airIntegration = AirIntegration::Standard;
 };
 
@@ -73,7 +75,7 @@ struct FitQuantityFigures {
 
 struct FitResult {
   enum class Status {
-    Converged,  // the method met its tolerance
+    Converged,  // the method met its tolerance, or used up maxRuns (the message says so)
     Stopped,    // cancelled: the best point so far is reported, no intervals
     Failed,     // no run of the base case completed (message says why)
   };

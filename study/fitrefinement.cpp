@@ -11,8 +11,8 @@ namespace lamvero {
 
 namespace {
 
-constexpr int kMaxSteps = 12;        // Jacobians at most
-constexpr int kDampingTries = 4;     // candidates per Jacobian, each with ten times the damping before
+constexpr int kMaxSteps = 12;     // Jacobians at most
+constexpr int kDampingTries = 4;  // candidates per Jacobian, each with ten times the damping before
 constexpr double kFirstDamping = 1e-3;
 constexpr double kLeastDamping = 1e-9;
 // A step smaller than this share of every parameter's bounds ends the refinement.
@@ -57,8 +57,8 @@ bool Moved(const FitProblem& problem, const std::vector<double>& best, const std
 
 }  // namespace
 
-void RefineFit(const FitProblem& problem, const FitReadings& readings, FitSearchOutcome& search,
-               FitObserver* observer, const StopRequest* stop, std::chrono::steady_clock::time_point started) {
+void RefineFit(const FitProblem& problem, const FitReadings& readings, FitSearchOutcome& search, FitObserver* observer,
+               const StopRequest* stop, std::chrono::steady_clock::time_point started) {
   double damping = kFirstDamping;
   for (int step = 0; step < kMaxSteps && !search.bestModel.empty(); ++step) {
     const std::vector<double> residuals = readings.residuals(search.bestModel);

@@ -16,7 +16,7 @@ namespace lamvero {
 
 // Moves search's best point while a step lowers the cost; counts its runs
 // into search.runs and tells the observer after each step.
-void RefineFit(const FitProblem& problem, const FitReadings& readings, FitSearchOutcome& search,
-               FitObserver* observer, const StopRequest* stop, std::chrono::steady_clock::time_point started);
+void RefineFit(const FitProblem& problem, const FitReadings& readings, FitSearchOutcome& search, FitObserver* observer,
+               const StopRequest* stop, std::chrono::steady_clock::time_point started);
 
 }  // namespace lamvero

@@ -5,6 +5,7 @@
 #include "run/dryingrun.h"
 #include "run/runevents.h"
 #include "study/inputtext.h"
+#include "text/trim.h"
 
 namespace lamvero {
 
@@ -13,6 +14,8 @@ std::vector<Input> FittedInputs(const FitProblem& problem) {
   for (const FitParameter& p : problem.parameters) inputs.push_back(p.input);
   return inputs;
 }
+
+std::string QuotedCaption(Input input) { return "„" + WithoutTrailingBlanks(FieldOf(input).caption) + "“"; }
 
 FitRun RunFitCase(const FitProblem& problem, const FitReadings& readings, const std::vector<double>& values,
                   const StopRequest* stop) {

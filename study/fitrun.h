@@ -23,4 +23,7 @@ FitRun RunFitCase(const FitProblem& problem, const FitReadings& readings, const 
 // The inputs of problem.parameters, in their order.
 std::vector<Input> FittedInputs(const FitProblem& problem);
 
+// An input's caption without its trailing blanks, in German quotes: what the fit's messages name it by.
+std::string QuotedCaption(Input input);
+
 }  // namespace lamvero

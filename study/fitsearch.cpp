@@ -120,7 +120,8 @@ void SearchPass(Objective& objective, std::vector<double> u, std::size_t maxRuns
   opt.set_min_objective(CostOf, &objective);
   double minimum = 0;
   try {
-    if (opt.optimize(u, minimum) == nlopt::MAXEVAL_REACHED) objective.outcome.ending = FitSearchOutcome::Ending::MaxRuns;
+    if (opt.optimize(u, minimum) == nlopt::MAXEVAL_REACHED)
+      objective.outcome.ending = FitSearchOutcome::Ending::MaxRuns;
   } catch (const nlopt::forced_stop&) {
     objective.outcome.ending = FitSearchOutcome::Ending::Stopped;
   } catch (const nlopt::roundoff_limited&) {
@@ -136,7 +137,8 @@ FitSearchOutcome SearchFit(const FitProblem& problem, const FitReadings& reading
   objective.outcome.best = FitStart(problem);
   for (const FitParameter& p : problem.parameters) objective.scales.emplace_back(p.lower, p.upper);
   std::vector<double> u;
-  for (std::size_t i = 0; i < objective.scales.size(); ++i) u.push_back(objective.scales[i].toUnit(objective.outcome.best[i]));
+  for (std::size_t i = 0; i < objective.scales.size(); ++i)
+    u.push_back(objective.scales[i].toUnit(objective.outcome.best[i]));
   SearchPass(objective, u, problem.maxRuns);
   return objective.outcome;
 }

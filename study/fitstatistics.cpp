@@ -5,7 +5,7 @@
 #include <boost/math/distributions/students_t.hpp>
 #include <cmath>
 
-#include "text/trim.h"
+#include "study/fitrun.h"
 
 namespace lamvero {
 
@@ -17,14 +17,12 @@ constexpr double kSingularRatio = 1e-6;
 // A parameter takes part in such a direction with a component above this.
 constexpr double kNullComponent = 0.3;
 
-std::string Quoted(Input input) { return "„" + WithoutTrailingBlanks(FieldOf(input).caption) + "“"; }
-
 // "„A“", "„A“ und „B“", "„A“, „B“ und „C“".
 std::string QuotedList(const std::vector<std::size_t>& indices, const std::vector<Input>& inputs) {
   std::string list;
   for (std::size_t k = 0; k < indices.size(); ++k) {
     if (k > 0) list += k + 1 == indices.size() ? " und " : ", ";
-    list += Quoted(inputs[indices[k]]);
+    list += QuotedCaption(inputs[indices[k]]);
   }
   return list;
 }

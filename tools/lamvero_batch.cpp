@@ -49,6 +49,7 @@
 #include "text/outcome.h"
 #include "text/shownchars.h"
 #include "tools/exitstatus.h"
+#include "tools/fitoptions.h"
 #include "tools/studyoptions.h"
 #include "tools/fieldnames.h"
 #include "tools/helplabels.h"
@@ -125,6 +126,7 @@ struct Request {
   CaseFileOptions files;
   StudyOptions study;
   AccuracyRequest accuracy;
+  FitOptions fit;
 };
 
 void DefineCommandLine(CLI::App& app, Request& r) {
@@ -147,7 +149,10 @@ void DefineCommandLine(CLI::App& app, Request& r) {
       "einer Marke \"unvollständig\", Rückgabewert 128 + Signal (143 bzw. 130); ein zweites Signal beendet sofort.\n"
       "--merge: 2 für einen abgelehnten Teil (fremde Studie, doppelt, fehlend, abgeschnitten, unvollständig),\n"
       "3 wie die ungeteilte Studie, wenn ein Fall nicht vollständig gerechnet wurde, 1 wenn stdout nicht\n"
-      "geschrieben werden kann.\n\n"
+      "geschrieben werden kann.\n"
+      "--fit: 2 für fehlerhafte Optionen, Messdaten oder Anpassungsaufgabe, 3 wenn kein Lauf der Anpassung\n"
+      "vollständig gerechnet wurde, 128 + Signal bei SIGTERM oder SIGINT (der beste Punkt bis dahin wird\n"
+      "ausgegeben, ohne Vertrauensbereiche).\n\n"
       "Eine im Studienfenster gespeicherte Studie auf mehreren Rechnern: je Teil --study DATEI --shard K/N,\n"
       "dann --merge mit allen Teilen; die zusammengesetzte Ausgabe öffnet das Studienfenster dieser Studie\n"
       "(es prüft sie gegen die Studie).");
@@ -172,6 +177,7 @@ void DefineCommandLine(CLI::App& app, Request& r) {
   app.add_option("inputs", r.assignments, "Eingaben txt_Name=TEXT");
   AddStudyOptions(app, r.study);
   r.accuracy.registerWith(app);
+  AddFitOptions(app, r.fit);
 }
 
 // One command of the runner: the command line read, checked, the run or the
@@ -208,6 +214,7 @@ class BatchCommand {
   void writeCase(const RunRecord& record);
   void writePicture();
   std::optional<int> chooseSteps();
+  int fit();
   std::string accuracyMembers(const RunRecord& record);
 
   CLI::App app_{
@@ -354,6 +361,7 @@ std::optional<int> BatchCommand::check() {
   if (const Status assigned = applyAssignments(); !assigned) return usage(assigned.message());
   if (const Status air = chooseAirIntegration(); !air) return usage(air.message());
   if (const Status accuracy = r_.accuracy.resolve(app_); !accuracy) return usage(accuracy.message());
+  if (FitRequested(r_.fit)) return fit();
   const bool levels = r_.accuracy.estimate || r_.accuracy.autoSteps;
   if (const Status studyOnly = CheckStudyOnlyOptions(app_, r_.study, levels); !studyOnly) {
     std::cerr << "lamvero-batch: " << studyOnly.message() << "\n";
@@ -366,6 +374,18 @@ std::optional<int> BatchCommand::check() {
   if (const std::optional<int> ended = checkOutputs()) return ended;
   if (const std::optional<int> ended = checkInputs()) return ended;
   return chooseSteps();
+}
+
+// --fit: the inputs as given are the fit's base case; it runs instead of the
+// single run, with -j threads for the Jacobian's runs.
+int BatchCommand::fit() {
+  if (StudyRequested(r_.study)) {
+    return usage("--fit und eine Studie (--vary, --cases, --study, --merge) schließen sich aus.");
+  }
+  for (const std::string& option : singleRunOutputs()) {
+    if (option != "--json") return usage("--fit gilt nicht zusammen mit " + option + ".");
+  }
+  return RunFitCommand(r_.fit, {inputs_, airIntegration_, WorkerThreads(r_.study), r_.json, r_.study.progressLog});
 }
 
 // --auto-steps: the run then has the chosen steps; a search that fails ends
