@@ -4,6 +4,7 @@
 #include <gtest/gtest.h>
 
 #include <nlohmann/json.hpp>
+#include <optional>
 #include <string>
 
 #include "inputs/inputs.h"
@@ -12,6 +13,7 @@
 #include "run/runevents.h"
 #include "runbatch.h"
 #include "text/numberformat.h"
+#include "text/parsenumber.h"
 
 namespace lamvero::testing {
 namespace {
@@ -27,7 +29,7 @@ constexpr double kTrueFeuchteleit = 25;
 // true moisture conductivity, as a German CSV file with the time in minutes.
 std::string MeasuredFile() {
   InputTexts in = InputTexts::Defaults();
-  for (const std::string& a : {"txt_Dicke=4", "txt_Ortsschrittweite=0,2", "txt_deltaT=2", "txt_rund=100",
+  for (const std::string a : {"txt_Dicke=4", "txt_Ortsschrittweite=0,2", "txt_deltaT=2", "txt_rund=100",
                                "txt_ThetaGegenstromende=35", "txt_Lufttemp=35", "txt_Feuchteleit=25"}) {
     const std::size_t eq = a.find('=');
     EXPECT_TRUE(in.set(a.substr(0, eq), a.substr(eq + 1)));
@@ -76,8 +78,14 @@ TEST(BatchFit, TextNamesTheValueWithItsIntervalAndUnit) {
   ASSERT_EQ(r.status, 0) << r.err;
   const std::vector<std::string> lines = Lines(r.out);
   ASSERT_GE(lines.size(), 4u);
-  EXPECT_EQ(lines[1].rfind("Feuchteleitk. (25% atro, 25°C) in 10^(-9) m²/s: 25", 0), 0u) << lines[1];
-  EXPECT_NE(lines[1].find(" ± "), std::string::npos) << lines[1];
+  const std::string caption = "Feuchteleitk. (25% atro, 25°C) in 10^(-9) m²/s: ";
+  ASSERT_EQ(lines[1].rfind(caption, 0), 0u) << lines[1];
+  const std::size_t pm = lines[1].find(" ± ");
+  ASSERT_NE(pm, std::string::npos) << lines[1];
+  const std::optional<double> value = ParseNumber(lines[1].substr(caption.size(), pm - caption.size()));
+  ASSERT_TRUE(value) << lines[1];
+  EXPECT_NEAR(*value, kTrueFeuchteleit, 1e-3 * kTrueFeuchteleit) << lines[1];
+  EXPECT_EQ(lines[1].substr(lines[1].size() - std::string(" 10^(-9) m²/s").size()), " 10^(-9) m²/s");
   EXPECT_NE(r.out.find("mittlere Wasserbeladung: RMSE "), std::string::npos) << r.out;
   EXPECT_NE(r.out.find("Läufe: "), std::string::npos) << r.out;
 }
