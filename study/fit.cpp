@@ -90,19 +90,24 @@ std::string DataError(const FitProblem& problem) {
 
 std::vector<FitQuantityFigures> FiguresOf(const FitReadings& readings, const std::vector<double>& model) {
   std::vector<FitQuantityFigures> figures;
+  const std::vector<FitReading>& all = readings.readings();
   for (MeasuredQuantity q : readings.quantities()) {
-    double sum = 0, squares = 0, residualSquares = 0;
+    double sum = 0;
     std::size_t n = 0;
-    for (std::size_t i = 0; i < readings.count(); ++i) {
-      if (readings.readings()[i].quantity != q) continue;
-      const double measured = readings.readings()[i].measured;
-      sum += measured;
-      squares += measured * measured;
-      residualSquares += (model[i] - measured) * (model[i] - measured);
+    for (const FitReading& r : all) {
+      if (r.quantity != q) continue;
+      sum += r.measured;
       ++n;
     }
+    // Deviations from the mean summed as such: a temperature near 30 °C that
+    // varies by a few K would lose its digits in a sum of squares less n mean².
     const double mean = sum / static_cast<double>(n);
-    const double total = squares - static_cast<double>(n) * mean * mean;
+    double total = 0, residualSquares = 0;
+    for (std::size_t i = 0; i < all.size(); ++i) {
+      if (all[i].quantity != q) continue;
+      total += (all[i].measured - mean) * (all[i].measured - mean);
+      residualSquares += (model[i] - all[i].measured) * (model[i] - all[i].measured);
+    }
     const double r2 = total > 0 ? 1 - residualSquares / total : std::nan("");
     figures.push_back({q, n, std::sqrt(residualSquares / static_cast<double>(n)), r2});
   }

@@ -123,6 +123,45 @@ TEST(Fit, ParameterTheDataDoNotDependOnIsNotIdentifiable) {
   EXPECT_EQ(result.identifiability, "Die Messdaten hängen nicht von „Außenlufttemperatur in °C“ ab.");
 }
 
+// The Jacobian's verdicts on made-up columns: proportional columns cannot be
+// told apart, a zero column is not seen at all, too few points give no
+// intervals; independent columns give intervals and a correlation.
+TEST(FitStatistics, RefusesIntervalsForASingularJacobianNamingTheParameters) {
+  const std::vector<Input> inputs{Input::Feuchteleit, Input::KappaSteig, Input::mue};
+  const std::vector<double> a{1, 2, 3, 4, 5, 6}, b{2, -1, 0, 3, 1, 1}, zero(6, 0.0);
+  const std::vector<double> twiceA{2, 4, 6, 8, 10, 12};
+  const std::vector<double> ranges{10, 10, 10};
+
+  const FitStatistics alike = StatisticsOf({a, b, twiceA}, ranges, 1.0, inputs);
+  EXPECT_TRUE(alike.halfWidth95.empty());
+  EXPECT_TRUE(alike.correlation.empty());
+  EXPECT_EQ(alike.notIdentifiable, (std::vector<std::size_t>{0, 2}));
+  EXPECT_EQ(alike.identifiability,
+            "„Feuchteleitk. (25% atro, 25°C) in 10^(-9) m²/s“ und „Diff.-Widerstandszahl der trockenen Masse“ lassen "
+            "sich mit diesen Messdaten nicht unterscheiden.");
+
+  const FitStatistics unseen = StatisticsOf({a, zero, b}, ranges, 1.0, inputs);
+  EXPECT_EQ(unseen.notIdentifiable, std::vector<std::size_t>{1});
+  EXPECT_EQ(unseen.identifiability, "Die Messdaten hängen nicht von „Kappa-Steigung unter Grenzfeuchte“ ab.");
+  EXPECT_TRUE(unseen.halfWidth95.empty());
+
+  const std::vector<double> three{1, 2, 3};
+  const FitStatistics few = StatisticsOf({three, {3, 1, 2}, {0, 1, 5}}, ranges, 1.0, inputs);
+  EXPECT_TRUE(few.halfWidth95.empty());
+  EXPECT_EQ(few.notIdentifiable.size(), 3u);
+
+  // Orthogonal unit columns: (JᵀJ)⁻¹ = 1, s² = cost / (6 - 2) = 1, t(0.975; 4) = 2.776.
+  const std::vector<double> e1{1, 0, 0, 0, 0, 0}, e2{0, 1, 0, 0, 0, 0};
+  const FitStatistics apart = StatisticsOf({e1, e2}, {10, 10}, 4.0, {Input::Feuchteleit, Input::KappaSteig});
+  ASSERT_EQ(apart.halfWidth95.size(), 2u);
+  EXPECT_NEAR(apart.halfWidth95[0], 2.776445, 1e-5);
+  EXPECT_NEAR(apart.halfWidth95[1], 2.776445, 1e-5);
+  ASSERT_EQ(apart.correlation.size(), 2u);
+  EXPECT_EQ(apart.correlation[0][0], 1.0);
+  EXPECT_NEAR(apart.correlation[0][1], 0.0, 1e-12);
+  EXPECT_EQ(apart.identifiability, "");
+}
+
 TEST(Fit, CancelledBeforeItStartsRunsNothingAndSaysSo) {
   StopRequest stop;
   stop.request();
