@@ -1,0 +1,10 @@
+#include "inputs/constantair.h"
+
+namespace lamvero {
+
+InputTexts WithConstantAir(InputTexts inputs) {
+  inputs[Input::ThetaGegenstromende] = inputs[Input::Lufttemp];
+  return inputs;
+}
+
+}  // namespace lamvero

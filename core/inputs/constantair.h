@@ -1,0 +1,22 @@
+#pragma once
+// A laboratory test at constant air ("Laborversuch, Luft konstant"): a drying
+// test in a climate chamber sees air of one state for the whole test. The
+// dryer model gives that when the counter-current section ends in its first
+// step: the air at the plate starts at the exhaust state, and a section end
+// temperature no higher than the exhaust temperature ends the section before
+// the air is ever advanced. The chamber's temperature and humidity are then
+// the exhaust temperature and humidity boxes; nothing else changes.
+
+#include "inputs/inputs.h"
+
+namespace lamvero {
+
+// The caption the window, the report and the runner give the choice.
+constexpr const char* kConstantAirCaption = "Laborversuch, Luft konstant";
+
+// The inputs a run of a laboratory test gets: the counter-current end
+// temperature takes the text of the exhaust temperature, so that both read as
+// the same number, whatever the text is.
+InputTexts WithConstantAir(InputTexts inputs);
+
+}  // namespace lamvero
