@@ -11,6 +11,8 @@
 #include "files/boundedjson.h"
 #include "files/jsonfields.h"
 #include "files/measuredcsv.h"
+#include "files/plantjson.h"
+#include "inputs/constantair.h"
 #include "inputs/inputreading.h"
 #include "run/projectdata.h"
 #include "run/recordfields.h"
@@ -377,6 +379,21 @@ MeasuredCurve ReadMeasured(const json& j) {
   return curve;
 }
 
+// The laboratory test's choice (written only when on) and the plant data.
+void ReadLabAndPlant(const json& j, CaseFile& file) {
+  if (j.contains("constantAir")) file.constantAir = Boolean(j.at("constantAir"), "constantAir");
+  // The window writes the boxes of a laboratory test as the test runs them; other texts were edited by hand.
+  if (file.constantAir && WithConstantAir(file.inputs)[Input::ThetaGegenstromende] !=
+                              file.inputs[Input::ThetaGegenstromende]) {
+    Fail("Das Feld „constantAir“ (" + std::string(kConstantAirCaption) + ") verlangt für " +
+         InputCaptions({Input::ThetaGegenstromende}) + " den Text von " + InputCaptions({Input::Lufttemp}) + ".");
+  }
+  if (!j.contains("plant")) return;
+  Outcome<PlantData> plant = PlantFromJson(j.at("plant"), "plant");
+  if (!plant) Fail(plant.failure().reason);
+  file.plant = plant.value();
+}
+
 constexpr const char* kNotACaseFile = "Die Datei ist keine Lamvero-Falldatei.";
 
 // Nothing but blanks and line breaks (a byte-order mark included).
@@ -402,10 +419,12 @@ CaseFile ReadCase(std::string_view text, const ControlNameCheck& isControl) {
   json& j = read.value();
   ExpectFormat(j, kCaseFormatName, kCaseFormatVersion, "Falldatei");
   ExpectKeys(j, "", {"format", "version", "inputs"},
-             {"title", "project", "customer", "author", "comment", "airIntegration", "run", "series", "measured"});
+             {"title", "project", "customer", "author", "comment", "airIntegration", "constantAir", "plant", "run",
+              "series", "measured"});
   CaseFile file;
   file.inputs = ReadInputTexts(j.at("inputs"), "inputs", kMaxCaseTextBytes);
   file.airIntegration = ReadAirIntegration(j, "");
+  ReadLabAndPlant(j, file);
   for (const ProjectField& f : ProjectFields()) {
     if (j.contains(f.key)) file.about.*f.member = Text(j.at(f.key), f.key, f.maxBytes, !f.multiLine);
   }
@@ -474,6 +493,8 @@ std::string CaseFileText(const CaseFile& file, bool withSeries) {
   for (const InputField& f : InputFields()) inputs[f.box] = file.inputs[f.id];
   j["inputs"] = std::move(inputs);
   if (file.airIntegration != AirIntegration::Standard) j["airIntegration"] = AirIntegrationKey(file.airIntegration);
+  if (file.constantAir) j["constantAir"] = true;
+  if (file.plant) j["plant"] = PlantToJson(*file.plant);
   if (file.run) j["run"] = RunObject(*file.run);
   // Texts that are not UTF-8 (from a command line) are kept readable rather than refused.
   std::string text = j.dump(2, ' ', false, ordered::error_handler_t::replace);

@@ -1,0 +1,54 @@
+#include "files/plantjson.h"
+
+#include "files/jsonfields.h"
+#include "run/plantbasis.h"
+
+namespace lamvero {
+
+using namespace jsonfields;
+
+namespace {
+// A figure of the plant is always a number: null (a value the run could not compute) is no throughput.
+double Number(const nlohmann::json& j, const std::string& path) {
+  if (j.is_null()) Fail("Das Feld " + Quoted(path) + " ist keine Zahl.");
+  return NumberOrNull(j, path);
+}
+}  // namespace
+
+nlohmann::ordered_json PlantToJson(const PlantData& plant) {
+  nlohmann::ordered_json o = nlohmann::ordered_json::object();
+  o["basis"] = PlantBasisOf(plant.basis).key;
+  o["throughput"] = plant.throughput;
+  if (plant.basis == PlantData::Basis::PiecesPerHour) o["pieceDryMass"] = plant.pieceDryMass;
+  return o;
+}
+
+Outcome<PlantData> PlantFromJson(const nlohmann::json& j, const std::string& path) {
+  try {
+    ExpectKeys(j, path, {"basis", "throughput"}, {"pieceDryMass"});
+    PlantData plant;
+    const std::string basisAt = Child(path, "basis");
+    const std::string key = Text(j.at("basis"), basisAt, 64, true);
+    const std::optional<PlantData::Basis> basis = PlantBasisOfKey(key);
+    if (!basis) {
+      Fail("Das Feld " + Quoted(basisAt) + " hat den unbekannten Wert \"" + key + "\" (erwartet " +
+           PlantBases()[0].key + " oder " + PlantBases()[1].key + ").");
+    }
+    plant.basis = *basis;
+    plant.throughput = Number(j.at("throughput"), Child(path, "throughput"));
+    const bool pieces = plant.basis == PlantData::Basis::PiecesPerHour;
+    if (pieces != j.contains("pieceDryMass")) {
+      Fail("Das Feld " + Quoted(Child(path, "pieceDryMass")) +
+           (pieces ? " fehlt (Stück/h braucht die Trockenmasse eines Stücks)." : " gehört nur zu Stück/h."));
+    }
+    if (pieces) plant.pieceDryMass = Number(j.at("pieceDryMass"), Child(path, "pieceDryMass"));
+    if (const std::string problem = PlantDataProblem(plant); !problem.empty()) {
+      Fail("Das Feld " + Quoted(path) + ": " + problem);
+    }
+    return plant;
+  } catch (const BadField& e) {
+    return Failure{path, e.what()};
+  }
+}
+
+}  // namespace lamvero
