@@ -8,6 +8,7 @@
 #include "inputs/inputs.h"
 #include "run/resultdescriptors.h"
 #include "present/controltable.h"
+#include "present/plantrows.h"
 #include "present/resultrows.h"
 #include "text/numberformat.h"
 #include "text/trim.h"
@@ -148,6 +149,16 @@ ReportContent ReportTables(const RunRecord& r) {
   }
   if (!notes.lines.empty()) tables.push_back(std::move(notes));
   return content;
+}
+
+ReportTable PlantTable(const PlantData& plant, const RunRecord& record) {
+  ReportTable table{"Anlagendaten", kValueColumns, {}};
+  std::vector<PlantRow> rows = PlantDataRows(plant);
+  for (PlantRow& row : PlantFigureRows(plant, record)) {
+    if (!row.text.empty()) rows.push_back(std::move(row));
+  }
+  for (PlantRow& row : rows) table.lines.push_back({{row.caption, row.text, row.unit}, Rgb{0, 0, 0}});
+  return table;
 }
 
 }  // namespace lamvero

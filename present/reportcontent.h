@@ -9,6 +9,7 @@
 #include <vector>
 
 #include "run/controlstate.h"
+#include "run/plantfigures.h"
 #include "run/resultdescriptors.h"
 #include "run/runrecord.h"
 
@@ -40,5 +41,9 @@ struct ReportContent {
   std::vector<ReportTable> results;
 };
 ReportContent ReportTables(const RunRecord& record);
+
+// The block "Anlagendaten": the throughput as given and the plant figures of
+// the run (those it reached).
+ReportTable PlantTable(const PlantData& plant, const RunRecord& record);
 
 }  // namespace lamvero

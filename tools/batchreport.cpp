@@ -8,12 +8,15 @@
 
 namespace lamvero {
 
-Status WriteReport(const RunRecord& record, const std::string& path, const ProjectData& about,
+Status WriteReport(const RunRecord& record, const std::string& path, const CaseFile& subject,
                    const std::string& caseFile) {
+  const ProjectData& about = subject.about;
   const QString file = QString::fromStdString(path);
   ReportInfo info;
   info.fileName = QDir::toNativeSeparators(QString::fromStdString(caseFile));
   info.about = about;
+  info.constantAir = subject.constantAir;
+  info.plant = subject.plant;
   info.title = !about.title.empty() ? QString::fromStdString(about.title)
                : caseFile.empty() ? QFileInfo(file).completeBaseName()
                                   : QFileInfo(info.fileName).completeBaseName();

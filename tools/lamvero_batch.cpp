@@ -33,6 +33,7 @@
 #include "present/displayedrun.h"
 #include "run/dryingrun.h"
 #include "run/runlimits.h"
+#include "inputs/constantair.h"
 #include "inputs/inputcheck.h"
 #include "inputs/inputs.h"
 #include "inputs/plausibility.h"
@@ -120,6 +121,7 @@ int HelpWritten(bool stdoutOpen) {
 // What the command line asks for.
 struct Request {
   bool json = false;
+  bool labTest = false;
   std::string seriesPath, pngPath, reportPath;
   std::vector<std::string> assignments;
   std::string airIntegration = AirIntegrationKey(AirIntegration::Standard);
@@ -173,6 +175,12 @@ void DefineCommandLine(CLI::App& app, Request& r) {
   app.add_option("--air-integration", r.airIntegration,
                  airHelp + ". JSON und Falldatei nennen sie, wenn sie nicht standard ist")
       ->type_name(airKeys);
+  app.add_flag("--lab-test", r.labTest,
+               std::string(kConstantAirCaption) +
+                   ": das Ende der Gegenstromtrocknung (txt_ThetaGegenstromende) erhält den Text der "
+                   "Ablufttemperatur (txt_Lufttemp); die Luft bleibt den ganzen Lauf im Zustand der Abluft, der "
+                   "Klimakammer. Eine Falldatei mit diesem Laborversuch gibt ihn auch ohne die Option vor; JSON "
+                   "(\"constantAir\": true) und Falldatei nennen ihn");
   app.add_option("--report", r.reportPath, "der Bericht des Laufs als PDF-Datei (A4, mit beiden Diagrammen)");
   app.add_option("inputs", r.assignments, "Eingaben txt_Name=TEXT");
   AddStudyOptions(app, r.study);
@@ -205,6 +213,7 @@ class BatchCommand {
   Status readCaseFile();
   Status applyAssignments();
   Status chooseAirIntegration();
+  Status applyConstantAir();
   std::vector<std::string> singleRunOutputs() const;
   std::vector<OutputPath> inputFiles() const;
   std::optional<int> checkOutputs() const;
@@ -228,6 +237,7 @@ class BatchCommand {
   InputTexts inputs_ = InputTexts::Defaults();
   std::optional<CaseFile> caseFile_;
   AirIntegration airIntegration_ = AirIntegration::Standard;
+  bool constantAir_ = false;
   std::vector<InputWarning> warnings_;
   // The window exists only for the picture, the application also for the
   // report's fonts: without them no windowing system is needed.
@@ -337,6 +347,30 @@ Status BatchCommand::chooseAirIntegration() {
   return Done{};
 }
 
+// The laboratory test, by --lab-test or the case file: the counter-current end
+// takes the exhaust temperature's text. A command line that sets that box
+// too, or asks for a study (whose varied inputs would escape the rule), is a
+// usage error.
+Status BatchCommand::applyConstantAir() {
+  constantAir_ = r_.labTest || (caseFile_ && caseFile_->constantAir);
+  if (!constantAir_) return Done{};
+  const std::string source = r_.labTest ? "--lab-test" : "--inputs " + r_.files.inputsPath;
+  const std::string box = std::string(FieldOf(Input::ThetaGegenstromende).box) + "=";
+  for (const std::string& a : r_.assignments) {
+    if (a.rfind(box, 0) == 0) {
+      return Failure{"", "im " + std::string(kConstantAirCaption) + " (" + source +
+                             ") folgt txt_ThetaGegenstromende der Ablufttemperatur txt_Lufttemp und lässt sich "
+                             "nicht setzen: \"" + ShownText(a) + "\"."};
+    }
+  }
+  if (StudyRequested(r_.study)) {
+    return Failure{"", "der " + std::string(kConstantAirCaption) + " (" + source +
+                           ") gilt nur für einen einzelnen Lauf, nicht für eine Studie."};
+  }
+  inputs_ = WithConstantAir(inputs_);
+  return Done{};
+}
+
 std::vector<std::string> BatchCommand::singleRunOutputs() const {
   std::vector<std::string> outputs;
   for (const char* option : {"--json", "--series", "--png", "--report", "--save", "--with-series", "--every",
@@ -360,6 +394,7 @@ std::optional<int> BatchCommand::check() {
   }
   if (const Status assigned = applyAssignments(); !assigned) return usage(assigned.message());
   if (const Status air = chooseAirIntegration(); !air) return usage(air.message());
+  if (const Status lab = applyConstantAir(); !lab) return usage(lab.message());
   if (const Status accuracy = r_.accuracy.resolve(app_); !accuracy) return usage(accuracy.message());
   if (FitRequested(r_.fit)) return fit();
   const bool levels = r_.accuracy.estimate || r_.accuracy.autoSteps;
@@ -539,6 +574,7 @@ void BatchCommand::writeCase(const RunRecord& record) {
   if (caseFile_) saved = *caseFile_;  // the project data stay
   saved.inputs = inputs_;
   saved.airIntegration = airIntegration_;
+  saved.constantAir = constantAir_;
   saved.run = CaseRunOf(record, RunDateNow(), ProgramName().toStdString());
   saved.run->accuracy = accuracy_;
   const Status written = SaveCaseFile(QString::fromStdString(r_.files.savePath), saved, r_.files.withSeries);
@@ -555,7 +591,8 @@ void BatchCommand::writePicture() {
 int BatchCommand::write(const RunResult& result) {
   const RunRecord& record = (window_ ? window_->runState() : *ownState_).record;
   status_ = result.outcome == RunOutcome::Completed ? kExitCompleted : kExitStopped;
-  const std::string members = accuracyMembers(record);
+  const std::string members = (constantAir_ ? std::string(",\"constantAir\":true") : std::string()) +
+                              accuracyMembers(record);
   if (r_.json) {
     std::cout << RunJson(record, display_->profileCurves(), warnings_, members);
   } else if (!seriesToStdout()) {  // then stdout holds the table alone
@@ -567,8 +604,10 @@ int BatchCommand::write(const RunResult& result) {
   writeSeries(record);
   if (given("--save")) writeCase(record);
   if (given("--report")) {
-    const Status written =
-        WriteReport(record, r_.reportPath, caseFile_ ? caseFile_->about : ProjectData{}, r_.files.inputsPath);
+    CaseFile subject;
+    if (caseFile_) subject = *caseFile_;
+    subject.constantAir = constantAir_;
+    const Status written = WriteReport(record, r_.reportPath, subject, r_.files.inputsPath);
     if (!written) fileError(written.message());
   }
   if (const std::optional<std::string> lost = StdoutLost(stdoutOpen_, stdoutErrno)) fileError(*lost);

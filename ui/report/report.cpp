@@ -20,6 +20,7 @@
 #include "present/controltable.h"
 #include "ui/calculator/paintercanvas.h"
 #include "present/profileplot.h"
+#include "inputs/constantair.h"
 #include "present/reportcontent.h"
 #include "present/resultplots.h"
 #include "present/resultrows.h"
@@ -274,6 +275,7 @@ void AddHead(PageWriter& w, const ReportInfo& info, const QString& title, const 
     // Line by line, so that a long comment runs on to the next page.
     for (const QString& line : Q(value).split(QLatin1Char('\n'))) w.text(line.isEmpty() ? QStringLiteral(" ") : line, meta);
   }
+  if (info.constantAir) w.text(QString::fromUtf8(kConstantAirCaption), meta);
   w.text(QStringLiteral("Datei: ") + (info.fileName.isEmpty() ? QStringLiteral("nicht gespeichert") : info.fileName),
          meta);
   w.text(QStringLiteral("Erstellt: ") + info.created.toString(QStringLiteral("dd.MM.yyyy, HH:mm 'Uhr'")) +
@@ -315,6 +317,7 @@ int Report::paint(QPagedPaintDevice& device) const {
     w.newPage();
   }
   for (const ReportTable& t : content.results) w.table(t);
+  if (info_.plant && record_.outcome != RunOutcome::Refused) w.table(PlantTable(*info_.plant, record_));
   if (record_.outcome == RunOutcome::Completed && record_.series.nReihe >= 0) {
     w.plot(QStringLiteral("Verläufe über der Trocknungszeit"), kResultRegion, record_, DrawResultPlots);
   } else if (record_.outcome == RunOutcome::Completed) {

@@ -8,7 +8,9 @@
 
 #include <QDateTime>
 #include <QString>
+#include <optional>
 
+#include "run/plantfigures.h"
 #include "run/projectdata.h"
 #include "run/runrecord.h"
 #include "text/outcome.h"
@@ -22,6 +24,8 @@ struct ReportInfo {
   QString fileName;     // the case file; empty: not saved
   QDateTime created;    // when the report was made
   ProjectData about;    // the case's project data; the head lists those given
+  bool constantAir = false;        // a laboratory test at constant air: the head says so
+  std::optional<PlantData> plant;  // the plant's throughput: a block of the plant figures
 };
 
 class Report {
