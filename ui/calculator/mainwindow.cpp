@@ -298,11 +298,18 @@ void MainWindow::focusRefusedInput() {
 
 void MainWindow::setInputsLocked(bool locked) {
   for (QLineEdit* box : inputBoxes_) {
-    box->setReadOnly(locked);
+    box->setReadOnly(locked || std::find(heldBoxes_.begin(), heldBoxes_.end(), box) != heldBoxes_.end());
     box->setFocusPolicy(locked ? Qt::NoFocus : Qt::StrongFocus);
     box->style()->unpolish(box);  // the read-only look follows the property
     box->style()->polish(box);
   }
+}
+
+void MainWindow::setInputHeld(Input id, bool held) {
+  auto* box = qobject_cast<QLineEdit*>(display_->control(FieldOf(id).box));
+  heldBoxes_.erase(std::remove(heldBoxes_.begin(), heldBoxes_.end(), box), heldBoxes_.end());
+  if (held) heldBoxes_.push_back(box);
+  if (!controller_->active()) setInputsLocked(false);
 }
 
 void MainWindow::focusControl(const char* name) {

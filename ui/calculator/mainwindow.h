@@ -58,6 +58,9 @@ class MainWindow : public QWidget {
   // stopped run at its next step, or at the step it holds at. False, changing
   // nothing, if no run is going or paused.
   bool stopRun();
+  // Keeps an input box read-only between runs too (a box that follows another
+  // box's text), or lets it be edited again.
+  void setInputHeld(Input id, bool held);
   // The runs' state machine: what the window's commands depend on.
   RunController& runController() { return *controller_; }
   // The state of the runs; while a run is active its thread owns it, so read
@@ -128,6 +131,7 @@ class MainWindow : public QWidget {
   OutdatedVeil* veil_ = nullptr;
   std::vector<const ControlRow*> lines_;
   std::vector<QLineEdit*> inputBoxes_;  // in window order
+  std::vector<QLineEdit*> heldBoxes_;   // read-only also between runs
   QPointer<QWidget> resumeFocus_;       // the input box that had the focus at Start
   QPointer<QWidget> refusedFocus_;      // the widget that had it: it gets it back if no input box is to blame
   MessagePresenter present_;

@@ -35,12 +35,14 @@
 #include "ui/shell/filemenu.h"
 #include "ui/shell/manualwindow.h"
 #include "ui/shell/outdatedresults.h"
+#include "ui/shell/plantpanel.h"
 #include "ui/shell/runstatus.h"
 #include "ui/shell/statuslines.h"
 #include "ui/studies/studyfilemenu.h"
 #include "ui/studies/studywindow.h"
 #include "ui/calculator/mainwindow.h"
 #include "ui/calculator/runcontroller.h"
+#include "inputs/constantair.h"
 #include "present/resultrows.h"
 
 namespace lamvero {
@@ -115,6 +117,7 @@ AppWindow::AppWindow(QWidget* parent) : QMainWindow(parent) {
   new OutdatedResults(*document_, *area_, *statusLines_, this);
   new RunStatus(*document_, *area_, *statusLines_, this);
   createAccuracy(*viewMenu, *calculationMenu);
+  createPlantPanel(*viewMenu);
   updateActions();
 
   // A case file dropped anywhere on the window opens, also over an input box.
@@ -142,6 +145,17 @@ void AppWindow::createAccuracy(QMenu& viewMenu, QMenu& calculationMenu) {
   QAction* steps = calculationMenu.addAction(QStringLiteral("&Schrittweiten automatisch…"), accuracy_,
                                      &AccuracyControl::askAndChooseSteps);
   steps->setObjectName(QStringLiteral("act_SchrittweitenAutomatisch"));
+}
+
+// The plant figures of the shown run: their panel in Ansicht and their line in the status bar.
+void AppWindow::createPlantPanel(QMenu& viewMenu) {
+  plantPanel_ = new PlantPanel(*document_, *area_, *statusLines_, this);
+  QAction* show = viewMenu.addAction(QStringLiteral("&Anlagenwerte…"), this, [this] {
+    plantPanel_->show();
+    plantPanel_->raise();
+    plantPanel_->activateWindow();
+  });
+  show->setObjectName(QStringLiteral("act_Anlagenwerte"));
 }
 
 // The calculator area on white, scrolled where the screen is too small for it.
@@ -253,6 +267,17 @@ void AppWindow::createCalculationMenu(QMenu& menu) {
   });
   connect(document_, &CaseDocument::changed, air,
           [this, air] { air->setChecked(document_->airIntegration() == AirIntegration::Consistent); });
+  QAction* lab = menu.addAction(QString::fromUtf8(kConstantAirCaption));
+  lab->setObjectName(QStringLiteral("act_LaborversuchLuftKonstant"));
+  lab->setCheckable(true);
+  lab->setToolTip(QStringLiteral("Die Luft bleibt den ganzen Lauf im Zustand der Abluft (der Klimakammer): das Ende "
+                                 "der Gegenstromtrocknung folgt der Ablufttemperatur."));
+  connect(lab, &QAction::toggled, document_, &CaseDocument::setConstantAir);
+  // The status bar says so while it is on: the box's text alone does not show it.
+  connect(document_, &CaseDocument::changed, lab, [this, lab] {
+    lab->setChecked(document_->constantAir());
+    statusLines_->set(QStringLiteral("labor"), document_->constantAir() ? QString::fromUtf8(kConstantAirCaption) : QString());
+  });
 }
 
 void AppWindow::createMenus() {
@@ -297,7 +322,8 @@ void AppWindow::updateActions() {
     stop->setEnabled(phase == RunPhase::Running || phase == RunPhase::Paused);
   }
   // A run keeps the balance it started with; the choice of steps waits for the run.
-  for (const char* name : {"act_FensterbildPng", "act_LuftbilanzKonsistent", "act_SchrittweitenAutomatisch"}) {
+  for (const char* name : {"act_FensterbildPng", "act_LuftbilanzKonsistent", "act_LaborversuchLuftKonstant",
+                           "act_SchrittweitenAutomatisch", "act_Anlagendaten"}) {
     if (QAction* a = action(QLatin1String(name))) a->setEnabled(idle);
   }
 }
@@ -311,6 +337,8 @@ ReportInfo AppWindow::reportInfo() const {
   ReportInfo info;
   info.fileName = QDir::toNativeSeparators(document_->path());
   info.about = document_->about();
+  info.constantAir = document_->constantAir();
+  info.plant = document_->plant();
   // The case's own title, else its file's name.
   info.title = !info.about.title.empty() ? QString::fromStdString(info.about.title)
                                          : QFileInfo(document_->path()).completeBaseName();

@@ -26,6 +26,7 @@ class DiagramWindow;
 class FileMenu;
 class MainWindow;
 class ManualWindow;
+class PlantPanel;
 class StatusLines;
 class StudyWindow;
 
@@ -61,6 +62,8 @@ class AppWindow : public QMainWindow {
   StudyWindow& showStudies();
   // The accuracy estimate of the shown run and the choice of steps (Ansicht ▸ Genauigkeit, Berechnung).
   AccuracyControl& accuracy() { return *accuracy_; }
+  // The plant figures of the shown run (Ansicht ▸ Anlagenwerte…).
+  PlantPanel& plantPanel() { return *plantPanel_; }
 
   // The size that shows the whole area, bounded by the primary screen's free space.
   QSize fittingSize() const;
@@ -113,6 +116,7 @@ class AppWindow : public QMainWindow {
   void createDiagrams(QMenu& viewMenu);
   void createStudies(QMenu& viewMenu);
   void createAccuracy(QMenu& viewMenu, QMenu& calculationMenu);
+  void createPlantPanel(QMenu& viewMenu);
   QAction* addAction(QMenu* menu, const char* name, const QString& text, const char* slot);
   // The run whose results the window shows, or nullptr.
   const RunRecord* shownRun() const;
@@ -132,6 +136,7 @@ class AppWindow : public QMainWindow {
   StudyWindow* studies_ = nullptr;  // made when first asked for
   StatusLines* statusLines_ = nullptr;
   AccuracyControl* accuracy_ = nullptr;
+  PlantPanel* plantPanel_ = nullptr;
   bool closeConfirmed_ = false;  // unsaved changes were dealt with; a run may still be unwinding
   SavePathChooser choosePath_;
   MessagePresenter present_;

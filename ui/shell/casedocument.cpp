@@ -6,11 +6,13 @@
 #include "disk/casefiles.h"
 #include "ui/calculator/mainwindow.h"
 #include "ui/calculator/runcontroller.h"
+#include "ui/shell/constantairbox.h"
 
 namespace lamvero {
 
 CaseDocument::CaseDocument(MainWindow& area, QObject* parent) : QObject(parent), area_(area) {
   savedInputs_ = area_.inputs();
+  constantAir_ = new ConstantAirBox(area_, this);
   connect(&area_, &MainWindow::runEnded, this, &CaseDocument::onRunEnded);
   for (const InputField& f : InputFields()) {
     if (auto* box = area_.findChild<QLineEdit*>(QString::fromLatin1(f.box))) {
@@ -25,7 +27,8 @@ QString CaseDocument::displayName() const {
 
 bool CaseDocument::isModified() const {
   return !ChangedInputs(savedInputs_, area_.inputs()).empty() || airIntegration() != savedAir_ ||
-         about_ != savedAbout_ || !(measured_ == savedMeasured_);
+         constantAir() != savedConstantAir_ || plant_ != savedPlant_ || about_ != savedAbout_ ||
+         !(measured_ == savedMeasured_);
 }
 
 void CaseDocument::setMeasured(std::optional<MeasuredCurve> curve) {
@@ -49,6 +52,20 @@ void CaseDocument::setAirIntegration(AirIntegration choice) {
   emit changed();
 }
 
+bool CaseDocument::constantAir() const { return constantAir_->on(); }
+
+void CaseDocument::setConstantAir(bool on) {
+  if (on == constantAir()) return;
+  constantAir_->set(on);
+  emit changed();
+}
+
+void CaseDocument::setPlant(const std::optional<PlantData>& plant) {
+  if (plant == plant_) return;
+  plant_ = plant;
+  emit changed();
+}
+
 bool CaseDocument::runMatchesInputs() const { return run_ && inputsChangedSinceRun().empty(); }
 
 std::vector<Input> CaseDocument::inputsChangedSinceRun() const {
@@ -62,13 +79,15 @@ void CaseDocument::setWithSeries(bool on) {
   emit changed();
 }
 
-void CaseDocument::setSaved(const QString& path, const InputTexts& inputs, AirIntegration air) {
+void CaseDocument::setSaved(const QString& path, const CaseFile& file) {
   path_ = path;
-  savedInputs_ = inputs;
-  savedAir_ = air;
+  savedInputs_ = file.inputs;
+  savedAir_ = file.airIntegration;
+  savedConstantAir_ = file.constantAir;
+  savedPlant_ = file.plant;
   savedAbout_ = about_;
   savedMeasured_ = measured_;
-  area_.runController().setAirIntegration(air);
+  area_.runController().setAirIntegration(file.airIntegration);
 }
 
 void CaseDocument::onRunEnded(const RunResult& result) {
@@ -84,13 +103,15 @@ void CaseDocument::setAccuracy(const AccuracyEstimate& estimate) {
 }
 
 void CaseDocument::newCase() {
-  const InputTexts defaults = InputTexts::Defaults();
+  const CaseFile empty;
   about_ = ProjectData{};
   measured_.reset();
-  setSaved(QString(), defaults, AirIntegration::Standard);
+  plant_.reset();
+  setSaved(QString(), empty);
   run_.reset();
   withSeries_ = false;
-  area_.setInputs(defaults);
+  area_.setInputs(empty.inputs);
+  constantAir_->reset(false);
   area_.showOpeningState();
   emit runChanged();
   emit measuredChanged();
@@ -111,10 +132,12 @@ Outcome<std::string> CaseDocument::open(const QString& path) {
   }
   about_ = std::move(file.about);
   measured_ = std::move(file.measured);
-  setSaved(QFileInfo(path).absoluteFilePath(), file.inputs, file.airIntegration);
+  plant_ = file.plant;
+  setSaved(QFileInfo(path).absoluteFilePath(), file);
   run_ = std::move(file.run);
   withSeries_ = run_ && run_->hasSeries();
   area_.setInputs(file.inputs);
+  constantAir_->reset(file.constantAir);
   if (run_) {
     area_.showRecord(run_->record);
   } else {
@@ -133,11 +156,13 @@ Status CaseDocument::saveAs(const QString& path) {
   file.about = about_;
   file.airIntegration = airIntegration();
   file.measured = measured_;
+  file.constantAir = constantAir();
+  file.plant = plant_;
   // Results belong to the inputs they were computed from.
   if (runMatchesInputs()) file.run = run_;
   const Status saved = SaveCaseFile(path, file, withSeries_);
   if (!saved) return saved;
-  setSaved(QFileInfo(path).absoluteFilePath(), file.inputs, file.airIntegration);
+  setSaved(QFileInfo(path).absoluteFilePath(), file);
   emit changed();
   return Done{};
 }

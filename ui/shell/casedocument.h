@@ -18,6 +18,7 @@
 
 namespace lamvero {
 
+class ConstantAirBox;
 class MainWindow;
 
 class CaseDocument : public QObject {
@@ -30,12 +31,18 @@ class CaseDocument : public QObject {
   // What the case is about, as the case file keeps it; any field may be empty.
   const ProjectData& about() const { return about_; }
   void setAbout(const ProjectData& about);
-  // Whether the input texts, the air balance, the project data or the measured
-  // curve differ from those last opened or saved.
+  // Whether the input texts, the air balance, the laboratory test, the plant
+  // data, the project data or the measured curve differ from those last opened or saved.
   bool isModified() const;
   // The case's air balance, which the window's next runs use.
   AirIntegration airIntegration() const;
   void setAirIntegration(AirIntegration choice);
+  // A laboratory test at constant air: the counter-current end box follows the exhaust temperature.
+  bool constantAir() const;
+  void setConstantAir(bool on);
+  // The plant's throughput, when the user gave it (checked by PlantDataProblem).
+  const std::optional<PlantData>& plant() const { return plant_; }
+  void setPlant(const std::optional<PlantData>& plant);
   // The run the window shows the results of, if any.
   const std::optional<CaseRun>& run() const { return run_; }
   // Whether that run was made with the inputs the boxes hold now (only then is it saved with them).
@@ -70,12 +77,15 @@ class CaseDocument : public QObject {
 
  private:
   void onRunEnded(const RunResult& result);
-  void setSaved(const QString& path, const InputTexts& inputs, AirIntegration air);
+  void setSaved(const QString& path, const CaseFile& file);
 
   MainWindow& area_;
   QString path_;
   InputTexts savedInputs_ = InputTexts::Defaults();
   AirIntegration savedAir_ = AirIntegration::Standard;
+  ConstantAirBox* constantAir_ = nullptr;
+  bool savedConstantAir_ = false;
+  std::optional<PlantData> plant_, savedPlant_;
   ProjectData about_, savedAbout_;
   std::optional<CaseRun> run_;
   std::optional<MeasuredCurve> measured_, savedMeasured_;

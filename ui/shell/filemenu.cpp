@@ -13,6 +13,7 @@
 #include "disk/measuredfiles.h"
 #include "files/casefile.h"
 #include "ui/shell/casedocument.h"
+#include "ui/shell/plantdialog.h"
 #include "ui/shell/projectdialog.h"
 #include "ui/calculator/mainwindow.h"
 #include "ui/calculator/runcontroller.h"
@@ -103,6 +104,8 @@ FileMenu::FileMenu(QMenu& menu, CaseDocument& document, MainWindow& area, QWidge
           &FileMenu::loadMeasuredCurve);
   removeMeasured_ = AddAction(menu, QStringLiteral("Messkurve ent&fernen"), "act_MesskurveEntfernen");
   connect(removeMeasured_, &QAction::triggered, this, &FileMenu::removeMeasuredCurve);
+  connect(AddAction(menu, QStringLiteral("&Anlagendaten…"), "act_Anlagendaten"), &QAction::triggered, this,
+          &FileMenu::editPlant);
   withSeries_ = AddAction(menu, QStringLiteral("Zeitreihen &mitspeichern"), "act_MitZeitreihen");
   withSeries_->setCheckable(true);
   withSeries_->setToolTip(QStringLiteral("Die Zeitreihen eines Laufs machen eine Falldatei viele Megabyte groß."));
@@ -298,6 +301,11 @@ bool FileMenu::loadMeasuredCurve() {
 }
 
 void FileMenu::removeMeasuredCurve() { document_.setMeasured(std::nullopt); }
+
+void FileMenu::editPlant() {
+  PlantDialog dialog(document_.plant(), &window_);
+  if (dialog.exec() == QDialog::Accepted) document_.setPlant(dialog.plant());
+}
 
 void FileMenu::editProperties() {
   ProjectDialog dialog(document_.about(), &window_);

@@ -73,6 +73,7 @@ class FileMenu : public QObject {
   bool loadMeasuredCurve();
   // Datei ▸ Messkurve entfernen: the case keeps no measured curve.
   void removeMeasuredCurve();
+  void editPlant();  // Datei ▸ Anlagendaten…
 
  private:
   void chooseAndOpen();
