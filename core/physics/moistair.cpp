@@ -42,6 +42,10 @@ double HumidityRatio(double pD) { return 0.622 * pD / (1 - pD); }
 
 double VapourPressure(double X) { return X / (X + 0.622); }
 
+double MoistAirVolume(double theta, double X) {
+  return kGasConstantDryAir * (theta + 273.15) * (1 + X / kMolarMassRatio) / kTotalPressure;
+}
+
 double RelativeHumidity(double theta, double X) { return VapourPressure(X) / SaturationPressure(theta); }
 
 double Enthalpy(double theta, double X) { return kCpDryAir * theta + X * (kEvaporationHeat0 + kCpVapour * theta); }

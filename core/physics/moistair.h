@@ -30,6 +30,16 @@ double Enthalpy(double theta, double X);
 // Temperature (°C) of moist air with enthalpy h (kJ per kg dry air) and humidity ratio X.
 double TemperatureFromEnthalpy(double h, double X);
 
+// The total pressure the laws above take, Pa; the specific gas constant of dry
+// air, J/(kg K); the ratio of the molar masses of water and dry air.
+constexpr double kTotalPressure = 100000;
+constexpr double kGasConstantDryAir = 287.1;
+constexpr double kMolarMassRatio = 0.622;
+
+// Volume of moist air at theta with humidity ratio X per kg of its dry air,
+// m³/kg, as ideal gases at the total pressure: R_L (θ + 273,15) (1 + X / 0,622) / p.
+double MoistAirVolume(double theta, double X);
+
 // Latent heat of evaporation, kJ/kg.
 double LatentHeat(double theta);
 

@@ -35,7 +35,7 @@ double DryMassFlow(const PlantData& plant);
 struct PlantFigures {
   double dryMassFlow = 0;       // dry bodies, kg/h
   double airMassFlow = 0;       // dry air through the dryer, kg/h: dry mass flow times LuftRohlingVerh
-  double airVolumeFlow = 0;     // the exhaust air's volume flow at its temperature and humidity and 1013,25 hPa, m³/h
+  double airVolumeFlow = 0;     // the exhaust air's volume flow at its temperature and humidity and the model's 1 bar, m³/h
   double heaterPower = 0;       // heating the outside air to the supply-air temperature, kW (as spezEnergie counts it)
   double waterEvaporated = 0;   // the bodies' initial water, which the air balance takes up, kg/h
 };
