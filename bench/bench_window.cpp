@@ -197,7 +197,9 @@ void BM_DefaultReportPdf(benchmark::State& state) {
   options.controlsAtOpen = lamvero::ControlAtOpen;
   const lamvero::RunRecord record = lamvero::RunCaseOnDisplay(lamvero::InputTexts::Defaults(), none, options);
   const QString path = QDir::temp().filePath(QStringLiteral("lamvero_bench_report.pdf"));
-  const lamvero::Report report(record, lamvero::ReportInfo{QStringLiteral("Bench"), QString(), QDateTime(), {}});
+  lamvero::ReportInfo info;
+  info.title = QStringLiteral("Bench");
+  const lamvero::Report report(record, info);
   for (auto _ : state) {
     if (!report.writePdf(path)) state.SkipWithError("report not written");
   }

@@ -110,8 +110,8 @@ void CaseDocument::newCase() {
   setSaved(QString(), empty);
   run_.reset();
   withSeries_ = false;
-  area_.setInputs(empty.inputs);
   constantAir_->reset(false);
+  area_.setInputs(empty.inputs);
   area_.showOpeningState();
   emit runChanged();
   emit measuredChanged();
@@ -136,6 +136,7 @@ Outcome<std::string> CaseDocument::open(const QString& path) {
   setSaved(QFileInfo(path).absoluteFilePath(), file);
   run_ = std::move(file.run);
   withSeries_ = run_ && run_->hasSeries();
+  constantAir_->reset(false);
   area_.setInputs(file.inputs);
   constantAir_->reset(file.constantAir);
   if (run_) {

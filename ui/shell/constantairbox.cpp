@@ -19,17 +19,16 @@ ConstantAirBox::ConstantAirBox(MainWindow& area, QObject* parent)
       exhaust_(Box(area, Input::Lufttemp)),
       end_(Box(area, Input::ThetaGegenstromende)),
       toolTip_(end_.toolTip()) {
+  // Whatever sets either box's text (typing, a value taken over from elsewhere), the rule holds.
   connect(&exhaust_, &QLineEdit::textChanged, this, &ConstantAirBox::follow);
+  connect(&end_, &QLineEdit::textChanged, this, &ConstantAirBox::follow);
 }
 
 void ConstantAirBox::set(bool on) {
   if (on == on_) return;
-  if (on) {
-    before_ = end_.text();
-  } else {
-    end_.setText(before_);
-  }
+  if (on) before_ = end_.text();
   on_ = on;
+  if (!on) end_.setText(before_);
   apply();
 }
 
@@ -54,8 +53,7 @@ void ConstantAirBox::apply() {
 // The one rule of the test, applied to the boxes.
 void ConstantAirBox::follow() {
   if (!on_) return;
-  InputTexts inputs = area_.inputs();
-  const std::string text = WithConstantAir(inputs)[Input::ThetaGegenstromende];
+  const std::string text = WithConstantAir(area_.inputs())[Input::ThetaGegenstromende];
   if (end_.text().toStdString() != text) {
     end_.setText(QString::fromStdString(text));
     end_.setCursorPosition(0);

@@ -23,7 +23,8 @@ class ConstantAirBox : public QObject {
   // The user's switch: on keeps the box's text to give back when switched off.
   void set(bool on);
   // A case opened or begun with the boxes as they now stand: the test is on
-  // or off from here, and the box's text now is the one to give back.
+  // or off from here, and the box's text now is the one to give back. Off
+  // before new texts are set, so that the box takes its own.
   void reset(bool on);
 
  private:

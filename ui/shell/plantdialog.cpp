@@ -24,7 +24,9 @@ constexpr const char* kPieceMassCaption = "Stückmasse (trocken)";
 std::optional<double> BoxNumber(const QLineEdit& box, const char* caption, QString& why) {
   const InputNumber read = ReadInputNumber(box.text().toStdString());
   if (read.reading == NumberReading::Number && read.rest.empty()) return read.value;
-  why = QStringLiteral("„%1“: „%2“ ist keine Zahl.").arg(QString::fromUtf8(caption), box.text());
+  why = box.text().trimmed().isEmpty()
+            ? QStringLiteral("„%1“ fehlt.").arg(QString::fromUtf8(caption))
+            : QStringLiteral("„%1“: „%2“ ist keine Zahl.").arg(QString::fromUtf8(caption), box.text());
   return std::nullopt;
 }
 
@@ -41,7 +43,6 @@ PlantDialog::PlantDialog(const std::optional<PlantData>& plant, QWidget* parent)
   intro->setWordWrap(true);
   none_ = new QCheckBox(QStringLiteral("keine Anlagendaten"));
   none_->setObjectName(QStringLiteral("chk_KeineAnlagendaten"));
-  none_->setChecked(!plant);
   basis_ = new QComboBox;
   basis_->setObjectName(QStringLiteral("cmb_Durchsatzbasis"));
   for (const PlantBasisField& b : PlantBases()) {

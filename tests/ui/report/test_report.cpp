@@ -22,6 +22,7 @@
 #include "present/controltable.h"
 #include "ui/calculator/paintercanvas.h"
 #include "ui/report/report.h"
+#include "present/plantrows.h"
 #include "present/reportcontent.h"
 #include "run/resultdescriptors.h"
 
@@ -83,8 +84,11 @@ int Pages(const QString& pdf) {
 }
 
 ReportInfo Info() {
-  return ReportInfo{QStringLiteral("Platte 4 mm"), QStringLiteral("/daten/platte4.lamvero"),
-                    QDateTime(QDate(2026, 3, 14), QTime(9, 30)), {}};
+  ReportInfo info;
+  info.title = QStringLiteral("Platte 4 mm");
+  info.fileName = QStringLiteral("/daten/platte4.lamvero");
+  info.created = QDateTime(QDate(2026, 3, 14), QTime(9, 30));
+  return info;
 }
 
 TEST(ReportContent, InputsAsTypedDerivedValuesAndResultsAsShownWithTheirNumbers) {
@@ -315,6 +319,48 @@ TEST(ReportPdf, TheHeadGivesTheProjectDataGivenAndTheCommentLineByLine) {
   }
   EXPECT_FALSE(text.contains(QLatin1String("Bearbeiter")));  // not given, not listed
   EXPECT_LT(text.indexOf(QLatin1String("Kunde")), text.indexOf(QLatin1String("Eingaben")));
+}
+
+TEST(ReportPdf, ALaboratoryTestWithPlantDataSaysSoAndListsTheThroughputAndTheFigures) {
+  const RunRecord r = Completed(QuickInputs());
+  QTemporaryDir dir;
+  const QString plain = dir.filePath(QStringLiteral("ohne.pdf"));
+  ASSERT_TRUE(Report(r, Info()).writePdf(plain));
+  const QString without = Poppler(QStringLiteral("pdftotext"), {plain, QStringLiteral("-")});
+  EXPECT_FALSE(without.contains(QLatin1String("Laborversuch")));
+  EXPECT_FALSE(without.contains(QLatin1String("Anlagendaten")));
+
+  ReportInfo info = Info();
+  info.constantAir = true;
+  const PlantData plant{PlantData::Basis::PiecesPerHour, 3600, 2.5};
+  info.plant = plant;
+  const QString pdf = dir.filePath(QStringLiteral("labor.pdf"));
+  ASSERT_TRUE(Report(r, info).writePdf(pdf));
+  const QString head = Poppler(QStringLiteral("pdftotext"), {QStringLiteral("-l"), QStringLiteral("1"), pdf,
+                                                             QStringLiteral("-")});
+  EXPECT_LT(head.indexOf(QLatin1String("Laborversuch, Luft konstant")), head.indexOf(QLatin1String("Eingaben")));
+  EXPECT_NE(head.indexOf(QLatin1String("Laborversuch, Luft konstant")), -1);
+  const QString text = Poppler(QStringLiteral("pdftotext"), {pdf, QStringLiteral("-")});
+  ASSERT_NE(text.indexOf(QLatin1String("Anlagendaten")), -1);
+  for (const std::vector<PlantRow>& rows : {PlantDataRows(plant), PlantFigureRows(plant, r)}) {
+    for (const PlantRow& row : rows) {
+      EXPECT_TRUE(text.contains(QString::fromStdString(row.caption))) << row.caption;
+      EXPECT_TRUE(text.contains(QString::fromStdString(row.text))) << row.caption << " " << row.text;
+    }
+  }
+}
+
+TEST(ReportContent, PlantTableListsOnlyTheFiguresTheRunReached) {
+  const PlantData tonnes{PlantData::Basis::TonnesPerHour, 12.5, 0};
+  const ReportTable full = PlantTable(tonnes, Completed(QuickInputs()));
+  EXPECT_EQ(full.heading, "Anlagendaten");
+  ASSERT_EQ(full.lines.size(), 6u);
+  EXPECT_EQ(full.lines[0].cells, (std::vector<std::string>{"Durchsatz", "12,5", "t/h"}));
+  RunRecord refused;
+  refused.outcome = RunOutcome::Refused;
+  const ReportTable some = PlantTable(tonnes, refused);
+  for (const ReportLine& line : some.lines) EXPECT_FALSE(line.cells[1].empty()) << line.cells[0];
+  EXPECT_LT(some.lines.size(), full.lines.size());
 }
 
 TEST(ReportPdf, MissingFolderFailsNamingTheFileAndLeavesNothing) {

@@ -6,7 +6,6 @@
 #include <gtest/gtest.h>
 
 #include <QAction>
-#include <QApplication>
 #include <QCheckBox>
 #include <QComboBox>
 #include <QDialogButtonBox>
@@ -16,7 +15,6 @@
 #include <QTableWidget>
 #include <QTemporaryDir>
 #include <QTest>
-#include <QTimer>
 
 #include "common/quickinputs.h"
 #include "present/plantrows.h"
@@ -28,6 +26,7 @@
 #include "ui/shell/plantdialog.h"
 #include "ui/shell/plantpanel.h"
 #include "ui/shell/statuslines.h"
+#include "modaldialog.h"
 #include "windowdriver.h"
 
 namespace lamvero {
@@ -70,6 +69,8 @@ TEST(LabTestInWindow, EndBoxFollowsTheExhaustReadOnlyAndGetsItsTextBack) {
   EXPECT_NE(end.toolTip(), ownTip);
   EXPECT_EQ(app.w.statusLines().text(QStringLiteral("labor")), QStringLiteral("Laborversuch, Luft konstant"));
   app.box(Input::Lufttemp).setText(QStringLiteral("41,5"));
+  EXPECT_EQ(end.text(), QStringLiteral("41,5"));
+  end.setText(QStringLiteral("99"));  // a value taken over from elsewhere does not break the rule
   EXPECT_EQ(end.text(), QStringLiteral("41,5"));
 
   // A run ends with the other boxes editable again, this one still held; the air stayed put.
@@ -176,19 +177,10 @@ TEST(PlantDialogInput, RefusesWhatGivesNoFiguresNamingTheFieldAndHoldsOk) {
 
 TEST(PlantDialogInput, OkThroughTheMenuGivesTheDocumentItsPlantData) {
   App app;
-  QTimer poll;
-  poll.setInterval(10);
-  QObject::connect(&poll, &QTimer::timeout, [&] {
-    for (QWidget* top : QApplication::topLevelWidgets()) {
-      auto* dialog = qobject_cast<QDialog*>(top);
-      if (!dialog || !dialog->isVisible() || dialog->objectName() != QStringLiteral("dlg_Anlagendaten")) continue;
-      poll.stop();
-      dialog->findChild<QLineEdit*>(QStringLiteral("edt_Durchsatz"))->setText(QStringLiteral("7,25"));
-      dialog->accept();
-    }
-  });
-  poll.start();
-  app.w.fileActions().action("act_Anlagendaten").trigger();
+  testing::AnswerModalDialog(
+      QStringLiteral("dlg_Anlagendaten"), [&] { app.w.fileActions().action("act_Anlagendaten").trigger(); },
+      [](QDialog& d) { d.findChild<QLineEdit*>(QStringLiteral("edt_Durchsatz"))->setText(QStringLiteral("7,25")); },
+      true);
   ASSERT_TRUE(app.w.document().plant());
   EXPECT_EQ(*app.w.document().plant(), (PlantData{PlantData::Basis::TonnesPerHour, 7.25, 0}));
   EXPECT_TRUE(app.w.isWindowModified());

@@ -5,11 +5,9 @@
 #include <gtest/gtest.h>
 
 #include <QAction>
-#include <QApplication>
 #include <QLineEdit>
 #include <QPlainTextEdit>
 #include <QTemporaryDir>
-#include <QTimer>
 
 #include "common/sampleproject.h"
 #include "disk/casefiles.h"
@@ -17,6 +15,7 @@
 #include "ui/shell/casedocument.h"
 #include "ui/shell/filemenu.h"
 #include "ui/shell/projectdialog.h"
+#include "modaldialog.h"
 
 namespace lamvero {
 namespace {
@@ -24,23 +23,8 @@ namespace {
 // Opens Datei ▸ Eigenschaften…, lets `fill` type into the dialog, then
 // presses OK (or Abbrechen).
 void EditProperties(AppWindow& w, const std::function<void(QDialog&)>& fill, bool ok) {
-  bool seen = false;
-  QTimer poll;
-  poll.setInterval(10);
-  QObject::connect(&poll, &QTimer::timeout, [&] {
-    for (QWidget* top : QApplication::topLevelWidgets()) {
-      auto* dialog = qobject_cast<QDialog*>(top);
-      if (!dialog || !dialog->isVisible() || dialog->objectName() != QStringLiteral("dlg_Eigenschaften")) continue;
-      poll.stop();
-      seen = true;
-      fill(*dialog);
-      ok ? dialog->accept() : dialog->reject();
-      return;
-    }
-  });
-  poll.start();
-  w.fileActions().action("act_Eigenschaften").trigger();
-  EXPECT_TRUE(seen);
+  testing::AnswerModalDialog(
+      QStringLiteral("dlg_Eigenschaften"), [&] { w.fileActions().action("act_Eigenschaften").trigger(); }, fill, ok);
 }
 
 void Type(QDialog& d, const char* key, const QString& text) {
