@@ -173,9 +173,9 @@ TEST_F(CaseDocumentTest, MenuBarHasDateiAndShowsNoEmptyMenus) {
   QStringList entries;
   for (QAction* a : app.w.fileMenu().actions()) entries << (a->isSeparator() ? QStringLiteral("-") : a->text());
   EXPECT_EQ(entries, QStringList({"&Neu", "Ö&ffnen…", "&Zuletzt geöffnet", "-", "&Speichern", "Speichern &unter…",
-                                  "&Eigenschaften…", "Messkurve &laden…", "Messkurve ent&fernen",
+                                  "&Eigenschaften…", "Messkurve &laden…", "Messkurve ent&fernen", "&Anlagendaten…",
                                   "Zeitreihen &mitspeichern", "-", "&Exportieren", "&Drucken…", "-", "&Beenden"}));
-  EXPECT_EQ(app.w.fileMenu().actions().indexOf(app.w.printPlace()), 13);
+  EXPECT_EQ(app.w.fileMenu().actions().indexOf(app.w.printPlace()), 14);
   EXPECT_EQ(app.w.exportMenu().actions().size(), 4);
   EXPECT_EQ(app.action("act_Neu").shortcut(), QKeySequence(QStringLiteral("Ctrl+N")));
   EXPECT_EQ(app.action("act_Oeffnen").shortcut(), QKeySequence(QStringLiteral("Ctrl+O")));
