@@ -48,6 +48,7 @@ void RequireRoundTrip(const lamvero::CaseFile& file, bool withSeries) {
   for (const lamvero::InputField& f : lamvero::InputFields()) Require(read.inputs[f.id] == file.inputs[f.id]);
   Require(read.about == file.about && read.airIntegration == file.airIntegration);
   Require(read.measured == file.measured);
+  Require(read.constantAir == file.constantAir && read.plant == file.plant);
   Require(read.run.has_value() == file.run.has_value());
   if (read.run) RequireSameRun(*read.run, *file.run, withSeries);
   Require(lamvero::CaseFileText(read, withSeries) == text);
