@@ -214,6 +214,7 @@ class BatchCommand {
   Status applyAssignments();
   Status chooseAirIntegration();
   Status applyConstantAir();
+  std::vector<InputWarning> unusualInputs() const;
   std::vector<std::string> singleRunOutputs() const;
   std::vector<OutputPath> inputFiles() const;
   std::optional<int> checkOutputs() const;
@@ -371,6 +372,12 @@ Status BatchCommand::applyConstantAir() {
   return Done{};
 }
 
+// The inputs outside their usual range; in a laboratory test not the counter-current end, which follows the exhaust.
+std::vector<InputWarning> BatchCommand::unusualInputs() const {
+  std::vector<InputWarning> warnings = FindUnusualInputs(inputs_);
+  return constantAir_ ? ConstantAirWarnings(std::move(warnings)) : warnings;
+}
+
 std::vector<std::string> BatchCommand::singleRunOutputs() const {
   std::vector<std::string> outputs;
   for (const char* option : {"--json", "--series", "--png", "--report", "--save", "--with-series", "--every",
@@ -442,7 +449,7 @@ std::optional<int> BatchCommand::chooseSteps() {
   inputs_[Input::Ortsschrittweite] = autoSteps_->Ortsschrittweite;
   // The chosen steps passed the input check; the warnings now concern them,
   // and only those on the steps are new.
-  warnings_ = FindUnusualInputs(inputs_);
+  warnings_ = unusualInputs();
   for (const InputWarning& w : warnings_) {
     if (w.field == Input::deltaT || w.field == Input::Ortsschrittweite) {
       std::cerr << "lamvero-batch: Warnung: " << w.text << "\n";
@@ -502,7 +509,7 @@ std::optional<int> BatchCommand::checkOutputs() const {
 }
 
 std::optional<int> BatchCommand::checkInputs() {
-  warnings_ = FindUnusualInputs(inputs_);
+  warnings_ = unusualInputs();
   for (const InputWarning& w : warnings_) std::cerr << "lamvero-batch: Warnung: " << w.text << "\n";
   const std::vector<InputProblem> problems = FindInputProblems(inputs_);
   if (problems.empty()) {

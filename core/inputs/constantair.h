@@ -7,7 +7,10 @@
 // the air is ever advanced. The chamber's temperature and humidity are then
 // the exhaust temperature and humidity boxes; nothing else changes.
 
+#include <vector>
+
 #include "inputs/inputs.h"
+#include "inputs/plausibility.h"
 
 namespace lamvero {
 
@@ -18,5 +21,10 @@ constexpr const char* kConstantAirCaption = "Laborversuch, Luft konstant";
 // temperature takes the text of the exhaust temperature, so that both read as
 // the same number, whatever the text is.
 InputTexts WithConstantAir(InputTexts inputs);
+
+// The warnings that concern a laboratory test: the counter-current end's
+// usual range is a dryer's, and in a test its value is the chamber's
+// temperature, which the exhaust temperature's own range already judges.
+std::vector<InputWarning> ConstantAirWarnings(std::vector<InputWarning> warnings);
 
 }  // namespace lamvero

@@ -7,6 +7,7 @@
 
 #include "common/quickinputs.h"
 #include "inputs/constantair.h"
+#include "inputs/plausibility.h"
 #include "run/dryingrun.h"
 #include "run/recordfields.h"
 
@@ -31,6 +32,20 @@ TEST(ConstantAir, TakesTheExhaustTemperatureTextAndNothingElse) {
   const InputTexts lab = WithConstantAir(before);
   EXPECT_EQ(lab[Input::ThetaGegenstromende], "45,50");
   EXPECT_EQ(ChangedInputs(before, lab), std::vector<Input>{Input::ThetaGegenstromende});
+}
+
+// A chamber at 35 °C lies below a dryer's usual counter-current end: no warning for that box, the others stay.
+TEST(ConstantAir, WarnsAboutTheChamberNotAboutTheFollowingEndTemperature) {
+  InputTexts in = InputTexts::Defaults();
+  in[Input::Lufttemp] = "70";
+  const std::vector<InputWarning> all = FindUnusualInputs(in);
+  const std::vector<InputWarning> lab = ConstantAirWarnings(FindUnusualInputs(WithConstantAir(in)));
+  ASSERT_EQ(all.size(), 1u);
+  ASSERT_EQ(lab.size(), 1u);
+  EXPECT_EQ(lab.front().field, Input::Lufttemp);
+  in[Input::Lufttemp] = "35";
+  EXPECT_EQ(FindUnusualInputs(WithConstantAir(in)).size(), 1u);
+  EXPECT_TRUE(ConstantAirWarnings(FindUnusualInputs(WithConstantAir(in))).empty());
 }
 
 TEST(ConstantAir, RunKeepsTheChamberAirToTheEnd) {

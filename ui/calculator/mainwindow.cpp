@@ -329,10 +329,13 @@ void MainWindow::onReturnInInput() {
 // confirms them; a refused input is reported by the run itself.
 bool MainWindow::confirmUnusualInputs() {
   const InputTexts texts = inputs();
-  const std::vector<InputWarning> warnings = FindUnusualInputs(texts);
-  if (warnings.empty() || !FindInputProblems(texts).empty()) return true;
   QStringList lines;
-  for (const InputWarning& w : warnings) lines << QString::fromStdString(w.text);
+  for (const InputWarning& w : FindUnusualInputs(texts)) {
+    // A held box follows another, whose own warning counts; its usual range is not the user's to meet.
+    const auto* box = qobject_cast<const QLineEdit*>(display_->control(FieldOf(w.field).box));
+    if (std::find(heldBoxes_.begin(), heldBoxes_.end(), box) == heldBoxes_.end()) lines << QString::fromStdString(w.text);
+  }
+  if (lines.isEmpty() || !FindInputProblems(texts).empty()) return true;
   return ask(QStringLiteral("Ungewöhnliche Eingaben:\n\n") + lines.join('\n') +
              QStringLiteral("\n\nTrotzdem rechnen?"));
 }
