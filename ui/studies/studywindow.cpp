@@ -20,15 +20,14 @@
 #include <QVBoxLayout>
 #include <algorithm>
 #include <chrono>
-#include <cmath>
 #include <utility>
 
 #include "present/reportcontent.h"
 #include "run/dryingrun.h"
 #include "study/usablecores.h"
-#include "text/numberformat.h"
 #include "text/trim.h"
 #include "ui/diagrams/windowfit.h"
+#include "ui/shell/progresstext.h"
 #include "ui/studies/studyfilemenu.h"
 #include "ui/studies/studyjob.h"
 #include "ui/studies/studyplotpane.h"
@@ -41,11 +40,6 @@ namespace {
 
 const char* const kGeometryKey = "studie/geometrie";
 constexpr QSize kPreferredSize(1200, 860);
-
-// A duration as the window writes one, whole seconds rounded up.
-QString DurationText(double seconds) {
-  return QString::fromStdString(FormatDuration(std::ceil(std::max(0.0, seconds)))).trimmed();
-}
 
 // A refusal as the window shows it: the inputs by their captions, not by their box names.
 QString WithCaptions(const std::string& text) {
@@ -322,13 +316,8 @@ void StudyWindow::onRows(const std::vector<StudyRow>& rows) {
 
 void StudyWindow::onProgress(std::size_t finished, std::size_t total) {
   progress_->setValue(static_cast<int>(finished));
-  if (finished == 0 || finished >= total) {
-    left_->clear();
-    return;
-  }
-  const double seconds = elapsed_.elapsed() / 1000.0;
-  left_->setText(QStringLiteral("noch ca. %1").arg(DurationText(seconds * static_cast<double>(total - finished) /
-                                                                static_cast<double>(finished))));
+  const QString left = TimeLeftText(elapsed_.elapsed() / 1000.0, finished, total);
+  left_->setText(left.isEmpty() ? QString() : QStringLiteral("noch ca. %1").arg(left));
 }
 
 void StudyWindow::onFinished(bool cancelled, const QString& problem) {
