@@ -46,6 +46,7 @@ FitDialog::FitDialog(QWidget* parent) : QDialog(parent) {
   quantities_ = new FitQuantityPanel;
   results_ = new FitResultView;
   source_ = Label("lbl_Messkurve");
+  source_->setText(QStringLiteral("Keine Messkurve"));
 
   table_ = new QTableView;
   table_->setObjectName(QStringLiteral("tbl_Parameter"));
@@ -140,15 +141,20 @@ void FitDialog::setCase(const InputTexts& base, AirIntegration air) {
   updateReadiness();
 }
 
-void FitDialog::setCurve(const MeasuredCurve& curve) {
-  if (curve_ && *curve_ == curve) return;
+void FitDialog::setCurve(const std::optional<MeasuredCurve>& curve) {
+  if (curve_ == curve) return;
   curve_ = curve;
-  source_->setText(QStringLiteral("Messkurve: %1, %2 Punkte")
-                       .arg(curve.source.empty() ? QStringLiteral("ohne Namen") : QFileInfo(Text(curve.source)).fileName())
-                       .arg(curve.points()));
+  if (curve) {
+    source_->setText(QStringLiteral("Messkurve: %1, %2 Punkte")
+                         .arg(curve->source.empty() ? QStringLiteral("ohne Namen") : QFileInfo(Text(curve->source)).fileName())
+                         .arg(curve->points()));
+  } else {
+    source_->setText(QStringLiteral("Keine Messkurve"));
+  }
   result_.reset();
   results_->clear();
-  quantities_->setCurve(curve);
+  apply_->setEnabled(false);
+  quantities_->setCurve(curve.value_or(MeasuredCurve{}));
   updateReadiness();
 }
 

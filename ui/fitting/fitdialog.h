@@ -40,8 +40,8 @@ class FitDialog : public QDialog {
 
   // The case the fit starts from (its texts give the start values) and its air balance.
   void setCase(const InputTexts& base, AirIntegration air);
-  // The curve to fit; a different one drops the result shown.
-  void setCurve(const MeasuredCurve& curve);
+  // The curve to fit, or none; a different one drops the result shown.
+  void setCurve(const std::optional<MeasuredCurve>& curve);
   FitParameterModel& parameters() { return *parameters_; }
   FitQuantityPanel& quantities() { return *quantities_; }
   void setMaxRuns(int runs);

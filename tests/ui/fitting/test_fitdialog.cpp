@@ -153,6 +153,14 @@ TEST(FitDialog, RefusesWhatCannotBeFittedAndWaitsTillItIsMended) {
   }
   weight->setText(QStringLiteral("0,5"));
   EXPECT_TRUE(dialog.startEnabled());
+  // Unticking every quantity leaves nothing to fit to.
+  for (const char* box : {"chk_moisture", "chk_surfaceTemperature"}) dialog.get<QCheckBox>(box)->setChecked(false);
+  EXPECT_FALSE(dialog.startEnabled());
+  dialog.get<QCheckBox>("chk_moisture")->setChecked(true);
+  // The case's curve removed: nothing to fit to either.
+  dialog.d.setCurve(std::nullopt);
+  EXPECT_FALSE(dialog.startEnabled());
+  EXPECT_TRUE(dialog.problem().contains(QStringLiteral("Messkurve")));
 }
 
 TEST(FitDialog, OffersTheCurvesQuantitiesWithTheirWeights) {
