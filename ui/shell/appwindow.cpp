@@ -38,6 +38,7 @@
 #include "ui/shell/plantpanel.h"
 #include "ui/shell/runstatus.h"
 #include "ui/shell/statuslines.h"
+#include "ui/fitting/fitdialog.h"
 #include "ui/studies/studyfilemenu.h"
 #include "ui/studies/studywindow.h"
 #include "ui/calculator/mainwindow.h"
@@ -113,6 +114,7 @@ AppWindow::AppWindow(QWidget* parent) : QMainWindow(parent) {
   createDiagrams(*viewMenu);
   createStudies(*viewMenu);
   createCalculationMenu(*calculationMenu);
+  createFit(*calculationMenu);
   statusLines_ = new StatusLines(*statusBar());
   new OutdatedResults(*document_, *area_, *statusLines_, this);
   new RunStatus(*document_, *area_, *statusLines_, this);
@@ -231,6 +233,43 @@ StudyWindow& AppWindow::showStudies() {
   return *studies_;
 }
 
+void AppWindow::createFit(QMenu& calculationMenu) {
+  QAction* fit = calculationMenu.addAction(QStringLiteral("An &Messkurve anpassen…"), this, [this] { showFit(); });
+  fit->setObjectName(QStringLiteral("act_Anpassen"));
+  connect(document_, &CaseDocument::measuredChanged, this, &AppWindow::updateActions);
+}
+
+FitDialog& AppWindow::showFit() {
+  if (!fit_) {
+    fit_ = new FitDialog(this);
+    connect(fit_, &FitDialog::applyRequested, this, &AppWindow::applyFitted);
+    connect(document_, &CaseDocument::changed, fit_, [this] { updateFitCase(); });
+    connect(document_, &CaseDocument::measuredChanged, fit_, [this] { updateFitCase(); });
+  }
+  updateFitCase();
+  fit_->show();
+  fit_->raise();
+  fit_->activateWindow();
+  return *fit_;
+}
+
+// The dialog starts from the boxes as they stand and fits the document's curve.
+void AppWindow::updateFitCase() {
+  fit_->setCase(area_->inputs(), document_->airIntegration());
+  fit_->setCurve(document_->measured());
+}
+
+void AppWindow::applyFitted(const std::vector<Input>& inputs, const InputTexts& texts) {
+  if (area_->runController().active()) {
+    present(QStringLiteral("Die angepassten Werte können während einer Rechnung nicht übernommen werden: erst die "
+                           "Rechnung anhalten oder ihr Ende abwarten."));
+    return;
+  }
+  InputTexts now = area_->inputs();
+  for (Input input : inputs) now[input] = texts[input];
+  area_->setInputs(now);
+}
+
 AppWindow::~AppWindow() = default;
 
 QSize AppWindow::fittingSize() const {
@@ -326,6 +365,8 @@ void AppWindow::updateActions() {
                            "act_SchrittweitenAutomatisch", "act_Anlagendaten"}) {
     if (QAction* a = action(QLatin1String(name))) a->setEnabled(idle);
   }
+  // A fit needs the measured curve the case holds.
+  if (QAction* fit = action(QStringLiteral("act_Anpassen"))) fit->setEnabled(document_->measured().has_value());
 }
 
 const RunRecord* AppWindow::shownRun() const {

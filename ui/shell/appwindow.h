@@ -23,6 +23,7 @@ namespace lamvero {
 class AccuracyControl;
 class CaseDocument;
 class DiagramWindow;
+class FitDialog;
 class FileMenu;
 class MainWindow;
 class ManualWindow;
@@ -60,6 +61,9 @@ class AppWindow : public QMainWindow {
   // The Studie window (Ansicht ▸ Studie…), made when first asked for; its
   // base case is what the boxes hold when it opens.
   StudyWindow& showStudies();
+  // Berechnung ▸ An Messkurve anpassen…: the fit of the case to its measured
+  // curve, made when first asked for; its case follows the boxes and the document's curve.
+  FitDialog& showFit();
   // The accuracy estimate of the shown run and the choice of steps (Ansicht ▸ Genauigkeit, Berechnung).
   AccuracyControl& accuracy() { return *accuracy_; }
   // The plant figures of the shown run (Ansicht ▸ Anlagenwerte…).
@@ -117,6 +121,10 @@ class AppWindow : public QMainWindow {
   void createStudies(QMenu& viewMenu);
   void createAccuracy(QMenu& viewMenu, QMenu& calculationMenu);
   void createPlantPanel(QMenu& viewMenu);
+  void createFit(QMenu& calculationMenu);
+  void updateFitCase();
+  // Writes the fitted inputs' texts into their boxes as a user edit does; the other boxes keep theirs.
+  void applyFitted(const std::vector<Input>& inputs, const InputTexts& texts);
   QAction* addAction(QMenu* menu, const char* name, const QString& text, const char* slot);
   // The run whose results the window shows, or nullptr.
   const RunRecord* shownRun() const;
@@ -134,6 +142,7 @@ class AppWindow : public QMainWindow {
   DiagramWindow* diagrams_ = nullptr;
   ManualWindow* manual_ = nullptr;  // made when first asked for
   StudyWindow* studies_ = nullptr;  // made when first asked for
+  FitDialog* fit_ = nullptr;        // made when first asked for
   StatusLines* statusLines_ = nullptr;
   AccuracyControl* accuracy_ = nullptr;
   PlantPanel* plantPanel_ = nullptr;

@@ -12,7 +12,9 @@
 #include <QLineEdit>
 #include <QProgressBar>
 #include <QPushButton>
+#include <QAction>
 #include <QTableWidget>
+#include <QTemporaryDir>
 #include <QTest>
 #include <cmath>
 #include <vector>
@@ -26,7 +28,13 @@
 #include "ui/fitting/fitquantitypanel.h"
 #include "ui/fitting/fitresultview.h"
 #include "ui/fitting/residualchart.h"
+#include "ui/calculator/mainwindow.h"
+#include "ui/calculator/runcontroller.h"
+#include "ui/shell/appwindow.h"
+#include "ui/shell/casedocument.h"
+#include "ui/shell/outdatedresults.h"
 #include "ui/shell/progresstext.h"
+#include "ui/shell/statuslines.h"
 
 namespace lamvero {
 namespace {
@@ -161,6 +169,81 @@ TEST(FitDialog, RefusesWhatCannotBeFittedAndWaitsTillItIsMended) {
   dialog.d.setCurve(std::nullopt);
   EXPECT_FALSE(dialog.startEnabled());
   EXPECT_TRUE(dialog.problem().contains(QStringLiteral("Messkurve")));
+}
+
+// The program window with a quick run shown and a saved case holding the synthetic curve.
+struct FitApp {
+  AppWindow w;
+  QTemporaryDir dir;
+  QStringList messages;
+  FitApp() {
+    w.area().setMessagePresenter([this](const QString& text) { messages << text; });
+    w.setMessagePresenter([this](const QString& text) { messages << text; });
+    w.show();
+    w.area().setInputs(QuickInputs());
+    w.area().findChild<QPushButton*>(QStringLiteral("cmd_Start"))->click();
+    EXPECT_TRUE(QTest::qWaitFor([this] { return !w.area().runController().active(); }, kFitTimeoutMs));
+    EXPECT_FALSE(w.action(QStringLiteral("act_Anpassen"))->isEnabled());
+    w.document().setMeasured(SyntheticCurve());
+    EXPECT_TRUE(w.action(QStringLiteral("act_Anpassen"))->isEnabled());
+    EXPECT_TRUE(w.document().saveAs(dir.filePath(QStringLiteral("fall.lamvero"))).ok());
+    EXPECT_FALSE(w.document().isModified());
+  }
+  FitDialog& openFit() {
+    w.action(QStringLiteral("act_Anpassen"))->trigger();
+    auto* dialog = w.findChild<FitDialog*>();
+    EXPECT_NE(dialog, nullptr);
+    EXPECT_TRUE(dialog->isVisible());
+    return *dialog;
+  }
+};
+
+TEST(FitInTheWindow, UebernehmenWritesOnlyTheFittedBoxesAsATypedChange) {
+  FitApp app;
+  FitDialog& d = app.openFit();
+  d.parameters().setChosen(Input::Waermeuebergang, false);
+  ASSERT_TRUE(d.start());
+  ASSERT_TRUE(QTest::qWaitFor([&] { return !d.running(); }, kFitTimeoutMs));
+  ASSERT_TRUE(d.result().has_value());
+  // A box edited while the fit ran keeps its edit: only the fitted input is taken over.
+  app.w.area().findChild<QLineEdit*>(QStringLiteral("txt_Lufttemp"))->setText(QStringLiteral("36"));
+  const InputTexts before = app.w.area().inputs();
+  d.findChild<QPushButton*>(QStringLiteral("cmd_Uebernehmen"))->click();
+  const InputTexts after = app.w.area().inputs();
+  EXPECT_EQ(ChangedInputs(before, after), std::vector<Input>{Input::Feuchteleit});
+  EXPECT_EQ(after[Input::Feuchteleit], InputTextOf(d.result()->values[0]));
+  // As a typed change: the case is modified and the shown results are outdated, naming the input.
+  EXPECT_TRUE(app.w.document().isModified());
+  EXPECT_TRUE(app.w.area().resultsOutdated());
+  EXPECT_EQ(app.w.statusLines().text(QLatin1String(OutdatedResults::kLine)),
+            OutdatedResults::Message({Input::Feuchteleit, Input::Lufttemp}));
+  // The dialog starts the next fit from the values taken over.
+  EXPECT_EQ(d.parameters().data(d.parameters().index(d.parameters().rowOf(Input::Feuchteleit), FitParameterModel::Start)).toString().toStdString(),
+            after[Input::Feuchteleit]);
+  EXPECT_TRUE(app.messages.isEmpty()) << app.messages.join('\n').toStdString();
+}
+
+TEST(FitInTheWindow, AbbrechenAndClosingLeaveTheCaseAsItWas) {
+  FitApp app;
+  const InputTexts before = app.w.area().inputs();
+  FitDialog& d = app.openFit();
+  d.setMaxRuns(2000);
+  for (const bool byClosing : {false, true}) {
+    ASSERT_TRUE(d.start());
+    ASSERT_TRUE(QTest::qWaitFor([&] { return !d.findChild<QLabel*>(QStringLiteral("lbl_Zeit"))->text().isEmpty(); },
+                                kFitTimeoutMs));
+    if (byClosing) {
+      d.close();
+    } else {
+      d.findChild<QPushButton*>(QStringLiteral("cmd_Abbrechen"))->click();
+    }
+    EXPECT_FALSE(d.running()) << byClosing;
+    QTest::qWait(50);
+    EXPECT_FALSE(d.result().has_value()) << byClosing;
+    EXPECT_TRUE(ChangedInputs(before, app.w.area().inputs()).empty()) << byClosing;
+    EXPECT_FALSE(app.w.document().isModified()) << byClosing;
+    d.show();
+  }
 }
 
 TEST(FitDialog, OffersTheCurvesQuantitiesWithTheirWeights) {
