@@ -53,6 +53,7 @@ FitDialog::FitDialog(QWidget* parent) : QDialog(parent) {
   table_->setModel(parameters_);
   table_->verticalHeader()->hide();
   table_->horizontalHeader()->setSectionResizeMode(QHeaderView::ResizeToContents);
+  table_->setMinimumHeight(220);
   auto* parameterBox = new QGroupBox(QStringLiteral("Parameter"));
   (new QVBoxLayout(parameterBox))->addWidget(table_);
 
@@ -242,6 +243,8 @@ void FitDialog::onProgress(const FitProgress& progress) {
 
 void FitDialog::onFinished(const FitResult& result) {
   left_->clear();
+  // The search ends when its values settle, mostly long before the most runs allowed.
+  progress_->setRange(0, static_cast<int>(std::max<std::size_t>(result.runs, 1)));
   progress_->setValue(progress_->maximum());
   if (result.status == FitResult::Status::Failed) {
     state_->setText(QStringLiteral("<span style='color:red'>Die Anpassung gelang nicht: %1</span>")

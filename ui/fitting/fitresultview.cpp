@@ -25,6 +25,7 @@ QTableWidget* Table(const char* name, const QStringList& headers) {
   table->setEditTriggers(QAbstractItemView::NoEditTriggers);
   table->verticalHeader()->hide();
   table->horizontalHeader()->setSectionResizeMode(QHeaderView::ResizeToContents);
+  table->horizontalHeader()->setStretchLastSection(true);
   return table;
 }
 
@@ -67,8 +68,8 @@ FitResultView::FitResultView(QWidget* parent) : QWidget(parent) {
   tables->addWidget(runs_);
   auto* layout = new QHBoxLayout(this);
   layout->setContentsMargins(0, 0, 0, 0);
-  layout->addLayout(tables, 1);
-  layout->addWidget(residuals_, 1);
+  layout->addLayout(tables, 3);
+  layout->addWidget(residuals_, 2);
 }
 
 void FitResultView::clear() {
@@ -111,10 +112,14 @@ void FitResultView::fillCorrelation(const FitResult& result, const std::vector<F
   const int n = static_cast<int>(result.correlation.size());
   correlation_->setRowCount(n);
   correlation_->setColumnCount(n);
-  QStringList captions;
-  for (int i = 0; i < n && i < static_cast<int>(parameters.size()); ++i) captions << CaptionOf(parameters[i].input);
-  correlation_->setHorizontalHeaderLabels(captions);
-  correlation_->setVerticalHeaderLabels(captions);
+  // Rows named by number and caption, columns by number only: the square stays narrow.
+  QStringList rows, columns;
+  for (int i = 0; i < n && i < static_cast<int>(parameters.size()); ++i) {
+    rows << QStringLiteral("%1 %2").arg(i + 1).arg(CaptionOf(parameters[static_cast<std::size_t>(i)].input));
+    columns << QString::number(i + 1);
+  }
+  correlation_->setHorizontalHeaderLabels(columns);
+  correlation_->setVerticalHeaderLabels(rows);
   correlation_->verticalHeader()->setVisible(n > 0);
   for (int i = 0; i < n; ++i) {
     const std::vector<double>& line = result.correlation[static_cast<std::size_t>(i)];

@@ -1,6 +1,7 @@
 #include "ui/fitting/residualchart.h"
 
 #include <QChart>
+#include <QLocale>
 #include <QScatterSeries>
 #include <QValueAxis>
 #include <algorithm>
@@ -69,6 +70,8 @@ std::vector<double> ShownResiduals(const std::vector<FitResidual>& residuals, bo
 ResidualChart::ResidualChart(QWidget* parent) : QChartView(parent) {
   setObjectName(QStringLiteral("chart_Residuen"));
   auto* chart = new QChart;
+  chart->setLocale(QLocale(QLocale::German, QLocale::Germany));  // decimal comma, as everywhere in the window
+  chart->setLocalizeNumbers(true);
   chart->setTitle(QStringLiteral("Residuen (Modell − Messung)"));
   chart->legend()->setAlignment(Qt::AlignBottom);
   axisX_ = new QValueAxis;
