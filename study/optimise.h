@@ -120,9 +120,10 @@ struct OptimiseResult {
   std::optional<OptimiseLimit> blockedBy;
   std::vector<SearchPoint> path;             // every run of the search, in order
   std::optional<SearchPoint> check;          // the check run at the optimum
-  std::size_t runs = 0;
+  std::size_t runs = 0;     // every run made: the path and the check run
   double seconds = 0;
-  InputTexts optimum;  // base with the decision inputs written as their boxes show them
+  // base with the decision inputs written as their boxes show them; base itself without an optimum
+  InputTexts optimum;
 };
 
 OptimiseResult Optimise(const OptimiseProblem& problem, OptimiseObserver* observer = nullptr,
