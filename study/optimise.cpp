@@ -208,6 +208,11 @@ std::size_t Search::at(const double* u) {
   return path.size() - 1;
 }
 
+// A constraint's excess at a run as a share of its limit: what the method compares.
+double RelativeExcess(const Search& s, const SearchPoint& p, std::size_t i) {
+  return p.excess[i] / std::fabs(s.problem.constraints[i].atMost);
+}
+
 double Objective(unsigned, const double* u, double*, void* data) {
   Search& s = *static_cast<Search*>(data);
   const SearchPoint& p = s.path[s.at(u)];
@@ -218,7 +223,7 @@ void Constraints(unsigned m, double* result, unsigned, const double* u, double*,
   Search& s = *static_cast<Search*>(data);
   const SearchPoint& p = s.path[s.at(u)];
   for (unsigned i = 0; i < m; ++i) {
-    const double e = p.excess[i] / std::fabs(s.problem.constraints[i].atMost);
+    const double e = RelativeExcess(s, p, i);
     result[i] = std::isfinite(e) ? e : kFailedExcess;
   }
 }
@@ -306,12 +311,9 @@ std::pair<std::size_t, std::size_t> LeastViolating(const Search& s) {
     if (p.outcome != RunOutcome::Completed) continue;
     std::size_t worst = 0;
     for (std::size_t i = 1; i < p.excess.size(); ++i) {
-      if (p.excess[i] / std::fabs(s.problem.constraints[i].atMost) >
-          p.excess[worst] / std::fabs(s.problem.constraints[worst].atMost)) {
-        worst = i;
-      }
+      if (RelativeExcess(s, p, i) > RelativeExcess(s, p, worst)) worst = i;
     }
-    const double excess = p.excess[worst] / std::fabs(s.problem.constraints[worst].atMost);
+    const double excess = RelativeExcess(s, p, worst);
     if (excess < leastExcess) {
       leastExcess = excess;
       least = {k, worst};

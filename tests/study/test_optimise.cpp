@@ -136,6 +136,7 @@ TEST(Optimise, NoFeasiblePointNamesTheLimitMissedMost) {
   ASSERT_EQ(r.constraints.size(), 2u);
   EXPECT_TRUE(r.constraints[1].violated);
   EXPECT_FALSE(r.constraints[0].violated);
+  EXPECT_FALSE(r.constraints[0].active);
 }
 
 // With the throughput fixed, the heater's power is the specific energy times
