@@ -12,6 +12,7 @@
 
 #include <algorithm>
 #include <chrono>
+#include <climits>
 #include <cmath>
 #include <limits>
 #include <memory>
@@ -51,17 +52,16 @@ const std::vector<OptimiseLimitInfo>& OptimiseLimits() {
   return table;
 }
 
-namespace {
+const OptimiseGoalInfo& InfoOf(OptimiseGoal goal) { return OptimiseGoals()[static_cast<std::size_t>(goal)]; }
+const OptimiseLimitInfo& InfoOf(OptimiseLimit limit) { return OptimiseLimits()[static_cast<std::size_t>(limit)]; }
 
-const OptimiseGoalInfo& GoalInfo(OptimiseGoal goal) { return OptimiseGoals()[static_cast<std::size_t>(goal)]; }
-const OptimiseLimitInfo& LimitInfo(OptimiseLimit limit) { return OptimiseLimits()[static_cast<std::size_t>(limit)]; }
-
-// A limit's value or the limit itself as the window writes that result, with its unit.
-std::string LimitText(const OptimiseLimitInfo& info, double value) {
-  const ResultDescriptor& result = ResultOf(info.resultKey);
-  if (result.isDuration()) return result.shownText(value);
-  return result.shownText(value) + " " + info.unit;
+std::string OptimiseValueText(double value, const char* unit) {
+  if (!std::isfinite(value)) return "–";
+  if (std::string(unit) == "s") return ResultOf("Zeit").shownText(value);
+  return FormatSixDigits(value) + " " + unit;
 }
+
+namespace {
 
 // The result a limit bounds, in the limit's unit; the water-balance error counts either way.
 double LimitedValue(const OptimiseLimitInfo& info, const RunRecord& record) {
@@ -108,7 +108,7 @@ std::string DecisionProblem(const OptimiseProblem& problem, std::size_t i) {
 
 std::string ConstraintProblem(const OptimiseProblem& problem, std::size_t i) {
   const OptimiseConstraint& c = problem.constraints[i];
-  const std::string name = LimitInfo(c.limit).caption;
+  const std::string name = InfoOf(c.limit).caption;
   for (std::size_t j = 0; j < i; ++j) {
     if (problem.constraints[j].limit == c.limit) return name + ": mehrfach gesetzt";
   }
@@ -171,7 +171,7 @@ SearchPoint Search::run(const std::vector<double>& values) {
   const bool completed = record.outcome == RunOutcome::Completed;
   std::vector<double> limited;
   for (const OptimiseConstraint& c : problem.constraints) {
-    limited.push_back(completed ? LimitedValue(LimitInfo(c.limit), record) : kNoValue);
+    limited.push_back(completed ? LimitedValue(InfoOf(c.limit), record) : kNoValue);
     p.excess.push_back(limited.back() - c.atMost);
   }
   p.goal = completed ? GoalValue(problem, record) : kNoValue;
@@ -255,7 +255,8 @@ void RunSearch(Search& s) {
   }
   nlopt_set_initial_step1(s.opt, 0.15);
   nlopt_set_xtol_rel(s.opt, 1e-6);
-  nlopt_set_maxeval(s.opt, static_cast<int>(s.problem.maxRuns));
+  // Search::at stops at maxRuns whatever NLopt counts; its own count is an int.
+  nlopt_set_maxeval(s.opt, static_cast<int>(std::min<std::size_t>(s.problem.maxRuns, INT_MAX)));
   double minimum = 0;
   nlopt_optimize(s.opt, u.data(), &minimum);  // the path holds every run; its best feasible one is the answer
   s.opt = nullptr;
@@ -285,12 +286,6 @@ std::string OptimiseProblemError(const OptimiseProblem& problem) {
 }
 
 namespace {
-
-std::string GoalText(OptimiseGoal goal, double value) {
-  const OptimiseGoalInfo& info = GoalInfo(goal);
-  if (goal == OptimiseGoal::DryingTime) return ResultOf("Zeit").shownText(value);
-  return FormatSixDigits(value) + " " + info.unit;
-}
 
 std::vector<ConstraintState> ConstraintsAt(const Search& s, std::size_t point) {
   std::vector<ConstraintState> states;
@@ -325,14 +320,14 @@ std::pair<std::size_t, std::size_t> LeastViolating(const Search& s) {
 void ConcludeInfeasible(const Search& s, OptimiseResult& result) {
   const auto [point, blocked] = LeastViolating(s);
   const OptimiseConstraint& c = s.problem.constraints[blocked];
-  const OptimiseLimitInfo& info = LimitInfo(c.limit);
+  const OptimiseLimitInfo& info = InfoOf(c.limit);
   result.status = OptimiseResult::Status::Infeasible;
   result.blockedBy = c.limit;
   result.values = s.path[point].values;
   result.goal = s.path[point].goal;
   result.constraints = ConstraintsAt(s, point);
-  result.message = "Kein zulässiger Punkt gefunden: " + std::string(info.caption) + " " + LimitText(info, c.atMost) +
-                   " ist nicht einzuhalten, am nächsten kam " + LimitText(info, s.limitValues[point][blocked]) +
+  result.message = "Kein zulässiger Punkt gefunden: " + std::string(info.caption) + " " + OptimiseValueText(c.atMost, info.unit) +
+                   " ist nicht einzuhalten, am nächsten kam " + OptimiseValueText(s.limitValues[point][blocked], info.unit) +
                    " (" + std::to_string(s.path.size()) + " Läufe)";
 }
 
@@ -342,7 +337,7 @@ void ConcludeFound(Search& s, OptimiseResult& result) {
   result.goal = best.goal;
   result.constraints = ConstraintsAt(s, *s.best);
   result.optimum = WithInputValues(s.problem.base, s.inputs, best.values, ValueText::AsTyped);
-  const std::string goal = std::string(GoalInfo(s.problem.goal).caption) + " " + GoalText(s.problem.goal, best.goal);
+  const std::string goal = std::string(InfoOf(s.problem.goal).caption) + " " + OptimiseValueText(best.goal, InfoOf(s.problem.goal).unit);
   if (s.stopRequested()) {
     result.status = OptimiseResult::Status::Stopped;
     result.message = "Abgebrochen nach " + std::to_string(s.path.size()) + " Läufen; bester zulässiger Punkt bisher: " + goal;
@@ -356,7 +351,7 @@ void ConcludeFound(Search& s, OptimiseResult& result) {
   result.check = s.run(typed);
   std::string active;
   for (const ConstraintState& state : result.constraints) {
-    if (state.active) active += (active.empty() ? "" : ", ") + std::string(LimitInfo(state.constraint.limit).caption);
+    if (state.active) active += (active.empty() ? "" : ", ") + std::string(InfoOf(state.constraint.limit).caption);
   }
   result.message = "Optimum gefunden: " + goal + "; aktive Grenzen: " + (active.empty() ? "keine" : active);
   if (!result.check->feasible) result.message += ". Der Kontrolllauf mit den gerundeten Werten hält nicht jede Grenze ein";

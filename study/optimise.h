@@ -48,6 +48,14 @@ struct OptimiseLimitInfo {
 };
 const std::vector<OptimiseLimitInfo>& OptimiseLimits();
 
+const OptimiseGoalInfo& InfoOf(OptimiseGoal goal);
+const OptimiseLimitInfo& InfoOf(OptimiseLimit limit);
+
+// A goal's or a limit's value in its unit as messages write it: a duration
+// (unit "s") as h:mm:ss, any other to six significant digits with its unit;
+// "–" for a value that is not finite.
+std::string OptimiseValueText(double value, const char* unit);
+
 struct OptimiseConstraint {
   OptimiseLimit limit;
   double atMost = 0;  // in the limit's unit

@@ -55,7 +55,11 @@
 #include "tools/fieldnames.h"
 #include "tools/helplabels.h"
 #include "tools/jsonoutput.h"
+#include "tools/optimiseoptions.h"
+#include "tools/optimiseoutput.h"
 #include "tools/optionerrors.h"
+#include "tools/plantoptions.h"
+#include "tools/stoponsignal.h"
 #include "disk/casefiles.h"
 #include "disk/fileerrors.h"
 #include "present/controltable.h"
@@ -129,6 +133,8 @@ struct Request {
   StudyOptions study;
   AccuracyRequest accuracy;
   FitOptions fit;
+  PlantRequest plant;
+  OptimiseRequest optimise;
 };
 
 void DefineCommandLine(CLI::App& app, Request& r) {
@@ -147,6 +153,9 @@ void DefineCommandLine(CLI::App& app, Request& r) {
       "Eine Studie endet mit 3, wenn ein Fall nicht vollständig gerechnet wurde (Spalte outcome); --accuracy\n"
       "und --auto-steps enden mit 3, wenn sich die Genauigkeit nicht schätzen bzw. keine Schrittweite wählen\n"
       "ließ (Grund auf stderr).\n"
+      "--optimise: 0 Optimum gefunden; 4 kein Punkt hält alle Grenzen ein (die verfehlte Grenze auf stdout);\n"
+      "3 kein Lauf wurde zu Ende gerechnet; 2 unbrauchbare Aufgabe (Grund auf stderr); 128 + Signal nach\n"
+      "SIGTERM oder SIGINT (der beste Punkt bis dahin wird ausgegeben).\n"
       "SIGTERM oder SIGINT beenden eine Studie geordnet: die geschriebenen Zeilen bleiben, die Ausgabe endet mit\n"
       "einer Marke \"unvollständig\", Rückgabewert 128 + Signal (143 bzw. 130); ein zweites Signal beendet sofort.\n"
       "--merge: 2 für einen abgelehnten Teil (fremde Studie, doppelt, fehlend, abgeschnitten, unvollständig),\n"
@@ -186,6 +195,8 @@ void DefineCommandLine(CLI::App& app, Request& r) {
   AddStudyOptions(app, r.study);
   r.accuracy.registerWith(app);
   AddFitOptions(app, r.fit);
+  r.plant.registerWith(app);
+  r.optimise.registerWith(app);
 }
 
 // One command of the runner: the command line read, checked, the run or the
@@ -226,6 +237,8 @@ class BatchCommand {
   std::optional<int> chooseSteps();
   int fit();
   std::string accuracyMembers(const RunRecord& record);
+  std::optional<int> checkOptimise() const;
+  int optimise();
 
   CLI::App app_{
       "lamvero-batch: rechnet einen vollständigen Trocknungslauf ohne Fenster. Ausgangspunkt sind die\n"
@@ -381,7 +394,7 @@ std::vector<InputWarning> BatchCommand::unusualInputs() const {
 std::vector<std::string> BatchCommand::singleRunOutputs() const {
   std::vector<std::string> outputs;
   for (const char* option : {"--json", "--series", "--png", "--report", "--save", "--with-series", "--every",
-                             "--accuracy", "--auto-steps"}) {
+                             "--accuracy", "--auto-steps", "--throughput", "--piece-mass", "--optimise"}) {
     if (given(option)) outputs.push_back(option);
   }
   return outputs;
@@ -403,6 +416,9 @@ std::optional<int> BatchCommand::check() {
   if (const Status air = chooseAirIntegration(); !air) return usage(air.message());
   if (const Status lab = applyConstantAir(); !lab) return usage(lab.message());
   if (const Status accuracy = r_.accuracy.resolve(app_); !accuracy) return usage(accuracy.message());
+  if (const Status plant = r_.plant.resolve(app_); !plant) return usage(plant.message());
+  if (const Status alone = r_.optimise.refuseAlone(app_); !alone) return usage(alone.message());
+  if (FitRequested(r_.fit) && r_.optimise.requested(app_)) return usage("--fit und --optimise schließen sich aus.");
   if (FitRequested(r_.fit)) return fit();
   const bool levels = r_.accuracy.estimate || r_.accuracy.autoSteps;
   if (const Status studyOnly = CheckStudyOnlyOptions(app_, r_.study, levels); !studyOnly) {
@@ -413,8 +429,10 @@ std::optional<int> BatchCommand::check() {
     return RunStudyCommand(r_.study, inputs_, r_.files.dialect(),
                            {singleRunOutputs(), inputFiles(), !r_.assignments.empty(), stdoutOpen_});
   }
+  if (const std::optional<int> ended = checkOptimise()) return ended;
   if (const std::optional<int> ended = checkOutputs()) return ended;
   if (const std::optional<int> ended = checkInputs()) return ended;
+  if (r_.optimise.requested(app_)) return optimise();
   return chooseSteps();
 }
 
@@ -428,6 +446,46 @@ int BatchCommand::fit() {
     if (option != "--json") return usage("--fit gilt nicht zusammen mit " + option + ".");
   }
   return RunFitCommand(r_.fit, {inputs_, airIntegration_, WorkerThreads(r_.study), r_.json, r_.study.progressLog});
+// --optimise writes its own report on stdout: no single run's outputs beside it.
+std::optional<int> BatchCommand::checkOptimise() const {
+  if (!r_.optimise.requested(app_)) return std::nullopt;
+  for (const std::string& option : singleRunOutputs()) {
+    if (option != "--json" && option != "--throughput" && option != "--piece-mass" && option != "--optimise") {
+      return usage(option + " gilt für einen einzelnen Lauf, nicht mit --optimise");
+    }
+  }
+  return std::nullopt;
+}
+
+// The optimisation on top of the inputs; SIGTERM and SIGINT stop it with the best point so far.
+int BatchCommand::optimise() {
+  Outcome<OptimiseProblem> read = r_.optimise.problem(inputs_);
+  if (!read) return usage(read.message());
+  OptimiseProblem problem = std::move(read).value();
+  problem.plant = r_.plant.plant;
+  problem.airIntegration = airIntegration_;
+  problem.jobs = WorkerThreads(r_.study);
+  if (const std::string error = OptimiseProblemError(problem); !error.empty()) return usage("--optimise: " + error);
+  StopOnSignal onSignal;
+  const OptimiseResult result = Optimise(problem, nullptr, &onSignal.stop());
+  if (r_.json) {
+    std::cout << "{" << OptimiseJsonMember(problem, result).substr(1) << "}\n";
+  } else {
+    std::cout << OptimiseLines(problem, result);
+  }
+  int status = kExitCompleted;
+  switch (result.status) {
+    case OptimiseResult::Status::Found: break;
+    case OptimiseResult::Status::Infeasible: status = kExitInfeasible; break;
+    case OptimiseResult::Status::Stopped: status = kExitSignalBase + onSignal.signal(); break;
+    case OptimiseResult::Status::Failed: status = kExitStopped; break;
+  }
+  if (result.status != OptimiseResult::Status::Found) std::cerr << "lamvero-batch: " << result.message << "\n";
+  if (const std::optional<std::string> lost = StdoutLost(stdoutOpen_, StdoutErrno())) {
+    std::cerr << "lamvero-batch: " << *lost << "\n";
+    if (status == kExitCompleted) status = kExitFileError;
+  }
+  return status;
 }
 
 // --auto-steps: the run then has the chosen steps; a search that fails ends
@@ -598,13 +656,15 @@ void BatchCommand::writePicture() {
 int BatchCommand::write(const RunResult& result) {
   const RunRecord& record = (window_ ? window_->runState() : *ownState_).record;
   status_ = result.outcome == RunOutcome::Completed ? kExitCompleted : kExitStopped;
-  const std::string members = (constantAir_ ? std::string(",\"constantAir\":true") : std::string()) +
-                              accuracyMembers(record);
+  std::string members = (constantAir_ ? std::string(",\"constantAir\":true") : std::string()) +
+                        accuracyMembers(record);
+  if (r_.plant.plant) members += PlantJsonMember(*r_.plant.plant, record);
   if (r_.json) {
     std::cout << RunJson(record, display_->profileCurves(), warnings_, members);
   } else if (!seriesToStdout()) {  // then stdout holds the table alone
     PrintRows(record);
     if (accuracy_) std::cout << AccuracyLines(*accuracy_);
+    if (r_.plant.plant) std::cout << PlantLines(*r_.plant.plant, record);
   }
   const int stdoutErrno = StdoutErrno();  // before the files are written
   for (const std::string& m : result.messages) std::cerr << "lamvero-batch: " << m << "\n";
