@@ -55,6 +55,9 @@ inline BatchResult RunBatchIn(const std::string& before, const std::string& args
 
 inline BatchResult RunBatch(const std::string& args) { return RunBatchIn("", args); }
 
+// The quick plate's inputs on a command line: a complete run of about two thousand steps.
+inline const std::string kQuickArgs = "txt_Dicke=4 txt_Ortsschrittweite=0,2 txt_deltaT=2 txt_rund=100";
+
 inline std::vector<std::string> Lines(const std::string& text) {
   std::vector<std::string> lines;
   std::istringstream in(text);

@@ -15,7 +15,14 @@ namespace {
 
 using nlohmann::json;
 
-const std::string kQuick = "txt_Dicke=4 txt_Ortsschrittweite=0,2 txt_deltaT=2 txt_rund=100";
+const std::string& kQuick = kQuickArgs;
+
+// The "optimise" object of --json for the quick plate with these options, which end with that status.
+json OptimiseJson(const std::string& args, int status) {
+  const BatchResult r = RunBatch(kQuick + args + " --json");
+  EXPECT_EQ(r.status, status) << r.err;
+  return json::parse(r.out).at("optimise");
+}
 
 TEST(BatchPlant, FiguresFollowTheRowsAndFillTheJson) {
   const BatchResult tonnes = RunBatch(kQuick + " --throughput 2,5t/h --json");
@@ -43,11 +50,9 @@ TEST(BatchPlant, FiguresFollowTheRowsAndFillTheJson) {
 }
 
 TEST(BatchOptimise, FindsTheOptimumWithItsActiveLimitAndPath) {
-  const BatchResult r = RunBatch(kQuick +
-                                 " --optimise specificEnergy --decide txt_ThetaGegenstromende=40:100"
-                                 " --limit maxDryingTime=1:06:40 --limit maxWaterBalanceError=50 --json");
-  ASSERT_EQ(r.status, 0) << r.err;
-  const json o = json::parse(r.out).at("optimise");
+  const json o = OptimiseJson(" --optimise specificEnergy --decide txt_ThetaGegenstromende=40:100"
+                              " --limit maxDryingTime=1:06:40 --limit maxWaterBalanceError=50",
+                              0);
   EXPECT_EQ(o.at("status"), "found");
   const json& d = o.at("decisions").at(0);
   EXPECT_EQ(d.at("input"), "txt_ThetaGegenstromende");
@@ -72,15 +77,15 @@ TEST(BatchOptimise, FindsTheOptimumWithItsActiveLimitAndPath) {
 }
 
 TEST(BatchOptimise, NoFeasiblePointEndsWithItsOwnStatus) {
-  const BatchResult r = RunBatch(kQuick +
-                                 " --optimise specificEnergy --decide txt_Lufttemp=40:60 --limit maxDryingTime=0,1"
-                                 " --max-runs 20 --json");
-  ASSERT_EQ(r.status, 4) << r.err;
-  const json o = json::parse(r.out).at("optimise");
+  const std::string args = " --optimise specificEnergy --decide txt_Lufttemp=40:60 --limit maxDryingTime=0,1 --max-runs 20";
+  const json o = OptimiseJson(args, 4);
   EXPECT_EQ(o.at("status"), "infeasible");
   EXPECT_EQ(o.at("blockedBy"), "maxDryingTime");
   EXPECT_EQ(o["constraints"][0].at("atMost"), 360.0);  // 0,1 hours
-  EXPECT_NE(r.err.find("Trocknungsdauer höchstens 0:06:00"), std::string::npos) << r.err;
+  const BatchResult lines = RunBatch(kQuick + args);
+  EXPECT_EQ(lines.status, 4);
+  EXPECT_NE(lines.out.find("Trocknungsdauer höchstens 0:06:00"), std::string::npos) << lines.out;
+  EXPECT_NE(lines.err.find("Kein zulässiger Punkt gefunden"), std::string::npos) << lines.err;
 }
 
 TEST(BatchOptimise, OptionsThatCannotBeMetAreRefusedWithTheirReason) {
