@@ -37,6 +37,11 @@ std::string OptimiseLines(const OptimiseProblem& problem, const OptimiseResult& 
   const OptimiseGoalInfo& goal = InfoOf(problem.goal);
   std::string lines = "Optimierung: " + result.message + "\n";
   if (result.values.empty()) return lines;
+  switch (result.status) {
+    case OptimiseResult::Status::Infeasible: lines += "Am wenigsten verletzender Lauf:\n"; break;
+    case OptimiseResult::Status::Stopped: lines += "Bester zulässiger Lauf bis zum Abbruch:\n"; break;
+    default: lines += "Optimum:\n"; break;
+  }
   lines += "Ziel " + std::string(goal.caption) + ": " + OptimiseValueText(result.goal, goal.unit) + "\n";
   for (std::size_t i = 0; i < problem.decisions.size(); ++i) {
     const DecisionInput& d = problem.decisions[i];

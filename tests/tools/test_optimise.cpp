@@ -84,6 +84,7 @@ TEST(BatchOptimise, NoFeasiblePointEndsWithItsOwnStatus) {
   EXPECT_EQ(o["constraints"][0].at("atMost"), 360.0);  // 0,1 hours
   const BatchResult lines = RunBatch(kQuick + args);
   EXPECT_EQ(lines.status, 4);
+  EXPECT_NE(lines.out.find("Am wenigsten verletzender Lauf:\n"), std::string::npos) << lines.out;
   EXPECT_NE(lines.out.find("Trocknungsdauer höchstens 0:06:00"), std::string::npos) << lines.out;
   EXPECT_NE(lines.err.find("Kein zulässiger Punkt gefunden"), std::string::npos) << lines.err;
 }
