@@ -446,6 +446,8 @@ int BatchCommand::fit() {
     if (option != "--json") return usage("--fit gilt nicht zusammen mit " + option + ".");
   }
   return RunFitCommand(r_.fit, {inputs_, airIntegration_, WorkerThreads(r_.study), r_.json, r_.study.progressLog});
+}
+
 // --optimise writes its own report on stdout: no single run's outputs beside it.
 std::optional<int> BatchCommand::checkOptimise() const {
   if (!r_.optimise.requested(app_)) return std::nullopt;
