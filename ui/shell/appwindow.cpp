@@ -32,6 +32,7 @@
 #include "ui/shell/casedocument.h"
 #include "disk/casefiles.h"
 #include "ui/diagrams/diagramwindow.h"
+#include "ui/fitting/optimisedialog.h"
 #include "ui/shell/filemenu.h"
 #include "ui/shell/manualwindow.h"
 #include "ui/shell/outdatedresults.h"
@@ -242,7 +243,7 @@ void AppWindow::createFit(QMenu& calculationMenu) {
 FitDialog& AppWindow::showFit() {
   if (!fit_) {
     fit_ = new FitDialog(this);
-    connect(fit_, &FitDialog::applyRequested, this, &AppWindow::applyFitted);
+    connect(fit_, &FitDialog::applyRequested, this, &AppWindow::adoptInputs);
     connect(document_, &CaseDocument::changed, fit_, [this] { updateFitCase(); });
     connect(document_, &CaseDocument::measuredChanged, fit_, [this] { updateFitCase(); });
   }
@@ -257,17 +258,6 @@ FitDialog& AppWindow::showFit() {
 void AppWindow::updateFitCase() {
   fit_->setCase(area_->inputs(), document_->airIntegration());
   fit_->setCurve(document_->measured());
-}
-
-void AppWindow::applyFitted(const std::vector<Input>& inputs, const InputTexts& texts) {
-  if (area_->runController().active()) {
-    present(QStringLiteral("Die angepassten Werte können während einer Rechnung nicht übernommen werden: erst die "
-                           "Rechnung anhalten oder ihr Ende abwarten."));
-    return;
-  }
-  InputTexts now = area_->inputs();
-  for (Input input : inputs) now[input] = texts[input];
-  area_->setInputs(now);
 }
 
 AppWindow::~AppWindow() = default;
@@ -317,6 +307,38 @@ void AppWindow::createCalculationMenu(QMenu& menu) {
     lab->setChecked(document_->constantAir());
     statusLines_->set(QStringLiteral("labor"), document_->constantAir() ? QString::fromUtf8(kConstantAirCaption) : QString());
   });
+  menu.addSeparator();
+  QAction* optimise = menu.addAction(QStringLiteral("&Optimieren…"), this, [this] { showOptimiser(); });
+  optimise->setObjectName(QStringLiteral("act_Optimieren"));
+}
+
+OptimiseDialog& AppWindow::showOptimiser() {
+  if (!optimiser_) {
+    optimiser_ = new OptimiseDialog(this);
+    connect(optimiser_, &OptimiseDialog::adoptRequested, this, &AppWindow::adoptInputs);
+  }
+  if (!optimiser_->isVisible() && !optimiser_->running()) {
+    const bool runFits = document_->run() && document_->runMatchesInputs();
+    optimiser_->setBase(area_->inputs(), runFits ? &document_->run()->record : nullptr, document_->airIntegration(),
+                        std::nullopt);
+  }
+  optimiser_->show();
+  optimiser_->raise();
+  optimiser_->activateWindow();
+  return *optimiser_;
+}
+
+// What a fit or a search found, taken over: only those boxes change, and as
+// typing changes them, so the case is then modified.
+void AppWindow::adoptInputs(const std::vector<Input>& inputs, const InputTexts& texts) {
+  if (area_->runController().active()) {
+    present(QStringLiteral("Die Werte können während einer Rechnung nicht übernommen werden: erst die Rechnung "
+                           "anhalten oder ihr Ende abwarten."));
+    return;
+  }
+  InputTexts now = area_->inputs();
+  for (Input input : inputs) now[input] = texts[input];
+  area_->setInputs(now);
 }
 
 void AppWindow::createMenus() {

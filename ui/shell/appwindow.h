@@ -10,7 +10,9 @@
 #include <QMainWindow>
 #include <QString>
 #include <functional>
+#include <vector>
 
+#include "inputs/inputs.h"
 #include "ui/report/report.h"
 
 class QAction;
@@ -28,6 +30,7 @@ class FileMenu;
 class MainWindow;
 class ManualWindow;
 class PlantPanel;
+class OptimiseDialog;
 class StatusLines;
 class StudyWindow;
 
@@ -64,6 +67,10 @@ class AppWindow : public QMainWindow {
   // Berechnung ▸ An Messkurve anpassen…: the fit of the case to its measured
   // curve, made when first asked for; its case follows the boxes and the document's curve.
   FitDialog& showFit();
+  // Berechnung ▸ Optimieren…: the search for the best dryer settings, made
+  // when first asked for; its base case is what the boxes hold when it opens
+  // while no search runs. Its "Übernehmen" writes into the boxes as typing does.
+  OptimiseDialog& showOptimiser();
   // The accuracy estimate of the shown run and the choice of steps (Ansicht ▸ Genauigkeit, Berechnung).
   AccuracyControl& accuracy() { return *accuracy_; }
   // The plant figures of the shown run (Ansicht ▸ Anlagenwerte…).
@@ -123,8 +130,8 @@ class AppWindow : public QMainWindow {
   void createPlantPanel(QMenu& viewMenu);
   void createFit(QMenu& calculationMenu);
   void updateFitCase();
-  // Writes the fitted inputs' texts into their boxes as a user edit does; the other boxes keep theirs.
-  void applyFitted(const std::vector<Input>& inputs, const InputTexts& texts);
+  // Writes the texts of those inputs (a fit's or a search's) into their boxes as a user edit does; the other boxes keep theirs.
+  void adoptInputs(const std::vector<Input>& inputs, const InputTexts& texts);
   QAction* addAction(QMenu* menu, const char* name, const QString& text, const char* slot);
   // The run whose results the window shows, or nullptr.
   const RunRecord* shownRun() const;
@@ -143,6 +150,7 @@ class AppWindow : public QMainWindow {
   ManualWindow* manual_ = nullptr;  // made when first asked for
   StudyWindow* studies_ = nullptr;  // made when first asked for
   FitDialog* fit_ = nullptr;        // made when first asked for
+  OptimiseDialog* optimiser_ = nullptr;  // made when first asked for
   StatusLines* statusLines_ = nullptr;
   AccuracyControl* accuracy_ = nullptr;
   PlantPanel* plantPanel_ = nullptr;

@@ -1,0 +1,84 @@
+#include "ui/fitting/searchpathchart.h"
+
+#include <QChart>
+#include <QLineSeries>
+#include <QScatterSeries>
+#include <QValueAxis>
+#include <algorithm>
+#include <cmath>
+
+#include "ui/fitting/searchtexts.h"
+
+namespace lamvero {
+
+namespace {
+constexpr double kSecondsPerHour = 3600;
+constexpr qreal kDotSize = 7;
+const QColor kPathColour(0, 90, 170);
+}  // namespace
+
+SearchPathChart::SearchPathChart(QWidget* parent) : QChartView(parent) {
+  setObjectName(QStringLiteral("chart_Suchpfad"));
+  auto* chart = new QChart;
+  chart->legend()->setAlignment(Qt::AlignBottom);
+  feasible_ = new QScatterSeries;
+  feasible_->setName(QStringLiteral("zulässig"));
+  infeasible_ = new QScatterSeries;
+  infeasible_->setName(QStringLiteral("Grenze verletzt"));
+  for (QScatterSeries* dots : {feasible_, infeasible_}) {
+    dots->setMarkerSize(kDotSize);
+    dots->setPen(QPen(kPathColour));
+  }
+  feasible_->setBrush(kPathColour);
+  infeasible_->setBrush(Qt::NoBrush);
+  best_ = new QLineSeries;
+  best_->setName(QStringLiteral("bestes bisher"));
+  best_->setPen(QPen(Qt::darkGreen, 2));
+  runs_ = new QValueAxis;
+  runs_->setTitleText(QStringLiteral("Lauf"));
+  runs_->setLabelFormat(QStringLiteral("%d"));
+  goal_ = new QValueAxis;
+  chart->addAxis(runs_, Qt::AlignBottom);
+  chart->addAxis(goal_, Qt::AlignLeft);
+  for (QXYSeries* series : std::initializer_list<QXYSeries*>{feasible_, infeasible_, best_}) {
+    chart->addSeries(series);
+    series->attachAxis(runs_);
+    series->attachAxis(goal_);
+  }
+  setChart(chart);
+  setRenderHint(QPainter::Antialiasing);
+  setMinimumHeight(220);
+}
+
+void SearchPathChart::showPath(const std::vector<SearchPoint>& path, const OptimiseGoalInfo& goal) {
+  // A duration is drawn in hours; any other goal in its own unit.
+  const bool hours = IsDurationUnit(goal.unit);
+  const double scale = hours ? 1 / kSecondsPerHour : 1;
+  goal_->setTitleText(QStringLiteral("%1 in %2").arg(QString::fromUtf8(goal.caption),
+                                                     hours ? QStringLiteral("h") : QString::fromUtf8(goal.unit)));
+  QList<QPointF> feasible, infeasible, best;
+  double low = INFINITY, high = -INFINITY;
+  for (std::size_t i = 0; i < path.size(); ++i) {
+    const SearchPoint& point = path[i];
+    if (!std::isfinite(point.goal)) continue;  // a run that did not complete has no goal to draw
+    const QPointF dot(static_cast<double>(i + 1), point.goal * scale);
+    (point.feasible ? feasible : infeasible).append(dot);
+    if (point.feasible && (best.isEmpty() || dot.y() < best.back().y())) {
+      if (!best.isEmpty()) best.append(QPointF(dot.x(), best.back().y()));
+      best.append(dot);
+    }
+    low = std::min(low, dot.y());
+    high = std::max(high, dot.y());
+  }
+  if (!best.isEmpty()) best.append(QPointF(static_cast<double>(path.size()), best.back().y()));
+  feasible_->replace(feasible);
+  infeasible_->replace(infeasible);
+  best_->replace(best);
+  runs_->setRange(0, std::max<double>(1, static_cast<double>(path.size())));
+  if (low <= high) {
+    const double margin = std::max({(high - low) * 0.05, std::fabs(high) * 0.01, 1e-9});
+    goal_->setRange(low - margin, high + margin);
+  }
+}
+
+}  // namespace lamvero
