@@ -15,6 +15,8 @@ namespace {
 const char* const kHeaders[DecisionTable::kColumns] = {"Eingabe", "Einheit", "Wert im Fall", "untere Grenze",
                                                        "obere Grenze"};
 
+constexpr int kRowPadding = 6;  // pixels above and below a row's text
+
 QTableWidgetItem* FixedItem(const QString& text) {
   auto* item = new QTableWidgetItem(text);
   item->setFlags(Qt::ItemIsEnabled | Qt::ItemIsSelectable);
@@ -48,6 +50,10 @@ DecisionTable::DecisionTable(QWidget* parent) : QTableWidget(parent) {
     setItem(row, Upper, new QTableWidgetItem);
   }
   verticalHeader()->hide();
+  verticalHeader()->setDefaultSectionSize(fontMetrics().height() + kRowPadding);
+  // Every row in view: there are few.
+  setMinimumHeight(rowCount() * verticalHeader()->defaultSectionSize() + horizontalHeader()->sizeHint().height() +
+                   2 * frameWidth());
   horizontalHeader()->setSectionResizeMode(Caption, QHeaderView::Stretch);
   for (int c = Unit; c < kColumns; ++c) horizontalHeader()->setSectionResizeMode(c, QHeaderView::ResizeToContents);
   connect(this, &QTableWidget::itemChanged, this, &DecisionTable::changed);

@@ -19,6 +19,7 @@ struct LimitDefault {
   bool ticked;
   double value;
 };
+constexpr int kValueWidth = 120;  // pixels: room for "125:00:00"
 constexpr double kFromRun = std::numeric_limits<double>::quiet_NaN();
 const LimitDefault kDefaults[] = {
     {OptimiseLimit::DryingTime, false, kFromRun},
@@ -46,6 +47,7 @@ LimitRows::LimitRows(QWidget* parent) : QWidget(parent) {
     auto* value = new QLineEdit;
     value->setObjectName(QStringLiteral("txt_%1").arg(QLatin1String(info.key)));
     value->setPlaceholderText(QStringLiteral("Wert"));
+    value->setMaximumWidth(kValueWidth);
     const LimitDefault* preset = DefaultOf(info.id);
     ticked->setChecked(preset && preset->ticked);
     grid->addWidget(ticked, line, 0);
@@ -55,7 +57,7 @@ LimitRows::LimitRows(QWidget* parent) : QWidget(parent) {
     connect(value, &QLineEdit::textChanged, this, &LimitRows::changed);
     rows_.push_back({info.id, ticked, value});
   }
-  grid->setColumnStretch(1, 1);
+  grid->setColumnStretch(3, 1);
 }
 
 void LimitRows::setBase(const RunRecord* run) {

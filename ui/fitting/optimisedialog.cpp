@@ -14,6 +14,7 @@
 #include <QVBoxLayout>
 #include <functional>
 
+#include "inputs/constantair.h"
 #include "study/usablecores.h"
 #include "ui/fitting/decisiontable.h"
 #include "ui/fitting/limitrows.h"
@@ -29,6 +30,7 @@ namespace {
 
 constexpr int kMaxRunsLimit = 5000;
 constexpr int kClockMs = 1000;
+constexpr int kRunsBoxWidth = 100;  // pixels
 
 // Hands each progress report of the search to the window's thread.
 class ProgressRelay : public OptimiseObserver {
@@ -61,32 +63,55 @@ OptimiseDialog::OptimiseDialog(QWidget* parent) : QDialog(parent) {
     if (running()) elapsed_->setText(QStringLiteral("Laufzeit %1").arg(DurationText(clock_.elapsed() / 1000.0)));
   });
   clock->start();
-  setBase(base_, nullptr, air_, plant_);
+  setBase(base_, nullptr, air_, plant_, constantAir_);
 }
 
 OptimiseDialog::~OptimiseDialog() { job_->cancel(); }
 
 QWidget* OptimiseDialog::makeSetup() {
   auto* box = new QGroupBox(QStringLiteral("Aufgabe"));
-  auto* form = new QFormLayout(box);
+  auto* column = new QVBoxLayout(box);
+  auto* form = new QFormLayout;
+  auto* baseLine = new QHBoxLayout;
+  baseNote_ = new QLabel;
+  baseNote_->setObjectName(QStringLiteral("lbl_Grundfall"));
+  baseNote_->setWordWrap(true);
+  takeBase_ = new QPushButton(QStringLiteral("Grundfall übernehmen"));
+  takeBase_->setObjectName(QStringLiteral("cmd_Grundfall"));
+  takeBase_->setToolTip(QStringLiteral("Die Eingaben des Hauptfensters werden der Grundfall der Suche."));
+  connect(takeBase_, &QPushButton::clicked, this, &OptimiseDialog::baseRequested);
+  baseLine->addWidget(baseNote_, 1);
+  baseLine->addWidget(takeBase_);
+  form->addRow(QStringLiteral("Grundfall"), baseLine);
   goal_ = new QComboBox;
   goal_->setObjectName(QStringLiteral("cmb_Ziel"));
   for (const OptimiseGoalInfo& goal : OptimiseGoals()) goal_->addItem(GoalCaption(goal), static_cast<int>(goal.id));
   form->addRow(QStringLiteral("Ziel: kleinster Wert von"), goal_);
-  limits_ = new LimitRows;
-  form->addRow(QStringLiteral("Grenzen"), limits_);
-  decisions_ = new DecisionTable;
-  form->addRow(QStringLiteral("Gesuchte Eingaben"), decisions_);
   maxRuns_ = new QSpinBox;
   maxRuns_->setObjectName(QStringLiteral("spn_Laeufe"));
   maxRuns_->setRange(1, kMaxRunsLimit);
   maxRuns_->setValue(static_cast<int>(OptimiseProblem{}.maxRuns));
+  maxRuns_->setMaximumWidth(kRunsBoxWidth);
   form->addRow(QStringLiteral("höchstens Läufe"), maxRuns_);
+  column->addLayout(form);
+  // The varied inputs beside the limits.
+  auto* choices = new QHBoxLayout;
+  auto* inputsBox = new QGroupBox(QStringLiteral("Gesuchte Eingaben"));
+  decisions_ = new DecisionTable;
+  (new QVBoxLayout(inputsBox))->addWidget(decisions_);
+  auto* limitsBox = new QGroupBox(QStringLiteral("Grenzen"));
+  auto* limitsColumn = new QVBoxLayout(limitsBox);
+  limits_ = new LimitRows;
+  limitsColumn->addWidget(limits_);
+  limitsColumn->addStretch(1);
+  choices->addWidget(inputsBox, 3);
+  choices->addWidget(limitsBox, 2);
+  column->addLayout(choices);
   problemText_ = new QLabel;
   problemText_->setObjectName(QStringLiteral("lbl_Problem"));
   problemText_->setStyleSheet(QStringLiteral("color: #c00000"));
   problemText_->setWordWrap(true);
-  form->addRow(problemText_);
+  column->addWidget(problemText_);
   connect(goal_, &QComboBox::currentIndexChanged, this, &OptimiseDialog::refreshProblem);
   connect(limits_, &LimitRows::changed, this, &OptimiseDialog::refreshProblem);
   connect(decisions_, &DecisionTable::changed, this, &OptimiseDialog::refreshProblem);
@@ -147,10 +172,11 @@ QWidget* OptimiseDialog::makeResult() {
 }
 
 void OptimiseDialog::setBase(const InputTexts& base, const RunRecord* run, AirIntegration air,
-                             const std::optional<PlantData>& plant) {
+                             const std::optional<PlantData>& plant, bool constantAir) {
   base_ = base;
   air_ = air;
   plant_ = plant;
+  constantAir_ = constantAir;
   limits_->setBase(run);
   decisions_->setBase(base);
   // The heater power is a figure of the plant: without its throughput there is none to minimise.
@@ -164,12 +190,27 @@ void OptimiseDialog::setBase(const InputTexts& base, const RunRecord* run, AirIn
                                             "Anlagendaten."));
     if (!plant && goal_->currentIndex() == heater) goal_->setCurrentIndex(0);
   }
+  compareWithWindow(base);
   refreshProblem();
+}
+
+void OptimiseDialog::compareWithWindow(const InputTexts& window) {
+  const std::vector<Input> changed = ChangedInputs(base_, window);
+  baseNote_->setText(changed.empty()
+                         ? QStringLiteral("die Eingaben des Hauptfensters")
+                         : QStringLiteral("<span style=\"color:#c00000\">Im Hauptfenster seither geändert: %1</span>")
+                               .arg(QString::fromStdString(InputCaptions(changed)).toHtmlEscaped()));
 }
 
 bool OptimiseDialog::running() const { return job_->busy(); }
 
 Outcome<OptimiseProblem> OptimiseDialog::problem() const {
+  // The chamber's air follows the exhaust temperature's box only in a run of the window: a
+  // search that moved the exhaust air would leave the laboratory test without saying so.
+  if (constantAir_) {
+    return Failure{kConstantAirCaption, "die Suche gilt den Einstellungen eines Trockners; erst Berechnung ▸ "
+                                        "Laborversuch ausschalten, dann Grundfall übernehmen"};
+  }
   OptimiseProblem problem;
   problem.base = base_;
   problem.goal = static_cast<OptimiseGoal>(goal_->currentData().toInt());
@@ -252,7 +293,9 @@ void OptimiseDialog::onFinished(const OptimiseResult& result) {
 void OptimiseDialog::setRunning(bool on) {
   cancel_->setEnabled(on);
   adopt_->setEnabled(false);
-  for (QWidget* w : std::initializer_list<QWidget*>{goal_, limits_, decisions_, maxRuns_}) w->setEnabled(!on);
+  for (QWidget* w : std::initializer_list<QWidget*>{takeBase_, goal_, limits_, decisions_, maxRuns_}) {
+    w->setEnabled(!on);
+  }
   refreshProblem();
 }
 

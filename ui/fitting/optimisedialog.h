@@ -39,8 +39,13 @@ class OptimiseDialog : public QDialog {
 
   // The case to search from: the input texts, the run that belongs to them if
   // any (its results are the limits' first values), the air balance of the
-  // case, the plant's throughput if the case has one (the heater power needs it).
-  void setBase(const InputTexts& base, const RunRecord* run, AirIntegration air, const std::optional<PlantData>& plant);
+  // case, the plant's throughput if the case has one (the heater power needs it),
+  // whether the case is a laboratory test at constant air (which no search of the dryer's settings may change).
+  void setBase(const InputTexts& base, const RunRecord* run, AirIntegration air, const std::optional<PlantData>& plant,
+               bool constantAir);
+
+  // Says in the dialog which inputs of the window now differ from the base, if any.
+  void compareWithWindow(const InputTexts& window);
 
   bool running() const;
   // The problem as the dialog's fields define it; a refusal names the field.
@@ -56,6 +61,7 @@ class OptimiseDialog : public QDialog {
   // Übernehmen: these inputs' texts are to be written into the window's boxes.
   void adoptRequested(const std::vector<Input>& inputs, const InputTexts& texts);
   void finished();  // a search ended: completed, cancelled or failed
+  void baseRequested();  // "Grundfall übernehmen": the window's inputs are to become the base
 
  protected:
   void closeEvent(QCloseEvent* event) override;
@@ -73,11 +79,14 @@ class OptimiseDialog : public QDialog {
   InputTexts base_ = InputTexts::Defaults();
   AirIntegration air_ = AirIntegration::Standard;
   std::optional<PlantData> plant_;
+  bool constantAir_ = false;
   QComboBox* goal_ = nullptr;
   LimitRows* limits_ = nullptr;
   DecisionTable* decisions_ = nullptr;
   QSpinBox* maxRuns_ = nullptr;
   QLabel* problemText_ = nullptr;
+  QLabel* baseNote_ = nullptr;
+  QPushButton* takeBase_ = nullptr;
   QPushButton* start_ = nullptr;
   QPushButton* cancel_ = nullptr;
   QProgressBar* progress_ = nullptr;

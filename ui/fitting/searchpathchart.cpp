@@ -2,6 +2,7 @@
 
 #include <QChart>
 #include <QLineSeries>
+#include <QLocale>
 #include <QScatterSeries>
 #include <QValueAxis>
 #include <algorithm>
@@ -14,6 +15,7 @@ namespace lamvero {
 namespace {
 constexpr double kSecondsPerHour = 3600;
 constexpr qreal kDotSize = 7;
+constexpr double kFewestRuns = 10;  // the run axis reaches at least this far
 const QColor kPathColour(0, 90, 170);
 }  // namespace
 
@@ -21,6 +23,10 @@ SearchPathChart::SearchPathChart(QWidget* parent) : QChartView(parent) {
   setObjectName(QStringLiteral("chart_Suchpfad"));
   auto* chart = new QChart;
   chart->legend()->setAlignment(Qt::AlignBottom);
+  chart->setLocalizeNumbers(true);  // decimal comma on the axes, as in the calculator
+  QLocale german(QLocale::German, QLocale::Germany);
+  german.setNumberOptions(QLocale::OmitGroupSeparator);
+  chart->setLocale(german);
   feasible_ = new QScatterSeries;
   feasible_->setName(QStringLiteral("zulässig"));
   infeasible_ = new QScatterSeries;
@@ -36,8 +42,9 @@ SearchPathChart::SearchPathChart(QWidget* parent) : QChartView(parent) {
   best_->setPen(QPen(Qt::darkGreen, 2));
   runs_ = new QValueAxis;
   runs_->setTitleText(QStringLiteral("Lauf"));
-  runs_->setLabelFormat(QStringLiteral("%d"));
+  runs_->setLabelFormat(QStringLiteral("%.0f"));
   goal_ = new QValueAxis;
+  goal_->setLabelFormat(QStringLiteral("%.5g"));
   chart->addAxis(runs_, Qt::AlignBottom);
   chart->addAxis(goal_, Qt::AlignLeft);
   for (QXYSeries* series : std::initializer_list<QXYSeries*>{feasible_, infeasible_, best_}) {
@@ -48,14 +55,14 @@ SearchPathChart::SearchPathChart(QWidget* parent) : QChartView(parent) {
   setChart(chart);
   setRenderHint(QPainter::Antialiasing);
   setMinimumHeight(220);
+  showPath({}, OptimiseGoals().front());
 }
 
 void SearchPathChart::showPath(const std::vector<SearchPoint>& path, const OptimiseGoalInfo& goal) {
   // A duration is drawn in hours; any other goal in its own unit.
   const bool hours = IsDurationUnit(goal.unit);
   const double scale = hours ? 1 / kSecondsPerHour : 1;
-  goal_->setTitleText(QStringLiteral("%1 in %2").arg(QString::fromUtf8(goal.caption),
-                                                     hours ? QStringLiteral("h") : QString::fromUtf8(goal.unit)));
+  goal_->setTitleText(QStringLiteral("Ziel in %1").arg(hours ? QStringLiteral("h") : QString::fromUtf8(goal.unit)));
   QList<QPointF> feasible, infeasible, best;
   double low = INFINITY, high = -INFINITY;
   for (std::size_t i = 0; i < path.size(); ++i) {
@@ -74,7 +81,8 @@ void SearchPathChart::showPath(const std::vector<SearchPoint>& path, const Optim
   feasible_->replace(feasible);
   infeasible_->replace(infeasible);
   best_->replace(best);
-  runs_->setRange(0, std::max<double>(1, static_cast<double>(path.size())));
+  runs_->setRange(0, std::max<double>(kFewestRuns, static_cast<double>(path.size())));
+  runs_->applyNiceNumbers();
   if (low <= high) {
     const double margin = std::max({(high - low) * 0.05, std::fabs(high) * 0.01, 1e-9});
     goal_->setRange(low - margin, high + margin);

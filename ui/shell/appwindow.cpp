@@ -316,16 +316,21 @@ OptimiseDialog& AppWindow::showOptimiser() {
   if (!optimiser_) {
     optimiser_ = new OptimiseDialog(this);
     connect(optimiser_, &OptimiseDialog::adoptRequested, this, &AppWindow::adoptInputs);
+    connect(optimiser_, &OptimiseDialog::baseRequested, this, &AppWindow::takeOptimiserBase);
+    connect(document_, &CaseDocument::changed, optimiser_, [this] { optimiser_->compareWithWindow(area_->inputs()); });
   }
-  if (!optimiser_->isVisible() && !optimiser_->running()) {
-    const bool runFits = document_->run() && document_->runMatchesInputs();
-    optimiser_->setBase(area_->inputs(), runFits ? &document_->run()->record : nullptr, document_->airIntegration(),
-                        std::nullopt);
-  }
+  if (!optimiser_->isVisible() && !optimiser_->running()) takeOptimiserBase();
   optimiser_->show();
   optimiser_->raise();
   optimiser_->activateWindow();
   return *optimiser_;
+}
+
+// The boxes' inputs, with their run when it belongs to them (the limits start from its results).
+void AppWindow::takeOptimiserBase() {
+  const bool runFits = document_->run() && document_->runMatchesInputs();
+  optimiser_->setBase(area_->inputs(), runFits ? &document_->run()->record : nullptr, document_->airIntegration(),
+                      document_->plant(), document_->constantAir());
 }
 
 // What a fit or a search found, taken over: only those boxes change, and as

@@ -132,6 +132,7 @@ class AppWindow : public QMainWindow {
   void updateFitCase();
   // Writes the texts of those inputs (a fit's or a search's) into their boxes as a user edit does; the other boxes keep theirs.
   void adoptInputs(const std::vector<Input>& inputs, const InputTexts& texts);
+  void takeOptimiserBase();
   QAction* addAction(QMenu* menu, const char* name, const QString& text, const char* slot);
   // The run whose results the window shows, or nullptr.
   const RunRecord* shownRun() const;

@@ -22,6 +22,7 @@
 #include <limits>
 
 #include "common/quickinputs.h"
+#include "run/resultdescriptors.h"
 #include "ui/calculator/mainwindow.h"
 #include "ui/fitting/decisionbounds.h"
 #include "ui/fitting/decisiontable.h"
@@ -152,8 +153,48 @@ TEST(OptimiseDialog, OpensWithTheUsualChoicesOfTheCase) {
   auto* goals = qobject_cast<QStandardItemModel*>(goal->model());
   EXPECT_FALSE(goals->item(heater)->isEnabled());
   EXPECT_FALSE(goals->item(heater)->toolTip().isEmpty());
+  // With the plant's throughput in the case it can.
+  w.app.document().setPlant(PlantData{PlantData::Basis::TonnesPerHour, 10, 0});
+  w.get<QPushButton>("cmd_Grundfall")->click();
+  EXPECT_TRUE(goals->item(heater)->isEnabled());
+  goal->setCurrentIndex(heater);
+  EXPECT_TRUE(w.text("lbl_Problem").isEmpty());
+  ASSERT_TRUE(w.dialog->problem());
+  EXPECT_EQ(w.dialog->problem()->goal, OptimiseGoal::HeaterPower);
+  EXPECT_EQ(w.dialog->problem()->plant, w.app.document().plant());
   EXPECT_TRUE(w.text("lbl_Problem").isEmpty());
   EXPECT_TRUE(w.get<QPushButton>("cmd_Start")->isEnabled());
+}
+
+TEST(OptimiseDialog, LimitsStartFromTheRunOfTheCaseWhenItBelongsToTheBoxes) {
+  AppWindow app;
+  app.area().setInputs(testing::QuickInputs());
+  ASSERT_EQ(testing::RunToEnd(app.area()).outcome, RunOutcome::Completed);
+  const RunRecord& run = app.document().run()->record;
+  app.action(QStringLiteral("act_Optimieren"))->trigger();
+  auto* dialog = app.findChild<OptimiseDialog*>(QStringLiteral("dlg_Optimieren"));
+  ASSERT_NE(dialog, nullptr);
+  auto box = [dialog](const char* name) { return dialog->findChild<QLineEdit*>(QString::fromLatin1(name))->text(); };
+  EXPECT_EQ(ReadLimitBox(box("txt_maxDryingTime"), "s"), std::ceil(ResultOf("Zeit").value(run)));
+  EXPECT_NEAR(ReadLimitBox(box("txt_maxShrinkageDifference"), "%").value_or(-1), std::fabs(ResultOf("schwinddiff").value(run)),
+              1e-5 * std::fabs(ResultOf("schwinddiff").value(run)));
+  EXPECT_NEAR(ReadLimitBox(box("txt_maxSupplyAirTemperature"), "°C").value_or(-1), ResultOf("ThetaZuluft").value(run), 1e-4);
+  EXPECT_EQ(box("txt_maxWaterBalanceError"), QStringLiteral("6"));  // the usual limit, whatever the run's error
+}
+
+TEST(OptimiseDialog, SaysWhenTheWindowsInputsLeaveTheBaseAndTakesThemOnRequest) {
+  OptimiserWindow w;
+  auto* table = w.get<DecisionTable>("tbl_Entscheidungen");
+  EXPECT_FALSE(w.text("lbl_Grundfall").contains(QStringLiteral("geändert")));
+  InputTexts edited = w.app.area().inputs();
+  edited[Input::Lufttemp] = "40";
+  w.app.area().setInputs(edited);
+  EXPECT_TRUE(w.text("lbl_Grundfall").contains(QStringLiteral("Ablufttemperatur")));
+  EXPECT_EQ(table->item(table->rowOf(Input::Lufttemp), DecisionTable::Current)->text(), QStringLiteral("35"));
+  w.get<QPushButton>("cmd_Grundfall")->click();
+  EXPECT_FALSE(w.text("lbl_Grundfall").contains(QStringLiteral("geändert")));
+  EXPECT_EQ(table->item(table->rowOf(Input::Lufttemp), DecisionTable::Current)->text(), QStringLiteral("40"));
+  EXPECT_EQ(table->item(table->rowOf(Input::Lufttemp), DecisionTable::Upper)->text(), QStringLiteral("50"));
 }
 
 TEST(OptimiseDialog, ARefusedProblemIsSaidInRedAndCannotStart) {
@@ -171,6 +212,15 @@ TEST(OptimiseDialog, ARefusedProblemIsSaidInRedAndCannotStart) {
   EXPECT_FALSE(w.get<QPushButton>("cmd_Start")->isEnabled());
   w.get<QLineEdit>("txt_maxDryingTime")->setText(QStringLiteral("5:00:00"));
   EXPECT_TRUE(w.text("lbl_Problem").isEmpty());
+  // A laboratory test at constant air is no dryer to optimise.
+  w.app.document().setConstantAir(true);
+  w.get<QPushButton>("cmd_Grundfall")->click();
+  EXPECT_TRUE(w.text("lbl_Problem").contains(QStringLiteral("Laborversuch")));
+  EXPECT_FALSE(w.get<QPushButton>("cmd_Start")->isEnabled());
+  w.app.document().setConstantAir(false);
+  w.get<QPushButton>("cmd_Grundfall")->click();
+  w.get<QLineEdit>("txt_maxDryingTime")->setText(QStringLiteral("5:00:00"));
+  EXPECT_TRUE(w.get<QPushButton>("cmd_Start")->isEnabled());
   // Nothing to vary: the optimiser's own refusal.
   for (Input ticked : UsualDecisionInputs()) {
     table->item(table->rowOf(ticked), DecisionTable::Caption)->setCheckState(Qt::Unchecked);
