@@ -67,9 +67,11 @@ std::vector<double> ShownResiduals(const std::vector<FitResidual>& residuals, bo
   return shown;
 }
 
-ResidualChart::ResidualChart(QWidget* parent) : QChartView(parent) {
+ResidualChart::ResidualChart(QWidget* parent) : QChartView(new QChart, parent) {
   setObjectName(QStringLiteral("chart_Residuen"));
-  auto* chart = new QChart;
+  // Made with its chart: a view made without one makes a default chart of its
+  // own, which setChart() would release without deleting.
+  QChart* chart = this->chart();
   chart->setLocale(QLocale(QLocale::German, QLocale::Germany));  // decimal comma, as everywhere in the window
   chart->setLocalizeNumbers(true);
   chart->setTitle(QStringLiteral("Residuen (Modell − Messung)"));
@@ -79,7 +81,6 @@ ResidualChart::ResidualChart(QWidget* parent) : QChartView(parent) {
   axisY_ = new QValueAxis;
   chart->addAxis(axisX_, Qt::AlignBottom);
   chart->addAxis(axisY_, Qt::AlignLeft);
-  setChart(chart);
   setRenderHint(QPainter::Antialiasing);
   setMinimumSize(360, 260);
 }

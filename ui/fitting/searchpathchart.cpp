@@ -19,9 +19,11 @@ constexpr double kFewestRuns = 10;  // the run axis reaches at least this far
 const QColor kPathColour(0, 90, 170);
 }  // namespace
 
-SearchPathChart::SearchPathChart(QWidget* parent) : QChartView(parent) {
+SearchPathChart::SearchPathChart(QWidget* parent) : QChartView(new QChart, parent) {
   setObjectName(QStringLiteral("chart_Suchpfad"));
-  auto* chart = new QChart;
+  // Made with its chart: a view made without one makes a default chart of its
+  // own, which setChart() would release without deleting.
+  QChart* chart = this->chart();
   chart->legend()->setAlignment(Qt::AlignBottom);
   chart->setLocalizeNumbers(true);  // decimal comma on the axes, as in the calculator
   QLocale german(QLocale::German, QLocale::Germany);
@@ -52,7 +54,6 @@ SearchPathChart::SearchPathChart(QWidget* parent) : QChartView(parent) {
     series->attachAxis(runs_);
     series->attachAxis(goal_);
   }
-  setChart(chart);
   setRenderHint(QPainter::Antialiasing);
   setMinimumHeight(220);
   showPath({}, OptimiseGoals().front());
