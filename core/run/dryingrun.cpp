@@ -97,6 +97,9 @@ RunResult RunSimulation(RunState& s, const InputTexts& inputs, RunEvents& events
 
 RunRecord RunCase(const InputTexts& inputs, RunEvents& events, const RunOptions& options) {
   const std::unique_ptr<RunState> s = std::make_unique<RunState>();
+  if (options.limits.thinSeries && options.seriesCapacity > 0) {
+    s->record.series = RunSeries::WithCapacity(options.seriesCapacity);
+  }
   const RunResult result = RunSimulation(*s, inputs, events, options);
   if (result.outcome == RunOutcome::Refused) {
     RunRecord refused;

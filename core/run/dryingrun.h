@@ -29,6 +29,9 @@ struct RunOptions {
   // (the record's series then hold fewer points than time steps, each one a
   // step of the run at its time tReihe).
   RunLimits limits;
+  // Under limits that thin the series: the points each series holds (0: room
+  // for kMaxSeriesIndex steps). A smaller store keeps a long run's record small.
+  std::size_t seriesCapacity = 0;
 };
 
 // Runs one case in a state of its own and returns its record. Calls on

@@ -5,7 +5,7 @@
 // what, got what.
 //
 // After an intended change of the numbers, regenerate the records with
-//   LAMVERO_UPDATE_GOLDEN=1 build/tests/model_tests --gtest_filter='Cases/Golden.*'
+//   LAMVERO_UPDATE_GOLDEN=1 build/tests/core_tests --gtest_filter='Cases/Golden.*'
 // and read the diff of tests/data/golden/ before committing it.
 
 #include <gtest/gtest.h>
@@ -32,6 +32,7 @@ struct GoldenCase {
   const char* about;  // what the case is, at the head of every message
   std::vector<std::pair<const char*, const char*>> inputs;  // boxes that differ from the defaults
   int stopAtYield = 0;  // if > 0, the caller asks the run to stop at this yield
+  std::size_t thinnedInto = 0;  // if > 0, runs under extended limits with series of this many points
 };
 
 void PrintTo(const GoldenCase& c, std::ostream* os) { *os << c.name; }
@@ -80,8 +81,12 @@ const GoldenCase kCases[] = {
      {{"txt_Lufttemp", "60"}, {"txt_AbluftFeuchte", "95"}, {"txt_ThetaGegenstromende", "150"}}},
     {"series_full_in_second_period", "thin plate with 5-ms steps: the series fill up in the second drying period",
      {{"txt_Dicke", "4"}, {"txt_Ortsschrittweite", "0,2"}, {"txt_deltaT", "0,005"}, {"txt_rund", "10000"}}},
+    {"stopped_in_first_period", "default run stopped in the first drying period, the evaporation rate still rising",
+     {}, 3000},
     {"stopped_in_second_period", "default run stopped in the second drying period (series before the evaluation)",
      {}, 20000},
+    {"thinned_series", "thin plate under extended limits in series of 100 points: thinned several times, smoothed across the gaps",
+     kThinPlate, 0, 100},
     {"profile_not_finite_in_first_period", "an absurd heat-transfer coefficient: the profile is not finite after the first step",
      {{"txt_Waermeuebergang", "1E300"}}},
     {"profile_not_finite_in_second_period", "a body that resists vapour diffusion not at all: the profile stops being finite",
@@ -97,6 +102,10 @@ RunRecord RunGoldenCase(const GoldenCase& c, testing::DisplayLog& shown, const S
   for (const auto& [box, text] : c.inputs) EXPECT_TRUE(inputs.set(box, text)) << c.name << ": no input box " << box;
   DisplayRunOptions options;
   options.stop = &stop;
+  if (c.thinnedInto > 0) {
+    options.limits = RunLimits::Extended();
+    options.seriesCapacity = c.thinnedInto;
+  }
   return RunCaseOnDisplay(inputs, shown, options);
 }
 
@@ -119,7 +128,7 @@ TEST_P(Golden, RunGivesItsRecordBitForBit) {
     nlohmann::json golden = {{"case", c.name},
                              {"about", c.about},
                              {"stopAtYield", c.stopAtYield},
-                             {"regenerate", "LAMVERO_UPDATE_GOLDEN=1 build/tests/model_tests --gtest_filter='Cases/Golden.*'"}};
+                             {"regenerate", "LAMVERO_UPDATE_GOLDEN=1 build/tests/core_tests --gtest_filter='Cases/Golden.*'"}};
     golden.update(testing::GoldenRecord(record, shown));
     std::ofstream out(path);
     out << testing::GoldenText(golden);
