@@ -51,6 +51,13 @@ TEST(StepEstimate, WarnsOnlyWhenTheSeriesWillFill) {
   EXPECT_EQ(std::fmod(estimate, 100000), 0);
   EXPECT_GE(estimate, 900000);
   EXPECT_LE(estimate, 1300000);
+  // Two significant digits, not one: the plate that fills its series at 41:40.
+  InputTexts fills = InputTexts::Defaults();
+  fills[Input::Dicke] = "4";
+  fills[Input::Ortsschrittweite] = "0,2";
+  fills[Input::deltaT] = "0,005";
+  EXPECT_EQ(SeriesFillWarning(fills), "Die Zeitreihen fassen höchstens 500000 Zeitschritte; diese Rechnung braucht "
+                                      "voraussichtlich etwa 540000.");
   // Refused inputs are left to the input check.
   in[Input::rhos] = "abc";
   EXPECT_FALSE(EstimateTimeSteps(in).has_value());
