@@ -78,27 +78,7 @@ ChartPanel::ChartPanel(const QString& title, const QString& xTitle, const QStrin
   chart_->addAxis(axisX_, Qt::AlignBottom);
   chart_->addAxis(axisY_, Qt::AlignLeft);
 
-  view_ = new QChartView(chart_);
-  view_->setRenderHint(QPainter::Antialiasing);
-  view_->setRubberBand(QChartView::RectangleRubberBand);
-  view_->setMouseTracking(true);
-  view_->viewport()->setMouseTracking(true);
-  view_->viewport()->installEventFilter(this);
-  view_->setMinimumSize(360, 220);
-
-  legend_ = new ChartLegend;
-  legendScroll_ = new QScrollArea;
-  legendScroll_->setObjectName(QStringLiteral("scroll_Legende"));
-  legendScroll_->setWidget(legend_);
-  legendScroll_->setWidgetResizable(true);
-  legendScroll_->setHorizontalScrollBarPolicy(Qt::ScrollBarAsNeeded);
-  legendScroll_->setFrameShape(QFrame::NoFrame);
-  legendScroll_->hide();
-
-  readOut_ = new QLabel(this);
-  readOut_->setObjectName(QStringLiteral("lbl_Ablesung"));
-  readOut_->setTextInteractionFlags(Qt::TextSelectableByMouse);
-  readOut_->setText(QStringLiteral("Zoomen: Rechteck aufziehen; rechte Maustaste: zurück"));
+  makeViewAndLegend();
 
   auto* chartAndLegend = new QHBoxLayout;
   chartAndLegend->setSpacing(0);
@@ -125,6 +105,32 @@ ChartPanel::ChartPanel(const QString& title, const QString& xTitle, const QStrin
 }
 
 ChartPanel::~ChartPanel() = default;
+
+// The chart's view (rubber-band zoom, the mouse read off), the legend beside
+// it and the line under it that reads the point under the mouse.
+void ChartPanel::makeViewAndLegend() {
+  view_ = new QChartView(chart_);
+  view_->setRenderHint(QPainter::Antialiasing);
+  view_->setRubberBand(QChartView::RectangleRubberBand);
+  view_->setMouseTracking(true);
+  view_->viewport()->setMouseTracking(true);
+  view_->viewport()->installEventFilter(this);
+  view_->setMinimumSize(360, 220);
+
+  legend_ = new ChartLegend;
+  legendScroll_ = new QScrollArea;
+  legendScroll_->setObjectName(QStringLiteral("scroll_Legende"));
+  legendScroll_->setWidget(legend_);
+  legendScroll_->setWidgetResizable(true);
+  legendScroll_->setHorizontalScrollBarPolicy(Qt::ScrollBarAsNeeded);
+  legendScroll_->setFrameShape(QFrame::NoFrame);
+  legendScroll_->hide();
+
+  readOut_ = new QLabel(this);
+  readOut_->setObjectName(QStringLiteral("lbl_Ablesung"));
+  readOut_->setTextInteractionFlags(Qt::TextSelectableByMouse);
+  readOut_->setText(QStringLiteral("Zoomen: Rechteck aufziehen; rechte Maustaste: zurück"));
+}
 
 void ChartPanel::setReadOutNames(const QString& xName, const QString& xUnit, const QString& yName,
                                  const QString& yUnit) {

@@ -115,6 +115,7 @@ class ChartPanel : public QWidget {
     QLineSeries* series;
     CurveData data;
   };
+  void makeViewAndLegend();
   void redecimate();
   void placeLabels();
   void legendChanged();
