@@ -11,7 +11,7 @@
 #    with `unreached` and the reason above it).
 #
 # A developer's tool, not part of CI: about 15 minutes for the whole list
-# (232 faults) on two cores shared with another build, after a first build of
+# (242 faults) on two cores shared with another build, after a first build of
 # the tests of a few minutes (a caught fault stops at the first failing test;
 # a missed one runs every test).
 #
@@ -41,6 +41,9 @@ EVENTVALUES=core/run/eventvalues.cpp
 PROFILEPLOT=present/profileplot.cpp
 RUNSTATE=core/run/runstate.cpp
 RESULTQUANTITIES=core/run/resultdescriptors.cpp
+DRYINGPERIODS=core/run/dryingperiods.h
+NUMBERFORMAT=core/text/numberformat.cpp
+STEPESTIMATE=core/run/stepestimate.cpp
 
 files=() olds=() news=() whats=() sames=()
 # fault FILE OLD NEW WHAT: replace the only occurrence of OLD in FILE by NEW.
@@ -69,7 +72,10 @@ fault "$MOISTAIR" '- cWater * thetaWB * s.XS)' '- cWater * thetaWB)' 'adiabatic 
 fault "$MOISTAIR" '(2500 + 1.86 * theta - cWater * thetaWB)' '(2500 + 1.86 * theta + cWater * thetaWB)' 'adiabatic saturation: denominator sign'
 fault "$MOISTAIR" 'thetaWB, 4.1868);' 'thetaWB, 4.19);' 'humidity from wet bulb: liquid water 4.19'
 fault "$MOISTAIR" 'thetaWB, 4.19);' 'thetaWB, 4.1868);' 'vapour pressure from wet bulb: liquid water 4.1868'
-fault "$MOISTAIR" 'return X / (X + 0.622);' 'return X / (X + 0.62);' 'vapour pressure from humidity ratio: molar mass ratio'
+fault "$MOISTAIR" 'double VapourPressure(double X) { return X / (X + 0.622); }' 'double VapourPressure(double X) { return X / (X + 0.62); }' 'vapour pressure from humidity ratio: molar mass ratio'
+fault "$MOISTAIR" '4.19);
+  return X / (X + 0.622);' '4.19);
+  return X / (X + 0.62);' 'vapour pressure from wet bulb: molar mass ratio'
 fault "$MOISTAIR" 'double upper = 100;' 'double upper = 90;' 'wet bulb bisection: upper bracket'
 fault "$MOISTAIR" 'double lower = 0;' 'double lower = -10;' 'wet bulb bisection: lower bracket'
 fault "$MOISTAIR" 'std::fabs(Xm - X) < 1e-7' 'std::fabs(Xm - X) < 1e-6' 'wet bulb bisection: tolerance'
@@ -156,8 +162,9 @@ fault "$AIRMODEL" 'now.ThetaLuft = AirHeatUpstream(now.ThetaLuft, XAlt, XNeu, no
 fault "$AIRMODEL" 'now.dThetaK = static_cast<float>(now.ThetaK - now.ThetaKLuftAlt);' 'now.dThetaK = static_cast<float>(now.ThetaK - now.ThetaKAlt);' 'second period air: front temperature change'
 fault "$AIRMODEL" 'now.ThetaKLuftAlt = now.ThetaK;' 'now.ThetaKLuftAlt = now.ThetaOb;' 'second period air: front temperature remembered'
 fault "$AIRMODEL" 'const double XNeu = XAlt + now.mRand * run.FlaechenmasseInv' 'const double XNeu = XAlt + 2 * now.mRand * run.FlaechenmasseInv' 'second period air: water taken up'
-fault "$AIRMODEL" 's.in.deltaT * (0.9 + 4.19 * now.xmom)' 's.in.deltaT * (0.9 + 4.19 * s.in.XAnf)' 'second period air: heat of the water in the body'
-fault "$AIRMODEL" 's.in.deltaT * (0.9 + 4.19 * now.xmom)' 's.in.deltaT * (0.8 + 4.19 * now.xmom)' 'second period air: heat of the dry body'
+fault "$AIRMODEL" 'bodyHeatFactor * (0.9 + 4.19 * now.xmom)' 'bodyHeatFactor * (0.9 + 4.19 * s.in.XAnf)' 'second period air: heat of the water in the body'
+fault "$AIRMODEL" 'bodyHeatFactor * (0.9 + 4.19 * now.xmom)' 'bodyHeatFactor * (0.8 + 4.19 * now.xmom)' 'second period air: heat of the dry body'
+fault "$AIRMODEL" ': s.in.deltaT;' ': 1.0;' 'second period air: standard balance takes the body heat once'
 fault "$ENERGYBALANCE" 'return (Lufttemp * (1 + 1.86 * XAbluft)' 'return (Lufttemp * (1 + 1.86 * XAussen)' 'supply air: exhaust enthalpy'
 fault "$ENERGYBALANCE" '2500 * (XAbluft - XAussen)' '2500 * (XAbluft + XAussen)' 'supply air: water taken up'
 fault "$ENERGYBALANCE" '(0.9 * (ThetaK - ThetaEinf)' '(0.9 * (ThetaK + ThetaEinf)' 'supply air: heat of the dry body'
@@ -217,7 +224,8 @@ fault "$FIRSTPERIOD" 'periodOver = surfaceDry && !curveDone;' 'periodOver = surf
 # nSchritt is set back to 0 in the step it reaches rund: it never exceeds it.
 same "$FIRSTPERIOD" 'const bool curveDone = now.nSchritt == s.in.rund;' 'const bool curveDone = now.nSchritt >= s.in.rund;' 'first period: curve interval at or past its end'
 fault "$FIRSTPERIOD" 'if (curveDone) now.nSchritt = 0;' 'if (curveDone) now.nSchritt = 1;' 'first period: step count of a new curve interval'
-fault "$FIRSTPERIOD" 'if (s.record.series.nReihe >= kMaxSeriesIndex) return PeriodEnd::SeriesFull;' 'if (s.record.series.nReihe > kMaxSeriesIndex) return PeriodEnd::SeriesFull;' 'first period: full series'
+fault "$DRYINGPERIODS" 'return s.record.series.nReihe < kMaxSeriesIndex;' 'return s.record.series.nReihe <= kMaxSeriesIndex;' 'full series: one point more'
+fault "$FIRSTPERIOD" '      if (!RoomForPoint(s)) return PeriodEnd::SeriesFull;' '' 'first period: full series not checked'
 fault "$FIRSTPERIOD" 's.record.results.X1TA = now.xmom;' 's.record.results.X1TA = now.XBilanz;' 'moisture at the end of the first period'
 
 # ---- Second drying period ----
@@ -269,18 +277,25 @@ fault "$SECONDPERIOD" 'now.nIter < kPoorFrontIterations ? -now.mRand * 3600 : kP
 fault "$SECONDPERIOD" 'if (now.nSchritt >= s.in.rund) {' 'if (now.nSchritt > s.in.rund) {' 'second period: curve interval'
 fault "$SECONDPERIOD" '      now.nSchritt = 0;' '      now.nSchritt = 1;' 'second period: step count of a new curve interval'
 fault "$SECONDPERIOD" 'if (now.nSchritt % displayEvery == 0) events.liveValues(DryingPeriod::Second' 'if (now.nSchritt % displayEvery == 1) events.liveValues(DryingPeriod::Second' 'second period: live values'
-fault "$SECONDPERIOD" 'if (s.record.series.nReihe >= kMaxSeriesIndex) return PeriodEnd::SeriesFull;' 'if (s.record.series.nReihe > kMaxSeriesIndex) return PeriodEnd::SeriesFull;' 'second period: full series'
+fault "$SECONDPERIOD" '    if (!RoomForPoint(s)) return PeriodEnd::SeriesFull;' '' 'second period: full series not checked'
 fault "$SECONDPERIOD" 'if (now.sSpiegel < 0.0001 * s.run.dx) {' 'if (now.sSpiegel < 0.001 * s.run.dx) {' 'thin dry layer: limit'
 
 # ---- Evaluation ----
 fault "$EVALUATION" 'return (X - XEnde) * XAnf / (XAnf - XEnde);' 'return (X - XEnde) * XAnf / XAnf;' 'rescaling of the residual moisture'
 fault "$EVALUATION" 'results.XEnde = s.now.xmom;' 'results.XEnde = s.now.XBilanz;' 'residual moisture from the water balance'
-fault "$EVALUATION" '(W / 3) * r.ThetaLuftReihe[k - 1]) / (W / 3 + 1);' '(W / 2) * r.ThetaLuftReihe[k - 1]) / (W / 2 + 1);' 'air temperature smoothing weight W/3 -> W/2'
-fault "$EVALUATION" 'for (int k = 10; k <= r.nReihe; ++k) {' 'for (int k = 1; k <= r.nReihe; ++k) {' 'smoothing from the first point'
-fault "$EVALUATION" 'r.ThetaObReihe[k] = (r.ThetaObReihe[k] + W * r.ThetaObReihe[k - 1]) / (W + 1);' 'r.ThetaObReihe[k] = (r.ThetaObReihe[k] + W * r.ThetaObReihe[k - 1]) / (W + 2);' 'surface temperature smoothing'
-fault "$EVALUATION" 'r.ThetaKReihe[k] = (r.ThetaKReihe[k] + W * r.ThetaKReihe[k - 1]) / (W + 1);' 'r.ThetaKReihe[k] = (r.ThetaKReihe[k] + W * r.ThetaKReihe[k]) / (W + 1);' 'core temperature smoothing'
+fault "$EVALUATION" 'r.ThetaLuftReihe[k - 1], W / 3, gap);' 'r.ThetaLuftReihe[k - 1], W / 2, gap);' 'air temperature smoothing weight W/3 -> W/2'
+fault "$EVALUATION" 'r.XLuftReihe[k - 1], W / 3, gap);' 'r.XLuftReihe[k - 1], W, gap);' 'air humidity smoothing weight W/3 -> W'
+fault "$EVALUATION" 'for (int k = kUnsmoothedPoints; k <= r.nReihe; ++k) {' 'for (int k = 1; k <= r.nReihe; ++k) {' 'smoothing from the first point'
+fault "$EVALUATION" 'if (gap == 1) return (x + w * yBefore) / (w + 1);' 'if (gap == 1) return (x + w * yBefore) / (w + 2);' 'smoothing of one step'
+fault "$EVALUATION" 'r.ThetaKReihe[k] = Smoothed(kernNow, kern, r.ThetaKReihe[k - 1], W, gap);' 'r.ThetaKReihe[k] = Smoothed(kernNow, kern, r.ThetaKReihe[k], W, gap);' 'core temperature smoothing'
+fault "$EVALUATION" 'r.ThetaObReihe[k] = Smoothed(obNow, ob, r.ThetaObReihe[k - 1], W, gap);' 'r.ThetaObReihe[k] = Smoothed(obNow, ob, r.ThetaObReihe[k - 1], W + 1, gap);' 'surface temperature smoothing'
+fault "$EVALUATION" '(1 - g * ag1 + (g - 1) * ag)' '(1 - g * ag1 + (g + 1) * ag)' 'smoothing across a gap of thinned series'
+fault "$EVALUATION" 'ag * yBefore + (1 - ag) * xBefore' 'ag * yBefore + (1 - ag) * x' 'smoothing across a gap: the point before'
+fault "$EVALUATION" 'const int gap = s.thinning.ordinal(k) - s.thinning.ordinal(k - 1);' 'const int gap = 1;' 'smoothing ignores the gaps of thinned series'
 fault "$EVALUATION" 'if (r.WasserdampfReihe[k] < 0) r.WasserdampfReihe[k] = r.WasserdampfReihe[k - 1];' 'if (r.WasserdampfReihe[k] < 0) r.WasserdampfReihe[k] = 0;' 'marked rate replaced by the one before'
-fault "$EVALUATION" 'r.WasserdampfReihe[k] = (r.WasserdampfReihe[k] + W * r.WasserdampfReihe[k - 1]) / (W + 1);' 'r.WasserdampfReihe[k] = (r.WasserdampfReihe[k] + W * r.WasserdampfReihe[k - 1]) / W;' 'rate smoothing'
+fault "$EVALUATION" 'r.WasserdampfReihe[k] = Smoothed(dampfNow, dampf, r.WasserdampfReihe[k - 1], W, gap);' 'r.WasserdampfReihe[k] = Smoothed(dampfNow, dampf, r.WasserdampfReihe[k - 1], W - 1, gap);' 'rate smoothing'
+fault "$FIRSTPERIOD" 'if (r.WasserdampfReihe[k] > s.record.results.WasserdampfMax)' 'if (r.WasserdampfReihe[k - 1] > s.record.results.WasserdampfMax)' 'first period: largest rate of a stopped run'
+fault "$STEPESTIMATE" 'std::pow(10, std::floor(std::log10(steps)) - 1)' 'std::pow(10, std::ceil(std::log10(steps)) - 1)' 'step estimate: two significant digits'
 fault "$EVALUATION" 'if (r.WasserdampfReihe[k] > results.WasserdampfMax)' 'if (r.WasserdampfReihe[k] < results.WasserdampfMax)' 'largest smoothed rate'
 fault "$EVALUATION" 'results.X1TA = WithoutResidual(results.X1TA, results.XEnde, s.in.XAnf);' '' 'moisture at the end of the first period not rescaled'
 fault "$EVALUATION" 'r.XKernReihe[k] = WithoutResidual(r.XKernReihe[k], results.XEnde, s.in.XAnf);' '' 'core moisture series not rescaled'
@@ -291,7 +306,7 @@ fault "$EVALUATION" 'std::fabs(s.now.XBilanz / s.in.XAnf * 100)' 'std::fabs(s.no
 fault "$EVALUATION" 'return Feuchteleit * deltaT / (dx * dx);' 'return Feuchteleit * deltaT / dx;' 'grid number'
 
 # ---- Texts the run shows ----
-fault "$RUNVIEW" 'FormatDuration(std::floor(t + 0.5))' 'FormatDuration(std::floor(t))' 'clock rounds to the whole second'
+fault "$NUMBERFORMAT" 'return FormatDuration(std::floor(seconds + 0.5));' 'return FormatDuration(std::floor(seconds));' 'clock rounds to the whole second'
 fault "$RUNVIEW" 'xmom < 0.005 ?' 'xmom < 0.05 ?' 'mean moisture below a hundredth'
 fault "$RUNVIEW" 'xmom < 0.005 ?' 'xmom <= 0.005 ?' 'mean moisture of half a hundredth'
 fault "$RUNVIEW" 'Format(v.LuftRohlingVerh / v.XAnf, "#0.00")' 'Format(v.LuftRohlingVerh, "#0.00")' 'air per water shown'
@@ -302,7 +317,7 @@ fault "$RUNVIEW" '(v.rhos * (v.XSurface + v.XLayer1) / 2)' '(v.rhos * (v.XSurfac
 fault "$RUNVIEW" '(273 + v.ThetaObTr) / 219.492' '(273 + v.ThetaObTr) / 219.5' 'vapour velocity'
 fault "$RUNVIEW" 'show(C::txt_schwindgrad, Format(0.1 * schwindgrad, "#0.00"));' 'show(C::txt_schwindgrad, Format(0.01 * schwindgrad, "#0.00"));' 'shrinkage gradient in % per mm'
 fault "$RUNVIEW" '  d_.refresh(Area::Ausgabe);
-  show(C::txt_Zeit, Clock(v.Zeit));' '  d_.refresh(Area::Ausgabe);
+  show(C::txt_Zeit, FormatClock(v.Zeit));' '  d_.refresh(Area::Ausgabe);
   show(C::txt_Zeit, FormatDuration(v.Zeit));' 'second period: clock'
 # The first period sets ThetaObTr to ThetaOb before each event that shows it;
 # the second period's surface over the dry layer differs.
