@@ -20,7 +20,7 @@ enum class PeriodEnd {
 
 // Stop was pressed, or the caller asked the run to stop.
 inline bool StopRequested(const RunState& s) {
-  return s.StopFlag == 1 || (s.stopRequest != nullptr && s.stopRequest->requested());
+  return s.StopFlag || (s.stopRequest != nullptr && s.stopRequest->requested());
 }
 
 // Room for the next stored point. False when the series are full and the run

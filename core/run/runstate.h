@@ -158,9 +158,9 @@ struct RunState {
   // duration of an earlier run here, and its record holds NaN instead.
   float DauerGegenstrom = 0;
 
-  // Run control: set to 1 by Stop, read right after each yield, together
+  // Run control: set by Stop, read right after each yield, together
   // with the caller's stop request (if any).
-  int StopFlag = 0;
+  bool StopFlag = false;
   const StopRequest* stopRequest = nullptr;
 };
 

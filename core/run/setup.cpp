@@ -17,7 +17,7 @@ void ForgetEarlierRun(RunState& s, const InputValues& v) {
   s.record.results = RunResults{};
   s.record.series.nReihe1TA = 0;
   s.thinning = SeriesThinning{};
-  s.StopFlag = 0;
+  s.StopFlag = false;
 }
 
 // The run's constants; returns the step count as written into its box.

@@ -104,7 +104,7 @@ TEST_F(Run, RateDoesNotFallAfterTheSurfaceReachedTheLimitMoisture) {
   testing::RecordingDisplay d2;
   const double t1 = s->record.results.t1xse, end1 = s->record.results.Dauer1TA;
   d2.onYield = [&](int) {
-    if (raw->now.Zeit >= end1) raw->StopFlag = 1;
+    if (raw->now.Zeit >= end1) raw->StopFlag = true;
   };
   ASSERT_EQ(RunOnDisplay(*raw, QuickInputs(), d2).outcome, RunOutcome::Stopped);
   for (int k = 1; k < raw->record.series.nReihe1TA; ++k) {
@@ -151,7 +151,7 @@ TEST_F(Run, AirStaysPutInTheFirstStepOfEveryCurveInterval) {
   testing::RecordingDisplay d2;
   d2.recordCalls = false;
   d2.onYield = [&](int y) {
-    if (y > 250) probe->StopFlag = 1;
+    if (y > 250) probe->StopFlag = true;
   };
   ASSERT_EQ(RunOnDisplay(*probe, in, d2).outcome, RunOutcome::Stopped);
   ASSERT_GE(probe->record.series.nReihe1TA, 0);
@@ -164,7 +164,7 @@ TEST_F(Run, AirStaysPutInTheFirstStepOfEveryCurveInterval) {
 
 TEST_F(Run, StopInTheFirstPeriodLeavesNoResults) {
   d.onYield = [&](int y) {
-    if (y == 50) s->StopFlag = 1;
+    if (y == 50) s->StopFlag = true;
   };
   const RunResult r = run(QuickInputs());
   EXPECT_EQ(r.outcome, RunOutcome::Stopped);
@@ -176,9 +176,24 @@ TEST_F(Run, StopInTheFirstPeriodLeavesNoResults) {
   EXPECT_EQ(d.calls.back(), "show cmd_Neustart");
 }
 
+// The window runs again in the state of its last run (Nochmal, Start after Stop).
+TEST_F(Run, ARunInTheStateOfAStoppedOneStartsAfresh) {
+  ASSERT_EQ(run(QuickInputs()).outcome, RunOutcome::Completed);
+  const double firstZeit = s->record.results.Zeit;
+  d.yields = 0;
+  d.onYield = [&](int y) {
+    if (y == 50) s->StopFlag = true;
+  };
+  ASSERT_EQ(run(QuickInputs()).outcome, RunOutcome::Stopped);
+  EXPECT_EQ(s->record.series.nReihe1TA, 0) << "the first period's end of the run before";
+  d.onYield = nullptr;
+  ASSERT_EQ(run(QuickInputs()).outcome, RunOutcome::Completed) << "the stop of the run before";
+  EXPECT_EQ(s->record.results.Zeit, firstZeit);
+}
+
 TEST_F(Run, StopInTheSecondPeriodLeavesNoEvaluation) {
   d.onYield = [&](int) {
-    if (s->record.results.Dauer1TA > 0 && s->record.series.nReihe > s->record.series.nReihe1TA + 5) s->StopFlag = 1;
+    if (s->record.results.Dauer1TA > 0 && s->record.series.nReihe > s->record.series.nReihe1TA + 5) s->StopFlag = true;
   };
   s->record.results.Dauer1TA = 0;
   const RunResult r = run(QuickInputs());

@@ -90,7 +90,7 @@ void RunController::atYield() {
     holding_ = false;
   }
   // Read right after the yield, as the Stop button's flag always was.
-  if (stopRequested_) state_.StopFlag = 1;
+  if (stopRequested_) state_.StopFlag = true;
 }
 
 void RunController::ended(const RunResult& result) {

@@ -192,7 +192,7 @@ TEST(MainWindowRun, APausedRunHoldsWithoutLoadAndAStopEndsItWithoutAnotherStep) 
   ASSERT_EQ(win.ended.size(), 1u);
   EXPECT_EQ(win.ended[0].outcome, RunOutcome::Stopped);
   EXPECT_EQ(s.now.Zeit, zeit);  // no step after the stop
-  EXPECT_EQ(s.StopFlag, 1);
+  EXPECT_TRUE(s.StopFlag);
   EXPECT_EQ(win.run().phase(), RunPhase::Finished);
   EXPECT_TRUE(win.shown("cmd_Neustart"));
   EXPECT_FALSE(win.shown("txt_ThetaZuluft"));
@@ -255,7 +255,7 @@ TEST(MainWindowRun, StopInTheFirstPeriodEndsAtOnceWithoutResults) {
 
   ASSERT_EQ(win.ended.size(), 1u);
   EXPECT_EQ(win.ended[0].outcome, RunOutcome::Stopped);
-  EXPECT_EQ(win.w.runState().StopFlag, 1);
+  EXPECT_TRUE(win.w.runState().StopFlag);
   EXPECT_EQ(win.w.runState().record.results.Dauer1TA, 0);  // still in the first period
   EXPECT_TRUE(win.messages.isEmpty());
   EXPECT_TRUE(win.shown("cmd_Neustart"));
@@ -385,7 +385,7 @@ TEST(MainWindowClose, ClosingDuringARunOrAPauseStopsTheRunAndClosesTheWindow) {
 
     EXPECT_FALSE(win.w.isVisible());
     EXPECT_FALSE(win.run().active());
-    EXPECT_EQ(win.w.runState().StopFlag, 1);
+    EXPECT_TRUE(win.w.runState().StopFlag);
     if (duringPause) {
       EXPECT_EQ(win.w.runState().now.Zeit, zeitAtPause);  // no step after the pause
     }

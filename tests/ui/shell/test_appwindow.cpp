@@ -101,7 +101,7 @@ TEST(AppWindowClose, ClosingDuringARunStopsItAndThenClosesTheWindow) {
   app.close();
   EXPECT_TRUE(app.isVisible());  // until the run has ended
   EXPECT_TRUE(QTest::qWaitFor([&] { return !area.runController().active(); }, testing::Window::kRunTimeoutMs));
-  EXPECT_EQ(area.runState().StopFlag, 1);
+  EXPECT_TRUE(area.runState().StopFlag);
   EXPECT_FALSE(app.isVisible());
   EXPECT_TRUE(area.findChild<QWidget*>(QStringLiteral("txt_ThetaZuluft"))->isHidden());
 }
