@@ -10,13 +10,16 @@
 #include <optional>
 #include <string_view>
 
+#include "study/studycolumns.h"
 #include "study/studypart.h"
 
 namespace lamvero {
 
 namespace {
 
-// A part read: its marks, its header (CSV) and its rows without their line feeds.
+// A part read: its marks, its header (CSV: the captions and the machine
+// names, or only the latter as older versions wrote it) and its rows without
+// their line feeds.
 struct Part {
   const StudyPartText* source = nullptr;
   PartMark mark;
@@ -117,6 +120,25 @@ Status CheckRow(const Part& part, std::string_view line, std::size_t lineNumber)
   return Done{};
 }
 
+// A CSV part's header: the line of captions and the line of machine names, or
+// the machine names alone (what older versions wrote).
+Status ReadHeader(Part& part, Lines& lines) {
+  const std::string& name = part.source->name;
+  const std::size_t limit = part.mark.rowLimit;
+  const std::optional<std::string_view> header = lines.next(limit);
+  if (!header) return LineRefused(name, lines, limit, 0, part.mark.partCases);
+  part.header = *header;
+  if (IsStudyKeyLine(*header)) return Done{};
+  const std::optional<std::string_view> keys = lines.next(limit);
+  if (!keys) return LineRefused(name, lines, limit, 0, part.mark.partCases);
+  if (!IsStudyKeyLine(*keys)) {
+    return Failure{name + ", Zeile " + std::to_string(lines.number()),
+                   "keine zweite Kopfzeile mit den Schlüsseln der Spalten (case, …)"};
+  }
+  part.header = std::string_view(header->data(), static_cast<std::size_t>(keys->data() - header->data()) + keys->size());
+  return Done{};
+}
+
 Outcome<Part> ReadPart(const StudyPartText& source) {
   const std::string& name = source.name;
   if (source.text.empty()) return Failure{name, "die Datei ist leer (0 Bytes): kein vollständiger Teil einer Studie"};
@@ -130,9 +152,7 @@ Outcome<Part> ReadPart(const StudyPartText& source) {
   part.mark = std::move(mark).value();
   const std::size_t limit = part.mark.rowLimit;
   if (part.mark.format == StudyFormat::Csv) {
-    const std::optional<std::string_view> header = lines.next(limit);
-    if (!header) return LineRefused(name, lines, limit, 0, part.mark.partCases);
-    part.header = *header;
+    if (const Status header = ReadHeader(part, lines); !header) return header.failure();
   }
   while (const std::optional<std::string_view> line = lines.next(limit)) {
     if (std::optional<Outcome<StudyEnd>> end = ReadPartEnd(*line, part.mark.format)) {
@@ -251,8 +271,8 @@ Outcome<StudyPartText> ReadStudyPartFile(const std::string& path) {
   if (feed == std::string::npos || !StartsLikePart(part.text)) return part;  // the merge says what is wrong
   const Outcome<PartMark> mark = ReadPartBegin(std::string_view(part.text).substr(0, feed));
   if (!mark) return part;
-  // The mark, the header and the rows, each at most a row's limit, and the end mark.
-  const std::size_t limit = feed + 1 + (mark->partCases + 2) * (mark->rowLimit + 1);
+  // The mark, the header's two lines and the rows, each at most a row's limit, and the end mark.
+  const std::size_t limit = feed + 1 + (mark->partCases + 3) * (mark->rowLimit + 1);
   if (!ReadUpTo(file.get(), part.text, limit, false)) return unreadable;
   if (part.text.size() > limit) {
     return Failure{path, "länger, als ein Teil mit " + std::to_string(mark->partCases) + " Fällen sein kann (über " +

@@ -9,6 +9,7 @@
 #include <string>
 #include <vector>
 
+#include "study/studycolumns.h"
 #include "study/studypart.h"
 #include "study/studytable.h"
 #include "text/csvformat.h"
@@ -142,6 +143,12 @@ std::string Difference(std::string_view found, std::string_view expected, const 
   return "nicht in der Form, in der das Programm die Zeile schreibt";
 }
 
+// The last line of a header, the machine names, without its line feed.
+std::string_view KeyLine(std::string_view header) {
+  header.remove_suffix(1);
+  return header.substr(header.rfind('\n') + 1);  // npos + 1: a header of one line
+}
+
 // The reader of one output, line by line.
 class OutputReader {
  public:
@@ -153,7 +160,7 @@ class OutputReader {
   Outcome<StudyResults> read(std::string_view text);
 
  private:
-  Status header(std::string_view line);
+  Outcome<std::size_t> header(std::string_view text);
   Status row(std::string_view line);
   Outcome<RowContent> contentOf(std::string_view line) const;
   std::string lineText(const StudyRow& row) const;
@@ -166,27 +173,32 @@ class OutputReader {
   StudyResults results_;
 };
 
-// The first line tells the format and the dialect; a CSV header must be the
-// study's. JSON Lines have no header: their first line is a row or a mark.
-Status OutputReader::header(std::string_view line) {
+// The first line tells the format and the dialect: JSON Lines have no
+// header, their first line is a row or a mark; a CSV header must be the
+// study's, both lines of it, or the single line older versions wrote.
+// Gives the header's length in bytes.
+Outcome<std::size_t> OutputReader::header(std::string_view text) {
   layout_.variedFields = results_.variedFields;
-  if (!line.empty() && line.front() == '{') {
+  if (text.front() == '{') {
     layout_.format = StudyFormat::JsonLines;
-    return Done{};
+    return std::size_t{0};
   }
   for (CsvDialect dialect : {CsvDialect::Plain, CsvDialect::German}) {
-    const std::string expected =
-        StudyTableText(StudyResults{results_.base, results_.variedFields, {}, true}, StudyFormat::Csv, dialect);
-    if (line == std::string_view(expected).substr(0, expected.size() - 1)) {
+    const std::string current = StudyHeader(results_.variedFields, false, dialect);
+    const std::string old = OldStudyHeaderLine(results_.variedFields, false, dialect) + "\n";
+    for (const std::string& expected : {current, old}) {
+      if (text.substr(0, expected.size()) != expected) continue;
       layout_.dialect = dialect;
-      columns_ = *SplitCsvLine(line, CsvSeparator(dialect));
-      return Done{};
+      columns_ = *SplitCsvLine(KeyLine(expected), CsvSeparator(dialect));
+      line_ = static_cast<std::size_t>(std::count(expected.begin(), expected.end(), '\n'));
+      return expected.size();
     }
   }
   std::string varied;
   for (Input field : results_.variedFields) varied += std::string(varied.empty() ? "" : ", ") + FieldOf(field).box;
-  return AtLine(line_, "die Kopfzeile ist nicht die dieser Studie (erwartet case, " + varied +
-                           ", outcome, die Ergebnisse und messages; als CSV mit , oder ; getrennt)");
+  return AtLine(1, "die Kopfzeilen sind nicht die dieser Studie (erwartet Fall, die variierten Eingaben, Ergebnis, "
+                   "die Ergebnisse und Meldungen, darunter case, " + varied +
+                   ", outcome, die Ergebnisse und messages; als CSV mit , oder ; getrennt)");
 }
 
 std::string OutputReader::lineText(const StudyRow& row) const {
@@ -231,7 +243,9 @@ Status OutputReader::row(std::string_view line) {
 Outcome<StudyResults> OutputReader::read(std::string_view text) {
   if (text.empty()) return Failure{"", "die Ausgabe ist leer"};
   if (StartsLikePart(text)) return Failure{"Zeile 1", "ein Teil einer Studie: erst mit --merge zusammenfügen"};
-  for (std::size_t from = 0; from < text.size();) {
+  const Outcome<std::size_t> headerBytes = header(text);
+  if (!headerBytes) return headerBytes.failure();
+  for (std::size_t from = headerBytes.value(); from < text.size();) {
     const std::size_t feed = text.find('\n', from);
     ++line_;
     if (feed == std::string_view::npos) {
@@ -240,10 +254,6 @@ Outcome<StudyResults> OutputReader::read(std::string_view text) {
     if (feed - from > rowLimit_) return AtLine(line_, "länger als eine Zeile dieser Studie sein kann");
     const std::string_view line = text.substr(from, feed - from);
     from = feed + 1;
-    if (line_ == 1) {
-      if (const Status read = header(line); !read) return read.failure();
-      if (layout_.format == StudyFormat::Csv) continue;
-    }
     if (const auto end = ReadIncompleteMark(line, layout_.format, plan_.size())) {
       if (!*end) return AtLine(line_, end->message());
       if ((*end)->rows != results_.rows.size()) {

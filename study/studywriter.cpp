@@ -5,6 +5,7 @@
 #include <nlohmann/json.hpp>
 
 #include "study/studyaxis.h"
+#include "study/studycolumns.h"
 
 namespace lamvero {
 
@@ -41,8 +42,6 @@ std::string JsonNumber(double value) {
   return std::isfinite(value) ? CsvNumber(value, CsvDialect::Plain) : "null";
 }
 
-std::string ColumnName(const StudyQuantity& q) { return std::string(q.result->key) + " [" + q.unit + "]"; }
-
 }  // namespace
 
 bool StudyWriter::put(const std::string& text) {
@@ -56,16 +55,7 @@ bool StudyWriter::put(const std::string& text) {
 
 bool StudyWriter::writeHeader() {
   if (layout_.format != StudyFormat::Csv) return true;
-  const CsvDialect d = layout_.dialect;
-  std::vector<std::string> cells{layout_.refinement ? "level" : "case"};
-  for (Input field : layout_.variedFields) cells.push_back(CsvText(FieldOf(field).box, d));
-  cells.push_back("outcome");
-  for (const StudyQuantity& q : StudyQuantities()) cells.push_back(CsvText(ColumnName(q), d));
-  if (layout_.refinement) {
-    for (const StudyQuantity& q : StudyQuantities()) cells.push_back(CsvText("Δ " + ColumnName(q), d));
-  }
-  cells.push_back("messages");
-  return put(CsvRow(cells, d));
+  return put(StudyHeader(layout_.variedFields, layout_.refinement, layout_.dialect));
 }
 
 std::string StudyWriter::csvRow(std::size_t number, const CaseSummary& s) const {

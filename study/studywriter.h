@@ -33,7 +33,7 @@ class StudyWriter {
   // Writes into a text instead of a stream (a study's table as the runner writes it).
   StudyWriter(std::string& text, StudyLayout layout) : text_(&text), layout_(std::move(layout)) {}
 
-  // The CSV header line (nothing for JSON Lines). False when it could not be written.
+  // The CSV header lines of StudyHeader (nothing for JSON Lines). False when they could not be written.
   bool writeHeader();
   // The row of case `number` (from 1) or refinement level `number` (from 0).
   bool writeRow(std::size_t number, const CaseSummary& summary);

@@ -9,6 +9,7 @@
 #include <cstdio>
 #include <fstream>
 
+#include "study/studycolumns.h"
 #include "study/studymerge.h"
 #include "study/studypart.h"
 
@@ -33,7 +34,12 @@ struct Study {
     if (identity.format == StudyFormat::JsonLines) return "{\"case\":" + std::to_string(c) + ",\"x\":1}\n";
     return std::to_string(c) + "," + std::to_string(10 + c) + ",Completed\n";
   }
-  std::string header() const { return identity.format == StudyFormat::Csv ? "case,txt_Dicke,outcome\n" : ""; }
+  // The header the runner writes for the study (CSV), or `csvHeader` when set.
+  std::string csvHeader;
+  std::string header() const {
+    if (identity.format != StudyFormat::Csv) return "";
+    return csvHeader.empty() ? StudyHeader({Input::Dicke}, false, identity.dialect) : csvHeader;
+  }
 
   // Part k of n with its rows; incomplete counts the cases that did not complete.
   std::string part(std::size_t k, std::size_t n, std::size_t incomplete = 0) const {
@@ -72,6 +78,29 @@ TEST(StudyMerge, PartsInAnyOrderGiveTheWholeStudyWithoutMarksAndCountTheIncomple
   const Outcome<MergedStudy> merged = MergeStudyParts({{"a", few.part(1, 3)}, {"b", few.part(2, 3)}, {"c", few.part(3, 3)}});
   ASSERT_TRUE(merged) << merged.message();
   EXPECT_EQ(merged->text, few.whole());
+}
+
+// The German header starts with a byte-order mark, and a part's header
+// follows its mark: the merge puts it first, as the whole study has it.
+// Parts of older versions, with their one line of machine names, merge too.
+TEST(StudyMerge, EitherHeaderInEitherDialectMergesToTheWholeStudy) {
+  Study german(5);
+  german.identity.dialect = CsvDialect::German;
+  Study old(5);
+  old.csvHeader = "case,txt_Dicke,outcome,Dauer1TA [h],messages\n";
+  for (const Study* s : {&german, &old}) {
+    const Outcome<MergedStudy> merged = MergeStudyParts({{"b", s->part(2, 2)}, {"a", s->part(1, 2)}});
+    ASSERT_TRUE(merged) << merged.message();
+    EXPECT_EQ(merged->text, s->whole());
+  }
+  EXPECT_EQ(german.whole().rfind("\xEF\xBB\xBF" "Fall;Anfangsdicke der Platte in mm;Ergebnis;", 0), 0u);
+  // A header of captions without its line of machine names is refused where the names should be.
+  Study captionsOnly(3);
+  captionsOnly.csvHeader = "Fall,Anfangsdicke der Platte in mm,Ergebnis\n";
+  const std::string refusal = Refusal({{"a", captionsOnly.part(1, 1)}});
+  EXPECT_NAMES(refusal, "a, Zeile 3: keine zweite Kopfzeile");
+  // Parts of one study with different headers (an older and a newer runner) do not merge.
+  EXPECT_NAMES(Refusal({{"a", Study(5).part(1, 2)}, {"b", old.part(2, 2)}}), "b: die Kopfzeile weicht");
 }
 
 TEST(StudyMerge, PartsOfDifferentStudiesAreRefusedNamingThePartAndWhatDiffers) {
@@ -128,8 +157,8 @@ TEST(StudyMerge, ACutEmptyOrIncompletePartIsRefused) {
   // An end mark that counts other rows than the part holds, or a part short of its cases.
   const std::string short2 = PartBeginLine(s.identity, shard) + s.header() + s.row(1) + s.row(3) +
                              PartEndLine(StudyFormat::Csv, StudyEnd{2, 0, true, ""});
-  EXPECT_NAMES(Refusal({{"a", short2}, {"b", whole}}), "a, Zeile 5: die Schlussmarke zählt 2 Zeilen, der Teil hat 2 von 3");
-  EXPECT_NAMES(Refusal({{"a", s.part(1, 2) + s.row(7)}, {"b", whole}}), "a, Zeile 6: nach der Schlussmarke");
+  EXPECT_NAMES(Refusal({{"a", short2}, {"b", whole}}), "a, Zeile 6: die Schlussmarke zählt 2 Zeilen, der Teil hat 2 von 3");
+  EXPECT_NAMES(Refusal({{"a", s.part(1, 2) + s.row(7)}, {"b", whole}}), "a, Zeile 7: nach der Schlussmarke");
 }
 
 TEST(StudyMerge, RowsMustBeTheShardsCasesInOrder) {
@@ -138,12 +167,12 @@ TEST(StudyMerge, RowsMustBeTheShardsCasesInOrder) {
   const std::string begin = PartBeginLine(s.identity, shard) + s.header();
   const std::string end = PartEndLine(StudyFormat::Csv, StudyEnd{3, 0, true, ""});
   EXPECT_NAMES(Refusal({{"a", begin + s.row(1) + s.row(2) + s.row(5) + end}, {"b", s.part(2, 2)}}),
-               "a, Zeile 4: Fall 2 statt Fall 3");
+               "a, Zeile 5: Fall 2 statt Fall 3");
   EXPECT_NAMES(Refusal({{"a", begin + s.row(1) + s.row(3) + s.row(5) + s.row(7) + end}, {"b", s.part(2, 2)}}),
-               "a, Zeile 6: mehr Zeilen als die 3 Fälle");
+               "a, Zeile 7: mehr Zeilen als die 3 Fälle");
   EXPECT_NAMES(Refusal({{"a", begin + "x,1\n" + end}, {"b", s.part(2, 2)}}), "keine Zeile einer Studie");
   EXPECT_NAMES(Refusal({{"a", begin + s.row(1) + std::string(100000, '7') + "\n" + end}, {"b", s.part(2, 2)}}),
-               "a, Zeile 4: länger als jede Zeile dieser Studie");
+               "a, Zeile 5: länger als jede Zeile dieser Studie");
 }
 
 TEST(StudyMerge, TheFirstMarkIsCheckedBeforeAnythingIsTrusted) {

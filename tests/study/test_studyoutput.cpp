@@ -4,6 +4,7 @@
 
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <string>
 
 #include "common/samplestudy.h"
@@ -60,11 +61,43 @@ TEST(StudyOutput, EveryFormReadsBackToTheSameRowsAndBytes) {
 TEST(StudyOutput, TheHeaderAndTheRowsAreThoseTheWriterMakes) {
   const StudyDefinition definition = SampleStudyDefinition();
   const std::string plain = StudyTableText(SampleStudyResults(definition, 1), StudyFormat::Csv, CsvDialect::Plain);
-  EXPECT_EQ(plain.substr(0, plain.find(",outcome,")), "case,txt_Dicke,txt_Lufttemp");
+  const std::size_t keys = plain.find('\n') + 1;
+  EXPECT_EQ(plain.substr(keys, plain.find(",outcome,") - keys), "case,txt_Dicke,txt_Lufttemp");
   EXPECT_NE(plain.find("\n1,20,35,Completed,"), std::string::npos) << plain;
   const std::string german = StudyTableText(SampleStudyResults(definition, 1), StudyFormat::Csv, CsvDialect::German);
   EXPECT_NE(german.find("\n1;20;35;Completed;0,43333333333333335;"), std::string::npos) << german;
   EXPECT_EQ(StudyTableText(SampleStudyResults(definition, 0), StudyFormat::JsonLines, CsvDialect::Plain), "");
+}
+
+// What older versions wrote: one header line of machine names, each result
+// with its unit in brackets, and no byte-order mark in the German dialect.
+TEST(StudyOutput, AnOutputWithTheOlderOneLineHeaderIsStillRead) {
+  const StudyDefinition definition = SampleStudyDefinition();
+  const StudyResults results = SampleStudyResults(definition);
+  const std::string old =
+      "case,txt_Dicke,txt_Lufttemp,outcome,Dauer1TA [h],DauerGegenstrom [h],Zeit [h],X1TA [kg/kg],"
+      "XGegen [kg/kg],XEnde [kg/kg],ThetaZuluft [°C],spezEnergie [kJ/kg],relEnergie [1],"
+      "WasserfehlerProzent [%],WasserdampfMax [kg/(m² h)],schwinddiff [%],schwindgrad [% pro mm],messages\n";
+  for (const CsvDialect dialect : {CsvDialect::Plain, CsvDialect::German}) {
+    const std::string now = StudyTableText(results, StudyFormat::Csv, dialect);
+    const std::size_t rows = now.find('\n', now.find('\n') + 1) + 1;
+    std::string header = old;
+    if (dialect == CsvDialect::German) std::replace(header.begin(), header.end(), ',', ';');
+    const Outcome<StudyResults> read = ReadStudyOutput(header + now.substr(rows), definition);
+    ASSERT_TRUE(read) << read.message();
+    ExpectSameRows(read.value(), results);
+    // Written again, it gets today's header.
+    EXPECT_EQ(StudyTableText(read.value(), StudyFormat::Csv, dialect), now);
+    // Its line numbers count one header line.
+    const Outcome<StudyResults> wrong = ReadStudyOutput(header + now.substr(rows) + "7,30\n", definition);
+    ASSERT_FALSE(wrong);
+    EXPECT_NE(wrong.message().find("Zeile 8: mehr Zeilen"), std::string::npos) << wrong.message();
+  }
+  // Only one of the two lines of today's header is no header.
+  const std::string now = StudyTableText(results, StudyFormat::Csv, CsvDialect::Plain);
+  const Outcome<StudyResults> captionsOnly = ReadStudyOutput(now.substr(0, now.find('\n') + 1), definition);
+  ASSERT_FALSE(captionsOnly);
+  EXPECT_NE(captionsOnly.message().find("Zeile 1: die Kopfzeilen"), std::string::npos) << captionsOnly.message();
 }
 
 TEST(StudyOutput, AStudyStoppedHalfWayKeepsItsRowsAndSaysSo) {
@@ -106,26 +139,26 @@ TEST(StudyOutput, LinesThatAreNotTheStudysAreRefusedByLineAndReason) {
       {"", "leer"},
       {PartBeginLine(identity, StudyShard{1, 2}) + csv,
        "Zeile 1: ein Teil einer Studie: erst mit --merge zusammenfügen"},
-      {csv + PartEndLine(StudyFormat::Csv, StudyEnd{6, 0, true, ""}), "Zeile 8: ein Teil einer Studie"},
-      {Changed(csv, "txt_Lufttemp", "txt_Dicke"), "Zeile 1: die Kopfzeile ist nicht die dieser Studie"},
+      {csv + PartEndLine(StudyFormat::Csv, StudyEnd{6, 0, true, ""}), "Zeile 9: ein Teil einer Studie"},
+      {Changed(csv, "txt_Lufttemp", "txt_Dicke"), "Zeile 1: die Kopfzeilen sind nicht die dieser Studie"},
       {Changed(csv, "\n2,20,45,", "\n2,20,55,"),
-       "Zeile 3: nicht Fall 2 der Studie: Spalte txt_Lufttemp: „55“ statt „45“"},
-      {Changed(csv, "\n2,20,45,", "\n3,20,45,"), "Zeile 3: nicht Fall 2 der Studie: Spalte case: „3“ statt „2“"},
+       "Zeile 4: nicht Fall 2 der Studie: Spalte txt_Lufttemp: „55“ statt „45“"},
+      {Changed(csv, "\n2,20,45,", "\n3,20,45,"), "Zeile 4: nicht Fall 2 der Studie: Spalte case: „3“ statt „2“"},
       // The same number in another form is not what the runner writes.
       {Changed(csv, "\n2,20,45,Completed,0.5333333333333333,", "\n2,20,45,Completed,0.53333333333333330,"),
-       "Spalte Dauer1TA [h]: „0.53333333333333330“ statt „0.5333333333333333“"},
-      {Changed(csv, "\n2,20,45,Completed,0.", "\n2,20,45,Completed,x0."), "Zeile 3: Spalte Dauer1TA [h]: keine Zahl"},
-      {Changed(csv, "\n2,20,45,Completed,", "\n2,20,45,Fertig,"), "Zeile 3: Spalte outcome: „Fertig“"},
-      {Changed(csv, "\n2,20,45,Completed,", "\n2,20,Completed,"), "Zeile 3: 17 Spalten, die Kopfzeile hat 18"},
-      {csv + "7,30,55,Completed\n", "Zeile 8: mehr Zeilen als die Studie Fälle hat (6)"},
-      {csv.substr(0, csv.size() - 1), "Zeile 7: die Zeile endet ohne Zeilenumbruch"},
-      {csv + stopped, "Zeile 8: die Marke des abgebrochenen Laufs"},  // a stopped study with all rows cannot be
+       "Spalte Dauer1TA: „0.53333333333333330“ statt „0.5333333333333333“"},
+      {Changed(csv, "\n2,20,45,Completed,0.", "\n2,20,45,Completed,x0."), "Zeile 4: Spalte Dauer1TA: keine Zahl"},
+      {Changed(csv, "\n2,20,45,Completed,", "\n2,20,45,Fertig,"), "Zeile 4: Spalte outcome: „Fertig“"},
+      {Changed(csv, "\n2,20,45,Completed,", "\n2,20,Completed,"), "Zeile 4: 17 Spalten, die Kopfzeile hat 18"},
+      {csv + "7,30,55,Completed\n", "Zeile 9: mehr Zeilen als die Studie Fälle hat (6)"},
+      {csv.substr(0, csv.size() - 1), "Zeile 8: die Zeile endet ohne Zeilenumbruch"},
+      {csv + stopped, "Zeile 9: die Marke des abgebrochenen Laufs"},  // a stopped study with all rows cannot be
       {csv.substr(0, csv.find("\n4,")) + "\n" + IncompleteLine(StudyFormat::Csv, StudyEnd{2, 0, false, ""}, 6),
-       "Zeile 5: die Marke nennt 2 Zeilen, es sind 3"},
+       "Zeile 6: die Marke nennt 2 Zeilen, es sind 3"},
       {csv.substr(0, csv.find("\n4,")) + "\n" + IncompleteLine(StudyFormat::Csv, StudyEnd{3, 0, false, ""}, 9),
        "nennt eine Studie mit 9 Fällen, diese hat 6"},
       {csv.substr(0, csv.find("\n4,")) + "\n" + IncompleteLine(StudyFormat::Csv, StudyEnd{3, 0, false, ""}, 6) + "x\n",
-       "Zeile 6: nach der Marke des abgebrochenen Laufs folgt noch etwas"},
+       "Zeile 7: nach der Marke des abgebrochenen Laufs folgt noch etwas"},
       {Changed(jsonl, "\"txt_Lufttemp\":\"45\"", "\"txt_Lufttemp\":\"40\""),
        "Zeile 2: nicht Fall 2 der Studie: „inputs“"},
       {Changed(jsonl, "{\"case\":2,", "[\"case\":2,"), "Zeile 2: keine Zeile einer Studie in JSON Lines"},
