@@ -124,7 +124,7 @@ TEST(FilesAndStreams, ReadsStopAtABoundWithAMessage) {
   // A table from stdin is a table like any other.
   const BatchResult piped = RunBatchIn("printf 'txt_Dicke\\n4\\n5\\n' |", kQuick + " --cases -");
   EXPECT_EQ(piped.status, 0) << piped.err;
-  EXPECT_EQ(Lines(piped.out).size(), 3u);
+  EXPECT_EQ(Lines(piped.out).size(), 4u);
 }
 
 // Thread stacks beyond the address space the shell allows: the runner reports

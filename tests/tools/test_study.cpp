@@ -39,23 +39,31 @@ TEST(Study, CsvHasOneRowPerCaseInCaseOrderAndARefusedCaseWithItsMessage) {
   EXPECT_EQ(r.status, 3) << r.err;  // a case did not complete
   EXPECT_NE(r.err.find("2 von 6"), std::string::npos) << r.err;
   const std::vector<std::string> lines = Lines(r.out);
-  ASSERT_EQ(lines.size(), 7u) << r.out;
+  ASSERT_EQ(lines.size(), 8u) << r.out;
+  // What a reader sees, then the machine names.
   EXPECT_EQ(lines[0],
-            "case,txt_Dicke,txt_Lufttemp,outcome,Dauer1TA [h],DauerGegenstrom [h],Zeit [h],X1TA [kg/kg],"
-            "XGegen [kg/kg],XEnde [kg/kg],ThetaZuluft [°C],spezEnergie [kJ/kg],relEnergie [1],"
-            "WasserfehlerProzent [%],WasserdampfMax [kg/(m² h)],schwinddiff [%],schwindgrad [% pro mm],messages");
+            "Fall,Anfangsdicke der Platte in mm,Ablufttemperatur in °C,Ergebnis,"
+            "Dauer des 1. Trocknungsabschnitts in h,Dauer der Gegenstromtrocknung in h,Trocknungsdauer in h,"
+            "Wasserbeladung nach dem 1. TA in kg/kg,Wasserbeladung nach der Gegenstromtrocknung in kg/kg,"
+            "Restfeuchte des Rechenprofils in kg/kg,Temperatur der Trocknerzuluft in °C,"
+            "mittl. spez. Energiebedarf in kJ/kg,mittl. Energie / Verdampfungsenthalpie,relativer Wasserfehler in %,"
+            "größte Verdunstungsrate in kg/(m² h),größte Schwindungsdifferenz Oberfläche – Kern in %,"
+            "größter Schwindungsgradient in % pro mm,Meldungen");
+  EXPECT_EQ(lines[1],
+            "case,txt_Dicke,txt_Lufttemp,outcome,Dauer1TA,DauerGegenstrom,Zeit,X1TA,XGegen,XEnde,ThetaZuluft,"
+            "spezEnergie,relEnergie,WasserfehlerProzent,WasserdampfMax,schwinddiff,schwindgrad,messages");
   const char* expected[6][3] = {{"1", "6", "35"}, {"2", "6", "45"}, {"3", "0", "35"},
                                 {"4", "0", "45"}, {"5", "4", "35"}, {"6", "4", "45"}};
   for (std::size_t i = 0; i < 6; ++i) {
-    const std::vector<std::string> cells = Cells(lines[i + 1], ',');
-    ASSERT_EQ(cells.size(), 18u) << lines[i + 1];
+    const std::vector<std::string> cells = Cells(lines[i + 2], ',');
+    ASSERT_EQ(cells.size(), 18u) << lines[i + 2];
     EXPECT_EQ(cells[0], expected[i][0]);
     EXPECT_EQ(cells[1], expected[i][1]);
     EXPECT_EQ(cells[2], expected[i][2]);
     const bool refused = i == 2 || i == 3;
     EXPECT_EQ(cells[3], refused ? "Refused" : "Completed");
-    EXPECT_EQ(cells[4].empty(), refused) << lines[i + 1];
-    EXPECT_EQ(cells[17].find("Anfangsdicke") != std::string::npos, refused) << lines[i + 1];
+    EXPECT_EQ(cells[4].empty(), refused) << lines[i + 2];
+    EXPECT_EQ(cells[17].find("Anfangsdicke") != std::string::npos, refused) << lines[i + 2];
   }
 }
 
@@ -98,15 +106,20 @@ TEST(Study, GermanDialectWritesDecimalCommasAndSemicolons) {
   const BatchResult de = RunBatch(kQuick + " --vary txt_XAnf=0,2:0,25:0,05 --csv-dialect de");
   ASSERT_EQ(de.status, 0) << de.err;
   const std::vector<std::string> p = Lines(plain.out), d = Lines(de.out);
-  ASSERT_EQ(d.size(), 3u);
-  EXPECT_EQ(d[0].rfind("case;txt_XAnf;outcome;Dauer1TA [h];", 0), 0u) << d[0];
-  EXPECT_EQ(Cells(d[1], ';')[1], "0,20");
-  EXPECT_EQ(Cells(p[1], ',')[1], "0.20");
+  ASSERT_EQ(d.size(), 4u);
+  // A spreadsheet reads the umlauts and the degree sign after the byte-order mark; the plain file has none.
+  EXPECT_EQ(d[0].rfind("\xEF\xBB\xBF" "Fall;Anfangswasserbeladung in kg/kg atro;Ergebnis;Dauer des 1. Trocknungsabschnitts in h;", 0),
+            0u)
+      << d[0];
+  EXPECT_EQ(p[0].rfind("Fall,Anfangswasserbeladung in kg/kg atro,Ergebnis,", 0), 0u) << p[0];
+  EXPECT_EQ(d[1].rfind("case;txt_XAnf;outcome;Dauer1TA;", 0), 0u) << d[1];
+  EXPECT_EQ(Cells(d[2], ';')[1], "0,20");
+  EXPECT_EQ(Cells(p[2], ',')[1], "0.20");
   // The same numbers, only the marks differ.
-  std::string converted = p[2];
+  std::string converted = p[3];
   std::replace(converted.begin(), converted.end(), ',', ';');
   std::replace(converted.begin(), converted.end(), '.', ',');
-  EXPECT_EQ(d[2], converted);
+  EXPECT_EQ(d[3], converted);
 }
 
 TEST(Study, ThreeShardsMergedEqualTheUnshardedStudyByteForByte) {
@@ -114,7 +127,7 @@ TEST(Study, ThreeShardsMergedEqualTheUnshardedStudyByteForByte) {
   for (const std::string format : {"csv", "csv --csv-dialect de", "jsonl"}) {
     SCOPED_TRACE(format);
     const BatchResult whole = RunBatch(study + " --format " + format);
-    ASSERT_EQ(Lines(whole.out).size(), format.rfind("csv", 0) == 0 ? 9u : 8u);
+    ASSERT_EQ(Lines(whole.out).size(), format.rfind("csv", 0) == 0 ? 10u : 8u);
     std::string parts;
     for (int k = 3; k >= 1; --k) {
       const std::string path = TestFile(std::to_string(k));
@@ -155,10 +168,10 @@ TEST(Study, CaseTableGivesOneCasePerRowInEitherDialect) {
   const BatchResult a = RunBatch(kQuick + " txt_XAnf=0,3 --cases " + plain + " --vary 'txt_Lufttemp=35;45'");
   ASSERT_EQ(a.status, 0) << a.err;
   const std::vector<std::string> lines = Lines(a.out);
-  ASSERT_EQ(lines.size(), 5u);
-  EXPECT_EQ(lines[0].rfind("case,txt_Dicke,txt_XAnf,txt_Lufttemp,outcome,", 0), 0u) << lines[0];
-  EXPECT_EQ(lines[1].rfind("1,6,0.2,35,Completed,", 0), 0u) << lines[1];
-  EXPECT_EQ(lines[4].rfind("4,4,0.3,45,Completed,", 0), 0u) << lines[4];  // empty cell: the base value
+  ASSERT_EQ(lines.size(), 6u);
+  EXPECT_EQ(lines[1].rfind("case,txt_Dicke,txt_XAnf,txt_Lufttemp,outcome,", 0), 0u) << lines[1];
+  EXPECT_EQ(lines[2].rfind("1,6,0.2,35,Completed,", 0), 0u) << lines[2];
+  EXPECT_EQ(lines[5].rfind("4,4,0.3,45,Completed,", 0), 0u) << lines[5];  // empty cell: the base value
   EXPECT_EQ(RunBatch(kQuick + " txt_XAnf=0,3 --cases " + de + " --vary 'txt_Lufttemp=35;45'").out, a.out);
 }
 
@@ -199,19 +212,22 @@ TEST(Study, RefineReportsEveryLevelAndItsChange) {
   const BatchResult r = RunBatch(kQuick + " --refine=2");
   ASSERT_EQ(r.status, 0) << r.err;
   const std::vector<std::string> lines = Lines(r.out);
-  ASSERT_EQ(lines.size(), 4u);
-  const std::vector<std::string> header = Cells(lines[0], ',');
+  ASSERT_EQ(lines.size(), 5u);
+  const std::vector<std::string> captions = Cells(lines[0], ','), header = Cells(lines[1], ',');
   ASSERT_EQ(header.size(), 31u);
+  ASSERT_EQ(captions.size(), 31u);
   EXPECT_EQ(header[0], "level");
+  EXPECT_EQ(captions[0], "Stufe");
   EXPECT_EQ(header[1], "txt_deltaT");
   EXPECT_EQ(header[2], "txt_Ortsschrittweite");
-  EXPECT_EQ(header[17], "Δ Dauer1TA [h]");
-  const std::vector<std::string> l0 = Cells(lines[1], ','), l1 = Cells(lines[2], ','), l2 = Cells(lines[3], ',');
+  EXPECT_EQ(header[17], "Δ Dauer1TA");
+  EXPECT_EQ(captions[17], "Δ Dauer des 1. Trocknungsabschnitts in h");
+  const std::vector<std::string> l0 = Cells(lines[2], ','), l1 = Cells(lines[3], ','), l2 = Cells(lines[4], ',');
   EXPECT_EQ(l0[1] + " " + l0[2] + " " + l1[1] + " " + l1[2] + " " + l2[1] + " " + l2[2], "2 0.2 1 0.1 0.5 0.05");
   EXPECT_TRUE(l0[17].empty());  // nothing to compare the first level with
   EXPECT_EQ(std::stod(l2[17]), std::stod(l2[4]) - std::stod(l1[4]));
   // Level 0 is the case itself: the same numbers as the unrefined study row.
-  const std::vector<std::string> plainRow = Cells(Lines(RunBatch(kQuick + " --vary txt_deltaT=2").out)[1], ',');
+  const std::vector<std::string> plainRow = Cells(Lines(RunBatch(kQuick + " --vary txt_deltaT=2").out)[2], ',');
   EXPECT_EQ(std::vector<std::string>(l0.begin() + 3, l0.begin() + 17),
             std::vector<std::string>(plainRow.begin() + 2, plainRow.begin() + 16));
   EXPECT_EQ(RunBatch(kQuick + " --refine=6").status, 2);  // beyond the limit
@@ -235,15 +251,15 @@ TEST(Study, RefineRunsLevelsBeyondTheLimitsOfASingleRun) {
   const BatchResult r = RunBatch(plate + " --refine=3");
   ASSERT_EQ(r.status, 0) << r.err;
   const std::vector<std::string> lines = Lines(r.out);
-  ASSERT_EQ(lines.size(), 5u);
-  for (std::size_t level = 1; level <= 4; ++level) EXPECT_EQ(Cells(lines[level], ',')[3], "Completed") << level;
-  EXPECT_EQ(Cells(lines[4], ',')[2], "0.0025");
+  ASSERT_EQ(lines.size(), 6u);
+  for (std::size_t level = 2; level <= 5; ++level) EXPECT_EQ(Cells(lines[level], ',')[3], "Completed") << level;
+  EXPECT_EQ(Cells(lines[5], ',')[2], "0.0025");
 }
 
 TEST(Study, AnInputAfterAVariedFieldStaysAnInput) {
   const BatchResult r = RunBatch("--vary 'txt_Lufttemp=35;45' " + kQuick);
   ASSERT_EQ(r.status, 0) << r.err;
-  EXPECT_EQ(Lines(r.out)[0].rfind("case,txt_Lufttemp,outcome,", 0), 0u) << r.out;
+  EXPECT_EQ(Lines(r.out)[1].rfind("case,txt_Lufttemp,outcome,", 0), 0u) << r.out;
 }
 
 TEST(Study, RefusesAmbiguousOrConflictingRequestsBeforeRunningAnything) {

@@ -112,19 +112,19 @@ BatchResult StopWithSignal(const std::string& args, std::size_t lines, int signa
 const std::string kLongStudy = "--vary txt_Dicke=10:200:1 -j 2";
 
 TEST(StudyParts, APartStoppedBySigtermKeepsItsRowsSaysItIsIncompleteAndIsNotMerged) {
-  const BatchResult r = StopWithSignal(kLongStudy + " --shard 1/2", 4, SIGTERM);
+  const BatchResult r = StopWithSignal(kLongStudy + " --shard 1/2", 5, SIGTERM);
   EXPECT_EQ(r.status, 143) << r.err;
   const std::vector<std::string> lines = Lines(r.out);
-  ASSERT_GE(lines.size(), 5u) << r.out;
+  ASSERT_GE(lines.size(), 6u) << r.out;
   EXPECT_EQ(lines.front().rfind("# lamvero-study-part {", 0), 0u);
-  const std::size_t rows = lines.size() - 3;  // mark, header, rows, end mark
+  const std::size_t rows = lines.size() - 4;  // mark, two header lines, rows, end mark
   EXPECT_EQ(lines.back(), "# lamvero-study-part-end {\"complete\":false,\"incomplete\":0,\"reason\":\"SIGTERM\",\"rows\":" +
                               std::to_string(rows) + "}");
   for (std::size_t i = 0; i < rows; ++i) {
     // Cases 1, 3, 5, ... each a complete row ending in the (empty) messages.
-    EXPECT_EQ(lines[2 + i].rfind(std::to_string(2 * i + 1) + "," + std::to_string(10 + 2 * i) + ",Completed,", 0), 0u)
-        << lines[2 + i];
-    EXPECT_EQ(lines[2 + i].back(), ',') << lines[2 + i];
+    EXPECT_EQ(lines[3 + i].rfind(std::to_string(2 * i + 1) + "," + std::to_string(10 + 2 * i) + ",Completed,", 0), 0u)
+        << lines[3 + i];
+    EXPECT_EQ(lines[3 + i].back(), ',') << lines[3 + i];
   }
   EXPECT_NE(r.err.find("Studie abgebrochen (SIGTERM): " + std::to_string(rows) + " von 96 Fällen geschrieben"),
             std::string::npos)

@@ -7,6 +7,7 @@
 
 #include "present/reportcontent.h"
 #include "study/casesummary.h"
+#include "study/studycolumns.h"
 #include "text/parsenumber.h"
 
 namespace lamvero {
@@ -117,17 +118,19 @@ QVariant StudyTableModel::headerData(int section, Qt::Orientation orientation, i
   }
   const ColumnAt column = columnAt(section);
   switch (column.kind) {
-    case Column::Case: return QStringLiteral("Fall");
+    // The columns around the inputs and results are headed as the study's table heads them.
+    case Column::Case:
+    case Column::Outcome:
+    case Column::Messages:
+      return QString::fromStdString(StudyColumns(results_.variedFields, false).at(static_cast<std::size_t>(section)).caption);
     case Column::Varied: {
       const InputField& f = FieldOf(results_.variedFields[column.index]);
       return Header(CaptionWithoutUnit(f.caption, f.unit), f.unit);
     }
-    case Column::Outcome: return QStringLiteral("Ergebnis");
     case Column::Result: {
       const ResultDescriptor& result = *StudyQuantities()[column.index].result;
       return Header(result.name(), result.captionUnit());
     }
-    case Column::Messages: return QStringLiteral("Meldungen");
   }
   return {};
 }

@@ -181,6 +181,12 @@ TEST(StudyWindowRun, AThreeByTwoStudyGivesTheRunnersRowsSortableByValue) {
   table->sortByColumn(zeit, Qt::DescendingOrder);
   EXPECT_EQ(table->model()->index(0, 1).data().toString(), QStringLiteral("10"));
   EXPECT_TRUE(table->model()->headerData(zeit, Qt::Horizontal).toString().contains(QStringLiteral("h:mm:ss")));
+  // The columns around the inputs and results are headed as the exported table heads them.
+  const QAbstractItemModel* m = table->model();
+  const int last = m->columnCount() - 1;
+  EXPECT_EQ(m->headerData(0, Qt::Horizontal).toString(), QStringLiteral("Fall"));
+  EXPECT_EQ(m->headerData(3, Qt::Horizontal).toString(), QStringLiteral("Ergebnis"));
+  EXPECT_EQ(m->headerData(last, Qt::Horizontal).toString(), QStringLiteral("Meldungen"));
 }
 
 TEST(StudyWindowRun, ARefusedCaseIsARowWithItsMessageAndTheOthersRun) {
