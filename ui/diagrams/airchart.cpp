@@ -144,7 +144,7 @@ const ChainPart kCounterCurrent{"Gegenstromabschnitt", "Gegenstromabschnitt", Qt
 constexpr qreal kChainWidth = 2;
 
 void AddPart(ChartPanel& panel, const RunEntry& run, const ChainPart& part, std::shared_ptr<const Line> line) {
-  panel.addCurve(QStringLiteral("%1 – %2").arg(run.label, QString::fromUtf8(part.name)), DataOf(line, true),
+  panel.addCurve(QStringLiteral("%1 – %2").arg(run.shownName(), QString::fromUtf8(part.name)), DataOf(line, true),
                  QPen(run.color, kChainWidth, part.style), false);
 }
 
@@ -168,7 +168,7 @@ std::shared_ptr<const Line> StoredPath(AirChartForm form, const RunSeries& s) {
 void AddMarker(ChartPanel& panel, AirChartForm form, const RunEntry& run, const AirState& state) {
   auto at = std::make_shared<Line>();
   at->add(AirChartPosition(form, {state.theta, state.X}));
-  QLineSeries* marker = panel.addCurve(QStringLiteral("%1 – %2").arg(run.label, QString::fromUtf8(state.name)),
+  QLineSeries* marker = panel.addCurve(QStringLiteral("%1 – %2").arg(run.shownName(), QString::fromUtf8(state.name)),
                                        DataOf(at, true), QPen(run.color, kChainWidth), false);
   marker->setPointsVisible(true);
   marker->setMarkerSize(8);
@@ -199,7 +199,7 @@ void AddLegend(ChartPanel& panel, const std::vector<const RunEntry*>& drawn) {
   if (drawn.empty()) return;
   for (const RunEntry* run : drawn) {
     const QString straight = QStringLiteral(" (ohne Verlauf: Gerade)");
-    panel.addLegendEntry(run->label + (HoldsAirPath(*run) ? QString() : straight), QPen(run->color, kRunStroke));
+    panel.addLegendEntry(run->shownName() + (HoldsAirPath(*run) ? QString() : straight), QPen(run->color, kRunStroke));
   }
   for (const ChainPart* part : {&kHeater, &kToChamber, &kCounterCurrent}) {
     panel.addLegendEntry(QString::fromUtf8(part->legend), QPen(kStyleColour, kChainWidth, part->style));

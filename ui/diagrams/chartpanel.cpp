@@ -27,6 +27,8 @@ namespace {
 constexpr int kMinColumns = 1200;
 // The legend beside the chart takes at most this width; longer names scroll.
 constexpr int kMaxLegendWidth = 320;
+// Room around the explanation in a picture, in pixels.
+constexpr int kNotePadding = 6;
 
 // Decimals that resolve a thousandth of the span.
 int DecimalsFor(double span) {
@@ -45,15 +47,24 @@ void PlaceTicks(QValueAxis& axis) {
 
 QString Number(double v, int decimals) { return QLocale(QLocale::German).toString(v, 'f', decimals); }
 
+// Where a value lies along its axis, 0 at the axis's start (left, bottom) and
+// 1 at its end, whichever way the axis runs; and the value at such a place.
+double PlaceOf(const QValueAxis& axis, double value) {
+  const double f = (value - axis.min()) / (axis.max() - axis.min());
+  return axis.isReverse() ? 1 - f : f;
+}
+double ValueAt(const QValueAxis& axis, double place) {
+  return axis.min() + (axis.isReverse() ? 1 - place : place) * (axis.max() - axis.min());
+}
+
 // The plot area's point of a view position in axis values; nothing outside the plot area.
 std::optional<QPointF> AxisValuesAt(const QChart& chart, const QChartView& view, const QValueAxis& axisX,
                                     const QValueAxis& axisY, QPointF viewPos) {
   const QRectF area = chart.plotArea();
   const QPointF p = chart.mapFromScene(view.mapToScene(viewPos.toPoint()));
   if (!area.contains(p) || area.width() <= 0 || area.height() <= 0) return std::nullopt;
-  const double xSpan = axisX.max() - axisX.min(), ySpan = axisY.max() - axisY.min();
-  return QPointF(axisX.min() + (p.x() - area.left()) / area.width() * xSpan,
-                 axisY.max() - (p.y() - area.top()) / area.height() * ySpan);
+  return QPointF(ValueAt(axisX, (p.x() - area.left()) / area.width()),
+                 ValueAt(axisY, (area.bottom() - p.y()) / area.height()));
 }
 
 }  // namespace
@@ -87,6 +98,7 @@ ChartPanel::ChartPanel(const QString& title, const QString& xTitle, const QStrin
   auto* layout = new QVBoxLayout(this);
   layout->setContentsMargins(0, 0, 0, 0);
   layout->addLayout(chartAndLegend, 1);
+  layout->addWidget(note_);
   layout->addWidget(readOut_);
 
   // A zoom changes both axes one after the other: the points are chosen
@@ -130,7 +142,20 @@ void ChartPanel::makeViewAndLegend() {
   readOut_->setObjectName(QStringLiteral("lbl_Ablesung"));
   readOut_->setTextInteractionFlags(Qt::TextSelectableByMouse);
   readOut_->setText(QStringLiteral("Zoomen: Rechteck aufziehen; rechte Maustaste: zurück"));
+
+  note_ = new QLabel(this);
+  note_->setObjectName(QStringLiteral("lbl_Erlaeuterung"));
+  note_->setWordWrap(true);
+  note_->setTextInteractionFlags(Qt::TextSelectableByMouse);
+  note_->hide();
 }
+
+void ChartPanel::setNote(const QString& text) {
+  note_->setText(text);
+  note_->setVisible(!text.isEmpty());
+}
+
+QString ChartPanel::note() const { return note_->text(); }
 
 void ChartPanel::setReadOutNames(const QString& xName, const QString& xUnit, const QString& yName,
                                  const QString& yUnit) {
@@ -191,10 +216,9 @@ void ChartPanel::addLabel(const QString& text, std::vector<QPointF> places) {
 // of the labels before it and of the curves drawn as a single marker.
 void ChartPanel::placeLabels() {
   const QRectF area = chart_->plotArea();
-  const double xSpan = axisX_->max() - axisX_->min(), ySpan = axisY_->max() - axisY_->min();
   const auto pixel = [&](QPointF at) {
-    return QPointF(area.left() + (at.x() - axisX_->min()) / xSpan * area.width(),
-                   area.bottom() - (at.y() - axisY_->min()) / ySpan * area.height());
+    return QPointF(area.left() + PlaceOf(*axisX_, at.x()) * area.width(),
+                   area.bottom() - PlaceOf(*axisY_, at.y()) * area.height());
   };
   std::vector<QRectF> taken;
   for (const Curve& c : curves_) {
@@ -251,18 +275,34 @@ void ChartPanel::legendChanged() {
   legendScroll_->setFixedWidth(std::min(kMaxLegendWidth, legend_->sizeHint().width() + scrollBar));
 }
 
+// The explanation's box under the chart and legend of a picture that wide; empty without one.
+QRect ChartPanel::noteBox(int top, int width) const {
+  if (note_->text().isEmpty()) return QRect();
+  const QRect inner(kNotePadding, 0, width - 2 * kNotePadding, 1 << 20);
+  const QRect text = note_->fontMetrics().boundingRect(inner, Qt::TextWordWrap, note_->text());
+  return QRect(kNotePadding, top + kNotePadding, inner.width(), text.height());
+}
+
 QSize ChartPanel::pictureSize() const {
   const QSize chart = view_->size();
   const QSize legend = legend_->sizeFor(chart.height());
-  return QSize(chart.width() + legend.width(), std::max(chart.height(), legend.height()));
+  const QSize upper(chart.width() + legend.width(), std::max(chart.height(), legend.height()));
+  const QRect note = noteBox(upper.height(), upper.width());
+  return note.isEmpty() ? upper : QSize(upper.width(), note.bottom() + 1 + kNotePadding);
 }
 
 void ChartPanel::paintPicture(QPainter& painter) {
   const QSize whole = pictureSize();
   painter.fillRect(QRect(QPoint(0, 0), whole), Qt::white);
   const QSize chart = view_->size();
+  const int upper = std::max(chart.height(), legend_->sizeFor(chart.height()).height());
   view_->render(&painter, QRectF(QPointF(0, 0), chart), view_->viewport()->rect());
-  legend_->paintInto(painter, QRect(chart.width(), 0, whole.width() - chart.width(), whole.height()));
+  legend_->paintInto(painter, QRect(chart.width(), 0, whole.width() - chart.width(), upper));
+  const QRect note = noteBox(upper, whole.width());
+  if (note.isEmpty()) return;
+  painter.setFont(note_->font());
+  painter.setPen(Qt::black);
+  painter.drawText(note, Qt::TextWordWrap, note_->text());
 }
 
 void ChartPanel::resetZoom() {

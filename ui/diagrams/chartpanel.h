@@ -2,7 +2,8 @@
 // One diagram of the diagrams window: a chart with value axes, units and
 // grid, its legend beside it, rubber-band zoom (right click steps back), and
 // a read-out under it of the values at the cursor and of the nearest curve
-// point. Its picture holds the chart as shown and the whole legend. Each curve
+// point, and, where the diagram needs one, an explanation of what it shows
+// between the two. Its picture holds the chart as shown and the whole legend. Each curve
 // keeps its full data and shows only the points that make its picture on the
 // screen, chosen again whenever the visible range changes.
 
@@ -82,9 +83,13 @@ class ChartPanel : public QWidget {
   const ChartLegend& legend() const { return *legend_; }
 
   // The picture of the diagram: the chart as shown (zoom included) and, to
-  // its right, every legend entry in as many columns as the chart's height needs.
+  // its right, every legend entry in as many columns as the chart's height
+  // needs; under both the explanation, if the diagram has one.
   QSize pictureSize() const;
   void paintPicture(QPainter& painter);
+  // The explanation under the chart; empty: none (hidden).
+  void setNote(const QString& text);
+  QString note() const;
   // The read-out under the chart, and how to produce it for a point of the view.
   QString readOut() const;
   void showValuesAt(QPointF viewPos);
@@ -116,6 +121,7 @@ class ChartPanel : public QWidget {
     CurveData data;
   };
   void makeViewAndLegend();
+  QRect noteBox(int top, int width) const;
   void redecimate();
   void placeLabels();
   void legendChanged();
@@ -125,6 +131,7 @@ class ChartPanel : public QWidget {
   QValueAxis* axisX_ = nullptr;
   QValueAxis* axisY_ = nullptr;
   QLabel* readOut_ = nullptr;
+  QLabel* note_ = nullptr;
   ChartLegend* legend_ = nullptr;
   QScrollArea* legendScroll_ = nullptr;
   std::vector<Curve> curves_;

@@ -132,7 +132,7 @@ void ComparisonTable::showRuns(const std::vector<const RunEntry*>& runs, const R
   setColumnCount(static_cast<int>(runs.size()));
   for (int c = 0; c < columnCount(); ++c) {
     const RunEntry* run = runs[static_cast<std::size_t>(c)];
-    auto* header = new QTableWidgetItem(run == reference ? run->label + QStringLiteral(" (Bezug)") : run->label);
+    auto* header = new QTableWidgetItem(run == reference ? run->shownName() + QStringLiteral(" (Bezug)") : run->shownName());
     header->setForeground(run->color);
     setHorizontalHeaderItem(c, header);
   }

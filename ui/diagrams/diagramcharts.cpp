@@ -5,6 +5,8 @@
 #include <cmath>
 
 #include "files/csvexport.h"
+#include "present/ratechart.h"
+#include "text/numberformat.h"
 
 #include "ui/diagrams/airchart.h"
 #include "ui/diagrams/chartlegend.h"
@@ -103,6 +105,45 @@ void AddMeasuredMarkers(ChartPanel& panel, ChartKind kind, const MeasuredCurve& 
   }
 }
 
+// How the rate chart shows its marks of the Krischer form: the end of the
+// first period as a circle, the knee as a square, each labelled with its
+// moisture.
+QScatterSeries::MarkerShape MarkShape(std::size_t mark) {
+  return mark == 0 ? QScatterSeries::MarkerShapeCircle : QScatterSeries::MarkerShapeRectangle;
+}
+
+// The rate chart in the form of the runs it shows: title, the way its
+// moisture axis runs, the explanation, and the marks of the laboratory tests.
+void ShapeRateChart(ChartPanel& panel, const std::vector<const RunEntry*>& runs) {
+  int dryer = 0, laboratory = 0;
+  for (const RunEntry* run : runs) {
+    if (run->hasSeries()) ++(run->constantAir ? laboratory : dryer);
+  }
+  const RateChartForm form = RateChartFormOf(dryer, laboratory);
+  panel.chart().setTitle(QString::fromUtf8(RateChartTitle(form)));
+  panel.axisX().setReverse(MoistureFallsToTheRight(form));
+  panel.setNote(QString::fromUtf8(RateChartNote(form)));
+  for (const RunEntry* run : runs) {
+    if (!run->hasSeries() || !run->constantAir) continue;
+    const std::vector<RateMark> marks = KrischerMarks(*run->record);
+    for (std::size_t i = 0; i < marks.size(); ++i) {
+      const RateMark& m = marks[i];
+      const QPointF at(m.X, m.rate);
+      panel.addMarkers(QStringLiteral("%1 – %2").arg(run->shownName(), QString::fromStdString(m.name)), {at},
+                       run->color, MarkShape(i));
+      // Beside the mark, or under the level first period towards the start
+      // of the drying, where the mark is at the chart's edge.
+      std::vector<QPointF> places{at};
+      const double start = run->record->series.XReihe[0];
+      for (double towardsStart : {0.05, 0.2, 0.35, 0.5}) {
+        places.emplace_back(m.X + towardsStart * (start - m.X), 0.94 * m.rate);
+      }
+      // The legend names the mark; the label gives its moisture.
+      panel.addLabel(QStringLiteral("X = %1").arg(QString::fromStdString(Format(m.X, "#0.0000"))), std::move(places));
+    }
+  }
+}
+
 // The first column of a diagram's table: the run it belongs to.
 const CsvColumnName kRunColumn{"Lauf", "run"};
 
@@ -112,7 +153,7 @@ const std::vector<ChartInfo>& Charts() {
   static const std::vector<ChartInfo> charts{
       {ChartKind::Moisture, "Feuchte", "Feuchte des Rohlings: mittel, Oberfläche und Kern", "Zeit t in h",
        "Feuchte X in kg/kg atro", "t", "h", "X", "kg/kg"},
-      {ChartKind::Rate, "Trocknungsgeschwindigkeit", "Trocknungsgeschwindigkeit über der mittleren Feuchte",
+      {ChartKind::Rate, "Trocknungsgeschwindigkeit", RateChartTitle(RateChartForm::Dryer),
        "mittlere Feuchte X in kg/kg atro", "Verdunstungsrate in kg/(m² h)", "X", "kg/kg", "m", "kg/(m² h)"},
       {ChartKind::Temperature, "Temperaturen", "Temperaturen: Luft, Oberfläche und Kern", "Zeit t in h",
        "Temperatur ϑ in °C", "t", "h", "ϑ", "°C"},
@@ -162,16 +203,18 @@ void FillChart(ChartPanel& panel, ChartKind kind, const std::vector<const RunEnt
       data.xScale = layout.xScale;
       data.yFloor = c.yFloor;
       QPen pen(run->color, c.width, c.style);
-      const QString name = several ? QStringLiteral("%1 – %2").arg(run->label, QString::fromUtf8(c.part)) : run->label;
+      const QString name =
+          several ? QStringLiteral("%1 – %2").arg(run->shownName(), QString::fromUtf8(c.part)) : run->shownName();
       panel.addCurve(name, std::move(data), pen, !several);
     }
-    if (several) panel.addLegendEntry(run->label, QPen(run->color, kRunStroke));
+    if (several) panel.addLegendEntry(run->shownName(), QPen(run->color, kRunStroke));
   }
   if (several && !panel.legend().entries().empty()) {
     for (const CurveLayout& c : layout.curves) {
       panel.addLegendEntry(QString::fromUtf8(c.part), QPen(kStyleColour, c.width, c.style));
     }
   }
+  if (kind == ChartKind::Rate) ShapeRateChart(panel, runs);
   if (measured) AddMeasuredMarkers(panel, kind, *measured);
   panel.resetZoom();
 }
@@ -188,7 +231,7 @@ std::string ChartCsv(ChartKind kind, const std::vector<const RunEntry*>& runs, C
     for (const RunEntry* run : runs) {
       if (run->record->outcome == RunOutcome::Refused) continue;
       for (const AirState& a : AirStatesOf(*run->record)) {
-        csv += CsvRow({CsvText(run->label.toStdString(), dialect), CsvText(a.name, dialect),
+        csv += CsvRow({CsvText(run->shownName().toStdString(), dialect), CsvText(a.name, dialect),
                        CsvNumber(1000 * a.X, dialect), CsvNumber(a.theta, dialect)},
                       dialect);
       }
@@ -210,7 +253,7 @@ std::string ChartCsv(ChartKind kind, const std::vector<const RunEntry*>& runs, C
   for (const RunEntry* run : runs) {
     if (!run->hasSeries()) continue;
     const RunSeries& s = run->record->series;
-    const std::string label = CsvText(run->label.toStdString(), dialect);
+    const std::string label = CsvText(run->shownName().toStdString(), dialect);
     const int last = s.points() - 1;
     for (int k = 0; k <= last; k = NextExportedPoint(k, last, every)) {
       cells.assign(1, label);

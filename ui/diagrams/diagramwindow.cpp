@@ -26,6 +26,7 @@
 #include "ui/diagrams/chartpanel.h"
 #include "ui/diagrams/comparisontable.h"
 #include "ui/diagrams/windowfit.h"
+#include "present/runcurves.h"
 
 namespace lamvero {
 
@@ -51,7 +52,12 @@ QString Summary(const RunEntry& e) {
   for (const InputField& f : InputFields()) {
     lines << QStringLiteral("%1: %2").arg(QString::fromUtf8(f.caption), QString::fromStdString(e.record->inputs[f.id]));
   }
-  if (!e.hasSeries()) lines.prepend(QStringLiteral("ohne Verläufe: nur in der Tabelle"));
+  if (!e.hasSeries()) {
+    lines.prepend(QStringLiteral("ohne Verläufe, nur in der Tabelle: ") + QString::fromStdString(NoCurvesReason(*e.record)));
+  } else if (!SeriesEvaluated(*e.record)) {
+    lines.prepend(QStringLiteral("Verläufe bis zum Halt, ohne Auswertung: nicht umskaliert und nicht geglättet; "
+                                 "Ergebnisse der Auswertung fehlen („–“)"));
+  }
   return lines.join('\n');
 }
 
@@ -115,6 +121,11 @@ QWidget* DiagramWindow::makeRunsPane() {
   hint_->setObjectName(QStringLiteral("lbl_Hinweis"));
   hint_->setWordWrap(true);
   leftLayout->addWidget(hint_);
+  notice_ = new QLabel;
+  notice_->setObjectName(QStringLiteral("lbl_Nachricht"));
+  notice_->setWordWrap(true);
+  notice_->hide();
+  leftLayout->addWidget(notice_);
   leftLayout->addWidget(remove);
   leftLayout->addWidget(new QLabel(QStringLiteral("Bezugslauf für die Differenzen")));
   leftLayout->addWidget(reference_);
@@ -183,19 +194,37 @@ QWidget* DiagramWindow::makeChartsPane() {
 
 DiagramWindow::~DiagramWindow() = default;
 
-int DiagramWindow::addSessionRun(const RunRecord& record) {
-  const int id = runs_.add(record, QStringLiteral("Lauf %1").arg(sessionRuns_ + 1), false);
+int DiagramWindow::addSessionRun(const RunRecord& record, bool constantAir) {
+  const QString label = QStringLiteral("Lauf %1").arg(sessionRuns_ + 1);
+  explain(record, label);
+  const int id = runs_.add(record, label, false, constantAir);
   if (id == 0) return 0;
   ++sessionRuns_;
   runsChanged();
   return id;
 }
 
-int DiagramWindow::addRun(const RunRecord& record, const QString& label) {
-  const int id = runs_.add(record, label, true);
+int DiagramWindow::addRun(const RunRecord& record, const QString& label, bool constantAir) {
+  explain(record, label);
+  const int id = runs_.add(record, label, true, constantAir);
   if (id != 0) runsChanged();
   return id;
 }
+
+void DiagramWindow::explain(const RunRecord& record, const QString& label) {
+  std::string reason = NoCurvesReason(record);
+  // A refused run names its first problem, as the window's message did.
+  if (record.outcome == RunOutcome::Refused && !record.messages.empty()) reason += " " + record.messages.front();
+  const QString text =
+      reason.empty() ? QString()
+      : record.outcome == RunOutcome::Refused
+          ? QStringLiteral("Nicht aufgenommen: %1").arg(QString::fromStdString(reason))
+          : QStringLiteral("„%1“ ohne Verläufe: %2").arg(label, QString::fromStdString(reason));
+  notice_->setText(text);
+  notice_->setVisible(!text.isEmpty());
+}
+
+QString DiagramWindow::notice() const { return notice_->text(); }
 
 void DiagramWindow::removeRun(int id) {
   if (runs_.remove(id)) runsChanged();
@@ -278,7 +307,7 @@ void DiagramWindow::runsChanged() {
   const int current = list_->currentItem() ? list_->currentItem()->data(kIdRole).toInt() : 0;
   list_->clear();
   for (const RunEntry& e : runs_.entries()) {
-    QString text = e.label;
+    QString text = e.shownName();
     if (!e.hasSeries()) text += QStringLiteral(" (nur Tabelle)");
     auto* item = new QListWidgetItem(Swatch(e.color), text, list_);
     item->setData(kIdRole, e.id);
@@ -293,7 +322,7 @@ void DiagramWindow::runsChanged() {
   const QSignalBlocker blockReference(reference_);
   reference_->clear();
   reference_->addItem(QStringLiteral("(keiner)"), 0);
-  for (const RunEntry& e : runs_.entries()) reference_->addItem(Swatch(e.color), e.label, e.id);
+  for (const RunEntry& e : runs_.entries()) reference_->addItem(Swatch(e.color), e.shownName(), e.id);
   reference_->setCurrentIndex(std::max(0, reference_->findData(runs_.referenceId())));
   refreshWhenShown();
 }

@@ -38,11 +38,17 @@ class DiagramWindow : public QWidget {
 
   // A run of this session, labelled "Lauf 1", "Lauf 2", ...; the oldest
   // session run goes when there are more than RunList::kMaxSessionRuns.
-  // Returns the entry's id; 0 for a record that holds no run (RunList::add).
-  int addSessionRun(const RunRecord& record);
+  // `constantAir`: the run was a laboratory test at constant air. A run that
+  // stopped keeps its curves up to the stop, named as not evaluated. Returns
+  // the entry's id; 0 for a record that holds no run (RunList::add), which
+  // the window's notice explains.
+  int addSessionRun(const RunRecord& record, bool constantAir = false);
   // A run from elsewhere, e.g. a loaded case file, under its own label; kept
-  // until removed. A record without series shows in the table only.
-  int addRun(const RunRecord& record, const QString& label);
+  // until removed. A record without series shows in the table only, and the
+  // notice says why.
+  int addRun(const RunRecord& record, const QString& label, bool constantAir = false);
+  // Why the last run the window was given draws no curves; empty when it does.
+  QString notice() const;
   void removeRun(int id);
   // Gives the run another name, for the list, the legends, the table and the
   // exports. False for a name of blanks only or no such run.
@@ -103,6 +109,7 @@ class DiagramWindow : public QWidget {
 
  private:
   void runsChanged();  // list, reference choice, then the diagrams and the table
+  void explain(const RunRecord& record, const QString& label);  // the notice for a run just given
   void refreshViews();
   void refreshWhenShown();  // now if the window is shown, else when it is
   QWidget* makeRunsPane();    // the runs, their hint and the reference
@@ -119,7 +126,8 @@ class DiagramWindow : public QWidget {
   QString caseFolder_;
   Dialogs dialogs_;
   QListWidget* list_ = nullptr;
-  QLabel* hint_ = nullptr;  // what fills the list, while it is empty
+  QLabel* hint_ = nullptr;    // what fills the list, while it is empty
+  QLabel* notice_ = nullptr;  // why the last run given draws no curves
   QComboBox* reference_ = nullptr;
   QTabWidget* tabs_ = nullptr;
   QComboBox* airFormChoice_ = nullptr;  // shown with the h,X chart

@@ -3,8 +3,13 @@
 #include <algorithm>
 
 #include "inputs/inputcheck.h"
+#include "present/runcurves.h"
 
 namespace lamvero {
+
+QString RunEntry::shownName() const {
+  return record ? label + QString::fromStdString(UnevaluatedSuffix(*record)) : label;
+}
 
 const std::vector<QColor>& RunList::Palette() {
   // Ten colours that stay apart on white, on a projector and for most colour-blind readers.
@@ -26,7 +31,7 @@ QColor RunList::freeColor() const {
   return palette[static_cast<std::size_t>(nextId_) % palette.size()];
 }
 
-int RunList::add(RunRecord record, const QString& label, bool fromFile) {
+int RunList::add(RunRecord record, const QString& label, bool fromFile, bool constantAir) {
   // A refused run computed nothing; a record whose inputs the check refuses cannot be the run of them.
   if (record.outcome == RunOutcome::Refused || !CheckInputs(record.inputs).empty()) return 0;
   if (!fromFile) {
@@ -40,6 +45,7 @@ int RunList::add(RunRecord record, const QString& label, bool fromFile) {
   e.label = label;
   e.record = std::make_shared<const RunRecord>(std::move(record));
   e.fromFile = fromFile;
+  e.constantAir = constantAir;
   e.color = freeColor();
   ++nextId_;
   entries_.push_back(std::move(e));

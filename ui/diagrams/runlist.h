@@ -18,10 +18,14 @@ struct RunEntry {
   QString label;                            // "Lauf 3", a file's name
   std::shared_ptr<const RunRecord> record;  // shared with the charts that draw it
   bool fromFile = false;                    // loaded from a case file (kept however many runs follow)
+  bool constantAir = false;                 // a laboratory test at constant air
   QColor color;                             // its curves and its column
   bool selected = true;                     // drawn and listed in the table
   // Whether the record holds curves to draw (a file saved without its series does not).
   bool hasSeries() const { return record && record->series.points() >= 2; }
+  // The label as lists, legends and tables show it: a run stopped before its
+  // evaluation says so, "Lauf 3 (angehalten, ungeglättet)".
+  QString shownName() const;
 };
 
 class RunList {
@@ -31,7 +35,7 @@ class RunList {
   // Appends the run, shown, in the first colour no other entry uses; a ninth
   // session run drops the oldest one. Returns the new entry's id, or 0 and
   // lists nothing if the record holds no run: its inputs were refused.
-  int add(RunRecord record, const QString& label, bool fromFile);
+  int add(RunRecord record, const QString& label, bool fromFile, bool constantAir);
   // False if there is no such entry. Removing the reference leaves none.
   bool remove(int id);
 

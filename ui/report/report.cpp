@@ -243,12 +243,14 @@ class PageWriter {
 };
 
 // The Diagramme window's charts of the run, built by the same code, with
-// their scales, grids and legends.
-void AddCharts(PageWriter& w, const RunRecord& r) {
+// their scales, grids and legends, and under a chart its explanation (the
+// rate chart of a laboratory test at constant air in the Krischer form).
+void AddCharts(PageWriter& w, const RunRecord& r, bool constantAir) {
   RunEntry entry;
   entry.label = QStringLiteral("Lauf");
   entry.record = std::make_shared<const RunRecord>(r);
   entry.color = RunList::Palette().front();
+  entry.constantAir = constantAir;
   if (!entry.hasSeries()) return;
   w.newPage();
   w.text(QStringLiteral("Diagramme"), w.font(14, true));
@@ -256,6 +258,7 @@ void AddCharts(PageWriter& w, const RunRecord& r) {
     const std::unique_ptr<ChartPanel> panel(MakeChartPanel(info));
     FillChart(*panel, info.kind, {&entry});
     w.chart(QString::fromUtf8(info.name), panel->chart(), QSizeF(820, 500));
+    if (!panel->note().isEmpty()) w.text(panel->note(), w.font(8.5));
   }
 }
 
@@ -327,7 +330,7 @@ int Report::paint(QPagedPaintDevice& device) const {
     w.skip(8);
     w.text(QStringLiteral("Ein Ergebnisdiagramm gibt es nur für einen vollständig gerechneten Lauf."), w.font(9));
   }
-  if (record_.outcome != RunOutcome::Refused) AddCharts(w, record_);
+  if (record_.outcome != RunOutcome::Refused) AddCharts(w, record_, info_.constantAir);
   w.finishPage();
   painter.end();
   return w.pages();

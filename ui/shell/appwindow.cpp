@@ -177,14 +177,25 @@ void AppWindow::createScrollArea() {
   setCentralWidget(scroll_);
 }
 
-// Every completed run and every case file opened with a run goes to the diagrams, and so does the case's measured curve.
+// Every run and every case file opened with a run goes to the diagrams (a
+// stopped one with its curves up to the stop, a refused one as the reason it
+// is missing), and so does the case's measured curve.
 void AppWindow::createDiagrams(QMenu& viewMenu) {
   diagrams_ = new DiagramWindow(this);
   connect(area_, &MainWindow::runEnded, this, [this](const RunResult& result) {
-    if (result.outcome == RunOutcome::Completed) diagrams_->addSessionRun(area_->lastRun());
+    if (result.outcome != RunOutcome::Refused) {
+      diagrams_->addSessionRun(area_->lastRun(), document_->constantAir());
+      return;
+    }
+    // The area keeps the run before: the diagrams are told why nothing came.
+    RunRecord refused;
+    refused.messages = result.messages;
+    diagrams_->addSessionRun(refused);
   });
   connect(document_, &CaseDocument::opened, this, [this] {
-    if (document_->run()) diagrams_->addRun(document_->run()->record, document_->displayName());
+    if (document_->run()) {
+      diagrams_->addRun(document_->run()->record, document_->displayName(), document_->constantAir());
+    }
   });
   // The case's measured points stand beside the runs' curves.
   connect(document_, &CaseDocument::measuredChanged, this, [this] { diagrams_->setMeasured(document_->measured()); });
