@@ -3,13 +3,16 @@
 
 #include <gtest/gtest.h>
 
+#include <QAction>
 #include <QCoreApplication>
 #include <QImage>
 #include <QLabel>
 #include <QListWidget>
+#include <QMessageBox>
 #include <QPainter>
 #include <QScatterSeries>
 #include <QTabWidget>
+#include <QTest>
 #include <algorithm>
 #include <cmath>
 
@@ -25,6 +28,10 @@
 #include "ui/diagrams/chartpanel.h"
 #include "ui/diagrams/comparisontable.h"
 #include "ui/diagrams/diagramwindow.h"
+#include "ui/calculator/mainwindow.h"
+#include "ui/shell/appwindow.h"
+#include "ui/shell/filemenu.h"
+#include "windowdriver.h"
 
 namespace lamvero {
 namespace {
@@ -249,6 +256,55 @@ TEST(StoppedRun, ARunWithoutCurvesOrARefusedOneIsExplained) {
   w.addSessionRun(DryerRun());
   EXPECT_TRUE(w.notice().isEmpty());
   EXPECT_FALSE(w.findChild<QLabel*>(QStringLiteral("lbl_Nachricht"))->isVisible());
+}
+
+// The program window hands the diagrams every run: a stopped one, a refused one as the reason it is missing, and a
+// laboratory test as such.
+TEST(StoppedRun, TheProgramWindowPassesStoppedRefusedAndLaboratoryRunsOn) {
+  AppWindow app;
+  MainWindow& area = app.area();
+  area.setMessagePresenter([](const QString&) {});
+  DiagramWindow& diagrams = app.diagrams();
+
+  // Stop right after Start: the run ends at its next step.
+  RunOutcome outcome = RunOutcome::Completed;
+  bool ended = false;
+  QObject context;
+  QObject::connect(&area, &MainWindow::runEnded, &context, [&](const RunResult& r) {
+    outcome = r.outcome;
+    ended = true;
+  });
+  area.setInputs(testing::QuickInputs());
+  ASSERT_TRUE(area.runStart());
+  area.stopRun();
+  ASSERT_TRUE(QTest::qWaitFor([&] { return ended; }, 30000));
+  EXPECT_EQ(outcome, RunOutcome::Stopped);
+  ASSERT_EQ(diagrams.runs().entries().size(), 1u);
+  EXPECT_EQ(diagrams.runs().entries().front().shownName(), QStringLiteral("Lauf 1 (angehalten, ungeglättet)"));
+  EXPECT_FALSE(diagrams.runs().entries().front().constantAir);
+
+  InputTexts refused = testing::QuickInputs();
+  refused[Input::Dicke] = "0";
+  area.setInputs(refused);
+  EXPECT_EQ(testing::RunToEnd(area).outcome, RunOutcome::Refused);
+  EXPECT_EQ(diagrams.runs().entries().size(), 1u);
+  EXPECT_TRUE(diagrams.notice().startsWith(QStringLiteral("Nicht aufgenommen"))) << diagrams.notice().toStdString();
+
+  app.findChild<QAction*>(QStringLiteral("act_LaborversuchLuftKonstant"))->setChecked(true);
+  area.setInputs(testing::QuickInputs());
+  EXPECT_EQ(testing::RunToEnd(area).outcome, RunOutcome::Completed);
+  ASSERT_EQ(diagrams.runs().entries().size(), 2u);
+  EXPECT_TRUE(diagrams.runs().entries().back().constantAir);
+  EXPECT_TRUE(diagrams.notice().isEmpty());
+  // The laboratory test alone (the stopped run, however far it came, unticked): the Krischer form.
+  diagrams.setShown(diagrams.runs().entries().front().id, false);
+  diagrams.show();
+  EXPECT_TRUE(diagrams.chart(ChartKind::Rate).axisX().isReverse());
+  EXPECT_TRUE(diagrams.chart(ChartKind::Rate).note().contains(QStringLiteral("nach Krischer")));
+  FileMenu::Dialogs dialogs;
+  dialogs.askSave = [](const QString&) { return QMessageBox::Discard; };
+  app.fileActions().setDialogs(dialogs);
+  app.close();
 }
 
 }  // namespace
