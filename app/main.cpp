@@ -3,11 +3,10 @@
 
 #include <QApplication>
 #include <QCommandLineParser>
-#include <QLibraryInfo>
-#include <QTranslator>
 #include <cstdio>
 
 #include "ui/shell/appwindow.h"
+#include "ui/shell/languagechoice.h"
 
 int main(int argc, char* argv[]) {
   QApplication app(argc, argv);
@@ -15,11 +14,8 @@ int main(int argc, char* argv[]) {
   // Ties the window to the installed desktop entry (its icon in task bars).
   QGuiApplication::setDesktopFileName(QStringLiteral("lamvero"));
   QApplication::setOrganizationName(QStringLiteral("Lamvero"));
-  // Qt's own dialogs (files, questions) in German, like the rest of the program.
-  QTranslator qtGerman;
-  if (qtGerman.load(QStringLiteral("qtbase_de"), QLibraryInfo::path(QLibraryInfo::TranslationsPath))) {
-    QApplication::installTranslator(&qtGerman);
-  }
+  // The language chosen under Ansicht ▸ Sprache, else the system's.
+  lamvero::StartLanguage(lamvero::WindowLanguage());
 
   QCommandLineParser parser;
   parser.setApplicationDescription(QStringLiteral("Trocknung einer Platte aus Ziegelton: Rechner mit Fenster."));

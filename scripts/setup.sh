@@ -6,6 +6,7 @@ set -euo pipefail
 packages=(
   cmake g++ make
   qt6-base-dev libgl-dev qt6-translations-l10n
+  qt6-tools-dev qt6-l10n-tools  # lupdate and lrelease: the English catalogues in translations/
   qt6-charts-dev libqt6charts6 libqt6opengl6-dev qt6-svg-dev libqt6svg6
   libgtest-dev libgmock-dev libbenchmark-dev
   libcli11-dev nlohmann-json3-dev

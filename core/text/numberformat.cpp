@@ -1,5 +1,7 @@
 #include "text/numberformat.h"
 
+#include "text/language.h"
+
 #include <algorithm>
 #include <charconv>
 #include <cmath>
@@ -79,7 +81,7 @@ std::string Format(double value, const char* pattern) {
   if (scaled.size() < static_cast<std::size_t>(decimals) + 1) {
     scaled.insert(0, static_cast<std::size_t>(decimals) + 1 - scaled.size(), '0');
   }
-  if (decimals > 0) scaled.insert(scaled.size() - static_cast<std::size_t>(decimals), 1, ',');
+  if (decimals > 0) scaled.insert(scaled.size() - static_cast<std::size_t>(decimals), 1, ShownDecimalSeparator());
   if (value < 0 && !zero) scaled.insert(0, 1, '-');
   return scaled;
 }
@@ -108,7 +110,7 @@ std::string FormatSignificant(double value, int digits) {
   std::snprintf(buffer, sizeof buffer, "%.*g", digits, value);
   std::string text = buffer;
   for (char& ch : text) {
-    if (ch == '.') ch = ',';
+    if (ch == '.') ch = ShownDecimalSeparator();
   }
   return text;
 }
@@ -119,9 +121,9 @@ std::string FormatSixDigits(double value) {
   const int magnitude = value == 0 ? 0 : static_cast<int>(std::floor(std::log10(std::fabs(value))));
   const int decimals = std::clamp(5 - magnitude, 0, 8);
   std::string text = Format(value, ("#0." + std::string(static_cast<std::size_t>(decimals), '0')).c_str());
-  if (text.find(',') != std::string::npos) {
+  if (text.find(ShownDecimalSeparator()) != std::string::npos) {
     while (text.back() == '0') text.pop_back();
-    if (text.back() == ',') text.pop_back();
+    if (text.back() == ShownDecimalSeparator()) text.pop_back();
   }
   return text;
 }

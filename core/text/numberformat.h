@@ -1,5 +1,6 @@
 #pragma once
-// How numbers and durations become window texts (decimal comma).
+// How numbers and durations become window texts: decimal comma in German,
+// decimal point in English (text/language.h).
 
 #include <string>
 

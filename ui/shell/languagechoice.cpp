@@ -1,0 +1,94 @@
+#include "ui/shell/languagechoice.h"
+
+#include <QCoreApplication>
+#include <QLibraryInfo>
+#include <QSettings>
+#include <QTranslator>
+#include <memory>
+#include <vector>
+
+namespace lamvero {
+namespace {
+
+const char* const kSettingsKey = "Ansicht/Sprache";
+const char* const kLayers[] = {"core", "present", "study", "files", "ui", "tools"};
+
+// Loaded once, read by every thread afterwards.
+std::vector<std::unique_ptr<QTranslator>>& Catalogues() {
+  static std::vector<std::unique_ptr<QTranslator>> catalogues;
+  return catalogues;
+}
+
+std::string LookUp(const char* context, const char* german) {
+  for (const auto& catalogue : Catalogues()) {
+    const QString english = catalogue->translate(context, german);
+    if (!english.isEmpty()) return english.toStdString();
+  }
+  return {};
+}
+
+}  // namespace
+
+Language SystemLanguage() {
+  for (const char* variable : {"LC_ALL", "LC_MESSAGES", "LANG"}) {
+    const QString value = qEnvironmentVariable(variable);
+    if (value.isEmpty()) continue;
+    const bool german = value.startsWith(QLatin1String("de")) || value == QLatin1String("C") ||
+                        value.startsWith(QLatin1String("C.")) || value == QLatin1String("POSIX");
+    return german ? Language::German : Language::English;
+  }
+  return Language::German;
+}
+
+std::optional<Language> LanguageNamed(const QString& code) {
+  if (code == QLatin1String("de")) return Language::German;
+  if (code == QLatin1String("en")) return Language::English;
+  return std::nullopt;
+}
+
+QString LanguageCode(Language language) {
+  return language == Language::English ? QStringLiteral("en") : QStringLiteral("de");
+}
+
+std::optional<Language> RememberedWindowLanguage() {
+  return LanguageNamed(QSettings().value(QLatin1String(kSettingsKey)).toString());
+}
+
+Language WindowLanguage() { return RememberedWindowLanguage().value_or(SystemLanguage()); }
+
+void RememberWindowLanguage(std::optional<Language> language) {
+  QSettings settings;
+  if (language) {
+    settings.setValue(QLatin1String(kSettingsKey), LanguageCode(*language));
+  } else {
+    settings.remove(QLatin1String(kSettingsKey));
+  }
+}
+
+void StartLanguage(Language language) {
+  auto& catalogues = Catalogues();
+  if (catalogues.empty()) {
+    if (language == Language::English) {
+      for (const char* layer : kLayers) {
+        auto catalogue = std::make_unique<QTranslator>();
+        if (catalogue->load(QStringLiteral(":/i18n/lamvero_%1_en.qm").arg(QLatin1String(layer)))) {
+          catalogues.push_back(std::move(catalogue));
+        }
+      }
+    } else {
+      // Qt's own dialogs (files, questions) in German, like the rest of the program.
+      auto qtGerman = std::make_unique<QTranslator>();
+      if (qtGerman->load(QStringLiteral("qtbase_de"), QLibraryInfo::path(QLibraryInfo::TranslationsPath))) {
+        catalogues.push_back(std::move(qtGerman));
+      }
+    }
+  }
+  static const QCoreApplication* installedIn = nullptr;
+  if (QCoreApplication::instance() != nullptr && installedIn != QCoreApplication::instance()) {
+    for (const auto& catalogue : catalogues) QCoreApplication::installTranslator(catalogue.get());
+    installedIn = QCoreApplication::instance();
+  }
+  UseLanguage(language, language == Language::English ? &LookUp : nullptr);
+}
+
+}  // namespace lamvero
