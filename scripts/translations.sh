@@ -17,8 +17,10 @@ declare -A areas=(
   [present]="present"
   [study]="study"
   [files]="files disk"
-  [ui]="ui"
-  [tools]="tools app"
+  [window]="ui/calculator ui/shell app"
+  [diagrams]="ui/diagrams ui/report"
+  [studies]="ui/studies ui/fitting"
+  [tools]="tools"
 )
 
 read_sources() {  # catalogue file, folders...

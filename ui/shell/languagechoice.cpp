@@ -11,7 +11,7 @@ namespace lamvero {
 namespace {
 
 const char* const kSettingsKey = "Ansicht/Sprache";
-const char* const kLayers[] = {"core", "present", "study", "files", "ui", "tools"};
+const char* const kCatalogues[] = {"core", "present", "study", "files", "window", "diagrams", "studies", "tools"};
 
 // Loaded once, read by every thread afterwards.
 std::vector<std::unique_ptr<QTranslator>>& Catalogues() {
@@ -66,27 +66,27 @@ void RememberWindowLanguage(std::optional<Language> language) {
 }
 
 void StartLanguage(Language language) {
+  // The model goes back to German while the catalogues change.
+  UseLanguage(Language::German, nullptr);
   auto& catalogues = Catalogues();
-  if (catalogues.empty()) {
-    if (language == Language::English) {
-      for (const char* layer : kLayers) {
-        auto catalogue = std::make_unique<QTranslator>();
-        if (catalogue->load(QStringLiteral(":/i18n/lamvero_%1_en.qm").arg(QLatin1String(layer)))) {
-          catalogues.push_back(std::move(catalogue));
-        }
-      }
-    } else {
-      // Qt's own dialogs (files, questions) in German, like the rest of the program.
-      auto qtGerman = std::make_unique<QTranslator>();
-      if (qtGerman->load(QStringLiteral("qtbase_de"), QLibraryInfo::path(QLibraryInfo::TranslationsPath))) {
-        catalogues.push_back(std::move(qtGerman));
+  for (const auto& catalogue : catalogues) QCoreApplication::removeTranslator(catalogue.get());
+  catalogues.clear();
+  if (language == Language::English) {
+    for (const char* name : kCatalogues) {
+      auto catalogue = std::make_unique<QTranslator>();
+      if (catalogue->load(QStringLiteral(":/i18n/lamvero_%1_en.qm").arg(QLatin1String(name)))) {
+        catalogues.push_back(std::move(catalogue));
       }
     }
+  } else {
+    // Qt's own dialogs (files, questions) in German, like the rest of the program.
+    auto qtGerman = std::make_unique<QTranslator>();
+    if (qtGerman->load(QStringLiteral("qtbase_de"), QLibraryInfo::path(QLibraryInfo::TranslationsPath))) {
+      catalogues.push_back(std::move(qtGerman));
+    }
   }
-  static const QCoreApplication* installedIn = nullptr;
-  if (QCoreApplication::instance() != nullptr && installedIn != QCoreApplication::instance()) {
+  if (QCoreApplication::instance() != nullptr) {
     for (const auto& catalogue : catalogues) QCoreApplication::installTranslator(catalogue.get());
-    installedIn = QCoreApplication::instance();
   }
   UseLanguage(language, language == Language::English ? &LookUp : nullptr);
 }

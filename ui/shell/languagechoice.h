@@ -28,8 +28,9 @@ std::optional<Language> RememberedWindowLanguage();
 
 // Makes the language the process's: loads its catalogues (and Qt's own texts
 // for its dialogs), installs them in the application when there is one and
-// gives the model its lookup. Call once, before any window or thread starts;
-// again after the application is made (the runner makes it late).
+// gives the model its lookup. Call before any window or thread starts: at
+// start-up, again after the application is made (the runner makes it late),
+// and in tests that switch.
 void StartLanguage(Language language);
 
 }  // namespace lamvero
