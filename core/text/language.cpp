@@ -45,4 +45,19 @@ std::string Filled(const std::string& text, std::initializer_list<std::string> a
 
 char ShownDecimalSeparator() { return CurrentLanguage() == Language::English ? '.' : ','; }
 
+namespace {
+std::string SeparatorsSwapped(std::string text) {
+  for (char& c : text) c = c == ',' ? '.' : c == '.' ? ',' : c;
+  return text;
+}
+}  // namespace
+
+std::string ShownInputText(const std::string& canonical) {
+  return CurrentLanguage() == Language::English ? SeparatorsSwapped(canonical) : canonical;
+}
+
+std::string CanonicalInputText(const std::string& shown) {
+  return CurrentLanguage() == Language::English ? SeparatorsSwapped(shown) : shown;
+}
+
 }  // namespace lamvero

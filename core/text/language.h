@@ -41,4 +41,11 @@ std::string Filled(const std::string& text, std::initializer_list<std::string> a
 // point in English. Files keep their own rules.
 char ShownDecimalSeparator();
 
+// An input box's text as the user sees it: the text as files keep it (decimal
+// comma) in German; in English with its commas and points swapped, so that
+// 0,2 shows as 0.2. CanonicalInputText turns it back; the swap loses nothing,
+// and the reader takes either separator, so both read as the same number.
+std::string ShownInputText(const std::string& canonical);
+std::string CanonicalInputText(const std::string& shown);
+
 }  // namespace lamvero

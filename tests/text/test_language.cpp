@@ -37,6 +37,14 @@ TEST_F(English, NumbersAReaderSeesTakeTheDecimalPoint) {
   EXPECT_EQ(FormatSixDigits(2.5), "2,5");
 }
 
+TEST_F(English, InputTextsShowThePointAndGoBackToTheCommaTheFilesKeep) {
+  EXPECT_EQ(ShownInputText("1.850,5 kg"), "1,850.5 kg");
+  EXPECT_EQ(CanonicalInputText("0.2"), "0,2");
+  UseLanguage(Language::German, nullptr);
+  EXPECT_EQ(ShownInputText("0,2"), "0,2");
+  EXPECT_EQ(CanonicalInputText("0.2"), "0.2");
+}
+
 TEST(Filled, PlacesEachArgumentByItsNumberAndLeavesOtherPercentSigns) {
   EXPECT_EQ(Filled("%2 vor %1", {"a", "b"}), "b vor a");
   EXPECT_EQ(Filled("100 % von %1, %3 fehlt", {"x"}), "100 % von x, %3 fehlt");
