@@ -1,5 +1,6 @@
 #include "ui/diagrams/airchart.h"
 
+#include <QCoreApplication>
 #include <QImage>
 #include <QPen>
 #include <cmath>
@@ -138,14 +139,17 @@ struct ChainPart {
   const char* legend;
   Qt::PenStyle style;
 };
-const ChainPart kHeater{"Erhitzer", "Erhitzer (X konstant)", Qt::DashLine};
-const ChainPart kToChamber{"Zuluft → Kammer", "Zuluft → Kammer", Qt::DotLine};
-const ChainPart kCounterCurrent{"Gegenstromabschnitt", "Gegenstromabschnitt", Qt::SolidLine};
+const ChainPart kHeater{QT_TRANSLATE_NOOP("AirChart", "Erhitzer"),
+                        QT_TRANSLATE_NOOP("AirChart", "Erhitzer (X konstant)"), Qt::DashLine};
+const ChainPart kToChamber{QT_TRANSLATE_NOOP("AirChart", "Zuluft → Kammer"),
+                           QT_TRANSLATE_NOOP("AirChart", "Zuluft → Kammer"), Qt::DotLine};
+const ChainPart kCounterCurrent{QT_TRANSLATE_NOOP("AirChart", "Gegenstromabschnitt"),
+                                QT_TRANSLATE_NOOP("AirChart", "Gegenstromabschnitt"), Qt::SolidLine};
 constexpr qreal kChainWidth = 2;
 
 void AddPart(ChartPanel& panel, const RunEntry& run, const ChainPart& part, std::shared_ptr<const Line> line) {
-  panel.addCurve(QStringLiteral("%1 – %2").arg(run.shownName(), QString::fromUtf8(part.name)), DataOf(line, true),
-                 QPen(run.color, kChainWidth, part.style), false);
+  panel.addCurve(QStringLiteral("%1 – %2").arg(run.shownName(), QCoreApplication::translate("AirChart", part.name)),
+                 DataOf(line, true), QPen(run.color, kChainWidth, part.style), false);
 }
 
 std::shared_ptr<const Line> Straight(AirChartForm form, const AirState& from, const AirState& to) {
@@ -168,8 +172,9 @@ std::shared_ptr<const Line> StoredPath(AirChartForm form, const RunSeries& s) {
 void AddMarker(ChartPanel& panel, AirChartForm form, const RunEntry& run, const AirState& state) {
   auto at = std::make_shared<Line>();
   at->add(AirChartPosition(form, {state.theta, state.X}));
-  QLineSeries* marker = panel.addCurve(QStringLiteral("%1 – %2").arg(run.shownName(), QString::fromUtf8(state.name)),
-                                       DataOf(at, true), QPen(run.color, kChainWidth), false);
+  QLineSeries* marker = panel.addCurve(
+      QStringLiteral("%1 – %2").arg(run.shownName(), QCoreApplication::translate("AirChart", state.name)),
+      DataOf(at, true), QPen(run.color, kChainWidth), false);
   marker->setPointsVisible(true);
   marker->setMarkerSize(8);
   if (state.role == AirRole::Chamber) {
@@ -198,15 +203,17 @@ void DrawChain(ChartPanel& panel, AirChartForm form, const RunEntry& run) {
 void AddLegend(ChartPanel& panel, const std::vector<const RunEntry*>& drawn) {
   if (drawn.empty()) return;
   for (const RunEntry* run : drawn) {
-    const QString straight = QStringLiteral(" (ohne Verlauf: Gerade)");
+    const QString straight = QCoreApplication::translate("AirChart", " (ohne Verlauf: Gerade)");
     panel.addLegendEntry(run->shownName() + (HoldsAirPath(*run) ? QString() : straight), QPen(run->color, kRunStroke));
   }
   for (const ChainPart* part : {&kHeater, &kToChamber, &kCounterCurrent}) {
-    panel.addLegendEntry(QString::fromUtf8(part->legend), QPen(kStyleColour, kChainWidth, part->style));
+    panel.addLegendEntry(QCoreApplication::translate("AirChart", part->legend),
+                         QPen(kStyleColour, kChainWidth, part->style));
   }
   // The states are named in the read-out; the legend says which they are.
-  for (const char* line : {"● Außenluft, Zuluft, Abluft", "■ Kammer"}) {
-    panel.addLegendEntry(QString::fromUtf8(line), QPen(Qt::NoPen));
+  for (const char* line :
+       {QT_TRANSLATE_NOOP("AirChart", "● Außenluft, Zuluft, Abluft"), QT_TRANSLATE_NOOP("AirChart", "■ Kammer")}) {
+    panel.addLegendEntry(QCoreApplication::translate("AirChart", line), QPen(Qt::NoPen));
   }
 }
 
@@ -214,17 +221,18 @@ void AddLegend(ChartPanel& panel, const std::vector<const RunEntry*>& drawn) {
 
 std::vector<AirState> AirStatesOf(const RunRecord& r) {
   std::vector<AirState> states{
-      {AirRole::Outside, "Außenluft", r.derived.XAussen, r.values.AussenluftTemp},
+      {AirRole::Outside, QT_TRANSLATE_NOOP("AirChart", "Außenluft"), r.derived.XAussen, r.values.AussenluftTemp},
   };
   if (r.outcome == RunOutcome::Completed) {
-    states.push_back({AirRole::Supply, "Zuluft", r.derived.XAussen, r.results.ThetaZuluft});
+    states.push_back(
+        {AirRole::Supply, QT_TRANSLATE_NOOP("AirChart", "Zuluft"), r.derived.XAussen, r.results.ThetaZuluft});
   }
-  states.push_back({AirRole::Exhaust, "Abluft", r.derived.XAbluft, r.values.Lufttemp});
+  states.push_back({AirRole::Exhaust, QT_TRANSLATE_NOOP("AirChart", "Abluft"), r.derived.XAbluft, r.values.Lufttemp});
   // The air at the plate is held from the end of the counter-current section on.
   if (std::isfinite(r.results.DauerGegenstrom)) {
-    states.push_back({AirRole::Chamber, "Kammer", r.results.XLuft, r.results.ThetaLuft});
+    states.push_back({AirRole::Chamber, QT_TRANSLATE_NOOP("AirChart", "Kammer"), r.results.XLuft, r.results.ThetaLuft});
   } else {
-    states.push_back({AirRole::End, "Ende", r.results.XLuft, r.results.ThetaLuft});
+    states.push_back({AirRole::End, QT_TRANSLATE_NOOP("AirChart", "Ende"), r.results.XLuft, r.results.ThetaLuft});
   }
   return states;
 }
@@ -238,8 +246,8 @@ bool HoldsAirPath(const RunEntry& run) {
 void FillAirChart(ChartPanel& panel, AirChartForm form, const std::vector<const RunEntry*>& runs) {
   panel.clearCurves();
   const AirChartFormInfo& info = InfoOf(form);
-  panel.chart().setTitle(QString::fromUtf8(info.title));
-  panel.axisY().setTitleText(QString::fromUtf8(info.yTitle));
+  panel.chart().setTitle(QCoreApplication::translate("AirChartForm", info.title));
+  panel.axisY().setTitleText(QCoreApplication::translate("AirChartForm", info.yTitle));
   panel.setReadOutText([form](QPointF at) { return AirReadOut(form, at); });
   panel.setMargins(0.06, 0.06);  // the states sit on the frame otherwise
   DrawBackground(panel, form);

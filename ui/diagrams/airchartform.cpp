@@ -1,9 +1,9 @@
 #include "ui/diagrams/airchartform.h"
 
-#include <QLocale>
 #include <QString>
 
 #include "physics/moistair.h"
+#include "ui/diagrams/shownlocale.h"
 
 namespace lamvero {
 
@@ -11,18 +11,20 @@ namespace {
 
 constexpr double kGramsPerKg = 1000;
 
-QString Number(double v, int decimals) { return QLocale(QLocale::German).toString(v, 'f', decimals); }
+QString Number(double v, int decimals) { return ShownLocale().toString(v, 'f', decimals); }
 
 }  // namespace
 
 const std::vector<AirChartFormInfo>& AirChartForms() {
   static const std::vector<AirChartFormInfo> forms{
-      {AirChartForm::ThetaX, "thetaX", "ϑ,X-Form",
-       "Trocknerluft im ϑ,X-Diagramm; grau: rel. Feuchte φ, Enthalpie h in kJ/kg",
-       "Lufttemperatur ϑ in °C"},
-      {AirChartForm::Mollier, "mollier", "Mollier-Form (h schräg)",
-       "Trocknerluft im h,X-Diagramm nach Mollier; grau: rel. Feuchte φ, Enthalpie h in kJ/kg, Temperatur ϑ",
-       "ϑ in °C bei X = 0, senkrecht (h − 2500 kJ/kg · X) / 1,005 kJ/(kg K)"},
+      {AirChartForm::ThetaX, "thetaX", QT_TRANSLATE_NOOP("AirChartForm", "ϑ,X-Form"),
+       QT_TRANSLATE_NOOP("AirChartForm", "Trocknerluft im ϑ,X-Diagramm; grau: rel. Feuchte φ, Enthalpie h in kJ/kg"),
+       QT_TRANSLATE_NOOP("AirChartForm", "Lufttemperatur ϑ in °C")},
+      {AirChartForm::Mollier, "mollier", QT_TRANSLATE_NOOP("AirChartForm", "Mollier-Form (h schräg)"),
+       QT_TRANSLATE_NOOP(
+           "AirChartForm",
+           "Trocknerluft im h,X-Diagramm nach Mollier; grau: rel. Feuchte φ, Enthalpie h in kJ/kg, Temperatur ϑ"),
+       QT_TRANSLATE_NOOP("AirChartForm", "ϑ in °C bei X = 0, senkrecht (h − 2500 kJ/kg · X) / 1,005 kJ/(kg K)")},
   };
   return forms;
 }

@@ -5,6 +5,7 @@
 #include <QSaveFile>
 #include <QSvgGenerator>
 
+#include "text/language.h"
 #include "ui/diagrams/chartpanel.h"
 
 namespace lamvero {
@@ -31,7 +32,7 @@ Status WritePicturePng(QSize size, qreal ratio, const PaintPicture& paint, const
   if (!file.open(QIODevice::WriteOnly)) return Fail(file);
   if (!picture.save(&file, "PNG")) {
     file.cancelWriting();
-    return Failure{"", "Das Bild konnte nicht erzeugt werden."};
+    return Failure{"", Tr("ChartExport", "Das Bild konnte nicht erzeugt werden.")};
   }
   return Commit(file);
 }
@@ -48,7 +49,7 @@ Status WritePictureSvg(QSize size, const QString& title, const PaintPicture& pai
   QPainter painter;
   if (!painter.begin(&svg)) {
     file.cancelWriting();
-    return Failure{"", "Die Grafik konnte nicht erzeugt werden."};
+    return Failure{"", Tr("ChartExport", "Die Grafik konnte nicht erzeugt werden.")};
   }
   paint(painter);
   painter.end();

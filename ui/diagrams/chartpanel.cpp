@@ -2,9 +2,8 @@
 
 #include <QEvent>
 #include <QGraphicsSimpleTextItem>
-#include <QLabel>
 #include <QHBoxLayout>
-#include <QLocale>
+#include <QLabel>
 #include <QMouseEvent>
 #include <QPainter>
 #include <QScrollArea>
@@ -18,6 +17,7 @@
 #include "ui/diagrams/chartlegend.h"
 #include "ui/diagrams/decimation.h"
 #include "ui/diagrams/roundstep.h"
+#include "ui/diagrams/shownlocale.h"
 
 namespace lamvero {
 
@@ -45,7 +45,7 @@ void PlaceTicks(QValueAxis& axis) {
   axis.setTickInterval(step);
 }
 
-QString Number(double v, int decimals) { return QLocale(QLocale::German).toString(v, 'f', decimals); }
+QString Number(double v, int decimals) { return ShownLocale().toString(v, 'f', decimals); }
 
 // Where a value lies along its axis, 0 at the axis's start (left, bottom) and
 // 1 at its end, whichever way the axis runs; and the value at such a place.
@@ -73,8 +73,8 @@ ChartPanel::ChartPanel(const QString& title, const QString& xTitle, const QStrin
     : QWidget(parent) {
   chart_ = new QChart;
   chart_->setTitle(title);
-  chart_->setLocalizeNumbers(true);  // decimal comma on the axes
-  chart_->setLocale(QLocale(QLocale::German, QLocale::Germany));
+  chart_->setLocalizeNumbers(true);  // the language's decimal separator on the axes
+  chart_->setLocale(ShownLocale());
   // The chart's own legend drops entries it has no room for: the legend stands beside it.
   chart_->legend()->hide();
   chart_->setMargins(QMargins(6, 6, 6, 6));
@@ -141,7 +141,7 @@ void ChartPanel::makeViewAndLegend() {
   readOut_ = new QLabel(this);
   readOut_->setObjectName(QStringLiteral("lbl_Ablesung"));
   readOut_->setTextInteractionFlags(Qt::TextSelectableByMouse);
-  readOut_->setText(QStringLiteral("Zoomen: Rechteck aufziehen; rechte Maustaste: zurück"));
+  readOut_->setText(tr("Zoomen: Rechteck aufziehen; rechte Maustaste: zurück"));
 
   note_ = new QLabel(this);
   note_->setObjectName(QStringLiteral("lbl_Erlaeuterung"));

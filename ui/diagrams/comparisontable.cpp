@@ -4,9 +4,10 @@
 #include <cmath>
 #include <optional>
 
+#include "run/resultdescriptors.h"
+#include "text/language.h"
 #include "text/numberformat.h"
 #include "text/parsenumber.h"
-#include "run/resultdescriptors.h"
 #include "ui/diagrams/runlist.h"
 
 namespace lamvero {
@@ -86,12 +87,12 @@ std::vector<const InputField*> DifferingInputs(const std::vector<const RunEntry*
 // An input as each run had it, in bold where it differs from the reference.
 void ShowInputRow(QTableWidget& table, int row, const InputField& f, const std::vector<const RunEntry*>& runs,
                   const RunEntry* reference) {
-  auto* header = new QTableWidgetItem(QString::fromUtf8(f.caption));
+  auto* header = new QTableWidgetItem(QString::fromStdString(Tr("Eingabefelder", f.caption)));
   header->setData(Qt::UserRole, QString::fromLatin1(f.box));
   table.setVerticalHeaderItem(row, header);
   for (int c = 0; c < table.columnCount(); ++c) {
     const RunEntry* run = runs[static_cast<std::size_t>(c)];
-    auto* item = new QTableWidgetItem(QString::fromStdString(run->record->inputs[f.id]));
+    auto* item = new QTableWidgetItem(QString::fromStdString(ShownInputText(run->record->inputs[f.id])));
     item->setTextAlignment(Qt::AlignRight | Qt::AlignVCenter);
     if (reference && run != reference && !SameInput(run->record->inputs[f.id], reference->record->inputs[f.id])) {
       QFont bold = item->font();
@@ -105,7 +106,7 @@ void ShowInputRow(QTableWidget& table, int row, const InputField& f, const std::
 // A result of each run, with its difference from the reference.
 void ShowResultRow(QTableWidget& table, int row, const ResultDescriptor& r, const std::vector<const RunEntry*>& runs,
                    const RunEntry* reference) {
-  auto* header = new QTableWidgetItem(QString::fromUtf8(r.fullCaption()));
+  auto* header = new QTableWidgetItem(QString::fromStdString(Tr("Ergebnisse", r.fullCaption())));
   header->setData(Qt::UserRole, QString::fromLatin1(r.key));
   table.setVerticalHeaderItem(row, header);
   const double ref = reference ? r.value(*reference->record) : NAN;
@@ -132,7 +133,7 @@ void ComparisonTable::showRuns(const std::vector<const RunEntry*>& runs, const R
   setColumnCount(static_cast<int>(runs.size()));
   for (int c = 0; c < columnCount(); ++c) {
     const RunEntry* run = runs[static_cast<std::size_t>(c)];
-    auto* header = new QTableWidgetItem(run == reference ? run->shownName() + QStringLiteral(" (Bezug)") : run->shownName());
+    auto* header = new QTableWidgetItem(run == reference ? run->shownName() + tr(" (Bezug)") : run->shownName());
     header->setForeground(run->color);
     setHorizontalHeaderItem(c, header);
   }

@@ -1,5 +1,6 @@
 #include "ui/diagrams/diagramcharts.h"
 
+#include <QCoreApplication>
 #include <QPen>
 #include <QScatterSeries>
 #include <cmath>
@@ -7,7 +8,6 @@
 #include "files/csvexport.h"
 #include "present/ratechart.h"
 #include "text/numberformat.h"
-
 #include "ui/diagrams/airchart.h"
 #include "ui/diagrams/chartlegend.h"
 #include "ui/diagrams/chartpanel.h"
@@ -40,19 +40,28 @@ constexpr double kNoMarkers = 0;
 
 const std::vector<ChartLayout>& Layouts() {
   static const std::vector<ChartLayout> layouts{
-      {ChartKind::Moisture, &RunSeries::tReihe, kHoursPerSecond,
-       {{"mittel", &RunSeries::XReihe, Qt::SolidLine, 2.2, kAll, 0},
-        {"Oberfläche", &RunSeries::XOberflReihe, Qt::DashLine, 1.4, kAll, 1},
-        {"Kern", &RunSeries::XKernReihe, Qt::DotLine, 2.0, kAll, 1}}},
-      {ChartKind::Rate, &RunSeries::XReihe, 1.0,
-       {{"Verdunstungsrate", &RunSeries::WasserdampfReihe, Qt::SolidLine, 2.0, kNoMarkers, 0}}},
-      {ChartKind::Temperature, &RunSeries::tReihe, kHoursPerSecond,
-       {{"Luft", &RunSeries::ThetaLuftReihe, Qt::SolidLine, 2.2, kAll, 0},
-        {"Oberfläche", &RunSeries::ThetaObReihe, Qt::DashLine, 1.4, kAll, 0},
-        {"Kern", &RunSeries::ThetaKReihe, Qt::DotLine, 2.0, kAll, 0}}},
-      {ChartKind::Shrinkage, &RunSeries::tReihe, kHoursPerSecond,
-       {{"Oberfläche", &RunSeries::SchwOberflReihe, Qt::DashLine, 1.4, kAll, 0},
-        {"Kern", &RunSeries::SchwKernReihe, Qt::SolidLine, 2.0, kAll, 0}}},
+      {ChartKind::Moisture,
+       &RunSeries::tReihe,
+       kHoursPerSecond,
+       {{QT_TRANSLATE_NOOP("DiagramCharts", "mittel"), &RunSeries::XReihe, Qt::SolidLine, 2.2, kAll, 0},
+        {QT_TRANSLATE_NOOP("DiagramCharts", "Oberfläche"), &RunSeries::XOberflReihe, Qt::DashLine, 1.4, kAll, 1},
+        {QT_TRANSLATE_NOOP("DiagramCharts", "Kern"), &RunSeries::XKernReihe, Qt::DotLine, 2.0, kAll, 1}}},
+      {ChartKind::Rate,
+       &RunSeries::XReihe,
+       1.0,
+       {{QT_TRANSLATE_NOOP("DiagramCharts", "Verdunstungsrate"), &RunSeries::WasserdampfReihe, Qt::SolidLine, 2.0,
+         kNoMarkers, 0}}},
+      {ChartKind::Temperature,
+       &RunSeries::tReihe,
+       kHoursPerSecond,
+       {{QT_TRANSLATE_NOOP("DiagramCharts", "Luft"), &RunSeries::ThetaLuftReihe, Qt::SolidLine, 2.2, kAll, 0},
+        {QT_TRANSLATE_NOOP("DiagramCharts", "Oberfläche"), &RunSeries::ThetaObReihe, Qt::DashLine, 1.4, kAll, 0},
+        {QT_TRANSLATE_NOOP("DiagramCharts", "Kern"), &RunSeries::ThetaKReihe, Qt::DotLine, 2.0, kAll, 0}}},
+      {ChartKind::Shrinkage,
+       &RunSeries::tReihe,
+       kHoursPerSecond,
+       {{QT_TRANSLATE_NOOP("DiagramCharts", "Oberfläche"), &RunSeries::SchwOberflReihe, Qt::DashLine, 1.4, kAll, 0},
+        {QT_TRANSLATE_NOOP("DiagramCharts", "Kern"), &RunSeries::SchwKernReihe, Qt::SolidLine, 2.0, kAll, 0}}},
   };
   return layouts;
 }
@@ -79,10 +88,14 @@ struct MeasuredLayout {
   QScatterSeries::MarkerShape shape;
 };
 const MeasuredLayout kMeasuredLayouts[] = {
-    {ChartKind::Moisture, MeasuredQuantity::Moisture, "mittel", QScatterSeries::MarkerShapeCircle},
-    {ChartKind::Temperature, MeasuredQuantity::SurfaceTemperature, "Oberfläche", QScatterSeries::MarkerShapeCircle},
-    {ChartKind::Temperature, MeasuredQuantity::CoreTemperature, "Kern", QScatterSeries::MarkerShapeRectangle},
-    {ChartKind::Shrinkage, MeasuredQuantity::Shrinkage, "mittel", QScatterSeries::MarkerShapeCircle},
+    {ChartKind::Moisture, MeasuredQuantity::Moisture, QT_TRANSLATE_NOOP("DiagramCharts", "mittel"),
+     QScatterSeries::MarkerShapeCircle},
+    {ChartKind::Temperature, MeasuredQuantity::SurfaceTemperature, QT_TRANSLATE_NOOP("DiagramCharts", "Oberfläche"),
+     QScatterSeries::MarkerShapeCircle},
+    {ChartKind::Temperature, MeasuredQuantity::CoreTemperature, QT_TRANSLATE_NOOP("DiagramCharts", "Kern"),
+     QScatterSeries::MarkerShapeRectangle},
+    {ChartKind::Shrinkage, MeasuredQuantity::Shrinkage, QT_TRANSLATE_NOOP("DiagramCharts", "mittel"),
+     QScatterSeries::MarkerShapeCircle},
 };
 // Measured points stand apart from every run's colour.
 const QColor kMeasuredColour(20, 20, 20);
@@ -93,14 +106,17 @@ void AddMeasuredMarkers(ChartPanel& panel, ChartKind kind, const MeasuredCurve& 
   for (const MeasuredLayout& m : kMeasuredLayouts) {
     if (m.chart == kind && measured.has(m.quantity)) shown.push_back(&m);
   }
-  const QString name = QStringLiteral("Messung (%1)").arg(QString::fromStdString(measured.source));
+  const QString name =
+      QCoreApplication::translate("DiagramCharts", "Messung (%1)").arg(QString::fromStdString(measured.source));
   for (const MeasuredLayout* m : shown) {
     QList<QPointF> points;
     const std::vector<double>& values = measured[m->quantity];
     for (std::size_t k = 0; k < measured.points(); ++k) {
       if (std::isfinite(values[k])) points.append(QPointF(measured.time[k] * kHoursPerSecond, values[k]));
     }
-    const QString label = shown.size() > 1 ? QStringLiteral("%1 – %2").arg(name, QString::fromUtf8(m->part)) : name;
+    const QString label =
+        shown.size() > 1 ? QStringLiteral("%1 – %2").arg(name, QCoreApplication::translate("DiagramCharts", m->part))
+                         : name;
     panel.addMarkers(label, points, kMeasuredColour, m->shape);
   }
 }
@@ -151,16 +167,22 @@ const CsvColumnName kRunColumn{"Lauf", "run"};
 
 const std::vector<ChartInfo>& Charts() {
   static const std::vector<ChartInfo> charts{
-      {ChartKind::Moisture, "Feuchte", "Feuchte des Rohlings: mittel, Oberfläche und Kern", "Zeit t in h",
-       "Feuchte X in kg/kg atro", "t", "h", "X", "kg/kg"},
-      {ChartKind::Rate, "Trocknungsgeschwindigkeit", RateChartTitle(RateChartForm::Dryer),
-       "mittlere Feuchte X in kg/kg atro", "Verdunstungsrate in kg/(m² h)", "X", "kg/kg", "m", "kg/(m² h)"},
-      {ChartKind::Temperature, "Temperaturen", "Temperaturen: Luft, Oberfläche und Kern", "Zeit t in h",
-       "Temperatur ϑ in °C", "t", "h", "ϑ", "°C"},
-      {ChartKind::Shrinkage, "Schwindung", "Lineare Schwindung: Oberfläche und Kern", "Zeit t in h",
-       "lineare Schwindung in %", "t", "h", "S", "%"},
-      {ChartKind::AirStates, "h,X-Diagramm", InfoOf(AirChartForm::ThetaX).title,
-       "Wasserbeladung X in g/kg trockene Luft", InfoOf(AirChartForm::ThetaX).yTitle, "X", "g/kg", "ϑ", "°C"},
+      {ChartKind::Moisture, QT_TRANSLATE_NOOP("DiagramCharts", "Feuchte"),
+       QT_TRANSLATE_NOOP("DiagramCharts", "Feuchte des Rohlings: mittel, Oberfläche und Kern"),
+       QT_TRANSLATE_NOOP("DiagramCharts", "Zeit t in h"), QT_TRANSLATE_NOOP("DiagramCharts", "Feuchte X in kg/kg atro"),
+       "t", "h", "X", "kg/kg"},
+      {ChartKind::Rate, QT_TRANSLATE_NOOP("DiagramCharts", "Trocknungsgeschwindigkeit"),
+       RateChartTitle(RateChartForm::Dryer), QT_TRANSLATE_NOOP("DiagramCharts", "mittlere Feuchte X in kg/kg atro"),
+       QT_TRANSLATE_NOOP("DiagramCharts", "Verdunstungsrate in kg/(m² h)"), "X", "kg/kg", "m", "kg/(m² h)"},
+      {ChartKind::Temperature, QT_TRANSLATE_NOOP("DiagramCharts", "Temperaturen"),
+       QT_TRANSLATE_NOOP("DiagramCharts", "Temperaturen: Luft, Oberfläche und Kern"), "Zeit t in h",
+       QT_TRANSLATE_NOOP("DiagramCharts", "Temperatur ϑ in °C"), "t", "h", "ϑ", "°C"},
+      {ChartKind::Shrinkage, QT_TRANSLATE_NOOP("DiagramCharts", "Schwindung"),
+       QT_TRANSLATE_NOOP("DiagramCharts", "Lineare Schwindung: Oberfläche und Kern"), "Zeit t in h",
+       QT_TRANSLATE_NOOP("DiagramCharts", "lineare Schwindung in %"), "t", "h", "S", "%"},
+      {ChartKind::AirStates, QT_TRANSLATE_NOOP("DiagramCharts", "h,X-Diagramm"), InfoOf(AirChartForm::ThetaX).title,
+       QT_TRANSLATE_NOOP("DiagramCharts", "Wasserbeladung X in g/kg trockene Luft"),
+       InfoOf(AirChartForm::ThetaX).yTitle, "X", "g/kg", "ϑ", "°C"},
   };
   return charts;
 }
@@ -173,8 +195,8 @@ const ChartInfo& InfoOf(ChartKind kind) {
 }
 
 ChartPanel* MakeChartPanel(const ChartInfo& info) {
-  auto* panel = new ChartPanel(QString::fromUtf8(info.title), QString::fromUtf8(info.xTitle),
-                               QString::fromUtf8(info.yTitle));
+  const auto shown = [](const char* text) { return QCoreApplication::translate("DiagramCharts", text); };
+  auto* panel = new ChartPanel(shown(info.title), shown(info.xTitle), shown(info.yTitle));
   panel->setObjectName(QStringLiteral("chart_%1").arg(QString::fromUtf8(info.name)));
   panel->setReadOutNames(QString::fromUtf8(info.xName), QString::fromUtf8(info.xUnit),
                          QString::fromUtf8(info.yName), QString::fromUtf8(info.yUnit));
@@ -203,15 +225,16 @@ void FillChart(ChartPanel& panel, ChartKind kind, const std::vector<const RunEnt
       data.xScale = layout.xScale;
       data.yFloor = c.yFloor;
       QPen pen(run->color, c.width, c.style);
-      const QString name =
-          several ? QStringLiteral("%1 – %2").arg(run->shownName(), QString::fromUtf8(c.part)) : run->shownName();
+      const QString name = several ? QStringLiteral("%1 – %2").arg(run->shownName(),
+                                                                   QCoreApplication::translate("DiagramCharts", c.part))
+                                   : run->shownName();
       panel.addCurve(name, std::move(data), pen, !several);
     }
     if (several) panel.addLegendEntry(run->shownName(), QPen(run->color, kRunStroke));
   }
   if (several && !panel.legend().entries().empty()) {
     for (const CurveLayout& c : layout.curves) {
-      panel.addLegendEntry(QString::fromUtf8(c.part), QPen(kStyleColour, c.width, c.style));
+      panel.addLegendEntry(QCoreApplication::translate("DiagramCharts", c.part), QPen(kStyleColour, c.width, c.style));
     }
   }
   if (kind == ChartKind::Rate) ShapeRateChart(panel, runs);

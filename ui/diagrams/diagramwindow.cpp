@@ -1,14 +1,13 @@
 #include "ui/diagrams/diagramwindow.h"
 
-#include <algorithm>
-
 #include <QComboBox>
+#include <QCoreApplication>
 #include <QDialogButtonBox>
 #include <QDir>
 #include <QFileDialog>
 #include <QFileInfo>
-#include <QHideEvent>
 #include <QHBoxLayout>
+#include <QHideEvent>
 #include <QInputDialog>
 #include <QLabel>
 #include <QLineEdit>
@@ -21,12 +20,14 @@
 #include <QSplitter>
 #include <QTabWidget>
 #include <QVBoxLayout>
+#include <algorithm>
 
+#include "present/runcurves.h"
+#include "text/language.h"
 #include "ui/diagrams/chartexport.h"
 #include "ui/diagrams/chartpanel.h"
 #include "ui/diagrams/comparisontable.h"
 #include "ui/diagrams/windowfit.h"
-#include "present/runcurves.h"
 
 namespace lamvero {
 
@@ -50,13 +51,16 @@ QIcon Swatch(const QColor& color) {
 QString Summary(const RunEntry& e) {
   QStringList lines;
   for (const InputField& f : InputFields()) {
-    lines << QStringLiteral("%1: %2").arg(QString::fromUtf8(f.caption), QString::fromStdString(e.record->inputs[f.id]));
+    lines << QStringLiteral("%1: %2").arg(QString::fromStdString(Tr("Eingabefelder", f.caption)),
+                                          QString::fromStdString(e.record->inputs[f.id]));
   }
   if (!e.hasSeries()) {
-    lines.prepend(QStringLiteral("ohne Verläufe, nur in der Tabelle: ") + QString::fromStdString(NoCurvesReason(*e.record)));
+    lines.prepend(QCoreApplication::translate("DiagramWindow", "ohne Verläufe, nur in der Tabelle: %1")
+                      .arg(QString::fromStdString(NoCurvesReason(*e.record))));
   } else if (!SeriesEvaluated(*e.record)) {
-    lines.prepend(QStringLiteral("Verläufe bis zum Halt, ohne Auswertung: nicht umskaliert und nicht geglättet; "
-                                 "Ergebnisse der Auswertung fehlen („–“)"));
+    lines.prepend(QCoreApplication::translate("DiagramWindow",
+                                              "Verläufe bis zum Halt, ohne Auswertung: nicht umskaliert und nicht "
+                                              "geglättet; Ergebnisse der Auswertung fehlen („–“)"));
   }
   return lines.join('\n');
 }
@@ -65,7 +69,7 @@ QString Summary(const RunEntry& e) {
 
 DiagramWindow::DiagramWindow(QWidget* parent) : QWidget(parent, Qt::Window) {
   setObjectName(QStringLiteral("frm_Diagramme"));
-  setWindowTitle(QStringLiteral("Diagramme"));
+  setWindowTitle(tr("Diagramme"));
   QWidget* left = makeRunsPane();
   QWidget* right = makeChartsPane();
   auto* split = new QSplitter(Qt::Horizontal);
@@ -105,19 +109,20 @@ QWidget* DiagramWindow::makeRunsPane() {
   list_ = new QListWidget;
   list_->setObjectName(QStringLiteral("lst_Laeufe"));
   list_->setSelectionMode(QAbstractItemView::SingleSelection);
-  list_->setToolTip(QStringLiteral("Doppelklick oder Kontextmenü: Lauf umbenennen"));
+  list_->setToolTip(tr("Doppelklick oder Kontextmenü: Lauf umbenennen"));
   list_->setContextMenuPolicy(Qt::CustomContextMenu);
-  auto* remove = new QPushButton(QStringLiteral("Entfernen"));
+  auto* remove = new QPushButton(tr("Entfernen"));
   remove->setObjectName(QStringLiteral("cmd_Entfernen"));
   reference_ = new QComboBox;
   reference_->setObjectName(QStringLiteral("cbo_Bezug"));
   auto* left = new QWidget;
   auto* leftLayout = new QVBoxLayout(left);
   leftLayout->setContentsMargins(0, 0, 0, 0);
-  leftLayout->addWidget(new QLabel(QStringLiteral("Läufe (angehakt: gezeigt)")));
+  leftLayout->addWidget(new QLabel(tr("Läufe (angehakt: gezeigt)")));
   leftLayout->addWidget(list_, 1);
-  hint_ = new QLabel(QStringLiteral("Noch keine Läufe: jede vollständige Rechnung (Start) und jede geöffnete "
-                                    "Falldatei mit Ergebnissen erscheint hier."));
+  hint_ =
+      new QLabel(tr("Noch keine Läufe: jede vollständige Rechnung (Start) und jede geöffnete "
+                    "Falldatei mit Ergebnissen erscheint hier."));
   hint_->setObjectName(QStringLiteral("lbl_Hinweis"));
   hint_->setWordWrap(true);
   leftLayout->addWidget(hint_);
@@ -127,7 +132,7 @@ QWidget* DiagramWindow::makeRunsPane() {
   notice_->hide();
   leftLayout->addWidget(notice_);
   leftLayout->addWidget(remove);
-  leftLayout->addWidget(new QLabel(QStringLiteral("Bezugslauf für die Differenzen")));
+  leftLayout->addWidget(new QLabel(tr("Bezugslauf für die Differenzen")));
   leftLayout->addWidget(reference_);
   connect(list_, &QListWidget::itemChanged, this, &DiagramWindow::onItemChanged);
   connect(list_, &QListWidget::itemDoubleClicked, this,
@@ -145,7 +150,7 @@ QWidget* DiagramWindow::makeChartsPane() {
   for (const ChartInfo& info : Charts()) {
     ChartPanel* panel = MakeChartPanel(info);
     panels_.push_back(panel);
-    tabs_->addTab(panel, QString::fromUtf8(info.name));
+    tabs_->addTab(panel, QCoreApplication::translate("DiagramCharts", info.name));
   }
   auto* buttons = new QHBoxLayout;
   const auto button = [&](const char* name, const QString& caption, void (DiagramWindow::*slot)()) {
@@ -154,14 +159,15 @@ QWidget* DiagramWindow::makeChartsPane() {
     connect(b, &QPushButton::clicked, this, slot);
     buttons->addWidget(b);
   };
-  button("cmd_Gesamtansicht", QStringLiteral("Gesamtansicht"), &DiagramWindow::onResetZoom);
+  button("cmd_Gesamtansicht", tr("Gesamtansicht"), &DiagramWindow::onResetZoom);
   airForm_ = AirChartFormOfKey(QSettings().value(QString::fromLatin1(kAirFormKey)).toString());
   airFormChoice_ = new QComboBox;
   airFormChoice_->setObjectName(QStringLiteral("cbo_hXForm"));
-  airFormChoice_->setToolTip(QStringLiteral("Form des h,X-Diagramms: ϑ senkrecht, oder nach Mollier mit "
-                                            "schrägen Linien gleicher Enthalpie"));
+  airFormChoice_->setToolTip(
+      tr("Form des h,X-Diagramms: ϑ senkrecht, oder nach Mollier mit "
+         "schrägen Linien gleicher Enthalpie"));
   for (const AirChartFormInfo& f : AirChartForms()) {
-    airFormChoice_->addItem(QString::fromUtf8(f.caption), static_cast<int>(f.form));
+    airFormChoice_->addItem(QCoreApplication::translate("AirChartForm", f.caption), static_cast<int>(f.form));
   }
   airFormChoice_->setCurrentIndex(airFormChoice_->findData(static_cast<int>(airForm_)));
   connect(airFormChoice_, &QComboBox::activated, this, [this](int index) {
@@ -172,9 +178,9 @@ QWidget* DiagramWindow::makeChartsPane() {
   connect(tabs_, &QTabWidget::currentChanged, this, showChoice);
   showChoice();
   buttons->addStretch(1);
-  button("cmd_PNG", QStringLiteral("Als PNG …"), &DiagramWindow::onExportPng);
-  button("cmd_SVG", QStringLiteral("Als SVG …"), &DiagramWindow::onExportSvg);
-  button("cmd_CSV", QStringLiteral("Daten als CSV …"), &DiagramWindow::onExportCsv);
+  button("cmd_PNG", tr("Als PNG …"), &DiagramWindow::onExportPng);
+  button("cmd_SVG", tr("Als SVG …"), &DiagramWindow::onExportSvg);
+  button("cmd_CSV", tr("Daten als CSV …"), &DiagramWindow::onExportCsv);
   auto* charts = new QWidget;
   auto* chartsLayout = new QVBoxLayout(charts);
   chartsLayout->setContentsMargins(0, 0, 0, 0);
@@ -195,7 +201,7 @@ QWidget* DiagramWindow::makeChartsPane() {
 DiagramWindow::~DiagramWindow() = default;
 
 int DiagramWindow::addSessionRun(const RunRecord& record, bool constantAir) {
-  const QString label = QStringLiteral("Lauf %1").arg(sessionRuns_ + 1);
+  const QString label = tr("Lauf %1").arg(sessionRuns_ + 1);
   explain(record, label);
   const int id = runs_.add(record, label, false, constantAir);
   if (id == 0) return 0;
@@ -215,11 +221,10 @@ void DiagramWindow::explain(const RunRecord& record, const QString& label) {
   std::string reason = NoCurvesReason(record);
   // A refused run names its first problem, as the window's message did.
   if (record.outcome == RunOutcome::Refused && !record.messages.empty()) reason += " " + record.messages.front();
-  const QString text =
-      reason.empty() ? QString()
-      : record.outcome == RunOutcome::Refused
-          ? QStringLiteral("Nicht aufgenommen: %1").arg(QString::fromStdString(reason))
-          : QStringLiteral("„%1“ ohne Verläufe: %2").arg(label, QString::fromStdString(reason));
+  const QString text = reason.empty() ? QString()
+                       : record.outcome == RunOutcome::Refused
+                           ? tr("Nicht aufgenommen: %1").arg(QString::fromStdString(reason))
+                           : tr("„%1“ ohne Verläufe: %2").arg(label, QString::fromStdString(reason));
   notice_->setText(text);
   notice_->setVisible(!text.isEmpty());
 }
@@ -246,10 +251,10 @@ void DiagramWindow::askRename(int id) {
   auto* dialog = new QInputDialog(this);
   dialog->setObjectName(QStringLiteral("dlg_Umbenennen"));
   dialog->setAttribute(Qt::WA_DeleteOnClose);
-  dialog->setWindowTitle(QStringLiteral("Lauf umbenennen"));
-  dialog->setLabelText(QStringLiteral("Name in der Liste, den Diagrammen, der Tabelle und den Exporten:"));
-  dialog->setOkButtonText(QStringLiteral("Umbenennen"));
-  dialog->setCancelButtonText(QStringLiteral("Abbrechen"));
+  dialog->setWindowTitle(tr("Lauf umbenennen"));
+  dialog->setLabelText(tr("Name in der Liste, den Diagrammen, der Tabelle und den Exporten:"));
+  dialog->setOkButtonText(tr("Umbenennen"));
+  dialog->setCancelButtonText(tr("Abbrechen"));
   dialog->setTextValue(entry->label);
   dialog->findChild<QLineEdit*>()->setMaxLength(kMaxLabelLength);
   // A run needs a name: no renaming to blanks.
@@ -265,8 +270,8 @@ void DiagramWindow::onListMenu(const QPoint& at) {
   if (!item) return;
   const int id = item->data(kIdRole).toInt();
   QMenu menu(this);
-  menu.addAction(QStringLiteral("Umbenennen …"), this, [this, id] { askRename(id); });
-  menu.addAction(QStringLiteral("Entfernen"), this, [this, id] { removeRun(id); });
+  menu.addAction(tr("Umbenennen …"), this, [this, id] { askRename(id); });
+  menu.addAction(tr("Entfernen"), this, [this, id] { removeRun(id); });
   menu.exec(list_->viewport()->mapToGlobal(at));
 }
 
@@ -308,7 +313,7 @@ void DiagramWindow::runsChanged() {
   list_->clear();
   for (const RunEntry& e : runs_.entries()) {
     QString text = e.shownName();
-    if (!e.hasSeries()) text += QStringLiteral(" (nur Tabelle)");
+    if (!e.hasSeries()) text += tr(" (nur Tabelle)");
     auto* item = new QListWidgetItem(Swatch(e.color), text, list_);
     item->setData(kIdRole, e.id);
     item->setFlags(Qt::ItemIsEnabled | Qt::ItemIsSelectable | Qt::ItemIsUserCheckable);
@@ -321,7 +326,7 @@ void DiagramWindow::runsChanged() {
 
   const QSignalBlocker blockReference(reference_);
   reference_->clear();
-  reference_->addItem(QStringLiteral("(keiner)"), 0);
+  reference_->addItem(tr("(keiner)"), 0);
   for (const RunEntry& e : runs_.entries()) reference_->addItem(Swatch(e.color), e.shownName(), e.id);
   reference_->setCurrentIndex(std::max(0, reference_->findData(runs_.referenceId())));
   refreshWhenShown();
@@ -395,8 +400,9 @@ void DiagramWindow::onRemove() {
 void DiagramWindow::onResetZoom() { chart(currentChart()).resetZoom(); }
 
 QString DiagramWindow::askFileName(const QString& suffix, const QString& filter) {
-  const QString name = QString::fromUtf8(Charts()[static_cast<std::size_t>(tabs_->currentIndex())].name);
-  QString path = dialogs_.saveName(QStringLiteral("Diagramm speichern"),
+  const char* chart = Charts()[static_cast<std::size_t>(tabs_->currentIndex())].name;
+  const QString name = QCoreApplication::translate("DiagramCharts", chart);
+  QString path = dialogs_.saveName(tr("Diagramm speichern"),
                                    QDir(startFolder()).filePath(name + QLatin1Char('.') + suffix), filter);
   if (path.isEmpty()) return path;
   if (QFileInfo(path).suffix().isEmpty()) path += QLatin1Char('.') + suffix;
@@ -406,8 +412,8 @@ QString DiagramWindow::askFileName(const QString& suffix, const QString& filter)
 }
 
 void DiagramWindow::reportFailure(const QString& path, const Status& failed) {
-  QMessageBox::warning(this, QStringLiteral("Diagramme"),
-                       QStringLiteral("%1 konnte nicht geschrieben werden:\n%2")
+  QMessageBox::warning(this, tr("Diagramme"),
+                       tr("%1 konnte nicht geschrieben werden:\n%2")
                            .arg(QDir::toNativeSeparators(path), QString::fromStdString(failed.message())));
 }
 
@@ -419,16 +425,14 @@ void DiagramWindow::exportPicture(const QString& suffix, const QString& filter,
   if (!written) reportFailure(path, written);
 }
 
-void DiagramWindow::onExportPng() { exportPicture(QStringLiteral("png"), QStringLiteral("PNG-Bild (*.png)"), WriteChartPng); }
+void DiagramWindow::onExportPng() { exportPicture(QStringLiteral("png"), tr("PNG-Bild (*.png)"), WriteChartPng); }
 
-void DiagramWindow::onExportSvg() {
-  exportPicture(QStringLiteral("svg"), QStringLiteral("SVG-Grafik (*.svg)"), WriteChartSvg);
-}
+void DiagramWindow::onExportSvg() { exportPicture(QStringLiteral("svg"), tr("SVG-Grafik (*.svg)"), WriteChartSvg); }
 
 void DiagramWindow::onExportCsv() {
   const std::optional<CsvChoice> choice = dialogs_.csvChoice();
   if (!choice) return;
-  const QString path = askFileName(QStringLiteral("csv"), QStringLiteral("CSV-Tabellen (*.csv)"));
+  const QString path = askFileName(QStringLiteral("csv"), tr("CSV-Tabellen (*.csv)"));
   if (path.isEmpty()) return;
   const Status written = WriteTextFile(path, chartCsv(currentChart(), choice->dialect, choice->every));
   if (!written) reportFailure(path, written);

@@ -4,16 +4,20 @@
 #include <algorithm>
 
 #include "study/inputtext.h"
+#include "text/language.h"
 #include "text/parsenumber.h"
-#include "text/trim.h"
 #include "ui/fitting/decisionbounds.h"
+#include "ui/fitting/searchtexts.h"
 
 namespace lamvero {
 
 namespace {
 
-const char* const kHeaders[DecisionTable::kColumns] = {"Eingabe", "Einheit", "Wert im Fall", "untere Grenze",
-                                                       "obere Grenze"};
+const char* const kHeaders[DecisionTable::kColumns] = {QT_TRANSLATE_NOOP("lamvero::DecisionTable", "Eingabe"),
+                                                       QT_TRANSLATE_NOOP("lamvero::DecisionTable", "Einheit"),
+                                                       QT_TRANSLATE_NOOP("lamvero::DecisionTable", "Wert im Fall"),
+                                                       QT_TRANSLATE_NOOP("lamvero::DecisionTable", "untere Grenze"),
+                                                       QT_TRANSLATE_NOOP("lamvero::DecisionTable", "obere Grenze")};
 
 constexpr int kRowPadding = 6;  // pixels above and below a row's text
 
@@ -30,7 +34,7 @@ QString Text(const std::string& text) { return QString::fromStdString(text); }
 DecisionTable::DecisionTable(QWidget* parent) : QTableWidget(parent) {
   setObjectName(QStringLiteral("tbl_Entscheidungen"));
   setColumnCount(kColumns);
-  for (int c = 0; c < kColumns; ++c) setHorizontalHeaderItem(c, new QTableWidgetItem(QString::fromUtf8(kHeaders[c])));
+  for (int c = 0; c < kColumns; ++c) setHorizontalHeaderItem(c, new QTableWidgetItem(tr(kHeaders[c])));
   for (const InputField& f : InputFields()) {
     if (IsDecisionCandidate(f.id)) inputs_.push_back(f.id);
   }
@@ -38,7 +42,7 @@ DecisionTable::DecisionTable(QWidget* parent) : QTableWidget(parent) {
   const std::vector<Input>& usual = UsualDecisionInputs();
   for (std::size_t r = 0; r < inputs_.size(); ++r) {
     const InputField& f = FieldOf(inputs_[r]);
-    auto* caption = FixedItem(Text(WithoutTrailingBlanks(f.caption)));
+    auto* caption = FixedItem(InputCaptionText(f.id));
     caption->setFlags(caption->flags() | Qt::ItemIsUserCheckable);
     const bool ticked = std::find(usual.begin(), usual.end(), f.id) != usual.end();
     caption->setCheckState(ticked ? Qt::Checked : Qt::Unchecked);
@@ -69,12 +73,12 @@ void DecisionTable::setBase(const InputTexts& base) {
   for (std::size_t r = 0; r < inputs_.size(); ++r) {
     const int row = static_cast<int>(r);
     const std::string& text = base[inputs_[r]];
-    item(row, Current)->setText(Text(text));
+    item(row, Current)->setText(Text(ShownInputText(text)));
     const InputNumber current = ReadInputNumber(text);
     const bool readable = current.reading == NumberReading::Number;
     const DecisionBounds bounds = DefaultDecisionBounds(inputs_[r], readable ? current.value : 0);
-    item(row, Lower)->setText(readable ? Text(InputTextOf(bounds.lower)) : QString());
-    item(row, Upper)->setText(readable ? Text(InputTextOf(bounds.upper)) : QString());
+    item(row, Lower)->setText(readable ? Text(ShownInputText(InputTextOf(bounds.lower))) : QString());
+    item(row, Upper)->setText(readable ? Text(ShownInputText(InputTextOf(bounds.upper))) : QString());
   }
   emit changed();
 }
@@ -88,8 +92,8 @@ Outcome<std::vector<DecisionInput>> DecisionTable::decisions() const {
     for (const auto& [column, bound] : {std::pair{Lower, &decision.lower}, std::pair{Upper, &decision.upper}}) {
       const InputNumber number = ReadInputNumber(item(row, column)->text().toStdString());
       if (number.reading != NumberReading::Number) {
-        return Failure{WithoutTrailingBlanks(FieldOf(inputs_[r]).caption),
-                       std::string(kHeaders[column]) + " ist keine Zahl"};
+        return Failure{InputCaptionText(inputs_[r]).toStdString(),
+                       tr("%1 ist keine Zahl").arg(tr(kHeaders[column])).toStdString()};
       }
       *bound = number.value;
     }

@@ -39,14 +39,14 @@ QLabel* Label(const char* name) {
 
 FitDialog::FitDialog(QWidget* parent) : QDialog(parent) {
   setObjectName(QStringLiteral("dlg_Anpassen"));
-  setWindowTitle(QStringLiteral("An Messkurve anpassen"));
+  setWindowTitle(tr("An Messkurve anpassen"));
   setModal(false);
   job_ = new FitJob(this);
   parameters_ = new FitParameterModel(this);
   quantities_ = new FitQuantityPanel;
   results_ = new FitResultView;
   source_ = Label("lbl_Messkurve");
-  source_->setText(QStringLiteral("Keine Messkurve"));
+  source_->setText(tr("Keine Messkurve"));
 
   table_ = new QTableView;
   table_->setObjectName(QStringLiteral("tbl_Parameter"));
@@ -54,7 +54,7 @@ FitDialog::FitDialog(QWidget* parent) : QDialog(parent) {
   table_->verticalHeader()->hide();
   table_->horizontalHeader()->setSectionResizeMode(QHeaderView::ResizeToContents);
   table_->setMinimumHeight(220);
-  auto* parameterBox = new QGroupBox(QStringLiteral("Parameter"));
+  auto* parameterBox = new QGroupBox(tr("Parameter"));
   (new QVBoxLayout(parameterBox))->addWidget(table_);
 
   auto* choices = new QHBoxLayout;
@@ -64,7 +64,7 @@ FitDialog::FitDialog(QWidget* parent) : QDialog(parent) {
   side->addStretch();
   choices->addLayout(side, 1);
 
-  auto* resultBox = new QGroupBox(QStringLiteral("Ergebnis"));
+  auto* resultBox = new QGroupBox(tr("Ergebnis"));
   (new QVBoxLayout(resultBox))->addWidget(results_);
 
   auto* layout = new QVBoxLayout(this);
@@ -93,16 +93,16 @@ QWidget* FitDialog::createControls() {
   maxRuns_->setObjectName(QStringLiteral("spn_MaxLaeufe"));
   maxRuns_->setRange(static_cast<int>(kMinMeasuredPoints), kMostRuns);
   maxRuns_->setValue(static_cast<int>(FitProblem{}.maxRuns));
-  start_ = new QPushButton(QStringLiteral("Start"));
+  start_ = new QPushButton(tr("Start"));
   start_->setObjectName(QStringLiteral("cmd_Start"));
-  cancel_ = new QPushButton(QStringLiteral("Abbrechen"));
+  cancel_ = new QPushButton(tr("Abbrechen"));
   cancel_->setObjectName(QStringLiteral("cmd_Abbrechen"));
-  apply_ = new QPushButton(QStringLiteral("Übernehmen"));
+  apply_ = new QPushButton(tr("Übernehmen"));
   apply_->setObjectName(QStringLiteral("cmd_Uebernehmen"));
-  apply_->setToolTip(QStringLiteral("Schreibt die angepassten Werte in die Eingabefelder des Programmfensters"));
+  apply_->setToolTip(tr("Schreibt die angepassten Werte in die Eingabefelder des Programmfensters"));
   progress_ = new QProgressBar;
   progress_->setObjectName(QStringLiteral("bar_Fortschritt"));
-  progress_->setFormat(QStringLiteral("%v von %m Läufen"));
+  progress_->setFormat(tr("%v von %m Läufen"));
   elapsed_ = Label("lbl_Zeit");
   left_ = Label("lbl_Restzeit");
   cost_ = Label("lbl_Kosten");
@@ -110,9 +110,9 @@ QWidget* FitDialog::createControls() {
   state_->setWordWrap(true);
 
   auto* runLine = new QHBoxLayout;
-  runLine->addWidget(new QLabel(QStringLiteral("höchstens")));
+  runLine->addWidget(new QLabel(tr("höchstens")));
   runLine->addWidget(maxRuns_);
-  runLine->addWidget(new QLabel(QStringLiteral("Läufe")));
+  runLine->addWidget(new QLabel(tr("Läufe")));
   runLine->addWidget(start_);
   runLine->addWidget(cancel_);
   runLine->addWidget(progress_, 1);
@@ -146,11 +146,11 @@ void FitDialog::setCurve(const std::optional<MeasuredCurve>& curve) {
   if (curve_ == curve) return;
   curve_ = curve;
   if (curve) {
-    source_->setText(QStringLiteral("Messkurve: %1, %2 Punkte")
-                         .arg(curve->source.empty() ? QStringLiteral("ohne Namen") : QFileInfo(Text(curve->source)).fileName())
+    source_->setText(tr("Messkurve: %1, %2 Punkte")
+                         .arg(curve->source.empty() ? tr("ohne Namen") : QFileInfo(Text(curve->source)).fileName())
                          .arg(curve->points()));
   } else {
-    source_->setText(QStringLiteral("Keine Messkurve"));
+    source_->setText(tr("Keine Messkurve"));
   }
   result_.reset();
   results_->clear();
@@ -162,7 +162,8 @@ void FitDialog::setCurve(const std::optional<MeasuredCurve>& curve) {
 void FitDialog::setMaxRuns(int runs) { maxRuns_->setValue(runs); }
 
 Outcome<FitProblem> FitDialog::problem() const {
-  if (!curve_) return Failure{"Messkurve", "keine geladen (Datei ▸ Messkurve laden…)"};
+  if (!curve_)
+    return Failure{tr("Messkurve").toStdString(), tr("keine geladen (Datei ▸ Messkurve laden…)").toStdString()};
   Outcome<std::vector<FitParameter>> chosen = parameters_->parameters();
   if (!chosen) return chosen.failure();
   const auto weights = quantities_->weights();
@@ -216,7 +217,7 @@ bool FitDialog::start() {
   progress_->setRange(0, static_cast<int>(p->maxRuns));
   progress_->setValue(0);
   for (QLabel* label : {elapsed_, left_, cost_}) label->clear();
-  state_->setText(QStringLiteral("Anpassung läuft …"));
+  state_->setText(tr("Anpassung läuft …"));
   clock_.start();
   job_->start(p.value());
   setRunning(true);
@@ -228,17 +229,17 @@ void FitDialog::cancel() {
   job_->cancel();
   setRunning(false);
   left_->clear();
-  state_->setText(QStringLiteral("Anpassung abgebrochen nach %1; die Eingaben bleiben unverändert.")
+  state_->setText(tr("Anpassung abgebrochen nach %1; die Eingaben bleiben unverändert.")
                       .arg(DurationText(clock_.elapsed() / 1000.0)));
 }
 
 void FitDialog::onProgress(const FitProgress& progress) {
   const std::size_t shown = std::min(progress.runs, progress.maxRuns);
   progress_->setValue(static_cast<int>(shown));
-  elapsed_->setText(QStringLiteral("Zeit %1").arg(DurationText(progress.seconds)));
+  elapsed_->setText(tr("Zeit %1").arg(DurationText(progress.seconds)));
   const QString left = TimeLeftText(progress.seconds, shown, progress.maxRuns);
-  left_->setText(left.isEmpty() ? QString() : QStringLiteral("noch höchstens ca. %1").arg(left));
-  cost_->setText(QStringLiteral("kleinste Fehlerquadratsumme %1").arg(Text(FormatSignificant(progress.bestCost, 4))));
+  left_->setText(left.isEmpty() ? QString() : tr("noch höchstens ca. %1").arg(left));
+  cost_->setText(tr("kleinste Fehlerquadratsumme %1").arg(Text(FormatSignificant(progress.bestCost, 4))));
 }
 
 void FitDialog::onFinished(const FitResult& result) {
@@ -247,12 +248,12 @@ void FitDialog::onFinished(const FitResult& result) {
   progress_->setRange(0, static_cast<int>(std::max<std::size_t>(result.runs, 1)));
   progress_->setValue(progress_->maximum());
   if (result.status == FitResult::Status::Failed) {
-    state_->setText(QStringLiteral("<span style='color:red'>Die Anpassung gelang nicht: %1</span>")
-                        .arg(Text(result.message).toHtmlEscaped()));
+    state_->setText(
+        tr("<span style='color:red'>Die Anpassung gelang nicht: %1</span>").arg(Text(result.message).toHtmlEscaped()));
   } else {
     result_ = result;
     results_->showResult(result, running_);
-    state_->setText(QStringLiteral("Anpassung fertig: %1 Läufe in %2.").arg(result.runs).arg(DurationText(result.seconds)));
+    state_->setText(tr("Anpassung fertig: %1 Läufe in %2.").arg(result.runs).arg(DurationText(result.seconds)));
   }
   setRunning(false);
 }
@@ -262,7 +263,7 @@ void FitDialog::apply() {
   std::vector<Input> inputs;
   for (const FitParameter& p : running_) inputs.push_back(p.input);
   emit applyRequested(inputs, result_->fitted);
-  state_->setText(QStringLiteral("Übernommen: %1.").arg(Text(InputCaptions(inputs))));
+  state_->setText(tr("Übernommen: %1.").arg(Text(InputCaptions(inputs))));
 }
 
 // Closing the dialog ends a fit in progress; nobody would see its end.

@@ -5,8 +5,9 @@
 #include <string>
 
 #include "study/inputtext.h"
+#include "text/language.h"
 #include "text/parsenumber.h"
-#include "text/trim.h"
+#include "ui/fitting/searchtexts.h"
 
 namespace lamvero {
 
@@ -17,22 +18,27 @@ constexpr std::array kNumericalControls{Input::Ortsschrittweite, Input::deltaT, 
 // What a fit of a new clay to its lab curve usually varies first.
 constexpr std::array kTypicalChoice{Input::Feuchteleit, Input::Waermeuebergang};
 
-constexpr std::array<const char*, 6> kHeaders{"anpassen", "Größe", "Einheit", "Startwert", "untere Schranke",
-                                              "obere Schranke"};
+constexpr std::array<const char*, 6> kHeaders{QT_TRANSLATE_NOOP("lamvero::FitParameterModel", "anpassen"),
+                                              QT_TRANSLATE_NOOP("lamvero::FitParameterModel", "Größe"),
+                                              QT_TRANSLATE_NOOP("lamvero::FitParameterModel", "Einheit"),
+                                              QT_TRANSLATE_NOOP("lamvero::FitParameterModel", "Startwert"),
+                                              QT_TRANSLATE_NOOP("lamvero::FitParameterModel", "untere Schranke"),
+                                              QT_TRANSLATE_NOOP("lamvero::FitParameterModel", "obere Schranke")};
 
 template <std::size_t N>
 bool Holds(const std::array<Input, N>& list, Input input) {
   return std::find(list.begin(), list.end(), input) != list.end();
 }
 
-QString CaptionOf(Input input) { return QString::fromStdString(WithoutTrailingBlanks(FieldOf(input).caption)); }
-
 // A bound as typed; the failure names the bound and its input.
 Outcome<double> BoundOf(const QString& text, const char* which, Input input) {
   const InputNumber read = ReadInputNumber(text.toStdString());
   if (read.reading == NumberReading::Number) return read.value;
-  return Failure{std::string(which) + " von „" + CaptionOf(input).toStdString() + "“",
-                 text.trimmed().isEmpty() ? "leer" : "„" + text.toStdString() + "“ ist keine Zahl"};
+  const QString reason =
+      text.trimmed().isEmpty() ? FitParameterModel::tr("leer") : FitParameterModel::tr("„%1“ ist keine Zahl").arg(text);
+  return Failure{
+      FitParameterModel::tr("%1 von „%2“").arg(FitParameterModel::tr(which), InputCaptionText(input)).toStdString(),
+      reason.toStdString()};
 }
 
 }  // namespace
@@ -41,8 +47,9 @@ FitParameterModel::FitParameterModel(QObject* parent) : QAbstractTableModel(pare
   for (const InputField& f : InputFields()) {
     if (Holds(kNumericalControls, f.id)) continue;
     const FitParameter bounds = DefaultFitParameter(f.id);
-    rows_.push_back({f.id, Holds(kTypicalChoice, f.id), QString::fromStdString(InputTextOf(bounds.lower)),
-                     QString::fromStdString(InputTextOf(bounds.upper))});
+    rows_.push_back({f.id, Holds(kTypicalChoice, f.id),
+                     QString::fromStdString(ShownInputText(InputTextOf(bounds.lower))),
+                     QString::fromStdString(ShownInputText(InputTextOf(bounds.upper)))});
   }
 }
 
@@ -103,9 +110,11 @@ QVariant FitParameterModel::data(const QModelIndex& index, int role) const {
   if (role == Qt::TextAlignmentRole && index.column() >= Start) return int(Qt::AlignRight | Qt::AlignVCenter);
   if (role != Qt::DisplayRole && role != Qt::EditRole) return {};
   switch (index.column()) {
-    case Caption: return CaptionOf(row.input);
+    case Caption:
+      return InputCaptionText(row.input);
     case Unit: return QString::fromUtf8(FieldOf(row.input).unit);
-    case Start: return QString::fromStdString(base_[row.input]);
+    case Start:
+      return QString::fromStdString(ShownInputText(base_[row.input]));
     case Lower: return row.lower;
     case Upper: return row.upper;
     default: return {};
@@ -135,7 +144,7 @@ Qt::ItemFlags FitParameterModel::flags(const QModelIndex& index) const {
 
 QVariant FitParameterModel::headerData(int section, Qt::Orientation orientation, int role) const {
   if (role != Qt::DisplayRole || orientation != Qt::Horizontal) return QAbstractTableModel::headerData(section, orientation, role);
-  return QString::fromUtf8(kHeaders[static_cast<std::size_t>(section)]);
+  return tr(kHeaders[static_cast<std::size_t>(section)]);
 }
 
 }  // namespace lamvero

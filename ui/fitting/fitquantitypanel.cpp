@@ -8,6 +8,7 @@
 #include <string>
 
 #include "study/inputtext.h"
+#include "text/language.h"
 #include "text/parsenumber.h"
 
 namespace lamvero {
@@ -19,10 +20,10 @@ constexpr std::array<double, kMeasuredQuantityCount> kDefaultWeight{1.0, 0.5, 0.
 
 }  // namespace
 
-FitQuantityPanel::FitQuantityPanel(QWidget* parent) : QGroupBox(QStringLiteral("Messgrößen"), parent) {
+FitQuantityPanel::FitQuantityPanel(QWidget* parent) : QGroupBox(tr("Messgrößen"), parent) {
   setObjectName(QStringLiteral("grp_Messgroessen"));
   grid_ = new QGridLayout(this);
-  grid_->addWidget(new QLabel(QStringLiteral("Gewicht")), 0, 1);
+  grid_->addWidget(new QLabel(tr("Gewicht")), 0, 1);
 }
 
 void FitQuantityPanel::setCurve(const MeasuredCurve& curve) {
@@ -36,10 +37,11 @@ void FitQuantityPanel::setCurve(const MeasuredCurve& curve) {
     if (!curve.has(info.id)) continue;
     const std::size_t q = static_cast<std::size_t>(info.id);
     Row& row = rows_[q];
-    row.counted = new QCheckBox(QStringLiteral("%1 (%2)").arg(QString::fromUtf8(info.caption), QString::fromUtf8(info.unit)));
+    row.counted = new QCheckBox(QStringLiteral("%1 (%2)").arg(QString::fromStdString(Tr("Ergebnisse", info.caption)),
+                                                              QString::fromUtf8(info.unit)));
     row.counted->setObjectName(QStringLiteral("chk_%1").arg(QLatin1String(info.key)));
     row.counted->setChecked(true);
-    row.weight = new QLineEdit(QString::fromStdString(InputTextOf(kDefaultWeight[q])));
+    row.weight = new QLineEdit(QString::fromStdString(ShownInputText(InputTextOf(kDefaultWeight[q]))));
     row.weight->setObjectName(QStringLiteral("txt_Gewicht_%1").arg(QLatin1String(info.key)));
     row.weight->setMaximumWidth(80);
     connect(row.counted, &QCheckBox::toggled, row.weight, &QWidget::setEnabled);
@@ -59,7 +61,8 @@ Outcome<std::array<double, kMeasuredQuantityCount>> FitQuantityPanel::weights() 
     if (!row.counted || !row.counted->isChecked()) continue;
     const InputNumber read = ReadInputNumber(row.weight->text().toStdString());
     if (read.reading != NumberReading::Number || !(read.value > 0) || !std::isfinite(read.value)) {
-      return Failure{std::string("Gewicht von „") + info.caption + "“", "muss eine Zahl größer als 0 sein"};
+      return Failure{tr("Gewicht von „%1“").arg(QString::fromStdString(Tr("Ergebnisse", info.caption))).toStdString(),
+                     tr("muss eine Zahl größer als 0 sein").toStdString()};
     }
     w[static_cast<std::size_t>(info.id)] = read.value;
   }

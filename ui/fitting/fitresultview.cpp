@@ -7,16 +7,15 @@
 #include <QVBoxLayout>
 
 #include "study/inputtext.h"
+#include "text/language.h"
 #include "text/numberformat.h"
-#include "text/trim.h"
 #include "ui/fitting/residualchart.h"
+#include "ui/fitting/searchtexts.h"
 #include "ui/shell/progresstext.h"
 
 namespace lamvero {
 
 namespace {
-
-QString CaptionOf(Input input) { return QString::fromStdString(WithoutTrailingBlanks(FieldOf(input).caption)); }
 
 QTableWidget* Table(const char* name, const QStringList& headers) {
   auto* table = new QTableWidget(0, static_cast<int>(headers.size()));
@@ -39,21 +38,20 @@ void Put(QTableWidget& table, int row, int column, const QString& text) {
 }  // namespace
 
 QString ValueWithInterval(double value, const std::vector<double>& halfWidth95, std::size_t i) {
-  const QString shown = QString::fromStdString(InputTextOf(value));
+  const QString shown = QString::fromStdString(ShownInputText(InputTextOf(value)));
   if (i >= halfWidth95.size()) return shown;
   return QStringLiteral("%1 ± %2").arg(shown, QString::fromStdString(FormatSignificant(halfWidth95[i], 2)));
 }
 
 FitResultView::FitResultView(QWidget* parent) : QWidget(parent) {
-  values_ = Table("tbl_Werte", {QStringLiteral("Größe"), QStringLiteral("Wert ± 95 %"), QStringLiteral("Einheit"),
-                                QStringLiteral("Schranke")});
+  values_ = Table("tbl_Werte", {tr("Größe"), tr("Wert ± 95 %"), tr("Einheit"), tr("Schranke")});
   identifiability_ = new QLabel;
   identifiability_->setObjectName(QStringLiteral("lbl_Identifizierbarkeit"));
   identifiability_->setWordWrap(true);
   identifiability_->setStyleSheet(QStringLiteral("color: #a05000"));
   correlation_ = Table("tbl_Korrelation", {});
-  figures_ = Table("tbl_Guete", {QStringLiteral("Messgröße"), QStringLiteral("Punkte"), QStringLiteral("RMSE"),
-                                 QStringLiteral("Einheit"), QStringLiteral("R²")});
+  figures_ =
+      Table("tbl_Guete", {tr("Messgröße"), tr("Punkte"), QStringLiteral("RMSE"), tr("Einheit"), QStringLiteral("R²")});
   runs_ = new QLabel;
   runs_->setObjectName(QStringLiteral("lbl_Laeufe"));
   runs_->setWordWrap(true);
@@ -62,7 +60,7 @@ FitResultView::FitResultView(QWidget* parent) : QWidget(parent) {
   auto* tables = new QVBoxLayout;
   tables->addWidget(values_);
   tables->addWidget(identifiability_);
-  tables->addWidget(new QLabel(QStringLiteral("Korrelation der angepassten Werte")));
+  tables->addWidget(new QLabel(tr("Korrelation der angepassten Werte")));
   tables->addWidget(correlation_);
   tables->addWidget(figures_);
   tables->addWidget(runs_);
@@ -86,7 +84,7 @@ void FitResultView::showResult(const FitResult& result, const std::vector<FitPar
   fillCorrelation(result, parameters);
   fillFigures(result);
   identifiability_->setText(QString::fromStdString(result.identifiability));
-  QString runs = QStringLiteral("%1 Läufe in %2").arg(result.runs).arg(DurationText(result.seconds));
+  QString runs = FitResultView::tr("%1 Läufe in %2").arg(result.runs).arg(DurationText(result.seconds));
   if (!result.message.empty()) runs += QStringLiteral("; ") + QString::fromStdString(result.message);
   runs_->setText(runs);
   residuals_->showResiduals(result.residuals);
@@ -96,11 +94,11 @@ void FitResultView::fillValues(const FitResult& result, const std::vector<FitPar
   values_->setRowCount(static_cast<int>(result.values.size()));
   for (std::size_t i = 0; i < result.values.size() && i < parameters.size(); ++i) {
     const int row = static_cast<int>(i);
-    Put(*values_, row, 0, CaptionOf(parameters[i].input));
+    Put(*values_, row, 0, InputCaptionText(parameters[i].input));
     Put(*values_, row, 1, ValueWithInterval(result.values[i], result.halfWidth95, i));
     Put(*values_, row, 2, QString::fromUtf8(FieldOf(parameters[i].input).unit));
     const bool atBound = i < result.atBound.size() && result.atBound[i];
-    Put(*values_, row, 3, atBound ? QStringLiteral("erreicht") : QString());
+    Put(*values_, row, 3, atBound ? tr("erreicht") : QString());
     if (atBound) {
       for (int c = 0; c < values_->columnCount(); ++c) values_->item(row, c)->setForeground(QColor(160, 80, 0));
     }
@@ -115,7 +113,7 @@ void FitResultView::fillCorrelation(const FitResult& result, const std::vector<F
   // Rows named by number and caption, columns by number only: the square stays narrow.
   QStringList rows, columns;
   for (int i = 0; i < n && i < static_cast<int>(parameters.size()); ++i) {
-    rows << QStringLiteral("%1 %2").arg(i + 1).arg(CaptionOf(parameters[static_cast<std::size_t>(i)].input));
+    rows << QStringLiteral("%1 %2").arg(i + 1).arg(InputCaptionText(parameters[static_cast<std::size_t>(i)].input));
     columns << QString::number(i + 1);
   }
   correlation_->setHorizontalHeaderLabels(columns);
@@ -135,7 +133,7 @@ void FitResultView::fillFigures(const FitResult& result) {
     const FitQuantityFigures& f = result.figures[i];
     const MeasuredQuantityInfo& info = InfoOf(f.quantity);
     const int row = static_cast<int>(i);
-    Put(*figures_, row, 0, QString::fromUtf8(info.caption));
+    Put(*figures_, row, 0, QString::fromStdString(Tr("Ergebnisse", info.caption)));
     Put(*figures_, row, 1, QString::number(f.points));
     Put(*figures_, row, 2, QString::fromStdString(FormatSignificant(f.rmse, 3)));
     Put(*figures_, row, 3, QString::fromUtf8(info.unit));

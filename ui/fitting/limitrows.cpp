@@ -42,11 +42,11 @@ LimitRows::LimitRows(QWidget* parent) : QWidget(parent) {
   grid->setContentsMargins(0, 0, 0, 0);
   for (const OptimiseLimitInfo& info : OptimiseLimits()) {
     const int line = static_cast<int>(rows_.size());
-    auto* ticked = new QCheckBox(QString::fromUtf8(info.caption));
+    auto* ticked = new QCheckBox(LimitCaptionText(info));
     ticked->setObjectName(QStringLiteral("chk_%1").arg(QLatin1String(info.key)));
     auto* value = new QLineEdit;
     value->setObjectName(QStringLiteral("txt_%1").arg(QLatin1String(info.key)));
-    value->setPlaceholderText(QStringLiteral("Wert"));
+    value->setPlaceholderText(tr("Wert"));
     value->setMaximumWidth(kValueWidth);
     const LimitDefault* preset = DefaultOf(info.id);
     ticked->setChecked(preset && preset->ticked);
@@ -77,10 +77,10 @@ Outcome<std::vector<OptimiseConstraint>> LimitRows::constraints() const {
     const OptimiseLimitInfo& info = LimitInfo(row.limit);
     const std::optional<double> value = ReadLimitBox(row.value->text(), info.unit);
     if (!value) {
-      const QString expected = row.value->text().trimmed().isEmpty() ? QStringLiteral("kein Wert angegeben")
-                               : IsDurationUnit(info.unit)          ? QStringLiteral("keine Dauer h:mm:ss")
-                                                                    : QStringLiteral("keine Zahl");
-      return Failure{std::string(info.caption), expected.toStdString()};
+      const QString expected = row.value->text().trimmed().isEmpty() ? tr("kein Wert angegeben")
+                               : IsDurationUnit(info.unit)           ? tr("keine Dauer h:mm:ss")
+                                                                     : tr("keine Zahl");
+      return Failure{LimitCaptionText(info).toStdString(), expected.toStdString()};
     }
     chosen.push_back({row.limit, *value});
   }

@@ -16,6 +16,7 @@
 
 #include "inputs/constantair.h"
 #include "study/usablecores.h"
+#include "text/language.h"
 #include "ui/fitting/decisiontable.h"
 #include "ui/fitting/limitrows.h"
 #include "ui/fitting/optimiseresulttext.h"
@@ -43,14 +44,14 @@ class ProgressRelay : public OptimiseObserver {
 };
 
 QString GoalCaption(const OptimiseGoalInfo& goal) {
-  return QStringLiteral("%1 (%2)").arg(QString::fromUtf8(goal.caption), BoxUnit(goal.unit));
+  return QStringLiteral("%1 (%2)").arg(GoalCaptionText(goal), BoxUnit(goal.unit));
 }
 
 }  // namespace
 
 OptimiseDialog::OptimiseDialog(QWidget* parent) : QDialog(parent) {
   setObjectName(QStringLiteral("dlg_Optimieren"));
-  setWindowTitle(QStringLiteral("Trockner optimieren"));
+  setWindowTitle(tr("Trockner optimieren"));
   setModal(false);
   job_ = new BackgroundJob(this);
   auto* layout = new QVBoxLayout(this);
@@ -60,7 +61,7 @@ OptimiseDialog::OptimiseDialog(QWidget* parent) : QDialog(parent) {
   auto* clock = new QTimer(this);
   clock->setInterval(kClockMs);
   connect(clock, &QTimer::timeout, this, [this] {
-    if (running()) elapsed_->setText(QStringLiteral("Laufzeit %1").arg(DurationText(clock_.elapsed() / 1000.0)));
+    if (running()) elapsed_->setText(tr("Laufzeit %1").arg(DurationText(clock_.elapsed() / 1000.0)));
   });
   clock->start();
   setBase(base_, nullptr, air_, plant_, constantAir_);
@@ -69,37 +70,37 @@ OptimiseDialog::OptimiseDialog(QWidget* parent) : QDialog(parent) {
 OptimiseDialog::~OptimiseDialog() { job_->cancel(); }
 
 QWidget* OptimiseDialog::makeSetup() {
-  auto* box = new QGroupBox(QStringLiteral("Aufgabe"));
+  auto* box = new QGroupBox(tr("Aufgabe"));
   auto* column = new QVBoxLayout(box);
   auto* form = new QFormLayout;
   auto* baseLine = new QHBoxLayout;
   baseNote_ = new QLabel;
   baseNote_->setObjectName(QStringLiteral("lbl_Grundfall"));
   baseNote_->setWordWrap(true);
-  takeBase_ = new QPushButton(QStringLiteral("Grundfall übernehmen"));
+  takeBase_ = new QPushButton(tr("Grundfall übernehmen"));
   takeBase_->setObjectName(QStringLiteral("cmd_Grundfall"));
-  takeBase_->setToolTip(QStringLiteral("Die Eingaben des Hauptfensters werden der Grundfall der Suche."));
+  takeBase_->setToolTip(tr("Die Eingaben des Hauptfensters werden der Grundfall der Suche."));
   connect(takeBase_, &QPushButton::clicked, this, &OptimiseDialog::baseRequested);
   baseLine->addWidget(baseNote_, 1);
   baseLine->addWidget(takeBase_);
-  form->addRow(QStringLiteral("Grundfall"), baseLine);
+  form->addRow(tr("Grundfall"), baseLine);
   goal_ = new QComboBox;
   goal_->setObjectName(QStringLiteral("cmb_Ziel"));
   for (const OptimiseGoalInfo& goal : OptimiseGoals()) goal_->addItem(GoalCaption(goal), static_cast<int>(goal.id));
-  form->addRow(QStringLiteral("Ziel: kleinster Wert von"), goal_);
+  form->addRow(tr("Ziel: kleinster Wert von"), goal_);
   maxRuns_ = new QSpinBox;
   maxRuns_->setObjectName(QStringLiteral("spn_Laeufe"));
   maxRuns_->setRange(1, kMaxRunsLimit);
   maxRuns_->setValue(static_cast<int>(OptimiseProblem{}.maxRuns));
   maxRuns_->setMaximumWidth(kRunsBoxWidth);
-  form->addRow(QStringLiteral("höchstens Läufe"), maxRuns_);
+  form->addRow(tr("höchstens Läufe"), maxRuns_);
   column->addLayout(form);
   // The varied inputs beside the limits.
   auto* choices = new QHBoxLayout;
-  auto* inputsBox = new QGroupBox(QStringLiteral("Gesuchte Eingaben"));
+  auto* inputsBox = new QGroupBox(tr("Gesuchte Eingaben"));
   decisions_ = new DecisionTable;
   (new QVBoxLayout(inputsBox))->addWidget(decisions_);
-  auto* limitsBox = new QGroupBox(QStringLiteral("Grenzen"));
+  auto* limitsBox = new QGroupBox(tr("Grenzen"));
   auto* limitsColumn = new QVBoxLayout(limitsBox);
   limits_ = new LimitRows;
   limitsColumn->addWidget(limits_);
@@ -123,15 +124,15 @@ QWidget* OptimiseDialog::makeRun() {
   auto* pane = new QWidget;
   auto* line = new QHBoxLayout(pane);
   line->setContentsMargins(0, 0, 0, 0);
-  start_ = new QPushButton(QStringLiteral("Start"));
+  start_ = new QPushButton(tr("Start"));
   start_->setObjectName(QStringLiteral("cmd_Start"));
   start_->setDefault(true);
-  cancel_ = new QPushButton(QStringLiteral("Abbrechen"));
+  cancel_ = new QPushButton(tr("Abbrechen"));
   cancel_->setObjectName(QStringLiteral("cmd_Abbrechen"));
   cancel_->setEnabled(false);
   progress_ = new QProgressBar;
   progress_->setObjectName(QStringLiteral("bar_Fortschritt"));
-  progress_->setFormat(QStringLiteral("%v von %m Läufen"));
+  progress_->setFormat(tr("%v von %m Läufen"));
   elapsed_ = new QLabel;
   elapsed_->setObjectName(QStringLiteral("lbl_Laufzeit"));
   left_ = new QLabel;
@@ -148,7 +149,7 @@ QWidget* OptimiseDialog::makeRun() {
 }
 
 QWidget* OptimiseDialog::makeResult() {
-  auto* box = new QGroupBox(QStringLiteral("Ergebnis"));
+  auto* box = new QGroupBox(tr("Ergebnis"));
   auto* layout = new QHBoxLayout(box);
   auto* column = new QVBoxLayout;
   resultText_ = new QLabel;
@@ -157,9 +158,9 @@ QWidget* OptimiseDialog::makeResult() {
   resultText_->setTextInteractionFlags(Qt::TextSelectableByMouse);
   resultText_->setAlignment(Qt::AlignLeft | Qt::AlignTop);
   resultText_->setWordWrap(true);
-  adopt_ = new QPushButton(QStringLiteral("Übernehmen"));
+  adopt_ = new QPushButton(tr("Übernehmen"));
   adopt_->setObjectName(QStringLiteral("cmd_Uebernehmen"));
-  adopt_->setToolTip(QStringLiteral("Schreibt die Werte des Optimums in die Eingabefelder des Hauptfensters."));
+  adopt_->setToolTip(tr("Schreibt die Werte des Optimums in die Eingabefelder des Hauptfensters."));
   adopt_->setEnabled(false);
   connect(adopt_, &QPushButton::clicked, this, &OptimiseDialog::adopt);
   column->addWidget(resultText_, 1);
@@ -186,8 +187,8 @@ void OptimiseDialog::setBase(const InputTexts& base, const RunRecord* run, AirIn
     QStandardItem* item = goals->item(heater);
     item->setEnabled(plant.has_value());
     item->setToolTip(plant ? QString()
-                           : QStringLiteral("Die Heizleistung braucht den Durchsatz der Anlage; der Fall hat keine "
-                                            "Anlagendaten."));
+                           : tr("Die Heizleistung braucht den Durchsatz der Anlage; der Fall hat keine "
+                                "Anlagendaten."));
     if (!plant && goal_->currentIndex() == heater) goal_->setCurrentIndex(0);
   }
   compareWithWindow(base);
@@ -196,10 +197,9 @@ void OptimiseDialog::setBase(const InputTexts& base, const RunRecord* run, AirIn
 
 void OptimiseDialog::compareWithWindow(const InputTexts& window) {
   const std::vector<Input> changed = ChangedInputs(base_, window);
-  baseNote_->setText(changed.empty()
-                         ? QStringLiteral("die Eingaben des Hauptfensters")
-                         : QStringLiteral("<span style=\"color:#c00000\">Im Hauptfenster seither geändert: %1</span>")
-                               .arg(QString::fromStdString(InputCaptions(changed)).toHtmlEscaped()));
+  baseNote_->setText(changed.empty() ? tr("die Eingaben des Hauptfensters")
+                                     : tr("<span style=\"color:#c00000\">Im Hauptfenster seither geändert: %1</span>")
+                                           .arg(QString::fromStdString(InputCaptions(changed)).toHtmlEscaped()));
 }
 
 bool OptimiseDialog::running() const { return job_->busy(); }
@@ -208,8 +208,10 @@ Outcome<OptimiseProblem> OptimiseDialog::problem() const {
   // The chamber's air follows the exhaust temperature's box only in a run of the window: a
   // search that moved the exhaust air would leave the laboratory test without saying so.
   if (constantAir_) {
-    return Failure{kConstantAirCaption, "die Suche gilt den Einstellungen eines Trockners; erst Berechnung ▸ "
-                                        "Laborversuch ausschalten, dann Grundfall übernehmen"};
+    return Failure{Tr("Eingabefelder", kConstantAirCaption),
+                   tr("die Suche gilt den Einstellungen eines Trockners; erst Berechnung ▸ "
+                      "Laborversuch ausschalten, dann Grundfall übernehmen")
+                       .toStdString()};
   }
   OptimiseProblem problem;
   problem.base = base_;
@@ -245,9 +247,9 @@ void OptimiseDialog::start() {
   progress_->setRange(0, static_cast<int>(searched_->maxRuns));
   progress_->setValue(0);
   left_->clear();
-  best_->setText(QStringLiteral("noch kein zulässiger Lauf"));
+  best_->setText(tr("noch kein zulässiger Lauf"));
   clock_.start();
-  elapsed_->setText(QStringLiteral("Laufzeit %1").arg(DurationText(0)));
+  elapsed_->setText(tr("Laufzeit %1").arg(DurationText(0)));
   job_->start([this, problem = *searched_](const StopRequest& stop) -> BackgroundJob::Delivery {
     ProgressRelay relay([this](const OptimiseProgress& progress) { job_->post([this, progress] { onProgress(progress); }); });
     OptimiseResult result = Optimise(problem, &relay, &stop);
@@ -261,19 +263,19 @@ void OptimiseDialog::cancel() {
   job_->cancel();
   setRunning(false);
   left_->clear();
-  resultText_->setText(QStringLiteral("<p><b>Abgebrochen</b> nach %1 Läufen; die Eingaben bleiben unverändert.</p>")
-                           .arg(progress_->value()));
+  resultText_->setText(
+      tr("<p><b>Abgebrochen</b> nach %1 Läufen; die Eingaben bleiben unverändert.</p>").arg(progress_->value()));
   emit finished();
 }
 
 void OptimiseDialog::onProgress(const OptimiseProgress& progress) {
   progress_->setValue(static_cast<int>(std::min(progress.runs, progress.maxRuns)));
-  elapsed_->setText(QStringLiteral("Laufzeit %1").arg(DurationText(progress.seconds)));
+  elapsed_->setText(tr("Laufzeit %1").arg(DurationText(progress.seconds)));
   const QString left = TimeLeftText(progress.seconds, progress.runs, progress.maxRuns);
-  left_->setText(left.isEmpty() ? QString() : QStringLiteral("noch höchstens ca. %1").arg(left));
+  left_->setText(left.isEmpty() ? QString() : tr("noch höchstens ca. %1").arg(left));
   if (progress.best && searched_) {
     const OptimiseGoalInfo& goal = GoalInfo(searched_->goal);
-    best_->setText(QStringLiteral("bestes Ziel bisher: %1").arg(QuantityText(progress.best->goal, goal.unit)));
+    best_->setText(tr("bestes Ziel bisher: %1").arg(QuantityText(progress.best->goal, goal.unit)));
   }
 }
 
@@ -281,7 +283,7 @@ void OptimiseDialog::onFinished(const OptimiseResult& result) {
   result_ = result;
   setRunning(false);
   progress_->setValue(static_cast<int>(std::min(result.runs, searched_->maxRuns)));
-  elapsed_->setText(QStringLiteral("Laufzeit %1").arg(DurationText(result.seconds)));
+  elapsed_->setText(tr("Laufzeit %1").arg(DurationText(result.seconds)));
   left_->clear();
   resultText_->setText(OptimiseResultHtml(*searched_, result));
   chart_->showPath(result.path, GoalInfo(searched_->goal));

@@ -1,6 +1,8 @@
 #include "ui/fitting/optimiseresulttext.h"
 
-#include "text/trim.h"
+#include <QCoreApplication>
+
+#include "text/language.h"
 #include "ui/fitting/searchtexts.h"
 #include "ui/shell/progresstext.h"
 
@@ -19,21 +21,28 @@ QString Row(const QString& name, const QString& value, const QString& note = {})
 QString Red(const QString& html) { return QStringLiteral("<span style=\"color:%1\">%2</span>").arg(QLatin1String(kRed), html); }
 
 QString Headline(const OptimiseResult& result) {
-  const QString runs = QStringLiteral("%1 Läufe in %2").arg(result.runs).arg(DurationText(result.seconds));
+  const QString runs = QCoreApplication::translate("OptimiseResultText", "%1 Läufe in %2")
+                           .arg(result.runs)
+                           .arg(DurationText(result.seconds));
   switch (result.status) {
     case OptimiseResult::Status::Found:
-      return QStringLiteral("<b>Optimum gefunden</b> (%1).").arg(runs);
+      return QCoreApplication::translate("OptimiseResultText", "<b>Optimum gefunden</b> (%1).").arg(runs);
     case OptimiseResult::Status::Infeasible:
-      return Red(QStringLiteral("<b>Kein zulässiger Punkt gefunden</b> (%1): %2")
+      return Red(QCoreApplication::translate("OptimiseResultText", "<b>Kein zulässiger Punkt gefunden</b> (%1): %2")
                      .arg(runs, Escaped(result.message)));
     case OptimiseResult::Status::Stopped:
       return result.values.empty()
-                 ? QStringLiteral("<b>Abgebrochen</b> (%1), bis dahin kein zulässiger Punkt.").arg(runs)
-                 : QStringLiteral("<b>Abgebrochen</b> (%1); der beste zulässige Punkt bis dahin:").arg(runs);
+                 ? QCoreApplication::translate("OptimiseResultText",
+                                               "<b>Abgebrochen</b> (%1), bis dahin kein zulässiger Punkt.")
+                       .arg(runs)
+                 : QCoreApplication::translate("OptimiseResultText",
+                                               "<b>Abgebrochen</b> (%1); der beste zulässige Punkt bis dahin:")
+                       .arg(runs);
     case OptimiseResult::Status::Failed:
       break;
   }
-  return Red(QStringLiteral("<b>Die Suche ist gescheitert:</b> %1").arg(Escaped(result.message)));
+  return Red(QCoreApplication::translate("OptimiseResultText", "<b>Die Suche ist gescheitert:</b> %1")
+                 .arg(Escaped(result.message)));
 }
 
 QString ConstraintRows(const std::vector<ConstraintState>& states) {
@@ -41,7 +50,8 @@ QString ConstraintRows(const std::vector<ConstraintState>& states) {
   for (const ConstraintState& state : states) {
     const OptimiseLimitInfo& info = LimitInfo(state.constraint.limit);
     const QString note = state.violated ? Red(ConstraintStateText(state)) : ConstraintStateText(state);
-    rows += Row(QStringLiteral("%1 %2").arg(Escaped(info.caption), QuantityText(state.constraint.atMost, info.unit)),
+    rows += Row(QStringLiteral("%1 %2").arg(LimitCaptionText(info).toHtmlEscaped(),
+                                            QuantityText(state.constraint.atMost, info.unit)),
                 QuantityText(state.value, info.unit), note);
   }
   return rows;
@@ -50,14 +60,19 @@ QString ConstraintRows(const std::vector<ConstraintState>& states) {
 // The check run's goal and each limited result (its limit plus the run's excess).
 QString CheckRows(const OptimiseProblem& problem, const SearchPoint& check) {
   const OptimiseGoalInfo& goal = GoalInfo(problem.goal);
-  QString rows = Row(QStringLiteral("%1 (Kontrolllauf)").arg(Escaped(goal.caption)), QuantityText(check.goal, goal.unit),
-                     check.feasible ? QStringLiteral("zulässig") : Red(QStringLiteral("nicht zulässig")));
+  QString rows = Row(
+      QCoreApplication::translate("OptimiseResultText", "%1 (Kontrolllauf)").arg(GoalCaptionText(goal).toHtmlEscaped()),
+      QuantityText(check.goal, goal.unit),
+      check.feasible ? QCoreApplication::translate("OptimiseResultText", "zulässig")
+                     : Red(QCoreApplication::translate("OptimiseResultText", "nicht zulässig")));
   for (std::size_t i = 0; i < problem.constraints.size() && i < check.excess.size(); ++i) {
     const OptimiseConstraint& c = problem.constraints[i];
     const OptimiseLimitInfo& info = LimitInfo(c.limit);
-    rows += Row(QStringLiteral("%1 (Kontrolllauf)").arg(Escaped(info.caption)),
+    rows += Row(QCoreApplication::translate("OptimiseResultText", "%1 (Kontrolllauf)")
+                    .arg(LimitCaptionText(info).toHtmlEscaped()),
                 QuantityText(c.atMost + check.excess[i], info.unit),
-                check.excess[i] > 0 ? Red(QStringLiteral("verletzt")) : QStringLiteral("eingehalten"));
+                check.excess[i] > 0 ? Red(QCoreApplication::translate("OptimiseResultText", "verletzt"))
+                                    : QCoreApplication::translate("OptimiseResultText", "eingehalten"));
   }
   return rows;
 }
@@ -65,8 +80,9 @@ QString CheckRows(const OptimiseProblem& problem, const SearchPoint& check) {
 }  // namespace
 
 QString ConstraintStateText(const ConstraintState& state) {
-  if (state.violated) return QStringLiteral("verletzt");
-  return state.active ? QStringLiteral("aktiv") : QStringLiteral("eingehalten");
+  if (state.violated) return QCoreApplication::translate("OptimiseResultText", "verletzt");
+  return state.active ? QCoreApplication::translate("OptimiseResultText", "aktiv")
+                      : QCoreApplication::translate("OptimiseResultText", "eingehalten");
 }
 
 QString OptimiseResultHtml(const OptimiseProblem& problem, const OptimiseResult& result) {
@@ -75,10 +91,11 @@ QString OptimiseResultHtml(const OptimiseProblem& problem, const OptimiseResult&
   QString rows;
   for (const DecisionInput& d : problem.decisions) {
     const InputField& f = FieldOf(d.input);
-    rows += Row(Escaped(WithoutTrailingBlanks(f.caption)), Escaped(result.optimum[d.input]), Escaped(f.unit));
+    rows += Row(InputCaptionText(d.input).toHtmlEscaped(), Escaped(ShownInputText(result.optimum[d.input])),
+                Escaped(f.unit));
   }
   const OptimiseGoalInfo& goal = GoalInfo(problem.goal);
-  rows += Row(QStringLiteral("<b>%1</b>").arg(Escaped(goal.caption)),
+  rows += Row(QStringLiteral("<b>%1</b>").arg(GoalCaptionText(goal).toHtmlEscaped()),
               QStringLiteral("<b>%1</b>").arg(QuantityText(result.goal, goal.unit)));
   rows += ConstraintRows(result.constraints);
   if (result.check) rows += CheckRows(problem, *result.check);

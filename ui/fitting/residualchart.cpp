@@ -1,13 +1,15 @@
 #include "ui/fitting/residualchart.h"
 
 #include <QChart>
-#include <QLocale>
 #include <QScatterSeries>
 #include <QValueAxis>
 #include <algorithm>
 #include <array>
 #include <cmath>
 #include <limits>
+
+#include "text/language.h"
+#include "ui/diagrams/shownlocale.h"
 
 namespace lamvero {
 
@@ -72,12 +74,12 @@ ResidualChart::ResidualChart(QWidget* parent) : QChartView(new QChart, parent) {
   // Made with its chart: a view made without one makes a default chart of its
   // own, which setChart() would release without deleting.
   QChart* chart = this->chart();
-  chart->setLocale(QLocale(QLocale::German, QLocale::Germany));  // decimal comma, as everywhere in the window
+  chart->setLocale(ShownLocale());  // the decimal separator of the language, as everywhere in the window
   chart->setLocalizeNumbers(true);
-  chart->setTitle(QStringLiteral("Residuen (Modell − Messung)"));
+  chart->setTitle(tr("Residuen (Modell − Messung)"));
   chart->legend()->setAlignment(Qt::AlignBottom);
   axisX_ = new QValueAxis;
-  axisX_->setTitleText(QStringLiteral("Zeit in h"));
+  axisX_->setTitleText(tr("Zeit in h"));
   axisY_ = new QValueAxis;
   chart->addAxis(axisX_, Qt::AlignBottom);
   chart->addAxis(axisY_, Qt::AlignLeft);
@@ -95,13 +97,13 @@ void ResidualChart::showResiduals(const std::vector<FitResidual>& residuals) {
   const std::vector<MeasuredQuantity> quantities = QuantitiesOf(residuals);
   if (quantities.empty()) return;
   const bool scaled = quantities.size() > 1;
-  axisY_->setTitleText(scaled ? QStringLiteral("Residuum / Spannweite der Messwerte")
-                              : QStringLiteral("Residuum in %1").arg(QString::fromUtf8(InfoOf(quantities[0]).unit)));
+  axisY_->setTitleText(scaled ? tr("Residuum / Spannweite der Messwerte")
+                              : tr("Residuum in %1").arg(QString::fromUtf8(InfoOf(quantities[0]).unit)));
   const std::vector<double> shown = ShownResiduals(residuals, scaled);
   double tMax = 0, yMin = 0, yMax = 0;
   for (MeasuredQuantity q : quantities) {
     auto* series = new QScatterSeries;
-    series->setName(QString::fromUtf8(InfoOf(q).caption));
+    series->setName(QString::fromStdString(Tr("Ergebnisse", InfoOf(q).caption)));
     series->setMarkerSize(7);
     for (std::size_t i = 0; i < residuals.size(); ++i) {
       if (residuals[i].quantity != q) continue;

@@ -2,12 +2,12 @@
 
 #include <QChart>
 #include <QLineSeries>
-#include <QLocale>
 #include <QScatterSeries>
 #include <QValueAxis>
 #include <algorithm>
 #include <cmath>
 
+#include "ui/diagrams/shownlocale.h"
 #include "ui/fitting/searchtexts.h"
 
 namespace lamvero {
@@ -25,14 +25,14 @@ SearchPathChart::SearchPathChart(QWidget* parent) : QChartView(new QChart, paren
   // own, which setChart() would release without deleting.
   QChart* chart = this->chart();
   chart->legend()->setAlignment(Qt::AlignBottom);
-  chart->setLocalizeNumbers(true);  // decimal comma on the axes, as in the calculator
-  QLocale german(QLocale::German, QLocale::Germany);
-  german.setNumberOptions(QLocale::OmitGroupSeparator);
-  chart->setLocale(german);
+  chart->setLocalizeNumbers(true);  // the language's decimal separator on the axes, as in the calculator
+  QLocale shown = ShownLocale();
+  shown.setNumberOptions(QLocale::OmitGroupSeparator);
+  chart->setLocale(shown);
   feasible_ = new QScatterSeries;
-  feasible_->setName(QStringLiteral("zulässig"));
+  feasible_->setName(tr("zulässig"));
   infeasible_ = new QScatterSeries;
-  infeasible_->setName(QStringLiteral("Grenze verletzt"));
+  infeasible_->setName(tr("Grenze verletzt"));
   for (QScatterSeries* dots : {feasible_, infeasible_}) {
     dots->setMarkerSize(kDotSize);
     dots->setPen(QPen(kPathColour));
@@ -40,10 +40,10 @@ SearchPathChart::SearchPathChart(QWidget* parent) : QChartView(new QChart, paren
   feasible_->setBrush(kPathColour);
   infeasible_->setBrush(Qt::NoBrush);
   best_ = new QLineSeries;
-  best_->setName(QStringLiteral("bestes bisher"));
+  best_->setName(tr("bestes bisher"));
   best_->setPen(QPen(Qt::darkGreen, 2));
   runs_ = new QValueAxis;
-  runs_->setTitleText(QStringLiteral("Lauf"));
+  runs_->setTitleText(tr("Lauf"));
   runs_->setLabelFormat(QStringLiteral("%.0f"));
   goal_ = new QValueAxis;
   goal_->setLabelFormat(QStringLiteral("%.5g"));
@@ -63,7 +63,7 @@ void SearchPathChart::showPath(const std::vector<SearchPoint>& path, const Optim
   // A duration is drawn in hours; any other goal in its own unit.
   const bool hours = IsDurationUnit(goal.unit);
   const double scale = hours ? 1 / kSecondsPerHour : 1;
-  goal_->setTitleText(QStringLiteral("Ziel in %1").arg(hours ? QStringLiteral("h") : QString::fromUtf8(goal.unit)));
+  goal_->setTitleText(tr("Ziel in %1").arg(hours ? QStringLiteral("h") : QString::fromUtf8(goal.unit)));
   QList<QPointF> feasible, infeasible, best;
   double low = INFINITY, high = -INFINITY;
   for (std::size_t i = 0; i < path.size(); ++i) {

@@ -4,9 +4,11 @@
 #include <cstring>
 
 #include "run/resultdescriptors.h"
+#include "text/language.h"
 #include "text/numberformat.h"
 #include "text/parseduration.h"
 #include "text/parsenumber.h"
+#include "text/trim.h"
 
 namespace lamvero {
 
@@ -43,6 +45,18 @@ const OptimiseGoalInfo& GoalInfo(OptimiseGoal goal) {
     if (info.id == goal) return info;
   }
   return OptimiseGoals().front();  // every goal has its row
+}
+
+QString InputCaptionText(Input input) {
+  return QString::fromStdString(WithoutTrailingBlanks(Tr("Eingabefelder", FieldOf(input).caption)));
+}
+
+QString GoalCaptionText(const OptimiseGoalInfo& goal) {
+  return QString::fromStdString(Tr("Optimierung", goal.caption));
+}
+
+QString LimitCaptionText(const OptimiseLimitInfo& limit) {
+  return QString::fromStdString(Tr("Optimierung", limit.caption));
 }
 
 const OptimiseLimitInfo& LimitInfo(OptimiseLimit limit) {

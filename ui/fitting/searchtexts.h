@@ -32,6 +32,11 @@ std::optional<double> ReadLimitBox(const QString& text, const char* unit);
 double LimitedValue(const OptimiseLimitInfo& limit, const RunRecord& record);
 
 const OptimiseGoalInfo& GoalInfo(OptimiseGoal goal);
+// The captions of an input, a goal and a limit in the user's language (an
+// input's without its trailing blanks).
+QString InputCaptionText(Input input);
+QString GoalCaptionText(const OptimiseGoalInfo& goal);
+QString LimitCaptionText(const OptimiseLimitInfo& limit);
 const OptimiseLimitInfo& LimitInfo(OptimiseLimit limit);
 
 }  // namespace lamvero

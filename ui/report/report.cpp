@@ -1,9 +1,10 @@
 #include "ui/report/report.h"
 
+#include <QCoreApplication>
 #include <QFont>
+#include <QFontMetricsF>
 #include <QGraphicsLayout>
 #include <QGraphicsScene>
-#include <QFontMetricsF>
 #include <QMarginsF>
 #include <QPageLayout>
 #include <QPageSize>
@@ -15,15 +16,16 @@
 #include <memory>
 #include <vector>
 
-#include "ui/calculator/annotation.h"
 #include "disk/casefiles.h"
-#include "present/controltable.h"
-#include "ui/calculator/paintercanvas.h"
-#include "present/profileplot.h"
 #include "inputs/constantair.h"
+#include "present/controltable.h"
+#include "present/profileplot.h"
 #include "present/reportcontent.h"
 #include "present/resultplots.h"
 #include "present/resultrows.h"
+#include "text/language.h"
+#include "ui/calculator/annotation.h"
+#include "ui/calculator/paintercanvas.h"
 #include "ui/diagrams/chartpanel.h"
 #include "ui/diagrams/diagramcharts.h"
 
@@ -204,7 +206,7 @@ class PageWriter {
     p_.setPen(QColor(110, 110, 110));
     const QRectF line(0, height_ - 10 * pt_, width_, 10 * pt_);
     p_.drawText(line, Qt::AlignLeft | Qt::AlignBottom, footer_);
-    p_.drawText(line, Qt::AlignRight | Qt::AlignBottom, QStringLiteral("Seite %1").arg(page_));
+    p_.drawText(line, Qt::AlignRight | Qt::AlignBottom, QCoreApplication::translate("Report", "Seite %1").arg(page_));
     p_.restore();
   }
 
@@ -247,43 +249,45 @@ class PageWriter {
 // rate chart of a laboratory test at constant air in the Krischer form).
 void AddCharts(PageWriter& w, const RunRecord& r, bool constantAir) {
   RunEntry entry;
-  entry.label = QStringLiteral("Lauf");
+  entry.label = QCoreApplication::translate("Report", "Lauf");
   entry.record = std::make_shared<const RunRecord>(r);
   entry.color = RunList::Palette().front();
   entry.constantAir = constantAir;
   if (!entry.hasSeries()) return;
   w.newPage();
-  w.text(QStringLiteral("Diagramme"), w.font(14, true));
+  w.text(QCoreApplication::translate("Report", "Diagramme"), w.font(14, true));
   for (const ChartInfo& info : Charts()) {
     const std::unique_ptr<ChartPanel> panel(MakeChartPanel(info));
     FillChart(*panel, info.kind, {&entry});
-    w.chart(QString::fromUtf8(info.name), panel->chart(), QSizeF(820, 500));
+    w.chart(QCoreApplication::translate("DiagramCharts", info.name), panel->chart(), QSizeF(820, 500));
     if (!panel->note().isEmpty()) w.text(panel->note(), w.font(8.5));
   }
 }
 
 // The head: the title, the project data given, the file, date, program and outcome.
 void AddHead(PageWriter& w, const ReportInfo& info, const QString& title, const RunRecord& r) {
-  w.text(QStringLiteral("Bericht: ") + title, w.font(16, true));
+  w.text(QCoreApplication::translate("Report", "Bericht: %1").arg(title), w.font(16, true));
   w.skip(4);
   const QFont meta = w.font(9);
   for (const ProjectField& f : ProjectFields()) {
     const std::string& value = info.about.*f.member;
     if (value.empty() || f.member == &ProjectData::title) continue;
     if (!f.multiLine) {
-      w.text(QString::fromUtf8(f.caption) + QStringLiteral(": ") + Q(value), meta);
+      w.text(Q(Tr("Eingabefelder", f.caption)) + QStringLiteral(": ") + Q(value), meta);
       continue;
     }
-    w.text(QString::fromUtf8(f.caption) + QStringLiteral(":"), meta);
+    w.text(Q(Tr("Eingabefelder", f.caption)) + QStringLiteral(":"), meta);
     // Line by line, so that a long comment runs on to the next page.
     for (const QString& line : Q(value).split(QLatin1Char('\n'))) w.text(line.isEmpty() ? QStringLiteral(" ") : line, meta);
   }
-  if (info.constantAir) w.text(QString::fromUtf8(kConstantAirCaption), meta);
-  w.text(QStringLiteral("Datei: ") + (info.fileName.isEmpty() ? QStringLiteral("nicht gespeichert") : info.fileName),
+  if (info.constantAir) w.text(Q(Tr("Eingabefelder", kConstantAirCaption)), meta);
+  w.text(QCoreApplication::translate("Report", "Datei: %1")
+             .arg(info.fileName.isEmpty() ? QCoreApplication::translate("Report", "nicht gespeichert") : info.fileName),
          meta);
-  w.text(QStringLiteral("Erstellt: ") + info.created.toString(QStringLiteral("dd.MM.yyyy, HH:mm 'Uhr'")) +
-             QStringLiteral("   ·   Programm: ") + ProgramName() + QStringLiteral("   ·   Lauf: ") +
-             Q(OutcomeText(r.outcome)),
+  // The date as the language writes it.
+  const QString created = info.created.toString(QCoreApplication::translate("Report", "dd.MM.yyyy, HH:mm 'Uhr'"));
+  w.text(QCoreApplication::translate("Report", "Erstellt: %1   ·   Programm: %2   ·   Lauf: %3")
+             .arg(created, ProgramName(), Q(OutcomeText(r.outcome))),
          meta);
 }
 
@@ -299,7 +303,7 @@ void Report::setUpPage(QPagedPaintDevice& device) {
 int Report::paint(QPagedPaintDevice& device) const {
   QPainter painter;
   if (!painter.begin(&device)) return 0;
-  const QString title = info_.title.isEmpty() ? QStringLiteral("Trocknungslauf") : info_.title;
+  const QString title = info_.title.isEmpty() ? QCoreApplication::translate("Report", "Trocknungslauf") : info_.title;
   const QString version = ProgramName();
   PageWriter w(device, painter, version + QStringLiteral(" – ") + title);
 
@@ -313,22 +317,28 @@ int Report::paint(QPagedPaintDevice& device) const {
   if (record_.outcome != RunOutcome::Refused) {
     if (record_.profiles.scaleAfter.empty()) {
       w.skip(8);
-      w.text(QStringLiteral("Die Feuchteprofile dieses Laufs liegen nicht vor."), w.font(9));
+      w.text(QCoreApplication::translate("Report", "Die Feuchteprofile dieses Laufs liegen nicht vor."), w.font(9));
     } else {
-      w.plot(QStringLiteral("Wasserbeladung über der halben Plattendicke"), kProfileRegion, record_, DrawProfilePlot);
+      w.plot(QCoreApplication::translate("Report", "Wasserbeladung über der halben Plattendicke"), kProfileRegion,
+             record_, DrawProfilePlot);
     }
     w.newPage();
   }
   for (const ReportTable& t : content.results) w.table(t);
   if (info_.plant && record_.outcome != RunOutcome::Refused) w.table(PlantTable(*info_.plant, record_));
   if (record_.outcome == RunOutcome::Completed && record_.series.nReihe >= 0) {
-    w.plot(QStringLiteral("Verläufe über der Trocknungszeit"), kResultRegion, record_, DrawResultPlots);
+    w.plot(QCoreApplication::translate("Report", "Verläufe über der Trocknungszeit"), kResultRegion, record_,
+           DrawResultPlots);
   } else if (record_.outcome == RunOutcome::Completed) {
     w.skip(8);
-    w.text(QStringLiteral("Die Zeitreihen dieses Laufs liegen nicht vor: kein Ergebnisdiagramm."), w.font(9));
+    w.text(
+        QCoreApplication::translate("Report", "Die Zeitreihen dieses Laufs liegen nicht vor: kein Ergebnisdiagramm."),
+        w.font(9));
   } else if (record_.outcome != RunOutcome::Refused) {
     w.skip(8);
-    w.text(QStringLiteral("Ein Ergebnisdiagramm gibt es nur für einen vollständig gerechneten Lauf."), w.font(9));
+    w.text(QCoreApplication::translate("Report",
+                                       "Ein Ergebnisdiagramm gibt es nur für einen vollständig gerechneten Lauf."),
+           w.font(9));
   }
   if (record_.outcome != RunOutcome::Refused) AddCharts(w, record_, info_.constantAir);
   w.finishPage();
@@ -337,7 +347,8 @@ int Report::paint(QPagedPaintDevice& device) const {
 }
 
 Status Report::writePdf(const QString& path) const {
-  const std::string cannot = QStringLiteral("Die Datei %1 kann nicht geschrieben werden").arg(path).toStdString();
+  const std::string cannot =
+      QCoreApplication::translate("Report", "Die Datei %1 kann nicht geschrieben werden").arg(path).toStdString();
   QSaveFile file(path);
   if (!file.open(QIODevice::WriteOnly)) return Failure{cannot, file.errorString().toStdString()};
   {
@@ -347,7 +358,9 @@ Status Report::writePdf(const QString& path) const {
     setUpPage(writer);
     if (paint(writer) == 0) {
       file.cancelWriting();
-      return Failure{"", QStringLiteral("Der Bericht %1 kann nicht erstellt werden.").arg(path).toStdString()};
+      return Failure{
+          "",
+          QCoreApplication::translate("Report", "Der Bericht %1 kann nicht erstellt werden.").arg(path).toStdString()};
     }
   }
   if (!file.commit()) return Failure{cannot, file.errorString().toStdString()};

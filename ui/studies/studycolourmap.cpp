@@ -19,8 +19,8 @@ constexpr double kBarGap = 20;    // between the cells and the scale
 const QColor kNoValueGrey(205, 205, 205);
 const QColor kHatch(150, 150, 150);
 const QColor kLine(120, 120, 120);
-const QString kUnvalued = QStringLiteral("ohne Wert");
-const QString kNoValues = QStringLiteral("keine Werte");
+const char* const kUnvalued = QT_TRANSLATE_NOOP("lamvero::StudyColourMap", "ohne Wert");
+const char* const kNoValues = QT_TRANSLATE_NOOP("lamvero::StudyColourMap", "keine Werte");
 
 QString Q(const std::string& text) { return QString::fromStdString(text); }
 
@@ -64,7 +64,7 @@ StudyColourMap::Frame StudyColourMap::frame() const {
   const QFontMetricsF fm(font());
   double lineLabels = 0;
   for (const std::string& t : content_.lineTexts) lineLabels = std::max(lineLabels, fm.horizontalAdvance(Q(t)));
-  double tickLabels = std::max(fm.horizontalAdvance(kNoValues), fm.horizontalAdvance(kUnvalued));
+  double tickLabels = std::max(fm.horizontalAdvance(tr(kNoValues)), fm.horizontalAdvance(tr(kUnvalued)));
   for (const auto& tick : ScaleTicks(content_.grid.low, content_.grid.high)) {
     tickLabels = std::max(tickLabels, fm.horizontalAdvance(tick.second));
   }
@@ -104,9 +104,9 @@ QString StudyColourMap::cellText(std::size_t cell) const {
                      ValueText(content_.up, content_.lineTexts.at(line));
   if (!content_.slice.empty()) text += ", " + content_.slice;
   const NamedUnit result = QuantityNaming(content_.quantity);
-  if (g.cellRow[cell] == kNoRow) return Q(text + ": noch nicht gerechnet");
+  if (g.cellRow[cell] == kNoRow) return tr("%1: noch nicht gerechnet").arg(Q(text));
   const double v = g.cellValue[cell];
-  if (!std::isfinite(v)) return Q(text + ": " + result.name + " ohne Wert");
+  if (!std::isfinite(v)) return tr("%1: %2 ohne Wert").arg(Q(text), Q(result.name));
   return Q(text + ": " + ValueText(result, QuantityText(content_.quantity, v)));
 }
 
@@ -202,13 +202,13 @@ void StudyColourMap::paintScale(QPainter& painter, const QRectF& bar) const {
     painter.fillRect(swatch, kNoValueGrey);
     painter.fillRect(swatch, QBrush(kHatch, Qt::BDiagPattern));
     painter.setPen(Qt::black);
-    painter.drawText(QRectF(labels, swatch.top(), fm.horizontalAdvance(kUnvalued) + 1, fm.height()),
-                     Qt::AlignLeft | Qt::AlignVCenter, kUnvalued);
+    painter.drawText(QRectF(labels, swatch.top(), fm.horizontalAdvance(tr(kUnvalued)) + 1, fm.height()),
+                     Qt::AlignLeft | Qt::AlignVCenter, tr(kUnvalued));
   }
   if (!std::isfinite(g.low)) {
     painter.fillRect(bar, kNoValueGrey);
     painter.setPen(Qt::black);
-    painter.drawText(QPointF(labels, bar.center().y()), kNoValues);
+    painter.drawText(QPointF(labels, bar.center().y()), tr(kNoValues));
     return;
   }
   // The scale from its low end at the bottom to its high end at the top, a line of pixels each.

@@ -15,8 +15,9 @@ namespace lamvero {
 namespace {
 
 const char* const kFolderKey = "studie/verzeichnis";
-const QString kStudyFilter = QStringLiteral("Lamvero-Studien (*.lamvero-studie);;Alle Dateien (*)");
-const QString kCsvFilter = QStringLiteral("CSV-Tabellen (*.csv);;Alle Dateien (*)");
+const char* const kStudyFilter =
+    QT_TRANSLATE_NOOP("lamvero::StudyFileMenu", "Lamvero-Studien (*.lamvero-studie);;Alle Dateien (*)");
+const char* const kCsvFilter = QT_TRANSLATE_NOOP("lamvero::StudyFileMenu", "CSV-Tabellen (*.csv);;Alle Dateien (*)");
 
 }  // namespace
 
@@ -27,25 +28,23 @@ StudyFileMenu::StudyFileMenu(QMenu& menu, StudyWindow& window) : QObject(&menu),
     a->setObjectName(QLatin1String(name));
     return a;
   };
-  connect(add(QStringLiteral("Studie ö&ffnen…"), "act_StudieOeffnen"), &QAction::triggered, this,
-          &StudyFileMenu::chooseAndOpen);
-  connect(add(QStringLiteral("Studie &speichern…"), "act_StudieSpeichern"), &QAction::triggered, this,
+  connect(add(tr("Studie ö&ffnen…"), "act_StudieOeffnen"), &QAction::triggered, this, &StudyFileMenu::chooseAndOpen);
+  connect(add(tr("Studie &speichern…"), "act_StudieSpeichern"), &QAction::triggered, this,
           &StudyFileMenu::chooseAndSave);
-  connect(add(QStringLiteral("Ergebnisse &einlesen…"), "act_ErgebnisseEinlesen"), &QAction::triggered, this,
+  connect(add(tr("Ergebnisse &einlesen…"), "act_ErgebnisseEinlesen"), &QAction::triggered, this,
           &StudyFileMenu::chooseAndReadOutput);
   menu.addSeparator();
-  connect(add(QStringLiteral("&Tabelle als CSV…"), "act_TabelleCsv"), &QAction::triggered, this,
-          &StudyFileMenu::chooseAndExport);
-  connect(add(QStringLiteral("Diagramm als &PNG…"), "act_StudieDiagrammPng"), &QAction::triggered, this,
-          [this] { chooseAndExportChart(QStringLiteral(".png"), QStringLiteral("PNG-Bilder (*.png)")); });
-  connect(add(QStringLiteral("Diagramm als S&VG…"), "act_StudieDiagrammSvg"), &QAction::triggered, this,
-          [this] { chooseAndExportChart(QStringLiteral(".svg"), QStringLiteral("SVG-Grafiken (*.svg)")); });
+  connect(add(tr("&Tabelle als CSV…"), "act_TabelleCsv"), &QAction::triggered, this, &StudyFileMenu::chooseAndExport);
+  connect(add(tr("Diagramm als &PNG…"), "act_StudieDiagrammPng"), &QAction::triggered, this,
+          [this] { chooseAndExportChart(QStringLiteral(".png"), tr("PNG-Bilder (*.png)")); });
+  connect(add(tr("Diagramm als S&VG…"), "act_StudieDiagrammSvg"), &QAction::triggered, this,
+          [this] { chooseAndExportChart(QStringLiteral(".svg"), tr("SVG-Grafiken (*.svg)")); });
 }
 
 bool StudyFileMenu::maybeDiscard() {
   if (saved_ || window_.results().rows.empty()) return true;
   const QMessageBox::StandardButton answer =
-      dialogs_.askSave(QStringLiteral("Die Ergebnisse der Studie sind nicht gespeichert.\nSollen sie gespeichert werden?"));
+      dialogs_.askSave(tr("Die Ergebnisse der Studie sind nicht gespeichert.\nSollen sie gespeichert werden?"));
   if (answer == QMessageBox::Save) return chooseAndSave();
   return answer == QMessageBox::Discard;
 }
@@ -96,7 +95,7 @@ bool StudyFileMenu::exportChart(const QString& path) {
   StudyPlotPane& pane = window_.plots();
   const Status written = path.endsWith(QStringLiteral(".svg"), Qt::CaseInsensitive) ? pane.exportSvg(path) : pane.exportPng(path);
   if (!written) {
-    dialogs_.warn(QStringLiteral("%1 konnte nicht geschrieben werden:\n%2")
+    dialogs_.warn(tr("%1 konnte nicht geschrieben werden:\n%2")
                       .arg(QDir::toNativeSeparators(path), QString::fromStdString(written.message())));
   }
   return written.ok();
@@ -104,30 +103,30 @@ bool StudyFileMenu::exportChart(const QString& path) {
 
 void StudyFileMenu::chooseAndOpen() {
   if (window_.running() || !maybeDiscard()) return;
-  const QString path = dialogs_.openName(QStringLiteral("Studie öffnen"), startFolder(), kStudyFilter);
+  const QString path = dialogs_.openName(tr("Studie öffnen"), startFolder(), tr(kStudyFilter));
   if (!path.isEmpty() && open(path)) rememberFolder(path);
 }
 
 bool StudyFileMenu::chooseAndSave() {
-  const QString path = askSaveName(QStringLiteral("Studie speichern"), QLatin1String(kStudyFileSuffix), kStudyFilter);
+  const QString path = askSaveName(tr("Studie speichern"), QLatin1String(kStudyFileSuffix), tr(kStudyFilter));
   return !path.isEmpty() && save(path);
 }
 
 void StudyFileMenu::chooseAndReadOutput() {
   if (window_.running() || !maybeDiscard()) return;
-  const QString path = dialogs_.openName(QStringLiteral("Ergebnisse der Studie einlesen"), startFolder(), kCsvFilter);
+  const QString path = dialogs_.openName(tr("Ergebnisse der Studie einlesen"), startFolder(), tr(kCsvFilter));
   if (!path.isEmpty() && readOutput(path)) rememberFolder(path);
 }
 
 void StudyFileMenu::chooseAndExport() {
   const std::optional<CsvChoice> choice = dialogs_.csvChoice(false);
   if (!choice) return;
-  const QString path = askSaveName(QStringLiteral("Tabelle der Studie als CSV"), QStringLiteral(".csv"), kCsvFilter);
+  const QString path = askSaveName(tr("Tabelle der Studie als CSV"), QStringLiteral(".csv"), tr(kCsvFilter));
   if (!path.isEmpty()) exportTable(path, choice->dialect);
 }
 
 void StudyFileMenu::chooseAndExportChart(const QString& suffix, const QString& filter) {
-  const QString path = askSaveName(QStringLiteral("Diagramm der Studie speichern"), suffix, filter);
+  const QString path = askSaveName(tr("Diagramm der Studie speichern"), suffix, filter);
   if (!path.isEmpty()) exportChart(path);
 }
 
@@ -136,7 +135,7 @@ QString StudyFileMenu::startFolder() const {
 }
 
 QString StudyFileMenu::askSaveName(const QString& caption, const QString& suffix, const QString& filter) {
-  QString path = dialogs_.saveName(caption, QDir(startFolder()).filePath(QStringLiteral("Studie") + suffix), filter);
+  QString path = dialogs_.saveName(caption, QDir(startFolder()).filePath(tr("Studie") + suffix), filter);
   if (path.isEmpty()) return path;
   if (QFileInfo(path).suffix().isEmpty()) path += suffix;
   rememberFolder(path);

@@ -4,6 +4,7 @@
 #include <cstring>
 
 #include "study/casesummary.h"
+#include "text/language.h"
 #include "text/numberformat.h"
 #include "text/trim.h"
 
@@ -13,7 +14,7 @@ namespace {
 
 // The caption up to its last " in ", when what follows names the unit (a
 // duration's "h:mm:ss" included); the caption whole otherwise.
-std::string NameOf(const char* caption, const std::string& unit, bool duration) {
+std::string NameOf(const std::string& caption, const std::string& unit, bool duration) {
   std::string name = WithoutTrailingBlanks(caption);
   const std::size_t in = name.rfind(" in ");
   if (in == std::string::npos) return name;
@@ -30,12 +31,13 @@ std::string ShownUnit(const char* unit) { return std::strcmp(unit, "1") == 0 ? s
 
 NamedUnit InputNaming(Input field) {
   const InputField& f = FieldOf(field);
-  return NamedUnit{NameOf(f.caption, f.unit, false), f.unit};
+  return NamedUnit{NameOf(Tr("Eingabefelder", f.caption), f.unit, false), f.unit};
 }
 
 NamedUnit QuantityNaming(std::size_t quantity) {
   const StudyQuantity& q = StudyQuantities().at(quantity);
-  return NamedUnit{NameOf(q.result->fullCaption(), q.result->unit, q.result->isDuration()), ShownUnit(q.unit)};
+  return NamedUnit{NameOf(Tr("Ergebnisse", q.result->fullCaption()), q.result->unit, q.result->isDuration()),
+                   ShownUnit(q.unit)};
 }
 
 std::string AxisTitle(const NamedUnit& named) {

@@ -15,6 +15,7 @@
 #include <memory>
 
 #include "study/casesummary.h"
+#include "text/language.h"
 #include "ui/diagrams/chartexport.h"
 #include "ui/studies/colourscale.h"
 #include "ui/studies/studycolourmap.h"
@@ -39,6 +40,14 @@ constexpr int kClickSlack = 4;
 enum Tab { kCurveTab, kMapTab };
 
 QString Q(const std::string& text) { return QString::fromStdString(text); }
+
+// The varied input's values as the user reads them (decimal point in English).
+std::vector<std::string> ShownTexts(const std::vector<std::string>& texts) {
+  std::vector<std::string> shown;
+  shown.reserve(texts.size());
+  for (const std::string& t : texts) shown.push_back(ShownInputText(t));
+  return shown;
+}
 
 QPen CurvePen(std::size_t curve, std::size_t curves) {
   const double at = curves > 1 ? kCurveScale * static_cast<double>(curve) / static_cast<double>(curves - 1) : 0.3;
@@ -82,8 +91,8 @@ StudyPlotPane::StudyPlotPane(QWidget* parent) : QWidget(parent) {
 
   tabs_ = new QTabWidget;
   tabs_->setObjectName(QStringLiteral("tab_Studiendiagramm"));
-  tabs_->addTab(curvePage_, QStringLiteral("&Kurvenschar"));
-  tabs_->addTab(mapPage, QStringLiteral("&Farbkarte"));
+  tabs_->addTab(curvePage_, tr("&Kurvenschar"));
+  tabs_->addTab(mapPage, tr("&Farbkarte"));
 
   auto* layout = new QVBoxLayout(this);
   layout->setContentsMargins(0, 0, 0, 0);
@@ -119,7 +128,7 @@ QHBoxLayout* StudyPlotPane::makeChoices() {
   slice_->setObjectName(QStringLiteral("cmb_Schnitt"));
   sliceLabel_->setBuddy(slice_);
   auto* choices = new QHBoxLayout;
-  auto* resultLabel = new QLabel(QStringLiteral("&Ergebnis:"));
+  auto* resultLabel = new QLabel(tr("&Ergebnis:"));
   resultLabel->setBuddy(result_);
   choices->addWidget(resultLabel);
   choices->addWidget(result_);
@@ -133,7 +142,7 @@ QHBoxLayout* StudyPlotPane::makeChoices() {
 // The colour map with its read-out under it.
 QWidget* StudyPlotPane::makeMapPage() {
   map_ = new StudyColourMap;
-  mapReadOut_ = new QLabel(QStringLiteral("Feld anklicken: diesen Fall wählen"));
+  mapReadOut_ = new QLabel(tr("Feld anklicken: diesen Fall wählen"));
   mapReadOut_->setObjectName(QStringLiteral("lbl_FarbkarteAblesung"));
   mapReadOut_->setTextInteractionFlags(Qt::TextSelectableByMouse);
   auto* mapPage = new QWidget;
@@ -168,7 +177,7 @@ std::size_t StudyPlotPane::slice() const { return static_cast<std::size_t>(std::
 
 std::string StudyPlotPane::sliceText() const {
   if (model_.axisCount() < 3 || slice() >= model_.axis(2).texts.size()) return {};
-  return ValueText(InputNaming(model_.axis(2).field), model_.axis(2).texts[slice()]);
+  return ValueText(InputNaming(model_.axis(2).field), ShownInputText(model_.axis(2).texts[slice()]));
 }
 
 void StudyPlotPane::rebuild() {
@@ -191,7 +200,7 @@ void StudyPlotPane::fillSlices() {
   const StudyAxisValues& axis = model_.axis(2);
   const NamedUnit named = InputNaming(axis.field);
   QStringList texts;
-  for (const std::string& t : axis.texts) texts << Q(t + (named.unit.empty() ? "" : " " + named.unit));
+  for (const std::string& t : axis.texts) texts << Q(ShownInputText(t) + (named.unit.empty() ? "" : " " + named.unit));
   QStringList shown;
   for (int i = 0; i < slice_->count(); ++i) shown << slice_->itemText(i);
   if (texts == shown) return;
@@ -219,8 +228,9 @@ void StudyPlotPane::rebuildCurves() {
     const auto notNumber = std::find_if(across.numbers.begin(), across.numbers.end(),
                                         [](double v) { return !std::isfinite(v); });
     const std::string& text = across.texts[static_cast<std::size_t>(notNumber - across.numbers.begin())];
-    curvesRefused_->setText(Q("Die Kurvenschar braucht Zahlen über „" + x.name + "“, doch der Wert „" + text +
-                              "“ ist keine." + (model_.axisCount() >= 2 ? " Die Farbkarte zeigt die Fälle." : "")));
+    const QString refused = tr("Die Kurvenschar braucht Zahlen über „%1“, doch der Wert „%2“ ist keine.")
+                                .arg(Q(x.name), Q(ShownInputText(text)));
+    curvesRefused_->setText(model_.axisCount() >= 2 ? refused + tr(" Die Farbkarte zeigt die Fälle.") : refused);
     curvePage_->setCurrentWidget(curvesRefused_);
     return;
   }
@@ -236,9 +246,10 @@ void StudyPlotPane::rebuildCurves() {
   }
   for (const StudyCurve& curve : family) {
     const QPen pen = CurvePen(curve.value, family.size());
-    const QString name = model_.axisCount() >= 2
-                             ? Q(ValueText(InputNaming(model_.axis(1).field), model_.axis(1).texts[curve.value]))
-                             : Q(y.name);
+    const QString name =
+        model_.axisCount() >= 2
+            ? Q(ValueText(InputNaming(model_.axis(1).field), ShownInputText(model_.axis(1).texts[curve.value])))
+            : Q(y.name);
     if (curve.stretches.empty()) curves_->addLegendEntry(name, pen);
     for (std::size_t k = 0; k < curve.stretches.size(); ++k) {
       QLineSeries* series = curves_->addCurve(name, StretchData(curve.stretches[k]), pen, k == 0);
@@ -255,8 +266,8 @@ void StudyPlotPane::rebuildColourMap() {
   content.quantity = quantity();
   if (model_.axisCount() >= 2) {
     content.grid = model_.grid(quantity(), slice());
-    content.columnTexts = model_.axis(0).texts;
-    content.lineTexts = model_.axis(1).texts;
+    content.columnTexts = ShownTexts(model_.axis(0).texts);
+    content.lineTexts = ShownTexts(model_.axis(1).texts);
     content.across = InputNaming(model_.axis(0).field);
     content.up = InputNaming(model_.axis(1).field);
     content.slice = sliceText();
@@ -278,9 +289,9 @@ QString StudyPlotPane::pointText(const ChartPanel::NearPoint& point) const {
   const std::optional<std::size_t> row = rowAt(point);
   if (!row) return point.series->name();
   const StudyRow& r = model_.results()->rows[*row];
-  std::string text = "Fall " + std::to_string(r.number) + ": ";
+  std::string text = tr("Fall %1: ").arg(r.number).toStdString();
   for (std::size_t i = 0; i < model_.axisCount(); ++i) {
-    text += ValueText(InputNaming(model_.axis(i).field), r.varied.at(i)) + ", ";
+    text += ValueText(InputNaming(model_.axis(i).field), ShownInputText(r.varied.at(i))) + ", ";
   }
   text += ValueText(QuantityNaming(quantity()), QuantityText(quantity(), model_.valueOf(*row, quantity())));
   return Q(text);
@@ -303,7 +314,7 @@ bool StudyPlotPane::eventFilter(QObject* watched, QEvent* event) {
 }
 
 std::optional<Failure> StudyPlotPane::nothingToExport() const {
-  if (model_.axisCount() == 0) return Failure{"", "Es ist keine Studie gezeigt."};
+  if (model_.axisCount() == 0) return Failure{"", tr("Es ist keine Studie gezeigt.").toStdString()};
   if (tabs_->currentIndex() == kCurveTab && curvePage_->currentWidget() != curves_) {
     return Failure{"", curvesRefused_->text().toStdString()};
   }

@@ -8,6 +8,7 @@
 #include "present/reportcontent.h"
 #include "study/casesummary.h"
 #include "study/studycolumns.h"
+#include "text/language.h"
 #include "text/parsenumber.h"
 
 namespace lamvero {
@@ -78,7 +79,8 @@ StudyTableModel::ColumnAt StudyTableModel::columnAt(int section) const {
 QVariant StudyTableModel::text(const StudyRow& row, ColumnAt column) const {
   switch (column.kind) {
     case Column::Case: return QString::number(row.number);
-    case Column::Varied: return QString::fromStdString(row.varied[column.index]);
+    case Column::Varied:
+      return QString::fromStdString(ShownInputText(row.varied[column.index]));
     case Column::Outcome: return QString::fromStdString(OutcomeText(row.outcome));
     case Column::Result: return ResultText(StudyQuantities()[column.index], row.values[column.index]);
     case Column::Messages: return Messages(row);
@@ -125,7 +127,7 @@ QVariant StudyTableModel::headerData(int section, Qt::Orientation orientation, i
       return QString::fromStdString(StudyColumns(results_.variedFields, false).at(static_cast<std::size_t>(section)).caption);
     case Column::Varied: {
       const InputField& f = FieldOf(results_.variedFields[column.index]);
-      return Header(CaptionWithoutUnit(f.caption, f.unit), f.unit);
+      return Header(CaptionWithoutUnit(Tr("Eingabefelder", f.caption), f.unit), f.unit);
     }
     case Column::Result: {
       const ResultDescriptor& result = *StudyQuantities()[column.index].result;

@@ -1,5 +1,6 @@
 #include "ui/studies/studywindow.h"
 
+#include <QCoreApplication>
 #include <QCursor>
 #include <QGroupBox>
 #include <QHBoxLayout>
@@ -10,8 +11,8 @@
 #include <QMenuBar>
 #include <QMessageBox>
 #include <QProgressBar>
-#include <QRegularExpression>
 #include <QPushButton>
+#include <QRegularExpression>
 #include <QSettings>
 #include <QSortFilterProxyModel>
 #include <QSplitter>
@@ -25,6 +26,7 @@
 #include "present/reportcontent.h"
 #include "run/dryingrun.h"
 #include "study/usablecores.h"
+#include "text/language.h"
 #include "text/trim.h"
 #include "ui/diagrams/windowfit.h"
 #include "ui/shell/progresstext.h"
@@ -49,20 +51,24 @@ QString WithCaptions(const std::string& text) {
     const QString name = it.next().captured();
     for (const InputField& f : InputFields()) {
       if (name == QLatin1String(f.box)) {
-        shown.replace(name, QStringLiteral("„%1“").arg(QString::fromStdString(WithoutTrailingBlanks(f.caption))));
+        shown.replace(name, QStringLiteral("„%1“").arg(
+                                QString::fromStdString(WithoutTrailingBlanks(Tr("Eingabefelder", f.caption)))));
       }
     }
   }
   return shown;
 }
 
-QString Cases(std::size_t n) { return n == 1 ? QStringLiteral("1 Fall") : QStringLiteral("%1 Fälle").arg(n); }
+QString Cases(std::size_t n) {
+  return n == 1 ? QCoreApplication::translate("StudyWindow", "1 Fall")
+                : QCoreApplication::translate("StudyWindow", "%1 Fälle").arg(n);
+}
 
 }  // namespace
 
 StudyWindow::StudyWindow(QWidget* parent) : QWidget(parent, Qt::Window) {
   setObjectName(QStringLiteral("frm_Studie"));
-  setWindowTitle(QStringLiteral("Studie"));
+  setWindowTitle(tr("Studie"));
   workers_ = UsableCores();
   job_ = new StudyJob(this);
   measure_ = new BackgroundJob(this);
@@ -71,7 +77,7 @@ StudyWindow::StudyWindow(QWidget* parent) : QWidget(parent, Qt::Window) {
   sorted_ = new QSortFilterProxyModel(this);
   sorted_->setSourceModel(model_);
   sorted_->setSortRole(StudyTableModel::kSortRole);
-  dialogs_.warn = [this](const QString& text) { QMessageBox::warning(this, QStringLiteral("Studie"), text); };
+  dialogs_.warn = [this](const QString& text) { QMessageBox::warning(this, tr("Studie"), text); };
 
   auto* layout = new QVBoxLayout(this);
   createMenus();
@@ -91,23 +97,23 @@ StudyWindow::~StudyWindow() = default;
 
 void StudyWindow::createMenus() {
   menuBar_ = new QMenuBar(this);
-  fileMenu_ = menuBar_->addMenu(QStringLiteral("&Datei"));
+  fileMenu_ = menuBar_->addMenu(tr("&Datei"));
   fileMenu_->menuAction()->setObjectName(QStringLiteral("mnu_StudieDatei"));
   files_ = new StudyFileMenu(*fileMenu_, *this);
   fileMenu_->addSeparator();
-  QAction* close = fileMenu_->addAction(QStringLiteral("Schl&ießen"), QKeySequence::Close, this, &QWidget::close);
+  QAction* close = fileMenu_->addAction(tr("Schl&ießen"), QKeySequence::Close, this, &QWidget::close);
   close->setObjectName(QStringLiteral("act_StudieSchliessen"));
 }
 
 QWidget* StudyWindow::makeSetupPane() {
-  auto* box = new QGroupBox(QStringLiteral("Studie"));
+  auto* box = new QGroupBox(tr("Studie"));
   auto* layout = new QVBoxLayout(box);
   auto* baseLine = new QHBoxLayout;
   baseLabel_ = new QLabel;
   baseLabel_->setObjectName(QStringLiteral("lbl_Grundfall"));
-  takeBase_ = new QPushButton(QStringLiteral("Grundfall übernehmen"));
+  takeBase_ = new QPushButton(tr("Grundfall übernehmen"));
   takeBase_->setObjectName(QStringLiteral("cmd_Grundfall"));
-  takeBase_->setToolTip(QStringLiteral("Die Eingaben des Hauptfensters werden der Grundfall der Studie."));
+  takeBase_->setToolTip(tr("Die Eingaben des Hauptfensters werden der Grundfall der Studie."));
   connect(takeBase_, &QPushButton::clicked, this, &StudyWindow::takeBase);
   baseLine->addWidget(baseLabel_, 1);
   baseLine->addWidget(takeBase_);
@@ -131,9 +137,9 @@ QWidget* StudyWindow::makeRunPane() {
   auto* pane = new QWidget;
   auto* layout = new QHBoxLayout(pane);
   layout->setContentsMargins(0, 0, 0, 0);
-  start_ = new QPushButton(QStringLiteral("Start"));
+  start_ = new QPushButton(tr("Start"));
   start_->setObjectName(QStringLiteral("cmd_Start"));
-  cancel_ = new QPushButton(QStringLiteral("Abbrechen"));
+  cancel_ = new QPushButton(tr("Abbrechen"));
   cancel_->setObjectName(QStringLiteral("cmd_Abbrechen"));
   cancel_->setEnabled(false);
   progress_ = new QProgressBar;
@@ -203,7 +209,7 @@ void StudyWindow::takeBase() {
 
 void StudyWindow::setBase(const InputTexts& base) {
   base_ = base;
-  baseLabel_->setText(QStringLiteral("Grundfall: die Eingaben des Hauptfensters, übernommen um %1")
+  baseLabel_->setText(tr("Grundfall: die Eingaben des Hauptfensters, übernommen um %1")
                           .arg(QTime::currentTime().toString(QStringLiteral("HH:mm:ss"))));
   secondsPerCase_.reset();
   measure_->start([this, base](const StopRequest& stop) -> BackgroundJob::Delivery {
@@ -250,7 +256,7 @@ void StudyWindow::showStudy(const StudyDefinition& definition, std::optional<Stu
   plots_->showResults(&model_->results());
   progress_->setValue(0);
   left_->clear();
-  state_->setText(QStringLiteral("%1 geöffnet").arg(Cases(model_->results().rows.size())));
+  state_->setText(tr("%1 geöffnet").arg(Cases(model_->results().rows.size())));
 }
 
 bool StudyWindow::running() const { return job_->busy(); }
@@ -272,13 +278,13 @@ void StudyWindow::refreshPlan() {
 
 void StudyWindow::showEstimate(std::size_t cases) {
   if (baseRefused_) {
-    estimate_->setText(QStringLiteral("Geschätzte Dauer: keine Schätzung, der Grundfall selbst wird abgelehnt."));
+    estimate_->setText(tr("Geschätzte Dauer: keine Schätzung, der Grundfall selbst wird abgelehnt."));
   } else if (!secondsPerCase_) {
-    estimate_->setText(QStringLiteral("Geschätzte Dauer: ein Lauf des Grundfalls wird gemessen …"));
+    estimate_->setText(tr("Geschätzte Dauer: ein Lauf des Grundfalls wird gemessen …"));
   } else {
     const std::size_t parallel = std::min<std::size_t>(workers_, std::max<std::size_t>(cases, 1));
     const double seconds = *secondsPerCase_ * static_cast<double>(cases) / static_cast<double>(parallel);
-    estimate_->setText(QStringLiteral("Geschätzte Dauer: %1 (ein Lauf des Grundfalls %2, %3 Kerne)")
+    estimate_->setText(tr("Geschätzte Dauer: %1 (ein Lauf des Grundfalls %2, %3 Kerne)")
                            .arg(DurationText(seconds), DurationText(*secondsPerCase_))
                            .arg(workers_));
   }
@@ -317,7 +323,7 @@ void StudyWindow::onRows(const std::vector<StudyRow>& rows) {
 void StudyWindow::onProgress(std::size_t finished, std::size_t total) {
   progress_->setValue(static_cast<int>(finished));
   const QString left = TimeLeftText(elapsed_.elapsed() / 1000.0, finished, total);
-  left_->setText(left.isEmpty() ? QString() : QStringLiteral("noch ca. %1").arg(left));
+  left_->setText(left.isEmpty() ? QString() : tr("noch ca. %1").arg(left));
 }
 
 void StudyWindow::onFinished(bool cancelled, const QString& problem) {
@@ -327,12 +333,12 @@ void StudyWindow::onFinished(bool cancelled, const QString& problem) {
   const auto total = static_cast<std::size_t>(progress_->maximum());
   left_->clear();
   if (!problem.isEmpty()) {
-    state_->setText(QStringLiteral("Studie abgebrochen nach %1 von %2").arg(done).arg(Cases(total)));
-    warn(QStringLiteral("Die Studie brach ab: %1").arg(problem));
+    state_->setText(tr("Studie abgebrochen nach %1 von %2").arg(done).arg(Cases(total)));
+    warn(tr("Die Studie brach ab: %1").arg(problem));
   } else if (cancelled) {
-    state_->setText(QStringLiteral("Studie abgebrochen: %1 von %2 gerechnet").arg(done).arg(Cases(total)));
+    state_->setText(tr("Studie abgebrochen: %1 von %2 gerechnet").arg(done).arg(Cases(total)));
   } else {
-    state_->setText(QStringLiteral("%1 gerechnet in %2").arg(Cases(done), DurationText(elapsed_.elapsed() / 1000.0)));
+    state_->setText(tr("%1 gerechnet in %2").arg(Cases(done), DurationText(elapsed_.elapsed() / 1000.0)));
   }
   setRunning(false);
 }
@@ -348,8 +354,8 @@ void StudyWindow::setRunning(bool running) {
 void StudyWindow::chooseRowAction(std::size_t row, const QPoint& at) {
   if (row >= results().rows.size()) return;
   QMenu menu(this);
-  menu.addAction(QStringLiteral("Im Hauptfenster öffnen"), this, [this, row] { openCase(row); });
-  menu.addAction(QStringLiteral("In Diagramme übernehmen"), this, [this, row] { addCaseToDiagrams(row); });
+  menu.addAction(tr("Im Hauptfenster öffnen"), this, [this, row] { openCase(row); });
+  menu.addAction(tr("In Diagramme übernehmen"), this, [this, row] { addCaseToDiagrams(row); });
   menu.exec(at);
 }
 
@@ -363,11 +369,12 @@ QString StudyWindow::caseLabel(std::size_t row) const {
   QStringList values;
   for (std::size_t i = 0; i < r.varied.size() && i < results().variedFields.size(); ++i) {
     const InputField& f = FieldOf(results().variedFields[i]);
-    values << QStringLiteral("%1 = %2").arg(QString::fromStdString(CaptionWithoutUnit(f.caption, f.unit)),
-                                           QString::fromStdString(r.varied[i]) +
-                                               (*f.unit ? QStringLiteral(" ") + QString::fromUtf8(f.unit) : QString()));
+    values << QStringLiteral("%1 = %2").arg(
+        QString::fromStdString(CaptionWithoutUnit(Tr("Eingabefelder", f.caption), f.unit)),
+        QString::fromStdString(ShownInputText(r.varied[i])) +
+            (*f.unit ? QStringLiteral(" ") + QString::fromUtf8(f.unit) : QString()));
   }
-  const QString head = QStringLiteral("Studie, Fall %1").arg(r.number);
+  const QString head = tr("Studie, Fall %1").arg(r.number);
   return values.isEmpty() ? head : head + QStringLiteral(": ") + values.join(QStringLiteral(", "));
 }
 
@@ -383,8 +390,9 @@ void StudyWindow::addCaseToDiagrams(std::size_t row) {
     auto record = std::make_shared<RunRecord>(RunCase(inputs, quiet, options));
     return [this, record, label] {
       if (record->outcome == RunOutcome::Refused) {
-        warn(QStringLiteral("%1 wird nicht gerechnet: %2")
-                 .arg(label, QString::fromStdString(record->messages.empty() ? std::string() : record->messages.front())));
+        warn(tr("%1 wird nicht gerechnet: %2")
+                 .arg(label,
+                      QString::fromStdString(record->messages.empty() ? std::string() : record->messages.front())));
         return;
       }
       emit caseRunForDiagrams(*record, label);
