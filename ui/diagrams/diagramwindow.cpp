@@ -52,7 +52,7 @@ QString Summary(const RunEntry& e) {
   QStringList lines;
   for (const InputField& f : InputFields()) {
     lines << QStringLiteral("%1: %2").arg(QString::fromStdString(Tr("Eingabefelder", f.caption)),
-                                          QString::fromStdString(e.record->inputs[f.id]));
+                                          QString::fromStdString(ShownInputText(e.record->inputs[f.id])));
   }
   if (!e.hasSeries()) {
     lines.prepend(QCoreApplication::translate("DiagramWindow", "ohne Verläufe, nur in der Tabelle: %1")
