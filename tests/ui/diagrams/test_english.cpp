@@ -30,7 +30,7 @@ const RunRecord& QuickRun(const char* dicke) { return testing::QuickRunOfThickne
 
 // The German texts of the contexts named, as the catalogue of the charts and the report holds them.
 std::set<QString> GermanTexts(const std::set<QString>& contexts) {
-  QFile file(QStringLiteral(LAMVERO_CATALOGUE_DIR "/lamvero_diagrams_en.ts"));
+  QFile file(QStringLiteral(LAMVERO_TRANSLATIONS_DIR "/lamvero_diagrams_en.ts"));
   EXPECT_TRUE(file.open(QIODevice::ReadOnly)) << file.fileName().toStdString();
   QXmlStreamReader xml(&file);
   std::set<QString> texts;
