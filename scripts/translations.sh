@@ -27,12 +27,8 @@ read_sources() {  # catalogue file, folders...
   local ts="$1"; shift
   local dirs=()
   for d in "$@"; do dirs+=("$root/$d"); done
-  # The include roots, as the build has them: without its class's header, a
-  # tr() in a class inside a namespace lands in a context without the
-  # namespace, under which the program never looks it up.
   "$lupdate" -silent -source-language de -target-language en -locations none -no-obsolete -extensions cpp,h \
-    -I "$root" -I "$root/core" \
-    -tr-function-alias translate+=Tr,QT_TRANSLATE_NOOP+=LV_TR_NOOP "${dirs[@]}" -ts "$ts"
+    -tr-function-alias translate+=Tr,QT_TRANSLATE_NOOP+=LV_TR_NOOP -I "$root" "${dirs[@]}" -ts "$ts"
 }
 
 case "$mode" in
