@@ -1,5 +1,6 @@
 #include "disk/casefiles.h"
 
+#include <QCoreApplication>
 #include <QDateTime>
 #include <QDir>
 #include <QFile>
@@ -56,9 +57,10 @@ Outcome<CaseFile> ReadCaseFile(const QString& path) {
 }
 
 Status SaveFileAtomically(const QString& path, const std::function<bool(const ByteSink& sink)>& produce) {
-  const QString cannot = QStringLiteral("Die Datei %1 kann nicht gespeichert werden").arg(QuotedPath(path));
-  if (path.isEmpty()) return Failure{"", "Kein Dateiname angegeben."};
-  if (QFileInfo(path).isDir()) return Cannot(cannot, QStringLiteral("Das ist ein Ordner."));
+  const QString cannot =
+      QCoreApplication::translate("Dateizugriff", "Die Datei %1 kann nicht gespeichert werden").arg(QuotedPath(path));
+  if (path.isEmpty()) return Failure{"", QCoreApplication::translate("Dateizugriff", "Kein Dateiname angegeben.").toStdString()};
+  if (QFileInfo(path).isDir()) return Cannot(cannot, QCoreApplication::translate("Dateizugriff", "Das ist ein Ordner."));
   QSaveFile f(path);
   if (!f.open(QIODevice::WriteOnly)) return Cannot(cannot, f.errorString() + QLatin1Char('.'));
   int code = 0;  // errno as the failing write left it
@@ -70,12 +72,12 @@ Status SaveFileAtomically(const QString& path, const std::function<bool(const By
   if (!written) {
     const QString reason = WriteFailure(f, code);
     f.cancelWriting();
-    return Cannot(cannot, reason + QStringLiteral(". Eine bisherige Datei bleibt unverändert."));
+    return Cannot(cannot, reason + QCoreApplication::translate("Dateizugriff", ". Eine bisherige Datei bleibt unverändert."));
   }
   errno = 0;
   if (!f.commit()) {
     code = errno;
-    return Cannot(cannot, WriteFailure(f, code) + QStringLiteral(". Eine bisherige Datei bleibt unverändert."));
+    return Cannot(cannot, WriteFailure(f, code) + QCoreApplication::translate("Dateizugriff", ". Eine bisherige Datei bleibt unverändert."));
   }
   return Done{};
 }
@@ -83,7 +85,7 @@ Status SaveFileAtomically(const QString& path, const std::function<bool(const By
 Status SaveCaseFile(const QString& path, const CaseFile& file, bool withSeries) {
   // A box text the file could not keep would make a file that cannot be opened again.
   if (const Status keepable = KeepableInputs(file.inputs); !keepable) {
-    const QString cannot = QStringLiteral("Die Datei %1 wird nicht gespeichert").arg(QuotedPath(path));
+    const QString cannot = QCoreApplication::translate("Dateizugriff", "Die Datei %1 wird nicht gespeichert").arg(QuotedPath(path));
     return Failure{cannot.toStdString(), keepable.message()};
   }
   const std::string text = CaseFileText(file, withSeries);

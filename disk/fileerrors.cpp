@@ -1,5 +1,6 @@
 #include "disk/fileerrors.h"
 
+#include <QCoreApplication>
 #include <cerrno>
 
 namespace lamvero {
@@ -13,15 +14,15 @@ struct FileError {
 
 // A full disk and a used-up quota look alike to the user.
 constexpr FileError kFileErrors[] = {
-    {ENOSPC, "kein Platz auf dem Datenträger"},
-    {EDQUOT, "kein Platz auf dem Datenträger (Speicherkontingent erschöpft)"},
+    {ENOSPC, QT_TRANSLATE_NOOP("Dateizugriff", "kein Platz auf dem Datenträger")},
+    {EDQUOT, QT_TRANSLATE_NOOP("Dateizugriff", "kein Platz auf dem Datenträger (Speicherkontingent erschöpft)")},
 };
 
 }  // namespace
 
 std::string FileErrorText(int code) {
   for (const FileError& e : kFileErrors) {
-    if (e.code == code) return e.text;
+    if (e.code == code) return QCoreApplication::translate("Dateizugriff", e.text).toStdString();
   }
   return {};
 }

@@ -1,5 +1,6 @@
 #include "disk/readfile.h"
 
+#include <QCoreApplication>
 #include <QDir>
 #include <QFile>
 #include <filesystem>
@@ -18,12 +19,12 @@ struct NotAFile {
   const char* reason;
 };
 const NotAFile kNotAFile[] = {
-    {std::filesystem::file_type::not_found, "Es gibt sie nicht."},
-    {std::filesystem::file_type::directory, "Das ist ein Ordner."},
-    {std::filesystem::file_type::fifo, "Das ist eine Pipe (FIFO), keine gewöhnliche Datei."},
-    {std::filesystem::file_type::character, "Das ist ein Gerät, keine gewöhnliche Datei."},
-    {std::filesystem::file_type::block, "Das ist ein Gerät, keine gewöhnliche Datei."},
-    {std::filesystem::file_type::socket, "Das ist ein Socket, keine gewöhnliche Datei."},
+    {std::filesystem::file_type::not_found, QT_TRANSLATE_NOOP("Dateizugriff", "Es gibt sie nicht.")},
+    {std::filesystem::file_type::directory, QT_TRANSLATE_NOOP("Dateizugriff", "Das ist ein Ordner.")},
+    {std::filesystem::file_type::fifo, QT_TRANSLATE_NOOP("Dateizugriff", "Das ist eine Pipe (FIFO), keine gewöhnliche Datei.")},
+    {std::filesystem::file_type::character, QT_TRANSLATE_NOOP("Dateizugriff", "Das ist ein Gerät, keine gewöhnliche Datei.")},
+    {std::filesystem::file_type::block, QT_TRANSLATE_NOOP("Dateizugriff", "Das ist ein Gerät, keine gewöhnliche Datei.")},
+    {std::filesystem::file_type::socket, QT_TRANSLATE_NOOP("Dateizugriff", "Das ist ein Socket, keine gewöhnliche Datei.")},
 };
 
 // A regular file (or a link to one) no larger than its kind can be, told
@@ -33,7 +34,7 @@ Status CheckReadable(const QString& path, const SizeCheck& checkSize) {
   std::error_code error;
   const std::filesystem::file_type kind = std::filesystem::status(native, error).type();
   for (const NotAFile& n : kNotAFile) {
-    if (kind == n.kind) return Failure{"", n.reason};
+    if (kind == n.kind) return Failure{"", QCoreApplication::translate("Dateizugriff", n.reason).toStdString()};
   }
   if (kind != std::filesystem::file_type::regular) return Done{};
   const std::uintmax_t size = std::filesystem::file_size(native, error);
@@ -42,10 +43,12 @@ Status CheckReadable(const QString& path, const SizeCheck& checkSize) {
 
 }  // namespace
 
-QString QuotedPath(const QString& path) { return QStringLiteral("„%1“").arg(QDir::toNativeSeparators(path)); }
+QString QuotedPath(const QString& path) {
+  return QCoreApplication::translate("Dateizugriff", "„%1“").arg(QDir::toNativeSeparators(path));
+}
 
 std::string CannotOpen(const QString& path) {
-  return QStringLiteral("Die Datei %1 kann nicht geöffnet werden")
+  return QCoreApplication::translate("Dateizugriff", "Die Datei %1 kann nicht geöffnet werden")
       .arg(QuotedPath(QString::fromStdString(ShownText(path.toStdString()))))
       .toStdString();
 }

@@ -1,5 +1,6 @@
 #include "disk/studyfiles.h"
 
+#include <QCoreApplication>
 #include <string_view>
 
 #include "disk/casefiles.h"
@@ -32,7 +33,7 @@ Outcome<StudyFile> ReadStudyFile(const QString& path) {
 Status SaveStudyFile(const QString& path, const StudyFile& file) {
   // A text the file could not keep would make a file that cannot be opened again.
   if (const Status keepable = KeepableStudy(file.definition); !keepable) {
-    return Failure{QStringLiteral("Die Datei %1 wird nicht gespeichert").arg(QuotedPath(path)).toStdString(),
+    return Failure{QCoreApplication::translate("Dateizugriff", "Die Datei %1 wird nicht gespeichert").arg(QuotedPath(path)).toStdString(),
                    keepable.message()};
   }
   return SaveText(path, StudyFileText(file));
@@ -42,9 +43,12 @@ Outcome<StudyResults> ReadStudyOutputFile(const QString& path, const StudyDefini
   const std::uint64_t most = MaxStudyOutputBytes(definition);
   const auto checkSize = [most](std::uint64_t bytes) -> Status {
     if (bytes <= most) return Done{};
-    return Failure{"", "Die Datei ist größer (" + std::to_string(bytes) +
-                           " Bytes), als eine Ausgabe dieser Studie sein kann (höchstens " + std::to_string(most) +
-                           " Bytes)."};
+    return Failure{"", QCoreApplication::translate("Dateizugriff",
+                                                   "Die Datei ist größer (%1 Bytes), als eine Ausgabe dieser Studie sein "
+                                                   "kann (höchstens %2 Bytes).")
+                           .arg(bytes)
+                           .arg(most)
+                           .toStdString()};
   };
   const Outcome<QByteArray> bytes = ReadWholeFile(path, most, checkSize);
   if (!bytes) return bytes.failure();

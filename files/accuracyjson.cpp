@@ -5,6 +5,7 @@
 #include <stdexcept>
 #include <vector>
 
+#include "text/language.h"
 #include "run/resultdescriptors.h"
 
 namespace lamvero {
@@ -42,37 +43,37 @@ struct BadField : std::runtime_error {
 };
 
 const json& Field(const json& j, const std::string& path, const char* key) {
-  if (!j.is_object()) throw BadField(path, "kein Objekt");
-  if (!j.contains(key)) throw BadField(path + "." + key, "fehlt");
+  if (!j.is_object()) throw BadField(path, Tr("Genauigkeitsdatei", "kein Objekt"));
+  if (!j.contains(key)) throw BadField(path + "." + key, Tr("Genauigkeitsdatei", "fehlt"));
   return j.at(key);
 }
 
 std::string Text(const json& j, const std::string& path) {
-  if (!j.is_string() || j.get_ref<const std::string&>().size() > kMaxTextBytes) throw BadField(path, "kein kurzer Text");
+  if (!j.is_string() || j.get_ref<const std::string&>().size() > kMaxTextBytes) throw BadField(path, Tr("Genauigkeitsdatei", "kein kurzer Text"));
   return j.get<std::string>();
 }
 
 double NumberOrNull(const json& j, const std::string& path) {
   if (j.is_null()) return std::numeric_limits<double>::quiet_NaN();
-  if (!j.is_number()) throw BadField(path, "keine Zahl");
+  if (!j.is_number()) throw BadField(path, Tr("Genauigkeitsdatei", "keine Zahl"));
   return j.get<double>();
 }
 
 AccuracyResult ReadResult(const json& j, const std::string& path, std::size_t levels) {
   AccuracyResult r;
   r.key = Text(Field(j, path, "key"), path + ".key");
-  if (!FindResult(r.key)) throw BadField(path + ".key", "kein Ergebnis dieses Programms");
+  if (!FindResult(r.key)) throw BadField(path + ".key", Tr("Genauigkeitsdatei", "kein Ergebnis dieses Programms"));
   const json& values = Field(j, path, "values");
-  if (!values.is_array() || values.size() != levels) throw BadField(path + ".values", "nicht ein Wert je Stufe");
+  if (!values.is_array() || values.size() != levels) throw BadField(path + ".values", Tr("Genauigkeitsdatei", "nicht ein Wert je Stufe"));
   for (std::size_t i = 0; i < values.size(); ++i) r.values.push_back(NumberOrNull(values[i], path + ".values"));
   if (!ConvergenceFromName(Text(Field(j, path, "convergence"), path + ".convergence"), r.convergence)) {
-    throw BadField(path + ".convergence", "unbekannte Art der Konvergenz");
+    throw BadField(path + ".convergence", Tr("Genauigkeitsdatei", "unbekannte Art der Konvergenz"));
   }
   r.order = NumberOrNull(Field(j, path, "order"), path + ".order");
   r.extrapolated = NumberOrNull(Field(j, path, "extrapolated"), path + ".extrapolated");
   r.errorPercent = NumberOrNull(Field(j, path, "errorPercent"), path + ".errorPercent");
   const json& exceeds = Field(j, path, "exceeds");
-  if (!exceeds.is_boolean()) throw BadField(path + ".exceeds", "kein Wahrheitswert");
+  if (!exceeds.is_boolean()) throw BadField(path + ".exceeds", Tr("Genauigkeitsdatei", "kein Wahrheitswert"));
   r.exceeds = exceeds.get<bool>();
   return r;
 }
@@ -81,10 +82,10 @@ AccuracyEstimate Read(const json& j, const std::string& path) {
   AccuracyEstimate e;
   e.scheme = Text(Field(j, path, "scheme"), path + ".scheme");
   e.tolerancePercent = NumberOrNull(Field(j, path, "tolerancePercent"), path + ".tolerancePercent");
-  if (!(e.tolerancePercent > 0)) throw BadField(path + ".tolerancePercent", "keine Toleranz über 0 %");
+  if (!(e.tolerancePercent > 0)) throw BadField(path + ".tolerancePercent", Tr("Genauigkeitsdatei", "keine Toleranz über 0 %"));
   const json& levels = Field(j, path, "levels");
   if (!levels.is_array() || levels.size() < 2 || levels.size() > kMaxLevels) {
-    throw BadField(path + ".levels", "keine Liste von 2 bis " + std::to_string(kMaxLevels) + " Stufen");
+    throw BadField(path + ".levels", Filled(Tr("Genauigkeitsdatei", "keine Liste von 2 bis %1 Stufen"), {std::to_string(kMaxLevels)}));
   }
   for (const json& level : levels) {
     e.levels.push_back({Text(Field(level, path + ".levels", "txt_deltaT"), path + ".levels.txt_deltaT"),
@@ -93,7 +94,7 @@ AccuracyEstimate Read(const json& j, const std::string& path) {
   }
   const json& results = Field(j, path, "results");
   if (!results.is_array() || results.size() > ResultDescriptors().size()) {
-    throw BadField(path + ".results", "keine Liste von Ergebnissen");
+    throw BadField(path + ".results", Tr("Genauigkeitsdatei", "keine Liste von Ergebnissen"));
   }
   for (std::size_t i = 0; i < results.size(); ++i) {
     e.results.push_back(ReadResult(results[i], path + ".results." + std::to_string(i), e.levels.size()));

@@ -4,6 +4,7 @@
 #include <utility>
 #include <vector>
 
+#include "text/language.h"
 #include "text/shownchars.h"
 
 namespace lamvero {
@@ -61,11 +62,11 @@ class BoundedBuilder {
   bool number_unsigned(json::number_unsigned_t v) { return Value(json(v)); }
   bool number_float(json::number_float_t v, const std::string&) { return Value(json(v)); }
   bool string(std::string& v) {
-    if (v.size() > bounds_.maxStringBytes) return Refuse("Der Text" + At("bei", Path()) + TooLong(v.size()));
+    if (v.size() > bounds_.maxStringBytes) return Refuse(Tr("JSON-Lesen", "Der Text") + At(LV_TR_NOOP("JSON-Lesen", "bei"), Path()) + TooLong(v.size()));
     if (!CountText(v.size())) return false;
     return Value(json(std::move(v)));
   }
-  bool binary(json::binary_t&) { return Refuse("Die Datei enthält Binärdaten."); }  // never in a JSON text
+  bool binary(json::binary_t&) { return Refuse(Tr("JSON-Lesen", "Die Datei enthält Binärdaten.")); }  // never in a JSON text
 
   bool start_object(std::size_t) { return Open(json::value_t::object); }
   bool start_array(std::size_t) { return Open(json::value_t::array); }
@@ -73,13 +74,13 @@ class BoundedBuilder {
   bool end_array() { return Close(); }
 
   bool key(std::string& k) {
-    if (++keys_ > bounds_.maxKeys) return Refuse("Die Datei hat zu viele Feldnamen" + MoreThan(bounds_.maxKeys));
-    if (k.size() > bounds_.maxStringBytes) return Refuse("Ein Feldname" + At("in", Path(false)) + TooLong(k.size()));
+    if (++keys_ > bounds_.maxKeys) return Refuse(Tr("JSON-Lesen", "Die Datei hat zu viele Feldnamen") + MoreThan(bounds_.maxKeys));
+    if (k.size() > bounds_.maxStringBytes) return Refuse(Tr("JSON-Lesen", "Ein Feldname") + At(LV_TR_NOOP("JSON-Lesen", "in"), Path(false)) + TooLong(k.size()));
     if (!CountText(k.size())) return false;
     auto& object = stack_.back().node->get_ref<json::object_t&>();
     const auto [at, inserted] = object.emplace(k, nullptr);
     stack_.back().key = std::move(k);
-    if (!inserted) return Refuse("Das Feld " + Quoted(Path()) + " steht zweimal in der Datei.");
+    if (!inserted) return Refuse(Filled(Tr("JSON-Lesen", "Das Feld %1 steht zweimal in der Datei."), {Quoted(Path())}));
     slot_ = &at->second;
     return true;
   }
@@ -88,7 +89,7 @@ class BoundedBuilder {
   template <class Exception>
   bool parse_error(std::size_t read, const std::string&, const Exception&) {
     stoppedAt_ = read > 0 ? read - 1 : 0;
-    return Refuse("kein gültiges JSON.");
+    return Refuse(Tr("JSON-Lesen", "kein gültiges JSON."));
   }
 
   std::size_t stoppedAt() const { return stoppedAt_; }
@@ -102,12 +103,12 @@ class BoundedBuilder {
   };
 
   std::string Quoted(const std::string& path) const {
-    return fieldName_ ? fieldName_(path) : "„" + ShownText(path) + "“";
+    return fieldName_ ? fieldName_(path) : Filled(Tr("Dateifelder", "„%1“"), {ShownText(path)});
   }
-  static std::string MoreThan(std::size_t n) { return " (mehr als " + std::to_string(n) + ")."; }
+  static std::string MoreThan(std::size_t n) { return Filled(Tr("JSON-Lesen", " (mehr als %1)."), {std::to_string(n)}); }
   std::string TooLong(std::size_t bytes) const {
-    return " ist zu lang (" + std::to_string(bytes) + " Bytes, höchstens " + std::to_string(bounds_.maxStringBytes) +
-           ").";
+    return Filled(Tr("JSON-Lesen", " ist zu lang (%1 Bytes, höchstens %2)."),
+                  {std::to_string(bytes), std::to_string(bounds_.maxStringBytes)});
   }
 
   // The field being read (a list's element by its index), or with !inner the
@@ -126,7 +127,7 @@ class BoundedBuilder {
 
   // " bei „path“", or nothing for the document itself.
   std::string At(const char* preposition, const std::string& path) const {
-    return path.empty() ? std::string() : std::string(" ") + preposition + " " + Quoted(path);
+    return path.empty() ? std::string() : std::string(" ") + Tr("JSON-Lesen", preposition) + " " + Quoted(path);
   }
 
   bool Refuse(std::string why) {
@@ -153,22 +154,22 @@ class BoundedBuilder {
   bool CountText(std::size_t bytes) {
     textBytes_ += bytes;
     if (textBytes_ <= bounds_.maxTextBytes) return true;
-    return Refuse("Die Datei hat zu viel Text (mehr als " + std::to_string(bounds_.maxTextBytes) + " Bytes).");
+    return Refuse(Filled(Tr("JSON-Lesen", "Die Datei hat zu viel Text (mehr als %1 Bytes)."), {std::to_string(bounds_.maxTextBytes)}));
   }
 
   bool Value(json&& v) {
-    if (++values_ > bounds_.maxValues) return Refuse("Die Datei hat zu viele Werte" + MoreThan(bounds_.maxValues));
+    if (++values_ > bounds_.maxValues) return Refuse(Tr("JSON-Lesen", "Die Datei hat zu viele Werte") + MoreThan(bounds_.maxValues));
     Place(std::move(v));
     return true;
   }
 
   bool Open(json::value_t kind) {
     if (stack_.size() >= static_cast<std::size_t>(bounds_.maxDepth)) {
-      return Refuse("Die Datei ist zu tief verschachtelt (mehr als " + std::to_string(bounds_.maxDepth) +
-                    " Ebenen" + At("bei", Path()) + ").");
+      return Refuse(Filled(Tr("JSON-Lesen", "Die Datei ist zu tief verschachtelt (mehr als %1 Ebenen%2)."),
+                           {std::to_string(bounds_.maxDepth), At(LV_TR_NOOP("JSON-Lesen", "bei"), Path())}));
     }
     if (++containers_ > bounds_.maxContainers) {
-      return Refuse("Die Datei hat zu viele Objekte und Listen" + MoreThan(bounds_.maxContainers));
+      return Refuse(Tr("JSON-Lesen", "Die Datei hat zu viele Objekte und Listen") + MoreThan(bounds_.maxContainers));
     }
     stack_.push_back(Frame{Place(json(kind)), {}});
     return true;
@@ -202,14 +203,14 @@ std::string PlaceInText(std::string_view text, std::size_t byte) {
   // Characters, not bytes: a UTF-8 continuation byte (10xxxxxx) adds none.
   std::size_t column = 1;
   for (char c : before.substr(lineStart)) column += (static_cast<unsigned char>(c) & 0xC0) != 0x80;
-  return "Zeile " + std::to_string(line) + ", Spalte " + std::to_string(column);
+  return Filled(Tr("JSON-Lesen", "Zeile %1, Spalte %2"), {std::to_string(line), std::to_string(column)});
 }
 
 Outcome<json> ReadBoundedJson(std::string_view text, const JsonBounds& bounds, const FieldNamer& fieldName) {
   const std::size_t longToken = FirstLongToken(text, bounds.maxTokenBytes);
   if (longToken != std::string_view::npos) {
-    return Failure{PlaceInText(text, longToken), "ein Text oder eine Zahl ist zu lang (mehr als " +
-                                                     std::to_string(bounds.maxTokenBytes) + " Bytes)."};
+    return Failure{PlaceInText(text, longToken), Filled(Tr("JSON-Lesen", "ein Text oder eine Zahl ist zu lang (mehr als %1 Bytes)."),
+                                                        {std::to_string(bounds.maxTokenBytes)})};
   }
   json root;
   BoundedBuilder builder(root, bounds, fieldName);

@@ -12,12 +12,14 @@
 #include "files/jsonfields.h"
 #include "files/measuredcsv.h"
 #include "files/plantjson.h"
+#include "files/windowtext.h"
 #include "inputs/constantair.h"
 #include "inputs/inputreading.h"
 #include "run/projectdata.h"
 #include "run/recordfields.h"
 #include "run/resultdescriptors.h"
 #include "run/shownshrinkage.h"
+#include "text/language.h"
 #include "text/numberformat.h"
 #include "text/parsenumber.h"
 #include "text/shownchars.h"
@@ -93,7 +95,7 @@ J ResultTable(const RunRecord& record) {
     row["key"] = d.key;
     row["unit"] = d.unit;
     row["value"] = Number<J>(d.value(record));
-    if (const std::string* shown = ShownText(record, d)) row["text"] = *shown;
+    if (const std::string* shown = ShownText(record, d)) row["text"] = FileWindowText(*shown);
     table.push_back(std::move(row));
   }
   return table;
@@ -124,7 +126,7 @@ ordered RunObject(const CaseRun& run) {
   o["scalars"] = std::move(scalars);
   ordered controls = ordered::object();
   for (const auto& [name, state] : r.controls) {
-    controls[name] = ordered{{"text", state.text},
+    controls[name] = ordered{{"text", FileWindowText(state.text)},
                              {"visible", state.visible},
                              {"color", {state.color.r, state.color.g, state.color.b}}};
   }
@@ -201,7 +203,7 @@ void ReadDoubles(const json& j, const std::string& path, const Fields& fields, S
     bool known = false;
     for (const auto& f : fields) known = known || item.key() == f.name;
     for (const char* k : alsoRequired) known = known || item.key() == k;
-    if (!known) Fail("Unbekanntes Feld " + Quoted(Child(path, item.key())) + ".");
+    if (!known) Fail(Filled(Tr("Dateifelder", "Unbekanntes Feld %1."), {Quoted(Child(path, item.key()))}));
   }
   for (const auto& f : fields) into.*f.member = NumberOrNull(At(j, path, f.name), Child(path, f.name));
 }
@@ -211,7 +213,7 @@ AirIntegration ReadAirIntegration(const json& j, const std::string& path) {
   if (!j.contains("airIntegration")) return AirIntegration::Standard;
   const std::string at = Child(path, "airIntegration");
   const Outcome<AirIntegration> read = AirIntegrationOfKey(Text(j.at("airIntegration"), at, 64, true), Quoted(at));
-  if (!read) Fail("Das Feld " + read.message());
+  if (!read) Fail(Filled(Tr("Falldatei", "Das Feld %1"), {read.message()}));
   return read.value();
 }
 
@@ -220,24 +222,24 @@ RunOutcome ReadOutcome(const json& j, const std::string& path) {
   for (RunOutcome o : {RunOutcome::Completed, RunOutcome::Stopped, RunOutcome::SeriesFull, RunOutcome::Failed}) {
     if (name == RunOutcomeName(o)) return o;
   }
-  Fail("Das Feld " + Quoted(path) + " hat den unbekannten Wert \"" + name +
-       "\" (erwartet Completed, Stopped, SeriesFull oder Failed).");
+  Fail(Filled(Tr("Falldatei", "Das Feld %1 hat den unbekannten Wert \"%2\" (erwartet Completed, Stopped, SeriesFull oder Failed)."),
+              {Quoted(path), name}));
 }
 
 std::map<std::string, ControlState> ReadControls(const json& j, const ControlNameCheck& isControl) {
   const std::string path = "run.controls";
   ExpectObject(j, path);
-  if (j.size() > kMaxControls) Fail("Das Feld " + Quoted(path) + " hat zu viele Einträge.");
+  if (j.size() > kMaxControls) Fail(Filled(Tr("Falldatei", "Das Feld %1 hat zu viele Einträge."), {Quoted(path)}));
   std::map<std::string, ControlState> controls;
   for (const auto& item : j.items()) {
     const std::string at = Child(path, item.key());
-    if (isControl && !isControl(item.key())) Fail("Unbekanntes Steuerelement " + Quoted(at) + ".");
+    if (isControl && !isControl(item.key())) Fail(Filled(Tr("Falldatei", "Unbekanntes Steuerelement %1."), {Quoted(at)}));
     ExpectKeys(item.value(), at, {"text", "visible", "color"});
     ControlState state;
-    state.text = Text(item.value().at("text"), Child(at, "text"), kMaxCaseTextBytes, false);
+    state.text = ShownWindowText(Text(item.value().at("text"), Child(at, "text"), kMaxCaseTextBytes, false));
     state.visible = Boolean(item.value().at("visible"), Child(at, "visible"));
     const json& c = item.value().at("color");
-    if (!c.is_array() || c.size() != 3) Fail("Das Feld " + Quoted(Child(at, "color")) + " ist kein Farbtripel [r, g, b].");
+    if (!c.is_array() || c.size() != 3) Fail(Filled(Tr("Falldatei", "Das Feld %1 ist kein Farbtripel [r, g, b]."), {Quoted(Child(at, "color"))}));
     state.color.r = static_cast<int>(Integer(c[0], Child(at, "color"), 0, 255));
     state.color.g = static_cast<int>(Integer(c[1], Child(at, "color"), 0, 255));
     state.color.b = static_cast<int>(Integer(c[2], Child(at, "color"), 0, 255));
@@ -248,7 +250,7 @@ std::map<std::string, ControlState> ReadControls(const json& j, const ControlNam
 
 AccuracyEstimate ReadAccuracy(const json& j) {
   Outcome<AccuracyEstimate> read = AccuracyFromJson(j, "run.accuracy");
-  if (!read) Fail("Das Feld " + Quoted(read.failure().where) + ": " + read.failure().reason + ".");
+  if (!read) Fail(Filled(Tr("Falldatei", "Das Feld %1: %2."), {Quoted(read.failure().where), read.failure().reason}));
   return std::move(read).value();
 }
 
@@ -258,7 +260,7 @@ void ExpectAccuracyOfRun(const CaseRun& run) {
   const AccuracyLevel& first = run.accuracy->levels.front();
   if (first.deltaT != run.record.inputs[Input::deltaT] ||
       first.Ortsschrittweite != run.record.inputs[Input::Ortsschrittweite]) {
-    Fail("Die Genauigkeitsschätzung „run.accuracy“ passt nicht zum Lauf (andere Schrittweiten als die Eingaben).");
+    Fail(Tr("Falldatei", "Die Genauigkeitsschätzung „run.accuracy“ passt nicht zum Lauf (andere Schrittweiten als die Eingaben)."));
   }
 }
 
@@ -275,7 +277,7 @@ CaseRun ReadRun(const json& j, const ControlNameCheck& isControl) {
   r.outcome = ReadOutcome(j.at("outcome"), "run.outcome");
   r.airIntegration = ReadAirIntegration(j, path);
   const json& messages = j.at("messages");
-  if (!messages.is_array() || messages.size() > kMaxMessages) Fail("Das Feld „run.messages“ ist keine Liste von Texten.");
+  if (!messages.is_array() || messages.size() > kMaxMessages) Fail(Tr("Falldatei", "Das Feld „run.messages“ ist keine Liste von Texten."));
   for (std::size_t i = 0; i < messages.size(); ++i) {
     r.messages.push_back(Text(messages[i], "run.messages." + std::to_string(i), kMaxCaseTextBytes, false));
   }
@@ -301,7 +303,7 @@ void ReadSeries(const json& j, CaseRun& run) {
   for (const auto& item : j.items()) {
     bool known = false;
     for (const SeriesColumn& c : SeriesColumns()) known = known || item.key() == c.name;
-    if (!known) Fail("Unbekanntes Feld " + Quoted(Child(path, item.key())) + ".");
+    if (!known) Fail(Filled(Tr("Dateifelder", "Unbekanntes Feld %1."), {Quoted(Child(path, item.key()))}));
   }
   const std::size_t points = static_cast<std::size_t>(run.nReihe) + 1;  // nReihe is at most kMaxSeriesIndex
   const bool completed = run.record.outcome == RunOutcome::Completed;
@@ -314,16 +316,16 @@ void ReadSeries(const json& j, CaseRun& run) {
     }
     const std::string at = Child(path, c.name);
     const json& column = At(j, path, c.name);
-    if (!column.is_array()) Fail("Das Feld " + Quoted(at) + " ist keine Liste von Zahlen.");
+    if (!column.is_array()) Fail(Filled(Tr("Falldatei", "Das Feld %1 ist keine Liste von Zahlen."), {Quoted(at)}));
     if (column.size() != points) {
-      Fail("Die Zeitreihe " + Quoted(at) + " hat " + std::to_string(column.size()) + " Punkte statt " +
-           std::to_string(points) + " (run.nReihe + 1).");
+      Fail(Filled(Tr("Falldatei", "Die Zeitreihe %1 hat %2 Punkte statt %3 (run.nReihe + 1)."),
+                  {Quoted(at), std::to_string(column.size()), std::to_string(points)}));
     }
     Series values(points);
     for (std::size_t k = 0; k < points; ++k) {
       const double v = NumberOrNull(column[k], at + "." + std::to_string(k));
       // A completed run has finite values everywhere: the result curves are drawn from them.
-      if (completed && std::isnan(v)) Fail("Die Zeitreihe " + Quoted(at) + " hat bei Punkt " + std::to_string(k) + " keinen Wert.");
+      if (completed && std::isnan(v)) Fail(Filled(Tr("Falldatei", "Die Zeitreihe %1 hat bei Punkt %2 keinen Wert."), {Quoted(at), std::to_string(k)}));
       values[k] = v;
     }
     series.*c.member = std::move(values);
@@ -336,8 +338,8 @@ void ReadSeries(const json& j, CaseRun& run) {
 
 // A list of at most kMaxMeasuredLines numbers (null for a missing one).
 std::vector<double> ReadMeasuredValues(const json& j, const std::string& path) {
-  if (!j.is_array()) Fail("Das Feld " + Quoted(path) + " ist keine Liste von Zahlen.");
-  if (j.size() > kMaxMeasuredLines) Fail("Das Feld " + Quoted(path) + " hat zu viele Punkte.");
+  if (!j.is_array()) Fail(Filled(Tr("Falldatei", "Das Feld %1 ist keine Liste von Zahlen."), {Quoted(path)}));
+  if (j.size() > kMaxMeasuredLines) Fail(Filled(Tr("Falldatei", "Das Feld %1 hat zu viele Punkte."), {Quoted(path)}));
   std::vector<double> values;
   for (std::size_t k = 0; k < j.size(); ++k) values.push_back(NumberOrNull(j[k], path + "." + std::to_string(k)));
   return values;
@@ -351,19 +353,19 @@ MeasuredCurve ReadMeasured(const json& j) {
   for (const auto& item : j.items()) {
     bool known = item.key() == "source" || item.key() == "time";
     for (const MeasuredQuantityInfo& q : MeasuredQuantities()) known = known || item.key() == q.key;
-    if (!known) Fail("Unbekanntes Feld " + Quoted(Child(path, item.key())) + ".");
+    if (!known) Fail(Filled(Tr("Dateifelder", "Unbekanntes Feld %1."), {Quoted(Child(path, item.key()))}));
   }
   MeasuredCurve curve;
   // A file name may hold a line break: the source is a label, kept as it came.
   curve.source = Text(At(j, path, "source"), Child(path, "source"), kMaxCaseTextBytes, false);
   curve.time = ReadMeasuredValues(At(j, path, "time"), Child(path, "time"));
   if (curve.points() < kMinMeasuredPoints) {
-    Fail("Die Messkurve " + Quoted(path) + " hat weniger als " + std::to_string(kMinMeasuredPoints) + " Punkte.");
+    Fail(Filled(Tr("Falldatei", "Die Messkurve %1 hat weniger als %2 Punkte."), {Quoted(path), std::to_string(kMinMeasuredPoints)}));
   }
   for (std::size_t k = 0; k < curve.points(); ++k) {
     const double t = curve.time[k];
     if (!(t >= 0) || (k > 0 && !(t > curve.time[k - 1]))) {
-      Fail("Die Zeit " + Quoted(Child(path, "time") + "." + std::to_string(k)) + " ist negativ, fehlt oder nimmt nicht zu.");
+      Fail(Filled(Tr("Falldatei", "Die Zeit %1 ist negativ, fehlt oder nimmt nicht zu."), {Quoted(Child(path, "time") + "." + std::to_string(k))}));
     }
   }
   At(j, path, InfoOf(MeasuredQuantity::Moisture).key);
@@ -371,9 +373,9 @@ MeasuredCurve ReadMeasured(const json& j) {
     if (!j.contains(q.key)) continue;
     const std::string at = Child(path, q.key);
     curve[q.id] = ReadMeasuredValues(j.at(q.key), at);
-    if (curve[q.id].size() != curve.points()) Fail("Das Feld " + Quoted(at) + " hat nicht so viele Punkte wie „measured.time“.");
+    if (curve[q.id].size() != curve.points()) Fail(Filled(Tr("Falldatei", "Das Feld %1 hat nicht so viele Punkte wie „measured.time“."), {Quoted(at)}));
     for (std::size_t k = 0; q.id == MeasuredQuantity::Moisture && k < curve.points(); ++k) {
-      if (!(curve[q.id][k] >= 0)) Fail("Die Wasserbeladung " + Quoted(at + "." + std::to_string(k)) + " ist negativ oder fehlt.");
+      if (!(curve[q.id][k] >= 0)) Fail(Filled(Tr("Falldatei", "Die Wasserbeladung %1 ist negativ oder fehlt."), {Quoted(at + "." + std::to_string(k))}));
     }
   }
   return curve;
@@ -385,8 +387,9 @@ void ReadLabAndPlant(const json& j, CaseFile& file) {
   // The window writes the boxes of a laboratory test as the test runs them; other texts were edited by hand.
   if (file.constantAir && WithConstantAir(file.inputs)[Input::ThetaGegenstromende] !=
                               file.inputs[Input::ThetaGegenstromende]) {
-    Fail("Das Feld „constantAir“ (" + std::string(kConstantAirCaption) + ") verlangt für " +
-         InputCaptions({Input::ThetaGegenstromende}) + " den Text von " + InputCaptions({Input::Lufttemp}) + ".");
+    Fail(Filled(Tr("Falldatei", "Das Feld „constantAir“ (%1) verlangt für %2 den Text von %3."),
+                {Tr("Eingabefelder", kConstantAirCaption), InputCaptions({Input::ThetaGegenstromende}),
+                 InputCaptions({Input::Lufttemp})}));
   }
   if (!j.contains("plant")) return;
   Outcome<PlantData> plant = PlantFromJson(j.at("plant"), "plant");
@@ -394,7 +397,7 @@ void ReadLabAndPlant(const json& j, CaseFile& file) {
   file.plant = plant.value();
 }
 
-constexpr const char* kNotACaseFile = "Die Datei ist keine Lamvero-Falldatei.";
+constexpr const char* kNotACaseFile = LV_TR_NOOP("Falldatei", "Die Datei ist keine Lamvero-Falldatei.");
 
 // Nothing but blanks and line breaks (a byte-order mark included).
 bool Blank(std::string_view text) {
@@ -407,17 +410,17 @@ bool Blank(std::string_view text) {
 // the reading stopped helps whoever mends it.
 [[noreturn]] void FailUnreadable(std::string_view text, const Failure& why) {
   const std::string mark = std::string("\"") + kCaseFormatName + "\"";
-  if (text.find(mark) == std::string_view::npos) Fail(kNotACaseFile);
+  if (text.find(mark) == std::string_view::npos) Fail(Tr("Falldatei", kNotACaseFile));
   Fail(why.text());
 }
 
 CaseFile ReadCase(std::string_view text, const ControlNameCheck& isControl) {
   if (const Status size = CheckCaseFileSize(text.size()); !size) Fail(size.message());
-  if (Blank(text)) Fail("Die Datei ist leer.");
+  if (Blank(text)) Fail(Tr("Falldatei", "Die Datei ist leer."));
   Outcome<json> read = ReadBoundedJson(text, kCaseBounds, Quoted);
   if (!read) FailUnreadable(text, read.failure());
   json& j = read.value();
-  ExpectFormat(j, kCaseFormatName, kCaseFormatVersion, "Falldatei");
+  ExpectFormat(j, kCaseFormatName, kCaseFormatVersion, Tr("Dateifelder", "Falldatei"));
   ExpectKeys(j, "", {"format", "version", "inputs"},
              {"title", "project", "customer", "author", "comment", "airIntegration", "constantAir", "plant", "run",
               "series", "measured"});
@@ -437,26 +440,27 @@ CaseFile ReadCase(std::string_view text, const ControlNameCheck& isControl) {
     const json expected = ResultTable<json>(run.record);
     const json& table = j.at("run").at("results");
     if (table != expected) {
-      if (!table.is_array()) Fail("Das Feld „run.results“ ist keine Liste.");
+      if (!table.is_array()) Fail(Tr("Falldatei", "Das Feld „run.results“ ist keine Liste."));
       for (std::size_t i = 0; i < expected.size(); ++i) {
         if (i >= table.size() || table[i] != expected[i]) {
-          Fail("Die Ergebnistabelle „run.results“ passt nicht zum Lauf (Eintrag " + std::to_string(i) + ", " +
-               expected[i]["key"].get<std::string>() + ").");
+          Fail(Filled(Tr("Falldatei", "Die Ergebnistabelle „run.results“ passt nicht zum Lauf (Eintrag %1, %2)."),
+                      {std::to_string(i), expected[i]["key"].get<std::string>()}));
         }
       }
-      Fail("Die Ergebnistabelle „run.results“ hat mehr Einträge als der Lauf.");
+      Fail(Tr("Falldatei", "Die Ergebnistabelle „run.results“ hat mehr Einträge als der Lauf."));
     }
     if (j.contains("series")) ReadSeries(j.at("series"), run);
     file.run = std::move(run);
   } else if (j.contains("series")) {
-    Fail("Die Datei hat Zeitreihen („series“), aber keinen Lauf („run“).");
+    Fail(Tr("Falldatei", "Die Datei hat Zeitreihen („series“), aber keinen Lauf („run“)."));
   }
   return file;
 }
 
 }  // namespace
 
-Status CheckCaseFileSize(std::uint64_t bytes) { return jsonfields::CheckFileSize(bytes, kMaxCaseFileBytes, "Falldatei"); }
+Status CheckCaseFileSize(std::uint64_t bytes) { return jsonfields::CheckFileSize(bytes, kMaxCaseFileBytes, Tr("Dateifelder", "Falldatei"));
+}
 
 CaseRun CaseRunOf(const RunRecord& record, std::string date, std::string program) {
   CaseRun run;
@@ -516,9 +520,9 @@ Outcome<CaseFile> ReadCaseFileText(std::string_view text, const ControlNameCheck
     return Failure{"", e.what()};
   } catch (const nlohmann::json::exception& e) {
     // A check above let something through that the library then refused.
-    return Failure{"", std::string("Die Datei ist fehlerhaft: ") + e.what()};
+    return Failure{"", Tr("Dateifelder", "Die Datei ist fehlerhaft: ") + e.what()};
   } catch (const std::bad_alloc&) {
-    return Failure{"", "Die Datei ist zu groß für den Speicher."};
+    return Failure{"", Tr("Dateifelder", "Die Datei ist zu groß für den Speicher.")};
   }
 }
 

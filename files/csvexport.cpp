@@ -2,6 +2,7 @@
 
 #include <vector>
 
+#include "files/windowtext.h"
 #include "run/resultdescriptors.h"
 
 namespace lamvero {
@@ -14,11 +15,11 @@ constexpr std::size_t kPieceBytes = 1 << 14;
 std::string ResultCellText(const RunRecord& record, const ResultDescriptor& d, ResultCell cell, CsvDialect dialect) {
   switch (cell) {
     case ResultCell::Name: return CsvText(d.name(), dialect);
-    case ResultCell::Value: return CsvShownNumber(d.shownNumber(d.value(record)), dialect);
+    case ResultCell::Value: return CsvShownNumber(FileWindowText(d.shownNumber(d.value(record))), dialect);
     case ResultCell::Unit: return CsvText(d.unit, dialect);
     case ResultCell::Shown: {
       const std::string* shown = ShownText(record, d);
-      return CsvText(shown ? *shown : "", dialect);
+      return CsvText(shown ? FileWindowText(*shown) : "", dialect);
     }
     case ResultCell::Exact: return CsvNumber(d.value(record), dialect);
     case ResultCell::Key: return CsvText(d.key, dialect);

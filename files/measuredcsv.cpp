@@ -4,6 +4,7 @@
 #include <cmath>
 #include <vector>
 
+#include "text/language.h"
 #include "files/jsonfields.h"
 #include "run/runrecord.h"
 #include "text/csvformat.h"
@@ -155,10 +156,17 @@ std::string Shown(std::string_view text) {
   return ShownText(text.substr(0, cut)) + "…";
 }
 
-std::string LineWhere(std::size_t line) { return "Zeile " + std::to_string(line); }
+// Why a header's unit is refused, with the units the column may have.
+std::string UnitRefused(std::string_view unit, ColumnKind kind) {
+  const std::string why = unit.empty() ? Tr("Messkurve", "Die Einheit fehlt")
+                                       : Filled(Tr("Messkurve", "Die Einheit „%1“ ist unbekannt"), {Shown(unit)});
+  return why + Filled(Tr("Messkurve", "; möglich: %1."), {UnitList(kind)});
+}
+
+std::string LineWhere(std::size_t line) { return Filled(Tr("Messkurve", "Zeile %1"), {std::to_string(line)}); }
 
 std::string CellWhere(std::size_t line, const std::string& header) {
-  return LineWhere(line) + ", Spalte „" + header + "“";
+  return Filled(Tr("Messkurve", "%1, Spalte „%2“"), {LineWhere(line), header});
 }
 
 MeasuredQuantity QuantityOf(ColumnKind kind) {
@@ -185,19 +193,18 @@ Outcome<std::vector<ReadColumn>> HeaderColumns(const std::vector<std::string>& c
     if (!name) continue;
     const UnitFactor* unit = FindUnit(name->kind, parts.unit);
     if (!unit) {
-      const std::string why = parts.unit.empty() ? "Die Einheit fehlt" : "Die Einheit „" + Shown(parts.unit) + "“ ist unbekannt";
-      return Failure{CellWhere(line, Shown(header)), why + "; möglich: " + UnitList(name->kind) + "."};
+      return Failure{CellWhere(line, Shown(header)), UnitRefused(parts.unit, name->kind)};
     }
     columns.push_back({i, name->kind, unit->factor, Shown(header)});
   }
   for (const ReadColumn& c : columns) {
     const ReadColumn*& first = seen[SlotOf(c.kind)];
-    if (first) return Failure{CellWhere(line, c.header), "Dieselbe Größe steht schon in Spalte „" + first->header + "“."};
+    if (first) return Failure{CellWhere(line, c.header), Filled(Tr("Messkurve", "Dieselbe Größe steht schon in Spalte „%1“."), {first->header})};
     first = &c;
   }
-  if (!seen[SlotOf(ColumnKind::Time)]) return Failure{LineWhere(line), "Die Kopfzeile hat keine Spalte für die Zeit (etwa „Zeit in min“)."};
+  if (!seen[SlotOf(ColumnKind::Time)]) return Failure{LineWhere(line), Tr("Messkurve", "Die Kopfzeile hat keine Spalte für die Zeit (etwa „Zeit in min“).")};
   if (!seen[SlotOf(ColumnKind::Moisture)]) {
-    return Failure{LineWhere(line), "Die Kopfzeile hat keine Spalte für die Wasserbeladung oder die Masse (etwa „Masse in g“)."};
+    return Failure{LineWhere(line), Tr("Messkurve", "Die Kopfzeile hat keine Spalte für die Wasserbeladung oder die Masse (etwa „Masse in g“).")};
   }
   return columns;
 }
@@ -206,12 +213,12 @@ Outcome<std::vector<ReadColumn>> HeaderColumns(const std::vector<std::string>& c
 Outcome<double> CellNumber(std::string_view cell, CsvDialect dialect, const std::string& where) {
   const std::string_view text = Trimmed(cell);
   if (dialect == CsvDialect::German && text.find('.') != std::string_view::npos) {
-    return Failure{where, "„" + Shown(text) + "“: In dieser Datei (Semikolon zwischen den Zellen) steht ein Komma vor den Nachkommastellen, kein Punkt."};
+    return Failure{where, Filled(Tr("Messkurve", "„%1“: In dieser Datei (Semikolon zwischen den Zellen) steht ein Komma vor den Nachkommastellen, kein Punkt."), {Shown(text)})};
   }
   const InputNumber n = ReadInputNumber(text);
   if (n.reading == NumberReading::Number && n.rest.empty() && std::isfinite(n.value)) return n.value;
-  if (n.reading == NumberReading::TooLarge) return Failure{where, "„" + Shown(text) + "“ ist zu groß."};
-  return Failure{where, "„" + Shown(text) + "“ ist keine Zahl."};
+  if (n.reading == NumberReading::TooLarge) return Failure{where, Filled(Tr("Messkurve", "„%1“ ist zu groß."), {Shown(text)})};
+  return Failure{where, Filled(Tr("Messkurve", "„%1“ ist keine Zahl."), {Shown(text)})};
 }
 
 // What has been read so far, and what the lines after it are checked against.
@@ -228,7 +235,7 @@ Status TakeValue(Reading& r, const ReadColumn& c, std::string_view cell, std::si
   const std::string where = CellWhere(line, c.header);
   const bool required = c.kind == ColumnKind::Time || c.kind == ColumnKind::Moisture || c.kind == ColumnKind::Mass;
   if (Trimmed(cell).empty()) {
-    if (required) return Failure{where, "Die Zelle ist leer."};
+    if (required) return Failure{where, Tr("Messkurve", "Die Zelle ist leer.")};
     r.curve[QuantityOf(c.kind)].push_back(std::nan(""));
     return Done{};
   }
@@ -237,16 +244,16 @@ Status TakeValue(Reading& r, const ReadColumn& c, std::string_view cell, std::si
   const double v = read.value() * c.factor;
   switch (c.kind) {
     case ColumnKind::Time:
-      if (v < 0) return Failure{where, "Die Zeit ist negativ."};
-      if (!r.curve.time.empty() && !(v > r.curve.time.back())) return Failure{where, "Die Zeit nimmt nicht zu."};
+      if (v < 0) return Failure{where, Tr("Messkurve", "Die Zeit ist negativ.")};
+      if (!r.curve.time.empty() && !(v > r.curve.time.back())) return Failure{where, Tr("Messkurve", "Die Zeit nimmt nicht zu.")};
       r.curve.time.push_back(v);
       return Done{};
     case ColumnKind::Mass:
-      if (!(v >= *r.dryMass)) return Failure{where, "Die Masse ist kleiner als die Trockenmasse (" + FormatSignificant(*r.dryMass, 6) + " g)."};
+      if (!(v >= *r.dryMass)) return Failure{where, Filled(Tr("Messkurve", "Die Masse ist kleiner als die Trockenmasse (%1 g)."), {FormatSignificant(*r.dryMass, 6)})};
       r.curve[MeasuredQuantity::Moisture].push_back((v - *r.dryMass) / *r.dryMass);
       return Done{};
     case ColumnKind::Moisture:
-      if (v < 0) return Failure{where, "Die Wasserbeladung ist negativ."};
+      if (v < 0) return Failure{where, Tr("Messkurve", "Die Wasserbeladung ist negativ.")};
       break;
     default:
       break;
@@ -282,11 +289,14 @@ Outcome<std::optional<double>> CommentDryMass(std::string_view line, std::size_t
   const NameAndUnit parts = SplitHeader(text.substr(0, colon));
   if (!FindName(kCommentNames, parts.name)) return std::optional<double>();
   const UnitFactor* unit = FindUnit(ColumnKind::DryMass, parts.unit);
-  const std::string where = LineWhere(number) + ", Trockenmasse";
-  if (!unit) return Failure{where, "Die Einheit „" + Shown(parts.unit) + "“ ist unbekannt; möglich: " + UnitList(ColumnKind::DryMass) + "."};
+  const std::string where = LineWhere(number) + ", " + Tr("Messkurve", "Trockenmasse");
+  if (!unit) {
+    return Failure{where, Filled(Tr("Messkurve", "Die Einheit „%1“ ist unbekannt"), {Shown(parts.unit)}) +
+                              Filled(Tr("Messkurve", "; möglich: %1."), {UnitList(ColumnKind::DryMass)})};
+  }
   const Outcome<double> value = CellNumber(text.substr(colon + 1), CsvDialect::Plain, where);
   if (!value) return value.failure();
-  if (!(value.value() > 0)) return Failure{where, "Die Trockenmasse muss größer als 0 sein."};
+  if (!(value.value() > 0)) return Failure{where, Tr("Messkurve", "Die Trockenmasse muss größer als 0 sein.")};
   return std::optional<double>(value.value() * unit->factor);
 }
 
@@ -328,7 +338,7 @@ CsvDialect DialectOfHeader(std::string_view line) {
 Status ReadHeader(Reading& r, std::string_view line, std::size_t number) {
   r.dialect = DialectOfHeader(line);
   const auto cells = SplitCsvLine(line, CsvSeparator(r.dialect));
-  if (!cells) return Failure{LineWhere(number), "Ein Anführungszeichen wird nicht geschlossen."};
+  if (!cells) return Failure{LineWhere(number), Tr("Messkurve", "Ein Anführungszeichen wird nicht geschlossen.")};
   Outcome<std::vector<ReadColumn>> columns = HeaderColumns(*cells, number);
   if (!columns) return columns.failure();
   r.columns = std::move(columns.value());
@@ -336,7 +346,7 @@ Status ReadHeader(Reading& r, std::string_view line, std::size_t number) {
   for (const ReadColumn& c : r.columns) {
     if (c.kind == ColumnKind::Mass && !r.dryMass) {
       return Failure{CellWhere(number, c.header),
-                     "Eine Masse braucht die Trockenmasse der Probe (Eingabe oder Kommentarzeile „# Trockenmasse in g: …“)."};
+                     Tr("Messkurve", "Eine Masse braucht die Trockenmasse der Probe (Eingabe oder Kommentarzeile „# Trockenmasse in g: …“).")};
     }
   }
   return Done{};
@@ -345,12 +355,12 @@ Status ReadHeader(Reading& r, std::string_view line, std::size_t number) {
 // Reads one data line into the curve.
 Status ReadDataLine(Reading& r, std::string_view line, std::size_t number) {
   const auto cells = SplitCsvLine(line, CsvSeparator(r.dialect));
-  if (!cells) return Failure{LineWhere(number), "Ein Anführungszeichen wird nicht geschlossen."};
+  if (!cells) return Failure{LineWhere(number), Tr("Messkurve", "Ein Anführungszeichen wird nicht geschlossen.")};
   if (AllBlank(*cells)) return Done{};
   if (r.curve.time.empty() && IsMachineNameLine(*cells)) return Done{};
   if (cells->size() != r.cellCount) {
-    return Failure{LineWhere(number), "Die Zeile hat " + std::to_string(cells->size()) + " Zellen, die Kopfzeile " +
-                                          std::to_string(r.cellCount) + "."};
+    return Failure{LineWhere(number), Filled(Tr("Messkurve", "Die Zeile hat %1 Zellen, die Kopfzeile %2."),
+                                             {std::to_string(cells->size()), std::to_string(r.cellCount)})};
   }
   for (const ReadColumn& c : r.columns) {
     if (const Status taken = TakeValue(r, c, (*cells)[c.cell], number); !taken) return taken;
@@ -361,7 +371,7 @@ Status ReadDataLine(Reading& r, std::string_view line, std::size_t number) {
 }  // namespace
 
 Status CheckMeasuredCurveSize(std::uint64_t bytes) {
-  return jsonfields::CheckFileSize(bytes, kMaxMeasuredCurveBytes, "Messkurve");
+  return jsonfields::CheckFileSize(bytes, kMaxMeasuredCurveBytes, Tr("Dateifelder", "Messkurve"));
 }
 
 bool NeedsDryMass(std::string_view text) {
@@ -387,9 +397,9 @@ Outcome<MeasuredCurve> ReadMeasuredCurveText(std::string_view text, std::optiona
   if (const Status size = CheckMeasuredCurveSize(text.size()); !size) return size.failure();
   if (text.substr(0, 3) == kByteOrderMark) text.remove_prefix(3);
   const auto lines = Lines(text);
-  if (!lines) return Failure{"", "Die Datei hat mehr als " + std::to_string(kMaxMeasuredLines) + " Zeilen."};
+  if (!lines) return Failure{"", Filled(Tr("Messkurve", "Die Datei hat mehr als %1 Zeilen."), {std::to_string(kMaxMeasuredLines)})};
   if (dryMassGrams && !(*dryMassGrams > 0 && std::isfinite(*dryMassGrams))) {
-    return Failure{"Trockenmasse", "Die Trockenmasse muss eine Zahl größer als 0 sein."};
+    return Failure{Tr("Messkurve", "Trockenmasse"), Tr("Messkurve", "Die Trockenmasse muss eine Zahl größer als 0 sein.")};
   }
   Reading r;
   r.dryMass = dryMassGrams;
@@ -406,10 +416,10 @@ Outcome<MeasuredCurve> ReadMeasuredCurveText(std::string_view text, std::optiona
     if (!read) return read.failure();
     if (!header) header = i + 1;
   }
-  if (header == 0) return Failure{"", "Die Datei hat keine Kopfzeile mit Spaltennamen und Einheiten."};
+  if (header == 0) return Failure{"", Tr("Messkurve", "Die Datei hat keine Kopfzeile mit Spaltennamen und Einheiten.")};
   if (r.curve.points() < kMinMeasuredPoints) {
-    return Failure{"", "Die Datei hat " + std::to_string(r.curve.points()) + " Messpunkte; eine Trocknungskurve braucht mindestens " +
-                           std::to_string(kMinMeasuredPoints) + "."};
+    return Failure{"", Filled(Tr("Messkurve", "Die Datei hat %1 Messpunkte; eine Trocknungskurve braucht mindestens %2."),
+                              {std::to_string(r.curve.points()), std::to_string(kMinMeasuredPoints)})};
   }
   r.curve.source = std::move(source);
   return std::move(r.curve);

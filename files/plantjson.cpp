@@ -1,5 +1,6 @@
 #include "files/plantjson.h"
 
+#include "text/language.h"
 #include "files/jsonfields.h"
 #include "run/plantbasis.h"
 
@@ -10,7 +11,7 @@ using namespace jsonfields;
 namespace {
 // A figure of the plant is always a number: null (a value the run could not compute) is no throughput.
 double Number(const nlohmann::json& j, const std::string& path) {
-  if (j.is_null()) Fail("Das Feld " + Quoted(path) + " ist keine Zahl.");
+  if (j.is_null()) Fail(Filled(Tr("Dateifelder", "Das Feld %1 ist keine Zahl."), {Quoted(path)}));
   return NumberOrNull(j, path);
 }
 }  // namespace
@@ -31,19 +32,20 @@ Outcome<PlantData> PlantFromJson(const nlohmann::json& j, const std::string& pat
     const std::string key = Text(j.at("basis"), basisAt, 64, true);
     const std::optional<PlantData::Basis> basis = PlantBasisOfKey(key);
     if (!basis) {
-      Fail("Das Feld " + Quoted(basisAt) + " hat den unbekannten Wert \"" + key + "\" (erwartet " +
-           PlantBases()[0].key + " oder " + PlantBases()[1].key + ").");
+      Fail(Filled(Tr("Anlagenwerte", "Das Feld %1 hat den unbekannten Wert \"%2\" (erwartet %3 oder %4)."),
+                  {Quoted(basisAt), key, PlantBases()[0].key, PlantBases()[1].key}));
     }
     plant.basis = *basis;
     plant.throughput = Number(j.at("throughput"), Child(path, "throughput"));
     const bool pieces = plant.basis == PlantData::Basis::PiecesPerHour;
     if (pieces != j.contains("pieceDryMass")) {
-      Fail("Das Feld " + Quoted(Child(path, "pieceDryMass")) +
-           (pieces ? " fehlt (Stück/h braucht die Trockenmasse eines Stücks)." : " gehört nur zu Stück/h."));
+      Fail(Filled(pieces ? Tr("Anlagenwerte", "Das Feld %1 fehlt (Stück/h braucht die Trockenmasse eines Stücks).")
+                         : Tr("Anlagenwerte", "Das Feld %1 gehört nur zu Stück/h."),
+                  {Quoted(Child(path, "pieceDryMass"))}));
     }
     if (pieces) plant.pieceDryMass = Number(j.at("pieceDryMass"), Child(path, "pieceDryMass"));
     if (const std::string problem = PlantDataProblem(plant); !problem.empty()) {
-      Fail("Das Feld " + Quoted(path) + ": " + problem);
+      Fail(Filled(Tr("Falldatei", "Das Feld %1: %2"), {Quoted(path), problem}));
     }
     return plant;
   } catch (const BadField& e) {

@@ -3,6 +3,7 @@
 #include <new>
 #include <nlohmann/json.hpp>
 
+#include "text/language.h"
 #include "files/boundedjson.h"
 #include "files/jsonfields.h"
 #include "inputs/inputcheck.h"
@@ -78,17 +79,17 @@ Input FieldOfBox(const json& j, const std::string& path) {
   for (const InputField& f : InputFields()) {
     if (box == f.box) return f.id;
   }
-  Fail("Das Feld " + Quoted(path) + " nennt kein Eingabefeld („" + box + "“).");
+  Fail(Filled(Tr("Studiendatei", "Das Feld %1 nennt kein Eingabefeld („%2“)."), {Quoted(path), box}));
 }
 
 StudyDefinition ReadDefinition(const json& j) {
   StudyDefinition definition;
   definition.base = ReadInputTexts(j.at("inputs"), "inputs", kMaxInputTextBytes);
   const json& varied = j.at("varied");
-  if (!varied.is_array()) Fail("Das Feld „varied“ ist keine Liste.");
+  if (!varied.is_array()) Fail(Tr("Studiendatei", "Das Feld „varied“ ist keine Liste."));
   if (varied.size() > kMaxVariations) {
-    Fail("Das Feld „varied“ nennt " + std::to_string(varied.size()) + " variierte Eingaben, höchstens " +
-         std::to_string(kMaxVariations) + ".");
+    Fail(Filled(Tr("Studiendatei", "Das Feld „varied“ nennt %1 variierte Eingaben, höchstens %2."),
+                {std::to_string(varied.size()), std::to_string(kMaxVariations)}));
   }
   for (std::size_t i = 0; i < varied.size(); ++i) {
     const std::string at = "varied." + std::to_string(i);
@@ -106,18 +107,19 @@ void ExpectColumns(const json& j, const StudyPlan& plan) {
   ordered fields = ordered::array();
   for (Input field : plan.variedFields()) fields.push_back(FieldOf(field).box);
   if (j.at("variedFields") != json::parse(fields.dump())) {
-    Fail("Das Feld „results.variedFields“ nennt nicht die variierten Eingaben der Studie (erwartet " + fields.dump() +
-         ").");
+    Fail(Filled(Tr("Studiendatei", "Das Feld „results.variedFields“ nennt nicht die variierten Eingaben der Studie (erwartet %1)."),
+                {fields.dump()}));
   }
   const json& quantities = j.at("quantities");
   for (std::size_t i = 0; i < kStudyQuantityCount; ++i) {
     const StudyQuantity& q = StudyQuantities()[i];
     if (!quantities.is_array() || i >= quantities.size() ||
         quantities[i] != json{{"key", q.result->key}, {"unit", q.unit}}) {
-      Fail("Das Feld „results.quantities." + std::to_string(i) + "“ ist nicht " + q.result->key + " [" + q.unit + "].");
+      Fail(Filled(Tr("Studiendatei", "Das Feld „results.quantities.%1“ ist nicht %2 [%3]."),
+                  {std::to_string(i), q.result->key, q.unit}));
     }
   }
-  if (quantities.size() != kStudyQuantityCount) Fail("Das Feld „results.quantities“ hat mehr Einträge als Ergebnisse.");
+  if (quantities.size() != kStudyQuantityCount) Fail(Tr("Studiendatei", "Das Feld „results.quantities“ hat mehr Einträge als Ergebnisse."));
 }
 
 StudyRow ReadRow(const json& j, const std::string& at, const StudyPlan& plan, std::size_t after) {
@@ -126,40 +128,40 @@ StudyRow ReadRow(const json& j, const std::string& at, const StudyPlan& plan, st
   row.number =
       static_cast<std::size_t>(Integer(j.at("case"), Child(at, "case"), 1, static_cast<long long>(plan.size())));
   if (row.number <= after) {
-    Fail("Die Zeile " + Quoted(at) + " ist Fall " + std::to_string(row.number) + ", nach Fall " +
-         std::to_string(after) + " (die Fälle stehen aufsteigend, jeder einmal).");
+    Fail(Filled(Tr("Studiendatei", "Die Zeile %1 ist Fall %2, nach Fall %3 (die Fälle stehen aufsteigend, jeder einmal)."),
+                {Quoted(at), std::to_string(row.number), std::to_string(after)}));
   }
   const InputTexts inputs = plan.caseInputs(row.number - 1);
   const json& varied = j.at("varied");
   if (!varied.is_array() || varied.size() != plan.variedFields().size()) {
-    Fail("Das Feld " + Quoted(Child(at, "varied")) + " hat nicht je variierte Eingabe einen Text.");
+    Fail(Filled(Tr("Studiendatei", "Das Feld %1 hat nicht je variierte Eingabe einen Text."), {Quoted(Child(at, "varied"))}));
   }
   for (std::size_t i = 0; i < varied.size(); ++i) {
     const Input field = plan.variedFields()[i];
     const std::string text = Text(varied[i], Child(at, "varied." + std::to_string(i)), kMaxValuesBytes, true);
     if (text != inputs[field]) {
-      Fail("Die Zeile " + Quoted(at) + " ist nicht Fall " + std::to_string(row.number) + " der Studie (" +
-           FieldOf(field).box + " = „" + text + "“ statt „" + inputs[field] + "“).");
+      Fail(Filled(Tr("Studiendatei", "Die Zeile %1 ist nicht Fall %2 der Studie (%3 = „%4“ statt „%5“)."),
+                  {Quoted(at), std::to_string(row.number), FieldOf(field).box, text, inputs[field]}));
     }
     row.varied.push_back(text);
   }
   const std::optional<RunOutcome> outcome = RunOutcomeNamed(Text(j.at("outcome"), Child(at, "outcome"), 64, true));
   if (!outcome) {
-    Fail("Das Feld " + Quoted(Child(at, "outcome")) +
-         " ist kein Ergebnis eines Laufs (Completed, Refused, Stopped, SeriesFull, Failed).");
+    Fail(Filled(Tr("Studiendatei", "Das Feld %1 ist kein Ergebnis eines Laufs (Completed, Refused, Stopped, SeriesFull, Failed)."),
+                {Quoted(Child(at, "outcome"))}));
   }
   row.outcome = *outcome;
   const json& messages = j.at("messages");
   if (!messages.is_array() || messages.size() > kMaxStudyRowMessages) {
-    Fail("Das Feld " + Quoted(Child(at, "messages")) + " ist keine Liste von höchstens " +
-         std::to_string(kMaxStudyRowMessages) + " Texten.");
+    Fail(Filled(Tr("Studiendatei", "Das Feld %1 ist keine Liste von höchstens %2 Texten."),
+                {Quoted(Child(at, "messages")), std::to_string(kMaxStudyRowMessages)}));
   }
   for (std::size_t i = 0; i < messages.size(); ++i) {
     row.messages.push_back(Text(messages[i], Child(at, "messages." + std::to_string(i)), kMaxMessageBytes, false));
   }
   const json& values = j.at("values");
   if (!values.is_array() || values.size() != kStudyQuantityCount) {
-    Fail("Das Feld " + Quoted(Child(at, "values")) + " hat nicht " + std::to_string(kStudyQuantityCount) + " Werte.");
+    Fail(Filled(Tr("Studiendatei", "Das Feld %1 hat nicht %2 Werte."), {Quoted(Child(at, "values")), std::to_string(kStudyQuantityCount)}));
   }
   for (std::size_t i = 0; i < kStudyQuantityCount; ++i) {
     row.values[i] = NumberOrNull(values[i], Child(at, "values." + std::to_string(i)));
@@ -171,10 +173,10 @@ StudyResults ReadResults(const json& j, const StudyDefinition& definition, const
   ExpectKeys(j, "results", {"variedFields", "quantities", "rows"});
   ExpectColumns(j, plan);
   const json& rows = j.at("rows");
-  if (!rows.is_array()) Fail("Das Feld „results.rows“ ist keine Liste.");
+  if (!rows.is_array()) Fail(Tr("Studiendatei", "Das Feld „results.rows“ ist keine Liste."));
   if (rows.size() > plan.size()) {
-    Fail("Das Feld „results.rows“ hat mehr Zeilen (" + std::to_string(rows.size()) + ") als die Studie Fälle (" +
-         std::to_string(plan.size()) + ").");
+    Fail(Filled(Tr("Studiendatei", "Das Feld „results.rows“ hat mehr Zeilen (%1) als die Studie Fälle (%2)."),
+                {std::to_string(rows.size()), std::to_string(plan.size())}));
   }
   StudyResults results;
   results.base = definition.base;
@@ -192,13 +194,13 @@ StudyFile ReadStudy(std::string_view text) {
   Outcome<json> read = ReadBoundedJson(text, kStudyBounds);
   if (!read) Fail(read.message());
   const json& j = read.value();
-  ExpectFormat(j, kStudyFormatName, kStudyFormatVersion, "Studiendatei");
+  ExpectFormat(j, kStudyFormatName, kStudyFormatVersion, Tr("Dateifelder", "Studiendatei"));
   ExpectKeys(j, "", {"format", "version", "program", "inputs", "varied"}, {"results"});
   Text(j.at("program"), "program", 256, true);
   StudyFile file;
   file.definition = ReadDefinition(j);
   const Outcome<StudyPlan> plan = PlanOf(file.definition);
-  if (!plan) Fail("Die Studie in „varied“ lässt sich nicht rechnen: " + plan.message());
+  if (!plan) Fail(Tr("Studiendatei", "Die Studie in „varied“ lässt sich nicht rechnen: ") + plan.message());
   if (j.contains("results")) file.results = ReadResults(j.at("results"), file.definition, plan.value());
   return file;
 }
@@ -231,13 +233,14 @@ Status KeepableStudy(const StudyDefinition& definition) {
   if (const Status base = KeepableInputs(definition.base); !base) return base;
   for (const StudyVariation& v : definition.varied) {
     if (const std::string why = UnkeptInputText(v.values); !why.empty()) {
-      return Failure{std::string("Die Werte von ") + FieldOf(v.field).box, why};
+      return Failure{Filled(Tr("Studiendatei", "Die Werte von %1"), {FieldOf(v.field).box}), why};
     }
   }
   return Done{};
 }
 
-Status CheckStudyFileSize(std::uint64_t bytes) { return CheckFileSize(bytes, kMaxStudyFileBytes, "Studiendatei"); }
+Status CheckStudyFileSize(std::uint64_t bytes) { return CheckFileSize(bytes, kMaxStudyFileBytes, Tr("Dateifelder", "Studiendatei"));
+}
 
 Outcome<StudyFile> ReadStudyFileText(std::string_view text) {
   try {
@@ -246,9 +249,9 @@ Outcome<StudyFile> ReadStudyFileText(std::string_view text) {
     return Failure{"", e.what()};
   } catch (const json::exception& e) {
     // A check above let something through that the library then refused.
-    return Failure{"", std::string("Die Datei ist fehlerhaft: ") + e.what()};
+    return Failure{"", Tr("Dateifelder", "Die Datei ist fehlerhaft: ") + e.what()};
   } catch (const std::bad_alloc&) {
-    return Failure{"", "Die Datei ist zu groß für den Speicher."};
+    return Failure{"", Tr("Dateifelder", "Die Datei ist zu groß für den Speicher.")};
   }
 }
 

@@ -3,6 +3,7 @@
 #include <atomic>
 #include <cmath>
 
+#include "text/language.h"
 #include "inputs/inputcheck.h"
 #include "run/resultdescriptors.h"
 #include "study/convergence.h"
@@ -20,9 +21,9 @@ namespace {
 // key result; halving the time step alone misses the spatial error, halving
 // both changes the grid number and makes the observed order lie.
 const std::vector<AccuracyScheme> kSchemes = {
-    {"space2-time4", 2, 1, "Ortsschrittweite halbiert, Zeitschrittweite geviertelt"},
-    {"time", 1, 0, "Zeitschrittweite halbiert"},
-    {"both", 1, 1, "Zeit- und Ortsschrittweite halbiert"},
+    {"space2-time4", 2, 1, LV_TR_NOOP("Genauigkeit", "Ortsschrittweite halbiert, Zeitschrittweite geviertelt")},
+    {"time", 1, 0, LV_TR_NOOP("Genauigkeit", "Zeitschrittweite halbiert")},
+    {"both", 1, 1, LV_TR_NOOP("Genauigkeit", "Zeit- und Ortsschrittweite halbiert")},
 };
 
 const std::vector<std::string> kKeys = {
@@ -70,10 +71,12 @@ std::vector<InputTexts> AccuracyLevels(const InputTexts& inputs, const AccuracyS
 }
 
 Outcome<AccuracyEstimate> EstimateAccuracy(const InputTexts& inputs, const AccuracyOptions& o) {
-  if (o.levels < 2 || o.levels > 3) return Failure{"Stufen", "2 oder 3 Stufen, nicht " + std::to_string(o.levels)};
-  if (!(o.tolerancePercent > 0)) return Failure{"Toleranz", "muss größer als 0 % sein"};
+  if (o.levels < 2 || o.levels > 3) {
+    return Failure{Tr("Genauigkeit", "Stufen"), Filled(Tr("Genauigkeit", "2 oder 3 Stufen, nicht %1"), {std::to_string(o.levels)})};
+  }
+  if (!(o.tolerancePercent > 0)) return Failure{Tr("Genauigkeit", "Toleranz"), Tr("Genauigkeit", "muss größer als 0 % sein")};
   const std::vector<InputProblem> problems = FindInputProblems(inputs);
-  if (!problems.empty()) return Failure{"Eingabe", problems.front().text};
+  if (!problems.empty()) return Failure{Tr("Genauigkeit", "Eingabe"), problems.front().text};
   const std::vector<InputTexts> levels = AccuracyLevels(inputs, *o.scheme, o.levels);
   const std::size_t total = levels.size();
   std::atomic<std::size_t> finished{o.userRun ? 1u : 0u};

@@ -5,6 +5,7 @@
 #include <limits>
 #include <vector>
 
+#include "text/language.h"
 #include "inputs/inputcheck.h"
 #include "run/resultdescriptors.h"
 #include "study/accuracy.h"
@@ -41,9 +42,11 @@ LargestChange LargestKeyChange(const LevelRun& coarser, const LevelRun& finer, d
 
 std::string NotSettled(const LargestChange& change, double tolerancePercent) {
   const std::string amount =
-      std::isinf(change.percent) ? "wird nur auf einer der Stufen erreicht" : "ändert sich noch um " + FormatSignificant(change.percent, 3) + " %";
-  return "„" + ResultOf(change.key).tableCaption() + "“ " + amount + " (Ziel: unter " +
-         FormatSignificant(tolerancePercent, 3) + " %)";
+      std::isinf(change.percent)
+          ? Tr("Genauigkeit", "wird nur auf einer der Stufen erreicht")
+          : Filled(Tr("Genauigkeit", "ändert sich noch um %1 %"), {FormatSignificant(change.percent, 3)});
+  return Filled(Tr("Genauigkeit", "„%1“ %2 (Ziel: unter %3 %)"),
+                {ResultOf(change.key).tableCaption(), amount, FormatSignificant(tolerancePercent, 3)});
 }
 
 // The choice from the levels run: the chosen level is the second finest.
@@ -82,9 +85,9 @@ double ChangePercent(double coarser, double finer) {
 }
 
 Outcome<AutoSteps> ChooseSteps(const InputTexts& inputs, const AutoStepsOptions& o) {
-  if (!(o.tolerancePercent > 0)) return Failure{"Toleranz", "muss größer als 0 % sein"};
+  if (!(o.tolerancePercent > 0)) return Failure{Tr("Genauigkeit", "Toleranz"), Tr("Genauigkeit", "muss größer als 0 % sein")};
   const std::vector<InputProblem> problems = FindInputProblems(inputs);
-  if (!problems.empty()) return Failure{"Eingabe", problems.front().text};
+  if (!problems.empty()) return Failure{Tr("Genauigkeit", "Eingabe"), problems.front().text};
   const AccuracyScheme& both = *FindAccuracyScheme("both");
   std::vector<InputTexts> levels = AccuracyLevels(inputs, both, 2);
   if (const Status fits = LevelFits(1, levels[1]); !fits) return fits.failure();
@@ -106,25 +109,27 @@ Outcome<AutoSteps> ChooseSteps(const InputTexts& inputs, const AutoStepsOptions&
     levels.push_back(AccuracyLevels(inputs, both, static_cast<int>(next) + 1).back());
     Status fits = LevelFits(next, levels.back());
     if (fits && next > static_cast<std::size_t>(o.maxHalvings)) {
-      fits = Failure{LevelName(next, levels.back()), "mehr als " + std::to_string(o.maxHalvings) +
-                                                         " Halbierungen nimmt die automatische Wahl nicht vor"};
+      fits = Failure{LevelName(next, levels.back()),
+                     Filled(Tr("Genauigkeit", "mehr als %1 Halbierungen nimmt die automatische Wahl nicht vor"),
+                            {std::to_string(o.maxHalvings)})};
     }
     if (!fits) {
       const std::string& why = fits.failure().reason;
       const bool sentence = !why.empty() && why.back() == '.';
-      return Failure{fits.failure().where, why + (sentence ? " Bei " : "; bei ") + LevelName(next - 1, levels[next - 1]) +
-                                               " " + NotSettled(change, o.tolerancePercent) + (sentence ? "." : "")};
+      const std::string at = Filled(sentence ? Tr("Genauigkeit", " Bei %1 %2.") : Tr("Genauigkeit", "; bei %1 %2"),
+                                    {LevelName(next - 1, levels[next - 1]), NotSettled(change, o.tolerancePercent)});
+      return Failure{fits.failure().where, why + at};
     }
     runs.push_back(RunLevels({levels.back()}, runOptions).front());
   }
 }
 
 std::string AutoStepsLine(const AutoSteps& steps) {
-  std::string line = "gewählte Schrittweiten: Zeitschrittweite " + steps.deltaT + " s, Ortsschrittweite " +
-                     steps.Ortsschrittweite + " mm (" + std::to_string(steps.runs) + " Läufe)";
+  std::string line = Filled(Tr("Genauigkeit", "gewählte Schrittweiten: Zeitschrittweite %1 s, Ortsschrittweite %2 mm (%3 Läufe)"),
+                            {ShownInputText(steps.deltaT), ShownInputText(steps.Ortsschrittweite), std::to_string(steps.runs)});
   if (!std::isnan(steps.remainingErrorPercent)) {
-    line += "; größter geschätzter Restfehler " + FormatSignificant(steps.remainingErrorPercent, 2) + " %" + " (" +
-            ResultOf(steps.remainingErrorKey).tableCaption() + ")";
+    line += Filled(Tr("Genauigkeit", "; größter geschätzter Restfehler %1 % (%2)"),
+                   {FormatSignificant(steps.remainingErrorPercent, 2), ResultOf(steps.remainingErrorKey).tableCaption()});
   }
   return line;
 }

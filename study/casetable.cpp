@@ -10,6 +10,7 @@
 #include <utility>
 #include <vector>
 
+#include "text/language.h"
 #include "study/studyaxis.h"
 #include "text/csvformat.h"
 #include "text/shownchars.h"
@@ -38,7 +39,7 @@ class TableLines {
   Outcome<CaseTable> finish();
 
  private:
-  std::string at() const { return name_ + ", Zeile " + std::to_string(number_); }
+  std::string at() const { return Filled(Tr("Falltabelle", "%1, Zeile %2"), {name_, std::to_string(number_)}); }
   Status header(const std::string& line);
   Status row(const std::string& line);
 
@@ -58,16 +59,17 @@ Status TableLines::add(std::string_view line) {
 }
 
 Failure TableLines::tooLong() const {
-  return Refused(name_ + ", Zeile " + std::to_string(number_ + 1),
-                 "die Zeile ist länger als " + std::to_string(kMaxCaseTableLineBytes) +
-                     " Zeichen; eine Falltabelle hat je Zeile einen Fall aus höchstens 18 Zahlen");
+  return Refused(Filled(Tr("Falltabelle", "%1, Zeile %2"), {name_, std::to_string(number_ + 1)}),
+                 Filled(Tr("Falltabelle", "die Zeile ist länger als %1 Zeichen; eine Falltabelle hat je Zeile einen Fall "
+                                          "aus höchstens 18 Zahlen"),
+                        {std::to_string(kMaxCaseTableLineBytes)}));
 }
 
 Status TableLines::header(const std::string& line) {
   headerRead_ = true;
   separator_ = line.find(';') != std::string::npos ? ';' : line.find(',') != std::string::npos ? ',' : 0;
   const std::optional<std::vector<std::string>> names = SplitCsvLine(line, separator_);
-  if (!names) return Refused(at(), "ein Anführungszeichen ist nicht geschlossen");
+  if (!names) return Refused(at(), Tr("Falltabelle", "ein Anführungszeichen ist nicht geschlossen"));
   for (const std::string& raw : *names) {
     const std::string box = Trimmed(raw);
     bool known = false;
@@ -80,7 +82,8 @@ Status TableLines::header(const std::string& line) {
     if (!known) {
       std::string fields;
       for (const InputField& f : InputFields()) fields += std::string(" ") + f.box;
-      return Refused(at(), "unbekanntes Eingabefeld \"" + ShownText(box) + "\" in der Kopfzeile; erwartet eines von:" + fields);
+      return Refused(at(), Filled(Tr("Falltabelle", "unbekanntes Eingabefeld \"%1\" in der Kopfzeile; erwartet eines von:%2"),
+                                  {ShownText(box), fields}));
     }
   }
   return Done{};
@@ -88,20 +91,21 @@ Status TableLines::header(const std::string& line) {
 
 Status TableLines::row(const std::string& line) {
   if (table_.rows.size() == kMaxStudyCases) {
-    return Refused(at(), "mehr als " + std::to_string(kMaxStudyCases) + " Fälle; so viele rechnet eine Studie nicht");
+    return Refused(at(), Filled(Tr("Falltabelle", "mehr als %1 Fälle; so viele rechnet eine Studie nicht"), {std::to_string(kMaxStudyCases)}));
   }
   std::optional<std::vector<std::string>> row = SplitCsvLine(line, separator_);
-  if (!row) return Refused(at(), "ein Anführungszeichen ist nicht geschlossen");
+  if (!row) return Refused(at(), Tr("Falltabelle", "ein Anführungszeichen ist nicht geschlossen"));
   if (row->size() != table_.columns.size()) {
-    return Refused(at(), std::to_string(row->size()) + " Werte, die Kopfzeile hat " +
-                             std::to_string(table_.columns.size()) + " Felder" +
-                             (separator_ == ',' ? " (Dezimalkomma in Anführungszeichen setzen oder ; trennen)" : ""));
+    return Refused(at(), Filled(Tr("Falltabelle", "%1 Werte, die Kopfzeile hat %2 Felder"),
+                                {std::to_string(row->size()), std::to_string(table_.columns.size())}) +
+                             (separator_ == ',' ? Tr("Falltabelle", " (Dezimalkomma in Anführungszeichen setzen oder ; trennen)")
+                                                : std::string()));
   }
   for (std::size_t c = 0; c < row->size(); ++c) {
     std::string& cell = (*row)[c];
     cell = Trimmed(cell);
     if (!cell.empty() && !IsPlainNumber(cell)) {
-      return Refused(at(), std::string(FieldOf(table_.columns[c]).box) + " = \"" + ShownText(cell) + "\" ist keine Zahl");
+      return Refused(at(), Filled(Tr("Falltabelle", "%1 = \"%2\" ist keine Zahl"), {FieldOf(table_.columns[c]).box, ShownText(cell)}));
     }
   }
   table_.rows.push_back(std::move(*row));
@@ -110,9 +114,9 @@ Status TableLines::row(const std::string& line) {
 
 Outcome<CaseTable> TableLines::finish() {
   if (!headerRead_) {
-    return Refused(name_, "die Datei ist leer; erwartet eine Kopfzeile mit Feldnamen (z. B. txt_Dicke)");
+    return Refused(name_, Tr("Falltabelle", "die Datei ist leer; erwartet eine Kopfzeile mit Feldnamen (z. B. txt_Dicke)"));
   }
-  if (table_.rows.empty()) return Refused(name_, "die Datei enthält nach der Kopfzeile keinen Fall");
+  if (table_.rows.empty()) return Refused(name_, Tr("Falltabelle", "die Datei enthält nach der Kopfzeile keinen Fall"));
   return std::move(table_);
 }
 
@@ -131,7 +135,7 @@ Status ReadLines(int fd, TableLines& lines, const std::string& name) {
   for (;;) {
     const ssize_t got = ::read(fd, buffer.data(), buffer.size());
     if (got < 0 && errno == EINTR) continue;
-    if (got < 0) return Refused(name, "die Falltabelle kann nicht gelesen werden");
+    if (got < 0) return Refused(name, Tr("Falltabelle", "die Falltabelle kann nicht gelesen werden"));
     if (got == 0) break;
     for (const char *from = buffer.data(), *end = buffer.data() + got; from < end;) {
       const char* lf = static_cast<const char*>(std::memchr(from, '\n', static_cast<std::size_t>(end - from)));
@@ -149,11 +153,11 @@ Status ReadLines(int fd, TableLines& lines, const std::string& name) {
 // The table in an open file; a device or a pipe is refused before it is read.
 Outcome<CaseTable> ReadOpenFile(int fd, const std::string& name, bool anyStream) {
   struct stat st {};
-  if (::fstat(fd, &st) != 0) return Refused(name, "die Falltabelle kann nicht gelesen werden");
-  if (S_ISDIR(st.st_mode)) return Refused(name, "das ist ein Ordner, keine Falltabelle");
+  if (::fstat(fd, &st) != 0) return Refused(name, Tr("Falltabelle", "die Falltabelle kann nicht gelesen werden"));
+  if (S_ISDIR(st.st_mode)) return Refused(name, Tr("Falltabelle", "das ist ein Ordner, keine Falltabelle"));
   if (!anyStream && !S_ISREG(st.st_mode)) {
-    return Refused(name, "das ist keine gewöhnliche Datei (ein Gerät oder eine Pipe); eine Falltabelle von der "
-                         "Standardeingabe liest --cases -");
+    return Refused(name, Tr("Falltabelle", "das ist keine gewöhnliche Datei (ein Gerät oder eine Pipe); eine Falltabelle von der "
+                                           "Standardeingabe liest --cases -"));
   }
   ::fcntl(fd, F_SETFL, ::fcntl(fd, F_GETFL) & ~O_NONBLOCK);
   TableLines lines(name);
@@ -179,7 +183,7 @@ Outcome<CaseTable> ReadCaseTable(const std::string& path) {
   if (path == "-") return ReadOpenFile(STDIN_FILENO, "stdin", true);
   // Without a writer, opening a FIFO would wait for one: it opens at once and is refused.
   const OpenFile file{::open(path.c_str(), O_RDONLY | O_NONBLOCK | O_CLOEXEC)};
-  if (file.fd < 0) return Refused(path, "die Falltabelle kann nicht gelesen werden");
+  if (file.fd < 0) return Refused(path, Tr("Falltabelle", "die Falltabelle kann nicht gelesen werden"));
   return ReadOpenFile(file.fd, path, false);
 }
 

@@ -23,6 +23,7 @@
 #include <cmath>
 #include <set>
 
+#include "text/language.h"
 #include "inputs/inputcheck.h"
 #include "study/fitjacobian.h"
 #include "study/fitreadings.h"
@@ -39,24 +40,25 @@ namespace {
 // A value this share of its bounds' width from a bound lies on it.
 constexpr double kOnBound = 1e-6;
 
-std::string Quoted(MeasuredQuantity q) { return std::string("„") + InfoOf(q).caption + "“"; }
+std::string Quoted(MeasuredQuantity q) { return Filled(Tr("Anpassung", "„%1“"), {Tr("Ergebnisse", InfoOf(q).caption)}); }
 
 std::string ParameterError(const FitProblem& problem) {
   std::set<Input> seen;
   for (const FitParameter& p : problem.parameters) {
-    if (!seen.insert(p.input).second) return QuotedCaption(p.input) + " ist mehrfach gewählt.";
+    if (!seen.insert(p.input).second) return Filled(Tr("Anpassung", "%1 ist mehrfach gewählt."), {QuotedCaption(p.input)});
     if (!std::isfinite(p.lower) || !std::isfinite(p.upper)) {
-      return "Die Schranken von " + QuotedCaption(p.input) + " müssen endliche Zahlen sein.";
+      return Filled(Tr("Anpassung", "Die Schranken von %1 müssen endliche Zahlen sein."), {QuotedCaption(p.input)});
     }
     if (!(p.lower < p.upper))
-      return "Die untere Schranke von " + QuotedCaption(p.input) + " muss kleiner als die obere sein.";
+      return Filled(Tr("Anpassung", "Die untere Schranke von %1 muss kleiner als die obere sein."), {QuotedCaption(p.input)});
     for (const double bound : {p.lower, p.upper}) {
       const InputTexts texts = WithInputValues(problem.base, {p.input}, {bound}, ValueText::Exact);
       const std::vector<InputProblem> problems = FindInputProblems(texts);
       for (const InputProblem& found : problems) {
         if (std::find(found.fields.begin(), found.fields.end(), p.input) == found.fields.end()) continue;
-        return std::string(bound == p.lower ? "Untere" : "Obere") + " Schranke von " + QuotedCaption(p.input) + ": " +
-               found.text;
+        return Filled(bound == p.lower ? Tr("Anpassung", "Untere Schranke von %1: %2")
+                                       : Tr("Anpassung", "Obere Schranke von %1: %2"),
+                      {QuotedCaption(p.input), found.text});
       }
     }
   }
@@ -67,23 +69,23 @@ std::string DataError(const FitProblem& problem) {
   const MeasuredCurve& data = problem.data;
   for (std::size_t i = 0; i < data.time.size(); ++i) {
     if (!std::isfinite(data.time[i]) || (i > 0 && !(data.time[i] > data.time[i - 1]))) {
-      return "Die Messzeiten müssen endlich sein und streng steigen (Punkt " + std::to_string(i + 1) + ").";
+      return Filled(Tr("Anpassung", "Die Messzeiten müssen endlich sein und streng steigen (Punkt %1)."), {std::to_string(i + 1)});
     }
   }
   bool anyWeight = false;
   for (const MeasuredQuantityInfo& info : MeasuredQuantities()) {
     const double w = problem.weights[static_cast<std::size_t>(info.id)];
-    if (!std::isfinite(w) || w < 0) return "Das Gewicht von " + Quoted(info.id) + " muss eine Zahl ab 0 sein.";
+    if (!std::isfinite(w) || w < 0) return Filled(Tr("Anpassung", "Das Gewicht von %1 muss eine Zahl ab 0 sein."), {Quoted(info.id)});
     if (data.has(info.id) && data[info.id].size() != data.time.size()) {
-      return "Die Messreihe " + Quoted(info.id) + " hat nicht so viele Werte wie Messzeiten.";
+      return Filled(Tr("Anpassung", "Die Messreihe %1 hat nicht so viele Werte wie Messzeiten."), {Quoted(info.id)});
     }
     anyWeight = anyWeight || w > 0;
   }
-  if (!anyWeight) return "Keine Messgröße zählt: alle Gewichte sind 0.";
+  if (!anyWeight) return Tr("Anpassung", "Keine Messgröße zählt: alle Gewichte sind 0.");
   const std::size_t counted = FitReadings(data, problem.weights).count();
   if (counted < kMinMeasuredPoints) {
-    return "Nur " + std::to_string(counted) + " Messwerte zählen; die Anpassung braucht mindestens " +
-           std::to_string(kMinMeasuredPoints) + ".";
+    return Filled(Tr("Anpassung", "Nur %1 Messwerte zählen; die Anpassung braucht mindestens %2."),
+                  {std::to_string(counted), std::to_string(kMinMeasuredPoints)});
   }
   return "";
 }
@@ -129,7 +131,7 @@ void TakeBest(const FitProblem& problem, const FitReadings& readings, const FitS
     result.atBound.push_back(search.best[j] - p.lower <= margin || p.upper - search.best[j] <= margin);
     if (result.atBound.back()) onBound.push_back(p.input);
   }
-  if (!onBound.empty()) AppendRemark(result, "Schranke erreicht: " + InputCaptions(onBound) + ".");
+  if (!onBound.empty()) AppendRemark(result, Filled(Tr("Anpassung", "Schranke erreicht: %1."), {InputCaptions(onBound)}));
   result.fitted = WithInputValues(problem.base, FittedInputs(problem), result.values, ValueText::AsTyped);
   if (search.bestModel.empty()) return;
   result.cost = search.bestCost;
@@ -150,7 +152,7 @@ void AddStatistics(const FitProblem& problem, const FitReadings& readings, const
     return;
   }
   if (jacobian.columns.empty()) {
-    result.identifiability = "Keine Vertrauensbereiche: " + jacobian.problem;
+    result.identifiability = Tr("Anpassung", "Keine Vertrauensbereiche: ") + jacobian.problem;
     return;
   }
   std::vector<double> ranges;
@@ -170,10 +172,10 @@ FitParameter DefaultFitParameter(Input input) {
 }
 
 std::string FitProblemError(const FitProblem& problem) {
-  if (problem.parameters.empty()) return "Es ist kein Parameter zum Anpassen gewählt.";
-  if (problem.maxRuns == 0) return "Die Höchstzahl der Läufe muss mindestens 1 sein.";
+  if (problem.parameters.empty()) return Tr("Anpassung", "Es ist kein Parameter zum Anpassen gewählt.");
+  if (problem.maxRuns == 0) return Tr("Anpassung", "Die Höchstzahl der Läufe muss mindestens 1 sein.");
   const std::vector<std::string> baseProblems = CheckInputs(problem.base);
-  if (!baseProblems.empty()) return "Ausgangsfall: " + baseProblems.front();
+  if (!baseProblems.empty()) return Tr("Anpassung", "Ausgangsfall: ") + baseProblems.front();
   std::string error = ParameterError(problem);
   return error.empty() ? DataError(problem) : error;
 }
@@ -190,13 +192,13 @@ FitResult Fit(const FitProblem& problem, FitObserver* observer, const StopReques
     result.status = FitResult::Status::Stopped;
   } else if (search.bestModel.empty()) {
     result.status = FitResult::Status::Failed;
-    result.message = "Kein Lauf der Anpassung ist vollständig durchgelaufen" +
+    result.message = Tr("Anpassung", "Kein Lauf der Anpassung ist vollständig durchgelaufen") +
                      (search.messages.empty() ? std::string(".") : ": " + search.messages.front());
   } else {
     result.status = FitResult::Status::Converged;
     if (search.ending == FitSearchOutcome::Ending::MaxRuns) {
-      AppendRemark(result, "Nach " + std::to_string(problem.maxRuns) +
-                               " Läufen abgebrochen, ohne dass die Werte sich festgelegt haben.");
+      AppendRemark(result, Filled(Tr("Anpassung", "Nach %1 Läufen abgebrochen, ohne dass die Werte sich festgelegt haben."),
+                                  {std::to_string(problem.maxRuns)}));
     }
     AddStatistics(problem, readings, search, stop, result);
   }

@@ -6,6 +6,7 @@
 #include <string>
 #include <thread>
 
+#include "text/language.h"
 #include "study/fitrun.h"
 
 namespace lamvero {
@@ -68,7 +69,7 @@ FitJacobian JacobianAt(const FitProblem& problem, const FitReadings& readings, c
     if (!point.run.model) {
       failed = true;
       if (point.ran && jacobian.problem.empty()) {
-        jacobian.problem = "Ein Lauf neben dem Optimum endete nicht" +
+        jacobian.problem = Tr("Anpassung", "Ein Lauf neben dem Optimum endete nicht") +
                            (point.run.messages.empty() ? std::string(".") : ": " + point.run.messages.front());
       }
       continue;

@@ -2,6 +2,7 @@
 
 #include <exception>
 
+#include "text/language.h"
 #include "run/dryingrun.h"
 #include "run/runevents.h"
 #include "study/inputtext.h"
@@ -15,7 +16,9 @@ std::vector<Input> FittedInputs(const FitProblem& problem) {
   return inputs;
 }
 
-std::string QuotedCaption(Input input) { return "„" + WithoutTrailingBlanks(FieldOf(input).caption) + "“"; }
+std::string QuotedCaption(Input input) {
+  return Filled(Tr("Anpassung", "„%1“"), {WithoutTrailingBlanks(Tr("Eingabefelder", FieldOf(input).caption))});
+}
 
 FitRun RunFitCase(const FitProblem& problem, const FitReadings& readings, const std::vector<double>& values,
                   const StopRequest* stop) {
@@ -29,9 +32,9 @@ FitRun RunFitCase(const FitProblem& problem, const FitReadings& readings, const 
         RunCase(WithInputValues(problem.base, FittedInputs(problem), values, ValueText::Exact), events, options);
     run.model = readings.modelValues(record);
     run.messages = record.messages;
-    if (!run.model && run.messages.empty()) run.messages.push_back("Der Lauf lieferte keine endlichen Werte.");
+    if (!run.model && run.messages.empty()) run.messages.push_back(Tr("Anpassung", "Der Lauf lieferte keine endlichen Werte."));
   } catch (const std::exception& e) {  // no memory for a run state: this run fails, the fit goes on
-    run.messages = {std::string("Lauf nicht möglich: ") + e.what()};
+    run.messages = {Tr("Studie", "Lauf nicht möglich: ") + e.what()};
   }
   return run;
 }

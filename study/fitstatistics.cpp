@@ -5,6 +5,7 @@
 #include <boost/math/distributions/students_t.hpp>
 #include <cmath>
 
+#include "text/language.h"
 #include "study/fitrun.h"
 
 namespace lamvero {
@@ -21,7 +22,7 @@ constexpr double kNullComponent = 0.3;
 std::string QuotedList(const std::vector<std::size_t>& indices, const std::vector<Input>& inputs) {
   std::string list;
   for (std::size_t k = 0; k < indices.size(); ++k) {
-    if (k > 0) list += k + 1 == indices.size() ? " und " : ", ";
+    if (k > 0) list += k + 1 == indices.size() ? Tr("Anpassung", " und ") : std::string(", ");
     list += QuotedCaption(inputs[indices[k]]);
   }
   return list;
@@ -61,9 +62,9 @@ void FindNullDirections(const Eigen::JacobiSVD<Eigen::MatrixXd>& svd, const std:
         s.notIdentifiable.push_back(j);
       }
     }
-    if (involved.size() == 1) AddSentence(s, "Die Messdaten bestimmen " + QuotedList(involved, inputs) + " nicht.");
+    if (involved.size() == 1) AddSentence(s, Filled(Tr("Anpassung", "Die Messdaten bestimmen %1 nicht."), {QuotedList(involved, inputs)}));
     if (involved.size() > 1) {
-      AddSentence(s, QuotedList(involved, inputs) + " lassen sich mit diesen Messdaten nicht unterscheiden.");
+      AddSentence(s, Filled(Tr("Anpassung", "%1 lassen sich mit diesen Messdaten nicht unterscheiden."), {QuotedList(involved, inputs)}));
     }
   }
   std::sort(s.notIdentifiable.begin(), s.notIdentifiable.end());
@@ -108,12 +109,12 @@ FitStatistics StatisticsOf(const std::vector<std::vector<double>>& columns, cons
   const std::vector<double> normList(norms.data(), norms.data() + p);
   s.notIdentifiable = Insensitive(normList, ranges);
   if (!s.notIdentifiable.empty()) {
-    AddSentence(s, "Die Messdaten hängen nicht von " + QuotedList(s.notIdentifiable, inputs) + " ab.");
+    AddSentence(s, Filled(Tr("Anpassung", "Die Messdaten hängen nicht von %1 ab."), {QuotedList(s.notIdentifiable, inputs)}));
     return s;
   }
   if (n <= p) {
-    s.identifiability = "Mit " + std::to_string(n) + " Messpunkten lassen sich " + std::to_string(p) +
-                        " Parameter nicht mit Vertrauensbereichen bestimmen.";
+    s.identifiability = Filled(Tr("Anpassung", "Mit %1 Messpunkten lassen sich %2 Parameter nicht mit Vertrauensbereichen bestimmen."),
+                               {std::to_string(n), std::to_string(p)});
     for (Eigen::Index j = 0; j < p; ++j) s.notIdentifiable.push_back(static_cast<std::size_t>(j));
     return s;
   }

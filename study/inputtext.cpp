@@ -2,13 +2,16 @@
 
 #include <cstddef>
 
+#include "text/language.h"
 #include "text/numberformat.h"
 
 namespace lamvero {
 
-std::string InputTextOf(double value) { return FormatSixDigits(value); }
+// Input texts are kept with the decimal comma whatever the language: they go
+// into case and study files as they are.
+std::string InputTextOf(double value) { return CanonicalInputText(FormatSixDigits(value)); }
 
-std::string ExactInputText(double value) { return FormatSignificant(value, 17); }
+std::string ExactInputText(double value) { return CanonicalInputText(FormatSignificant(value, 17)); }
 
 InputTexts WithInputValues(const InputTexts& base, const std::vector<Input>& inputs, const std::vector<double>& values,
                            ValueText form) {

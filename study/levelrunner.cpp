@@ -8,6 +8,7 @@
 #include <optional>
 #include <thread>
 
+#include "text/language.h"
 #include "inputs/inputcheck.h"
 #include "inputs/inputreading.h"
 #include "run/dryingrun.h"
@@ -31,14 +32,14 @@ LevelRun RunOneLevel(const InputTexts& inputs, const LevelRunOptions& options) {
     run = LevelRunOf(RunCase(inputs, events, runOptions));
   } catch (const std::exception& e) {  // no memory for a run state: this level fails
     run.outcome = RunOutcome::Failed;
-    run.messages = {std::string("Lauf nicht möglich: ") + e.what()};
+    run.messages = {Tr("Studie", "Lauf nicht möglich: ") + e.what()};
   }
   return run;
 }
 
 Status LevelCompleted(std::size_t level, const InputTexts& inputs, const LevelRun& run) {
   if (run.outcome == RunOutcome::Completed) return Done{};
-  std::string why = std::string("Lauf nicht vollständig (") + RunOutcomeName(run.outcome) + ")";
+  std::string why = Filled(Tr("Genauigkeit", "Lauf nicht vollständig (%1)"), {RunOutcomeName(run.outcome)});
   for (const std::string& m : run.messages) why += "; " + m;
   return Failure{LevelName(level, inputs), why};
 }
@@ -91,8 +92,8 @@ double LevelValue(const LevelRun& run, const std::string& key) {
 }
 
 std::string LevelName(std::size_t level, const InputTexts& inputs) {
-  return "Stufe " + std::to_string(level) + " (Zeitschrittweite " + inputs[Input::deltaT] + " s, Ortsschrittweite " +
-         inputs[Input::Ortsschrittweite] + " mm)";
+  return Filled(Tr("Genauigkeit", "Stufe %1 (Zeitschrittweite %2 s, Ortsschrittweite %3 mm)"),
+                {std::to_string(level), ShownInputText(inputs[Input::deltaT]), ShownInputText(inputs[Input::Ortsschrittweite])});
 }
 
 Status LevelFits(std::size_t level, const InputTexts& inputs) {
@@ -109,7 +110,7 @@ Status LevelFits(std::size_t level, const InputTexts& inputs) {
 
 Status LevelsCompleted(const std::vector<InputTexts>& levels, const std::vector<LevelRun>& runs,
                        const StopRequest* stop) {
-  if (stop && stop->requested()) return Failure{"", "abgebrochen"};
+  if (stop && stop->requested()) return Failure{"", Tr("Genauigkeit", "abgebrochen")};
   for (std::size_t k = 0; k < runs.size(); ++k) {
     if (const Status completed = LevelCompleted(k, levels[k], runs[k]); !completed) return completed;
   }

@@ -9,6 +9,7 @@
 #include <sstream>
 #include <string>
 
+#include "text/language.h"
 #include "inputs/inputreading.h"
 #include "run/runrecord.h"
 
@@ -51,11 +52,11 @@ std::optional<std::uint64_t> AvailableMemoryBytes() {
 Status CheckLevelsFit(const std::vector<std::uint64_t>& levelBytes, unsigned jobs, std::uint64_t available) {
   if (levelBytes.empty()) return Done{};
   const auto largest = std::max_element(levelBytes.begin(), levelBytes.end());
-  const std::string there = "verfügbar sind " + Megabytes(available);
+  const std::string available_ = Megabytes(available);
   if (*largest > available) {
-    return Failure{"--refine", "Stufe " + std::to_string(largest - levelBytes.begin()) + " braucht etwa " +
-                                   Megabytes(*largest) + " Speicher, " + there +
-                                   ". Bitte weniger Stufen oder eine gröbere Ortsschrittweite wählen."};
+    return Failure{"--refine", Filled(Tr("Genauigkeit", "Stufe %1 braucht etwa %2 Speicher, verfügbar sind %3. Bitte weniger "
+                                                        "Stufen oder eine gröbere Ortsschrittweite wählen."),
+                                      {std::to_string(largest - levelBytes.begin()), Megabytes(*largest), available_})};
   }
   std::vector<std::uint64_t> sorted = levelBytes;
   const std::size_t together = std::min<std::size_t>(std::max(jobs, 1u), sorted.size());
@@ -64,9 +65,9 @@ Status CheckLevelsFit(const std::vector<std::uint64_t>& levelBytes, unsigned job
   const std::uint64_t needed = std::accumulate(sorted.begin(), sorted.begin() + static_cast<std::ptrdiff_t>(together),
                                                std::uint64_t{0});
   if (needed > available) {
-    return Failure{"--refine", std::to_string(together) + " gleichzeitig gerechnete Stufen brauchen etwa " +
-                                   Megabytes(needed) + " Speicher, " + there +
-                                   ". Bitte mit --jobs weniger Stufen gleichzeitig rechnen."};
+    return Failure{"--refine", Filled(Tr("Genauigkeit", "%1 gleichzeitig gerechnete Stufen brauchen etwa %2 Speicher, verfügbar "
+                                                        "sind %3. Bitte mit --jobs weniger Stufen gleichzeitig rechnen."),
+                                      {std::to_string(together), Megabytes(needed), available_})};
   }
   return Done{};
 }

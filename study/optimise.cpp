@@ -20,6 +20,7 @@
 #include <string>
 #include <utility>
 
+#include "text/language.h"
 #include "inputs/inputcheck.h"
 #include "inputs/inputreading.h"
 #include "run/dryingrun.h"
@@ -32,21 +33,21 @@ namespace lamvero {
 
 const std::vector<OptimiseGoalInfo>& OptimiseGoals() {
   static const std::vector<OptimiseGoalInfo> table = {
-      {OptimiseGoal::SpecificEnergy, "specificEnergy", "spezifischer Energiebedarf", "kJ/kg"},
-      {OptimiseGoal::DryingTime, "dryingTime", "Trocknungsdauer", "s"},
-      {OptimiseGoal::HeaterPower, "heaterPower", "Heizleistung", "kW"},
+      {OptimiseGoal::SpecificEnergy, "specificEnergy", LV_TR_NOOP("Optimierung", "spezifischer Energiebedarf"), "kJ/kg"},
+      {OptimiseGoal::DryingTime, "dryingTime", LV_TR_NOOP("Optimierung", "Trocknungsdauer"), "s"},
+      {OptimiseGoal::HeaterPower, "heaterPower", LV_TR_NOOP("Optimierung", "Heizleistung"), "kW"},
   };
   return table;
 }
 
 const std::vector<OptimiseLimitInfo>& OptimiseLimits() {
   static const std::vector<OptimiseLimitInfo> table = {
-      {OptimiseLimit::DryingTime, "maxDryingTime", "Trocknungsdauer höchstens", "s", "Zeit"},
-      {OptimiseLimit::ShrinkageDifference, "maxShrinkageDifference", "Schwindungsdifferenz höchstens", "%",
+      {OptimiseLimit::DryingTime, "maxDryingTime", LV_TR_NOOP("Optimierung", "Trocknungsdauer höchstens"), "s", "Zeit"},
+      {OptimiseLimit::ShrinkageDifference, "maxShrinkageDifference", LV_TR_NOOP("Optimierung", "Schwindungsdifferenz höchstens"), "%",
        "schwinddiff"},
-      {OptimiseLimit::SupplyAirTemperature, "maxSupplyAirTemperature", "Zulufttemperatur höchstens", "°C",
+      {OptimiseLimit::SupplyAirTemperature, "maxSupplyAirTemperature", LV_TR_NOOP("Optimierung", "Zulufttemperatur höchstens"), "°C",
        "ThetaZuluft"},
-      {OptimiseLimit::WaterBalanceError, "maxWaterBalanceError", "Wasserbilanzfehler höchstens", "%",
+      {OptimiseLimit::WaterBalanceError, "maxWaterBalanceError", LV_TR_NOOP("Optimierung", "Wasserbilanzfehler höchstens"), "%",
        "WasserfehlerProzent"},
   };
   return table;
@@ -85,35 +86,38 @@ std::vector<Input> DecisionInputs(const OptimiseProblem& problem) {
 }
 
 // Why the base case with this decision at this bound cannot run; empty if it can.
-std::string BoundProblem(const OptimiseProblem& problem, const DecisionInput& d, double bound, const char* which) {
+// `which` is the message with the bound's text and the reason to fill in.
+std::string BoundProblem(const OptimiseProblem& problem, const DecisionInput& d, double bound, const std::string& which) {
   const std::vector<std::string> problems =
       CheckInputs(WithInputValues(problem.base, {d.input}, {bound}, ValueText::Exact));
   if (problems.empty()) return "";
-  return InputCaptions({d.input}) + ": mit der " + which + " Grenze " + InputTextOf(bound) +
-         " ist der Fall nicht zu rechnen (" + problems.front() + ")";
+  return InputCaptions({d.input}) + Filled(which, {ShownInputText(InputTextOf(bound)), problems.front()});
 }
 
 std::string DecisionProblem(const OptimiseProblem& problem, std::size_t i) {
   const DecisionInput& d = problem.decisions[i];
   const std::string name = InputCaptions({d.input});
   for (std::size_t j = 0; j < i; ++j) {
-    if (problem.decisions[j].input == d.input) return name + ": mehrfach als Entscheidungsgröße gewählt";
+    if (problem.decisions[j].input == d.input) return name + Tr("Optimierung", ": mehrfach als Entscheidungsgröße gewählt");
   }
-  if (!std::isfinite(d.lower) || !std::isfinite(d.upper)) return name + ": die Grenzen müssen endliche Zahlen sein";
-  if (!(d.lower < d.upper)) return name + ": die untere Grenze muss kleiner als die obere sein";
-  std::string bound = BoundProblem(problem, d, d.lower, "unteren");
-  if (bound.empty()) bound = BoundProblem(problem, d, d.upper, "oberen");
+  if (!std::isfinite(d.lower) || !std::isfinite(d.upper)) return name + Tr("Optimierung", ": die Grenzen müssen endliche Zahlen sein");
+  if (!(d.lower < d.upper)) return name + Tr("Optimierung", ": die untere Grenze muss kleiner als die obere sein");
+  std::string bound =
+      BoundProblem(problem, d, d.lower, Tr("Optimierung", ": mit der unteren Grenze %1 ist der Fall nicht zu rechnen (%2)"));
+  if (bound.empty()) {
+    bound = BoundProblem(problem, d, d.upper, Tr("Optimierung", ": mit der oberen Grenze %1 ist der Fall nicht zu rechnen (%2)"));
+  }
   return bound;
 }
 
 std::string ConstraintProblem(const OptimiseProblem& problem, std::size_t i) {
   const OptimiseConstraint& c = problem.constraints[i];
-  const std::string name = InfoOf(c.limit).caption;
+  const std::string name = Tr("Optimierung", InfoOf(c.limit).caption);
   for (std::size_t j = 0; j < i; ++j) {
-    if (problem.constraints[j].limit == c.limit) return name + ": mehrfach gesetzt";
+    if (problem.constraints[j].limit == c.limit) return name + Tr("Optimierung", ": mehrfach gesetzt");
   }
-  if (!std::isfinite(c.atMost)) return name + ": die Grenze muss eine endliche Zahl sein";
-  if (c.atMost <= 0) return name + ": die Grenze muss größer als 0 sein";
+  if (!std::isfinite(c.atMost)) return name + Tr("Optimierung", ": die Grenze muss eine endliche Zahl sein");
+  if (c.atMost <= 0) return name + Tr("Optimierung", ": die Grenze muss größer als 0 sein");
   return "";
 }
 
@@ -266,8 +270,8 @@ void RunSearch(Search& s) {
 
 std::string OptimiseProblemError(const OptimiseProblem& problem) {
   const std::vector<std::string> base = CheckInputs(problem.base);
-  if (!base.empty()) return "Der Ausgangsfall ist nicht zu rechnen: " + base.front();
-  if (problem.decisions.empty()) return "Keine Entscheidungsgröße gewählt: mindestens eine Eingabe muss variieren";
+  if (!base.empty()) return Tr("Optimierung", "Der Ausgangsfall ist nicht zu rechnen: ") + base.front();
+  if (problem.decisions.empty()) return Tr("Optimierung", "Keine Entscheidungsgröße gewählt: mindestens eine Eingabe muss variieren");
   for (std::size_t i = 0; i < problem.decisions.size(); ++i) {
     std::string p = DecisionProblem(problem, i);
     if (!p.empty()) return p;
@@ -277,11 +281,11 @@ std::string OptimiseProblemError(const OptimiseProblem& problem) {
     if (!p.empty()) return p;
   }
   if (problem.goal == OptimiseGoal::HeaterPower) {
-    if (!problem.plant) return "Das Ziel Heizleistung braucht den Durchsatz der Anlage";
+    if (!problem.plant) return Tr("Optimierung", "Das Ziel Heizleistung braucht den Durchsatz der Anlage");
     std::string p = PlantDataProblem(*problem.plant);
     if (!p.empty()) return p;
   }
-  if (problem.maxRuns == 0) return "Höchstzahl der Läufe: mindestens 1";
+  if (problem.maxRuns == 0) return Tr("Optimierung", "Höchstzahl der Läufe: mindestens 1");
   return "";
 }
 
@@ -326,9 +330,9 @@ void ConcludeInfeasible(const Search& s, OptimiseResult& result) {
   result.values = s.path[point].values;
   result.goal = s.path[point].goal;
   result.constraints = ConstraintsAt(s, point);
-  result.message = "Kein zulässiger Punkt gefunden: " + std::string(info.caption) + " " + OptimiseValueText(c.atMost, info.unit) +
-                   " ist nicht einzuhalten, am nächsten kam " + OptimiseValueText(s.limitValues[point][blocked], info.unit) +
-                   " (" + std::to_string(s.path.size()) + " Läufe)";
+  result.message = Filled(Tr("Optimierung", "Kein zulässiger Punkt gefunden: %1 %2 ist nicht einzuhalten, am nächsten kam %3 (%4 Läufe)"),
+                          {Tr("Optimierung", info.caption), OptimiseValueText(c.atMost, info.unit),
+                           OptimiseValueText(s.limitValues[point][blocked], info.unit), std::to_string(s.path.size())});
 }
 
 void ConcludeFound(Search& s, OptimiseResult& result) {
@@ -337,10 +341,11 @@ void ConcludeFound(Search& s, OptimiseResult& result) {
   result.goal = best.goal;
   result.constraints = ConstraintsAt(s, *s.best);
   result.optimum = WithInputValues(s.problem.base, s.inputs, best.values, ValueText::AsTyped);
-  const std::string goal = std::string(InfoOf(s.problem.goal).caption) + " " + OptimiseValueText(best.goal, InfoOf(s.problem.goal).unit);
+  const std::string goal =
+      Tr("Optimierung", InfoOf(s.problem.goal).caption) + " " + OptimiseValueText(best.goal, InfoOf(s.problem.goal).unit);
   if (s.stopRequested()) {
     result.status = OptimiseResult::Status::Stopped;
-    result.message = "Abgebrochen nach " + std::to_string(s.path.size()) + " Läufen; bester zulässiger Punkt bisher: " + goal;
+    result.message = Filled(Tr("Optimierung", "Abgebrochen nach %1 Läufen; bester zulässiger Punkt bisher: %2"), {std::to_string(s.path.size()), goal});
     return;
   }
   result.status = OptimiseResult::Status::Found;
@@ -351,10 +356,13 @@ void ConcludeFound(Search& s, OptimiseResult& result) {
   result.check = s.run(typed);
   std::string active;
   for (const ConstraintState& state : result.constraints) {
-    if (state.active) active += (active.empty() ? "" : ", ") + std::string(InfoOf(state.constraint.limit).caption);
+    if (state.active) active += (active.empty() ? "" : ", ") + Tr("Optimierung", InfoOf(state.constraint.limit).caption);
   }
-  result.message = "Optimum gefunden: " + goal + "; aktive Grenzen: " + (active.empty() ? "keine" : active);
-  if (!result.check->feasible) result.message += ". Der Kontrolllauf mit den gerundeten Werten hält nicht jede Grenze ein";
+  result.message = Filled(Tr("Optimierung", "Optimum gefunden: %1; aktive Grenzen: %2"),
+                          {goal, active.empty() ? Tr("Optimierung", "keine") : active});
+  if (!result.check->feasible) {
+    result.message += Tr("Optimierung", ". Der Kontrolllauf mit den gerundeten Werten hält nicht jede Grenze ein");
+  }
 }
 
 }  // namespace
@@ -372,10 +380,10 @@ OptimiseResult Optimise(const OptimiseProblem& problem, OptimiseObserver* observ
     ConcludeFound(s, result);
   } else if (s.stopRequested()) {
     result.status = OptimiseResult::Status::Stopped;
-    result.message = "Abgebrochen nach " + std::to_string(s.path.size()) + " Läufen, ohne zulässigen Punkt";
+    result.message = Filled(Tr("Optimierung", "Abgebrochen nach %1 Läufen, ohne zulässigen Punkt"), {std::to_string(s.path.size())});
   } else if (!completedAny || problem.constraints.empty()) {
-    result.message = completedAny ? "Das Ziel ist bei keinem Lauf zu berechnen"
-                                  : "Kein Lauf wurde zu Ende gerechnet: " + s.firstFailure;
+    result.message = completedAny ? Tr("Optimierung", "Das Ziel ist bei keinem Lauf zu berechnen")
+                                  : Tr("Optimierung", "Kein Lauf wurde zu Ende gerechnet: ") + s.firstFailure;
   } else {
     ConcludeInfeasible(s, result);
   }

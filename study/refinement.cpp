@@ -2,6 +2,7 @@
 
 #include <cmath>
 
+#include "text/language.h"
 #include "study/levelrunner.h"
 #include "text/csvformat.h"
 #include "text/parsenumber.h"
@@ -31,8 +32,8 @@ Status CheckRefinementLevels(const std::vector<InputTexts>& levels) {
     std::string why = fits.failure().reason;
     if (k > 0) {
       why += why.empty() || why.back() != '.' ? ". " : " ";
-      why += k == 1 ? "Schon die erste Verfeinerung ist nicht zulässig."
-                    : "--refine=" + std::to_string(k - 1) + " ist die feinste zulässige Stufe.";
+      why += k == 1 ? Tr("Genauigkeit", "Schon die erste Verfeinerung ist nicht zulässig.")
+                    : Filled(Tr("Genauigkeit", "--refine=%1 ist die feinste zulässige Stufe."), {std::to_string(k - 1)});
     }
     return Failure{fits.failure().where, why};
   }

@@ -3,6 +3,7 @@
 #include <algorithm>
 #include <cstdint>
 
+#include "text/language.h"
 #include "text/shownchars.h"
 
 namespace lamvero {
@@ -91,35 +92,35 @@ Outcome<StudyAxis> ReadRange(Input field, std::string_view values) {
   }
   parts.push_back(Trimmed(values.substr(from)));
   if (parts.size() != 3) {
-    return Refused(box, "ein Bereich ist Anfang:Ende:Schritt, z. B. 10:40:5 (gelesen: \"" + ShownText(values) + "\")");
+    return Refused(box, Filled(Tr("Studie", "ein Bereich ist Anfang:Ende:Schritt, z. B. 10:40:5 (gelesen: \"%1\")"), {ShownText(values)}));
   }
-  const char* names[] = {"Anfang", "Ende", "Schritt"};
+  const char* names[] = {LV_TR_NOOP("Studie", "Anfang"), LV_TR_NOOP("Studie", "Ende"), LV_TR_NOOP("Studie", "Schritt")};
   Decimal d[3];
   for (int i = 0; i < 3; ++i) {
     const std::optional<Decimal> read = ReadDecimal(parts[static_cast<std::size_t>(i)]);
     if (!read) {
-      return Refused(box, std::string(names[i]) + " des Bereichs \"" + ShownText(parts[static_cast<std::size_t>(i)]) +
-                     "\" ist keine Dezimalzahl (höchstens 17 Ziffern, ohne Exponent)");
+      return Refused(box, Filled(Tr("Studie", "%1 des Bereichs \"%2\" ist keine Dezimalzahl (höchstens 17 Ziffern, ohne Exponent)"),
+                                 {Tr("Studie", names[i]), ShownText(parts[static_cast<std::size_t>(i)])}));
     }
     d[i] = *read;
   }
   const int scale = std::max({d[0].scale, d[1].scale, d[2].scale});
-  if (scale > kMaxDigits) return Refused(box, "zu viele Nachkommastellen im Bereich");
+  if (scale > kMaxDigits) return Refused(box, Tr("Studie", "zu viele Nachkommastellen im Bereich"));
   for (Decimal& x : d) {
     // Guard the scaling itself: 17 digits scaled by up to 10^17 stay within 63 bits only if small.
     const std::int64_t factor = PowerOfTen(scale - x.scale);
     if (x.units != 0 && (x.units > 0 ? x.units : -x.units) > INT64_MAX / 1000 / factor) {
-      return Refused(box, "die Zahlen des Bereichs haben zu viele Ziffern");
+      return Refused(box, Tr("Studie", "die Zahlen des Bereichs haben zu viele Ziffern"));
     }
     x = AtScale(x, scale);
   }
   const Decimal start = d[0], stop = d[1], step = d[2];
-  if (step.units <= 0) return Refused(box, "der Schritt des Bereichs muss größer als 0 sein");
-  if (stop.units < start.units) return Refused(box, "das Ende des Bereichs liegt vor seinem Anfang");
+  if (step.units <= 0) return Refused(box, Tr("Studie", "der Schritt des Bereichs muss größer als 0 sein"));
+  if (stop.units < start.units) return Refused(box, Tr("Studie", "das Ende des Bereichs liegt vor seinem Anfang"));
   const std::int64_t count = (stop.units - start.units) / step.units + 1;
   if (count > static_cast<std::int64_t>(kMaxAxisValues)) {
-    return Refused(box, "der Bereich ergäbe " + std::to_string(count) + " Werte, mehr als " +
-                   std::to_string(kMaxAxisValues));
+    return Refused(box, Filled(Tr("Studie", "der Bereich ergäbe %1 Werte, mehr als %2"),
+                               {std::to_string(count), std::to_string(kMaxAxisValues)}));
   }
   StudyAxis axis{field, {}};
   for (std::int64_t k = 0; k < count; ++k) axis.texts.push_back(DecimalText(Decimal{start.units + k * step.units, scale}));
@@ -150,16 +151,17 @@ Outcome<StudyAxis> ReadList(Input field, std::string_view values) {
       std::string asNumber = v, asList = v;
       asNumber[v.find(',')] = '.';
       asList[v.find(',')] = ';';
-      return Refused("", box + "=" + v + " ist mehrdeutig: für die eine Zahl " + v + " schreiben Sie " + box + "=" +
-                     asNumber + " oder " + box + "=" + v + ";, für zwei Werte " + box + "=" + asList);
+      return Refused("", Filled(Tr("Studie", "%1=%2 ist mehrdeutig: für die eine Zahl %2 schreiben Sie %1=%3 oder %1=%2;, "
+                                             "für zwei Werte %1=%4"),
+                                {box, v, asNumber, asList}));
     }
     items = commasSeparate ? SplitAt(values, ',') : std::vector<std::string>{Trimmed(values)};
   }
   StudyAxis axis{field, {}};
   for (std::size_t i = 0; i < items.size(); ++i) {
     if (!IsPlainNumber(items[i])) {
-      return Refused(box, "der " + std::to_string(i + 1) + ". Wert der Liste \"" + ShownText(items[i]) +
-                     "\" ist keine Zahl");
+      return Refused(box, Filled(Tr("Studie", "der %1. Wert der Liste \"%2\" ist keine Zahl"),
+                                 {std::to_string(i + 1), ShownText(items[i])}));
     }
     axis.texts.push_back(WithDecimalComma(items[i]));
   }
@@ -194,7 +196,7 @@ bool IsPlainNumber(std::string_view text) {
 }
 
 Outcome<StudyAxis> ReadAxisValues(Input field, std::string_view values) {
-  if (Trimmed(values).empty()) return Refused(FieldOf(field).box, "keine Werte angegeben");
+  if (Trimmed(values).empty()) return Refused(FieldOf(field).box, Tr("Studie", "keine Werte angegeben"));
   if (values.find(':') != std::string_view::npos) return ReadRange(field, values);
   return ReadList(field, values);
 }
@@ -205,14 +207,14 @@ Outcome<StudyAxis> ReadStudyAxis(std::string_view given) {
   for (const InputField& f : InputFields()) {
     if (box == f.box) {
       if (eq == std::string_view::npos) {
-        return Refused(box, "erwartet " + box + "=WERTE, z. B. " + box + "=10:40:5 oder " + box + "=35;45;55");
+        return Refused(box, Filled(Tr("Studie", "erwartet %1=WERTE, z. B. %1=10:40:5 oder %1=35;45;55"), {box}));
       }
       return ReadAxisValues(f.id, given.substr(eq + 1));
     }
   }
   std::string known;
   for (const InputField& f : InputFields()) known += std::string(" ") + f.box;
-  return Refused("", "unbekanntes Eingabefeld \"" + ShownText(box) + "\"; erwartet eines von:" + known);
+  return Refused("", Filled(Tr("Studie", "unbekanntes Eingabefeld \"%1\"; erwartet eines von:%2"), {ShownText(box), known}));
 }
 
 }  // namespace lamvero

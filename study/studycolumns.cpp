@@ -4,6 +4,7 @@
 #include <functional>
 #include <string_view>
 
+#include "text/language.h"
 #include "text/trim.h"
 
 namespace lamvero {
@@ -11,24 +12,30 @@ namespace lamvero {
 namespace {
 
 // The columns around the inputs and results: caption, machine name.
-const CsvColumnName kCaseColumn{"Fall", "case"};
-const CsvColumnName kLevelColumn{"Stufe", "level"};
-const CsvColumnName kOutcomeColumn{"Ergebnis", "outcome"};
-const CsvColumnName kMessagesColumn{"Meldungen", "messages"};
+const CsvColumnName kCaseColumn{LV_TR_NOOP("Studienspalten", "Fall"), "case"};
+const CsvColumnName kLevelColumn{LV_TR_NOOP("Studienspalten", "Stufe"), "level"};
+const CsvColumnName kOutcomeColumn{LV_TR_NOOP("Studienspalten", "Ergebnis"), "outcome"};
+const CsvColumnName kMessagesColumn{LV_TR_NOOP("Studienspalten", "Meldungen"), "messages"};
 
 // A refinement's change of a result from the level before.
 constexpr const char* kChangePrefix = "Δ ";
 
 using QuantityColumn = std::function<CsvColumnName(const StudyQuantity&)>;
 
+// Captions as files keep them (German), or shown in the user's language.
+enum class Captions { Kept, Shown };
+
 std::vector<CsvColumnName> Columns(const std::vector<Input>& variedFields, bool refinement,
-                                   const QuantityColumn& quantityColumn) {
-  std::vector<CsvColumnName> columns{refinement ? kLevelColumn : kCaseColumn};
+                                   const QuantityColumn& quantityColumn, Captions captions = Captions::Kept) {
+  const auto in = [captions](const char* context, const CsvColumnName& c) {
+    return captions == Captions::Shown ? CsvColumnName{Tr(context, c.caption), c.key} : c;
+  };
+  std::vector<CsvColumnName> columns{in("Studienspalten", refinement ? kLevelColumn : kCaseColumn)};
   for (Input field : variedFields) {
     const InputField& f = FieldOf(field);
-    columns.push_back({WithoutTrailingBlanks(f.caption), f.box});
+    columns.push_back({WithoutTrailingBlanks(in("Eingabefelder", {f.caption, f.box}).caption), f.box});
   }
-  columns.push_back(kOutcomeColumn);
+  columns.push_back(in("Studienspalten", kOutcomeColumn));
   for (const StudyQuantity& q : StudyQuantities()) columns.push_back(quantityColumn(q));
   if (refinement) {
     for (const StudyQuantity& q : StudyQuantities()) {
@@ -36,7 +43,7 @@ std::vector<CsvColumnName> Columns(const std::vector<Input>& variedFields, bool 
       columns.push_back({kChangePrefix + c.caption, kChangePrefix + c.key});
     }
   }
-  columns.push_back(kMessagesColumn);
+  columns.push_back(in("Studienspalten", kMessagesColumn));
   return columns;
 }
 
@@ -51,6 +58,15 @@ std::vector<CsvColumnName> StudyColumns(const std::vector<Input>& variedFields, 
   return Columns(variedFields, refinement, [](const StudyQuantity& q) {
     return CsvColumnName{StudyQuantityCaption(q), q.result->key};
   });
+}
+
+std::vector<CsvColumnName> ShownStudyColumns(const std::vector<Input>& variedFields, bool refinement) {
+  const auto quantityColumn = [](const StudyQuantity& q) {
+    const std::string name = Tr("Ergebnisse", q.result->name());
+    const bool pure = std::strcmp(q.unit, "1") == 0;
+    return CsvColumnName{pure ? name : Filled(Tr("Studienspalten", "%1 in %2"), {name, q.unit}), q.result->key};
+  };
+  return Columns(variedFields, refinement, quantityColumn, Captions::Shown);
 }
 
 std::string StudyHeader(const std::vector<Input>& variedFields, bool refinement, CsvDialect dialect) {

@@ -26,6 +26,10 @@ std::string StudyQuantityCaption(const StudyQuantity& quantity);
 // before), the messages.
 std::vector<CsvColumnName> StudyColumns(const std::vector<Input>& variedFields, bool refinement);
 
+// The same columns with their captions in the user's language, for a window
+// to show; files take StudyColumns.
+std::vector<CsvColumnName> ShownStudyColumns(const std::vector<Input>& variedFields, bool refinement);
+
 // Both header lines, with the byte-order mark of the German dialect.
 std::string StudyHeader(const std::vector<Input>& variedFields, bool refinement, CsvDialect dialect);
 

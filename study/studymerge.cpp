@@ -10,6 +10,7 @@
 #include <optional>
 #include <string_view>
 
+#include "text/language.h"
 #include "study/studycolumns.h"
 #include "study/studypart.h"
 
@@ -76,46 +77,54 @@ class Lines {
 
 std::string Shard(const StudyShard& s) { return std::to_string(s.k) + "/" + std::to_string(s.n); }
 
+// "name, Zeile 7".
+std::string LineOf(const std::string& name, std::size_t line) {
+  return Filled(Tr("Studienteile", "%1, Zeile %2"), {name, std::to_string(line)});
+}
+
 // Why a line was not handed out, for the part's message.
 Failure LineRefused(const std::string& name, const Lines& lines, std::size_t limit, std::size_t rows,
                     std::size_t partCases) {
-  const std::string at = name + ", Zeile " + std::to_string(lines.number());
-  if (lines.tooLong()) return Failure{at, "länger als jede Zeile dieser Studie (über " + std::to_string(limit) + " Bytes)"};
-  return Failure{name, "ohne Schlussmarke: der Teil ist abgeschnitten oder wurde nicht fertig geschrieben (" +
-                           std::to_string(rows) + " von " + std::to_string(partCases) + " Zeilen)"};
+  const std::string at = LineOf(name, lines.number());
+  if (lines.tooLong()) {
+    return Failure{at, Filled(Tr("Studienteile", "länger als jede Zeile dieser Studie (über %1 Bytes)"), {std::to_string(limit)})};
+  }
+  return Failure{name, Filled(Tr("Studienteile", "ohne Schlussmarke: der Teil ist abgeschnitten oder wurde nicht fertig "
+                                                 "geschrieben (%1 von %2 Zeilen)"),
+                              {std::to_string(rows), std::to_string(partCases)})};
 }
 
 // The end mark: the last line, complete, counting the rows the part holds.
 Status CheckEnd(const Part& part, const StudyEnd& end, const Lines& lines) {
   const std::string& name = part.source->name;
-  const std::string at = name + ", Zeile " + std::to_string(lines.number());
-  if (!lines.atEnd()) return Failure{at, "nach der Schlussmarke folgt noch Text"};
+  const std::string at = LineOf(name, lines.number());
+  if (!lines.atEnd()) return Failure{at, Tr("Studienteile", "nach der Schlussmarke folgt noch Text")};
   if (!end.complete) {
-    return Failure{name, "als unvollständig markiert (" + (end.reason.empty() ? "ohne Grund" : end.reason) + "): " +
-                             std::to_string(end.rows) + " von " + std::to_string(part.mark.partCases) +
-                             " Fällen geschrieben"};
+    return Failure{name, Filled(Tr("Studienteile", "als unvollständig markiert (%1): %2 von %3 Fällen geschrieben"),
+                                {end.reason.empty() ? Tr("Studienteile", "ohne Grund") : end.reason, std::to_string(end.rows),
+                                 std::to_string(part.mark.partCases)})};
   }
   if (end.rows != part.rows.size() || part.rows.size() != part.mark.partCases) {
-    return Failure{at, "die Schlussmarke zählt " + std::to_string(end.rows) + " Zeilen, der Teil hat " +
-                           std::to_string(part.rows.size()) + " von " + std::to_string(part.mark.partCases)};
+    return Failure{at, Filled(Tr("Studienteile", "die Schlussmarke zählt %1 Zeilen, der Teil hat %2 von %3"),
+                              {std::to_string(end.rows), std::to_string(part.rows.size()), std::to_string(part.mark.partCases)})};
   }
   return Done{};
 }
 
 // One row: the next case of the part's shard, within the part's case count.
 Status CheckRow(const Part& part, std::string_view line, std::size_t lineNumber) {
-  const std::string at = part.source->name + ", Zeile " + std::to_string(lineNumber);
+  const std::string at = LineOf(part.source->name, lineNumber);
   const std::size_t expected = part.mark.shard.caseIndex(part.rows.size()) + 1;
   if (part.rows.size() >= part.mark.partCases) {
-    return Failure{at, "mehr Zeilen als die " + std::to_string(part.mark.partCases) + " Fälle von Teil " +
-                           Shard(part.mark.shard)};
+    return Failure{at, Filled(Tr("Studienteile", "mehr Zeilen als die %1 Fälle von Teil %2"),
+                              {std::to_string(part.mark.partCases), Shard(part.mark.shard)})};
   }
   const std::optional<std::size_t> number = CaseNumber(line, part.mark.format);
-  if (!number) return Failure{at, "keine Zeile einer Studie (sie beginnt nicht mit der Fallnummer)"};
+  if (!number) return Failure{at, Tr("Studienteile", "keine Zeile einer Studie (sie beginnt nicht mit der Fallnummer)")};
   if (*number != expected) {
-    return Failure{at, "Fall " + std::to_string(*number) + " statt Fall " + std::to_string(expected) + " (Teil " +
-                           Shard(part.mark.shard) + " rechnet jeden " + std::to_string(part.mark.shard.n) +
-                           ". Fall ab Fall " + std::to_string(part.mark.shard.k) + ")"};
+    return Failure{at, Filled(Tr("Studienteile", "Fall %1 statt Fall %2 (Teil %3 rechnet jeden %4. Fall ab Fall %5)"),
+                              {std::to_string(*number), std::to_string(expected), Shard(part.mark.shard),
+                               std::to_string(part.mark.shard.n), std::to_string(part.mark.shard.k)})};
   }
   return Done{};
 }
@@ -132,8 +141,7 @@ Status ReadHeader(Part& part, Lines& lines) {
   const std::optional<std::string_view> keys = lines.next(limit);
   if (!keys) return LineRefused(name, lines, limit, 0, part.mark.partCases);
   if (!IsStudyKeyLine(*keys)) {
-    return Failure{name + ", Zeile " + std::to_string(lines.number()),
-                   "keine zweite Kopfzeile mit den Schlüsseln der Spalten (case, …)"};
+    return Failure{LineOf(name, lines.number()), Tr("Studienteile", "keine zweite Kopfzeile mit den Schlüsseln der Spalten (case, …)")};
   }
   part.header = std::string_view(header->data(), static_cast<std::size_t>(keys->data() - header->data()) + keys->size());
   return Done{};
@@ -141,7 +149,7 @@ Status ReadHeader(Part& part, Lines& lines) {
 
 Outcome<Part> ReadPart(const StudyPartText& source) {
   const std::string& name = source.name;
-  if (source.text.empty()) return Failure{name, "die Datei ist leer (0 Bytes): kein vollständiger Teil einer Studie"};
+  if (source.text.empty()) return Failure{name, Tr("Studienteile", "die Datei ist leer (0 Bytes): kein vollständiger Teil einer Studie")};
   Part part;
   part.source = &source;
   Lines lines(source.text);
@@ -156,7 +164,7 @@ Outcome<Part> ReadPart(const StudyPartText& source) {
   }
   while (const std::optional<std::string_view> line = lines.next(limit)) {
     if (std::optional<Outcome<StudyEnd>> end = ReadPartEnd(*line, part.mark.format)) {
-      if (!*end) return Failure{name + ", Zeile " + std::to_string(lines.number()), end->failure().reason};
+      if (!*end) return Failure{LineOf(name, lines.number()), end->failure().reason};
       if (const Status ended = CheckEnd(part, end->value(), lines); !ended) return ended.failure();
       part.end = end->value();
       return part;
@@ -171,14 +179,14 @@ Outcome<Part> ReadPart(const StudyPartText& source) {
 Status SameStudy(const Part& first, const Part& part) {
   const std::string& name = part.source->name;
   if (part.mark.study != first.mark.study) {
-    return Failure{name, "gehört zu einer anderen Studie als " + first.source->name + " (" +
-                             FingerprintDifference(first.mark.study, part.mark.study) + ")"};
+    return Failure{name, Filled(Tr("Studienteile", "gehört zu einer anderen Studie als %1 (%2)"),
+                                {first.source->name, FingerprintDifference(first.mark.study, part.mark.study)})};
   }
   if (part.mark.shard.n != first.mark.shard.n) {
-    return Failure{name, "ist Teil " + Shard(part.mark.shard) + ", " + first.source->name + " aber Teil " +
-                             Shard(first.mark.shard) + ": die Studie ist verschieden geteilt"};
+    return Failure{name, Filled(Tr("Studienteile", "ist Teil %1, %2 aber Teil %3: die Studie ist verschieden geteilt"),
+                                {Shard(part.mark.shard), first.source->name, Shard(first.mark.shard)})};
   }
-  if (part.header != first.header) return Failure{name, "die Kopfzeile weicht von der des ersten Teils ab"};
+  if (part.header != first.header) return Failure{name, Tr("Studienteile", "die Kopfzeile weicht von der des ersten Teils ab")};
   return Done{};
 }
 
@@ -188,18 +196,18 @@ Outcome<std::vector<const Part*>> ByShard(const std::vector<Part>& parts) {
   for (const Part& part : parts) {
     const Part*& slot = byShard[part.mark.shard.k - 1];
     if (slot) {
-      return Failure{part.source->name, "Teil " + Shard(part.mark.shard) + " kommt zweimal vor (auch " +
-                                            slot->source->name + ")"};
+      return Failure{part.source->name, Filled(Tr("Studienteile", "Teil %1 kommt zweimal vor (auch %2)"),
+                                               {Shard(part.mark.shard), slot->source->name})};
     }
     slot = &part;
   }
   for (std::size_t k = 1; k <= byShard.size(); ++k) {
     if (!byShard[k - 1]) {
       const StudyShard missing{k, byShard.size()};
-      std::string cases = "Fall " + std::to_string(k);
+      std::string cases = Filled(Tr("Studienteile", "Fall %1"), {std::to_string(k)});
       if (missing.caseCount(parts.front().mark.studyCases) > 1) cases += ", " + std::to_string(k + byShard.size()) + ", …";
-      if (missing.caseCount(parts.front().mark.studyCases) == 0) cases = "keine Fälle";
-      return Failure{"", "Teil " + Shard(missing) + " fehlt (" + cases + ")"};
+      if (missing.caseCount(parts.front().mark.studyCases) == 0) cases = Tr("Studienteile", "keine Fälle");
+      return Failure{"", Filled(Tr("Studienteile", "Teil %1 fehlt (%2)"), {Shard(missing), cases})};
     }
   }
   return byShard;
@@ -208,7 +216,7 @@ Outcome<std::vector<const Part*>> ByShard(const std::vector<Part>& parts) {
 }  // namespace
 
 Outcome<MergedStudy> MergeStudyParts(const std::vector<StudyPartText>& sources) {
-  if (sources.empty()) return Failure{"", "keine Dateien angegeben"};
+  if (sources.empty()) return Failure{"", Tr("Studienteile", "keine Dateien angegeben")};
   std::vector<Part> parts;
   parts.reserve(sources.size());
   for (const StudyPartText& source : sources) {
@@ -237,9 +245,14 @@ namespace {
 // What a path names, when it is no file a part can be read from.
 std::optional<std::string> NotAFile(const std::string& path) {
   struct stat info {};
-  if (::stat(path.c_str(), &info) != 0) return "die Datei kann nicht gelesen werden (" + std::string(std::strerror(errno)) + ")";
-  if (S_ISDIR(info.st_mode)) return std::string("ist ein Ordner, keine Datei eines Teils");
-  if (!S_ISREG(info.st_mode)) return std::string("ist keine gewöhnliche Datei (FIFO, Gerät oder Socket); ein Teil ist eine Datei, die --shard K/N geschrieben hat");
+  if (::stat(path.c_str(), &info) != 0) {
+    return Filled(Tr("Studienteile", "die Datei kann nicht gelesen werden (%1)"), {std::strerror(errno)});
+  }
+  if (S_ISDIR(info.st_mode)) return Tr("Studienteile", "ist ein Ordner, keine Datei eines Teils");
+  if (!S_ISREG(info.st_mode)) {
+    return Tr("Studienteile", "ist keine gewöhnliche Datei (FIFO, Gerät oder Socket); ein Teil ist eine Datei, die --shard K/N "
+                              "geschrieben hat");
+  }
   return std::nullopt;
 }
 
@@ -263,9 +276,9 @@ bool ReadUpTo(std::FILE* file, std::string& text, std::size_t limit, bool stopAt
 Outcome<StudyPartText> ReadStudyPartFile(const std::string& path) {
   if (const std::optional<std::string> why = NotAFile(path)) return Failure{path, *why};
   const std::unique_ptr<std::FILE, int (*)(std::FILE*)> file(std::fopen(path.c_str(), "rb"), &std::fclose);
-  if (!file) return Failure{path, "die Datei kann nicht gelesen werden (" + std::string(std::strerror(errno)) + ")"};
+  if (!file) return Failure{path, Filled(Tr("Studienteile", "die Datei kann nicht gelesen werden (%1)"), {std::strerror(errno)})};
   StudyPartText part{path, {}};
-  const Failure unreadable{path, "die Datei kann nicht gelesen werden"};
+  const Failure unreadable{path, Tr("Studienteile", "die Datei kann nicht gelesen werden")};
   if (!ReadUpTo(file.get(), part.text, kMaxPartMarkBytes, true)) return unreadable;
   const std::size_t feed = part.text.find('\n');
   if (feed == std::string::npos || !StartsLikePart(part.text)) return part;  // the merge says what is wrong
@@ -275,8 +288,8 @@ Outcome<StudyPartText> ReadStudyPartFile(const std::string& path) {
   const std::size_t limit = feed + 1 + (mark->partCases + 3) * (mark->rowLimit + 1);
   if (!ReadUpTo(file.get(), part.text, limit, false)) return unreadable;
   if (part.text.size() > limit) {
-    return Failure{path, "länger, als ein Teil mit " + std::to_string(mark->partCases) + " Fällen sein kann (über " +
-                             std::to_string(limit) + " Bytes)"};
+    return Failure{path, Filled(Tr("Studienteile", "länger, als ein Teil mit %1 Fällen sein kann (über %2 Bytes)"),
+                                {std::to_string(mark->partCases), std::to_string(limit)})};
   }
   return part;
 }

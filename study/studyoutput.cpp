@@ -9,6 +9,7 @@
 #include <string>
 #include <vector>
 
+#include "text/language.h"
 #include "study/studycolumns.h"
 #include "study/studypart.h"
 #include "study/studytable.h"
@@ -30,7 +31,9 @@ constexpr std::size_t kOutputFrameBytes = std::size_t{64} << 10;
 // Messages in a CSV cell are joined with this.
 constexpr std::string_view kMessageJoint = " | ";
 
-Failure AtLine(std::size_t line, const std::string& why) { return Failure{"Zeile " + std::to_string(line), why}; }
+Failure AtLine(std::size_t line, const std::string& why) {
+  return Failure{Filled(Tr("Studienausgabe", "Zeile %1"), {std::to_string(line)}), why};
+}
 
 // The longest row of the study, by the longest input text it can write.
 std::size_t RowLimitOf(const StudyDefinition& definition) {
@@ -72,18 +75,18 @@ std::vector<std::string> SplitMessages(const std::string& joined) {
 Outcome<RowContent> CsvContent(const std::vector<std::string>& cells, const std::vector<std::string>& header,
                                CsvDialect dialect, std::size_t line) {
   if (cells.size() != header.size()) {
-    return AtLine(line, std::to_string(cells.size()) + " Spalten, die Kopfzeile hat " + std::to_string(header.size()));
+    return AtLine(line, Filled(Tr("Studienausgabe", "%1 Spalten, die Kopfzeile hat %2"), {std::to_string(cells.size()), std::to_string(header.size())}));
   }
   const std::size_t outcomeAt = cells.size() - kStudyQuantityCount - 2;
   RowContent row;
   const std::optional<RunOutcome> outcome = RunOutcomeNamed(cells[outcomeAt]);
   if (!outcome) {
-    return AtLine(line, "Spalte outcome: „" + ShownText(cells[outcomeAt]) + "“ ist kein Ergebnis eines Laufs");
+    return AtLine(line, Filled(Tr("Studienausgabe", "Spalte outcome: „%1“ ist kein Ergebnis eines Laufs"), {ShownText(cells[outcomeAt])}));
   }
   row.outcome = *outcome;
   for (std::size_t i = 0; i < kStudyQuantityCount; ++i) {
     const std::optional<double> value = CsvValue(cells[outcomeAt + 1 + i], dialect);
-    if (!value) return AtLine(line, "Spalte " + header[outcomeAt + 1 + i] + ": keine Zahl");
+    if (!value) return AtLine(line, Filled(Tr("Studienausgabe", "Spalte %1: keine Zahl"), {header[outcomeAt + 1 + i]}));
     row.values[i] = *value;
   }
   row.messages = SplitMessages(cells.back());
@@ -92,21 +95,21 @@ Outcome<RowContent> CsvContent(const std::vector<std::string>& cells, const std:
 
 Outcome<RowContent> JsonContent(std::string_view text, std::size_t line) {
   const json j = json::parse(text.begin(), text.end(), nullptr, false);
-  const Failure broken = AtLine(line, "keine Zeile einer Studie in JSON Lines");
+  const Failure broken = AtLine(line, Tr("Studienausgabe", "keine Zeile einer Studie in JSON Lines"));
   if (!j.is_object() || !j.contains("outcome") || !j["outcome"].is_string()) return broken;
   RowContent row;
   const std::optional<RunOutcome> outcome = RunOutcomeNamed(j["outcome"].get<std::string>());
-  if (!outcome) return AtLine(line, "„outcome“ ist kein Ergebnis eines Laufs");
+  if (!outcome) return AtLine(line, Tr("Studienausgabe", "„outcome“ ist kein Ergebnis eines Laufs"));
   row.outcome = *outcome;
   const json& results = j.contains("results") ? j["results"] : json();
   for (std::size_t i = 0; i < kStudyQuantityCount; ++i) {
     const char* key = StudyQuantities()[i].result->key;
     if (!results.is_object() || !results.contains(key) || !results[key].is_object()) {
-      return AtLine(line, std::string("das Ergebnis ") + key + " fehlt");
+      return AtLine(line, Filled(Tr("Studienausgabe", "das Ergebnis %1 fehlt"), {key}));
     }
     const json& value = results[key].contains("value") ? results[key]["value"] : json(0);
     if (!value.is_null() && !value.is_number()) {
-      return AtLine(line, std::string("das Ergebnis ") + key + " ist keine Zahl");
+      return AtLine(line, Filled(Tr("Studienausgabe", "das Ergebnis %1 ist keine Zahl"), {key}));
     }
     row.values[i] = value.is_null() ? std::numeric_limits<double>::quiet_NaN() : value.get<double>();
   }
@@ -126,7 +129,7 @@ std::string Difference(std::string_view found, std::string_view expected, const 
     const auto a = SplitCsvLine(found, separator), b = SplitCsvLine(expected, separator);
     for (std::size_t i = 0; a && b && i < std::min({a->size(), b->size(), header.size()}); ++i) {
       if ((*a)[i] != (*b)[i]) {
-        return "Spalte " + header[i] + ": „" + ShownText((*a)[i]) + "“ statt „" + ShownText((*b)[i]) + "“";
+        return Filled(Tr("Studienausgabe", "Spalte %1: „%2“ statt „%3“"), {header[i], ShownText((*a)[i]), ShownText((*b)[i])});
       }
     }
   } else {
@@ -134,13 +137,14 @@ std::string Difference(std::string_view found, std::string_view expected, const 
     const json b = json::parse(expected.begin(), expected.end(), nullptr, false);
     for (const auto& item : b.items()) {
       if (!a.is_object() || !a.contains(item.key()) || a[item.key()] != item.value()) {
-        return "„" + item.key() + "“ ist " +
-               (a.is_object() && a.contains(item.key()) ? ShownText(a[item.key()].dump()) : "nicht da") +
-               ", erwartet " + ShownText(item.value().dump());
+        return Filled(Tr("Studienausgabe", "„%1“ ist %2, erwartet %3"),
+                      {item.key(),
+                       a.is_object() && a.contains(item.key()) ? ShownText(a[item.key()].dump()) : Tr("Studienausgabe", "nicht da"),
+                       ShownText(item.value().dump())});
       }
     }
   }
-  return "nicht in der Form, in der das Programm die Zeile schreibt";
+  return Tr("Studienausgabe", "nicht in der Form, in der das Programm die Zeile schreibt");
 }
 
 // The last line of a header, the machine names, without its line feed.
@@ -196,9 +200,10 @@ Outcome<std::size_t> OutputReader::header(std::string_view text) {
   }
   std::string varied;
   for (Input field : results_.variedFields) varied += std::string(varied.empty() ? "" : ", ") + FieldOf(field).box;
-  return AtLine(1, "die Kopfzeilen sind nicht die dieser Studie (erwartet Fall, die variierten Eingaben, Ergebnis, "
-                   "die Ergebnisse und Meldungen, darunter case, " + varied +
-                   ", outcome, die Ergebnisse und messages; als CSV mit , oder ; getrennt)");
+  return AtLine(1, Filled(Tr("Studienausgabe", "die Kopfzeilen sind nicht die dieser Studie (erwartet Fall, die variierten "
+                                               "Eingaben, Ergebnis, die Ergebnisse und Meldungen, darunter case, %1, outcome, "
+                                               "die Ergebnisse und messages; als CSV mit , oder ; getrennt)"),
+                          {varied}));
 }
 
 std::string OutputReader::lineText(const StudyRow& row) const {
@@ -213,14 +218,14 @@ std::string OutputReader::lineText(const StudyRow& row) const {
 Outcome<RowContent> OutputReader::contentOf(std::string_view line) const {
   if (layout_.format == StudyFormat::JsonLines) return JsonContent(line, line_);
   const auto cells = SplitCsvLine(line, CsvSeparator(layout_.dialect));
-  if (!cells) return AtLine(line_, "ein Anführungszeichen ist nicht geschlossen");
+  if (!cells) return AtLine(line_, Tr("Studienausgabe", "ein Anführungszeichen ist nicht geschlossen"));
   return CsvContent(*cells, columns_, layout_.dialect, line_);
 }
 
 Status OutputReader::row(std::string_view line) {
   const std::size_t number = results_.rows.size() + 1;
   if (number > plan_.size()) {
-    return AtLine(line_, "mehr Zeilen als die Studie Fälle hat (" + std::to_string(plan_.size()) + ")");
+    return AtLine(line_, Filled(Tr("Studienausgabe", "mehr Zeilen als die Studie Fälle hat (%1)"), {std::to_string(plan_.size())}));
   }
   Outcome<RowContent> content = contentOf(line);
   if (!content) return content.failure();
@@ -233,42 +238,42 @@ Status OutputReader::row(std::string_view line) {
   row.values = content->values;
   const std::string expected = lineText(row);
   if (line != expected) {
-    return AtLine(line_, "nicht Fall " + std::to_string(number) +
-                             " der Studie: " + Difference(line, expected, layout_, columns_));
+    return AtLine(line_, Filled(Tr("Studienausgabe", "nicht Fall %1 der Studie: %2"),
+                                {std::to_string(number), Difference(line, expected, layout_, columns_)}));
   }
   results_.rows.push_back(std::move(row));
   return Done{};
 }
 
 Outcome<StudyResults> OutputReader::read(std::string_view text) {
-  if (text.empty()) return Failure{"", "die Ausgabe ist leer"};
-  if (StartsLikePart(text)) return Failure{"Zeile 1", "ein Teil einer Studie: erst mit --merge zusammenfügen"};
+  if (text.empty()) return Failure{"", Tr("Studienausgabe", "die Ausgabe ist leer")};
+  if (StartsLikePart(text)) return AtLine(1, Tr("Studienausgabe", "ein Teil einer Studie: erst mit --merge zusammenfügen"));
   const Outcome<std::size_t> headerBytes = header(text);
   if (!headerBytes) return headerBytes.failure();
   for (std::size_t from = headerBytes.value(); from < text.size();) {
     const std::size_t feed = text.find('\n', from);
     ++line_;
     if (feed == std::string_view::npos) {
-      return AtLine(line_, "die Zeile endet ohne Zeilenumbruch (die Ausgabe ist abgeschnitten)");
+      return AtLine(line_, Tr("Studienausgabe", "die Zeile endet ohne Zeilenumbruch (die Ausgabe ist abgeschnitten)"));
     }
-    if (feed - from > rowLimit_) return AtLine(line_, "länger als eine Zeile dieser Studie sein kann");
+    if (feed - from > rowLimit_) return AtLine(line_, Tr("Studienausgabe", "länger als eine Zeile dieser Studie sein kann"));
     const std::string_view line = text.substr(from, feed - from);
     from = feed + 1;
     if (const auto end = ReadIncompleteMark(line, layout_.format, plan_.size())) {
       if (!*end) return AtLine(line_, end->message());
       if ((*end)->rows != results_.rows.size()) {
-        return AtLine(line_, "die Marke nennt " + std::to_string((*end)->rows) + " Zeilen, es sind " +
-                                 std::to_string(results_.rows.size()));
+        return AtLine(line_, Filled(Tr("Studienausgabe", "die Marke nennt %1 Zeilen, es sind %2"),
+                                    {std::to_string((*end)->rows), std::to_string(results_.rows.size())}));
       }
-      if (from != text.size()) return AtLine(line_ + 1, "nach der Marke des abgebrochenen Laufs folgt noch etwas");
+      if (from != text.size()) return AtLine(line_ + 1, Tr("Studienausgabe", "nach der Marke des abgebrochenen Laufs folgt noch etwas"));
       if (results_.rows.size() == plan_.size()) {
-        return AtLine(line_, "die Marke des abgebrochenen Laufs folgt auf alle Fälle der Studie");
+        return AtLine(line_, Tr("Studienausgabe", "die Marke des abgebrochenen Laufs folgt auf alle Fälle der Studie"));
       }
       results_.complete = false;
       return std::move(results_);
     }
     if (ReadPartEnd(line, layout_.format)) {
-      return AtLine(line_, "ein Teil einer Studie: erst mit --merge zusammenfügen");
+      return AtLine(line_, Tr("Studienausgabe", "ein Teil einer Studie: erst mit --merge zusammenfügen"));
     }
     if (const Status read = row(line); !read) return read.failure();
   }
@@ -288,11 +293,10 @@ std::size_t MaxStudyOutputBytes(const StudyDefinition& definition) {
 
 Outcome<StudyResults> ReadStudyOutput(std::string_view text, const StudyDefinition& definition) {
   const Outcome<StudyPlan> plan = PlanOf(definition);
-  if (!plan) return Failure{"Die Studie", plan.message()};
+  if (!plan) return Failure{Tr("Studienausgabe", "Die Studie"), plan.message()};
   if (text.size() > MaxStudyOutputBytes(definition)) {
-    return Failure{"", "die Ausgabe ist größer, als eine Ausgabe dieser Studie sein kann (" +
-                           std::to_string(text.size()) + " Bytes, höchstens " +
-                           std::to_string(MaxStudyOutputBytes(definition)) + ")"};
+    return Failure{"", Filled(Tr("Studienausgabe", "die Ausgabe ist größer, als eine Ausgabe dieser Studie sein kann (%1 Bytes, höchstens %2)"),
+                              {std::to_string(text.size()), std::to_string(MaxStudyOutputBytes(definition))})};
   }
   OutputReader reader(definition, plan.value());
   return reader.read(text);

@@ -5,6 +5,7 @@
 #include <cstdio>
 #include <nlohmann/json.hpp>
 
+#include "text/language.h"
 #include "text/shownchars.h"
 
 namespace lamvero {
@@ -205,21 +206,21 @@ Outcome<PartMark> ReadPartBegin(std::string_view line) {
   PartMark mark;
   mark.format = MarkBody(kBegin, line, StudyFormat::Csv) ? StudyFormat::Csv : StudyFormat::JsonLines;
   const std::optional<std::string_view> body = MarkBody(kBegin, line, mark.format);
-  if (!body) return Failure{"", "kein Teil einer Studie (die erste Zeile ist keine Teilmarke); Teile schreibt --shard K/N"};
+  if (!body) return Failure{"", Tr("Studienteile", "kein Teil einer Studie (die erste Zeile ist keine Teilmarke); Teile schreibt --shard K/N")};
   std::optional<json> m = ParseObject(*body);
-  if (!m) return Failure{"", "die Teilmarke in der ersten Zeile ist beschädigt"};
+  if (!m) return Failure{"", Tr("Studienteile", "die Teilmarke in der ersten Zeile ist beschädigt")};
   if (At(*m, "partVersion") != kStudyPartVersion) {
-    return Failure{"", "ein Teil einer anderen Version (erwartet Version " + std::to_string(kStudyPartVersion) + ")"};
+    return Failure{"", Filled(Tr("Studienteile", "ein Teil einer anderen Version (erwartet Version %1)"), {std::to_string(kStudyPartVersion)})};
   }
   const json format = mark.format == StudyFormat::Csv ? "csv" : "jsonl";
   const std::optional<std::size_t> studyCases = Count(*m, "studyCases"), partCases = Count(*m, "partCases");
   if (At(*m, "format") != format || !At(*m, "shard").is_string() || !studyCases || !partCases || !WellFormed(*m)) {
-    return Failure{"", "die Teilmarke in der ersten Zeile ist unvollständig"};
+    return Failure{"", Tr("Studienteile", "die Teilmarke in der ersten Zeile ist unvollständig")};
   }
   const Outcome<StudyShard> shard = ReadStudyShard((*m)["shard"].get<std::string>());
-  if (!shard) return Failure{"", "die Teilmarke nennt keinen gültigen Teil (" + shard.message() + ")"};
+  if (!shard) return Failure{"", Filled(Tr("Studienteile", "die Teilmarke nennt keinen gültigen Teil (%1)"), {shard.message()})};
   if (*studyCases > kMaxStudyCases || *partCases != shard->caseCount(*studyCases)) {
-    return Failure{"", "die Fallzahlen der Teilmarke passen nicht zu Teil " + ShownText((*m)["shard"].get<std::string>())};
+    return Failure{"", Filled(Tr("Studienteile", "die Fallzahlen der Teilmarke passen nicht zu Teil %1"), {ShownText((*m)["shard"].get<std::string>())})};
   }
   mark.shard = shard.value();
   mark.studyCases = *studyCases;
@@ -235,7 +236,7 @@ std::optional<Outcome<StudyEnd>> ReadPartEnd(std::string_view line, StudyFormat 
   const std::optional<std::string_view> body = MarkBody(kEnd, line, format);
   if (!body) return std::nullopt;
   const std::optional<json> m = ParseObject(*body);
-  const Failure broken{"", "die Schlussmarke ist beschädigt"};
+  const Failure broken{"", Tr("Studienteile", "die Schlussmarke ist beschädigt")};
   if (!m) return Outcome<StudyEnd>(broken);
   StudyEnd end;
   const std::optional<std::size_t> rows = Count(*m, "rows"), incomplete = Count(*m, "incomplete");
@@ -256,16 +257,15 @@ std::optional<Outcome<StudyEnd>> ReadIncompleteMark(std::string_view line, Study
   const std::optional<std::string_view> body = MarkBody(kIncomplete, line, format);
   if (!body) return std::nullopt;
   const std::optional<json> m = ParseObject(*body);
-  const Failure broken{"", "die Marke des abgebrochenen Laufs ist beschädigt"};
+  const Failure broken{"", Tr("Studienteile", "die Marke des abgebrochenen Laufs ist beschädigt")};
   if (!m) return Outcome<StudyEnd>(broken);
   const std::optional<std::size_t> rows = Count(*m, "rows"), incomplete = Count(*m, "incomplete");
   const std::optional<std::size_t> cases = Count(*m, "studyCases");
   if (!rows || !incomplete || !cases) return Outcome<StudyEnd>(broken);
   if (*incomplete > *rows || *rows > *cases) return Outcome<StudyEnd>(broken);
   if (*cases != studyCases) {
-    return Outcome<StudyEnd>(Failure{"", "die Marke des abgebrochenen Laufs nennt eine Studie mit " +
-                                             std::to_string(*cases) + " Fällen, diese hat " +
-                                             std::to_string(studyCases)});
+    return Outcome<StudyEnd>(Failure{"", Filled(Tr("Studienteile", "die Marke des abgebrochenen Laufs nennt eine Studie mit %1 Fällen, diese hat %2"),
+                                                {std::to_string(*cases), std::to_string(studyCases)})});
   }
   StudyEnd end{*rows, *incomplete, false, ""};
   const json& reason = At(*m, "reason");
@@ -279,19 +279,23 @@ std::string FingerprintDifference(const std::string& expected, const std::string
   const auto shown = [](const json& j) { return j.is_string() ? ShownText(j.get<std::string>()) : Dump(j); };
   for (const auto& [box, text] : At(a, "base").items()) {
     const json& other = At(At(b, "base"), box);
-    if (other != text) return "Grundeingabe " + ShownText(box) + ": " + shown(other) + " statt " + shown(text);
+    if (other != text) return Filled(Tr("Studienteile", "Grundeingabe %1: %2 statt %3"), {ShownText(box), shown(other), shown(text)});
   }
   static const std::vector<std::pair<const char*, const char*>> kNames{
-      {"program", "Programm"},  {"partVersion", "Version"},           {"format", "Ausgabeformat"},
-      {"dialect", "CSV-Dialekt"}, {"vary", "variierte Eingaben (--vary)"}, {"cases", "Falltabelle (--cases)"},
-      {"studyCases", "Fallzahl der Studie"}};
+      {"program", LV_TR_NOOP("Studienteile", "Programm")},
+      {"partVersion", LV_TR_NOOP("Studienteile", "Version")},
+      {"format", LV_TR_NOOP("Studienteile", "Ausgabeformat")},
+      {"dialect", LV_TR_NOOP("Studienteile", "CSV-Dialekt")},
+      {"vary", LV_TR_NOOP("Studienteile", "variierte Eingaben (--vary)")},
+      {"cases", LV_TR_NOOP("Studienteile", "Falltabelle (--cases)")},
+      {"studyCases", LV_TR_NOOP("Studienteile", "Fallzahl der Studie")}};
   for (const auto& [key, name] : kNames) {
     if (At(a, key) != At(b, key)) {
-      std::string text = std::string(name) + ": " + shown(At(b, key)) + " statt " + shown(At(a, key));
+      std::string text = Filled(Tr("Studienteile", "%1: %2 statt %3"), {Tr("Studienteile", name), shown(At(b, key)), shown(At(a, key))});
       return text.size() > 300 ? text.substr(0, 300) + " …" : text;
     }
   }
-  return "ein anderer Fingerabdruck der Studie";
+  return Tr("Studienteile", "ein anderer Fingerabdruck der Studie");
 }
 
 }  // namespace lamvero

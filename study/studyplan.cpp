@@ -3,36 +3,39 @@
 #include <algorithm>
 #include <utility>
 
+#include "text/language.h"
+
 namespace lamvero {
 
 Outcome<StudyPlan> StudyPlan::Make(InputTexts base, CaseTable table, std::vector<StudyAxis> axes) {
   StudyPlan p;
   const bool hasTable = !table.columns.empty() || !table.rows.empty();
-  if (hasTable && table.rows.empty()) return Failure{"", "die Falltabelle enthält keinen Fall"};
+  if (hasTable && table.rows.empty()) return Failure{"", Tr("Studie", "die Falltabelle enthält keinen Fall")};
   if (table.rows.size() > kMaxStudyCases) {
-    return Failure{"", "die Falltabelle hat mehr als " + std::to_string(kMaxStudyCases) + " Fälle"};
+    return Failure{"", Filled(Tr("Studie", "die Falltabelle hat mehr als %1 Fälle"), {std::to_string(kMaxStudyCases)})};
   }
   for (std::size_t r = 0; r < table.rows.size(); ++r) {
     if (table.rows[r].size() != table.columns.size()) {
-      return Failure{"", "Fall " + std::to_string(r + 1) + " der Tabelle hat " + std::to_string(table.rows[r].size()) +
-                             " Werte, die Tabelle " + std::to_string(table.columns.size()) + " Spalten"};
+      return Failure{"", Filled(Tr("Studie", "Fall %1 der Tabelle hat %2 Werte, die Tabelle %3 Spalten"),
+                                {std::to_string(r + 1), std::to_string(table.rows[r].size()),
+                                 std::to_string(table.columns.size())})};
     }
   }
   p.variedFields_ = table.columns;
   for (const StudyAxis& a : axes) {
-    if (a.texts.empty()) return Failure{FieldOf(a.field).box, "keine Werte"};
+    if (a.texts.empty()) return Failure{FieldOf(a.field).box, Tr("Studie", "keine Werte")};
     p.variedFields_.push_back(a.field);
   }
   for (std::size_t i = 0; i < p.variedFields_.size(); ++i) {
     if (std::find(p.variedFields_.begin(), p.variedFields_.begin() + static_cast<std::ptrdiff_t>(i),
                   p.variedFields_[i]) != p.variedFields_.begin() + static_cast<std::ptrdiff_t>(i)) {
-      return Failure{"", std::string(FieldOf(p.variedFields_[i]).box) + " ist mehr als einmal vorgegeben"};
+      return Failure{"", Filled(Tr("Studie", "%1 ist mehr als einmal vorgegeben"), {FieldOf(p.variedFields_[i]).box})};
     }
   }
   std::size_t size = hasTable ? table.rows.size() : 1;
   for (const StudyAxis& a : axes) {
     if (a.texts.size() > kMaxStudyCases / size) {
-      return Failure{"", "die Studie hätte mehr als " + std::to_string(kMaxStudyCases) + " Fälle"};
+      return Failure{"", Filled(Tr("Studie", "die Studie hätte mehr als %1 Fälle"), {std::to_string(kMaxStudyCases)})};
     }
     size *= a.texts.size();
     p.gridSize_ *= a.texts.size();

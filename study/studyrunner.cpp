@@ -12,6 +12,7 @@
 #include <thread>
 #include <vector>
 
+#include "text/language.h"
 #include "run/dryingrun.h"
 #include "run/runevents.h"
 
@@ -112,7 +113,7 @@ void Work(StudyQueue& queue, const std::function<InputTexts(std::size_t)>& input
       } catch (const std::exception& e) {  // no memory for a run state: this case fails, the study goes on
         summary.inputs = inputs;
         summary.outcome = RunOutcome::Failed;
-        summary.messages = {std::string("Lauf nicht möglich: ") + e.what()};
+        summary.messages = {Tr("Studie", "Lauf nicht möglich: ") + e.what()};
         summary.values.fill(std::numeric_limits<double>::quiet_NaN());
       }
       queue.finish(ordinal, std::move(summary));

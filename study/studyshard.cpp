@@ -2,6 +2,7 @@
 
 #include <charconv>
 
+#include "text/language.h"
 #include "text/shownchars.h"
 
 namespace lamvero {
@@ -20,12 +21,12 @@ std::optional<std::size_t> WholeNumber(std::string_view text) {
 Outcome<StudyShard> ReadStudyShard(std::string_view text) {
   const std::string shown = "--shard " + ShownText(text);
   const std::size_t slash = text.find('/');
-  if (slash == std::string_view::npos) return Failure{shown, "erwartet K/N, z. B. --shard 2/3"};
+  if (slash == std::string_view::npos) return Failure{shown, Tr("Studie", "erwartet K/N, z. B. --shard 2/3")};
   const std::optional<std::size_t> k = WholeNumber(text.substr(0, slash));
   const std::optional<std::size_t> n = WholeNumber(text.substr(slash + 1));
-  if (!k || !n) return Failure{shown, "K und N müssen ganze Zahlen sein, z. B. --shard 2/3"};
+  if (!k || !n) return Failure{shown, Tr("Studie", "K und N müssen ganze Zahlen sein, z. B. --shard 2/3")};
   if (*n < 1 || *k < 1 || *k > *n) {
-    return Failure{shown, "K zählt von 1 bis N (Teil 1 bis " + std::to_string(*n) + ")"};
+    return Failure{shown, Filled(Tr("Studie", "K zählt von 1 bis N (Teil 1 bis %1)"), {std::to_string(*n)})};
   }
   return StudyShard{*k, *n};
 }

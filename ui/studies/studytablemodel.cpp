@@ -124,7 +124,7 @@ QVariant StudyTableModel::headerData(int section, Qt::Orientation orientation, i
     case Column::Case:
     case Column::Outcome:
     case Column::Messages:
-      return QString::fromStdString(StudyColumns(results_.variedFields, false).at(static_cast<std::size_t>(section)).caption);
+      return QString::fromStdString(ShownStudyColumns(results_.variedFields, false).at(static_cast<std::size_t>(section)).caption);
     case Column::Varied: {
       const InputField& f = FieldOf(results_.variedFields[column.index]);
       return Header(CaptionWithoutUnit(Tr("Eingabefelder", f.caption), f.unit), f.unit);
