@@ -52,11 +52,11 @@ std::optional<std::uint64_t> AvailableMemoryBytes() {
 Status CheckLevelsFit(const std::vector<std::uint64_t>& levelBytes, unsigned jobs, std::uint64_t available) {
   if (levelBytes.empty()) return Done{};
   const auto largest = std::max_element(levelBytes.begin(), levelBytes.end());
-  const std::string available_ = Megabytes(available);
+  const std::string availableText = Megabytes(available);
   if (*largest > available) {
     return Failure{"--refine", Filled(Tr("Genauigkeit", "Stufe %1 braucht etwa %2 Speicher, verfügbar sind %3. Bitte weniger "
                                                         "Stufen oder eine gröbere Ortsschrittweite wählen."),
-                                      {std::to_string(largest - levelBytes.begin()), Megabytes(*largest), available_})};
+                                      {std::to_string(largest - levelBytes.begin()), Megabytes(*largest), availableText})};
   }
   std::vector<std::uint64_t> sorted = levelBytes;
   const std::size_t together = std::min<std::size_t>(std::max(jobs, 1u), sorted.size());
@@ -67,7 +67,7 @@ Status CheckLevelsFit(const std::vector<std::uint64_t>& levelBytes, unsigned job
   if (needed > available) {
     return Failure{"--refine", Filled(Tr("Genauigkeit", "%1 gleichzeitig gerechnete Stufen brauchen etwa %2 Speicher, verfügbar "
                                                         "sind %3. Bitte mit --jobs weniger Stufen gleichzeitig rechnen."),
-                                      {std::to_string(together), Megabytes(needed), available_})};
+                                      {std::to_string(together), Megabytes(needed), availableText})};
   }
   return Done{};
 }
