@@ -266,7 +266,7 @@
     </message>
     <message>
         <source>Heizleistung</source>
-        <translation>heat output</translation>
+        <translation>heater power</translation>
     </message>
     <message>
         <source>Trocknungsdauer höchstens</source>
@@ -326,7 +326,7 @@
     </message>
     <message>
         <source>Das Ziel Heizleistung braucht den Durchsatz der Anlage</source>
-        <translation>The goal heat output needs the throughput of the plant</translation>
+        <translation>The goal heater power needs the throughput of the plant</translation>
     </message>
     <message>
         <source>Höchstzahl der Läufe: mindestens 1</source>
