@@ -7,7 +7,9 @@
 #include "run/resultdescriptors.h"
 #include "study/accuracy.h"
 #include "study/convergence.h"
+#include "text/language.h"
 #include "text/numberformat.h"
+#include "text/trim.h"
 
 namespace lamvero {
 
@@ -21,26 +23,31 @@ nlohmann::ordered_json NumberOrNull(double value) {
 
 std::string ResultLine(const AccuracyResult& r) {
   const ResultDescriptor& d = ResultOf(r.key);
-  std::string line = "  " + d.tableCaption() + ": ";
+  std::string line = "  " + WithoutTrailingBlanks(Tr("Ergebnisse", d.caption)) + ": ";
   switch (r.convergence) {
     case Convergence::NotReached:
-      return line + "auf keiner Stufe erreicht\n";
+      return line + Tr("lamvero-batch", "auf keiner Stufe erreicht") + "\n";
     case Convergence::Undetermined:
-      return line + AccuracyValueText(d, r.values.back()) + ", Fehler nicht bestimmbar\n";
+      return line + AccuracyValueText(d, r.values.back()) + Tr("lamvero-batch", ", Fehler nicht bestimmbar") + "\n";
     case Convergence::Unchanged:
-      return line + AccuracyValueText(d, r.values.back()) + ", auf allen Stufen gleich\n";
+      return line + AccuracyValueText(d, r.values.back()) + Tr("lamvero-batch", ", auf allen Stufen gleich") + "\n";
     default:
       break;
   }
-  line += AccuracyValueText(d, r.values.back()) + ", Änderung " + (r.change() < 0 ? "-" : "+") + AccuracyValueText(d, std::fabs(r.change()));
+  line += AccuracyValueText(d, r.values.back()) +
+          Filled(Tr("lamvero-batch", ", Änderung %1"),
+                 {(r.change() < 0 ? "-" : "+") + AccuracyValueText(d, std::fabs(r.change()))});
   if (r.convergence == Convergence::TwoLevels) {
-    line += ", Ordnung angenommen " + FormatSignificant(kAssumedOrder, 2);
+    line += Filled(Tr("lamvero-batch", ", Ordnung angenommen %1"), {FormatSignificant(kAssumedOrder, 2)});
   } else {
-    line += std::isnan(r.order) ? ", Ordnung nicht bestimmbar" : ", Ordnung " + FormatSignificant(r.order, 2);
+    line += std::isnan(r.order) ? Tr("lamvero-batch", ", Ordnung nicht bestimmbar")
+                                : Filled(Tr("lamvero-batch", ", Ordnung %1"), {FormatSignificant(r.order, 2)});
   }
-  if (!std::isnan(r.extrapolated)) line += ", extrapoliert " + AccuracyValueText(d, r.extrapolated);
-  line += ", geschätzter Fehler " + AccuracyPercentText(r.errorPercent);
-  return line + (r.exceeds ? " – über der Toleranz\n" : "\n");
+  if (!std::isnan(r.extrapolated)) {
+    line += Filled(Tr("lamvero-batch", ", extrapoliert %1"), {AccuracyValueText(d, r.extrapolated)});
+  }
+  line += Filled(Tr("lamvero-batch", ", geschätzter Fehler %1"), {AccuracyPercentText(r.errorPercent)});
+  return line + (r.exceeds ? Tr("lamvero-batch", " – über der Toleranz") : "") + "\n";
 }
 
 }  // namespace
@@ -63,9 +70,14 @@ std::string AutoStepsJsonMember(const AutoSteps& steps, double tolerancePercent)
 
 std::string AccuracyLines(const AccuracyEstimate& estimate) {
   const AccuracyScheme* scheme = FindAccuracyScheme(estimate.scheme);
-  std::string out = "Genauigkeit (" + std::string(scheme ? scheme->caption : estimate.scheme.c_str()) + "; Stufen";
-  for (const AccuracyLevel& l : estimate.levels) out += " " + l.deltaT + " s/" + l.Ortsschrittweite + " mm";
-  out += "; Toleranz " + AccuracyPercentText(estimate.tolerancePercent) + "):\n";
+  std::string levels;
+  for (const AccuracyLevel& l : estimate.levels) {
+    levels += " " + ShownInputText(l.deltaT) + " s/" + ShownInputText(l.Ortsschrittweite) + " mm";
+  }
+  std::string out = Filled(Tr("lamvero-batch", "Genauigkeit (%1; Stufen%2; Toleranz %3):"),
+                           {scheme ? scheme->caption : estimate.scheme, levels,
+                            AccuracyPercentText(estimate.tolerancePercent)}) +
+                    "\n";
   for (const AccuracyResult& r : estimate.results) out += ResultLine(r);
   return out;
 }

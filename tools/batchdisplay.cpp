@@ -4,6 +4,7 @@
 #include <cmath>
 #include <cstdio>
 
+#include "text/language.h"
 #include "text/numberformat.h"
 
 namespace lamvero {
@@ -73,8 +74,9 @@ void BatchDisplay::showProgress() {
                      Format(s_.now.xmom, "#0.0000") + " kg/kg";
   if (s_.now.sSpiegel > 0) {
     // The interpolated front may pass the last layer; it is shown at most at the centre.
-    line += "  Spiegel " + Format(1000 * std::min(s_.now.sSpiegel, s_.run.DickeTr / 2), "#0.00") + "/" +
-            Format(1000 * s_.run.DickeTr / 2, "#0.00") + " mm";
+    line += Filled(Tr("lamvero-batch", "  Spiegel %1/%2 mm"),
+                   {Format(1000 * std::min(s_.now.sSpiegel, s_.run.DickeTr / 2), "#0.00"),
+                    Format(1000 * s_.run.DickeTr / 2, "#0.00")});
   }
   std::fputs(line.c_str(), stderr);
   std::fflush(stderr);

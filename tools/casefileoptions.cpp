@@ -5,6 +5,7 @@
 #include <CLI/CLI.hpp>
 
 #include "run/runrecord.h"
+#include "text/language.h"
 #include "tools/fileidentity.h"
 #include "tools/optionerrors.h"
 
@@ -12,13 +13,16 @@ namespace lamvero {
 
 void CaseFileOptions::registerWith(CLI::App& app) {
   app.add_option("--inputs", inputsPath,
-                 "Eingaben aus einer Falldatei (NAME.lamvero); txt_Name=TEXT ändert sie danach");
-  app.add_option("--save", savePath, "den Fall mit dem Lauf als Falldatei (NAME.lamvero) speichern");
-  app.add_flag("--with-series", withSeries, "mit --save: die Zeitreihen mitspeichern (viele MB)");
+                 Tr("lamvero-batch", "Eingaben aus einer Falldatei (NAME.lamvero); txt_Name=TEXT ändert sie danach"));
+  app.add_option("--save", savePath,
+                 Tr("lamvero-batch", "den Fall mit dem Lauf als Falldatei (NAME.lamvero) speichern"));
+  app.add_flag("--with-series", withSeries, Tr("lamvero-batch", "mit --save: die Zeitreihen mitspeichern (viele MB)"));
   app.add_option("--csv-dialect", csvDialect,
-                 "Format von --series und von Studien: plain (Dezimalpunkt, Komma) oder de (Dezimalkomma, Semikolon)")
+                 Tr("lamvero-batch", "Format von --series und von Studien: plain (Dezimalpunkt, Komma) oder de "
+                                     "(Dezimalkomma, Semikolon)"))
       ->check(OneOfWords({"plain", "de"}));
-  app.add_option("--every", every, "mit --series: jeden n-ten Zeitschritt (erster und letzter stehen immer drin)")
+  app.add_option("--every", every,
+                 Tr("lamvero-batch", "mit --series: jeden n-ten Zeitschritt (erster und letzter stehen immer drin)"))
       ->check(WholeNumberBetween(1, kSeriesCapacity));
 }
 
@@ -26,7 +30,7 @@ CsvDialect CaseFileOptions::dialect() const { return CsvDialectNamed(csvDialect)
 
 Status OutputPathUsable(const OutputPath& output, const std::vector<OutputPath>& earlier,
                         const std::vector<OutputPath>& inputs) {
-  if (output.path.empty()) return Failure{output.option, "der Dateiname ist leer."};
+  if (output.path.empty()) return Failure{output.option, Tr("lamvero-batch", "der Dateiname ist leer.")};
   const std::optional<FileIdentity> file = FileIdentity::Of(output.path);
   if (!file) return Done{};  // stdout on a terminal, a pipe or a device
   const auto same = [&](const OutputPath& other) {
@@ -37,13 +41,13 @@ Status OutputPathUsable(const OutputPath& output, const std::vector<OutputPath>&
   for (const OutputPath& other : earlier) {
     if (same(other)) {
       const std::string& path = output.path == "-" ? other.path : output.path;
-      return Failure{"", output.option + " und " + other.option + " schreiben beide in " + path + "."};
+      return Failure{"", Filled(Tr("lamvero-batch", "%1 und %2 schreiben beide in %3."), {output.option, other.option, path})};
     }
   }
   for (const OutputPath& input : inputs) {
     if (input.path != "-" && same(input)) {  // "-" as an input is stdin
-      return Failure{"", output.option + " würde die Eingabe von " + input.option + " überschreiben: beide nennen " +
-                             input.path + "."};
+      return Failure{"", Filled(Tr("lamvero-batch", "%1 würde die Eingabe von %2 überschreiben: beide nennen %3."),
+                                {output.option, input.option, input.path})};
     }
   }
   return Done{};
@@ -52,15 +56,18 @@ Status OutputPathUsable(const OutputPath& output, const std::vector<OutputPath>&
 Status OutputPathWritable(const OutputPath& output) {
   if (output.path == "-") return Done{};
   const QFileInfo file(QString::fromStdString(output.path));
-  const std::string cannot = output.option + ": " + output.path + " kann nicht geschrieben werden";
-  if (file.isDir()) return Failure{cannot, "das ist ein Ordner."};
+  const std::string cannot =
+      Filled(Tr("lamvero-batch", "%1: %2 kann nicht geschrieben werden"), {output.option, output.path});
+  if (file.isDir()) return Failure{cannot, Tr("lamvero-batch", "das ist ein Ordner.")};
   // A file is saved by writing a new one and renaming it over the old: a
   // device or a pipe (/dev/full, a FIFO) would be replaced, not written to.
-  if (file.exists() && !file.isFile()) return Failure{cannot, "das ist keine gewöhnliche Datei."};
+  if (file.exists() && !file.isFile()) return Failure{cannot, Tr("lamvero-batch", "das ist keine gewöhnliche Datei.")};
   const QFileInfo folder(file.absolutePath());
-  if (!folder.isDir()) return Failure{cannot, "den Ordner " + folder.filePath().toStdString() + " gibt es nicht."};
-  if (file.exists() && !file.isWritable()) return Failure{cannot, "die Datei ist schreibgeschützt."};
-  if (!folder.isWritable()) return Failure{cannot, "der Ordner ist schreibgeschützt."};
+  if (!folder.isDir()) {
+    return Failure{cannot, Filled(Tr("lamvero-batch", "den Ordner %1 gibt es nicht."), {folder.filePath().toStdString()})};
+  }
+  if (file.exists() && !file.isWritable()) return Failure{cannot, Tr("lamvero-batch", "die Datei ist schreibgeschützt.")};
+  if (!folder.isWritable()) return Failure{cannot, Tr("lamvero-batch", "der Ordner ist schreibgeschützt.")};
   return Done{};
 }
 

@@ -5,6 +5,7 @@
 #include <vector>
 
 #include "inputs/inputs.h"
+#include "text/language.h"
 #include "text/numberformat.h"
 #include "text/shownchars.h"
 #include "text/trim.h"
@@ -17,10 +18,12 @@ std::string FieldListing() {
   for (const InputField& f : InputFields()) {
     std::string name = f.box;
     name.resize(std::max<std::size_t>(name.size(), 25), ' ');
-    const std::string unit = *f.unit ? std::string(" ") + f.unit : "";
-    out += "  " + name + WithoutTrailingBlanks(f.caption) + "\n  " + std::string(25, ' ') + "Einheit: " +
-           (*f.unit ? f.unit : "keine") + "; Vorgabe: " + f.defaultText + "; üblich: " + FormatSignificant(f.usualMin, 6) + " bis " +
-           FormatSignificant(f.usualMax, 6) + unit + "\n";
+    const std::string unit = *f.unit ? Tr("Eingabefelder", f.unit) : "";
+    out += "  " + name + WithoutTrailingBlanks(Tr("Eingabefelder", f.caption)) + "\n  " + std::string(25, ' ') +
+           Filled(Tr("lamvero-batch", "Einheit: %1; Vorgabe: %2; üblich: %3 bis %4%5"),
+                  {*f.unit ? unit : Tr("lamvero-batch", "keine"), ShownInputText(f.defaultText),
+                   FormatSignificant(f.usualMin, 6), FormatSignificant(f.usualMax, 6), *f.unit ? " " + unit : ""}) +
+           "\n";
   }
   return out;
 }
@@ -47,21 +50,23 @@ std::string SpacedHint(const std::string& prefix, const std::string& what, const
   if (std::find(names.begin(), names.end(), name) == names.end()) return "";
   const std::string shown = ShownText(value);
   const std::string given = prefix + (value.empty() ? name : name + " " + shown);
-  return given + ": " + what + " werden als " + prefix + name + "=" + (value.empty() ? placeholder : shown) +
-         " geschrieben (ohne Leerzeichen).";
+  return Filled(Tr("lamvero-batch", "%1: %2 werden als %3 geschrieben (ohne Leerzeichen)."),
+                {given, what, prefix + name + "=" + (value.empty() ? placeholder : shown)});
 }
 
 }  // namespace
 
 std::string SpacedAssignmentHint(const std::string& name, const std::string& value) {
-  return SpacedHint("", "Eingaben", name, value, "TEXT");
+  return SpacedHint("", Tr("lamvero-batch", "Eingaben"), name, value, "TEXT");
 }
 
 std::string SpacedVaryHint(const std::string& name, const std::string& value) {
-  const std::string hint = SpacedHint("--vary ", "Studienwerte", name, value, "WERTE");
+  const std::string hint = SpacedHint("--vary ", Tr("lamvero-batch", "Studienwerte"), name, value,
+                                      Tr("lamvero-batch", "WERTE").c_str());
   if (hint.empty()) return hint;
-  return hint + " Ein Bereich ist Anfang:Ende:Schritt (" + name + "=20:40:5), eine Liste mit Semikolon ('" + name +
-         "=20;30')";
+  return hint + Filled(Tr("lamvero-batch", " Ein Bereich ist Anfang:Ende:Schritt (%1=20:40:5), eine Liste mit "
+                                           "Semikolon ('%1=20;30')"),
+                       {name});
 }
 
 }  // namespace lamvero

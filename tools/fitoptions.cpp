@@ -6,6 +6,7 @@
 #include <unistd.h>
 
 #include "disk/measuredfiles.h"
+#include "text/language.h"
 #include "text/parsenumber.h"
 #include "tools/exitstatus.h"
 #include "tools/fieldnames.h"
@@ -29,8 +30,9 @@ Outcome<Input> FieldNamed(const std::string& name, const std::string& option) {
     if (name == f.box) return f.id;
   }
   const std::string suggestion = SuggestField(name);
-  return Failure{option, "unbekanntes Eingabefeld \"" + name + "\"" +
-                             (suggestion.empty() ? std::string() : "; gemeint ist wohl " + suggestion)};
+  return Failure{option, Filled(Tr("lamvero-batch", "unbekanntes Eingabefeld \"%1\""), {name}) +
+                             (suggestion.empty() ? std::string()
+                                                 : Filled(Tr("lamvero-batch", "; gemeint ist wohl %1"), {suggestion}))};
 }
 
 // "txt_Name" (its usual range) or "txt_Name=lo:hi".
@@ -45,8 +47,8 @@ Outcome<FitParameter> ParameterOf(const std::string& text) {
   const std::optional<double> lower = NumberOf(bounds.substr(0, colon));
   const std::optional<double> upper = colon == std::string::npos ? std::nullopt : NumberOf(bounds.substr(colon + 1));
   if (!lower || !upper) {
-    return Failure{"--fit-param", "\"" + text + "\": Schranken als UNTEN:OBEN erwartet, z. B. " +
-                                      std::string(FieldOf(input.value()).box) + "=5:100"};
+    return Failure{"--fit-param", Filled(Tr("lamvero-batch", "\"%1\": Schranken als UNTEN:OBEN erwartet, z. B. %2=5:100"),
+                                         {text, FieldOf(input.value()).box})};
   }
   parameter.lower = *lower;
   parameter.upper = *upper;
@@ -62,36 +64,43 @@ Status ApplyWeight(const std::string& text, FitProblem& problem) {
     keys += std::string(keys.empty() ? "" : ", ") + info.key;
     if (key != info.key) continue;
     const std::optional<double> weight = eq == std::string::npos ? std::nullopt : NumberOf(text.substr(eq + 1));
-    if (!weight) return Failure{"--fit-weight", "\"" + text + "\": GRÖSSE=GEWICHT erwartet, z. B. " + key + "=0,5"};
+    if (!weight) {
+      return Failure{"--fit-weight",
+                     Filled(Tr("lamvero-batch", "\"%1\": GRÖSSE=GEWICHT erwartet, z. B. %2=%3"),
+                            {text, key, ShownInputText("0,5")})};
+    }
     problem.weights[static_cast<std::size_t>(info.id)] = *weight;
     return Done{};
   }
-  return Failure{"--fit-weight", "unbekannte Messgröße \"" + key + "\"; bekannt sind " + keys};
+  return Failure{"--fit-weight", Filled(Tr("lamvero-batch", "unbekannte Messgröße \"%1\"; bekannt sind %2"), {key, keys})};
 }
 
 }  // namespace
 
 void AddFitOptions(CLI::App& app, FitOptions& o) {
   app.add_option("--fit", o.dataPath,
-                 "Anpassung: die mit --fit-param gewählten Eingaben so wählen, dass der Lauf die gemessene Kurve "
-                 "dieser CSV-Datei am besten trifft (kleinste Quadrate); Ausgabe: Werte mit 95-%-Vertrauensbereich, "
-                 "RMSE und R² je Messgröße, Läufe und Zeit; mit --json ein Objekt \"fit\"")
-      ->type_name("DATEI.csv");
+                 Tr("lamvero-batch",
+                    "Anpassung: die mit --fit-param gewählten Eingaben so wählen, dass der Lauf die gemessene Kurve "
+                    "dieser CSV-Datei am besten trifft (kleinste Quadrate); Ausgabe: Werte mit 95-%-Vertrauensbereich, "
+                    "RMSE und R² je Messgröße, Läufe und Zeit; mit --json ein Objekt \"fit\""))
+      ->type_name(Tr("lamvero-batch", "DATEI") + ".csv");
   app.add_option("--fit-param", o.params,
-                 "Anpassung: ein anzupassendes Eingabefeld, mit Schranken in der Einheit des Feldes "
-                 "(Vorgabe: sein üblicher Bereich); mehrmals für mehrere")
-      ->type_name("txt_Name[=UNTEN:OBEN]")
+                 Tr("lamvero-batch", "Anpassung: ein anzupassendes Eingabefeld, mit Schranken in der Einheit des "
+                                     "Feldes (Vorgabe: sein üblicher Bereich); mehrmals für mehrere"))
+      ->type_name(Tr("lamvero-batch", "txt_Name[=UNTEN:OBEN]"))
       ->allow_extra_args(false);
   app.add_option("--fit-weight", o.weights,
-                 "Anpassung: Gewicht einer Messgröße (moisture, surfaceTemperature, coreTemperature, shrinkage); "
-                 "Vorgabe moisture=1, die anderen 0; 0 lässt sie weg")
-      ->type_name("GRÖSSE=GEWICHT")
+                 Tr("lamvero-batch", "Anpassung: Gewicht einer Messgröße (moisture, surfaceTemperature, "
+                                     "coreTemperature, shrinkage); Vorgabe moisture=1, die anderen 0; 0 lässt sie weg"))
+      ->type_name(Tr("lamvero-batch", "GRÖSSE=GEWICHT"))
       ->allow_extra_args(false);
   app.add_option("--dry-mass", o.dryMass,
-                 "Anpassung: Trockenmasse der Probe in g, wenn die Datei die Masse statt der Wasserbeladung enthält")
+                 Tr("lamvero-batch", "Anpassung: Trockenmasse der Probe in g, wenn die Datei die Masse statt der "
+                                     "Wasserbeladung enthält"))
       ->type_name("G");
-  app.add_option("--fit-max-runs", o.maxRuns, "Anpassung: höchstens so viele Läufe der Suche (Vorgabe 300)")
-      ->type_name("ANZAHL");
+  app.add_option("--fit-max-runs", o.maxRuns,
+                 Tr("lamvero-batch", "Anpassung: höchstens so viele Läufe der Suche (Vorgabe 300)"))
+      ->type_name(Tr("lamvero-batch", "ANZAHL"));
 }
 
 bool FitRequested(const FitOptions& o) {
@@ -100,8 +109,8 @@ bool FitRequested(const FitOptions& o) {
 
 Outcome<FitProblem> FitProblemOf(const FitOptions& o, const InputTexts& base) {
   if (o.dataPath.empty())
-    return Failure{"--fit", "--fit-param, --fit-weight und --dry-mass gelten nur mit --fit DATEI."};
-  if (o.params.empty()) return Failure{"--fit", "mindestens ein --fit-param txt_Name ist nötig."};
+    return Failure{"--fit", Tr("lamvero-batch", "--fit-param, --fit-weight und --dry-mass gelten nur mit --fit DATEI.")};
+  if (o.params.empty()) return Failure{"--fit", Tr("lamvero-batch", "mindestens ein --fit-param txt_Name ist nötig.")};
   FitProblem problem;
   problem.base = base;
   if (o.maxRuns > 0) problem.maxRuns = o.maxRuns;
@@ -142,7 +151,9 @@ Outcome<FitProblem> ReadFitProblem(const FitOptions& o, const FitCommand& c) {
   std::optional<double> dryMass;
   if (!o.dryMass.empty()) {
     dryMass = NumberOf(o.dryMass);
-    if (!dryMass || !(*dryMass > 0)) return Failure{"--dry-mass", "\"" + o.dryMass + "\" ist keine Masse über 0 g."};
+    if (!dryMass || !(*dryMass > 0)) {
+      return Failure{"--dry-mass", Filled(Tr("lamvero-batch", "\"%1\" ist keine Masse über 0 g."), {o.dryMass})};
+    }
   }
   Outcome<MeasuredCurve> data = ReadMeasuredCurveFile(QString::fromStdString(o.dataPath), dryMass);
   if (!data) return Failure{"--fit", data.message()};
@@ -169,14 +180,16 @@ int RunFitCommand(const FitOptions& o, const FitCommand& c) {
   std::cout << (c.json ? FitJson(problem.value(), result) + "\n" : FitText(problem.value(), result));
   std::cout.flush();
   if (!std::cout) {
-    std::cerr << "lamvero-batch: die Ausgabe auf stdout ließ sich nicht schreiben.\n";
+    std::cerr << "lamvero-batch: " << Tr("lamvero-batch", "die Ausgabe auf stdout ließ sich nicht schreiben.") << "\n";
     return kExitFileError;
   }
   switch (result.status) {
     case FitResult::Status::Converged:
       return kExitCompleted;
     case FitResult::Status::Stopped:
-      std::cerr << "lamvero-batch: Anpassung durch " << StopOnSignal::Name(onSignal.signal()) << " abgebrochen.\n";
+      std::cerr << "lamvero-batch: "
+                << Filled(Tr("lamvero-batch", "Anpassung durch %1 abgebrochen."), {StopOnSignal::Name(onSignal.signal())})
+                << "\n";
       return kExitSignalBase + onSignal.signal();
     case FitResult::Status::Failed:
       break;

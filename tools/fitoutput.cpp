@@ -4,6 +4,7 @@
 
 #include <cmath>
 
+#include "text/language.h"
 #include "text/numberformat.h"
 #include "text/trim.h"
 
@@ -27,37 +28,49 @@ const char* StatusKey(FitResult::Status status) {
   return "";
 }
 
+// The field's caption as JSON keeps it (German, whatever the language) ...
 std::string Caption(Input input) { return WithoutTrailingBlanks(FieldOf(input).caption); }
+
+// ... and as the text for a reader shows it.
+std::string ShownCaption(Input input) { return WithoutTrailingBlanks(Tr("Eingabefelder", FieldOf(input).caption)); }
 
 std::string ParameterLine(const FitProblem& problem, const FitResult& result, std::size_t j) {
   const InputField& field = FieldOf(problem.parameters[j].input);
-  const std::string unit = *field.unit ? std::string(" ") + field.unit : "";
-  std::string line = Caption(field.id) + ": " + FormatSixDigits(result.values[j]);
+  const std::string unit = *field.unit ? " " + Tr("Eingabefelder", field.unit) : "";
+  std::string line = ShownCaption(field.id) + ": " + FormatSixDigits(result.values[j]);
   if (!result.halfWidth95.empty()) line += " ± " + FormatSignificant(result.halfWidth95[j], 3);
   line += unit;
-  if (result.atBound[j]) line += " (an der Schranke)";
+  if (result.atBound[j]) line += Tr("lamvero-batch", " (an der Schranke)");
   return line + "\n";
 }
 
 }  // namespace
 
 std::string FitText(const FitProblem& problem, const FitResult& result) {
-  std::string text = "Anpassung an „" + problem.data.source + "“\n";
+  std::string text = Filled(Tr("lamvero-batch", "Anpassung an „%1“"), {problem.data.source}) + "\n";
   for (std::size_t j = 0; j < result.values.size(); ++j) text += ParameterLine(problem, result, j);
   for (std::size_t i = 0; i < result.correlation.size(); ++i) {
     for (std::size_t j = i + 1; j < result.correlation.size(); ++j) {
-      text += "Korrelation " + Caption(problem.parameters[i].input) + " / " + Caption(problem.parameters[j].input) +
-              ": " + FormatSignificant(result.correlation[i][j], 3) + "\n";
+      text += Filled(Tr("lamvero-batch", "Korrelation %1 / %2: %3"),
+                     {ShownCaption(problem.parameters[i].input), ShownCaption(problem.parameters[j].input),
+                      FormatSignificant(result.correlation[i][j], 3)}) +
+              "\n";
     }
   }
   for (const FitQuantityFigures& f : result.figures) {
     const MeasuredQuantityInfo& info = InfoOf(f.quantity);
-    text += std::string(info.caption) + ": RMSE " + FormatSignificant(f.rmse, 3) + " " + info.unit + ", R² " +
-            (std::isfinite(f.r2) ? FormatSignificant(f.r2, 6) : "-") + " (" + std::to_string(f.points) +
-            " Messwerte)\n";
+    text += std::string(info.caption) + ": " +
+            Filled(Tr("lamvero-batch", "RMSE %1 %2, R² %3 (%4 Messwerte)"),
+                   {FormatSignificant(f.rmse, 3), info.unit, std::isfinite(f.r2) ? FormatSignificant(f.r2, 6) : "-",
+                    std::to_string(f.points)}) +
+            "\n";
   }
-  text += "Läufe: " + std::to_string(result.runs) + ", Zeit: " + FormatSignificant(result.seconds, 3) + " s\n";
-  if (!result.identifiability.empty()) text += "Kein Vertrauensbereich: " + result.identifiability + "\n";
+  text += Filled(Tr("lamvero-batch", "Läufe: %1, Zeit: %2 s"),
+                 {std::to_string(result.runs), FormatSignificant(result.seconds, 3)}) +
+          "\n";
+  if (!result.identifiability.empty()) {
+    text += Filled(Tr("lamvero-batch", "Kein Vertrauensbereich: %1"), {result.identifiability}) + "\n";
+  }
   if (!result.message.empty()) text += result.message + "\n";
   return text;
 }

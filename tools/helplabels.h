@@ -1,5 +1,5 @@
 #pragma once
-// The runner's help in German throughout: the words the command-line
+// The runner's help in its language throughout: the words the command-line
 // library puts around the options ("Usage", "OPTIONS", the value types).
 
 #include <CLI/CLI.hpp>
@@ -8,6 +8,6 @@ namespace lamvero {
 
 // Call before the first option is added: the group name of options is taken
 // when an option is made.
-void UseGermanHelpLabels(CLI::App& app);
+void UseHelpLabels(CLI::App& app);
 
 }  // namespace lamvero

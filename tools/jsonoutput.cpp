@@ -7,8 +7,10 @@
 #include <stdexcept>
 #include <utility>
 
+#include "present/controltable.h"
 #include "run/recordfields.h"
 #include "run/resultdescriptors.h"
+#include "text/language.h"
 
 namespace lamvero {
 
@@ -56,6 +58,19 @@ std::string InputsAndWarnings(const InputTexts& inputs, const std::vector<InputW
   return out + "]";
 }
 
+// A field's text as the German window shows it, so that the JSON is the same
+// in every language: a number with its decimal comma, a label with its
+// German caption. A text of words is no number and stays as it is.
+std::string FieldTextInGerman(const std::string& name, const std::string& text) {
+  if (CurrentLanguage() == Language::German) return text;
+  if (name.rfind("txt_", 0) == 0) {
+    const bool number = text.find_first_not_of("0123456789+-.,:e ") == std::string::npos;
+    return number ? CanonicalInputText(text) : text;
+  }
+  const ControlRow* row = FindControl(name);
+  return row && Tr("Rechnerfenster", row->caption) == text ? row->caption : text;
+}
+
 // The run's scalars as the record keeps them, in the order --json writes
 // them: fields of its results (DauerGegenstrom null unless this run
 // switched), the counts and the number of profile curves drawn.
@@ -99,7 +114,7 @@ std::string RunJson(const RunRecord& record, int profileCurves, const std::vecto
   bool first = true;
   for (const auto& [name, state] : record.controls) {
     if (name.rfind("txt_", 0) != 0 && name.rfind("lbl_", 0) != 0) continue;
-    out += (first ? "" : ",") + JsonString(name) + ":{\"text\":" + JsonString(state.text) +
+    out += (first ? "" : ",") + JsonString(name) + ":{\"text\":" + JsonString(FieldTextInGerman(name, state.text)) +
            ",\"visible\":" + (state.visible ? "true" : "false") + ",\"color\":[" + std::to_string(state.color.r) +
            "," + std::to_string(state.color.g) + "," + std::to_string(state.color.b) + "]}";
     first = false;

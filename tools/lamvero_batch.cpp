@@ -37,6 +37,7 @@
 #include "inputs/inputcheck.h"
 #include "inputs/inputs.h"
 #include "inputs/plausibility.h"
+#include "text/language.h"
 #include "text/numberformat.h"
 #include "run/runstate.h"
 #include "run/stepestimate.h"
@@ -49,6 +50,7 @@
 #include "tools/casefileoptions.h"
 #include "text/outcome.h"
 #include "text/shownchars.h"
+#include "text/trim.h"
 #include "tools/exitstatus.h"
 #include "tools/fitoptions.h"
 #include "tools/studyoptions.h"
@@ -65,23 +67,32 @@
 #include "present/controltable.h"
 #include "ui/calculator/mainwindow.h"
 #include "ui/calculator/qtdisplay.h"
+#include "ui/shell/languagechoice.h"
 #include "present/resultrows.h"
 
 namespace lamvero {
 namespace {
 
 
+// A row's caption in the language shown: the calculator area's caption,
+// without the trailing blanks some captions keep for the window.
+std::string ShownCaption(const ResultRow& row) {
+  if (row.warning) return Tr("Rechnerfenster", row.control->caption);
+  const ControlRow* label = FindControl(row.control->label);
+  return label ? WithoutTrailingBlanks(Tr("Rechnerfenster", label->caption)) : row.caption;
+}
+
 // The visible result rows of the left column, top to bottom, as "caption: text";
 // a warning label without a box stands alone.
 void PrintRows(const RunRecord& record) {
   for (const ResultRow& row : VisibleResultRows(record)) {
     if (row.warning) {
-      std::cout << row.caption << "\n";
+      std::cout << ShownCaption(row) << "\n";
     } else {
-      std::cout << row.caption << ": " << row.text << "\n";
+      std::cout << ShownCaption(row) << ": " << row.text << "\n";
     }
   }
-  if (FrontWarningShown(record)) std::cout << kFrontWarningNote << "\n";
+  if (FrontWarningShown(record)) std::cout << Tr("Rechnerfenster", kFrontWarningNote) << "\n";
 }
 
 // A standard stream that was closed when the program started is opened on
@@ -111,7 +122,7 @@ std::optional<std::string> StdoutLost(bool wasOpen, int writeErrno) {
   const bool flushed = std::fflush(stdout) == 0;
   const int code = flushed ? writeErrno : errno;
   if (wasOpen && flushed && static_cast<bool>(std::cout) && !std::ferror(stdout)) return std::nullopt;
-  return "die Ausgabe auf stdout ließ sich nicht schreiben" + FileErrorSuffix(wasOpen ? code : 0) + ".";
+  return Tr("lamvero-batch", "die Ausgabe auf stdout ließ sich nicht schreiben") + FileErrorSuffix(wasOpen ? code : 0) + ".";
 }
 
 // The status after --help or --version: 0, or 1 when the text was lost.
@@ -122,8 +133,29 @@ int HelpWritten(bool stdoutOpen) {
   return kExitFileError;
 }
 
+// A warning on stderr: the run goes on.
+void Warn(const std::string& text) {
+  std::cerr << "lamvero-batch: " << Tr("lamvero-batch", "Warnung: ") << text << "\n";
+}
+
+// The language --lang names ("--lang en" or "--lang=en"; the last one, as the
+// option keeps it), else the system's. The help is made with the options, so
+// the language is read before them; a wrong name is left to the option, which
+// refuses it.
+Language ChosenLanguage(int argc, char** argv) {
+  std::optional<Language> named;
+  for (int i = 1; i < argc; ++i) {
+    const std::string arg = argv[i];
+    if (arg == "--") break;
+    if (arg == "--lang" && i + 1 < argc) named = LanguageNamed(QString::fromLocal8Bit(argv[i + 1]));
+    if (arg.rfind("--lang=", 0) == 0) named = LanguageNamed(QString::fromStdString(arg.substr(7)));
+  }
+  return named.value_or(SystemLanguage());
+}
+
 // What the command line asks for.
 struct Request {
+  std::string language;
   bool json = false;
   bool labTest = false;
   std::string seriesPath, pngPath, reportPath;
@@ -137,10 +169,10 @@ struct Request {
   OptimiseRequest optimise;
 };
 
-void DefineCommandLine(CLI::App& app, Request& r) {
-  UseGermanHelpLabels(app);
-  app.footer(
-      "Eingabefelder:\n" + FieldListing() +
+// The help's end: the fields, the warnings and the exit statuses.
+std::string HelpFooter() {
+  return Filled(Tr("lamvero-batch",
+      "Eingabefelder:\n%1"
       "Werte außerhalb des üblichen Bereichs werden gerechnet, aber mit einer Warnung auf stderr\n"
       "(und unter \"warnings\" im JSON).\n\n"
       "Rückgabewert: 0 vollständiger Lauf; 2 Bedienfehler (unbekannte Option oder unbekanntes Feld, mit\n"
@@ -166,32 +198,48 @@ void DefineCommandLine(CLI::App& app, Request& r) {
       "ausgegeben, ohne Vertrauensbereiche).\n\n"
       "Eine im Studienfenster gespeicherte Studie auf mehreren Rechnern: je Teil --study DATEI --shard K/N,\n"
       "dann --merge mit allen Teilen; die zusammengesetzte Ausgabe öffnet das Studienfenster dieser Studie\n"
-      "(es prüft sie gegen die Studie).");
-  app.set_help_flag("-h,--help", "diese Hilfe zeigen und enden");
-  app.set_version_flag("--version", std::string("lamvero-batch ") + LAMVERO_VERSION, "die Version zeigen und enden");
+      "(es prüft sie gegen die Studie)."), {FieldListing()});
+}
+
+void DefineCommandLine(CLI::App& app, Request& r) {
+  UseHelpLabels(app);
+  app.footer(HelpFooter());
+  app.set_help_flag("-h,--help", Tr("lamvero-batch", "diese Hilfe zeigen und enden"));
+  app.set_version_flag("--version", std::string("lamvero-batch ") + LAMVERO_VERSION,
+                       Tr("lamvero-batch", "die Version zeigen und enden"));
+  app.add_option("--lang", r.language,
+                 Tr("lamvero-batch", "Sprache der Hilfe und der Meldungen: de (Deutsch) oder en (Englisch); Vorgabe: "
+                                     "die Sprache des Systems (LC_ALL, LC_MESSAGES, LANG). JSON, CSV und Dateien "
+                                     "bleiben in jeder Sprache gleich"))
+      ->check(OneOfWords({"de", "en"}));
   app.add_flag("--json", r.json,
-               "statt der Zeilen ein JSON-Objekt: outcome, messages, fields, scalars, inputs, warnings, results "
-               "(abgelehnt: outcome, messages, problems, inputs, warnings)");
-  app.add_option("--series", r.seriesPath, "die 12 Zeitreihen nach der Auswertung als CSV-Datei; - schreibt sie auf stdout");
-  app.add_option("--png", r.pngPath, "das ganze Fenster nach dem Lauf als PNG-Bild (ohne Bildschirm)");
+               Tr("lamvero-batch",
+                  "statt der Zeilen ein JSON-Objekt: outcome, messages, fields, scalars, inputs, warnings, results "
+                  "(abgelehnt: outcome, messages, problems, inputs, warnings)"));
+  app.add_option("--series", r.seriesPath,
+                 Tr("lamvero-batch", "die 12 Zeitreihen nach der Auswertung als CSV-Datei; - schreibt sie auf stdout"));
+  app.add_option("--png", r.pngPath,
+                 Tr("lamvero-batch", "das ganze Fenster nach dem Lauf als PNG-Bild (ohne Bildschirm)"));
   r.files.registerWith(app);
-  std::string airHelp = "Luftbilanz im 2. Trocknungsabschnitt";
+  std::string airHelp = Tr("lamvero-batch", "Luftbilanz im 2. Trocknungsabschnitt");
   std::string airKeys;
   for (const AirIntegrationName& n : AirIntegrationNames()) {
     airHelp += std::string(airKeys.empty() ? ": " : "; ") + n.key + ": " + n.help;
     airKeys += std::string(airKeys.empty() ? "" : "|") + n.key;
   }
   app.add_option("--air-integration", r.airIntegration,
-                 airHelp + ". JSON und Falldatei nennen sie, wenn sie nicht standard ist")
+                 airHelp + Tr("lamvero-batch", ". JSON und Falldatei nennen sie, wenn sie nicht standard ist"))
       ->type_name(airKeys);
   app.add_flag("--lab-test", r.labTest,
-               std::string(kConstantAirCaption) +
-                   ": das Ende der Gegenstromtrocknung (txt_ThetaGegenstromende) erhält den Text der "
-                   "Ablufttemperatur (txt_Lufttemp); die Luft bleibt den ganzen Lauf im Zustand der Abluft, der "
-                   "Klimakammer. Eine Falldatei mit diesem Laborversuch gibt ihn auch ohne die Option vor; JSON "
-                   "(\"constantAir\": true) und Falldatei nennen ihn");
-  app.add_option("--report", r.reportPath, "der Bericht des Laufs als PDF-Datei (A4, mit beiden Diagrammen)");
-  app.add_option("inputs", r.assignments, "Eingaben txt_Name=TEXT");
+               Filled(Tr("lamvero-batch",
+                         "%1: das Ende der Gegenstromtrocknung (txt_ThetaGegenstromende) erhält den Text der "
+                         "Ablufttemperatur (txt_Lufttemp); die Luft bleibt den ganzen Lauf im Zustand der Abluft, der "
+                         "Klimakammer. Eine Falldatei mit diesem Laborversuch gibt ihn auch ohne die Option vor; JSON "
+                         "(\"constantAir\": true) und Falldatei nennen ihn"),
+                      {kConstantAirCaption}));
+  app.add_option("--report", r.reportPath,
+                 Tr("lamvero-batch", "der Bericht des Laufs als PDF-Datei (A4, mit beiden Diagrammen)"));
+  app.add_option("inputs", r.assignments, Tr("lamvero-batch", "Eingaben txt_Name=TEXT"));
   AddStudyOptions(app, r.study);
   r.accuracy.registerWith(app);
   AddFitOptions(app, r.fit);
@@ -204,7 +252,9 @@ void DefineCommandLine(CLI::App& app, Request& r) {
 // status when it must.
 class BatchCommand {
  public:
-  explicit BatchCommand(bool stdoutOpen) : stdoutOpen_(stdoutOpen) { DefineCommandLine(app_, r_); }
+  BatchCommand(bool stdoutOpen, Language language) : stdoutOpen_(stdoutOpen), language_(language) {
+    DefineCommandLine(app_, r_);
+  }
 
   // The exit status when the command line ends the command (help, version, a usage error).
   std::optional<int> parse(int argc, char** argv);
@@ -241,13 +291,15 @@ class BatchCommand {
   int optimise();
 
   CLI::App app_{
+      Tr("lamvero-batch",
       "lamvero-batch: rechnet einen vollständigen Trocknungslauf ohne Fenster. Ausgangspunkt sind die\n"
       "Vorgabetexte der 18 Eingabefelder; jedes Argument txt_Name=TEXT ersetzt einen davon, genau wie\n"
       "eingetippt (z. B. txt_Dicke=25,5). Ausgegeben werden die sichtbaren Ergebniszeilen des Fensters\n"
-      "als \"Beschriftung: Text\" in Fensterreihenfolge.",
+      "als \"Beschriftung: Text\" in Fensterreihenfolge."),
       "lamvero-batch"};
   Request r_;
   const bool stdoutOpen_;
+  const Language language_;
   InputTexts inputs_ = InputTexts::Defaults();
   std::optional<CaseFile> caseFile_;
   AirIntegration airIntegration_ = AirIntegration::Standard;
@@ -288,11 +340,12 @@ int BatchCommand::usage(const std::string& message) const {
 
 // Options that need another one or exclude each other; a failure is a usage error.
 Status BatchCommand::checkOptionCombination() const {
-  if (r_.files.withSeries && !given("--save")) return Failure{"", "--with-series gilt nur zusammen mit --save."};
+  if (r_.files.withSeries && !given("--save")) return Failure{"", Tr("lamvero-batch", "--with-series gilt nur zusammen mit --save.")};
   if (((given("--csv-dialect") && !StudyRequested(r_.study)) || given("--every")) && !given("--series")) {
-    return Failure{"", "--csv-dialect gilt nur zusammen mit --series oder einer Studie, --every nur mit --series."};
+    return Failure{"", Tr("lamvero-batch", "--csv-dialect gilt nur zusammen mit --series oder einer Studie, --every "
+                                           "nur mit --series.")};
   }
-  if (seriesToStdout() && r_.json) return Failure{"", "--series - und --json schreiben beide auf stdout."};
+  if (seriesToStdout() && r_.json) return Failure{"", Tr("lamvero-batch", "--series - und --json schreiben beide auf stdout.")};
   return Done{};
 }
 
@@ -301,8 +354,8 @@ Status BatchCommand::readCaseFile() {
   // Opening a FIFO without a writer would wait for ever, and a device may never end.
   struct stat st {};
   if (::stat(r_.files.inputsPath.c_str(), &st) == 0 && !S_ISREG(st.st_mode) && !S_ISDIR(st.st_mode)) {
-    return Failure{"Die Datei „" + r_.files.inputsPath + "“ kann nicht geöffnet werden",
-                   "Das ist keine gewöhnliche Datei (ein Gerät oder eine Pipe)."};
+    return Failure{Filled(Tr("lamvero-batch", "Die Datei „%1“ kann nicht geöffnet werden"), {r_.files.inputsPath}),
+                   Tr("lamvero-batch", "Das ist keine gewöhnliche Datei (ein Gerät oder eine Pipe).")};
   }
   Outcome<CaseFile> read = ReadCaseFile(QString::fromStdString(r_.files.inputsPath));
   if (!read) return read.failure();
@@ -333,10 +386,10 @@ Status BatchCommand::applyAssignments() {
       if (!hint.empty()) return Failure{"", hint};
     }
     if (eq == std::string::npos || !inputs_.set(name, a.substr(eq + 1))) {
-      std::string why = "unbekanntes Eingabefeld in \"" + ShownText(a) + "\"";
+      std::string why = Filled(Tr("lamvero-batch", "unbekanntes Eingabefeld in \"%1\""), {ShownText(a)});
       const std::string suggestion = SuggestField(name);
-      if (!suggestion.empty()) why += "; gemeint ist wohl " + suggestion;
-      why += ". Erwartet txt_Name=TEXT mit einem von:";
+      if (!suggestion.empty()) why += Filled(Tr("lamvero-batch", "; gemeint ist wohl %1"), {suggestion});
+      why += Tr("lamvero-batch", ". Erwartet txt_Name=TEXT mit einem von:");
       for (const InputField& f : InputFields()) why += std::string(" ") + f.box;
       return Failure{"", why};
     }
@@ -354,9 +407,10 @@ Status BatchCommand::chooseAirIntegration() {
     airIntegration_ = chosen.value();
   }
   if (StudyRequested(r_.study) && airIntegration_ != AirIntegration::Standard) {
-    return Failure{"--air-integration", std::string("die Luftbilanz ") + AirIntegrationKey(airIntegration_) +
-                                            " (Option oder Falldatei) gilt nur für einen einzelnen Lauf, nicht für "
-                                            "eine Studie."};
+    return Failure{"--air-integration",
+                   Filled(Tr("lamvero-batch", "die Luftbilanz %1 (Option oder Falldatei) gilt nur für einen einzelnen "
+                                              "Lauf, nicht für eine Studie."),
+                          {AirIntegrationKey(airIntegration_)})};
   }
   return Done{};
 }
@@ -372,14 +426,14 @@ Status BatchCommand::applyConstantAir() {
   const std::string box = std::string(FieldOf(Input::ThetaGegenstromende).box) + "=";
   for (const std::string& a : r_.assignments) {
     if (a.rfind(box, 0) == 0) {
-      return Failure{"", "im " + std::string(kConstantAirCaption) + " (" + source +
-                             ") folgt txt_ThetaGegenstromende der Ablufttemperatur txt_Lufttemp und lässt sich "
-                             "nicht setzen: \"" + ShownText(a) + "\"."};
+      return Failure{"", Filled(Tr("lamvero-batch", "im %1 (%2) folgt txt_ThetaGegenstromende der Ablufttemperatur "
+                                                    "txt_Lufttemp und lässt sich nicht setzen: \"%3\"."),
+                                {kConstantAirCaption, source, ShownText(a)})};
     }
   }
   if (StudyRequested(r_.study)) {
-    return Failure{"", "der " + std::string(kConstantAirCaption) + " (" + source +
-                           ") gilt nur für einen einzelnen Lauf, nicht für eine Studie."};
+    return Failure{"", Filled(Tr("lamvero-batch", "der %1 (%2) gilt nur für einen einzelnen Lauf, nicht für eine Studie."),
+                              {kConstantAirCaption, source})};
   }
   inputs_ = WithConstantAir(inputs_);
   return Done{};
@@ -418,7 +472,7 @@ std::optional<int> BatchCommand::check() {
   if (const Status accuracy = r_.accuracy.resolve(app_); !accuracy) return usage(accuracy.message());
   if (const Status plant = r_.plant.resolve(app_); !plant) return usage(plant.message());
   if (const Status alone = r_.optimise.refuseAlone(app_); !alone) return usage(alone.message());
-  if (FitRequested(r_.fit) && r_.optimise.requested(app_)) return usage("--fit und --optimise schließen sich aus.");
+  if (FitRequested(r_.fit) && r_.optimise.requested(app_)) return usage(Tr("lamvero-batch", "--fit und --optimise schließen sich aus."));
   if (FitRequested(r_.fit)) return fit();
   const bool levels = r_.accuracy.estimate || r_.accuracy.autoSteps;
   if (const Status studyOnly = CheckStudyOnlyOptions(app_, r_.study, levels); !studyOnly) {
@@ -440,10 +494,10 @@ std::optional<int> BatchCommand::check() {
 // single run, with -j threads for the Jacobian's runs.
 int BatchCommand::fit() {
   if (StudyRequested(r_.study)) {
-    return usage("--fit und eine Studie (--vary, --cases, --study, --merge) schließen sich aus.");
+    return usage(Tr("lamvero-batch", "--fit und eine Studie (--vary, --cases, --study, --merge) schließen sich aus."));
   }
   for (const std::string& option : singleRunOutputs()) {
-    if (option != "--json") return usage("--fit gilt nicht zusammen mit " + option + ".");
+    if (option != "--json") return usage(Filled(Tr("lamvero-batch", "--fit gilt nicht zusammen mit %1."), {option}));
   }
   return RunFitCommand(r_.fit, {inputs_, airIntegration_, WorkerThreads(r_.study), r_.json, r_.study.progressLog});
 }
@@ -453,7 +507,7 @@ std::optional<int> BatchCommand::checkOptimise() const {
   if (!r_.optimise.requested(app_)) return std::nullopt;
   for (const std::string& option : singleRunOutputs()) {
     if (option != "--json" && option != "--throughput" && option != "--piece-mass" && option != "--optimise") {
-      return usage(option + " gilt für einen einzelnen Lauf, nicht mit --optimise");
+      return usage(Filled(Tr("lamvero-batch", "%1 gilt für einen einzelnen Lauf, nicht mit --optimise"), {option}));
     }
   }
   return std::nullopt;
@@ -512,7 +566,7 @@ std::optional<int> BatchCommand::chooseSteps() {
   warnings_ = unusualInputs();
   for (const InputWarning& w : warnings_) {
     if (w.field == Input::deltaT || w.field == Input::Ortsschrittweite) {
-      std::cerr << "lamvero-batch: Warnung: " << w.text << "\n";
+      Warn(w.text);
     }
   }
   return std::nullopt;
@@ -525,7 +579,7 @@ std::string BatchCommand::accuracyMembers(const RunRecord& record) {
   std::string members;
   if (autoSteps_) members += AutoStepsJsonMember(*autoSteps_, r_.accuracy.autoStepsPercent);
   if (!r_.accuracy.estimate) return members;
-  Outcome<AccuracyEstimate> estimate = Failure{"", "kein vollständiger Lauf, von dem aus verfeinert werden kann"};
+  Outcome<AccuracyEstimate> estimate = Failure{"", Tr("lamvero-batch", "kein vollständiger Lauf, von dem aus verfeinert werden kann")};
   if (record.outcome == RunOutcome::Completed) {
     AccuracyOptions options;
     options.scheme = r_.accuracy.scheme;
@@ -546,7 +600,9 @@ std::string BatchCommand::accuracyMembers(const RunRecord& record) {
 
 std::optional<int> BatchCommand::checkOutputs() const {
   // A PDF is no stream for a terminal or a pipe.
-  if (given("--report") && r_.reportPath == "-") return usage("--report: der Bericht geht nur in eine Datei, nicht auf stdout.");
+  if (given("--report") && r_.reportPath == "-") {
+    return usage(Tr("lamvero-batch", "--report: der Bericht geht nur in eine Datei, nicht auf stdout."));
+  }
   // The rows go to stdout unless --series - takes it.
   std::vector<OutputPath> outputs;
   if (!seriesToStdout()) outputs.push_back(kStdoutPath);
@@ -570,17 +626,17 @@ std::optional<int> BatchCommand::checkOutputs() const {
 
 std::optional<int> BatchCommand::checkInputs() {
   warnings_ = unusualInputs();
-  for (const InputWarning& w : warnings_) std::cerr << "lamvero-batch: Warnung: " << w.text << "\n";
+  for (const InputWarning& w : warnings_) Warn(w.text);
   const std::vector<InputProblem> problems = FindInputProblems(inputs_);
   if (problems.empty()) {
     // The runner asks nobody: a run that will fill its series is run anyway,
     // with a warning. Steps chosen by --auto-steps replace the ones entered.
     if (const std::string full = r_.accuracy.autoSteps ? "" : SeriesFillWarning(inputs_); !full.empty()) {
-      std::cerr << "lamvero-batch: Warnung: " << full << "\n";
+      Warn(full);
     }
     return std::nullopt;
   }
-  for (const InputProblem& p : problems) std::cerr << "Eingabe abgelehnt: " << p.text << "\n";
+  for (const InputProblem& p : problems) std::cerr << Tr("lamvero-batch", "Eingabe abgelehnt: ") << p.text << "\n";
   if (r_.json) std::cout << RefusedJson(problems, inputs_, warnings_);
   if (const std::optional<std::string> lost = StdoutLost(stdoutOpen_, StdoutErrno())) std::cerr << "lamvero-batch: " << *lost << "\n";
   return kExitUsageOrRefused;
@@ -592,6 +648,7 @@ RunResult BatchCommand::run(char* program) {
     static int qargc = 1;
     static char* qargv[] = {program, nullptr};
     qapp_ = std::make_unique<QApplication>(qargc, qargv);
+    StartLanguage(language_);  // now for Qt's texts too
   }
   if (!r_.pngPath.empty()) {
     window_ = std::make_unique<MainWindow>();
@@ -628,7 +685,10 @@ void BatchCommand::writeSeries(const RunRecord& record) {
                                           return static_cast<bool>(std::cout);
                                         }) &&
                          std::cout.flush();
-    if (!written) fileError("die Zeitreihen können nicht auf stdout geschrieben werden" + FileErrorSuffix(StdoutErrno()) + ".");
+    if (!written) {
+      fileError(Tr("lamvero-batch", "die Zeitreihen können nicht auf stdout geschrieben werden") +
+                FileErrorSuffix(StdoutErrno()) + ".");
+    }
   } else if (given("--series")) {
     const Status saved =
         SaveSeriesCsv(QString::fromStdString(r_.seriesPath), record.series, r_.files.dialect(), r_.files.every);
@@ -651,7 +711,7 @@ void BatchCommand::writeCase(const RunRecord& record) {
 void BatchCommand::writePicture() {
   if (auto* qt = dynamic_cast<QtDisplay*>(&window_->display())) qt->applyTexts();  // the last values on screen
   if (!window_->grab().save(QString::fromStdString(r_.pngPath), "PNG")) {
-    fileError("das Bild " + r_.pngPath + " kann nicht geschrieben werden.");
+    fileError(Filled(Tr("lamvero-batch", "das Bild %1 kann nicht geschrieben werden."), {r_.pngPath}));
   }
 }
 
@@ -688,7 +748,9 @@ int Run(int argc, char** argv) {
   KeepOpen(STDIN_FILENO);
   const bool stdoutOpen = KeepOpen(STDOUT_FILENO);
   KeepOpen(STDERR_FILENO);
-  BatchCommand command(stdoutOpen);
+  const Language language = ChosenLanguage(argc, argv);
+  StartLanguage(language);
+  BatchCommand command(stdoutOpen, language);
   if (const std::optional<int> ended = command.parse(argc, argv)) return *ended;
   if (const std::optional<int> ended = command.check()) return *ended;
   const RunResult result = command.run(argv[0]);
@@ -704,9 +766,9 @@ int main(int argc, char** argv) {
   try {
     return lamvero::Run(argc, argv);
   } catch (const std::exception& e) {
-    std::cerr << "lamvero-batch: interner Fehler: " << e.what() << "\n";
+    std::cerr << "lamvero-batch: " << lamvero::Tr("lamvero-batch", "interner Fehler: ") << e.what() << "\n";
   } catch (...) {
-    std::cerr << "lamvero-batch: interner Fehler: unbekannte Ausnahme\n";
+    std::cerr << "lamvero-batch: " << lamvero::Tr("lamvero-batch", "interner Fehler: unbekannte Ausnahme") << "\n";
   }
   return lamvero::kExitFileError;
 }

@@ -3,6 +3,7 @@
 #include <CLI/CLI.hpp>
 #include <algorithm>
 
+#include "text/language.h"
 #include "text/shownchars.h"
 #include "tools/unitnumber.h"
 
@@ -45,11 +46,14 @@ Outcome<DecisionInput> ReadDecision(const std::string& text) {
   const auto field = std::find_if(InputFields().begin(), InputFields().end(),
                                   [&](const InputField& f) { return text.substr(0, eq) == f.box; });
   if (field == InputFields().end() || colon == std::string::npos) {
-    return Failure{"--decide", "\"" + ShownText(text) + "\": erwartet txt_Name=UNTEN:OBEN (etwa txt_Lufttemp=30:50)"};
+    return Failure{"--decide", Filled(Tr("lamvero-batch", "\"%1\": erwartet txt_Name=UNTEN:OBEN (etwa txt_Lufttemp=30:50)"),
+                                      {ShownText(text)})};
   }
   const std::optional<double> lower = NumberWithUnit(text.substr(eq + 1, colon - eq - 1), "");
   const std::optional<double> upper = NumberWithUnit(text.substr(colon + 1), "");
-  if (!lower || !upper) return Failure{"--decide", "\"" + ShownText(text) + "\": die Grenzen sind keine Zahlen"};
+  if (!lower || !upper) {
+    return Failure{"--decide", Filled(Tr("lamvero-batch", "\"%1\": die Grenzen sind keine Zahlen"), {ShownText(text)})};
+  }
   return DecisionInput{field->id, *lower, *upper};
 }
 
@@ -63,7 +67,8 @@ Outcome<OptimiseConstraint> ReadConstraint(const std::string& text) {
     if (!value) return value.failure();
     return OptimiseConstraint{info.id, value.value()};
   }
-  return Failure{"--limit", "\"" + ShownText(text) + "\": erwartet NAME=WERT mit NAME aus " + Keys(OptimiseLimits())};
+  return Failure{"--limit", Filled(Tr("lamvero-batch", "\"%1\": erwartet NAME=WERT mit NAME aus %2"),
+                                   {ShownText(text), Keys(OptimiseLimits())})};
 }
 
 }  // namespace
@@ -72,25 +77,31 @@ Outcome<double> ReadLimitValue(const OptimiseLimitInfo& limit, const std::string
   const bool duration = std::string(limit.unit) == "s";
   const std::optional<double> value = duration ? DurationSeconds(text) : NumberWithUnit(text, limit.unit);
   if (value) return *value;
-  return Failure{"--limit", std::string(limit.key) + ": \"" + ShownText(text) + "\" ist " +
-                                (duration ? "keine Dauer (h:mm:ss oder Stunden)" : "keine Zahl in " + std::string(limit.unit))};
+  return Failure{"--limit", duration ? Filled(Tr("lamvero-batch", "%1: \"%2\" ist keine Dauer (h:mm:ss oder Stunden)"),
+                                              {limit.key, ShownText(text)})
+                                     : Filled(Tr("lamvero-batch", "%1: \"%2\" ist keine Zahl in %3"),
+                                              {limit.key, ShownText(text), limit.unit})};
 }
 
 void OptimiseRequest::registerWith(CLI::App& app) {
   app.add_option("--optimise", goalText,
-                 "Einstellungen suchen, die das Ziel kleinstmöglich machen (specificEnergy: spezifischer "
-                 "Energiebedarf, dryingTime: Trocknungsdauer, heaterPower: Heizleistung, braucht --throughput); "
-                 "mit --decide und --limit. Ausgegeben werden Optimum, aktive Grenzen und der Kontrolllauf (mit "
-                 "--json als Objekt \"optimise\"). Rückgabewert 4, wenn kein Punkt alle Grenzen einhält")
+                 Tr("lamvero-batch",
+                    "Einstellungen suchen, die das Ziel kleinstmöglich machen (specificEnergy: spezifischer "
+                    "Energiebedarf, dryingTime: Trocknungsdauer, heaterPower: Heizleistung, braucht --throughput); "
+                    "mit --decide und --limit. Ausgegeben werden Optimum, aktive Grenzen und der Kontrolllauf (mit "
+                    "--json als Objekt \"optimise\"). Rückgabewert 4, wenn kein Punkt alle Grenzen einhält"))
       ->type_name(Keys(OptimiseGoals()));
   app.add_option("--decide", decideTexts,
-                 "Optimierung: eine Eingabe, die variieren darf, mit ihren Grenzen: txt_Name=UNTEN:OBEN (mehrfach)")
-      ->type_name("txt_Name=UNTEN:OBEN");
+                 Tr("lamvero-batch", "Optimierung: eine Eingabe, die variieren darf, mit ihren Grenzen: "
+                                     "txt_Name=UNTEN:OBEN (mehrfach)"))
+      ->type_name(Tr("lamvero-batch", "txt_Name=UNTEN:OBEN"));
   app.add_option("--limit", limitTexts,
-                 "Optimierung: eine Obergrenze (mehrfach): maxDryingTime=8:00:00 (oder Stunden), "
-                 "maxShrinkageDifference=0,5 (%), maxSupplyAirTemperature=120 (°C), maxWaterBalanceError=6 (%)")
-      ->type_name("NAME=WERT");
-  app.add_option("--max-runs", maxRuns, "Optimierung: höchstens so viele Läufe (Vorgabe 200)")->type_name("ZAHL");
+                 Tr("lamvero-batch",
+                    "Optimierung: eine Obergrenze (mehrfach): maxDryingTime=8:00:00 (oder Stunden), "
+                    "maxShrinkageDifference=0,5 (%), maxSupplyAirTemperature=120 (°C), maxWaterBalanceError=6 (%)"))
+      ->type_name(Tr("lamvero-batch", "NAME=WERT"));
+  app.add_option("--max-runs", maxRuns, Tr("lamvero-batch", "Optimierung: höchstens so viele Läufe (Vorgabe 200)"))
+      ->type_name(Tr("lamvero-batch", "ZAHL"));
 }
 
 bool OptimiseRequest::requested(const CLI::App& app) const { return app.count("--optimise") > 0; }
@@ -98,7 +109,7 @@ bool OptimiseRequest::requested(const CLI::App& app) const { return app.count("-
 Status OptimiseRequest::refuseAlone(const CLI::App& app) const {
   if (requested(app)) return Done{};
   for (const char* option : {"--decide", "--limit", "--max-runs"}) {
-    if (app.count(option) > 0) return Failure{option, "gilt nur mit --optimise"};
+    if (app.count(option) > 0) return Failure{option, Tr("lamvero-batch", "gilt nur mit --optimise")};
   }
   return Done{};
 }
@@ -110,7 +121,8 @@ Outcome<OptimiseProblem> OptimiseRequest::problem(const InputTexts& base) const 
   const auto goal = std::find_if(OptimiseGoals().begin(), OptimiseGoals().end(),
                                  [&](const OptimiseGoalInfo& g) { return goalText == g.key; });
   if (goal == OptimiseGoals().end()) {
-    return Failure{"--optimise", "\"" + ShownText(goalText) + "\": erwartet " + Keys(OptimiseGoals())};
+    return Failure{"--optimise",
+                   Filled(Tr("lamvero-batch", "\"%1\": erwartet %2"), {ShownText(goalText), Keys(OptimiseGoals())})};
   }
   p.goal = goal->id;
   for (const std::string& text : decideTexts) {

@@ -3,6 +3,7 @@
 #include <cmath>
 #include <nlohmann/json.hpp>
 
+#include "text/language.h"
 #include "text/numberformat.h"
 
 namespace lamvero {
@@ -35,30 +36,39 @@ const char* OptimiseStatusKey(OptimiseResult::Status status) {
 
 std::string OptimiseLines(const OptimiseProblem& problem, const OptimiseResult& result) {
   const OptimiseGoalInfo& goal = InfoOf(problem.goal);
-  std::string lines = "Optimierung: " + result.message + "\n";
+  std::string lines = Tr("lamvero-batch", "Optimierung: ") + result.message + "\n";
   if (result.values.empty()) return lines;
   switch (result.status) {
-    case OptimiseResult::Status::Infeasible: lines += "Am wenigsten verletzender Lauf:\n"; break;
-    case OptimiseResult::Status::Stopped: lines += "Bester zulässiger Lauf bis zum Abbruch:\n"; break;
-    default: lines += "Optimum:\n"; break;
+    case OptimiseResult::Status::Infeasible: lines += Tr("lamvero-batch", "Am wenigsten verletzender Lauf:"); break;
+    case OptimiseResult::Status::Stopped: lines += Tr("lamvero-batch", "Bester zulässiger Lauf bis zum Abbruch:"); break;
+    default: lines += Tr("lamvero-batch", "Optimum:"); break;
   }
-  lines += "Ziel " + std::string(goal.caption) + ": " + OptimiseValueText(result.goal, goal.unit) + "\n";
+  lines += "\n" + Filled(Tr("lamvero-batch", "Ziel %1: %2"), {goal.caption, OptimiseValueText(result.goal, goal.unit)}) +
+           "\n";
   for (std::size_t i = 0; i < problem.decisions.size(); ++i) {
     const DecisionInput& d = problem.decisions[i];
-    lines += InputCaptions({d.input}) + ": " + FormatSixDigits(result.values[i]) + " (" + FormatSixDigits(d.lower) +
-             " bis " + FormatSixDigits(d.upper) + ")\n";
+    lines += InputCaptions({d.input}) + ": " +
+             Filled(Tr("lamvero-batch", "%1 (%2 bis %3)"),
+                    {FormatSixDigits(result.values[i]), FormatSixDigits(d.lower), FormatSixDigits(d.upper)}) +
+             "\n";
   }
   for (const ConstraintState& c : result.constraints) {
     const OptimiseLimitInfo& info = InfoOf(c.constraint.limit);
     lines += std::string(info.caption) + " " + OptimiseValueText(c.constraint.atMost, info.unit) + ": " +
-             OptimiseValueText(c.value, info.unit) + (c.violated ? " (verletzt)" : c.active ? " (aktiv)" : "") + "\n";
+             OptimiseValueText(c.value, info.unit) +
+             (c.violated ? Tr("lamvero-batch", " (verletzt)") : c.active ? Tr("lamvero-batch", " (aktiv)") : "") + "\n";
   }
   if (result.check) {
-    lines += "Kontrolllauf mit den übernommenen Werten: " + OptimiseValueText(result.check->goal, goal.unit) +
-             (result.check->feasible ? ", alle Grenzen eingehalten" : ", nicht jede Grenze eingehalten") + "\n";
+    lines += Filled(result.check->feasible
+                        ? Tr("lamvero-batch", "Kontrolllauf mit den übernommenen Werten: %1, alle Grenzen eingehalten")
+                        : Tr("lamvero-batch", "Kontrolllauf mit den übernommenen Werten: %1, nicht jede Grenze eingehalten"),
+                    {OptimiseValueText(result.check->goal, goal.unit)}) +
+             "\n";
   }
-  return lines + "Läufe: " + std::to_string(result.runs) + ", Rechenzeit " + FormatSignificant(result.seconds, 3) +
-         " s\n";
+  return lines +
+         Filled(Tr("lamvero-batch", "Läufe: %1, Rechenzeit %2 s"),
+                {std::to_string(result.runs), FormatSignificant(result.seconds, 3)}) +
+         "\n";
 }
 
 std::string OptimiseJsonMember(const OptimiseProblem& problem, const OptimiseResult& result) {

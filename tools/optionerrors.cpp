@@ -4,6 +4,7 @@
 #include <cctype>
 #include <charconv>
 
+#include "text/language.h"
 #include "text/shownchars.h"
 #include "tools/closestname.h"
 #include "tools/fieldnames.h"
@@ -12,7 +13,7 @@ namespace lamvero {
 
 namespace {
 
-std::string Quoted(const std::string& text) { return "„" + ShownText(text) + "“"; }
+std::string Quoted(const std::string& text) { return Filled(Tr("lamvero-batch", "„%1“"), {ShownText(text)}); }
 
 // The long names of the options, with their dashes; positionals have none.
 std::vector<std::string> LongOptionNames(const CLI::App& app) {
@@ -30,15 +31,15 @@ std::string ExtraArgumentText(const std::string& extra, const CLI::App& app, con
   if (at != args.begin() && at != args.end()) {
     if (std::string hint = SpacedAssignmentHint(*(at - 1), extra); !hint.empty()) return hint;
   }
-  if (extra.size() < 2 || extra[0] != '-') return "unerwartetes Argument " + Quoted(extra);
+  if (extra.size() < 2 || extra[0] != '-') return Filled(Tr("lamvero-batch", "unerwartetes Argument %1"), {Quoted(extra)});
   const std::string name = extra.substr(0, extra.find('='));
   // Longer names may take more slips: "--vray" one swap, "--acuracy-shceme" more.
   // A single letter ("-x") is too short to guess from.
   const std::size_t maxEdits = std::clamp<std::size_t>(name.size() / 4, 2, 3);
-  std::string text = "unbekannte Option " + ShownText(name);
+  std::string text = Filled(Tr("lamvero-batch", "unbekannte Option %1"), {ShownText(name)});
   const std::string likely = name.size() > 3 ? ClosestName(name, LongOptionNames(app), maxEdits) : "";
   if (!likely.empty()) {
-    text += "; gemeint ist wohl " + likely;
+    text += Filled(Tr("lamvero-batch", "; gemeint ist wohl %1"), {likely});
   }
   return text;
 }
@@ -65,15 +66,18 @@ const CLI::Option* OptionInError(const std::string& what, const CLI::App& app, s
 }  // namespace
 
 CLI::Validator WholeNumberBetween(long long min, long long max) {
-  const std::string range = std::to_string(min) + " bis " + std::to_string(max);
+  const std::string range = Filled(Tr("lamvero-batch", "%1 bis %2"), {std::to_string(min), std::to_string(max)});
   return CLI::Validator(
       [min, max, range](std::string& text) -> std::string {
         long long value = 0;
         const char* end = text.data() + text.size();
         const auto [stop, error] = std::from_chars(text.data(), end, value);
-        if (error != std::errc() || stop != end) return Quoted(text) + " ist keine ganze Zahl (erlaubt: " + range + ").";
+        if (error != std::errc() || stop != end) {
+          return Filled(Tr("lamvero-batch", "%1 ist keine ganze Zahl (erlaubt: %2)."), {Quoted(text), range});
+        }
         if (value < min || value > max) {
-          return Quoted(text) + " liegt nicht zwischen " + std::to_string(min) + " und " + std::to_string(max) + ".";
+          return Filled(Tr("lamvero-batch", "%1 liegt nicht zwischen %2 und %3."),
+                        {Quoted(text), std::to_string(min), std::to_string(max)});
         }
         return "";
       },
@@ -86,30 +90,30 @@ CLI::Validator OneOfWords(const std::vector<std::string>& words) {
   return CLI::Validator(
       [words, listed](std::string& text) -> std::string {
         if (std::find(words.begin(), words.end(), text) != words.end()) return "";
-        return Quoted(text) + " ist nicht erlaubt (erlaubt: " + listed + ").";
+        return Filled(Tr("lamvero-batch", "%1 ist nicht erlaubt (erlaubt: %2)."), {Quoted(text), listed});
       },
       "{" + listed + "}");
 }
 
 std::string WithHelpHint(const std::string& message) {
   const bool sentence = !message.empty() && message.back() == '.';
-  return message + (sentence ? "" : ".") + " Alle Optionen und Felder: lamvero-batch --help";
+  return message + (sentence ? "" : ".") + Tr("lamvero-batch", " Alle Optionen und Felder: lamvero-batch --help");
 }
 
 std::string OptionErrorText(const CLI::ParseError& error, const CLI::App& app, const std::vector<std::string>& args) {
   if (dynamic_cast<const CLI::ExtrasError*>(&error) && !app.remaining().empty()) {
     return ExtraArgumentText(app.remaining().front(), app, args);
   }
-  // The validators above give the reason in German already: "--refine: „9“ liegt nicht ...".
+  // The validators above give the reason in the user's language already: "--refine: „9“ liegt nicht ...".
   if (dynamic_cast<const CLI::ValidationError*>(&error)) return std::string(error.what());
   std::string name;
   const CLI::Option* option = OptionInError(error.what(), app, name);
-  if (!option) return "die Befehlszeile lässt sich nicht lesen.";
+  if (!option) return Tr("lamvero-batch", "die Befehlszeile lässt sich nicht lesen.");
   // Nearly always the value missing at the end of the line.
   if (dynamic_cast<const CLI::ArgumentMismatch*>(&error) || option->results().empty()) {
-    return name + ": der Wert fehlt (" + name + " WERT oder " + name + "=WERT).";
+    return Filled(Tr("lamvero-batch", "%1: der Wert fehlt (%1 WERT oder %1=WERT)."), {name});
   }
-  return name + ": " + Quoted(option->results().back()) + " ist kein gültiger Wert.";
+  return Filled(Tr("lamvero-batch", "%1: %2 ist kein gültiger Wert."), {name, Quoted(option->results().back())});
 }
 
 }  // namespace lamvero

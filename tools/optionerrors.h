@@ -1,6 +1,6 @@
 #pragma once
-// What lamvero-batch says about a command line it cannot read: one German
-// line naming the option and the reason, with the likely option for a
+// What lamvero-batch says about a command line it cannot read: one line in
+// the user's language naming the option and the reason, with the likely option for a
 // misspelt one, instead of the command-line library's English text and help.
 
 #include <CLI/CLI.hpp>
@@ -9,10 +9,10 @@
 
 namespace lamvero {
 
-// Accepts a whole number from min to max; refuses anything else with a German reason.
+// Accepts a whole number from min to max; refuses anything else with a reason in the user's language.
 CLI::Validator WholeNumberBetween(long long min, long long max);
 
-// Accepts one of words exactly; refuses anything else with a German reason.
+// Accepts one of words exactly; refuses anything else with a reason in the user's language.
 CLI::Validator OneOfWords(const std::vector<std::string>& words);
 
 // message as a sentence, followed by where the options and fields are listed.

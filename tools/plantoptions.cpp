@@ -4,6 +4,7 @@
 #include <cmath>
 #include <nlohmann/json.hpp>
 
+#include "text/language.h"
 #include "text/numberformat.h"
 #include "text/shownchars.h"
 #include "tools/unitnumber.h"
@@ -28,25 +29,27 @@ const char* BasisKey(PlantData::Basis basis) {
 }
 
 std::string FigureText(const PlantFigureDescriptor& d, double value) {
-  return std::isfinite(value) ? Format(value, d.pattern) + " " + d.unit : "nicht erreicht";
+  return std::isfinite(value) ? Format(value, d.pattern) + " " + d.unit : Tr("lamvero-batch", "nicht erreicht");
 }
 
 }  // namespace
 
 void PlantRequest::registerWith(CLI::App& app) {
   app.add_option("--throughput", throughputText,
-                 "Anlagendurchsatz an trockenen Rohlingen: 2,5t/h oder Stück je Stunde als 1200/h (dann mit "
-                 "--piece-mass); nach den Ergebniszeilen folgen Luftdurchsatz, Abluftvolumenstrom, Heizleistung und "
-                 "verdunstetes Wasser (mit --json als Objekt \"plant\")")
-      ->type_name("DURCHSATZ");
-  app.add_option("--piece-mass", pieceMassText, "Trockenmasse eines Rohlings in kg, zu --throughput N/h")
+                 Tr("lamvero-batch",
+                    "Anlagendurchsatz an trockenen Rohlingen: 2,5t/h oder Stück je Stunde als 1200/h (dann mit "
+                    "--piece-mass); nach den Ergebniszeilen folgen Luftdurchsatz, Abluftvolumenstrom, Heizleistung "
+                    "und verdunstetes Wasser (mit --json als Objekt \"plant\")"))
+      ->type_name(Tr("lamvero-batch", "DURCHSATZ"));
+  app.add_option("--piece-mass", pieceMassText,
+                 Tr("lamvero-batch", "Trockenmasse eines Rohlings in kg, zu --throughput N/h"))
       ->type_name("KG");
 }
 
 Status PlantRequest::resolve(const CLI::App& app) {
   const bool pieceMassGiven = app.count("--piece-mass") > 0;
   if (app.count("--throughput") == 0) {
-    if (pieceMassGiven) return Failure{"--piece-mass", "gilt nur mit --throughput N/h"};
+    if (pieceMassGiven) return Failure{"--piece-mass", Tr("lamvero-batch", "gilt nur mit --throughput N/h")};
     return Done{};
   }
   std::optional<PlantData> read;
@@ -59,16 +62,22 @@ Status PlantRequest::resolve(const CLI::App& app) {
     if (number && !read) read = PlantData{u.basis, *number, 0};
   }
   if (!read) {
-    return Failure{"--throughput", "\"" + ShownText(throughputText) + "\" ist kein Durchsatz (etwa 2,5t/h oder 1200/h)"};
+    return Failure{"--throughput", Filled(Tr("lamvero-batch", "\"%1\" ist kein Durchsatz (etwa 2,5t/h oder 1200/h)"),
+                                          {ShownText(throughputText)})};
   }
   PlantData data = *read;
   if (data.basis == PlantData::Basis::PiecesPerHour) {
-    if (!pieceMassGiven) return Failure{"--throughput", "Stück je Stunde brauchen --piece-mass (kg trocken je Stück)"};
+    if (!pieceMassGiven) {
+      return Failure{"--throughput", Tr("lamvero-batch", "Stück je Stunde brauchen --piece-mass (kg trocken je Stück)")};
+    }
     const std::optional<double> mass = NumberWithUnit(pieceMassText, "kg");
-    if (!mass) return Failure{"--piece-mass", "\"" + ShownText(pieceMassText) + "\" ist keine Masse in kg"};
+    if (!mass) {
+      return Failure{"--piece-mass",
+                     Filled(Tr("lamvero-batch", "\"%1\" ist keine Masse in kg"), {ShownText(pieceMassText)})};
+    }
     data.pieceDryMass = *mass;
   } else if (pieceMassGiven) {
-    return Failure{"--piece-mass", "gilt nur mit --throughput N/h, nicht mit t/h"};
+    return Failure{"--piece-mass", Tr("lamvero-batch", "gilt nur mit --throughput N/h, nicht mit t/h")};
   }
   if (const std::string problem = PlantDataProblem(data); !problem.empty()) return Failure{"--throughput", problem};
   plant = data;
@@ -77,13 +86,14 @@ Status PlantRequest::resolve(const CLI::App& app) {
 
 std::string PlantLines(const PlantData& plant, const RunRecord& record) {
   const PlantFigures figures = PlantFiguresOf(plant, record);
-  std::string lines = "Anlage: " + FormatSixDigits(plant.throughput) +
-                      (plant.basis == PlantData::Basis::TonnesPerHour
-                           ? " t/h"
-                           : " Stück/h zu " + FormatSixDigits(plant.pieceDryMass) + " kg trocken") +
-                      "\n";
+  std::string lines =
+      (plant.basis == PlantData::Basis::TonnesPerHour
+           ? Filled(Tr("lamvero-batch", "Anlage: %1 t/h"), {FormatSixDigits(plant.throughput)})
+           : Filled(Tr("lamvero-batch", "Anlage: %1 Stück/h zu %2 kg trocken"),
+                    {FormatSixDigits(plant.throughput), FormatSixDigits(plant.pieceDryMass)})) +
+      "\n";
   for (const PlantFigureDescriptor& d : PlantFigureDescriptors()) {
-    lines += std::string(d.caption) + ": " + FigureText(d, figures.*d.member) + "\n";
+    lines += Tr("Ergebnisse", d.caption) + ": " + FigureText(d, figures.*d.member) + "\n";
   }
   return lines;
 }

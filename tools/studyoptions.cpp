@@ -25,6 +25,7 @@
 #include "tools/studyprogress.h"
 #include "study/studywriter.h"
 #include "study/usablecores.h"
+#include "text/language.h"
 
 namespace lamvero {
 
@@ -67,40 +68,46 @@ class StudyOutput : public StudyObserver {
 
 void AddStudyOptions(CLI::App& app, StudyOptions& o) {
   app.add_option("--vary", o.vary,
-                 "Studie: ein Feld variieren, txt_Name=Anfang:Ende:Schritt (einschließlich) oder eine Liste "
-                 "35;45;55 (bzw. 35,45,55; 0,5;1,5); mehrere --vary ergeben das volle Gitter, das letzte "
-                 "ändert sich am schnellsten")
-      ->type_name("txt_Name=WERTE")
+                 Tr("lamvero-batch",
+                    "Studie: ein Feld variieren, txt_Name=Anfang:Ende:Schritt (einschließlich) oder eine Liste "
+                    "35;45;55 (bzw. 35,45,55; 0,5;1,5); mehrere --vary ergeben das volle Gitter, das letzte "
+                    "ändert sich am schnellsten"))
+      ->type_name("txt_Name=" + Tr("lamvero-batch", "WERTE"))
       ->allow_extra_args(false);  // one field per --vary: a following txt_Name=TEXT stays an input
   app.add_option("--cases", o.casesPath,
-                 "Studie: ein Fall je Zeile einer CSV-Datei, Kopfzeile = Feldnamen (beliebige Auswahl; leere Zelle "
-                 "und fehlende Felder: Vorgabe bzw. txt_Name=TEXT); mit --vary: jede Zeile mal dem Gitter")
-      ->type_name("DATEI.csv");
+                 Tr("lamvero-batch",
+                    "Studie: ein Fall je Zeile einer CSV-Datei, Kopfzeile = Feldnamen (beliebige Auswahl; leere "
+                    "Zelle und fehlende Felder: Vorgabe bzw. txt_Name=TEXT); mit --vary: jede Zeile mal dem Gitter"))
+      ->type_name(Tr("lamvero-batch", "DATEI") + ".csv");
   app.add_option("--study", o.studyPath,
-                 "Studie: die im Fenster gespeicherte Studie rechnen (Grundeingaben und variierte Eingaben der "
-                 "Studiendatei; gespeicherte Ergebnisse werden neu gerechnet); Ausgabe wie mit --vary, auch mit "
-                 "-j, --shard, --format; ohne --vary, --cases, --refine, --inputs und txt_Name=TEXT")
-      ->type_name("DATEI.lamvero-studie");
-  app.add_option("-j,--jobs", o.jobs, "Studie, --accuracy, --auto-steps: so viele Läufe gleichzeitig (Vorgabe: einer je Kern, den der "
-                 "Prozess nutzen darf)")
-      ->type_name("ANZAHL")
+                 Tr("lamvero-batch",
+                    "Studie: die im Fenster gespeicherte Studie rechnen (Grundeingaben und variierte Eingaben der "
+                    "Studiendatei; gespeicherte Ergebnisse werden neu gerechnet); Ausgabe wie mit --vary, auch mit "
+                    "-j, --shard, --format; ohne --vary, --cases, --refine, --inputs und txt_Name=TEXT"))
+      ->type_name(Tr("lamvero-batch", "DATEI") + ".lamvero-studie");
+  app.add_option("-j,--jobs", o.jobs,
+                 Tr("lamvero-batch", "Studie, --accuracy, --auto-steps: so viele Läufe gleichzeitig (Vorgabe: einer "
+                                     "je Kern, den der Prozess nutzen darf)"))
+      ->type_name(Tr("lamvero-batch", "ANZAHL"))
       ->check(WholeNumberBetween(1, 1024));
   app.add_option("--shard", o.shard,
-                 "Studie: nur Teil K von N rechnen (jeder N-te Fall ab Fall K, K und N ab 1); die Teile setzt "
-                 "--merge wieder zusammen")
+                 Tr("lamvero-batch", "Studie: nur Teil K von N rechnen (jeder N-te Fall ab Fall K, K und N ab 1); "
+                                     "die Teile setzt --merge wieder zusammen"))
       ->type_name("K/N");
   CLI::Option* refine = app.add_flag("--refine{3}", o.refinements,
-               "Konvergenz: den Fall mit seiner Zeit- und Ortsschrittweite rechnen, dann mit beiden halbiert, "
-               "N-mal (--refine=N, 1 bis 5, Vorgabe 3); je Stufe die Ergebnisse und ihre Änderung")
+               Tr("lamvero-batch", "Konvergenz: den Fall mit seiner Zeit- und Ortsschrittweite rechnen, dann mit "
+                                   "beiden halbiert, N-mal (--refine=N, 1 bis 5, Vorgabe 3); je Stufe die Ergebnisse "
+                                   "und ihre Änderung"))
       ->check(WholeNumberBetween(1, kMaxRefinements));
-  app.add_option("--format", o.format, "Studie: Ausgabe als csv (Vorgabe) oder jsonl (JSON Lines)")
+  app.add_option("--format", o.format, Tr("lamvero-batch", "Studie: Ausgabe als csv (Vorgabe) oder jsonl (JSON Lines)"))
       ->check(OneOfWords({"csv", "jsonl"}));
   app.add_option("--merge", o.merge,
-                 "die Ausgaben der Teile einer Studie (--shard) in Fallreihenfolge zusammensetzen, byte-gleich "
-                 "mit der ungeteilten Studie")
-      ->type_name("DATEI");
+                 Tr("lamvero-batch", "die Ausgaben der Teile einer Studie (--shard) in Fallreihenfolge "
+                                     "zusammensetzen, byte-gleich mit der ungeteilten Studie"))
+      ->type_name(Tr("lamvero-batch", "DATEI"));
   app.add_flag("--progress", o.progressLog,
-               "Studie: Fortschritt auch dann auf stderr, wenn es kein Terminal ist (eine Zeile je 10 s)");
+               Tr("lamvero-batch", "Studie: Fortschritt auch dann auf stderr, wenn es kein Terminal ist (eine Zeile "
+                                   "je 10 s)"));
   // A flag with a value writes 0 into its variable when it is not given.
   app.final_callback([&o, refine] {
     if (refine->count() == 0) o.refinements = -1;
@@ -116,8 +123,12 @@ Status CheckStudyOnlyOptions(const CLI::App& app, const StudyOptions& o, bool le
   for (const char* name : {"--jobs", "--shard", "--format", "--progress"}) {
     if (levelsRequested && std::string(name) == "--jobs") continue;
     if (app.count(name) > 0) {
-      return Failure{"", std::string(name) + " gilt nur für eine Studie (--vary, --cases, --study, --refine)" +
-                             (std::string(name) == "--jobs" ? " oder mit --accuracy, --auto-steps" : "")};
+      const bool jobs = std::string(name) == "--jobs";
+      return Failure{"", Filled(jobs ? Tr("lamvero-batch", "%1 gilt nur für eine Studie (--vary, --cases, --study, "
+                                                           "--refine) oder mit --accuracy, --auto-steps")
+                                     : Tr("lamvero-batch", "%1 gilt nur für eine Studie (--vary, --cases, --study, "
+                                                           "--refine)"),
+                                {name})};
     }
   }
   return Done{};
@@ -138,9 +149,10 @@ Status CheckStudyFileCombination(const StudyOptions& o, const StudyContext& cont
                                                  {context.inputsAssigned, "txt_Name=TEXT"}};
   for (const auto& [given, name] : others) {
     if (given) {
-      return Failure{"", std::string("--study zusammen mit ") + name +
-                             ": die Studiendatei legt Grundeingaben und variierte Eingaben fest; " + name +
-                             " weglassen oder die Studie im Fenster ändern"};
+      return Failure{"", Filled(Tr("lamvero-batch", "--study zusammen mit %1: die Studiendatei legt Grundeingaben "
+                                                    "und variierte Eingaben fest; %1 weglassen oder die Studie im "
+                                                    "Fenster ändern"),
+                                {name})};
     }
   }
   return Done{};
@@ -149,16 +161,18 @@ Status CheckStudyFileCombination(const StudyOptions& o, const StudyContext& cont
 // Options that do not go together in a study; a failure is a refusal.
 Status CheckStudyCombination(const StudyOptions& o, const StudyContext& context) {
   if (!context.singleRunOutputs.empty()) {
-    return Failure{"", context.singleRunOutputs.front() + " gilt für einen einzelnen Lauf, nicht für eine Studie"};
+    return Failure{"", Filled(Tr("lamvero-batch", "%1 gilt für einen einzelnen Lauf, nicht für eine Studie"),
+                              {context.singleRunOutputs.front()})};
   }
   if (!o.merge.empty() && (!o.vary.empty() || !o.casesPath.empty() || !o.studyPath.empty() || o.refinements >= 0 ||
                            !o.shard.empty())) {
-    return Failure{"", "--merge setzt fertige Teile zusammen und rechnet nichts; ohne --vary, --cases, --study, "
-                       "--refine, --shard"};
+    return Failure{"", Tr("lamvero-batch", "--merge setzt fertige Teile zusammen und rechnet nichts; ohne --vary, "
+                                           "--cases, --study, --refine, --shard")};
   }
   if (!o.studyPath.empty()) return CheckStudyFileCombination(o, context);
   if (o.refinements >= 0 && (!o.vary.empty() || !o.casesPath.empty() || !o.shard.empty())) {
-    return Failure{"", "--refine verfeinert einen Fall (die Eingaben txt_Name=TEXT); ohne --vary, --cases, --shard"};
+    return Failure{"", Tr("lamvero-batch", "--refine verfeinert einen Fall (die Eingaben txt_Name=TEXT); ohne --vary, "
+                                           "--cases, --shard")};
   }
   return Done{};
 }
@@ -221,17 +235,18 @@ Outcome<StudyCases> PlanStudy(const StudyOptions& o, const InputTexts& base, Stu
 }
 
 // stdout could not be written; code is the errno of the failed write.
-int OutputLost(int code, const char* after = "") {
-  std::cerr << "lamvero-batch: die Ausgabe (stdout) kann nicht geschrieben werden" << FileErrorSuffix(code) << after
-            << "\n";
+int OutputLost(int code, const std::string& after = "") {
+  std::cerr << "lamvero-batch: " << Tr("lamvero-batch", "die Ausgabe (stdout) kann nicht geschrieben werden")
+            << FileErrorSuffix(code) << after << "\n";
   return kExitFileError;
 }
 
 // The status of a study whose rows are all written: 3 when a case did not complete.
-int FinishedStatus(std::size_t incomplete, std::size_t count, const char* unit) {
+int FinishedStatus(std::size_t incomplete, std::size_t count, bool levels) {
   if (incomplete == 0) return kExitCompleted;
-  std::cerr << "lamvero-batch: " << incomplete << " von " << count << unit
-            << " nicht vollständig gerechnet (Spalte outcome)\n";
+  const std::string text = levels ? Tr("lamvero-batch", "%1 von %2 Stufen nicht vollständig gerechnet (Spalte outcome)")
+                                  : Tr("lamvero-batch", "%1 von %2 Fällen nicht vollständig gerechnet (Spalte outcome)");
+  std::cerr << "lamvero-batch: " << Filled(text, {std::to_string(incomplete), std::to_string(count)}) << "\n";
   return kExitStopped;
 }
 
@@ -251,7 +266,7 @@ int MergeParts(const std::vector<std::string>& paths) {
   if (std::fwrite(text.data(), 1, text.size(), stdout) != text.size() || std::fflush(stdout) != 0) {
     return OutputLost(errno);
   }
-  return FinishedStatus(merged->incomplete, merged->cases, " Fällen");
+  return FinishedStatus(merged->incomplete, merged->cases, false);
 }
 
 // The study's end when a signal stopped it: the mark that says so, the
@@ -262,8 +277,10 @@ int StoppedBySignal(StudyWriter& writer, const StudyCases& cases, StudyEnd end, 
   const StudyFormat format = writer.format();
   const std::size_t total = cases.refinement() ? cases.count() : cases.plan->size();
   writer.writeMark(cases.partBegin.empty() ? IncompleteLine(format, end, total) : PartEndLine(format, end));
-  std::cerr << "lamvero-batch: Studie abgebrochen (" << end.reason << "): " << end.rows << " von " << cases.count()
-            << (cases.refinement() ? " Stufen" : " Fällen") << " geschrieben\n";
+  const std::string text = cases.refinement() ? Tr("lamvero-batch", "Studie abgebrochen (%1): %2 von %3 Stufen geschrieben")
+                                              : Tr("lamvero-batch", "Studie abgebrochen (%1): %2 von %3 Fällen geschrieben");
+  std::cerr << "lamvero-batch: "
+            << Filled(text, {end.reason, std::to_string(end.rows), std::to_string(cases.count())}) << "\n";
   return kExitSignalBase + signal;
 }
 
@@ -287,11 +304,11 @@ int RunCases(const StudyOptions& o, const StudyCases& cases, const StudyLayout& 
   const std::size_t written = RunStudy(count, [&cases](std::size_t i) { return cases.inputs(i); }, output, runOptions);
   progress.end();
 
-  if (output.writeFailed()) return OutputLost(output.writeErrno(), "; Studie abgebrochen");
+  if (output.writeFailed()) return OutputLost(output.writeErrno(), Tr("lamvero-batch", "; Studie abgebrochen"));
   const StudyEnd end{written, output.incomplete(), true, ""};
   if (written < count && signals.signal() != 0) return StoppedBySignal(writer, cases, end, signals.signal());
   if (!cases.partBegin.empty() && !writer.writeMark(PartEndLine(layout.format, end))) return OutputLost(errno);
-  return FinishedStatus(output.incomplete(), count, cases.refinement() ? " Stufen" : " Fällen");
+  return FinishedStatus(output.incomplete(), count, cases.refinement());
 }
 
 // A refinement whose levels the machine cannot hold is refused before any
@@ -312,8 +329,10 @@ std::optional<int> CheckStudyOutput(const StudyOptions& o, const StudyContext& c
   for (const std::string& part : o.merge) inputs.push_back({"--merge", part});
   if (const Status usable = OutputPathUsable(kStdoutPath, {}, inputs); !usable) return Refuse(usable.message());
   if (context.stdoutOpen) return std::nullopt;
-  std::cerr << "lamvero-batch: die Ausgabe auf stdout ließ sich nicht schreiben (stdout ist geschlossen); "
-               "nichts gerechnet.\n";
+  std::cerr << "lamvero-batch: "
+            << Tr("lamvero-batch", "die Ausgabe auf stdout ließ sich nicht schreiben (stdout ist geschlossen); "
+                                   "nichts gerechnet.")
+            << "\n";
   return kExitFileError;
 }
 
@@ -352,9 +371,11 @@ int RunStudyCommand(const StudyOptions& given, const InputTexts& givenBase, CsvD
   if (!cases) return Refuse(cases.message());
   if (const Status fits = CheckRefinementMemory(cases.value(), WorkerThreads(o)); !fits) return Refuse(fits.message());
   if (!cases->refinement() && cases->count() == 0) {
-    std::cerr << "lamvero-batch: --shard " << o.shard << ": dieser Teil enthält keinen Fall (die Studie hat "
-              << cases->plan->size() << " Fälle); er wird als leerer Teil geschrieben, damit --merge alle "
-              << cases->shard.n << " Teile findet\n";
+    std::cerr << "lamvero-batch: --shard " << o.shard << ": "
+              << Filled(Tr("lamvero-batch", "dieser Teil enthält keinen Fall (die Studie hat %1 Fälle); er wird als "
+                                            "leerer Teil geschrieben, damit --merge alle %2 Teile findet"),
+                        {std::to_string(cases->plan->size()), std::to_string(cases->shard.n)})
+              << "\n";
   }
   layout.refinement = cases->refinement();
   layout.variedFields = cases->variedFields;

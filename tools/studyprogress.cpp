@@ -2,6 +2,7 @@
 
 #include <cmath>
 
+#include "text/language.h"
 #include "text/numberformat.h"
 
 namespace lamvero {
@@ -10,12 +11,13 @@ StudyProgress::StudyProgress(Style style, std::FILE* err)
     : style_(style), err_(err), start_(std::chrono::steady_clock::now()), lastShown_(start_) {}
 
 std::string StudyProgress::Line(std::size_t finished, std::size_t total, double elapsed) {
-  std::string line = "lamvero-batch: " + std::to_string(finished) + "/" + std::to_string(total) +
-                     " Fälle fertig, bisher" + FormatDuration(std::floor(elapsed));
-  if (finished == 0) return line + ", Restzeit noch unbekannt";
+  std::string line = "lamvero-batch: " + Filled(Tr("lamvero-batch", "%1/%2 Fälle fertig, bisher%3"),
+                                                {std::to_string(finished), std::to_string(total),
+                                                 FormatDuration(std::floor(elapsed))});
+  if (finished == 0) return line + Tr("lamvero-batch", ", Restzeit noch unbekannt");
   // Cases are alike on average: the time left is the mean time per case times the cases left.
   const double left = elapsed / static_cast<double>(finished) * static_cast<double>(total - finished);
-  return line + ", noch etwa" + FormatDuration(std::ceil(left));
+  return line + Filled(Tr("lamvero-batch", ", noch etwa%1"), {FormatDuration(std::ceil(left))});
 }
 
 void StudyProgress::update(std::size_t finished, std::size_t total) {
