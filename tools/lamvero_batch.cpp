@@ -138,10 +138,9 @@ void Warn(const std::string& text) {
   std::cerr << "lamvero-batch: " << Tr("lamvero-batch", "Warnung: ") << text << "\n";
 }
 
-// The language --lang names ("--lang en" or "--lang=en"; the last one, as the
-// option keeps it), else the system's. The help is made with the options, so
-// the language is read before them; a wrong name is left to the option, which
-// refuses it.
+// The language --lang names ("--lang en" or "--lang=en"), else the system's.
+// The help is made with the options, so the language is read before them; a
+// wrong name, or --lang given twice, is left to the option, which refuses it.
 Language ChosenLanguage(int argc, char** argv) {
   std::optional<Language> named;
   for (int i = 1; i < argc; ++i) {

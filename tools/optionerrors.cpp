@@ -109,8 +109,13 @@ std::string OptionErrorText(const CLI::ParseError& error, const CLI::App& app, c
   std::string name;
   const CLI::Option* option = OptionInError(error.what(), app, name);
   if (!option) return Tr("lamvero-batch", "die Befehlszeile lässt sich nicht lesen.");
-  // Nearly always the value missing at the end of the line.
-  if (dynamic_cast<const CLI::ArgumentMismatch*>(&error) || option->results().empty()) {
+  const bool mismatch = dynamic_cast<const CLI::ArgumentMismatch*>(&error) != nullptr;
+  // More values than the option takes: it was given twice ("--series a.csv --series b.csv").
+  if (mismatch && option->results().size() > static_cast<std::size_t>(std::max(option->get_items_expected_max(), 1))) {
+    return Filled(Tr("lamvero-batch", "%1 ist mehrfach angegeben; die Option nimmt einen Wert."), {name});
+  }
+  // Otherwise nearly always the value missing at the end of the line.
+  if (mismatch || option->results().empty()) {
     return Filled(Tr("lamvero-batch", "%1: der Wert fehlt (%1 WERT oder %1=WERT)."), {name});
   }
   return Filled(Tr("lamvero-batch", "%1: %2 ist kein gültiger Wert."), {name, Quoted(option->results().back())});

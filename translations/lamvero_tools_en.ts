@@ -801,5 +801,9 @@ as &quot;caption: text&quot; in the window&apos;s order.</translation>
         <source>, noch etwa%1</source>
         <translation>, about%1 left</translation>
     </message>
+    <message>
+        <source>%1 ist mehrfach angegeben; die Option nimmt einen Wert.</source>
+        <translation>%1 is given more than once; the option takes one value.</translation>
+    </message>
 </context>
 </TS>

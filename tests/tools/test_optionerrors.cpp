@@ -69,6 +69,8 @@ TEST(OptionErrors, RefusedValuesSayWhatTheOptionTakes) {
       {"--series x.csv --every=0", "--every: „0“ liegt nicht zwischen 1 und 500001."},
       {"--series", "--series: der Wert fehlt (--series WERT oder --series=WERT)."},
       {"--refine -j", "--jobs: der Wert fehlt"},
+      {"--series a.csv --series b.csv", "--series ist mehrfach angegeben; die Option nimmt einen Wert."},
+      {"--lang de --lang de", "--lang ist mehrfach angegeben"},
       {"--json=vielleicht", "--json"},
   });
   // The limits themselves are taken: such a command line gets past them to the field check.
