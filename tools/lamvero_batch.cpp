@@ -154,7 +154,7 @@ Language ChosenLanguage(int argc, char** argv) {
 
 // What the command line asks for.
 struct Request {
-  std::string language;
+  std::string language;  // --lang: chosen before the options exist (ChosenLanguage), checked here
   bool json = false;
   bool labTest = false;
   std::string seriesPath, pngPath, reportPath;

@@ -39,12 +39,11 @@ inline std::string TestFile(const std::string& name) {
 
 // The runner in a shell line: `before` goes ahead of it ("timeout 60", "yes |"),
 // args as a shell would read them after it; stdout goes to stdoutTo when
-// given (">&-", ">>FILE"), else it is collected like stderr. The runner speaks
-// German, whatever the locale of the machine, unless `before` or --lang says otherwise.
+// given (">&-", ">>FILE"), else it is collected like stderr.
 inline BatchResult RunBatchIn(const std::string& before, const std::string& args, const std::string& stdoutTo = "") {
   const std::string out = TestFile("stdout"), err = TestFile("stderr");
   std::remove(out.c_str());
-  const std::string command = "export QT_QPA_PLATFORM=none LANG=C.UTF-8; unset LC_ALL LC_MESSAGES; " + before + " " + std::string(LAMVERO_BATCH) + " " + args +
+  const std::string command = "export QT_QPA_PLATFORM=none; " + before + " " + std::string(LAMVERO_BATCH) + " " + args +
                               " " + (stdoutTo.empty() ? ">" + out : stdoutTo) + " 2>" + err;
   const int raw = std::system(command.c_str());
   BatchResult r;

@@ -35,7 +35,7 @@ std::string Unescaped(std::string text) {
 // each source cut at its %1 … %9, every piece of at least 12 characters
 // whose catalogue English differs.
 std::vector<std::string> GermanPieces() {
-  const std::string ts = Slurp(LAMVERO_TOOLS_CATALOGUE);
+  const std::string ts = Slurp(std::string(LAMVERO_TRANSLATIONS_DIR) + "/lamvero_tools_en.ts");
   const std::regex message("<source>([^<]*)</source>\\s*<translation>([^<]*)</translation>");
   std::vector<std::string> pieces;
   for (std::sregex_iterator it(ts.begin(), ts.end(), message), end; it != end; ++it) {
