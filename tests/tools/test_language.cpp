@@ -153,7 +153,7 @@ nlohmann::json WithoutMessages(const std::string& text) {
   return j;
 }
 
-TEST(Language, JsonAndSeriesAreTheSameInBothLanguages) {
+TEST(Language, JsonSeriesAndStudiesAreTheSameInBothLanguages) {
   const std::string cases[] = {
       kQuickArgs,                                      // a complete run
       kQuickArgs + " txt_Lufttemp=70 --accuracy",     // a warning and the accuracy members
@@ -172,6 +172,13 @@ TEST(Language, JsonAndSeriesAreTheSameInBothLanguages) {
   ASSERT_EQ(RunBatch("--lang en --series " + enCsv + " " + kQuickArgs).status, 0);
   EXPECT_FALSE(Slurp(deCsv).empty());
   EXPECT_EQ(Slurp(deCsv), Slurp(enCsv));
+  // A study's rows, in either format.
+  for (const char* format : {"csv", "jsonl"}) {
+    const std::string study = kQuickArgs + " --vary txt_Lufttemp=70:80:10 --format " + format;
+    const BatchResult de = RunBatch("--lang de " + study), en = RunBatch("--lang en " + study);
+    EXPECT_GE(Lines(de.out).size(), 2u) << de.out;  // a row for each case
+    EXPECT_EQ(de.out, en.out) << format;
+  }
 }
 
 }  // namespace
