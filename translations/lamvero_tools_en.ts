@@ -371,8 +371,8 @@ be written.
 computed completely, 128 + signal on SIGTERM or SIGINT (the best point so far is
 written, without confidence intervals).
 
-A study saved in the Studie window, on several computers: for each part --study FILE --shard K/N,
-then --merge with all parts; the combined output opens in that study&apos;s Studie window
+A study saved in the study window, on several computers: for each part --study FILE --shard K/N,
+then --merge with all parts; the combined output opens in the study window of that study
 (which checks it against the study).</translation>
     </message>
     <message>
