@@ -363,7 +363,7 @@ chosen (reason on stderr).
 3 no run was computed to the end; 2 unusable task (reason on stderr); 128 + signal after
 SIGTERM or SIGINT (the best point so far is written).
 SIGTERM or SIGINT end a study in order: the rows written stay, the output ends with
-a mark &quot;unvollständig&quot; (incomplete), exit status 128 + signal (143 or 130); a second signal ends at once.
+a mark &quot;incomplete&quot;, exit status 128 + signal (143 or 130); a second signal ends at once.
 --merge: 2 for a refused part (another study, repeated, missing, cut off, incomplete),
 3 as the undivided study when a case was not computed completely, 1 when stdout cannot
 be written.
