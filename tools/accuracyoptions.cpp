@@ -20,7 +20,7 @@ std::string SchemeNames() {
 
 std::string SchemeHelp() {
   std::string help;
-  for (const AccuracyScheme& s : AccuracySchemes()) help += std::string("; ") + s.name + ": " + s.caption;
+  for (const AccuracyScheme& s : AccuracySchemes()) help += std::string("; ") + s.name + ": " + Tr("Genauigkeit", s.caption);
   return help;
 }
 

@@ -75,7 +75,7 @@ std::string AccuracyLines(const AccuracyEstimate& estimate) {
     levels += " " + ShownInputText(l.deltaT) + " s/" + ShownInputText(l.Ortsschrittweite) + " mm";
   }
   std::string out = Filled(Tr("lamvero-batch", "Genauigkeit (%1; Stufen%2; Toleranz %3):"),
-                           {scheme ? scheme->caption : estimate.scheme, levels,
+                           {scheme ? Tr("Genauigkeit", scheme->caption) : estimate.scheme, levels,
                             AccuracyPercentText(estimate.tolerancePercent)}) +
                     "\n";
   for (const AccuracyResult& r : estimate.results) out += ResultLine(r);

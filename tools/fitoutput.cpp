@@ -59,7 +59,7 @@ std::string FitText(const FitProblem& problem, const FitResult& result) {
   }
   for (const FitQuantityFigures& f : result.figures) {
     const MeasuredQuantityInfo& info = InfoOf(f.quantity);
-    text += std::string(info.caption) + ": " +
+    text += Tr("Ergebnisse", info.caption) + ": " +
             Filled(Tr("lamvero-batch", "RMSE %1 %2, R² %3 (%4 Messwerte)"),
                    {FormatSignificant(f.rmse, 3), info.unit, std::isfinite(f.r2) ? FormatSignificant(f.r2, 6) : "-",
                     std::to_string(f.points)}) +

@@ -7,6 +7,7 @@
 #include <stdexcept>
 #include <utility>
 
+#include "files/windowtext.h"
 #include "present/controltable.h"
 #include "run/recordfields.h"
 #include "run/resultdescriptors.h"
@@ -59,16 +60,12 @@ std::string InputsAndWarnings(const InputTexts& inputs, const std::vector<InputW
 }
 
 // A field's text as the German window shows it, so that the JSON is the same
-// in every language: a number with its decimal comma, a label with its
-// German caption. A text of words is no number and stays as it is.
+// in every language: a number with its decimal comma (as files keep it), a
+// label with its German caption.
 std::string FieldTextInGerman(const std::string& name, const std::string& text) {
-  if (CurrentLanguage() == Language::German) return text;
-  if (name.rfind("txt_", 0) == 0) {
-    const bool number = text.find_first_not_of("0123456789+-.,:e ") == std::string::npos;
-    return number ? CanonicalInputText(text) : text;
-  }
-  const ControlRow* row = FindControl(name);
-  return row && Tr("Rechnerfenster", row->caption) == text ? row->caption : text;
+  const ControlRow* label = name.rfind("lbl_", 0) == 0 ? FindControl(name) : nullptr;
+  if (label && Tr("Rechnerfenster", label->caption) == text) return label->caption;
+  return FileWindowText(text);
 }
 
 // The run's scalars as the record keeps them, in the order --json writes

@@ -43,7 +43,7 @@ std::string OptimiseLines(const OptimiseProblem& problem, const OptimiseResult& 
     case OptimiseResult::Status::Stopped: lines += Tr("lamvero-batch", "Bester zulässiger Lauf bis zum Abbruch:"); break;
     default: lines += Tr("lamvero-batch", "Optimum:"); break;
   }
-  lines += "\n" + Filled(Tr("lamvero-batch", "Ziel %1: %2"), {goal.caption, OptimiseValueText(result.goal, goal.unit)}) +
+  lines += "\n" + Filled(Tr("lamvero-batch", "Ziel %1: %2"), {Tr("Optimierung", goal.caption), OptimiseValueText(result.goal, goal.unit)}) +
            "\n";
   for (std::size_t i = 0; i < problem.decisions.size(); ++i) {
     const DecisionInput& d = problem.decisions[i];
@@ -54,7 +54,7 @@ std::string OptimiseLines(const OptimiseProblem& problem, const OptimiseResult& 
   }
   for (const ConstraintState& c : result.constraints) {
     const OptimiseLimitInfo& info = InfoOf(c.constraint.limit);
-    lines += std::string(info.caption) + " " + OptimiseValueText(c.constraint.atMost, info.unit) + ": " +
+    lines += Tr("Optimierung", info.caption) + " " + OptimiseValueText(c.constraint.atMost, info.unit) + ": " +
              OptimiseValueText(c.value, info.unit) +
              (c.violated ? Tr("lamvero-batch", " (verletzt)") : c.active ? Tr("lamvero-batch", " (aktiv)") : "") + "\n";
   }
