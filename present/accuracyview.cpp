@@ -2,6 +2,7 @@
 
 #include <cmath>
 
+#include "text/language.h"
 #include "text/numberformat.h"
 #include "text/trim.h"
 
@@ -10,7 +11,7 @@ namespace lamvero {
 namespace {
 
 // The fullest caption the tables have: "Dauer der Gegenstromtrocknung in h:mm:ss".
-std::string Caption(const ResultDescriptor& d) { return WithoutTrailingBlanks(d.fullCaption()); }
+std::string Caption(const ResultDescriptor& d) { return WithoutTrailingBlanks(Tr("Ergebnisse", d.fullCaption())); }
 
 std::string SignedValueText(const ResultDescriptor& d, double change) {
   return (change < 0 ? "-" : "+") + AccuracyValueText(d, std::fabs(change));
@@ -19,15 +20,18 @@ std::string SignedValueText(const ResultDescriptor& d, double change) {
 std::string SignedPercentText(double percent) { return (percent > 0 ? "+" : "") + AccuracyPercentText(percent); }
 
 std::string OrderText(const AccuracyResult& r) {
-  if (r.convergence == Convergence::TwoLevels) return "angenommen " + FormatSignificant(kAssumedOrder, 2);
+  if (r.convergence == Convergence::TwoLevels) {
+    return Filled(Tr("Genauigkeit", "angenommen %1"), {FormatSignificant(kAssumedOrder, 2)});
+  }
   return std::isnan(r.order) ? "" : FormatSignificant(r.order, 2);
 }
 
 std::string ErrorText(const AccuracyResult& r) {
   switch (r.convergence) {
-    case Convergence::NotReached: return "auf keiner Stufe erreicht";
-    case Convergence::Undetermined: return "nicht bestimmbar";
-    default: return std::isnan(r.errorPercent) ? "nicht bestimmbar" : AccuracyPercentText(r.errorPercent);
+    case Convergence::NotReached: return Tr("Genauigkeit", "auf keiner Stufe erreicht");
+    case Convergence::Undetermined: return Tr("Genauigkeit", "nicht bestimmbar");
+    default:
+      return std::isnan(r.errorPercent) ? Tr("Genauigkeit", "nicht bestimmbar") : AccuracyPercentText(r.errorPercent);
   }
 }
 
@@ -36,7 +40,7 @@ std::string ErrorText(const AccuracyResult& r) {
 std::string AccuracyValueText(const ResultDescriptor& d, double value) {
   if (std::isnan(value)) return "";
   if (d.isDuration()) return (std::signbit(value) ? "-" : "") + FormatDuration(std::fabs(value)).substr(1);
-  return FormatSignificant(value, 5) + (std::string(d.unit) == "1" ? "" : std::string(" ") + d.unit);
+  return FormatSignificant(value, 5) + (std::string(d.unit) == "1" ? "" : " " + Tr("Ergebnisse", d.unit));
 }
 
 std::string AccuracyPercentText(double percent) { return FormatSignificant(percent, 2) + " %"; }
@@ -44,7 +48,7 @@ std::string AccuracyPercentText(double percent) { return FormatSignificant(perce
 std::string AccuracyLevelsText(const AccuracyEstimate& estimate) {
   std::string out;
   for (const AccuracyLevel& l : estimate.levels) {
-    out += (out.empty() ? "" : ", ") + l.deltaT + " s/" + l.Ortsschrittweite + " mm";
+    out += (out.empty() ? "" : ", ") + ShownInputText(l.deltaT) + " s/" + ShownInputText(l.Ortsschrittweite) + " mm";
   }
   return out;
 }
@@ -87,21 +91,22 @@ std::string AccuracySummary(const AccuracyEstimate& estimate) {
     }
   }
   const int without = static_cast<int>(estimate.results.size()) - exceeding - within;
-  std::string line = "Genauigkeit: ";
-  if (exceeding > 0) {
-    line += std::to_string(exceeding) + (exceeding == 1 ? " Kennergebnis" : " Kennergebnisse") + " über " +
-            tolerance + " (" + over + ")" + (within > 0 ? ", " : "");
-  }
-  if (within > 0) line += std::to_string(within) + " innerhalb " + tolerance;
-  if (without > 0) line += (exceeding + within > 0 ? ", " : "") + std::to_string(without) + " ohne Schätzung";
+  std::string counts;
+  const auto add = [&counts](const std::string& part) { counts += (counts.empty() ? "" : ", ") + part; };
+  const std::string n = std::to_string(exceeding);
+  if (exceeding == 1) add(Filled(Tr("Genauigkeit", "%1 Kennergebnis über %2 (%3)"), {n, tolerance, over}));
+  if (exceeding > 1) add(Filled(Tr("Genauigkeit", "%1 Kennergebnisse über %2 (%3)"), {n, tolerance, over}));
+  if (within > 0) add(Filled(Tr("Genauigkeit", "%1 innerhalb %2"), {std::to_string(within), tolerance}));
+  if (without > 0) add(Filled(Tr("Genauigkeit", "%1 ohne Schätzung"), {std::to_string(without)}));
+  std::string line = Filled(Tr("Genauigkeit", "Genauigkeit: %1"), {counts});
   const AccuracyResult* largest = nullptr;
   for (const AccuracyResult& r : estimate.results) {
     const double deviation = std::fabs(RunDeviationPercent(r));
     if (std::isfinite(deviation) && (!largest || deviation > std::fabs(RunDeviationPercent(*largest)))) largest = &r;
   }
   if (largest) {
-    line += "; diese Rechnung bis " + SignedPercentText(RunDeviationPercent(*largest)) + " (" +
-            Caption(ResultOf(largest->key)) + ")";
+    line += Filled(Tr("Genauigkeit", "; diese Rechnung bis %1 (%2)"),
+                   {SignedPercentText(RunDeviationPercent(*largest)), Caption(ResultOf(largest->key))});
   }
   return line;
 }

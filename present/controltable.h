@@ -26,6 +26,9 @@ enum class ControlKind {
 // Reading direction of a picture's text.
 enum class TextDirection { Horizontal, TopToBottom, BottomToTop };
 
+// The catalogue context of the calculator area's own captions and tooltips.
+constexpr const char* kControlContext = "Rechnerfenster";
+
 struct ControlRow {
   ControlKind kind = ControlKind::Label;
   std::string name;        // object name, e.g. "txt_Dicke"
@@ -47,6 +50,9 @@ struct ControlRow {
   // it is shown in ("" for a pure number); empty for every other control.
   std::string meaning;
   std::string unit;
+  // The catalogue context of the caption: the input fields' or the results'
+  // table for their rows, the calculator area's own otherwise.
+  const char* context = kControlContext;
 };
 
 constexpr int kWindowWidthTwips = 15300;
@@ -66,6 +72,13 @@ const ControlRow* FindControl(const std::string& name);
 // input box also its default text and the range a brick dryer usually sees.
 // Empty for a control without a meaning.
 std::string ToolTipText(const ControlRow& row);
+
+// A caption or text as the user reads it: a text box's number with the
+// language's decimal separator, any other control's caption in the language.
+// The table, the run's record and the case files keep the German texts.
+std::string ShownCaption(const ControlRow& row);
+// The same for a text the run gave the control of that name (as the record keeps it).
+std::string ShownControlText(const std::string& name, const std::string& text);
 
 // How that control looks when the window opens: caption or default text,
 // visibility and colour (blank and hidden for an unknown name).

@@ -1,6 +1,6 @@
 #pragma once
 // The plant data and the plant figures of a run as rows of text (caption,
-// value with decimal comma, unit): one list for the window's panel and the
+// value with the decimal separator of the language, unit): one list for the window's panel and the
 // report alike.
 
 #include <string>

@@ -2,6 +2,8 @@
 
 #include <cmath>
 
+#include "text/language.h"
+
 namespace lamvero {
 
 namespace {
@@ -13,22 +15,22 @@ struct FormText {
   const char* note;
 };
 const FormText kForms[] = {
-    {RateChartForm::Dryer, false, "Trocknungsgeschwindigkeit über der mittleren Feuchte",
-     "Verdunstungsrate über der mittleren Feuchte X des Rohlings; die Trocknung läuft von rechts (Anfangsfeuchte) "
+    {RateChartForm::Dryer, false, LV_TR_NOOP("Diagramme", "Trocknungsgeschwindigkeit über der mittleren Feuchte"),
+     LV_TR_NOOP("Diagramme", "Verdunstungsrate über der mittleren Feuchte X des Rohlings; die Trocknung läuft von rechts (Anfangsfeuchte) "
      "nach links. Im Trockner erwärmt sich die Luft entlang der Gegenstromstrecke: darum steigt die Rate im "
      "1. Trocknungsabschnitt an, statt gleich zu bleiben, und fällt im 2. Abschnitt mit dem zurückweichenden "
-     "Trocknungsspiegel."},
-    {RateChartForm::Krischer, true, "Trocknungsverlaufskurve nach Krischer (Laborversuch, Luft konstant)",
-     "Trocknungsverlaufskurve nach Krischer: Verdunstungsrate über der mittleren Feuchte X bei konstanter Luft; "
+     "Trocknungsspiegel.")},
+    {RateChartForm::Krischer, true, LV_TR_NOOP("Diagramme", "Trocknungsverlaufskurve nach Krischer (Laborversuch, Luft konstant)"),
+     LV_TR_NOOP("Diagramme", "Trocknungsverlaufskurve nach Krischer: Verdunstungsrate über der mittleren Feuchte X bei konstanter Luft; "
      "X nimmt nach rechts ab, die Trocknung läuft von links nach rechts. Im 1. Trocknungsabschnitt bleibt die Rate "
      "gleich bis zum Knickpunkt; markiert sind das Ende des 1. TA (X1TA) und der Knickpunkt, ab dem die Rate im "
-     "2. Abschnitt mit dem zurückweichenden Trocknungsspiegel fällt."},
-    {RateChartForm::Mixed, false, "Trocknungsgeschwindigkeit über der mittleren Feuchte",
-     "Verdunstungsrate über der mittleren Feuchte X; die Trocknung läuft von rechts nach links. Trocknerläufe: die "
+     "2. Abschnitt mit dem zurückweichenden Trocknungsspiegel fällt.")},
+    {RateChartForm::Mixed, false, LV_TR_NOOP("Diagramme", "Trocknungsgeschwindigkeit über der mittleren Feuchte"),
+     LV_TR_NOOP("Diagramme", "Verdunstungsrate über der mittleren Feuchte X; die Trocknung läuft von rechts nach links. Trocknerläufe: die "
      "Luft erwärmt sich entlang der Gegenstromstrecke, darum steigt die Rate im 1. Trocknungsabschnitt an. "
      "Laborversuche (Luft konstant): die Trocknungsverlaufskurve nach Krischer, gleichbleibende Rate im "
      "1. Trocknungsabschnitt, markiert das Ende des 1. TA (X1TA) und der Knickpunkt, danach fallende Rate; hier wie "
-     "die Trocknerläufe mit nach rechts zunehmender Feuchte."},
+     "die Trocknerläufe mit nach rechts zunehmender Feuchte.")},
 };
 
 const FormText& TextOf(RateChartForm form) {
@@ -43,7 +45,7 @@ bool OnCurve(const RunSeries& s, std::size_t k) {
   return std::isfinite(s.XReihe[k]) && std::isfinite(s.WasserdampfReihe[k]) && s.WasserdampfReihe[k] >= 0;
 }
 
-RateMark MarkAt(const RunSeries& s, std::size_t k, const char* name) {
+RateMark MarkAt(const RunSeries& s, std::size_t k, const std::string& name) {
   return RateMark{name, k, s.XReihe[k], s.WasserdampfReihe[k]};
 }
 
@@ -79,9 +81,9 @@ std::vector<RateMark> KrischerMarks(const RunRecord& r) {
   while (last > 0 && !OnCurve(s, last)) --last;
   const auto end = static_cast<std::size_t>(s.nReihe1TA);
   const std::size_t knee = KneeOf(s, last);
-  if (knee == end || knee == last) return {MarkAt(s, end, "Knickpunkt = Ende 1. TA")};
-  std::vector<RateMark> marks{MarkAt(s, end, "Ende 1. TA")};
-  marks.push_back(MarkAt(s, knee, "Knickpunkt"));
+  if (knee == end || knee == last) return {MarkAt(s, end, Tr("Diagramme", "Knickpunkt = Ende 1. TA"))};
+  std::vector<RateMark> marks{MarkAt(s, end, Tr("Diagramme", "Ende 1. TA"))};
+  marks.push_back(MarkAt(s, knee, Tr("Diagramme", "Knickpunkt")));
   return marks;
 }
 

@@ -26,15 +26,16 @@ RateChartForm RateChartFormOf(int dryerRuns, int laboratoryRuns);
 
 // Whether the moisture axis falls to the right (the Krischer form).
 bool MoistureFallsToTheRight(RateChartForm form);
-// The chart's title for that form.
+// The chart's title for that form, in German: the reader sees Tr("Diagramme", title).
 const char* RateChartTitle(RateChartForm form);
 // The explanation under the chart: what is plotted over what, why the curve
-// runs as it does, and, for both kinds together, what each shows.
+// runs as it does, and, for both kinds together, what each shows (German, as
+// the title).
 const char* RateChartNote(RateChartForm form);
 
 // A point the Krischer form marks on a run's curve.
 struct RateMark {
-  std::string name;   // "Knickpunkt = Ende 1. TA"
+  std::string name;   // "Knickpunkt = Ende 1. TA", in the reader's language
   std::size_t index;  // the stored point
   double X;           // mean moisture there, kg/kg
   double rate;        // evaporation rate there, kg/(m² h)

@@ -10,6 +10,7 @@
 #include "present/controltable.h"
 #include "present/plantrows.h"
 #include "present/resultrows.h"
+#include "text/language.h"
 #include "text/numberformat.h"
 #include "text/trim.h"
 
@@ -25,7 +26,7 @@ struct DerivedEntry {
   const char* caption;  // the report's own name for it; nullptr: the result's caption
 };
 constexpr DerivedEntry kDerived[] = {
-    {"DickeTr", "Dicke der getrockneten Platte"},
+    {"DickeTr", LV_TR_NOOP("Bericht", "Dicke der getrockneten Platte")},
     {"AnzOS", nullptr},
     {"XSchwEnde", nullptr},
     {"offPoren", nullptr},
@@ -40,7 +41,8 @@ constexpr DerivedEntry kDerived[] = {
 std::optional<ReportLine> ResultLine(const RunRecord& r, const ResultDescriptor& result, const char* caption) {
   const double value = result.value(r);
   if (!std::isfinite(value)) return std::nullopt;
-  return ReportLine{{caption ? caption : result.name(), result.shownText(value), result.captionUnit()}, Rgb{0, 0, 0}};
+  return ReportLine{{caption ? Tr("Bericht", caption) : result.name(), result.shownText(value), result.captionUnit()},
+                    Rgb{0, 0, 0}};
 }
 
 void AddResult(const RunRecord& r, const ResultDescriptor& result, ReportTable& table, const char* caption = nullptr) {
@@ -67,11 +69,11 @@ std::string CaptionWithoutUnit(const std::string& caption, const std::string& un
 
 std::string OutcomeText(RunOutcome outcome) {
   switch (outcome) {
-    case RunOutcome::Completed: return "vollständig gerechnet";
-    case RunOutcome::Refused: return "nicht gerechnet (Eingaben abgelehnt)";
-    case RunOutcome::Stopped: return "mit Stop angehalten";
-    case RunOutcome::SeriesFull: return "angehalten: Zeitreihen voll";
-    case RunOutcome::Failed: return "angehalten: keine endlichen Werte mehr";
+    case RunOutcome::Completed: return Tr("Bericht", "vollständig gerechnet");
+    case RunOutcome::Refused: return Tr("Bericht", "nicht gerechnet (Eingaben abgelehnt)");
+    case RunOutcome::Stopped: return Tr("Bericht", "mit Stop angehalten");
+    case RunOutcome::SeriesFull: return Tr("Bericht", "angehalten: Zeitreihen voll");
+    case RunOutcome::Failed: return Tr("Bericht", "angehalten: keine endlichen Werte mehr");
   }
   return "";
 }
@@ -79,17 +81,19 @@ std::string OutcomeText(RunOutcome outcome) {
 namespace {
 
 ReportTable InputsTable(const RunRecord& r) {
-  ReportTable inputs{"Eingaben", {"Eingabe", "Wert", "Einheit"}, {}};
+  ReportTable inputs{Tr("Bericht", "Eingaben"), {Tr("Bericht", "Eingabe"), Tr("Bericht", "Wert"), Tr("Bericht", "Einheit")}, {}};
   for (const InputField& f : InputFields()) {
-    inputs.lines.push_back({{CaptionWithoutUnit(f.caption, f.unit), r.inputs[f.id], f.unit}, Rgb{0, 0, 0}});
+    const std::string unit = Tr("Eingabefelder", f.unit);
+    inputs.lines.push_back(
+        {{CaptionWithoutUnit(Tr("Eingabefelder", f.caption), unit), ShownInputText(r.inputs[f.id]), unit}, Rgb{0, 0, 0}});
   }
   return inputs;
 }
 
-const std::vector<std::string> kValueColumns = {"Größe", "Wert", "Einheit"};
+std::vector<std::string> ValueColumns() { return {Tr("Bericht", "Größe"), Tr("Bericht", "Wert"), Tr("Bericht", "Einheit")}; }
 
 ReportTable DerivedTable(const RunRecord& r) {
-  ReportTable derived{"Abgeleitete Werte", kValueColumns, {}};
+  ReportTable derived{Tr("Bericht", "Abgeleitete Werte"), ValueColumns(), {}};
   for (const DerivedEntry& e : kDerived) AddResult(r, ResultOf(e.key), derived, e.caption);
   return derived;
 }
@@ -106,22 +110,23 @@ bool IsDerived(const ResultDescriptor& result) {
 // their own; the warnings the window showed end up under the water balance,
 // or else among the notes.
 void AddResultTables(const RunRecord& r, std::vector<ReportTable>& tables, ReportTable& notes) {
-  ReportTable results{"Ergebnisse", kValueColumns, {}};
+  ReportTable results{Tr("Bericht", "Ergebnisse"), ValueColumns(), {}};
   for (const ResultDescriptor& result : ResultDescriptors()) {
     if (IsMomentary(result) || IsDerived(result) || result.key == std::string(kWaterErrorKey)) continue;
     AddResult(r, result, results);
   }
   tables.push_back(std::move(results));
 
-  ReportTable water{"Wasserbilanz", kValueColumns, {}};
+  ReportTable water{Tr("Bericht", "Wasserbilanz"), ValueColumns(), {}};
   AddResult(r, ResultOf(kWaterErrorKey), water);
-  if (!water.lines.empty()) tables.push_back(std::move(water));
+  const bool hasWater = !water.lines.empty();
+  if (hasWater) tables.push_back(std::move(water));
   // The warning labels read top to bottom as one sentence, under the error they qualify.
   std::string sentence;
   for (const ResultRow& row : VisibleResultRows(r)) {
     if (row.warning) sentence += (sentence.empty() ? "" : " ") + WithoutTrailingBlanks(row.caption);
   }
-  if (!sentence.empty()) (tables.back().heading == "Wasserbilanz" ? tables.back() : notes).lines.push_back({{sentence}, kRed});
+  if (!sentence.empty()) (hasWater ? tables.back() : notes).lines.push_back({{sentence}, kRed});
 }
 
 }  // namespace
@@ -129,7 +134,7 @@ void AddResultTables(const RunRecord& r, std::vector<ReportTable>& tables, Repor
 ReportContent ReportTables(const RunRecord& r) {
   ReportContent content;
   content.setUp.push_back(InputsTable(r));
-  ReportTable notes{"Hinweise", {}, {}};
+  ReportTable notes{Tr("Bericht", "Hinweise"), {}, {}};
   if (r.outcome == RunOutcome::Refused) {
     for (const std::string& m : r.messages) notes.lines.push_back({{m}, kRed});
     if (!notes.lines.empty()) content.results.push_back(std::move(notes));
@@ -140,19 +145,20 @@ ReportContent ReportTables(const RunRecord& r) {
   std::vector<ReportTable>& tables = content.results;
   AddResultTables(r, tables, notes);
 
-  if (FrontWarningShown(r)) notes.lines.push_back({{kFrontWarningNote}, kRed});
+  if (FrontWarningShown(r)) notes.lines.push_back({{Tr("Rechnerfenster", kFrontWarningNote)}, kRed});
   for (const std::string& m : r.messages) notes.lines.push_back({{m}, kRed});
   // A run that did not use the standard air balance says which one it used.
   if (r.airIntegration != AirIntegration::Standard) {
     const AirIntegrationName& air = AirIntegrationNames()[static_cast<std::size_t>(r.airIntegration)];
-    notes.lines.push_back({{std::string("Luftbilanz des 2. Trocknungsabschnitts „") + air.key + "“: " + air.help + "."}});
+    notes.lines.push_back(
+        {{Filled(Tr("Bericht", "Luftbilanz des 2. Trocknungsabschnitts „%1“: %2."), {air.key, Tr("Ergebnisse", air.help)})}});
   }
   if (!notes.lines.empty()) tables.push_back(std::move(notes));
   return content;
 }
 
 ReportTable PlantTable(const PlantData& plant, const RunRecord& record) {
-  ReportTable table{"Anlagendaten", kValueColumns, {}};
+  ReportTable table{Tr("Bericht", "Anlagendaten"), ValueColumns(), {}};
   std::vector<PlantRow> rows = PlantDataRows(plant);
   for (PlantRow& row : PlantFigureRows(plant, record)) {
     if (!row.text.empty()) rows.push_back(std::move(row));

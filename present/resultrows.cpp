@@ -4,6 +4,7 @@
 
 #include "inputs/inputs.h"
 #include "run/resultdescriptors.h"
+#include "text/language.h"
 #include "text/trim.h"
 
 namespace lamvero {
@@ -32,7 +33,8 @@ constexpr ResultCell kClipboardCells[] = {ResultCell::Name, ResultCell::Shown, R
 
 }  // namespace
 
-const char* const kFrontWarningNote = "! (Temperatur des Trocknungsspiegels: mehr als 45 Iterationen)";
+const char* const kFrontWarningNote =
+    LV_TR_NOOP("Rechnerfenster", "! (Temperatur des Trocknungsspiegels: mehr als 45 Iterationen)");
 
 ControlState FinalState(const RunRecord& record, const ControlRow& row) {
   const auto it = record.controls.find(row.name);
@@ -56,11 +58,11 @@ std::vector<ResultRow> VisibleResultRows(const RunRecord& record) {
     const ControlState state = FinalState(record, *c);
     ResultRow row{c, "", "", state.color, c->kind == ControlKind::Label};
     if (row.warning) {
-      row.caption = c->caption;
+      row.caption = ShownControlText(c->name, state.text);
     } else {
       const ControlRow* label = FindControl(c->label);
-      row.caption = WithoutTrailingBlanks(label ? label->caption : c->label);
-      row.text = state.text;
+      row.caption = WithoutTrailingBlanks(label ? ShownCaption(*label) : c->label);
+      row.text = ShownControlText(c->name, state.text);
     }
     rows.push_back(std::move(row));
   }
@@ -69,7 +71,7 @@ std::vector<ResultRow> VisibleResultRows(const RunRecord& record) {
 
 std::string ResultRowsTsv(const RunRecord& record) {
   std::string tsv;
-  for (ResultCell cell : kClipboardCells) tsv += std::string(tsv.empty() ? "" : "\t") + ResultColumnCaption(cell);
+  for (ResultCell cell : kClipboardCells) tsv += std::string(tsv.empty() ? "" : "\t") + Tr("Ergebnisse", ResultColumnCaption(cell));
   tsv += "\n";
   for (const ResultRow& row : VisibleResultRows(record)) {
     if (row.warning) {
@@ -81,12 +83,12 @@ std::string ResultRowsTsv(const RunRecord& record) {
     std::string number, unit;
     if (result) {
       number = result->shownNumber(result->value(record));
-      if (std::string(result->unit) != "1") unit = result->unit;  // a pure number has none
+      if (std::string(result->unit) != "1") unit = Tr("Ergebnisse", result->unit);  // a pure number has none
     }
     tsv += Cell(result ? result->name() : row.caption) + "\t" + Cell(row.text) + "\t" + number + "\t" + Cell(unit) +
            "\n";
   }
-  if (FrontWarningShown(record)) tsv += std::string(kFrontWarningNote) + "\n";
+  if (FrontWarningShown(record)) tsv += Tr("Rechnerfenster", kFrontWarningNote) + "\n";
   return tsv;
 }
 

@@ -13,8 +13,8 @@ namespace lamvero {
 
 struct ResultRow {
   const ControlRow* control;  // the result box, or a warning label standing alone
-  std::string caption;        // the box's label caption without trailing blanks; a warning's text
-  std::string text;           // the text the box shows; empty for a warning
+  std::string caption;        // the box's label caption without trailing blanks; a warning's text (as shown)
+  std::string text;           // the text the box shows (as shown); empty for a warning
   Rgb colour;                 // the colour the run left the row in
   bool warning = false;       // a warning label ("evtl. sehr ungenau !" ...)
 };
@@ -29,12 +29,12 @@ std::vector<ResultRow> VisibleResultRows(const RunRecord& record);
 // header line with the captions of the results table's columns, then per row
 // the result's name (unique, as the results table names it), the text the
 // window shows, the number in the precision the window shows it (decimal
-// comma; whole seconds for a duration) and that number's unit; a warning with
+// separator of the language; whole seconds for a duration) and that number's unit; a warning with
 // its caption only. Lines end in "\n".
 std::string ResultRowsTsv(const RunRecord& record);
 
 // Whether the front-temperature warning "!" stands in the result diagram, and
-// what it means in words.
+// what it means in words (in the "Rechnerfenster" context of the catalogue).
 bool FrontWarningShown(const RunRecord& record);
 extern const char* const kFrontWarningNote;
 

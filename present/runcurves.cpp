@@ -1,5 +1,7 @@
 #include "present/runcurves.h"
 
+#include "text/language.h"
+
 namespace lamvero {
 
 namespace {
@@ -8,12 +10,17 @@ namespace {
 struct StopNaming {
   RunOutcome outcome;
   const char* suffix;  // after the run's name
-  const char* cause;   // why the run stopped, for a sentence
+  const char* reason;  // why it left no curves
 };
 const StopNaming kStops[] = {
-    {RunOutcome::Stopped, " (angehalten, ungeglättet)", "mit Stop angehalten"},
-    {RunOutcome::SeriesFull, " (Zeitreihen voll, ungeglättet)", "angehalten, weil die Zeitreihen voll waren"},
-    {RunOutcome::Failed, " (abgebrochen, ungeglättet)", "abgebrochen, weil die Werte nicht mehr endlich waren"},
+    {RunOutcome::Stopped, LV_TR_NOOP("Verläufe", " (angehalten, ungeglättet)"),
+     LV_TR_NOOP("Verläufe", "Der Lauf wurde mit Stop angehalten, bevor zwei Punkte der Verläufe gespeichert waren.")},
+    {RunOutcome::SeriesFull, LV_TR_NOOP("Verläufe", " (Zeitreihen voll, ungeglättet)"),
+     LV_TR_NOOP("Verläufe", "Der Lauf wurde angehalten, weil die Zeitreihen voll waren, bevor zwei Punkte der "
+                            "Verläufe gespeichert waren.")},
+    {RunOutcome::Failed, LV_TR_NOOP("Verläufe", " (abgebrochen, ungeglättet)"),
+     LV_TR_NOOP("Verläufe", "Der Lauf wurde abgebrochen, weil die Werte nicht mehr endlich waren, bevor zwei "
+                            "Punkte der Verläufe gespeichert waren.")},
 };
 
 const StopNaming* StopOf(const RunRecord& r) {
@@ -29,16 +36,14 @@ bool SeriesEvaluated(const RunRecord& r) { return r.outcome == RunOutcome::Compl
 
 std::string UnevaluatedSuffix(const RunRecord& r) {
   const StopNaming* stop = StopOf(r);
-  return stop ? stop->suffix : "";
+  return stop ? Tr("Verläufe", stop->suffix) : "";
 }
 
 std::string NoCurvesReason(const RunRecord& r) {
   if (r.series.points() >= 2) return "";
-  if (r.outcome == RunOutcome::Refused) return "Die Eingaben wurden abgelehnt: der Lauf hat nichts gerechnet.";
-  if (const StopNaming* stop = StopOf(r)) {
-    return std::string("Der Lauf wurde ") + stop->cause + ", bevor zwei Punkte der Verläufe gespeichert waren.";
-  }
-  return "Die Falldatei enthält die Verläufe nicht (ohne Zeitreihen gespeichert).";
+  if (r.outcome == RunOutcome::Refused) return Tr("Verläufe", "Die Eingaben wurden abgelehnt: der Lauf hat nichts gerechnet.");
+  if (const StopNaming* stop = StopOf(r)) return Tr("Verläufe", stop->reason);
+  return Tr("Verläufe", "Die Falldatei enthält die Verläufe nicht (ohne Zeitreihen gespeichert).");
 }
 
 }  // namespace lamvero

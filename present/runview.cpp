@@ -2,6 +2,8 @@
 
 #include <cmath>
 
+#include "present/controltable.h"
+#include "text/language.h"
 #include "text/numberformat.h"
 
 namespace lamvero {
@@ -21,16 +23,21 @@ constexpr double kWaterErrorNoticeable = 3;
 constexpr double kWaterErrorInaccurate = 6;
 
 // Mean moisture in the second period: below half a hundredth it reads "<0,01".
-std::string MeanMoistureText(double xmom) { return xmom < 0.005 ? std::string("<0,01") : Format(xmom, "#0.00"); }
+std::string MeanMoistureText(double xmom) { return xmom < 0.005 ? "<" + Format(0.01, "#0.00") : Format(xmom, "#0.00"); }
+
+bool IsTextBox(RunControl control) { return std::string(ControlName(control)).rfind("txt_", 0) == 0; }
 
 // Evaporation rate of the face (mRand is negative while drying), kg/(m² h).
 double RatePerHour(double mRand) { return 3600 * (-mRand); }
 
 }  // namespace
 
+// A box's text comes as the reader sees it (the language's decimal separator),
+// a label's as its German caption; the record keeps both as files do.
 void RunView::setText(RunControl control, const std::string& text) {
-  controls_.at(control).text = text;
-  d_.setText(control, text);
+  const bool box = IsTextBox(control);
+  controls_.at(control).text = box ? CanonicalInputText(text) : text;
+  d_.setText(control, box ? text : Tr(kControlContext, text));
 }
 
 void RunView::setVisible(RunControl control, bool visible) {
@@ -67,8 +74,8 @@ void RunView::runBegun() {
   setText(C::txt_Dampfgeschw, "-");
   // The maximum shrinkage difference and gradient start from nothing, so no
   // earlier run's values stand there until this run finds its own.
-  setText(C::txt_schwinddiff, "0,00");
-  setText(C::txt_schwindgrad, "0,00");
+  setText(C::txt_schwinddiff, Format(0, "#0.00"));
+  setText(C::txt_schwindgrad, Format(0, "#0.00"));
   d_.repaintWindow();
   // The upper part of the profile plot.
   d_.fillWhite(Area::Ausgabe, 0, 0, kProfilePlotWidth, 5000);
@@ -241,8 +248,10 @@ void RunView::showWaterError(const RunResults& results, bool coarseGrid) {
     // plates: above the grid number's best range a smaller time step or a
     // larger spatial step lowers the error, below it a smaller spatial step
     // or a larger time step does.
-    setText(C::lbl_ungenau3, coarseGrid ? "Ortsschrittweite verkleinern od." : "Zeitschrittweite verkleinern od.");
-    setText(C::lbl_ungenau2, coarseGrid ? "Zeitschrittweite vergrößern!" : "Ortsschrittweite vergrößern!");
+    setText(C::lbl_ungenau3, coarseGrid ? LV_TR_NOOP("Rechnerfenster", "Ortsschrittweite verkleinern od.")
+                                        : LV_TR_NOOP("Rechnerfenster", "Zeitschrittweite verkleinern od."));
+    setText(C::lbl_ungenau2, coarseGrid ? LV_TR_NOOP("Rechnerfenster", "Zeitschrittweite vergrößern!")
+                                        : LV_TR_NOOP("Rechnerfenster", "Ortsschrittweite vergrößern!"));
     setVisible(C::lbl_ungenau1, true);
     setVisible(C::lbl_ungenau2, true);
     setVisible(C::lbl_ungenau3, true);
