@@ -18,10 +18,12 @@ int main(int argc, char* argv[]) {
   lamvero::StartLanguage(lamvero::WindowLanguage());
 
   QCommandLineParser parser;
-  parser.setApplicationDescription(QStringLiteral("Trocknung einer Platte aus Ziegelton: Rechner mit Fenster."));
+  parser.setApplicationDescription(
+      QCoreApplication::translate("main", "Trocknung einer Platte aus Ziegelton: Rechner mit Fenster."));
   parser.addHelpOption();
-  parser.addPositionalArgument(QStringLiteral("datei"), QStringLiteral("eine Rechnung (NAME.lamvero), die geöffnet wird"),
-                               QStringLiteral("[datei]"));
+  parser.addPositionalArgument(QCoreApplication::translate("main", "datei"),
+                               QCoreApplication::translate("main", "eine Rechnung (NAME.lamvero), die geöffnet wird"),
+                               QCoreApplication::translate("main", "[datei]"));
   if (!parser.parse(QApplication::arguments())) {
     std::fprintf(stderr, "lamvero: %s\n%s", qPrintable(parser.errorText()), qPrintable(parser.helpText()));
     return 2;
@@ -29,8 +31,9 @@ int main(int argc, char* argv[]) {
   if (parser.isSet(QStringLiteral("help"))) parser.showHelp(0);
   const QStringList files = parser.positionalArguments();
   if (files.size() > 1) {
-    std::fprintf(stderr, "lamvero: nur eine Datei kann geöffnet werden, nicht %d.\n%s", static_cast<int>(files.size()),
-                 qPrintable(parser.helpText()));
+    const QString error =
+        QCoreApplication::translate("main", "nur eine Datei kann geöffnet werden, nicht %1.").arg(files.size());
+    std::fprintf(stderr, "lamvero: %s\n%s", qPrintable(error), qPrintable(parser.helpText()));
     return 2;
   }
 

@@ -8,7 +8,7 @@ namespace lamvero {
 
 Annotation::Annotation(const ControlRow& row, QWidget* parent)
     : QWidget(parent),
-      text_(QString::fromStdString(row.caption)),
+      text_(QString::fromStdString(ShownCaption(row))),
       colour_(row.colour.r, row.colour.g, row.colour.b),
       direction_(row.direction),
       arrow_(row.arrow) {

@@ -24,6 +24,7 @@
 #include "ui/calculator/textfit.h"
 #include "present/resultplots.h"
 #include "run/stepestimate.h"
+#include "text/language.h"
 
 namespace lamvero {
 
@@ -69,7 +70,7 @@ const char* const kResetHidden[] = {
 
 MainWindow::MainWindow(QWidget* parent) : QWidget(parent), state_(std::make_unique<RunState>()) {
   setObjectName(QStringLiteral("frm_Lamvero"));
-  setWindowTitle(QString::fromUtf8(kWindowCaption));
+  setWindowTitle(QString::fromStdString(Tr(kControlContext, kWindowCaption)));
   setWindowIcon(QIcon(Logo::Pixmap(64)));
   setFixedSize(Px(kWindowWidthTwips), Px(kWindowHeightTwips));
   QPalette white = palette();
@@ -138,7 +139,7 @@ bool MainWindow::resultsOutdated() const { return !veil_->isHidden(); }
 MainWindow::~MainWindow() = default;
 
 QWidget* MainWindow::makeLabel(const ControlRow& c) {
-  auto* label = new QLabel(QString::fromStdString(c.caption), this);
+  auto* label = new QLabel(QString::fromStdString(ShownCaption(c)), this);
   label->setAlignment(Qt::AlignLeft | Qt::AlignVCenter);
   QPalette p = label->palette();
   p.setColor(QPalette::WindowText, ToColor(c.colour));
@@ -151,7 +152,7 @@ QWidget* MainWindow::makeLabel(const ControlRow& c) {
 }
 
 QWidget* MainWindow::makeTextBox(const ControlRow& c) {
-  auto* box = new QLineEdit(QString::fromStdString(c.caption), this);
+  auto* box = new QLineEdit(QString::fromStdString(ShownCaption(c)), this);
   box->setCursorPosition(0);
   QPalette p = box->palette();
   p.setColor(QPalette::Text, ToColor(c.colour));
@@ -169,8 +170,8 @@ QWidget* MainWindow::makeTextBox(const ControlRow& c) {
 }
 
 QWidget* MainWindow::makeButton(const ControlRow& c) {
-  QString text = QString::fromStdString(c.caption);
-  if (c.mnemonic >= 0) text.insert(c.mnemonic, QLatin1Char('&'));
+  QString text = QString::fromStdString(ShownCaption(c));
+  if (c.mnemonic >= 0 && c.mnemonic < text.size()) text.insert(c.mnemonic, QLatin1Char('&'));
   auto* button = new QPushButton(text, this);
   button->setFocusPolicy(Qt::StrongFocus);
   button->setAutoDefault(true);  // Enter presses the focused button, as Space does
@@ -237,7 +238,7 @@ void MainWindow::setControlVisible(const char* name, bool visible) { display_->s
 void MainWindow::setInputs(const InputTexts& inputs) {
   for (const InputField& f : InputFields()) {
     if (auto* box = qobject_cast<QLineEdit*>(display_->control(f.box))) {
-      box->setText(QString::fromStdString(inputs[f.id]));
+      box->setText(QString::fromStdString(ShownInputText(inputs[f.id])));
       box->setCursorPosition(0);
     }
   }
@@ -246,7 +247,7 @@ void MainWindow::setInputs(const InputTexts& inputs) {
 InputTexts MainWindow::inputs() const {
   InputTexts texts;
   for (const InputField& f : InputFields()) {
-    if (auto* box = qobject_cast<QLineEdit*>(display_->control(f.box))) texts[f.id] = box->text().toStdString();
+    if (auto* box = qobject_cast<QLineEdit*>(display_->control(f.box))) texts[f.id] = CanonicalInputText(box->text().toStdString());
   }
   return texts;
 }
@@ -336,8 +337,7 @@ bool MainWindow::confirmUnusualInputs() {
     if (std::find(heldBoxes_.begin(), heldBoxes_.end(), box) == heldBoxes_.end()) lines << QString::fromStdString(w.text);
   }
   if (lines.isEmpty() || !FindInputProblems(texts).empty()) return true;
-  return ask(QStringLiteral("Ungewöhnliche Eingaben:\n\n") + lines.join('\n') +
-             QStringLiteral("\n\nTrotzdem rechnen?"));
+  return ask(tr("Ungewöhnliche Eingaben:\n\n%1\n\nTrotzdem rechnen?").arg(lines.join('\n')));
 }
 
 // The estimate runs the case at coarse steps (about 0,05 s of computing on
@@ -346,14 +346,14 @@ bool MainWindow::confirmUnusualInputs() {
 bool MainWindow::confirmSeriesFit() {
   const std::string warning = SeriesFillWarning(inputs());
   if (warning.empty()) return true;
-  return ask(QString::fromStdString(warning) + QStringLiteral(" Trotzdem rechnen?"));
+  return ask(tr("%1 Trotzdem rechnen?").arg(QString::fromStdString(warning)));
 }
 
 bool MainWindow::ask(const QString& text) {
   if (ask_) return ask_(text);
   QMessageBox box(QMessageBox::Question, QStringLiteral("Lamvero"), text, QMessageBox::NoButton, this);
-  QPushButton* yes = box.addButton(QStringLiteral("Ja"), QMessageBox::YesRole);
-  QPushButton* no = box.addButton(QStringLiteral("Nein"), QMessageBox::NoRole);
+  QPushButton* yes = box.addButton(tr("Ja"), QMessageBox::YesRole);
+  QPushButton* no = box.addButton(tr("Nein"), QMessageBox::NoRole);
   box.setDefaultButton(no);
   box.setEscapeButton(no);
   box.exec();
@@ -371,7 +371,7 @@ void MainWindow::report(const RunResult& r) {
   if (r.outcome == RunOutcome::Refused) {
     QStringList lines;
     for (const std::string& m : r.messages) lines << QString::fromStdString(m);
-    text = QStringLiteral("Die Rechnung kann mit diesen Eingaben nicht beginnen:\n\n") + lines.join('\n');
+    text = tr("Die Rechnung kann mit diesen Eingaben nicht beginnen:\n\n%1").arg(lines.join('\n'));
   } else if ((r.outcome == RunOutcome::SeriesFull || r.outcome == RunOutcome::Failed) && !r.messages.empty()) {
     text = QString::fromStdString(r.messages[0]);
   }
@@ -437,7 +437,7 @@ void MainWindow::showOpeningState() {
     const char* name = c.name.c_str();
     bool input = false;
     for (const InputField& f : InputFields()) input = input || c.name == f.box;
-    if (!input && c.kind != ControlKind::Button) display_->setText(name, c.caption);
+    if (!input && c.kind != ControlKind::Button) display_->setText(name, ShownCaption(c));
     display_->setVisible(name, c.visibleAtOpen);
     if (c.kind != ControlKind::Button) display_->setColor(name, c.colour);
   }
@@ -451,7 +451,7 @@ void MainWindow::showRecord(const RunRecord& record) {
   showOpeningState();
   for (const auto& [name, state] : record.controls) {
     if (!display_->control(name)) continue;
-    display_->setText(name.c_str(), state.text);
+    display_->setText(name.c_str(), ShownControlText(name, state.text));
     display_->setVisible(name.c_str(), state.visible);
     display_->setColor(name.c_str(), state.color);
   }

@@ -71,7 +71,7 @@ void QtDisplay::applyTexts() {
       // An output that outgrows its box (a duration of ten hours or more) is set tighter, never cut off.
       if (edit->isReadOnly() && !edit->property("input").toBool()) ShowWhole(*edit, text, c->font, c->toolTip);
     } else if (auto* label = qobject_cast<QLabel*>(c->widget)) {
-      label->setText(text);
+      SetLabelText(*label, text);
     } else if (auto* button = qobject_cast<QAbstractButton*>(c->widget)) {
       button->setText(text);
     }

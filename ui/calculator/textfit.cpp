@@ -5,6 +5,9 @@
 #include <QLineEdit>
 #include <QStyle>
 #include <QStyleOptionFrame>
+#include <QVariant>
+
+#include "text/language.h"
 
 namespace lamvero {
 
@@ -13,6 +16,9 @@ namespace {
 // for the cursor after it.
 constexpr int kLineEditMargin = 2;
 constexpr int kCursorWidth = 1;
+// A label cut short keeps the pixels it may take and its own tooltip in these properties.
+const char* const kRoom = "lamveroRoom";
+const char* const kOwnToolTip = "lamveroOwnToolTip";
 }  // namespace
 
 QFont FittingFont(const QFont& base, const QString& text, double available) {
@@ -29,8 +35,35 @@ QFont FittingFont(const QFont& base, const QString& text, double available) {
 }
 
 void FitLabel(QLabel& label, double available) {
+  if (CurrentLanguage() == Language::English) {
+    // English captions run longer than the German ones the layout was made
+    // for: tightened that much they would not read, so they are cut short.
+    label.setProperty(kRoom, available);
+    label.setProperty(kOwnToolTip, label.toolTip());
+    SetLabelText(label, label.text());
+    return;
+  }
   // A caption's trailing blank is not seen: it may reach beyond the label.
   label.setFont(FittingFont(label.font(), label.text().trimmed(), available));
+}
+
+void SetLabelText(QLabel& label, const QString& text) {
+  const QVariant room = label.property(kRoom);
+  if (!room.isValid()) {
+    label.setText(text);
+    return;
+  }
+  const QString whole = text.trimmed();
+  const QFontMetricsF metrics(label.font());
+  const QString own = label.property(kOwnToolTip).toString();
+  QString tip = own;
+  if (metrics.horizontalAdvance(whole) <= room.toDouble()) {
+    label.setText(text);
+  } else {
+    label.setText(metrics.elidedText(whole, Qt::ElideRight, room.toDouble()));
+    tip = own.isEmpty() ? whole : whole + QStringLiteral("\n\n") + own;
+  }
+  if (label.toolTip() != tip) label.setToolTip(tip);
 }
 
 double TextRoom(const QLineEdit& box) {

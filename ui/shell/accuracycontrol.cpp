@@ -91,7 +91,7 @@ void AccuracyControl::onRunChanged() {
   if (wanted && automatic()) {
     estimate();
   } else {
-    showState(wanted ? QStringLiteral("Genauigkeit: nicht geschätzt (Ansicht ▸ Genauigkeit…)") : QString());
+    showState(wanted ? tr("Genauigkeit: nicht geschätzt (Ansicht ▸ Genauigkeit…)") : QString());
   }
 }
 
@@ -109,7 +109,7 @@ void AccuracyControl::estimate() {
   auto userRun = run.hasSeries() ? std::make_shared<const RunRecord>(run.record) : nullptr;
   const double tolerance = tolerancePercent();
   const AirIntegration air = run.record.airIntegration;
-  showState(QStringLiteral("Genauigkeit: Schätzung läuft …"));
+  showState(tr("Genauigkeit: Schätzung läuft …"));
   job_->start([this, inputs, userRun, tolerance, air](const StopRequest& stop) -> BackgroundJob::Delivery {
     AccuracyOptions options;
     options.tolerancePercent = tolerance;
@@ -119,13 +119,13 @@ void AccuracyControl::estimate() {
     options.userRun = userRun.get();
     options.progress = [this](std::size_t finished, std::size_t total) {
       job_->post([this, finished, total] {
-        showState(QStringLiteral("Genauigkeit: Schätzung läuft, Stufe %1 von %2 gerechnet …").arg(finished).arg(total));
+        showState(tr("Genauigkeit: Schätzung läuft, Stufe %1 von %2 gerechnet …").arg(finished).arg(total));
       });
     };
     Outcome<AccuracyEstimate> result = EstimateAccuracy(inputs, options);
     return [this, inputs, result = std::move(result)] {
       if (!result) {
-        showState(QStringLiteral("Genauigkeit: keine Schätzung – ") + Text(result.message()));
+        showState(tr("Genauigkeit: keine Schätzung – ") + Text(result.message()));
       } else if (document_.run() && ChangedInputs(document_.run()->record.inputs, inputs).empty()) {
         document_.setAccuracy(result.value());
         showState(QString());
@@ -146,8 +146,8 @@ void AccuracyControl::showState(const QString& state) {
 void AccuracyControl::askAndChooseSteps() {
   bool ok = false;
   const double tolerance = QInputDialog::getDouble(
-      &window_, QStringLiteral("Schrittweiten automatisch"),
-      QStringLiteral("Die Schritte werden verfeinert, bis sich kein Kennergebnis um mehr als die Toleranz ändert.\n"
+      &window_, tr("Schrittweiten automatisch"),
+      tr("Die Schritte werden verfeinert, bis sich kein Kennergebnis um mehr als die Toleranz ändert.\n"
                      "Toleranz in %:"),
       QSettings().value(QLatin1String(kStepsToleranceKey), kDefaultAutoStepsTolerancePercent).toDouble(), 0.1, 20, 1,
       &ok);
@@ -159,7 +159,7 @@ void AccuracyControl::askAndChooseSteps() {
 void AccuracyControl::chooseSteps(double tolerancePercent) {
   const InputTexts inputs = area_.inputs();
   const AirIntegration air = document_.airIntegration();  // that of the next run
-  progress_ = new QProgressDialog(QStringLiteral("Schrittweiten werden gesucht …"), QStringLiteral("Abbrechen"), 0, 0,
+  progress_ = new QProgressDialog(tr("Schrittweiten werden gesucht …"), tr("Abbrechen"), 0, 0,
                                   &window_);
   progress_->setObjectName(QStringLiteral("dlg_SchrittweitenSuche"));
   progress_->setWindowModality(Qt::WindowModal);
@@ -178,13 +178,13 @@ void AccuracyControl::chooseSteps(double tolerancePercent) {
     options.stop = &stop;
     options.progress = [this](std::size_t finished) {
       job_->post([this, finished] {
-        if (progress_) progress_->setLabelText(QStringLiteral("Schrittweiten werden gesucht: %1 Stufen gerechnet …").arg(finished));
+        if (progress_) progress_->setLabelText(tr("Schrittweiten werden gesucht: %1 Stufen gerechnet …").arg(finished));
       });
     };
     Outcome<AutoSteps> steps = ChooseSteps(inputs, options);
     if (!steps) return [this, message = Text(steps.message())] { stepsChosen({}, {}, message); };
-    const QString message = QStringLiteral("Schrittweiten automatisch: ") + Text(AutoStepsLine(steps.value())) +
-                            QStringLiteral(".\nDie Schrittweiten stehen in den Eingabefeldern; Start rechnet mit ihnen.");
+    const QString message = tr("Schrittweiten automatisch: ") + Text(AutoStepsLine(steps.value())) +
+                            tr(".\nDie Schrittweiten stehen in den Eingabefeldern; Start rechnet mit ihnen.");
     return [this, steps = std::move(steps).value(), message] {
       stepsChosen(Text(steps.deltaT), Text(steps.Ortsschrittweite), message);
     };
@@ -208,8 +208,8 @@ void AccuracyControl::stepsChosen(const QString& deltaT, const QString& Ortsschr
       area_.setInputs(inputs);
     } else {
       told = message.section(QLatin1Char('\n'), 0, 0) +
-             QStringLiteral("\nDiese Schrittweiten nimmt eine Rechnung im Fenster nicht: ") + Text(refused.front()) +
-             QStringLiteral("\nDie Eingabefelder bleiben unverändert; lamvero-batch --auto-steps rechnet mit ihnen.");
+             tr("\nDiese Schrittweiten nimmt eine Rechnung im Fenster nicht: ") + Text(refused.front()) +
+             tr("\nDie Eingabefelder bleiben unverändert; lamvero-batch --auto-steps rechnet mit ihnen.");
     }
   }
   present(told);

@@ -2,6 +2,7 @@
 
 #include <QCheckBox>
 #include <QDialogButtonBox>
+#include <QCoreApplication>
 #include <QDoubleSpinBox>
 #include <QFormLayout>
 #include <QHeaderView>
@@ -26,30 +27,31 @@ struct Column {
   std::string AccuracyRowTexts::*text;
 };
 const std::array<Column, 8> kColumns = {{
-    {"Kennergebnis", &AccuracyRowTexts::caption},
-    {"diese Rechnung", &AccuracyRowTexts::runValue},
-    {"gegen extrapoliert", &AccuracyRowTexts::runDeviation},
-    {"feinste Stufe", &AccuracyRowTexts::value},
-    {"Änderung", &AccuracyRowTexts::change},
-    {"Ordnung", &AccuracyRowTexts::order},
-    {"extrapoliert", &AccuracyRowTexts::extrapolated},
-    {"Fehler der feinsten Stufe", &AccuracyRowTexts::error},
+    {QT_TRANSLATE_NOOP("lamvero::AccuracyPanel", "Kennergebnis"), &AccuracyRowTexts::caption},
+    {QT_TRANSLATE_NOOP("lamvero::AccuracyPanel", "diese Rechnung"), &AccuracyRowTexts::runValue},
+    {QT_TRANSLATE_NOOP("lamvero::AccuracyPanel", "gegen extrapoliert"), &AccuracyRowTexts::runDeviation},
+    {QT_TRANSLATE_NOOP("lamvero::AccuracyPanel", "feinste Stufe"), &AccuracyRowTexts::value},
+    {QT_TRANSLATE_NOOP("lamvero::AccuracyPanel", "Änderung"), &AccuracyRowTexts::change},
+    {QT_TRANSLATE_NOOP("lamvero::AccuracyPanel", "Ordnung"), &AccuracyRowTexts::order},
+    {QT_TRANSLATE_NOOP("lamvero::AccuracyPanel", "extrapoliert"), &AccuracyRowTexts::extrapolated},
+    {QT_TRANSLATE_NOOP("lamvero::AccuracyPanel", "Fehler der feinsten Stufe"), &AccuracyRowTexts::error},
 }};
 
-const char* const kExplanation =
+const char* const kExplanation = QT_TRANSLATE_NOOP(
+    "lamvero::AccuracyPanel",
     "Die Schätzung rechnet denselben Fall noch einmal mit feineren Schritten und schätzt daraus, wie weit "
     "jedes Kennergebnis vom Ergebnis des Modells bei verschwindenden Schritten entfernt ist "
     "(Richardson-Extrapolation, Grid Convergence Index): die Spalte „gegen extrapoliert“ zeigt, wie weit die "
     "Werte dieser Rechnung davon abliegen, der Fehler gilt für die feinste Stufe. Sie beurteilt nur die Zahlen des Modells, nicht das "
     "Modell gegenüber einem wirklichen Trockner; der relative Wasserfehler ist eine Wasserbilanz und zeigt "
-    "diesen Fehler nicht. Ergebnisse über der Toleranz sind rot. Mehr im Handbuch (F1), Kapitel Genauigkeit.";
+    "diesen Fehler nicht. Ergebnisse über der Toleranz sind rot. Mehr im Handbuch (F1), Kapitel Genauigkeit.");
 
 QTableWidgetItem* Cell(const std::string& text, bool marked) {
   auto* item = new QTableWidgetItem(QString::fromStdString(text));
   item->setFlags(Qt::ItemIsEnabled | Qt::ItemIsSelectable);
   if (marked) {
     item->setForeground(Qt::red);
-    item->setToolTip(QStringLiteral("geschätzter Fehler über der Toleranz"));
+    item->setToolTip(QCoreApplication::translate("lamvero::AccuracyPanel", "geschätzter Fehler über der Toleranz"));
   }
   return item;
 }
@@ -58,8 +60,8 @@ QTableWidgetItem* Cell(const std::string& text, bool marked) {
 
 AccuracyPanel::AccuracyPanel(QWidget* parent) : QDialog(parent) {
   setObjectName(QStringLiteral("dlg_Genauigkeit"));
-  setWindowTitle(QStringLiteral("Genauigkeit"));
-  auto* explanation = new QLabel(QString::fromUtf8(kExplanation));
+  setWindowTitle(tr("Genauigkeit"));
+  auto* explanation = new QLabel(tr(kExplanation));
   explanation->setWordWrap(true);
   levels_ = new QLabel;
   levels_->setObjectName(QStringLiteral("lbl_GenauigkeitStufen"));
@@ -70,7 +72,7 @@ AccuracyPanel::AccuracyPanel(QWidget* parent) : QDialog(parent) {
   table_ = new QTableWidget(0, static_cast<int>(kColumns.size()));
   table_->setObjectName(QStringLiteral("tbl_Genauigkeit"));
   QStringList headers;
-  for (const Column& c : kColumns) headers << QString::fromUtf8(c.header);
+  for (const Column& c : kColumns) headers << tr(c.header);
   table_->setHorizontalHeaderLabels(headers);
   table_->verticalHeader()->hide();
   table_->horizontalHeader()->setSectionResizeMode(QHeaderView::ResizeToContents);
@@ -82,14 +84,14 @@ AccuracyPanel::AccuracyPanel(QWidget* parent) : QDialog(parent) {
   tolerance_->setSingleStep(0.5);
   tolerance_->setSuffix(QStringLiteral(" %"));
   tolerance_->setLocale(QLocale(QLocale::German, QLocale::Germany));  // a decimal comma, as in the calculator
-  automatic_ = new QCheckBox(QStringLiteral("Nach jeder Rechnung schätzen"));
+  automatic_ = new QCheckBox(tr("Nach jeder Rechnung schätzen"));
   automatic_->setObjectName(QStringLiteral("chk_GenauigkeitAutomatisch"));
   auto* settings = new QFormLayout;
   settings->addRow(QStringLiteral("Toleranz:"), tolerance_);
   settings->addRow(automatic_);
 
   auto* buttons = new QDialogButtonBox(QDialogButtonBox::Close);
-  estimate_ = buttons->addButton(QStringLiteral("Jetzt schätzen"), QDialogButtonBox::ActionRole);
+  estimate_ = buttons->addButton(tr("Jetzt schätzen"), QDialogButtonBox::ActionRole);
   estimate_->setObjectName(QStringLiteral("cmd_JetztSchaetzen"));
   connect(buttons, &QDialogButtonBox::rejected, this, &QDialog::reject);
   connect(estimate_, &QPushButton::clicked, this, &AccuracyPanel::estimateRequested);
@@ -113,7 +115,7 @@ void AccuracyPanel::showEstimate(const std::optional<AccuracyEstimate>& estimate
   levels_->clear();
   if (!estimate) return;
   const AccuracyScheme* scheme = FindAccuracyScheme(estimate->scheme);
-  levels_->setText(QStringLiteral("Verfeinerung: %1; Stufen (Zeitschrittweite/Ortsschrittweite): %2")
+  levels_->setText(tr("Verfeinerung: %1; Stufen (Zeitschrittweite/Ortsschrittweite): %2")
                        .arg(QString::fromUtf8(scheme ? scheme->caption : estimate->scheme.c_str()),
                             QString::fromStdString(AccuracyLevelsText(*estimate))));
   fillTable(*estimate);

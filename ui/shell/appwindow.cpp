@@ -30,10 +30,12 @@
 #include "ui/shell/accuracycontrol.h"
 #include "ui/shell/accuracypanel.h"
 #include "ui/shell/casedocument.h"
+#include "ui/shell/constantairbox.h"
 #include "disk/casefiles.h"
 #include "ui/diagrams/diagramwindow.h"
 #include "ui/fitting/optimisedialog.h"
 #include "ui/shell/filemenu.h"
+#include "ui/shell/languagemenu.h"
 #include "ui/shell/manualwindow.h"
 #include "ui/shell/outdatedresults.h"
 #include "ui/shell/plantpanel.h"
@@ -56,7 +58,7 @@ constexpr int kDecorationWidth = 16;
 constexpr int kDecorationHeight = 48;
 
 // What the program computes, after its name in the title bar.
-constexpr const char* kSubject = "Symmetrische Trocknung einer Platte aus Ziegelton";
+constexpr const char* kSubject = QT_TRANSLATE_NOOP("lamvero::AppWindow", "Symmetrische Trocknung einer Platte aus Ziegelton");
 
 // Shows a menu in the menu bar only while it has entries.
 class HiddenWhileEmpty : public QObject {
@@ -93,15 +95,15 @@ AppWindow::AppWindow(QWidget* parent) : QMainWindow(parent) {
   setWindowIcon(area_->windowIcon());
   createScrollArea();
 
-  fileMenu_ = menuBar()->addMenu(QStringLiteral("&Datei"));
+  fileMenu_ = menuBar()->addMenu(tr("&Datei"));
   fileMenu_->menuAction()->setObjectName(QStringLiteral("mnu_Datei"));
-  editMenu_ = menuBar()->addMenu(QStringLiteral("&Bearbeiten"));
+  editMenu_ = menuBar()->addMenu(tr("&Bearbeiten"));
   editMenu_->menuAction()->setObjectName(QStringLiteral("mnu_Bearbeiten"));
-  QMenu* viewMenu = menuBar()->addMenu(QStringLiteral("&Ansicht"));
+  QMenu* viewMenu = menuBar()->addMenu(tr("&Ansicht"));
   viewMenu->menuAction()->setObjectName(QStringLiteral("mnu_Ansicht"));
-  QMenu* calculationMenu = menuBar()->addMenu(QStringLiteral("Be&rechnung"));
+  QMenu* calculationMenu = menuBar()->addMenu(tr("Be&rechnung"));
   calculationMenu->menuAction()->setObjectName(QStringLiteral("mnu_Berechnung"));
-  helpMenu_ = menuBar()->addMenu(QStringLiteral("&Hilfe"));
+  helpMenu_ = menuBar()->addMenu(tr("&Hilfe"));
   helpMenu_->menuAction()->setObjectName(QStringLiteral("mnu_Hilfe"));
   new HiddenWhileEmpty(*editMenu_);
   new HiddenWhileEmpty(*helpMenu_);
@@ -121,6 +123,8 @@ AppWindow::AppWindow(QWidget* parent) : QMainWindow(parent) {
   new RunStatus(*document_, *area_, *statusLines_, this);
   createAccuracy(*viewMenu, *calculationMenu);
   createPlantPanel(*viewMenu);
+  viewMenu->addSeparator();
+  new LanguageMenu(*viewMenu, [this](const QString& text) { tell(text); }, this);
   updateActions();
 
   // A case file dropped anywhere on the window opens, also over an input box.
@@ -139,13 +143,13 @@ AppWindow::AppWindow(QWidget* parent) : QMainWindow(parent) {
 // its panel in Ansicht, the choice of steps in Berechnung.
 void AppWindow::createAccuracy(QMenu& viewMenu, QMenu& calculationMenu) {
   accuracy_ = new AccuracyControl(*document_, *area_, *statusLines_, *this);
-  QAction* panel = viewMenu.addAction(QStringLiteral("&Genauigkeit…"), this, [this] {
+  QAction* panel = viewMenu.addAction(tr("&Genauigkeit…"), this, [this] {
     accuracy_->panel().show();
     accuracy_->panel().raise();
     accuracy_->panel().activateWindow();
   });
   panel->setObjectName(QStringLiteral("act_Genauigkeit"));
-  QAction* steps = calculationMenu.addAction(QStringLiteral("&Schrittweiten automatisch…"), accuracy_,
+  QAction* steps = calculationMenu.addAction(tr("&Schrittweiten automatisch…"), accuracy_,
                                      &AccuracyControl::askAndChooseSteps);
   steps->setObjectName(QStringLiteral("act_SchrittweitenAutomatisch"));
 }
@@ -153,7 +157,7 @@ void AppWindow::createAccuracy(QMenu& viewMenu, QMenu& calculationMenu) {
 // The plant figures of the shown run: their panel in Ansicht and their line in the status bar.
 void AppWindow::createPlantPanel(QMenu& viewMenu) {
   plantPanel_ = new PlantPanel(*document_, *area_, *statusLines_, this);
-  QAction* show = viewMenu.addAction(QStringLiteral("&Anlagenwerte…"), this, [this] {
+  QAction* show = viewMenu.addAction(tr("&Anlagenwerte…"), this, [this] {
     plantPanel_->show();
     plantPanel_->raise();
     plantPanel_->activateWindow();
@@ -203,7 +207,7 @@ void AppWindow::createDiagrams(QMenu& viewMenu) {
   connect(document_, &CaseDocument::changed, this, [this] {
     diagrams_->setCaseFolder(document_->path().isEmpty() ? QString() : QFileInfo(document_->path()).absolutePath());
   });
-  QAction* showDiagrams = viewMenu.addAction(QStringLiteral("&Diagramme"), QKeySequence(Qt::CTRL | Qt::Key_D), this, [this] {
+  QAction* showDiagrams = viewMenu.addAction(tr("&Diagramme"), QKeySequence(Qt::CTRL | Qt::Key_D), this, [this] {
     diagrams_->show();
     diagrams_->raise();
     diagrams_->activateWindow();
@@ -212,7 +216,7 @@ void AppWindow::createDiagrams(QMenu& viewMenu) {
 }
 
 void AppWindow::createStudies(QMenu& viewMenu) {
-  QAction* show = viewMenu.addAction(QStringLiteral("&Studie…"), QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_T), this,
+  QAction* show = viewMenu.addAction(tr("&Studie…"), QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_T), this,
                                      [this] { showStudies(); });
   show->setObjectName(QStringLiteral("act_Studie"));
 }
@@ -225,7 +229,7 @@ StudyWindow& AppWindow::showStudies() {
     studies_->setBaseSource([this] { return area_->inputs(); });
     connect(studies_, &StudyWindow::openCaseRequested, this, [this](const InputTexts& inputs) {
       if (!fileActions_->canOpen()) {
-        present(QStringLiteral("Der Fall kann während einer Rechnung nicht geöffnet werden: erst die Rechnung "
+        present(tr("Der Fall kann während einer Rechnung nicht geöffnet werden: erst die Rechnung "
                                "anhalten oder ihr Ende abwarten."));
       } else if (fileActions_->openInputs(inputs)) {
         raise();
@@ -246,7 +250,7 @@ StudyWindow& AppWindow::showStudies() {
 }
 
 void AppWindow::createFit(QMenu& calculationMenu) {
-  QAction* fit = calculationMenu.addAction(QStringLiteral("An &Messkurve anpassen…"), this, [this] { showFit(); });
+  QAction* fit = calculationMenu.addAction(tr("An &Messkurve anpassen…"), this, [this] { showFit(); });
   fit->setObjectName(QStringLiteral("act_Anpassen"));
   connect(document_, &CaseDocument::measuredChanged, this, &AppWindow::updateActions);
 }
@@ -296,10 +300,10 @@ QSize AppWindow::FittingSize(QSize whole, QSize free, int scrollBar) {
 // Berechnung: stopping the run, also from a pause (Esc in the area); the air
 // balance of the case's next runs, kept with the case.
 void AppWindow::createCalculationMenu(QMenu& menu) {
-  QAction* stop = menu.addAction(QStringLiteral("&Anhalten\tEsc"), area_, &MainWindow::stopRun);
+  QAction* stop = menu.addAction(tr("&Anhalten\tEsc"), area_, &MainWindow::stopRun);
   stop->setObjectName(QStringLiteral("act_Anhalten"));
   menu.addSeparator();
-  QAction* air = menu.addAction(QStringLiteral("Luftbilanz unabhängig vom Zeitschritt"));
+  QAction* air = menu.addAction(tr("Luftbilanz unabhängig vom Zeitschritt"));
   air->setObjectName(QStringLiteral("act_LuftbilanzKonsistent"));
   air->setCheckable(true);
   connect(air, &QAction::toggled, this, [this](bool on) {
@@ -307,19 +311,19 @@ void AppWindow::createCalculationMenu(QMenu& menu) {
   });
   connect(document_, &CaseDocument::changed, air,
           [this, air] { air->setChecked(document_->airIntegration() == AirIntegration::Consistent); });
-  QAction* lab = menu.addAction(QString::fromUtf8(kConstantAirCaption));
+  QAction* lab = menu.addAction(ConstantAirCaption());
   lab->setObjectName(QStringLiteral("act_LaborversuchLuftKonstant"));
   lab->setCheckable(true);
-  lab->setToolTip(QStringLiteral("Die Luft bleibt den ganzen Lauf im Zustand der Abluft (der Klimakammer): das Ende "
+  lab->setToolTip(tr("Die Luft bleibt den ganzen Lauf im Zustand der Abluft (der Klimakammer): das Ende "
                                  "der Gegenstromtrocknung folgt der Ablufttemperatur."));
   connect(lab, &QAction::toggled, document_, &CaseDocument::setConstantAir);
   // The status bar says so while it is on: the box's text alone does not show it.
   connect(document_, &CaseDocument::changed, lab, [this, lab] {
     lab->setChecked(document_->constantAir());
-    statusLines_->set(QStringLiteral("labor"), document_->constantAir() ? QString::fromUtf8(kConstantAirCaption) : QString());
+    statusLines_->set(QStringLiteral("labor"), document_->constantAir() ? ConstantAirCaption() : QString());
   });
   menu.addSeparator();
-  QAction* optimise = menu.addAction(QStringLiteral("&Optimieren…"), this, [this] { showOptimiser(); });
+  QAction* optimise = menu.addAction(tr("&Optimieren…"), this, [this] { showOptimiser(); });
   optimise->setObjectName(QStringLiteral("act_Optimieren"));
 }
 
@@ -348,7 +352,7 @@ void AppWindow::takeOptimiserBase() {
 // typing changes them, so the case is then modified.
 void AppWindow::adoptInputs(const std::vector<Input>& inputs, const InputTexts& texts) {
   if (area_->runController().active()) {
-    present(QStringLiteral("Die Werte können während einer Rechnung nicht übernommen werden: erst die Rechnung "
+    present(tr("Die Werte können während einer Rechnung nicht übernommen werden: erst die Rechnung "
                            "anhalten oder ihr Ende abwarten."));
     return;
   }
@@ -359,21 +363,21 @@ void AppWindow::adoptInputs(const std::vector<Input>& inputs, const InputTexts& 
 
 void AppWindow::createMenus() {
   // Datei ▸ Exportieren: after the CSV tables; Drucken… above Beenden.
-  addAction(&exportMenu(), "act_FensterbildPng", QStringLiteral("&Fensterbild als PNG…"), SLOT(onExportPicture()));
-  addAction(&exportMenu(), "act_BerichtPdf", QStringLiteral("&Bericht als PDF…"), SLOT(onExportReport()));
-  auto* print = new QAction(QStringLiteral("&Drucken…"), this);
+  addAction(&exportMenu(), "act_FensterbildPng", tr("&Fensterbild als PNG…"), SLOT(onExportPicture()));
+  addAction(&exportMenu(), "act_BerichtPdf", tr("&Bericht als PDF…"), SLOT(onExportReport()));
+  auto* print = new QAction(tr("&Drucken…"), this);
   print->setObjectName(QStringLiteral("act_Drucken"));
   print->setShortcut(QKeySequence::Print);
   connect(print, &QAction::triggered, this, &AppWindow::onPrint);
   fileMenu().insertAction(printPlace(), print);
 
-  QAction* copy = addAction(&editMenu(), "act_ErgebnisseKopieren", QStringLiteral("Ergebnisse &kopieren"), nullptr);
+  QAction* copy = addAction(&editMenu(), "act_ErgebnisseKopieren", tr("Ergebnisse &kopieren"), nullptr);
   copy->setShortcut(QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_C));
   connect(copy, &QAction::triggered, this, &AppWindow::copyResults);
 
-  QAction* manual = addAction(&helpMenu(), "act_Handbuch", QStringLiteral("&Handbuch"), SLOT(onManual()));
+  QAction* manual = addAction(&helpMenu(), "act_Handbuch", tr("&Handbuch"), SLOT(onManual()));
   manual->setShortcut(QKeySequence::HelpContents);
-  addAction(&helpMenu(), "act_UeberLamvero", QStringLiteral("Über &Lamvero"), SLOT(onAbout()));
+  addAction(&helpMenu(), "act_UeberLamvero", tr("Über &Lamvero"), SLOT(onAbout()));
   updateActions();
 }
 
@@ -434,7 +438,7 @@ void AppWindow::copyResults() {
 bool AppWindow::exportPicture(const QString& path) {
   QSaveFile file(path);
   if (!file.open(QIODevice::WriteOnly) || !area_->grab().save(&file, "PNG") || !file.commit()) {
-    present(QStringLiteral("Das Bild %1 kann nicht geschrieben werden: %2").arg(path, file.errorString()));
+    present(tr("Das Bild %1 kann nicht geschrieben werden: %2").arg(path, file.errorString()));
     return false;
   }
   return true;
@@ -452,22 +456,22 @@ bool AppWindow::printReport(QPrinter& printer) {
   const RunRecord* run = shownRun();
   if (!run) return false;
   if (Report(*run, reportInfo()).paint(printer) > 0) return true;
-  present(QStringLiteral("Der Bericht kann nicht gedruckt werden: der Drucker %1 nimmt ihn nicht an.")
+  present(tr("Der Bericht kann nicht gedruckt werden: der Drucker %1 nimmt ihn nicht an.")
               .arg(printer.printerName()));
   return false;
 }
 
 void AppWindow::onExportPicture() {
-  const QString path = choosePath(QStringLiteral("Fensterbild als PNG speichern"), QStringLiteral("Lamvero-Fenster"),
-                                  QStringLiteral("PNG-Bilder (*.png)"), QStringLiteral("png"));
+  const QString path = choosePath(tr("Fensterbild als PNG speichern"), QStringLiteral("Lamvero-Fenster"),
+                                  tr("PNG-Bilder (*.png)"), QStringLiteral("png"));
   if (!path.isEmpty() && exportPicture(path)) exportFolder_ = QFileInfo(path).absolutePath();
 }
 
 void AppWindow::onExportReport() {
   const QString title = reportInfo().title;
-  const QString path = choosePath(QStringLiteral("Bericht als PDF speichern"),
+  const QString path = choosePath(tr("Bericht als PDF speichern"),
                                   title.isEmpty() ? QStringLiteral("Lamvero-Bericht") : title,
-                                  QStringLiteral("PDF-Dateien (*.pdf)"), QStringLiteral("pdf"));
+                                  tr("PDF-Dateien (*.pdf)"), QStringLiteral("pdf"));
   if (!path.isEmpty() && exportReport(path)) exportFolder_ = QFileInfo(path).absolutePath();
 }
 
@@ -476,7 +480,7 @@ void AppWindow::onPrint() {
   QPrinter printer(QPrinter::HighResolution);
   if (printer.outputFormat() != QPrinter::NativeFormat) {
     // Without a printer of the system the print dialog would not open at all.
-    present(QStringLiteral("Es ist kein Drucker eingerichtet. Den Bericht speichert Datei ▸ Exportieren ▸ "
+    present(tr("Es ist kein Drucker eingerichtet. Den Bericht speichert Datei ▸ Exportieren ▸ "
                            "Bericht als PDF… als Datei."));
     return;
   }
@@ -484,13 +488,12 @@ void AppWindow::onPrint() {
   const QString title = reportInfo().title;
   printer.setDocName(title.isEmpty() ? QStringLiteral("Lamvero-Bericht") : title);
   QPrintDialog dialog(&printer, this);
-  dialog.setWindowTitle(QStringLiteral("Bericht drucken"));
+  dialog.setWindowTitle(tr("Bericht drucken"));
   if (dialog.exec() == QDialog::Accepted) printReport(printer);
 }
 
 QString AppWindow::AboutText() {
-  return QStringLiteral(
-             "<h3>%1</h3>"
+  return tr("<h3>%1</h3>"
              "<p>Trocknungsrechner für die Ziegel- und Keramikindustrie: symmetrische konvektive Trocknung "
              "einer Platte aus Ziegelton in einem Gegenstrom- und Kammertrockner.</p>"
              "<p>Lamvero ist freie Software: Sie dürfen es unter den Bedingungen der GNU General Public "
@@ -513,14 +516,14 @@ void AppWindow::onManual() { showManual(); }
 
 void AppWindow::onAbout() {
   QMessageBox box(this);
-  box.setWindowTitle(QStringLiteral("Über Lamvero"));
+  box.setWindowTitle(tr("Über Lamvero"));
   box.setIconPixmap(windowIcon().pixmap(64, 64));
   box.setTextFormat(Qt::RichText);
   box.setText(AboutText());
-  QPushButton* qt = box.addButton(QStringLiteral("Über Qt…"), QMessageBox::ActionRole);
+  QPushButton* qt = box.addButton(tr("Über Qt…"), QMessageBox::ActionRole);
   box.addButton(QMessageBox::Close);
   box.exec();
-  if (box.clickedButton() == qt) QMessageBox::aboutQt(this, QStringLiteral("Über Qt"));
+  if (box.clickedButton() == qt) QMessageBox::aboutQt(this, tr("Über Qt"));
 }
 
 QString AppWindow::choosePath(const QString& caption, const QString& suggestedName, const QString& filter,
@@ -543,13 +546,21 @@ void AppWindow::present(const QString& text) {
   }
 }
 
+void AppWindow::tell(const QString& text) {
+  if (present_) {
+    present_(text);
+  } else {
+    QMessageBox::information(this, QStringLiteral("Lamvero"), text);
+  }
+}
+
 QMenu& AppWindow::exportMenu() { return fileActions_->exportMenu(); }
 
 QAction* AppWindow::printPlace() { return fileActions_->printPlace(); }
 
 void AppWindow::updateTitle() {
   // The program's name and version as the About box and the case files give them.
-  setWindowTitle(QStringLiteral("%1[*]  -  %2  -  %3").arg(document_->displayName(), ProgramName(), QLatin1String(kSubject)));
+  setWindowTitle(QStringLiteral("%1[*]  -  %2  -  %3").arg(document_->displayName(), ProgramName(), tr(kSubject)));
   setWindowModified(document_->isModified());
 }
 

@@ -139,6 +139,7 @@ class AppWindow : public QMainWindow {
   QString choosePath(const QString& caption, const QString& suggestedName, const QString& filter,
                      const QString& suffix);
   void present(const QString& text);
+  void tell(const QString& text);  // a note, not a warning
 
   QScrollArea* scroll_ = nullptr;
   MainWindow* area_ = nullptr;

@@ -22,7 +22,7 @@ CaseDocument::CaseDocument(MainWindow& area, QObject* parent) : QObject(parent),
 }
 
 QString CaseDocument::displayName() const {
-  return path_.isEmpty() ? QStringLiteral("Unbenannt") : QFileInfo(path_).fileName();
+  return path_.isEmpty() ? tr("Unbenannt") : QFileInfo(path_).fileName();
 }
 
 bool CaseDocument::isModified() const {
@@ -125,9 +125,10 @@ Outcome<std::string> CaseDocument::open(const QString& path) {
   std::string note;
   if (const std::vector<Input> differing = InputsNotOfRun(file); !differing.empty()) {
     // Results beside inputs they were not computed from would be read as theirs.
-    note = "Die Rechnung in „" + QFileInfo(path).fileName().toStdString() +
-           "“ gehört nicht zu den Eingaben der Datei; diese wurden nach der Rechnung geändert: " +
-           InputCaptions(differing) + ". Geöffnet sind die Eingaben ohne die Ergebnisse; Start rechnet mit ihnen neu.";
+    note = tr("Die Rechnung in „%1“ gehört nicht zu den Eingaben der Datei; diese wurden nach der Rechnung "
+              "geändert: %2. Geöffnet sind die Eingaben ohne die Ergebnisse; Start rechnet mit ihnen neu.")
+               .arg(QFileInfo(path).fileName(), QString::fromStdString(InputCaptions(differing)))
+               .toStdString();
     file.run.reset();
   }
   about_ = std::move(file.about);
@@ -169,12 +170,12 @@ Status CaseDocument::saveAs(const QString& path) {
 }
 
 Status CaseDocument::exportSeries(const QString& path, CsvDialect dialect, int every) const {
-  if (!run_ || !run_->hasSeries()) return Failure{"", "Es gibt keine Zeitreihen: erst eine Rechnung starten."};
+  if (!run_ || !run_->hasSeries()) return Failure{"", tr("Es gibt keine Zeitreihen: erst eine Rechnung starten.").toStdString()};
   return SaveSeriesCsv(path, run_->record.series, dialect, every);
 }
 
 Status CaseDocument::exportResults(const QString& path, CsvDialect dialect) const {
-  if (!run_) return Failure{"", "Es gibt keine Ergebnisse: erst eine Rechnung starten."};
+  if (!run_) return Failure{"", tr("Es gibt keine Ergebnisse: erst eine Rechnung starten.").toStdString()};
   return SaveResultsCsv(path, run_->record, dialect);
 }
 

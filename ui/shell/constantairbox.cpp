@@ -3,9 +3,12 @@
 #include <QLineEdit>
 
 #include "inputs/constantair.h"
+#include "text/language.h"
 #include "ui/calculator/mainwindow.h"
 
 namespace lamvero {
+
+QString ConstantAirCaption() { return QString::fromStdString(Tr("Eingabefelder", kConstantAirCaption)); }
 
 namespace {
 QLineEdit& Box(MainWindow& area, Input id) {
@@ -42,9 +45,9 @@ void ConstantAirBox::apply() {
   area_.setInputHeld(Input::ThetaGegenstromende, on_);
   QString tip = toolTip_;
   if (on_) {
-    tip += QStringLiteral("\n\n%1 (Menü Berechnung): der Kasten folgt der Ablufttemperatur, die Luft bleibt den "
+    tip += tr("\n\n%1 (Menü Berechnung): der Kasten folgt der Ablufttemperatur, die Luft bleibt den "
                           "ganzen Lauf im Zustand der Klimakammer. Abschalten, um ihn wieder zu bearbeiten.")
-               .arg(QString::fromUtf8(kConstantAirCaption));
+               .arg(ConstantAirCaption());
   }
   end_.setToolTip(tip);
   follow();

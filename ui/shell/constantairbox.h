@@ -14,6 +14,9 @@ namespace lamvero {
 
 class MainWindow;
 
+// The name of the laboratory test at constant air, in the window's language.
+QString ConstantAirCaption();
+
 class ConstantAirBox : public QObject {
   Q_OBJECT
  public:

@@ -18,8 +18,8 @@ CsvExportDialog::CsvExportDialog(bool withEvery, QWidget* parent) : QDialog(pare
   const QSettings settings;
   dialect_ = new QComboBox(this);
   dialect_->setObjectName(QStringLiteral("cbo_Dialekt"));
-  dialect_->addItem(QStringLiteral("Tabellenkalkulation deutsch (Dezimalkomma, Semikolon)"), QStringLiteral("de"));
-  dialect_->addItem(QStringLiteral("einfach (Dezimalpunkt, Komma)"), QStringLiteral("plain"));
+  dialect_->addItem(tr("Tabellenkalkulation deutsch (Dezimalkomma, Semikolon)"), QStringLiteral("de"));
+  dialect_->addItem(tr("einfach (Dezimalpunkt, Komma)"), QStringLiteral("plain"));
   dialect_->setCurrentIndex(settings.value(QStringLiteral("export/csvDialect")).toString() == QLatin1String("plain") ? 1 : 0);
   form->addRow(QStringLiteral("Format:"), dialect_);
   if (withEvery) {
@@ -27,12 +27,12 @@ CsvExportDialog::CsvExportDialog(bool withEvery, QWidget* parent) : QDialog(pare
     every_->setObjectName(QStringLiteral("spn_JederNte"));
     every_->setRange(1, kSeriesCapacity);
     every_->setValue(settings.value(QStringLiteral("export/every"), 1).toInt());
-    every_->setToolTip(QStringLiteral("1: jeder gespeicherte Zeitschritt; der erste und der letzte Punkt stehen immer in der Tabelle."));
-    form->addRow(QStringLiteral("jeden n-ten Punkt, n ="), every_);
+    every_->setToolTip(tr("1: jeder gespeicherte Zeitschritt; der erste und der letzte Punkt stehen immer in der Tabelle."));
+    form->addRow(tr("jeden n-ten Punkt, n ="), every_);
   }
   auto* buttons = new QDialogButtonBox(QDialogButtonBox::Ok | QDialogButtonBox::Cancel, this);
-  buttons->button(QDialogButtonBox::Ok)->setText(QStringLiteral("Weiter…"));
-  buttons->button(QDialogButtonBox::Cancel)->setText(QStringLiteral("Abbrechen"));
+  buttons->button(QDialogButtonBox::Ok)->setText(tr("Weiter…"));
+  buttons->button(QDialogButtonBox::Cancel)->setText(tr("Abbrechen"));
   connect(buttons, &QDialogButtonBox::accepted, this, &QDialog::accept);
   connect(buttons, &QDialogButtonBox::rejected, this, &QDialog::reject);
   form->addRow(buttons);

@@ -1,6 +1,7 @@
 #include "ui/shell/filemenu.h"
 
 #include <QAction>
+#include <QCoreApplication>
 #include <QDir>
 #include <QFileDialog>
 #include <QFileInfo>
@@ -18,13 +19,14 @@
 #include "ui/calculator/mainwindow.h"
 #include "ui/calculator/runcontroller.h"
 #include "ui/shell/recentfiles.h"
+#include "text/language.h"
 
 namespace lamvero {
 
 namespace {
 
-const QString kCaseFilter = QStringLiteral("Lamvero-Rechnungen (*.lamvero);;Alle Dateien (*)");
-const QString kCsvFilter = QStringLiteral("CSV-Tabellen (*.csv);;Alle Dateien (*)");
+QString CaseFilter() { return QCoreApplication::translate("lamvero::FileMenu", "Lamvero-Rechnungen (*.lamvero);;Alle Dateien (*)"); }
+QString CsvFilter() { return QCoreApplication::translate("lamvero::FileMenu", "CSV-Tabellen (*.csv);;Alle Dateien (*)"); }
 
 QAction* AddAction(QMenu& menu, const QString& text, const char* name, const QKeySequence& keys = {}) {
   QAction* a = menu.addAction(text);
@@ -53,19 +55,20 @@ FileMenu::Dialogs FileMenu::StandardDialogs(QWidget& window) {
     QMessageBox box(QMessageBox::Question, QStringLiteral("Lamvero"), text,
                     QMessageBox::Save | QMessageBox::Discard | QMessageBox::Cancel, &window);
     box.setDefaultButton(QMessageBox::Save);
-    box.button(QMessageBox::Save)->setText(QStringLiteral("Speichern"));
-    box.button(QMessageBox::Discard)->setText(QStringLiteral("Nicht speichern"));
-    box.button(QMessageBox::Cancel)->setText(QStringLiteral("Abbrechen"));
+    box.button(QMessageBox::Save)->setText(tr("Speichern"));
+    box.button(QMessageBox::Discard)->setText(tr("Nicht speichern"));
+    box.button(QMessageBox::Cancel)->setText(tr("Abbrechen"));
     return static_cast<QMessageBox::StandardButton>(box.exec());
   };
   d.warn = [&window](const QString& text) { QMessageBox::warning(&window, QStringLiteral("Lamvero"), text); };
   d.dryMass = [&window](const QString& fileName) -> std::optional<double> {
     QInputDialog dialog(&window);
     dialog.setObjectName(QStringLiteral("dlg_Trockenmasse"));
-    dialog.setWindowTitle(QStringLiteral("Trockenmasse der Probe"));
-    dialog.setLabelText(QStringLiteral("„%1“ gibt die Masse der Probe an.\nTrockenmasse der Probe in g:").arg(fileName));
+    dialog.setWindowTitle(tr("Trockenmasse der Probe"));
+    dialog.setLabelText(tr("„%1“ gibt die Masse der Probe an.\nTrockenmasse der Probe in g:").arg(fileName));
     dialog.setInputMode(QInputDialog::DoubleInput);
-    dialog.setLocale(QLocale(QLocale::German, QLocale::Germany));  // decimal comma
+    dialog.setLocale(CurrentLanguage() == Language::English ? QLocale(QLocale::English, QLocale::UnitedKingdom)
+                                                            : QLocale(QLocale::German, QLocale::Germany));
     dialog.setDoubleRange(0.001, 1e6);
     dialog.setDoubleDecimals(3);
     dialog.setDoubleValue(100);
@@ -85,40 +88,40 @@ FileMenu::FileMenu(QMenu& menu, CaseDocument& document, MainWindow& area, QWidge
     : QObject(&menu), document_(document), area_(area), window_(window) {
   dialogs_ = StandardDialogs(window_);
 
-  connect(AddAction(menu, QStringLiteral("&Neu"), "act_Neu", QKeySequence(QStringLiteral("Ctrl+N"))),
+  connect(AddAction(menu, tr("&Neu"), "act_Neu", QKeySequence(QStringLiteral("Ctrl+N"))),
           &QAction::triggered, this, &FileMenu::newCase);
-  connect(AddAction(menu, QStringLiteral("Ö&ffnen…"), "act_Oeffnen", QKeySequence(QStringLiteral("Ctrl+O"))),
+  connect(AddAction(menu, tr("Ö&ffnen…"), "act_Oeffnen", QKeySequence(QStringLiteral("Ctrl+O"))),
           &QAction::triggered, this, &FileMenu::chooseAndOpen);
-  recent_ = menu.addMenu(QStringLiteral("&Zuletzt geöffnet"));
+  recent_ = menu.addMenu(tr("&Zuletzt geöffnet"));
   recent_->menuAction()->setObjectName(QStringLiteral("act_Zuletzt"));
   connect(recent_, &QMenu::aboutToShow, this, &FileMenu::fillRecentMenu);
   menu.addSeparator();
-  connect(AddAction(menu, QStringLiteral("&Speichern"), "act_Speichern", QKeySequence(QStringLiteral("Ctrl+S"))),
+  connect(AddAction(menu, tr("&Speichern"), "act_Speichern", QKeySequence(QStringLiteral("Ctrl+S"))),
           &QAction::triggered, this, &FileMenu::save);
-  connect(AddAction(menu, QStringLiteral("Speichern &unter…"), "act_SpeichernUnter",
+  connect(AddAction(menu, tr("Speichern &unter…"), "act_SpeichernUnter",
                     QKeySequence(QStringLiteral("Ctrl+Shift+S"))),
           &QAction::triggered, this, &FileMenu::saveAs);
-  connect(AddAction(menu, QStringLiteral("&Eigenschaften…"), "act_Eigenschaften"), &QAction::triggered, this,
+  connect(AddAction(menu, tr("&Eigenschaften…"), "act_Eigenschaften"), &QAction::triggered, this,
           &FileMenu::editProperties);
-  connect(AddAction(menu, QStringLiteral("Messkurve &laden…"), "act_MesskurveLaden"), &QAction::triggered, this,
+  connect(AddAction(menu, tr("Messkurve &laden…"), "act_MesskurveLaden"), &QAction::triggered, this,
           &FileMenu::loadMeasuredCurve);
-  removeMeasured_ = AddAction(menu, QStringLiteral("Messkurve ent&fernen"), "act_MesskurveEntfernen");
+  removeMeasured_ = AddAction(menu, tr("Messkurve ent&fernen"), "act_MesskurveEntfernen");
   connect(removeMeasured_, &QAction::triggered, this, &FileMenu::removeMeasuredCurve);
-  connect(AddAction(menu, QStringLiteral("&Anlagendaten…"), "act_Anlagendaten"), &QAction::triggered, this,
+  connect(AddAction(menu, tr("&Anlagendaten…"), "act_Anlagendaten"), &QAction::triggered, this,
           &FileMenu::editPlant);
-  withSeries_ = AddAction(menu, QStringLiteral("Zeitreihen &mitspeichern"), "act_MitZeitreihen");
+  withSeries_ = AddAction(menu, tr("Zeitreihen &mitspeichern"), "act_MitZeitreihen");
   withSeries_->setCheckable(true);
-  withSeries_->setToolTip(QStringLiteral("Die Zeitreihen eines Laufs machen eine Falldatei viele Megabyte groß."));
+  withSeries_->setToolTip(tr("Die Zeitreihen eines Laufs machen eine Falldatei viele Megabyte groß."));
   connect(withSeries_, &QAction::toggled, &document_, &CaseDocument::setWithSeries);
   menu.addSeparator();
-  export_ = menu.addMenu(QStringLiteral("&Exportieren"));
+  export_ = menu.addMenu(tr("&Exportieren"));
   export_->menuAction()->setObjectName(QStringLiteral("act_Exportieren"));
-  seriesCsv_ = AddAction(*export_, QStringLiteral("&Zeitreihen als CSV…"), "act_ZeitreihenCsv");
+  seriesCsv_ = AddAction(*export_, tr("&Zeitreihen als CSV…"), "act_ZeitreihenCsv");
   connect(seriesCsv_, &QAction::triggered, this, &FileMenu::exportSeries);
-  resultsCsv_ = AddAction(*export_, QStringLiteral("&Ergebnisse als CSV…"), "act_ErgebnisseCsv");
+  resultsCsv_ = AddAction(*export_, tr("&Ergebnisse als CSV…"), "act_ErgebnisseCsv");
   connect(resultsCsv_, &QAction::triggered, this, &FileMenu::exportResults);
   printPlace_ = menu.addSeparator();
-  connect(AddAction(menu, QStringLiteral("&Beenden"), "act_Beenden", QKeySequence(QStringLiteral("Ctrl+Q"))),
+  connect(AddAction(menu, tr("&Beenden"), "act_Beenden", QKeySequence(QStringLiteral("Ctrl+Q"))),
           &QAction::triggered, &window_, &QWidget::close);
 
   connect(&document_, &CaseDocument::changed, this, &FileMenu::updateActions);
@@ -158,14 +161,14 @@ void FileMenu::rememberFolder(const QString& path) const {
 }
 
 QString FileMenu::suggestedName(const QString& suffix) const {
-  const QString base = document_.path().isEmpty() ? QStringLiteral("Rechnung") : QFileInfo(document_.path()).completeBaseName();
+  const QString base = document_.path().isEmpty() ? tr("Rechnung") : QFileInfo(document_.path()).completeBaseName();
   return QDir(startFolder()).filePath(base + suffix);
 }
 
 bool FileMenu::maybeDiscard() {
   if (!document_.isModified()) return true;
   const QMessageBox::StandardButton answer = dialogs_.askSave(
-      QStringLiteral("Die Eingaben in „%1“ wurden geändert.\nSollen die Änderungen gespeichert werden?")
+      tr("Die Eingaben in „%1“ wurden geändert.\nSollen die Änderungen gespeichert werden?")
           .arg(document_.displayName()));
   if (answer == QMessageBox::Save) return save();
   return answer == QMessageBox::Discard;
@@ -180,7 +183,7 @@ void FileMenu::newCase() {
 
 void FileMenu::chooseAndOpen() {
   if (!maybeDiscard()) return;
-  const QString path = dialogs_.openName(QStringLiteral("Rechnung öffnen"), startFolder(), kCaseFilter);
+  const QString path = dialogs_.openName(tr("Rechnung öffnen"), startFolder(), CaseFilter());
   if (path.isEmpty()) return;
   if (openAndTell(path)) rememberFolder(path);
 }
@@ -218,7 +221,7 @@ void FileMenu::fillRecentMenu() {
     a->setStatusTip(QDir::toNativeSeparators(path));
     connect(a, &QAction::triggered, this, [this, path] {
       if (!QFileInfo::exists(path)) {
-        dialogs_.warn(QStringLiteral("Die Datei „%1“ gibt es nicht mehr; sie wird aus der Liste genommen.")
+        dialogs_.warn(tr("Die Datei „%1“ gibt es nicht mehr; sie wird aus der Liste genommen.")
                           .arg(QDir::toNativeSeparators(path)));
         RemoveRecentFile(path);
         return;
@@ -226,7 +229,7 @@ void FileMenu::fillRecentMenu() {
       openFile(path);
     });
   }
-  if (files.isEmpty()) recent_->addAction(QStringLiteral("(keine)"))->setEnabled(false);
+  if (files.isEmpty()) recent_->addAction(tr("(keine)"))->setEnabled(false);
 }
 
 bool FileMenu::save() {
@@ -241,7 +244,7 @@ bool FileMenu::save() {
 
 bool FileMenu::saveAs() {
   const QString path = WithSuffix(
-      dialogs_.saveName(QStringLiteral("Rechnung speichern unter"), suggestedName(kCaseFileSuffix), kCaseFilter),
+      dialogs_.saveName(tr("Rechnung speichern unter"), suggestedName(kCaseFileSuffix), CaseFilter()),
       kCaseFileSuffix);
   if (path.isEmpty()) return false;
   const Status saved = document_.saveAs(path);
@@ -258,8 +261,8 @@ void FileMenu::exportSeries() {
   const std::optional<CsvChoice> choice = dialogs_.csvChoice(true);
   if (!choice) return;
   const QString path = WithSuffix(
-      dialogs_.saveName(QStringLiteral("Zeitreihen als CSV exportieren"), suggestedName(QStringLiteral("-zeitreihen.csv")),
-                        kCsvFilter),
+      dialogs_.saveName(tr("Zeitreihen als CSV exportieren"), suggestedName(QStringLiteral("-zeitreihen.csv")),
+                        CsvFilter()),
       QStringLiteral(".csv"));
   if (path.isEmpty()) return;
   const Status exported = document_.exportSeries(path, choice->dialect, choice->every);
@@ -270,8 +273,8 @@ void FileMenu::exportResults() {
   const std::optional<CsvChoice> choice = dialogs_.csvChoice(false);
   if (!choice) return;
   const QString path = WithSuffix(
-      dialogs_.saveName(QStringLiteral("Ergebnisse als CSV exportieren"), suggestedName(QStringLiteral("-ergebnisse.csv")),
-                        kCsvFilter),
+      dialogs_.saveName(tr("Ergebnisse als CSV exportieren"), suggestedName(QStringLiteral("-ergebnisse.csv")),
+                        CsvFilter()),
       QStringLiteral(".csv"));
   if (path.isEmpty()) return;
   const Status exported = document_.exportResults(path, choice->dialect);
@@ -279,7 +282,7 @@ void FileMenu::exportResults() {
 }
 
 bool FileMenu::loadMeasuredCurve() {
-  const QString path = dialogs_.openName(QStringLiteral("Messkurve laden"), startFolder(), kCsvFilter);
+  const QString path = dialogs_.openName(tr("Messkurve laden"), startFolder(), CsvFilter());
   if (path.isEmpty()) return false;
   const Outcome<bool> needsDryMass = MeasuredCurveFileNeedsDryMass(path);
   if (!needsDryMass) {

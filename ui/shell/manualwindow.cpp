@@ -19,7 +19,7 @@ namespace lamvero {
 
 ManualWindow::ManualWindow(QWidget* parent) : QWidget(parent, Qt::Window) {
   setObjectName(QStringLiteral("win_Handbuch"));
-  setWindowTitle(QStringLiteral("Lamvero – Handbuch"));
+  setWindowTitle(tr("Lamvero – Handbuch"));
   browser_ = new QTextBrowser;
   browser_->setObjectName(QStringLiteral("txt_Handbuch"));
   browser_->setOpenLinks(false);
@@ -27,12 +27,12 @@ ManualWindow::ManualWindow(QWidget* parent) : QWidget(parent, Qt::Window) {
   connect(browser_, &QTextBrowser::anchorClicked, this, &ManualWindow::followLink);
   contents_ = new QTreeWidget;
   contents_->setObjectName(QStringLiteral("tree_Inhalt"));
-  contents_->setHeaderLabel(QStringLiteral("Inhalt"));
+  contents_->setHeaderLabel(tr("Inhalt"));
   buildContents();
 
   search_ = new QLineEdit;
   search_->setObjectName(QStringLiteral("txt_Suchen"));
-  search_->setPlaceholderText(QStringLiteral("Suchen (Strg+F, Eingabe: weiter, Umschalt+Eingabe: zurück)"));
+  search_->setPlaceholderText(tr("Suchen (Strg+F, Eingabe: weiter, Umschalt+Eingabe: zurück)"));
   search_->setClearButtonEnabled(true);
   search_->installEventFilter(this);
   searchResult_ = new QLabel;
@@ -105,7 +105,7 @@ void ManualWindow::followLink(const QUrl& link) {
     QDesktopServices::openUrl(link);
   } else {
     searchResult_->setText(goTo(anchor) ? QString()
-                                        : QStringLiteral("„%1“ ist in diesem Handbuch nicht enthalten.").arg(anchor));
+                                        : tr("„%1“ ist in diesem Handbuch nicht enthalten.").arg(anchor));
   }
 }
 
@@ -131,7 +131,7 @@ void ManualWindow::find(bool backward) {
     if (backward) restart.movePosition(QTextCursor::End);
     found = manual_.document().find(text, restart, flags);
   }
-  searchResult_->setText(found.isNull() ? QStringLiteral("nicht gefunden") : QString());
+  searchResult_->setText(found.isNull() ? tr("nicht gefunden") : QString());
   if (!found.isNull()) browser_->setTextCursor(found);
 }
 

@@ -16,7 +16,7 @@ OutdatedResults::OutdatedResults(CaseDocument& document, MainWindow& area, Statu
 }
 
 QString OutdatedResults::Message(const std::vector<Input>& changed) {
-  return QStringLiteral("Eingaben geändert seit der Rechnung: %1; Ergebnisse veraltet")
+  return tr("Eingaben geändert seit der Rechnung: %1; Ergebnisse veraltet")
       .arg(QString::fromStdString(InputCaptions(changed)));
 }
 

@@ -2,6 +2,7 @@
 
 #include <QCheckBox>
 #include <QComboBox>
+#include <QCoreApplication>
 #include <QDialogButtonBox>
 #include <QFormLayout>
 #include <QLabel>
@@ -10,6 +11,7 @@
 #include <QVBoxLayout>
 
 #include "run/plantbasis.h"
+#include "text/language.h"
 #include "text/numberformat.h"
 #include "text/parsenumber.h"
 
@@ -17,16 +19,19 @@ namespace lamvero {
 
 namespace {
 
-constexpr const char* kThroughputCaption = "Durchsatz";
-constexpr const char* kPieceMassCaption = "Stückmasse (trocken)";
+// The catalogue context of the plant's bases, which the model keeps with its results.
+constexpr const char* kPlantContext = "Ergebnisse";
+constexpr const char* kThroughputCaption = QT_TRANSLATE_NOOP("lamvero::PlantDialog", "Durchsatz");
+constexpr const char* kPieceMassCaption = QT_TRANSLATE_NOOP("lamvero::PlantDialog", "Stückmasse (trocken)");
 
 // The number a box holds, or why it holds none, naming the field.
 std::optional<double> BoxNumber(const QLineEdit& box, const char* caption, QString& why) {
   const InputNumber read = ReadInputNumber(box.text().toStdString());
   if (read.reading == NumberReading::Number && read.rest.empty()) return read.value;
+  const QString shown = QCoreApplication::translate("lamvero::PlantDialog", caption);
   why = box.text().trimmed().isEmpty()
-            ? QStringLiteral("„%1“ fehlt.").arg(QString::fromUtf8(caption))
-            : QStringLiteral("„%1“: „%2“ ist keine Zahl.").arg(QString::fromUtf8(caption), box.text());
+            ? QCoreApplication::translate("lamvero::PlantDialog", "„%1“ fehlt.").arg(shown)
+            : QCoreApplication::translate("lamvero::PlantDialog", "„%1“: „%2“ ist keine Zahl.").arg(shown, box.text());
   return std::nullopt;
 }
 
@@ -36,17 +41,17 @@ QString BoxText(double value) { return value > 0 ? QString::fromStdString(Format
 
 PlantDialog::PlantDialog(const std::optional<PlantData>& plant, QWidget* parent) : QDialog(parent) {
   setObjectName(QStringLiteral("dlg_Anlagendaten"));
-  setWindowTitle(QStringLiteral("Anlagendaten"));
+  setWindowTitle(tr("Anlagendaten"));
   const PlantData shown = plant.value_or(PlantData{});
-  auto* intro = new QLabel(QStringLiteral("Der Durchsatz der Anlage an trockenen Rohlingen macht aus den spezifischen "
+  auto* intro = new QLabel(tr("Der Durchsatz der Anlage an trockenen Rohlingen macht aus den spezifischen "
                                           "Werten der Rechnung Luftstrom, Heizleistung und verdunstetes Wasser je Stunde."));
   intro->setWordWrap(true);
-  none_ = new QCheckBox(QStringLiteral("keine Anlagendaten"));
+  none_ = new QCheckBox(tr("keine Anlagendaten"));
   none_->setObjectName(QStringLiteral("chk_KeineAnlagendaten"));
   basis_ = new QComboBox;
   basis_->setObjectName(QStringLiteral("cmb_Durchsatzbasis"));
   for (const PlantBasisField& b : PlantBases()) {
-    basis_->addItem(QString::fromUtf8(b.unit) + QStringLiteral(" – ") + QString::fromUtf8(b.meaning));
+    basis_->addItem(QString::fromStdString(Tr(kPlantContext, b.unit) + " – " + Tr(kPlantContext, b.meaning)));
   }
   basis_->setCurrentIndex(&PlantBasisOf(shown.basis) - PlantBases().data());
   throughput_ = new QLineEdit(BoxText(shown.throughput));
@@ -60,11 +65,11 @@ PlantDialog::PlantDialog(const std::optional<PlantData>& plant, QWidget* parent)
   problem_->setWordWrap(true);
 
   auto* form = new QFormLayout;
-  form->addRow(QStringLiteral("Angabe als:"), basis_);
+  form->addRow(tr("Angabe als:"), basis_);
   form->addRow(throughputLabel_, throughput_);
-  form->addRow(QString::fromUtf8(kPieceMassCaption) + QStringLiteral(" in kg:"), pieceMass_);
+  form->addRow(tr("%1 in kg:").arg(tr(kPieceMassCaption)), pieceMass_);
   buttons_ = new QDialogButtonBox(QDialogButtonBox::Ok | QDialogButtonBox::Cancel, this);
-  buttons_->button(QDialogButtonBox::Cancel)->setText(QStringLiteral("Abbrechen"));
+  buttons_->button(QDialogButtonBox::Cancel)->setText(tr("Abbrechen"));
   connect(buttons_, &QDialogButtonBox::accepted, this, &PlantDialog::accept);
   connect(buttons_, &QDialogButtonBox::rejected, this, &PlantDialog::reject);
   auto* layout = new QVBoxLayout(this);
@@ -105,8 +110,8 @@ QString PlantDialog::problem() const {
 void PlantDialog::update() {
   const bool given = !none_->isChecked();
   const PlantBasisField& basis = PlantBases()[static_cast<std::size_t>(basis_->currentIndex())];
-  throughputLabel_->setText(QString::fromUtf8(kThroughputCaption) + QStringLiteral(" in ") +
-                            QString::fromUtf8(basis.unit) + QStringLiteral(":"));
+  throughputLabel_->setText(
+      tr("%1 in %2:").arg(tr(kThroughputCaption), QString::fromStdString(Tr(kPlantContext, basis.unit))));
   basis_->setEnabled(given);
   throughput_->setEnabled(given);
   pieceMass_->setEnabled(given && basis.basis == PlantData::Basis::PiecesPerHour);

@@ -29,13 +29,13 @@ QTableWidgetItem* Cell(const std::string& text, Qt::Alignment align) {
 PlantPanel::PlantPanel(CaseDocument& document, MainWindow& area, StatusLines& status, QWidget* parent)
     : QDialog(parent), document_(document), area_(area), status_(status) {
   setObjectName(QStringLiteral("dlg_Anlagenwerte"));
-  setWindowTitle(QStringLiteral("Anlagenwerte"));
+  setWindowTitle(tr("Anlagenwerte"));
   state_ = new QLabel;
   state_->setObjectName(QStringLiteral("lbl_AnlagenwerteStand"));
   state_->setWordWrap(true);
   table_ = new QTableWidget(0, 3);
   table_->setObjectName(QStringLiteral("tbl_Anlagenwerte"));
-  table_->setHorizontalHeaderLabels({QStringLiteral("Größe"), QStringLiteral("Wert"), QStringLiteral("Einheit")});
+  table_->setHorizontalHeaderLabels({tr("Größe"), tr("Wert"), tr("Einheit")});
   table_->verticalHeader()->hide();
   table_->horizontalHeader()->setSectionResizeMode(QHeaderView::ResizeToContents);
   table_->horizontalHeader()->setStretchLastSection(true);
@@ -55,13 +55,13 @@ PlantPanel::PlantPanel(CaseDocument& document, MainWindow& area, StatusLines& st
 
 QString PlantPanel::state() const {
   const std::optional<CaseRun>& run = document_.run();
-  if (!document_.plant()) return QStringLiteral("Keine Anlagendaten: Datei ▸ Anlagendaten… nimmt den Durchsatz auf.");
-  if (area_.runController().active()) return QStringLiteral("Die Anlagenwerte folgen nach der Rechnung.");
+  if (!document_.plant()) return tr("Keine Anlagendaten: Datei ▸ Anlagendaten… nimmt den Durchsatz auf.");
+  if (area_.runController().active()) return tr("Die Anlagenwerte folgen nach der Rechnung.");
   if (!run || run->record.outcome != RunOutcome::Completed) {
-    return QStringLiteral("Die Anlagenwerte folgen nach einer vollständigen Rechnung.");
+    return tr("Die Anlagenwerte folgen nach einer vollständigen Rechnung.");
   }
   if (!document_.runMatchesInputs()) {
-    return QStringLiteral("Eingaben geändert seit der Rechnung: die Anlagenwerte folgen nach der nächsten Rechnung.");
+    return tr("Eingaben geändert seit der Rechnung: die Anlagenwerte folgen nach der nächsten Rechnung.");
   }
   return {};
 }
@@ -88,7 +88,7 @@ void PlantPanel::update() {
     table_->setItem(i, 1, Cell(r.text, Qt::AlignRight));
     table_->setItem(i, 2, Cell(r.unit, Qt::AlignLeft));
   }
-  status_.set(QLatin1String(kLine), line.isEmpty() ? QString() : QStringLiteral("Anlage: ") + line.join(QStringLiteral(" · ")));
+  status_.set(QLatin1String(kLine), line.isEmpty() ? QString() : tr("Anlage: ") + line.join(QStringLiteral(" · ")));
 }
 
 }  // namespace lamvero

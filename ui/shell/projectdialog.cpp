@@ -8,11 +8,13 @@
 #include <QPushButton>
 #include <QVBoxLayout>
 
+#include "text/language.h"
+
 namespace lamvero {
 
 ProjectDialog::ProjectDialog(const ProjectData& about, QWidget* parent) : QDialog(parent) {
   setObjectName(QStringLiteral("dlg_Eigenschaften"));
-  setWindowTitle(QStringLiteral("Eigenschaften der Rechnung"));
+  setWindowTitle(tr("Eigenschaften der Rechnung"));
   auto* form = new QFormLayout;
   for (const ProjectField& f : ProjectFields()) {
     const QString text = QString::fromStdString(about.*f.member);
@@ -27,11 +29,11 @@ ProjectDialog::ProjectDialog(const ProjectData& about, QWidget* parent) : QDialo
       edit = line;
     }
     edit->setObjectName(QStringLiteral("edt_") + QString::fromLatin1(f.key));
-    form->addRow(QString::fromUtf8(f.caption) + QStringLiteral(":"), edit);
+    form->addRow(QString::fromStdString(Tr("Ergebnisse", f.caption)) + QStringLiteral(":"), edit);
     boxes_.push_back(edit);
   }
   auto* buttons = new QDialogButtonBox(QDialogButtonBox::Ok | QDialogButtonBox::Cancel, this);
-  buttons->button(QDialogButtonBox::Cancel)->setText(QStringLiteral("Abbrechen"));
+  buttons->button(QDialogButtonBox::Cancel)->setText(tr("Abbrechen"));
   connect(buttons, &QDialogButtonBox::accepted, this, &ProjectDialog::accept);
   connect(buttons, &QDialogButtonBox::rejected, this, &ProjectDialog::reject);
   auto* layout = new QVBoxLayout(this);
@@ -64,8 +66,8 @@ const ProjectField* ProjectDialog::refusedField() const {
 QString ProjectDialog::problem() const {
   const ProjectField* f = refusedField();
   if (!f) return {};
-  return QStringLiteral("„%1“ %2.")
-      .arg(QString::fromUtf8(f->caption), QString::fromStdString(ProjectTextProblem(*f, boxText(*f).toStdString())));
+  return tr("„%1“ %2.").arg(QString::fromStdString(Tr("Ergebnisse", f->caption)),
+                            QString::fromStdString(ProjectTextProblem(*f, boxText(*f).toStdString())));
 }
 
 void ProjectDialog::accept() {

@@ -19,9 +19,11 @@ struct EarlyEnd {
 };
 
 constexpr EarlyEnd kEarlyEnds[] = {
-    {RunOutcome::Stopped, "angehalten", "Stop"},
-    {RunOutcome::SeriesFull, "angehalten", "Zeitreihen voll"},
-    {RunOutcome::Failed, "abgebrochen", "Feuchteprofil nicht mehr endlich"},
+    {RunOutcome::Stopped, QT_TRANSLATE_NOOP("lamvero::RunStatus", "angehalten"), QT_TRANSLATE_NOOP("lamvero::RunStatus", "Stop")},
+    {RunOutcome::SeriesFull, QT_TRANSLATE_NOOP("lamvero::RunStatus", "angehalten"),
+     QT_TRANSLATE_NOOP("lamvero::RunStatus", "Zeitreihen voll")},
+    {RunOutcome::Failed, QT_TRANSLATE_NOOP("lamvero::RunStatus", "abgebrochen"),
+     QT_TRANSLATE_NOOP("lamvero::RunStatus", "Feuchteprofil nicht mehr endlich")},
 };
 
 }  // namespace
@@ -43,10 +45,10 @@ QString RunStatus::EndedEarly(const RunRecord& record) {
     if (record.outcome != e.outcome) continue;
     const RunSeries& s = record.series;
     if (s.nReihe < 0 || static_cast<std::size_t>(s.nReihe) >= s.tReihe.capacity()) {
-      return QStringLiteral("Lauf %1 (%2)").arg(QLatin1String(e.verb), QString::fromUtf8(e.reason));
+      return tr("Lauf %1 (%2)").arg(tr(e.verb), tr(e.reason));
     }
     const QString when = QString::fromStdString(FormatDuration(std::floor(s.tReihe[s.nReihe] + 0.5))).trimmed();
-    return QStringLiteral("Lauf %1 nach %2 (%3)").arg(QLatin1String(e.verb), when, QString::fromUtf8(e.reason));
+    return tr("Lauf %1 nach %2 (%3)").arg(tr(e.verb), when, tr(e.reason));
   }
   return {};
 }
@@ -54,7 +56,7 @@ QString RunStatus::EndedEarly(const RunRecord& record) {
 QString RunStatus::OfOpenedRun(const RunRecord& record, bool hasSeries) {
   const QString early = EndedEarly(record);
   if (!early.isEmpty() || hasSeries) return early;
-  return QStringLiteral("Die Datei enthält keine Zeitreihen; Diagramme nach einem neuen Lauf");
+  return tr("Die Datei enthält keine Zeitreihen; Diagramme nach einem neuen Lauf");
 }
 
 void RunStatus::opened() {
