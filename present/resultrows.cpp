@@ -58,7 +58,7 @@ std::vector<ResultRow> VisibleResultRows(const RunRecord& record) {
     const ControlState state = FinalState(record, *c);
     ResultRow row{c, "", "", state.color, c->kind == ControlKind::Label};
     if (row.warning) {
-      row.caption = ShownControlText(c->name, state.text);
+      row.caption = ShownCaption(*c);
     } else {
       const ControlRow* label = FindControl(c->label);
       row.caption = WithoutTrailingBlanks(label ? ShownCaption(*label) : c->label);
