@@ -7,6 +7,7 @@
 
 #include "files/csvexport.h"
 #include "present/ratechart.h"
+#include "text/language.h"
 #include "text/numberformat.h"
 #include "ui/diagrams/airchart.h"
 #include "ui/diagrams/chartlegend.h"
@@ -136,9 +137,9 @@ void ShapeRateChart(ChartPanel& panel, const std::vector<const RunEntry*>& runs)
     if (run->hasSeries()) ++(run->constantAir ? laboratory : dryer);
   }
   const RateChartForm form = RateChartFormOf(dryer, laboratory);
-  panel.chart().setTitle(QString::fromUtf8(RateChartTitle(form)));
+  panel.chart().setTitle(QString::fromStdString(Tr("Diagramme", RateChartTitle(form))));
   panel.axisX().setReverse(MoistureFallsToTheRight(form));
-  panel.setNote(QString::fromUtf8(RateChartNote(form)));
+  panel.setNote(QString::fromStdString(Tr("Diagramme", RateChartNote(form))));
   for (const RunEntry* run : runs) {
     if (!run->hasSeries() || !run->constantAir) continue;
     const std::vector<RateMark> marks = KrischerMarks(*run->record);
