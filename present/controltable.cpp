@@ -422,10 +422,8 @@ std::string ShownCaption(const ControlRow& row) {
 
 std::string ShownControlText(const std::string& name, const std::string& text) {
   const ControlRow* row = FindControl(name);
-  if (!row) return text;
-  ControlRow shown = *row;
-  shown.caption = text;
-  return ShownCaption(shown);
+  if (!row || row->kind == ControlKind::TextBox || text.empty()) return text;
+  return Tr(row->context, text);
 }
 
 ControlState ControlAtOpen(const std::string& name) {

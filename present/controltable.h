@@ -73,11 +73,13 @@ const ControlRow* FindControl(const std::string& name);
 // Empty for a control without a meaning.
 std::string ToolTipText(const ControlRow& row);
 
-// A caption or text as the user reads it: a text box's number with the
+// A caption or text as the user reads it: a text box's default with the
 // language's decimal separator, any other control's caption in the language.
-// The table, the run's record and the case files keep the German texts.
+// The table keeps the German texts.
 std::string ShownCaption(const ControlRow& row);
-// The same for a text the run gave the control of that name (as the record keeps it).
+// A text a run gave the control of that name as the user reads it: a box's
+// as the record keeps it (already in the reader's form), a label's German
+// caption in the language.
 std::string ShownControlText(const std::string& name, const std::string& text);
 
 // How that control looks when the window opens: caption or default text,

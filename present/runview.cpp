@@ -33,11 +33,11 @@ double RatePerHour(double mRand) { return 3600 * (-mRand); }
 }  // namespace
 
 // A box's text comes as the reader sees it (the language's decimal separator),
-// a label's as its German caption; the record keeps both as files do.
+// a label's as its German caption: the record keeps the label's German, which
+// files keep as it is, and the display shows it in the reader's language.
 void RunView::setText(RunControl control, const std::string& text) {
-  const bool box = IsTextBox(control);
-  controls_.at(control).text = box ? CanonicalInputText(text) : text;
-  d_.setText(control, box ? text : Tr(kControlContext, text));
+  controls_.at(control).text = text;
+  d_.setText(control, IsTextBox(control) ? text : Tr(kControlContext, text));
 }
 
 void RunView::setVisible(RunControl control, bool visible) {
