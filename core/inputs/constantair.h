@@ -11,11 +11,13 @@
 
 #include "inputs/inputs.h"
 #include "inputs/plausibility.h"
+#include "text/language.h"
 
 namespace lamvero {
 
-// The caption the window, the report and the runner give the choice.
-constexpr const char* kConstantAirCaption = "Laborversuch, Luft konstant";
+// The caption the window, the report and the runner give the choice; German,
+// in the catalogue with the input captions: Tr("Eingabefelder", kConstantAirCaption).
+constexpr const char* kConstantAirCaption = LV_TR_NOOP("Eingabefelder", "Laborversuch, Luft konstant");
 
 // The inputs a run of a laboratory test gets: the counter-current end
 // temperature takes the text of the exhaust temperature, so that both read as

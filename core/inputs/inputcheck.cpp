@@ -3,18 +3,19 @@
 #include <cfloat>
 #include <cmath>
 #include <initializer_list>
-#include <string>
 #include <optional>
+#include <string>
 
-#include "physics/energybalance.h"
-#include "physics/claybody.h"
 #include "inputs/inputreading.h"
+#include "physics/claybody.h"
+#include "physics/energybalance.h"
 #include "physics/moistair.h"
+#include "physics/moisturestep.h"
+#include "text/language.h"
 #include "text/numberformat.h"
 #include "text/parsenumber.h"
 #include "text/shownchars.h"
 #include "text/trim.h"
-#include "physics/moisturestep.h"
 
 namespace lamvero {
 
@@ -34,28 +35,46 @@ constexpr double kAbsoluteZero = -273.15;  // °C
 // the drying time settles towards the fine grid's.
 constexpr double kMinAnzOS = 10;
 
+// A text in the quotes of the user's language: „text“ in German.
+std::string InQuotes(const std::string& text) { return Filled(Tr("Eingabeprüfung", "„%1“"), {text}); }
+
 // „caption“ of an input box, without the trailing blanks some captions carry.
-std::string Quoted(Input id) {
-  return "„" + WithoutTrailingBlanks(FieldOf(id).caption) + "“";
+std::string Quoted(Input id) { return InQuotes(ShownCaption(id)); }
+
+// The quoted captions of the boxes as a list: „A“, „B“ und „C“.
+std::string QuotedList(std::initializer_list<Input> ids) {
+  std::string names;
+  std::size_t k = 0;
+  for (Input id : ids) {
+    if (k == 0) {
+      names = Quoted(id);
+    } else if (k + 1 < ids.size()) {
+      names += ", " + Quoted(id);
+    } else {
+      names = Filled(Tr("Eingabeprüfung", "%1 und %2"), {names, Quoted(id)});
+    }
+    ++k;
+  }
+  return names;
 }
 
-// A number as a German reader expects it: up to `digits` significant digits,
-// decimal comma.
+// A number as the reader expects it: up to `digits` significant digits, the
+// decimal separator of the language.
 std::string Shown(double value, int digits = 15) {
-  if (std::isnan(value)) return "keine Zahl";
-  if (std::isinf(value)) return value > 0 ? "unendlich" : "minus unendlich";
+  if (std::isnan(value)) return Tr("Eingabeprüfung", "keine Zahl");
+  if (std::isinf(value)) return value > 0 ? Tr("Eingabeprüfung", "unendlich") : Tr("Eingabeprüfung", "minus unendlich");
   return FormatSignificant(value, digits);
 }
 
-// A text as typed, in German quotes, its control characters escaped; a very
-// long one is cut short.
+// A text as typed, in quotes, its control characters escaped; a very long
+// one is cut short.
 std::string QuotedText(const std::string& typed) {
   constexpr std::size_t kShown = 40;
   const std::string text = ShownText(typed);
-  if (text.size() <= kShown) return "„" + text + "“";
+  if (text.size() <= kShown) return InQuotes(text);
   std::size_t cut = kShown;
   while (cut > 0 && (static_cast<unsigned char>(text[cut]) & 0xC0) == 0x80) --cut;  // not inside a UTF-8 character
-  return "„" + text.substr(0, cut) + "…“";
+  return InQuotes(text.substr(0, cut) + "…");
 }
 
 bool IsBlank(const std::string& text) { return text.find_first_not_of(' ') == std::string::npos; }
@@ -67,15 +86,11 @@ class Checker {
 
   std::vector<InputProblem> Run() {
     ReadAll();
-    CheckPositive(Input::Dicke, "Division durch null");
-    CheckPositive(Input::Ortsschrittweite, "Division durch null");
-    CheckPositive(Input::rhos, "Division durch null");
-    CheckPositive(Input::XAnf, "Division durch null");
-    CheckPositive(Input::Waermeuebergang, "Division durch null");
-    CheckPositive(Input::lambda, "Division durch null");
-    CheckPositive(Input::mue, "Division durch null");
-    CheckPositive(Input::Feuchteleit, "Division durch null");
-    CheckPositive(Input::deltaT, "die Zeit käme nicht voran");
+    for (Input id : {Input::Dicke, Input::Ortsschrittweite, Input::rhos, Input::XAnf, Input::Waermeuebergang,
+                     Input::lambda, Input::mue, Input::Feuchteleit}) {
+      CheckPositive(id, LV_TR_NOOP("Eingabeprüfung", "Division durch null"));
+    }
+    CheckPositive(Input::deltaT, LV_TR_NOOP("Eingabeprüfung", "die Zeit käme nicht voran"));
     CheckShrinkage();
     CheckTemperatures();
     CheckHumidities();
@@ -116,21 +131,16 @@ class Checker {
   }
 
   void Refuse(std::initializer_list<Input> ids, const std::string& what) {
-    std::string names;
-    std::size_t k = 0;
-    for (Input id : ids) {
-      if (k > 0) names += k + 1 == ids.size() ? " und " : ", ";
-      names += Quoted(id);
-      ++k;
-    }
-    problems_.push_back({std::vector<Input>(ids), names + ": " + what});
+    problems_.push_back({std::vector<Input>(ids), QuotedList(ids) + ": " + what});
     for (Input id : ids) usable_[Index(id)] = false;
   }
 
   // A derived quantity must be a finite number; false (and one message) if not.
+  // `what` is marked for the catalogue where it is named.
   bool Finite(double value, const char* what, std::initializer_list<Input> ids) {
     if (std::isfinite(value)) return true;
-    Refuse(ids, std::string("die Eingaben ergeben keinen endlichen Wert für ") + what + ".");
+    Refuse(ids, Filled(Tr("Eingabeprüfung", "die Eingaben ergeben keinen endlichen Wert für %1."),
+                       {Tr("Eingabeprüfung", what)}));
     return false;
   }
 
@@ -149,42 +159,53 @@ class Checker {
       switch (x.reading) {
         case NumberReading::Number: break;
         case NumberReading::NoNumber:
-          Refuse({f.id}, IsBlank(texts_[f.id]) ? "das Feld ist leer; bitte eine Zahl eingeben."
-                                               : QuotedText(texts_[f.id]) + " ist keine Zahl.");
+          Refuse({f.id}, IsBlank(texts_[f.id])
+                             ? Tr("Eingabeprüfung", "das Feld ist leer; bitte eine Zahl eingeben.")
+                             : Filled(Tr("Eingabeprüfung", "%1 ist keine Zahl."), {QuotedText(texts_[f.id])}));
           break;
         case NumberReading::TrailingText:
-          Refuse({f.id}, QuotedText(texts_[f.id]) + " ist keine Zahl: nach der Zahl steht noch " +
-                             QuotedText(x.rest) + " (erlaubt ist nur eine Einheit ohne Ziffern).");
+          Refuse(
+              {f.id},
+              Filled(Tr("Eingabeprüfung",
+                        "%1 ist keine Zahl: nach der Zahl steht noch %2 (erlaubt ist nur eine Einheit ohne Ziffern)."),
+                     {QuotedText(texts_[f.id]), QuotedText(x.rest)}));
           break;
-        case NumberReading::TooLarge: Refuse({f.id}, "die Zahl ist zu groß, um gelesen zu werden."); break;
+        case NumberReading::TooLarge:
+          Refuse({f.id}, Tr("Eingabeprüfung", "die Zahl ist zu groß, um gelesen zu werden."));
+          break;
       }
     }
   }
 
   // Thicknesses, steps, densities, moisture, conductivities, the resistance
   // factor and the time step divide somewhere or set the pace of the run; zero
-  // or a negative value gives no meaningful run.
+  // or a negative value gives no meaningful run. The reason is marked for the
+  // catalogue where it is named.
   void CheckPositive(Input id, const char* zeroReason) {
     if (!Usable({id}) || v(id) > 0) return;
     if (v(id) == 0) {
-      Refuse({id}, std::string("der Wert 0 ist nicht zulässig (") + zeroReason + ").");
+      Refuse({id},
+             Filled(Tr("Eingabeprüfung", "der Wert 0 ist nicht zulässig (%1)."), {Tr("Eingabeprüfung", zeroReason)}));
     } else {
-      Refuse({id}, "der Wert " + Shown(v(id)) + " ist nicht zulässig; er muss größer als 0 sein.");
+      Refuse({id}, Filled(Tr("Eingabeprüfung", "der Wert %1 ist nicht zulässig; er muss größer als 0 sein."),
+                          {Shown(v(id))}));
     }
   }
 
   // At 100 % the dry plate has no thickness left, beyond it a negative one.
   void CheckShrinkage() {
     if (!Usable({Input::linTrSchwind}) || linTrSchwind() < 100) return;
-    Refuse({Input::linTrSchwind}, "der Wert " + Shown(linTrSchwind()) +
-                                      " ist nicht zulässig; die Schwindung muss kleiner als 100 % sein.");
+    Refuse({Input::linTrSchwind},
+           Filled(Tr("Eingabeprüfung", "der Wert %1 ist nicht zulässig; die Schwindung muss kleiner als 100 % sein."),
+                  {Shown(linTrSchwind())}));
   }
 
   // No temperature lies below absolute zero.
   void CheckTemperatures() {
     for (Input id : {Input::ThetaEinf, Input::AussenluftTemp, Input::Lufttemp, Input::ThetaGegenstromende}) {
       if (!Usable({id}) || v(id) >= kAbsoluteZero) continue;
-      Refuse({id}, "der Wert " + Shown(v(id)) + " °C liegt unter dem absoluten Nullpunkt (-273,15 °C).");
+      Refuse({id}, Filled(Tr("Eingabeprüfung", "der Wert %1 °C liegt unter dem absoluten Nullpunkt (%2 °C)."),
+                          {Shown(v(id)), Shown(kAbsoluteZero)}));
     }
   }
 
@@ -195,10 +216,13 @@ class Checker {
       if (!Usable({id})) continue;
       const double phi = v(id);
       if (phi < 0 || phi > 100) {
-        Refuse({id}, "der Wert " + Shown(phi) + " % ist nicht zulässig; eine relative Feuchte liegt von 0 bis 100 %.");
+        Refuse({id}, Filled(Tr("Eingabeprüfung",
+                               "der Wert %1 % ist nicht zulässig; eine relative Feuchte liegt von 0 bis 100 %."),
+                            {Shown(phi)}));
       } else if (id == Input::AbluftFeuchte && phi == 100) {
-        Refuse({id}, "bei 100 % ist die Abluft gesättigt und kann kein Wasser mehr aufnehmen; die Platte würde "
-                     "befeuchtet statt getrocknet. Die Abluftfeuchte muss kleiner als 100 % sein.");
+        Refuse({id}, Tr("Eingabeprüfung",
+                        "bei 100 % ist die Abluft gesättigt und kann kein Wasser mehr aufnehmen; die Platte würde "
+                        "befeuchtet statt getrocknet. Die Abluftfeuchte muss kleiner als 100 % sein."));
       }
     }
   }
@@ -208,8 +232,9 @@ class Checker {
   void CheckCurveInterval() {
     const double rund = v(Input::rund);
     if (!Usable({Input::rund}) || (rund >= 50 && rund <= kMaxRund && rund == std::floor(rund))) return;
-    problems_.push_back({{Input::rund}, Quoted(Input::rund) + " muss eine ganze Zahl von 50 bis 500000 sein (gelesen: " +
-                                            Shown(rund) + ")."});
+    problems_.push_back({{Input::rund},
+                         Filled(Tr("Eingabeprüfung", "%1 muss eine ganze Zahl von 50 bis 500000 sein (gelesen: %2)."),
+                                {Quoted(Input::rund), Shown(rund)})});
   }
 
   // Spatial steps per half plate: the set-up writes Dicke / Ortsschrittweite / 2
@@ -224,18 +249,23 @@ class Checker {
       return;
     }
     const std::vector<Input> grid = {Input::Dicke, Input::Ortsschrittweite};
-    const std::string names = Quoted(Input::Dicke) + " und " + Quoted(Input::Ortsschrittweite);
+    const std::string names = QuotedList({Input::Dicke, Input::Ortsschrittweite});
     if (AnzOS_ >= 1 && AnzOS_ < kMinAnzOS) {
       problems_.push_back(
-          {grid, names + ": das Gitter ist zu grob, um den Trocknungsspiegel zu verfolgen (" + Shown(AnzOS_) +
-                     " Ortsschritte pro Halbplatte, es braucht mindestens 10). Bitte die Ortsschrittweite auf höchstens " +
-                     Shown(Dicke() / (2 * kMinAnzOS), 4) + " mm verkleinern."});
+          {grid, names + ": " +
+                     Filled(Tr("Eingabeprüfung",
+                               "das Gitter ist zu grob, um den Trocknungsspiegel zu verfolgen (%1 Ortsschritte pro "
+                               "Halbplatte, es braucht mindestens 10). Bitte die Ortsschrittweite auf höchstens "
+                               "%2 mm verkleinern."),
+                            {Shown(AnzOS_), Shown(Dicke() / (2 * kMinAnzOS), 4)})});
       return;
     }
-    problems_.push_back({grid, names +
-                                   ": die Anzahl der Ortsschritte pro Halbplatte (Dicke / Ortsschrittweite / 2, "
-                                   "gerundet) muss von 10 bis " + std::to_string(maxSpatialSteps_) + " reichen; sie ist " +
-                                   Shown(AnzOS_) + "."});
+    problems_.push_back(
+        {grid, names + ": " +
+                   Filled(Tr("Eingabeprüfung",
+                             "die Anzahl der Ortsschritte pro Halbplatte (Dicke / Ortsschrittweite / 2, "
+                             "gerundet) muss von 10 bis %1 reichen; sie ist %2."),
+                          {std::to_string(maxSpatialSteps_), Shown(AnzOS_)})});
   }
 
   // Dry thickness and the face mass of the half plate.
@@ -243,31 +273,33 @@ class Checker {
     if (!Usable({Input::Dicke, Input::linTrSchwind})) return;
     const double DickeTr = Dicke() / 1000 * (1 - linTrSchwind() / 100);
     if (!(DickeTr > 0)) {
-      Refuse({Input::Dicke}, "die Dicke der trockenen Platte ergibt sich zu 0 (Division durch null).");
+      Refuse({Input::Dicke},
+             Tr("Eingabeprüfung", "die Dicke der trockenen Platte ergibt sich zu 0 (Division durch null)."));
       return;
     }
     if (Usable({Input::rhos}) &&
-        !Finite(2 / (rhos() * DickeTr), "die Flächenmasse der Platte", {Input::Dicke, Input::rhos})) {
+        !Finite(2 / (rhos() * DickeTr), LV_TR_NOOP("Eingabeprüfung", "die Flächenmasse der Platte"),
+                {Input::Dicke, Input::rhos})) {
       return;
     }
     if (!gridOk_ || !Usable({Input::deltaT})) return;
     const double dx = DickeTr / (2 * AnzOS_);
-    Finite(deltaT() / (dx * dx), "Zeitschrittweite / Ortsschrittweite²",
+    Finite(deltaT() / (dx * dx), LV_TR_NOOP("Eingabeprüfung", "Zeitschrittweite / Ortsschrittweite²"),
            {Input::Dicke, Input::Ortsschrittweite, Input::deltaT});
   }
 
   // Vapour pressure of an air state at 1 bar total pressure; its humidity
-  // ratio 0.622 pD / (1 - pD) needs pD < 1 bar.
+  // ratio 0.622 pD / (1 - pD) needs pD < 1 bar. `tooHigh` names that air's
+  // pressure %1 reaching 1 bar; it is marked for the catalogue where it is named.
   std::optional<double> VapourPressure(double theta, double relHumidity, Input tempBox, Input humidityBox,
-                                       const char* air) {
+                                       const char* tooHigh) {
     const double pD = SaturationPressure(theta) * relHumidity;
     if (!std::isfinite(pD)) {
-      Refuse({tempBox}, "bei dieser Temperatur gibt es keinen endlichen Sättigungsdampfdruck.");
+      Refuse({tempBox}, Tr("Eingabeprüfung", "bei dieser Temperatur gibt es keinen endlichen Sättigungsdampfdruck."));
       return std::nullopt;
     }
     if (pD >= 1) {
-      Refuse({humidityBox, tempBox}, std::string("der Wasserdampfdruck der ") + air + " (" + Shown(pD, 6) +
-                                         " bar) erreicht den Gesamtdruck von 1 bar.");
+      Refuse({humidityBox, tempBox}, Filled(Tr("Eingabeprüfung", tooHigh), {Shown(pD, 6)}));
       return std::nullopt;
     }
     return pD;
@@ -276,11 +308,16 @@ class Checker {
   void CheckAir() {
     std::optional<double> pDAb, pDAu;
     if (Usable({Input::Lufttemp, Input::AbluftFeuchte})) {
-      pDAb = VapourPressure(Lufttemp(), AbluftFeuchte(), Input::Lufttemp, Input::AbluftFeuchte, "Abluft");
+      pDAb = VapourPressure(Lufttemp(), AbluftFeuchte(), Input::Lufttemp, Input::AbluftFeuchte,
+                            LV_TR_NOOP("Eingabeprüfung",
+                                       "der Wasserdampfdruck der Abluft (%1 bar) erreicht den "
+                                       "Gesamtdruck von 1 bar."));
     }
     if (Usable({Input::AussenluftTemp, Input::AussenluftFeuchte})) {
-      pDAu = VapourPressure(AussenluftTemp(), AussenluftFeuchte(), Input::AussenluftTemp,
-                            Input::AussenluftFeuchte, "Außenluft");
+      pDAu = VapourPressure(AussenluftTemp(), AussenluftFeuchte(), Input::AussenluftTemp, Input::AussenluftFeuchte,
+                            LV_TR_NOOP("Eingabeprüfung",
+                                       "der Wasserdampfdruck der Außenluft (%1 bar) erreicht den "
+                                       "Gesamtdruck von 1 bar."));
     }
     if (pDAb) CheckExhaustAir(*pDAb);
     if (!pDAb || !pDAu) return;
@@ -290,24 +327,29 @@ class Checker {
     // |pD| < 1 keeps this far inside the float range; the guard keeps the
     // narrowing defined whatever the law returns.
     if (!(std::fabs(XAussenWide) <= FLT_MAX)) {
-      Refuse({Input::AussenluftFeuchte}, "die Wasserbeladung der Außenluft ist als Zahl einfacher Genauigkeit "
-                                         "nicht darstellbar.");
+      Refuse({Input::AussenluftFeuchte}, Tr("Eingabeprüfung",
+                                            "die Wasserbeladung der Außenluft ist als Zahl einfacher Genauigkeit "
+                                            "nicht darstellbar."));
       return;
     }
     const float XAussen = static_cast<float>(XAussenWide);
     // The air takes up the plate's water between the outside and the exhaust
     // state: only a moister exhaust gives a positive air throughput.
     if (!(XAbluft > XAussen)) {
-      Refuse({Input::AbluftFeuchte, Input::AussenluftFeuchte},
-             "die Abluft (Wasserbeladung " + Shown(XAbluft, 6) + " kg/kg) muss feuchter sein als die Außenluft (" +
-                 Shown(XAussen, 6) + " kg/kg), sonst gibt es keinen positiven Luftdurchsatz.");
+      Refuse(
+          {Input::AbluftFeuchte, Input::AussenluftFeuchte},
+          Filled(
+              Tr("Eingabeprüfung",
+                 "die Abluft (Wasserbeladung %1 kg/kg) muss feuchter sein als die Außenluft (%2 kg/kg), sonst gibt es "
+                 "keinen positiven Luftdurchsatz."),
+              {Shown(XAbluft, 6), Shown(XAussen, 6)}));
       return;
     }
     if (!Usable({Input::XAnf})) return;
     const double LuftRohlingVerh = XAnf() / (XAbluft - XAussen);
     const std::initializer_list<Input> airBoxes = {Input::XAnf, Input::AbluftFeuchte, Input::AussenluftFeuchte};
-    if (!Finite(LuftRohlingVerh, "den spezifischen Luftdurchsatz", airBoxes) ||
-        !Finite(LuftRohlingVerh / XAnf(), "den Luftdurchsatz pro kg Wasser", airBoxes)) {
+    if (!Finite(LuftRohlingVerh, LV_TR_NOOP("Eingabeprüfung", "den spezifischen Luftdurchsatz"), airBoxes) ||
+        !Finite(LuftRohlingVerh / XAnf(), LV_TR_NOOP("Eingabeprüfung", "den Luftdurchsatz pro kg Wasser"), airBoxes)) {
       return;
     }
     if (!Usable({Input::ThetaEinf, Input::Lufttemp})) return;
@@ -316,10 +358,13 @@ class Checker {
     for (double ThetaK : {0.0, 101.0}) {
       const double ThetaZuluft =
           SupplyAirTemperature(Lufttemp(), XAbluft, XAussen, ThetaK, ThetaEinf(), XAnf(), LuftRohlingVerh);
-      if (!Finite(ThetaZuluft, "die Temperatur der Trocknerzuluft", {Input::ThetaEinf, Input::Lufttemp})) return;
+      if (!Finite(ThetaZuluft, LV_TR_NOOP("Eingabeprüfung", "die Temperatur der Trocknerzuluft"),
+                  {Input::ThetaEinf, Input::Lufttemp}))
+        return;
       if (!Usable({Input::AussenluftTemp})) continue;
       const double spezEnergie = SpecificEnergy(ThetaZuluft, AussenluftTemp(), LuftRohlingVerh, XAnf());
-      if (!Finite(spezEnergie, "den spezifischen Energiebedarf", {Input::ThetaEinf, Input::AussenluftTemp})) {
+      if (!Finite(spezEnergie, LV_TR_NOOP("Eingabeprüfung", "den spezifischen Energiebedarf"),
+                  {Input::ThetaEinf, Input::AussenluftTemp})) {
         return;
       }
     }
@@ -329,14 +374,17 @@ class Checker {
   void CheckExhaustAir(double pDAb) {
     const double XAbluft = HumidityRatio(pDAb);
     const double ThetaKgr = WetBulbTemperature(Lufttemp(), XAbluft);
-    if (!Finite(HumidityFromWetBulb(Lufttemp(), ThetaKgr), "die Wasserbeladung der Luft", {Input::Lufttemp}) ||
-        !Finite(VapourPressureFromWetBulb(Lufttemp(), ThetaKgr), "den Dampfdruck der Luft", {Input::Lufttemp})) {
+    if (!Finite(HumidityFromWetBulb(Lufttemp(), ThetaKgr), LV_TR_NOOP("Eingabeprüfung", "die Wasserbeladung der Luft"),
+                {Input::Lufttemp}) ||
+        !Finite(VapourPressureFromWetBulb(Lufttemp(), ThetaKgr),
+                LV_TR_NOOP("Eingabeprüfung", "den Dampfdruck der Luft"), {Input::Lufttemp})) {
       return;
     }
     if (!Usable({Input::Waermeuebergang})) return;
     const double qrand = Waermeuebergang() * (Lufttemp() - ThetaKgr);
     const double mRand = -qrand / LatentHeat(ThetaKgr);
-    Finite(3600 * (-mRand), "die anfängliche Verdunstungsrate", {Input::Waermeuebergang, Input::Lufttemp});
+    Finite(3600 * (-mRand), LV_TR_NOOP("Eingabeprüfung", "die anfängliche Verdunstungsrate"),
+           {Input::Waermeuebergang, Input::Lufttemp});
   }
 
   // The clay body: ideal volumetric shrinkage down to the limit moisture, the
@@ -354,12 +402,13 @@ class Checker {
   // moisture range of its shrinkage.
   bool GreenBodyOk(const ClayBody& b, std::initializer_list<Input> bodyBoxes) {
     if (!(b.rho0 > 0)) {
-      Refuse({Input::rhos}, "die Dichte ist zu klein; die Masse des feuchten Rohlings ergibt sich zu 0.");
+      Refuse({Input::rhos},
+             Tr("Eingabeprüfung", "die Dichte ist zu klein; die Masse des feuchten Rohlings ergibt sich zu 0."));
       return false;
     }
-    if (!Finite(b.PhiAnf, "den anfänglichen Wassergehalt", bodyBoxes)) return false;
-    if (!Finite(b.offPoren, "die offene Porosität", bodyBoxes) ||
-        !Finite(b.XSchwEnde, "die Wasserbeladung am Schwindungsende", bodyBoxes)) {
+    if (!Finite(b.PhiAnf, LV_TR_NOOP("Eingabeprüfung", "den anfänglichen Wassergehalt"), bodyBoxes)) return false;
+    if (!Finite(b.offPoren, LV_TR_NOOP("Eingabeprüfung", "die offene Porosität"), bodyBoxes) ||
+        !Finite(b.XSchwEnde, LV_TR_NOOP("Eingabeprüfung", "die Wasserbeladung am Schwindungsende"), bodyBoxes)) {
       return false;
     }
     // The water of the green body must at least fill the volume it loses by
@@ -369,18 +418,20 @@ class Checker {
       const double shrinkVolume = 1 - (1 - linTrSchwind() / 100) * (1 - linTrSchwind() / 100) *
                                           (1 - linTrSchwind() / 100);
       const double XMin = 1000 * shrinkVolume / b.rho0;
-      Refuse(bodyBoxes, "das Anfangswasser reicht nicht für die Schwindung: bei dieser Dichte und Schwindung "
-                        "braucht schon das Schwindungsvolumen " + Shown(XMin, 4) +
-                            " kg/kg Wasser, die offene Porosität im trockenen Zustand ergäbe sich zu " +
-                            Shown(100 * b.offPoren, 3) +
-                            " %. Anfangswasserbeladung erhöhen oder Schwindung verkleinern.");
+      Refuse(bodyBoxes,
+             Filled(Tr("Eingabeprüfung",
+                       "das Anfangswasser reicht nicht für die Schwindung: bei dieser Dichte und Schwindung "
+                       "braucht schon das Schwindungsvolumen %1 kg/kg Wasser, die offene Porosität im trockenen "
+                       "Zustand ergäbe sich zu %2 %. Anfangswasserbeladung erhöhen oder Schwindung verkleinern."),
+                    {Shown(XMin, 4), Shown(100 * b.offPoren, 3)}));
       return false;
     }
     // The shrinkage curves divide by the moisture range of the shrinkage.
     if (linTrSchwind() > 0.001 && XAnf() == b.XSchwEnde) {
       Refuse({Input::XAnf, Input::linTrSchwind},
-             "die Wasserbeladung am Schwindungsende ist gleich der Anfangswasserbeladung, obwohl die Platte "
-             "schwindet (Division durch null).");
+             Tr("Eingabeprüfung",
+                "die Wasserbeladung am Schwindungsende ist gleich der Anfangswasserbeladung, obwohl die Platte "
+                "schwindet (Division durch null)."));
       return false;
     }
     return true;
@@ -392,18 +443,21 @@ class Checker {
     // number only when the relative volume under its cube root is negative:
     // the water lost down to that moisture would be more than the green volume.
     if (std::isnan(at25.Schwind25)) {
-      Refuse({Input::XAnf}, "für diese Dichte und Schwindung zu groß: der Rohling hätte bei 0,25 kg/kg ein "
-                            "negatives Volumen (Wurzel aus einer negativen Zahl).");
+      Refuse({Input::XAnf}, Tr("Eingabeprüfung",
+                               "für diese Dichte und Schwindung zu groß: der Rohling hätte bei 0,25 kg/kg ein "
+                               "negatives Volumen (Wurzel aus einer negativen Zahl)."));
       return false;
     }
     if (at25.Schwind25 == 1) {
-      Refuse({Input::XAnf}, "für diese Dichte und Schwindung zu groß: der Rohling hätte bei 0,25 kg/kg kein "
-                            "Volumen mehr (Division durch null).");
+      Refuse({Input::XAnf}, Tr("Eingabeprüfung",
+                               "für diese Dichte und Schwindung zu groß: der Rohling hätte bei 0,25 kg/kg kein "
+                               "Volumen mehr (Division durch null)."));
       return false;
     }
-    if (!Finite(at25.Phi25, "den Wassergehalt bei 0,25 kg/kg", bodyBoxes)) return false;
+    if (!Finite(at25.Phi25, LV_TR_NOOP("Eingabeprüfung", "den Wassergehalt bei 0,25 kg/kg"), bodyBoxes)) return false;
     if (at25.Phi25 == 0) {
-      Refuse(bodyBoxes, "der Wassergehalt bei 0,25 kg/kg ergibt sich zu 0 (Division durch null).");
+      Refuse(bodyBoxes,
+             Tr("Eingabeprüfung", "der Wassergehalt bei 0,25 kg/kg ergibt sich zu 0 (Division durch null)."));
       return false;
     }
     return true;
@@ -412,7 +466,8 @@ class Checker {
   // The moisture conductivity from the wet state down to the dry state.
   void CheckConductivity(ClayBody b) {
     if (!Usable({Input::Feuchteleit})) return;
-    if (!Finite(b.KappaGr, "die Feuchteleitfähigkeit am Schwindungsende", {Input::Feuchteleit, Input::XAnf}) ||
+    if (!Finite(b.KappaGr, LV_TR_NOOP("Eingabeprüfung", "die Feuchteleitfähigkeit am Schwindungsende"),
+                {Input::Feuchteleit, Input::XAnf}) ||
         !Usable({Input::KappaSteig})) {
       return;
     }
@@ -423,8 +478,10 @@ class Checker {
       const double kappa = MoistureConductivity(b, X, 25);
       if (!(kappa > 0) || !std::isfinite(kappa)) {
         Refuse({Input::KappaSteig, Input::Feuchteleit},
-               "die Feuchteleitfähigkeit bei " + Shown(X, 6) + " kg/kg ergibt sich zu " + Shown(kappa, 6) +
-                   " m²/s; sie muss endlich und größer als 0 sein.");
+               Filled(Tr("Eingabeprüfung",
+                         "die Feuchteleitfähigkeit bei %1 kg/kg ergibt sich zu %2 m²/s; sie muss endlich und größer "
+                         "als 0 sein."),
+                      {Shown(X, 6), Shown(kappa, 6)}));
         return;
       }
     }
@@ -444,16 +501,17 @@ class Checker {
 
 std::string UnkeptInputText(const std::string& text) {
   if (text.size() > kMaxInputTextBytes) {
-    return "der Text ist zu lang (" + std::to_string(text.size()) + " Bytes, höchstens " +
-           std::to_string(kMaxInputTextBytes) + ").";
+    return Filled(Tr("Eingabeprüfung", "der Text ist zu lang (%1 Bytes, höchstens %2)."),
+                  {std::to_string(text.size()), std::to_string(kMaxInputTextBytes)});
   }
   const std::optional<Unprintable> u = FirstUnprintable(text);
   if (!u) return {};
   if (u->kind == UnprintableKind::Control) {
-    return QuotedText(text) + " enthält das Steuerzeichen " + u->shown +
-           "; erlaubt sind nur sichtbare Zeichen und Leerzeichen.";
+    return Filled(
+        Tr("Eingabeprüfung", "%1 enthält das Steuerzeichen %2; erlaubt sind nur sichtbare Zeichen und Leerzeichen."),
+        {QuotedText(text), u->shown});
   }
-  return QuotedText(text) + " ist kein gültiger UTF-8-Text (Byte " + u->shown + ").";
+  return Filled(Tr("Eingabeprüfung", "%1 ist kein gültiger UTF-8-Text (Byte %2)."), {QuotedText(text), u->shown});
 }
 
 Status KeepableInputs(const InputTexts& inputs) {

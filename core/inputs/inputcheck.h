@@ -1,6 +1,6 @@
 #pragma once
 // The check that stands before every run: a run starts only when it finds
-// nothing. Each problem names the input box by its caption, in German.
+// nothing. Each problem names the input box by its caption, in the user's language.
 
 #include <string>
 #include <vector>
@@ -12,8 +12,8 @@
 
 namespace lamvero {
 
-// One reason why a run cannot start: the boxes that cause it and a German
-// text that names them by caption and says why.
+// One reason why a run cannot start: the boxes that cause it and a text in the
+// user's language that names them by caption and says why.
 struct InputProblem {
   std::vector<Input> fields;
   std::string text;

@@ -24,7 +24,12 @@ struct InputField {
   Input id;
   const char* box;          // text box name, e.g. "txt_Dicke"
   const char* label;        // its label, e.g. "lbl_Dicke"
-  const char* caption;      // the label's caption
+  // The label's caption, in German and with the trailing blanks the window
+  // shows. The catalogue (context "Eingabefelder") holds it as stored, blanks
+  // and all: look up the stored caption, Tr("Eingabefelder", caption), and
+  // trim afterwards if need be; ShownCaption does both. Units are symbols the
+  // same in every language and are not in the catalogue.
+  const char* caption;
   const char* defaultText;  // the box's text when the window opens
   // What a brick dryer usually sees, in the caption's unit; values outside
   // can be computed but earn a warning before the run.
@@ -36,6 +41,9 @@ struct InputField {
 // In window order: the 14 main inputs, then the 4 numerical-control inputs.
 const std::array<InputField, kInputCount>& InputFields();
 const InputField& FieldOf(Input id);
+
+// The caption in the user's language, without trailing blanks: what a message names the input by.
+std::string ShownCaption(Input id);
 
 // The texts of the input boxes, as typed.
 class InputTexts {
@@ -52,7 +60,7 @@ class InputTexts {
 
 // The inputs whose texts differ between `before` and `now`, in window order.
 std::vector<Input> ChangedInputs(const InputTexts& before, const InputTexts& now);
-// Their captions, without trailing blanks, separated by commas: what a message names them by.
+// Their ShownCaptions, separated by commas.
 std::string InputCaptions(const std::vector<Input>& inputs);
 
 // The inputs converted to model units.

@@ -1,9 +1,8 @@
 #include "inputs/plausibility.h"
 
-
+#include "text/language.h"
 #include "text/numberformat.h"
 #include "text/parsenumber.h"
-#include "text/trim.h"
 
 namespace lamvero {
 
@@ -22,8 +21,9 @@ std::vector<InputWarning> FindUnusualInputs(const InputTexts& inputs) {
     if (x.reading != NumberReading::Number) continue;
     if (x.value >= f.usualMin && x.value <= f.usualMax) continue;
     warnings.push_back({f.id, x.value,
-                        "„" + WithoutTrailingBlanks(f.caption) + "“: " + WithUnit(x.value, f.unit) + " liegt außerhalb des üblichen Bereichs von " +
-                            WithUnit(f.usualMin, f.unit) + " bis " + WithUnit(f.usualMax, f.unit) + "."});
+                        Filled(Tr("Plausibilität", "„%1“: %2 liegt außerhalb des üblichen Bereichs von %3 bis %4."),
+                               {ShownCaption(f.id), WithUnit(x.value, f.unit), WithUnit(f.usualMin, f.unit),
+                                WithUnit(f.usualMax, f.unit)})});
   }
   return warnings;
 }

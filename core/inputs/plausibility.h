@@ -12,7 +12,7 @@ namespace lamvero {
 struct InputWarning {
   Input field;
   double value;      // as entered, in the caption's unit
-  std::string text;  // German, naming the box by caption, its value and the usual range
+  std::string text;  // in the user's language, naming the box by caption, its value and the usual range
 };
 
 // Every readable input outside its usual range (InputField::usualMin..usualMax).

@@ -2,6 +2,7 @@
 
 #include <cstddef>
 
+#include "text/language.h"
 #include "text/shownchars.h"
 
 namespace lamvero {
@@ -9,10 +10,13 @@ namespace lamvero {
 const std::vector<AirIntegrationName>& AirIntegrationNames() {
   static const std::vector<AirIntegrationName> names = {
       // In the order of the enumeration.
-      {AirIntegration::Standard, "standard", "die Körperwärme geht mal der Zeitschrittweite und ab 0 °C ein (Vorgabe)"},
+      {AirIntegration::Standard, "standard",
+       LV_TR_NOOP("Luftbilanz", "die Körperwärme geht mal der Zeitschrittweite und ab 0 °C ein (Vorgabe)")},
       {AirIntegration::Consistent, "consistent",
-       "die Körperwärme geht je Schritt einmal ein, ab der Kerntemperatur zu Beginn des Abschnitts: die Dauer der "
-       "Gegenstromtrocknung hängt kaum noch von der Zeitschrittweite ab"},
+       LV_TR_NOOP("Luftbilanz",
+                  "die Körperwärme geht je Schritt einmal ein, ab der Kerntemperatur zu Beginn des "
+                  "Abschnitts: die Dauer der Gegenstromtrocknung hängt kaum noch von der "
+                  "Zeitschrittweite ab")},
   };
   return names;
 }
@@ -25,9 +29,10 @@ Outcome<AirIntegration> AirIntegrationOfKey(std::string_view key, const std::str
   std::string keys;
   for (const AirIntegrationName& n : AirIntegrationNames()) {
     if (key == n.key) return n.value;
-    keys += std::string(keys.empty() ? "" : " oder ") + n.key;
+    keys = keys.empty() ? n.key : Filled(Tr("Luftbilanz", "%1 oder %2"), {keys, n.key});
   }
-  return Failure{where, "„" + ShownText(key) + "“ ist keine Luftbilanz; möglich sind " + keys + "."};
+  return Failure{where,
+                 Filled(Tr("Luftbilanz", "„%1“ ist keine Luftbilanz; möglich sind %2."), {ShownText(key), keys})};
 }
 
 }  // namespace lamvero

@@ -27,7 +27,7 @@ enum class AirIntegration { Standard, Consistent };
 struct AirIntegrationName {
   AirIntegration value;
   const char* key;   // in options, JSON and case files
-  const char* help;  // what it does, for the runner's help
+  const char* help;  // what it does, for the runner's help; German, Tr("Luftbilanz", help)
 };
 
 // Every choice, the default (Standard) first.

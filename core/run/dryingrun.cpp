@@ -1,15 +1,16 @@
 #include "run/dryingrun.h"
-#include "run/vectorstate.h"
 
 #include <cmath>
 #include <memory>
 
-#include "run/dryingperiods.h"
 #include "inputs/inputcheck.h"
 #include "inputs/inputreading.h"
-#include "text/numberformat.h"
+#include "run/dryingperiods.h"
 #include "run/setup.h"
 #include "run/shownshrinkage.h"
+#include "run/vectorstate.h"
+#include "text/language.h"
+#include "text/numberformat.h"
 
 namespace lamvero {
 
@@ -21,24 +22,29 @@ std::string StopMessage(const RunState& s, PeriodEnd end) {
   if (end == PeriodEnd::SeriesFull) {
     // A larger time step fits the run into the series, but the water error
     // stays small only while the grid number stays in its best range.
-    return "Zeitreihen voll: Die Rechnung wurde bei der Zeit" + when +
-           " angehalten, denn die Zeitreihen fassen höchstens 500000 Zeitschritte. "
-           "Bitte die Zeitschrittweite vergrößern und die Ortsschrittweite mit der Wurzel desselben Faktors, "
-           "damit Feuchteleitk. × Zeitschrittweite / Ortsschrittweite² (in m²/s, s, m; hier " +
-           FormatSignificant(MoistureGridNumber(s.in.Feuchteleit, s.in.deltaT, s.run.dx), 2) +
-           ") bei 0,3 bis 1 bleibt: dort ist der Wasserfehler am kleinsten.";
+    return Filled(Tr("Lauf",
+                     "Zeitreihen voll: Die Rechnung wurde bei der Zeit%1 angehalten, denn die Zeitreihen "
+                     "fassen höchstens 500000 Zeitschritte. Bitte die Zeitschrittweite vergrößern und die "
+                     "Ortsschrittweite mit der Wurzel desselben Faktors, damit Feuchteleitk. × "
+                     "Zeitschrittweite / Ortsschrittweite² (in m²/s, s, m; hier %2) bei 0,3 bis 1 bleibt: "
+                     "dort ist der Wasserfehler am kleinsten."),
+                  {when, FormatSignificant(MoistureGridNumber(s.in.Feuchteleit, s.in.deltaT, s.run.dx), 2)});
   }
-  return "Die Rechnung wurde bei der Zeit" + when +
-         " angehalten, weil das Feuchteprofil keine endlichen Werte mehr hat. "
-         "Bitte die Eingaben prüfen (Zeitschrittweite verkleinern oder Ortsschrittweite vergrößern).";
+  return Filled(Tr("Lauf",
+                   "Die Rechnung wurde bei der Zeit%1 angehalten, weil das Feuchteprofil keine endlichen "
+                   "Werte mehr hat. Bitte die Eingaben prüfen (Zeitschrittweite verkleinern oder "
+                   "Ortsschrittweite vergrößern)."),
+                {when});
 }
 
 std::string UndefinedResultsMessage(const std::vector<std::string>& names) {
   std::string list;
   for (std::size_t i = 0; i < names.size(); ++i) list += (i ? ", " : "") + names[i];
-  return "Die Rechnung hat die Plattenmitte erreicht, aber diese Ergebnisse sind keine endlichen Zahlen: " + list +
-         ". Der Lauf ist gescheitert. Bitte die Eingaben prüfen (Wärmeübergangskoeffizient und Zeitschrittweite "
-         "im üblichen Bereich).";
+  return Filled(Tr("Lauf",
+                   "Die Rechnung hat die Plattenmitte erreicht, aber diese Ergebnisse sind keine endlichen "
+                   "Zahlen: %1. Der Lauf ist gescheitert. Bitte die Eingaben prüfen "
+                   "(Wärmeübergangskoeffizient und Zeitschrittweite im üblichen Bereich)."),
+                {list});
 }
 
 }  // namespace

@@ -3,6 +3,7 @@
 
 #include "run/airmodel.h"
 #include "run/dryingperiods.h"
+#include "text/language.h"
 
 namespace lamvero {
 
@@ -86,25 +87,25 @@ double MoistureGridNumber(double Feuchteleit, double deltaT, double dx) { return
 
 std::vector<std::string> NonFiniteResults(const RunState& s) {
   const std::pair<double, const char*> scalars[] = {
-      {s.record.results.Dauer1TA, "Dauer des 1. Trocknungsabschnitts"},
-      {s.record.results.X1TA, "Wasserbeladung nach dem 1. Trocknungsabschnitt"},
-      {s.record.results.t1xse, "Dauer der Oberflächenschwindung"},
-      {s.record.results.t2xse, "Dauer der Kernschwindung"},
-      {s.record.results.schwindgrad, "max. Schwindungsgradient"},
-      {s.record.results.ThetaZuluft, "Temperatur der Trocknerzuluft"},
-      {s.record.results.spezEnergie, "spez. Energiebedarf"},
-      {s.record.results.relEnergie, "Energie / Verdampfungsenthalpie"},
-      {s.record.results.WasserfehlerProzent, "relativer Wasserfehler"},
+      {s.record.results.Dauer1TA, LV_TR_NOOP("Lauf", "Dauer des 1. Trocknungsabschnitts")},
+      {s.record.results.X1TA, LV_TR_NOOP("Lauf", "Wasserbeladung nach dem 1. Trocknungsabschnitt")},
+      {s.record.results.t1xse, LV_TR_NOOP("Lauf", "Dauer der Oberflächenschwindung")},
+      {s.record.results.t2xse, LV_TR_NOOP("Lauf", "Dauer der Kernschwindung")},
+      {s.record.results.schwindgrad, LV_TR_NOOP("Lauf", "max. Schwindungsgradient")},
+      {s.record.results.ThetaZuluft, LV_TR_NOOP("Lauf", "Temperatur der Trocknerzuluft")},
+      {s.record.results.spezEnergie, LV_TR_NOOP("Lauf", "spez. Energiebedarf")},
+      {s.record.results.relEnergie, LV_TR_NOOP("Lauf", "Energie / Verdampfungsenthalpie")},
+      {s.record.results.WasserfehlerProzent, LV_TR_NOOP("Lauf", "relativer Wasserfehler")},
   };
   std::vector<std::string> names;
   for (const auto& [value, name] : scalars) {
-    if (!std::isfinite(value)) names.emplace_back(name);
+    if (!std::isfinite(value)) names.push_back(Tr("Lauf", name));
   }
   for (const SeriesColumn& c : SeriesColumns()) {
     const Series& values = s.record.series.*c.member;
     for (int k = 0; k <= s.record.series.nReihe; ++k) {
       if (!std::isfinite(values[static_cast<std::size_t>(k)])) {
-        names.emplace_back(c.course);
+        names.push_back(Tr("Ergebnisse", c.course));
         break;
       }
     }

@@ -4,14 +4,17 @@
 #include <cmath>
 #include <cstring>
 
+#include "text/language.h"
+
 namespace lamvero {
 
 const std::array<MeasuredQuantityInfo, kMeasuredQuantityCount>& MeasuredQuantities() {
   static const std::array<MeasuredQuantityInfo, kMeasuredQuantityCount> table{{
-      {MeasuredQuantity::Moisture, "moisture", "mittlere Wasserbeladung", "kg/kg"},
-      {MeasuredQuantity::SurfaceTemperature, "surfaceTemperature", "Oberflächentemperatur", "°C"},
-      {MeasuredQuantity::CoreTemperature, "coreTemperature", "Kerntemperatur", "°C"},
-      {MeasuredQuantity::Shrinkage, "shrinkage", "lineare Schwindung", "%"},
+      {MeasuredQuantity::Moisture, "moisture", LV_TR_NOOP("Ergebnisse", "mittlere Wasserbeladung"), "kg/kg"},
+      {MeasuredQuantity::SurfaceTemperature, "surfaceTemperature", LV_TR_NOOP("Ergebnisse", "Oberflächentemperatur"),
+       "°C"},
+      {MeasuredQuantity::CoreTemperature, "coreTemperature", LV_TR_NOOP("Ergebnisse", "Kerntemperatur"), "°C"},
+      {MeasuredQuantity::Shrinkage, "shrinkage", LV_TR_NOOP("Ergebnisse", "lineare Schwindung"), "%"},
   }};
   return table;
 }

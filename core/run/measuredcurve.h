@@ -27,7 +27,9 @@ constexpr std::size_t kMeasuredQuantityCount = 4;
 struct MeasuredQuantityInfo {
   MeasuredQuantity id;
   const char* key;      // machine name, in the case file and the runner: "moisture"
-  const char* caption;  // what the window, the report and tables call it: "mittlere Wasserbeladung"
+  // What the window, the report and tables call it: "mittlere Wasserbeladung";
+  // German, in the catalogue under "Ergebnisse" (Tr("Ergebnisse", caption)).
+  const char* caption;
   const char* unit;     // the model's unit the values are held in: "kg/kg"
 };
 // Every quantity, in the order above.

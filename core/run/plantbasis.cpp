@@ -1,11 +1,15 @@
 #include "run/plantbasis.h"
 
+#include "text/language.h"
+
 namespace lamvero {
 
 const std::array<PlantBasisField, 2>& PlantBases() {
   static const std::array<PlantBasisField, 2> bases{{
-      {PlantData::Basis::TonnesPerHour, "tonnesPerHour", "t/h", "Tonnen trockener Rohlinge je Stunde"},
-      {PlantData::Basis::PiecesPerHour, "piecesPerHour", "Stück/h", "Stück je Stunde, mit ihrer Trockenmasse"},
+      {PlantData::Basis::TonnesPerHour, "tonnesPerHour", "t/h",
+       LV_TR_NOOP("Anlagenwerte", "Tonnen trockener Rohlinge je Stunde")},
+      {PlantData::Basis::PiecesPerHour, "piecesPerHour", LV_TR_NOOP("Anlagenwerte", "Stück/h"),
+       LV_TR_NOOP("Anlagenwerte", "Stück je Stunde, mit ihrer Trockenmasse")},
   }};
   return bases;
 }

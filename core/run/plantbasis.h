@@ -10,6 +10,8 @@
 
 namespace lamvero {
 
+// Unit and meaning are German, in the catalogue under "Anlagenwerte"
+// (Tr("Anlagenwerte", text)); a unit that is a symbol is the same in English.
 struct PlantBasisField {
   PlantData::Basis basis;
   const char* key;      // "tonnesPerHour"

@@ -5,6 +5,7 @@
 
 #include "physics/moistair.h"
 #include "run/resultdescriptors.h"
+#include "text/language.h"
 #include "text/numberformat.h"
 
 namespace lamvero {
@@ -20,24 +21,26 @@ constexpr double kNotReached = std::numeric_limits<double>::quiet_NaN();
 
 // A plant value as the user gives it: its caption for messages, its unit and
 // the largest value a brick plant could mean (beyond it, a typing slip).
+// Caption and unit are German, looked up in the catalogue when a message names them.
 struct PlantField {
   const char* caption;
   const char* unit;
   double atMost;
 };
 
-const PlantField kTonnes{"Durchsatz", "t/h", 1000};
-const PlantField kPieces{"Durchsatz", "Stück/h", 1e7};
-const PlantField kPieceMass{"Stückmasse (trocken)", "kg", 1000};
+const PlantField kTonnes{LV_TR_NOOP("Anlagenwerte", "Durchsatz"), "t/h", 1000};
+const PlantField kPieces{LV_TR_NOOP("Anlagenwerte", "Durchsatz"), LV_TR_NOOP("Anlagenwerte", "Stück/h"), 1e7};
+const PlantField kPieceMass{LV_TR_NOOP("Anlagenwerte", "Stückmasse (trocken)"), "kg", 1000};
 // The dry mass flow either basis may come to, kg/h (1000 t/h).
 constexpr double kMaxDryMassFlow = 1e6;
 
 std::string FieldProblem(const PlantField& field, double value) {
-  const std::string name = field.caption;
-  if (!std::isfinite(value)) return name + " ist keine endliche Zahl";
-  if (value <= 0) return name + " muss größer als 0 sein";
+  const std::string name = Tr("Anlagenwerte", field.caption);
+  if (!std::isfinite(value)) return Filled(Tr("Anlagenwerte", "%1 ist keine endliche Zahl"), {name});
+  if (value <= 0) return Filled(Tr("Anlagenwerte", "%1 muss größer als 0 sein"), {name});
   if (value > field.atMost) {
-    return name + " ist unplausibel groß (höchstens " + FormatSixDigits(field.atMost) + " " + field.unit + ")";
+    return Filled(Tr("Anlagenwerte", "%1 ist unplausibel groß (höchstens %2 %3)"),
+                  {name, FormatSixDigits(field.atMost), Tr("Anlagenwerte", field.unit)});
   }
   return "";
 }
@@ -49,8 +52,8 @@ std::string PlantDataProblem(const PlantData& plant) {
   std::string problem = FieldProblem(kPieces, plant.throughput);
   if (problem.empty()) problem = FieldProblem(kPieceMass, plant.pieceDryMass);
   if (problem.empty() && DryMassFlow(plant) > kMaxDryMassFlow) {
-    problem = "Durchsatz mal Stückmasse (trocken) ist unplausibel groß (höchstens " +
-              FormatSixDigits(kMaxDryMassFlow / 1000) + " t/h)";
+    problem = Filled(Tr("Anlagenwerte", "Durchsatz mal Stückmasse (trocken) ist unplausibel groß (höchstens %1 t/h)"),
+                     {FormatSixDigits(kMaxDryMassFlow / 1000)});
   }
   return problem;
 }
@@ -76,11 +79,12 @@ PlantFigures PlantFiguresOf(const PlantData& plant, const RunRecord& record) {
 
 const std::array<PlantFigureDescriptor, 5>& PlantFigureDescriptors() {
   static const std::array<PlantFigureDescriptor, 5> table{{
-      {"dryMassFlow", "Trockengutdurchsatz", "kg/h", "#0", &PlantFigures::dryMassFlow},
-      {"airMassFlow", "Luftdurchsatz (trocken)", "kg/h", "#0", &PlantFigures::airMassFlow},
-      {"airVolumeFlow", "Abluftvolumenstrom", "m³/h", "#0", &PlantFigures::airVolumeFlow},
-      {"heaterPower", "Heizleistung", "kW", "#0.0", &PlantFigures::heaterPower},
-      {"waterEvaporated", "verdunstetes Wasser", "kg/h", "#0.0", &PlantFigures::waterEvaporated},
+      {"dryMassFlow", LV_TR_NOOP("Ergebnisse", "Trockengutdurchsatz"), "kg/h", "#0", &PlantFigures::dryMassFlow},
+      {"airMassFlow", LV_TR_NOOP("Ergebnisse", "Luftdurchsatz (trocken)"), "kg/h", "#0", &PlantFigures::airMassFlow},
+      {"airVolumeFlow", LV_TR_NOOP("Ergebnisse", "Abluftvolumenstrom"), "m³/h", "#0", &PlantFigures::airVolumeFlow},
+      {"heaterPower", LV_TR_NOOP("Ergebnisse", "Heizleistung"), "kW", "#0.0", &PlantFigures::heaterPower},
+      {"waterEvaporated", LV_TR_NOOP("Ergebnisse", "verdunstetes Wasser"), "kg/h", "#0.0",
+       &PlantFigures::waterEvaporated},
   }};
   return table;
 }

@@ -44,7 +44,7 @@ PlantFigures PlantFiguresOf(const PlantData& plant, const RunRecord& record);
 // One row per figure, for the window, the report, the runner and tables alike.
 struct PlantFigureDescriptor {
   const char* key;      // "heaterPower"
-  const char* caption;  // "Heizleistung"
+  const char* caption;  // "Heizleistung"; German, in the catalogue under "Ergebnisse"
   const char* unit;     // "kW"
   const char* pattern;  // how the window writes it: "#0.0"
   double PlantFigures::*member;

@@ -25,7 +25,7 @@ constexpr std::size_t kMaxProjectCommentBytes = std::size_t{1} << 20;
 
 struct ProjectField {
   const char* key;      // in the case file: "customer"
-  const char* caption;  // in the dialog and the report: "Kunde"
+  const char* caption;  // in the dialog and the report: "Kunde"; German, Tr("Projektdaten", caption)
   std::string ProjectData::*member;
   std::size_t maxBytes;
   bool multiLine;

@@ -19,7 +19,11 @@ struct ResultDescriptor {
   const char* label;    // the label of its window row, "lbl_Dauer1TA"; "" if the window has no row for it
   const char* box;      // the box of that row, "txt_Dauer1TA"; "" if none
   // The label's caption as the window shows it (trailing blanks and all); for
-  // a result without a row, the name the tables give it.
+  // a result without a row, the name the tables give it. German: captions,
+  // long captions, the units that are words ("% pro mm", "Vol.-%") and the
+  // column captions are in the catalogue under the context "Ergebnisse" as
+  // they stand here (trailing blanks and all); a window looks them up with
+  // Tr("Ergebnisse", text) and trims afterwards. Files keep the German.
   const char* caption;
   const char* unit;     // unit of value: "s" (a duration), "kg/kg", "°C", "%", "% pro mm", "kJ/kg", "1", ...
   // The value in that unit; NaN where the run did not reach that stage.
@@ -42,9 +46,12 @@ struct ResultDescriptor {
   // The unit as the full caption writes it ("kg/kg atro", "h:mm:ss"); the
   // result's unit where the caption names none, "–" for a pure number.
   std::string captionUnit() const;
+  // name() and captionUnit() in the user's language.
+  std::string shownName() const;
+  std::string shownCaptionUnit() const;
   // The value as the window writes it: in the row's pattern, a duration as
   // h:mm:ss (no leading blank), a result without a pattern to six significant
-  // digits; decimal comma. Empty for a value the run did not reach.
+  // digits; the decimal separator of the language. Empty for a value the run did not reach.
   std::string shownText(double amount) const;
   // The value as a spreadsheet cell in the precision the window shows it:
   // shownText, but a duration in whole seconds (rounded as h:mm:ss rounds them).

@@ -2,6 +2,8 @@
 
 #include <algorithm>
 
+#include "text/language.h"
+
 namespace lamvero {
 
 const char* RunOutcomeName(RunOutcome outcome) {
@@ -31,20 +33,29 @@ Series Series::head(std::size_t n) const {
 
 const std::array<SeriesColumn, RunSeries::kCount>& SeriesColumns() {
   static const std::array<SeriesColumn, RunSeries::kCount> columns{{
-      {"tReihe", "Zeit", "s", "Zeit", &RunSeries::tReihe, false},
-      {"XReihe", "mittlere Wasserbeladung", "kg/kg", "Verlauf der mittleren Wasserbeladung", &RunSeries::XReihe, false},
-      {"XOberflReihe", "Wasserbeladung an der Oberfläche", "kg/kg", "Verlauf der Oberflächenfeuchte", &RunSeries::XOberflReihe, false},
-      {"XKernReihe", "Wasserbeladung im Kern", "kg/kg", "Verlauf der Kernfeuchte", &RunSeries::XKernReihe, false},
-      {"SchwOberflReihe", "lineare Schwindung an der Oberfläche", "%", "Verlauf der Oberflächenschwindung",
-       &RunSeries::SchwOberflReihe, true},
-      {"SchwKernReihe", "lineare Schwindung im Kern", "%", "Verlauf der Kernschwindung", &RunSeries::SchwKernReihe, true},
-      {"ThetaLuftReihe", "Lufttemperatur", "°C", "Verlauf der Lufttemperatur", &RunSeries::ThetaLuftReihe, false},
-      {"ThetaObReihe", "Oberflächentemperatur", "°C", "Verlauf der Oberflächentemperatur", &RunSeries::ThetaObReihe, false},
-      {"ThetaKReihe", "Kerntemperatur", "°C", "Verlauf der Kerntemperatur", &RunSeries::ThetaKReihe, false},
-      {"WasserdampfReihe", "Verdunstungsrate", "kg/(m² h)", "Verlauf der Verdunstungsrate",
-       &RunSeries::WasserdampfReihe, false},
-      {"SpiegelReihe", "Tiefe des Trocknungsspiegels", "m", "Verlauf des Trocknungsspiegels", &RunSeries::SpiegelReihe, false},
-      {"XLuftReihe", "Wasserbeladung der Luft", "kg/kg", "Verlauf der Wasserbeladung der Luft", &RunSeries::XLuftReihe, false},
+      {"tReihe", LV_TR_NOOP("Ergebnisse", "Zeit"), "s", LV_TR_NOOP("Ergebnisse", "Zeit"), &RunSeries::tReihe, false},
+      {"XReihe", LV_TR_NOOP("Ergebnisse", "mittlere Wasserbeladung"), "kg/kg",
+       LV_TR_NOOP("Ergebnisse", "Verlauf der mittleren Wasserbeladung"), &RunSeries::XReihe, false},
+      {"XOberflReihe", LV_TR_NOOP("Ergebnisse", "Wasserbeladung an der Oberfläche"), "kg/kg",
+       LV_TR_NOOP("Ergebnisse", "Verlauf der Oberflächenfeuchte"), &RunSeries::XOberflReihe, false},
+      {"XKernReihe", LV_TR_NOOP("Ergebnisse", "Wasserbeladung im Kern"), "kg/kg",
+       LV_TR_NOOP("Ergebnisse", "Verlauf der Kernfeuchte"), &RunSeries::XKernReihe, false},
+      {"SchwOberflReihe", LV_TR_NOOP("Ergebnisse", "lineare Schwindung an der Oberfläche"), "%",
+       LV_TR_NOOP("Ergebnisse", "Verlauf der Oberflächenschwindung"), &RunSeries::SchwOberflReihe, true},
+      {"SchwKernReihe", LV_TR_NOOP("Ergebnisse", "lineare Schwindung im Kern"), "%",
+       LV_TR_NOOP("Ergebnisse", "Verlauf der Kernschwindung"), &RunSeries::SchwKernReihe, true},
+      {"ThetaLuftReihe", LV_TR_NOOP("Ergebnisse", "Lufttemperatur"), "°C",
+       LV_TR_NOOP("Ergebnisse", "Verlauf der Lufttemperatur"), &RunSeries::ThetaLuftReihe, false},
+      {"ThetaObReihe", LV_TR_NOOP("Ergebnisse", "Oberflächentemperatur"), "°C",
+       LV_TR_NOOP("Ergebnisse", "Verlauf der Oberflächentemperatur"), &RunSeries::ThetaObReihe, false},
+      {"ThetaKReihe", LV_TR_NOOP("Ergebnisse", "Kerntemperatur"), "°C",
+       LV_TR_NOOP("Ergebnisse", "Verlauf der Kerntemperatur"), &RunSeries::ThetaKReihe, false},
+      {"WasserdampfReihe", LV_TR_NOOP("Ergebnisse", "Verdunstungsrate"), "kg/(m² h)",
+       LV_TR_NOOP("Ergebnisse", "Verlauf der Verdunstungsrate"), &RunSeries::WasserdampfReihe, false},
+      {"SpiegelReihe", LV_TR_NOOP("Ergebnisse", "Tiefe des Trocknungsspiegels"), "m",
+       LV_TR_NOOP("Ergebnisse", "Verlauf des Trocknungsspiegels"), &RunSeries::SpiegelReihe, false},
+      {"XLuftReihe", LV_TR_NOOP("Ergebnisse", "Wasserbeladung der Luft"), "kg/kg",
+       LV_TR_NOOP("Ergebnisse", "Verlauf der Wasserbeladung der Luft"), &RunSeries::XLuftReihe, false},
   }};
   return columns;
 }

@@ -101,6 +101,9 @@ struct RunSeries {
 
 // The twelve series, in the order above (the order of the CSV columns and of
 // a case file's series).
+// Captions and courses are German and in the catalogue under the context
+// "Ergebnisse": a window looks them up with Tr("Ergebnisse", text); files keep
+// the German. Units are symbols, the same in every language.
 struct SeriesColumn {
   const char* name;     // stable machine name, the member: "tReihe"
   const char* caption;  // what a table heads its column with, before the unit: "Lufttemperatur"

@@ -7,6 +7,7 @@
 #include "inputs/inputreading.h"
 #include "run/dryingrun.h"
 #include "text/csvformat.h"
+#include "text/language.h"
 #include "text/numberformat.h"
 
 namespace lamvero {
@@ -53,8 +54,10 @@ std::optional<double> EstimateTimeSteps(const InputTexts& inputs) {
 std::string SeriesFillWarning(const InputTexts& inputs) {
   const std::optional<double> steps = EstimateTimeSteps(inputs);
   if (!steps || *steps <= kMaxSeriesIndex) return "";
-  return "Die Zeitreihen fassen höchstens " + std::to_string(kMaxSeriesIndex) +
-         " Zeitschritte; diese Rechnung braucht voraussichtlich etwa " + Format(Rounded(*steps), "#0") + ".";
+  return Filled(Tr("Lauf",
+                   "Die Zeitreihen fassen höchstens %1 Zeitschritte; diese Rechnung braucht "
+                   "voraussichtlich etwa %2."),
+                {std::to_string(kMaxSeriesIndex), Format(Rounded(*steps), "#0")});
 }
 
 }  // namespace lamvero
