@@ -47,13 +47,24 @@ std::string UndefinedResultsMessage(const std::vector<std::string>& names) {
                 {list});
 }
 
+// The messages `make` gives, as files keep them and in the user's language
+// (made once only in German).
+template <class Make>
+void Say(RunResult& result, Make make) {
+  {
+    const FileTexts kept;
+    result.messages = make();
+  }
+  result.shownMessages = CurrentLanguage() == Language::German ? result.messages : make();
+}
+
 }  // namespace
 
 RunResult RunSimulation(RunState& s, const InputTexts& inputs, RunEvents& events, const RunOptions& options) {
   ClearUpperVectorState();  // a run often starts on a thread the window's thread has just made
   RunResult result;
   const InputReading reading = ReadInputs(inputs);
-  result.messages = CheckInputs(inputs, reading, options.limits.maxSpatialSteps);
+  Say(result, [&] { return CheckInputs(inputs, reading, options.limits.maxSpatialSteps); });
   if (!result.messages.empty()) {
     result.outcome = RunOutcome::Refused;
     return result;
@@ -88,9 +99,9 @@ RunResult RunSimulation(RunState& s, const InputTexts& inputs, RunEvents& events
     case PeriodEnd::Failed: result.outcome = RunOutcome::Failed; break;
   }
   if (!undefined.empty()) {
-    result.messages.push_back(UndefinedResultsMessage(undefined));
+    Say(result, [&] { return std::vector<std::string>{UndefinedResultsMessage(NonFiniteResults(s))}; });
   } else if (end == PeriodEnd::SeriesFull || end == PeriodEnd::Failed) {
-    result.messages.push_back(StopMessage(s, end));
+    Say(result, [&] { return std::vector<std::string>{StopMessage(s, end)}; });
   }
   s.stopRequest = nullptr;
   RecordRun(s);
@@ -98,6 +109,7 @@ RunResult RunSimulation(RunState& s, const InputTexts& inputs, RunEvents& events
   LimitShrinkageToTotal(s.record);
   s.record.outcome = result.outcome;
   s.record.messages = result.messages;
+  s.record.shownMessages = result.shownMessages;
   return result;
 }
 
@@ -111,6 +123,7 @@ RunRecord RunCase(const InputTexts& inputs, RunEvents& events, const RunOptions&
     RunRecord refused;
     refused.inputs = inputs;
     refused.messages = result.messages;
+    refused.shownMessages = result.shownMessages;
     return refused;
   }
   return std::move(s->record);

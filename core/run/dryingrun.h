@@ -17,7 +17,9 @@ namespace lamvero {
 
 struct RunResult {
   RunOutcome outcome = RunOutcome::Completed;
-  std::vector<std::string> messages;  // input problems, or why the run had to stop
+  // Input problems, or why the run had to stop: as files keep them, and in the user's language.
+  std::vector<std::string> messages;
+  std::vector<std::string> shownMessages;
 };
 
 struct RunOptions {

@@ -31,6 +31,10 @@ Series Series::head(std::size_t n) const {
   return copy;
 }
 
+const std::vector<std::string>& ShownMessages(const RunRecord& record) {
+  return record.shownMessages.empty() ? record.messages : record.shownMessages;
+}
+
 const std::array<SeriesColumn, RunSeries::kCount>& SeriesColumns() {
   static const std::array<SeriesColumn, RunSeries::kCount> columns{{
       {"tReihe", LV_TR_NOOP("Ergebnisse", "Zeit"), "s", LV_TR_NOOP("Ergebnisse", "Zeit"), &RunSeries::tReihe, false},

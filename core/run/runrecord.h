@@ -197,7 +197,11 @@ struct RunRecord {
   InputTexts inputs;                         // the 18 input texts as typed
   RunOutcome outcome = RunOutcome::Refused;  // a record made by default holds no run
   AirIntegration airIntegration = AirIntegration::Standard;  // how the run stepped the air's balance
-  std::vector<std::string> messages;         // input problems, or why the run had to stop
+  // Input problems, or why the run had to stop: as files keep them (German,
+  // decimal comma), and as the run showed them in the user's language; a
+  // record read from a file has only the first (ShownMessages).
+  std::vector<std::string> messages;
+  std::vector<std::string> shownMessages;
   InputValues values;                        // the inputs in model units (not read for a refused run)
   DerivedValues derived;
   RunResults results;
@@ -206,5 +210,9 @@ struct RunRecord {
   RunSeries series;
   ProfileCurves profiles;
 };
+
+// The record's messages in the user's language where the run made them,
+// else as the file kept them.
+const std::vector<std::string>& ShownMessages(const RunRecord& record);
 
 }  // namespace lamvero

@@ -8,6 +8,8 @@ namespace {
 // Written once at start-up, read from every thread afterwards.
 std::atomic<Language> g_language{Language::German};
 std::atomic<CatalogueLookup> g_lookup{nullptr};
+// How many FileTexts scopes this thread is in.
+thread_local int t_fileTexts = 0;
 
 }  // namespace
 
@@ -16,11 +18,14 @@ void UseLanguage(Language language, CatalogueLookup lookup) {
   g_language.store(language);
 }
 
-Language CurrentLanguage() { return g_language.load(); }
+Language CurrentLanguage() { return t_fileTexts > 0 ? Language::German : g_language.load(); }
+
+FileTexts::FileTexts() { ++t_fileTexts; }
+FileTexts::~FileTexts() { --t_fileTexts; }
 
 std::string Tr(const char* context, const char* german) {
   const CatalogueLookup lookup = g_lookup.load();
-  if (lookup == nullptr) return german;
+  if (lookup == nullptr || CurrentLanguage() == Language::German) return german;
   std::string english = lookup(context, german);
   return english.empty() ? std::string(german) : english;
 }

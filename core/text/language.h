@@ -26,7 +26,20 @@ using CatalogueLookup = std::string (*)(const char* context, const char* german)
 // Sets the language for the whole process. German needs no lookup (nullptr).
 void UseLanguage(Language language, CatalogueLookup lookup);
 
+// The language texts are made in on this thread: German inside a FileTexts
+// scope, the process's language elsewhere.
 Language CurrentLanguage();
+
+// While one lives, this thread makes its texts as files keep them: German,
+// with the decimal comma, whatever the user's language. A run records its
+// messages so for the case and study files, next to the ones it shows.
+class FileTexts {
+ public:
+  FileTexts();
+  ~FileTexts();
+  FileTexts(const FileTexts&) = delete;
+  FileTexts& operator=(const FileTexts&) = delete;
+};
 
 // The text in the current language: the German source itself in German, the
 // catalogue's text in English (the German one where the catalogue has none).
