@@ -107,9 +107,9 @@ TEST_F(EnglishMessages, RefusalsReadAsEnglishSentencesWithADecimalPoint) {
   EXPECT_EQ(problems(With({{Input::AussenluftTemp, "-300,5"}})),
             std::vector<std::string>{"“Outside-air temperature in °C”: the value -300.5 °C lies below absolute zero "
                                      "(-273.15 °C)."});
-  EXPECT_EQ(problems(With({{Input::rund, "20 Stück"}})),
-            std::vector<std::string>{"“Number of calculations per curve”: “20 Stück” is not a number: “Stück” follows "
-                                     "the number (only a unit without digits is allowed)."});
+  EXPECT_EQ(problems(With({{Input::rund, "2O"}})),
+            std::vector<std::string>{"“Number of calculations per curve”: “2O” is not a number: “O” follows the number "
+                                     "(only a unit without digits is allowed)."});
   // Two fields joined by "and"; the step a user should take, with its point.
   EXPECT_EQ(problems(With({{Input::Ortsschrittweite, "1,5"}})),
             std::vector<std::string>{"“Initial plate thickness in mm” and “Space step in mm”: the grid is too coarse "
