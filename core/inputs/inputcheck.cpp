@@ -345,6 +345,12 @@ class Checker {
               {Shown(XAbluft, 6), Shown(XAussen, 6)}));
       return;
     }
+    CheckThroughput(XAbluft, XAussen);
+  }
+
+  // The air throughput that carries the plate's water away, and the dryer's
+  // energy balance built on it.
+  void CheckThroughput(double XAbluft, float XAussen) {
     if (!Usable({Input::XAnf})) return;
     const double LuftRohlingVerh = XAnf() / (XAbluft - XAussen);
     const std::initializer_list<Input> airBoxes = {Input::XAnf, Input::AbluftFeuchte, Input::AussenluftFeuchte};
@@ -359,8 +365,9 @@ class Checker {
       const double ThetaZuluft =
           SupplyAirTemperature(Lufttemp(), XAbluft, XAussen, ThetaK, ThetaEinf(), XAnf(), LuftRohlingVerh);
       if (!Finite(ThetaZuluft, LV_TR_NOOP("Eingabeprüfung", "die Temperatur der Trocknerzuluft"),
-                  {Input::ThetaEinf, Input::Lufttemp}))
+                  {Input::ThetaEinf, Input::Lufttemp})) {
         return;
+      }
       if (!Usable({Input::AussenluftTemp})) continue;
       const double spezEnergie = SpecificEnergy(ThetaZuluft, AussenluftTemp(), LuftRohlingVerh, XAnf());
       if (!Finite(spezEnergie, LV_TR_NOOP("Eingabeprüfung", "den spezifischen Energiebedarf"),
