@@ -28,11 +28,9 @@ const char* StatusKey(FitResult::Status status) {
   return "";
 }
 
-// The field's caption as JSON keeps it (German, whatever the language) ...
+// The field's caption as JSON keeps it (German, whatever the language); a
+// text for a reader takes ShownCaption.
 std::string Caption(Input input) { return WithoutTrailingBlanks(FieldOf(input).caption); }
-
-// ... and as the text for a reader shows it.
-std::string ShownCaption(Input input) { return WithoutTrailingBlanks(Tr("Eingabefelder", FieldOf(input).caption)); }
 
 std::string ParameterLine(const FitProblem& problem, const FitResult& result, std::size_t j) {
   const InputField& field = FieldOf(problem.parameters[j].input);

@@ -103,11 +103,7 @@ std::string RunJson(const RunRecord& record, int profileCurves, const std::vecto
   if (record.airIntegration != AirIntegration::Standard) {
     out += ",\"airIntegration\":" + JsonString(AirIntegrationKey(record.airIntegration));
   }
-  out += ",\"messages\":[";
-  for (std::size_t i = 0; i < record.messages.size(); ++i) {
-    out += (i ? "," : "") + JsonString(record.messages[i]);
-  }
-  out += "],\"fields\":{";
+  out += ",\"messages\":" + Messages(ShownMessages(record)) + ",\"fields\":{";
   bool first = true;
   for (const auto& [name, state] : record.controls) {
     if (name.rfind("txt_", 0) != 0 && name.rfind("lbl_", 0) != 0) continue;

@@ -728,7 +728,7 @@ int BatchCommand::write(const RunResult& result) {
     if (r_.plant.plant) std::cout << PlantLines(*r_.plant.plant, record);
   }
   const int stdoutErrno = StdoutErrno();  // before the files are written
-  for (const std::string& m : result.messages) std::cerr << "lamvero-batch: " << m << "\n";
+  for (const std::string& m : result.shownMessages) std::cerr << "lamvero-batch: " << m << "\n";
   writeSeries(record);
   if (given("--save")) writeCase(record);
   if (given("--report")) {

@@ -220,7 +220,7 @@ int DiagramWindow::addRun(const RunRecord& record, const QString& label, bool co
 void DiagramWindow::explain(const RunRecord& record, const QString& label) {
   std::string reason = NoCurvesReason(record);
   // A refused run names its first problem, as the window's message did.
-  if (record.outcome == RunOutcome::Refused && !record.messages.empty()) reason += " " + record.messages.front();
+  if (record.outcome == RunOutcome::Refused && !record.messages.empty()) reason += " " + ShownMessages(record).front();
   const QString text = reason.empty() ? QString()
                        : record.outcome == RunOutcome::Refused
                            ? tr("Nicht aufgenommen: %1").arg(QString::fromStdString(reason))
