@@ -136,7 +136,7 @@ ReportContent ReportTables(const RunRecord& r) {
   content.setUp.push_back(InputsTable(r));
   ReportTable notes{Tr("Bericht", "Hinweise"), {}, {}};
   if (r.outcome == RunOutcome::Refused) {
-    for (const std::string& m : r.messages) notes.lines.push_back({{m}, kRed});
+    for (const std::string& m : ShownMessages(r)) notes.lines.push_back({{m}, kRed});
     if (!notes.lines.empty()) content.results.push_back(std::move(notes));
     return content;
   }
@@ -146,7 +146,7 @@ ReportContent ReportTables(const RunRecord& r) {
   AddResultTables(r, tables, notes);
 
   if (FrontWarningShown(r)) notes.lines.push_back({{Tr("Rechnerfenster", kFrontWarningNote)}, kRed});
-  for (const std::string& m : r.messages) notes.lines.push_back({{m}, kRed});
+  for (const std::string& m : ShownMessages(r)) notes.lines.push_back({{m}, kRed});
   // A run that did not use the standard air balance says which one it used.
   if (r.airIntegration != AirIntegration::Standard) {
     const AirIntegrationName& air = AirIntegrationNames()[static_cast<std::size_t>(r.airIntegration)];

@@ -370,10 +370,10 @@ void MainWindow::report(const RunResult& r) {
   QString text;
   if (r.outcome == RunOutcome::Refused) {
     QStringList lines;
-    for (const std::string& m : r.messages) lines << QString::fromStdString(m);
+    for (const std::string& m : r.shownMessages) lines << QString::fromStdString(m);
     text = tr("Die Rechnung kann mit diesen Eingaben nicht beginnen:\n\n%1").arg(lines.join('\n'));
-  } else if ((r.outcome == RunOutcome::SeriesFull || r.outcome == RunOutcome::Failed) && !r.messages.empty()) {
-    text = QString::fromStdString(r.messages[0]);
+  } else if ((r.outcome == RunOutcome::SeriesFull || r.outcome == RunOutcome::Failed) && !r.shownMessages.empty()) {
+    text = QString::fromStdString(r.shownMessages[0]);
   }
   if (text.isEmpty()) return;
   if (present_) {

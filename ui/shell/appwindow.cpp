@@ -194,6 +194,7 @@ void AppWindow::createDiagrams(QMenu& viewMenu) {
     // The area keeps the run before: the diagrams are told why nothing came.
     RunRecord refused;
     refused.messages = result.messages;
+    refused.shownMessages = result.shownMessages;
     diagrams_->addSessionRun(refused);
   });
   connect(document_, &CaseDocument::opened, this, [this] {
