@@ -58,7 +58,8 @@ std::vector<ResultRow> VisibleResultRows(const RunRecord& record) {
     const ControlState state = FinalState(record, *c);
     ResultRow row{c, "", "", state.color, c->kind == ControlKind::Label};
     if (row.warning) {
-      row.caption = ShownCaption(*c);
+      // The advice as the run worded it: which step to change depends on the grid.
+      row.caption = state.text.empty() ? ShownCaption(*c) : ShownControlText(c->name, state.text);
     } else {
       const ControlRow* label = FindControl(c->label);
       row.caption = WithoutTrailingBlanks(label ? ShownCaption(*label) : c->label);

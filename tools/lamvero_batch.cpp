@@ -73,23 +73,14 @@
 namespace lamvero {
 namespace {
 
-
-// A row's caption in the language shown: the calculator area's caption,
-// without the trailing blanks some captions keep for the window.
-std::string ShownCaption(const ResultRow& row) {
-  if (row.warning) return Tr("Rechnerfenster", row.control->caption);
-  const ControlRow* label = FindControl(row.control->label);
-  return label ? WithoutTrailingBlanks(Tr("Rechnerfenster", label->caption)) : row.caption;
-}
-
 // The visible result rows of the left column, top to bottom, as "caption: text";
 // a warning label without a box stands alone.
 void PrintRows(const RunRecord& record) {
   for (const ResultRow& row : VisibleResultRows(record)) {
     if (row.warning) {
-      std::cout << ShownCaption(row) << "\n";
+      std::cout << row.caption << "\n";
     } else {
-      std::cout << ShownCaption(row) << ": " << row.text << "\n";
+      std::cout << row.caption << ": " << row.text << "\n";
     }
   }
   if (FrontWarningShown(record)) std::cout << Tr("Rechnerfenster", kFrontWarningNote) << "\n";

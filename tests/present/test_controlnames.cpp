@@ -9,6 +9,7 @@
 #include "present/displayedrun.h"
 #include "common/quickinputs.h"
 #include "present/controltable.h"
+#include "present/resultrows.h"
 
 namespace lamvero {
 namespace {
@@ -42,6 +43,22 @@ TEST(ControlNames, EveryControlARunAddressesIsInTheTable) {
     EXPECT_TRUE(d.names.count(c)) << c;
   }
   for (const std::string& name : d.names) EXPECT_NE(FindControl(name), nullptr) << name;
+}
+
+// The rows of the clipboard, the report and the runner give the advice of the
+// water-balance warning as the window shows it: on a coarse grid it asks for a
+// smaller space step, which the label's caption at open does not.
+TEST(ControlNames, ResultRowsGiveTheWarningsAdviceAsTheRunWordedIt) {
+  InputTexts coarse = InputTexts::Defaults();
+  coarse[Input::Ortsschrittweite] = "0,5";
+  NullDisplay d;
+  const RunRecord r = RunCaseOnDisplay(coarse, d);
+  std::vector<std::string> warnings;
+  for (const ResultRow& row : VisibleResultRows(r)) {
+    if (row.warning) warnings.push_back(row.caption);
+  }
+  EXPECT_EQ(warnings, (std::vector<std::string>{"evtl. sehr ungenau !", "Ortsschrittweite verkleinern od.",
+                                                "Zeitschrittweite vergrößern!"}));
 }
 
 TEST(ControlNames, EveryRunControlIsAControlThatShowsSomething) {
