@@ -41,7 +41,7 @@ constexpr DerivedEntry kDerived[] = {
 std::optional<ReportLine> ResultLine(const RunRecord& r, const ResultDescriptor& result, const char* caption) {
   const double value = result.value(r);
   if (!std::isfinite(value)) return std::nullopt;
-  return ReportLine{{caption ? Tr("Bericht", caption) : result.name(), result.shownText(value), result.captionUnit()},
+  return ReportLine{{caption ? Tr("Bericht", caption) : result.shownName(), result.shownText(value), result.shownCaptionUnit()},
                     Rgb{0, 0, 0}};
 }
 

@@ -405,11 +405,11 @@
     </message>
     <message>
         <source>mom. oberfl. Kapillarströmung in mm/h</source>
-        <translation>mom. capillary flow at surface in mm/h</translation>
+        <translation>Current capillary flow at surface in mm/h</translation>
     </message>
     <message>
         <source>mom. Dampfgeschw. durch Poren in m/h</source>
-        <translation>mom. vapour speed in the pores in m/h</translation>
+        <translation>Current vapour speed in the pores in m/h</translation>
     </message>
     <message>
         <source>Start</source>

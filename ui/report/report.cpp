@@ -170,10 +170,10 @@ class PageWriter {
       p_.setFont(f);
       const QRectF box = map(c.left, c.top, c.width, c.height);
       if (c.kind == ControlKind::Picture) {
-        PaintAnnotation(p_, box, Q(c.caption), ToColor(c.colour), c.direction, c.arrow, pixel);
+        PaintAnnotation(p_, box, Q(ShownCaption(c)), ToColor(c.colour), c.direction, c.arrow, pixel);
         continue;
       }
-      const QString caption = Q(state.text);
+      const QString caption = Q(ShownControlText(c.name, state.text));
       if (!(c.background == Rgb{255, 255, 255})) {
         const double w = QFontMetricsF(f, &device_).horizontalAdvance(caption);
         p_.fillRect(QRectF(box.left(), box.top(), std::min(w, box.width()), box.height()), ToColor(c.background));

@@ -7,6 +7,7 @@
 #include <QFile>
 #include <QListWidget>
 #include <QProcess>
+#include <QRegularExpression>
 #include <QPushButton>
 #include <QStandardPaths>
 #include <QTabWidget>
@@ -155,6 +156,10 @@ TEST_F(ReportInEnglish, HeadingsChartsAndFooterInEnglishWithoutTheGermanOfTheRep
   }
   EXPECT_FALSE(text.contains(QStringLiteral("Seite ")));
   EXPECT_FALSE(text.contains(QStringLiteral("Bericht: ")));
+  // Nor any German the report takes from the window's tables, the results and the plots.
+  const QRegularExpression germanLetters(QStringLiteral("[äöüÄÖÜß„]|\\b(der|die|das|des|und|pro|je|mom)\\b"));
+  EXPECT_FALSE(germanLetters.match(text).hasMatch()) << germanLetters.match(text).captured(0).toStdString() << " in\n"
+                                                     << text.toStdString();
 }
 
 }  // namespace
