@@ -151,7 +151,7 @@ ReportContent ReportTables(const RunRecord& r) {
   if (r.airIntegration != AirIntegration::Standard) {
     const AirIntegrationName& air = AirIntegrationNames()[static_cast<std::size_t>(r.airIntegration)];
     notes.lines.push_back(
-        {{Filled(Tr("Bericht", "Luftbilanz des 2. Trocknungsabschnitts „%1“: %2."), {air.key, Tr("Ergebnisse", air.help)})}});
+        {{Filled(Tr("Bericht", "Luftbilanz des 2. Trocknungsabschnitts „%1“: %2."), {air.key, Tr("Luftbilanz", air.help)})}});
   }
   if (!notes.lines.empty()) tables.push_back(std::move(notes));
   return content;

@@ -62,7 +62,7 @@ std::vector<CsvColumnName> StudyColumns(const std::vector<Input>& variedFields, 
 
 std::vector<CsvColumnName> ShownStudyColumns(const std::vector<Input>& variedFields, bool refinement) {
   const auto quantityColumn = [](const StudyQuantity& q) {
-    const std::string name = Tr("Ergebnisse", q.result->name());
+    const std::string name = q.result->shownName();
     const bool pure = std::strcmp(q.unit, "1") == 0;
     return CsvColumnName{pure ? name : Filled(Tr("Studienspalten", "%1 in %2"), {name, q.unit}), q.result->key};
   };

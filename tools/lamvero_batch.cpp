@@ -214,7 +214,7 @@ void DefineCommandLine(CLI::App& app, Request& r) {
   std::string airHelp = Tr("lamvero-batch", "Luftbilanz im 2. Trocknungsabschnitt");
   std::string airKeys;
   for (const AirIntegrationName& n : AirIntegrationNames()) {
-    airHelp += std::string(airKeys.empty() ? ": " : "; ") + n.key + ": " + n.help;
+    airHelp += std::string(airKeys.empty() ? ": " : "; ") + n.key + ": " + Tr("Luftbilanz", n.help);
     airKeys += std::string(airKeys.empty() ? "" : "|") + n.key;
   }
   app.add_option("--air-integration", r.airIntegration,

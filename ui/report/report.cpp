@@ -273,10 +273,10 @@ void AddHead(PageWriter& w, const ReportInfo& info, const QString& title, const 
     const std::string& value = info.about.*f.member;
     if (value.empty() || f.member == &ProjectData::title) continue;
     if (!f.multiLine) {
-      w.text(Q(Tr("Eingabefelder", f.caption)) + QStringLiteral(": ") + Q(value), meta);
+      w.text(Q(Tr("Projektdaten", f.caption)) + QStringLiteral(": ") + Q(value), meta);
       continue;
     }
-    w.text(Q(Tr("Eingabefelder", f.caption)) + QStringLiteral(":"), meta);
+    w.text(Q(Tr("Projektdaten", f.caption)) + QStringLiteral(":"), meta);
     // Line by line, so that a long comment runs on to the next page.
     for (const QString& line : Q(value).split(QLatin1Char('\n'))) w.text(line.isEmpty() ? QStringLiteral(" ") : line, meta);
   }

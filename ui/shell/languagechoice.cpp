@@ -19,15 +19,16 @@ std::vector<std::unique_ptr<QTranslator>>& Catalogues() {
   return catalogues;
 }
 
-std::string LookUp(const char* context, const char* german) {
+}  // namespace
+
+std::string CatalogueEnglish(const char* context, const char* german) {
+  if (CurrentLanguage() != Language::English) return {};
   for (const auto& catalogue : Catalogues()) {
     const QString english = catalogue->translate(context, german);
     if (!english.isEmpty()) return english.toStdString();
   }
   return {};
 }
-
-}  // namespace
 
 Language SystemLanguage() {
   for (const char* variable : {"LC_ALL", "LC_MESSAGES", "LANG"}) {
@@ -88,7 +89,7 @@ void StartLanguage(Language language) {
   if (QCoreApplication::instance() != nullptr) {
     for (const auto& catalogue : catalogues) QCoreApplication::installTranslator(catalogue.get());
   }
-  UseLanguage(language, language == Language::English ? &LookUp : nullptr);
+  UseLanguage(language, language == Language::English ? &CatalogueEnglish : nullptr);
 }
 
 }  // namespace lamvero

@@ -5,6 +5,7 @@
 
 #include <QString>
 #include <optional>
+#include <string>
 
 #include "text/language.h"
 
@@ -25,6 +26,10 @@ Language WindowLanguage();
 void RememberWindowLanguage(std::optional<Language> language);
 // The remembered choice; nullopt when the window follows the system.
 std::optional<Language> RememberedWindowLanguage();
+
+// The English of a German text in the catalogues StartLanguage loaded; empty
+// when they have none, and always in German.
+std::string CatalogueEnglish(const char* context, const char* german);
 
 // Makes the language the process's: loads its catalogues (and Qt's own texts
 // for its dialogs), installs them in the application when there is one and

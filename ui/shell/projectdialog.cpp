@@ -29,7 +29,7 @@ ProjectDialog::ProjectDialog(const ProjectData& about, QWidget* parent) : QDialo
       edit = line;
     }
     edit->setObjectName(QStringLiteral("edt_") + QString::fromLatin1(f.key));
-    form->addRow(QString::fromStdString(Tr("Ergebnisse", f.caption)) + QStringLiteral(":"), edit);
+    form->addRow(QString::fromStdString(Tr("Projektdaten", f.caption)) + QStringLiteral(":"), edit);
     boxes_.push_back(edit);
   }
   auto* buttons = new QDialogButtonBox(QDialogButtonBox::Ok | QDialogButtonBox::Cancel, this);
@@ -66,7 +66,7 @@ const ProjectField* ProjectDialog::refusedField() const {
 QString ProjectDialog::problem() const {
   const ProjectField* f = refusedField();
   if (!f) return {};
-  return tr("„%1“ %2.").arg(QString::fromStdString(Tr("Ergebnisse", f->caption)),
+  return tr("„%1“ %2.").arg(QString::fromStdString(Tr("Projektdaten", f->caption)),
                             QString::fromStdString(ProjectTextProblem(*f, boxText(*f).toStdString())));
 }
 

@@ -23,6 +23,7 @@
 #include "ui/diagrams/diagramwindow.h"
 #include "ui/report/report.h"
 #include "ui/shell/languagechoice.h"
+#include "englishtexts.h"
 
 namespace lamvero {
 namespace {
@@ -44,11 +45,7 @@ std::set<QString> GermanTexts(const std::set<QString>& contexts) {
   return texts;
 }
 
-class InEnglish : public ::testing::Test {
- protected:
-  void SetUp() override { StartLanguage(Language::English); }
-  void TearDown() override { StartLanguage(Language::German); }
-};
+class InEnglish : public testing::InEnglishWithEveryText {};
 
 using DiagramsInEnglish = InEnglish;
 using ReportInEnglish = InEnglish;

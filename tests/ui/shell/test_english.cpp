@@ -22,16 +22,13 @@
 #include "text/numberformat.h"
 #include "ui/shell/appwindow.h"
 #include "ui/shell/languagechoice.h"
+#include "englishtexts.h"
 #include "windowdriver.h"
 
 namespace lamvero {
 namespace {
 
-class EnglishWindow : public ::testing::Test {
- protected:
-  void SetUp() override { StartLanguage(Language::English); }
-  void TearDown() override { StartLanguage(Language::German); }
-};
+class EnglishWindow : public testing::InEnglishWithEveryText {};
 
 TEST_F(EnglishWindow, ARunShowsEnglishCaptionsAndPointsAndHandsOnTheInputsAsFilesKeepThem) {
   testing::Window win;

@@ -24,17 +24,14 @@
 #include "ui/studies/studyplotpane.h"
 #include "ui/studies/studytablemodel.h"
 #include "ui/studies/studywindow.h"
+#include "englishtexts.h"
 
 namespace lamvero {
 namespace {
 
 using testing::QuickInputs;
 
-class StudiesInEnglish : public ::testing::Test {
- protected:
-  void SetUp() override { StartLanguage(Language::English); }
-  void TearDown() override { StartLanguage(Language::German); }
-};
+class StudiesInEnglish : public testing::InEnglishWithEveryText {};
 
 template <class T>
 T* Child(QWidget& parent, const QString& name) {
