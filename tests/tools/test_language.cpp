@@ -4,7 +4,6 @@
 #include <gtest/gtest.h>
 
 #include <nlohmann/json.hpp>
-#include <regex>
 #include <string>
 #include <vector>
 
@@ -36,14 +35,22 @@ std::string Unescaped(std::string text) {
 // whose catalogue English differs.
 std::vector<std::string> GermanPieces() {
   const std::string ts = Slurp(std::string(LAMVERO_TRANSLATIONS_DIR) + "/lamvero_tools_en.ts");
-  const std::regex message("<source>([^<]*)</source>\\s*<translation>([^<]*)</translation>");
+  const auto between = [&ts](const std::string& open, const std::string& close, std::size_t& at) {
+    const std::size_t begin = ts.find(open, at) + open.size();
+    at = ts.find(close, begin);
+    return Unescaped(ts.substr(begin, at - begin));
+  };
   std::vector<std::string> pieces;
-  for (std::sregex_iterator it(ts.begin(), ts.end(), message), end; it != end; ++it) {
-    const std::string german = Unescaped((*it)[1]), english = Unescaped((*it)[2]);
-    if (german == english) continue;
-    const std::regex placeholder("%[1-9]");
-    for (std::sregex_token_iterator p(german.begin(), german.end(), placeholder, -1), stop; p != stop; ++p) {
-      if (p->length() >= 12) pieces.push_back(*p);
+  for (std::size_t at = ts.find("<source>"); at != std::string::npos; at = ts.find("<source>", at)) {
+    const std::string german = between("<source>", "</source>", at);
+    if (german == between("<translation>", "</translation>", at)) continue;
+    std::size_t start = 0;
+    for (std::size_t i = 0; i <= german.size(); ++i) {
+      const bool placeholder = i + 1 < german.size() && german[i] == '%' && german[i + 1] >= '1' && german[i + 1] <= '9';
+      if (!placeholder && i < german.size()) continue;
+      if (i - start >= 12) pieces.push_back(german.substr(start, i - start));
+      start = i + 2;
+      ++i;
     }
   }
   return pieces;
