@@ -378,11 +378,11 @@
     </message>
     <message>
         <source>spez. Luftdurchsatz in kg pro kg tr. Rohling</source>
-        <translation>Spec. air flow in kg per kg dry green body</translation>
+        <translation>Specific air flow in kg per kg dry green body</translation>
     </message>
     <message>
         <source>spez. Luftdurchsatz in kg pro kg Wasser</source>
-        <translation>Spec. air flow in kg per kg water</translation>
+        <translation>Specific air flow in kg per kg water</translation>
     </message>
     <message>
         <source>Temperatur der Trocknerzuluft in °C</source>
@@ -494,7 +494,7 @@
     </message>
     <message>
         <source>mittl. spez. Energiebedarf in kJ/kg H2O</source>
-        <translation>Mean spec. energy demand in kJ/kg H2O</translation>
+        <translation>Mean specific energy demand in kJ/kg H2O</translation>
     </message>
     <message>
         <source>mittl. Energie / Verdampfungsenthalpie</source>
